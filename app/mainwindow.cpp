@@ -1,0 +1,151 @@
+#include "app/mainwindow.h"
+
+#include "form/mainwindowui.h"
+#include "settings/branding.h"
+#include "settings/datafiles.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTabWidget>
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent), ui(new Ui::MainWindow)
+{
+    ui->setupUi(this);
+
+    auto icon = [](const char *name) {
+        QIcon result;
+        result.addPixmap(QPixmap(QStringLiteral(":/img/img/") + QLatin1StringView(name)),
+                         QIcon::Normal, QIcon::Off);
+        return result;
+    };
+    ui->actionOpen->setIcon(icon("open.png"));
+    ui->actionSave->setIcon(icon("save.png"));
+    ui->actionSaveAs->setIcon(icon("save.png"));
+    ui->actionExit->setIcon(icon("exit_icon.png"));
+    ui->actionAbout->setIcon(icon("info_icon.png"));
+    ui->actionReadup->setIcon(icon("up.png"));
+    ui->actionDownload->setIcon(icon("down.png"));
+
+    connectSignals();
+
+    auto *version = new QLabel(QStringLiteral("v") + settings.Version + QStringLiteral("   "),
+                               ui->menuBar);
+    version->setObjectName(QStringLiteral("versionLabel"));
+    ui->menuBar->setCornerWidget(version, Qt::TopRightCorner);
+
+    createStatusBar();
+
+    ui->actionVerify->setVisible(false);
+    ui->verify_gomb->setVisible(false);
+    ui->tabWidget->setCurrentIndex(0);
+    showPicture();
+    globalDisableUI();
+}
+
+MainWindow::~MainWindow() { delete ui; }
+
+void MainWindow::connectSignals()
+{
+    const std::pair<QAction *, void (MainWindow::*)()> actions[] = {
+        {ui->actionNew, &MainWindow::newfile},
+        {ui->actionOpen, &MainWindow::openfile},
+        {ui->actionSave, &MainWindow::save},
+        {ui->actionSaveAs, &MainWindow::saveas},
+        {ui->actionExit, nullptr}, // closes the window
+        {ui->actionPort, &MainWindow::show_port},
+        {ui->actionDownload, &MainWindow::download},
+        {ui->actionReadup, &MainWindow::readup},
+        {ui->actionVerify, &MainWindow::verify_func},
+        {ui->actionAbout, &MainWindow::nevjegy},
+        {ui->actionContents, &MainWindow::contents},
+        {ui->actionQ_QV5, &MainWindow::deviceDebugMS5},
+        {ui->actionQ_QV3, &MainWindow::deviceDebugMS3},
+        {ui->actionQ_BRK2, &MainWindow::deviceDebugMArm2},
+        {ui->actionNodevice, &MainWindow::deviceDebugDisable},
+    };
+    for (const auto &[action, slot] : actions) {
+        if (slot)
+            connect(action, &QAction::triggered, this, slot);
+        else
+            connect(action, &QAction::triggered, this, &QWidget::close);
+    }
+
+    connect(ui->allapot_gomb, &QPushButton::clicked, this, &MainWindow::allapot);
+    connect(ui->port_gomb, &QPushButton::clicked, this, &MainWindow::show_port);
+    connect(ui->download_gomb, &QPushButton::clicked, this, &MainWindow::download);
+    connect(ui->upload_gomb, &QPushButton::clicked, this, &MainWindow::readup);
+    connect(ui->verify_gomb, &QPushButton::clicked, this, &MainWindow::verify_func);
+
+    const std::pair<QGroupBox *, void (MainWindow::*)()> checks[] = {
+        {ui->g_general, &MainWindow::check_general}, {ui->g_tel, &MainWindow::check_tel},
+        {ui->g_analog, &MainWindow::check_analog},   {ui->g_be, &MainWindow::check_be},
+        {ui->g_ki, &MainWindow::check_ki},           {ui->g_activate, &MainWindow::check_activate},
+    };
+    for (const auto &[box, slot] : checks) {
+        for (QLineEdit *edit : box->findChildren<QLineEdit *>())
+            connect(edit, &QLineEdit::editingFinished, this, slot);
+    }
+
+    connect(ui->get<QComboBox>("smskp_combo"), &QComboBox::currentTextChanged, this,
+            &MainWindow::smskpSelect);
+    for (QCheckBox *box : ui->g_tel->findChildren<QCheckBox *>())
+        connect(box, &QCheckBox::stateChanged, this, &MainWindow::check_cbs);
+    connect(ui->get<QRadioButton>("max_be_15"), &QRadioButton::clicked, this,
+            &MainWindow::check_analog);
+    connect(ui->get<QRadioButton>("max_be_30"), &QRadioButton::clicked, this,
+            &MainWindow::check_analog);
+}
+
+void MainWindow::createStatusBar()
+{
+    fileLabel = new QLabel(QStringLiteral("Nincs megnyitott fájl."), this);
+    fileLabel->setObjectName(QStringLiteral("fileLabel"));
+    ui->statusBar->insertWidget(0, fileLabel, 1);
+
+    portLabel = new QLabel(
+        QStringLiteral("%1  Baud: %2").arg(settings.Port).arg(settings.Baudrate), this);
+    portLabel->setObjectName(QStringLiteral("portLabel"));
+    portLabel->setTextFormat(Qt::PlainText);
+    ui->statusBar->insertWidget(1, portLabel, 1);
+
+    settings.FooterText = qv::copyrightLine();
+    replaceLinkLabel();
+}
+
+// Puts a fresh link label holding FooterText at the right end of the status bar.
+void MainWindow::replaceLinkLabel()
+{
+    if (linkLabel) {
+        ui->statusBar->removeWidget(linkLabel);
+        linkLabel->deleteLater();
+    }
+    linkLabel = new QLabel(settings.FooterText, this);
+    linkLabel->setObjectName(QStringLiteral("linkLabel"));
+    linkLabel->setTextFormat(Qt::RichText);
+    linkLabel->setOpenExternalLinks(true);
+    linkLabel->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
+    ui->statusBar->insertWidget(2, linkLabel, 0);
+}
+
+// Shows PictureFile in the picture area; a missing or unreadable file leaves it empty.
+void MainWindow::showPicture()
+{
+    QPixmap picture;
+    picture.load(qv::locateDataFile(settings.PictureFile));
+    ui->image->setPixmap(picture);
+}
+
+void MainWindow::verify_func() { ui->tabWidget->setCurrentIndex(0); }
+
+void MainWindow::saveas() {}

@@ -1,0 +1,71 @@
+// The main window: owner of the configuration form, the settings record and every command.
+//
+// How data flows:
+//   port  -> comPort (serial/) -> reply decoders (transfer/, qvcore) -> form widgets
+//   form widgets -> record assembly (transfer/, qvcore) -> dload/dlThread -> port
+//   form widgets <-> configuration file format (files/, qvcore) <-> *.msw files
+// The form (form/) is the only data model of a configuration: there is no separate
+// record. Every command is a slot below; all run on the GUI thread except the
+// download transfer, which runs on its own worker thread with a copy of `settings`.
+#pragma once
+
+#include "settings/devsettings.h"
+
+#include <QMainWindow>
+
+class QLabel;
+namespace Ui {
+class MainWindow;
+}
+
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    const devSettings &deviceSettings() const { return settings; }
+
+public slots:
+    void newfile();
+    void openfile();
+    void save();
+    void saveas();
+    void verify_func();
+    void show_port();
+    bool checkCompatibility(const QString &deviceVersion);
+    void setDeviceUI();
+    void globalDisableUI();
+    void globalEnableUI();
+    void download();
+    void readup();
+    void nevjegy();
+    void contents();
+    void check_general();
+    void check_tel();
+    void check_analog();
+    void check_be();
+    void check_ki();
+    void check_activate();
+    void check_cbs();
+    void allapot();
+    void smskpSelect();
+    void deviceDebugMS5();
+    void deviceDebugMS3();
+    void deviceDebugMArm2();
+    void deviceDebugDisable();
+
+private:
+    void connectSignals();
+    void createStatusBar();
+    void showPicture();
+    void replaceLinkLabel();
+
+    Ui::MainWindow *ui;
+    devSettings settings;
+    QLabel *portLabel = nullptr;
+    QLabel *fileLabel = nullptr;
+    QLabel *linkLabel = nullptr;
+};

@@ -1,0 +1,4 @@
+// Shaping the form, the status panel and the picture for the connected model.
+#include "app/mainwindow.h"
+
+void MainWindow::setDeviceUI() {}

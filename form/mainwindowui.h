@@ -1,0 +1,56 @@
+// The widget tree of the main window, built from the form catalogue in two passes.
+#pragma once
+
+#include <QHash>
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QMainWindow;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+class QStatusBar;
+class QTabWidget;
+class QWidget;
+
+namespace Ui {
+
+class MainWindow
+{
+public:
+    // Structure pass (widgets, geometry, flags, fonts, styles, groups, menus),
+    // then the text pass.
+    void setupUi(QMainWindow *window);
+    // Text pass: captions, tab texts, default texts, combo items and the "group"
+    // properties. It may be run again; it never changes the structure.
+    void retranslateUi(QMainWindow *window);
+
+    // Any widget of the window built from the catalogue, by object name.
+    template <class T> T *get(const char *name) const
+    {
+        return qobject_cast<T *>(widgets.value(QByteArray(name)));
+    }
+
+    QWidget *centralWidget = nullptr;
+    QLabel *image = nullptr;
+    QTabWidget *tabWidget = nullptr;
+    QGroupBox *g_general = nullptr, *g_tel = nullptr, *g_analog = nullptr, *g_be = nullptr,
+              *g_ki = nullptr, *g_ki_csengetes = nullptr, *g_activate = nullptr,
+              *g_allapot = nullptr, *g_eszkoz = nullptr;
+    QPushButton *port_gomb = nullptr, *verify_gomb = nullptr, *download_gomb = nullptr,
+                *upload_gomb = nullptr, *allapot_gomb = nullptr;
+    QMenuBar *menuBar = nullptr;
+    QMenu *menuFile = nullptr, *menuSettings = nullptr, *menuDevice = nullptr,
+          *menuHelp = nullptr, *menuDebug = nullptr;
+    QAction *actionNew = nullptr, *actionOpen = nullptr, *actionSave = nullptr,
+            *actionSaveAs = nullptr, *actionExit = nullptr, *actionPort = nullptr,
+            *actionReadup = nullptr, *actionDownload = nullptr, *actionVerify = nullptr,
+            *actionContents = nullptr, *actionAbout = nullptr, *actionQ_QV5 = nullptr,
+            *actionQ_QV3 = nullptr, *actionQ_BRK2 = nullptr, *actionNodevice = nullptr;
+    QStatusBar *statusBar = nullptr;
+
+    QHash<QByteArray, QWidget *> widgets; // every widget of the catalogue
+};
+
+} // namespace Ui

@@ -1,0 +1,4 @@
+// The live status of the module in the status panel.
+#include "app/mainwindow.h"
+
+void MainWindow::allapot() {}

@@ -6,8 +6,20 @@
 
 namespace qv {
 
+namespace {
+QStringList &overriddenFolders()
+{
+    static QStringList folders;
+    return folders;
+}
+} // namespace
+
+void overrideDataFileFolders(const QStringList &folders) { overriddenFolders() = folders; }
+
 QStringList dataFileFolders()
 {
+    if (!overriddenFolders().isEmpty())
+        return overriddenFolders();
     QStringList folders{QDir::currentPath()};
     if (QCoreApplication::instance()) {
         const QString appDir = QCoreApplication::applicationDirPath();

@@ -17,16 +17,22 @@ FileChooser &saveChooser()
 }
 } // namespace
 
-void showMessage(QWidget *parent, QMessageBox::Icon icon, const QString &title,
-                 const QString &text, TextFormat format)
+void showMessage(QWidget *parent, QMessageBox::Icon icon, const QString &title, const QString &text,
+                 TextFormat format)
 {
     QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
     box.setTextFormat(format == TextFormat::Rich ? Qt::RichText : Qt::PlainText);
     box.exec();
 }
 
-void setOpenFileChooser(FileChooser chooser) { openChooser() = std::move(chooser); }
-void setSaveFileChooser(FileChooser chooser) { saveChooser() = std::move(chooser); }
+void setOpenFileChooser(FileChooser chooser)
+{
+    openChooser() = std::move(chooser);
+}
+void setSaveFileChooser(FileChooser chooser)
+{
+    saveChooser() = std::move(chooser);
+}
 
 QString chooseFileToOpen(QWidget *parent, const QString &caption, const QString &folder,
                          const QString &filter)

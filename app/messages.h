@@ -14,8 +14,8 @@ enum class TextFormat { Plain, Rich };
 // A modal message box with the single button OK, parented to `parent`.
 // Texts are shown literally unless `format` is Rich: names of files, answers of
 // modules and contents of files must never be interpreted as markup.
-void showMessage(QWidget *parent, QMessageBox::Icon icon, const QString &title,
-                 const QString &text, TextFormat format = TextFormat::Plain);
+void showMessage(QWidget *parent, QMessageBox::Icon icon, const QString &title, const QString &text,
+                 TextFormat format = TextFormat::Plain);
 
 // The standard open and save dialogs. Tests install their own chooser so that
 // no dialog is shown; an empty function means the platform's file dialog.

@@ -26,7 +26,8 @@ Item radio(const char *name, QRect g, const char *group, quint16 flags = 0,
 }
 
 // A labelled 16-character text field of the input, output and activation pages.
-QList<Item> textRows(std::initializer_list<std::tuple<const char *, const char *, const char *, int>> rows)
+QList<Item>
+textRows(std::initializer_list<std::tuple<const char *, const char *, const char *, int>> rows)
 {
     QList<Item> labels, edits;
     for (const auto &[name, labelName, text, y] : rows) {
@@ -38,24 +39,28 @@ QList<Item> textRows(std::initializer_list<std::tuple<const char *, const char *
 
 Box general()
 {
-    return {"g_general", 0, {10, 10, 441, 201}, "Általános beállítások", {
-        label("label_2", {10, 20, 125, 20}, "SMS központ száma:"),
-        label("label_3", {10, 45, 215, 20}, "Modul PIN-kódja:"),
-        label("label_4", {10, 70, 215, 20}, "Modul azonosító száma:"),
-        label("label_17", {10, 95, 215, 20}, "Modul neve:"),
-        label("label_5", {10, 120, 215, 20}, "Bemenet visszaállás: (0 / 1)"),
-        label("label_8", {10, 145, 215, 20}, "Relé meghúzási idő: (0001-9999 sec)"),
-        label("label_66", {10, 170, 215, 20}, "Max. sms-ek száma 2 óra alatt: (1-99)"),
-        {Kind::ComboBox, "smskp_combo", {140, 20, 81, 22}},
-        edit("smsplus", {230, 20, 15, 20}, 1, Disabled | ReadOnly, "+"),
-        edit("smskp", {245, 20, 120, 20}, 16, Disabled | Courier, "36309888000"),
-        edit("m_pin", {230, 45, 35, 20}, 4, Courier),
-        edit("m_id", {230, 70, 35, 20}, 4, Courier),
-        edit("m_nev", {230, 95, 120, 20}, 16, Courier),
-        edit("visszaallas", {230, 120, 15, 21}, 1, Courier),
-        edit("rele_time", {230, 145, 35, 20}, 4, Courier),
-        edit("maxsms", {230, 170, 26, 20}, 2),
-    }};
+    return {"g_general",
+            0,
+            {10, 10, 441, 201},
+            "Általános beállítások",
+            {
+                label("label_2", {10, 20, 125, 20}, "SMS központ száma:"),
+                label("label_3", {10, 45, 215, 20}, "Modul PIN-kódja:"),
+                label("label_4", {10, 70, 215, 20}, "Modul azonosító száma:"),
+                label("label_17", {10, 95, 215, 20}, "Modul neve:"),
+                label("label_5", {10, 120, 215, 20}, "Bemenet visszaállás: (0 / 1)"),
+                label("label_8", {10, 145, 215, 20}, "Relé meghúzási idő: (0001-9999 sec)"),
+                label("label_66", {10, 170, 215, 20}, "Max. sms-ek száma 2 óra alatt: (1-99)"),
+                {Kind::ComboBox, "smskp_combo", {140, 20, 81, 22}},
+                edit("smsplus", {230, 20, 15, 20}, 1, Disabled | ReadOnly, "+"),
+                edit("smskp", {245, 20, 120, 20}, 16, Disabled | Courier, "36309888000"),
+                edit("m_pin", {230, 45, 35, 20}, 4, Courier),
+                edit("m_id", {230, 70, 35, 20}, 4, Courier),
+                edit("m_nev", {230, 95, 120, 20}, 16, Courier),
+                edit("visszaallas", {230, 120, 15, 21}, 1, Courier),
+                edit("rele_time", {230, 145, 35, 20}, 4, Courier),
+                edit("maxsms", {230, 170, 26, 20}, 2),
+            }};
 }
 
 // The telephone matrix: eight rows of number, rights and ring-in output.
@@ -63,15 +68,15 @@ Box telephones()
 {
     // Check boxes in creation order, with the entry and column each one stands for.
     static const char *const checks[64][2] = {
-        {"tc4_7", "7.1"}, {"tc2_8", "8.3"}, {"tc3_4", "4.2"}, {"tc1_1", "1.4"},
-        {"tc2_2", "2.3"}, {"tc1_6", "6.4"}, {"tc1_5", "5.4"}, {"tc1_3", "3.4"},
-        {"tc4_8", "8.1"}, {"tc1_7", "7.4"}, {"tc3_2", "2.2"}, {"tc4_1", "1.1"},
-        {"tc2_3", "3.3"}, {"tc4_6", "6.1"}, {"tc1_4", "4.4"}, {"tc1_8", "8.4"},
-        {"tc4_5", "5.1"}, {"tc2_5", "5.3"}, {"tc3_7", "7.2"}, {"tc1_2", "2.4"},
-        {"tc4_3", "3.1"}, {"tc2_6", "6.3"}, {"tc3_8", "8.2"}, {"tc3_1", "1.2"},
-        {"tc2_1", "1.3"}, {"tc3_3", "3.2"}, {"tc3_6", "6.2"}, {"tc2_7", "7.3"},
-        {"tc3_5", "5.2"}, {"tc4_4", "4.1"}, {"tc2_4", "4.3"}, {"tc4_2", "2.1"},
-        {"tc1_9", "5.5"}, {"tc1_10", "4.5"}, {"tc1_11", "7.5"}, {"tc1_12", "8.5"},
+        {"tc4_7", "7.1"},  {"tc2_8", "8.3"},  {"tc3_4", "4.2"},  {"tc1_1", "1.4"},
+        {"tc2_2", "2.3"},  {"tc1_6", "6.4"},  {"tc1_5", "5.4"},  {"tc1_3", "3.4"},
+        {"tc4_8", "8.1"},  {"tc1_7", "7.4"},  {"tc3_2", "2.2"},  {"tc4_1", "1.1"},
+        {"tc2_3", "3.3"},  {"tc4_6", "6.1"},  {"tc1_4", "4.4"},  {"tc1_8", "8.4"},
+        {"tc4_5", "5.1"},  {"tc2_5", "5.3"},  {"tc3_7", "7.2"},  {"tc1_2", "2.4"},
+        {"tc4_3", "3.1"},  {"tc2_6", "6.3"},  {"tc3_8", "8.2"},  {"tc3_1", "1.2"},
+        {"tc2_1", "1.3"},  {"tc3_3", "3.2"},  {"tc3_6", "6.2"},  {"tc2_7", "7.3"},
+        {"tc3_5", "5.2"},  {"tc4_4", "4.1"},  {"tc2_4", "4.3"},  {"tc4_2", "2.1"},
+        {"tc1_9", "5.5"},  {"tc1_10", "4.5"}, {"tc1_11", "7.5"}, {"tc1_12", "8.5"},
         {"tc1_13", "6.5"}, {"tc1_14", "1.5"}, {"tc1_15", "3.5"}, {"tc1_16", "2.5"},
         {"tc1_17", "5.6"}, {"tc1_18", "4.6"}, {"tc1_19", "7.6"}, {"tc1_20", "8.6"},
         {"tc1_21", "6.6"}, {"tc1_22", "1.6"}, {"tc1_23", "3.6"}, {"tc1_24", "2.6"},
@@ -82,11 +87,10 @@ Box telephones()
     };
     // Ring-in output radio buttons rR_k in creation order.
     static const char *const radios[40] = {
-        "r1_4", "r7_4", "r4_4", "r7_2", "r6_1", "r1_3", "r5_4", "r2_2",
-        "r6_3", "r8_4", "r2_4", "r4_2", "r1_1", "r8_3", "r6_2", "r3_1",
-        "r2_3", "r8_1", "r3_3", "r5_1", "r4_3", "r6_4", "r1_2", "r7_3",
-        "r7_1", "r3_2", "r5_2", "r5_3", "r8_2", "r3_4", "r2_1", "r4_1",
-        "r1_0", "r4_0", "r2_0", "r7_0", "r8_0", "r6_0", "r3_0", "r5_0",
+        "r1_4", "r7_4", "r4_4", "r7_2", "r6_1", "r1_3", "r5_4", "r2_2", "r6_3", "r8_4",
+        "r2_4", "r4_2", "r1_1", "r8_3", "r6_2", "r3_1", "r2_3", "r8_1", "r3_3", "r5_1",
+        "r4_3", "r6_4", "r1_2", "r7_3", "r7_1", "r3_2", "r5_2", "r5_3", "r8_2", "r3_4",
+        "r2_1", "r4_1", "r1_0", "r4_0", "r2_0", "r7_0", "r8_0", "r6_0", "r3_0", "r5_0",
     };
     static const char *const numbers[8] = {"t1", "t2", "t3", "t4", "t5", "t6", "t7", "t8"};
     static const char *const prefixes[8] = {"tplus_1", "tplus_2", "tplus_3", "tplus_4",
@@ -98,21 +102,28 @@ Box telephones()
     static const int outputX[5] = {420, 400, 380, 360, 340};
     auto rowY = [](int row) { return 55 + 25 * (row - 1); };
 
-    Box box{"g_tel", 0, {10, 220, 441, 266}, "Telefonszámok", {
-        label("label_29", {40, 30, 70, 15}, "Telefonszám", Centred | WordWrap),
-        label("label_40", {160, 20, 131, 21}, "Bemenet riasztás", Centred | WordWrap, kGreenHeader),
-        label("label_51", {125, 40, 51, 20}, "RING/SMS", Centred | WordWrap, kGreenHeader),
-        label("label_47", {181, 40, 31, 20}, "Száml.", Centred | WordWrap, kGreenHeader),
-        label("label_49", {210, 40, 41, 20}, "Analóg", Centred | WordWrap, kGreenHeader),
-        label("label_27", {250, 40, 70, 19}, "4     3     2    1", Centred | WordWrap, kGreenHeader),
-        label("label_28", {330, 20, 105, 35},
-              "Kimenet vezérlés\nrácsengetéskor\n  4     3     2     1    Ø", Centred | WordWrap,
-              "color: rgb(0, 0, 127);"),
-    }};
+    Box box{"g_tel",
+            0,
+            {10, 220, 441, 266},
+            "Telefonszámok",
+            {
+                label("label_29", {40, 30, 70, 15}, "Telefonszám", Centred | WordWrap),
+                label("label_40", {160, 20, 131, 21}, "Bemenet riasztás", Centred | WordWrap,
+                      kGreenHeader),
+                label("label_51", {125, 40, 51, 20}, "RING/SMS", Centred | WordWrap, kGreenHeader),
+                label("label_47", {181, 40, 31, 20}, "Száml.", Centred | WordWrap, kGreenHeader),
+                label("label_49", {210, 40, 41, 20}, "Analóg", Centred | WordWrap, kGreenHeader),
+                label("label_27", {250, 40, 70, 19}, "4     3     2    1", Centred | WordWrap,
+                      kGreenHeader),
+                label("label_28", {330, 20, 105, 35},
+                      "Kimenet vezérlés\nrácsengetéskor\n  4     3     2     1    Ø",
+                      Centred | WordWrap, "color: rgb(0, 0, 127);"),
+            }};
     for (int r = 1; r <= 8; ++r)
         box.items << edit(numbers[r - 1], {25, rowY(r), 95, 20}, 14, Courier);
     for (int r = 1; r <= 8; ++r)
-        box.items << edit(prefixes[r - 1], {10, rowY(r), 15, 20}, 1, Disabled | ReadOnly | Courier, "+");
+        box.items << edit(prefixes[r - 1], {10, rowY(r), 15, 20}, 1, Disabled | ReadOnly | Courier,
+                          "+");
     for (const auto &[name, group] : checks) {
         const QByteArray g(group);
         const int row = g.left(g.indexOf('.')).toInt();
@@ -133,75 +144,91 @@ Box telephones()
 
 Box analog()
 {
-    return {"g_analog", 1, {10, 10, 441, 471}, "Analóg bemenetek", {
-        label("label_65", {10, 30, 150, 17}, "Max. bemenő feszültség:"),
-        radio("max_be_15", {170, 30, 61, 17}, "buttonGroup_5", Checked, "0..15 V"),
-        radio("max_be_30", {260, 30, 61, 17}, "buttonGroup_5", 0, "0..30 V"),
-        label("label_56", {10, 85, 185, 20}, "Analóg bemenet neve:"),
-        label("label_57", {10, 110, 185, 20}, "Pulzusszámláló bemenet neve:"),
-        label("label_41", {10, 150, 185, 20}, "Analóg bemenet magas riasztás:"),
-        label("label_46", {10, 175, 185, 20}, "Analóg bemenet visszaállás:"),
-        label("label_42", {10, 200, 185, 20}, "Analóg bemenet alacsony riasztás:"),
-        label("label_63", {10, 225, 255, 20}, "Analóg bemenet magas riasztás:"),
-        label("label", {296, 225, 8, 20}, ","),
-        label("label_62", {10, 250, 255, 20}, "Analóg bemenet alacsony riasztás:"),
-        label("label_18", {296, 250, 8, 20}, ","),
-        label("label_44", {10, 340, 185, 20}, "Pulzusszámláló túlcsordulás riasztás:"),
-        label("label_64", {10, 370, 260, 20}, "Pulzusszámláló maximális értéke:"),
-        label("label_45", {10, 400, 185, 20}, "Pulzusszámláló törlés parancs:"),
-        edit("be_a1_nev", {200, 85, 120, 20}, 16, Courier),
-        edit("be_a2_nev", {200, 110, 120, 20}, 16, Courier),
-        edit("abe1_hi_msg", {200, 150, 120, 20}, 16, Courier),
-        edit("abe1_vissza", {200, 175, 120, 20}, 16, Courier),
-        edit("abe1_lo_msg", {200, 200, 120, 20}, 16, Courier),
-        edit("abe1_hi", {270, 225, 25, 20}, 2),
-        edit("abe1_hi_2", {305, 225, 15, 20}, 1),
-        edit("abe1_lo", {270, 250, 25, 20}, 2),
-        edit("abe1_lo_2", {305, 250, 15, 20}, 1),
-        edit("abe2_hi_msg", {200, 340, 120, 20}, 16, Courier),
-        edit("abe2_hi", {275, 370, 45, 20}, 5),
-        edit("abe2_clr", {200, 400, 120, 20}, 16, Courier),
-    }};
+    return {"g_analog",
+            1,
+            {10, 10, 441, 471},
+            "Analóg bemenetek",
+            {
+                label("label_65", {10, 30, 150, 17}, "Max. bemenő feszültség:"),
+                radio("max_be_15", {170, 30, 61, 17}, "buttonGroup_5", Checked, "0..15 V"),
+                radio("max_be_30", {260, 30, 61, 17}, "buttonGroup_5", 0, "0..30 V"),
+                label("label_56", {10, 85, 185, 20}, "Analóg bemenet neve:"),
+                label("label_57", {10, 110, 185, 20}, "Pulzusszámláló bemenet neve:"),
+                label("label_41", {10, 150, 185, 20}, "Analóg bemenet magas riasztás:"),
+                label("label_46", {10, 175, 185, 20}, "Analóg bemenet visszaállás:"),
+                label("label_42", {10, 200, 185, 20}, "Analóg bemenet alacsony riasztás:"),
+                label("label_63", {10, 225, 255, 20}, "Analóg bemenet magas riasztás:"),
+                label("label", {296, 225, 8, 20}, ","),
+                label("label_62", {10, 250, 255, 20}, "Analóg bemenet alacsony riasztás:"),
+                label("label_18", {296, 250, 8, 20}, ","),
+                label("label_44", {10, 340, 185, 20}, "Pulzusszámláló túlcsordulás riasztás:"),
+                label("label_64", {10, 370, 260, 20}, "Pulzusszámláló maximális értéke:"),
+                label("label_45", {10, 400, 185, 20}, "Pulzusszámláló törlés parancs:"),
+                edit("be_a1_nev", {200, 85, 120, 20}, 16, Courier),
+                edit("be_a2_nev", {200, 110, 120, 20}, 16, Courier),
+                edit("abe1_hi_msg", {200, 150, 120, 20}, 16, Courier),
+                edit("abe1_vissza", {200, 175, 120, 20}, 16, Courier),
+                edit("abe1_lo_msg", {200, 200, 120, 20}, 16, Courier),
+                edit("abe1_hi", {270, 225, 25, 20}, 2),
+                edit("abe1_hi_2", {305, 225, 15, 20}, 1),
+                edit("abe1_lo", {270, 250, 25, 20}, 2),
+                edit("abe1_lo_2", {305, 250, 15, 20}, 1),
+                edit("abe2_hi_msg", {200, 340, 120, 20}, 16, Courier),
+                edit("abe2_hi", {275, 370, 45, 20}, 5),
+                edit("abe2_clr", {200, 400, 120, 20}, 16, Courier),
+            }};
 }
 
 Box inputs()
 {
-    return {"g_be", 2, {10, 10, 441, 386}, "Bemenetek", textRows({
-        {"be1_nev", "label_6", "1-es bemenet neve:", 20},
-        {"be2_nev", "label_7", "2-es bemenet neve:", 45},
-        {"be3_nev", "label_32", "3-as bemenet neve:", 70},
-        {"be4_nev", "label_31", "4-es bemenet neve:", 95},
-        {"be1_on_msg", "label_13", "1-es bemenet bekapcs.:", 180},
-        {"be2_on_msg", "label_14", "2-es bemenet bekapcs.:", 205},
-        {"be3_on_msg", "label_34", "3-as bemenet bekapcs.:", 230},
-        {"be4_on_msg", "label_35", "4-es bemenet bekapcs.:", 255},
-        {"be1_off_msg", "label_15", "1-es bemenet kikapcs.:", 280},
-        {"be2_off_msg", "label_16", "2-es bemenet kikapcs.:", 305},
-        {"be3_off_msg", "label_36", "3-as bemenet kikapcs.:", 330},
-        {"be4_off_msg", "label_33", "4-es bemenet kikapcs.:", 355},
-    })};
+    return {"g_be",
+            2,
+            {10, 10, 441, 386},
+            "Bemenetek",
+            textRows({
+                {"be1_nev", "label_6", "1-es bemenet neve:", 20},
+                {"be2_nev", "label_7", "2-es bemenet neve:", 45},
+                {"be3_nev", "label_32", "3-as bemenet neve:", 70},
+                {"be4_nev", "label_31", "4-es bemenet neve:", 95},
+                {"be1_on_msg", "label_13", "1-es bemenet bekapcs.:", 180},
+                {"be2_on_msg", "label_14", "2-es bemenet bekapcs.:", 205},
+                {"be3_on_msg", "label_34", "3-as bemenet bekapcs.:", 230},
+                {"be4_on_msg", "label_35", "4-es bemenet bekapcs.:", 255},
+                {"be1_off_msg", "label_15", "1-es bemenet kikapcs.:", 280},
+                {"be2_off_msg", "label_16", "2-es bemenet kikapcs.:", 305},
+                {"be3_off_msg", "label_36", "3-as bemenet kikapcs.:", 330},
+                {"be4_off_msg", "label_33", "4-es bemenet kikapcs.:", 355},
+            })};
 }
 
 Box outputs()
 {
-    return {"g_ki", 3, {10, 10, 441, 226}, "Kimenetek", textRows({
-        {"ki1_on", "label_50", "1-es kimenet bekapcsoláskor:", 20},
-        {"ki2_on", "label_38", "2-es kimenet bekapcsoláskor:", 45},
-        {"ki3_on", "label_9", "3-as kimenet bekapcsoláskor:", 70},
-        {"ki4_on", "label_10", "4-es kimenet bekapcsoláskor:", 95},
-        {"ki1_off", "label_37", "1-es kimenet kikapcsoláskor:", 120},
-        {"ki2_off", "label_30", "2-es kimenet kikapcsoláskor:", 145},
-        {"ki3_off", "label_11", "3-as kimenet kikapcsoláskor:", 170},
-        {"ki4_off", "label_12", "4-es kimenet kikapcsoláskor:", 195},
-    })};
+    return {"g_ki",
+            3,
+            {10, 10, 441, 226},
+            "Kimenetek",
+            textRows({
+                {"ki1_on", "label_50", "1-es kimenet bekapcsoláskor:", 20},
+                {"ki2_on", "label_38", "2-es kimenet bekapcsoláskor:", 45},
+                {"ki3_on", "label_9", "3-as kimenet bekapcsoláskor:", 70},
+                {"ki4_on", "label_10", "4-es kimenet bekapcsoláskor:", 95},
+                {"ki1_off", "label_37", "1-es kimenet kikapcsoláskor:", 120},
+                {"ki2_off", "label_30", "2-es kimenet kikapcsoláskor:", 145},
+                {"ki3_off", "label_11", "3-as kimenet kikapcsoláskor:", 170},
+                {"ki4_off", "label_12", "4-es kimenet kikapcsoláskor:", 195},
+            })};
 }
 
 // Monostable (bn) or bistable (kn) behaviour of each output when the module is rung.
 Box ringInOutputs()
 {
-    Box box{"g_ki_csengetes", 3, {10, 250, 441, 126}, "Kimenetek rácsengetés hatására", {
-        label("label_61", {200, 20, 106, 16}, "Monostabil       Bistabil"),
-    }};
+    Box box{"g_ki_csengetes",
+            3,
+            {10, 250, 441, 126},
+            "Kimenetek rácsengetés hatására",
+            {
+                label("label_61", {200, 20, 106, 16}, "Monostabil       Bistabil"),
+            }};
     static const char *const rows[4][5] = {
         {"label_55", "1-es kimenet:", "k1", "b1", "buttonGroup"},
         {"label_58", "2-es kimenet:", "k2", "b2", "buttonGroup_2"},
@@ -220,10 +247,14 @@ Box ringInOutputs()
 
 Box activation()
 {
-    return {"g_activate", 3, {10, 390, 441, 80}, "Riasztások aktiválása", textRows({
-        {"act_be", "act_be_label", "Riasztások aktiválása parancs:", 20},
-        {"act_ki", "act_be_label_2", "Riasztások kikapcsolása parancs:", 50},
-    })};
+    return {"g_activate",
+            3,
+            {10, 390, 441, 80},
+            "Riasztások aktiválása",
+            textRows({
+                {"act_be", "act_be_label", "Riasztások aktiválása parancs:", 20},
+                {"act_ki", "act_be_label_2", "Riasztások kikapcsolása parancs:", 50},
+            })};
 }
 
 Box statusPanel()
@@ -234,30 +265,53 @@ Box statusPanel()
     auto caption = [](const char *name, int y, const char *text) {
         return label(name, {10, y, 71, 16}, text);
     };
-    return {"g_allapot", -1, {480, 10, 161, 521}, "Állapot", {
-        {Kind::ProgressBar, "terero", {126, 30, 25, 121}, nullptr, 0, 0, nullptr,
-         "QProgressBar::chunk { background-color: #05B8CC; }"},
-        label("l_terero", {120, 10, 41, 16}, "Térerő", Centred),
-        caption("label_be1", 170, "Bemenet 1:"),
-        caption("label_be2", 190, "Bemenet 2:"),
-        caption("label_ki1", 330, "Kimenet 1:"),
-        caption("label_ki2", 350, "Kimenet 2:"),
-        label("label_48", {10, 430, 81, 16}, "Tápfeszültség:"),
-        lamp("w_be1", 170), lamp("w_be2", 190), lamp("w_ki1", 330), lamp("w_ki2", 350),
-        lamp("w_tp", 430),
-        {Kind::PushButton, "allapot_gomb", {10, 470, 141, 41}, "Állapot lekérdezése", 0, Bold,
-         nullptr, "color: rgb(255, 255, 255);\nbackground-color: rgb(0, 170, 127);"},
-        caption("label_be3", 210, "Bemenet 3:"), lamp("w_be3", 210),
-        caption("label_be4", 230, "Bemenet 4:"), lamp("w_be4", 230),
-        label("label_analog", {10, 270, 81, 20}, "Analóg bemenet:"),
-        label("label_counter", {10, 290, 81, 20}, "Számláló értéke:"),
-        caption("label_ki3", 370, "Kimenet 3:"), lamp("w_ki4", 390),
-        caption("label_ki4", 390, "Kimenet 4:"), lamp("w_ki3", 370),
-        label("l_analog", {94, 270, 51, 20}, "0.0 V", RightAligned, kBlueReadout),
-        label("l_counter", {94, 290, 51, 20}, "00000", RightAligned, kBlueReadout),
-        label("label_ver", {10, 30, 111, 16}, "Verzió:"),
-        label("l_ver", {10, 50, 111, 16}, "", Bold, kBlueReadout),
-    }};
+    return {"g_allapot",
+            -1,
+            {480, 10, 161, 521},
+            "Állapot",
+            {
+                {Kind::ProgressBar,
+                 "terero",
+                 {126, 30, 25, 121},
+                 nullptr,
+                 0,
+                 0,
+                 nullptr,
+                 "QProgressBar::chunk { background-color: #05B8CC; }"},
+                label("l_terero", {120, 10, 41, 16}, "Térerő", Centred),
+                caption("label_be1", 170, "Bemenet 1:"),
+                caption("label_be2", 190, "Bemenet 2:"),
+                caption("label_ki1", 330, "Kimenet 1:"),
+                caption("label_ki2", 350, "Kimenet 2:"),
+                label("label_48", {10, 430, 81, 16}, "Tápfeszültség:"),
+                lamp("w_be1", 170),
+                lamp("w_be2", 190),
+                lamp("w_ki1", 330),
+                lamp("w_ki2", 350),
+                lamp("w_tp", 430),
+                {Kind::PushButton,
+                 "allapot_gomb",
+                 {10, 470, 141, 41},
+                 "Állapot lekérdezése",
+                 0,
+                 Bold,
+                 nullptr,
+                 "color: rgb(255, 255, 255);\nbackground-color: rgb(0, 170, 127);"},
+                caption("label_be3", 210, "Bemenet 3:"),
+                lamp("w_be3", 210),
+                caption("label_be4", 230, "Bemenet 4:"),
+                lamp("w_be4", 230),
+                label("label_analog", {10, 270, 81, 20}, "Analóg bemenet:"),
+                label("label_counter", {10, 290, 81, 20}, "Számláló értéke:"),
+                caption("label_ki3", 370, "Kimenet 3:"),
+                lamp("w_ki4", 390),
+                caption("label_ki4", 390, "Kimenet 4:"),
+                lamp("w_ki3", 370),
+                label("l_analog", {94, 270, 51, 20}, "0.0 V", RightAligned, kBlueReadout),
+                label("l_counter", {94, 290, 51, 20}, "00000", RightAligned, kBlueReadout),
+                label("label_ver", {10, 30, 111, 16}, "Verzió:"),
+                label("l_ver", {10, 50, 111, 16}, "", Bold, kBlueReadout),
+            }};
 }
 
 Box deviceButtons()
@@ -265,16 +319,20 @@ Box deviceButtons()
     auto button = [](const char *name, int y, const char *text, const char *style) {
         return Item{Kind::PushButton, name, {20, y, 211, 41}, text, 0, Bold, nullptr, style};
     };
-    return {"g_eszkoz", -1, {650, 280, 251, 251}, "Eszköz", {
-        button("download_gomb", 150, "Betöltés az eszközbe",
-               "color: rgb(255, 255, 255);\nbackground-color: rgb(191, 0, 0);"),
-        button("upload_gomb", 200, "Kiolvasás az eszközből",
-               "color: rgb(255, 255, 255);\nbackground-color: rgb(255, 128, 0);"),
-        button("verify_gomb", 100, "Betöltés ellenőrzése",
-               "color: rgb(255, 255, 255);\nbackground-color: rgb(0, 128, 0);"),
-        button("port_gomb", 30, "Eszköz csatlakoztatása",
-               "color: rgb(255, 255, 255); \nbackground-color: rgb(0, 0, 191);"),
-    }};
+    return {"g_eszkoz",
+            -1,
+            {650, 280, 251, 251},
+            "Eszköz",
+            {
+                button("download_gomb", 150, "Betöltés az eszközbe",
+                       "color: rgb(255, 255, 255);\nbackground-color: rgb(191, 0, 0);"),
+                button("upload_gomb", 200, "Kiolvasás az eszközből",
+                       "color: rgb(255, 255, 255);\nbackground-color: rgb(255, 128, 0);"),
+                button("verify_gomb", 100, "Betöltés ellenőrzése",
+                       "color: rgb(255, 255, 255);\nbackground-color: rgb(0, 128, 0);"),
+                button("port_gomb", 30, "Eszköz csatlakoztatása",
+                       "color: rgb(255, 255, 255); \nbackground-color: rgb(0, 0, 191);"),
+            }};
 }
 
 } // namespace
@@ -290,7 +348,7 @@ const QList<Page> &pages()
 
 const QList<Box> &boxes()
 {
-    static const QList<Box> list{general(), telephones(), analog(), inputs(),
+    static const QList<Box> list{general(), telephones(),    analog(),    inputs(),
                                  outputs(), ringInOutputs(), activation()};
     return list;
 }

@@ -23,11 +23,11 @@ enum class Kind : quint8 {
 };
 
 enum Flag : quint16 {
-    Courier = 1 << 0,   // default font with the family set to "Courier"
+    Courier = 1 << 0, // default font with the family set to "Courier"
     Disabled = 1 << 1,
     ReadOnly = 1 << 2,
-    Checked = 1 << 3,   // initial check state of a check box or radio button
-    Centred = 1 << 4,   // label centred horizontally and vertically
+    Checked = 1 << 3, // initial check state of a check box or radio button
+    Centred = 1 << 4, // label centred horizontally and vertically
     WordWrap = 1 << 5,
     RightAligned = 1 << 6,
     Bold = 1 << 7,
@@ -38,21 +38,21 @@ struct Item
     Kind kind;
     const char *name;
     QRect geometry;
-    const char *text = nullptr;      // caption or default text (UTF-8), set by the text pass
-    int maxLength = 0;               // line edits only; 0 keeps the toolkit's default
+    const char *text = nullptr; // caption or default text (UTF-8), set by the text pass
+    int maxLength = 0;          // line edits only; 0 keeps the toolkit's default
     quint16 flags = 0;
-    const char *buttonGroup = nullptr;   // exclusive group (a child of the main window)
+    const char *buttonGroup = nullptr; // exclusive group (a child of the main window)
     const char *styleSheet = nullptr;
-    QByteArray groupProperty = {};       // "R.C" on the check boxes of g_tel
+    QByteArray groupProperty = {}; // "R.C" on the check boxes of g_tel
 };
 
 struct Box
 {
     const char *name;
-    int page;           // tab index; -1 for the boxes beside the tab widget
+    int page; // tab index; -1 for the boxes beside the tab widget
     QRect geometry;
     const char *title;
-    QList<Item> items;  // creation order
+    QList<Item> items; // creation order
 };
 
 struct Page

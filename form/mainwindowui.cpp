@@ -24,7 +24,10 @@ namespace Ui {
 
 namespace {
 
-QString u8(const char *text) { return QString::fromUtf8(text); }
+QString u8(const char *text)
+{
+    return QString::fromUtf8(text);
+}
 
 struct ActionSpec
 {
@@ -46,34 +49,49 @@ struct MenuSpec
 const std::initializer_list<MenuSpec> &menus()
 {
     static const std::initializer_list<MenuSpec> list{
-        {&MainWindow::menuFile, "menuFile", "File", {
-            {&MainWindow::actionNew, "actionNew", "New", "Ctrl+N"},
-            {&MainWindow::actionOpen, "actionOpen", "Megnyitás", "Ctrl+O"},
-            {&MainWindow::actionSave, "actionSave", "Mentés", "Ctrl+S"},
-            {&MainWindow::actionSaveAs, "actionSaveAs", "Save As", ""},
-            {nullptr, nullptr, nullptr, nullptr},
-            {&MainWindow::actionExit, "actionExit", "Kilépés", "Ctrl+Q"},
-        }},
-        {&MainWindow::menuSettings, "menuSettings", "Beállítások", {
-            {&MainWindow::actionPort, "actionPort", "Port", ""},
-        }},
-        {&MainWindow::menuDevice, "menuDevice", "Eszköz", {
-            {&MainWindow::actionReadup, "actionReadup", "Kiolvasás az eszközből", "Ctrl+R"},
-            {nullptr, nullptr, nullptr, nullptr},
-            {&MainWindow::actionDownload, "actionDownload", "Betöltés az eszközbe", "Ctrl+D"},
-            {&MainWindow::actionVerify, "actionVerify", "Betöltés ellenőrzése", "Ctrl+V"},
-        }},
-        {&MainWindow::menuHelp, "menuHelp", "Help", {
-            {&MainWindow::actionContents, "actionContents", "Tartalom", "F1"},
-            {&MainWindow::actionAbout, "actionAbout", "Névjegy", ""},
-        }},
-        {&MainWindow::menuDebug, "menuDebug", "", {
-            {&MainWindow::actionQ_QV5, "actionQ_QV5", "Q_QV5", ""},
-            {&MainWindow::actionQ_QV3, "actionQ_QV3", "Q_QV3", ""},
-            {&MainWindow::actionQ_BRK2, "actionQ_BRK2", "Q_BRK2", ""},
-            {nullptr, nullptr, nullptr, nullptr},
-            {&MainWindow::actionNodevice, "actionNodevice", "No Device", ""},
-        }},
+        {&MainWindow::menuFile,
+         "menuFile",
+         "File",
+         {
+             {&MainWindow::actionNew, "actionNew", "New", "Ctrl+N"},
+             {&MainWindow::actionOpen, "actionOpen", "Megnyitás", "Ctrl+O"},
+             {&MainWindow::actionSave, "actionSave", "Mentés", "Ctrl+S"},
+             {&MainWindow::actionSaveAs, "actionSaveAs", "Save As", ""},
+             {nullptr, nullptr, nullptr, nullptr},
+             {&MainWindow::actionExit, "actionExit", "Kilépés", "Ctrl+Q"},
+         }},
+        {&MainWindow::menuSettings,
+         "menuSettings",
+         "Beállítások",
+         {
+             {&MainWindow::actionPort, "actionPort", "Port", ""},
+         }},
+        {&MainWindow::menuDevice,
+         "menuDevice",
+         "Eszköz",
+         {
+             {&MainWindow::actionReadup, "actionReadup", "Kiolvasás az eszközből", "Ctrl+R"},
+             {nullptr, nullptr, nullptr, nullptr},
+             {&MainWindow::actionDownload, "actionDownload", "Betöltés az eszközbe", "Ctrl+D"},
+             {&MainWindow::actionVerify, "actionVerify", "Betöltés ellenőrzése", "Ctrl+V"},
+         }},
+        {&MainWindow::menuHelp,
+         "menuHelp",
+         "Help",
+         {
+             {&MainWindow::actionContents, "actionContents", "Tartalom", "F1"},
+             {&MainWindow::actionAbout, "actionAbout", "Névjegy", ""},
+         }},
+        {&MainWindow::menuDebug,
+         "menuDebug",
+         "",
+         {
+             {&MainWindow::actionQ_QV5, "actionQ_QV5", "Q_QV5", ""},
+             {&MainWindow::actionQ_QV3, "actionQ_QV3", "Q_QV3", ""},
+             {&MainWindow::actionQ_BRK2, "actionQ_BRK2", "Q_BRK2", ""},
+             {nullptr, nullptr, nullptr, nullptr},
+             {&MainWindow::actionNodevice, "actionNodevice", "No Device", ""},
+         }},
     };
     return list;
 }

@@ -41,8 +41,8 @@ public:
     QPushButton *port_gomb = nullptr, *verify_gomb = nullptr, *download_gomb = nullptr,
                 *upload_gomb = nullptr, *allapot_gomb = nullptr;
     QMenuBar *menuBar = nullptr;
-    QMenu *menuFile = nullptr, *menuSettings = nullptr, *menuDevice = nullptr,
-          *menuHelp = nullptr, *menuDebug = nullptr;
+    QMenu *menuFile = nullptr, *menuSettings = nullptr, *menuDevice = nullptr, *menuHelp = nullptr,
+          *menuDebug = nullptr;
     QAction *actionNew = nullptr, *actionOpen = nullptr, *actionSave = nullptr,
             *actionSaveAs = nullptr, *actionExit = nullptr, *actionPort = nullptr,
             *actionReadup = nullptr, *actionDownload = nullptr, *actionVerify = nullptr,

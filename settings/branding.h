@@ -5,7 +5,10 @@
 
 namespace qv {
 
-inline QString makerWebAddress() { return QStringLiteral("https://qvconfig.example.org"); }
+inline QString makerWebAddress()
+{
+    return QStringLiteral("https://qvconfig.example.org");
+}
 
 // Rich text: the status bar and the about box show it with a working link.
 inline QString copyrightLine()
@@ -14,6 +17,9 @@ inline QString copyrightLine()
         .arg(makerWebAddress(), QStringLiteral("qvconfig.example.org"));
 }
 
-inline QString authorLine() { return QStringLiteral("Készítette: a qvconfig csapat"); }
+inline QString authorLine()
+{
+    return QStringLiteral("Készítette: a qvconfig csapat");
+}
 
 } // namespace qv

@@ -14,7 +14,10 @@ QStringList &overriddenFolders()
 }
 } // namespace
 
-void overrideDataFileFolders(const QStringList &folders) { overriddenFolders() = folders; }
+void overrideDataFileFolders(const QStringList &folders)
+{
+    overriddenFolders() = folders;
+}
 
 QStringList dataFileFolders()
 {

@@ -33,7 +33,10 @@ template <class T> QStringList names(const QObject *parent)
     return list;
 }
 
-QStringList words(const char *text) { return QString::fromLatin1(text).split(QLatin1Char(' ')); }
+QStringList words(const char *text)
+{
+    return QString::fromLatin1(text).split(QLatin1Char(' '));
+}
 
 const char kLocked[] = "color: rgb(255,255,255); background-color: rgb(180,180,180);";
 
@@ -92,41 +95,58 @@ void TestMainWindow::creationOrder_data()
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("cls");
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("g_general line edits") << "g_general" << "QLineEdit"
-        << words("smsplus smskp m_pin m_id m_nev visszaallas rele_time maxsms");
-    QTest::newRow("g_tel line edits") << "g_tel" << "QLineEdit"
+    QTest::newRow("g_general line edits")
+        << "g_general"
+        << "QLineEdit" << words("smsplus smskp m_pin m_id m_nev visszaallas rele_time maxsms");
+    QTest::newRow("g_tel line edits")
+        << "g_tel"
+        << "QLineEdit"
         << words("t1 t2 t3 t4 t5 t6 t7 t8 tplus_1 tplus_2 tplus_3 tplus_4 tplus_5 tplus_6 "
                  "tplus_7 tplus_8");
-    QTest::newRow("g_analog line edits") << "g_analog" << "QLineEdit"
+    QTest::newRow("g_analog line edits")
+        << "g_analog"
+        << "QLineEdit"
         << words("be_a1_nev be_a2_nev abe1_hi_msg abe1_vissza abe1_lo_msg abe1_hi abe1_hi_2 "
                  "abe1_lo abe1_lo_2 abe2_hi_msg abe2_hi abe2_clr");
-    QTest::newRow("g_be line edits") << "g_be" << "QLineEdit"
+    QTest::newRow("g_be line edits")
+        << "g_be"
+        << "QLineEdit"
         << words("be1_nev be2_nev be3_nev be4_nev be1_on_msg be2_on_msg be3_on_msg be4_on_msg "
                  "be1_off_msg be2_off_msg be3_off_msg be4_off_msg");
-    QTest::newRow("g_ki line edits") << "g_ki" << "QLineEdit"
-        << words("ki1_on ki2_on ki3_on ki4_on ki1_off ki2_off ki3_off ki4_off");
-    QTest::newRow("g_activate line edits") << "g_activate" << "QLineEdit" << words("act_be act_ki");
-    QTest::newRow("g_ki_csengetes line edits") << "g_ki_csengetes" << "QLineEdit" << QStringList();
-    QTest::newRow("g_tel check boxes") << "g_tel" << "QCheckBox"
+    QTest::newRow("g_ki line edits")
+        << "g_ki"
+        << "QLineEdit" << words("ki1_on ki2_on ki3_on ki4_on ki1_off ki2_off ki3_off ki4_off");
+    QTest::newRow("g_activate line edits") << "g_activate"
+                                           << "QLineEdit" << words("act_be act_ki");
+    QTest::newRow("g_ki_csengetes line edits") << "g_ki_csengetes"
+                                               << "QLineEdit" << QStringList();
+    QTest::newRow("g_tel check boxes")
+        << "g_tel"
+        << "QCheckBox"
         << words("tc4_7 tc2_8 tc3_4 tc1_1 tc2_2 tc1_6 tc1_5 tc1_3 tc4_8 tc1_7 tc3_2 tc4_1 tc2_3 "
                  "tc4_6 tc1_4 tc1_8 tc4_5 tc2_5 tc3_7 tc1_2 tc4_3 tc2_6 tc3_8 tc3_1 tc2_1 tc3_3 "
                  "tc3_6 tc2_7 tc3_5 tc4_4 tc2_4 tc4_2 tc1_9 tc1_10 tc1_11 tc1_12 tc1_13 tc1_14 "
                  "tc1_15 tc1_16 tc1_17 tc1_18 tc1_19 tc1_20 tc1_21 tc1_22 tc1_23 tc1_24 cb_r_7 "
                  "cb_r_6 cb_r_1 cb_r_8 cb_r_3 cb_r_2 cb_r_5 cb_r_4 cb_s_1 cb_s_2 cb_s_3 cb_s_4 "
                  "cb_s_5 cb_s_6 cb_s_7 cb_s_8");
-    QTest::newRow("g_tel radio buttons") << "g_tel" << "QRadioButton"
+    QTest::newRow("g_tel radio buttons")
+        << "g_tel"
+        << "QRadioButton"
         << words("r1_4 r7_4 r4_4 r7_2 r6_1 r1_3 r5_4 r2_2 r6_3 r8_4 r2_4 r4_2 r1_1 r8_3 r6_2 "
                  "r3_1 r2_3 r8_1 r3_3 r5_1 r4_3 r6_4 r1_2 r7_3 r7_1 r3_2 r5_2 r5_3 r8_2 r3_4 "
                  "r2_1 r4_1 r1_0 r4_0 r2_0 r7_0 r8_0 r6_0 r3_0 r5_0");
-    QTest::newRow("g_analog radio buttons") << "g_analog" << "QRadioButton"
-        << words("max_be_15 max_be_30");
-    QTest::newRow("g_ki_csengetes radio buttons") << "g_ki_csengetes" << "QRadioButton"
-        << words("k1 b1 k2 b2 k3 b3 k4 b4");
-    QTest::newRow("g_general combo boxes") << "g_general" << "QComboBox" << words("smskp_combo");
-    QTest::newRow("push buttons of the central widget") << "centralWidget" << "QPushButton"
-        << words("allapot_gomb download_gomb upload_gomb verify_gomb port_gomb");
-    QTest::newRow("tab pages") << "tabWidget" << "page"
-        << words("tab1 tab2 tab3 tab4");
+    QTest::newRow("g_analog radio buttons") << "g_analog"
+                                            << "QRadioButton" << words("max_be_15 max_be_30");
+    QTest::newRow("g_ki_csengetes radio buttons")
+        << "g_ki_csengetes"
+        << "QRadioButton" << words("k1 b1 k2 b2 k3 b3 k4 b4");
+    QTest::newRow("g_general combo boxes") << "g_general"
+                                           << "QComboBox" << words("smskp_combo");
+    QTest::newRow("push buttons of the central widget")
+        << "centralWidget"
+        << "QPushButton" << words("allapot_gomb download_gomb upload_gomb verify_gomb port_gomb");
+    QTest::newRow("tab pages") << "tabWidget"
+                               << "page" << words("tab1 tab2 tab3 tab4");
 }
 
 void TestMainWindow::creationOrder()
@@ -206,8 +226,10 @@ void TestMainWindow::buttonGroups_data()
     QTest::addColumn<QStringList>("members");
     for (int r = 1; r <= 8; ++r)
         QTest::addRow("rg%d", r) << QStringLiteral("rg%1").arg(r)
-                                 << QStringList{QStringLiteral("r%1_4").arg(r), QStringLiteral("r%1_3").arg(r),
-                                                QStringLiteral("r%1_2").arg(r), QStringLiteral("r%1_1").arg(r),
+                                 << QStringList{QStringLiteral("r%1_4").arg(r),
+                                                QStringLiteral("r%1_3").arg(r),
+                                                QStringLiteral("r%1_2").arg(r),
+                                                QStringLiteral("r%1_1").arg(r),
                                                 QStringLiteral("r%1_0").arg(r)};
     QTest::newRow("buttonGroup_5") << "buttonGroup_5" << words("max_be_15 max_be_30");
     QTest::newRow("buttonGroup") << "buttonGroup" << words("k1 b1");
@@ -321,7 +343,8 @@ void TestMainWindow::startupState_data()
     QTest::addColumn<bool>("enabled");
     QTest::addColumn<bool>("visible");
     QTest::addColumn<QString>("style"); // "-" when not checked
-    const QString blue = QStringLiteral("color: rgb(255, 255, 255); \nbackground-color: rgb(0, 0, 191);");
+    const QString blue =
+        QStringLiteral("color: rgb(255, 255, 255); \nbackground-color: rgb(0, 0, 191);");
     QTest::newRow("tabWidget") << "tabWidget" << false << true << "-";
     QTest::newRow("g_allapot") << "g_allapot" << false << true << "-";
     QTest::newRow("port_gomb") << "port_gomb" << true << true << blue;
@@ -376,22 +399,24 @@ void TestMainWindow::menus_data()
     QTest::addColumn<QStringList>("shortcuts");
     QTest::addColumn<QStringList>("withIcon");
     QTest::newRow("File") << "menuFile"
-        << words("actionNew actionOpen actionSave actionSaveAs | actionExit")
-        << QStringList{"New", "Megnyitás", "Mentés", "Save As", "", "Kilépés"}
-        << QStringList{"Ctrl+N", "Ctrl+O", "Ctrl+S", "", "", "Ctrl+Q"}
-        << words("actionOpen actionSave actionSaveAs actionExit");
+                          << words("actionNew actionOpen actionSave actionSaveAs | actionExit")
+                          << QStringList{"New", "Megnyitás", "Mentés", "Save As", "", "Kilépés"}
+                          << QStringList{"Ctrl+N", "Ctrl+O", "Ctrl+S", "", "", "Ctrl+Q"}
+                          << words("actionOpen actionSave actionSaveAs actionExit");
     QTest::newRow("Beállítások") << "menuSettings" << words("actionPort") << QStringList{"Port"}
-        << QStringList{""} << QStringList();
-    QTest::newRow("Eszköz") << "menuDevice"
-        << words("actionReadup | actionDownload actionVerify")
-        << QStringList{"Kiolvasás az eszközből", "", "Betöltés az eszközbe", "Betöltés ellenőrzése"}
-        << QStringList{"Ctrl+R", "", "Ctrl+D", "Ctrl+V"} << words("actionReadup actionDownload");
+                                 << QStringList{""} << QStringList();
+    QTest::newRow("Eszköz") << "menuDevice" << words("actionReadup | actionDownload actionVerify")
+                            << QStringList{"Kiolvasás az eszközből", "", "Betöltés az eszközbe",
+                                           "Betöltés ellenőrzése"}
+                            << QStringList{"Ctrl+R", "", "Ctrl+D", "Ctrl+V"}
+                            << words("actionReadup actionDownload");
     QTest::newRow("Help") << "menuHelp" << words("actionContents actionAbout")
-        << QStringList{"Tartalom", "Névjegy"} << QStringList{"F1", ""} << words("actionAbout");
+                          << QStringList{"Tartalom", "Névjegy"} << QStringList{"F1", ""}
+                          << words("actionAbout");
     QTest::newRow("Debug") << "menuDebug"
-        << words("actionQ_QV5 actionQ_QV3 actionQ_BRK2 | actionNodevice")
-        << QStringList{"Q_QV5", "Q_QV3", "Q_BRK2", "", "No Device"}
-        << QStringList{"", "", "", "", ""} << QStringList();
+                           << words("actionQ_QV5 actionQ_QV3 actionQ_BRK2 | actionNodevice")
+                           << QStringList{"Q_QV5", "Q_QV3", "Q_BRK2", "", "No Device"}
+                           << QStringList{"", "", "", "", ""} << QStringList();
 }
 
 void TestMainWindow::menus()
@@ -424,8 +449,7 @@ void TestMainWindow::statusBar()
     QList<QLabel *> labels;
     for (QLabel *label : bar->findChildren<QLabel *>(Qt::FindDirectChildrenOnly))
         labels << label;
-    std::sort(labels.begin(), labels.end(),
-              [](QLabel *a, QLabel *b) { return a->x() < b->x(); });
+    std::sort(labels.begin(), labels.end(), [](QLabel *a, QLabel *b) { return a->x() < b->x(); });
     QCOMPARE(labels.size(), 3);
     QCOMPARE(labels[0]->objectName(), QStringLiteral("fileLabel"));
     QCOMPARE(labels[0]->text(), QStringLiteral("Nincs megnyitott fájl."));
@@ -437,7 +461,8 @@ void TestMainWindow::statusBar()
     QVERIFY(labels[2]->openExternalLinks());
     QCOMPARE(labels[2]->textInteractionFlags(), Qt::LinksAccessibleByMouse);
 
-    const auto *corner = qobject_cast<QLabel *>(find<QMenuBar>("menuBar")->cornerWidget(Qt::TopRightCorner));
+    const auto *corner =
+        qobject_cast<QLabel *>(find<QMenuBar>("menuBar")->cornerWidget(Qt::TopRightCorner));
     QVERIFY(corner);
     QCOMPARE(corner->text(), QStringLiteral("v1.31   "));
     QCOMPARE(m_window->windowTitle(), QStringLiteral("Quorvel / Brastok letöltő szoftver"));
@@ -452,7 +477,8 @@ void TestMainWindow::statusBar()
 void TestMainWindow::slotTable()
 {
     const QStringList expected = words(
-        "newfile() openfile() save() saveas() verify_func() show_port() checkCompatibility(QString) "
+        "newfile() openfile() save() saveas() verify_func() show_port() "
+        "checkCompatibility(QString) "
         "setDeviceUI() globalDisableUI() globalEnableUI() download() readup() nevjegy() contents() "
         "check_general() check_tel() check_analog() check_be() check_ki() check_activate() "
         "check_cbs() allapot() smskpSelect() deviceDebugMS5() deviceDebugMS3() deviceDebugMArm2() "

@@ -39,7 +39,8 @@ void TestSettings::defaults_data()
     QTest::newRow("FilePath") << QVariant(s.FilePath) << QVariant(QString());
     QTest::newRow("FooterText") << QVariant(s.FooterText) << QVariant(QString());
     QTest::newRow("FooterText2") << QVariant(s.FooterText2) << QVariant(QString());
-    QTest::newRow("PictureFile") << QVariant(s.PictureFile) << QVariant(QStringLiteral("i_default.dll"));
+    QTest::newRow("PictureFile") << QVariant(s.PictureFile)
+                                 << QVariant(QStringLiteral("i_default.dll"));
     QTest::newRow("DeviceModel") << QVariant(s.DeviceModel) << QVariant(0);
     QTest::newRow("Version") << QVariant(s.Version) << QVariant(QStringLiteral("1.31"));
     QTest::newRow("DeviceId") << QVariant(s.DeviceId) << QVariant(QString());
@@ -104,7 +105,8 @@ void TestSettings::lookupOrder()
     qv::overrideDataFileFolders({});
     QDir::setCurrent(previous);
     if (foundIn == QLatin1String("cwd"))
-        QCOMPARE(QFileInfo(found).canonicalFilePath(), QFileInfo(cwd.filePath(name)).canonicalFilePath());
+        QCOMPARE(QFileInfo(found).canonicalFilePath(),
+                 QFileInfo(cwd.filePath(name)).canonicalFilePath());
     else if (foundIn == QLatin1String("app"))
         QCOMPARE(found, app.filePath(name));
     else

@@ -13,7 +13,10 @@ ModalWatcher::ModalWatcher(QObject *parent) : QObject(parent)
     m_timer.start();
 }
 
-ModalWatcher::~ModalWatcher() { m_timer.stop(); }
+ModalWatcher::~ModalWatcher()
+{
+    m_timer.stop();
+}
 
 void ModalWatcher::onDialog(const QString &name, Handler handler)
 {

@@ -194,7 +194,11 @@ void module(QPainter &p, QSizeF s, const QString &model, int inputs, int outputs
     p.drawText(label.adjusted(0, 32, 0, -4), Qt::AlignCenter, QStringLiteral("GSM távvezérlő"));
 
     // LEDs: power, GSM, then one per output.
-    struct Led { QString name; QColor colour; };
+    struct Led
+    {
+        QString name;
+        QColor colour;
+    };
     QList<Led> leds{{QStringLiteral("PWR"), QColor(0, 200, 0)},
                     {QStringLiteral("GSM"), QColor(255, 170, 0)}};
     for (int i = 1; i <= outputs; ++i)
@@ -291,9 +295,8 @@ int main(int argc, char *argv[])
         p.drawEllipse(QPointF(17, 16), 1.5, 1.5);
         arrow(p, QRectF(14, 10, 16, 12), false, QColor(220, 40, 40));
     });
-    ok &= render(img + QStringLiteral("info_icon.png"), icon, [](QPainter &p, QSizeF) {
-        infoCircle(p, QRectF(2, 2, 28, 28));
-    });
+    ok &= render(img + QStringLiteral("info_icon.png"), icon,
+                 [](QPainter &p, QSizeF) { infoCircle(p, QRectF(2, 2, 28, 28)); });
     ok &= render(img + QStringLiteral("InfoIcon.png"), QSize(48, 48), [](QPainter &p, QSizeF) {
         QPainterPath bubble;
         bubble.addRoundedRect(QRectF(2, 2, 44, 34), 8, 8);
@@ -332,9 +335,8 @@ int main(int argc, char *argv[])
         p.setBrush(QColor(30, 140, 60));
         p.drawPath(head);
     });
-    ok &= render(img + QStringLiteral("page_icon.png"), icon, [](QPainter &p, QSizeF) {
-        page(p, QRectF(6, 2, 20, 28));
-    });
+    ok &= render(img + QStringLiteral("page_icon.png"), icon,
+                 [](QPainter &p, QSizeF) { page(p, QRectF(6, 2, 20, 28)); });
     ok &= render(img + QStringLiteral("logo.png"), QSize(64, 64),
                  [](QPainter &p, QSizeF s) { logo(p, s, false); });
     ok &= render(img + QStringLiteral("logo_small.png"), QSize(24, 24),

@@ -6,8 +6,20 @@
 
 namespace qv {
 
+namespace {
+QStringList &folderOverride()
+{
+    static QStringList folders;
+    return folders;
+}
+} // namespace
+
+void setDataFileFolders(const QStringList &folders) { folderOverride() = folders; }
+
 QStringList dataFileFolders()
 {
+    if (!folderOverride().isEmpty())
+        return folderOverride();
     QStringList folders{QDir::currentPath()};
     if (QCoreApplication::instance()) {
         const QString appDir = QCoreApplication::applicationDirPath();

@@ -11,6 +11,9 @@ namespace qv {
 // program's own folder, then the installed data folder.
 QStringList dataFileFolders();
 
+// Replaces the folders above (tests use folders of their own); an empty list restores them.
+void setDataFileFolders(const QStringList &folders);
+
 // The path of the first existing file called `name` in dataFileFolders(); the
 // bare name when none exists, so that callers report it as missing.
 QString locateDataFile(const QString &name);

@@ -105,14 +105,20 @@ void MainWindow::save()
     if (path.isEmpty())
         return;
 
-    // The old file is replaced only once the new one is completely written.
+    // The old file is replaced only once the new one is completely written. A short
+    // write (a full disk) shows only in flush(): commit() would still rename the
+    // truncated file into place, so a failed flush cancels the save.
     const QByteArray contents = qv::config::writeConfig(formValues(formLists(*ui)));
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size() ||
-        !file.commit()) {
+    const bool written = file.open(QIODevice::WriteOnly) &&
+                         file.write(contents) == contents.size() && file.flush();
+    const QString reason = file.errorString();
+    if (!written)
+        file.cancelWriting();
+    if (!written || !file.commit()) {
         qv::showMessage(this, QMessageBox::Critical, QStringLiteral("File hiba"),
                         QStringLiteral("A(z) %1 fájl mentése nem sikerült.\n%2")
-                            .arg(QFileInfo(path).fileName(), file.errorString()));
+                            .arg(QFileInfo(path).fileName(), written ? file.errorString() : reason));
         return;
     }
 

@@ -89,8 +89,8 @@ void MainWindow::check_cbs()
             ring[size_t(cell->entry)] = box;
         else if (cell->column == qv::device::kSmsColumn)
             sms[size_t(cell->entry)] = box;
-        else if (box->isChecked())
-            hasSource[size_t(cell->entry)] = true;
+        else if (cell->column >= 1 && cell->column <= 6 && box->isChecked())
+            hasSource[size_t(cell->entry)] = true; // inputs 1-4, analogue, counter
     }
     for (size_t entry = 1; entry <= kEntries; ++entry) {
         for (QCheckBox *box : {ring[entry], sms[entry]}) {

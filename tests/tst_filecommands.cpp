@@ -64,15 +64,20 @@ DialogRequest lastDialog;
 
 qv::FileChooser answer(const QString &path)
 {
-    return [path](QWidget *, const QString &caption, const QString &folder,
-                  const QString &filter) {
+    return [path](QWidget *, const QString &caption, const QString &folder, const QString &filter) {
         lastDialog = {caption, folder, filter};
         return path;
     };
 }
 
-void answerOpen(const QString &path) { qv::setOpenFileChooser(answer(path)); }
-void answerSave(const QString &path) { qv::setSaveFileChooser(answer(path)); }
+void answerOpen(const QString &path)
+{
+    qv::setOpenFileChooser(answer(path));
+}
+void answerSave(const QString &path)
+{
+    qv::setSaveFileChooser(answer(path));
+}
 
 QString versionWarning(const QString &name)
 {
@@ -115,6 +120,7 @@ private slots:
     void saveAfterNewFileWritesTheDefaults();
     void saveThenOpenGivesTheSameForm();
     void endMarkerValueOpensAgain();
+    void lineBreakInAFieldKeepsTheFileIntact();
     void openRejects_data();
     void openRejects();
     void openLoadsWhatItCan_data();
@@ -218,6 +224,22 @@ void TestFileCommands::endMarkerValueOpensAgain()
     QCOMPARE(edit(s.window, "be3_nev")->text(), QStringLiteral("BEMENET 3"));
 }
 
+// A pasted text may carry a line break, which would shift every later line of the file.
+void TestFileCommands::lineBreakInAFieldKeepsTheFileIntact()
+{
+    Session s;
+    edit(s.window, "m_nev")->setText(QStringLiteral("KAPU\nNYITVA"));
+    QStringList expected = formValues(s.window);
+    expected[4] = QStringLiteral("KAPU NYITVA");
+    answerSave(s.path(QStringLiteral("sortores.msw")));
+    s.window.save();
+    s.window.newfile();
+    answerOpen(s.path(QStringLiteral("sortores.msw")));
+    s.window.openfile();
+    QCOMPARE(s.watcher.count(), 1);
+    QCOMPARE(formValues(s.window), expected);
+}
+
 void TestFileCommands::openRejects_data()
 {
     QTest::addColumn<QString>("kind");
@@ -232,8 +254,8 @@ void TestFileCommands::openRejects_data()
     QTest::newRow("empty") << "empty" << QMessageBox::Warning << versionWarning("f.msw");
     QTest::newRow("over-long line") << "over-long line" << QMessageBox::Critical
                                     << QStringLiteral("A(z) f.msw fájl szintaxisa hibás.");
-    QTest::newRow("1 GB without line ends") << "huge" << QMessageBox::Critical
-                                            << QStringLiteral("A(z) f.msw fájl szintaxisa hibás.");
+    QTest::newRow("1 GB without line ends")
+        << "huge" << QMessageBox::Critical << QStringLiteral("A(z) f.msw fájl szintaxisa hibás.");
     QTest::newRow("a folder") << "folder" << QMessageBox::Critical
                               << QStringLiteral("A(z) f.msw fájl nem olvasható.");
 #ifdef Q_OS_LINUX
@@ -332,8 +354,8 @@ void TestFileCommands::disabledFieldsStayEmptyOnLoad()
         widget<QRadioButton>(full.window, "r1_4")->setChecked(true);
         widget<QComboBox>(full.window, "smskp_combo")->setCurrentIndex(3);
         edit(full.window, "smskp")->setText(QStringLiteral("36201234567"));
-        path = QDir::temp().filePath(QStringLiteral("qv-disabled-%1.msw")
-                                         .arg(QCoreApplication::applicationPid()));
+        path = QDir::temp().filePath(
+            QStringLiteral("qv-disabled-%1.msw").arg(QCoreApplication::applicationPid()));
         answerSave(path);
         full.window.save();
     }
@@ -432,11 +454,13 @@ void TestFileCommands::defaultsFile()
 
     QCOMPARE(watcher.count(), 0); // the defaults file never raises a message
     QCOMPARE(w.deviceSettings().FilePath, QStringLiteral("defval_qv.dll"));
-    QCOMPARE(edit(w, "m_nev")->text(), loads ? QStringLiteral("QV MODUL") : QStringLiteral("SAJAT"));
+    QCOMPARE(edit(w, "m_nev")->text(),
+             loads ? QStringLiteral("QV MODUL") : QStringLiteral("SAJAT"));
     QCOMPARE(widget<QLabel>(w, "fileLabel")->text(),
              loads ? QStringLiteral("defval_qv.dll") : QStringLiteral("Nincs megnyitott fájl."));
     QCOMPARE(w.deviceSettings().FooterText, footer.isEmpty() ? startFooter : footer);
-    QCOMPARE(w.deviceSettings().FooterText2, footer.isEmpty() ? QString() : QStringLiteral("Masodik"));
+    QCOMPARE(w.deviceSettings().FooterText2,
+             footer.isEmpty() ? QString() : QStringLiteral("Masodik"));
     QLabel *newLink = w.findChild<QLabel *>(QStringLiteral("linkLabel"));
     QCOMPARE(link.isNull(), loads); // a load puts a fresh label in place
     QCOMPARE(newLink->text(), w.deviceSettings().FooterText);
@@ -483,7 +507,9 @@ void TestFileCommands::failedSaveKeepsThePreviousFile()
     writeFile(path, old);
     edit(s.window, "m_nev")->setText(QStringLiteral("UJ NEV"));
 
-    struct rlimit saved {};
+    struct rlimit saved
+    {
+    };
     getrlimit(RLIMIT_FSIZE, &saved);
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
     struct rlimit small = saved;

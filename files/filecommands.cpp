@@ -110,15 +110,19 @@ void MainWindow::save()
     // truncated file into place, so a failed flush cancels the save.
     const QByteArray contents = qv::config::writeConfig(formValues(formLists(*ui)));
     QSaveFile file(path);
-    const bool written = file.open(QIODevice::WriteOnly) &&
-                         file.write(contents) == contents.size() && file.flush();
-    const QString reason = file.errorString();
-    if (!written)
+    bool saved =
+        file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size() && file.flush();
+    QString reason = file.errorString();
+    if (saved) {
+        saved = file.commit();
+        reason = file.errorString();
+    } else {
         file.cancelWriting();
-    if (!written || !file.commit()) {
+    }
+    if (!saved) {
         qv::showMessage(this, QMessageBox::Critical, QStringLiteral("File hiba"),
                         QStringLiteral("A(z) %1 fájl mentése nem sikerült.\n%2")
-                            .arg(QFileInfo(path).fileName(), written ? file.errorString() : reason));
+                            .arg(QFileInfo(path).fileName(), reason));
         return;
     }
 
@@ -143,8 +147,14 @@ void MainWindow::loadFile(bool defaults)
             qv::showMessage(this, icon, QStringLiteral("File hiba"), text);
     };
 
-    if (!QFileInfo::exists(path))
+    const QFileInfo info(path);
+    if (!info.exists())
         return report(QMessageBox::Critical, QStringLiteral("A kiválasztott fájl nem létezik."));
+    // Only a plain file: opening a named pipe would wait for a writer for ever, and a
+    // folder or a device holds no configuration.
+    if (!info.isFile())
+        return report(QMessageBox::Critical,
+                      QStringLiteral("A(z) %1 fájl nem olvasható.").arg(name));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         return report(

@@ -16,6 +16,7 @@
 #ifdef Q_OS_LINUX
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #endif
 
 namespace {
@@ -259,8 +260,10 @@ void TestFileCommands::openRejects_data()
     QTest::newRow("a folder") << "folder" << QMessageBox::Critical
                               << QStringLiteral("A(z) f.msw fájl nem olvasható.");
 #ifdef Q_OS_LINUX
-    QTest::newRow("endless device") << "/dev/zero" << QMessageBox::Critical
-                                    << QStringLiteral("A(z) zero fájl szintaxisa hibás.");
+    QTest::newRow("endless device")
+        << "/dev/zero" << QMessageBox::Critical << QStringLiteral("A(z) zero fájl nem olvasható.");
+    QTest::newRow("named pipe without writer")
+        << "fifo" << QMessageBox::Critical << QStringLiteral("A(z) f.msw fájl nem olvasható.");
 #endif
 }
 
@@ -288,6 +291,10 @@ void TestFileCommands::openRejects()
         QVERIFY(file.resize(qint64(1) << 30)); // sparse: no disk space used
     } else if (kind == QLatin1String("folder")) {
         QVERIFY(QDir(s.dir.path()).mkdir(QStringLiteral("f.msw")));
+#ifdef Q_OS_LINUX
+    } else if (kind == QLatin1String("fifo")) {
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+#endif
     } else if (kind.startsWith(QLatin1Char('/'))) {
         path = kind;
     }

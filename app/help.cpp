@@ -1,6 +1,27 @@
 // Help menu: about box and manual.
 #include "app/mainwindow.h"
 
-void MainWindow::nevjegy() {}
+#include "app/about.h"
+#include "app/messages.h"
+#include "settings/datafiles.h"
 
-void MainWindow::contents() {}
+#include <QFileInfo>
+#include <QUrl>
+
+void MainWindow::nevjegy()
+{
+    // Not modal: the main window stays usable. A closed box is only hidden.
+    auto *box = new about(settings.FooterText, settings.FooterText2, settings.Version, this);
+    box->show();
+}
+
+void MainWindow::contents()
+{
+    // The desktop's viewer opens the manual found among the data files. A missing
+    // manual is reported here: the desktop may accept a request for it and fail later.
+    const QFileInfo manual(qv::locateDataFile(QStringLiteral("quorvel-help.pdf")));
+    if (!manual.isFile() || !qv::openUrl(QUrl::fromLocalFile(manual.absoluteFilePath()))) {
+        qv::showMessage(this, QMessageBox::Critical, QStringLiteral("Help"),
+                        QStringLiteral("Hiba! A dokumentáció nem nyitható meg."));
+    }
+}

@@ -49,38 +49,29 @@ void MainWindow::globalEnableUI()
     ui->menuDevice->setEnabled(true);
 }
 
-namespace {
-struct DebugMode
-{
-    int model;
-    const char *message;
-};
-} // namespace
-
 // Simulates an identified module without any serial traffic.
-static void enterDebugMode(MainWindow *w, devSettings &settings, const DebugMode &mode)
+void MainWindow::enterDebugMode(int model, const QString &message)
 {
-    settings.DeviceModel = mode.model;
-    w->globalEnableUI();
-    w->setDeviceUI();
-    w->newfile();
-    qv::showMessage(w, QMessageBox::Information, QStringLiteral("Eszköz"),
-                    QString::fromUtf8(mode.message));
+    settings.DeviceModel = model;
+    globalEnableUI();
+    setDeviceUI();
+    newfile();
+    qv::showMessage(this, QMessageBox::Information, QStringLiteral("Eszköz"), message);
 }
 
 void MainWindow::deviceDebugMS5()
 {
-    enterDebugMode(this, settings, {qv::ModelQV5, "Debug Mode: Quorvel-5"});
+    enterDebugMode(qv::ModelQV5, QStringLiteral("Debug Mode: Quorvel-5"));
 }
 
 void MainWindow::deviceDebugMS3()
 {
-    enterDebugMode(this, settings, {qv::ModelQV3, "Debug Mode: Quorvel-3"});
+    enterDebugMode(qv::ModelQV3, QStringLiteral("Debug Mode: Quorvel-3"));
 }
 
 void MainWindow::deviceDebugMArm2()
 {
-    enterDebugMode(this, settings, {qv::ModelBRK2, "Debug Mode: Brastok-2"});
+    enterDebugMode(qv::ModelBRK2, QStringLiteral("Debug Mode: Brastok-2"));
 }
 
 void MainWindow::deviceDebugDisable()

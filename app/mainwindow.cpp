@@ -111,6 +111,7 @@ void MainWindow::createStatusBar()
 {
     fileLabel = new QLabel(QStringLiteral("Nincs megnyitott fájl."), this);
     fileLabel->setObjectName(QStringLiteral("fileLabel"));
+    fileLabel->setTextFormat(Qt::PlainText); // shows file names
     ui->statusBar->insertWidget(0, fileLabel, 1);
 
     portLabel = new QLabel(

@@ -13,9 +13,13 @@
 
 #include <QMainWindow>
 
+class QGroupBox;
 class QLabel;
 namespace Ui {
 class MainWindow;
+}
+namespace qv::rules {
+enum class Group;
 }
 
 class MainWindow : public QMainWindow
@@ -62,10 +66,17 @@ private:
     void createStatusBar();
     void showPicture();
     void replaceLinkLabel();
+    void enterDebugMode(int model, const QString &message);
+    void checkLineEdits(QGroupBox *box, qv::rules::Group group);
+    // Loads the file named by settings.FilePath into the form; `defaults` is set for the
+    // defaults file, whose footer lines replace the status-bar texts.
+    void loadFile(bool defaults);
 
     Ui::MainWindow *ui;
     devSettings settings;
     QLabel *portLabel = nullptr;
     QLabel *fileLabel = nullptr;
     QLabel *linkLabel = nullptr;
+    // Set while a validation warning is open (see checkLineEdits).
+    bool m_warningOpen = false;
 };

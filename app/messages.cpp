@@ -1,6 +1,8 @@
 #include "app/messages.h"
 
+#include <QDesktopServices>
 #include <QFileDialog>
+#include <QUrl>
 
 namespace qv {
 
@@ -14,6 +16,11 @@ FileChooser &saveChooser()
 {
     static FileChooser chooser;
     return chooser;
+}
+UrlOpener &urlOpener()
+{
+    static UrlOpener opener;
+    return opener;
 }
 } // namespace
 
@@ -48,6 +55,15 @@ QString chooseFileToSave(QWidget *parent, const QString &caption, const QString 
     if (saveChooser())
         return saveChooser()(parent, caption, folder, filter);
     return QFileDialog::getSaveFileName(parent, caption, folder, filter);
+}
+
+void setUrlOpener(UrlOpener opener) { urlOpener() = std::move(opener); }
+
+bool openUrl(const QUrl &url)
+{
+    if (urlOpener())
+        return urlOpener()(url);
+    return QDesktopServices::openUrl(url);
 }
 
 } // namespace qv

@@ -1,10 +1,11 @@
-// Modal message boxes and file choosers used by every command of the program.
+// Modal message boxes, file choosers and the desktop viewer, as every command uses them.
 #pragma once
 
 #include <QMessageBox>
 #include <QString>
 #include <functional>
 
+class QUrl;
 class QWidget;
 
 namespace qv {
@@ -27,5 +28,11 @@ QString chooseFileToOpen(QWidget *parent, const QString &caption, const QString 
                          const QString &filter);
 QString chooseFileToSave(QWidget *parent, const QString &caption, const QString &folder,
                          const QString &filter);
+
+// Opens a document with the desktop's viewer; false when the desktop refuses. Tests
+// install their own opener so that no viewer starts; an empty function means the desktop.
+using UrlOpener = std::function<bool(const QUrl &url)>;
+void setUrlOpener(UrlOpener opener);
+bool openUrl(const QUrl &url);
 
 } // namespace qv

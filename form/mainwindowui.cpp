@@ -219,21 +219,21 @@ void MainWindow::setupUi(QMainWindow *window)
         w->setObjectName(QLatin1StringView(page.name));
         pages << w;
     }
-    auto buildBox = [&](const form::Box &spec, QWidget *parent) {
+    auto buildBox = [&](const form::Box &desc, QWidget *parent) {
         auto *box = new QGroupBox(parent);
-        box->setObjectName(QLatin1StringView(spec.name));
-        box->setGeometry(spec.geometry);
-        widgets.insert(QByteArray(spec.name), box);
-        for (const form::Item &item : spec.items)
+        box->setObjectName(QLatin1StringView(desc.name));
+        box->setGeometry(desc.geometry);
+        widgets.insert(QByteArray(desc.name), box);
+        for (const form::Item &item : desc.items)
             widgets.insert(QByteArray(item.name), createItem(item, box, window, groups));
         return box;
     };
-    for (const form::Box &spec : form::boxes())
-        buildBox(spec, pages.at(spec.page));
+    for (const form::Box &desc : form::boxes())
+        buildBox(desc, pages.at(desc.page));
     for (QWidget *page : pages)
         tabWidget->addTab(page, QString());
-    for (const form::Box &spec : form::sideBoxes())
-        buildBox(spec, centralWidget);
+    for (const form::Box &desc : form::sideBoxes())
+        buildBox(desc, centralWidget);
 
     g_general = get<QGroupBox>("g_general");
     g_tel = get<QGroupBox>("g_tel");
@@ -255,11 +255,11 @@ void MainWindow::setupUi(QMainWindow *window)
     menuBar = new QMenuBar(window);
     menuBar->setObjectName(QStringLiteral("menuBar"));
     menuBar->setGeometry(0, 0, 910, 21);
-    for (const MenuSpec &spec : menus()) {
+    for (const MenuSpec &desc : menus()) {
         QMenu *menu = new QMenu(menuBar);
-        menu->setObjectName(QLatin1StringView(spec.name));
-        this->*spec.member = menu;
-        for (const ActionSpec &a : spec.actions) {
+        menu->setObjectName(QLatin1StringView(desc.name));
+        this->*desc.member = menu;
+        for (const ActionSpec &a : desc.actions) {
             if (!a.member) {
                 menu->addSeparator();
                 continue;
@@ -292,9 +292,9 @@ void MainWindow::retranslateUi(QMainWindow *window)
     for (int i = 0; i < form::pages().size(); ++i)
         tabWidget->setTabText(i, u8(form::pages().at(i).title));
 
-    auto applyTexts = [this](const form::Box &spec) {
-        get<QGroupBox>(spec.name)->setTitle(u8(spec.title));
-        for (const form::Item &item : spec.items) {
+    auto applyTexts = [this](const form::Box &desc) {
+        get<QGroupBox>(desc.name)->setTitle(u8(desc.title));
+        for (const form::Item &item : desc.items) {
             QWidget *w = widgets.value(QByteArray(item.name));
             if (auto *label = qobject_cast<QLabel *>(w))
                 label->setText(u8(item.text));
@@ -311,14 +311,14 @@ void MainWindow::retranslateUi(QMainWindow *window)
                 w->setProperty("group", QString::fromLatin1(item.groupProperty));
         }
     };
-    for (const form::Box &spec : form::boxes())
-        applyTexts(spec);
-    for (const form::Box &spec : form::sideBoxes())
-        applyTexts(spec);
+    for (const form::Box &desc : form::boxes())
+        applyTexts(desc);
+    for (const form::Box &desc : form::sideBoxes())
+        applyTexts(desc);
 
-    for (const MenuSpec &spec : menus()) {
-        (this->*spec.member)->setTitle(u8(spec.title));
-        for (const ActionSpec &a : spec.actions) {
+    for (const MenuSpec &desc : menus()) {
+        (this->*desc.member)->setTitle(u8(desc.title));
+        for (const ActionSpec &a : desc.actions) {
             if (!a.member)
                 continue;
             QAction *action = this->*a.member;

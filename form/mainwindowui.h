@@ -1,6 +1,7 @@
 // The widget tree of the main window, built from the form catalogue in two passes.
 #pragma once
 
+#include <QByteArrayView>
 #include <QHash>
 
 class QAction;
@@ -27,9 +28,9 @@ public:
     void retranslateUi(QMainWindow *window);
 
     // Any widget of the window built from the catalogue, by object name.
-    template <class T> T *get(const char *name) const
+    template <class T> T *get(QByteArrayView name) const
     {
-        return qobject_cast<T *>(widgets.value(QByteArray(name)));
+        return qobject_cast<T *>(widgets.value(name.toByteArray()));
     }
 
     QWidget *centralWidget = nullptr;

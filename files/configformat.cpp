@@ -1,0 +1,89 @@
+#include "files/configformat.h"
+
+#include <QFileInfo>
+#include <QIODevice>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace qv::config {
+
+namespace {
+
+enum class LineStatus { Line, End, TooLong, Error };
+
+// Takes the next line from `device` without its LF or CR LF, never more than
+// kMaxLineBytes of content (plus the line end) at a time.
+LineStatus nextLine(QIODevice &device, QByteArray &line)
+{
+    // Room for a line of the longest allowed content, its CR LF and one byte more,
+    // whatever the exact counting of readLine's limit.
+    line = device.readLine(kMaxLineBytes + 3);
+    if (line.isEmpty())
+        return device.atEnd() ? LineStatus::End : LineStatus::Error;
+    if (line.endsWith('\n'))
+        line.chop(1);
+    else if (line.size() > kMaxLineBytes)
+        return LineStatus::TooLong;
+    if (line.endsWith('\r'))
+        line.chop(1);
+    return line.size() > kMaxLineBytes ? LineStatus::TooLong : LineStatus::Line;
+}
+
+} // namespace
+
+ReadResult readConfig(QIODevice &device, int valueLines)
+{
+    ReadResult result;
+    // Each line is decoded on its own: a broken byte sequence stays in its line.
+    QStringDecoder decode(QStringConverter::System, QStringConverter::Flag::Stateless);
+    QByteArray raw;
+    while (result.values.size() < valueLines) {
+        switch (nextLine(device, raw)) {
+        case LineStatus::Line:
+            result.values << decode(raw);
+            ++result.linesRead;
+            continue;
+        case LineStatus::End:
+            result.status = ReadStatus::TooFewLines;
+            return result;
+        case LineStatus::TooLong:
+            result.status = ReadStatus::LineTooLong;
+            return result;
+        case LineStatus::Error:
+            result.status = ReadStatus::ReadError;
+            return result;
+        }
+    }
+    result.status = ReadStatus::Ok;
+    // The footer is optional: whatever ends it early leaves the values as they are.
+    while (result.footer.size() < kFooterLines && nextLine(device, raw) == LineStatus::Line) {
+        QString line = decode(raw);
+        if (line == kEndMarker)
+            break;
+        result.footer << line;
+        ++result.linesRead;
+    }
+    return result;
+}
+
+QByteArray writeConfig(const QStringList &values)
+{
+    QStringEncoder encode(QStringConverter::System);
+    QByteArray out;
+    out.reserve(values.size() * 8);
+    for (QString value : values) {
+        value.replace(QLatin1Char('\r'), QLatin1Char(' '))
+            .replace(QLatin1Char('\n'), QLatin1Char(' '));
+        out += encode(value);
+        out += "\r\n";
+    }
+    return out;
+}
+
+QString displayFileName(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.baseName() + QLatin1Char('.') + info.completeSuffix();
+}
+
+} // namespace qv::config

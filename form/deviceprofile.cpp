@@ -1,0 +1,82 @@
+#include "form/deviceprofile.h"
+
+#include "settings/devsettings.h"
+
+#include <QStringList>
+
+namespace qv::device {
+
+namespace {
+std::optional<int> decimal(const QString &text)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok, 10);
+    return ok ? std::optional<int>(value) : std::nullopt;
+}
+} // namespace
+
+std::optional<Profile> profileFor(int model)
+{
+    switch (model) {
+    case qv::ModelQV5:
+        return Profile{4, 4, true};
+    case qv::ModelQV3:
+        return Profile{2, 2, true};
+    case qv::ModelBRK2:
+        return Profile{2, 1, false};
+    default:
+        return std::nullopt;
+    }
+}
+
+QString pictureFileFor(int model)
+{
+    switch (model) {
+    case qv::ModelQV5:
+        return QStringLiteral("i_qv-5.dll");
+    case qv::ModelQV3:
+        return QStringLiteral("i_qv-3.dll");
+    case qv::ModelBRK2:
+        return QStringLiteral("i_bk-2.dll");
+    default:
+        return QStringLiteral("i_default.dll");
+    }
+}
+
+bool hasMatrixColumn(const Profile &profile, int column)
+{
+    if (column >= 1 && column <= 4)
+        return column <= profile.inputs;
+    if (column == 5 || column == 6)
+        return profile.analogue;
+    return true;
+}
+
+std::optional<MatrixCell> parseMatrixTag(const QString &tag)
+{
+    const QStringList parts = tag.split(QLatin1Char('.'));
+    if (parts.size() != 2)
+        return std::nullopt;
+    const auto entry = decimal(parts.at(0)), column = decimal(parts.at(1));
+    if (!entry || !column)
+        return std::nullopt;
+    return MatrixCell{*entry, *column};
+}
+
+std::optional<RingButton> parseRingButton(const QString &objectName)
+{
+    const QStringList parts = objectName.split(QLatin1Char('_'));
+    if (parts.size() != 2 || !parts.at(0).startsWith(QLatin1Char('r')))
+        return std::nullopt;
+    const auto entry = decimal(parts.at(0).mid(1)), output = decimal(parts.at(1));
+    if (!entry || !output)
+        return std::nullopt;
+    return RingButton{*entry, *output};
+}
+
+QString ringButtonName(int entry, int output)
+{
+    return QStringLiteral("r%1_%2").arg(entry).arg(output);
+}
+
+} // namespace qv::device

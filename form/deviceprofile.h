@@ -1,0 +1,47 @@
+// What each module model has (inputs, outputs, analogue input), and how the telephone
+// matrix is addressed: the "R.C" tags of its check boxes and the rR_k ring-in buttons.
+#pragma once
+
+#include <QString>
+#include <optional>
+
+namespace qv::device {
+
+struct Profile
+{
+    int inputs = 0;        // digital inputs 1..inputs
+    int outputs = 0;       // relay outputs 1..outputs
+    bool analogue = false; // analogue input and pulse counter
+};
+
+// The profile of a model code (1 Q_QV5, 2 Q_QV3, 3 Q_BRK2); none for "no device" and
+// for any unknown code, for which the form is left as it stands.
+std::optional<Profile> profileFor(int model);
+
+// The picture file of a model code; the default picture for no device and unknown codes.
+QString pictureFileFor(int model);
+
+// Columns of the notification matrix: 1..4 alarms of the digital inputs, 5 analogue
+// alarm, 6 counter alarm, 7 notify by call (RING), 8 notify by SMS.
+inline constexpr int kRingColumn = 7;
+inline constexpr int kSmsColumn = 8;
+bool hasMatrixColumn(const Profile &profile, int column);
+
+// A matrix check box's "group" tag "R.C": telephone entry R, column C (base 10).
+struct MatrixCell
+{
+    int entry = 0;
+    int column = 0;
+};
+std::optional<MatrixCell> parseMatrixTag(const QString &tag);
+
+// A ring-in radio button "rR_k": entry R switches output k when it rings (0: none).
+struct RingButton
+{
+    int entry = 0;
+    int output = 0;
+};
+std::optional<RingButton> parseRingButton(const QString &objectName);
+QString ringButtonName(int entry, int output);
+
+} // namespace qv::device

@@ -1,0 +1,200 @@
+#include "form/fieldrules.h"
+
+#include <array>
+
+namespace qv::rules {
+
+namespace {
+
+bool isDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+bool isOneOf(const QString &name, std::initializer_list<QLatin1StringView> names)
+{
+    for (QLatin1StringView n : names) {
+        if (name == n)
+            return true;
+    }
+    return false;
+}
+
+// The first rule a field breaks, in the order its rules are tested; `text` may be
+// normalised on the way (m_id is padded right after its number test).
+Problem fieldProblem(Group group, const QString &name, QString &text)
+{
+    using namespace Qt::StringLiterals;
+    switch (group) {
+    case Group::General:
+        if (name == "smskp"_L1 && !inClass(text, CharClass::Phone))
+            return Problem::NotPhone;
+        if (isOneOf(name, {"m_pin"_L1, "m_id"_L1, "rele_time"_L1, "maxsms"_L1}) &&
+            !inClass(text, CharClass::Number))
+            return Problem::NotNumber;
+        if (name == "visszaallas"_L1 && !isOneOf(text, {"0"_L1, "1"_L1, ""_L1}))
+            return Problem::NotZeroOne;
+        if (name == "m_id"_L1 && !text.isEmpty())
+            text = text.rightJustified(4, u'0');
+        break;
+    case Group::Telephones:
+        // The "+" boxes in front of the numbers are not numbers themselves.
+        if (text != "+"_L1 && !inClass(text, CharClass::Number))
+            return Problem::NotTelephone;
+        return Problem::None;
+    case Group::Analog:
+        if (isOneOf(name,
+                    {"abe1_hi"_L1, "abe1_hi_2"_L1, "abe1_lo"_L1, "abe1_lo_2"_L1, "abe2_hi"_L1}) &&
+            !inClass(text, CharClass::Number))
+            return Problem::NotNumber;
+        break;
+    case Group::Inputs:
+    case Group::Outputs:
+    case Group::Activation:
+        break;
+    }
+    return inClass(text, CharClass::Plain) ? Problem::None : Problem::Accent;
+}
+
+int toIntOrZero(const QString &text)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok, 10);
+    return ok ? value : 0;
+}
+
+// Range and order of the analogue alarm levels (tenths of a volt), then the paddings.
+void checkAnalogLevels(const QList<Field> &fields, AnalogRange range, GroupCheck &result)
+{
+    auto indexOf = [&fields](QLatin1StringView name) {
+        for (int i = 0; i < fields.size(); ++i) {
+            if (fields.at(i).name == name)
+                return i;
+        }
+        return -1;
+    };
+    using namespace Qt::StringLiterals;
+    const int hi = indexOf("abe1_hi"_L1), hiTenth = indexOf("abe1_hi_2"_L1);
+    const int lo = indexOf("abe1_lo"_L1), loTenth = indexOf("abe1_lo_2"_L1);
+    const int counter = indexOf("abe2_hi"_L1);
+    auto text = [&result](int i) { return i < 0 ? QString() : result.texts.at(i); };
+    auto present = [&text](int whole, int tenth) {
+        return !text(whole).isEmpty() && !text(tenth).isEmpty();
+    };
+    auto level = [&text](int whole, int tenth) {
+        return 10 * toIntOrZero(text(whole)) + toIntOrZero(text(tenth));
+    };
+    auto fail = [&result](int whole, int tenth, Problem problem) {
+        result.texts[whole].clear();
+        result.texts[tenth].clear();
+        result.focus = whole;
+        result.problem = problem;
+    };
+
+    const int limit = range == AnalogRange::Volts15 ? 150 : 300;
+    const bool hasHigh = present(hi, hiTenth), hasLow = present(lo, loTenth);
+    if (hasHigh && level(hi, hiTenth) > limit)
+        return fail(hi, hiTenth, Problem::AboveRange);
+    if (hasLow && level(lo, loTenth) > limit)
+        return fail(lo, loTenth, Problem::AboveRange);
+    if (hasHigh && hasLow && level(hi, hiTenth) <= level(lo, loTenth))
+        return fail(lo, loTenth, Problem::HighNotAboveLow);
+
+    for (const auto &[index, width] :
+         std::array<std::pair<int, int>, 3>{{{hi, 2}, {lo, 2}, {counter, 5}}}) {
+        if (index >= 0 && !result.texts.at(index).isEmpty())
+            result.texts[index] = result.texts.at(index).rightJustified(width, u'0');
+    }
+}
+
+} // namespace
+
+bool inClass(QStringView text, CharClass cls)
+{
+    for (QChar c : text) {
+        bool ok = false;
+        switch (cls) {
+        case CharClass::Plain:
+            ok = c.unicode() >= 1 && c.unicode() <= 127;
+            break;
+        case CharClass::Number:
+            ok = isDigit(c) || c == QLatin1Char(' ');
+            break;
+        case CharClass::Phone:
+            ok = isDigit(c) || c == QLatin1Char(' ') || c == QLatin1Char('+');
+            break;
+        }
+        if (!ok)
+            return false;
+    }
+    return true;
+}
+
+Warning warningFor(Problem problem)
+{
+    switch (problem) {
+    case Problem::None:
+        break;
+    case Problem::NotNumber:
+        return {QStringLiteral("Beviteli hiba"), QStringLiteral("Csak számok adhatóak meg!")};
+    case Problem::NotPhone:
+        return {QStringLiteral("Beviteli hiba"),
+                QStringLiteral("Csak valós telefonszám adható meg!")};
+    case Problem::NotTelephone:
+        return {QStringLiteral("Beviteli hiba"),
+                QStringLiteral("Csak valós telefonszámok adhatóak meg!")};
+    case Problem::NotZeroOne:
+        return {QStringLiteral("Input error"), QStringLiteral("Az érték 0 vagy 1 lehet.")};
+    case Problem::Accent:
+        return {QStringLiteral("Hiba"), QStringLiteral("Ékezetek nem használhatóak!")};
+    case Problem::AboveRange:
+        // The modules' documentation words it for the 15 V range; it stands for both.
+        return {QStringLiteral("Hiba"), QStringLiteral("Az érték maximum 15.0 V lehet!")};
+    case Problem::HighNotAboveLow:
+        return {
+            QStringLiteral("Hiba"),
+            QStringLiteral("A magas riasztási érték nem lehet kisebb, mint az alacsony érték!")};
+    }
+    return {};
+}
+
+GroupCheck checkGroup(Group group, const QList<Field> &fields, AnalogRange range)
+{
+    GroupCheck result;
+    for (const Field &field : fields)
+        result.texts << field.text;
+    for (int i = 0; i < fields.size(); ++i) {
+        const Problem problem = fieldProblem(group, fields.at(i).name, result.texts[i]);
+        if (problem != Problem::None) {
+            result.texts[i].clear();
+            result.problem = problem;
+            result.focus = i;
+            return result;
+        }
+    }
+    if (group == Group::Analog)
+        checkAnalogLevels(fields, range, result);
+    return result;
+}
+
+namespace {
+const std::array<const char *, 3> kOperatorNumbers{"36309888000", "36209300099", "36709996500"};
+}
+
+QString operatorNumber(int index)
+{
+    if (index < 0 || index >= int(kOperatorNumbers.size()))
+        return {};
+    return QString::fromLatin1(kOperatorNumbers.at(size_t(index)));
+}
+
+int operatorIndexFor(const QString &number)
+{
+    for (size_t i = 0; i < kOperatorNumbers.size(); ++i) {
+        if (number == QLatin1StringView(kOperatorNumbers.at(i)))
+            return int(i);
+    }
+    return kCustomOperator;
+}
+
+} // namespace qv::rules

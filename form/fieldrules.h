@@ -1,0 +1,79 @@
+// The content rules of the form's line edits and the SMS-centre operator table.
+//
+// Each group box of line edits is checked as a whole, field by field in form order:
+// the first field that breaks a rule is cleared and focused and one warning is shown.
+// A few fields are padded with leading zeros. The slots hand the group's names and
+// texts to checkGroup() and write back what it returns.
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+namespace qv::rules {
+
+enum class CharClass {
+    Plain,  // codes 1 to 127: no accented letters, no NUL
+    Number, // digits and blanks
+    Phone,  // digits, blanks and "+"
+};
+
+// True when every character of `text` belongs to `cls`; an empty text always passes.
+bool inClass(QStringView text, CharClass cls);
+
+enum class Group { General, Telephones, Analog, Inputs, Outputs, Activation };
+
+// Which analogue input range is selected: the alarm levels may not exceed it.
+enum class AnalogRange { Volts15, Volts30 };
+
+enum class Problem {
+    None,
+    NotNumber,       // a numeric field holds something else than digits and blanks
+    NotPhone,        // the SMS centre number holds something else than digits, blanks, "+"
+    NotTelephone,    // a telephone number holds something else than digits and blanks
+    NotZeroOne,      // visszaallas is neither "0", "1" nor empty
+    Accent,          // a character outside plain ASCII
+    AboveRange,      // an analogue alarm level above the selected range
+    HighNotAboveLow, // the high analogue level is not above the low one
+};
+
+struct Warning
+{
+    QString title;
+    QString text;
+};
+
+// The message box a problem is reported with (empty for Problem::None).
+Warning warningFor(Problem problem);
+
+struct Field
+{
+    QString name; // the line edit's object name
+    QString text;
+};
+
+struct GroupCheck
+{
+    QStringList texts;               // every field's text afterwards, in the given order
+    Problem problem = Problem::None; // the first problem found, if any
+    int focus = -1;                  // the field to focus when there is a problem
+};
+
+// Checks the line edits of one group box, given in form order. Fields are tested in
+// turn and the check ends at the first failure, whose field (for an analogue level:
+// both of its parts) comes back cleared. m_id is padded to four digits as soon as it
+// passed its number test; the analogue levels and the counter maximum are range
+// checked and padded only when every field of the group passed.
+GroupCheck checkGroup(Group group, const QList<Field> &fields,
+                      AnalogRange range = AnalogRange::Volts15);
+
+// SMS-centre operators, in the order of the selector: T-Mobile, Telenor, Vodafone,
+// then "Egyéni", where the user types the number.
+inline constexpr int kCustomOperator = 3;
+// The SMS centre number of an operator (without "+"); empty for "Egyéni" and unknown.
+QString operatorNumber(int index);
+// The operator whose number `number` is, or kCustomOperator.
+int operatorIndexFor(const QString &number);
+
+} // namespace qv::rules

@@ -1,0 +1,141 @@
+// Help menu: the about box and the manual, opened through a test seam instead of a viewer.
+#include "app/messages.h"
+#include "formhelpers.h"
+#include "modalwatcher.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QUrl>
+#include <QVBoxLayout>
+
+class TestHelp : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+    void aboutBoxes();
+    void manualOpens_data();
+    void manualOpens();
+    void manualIsBuilt();
+};
+
+void TestHelp::cleanup()
+{
+    qv::setUrlOpener({});
+    qv::overrideDataFileFolders({});
+}
+
+void TestHelp::aboutBoxes()
+{
+    MainWindow w;
+    w.nevjegy();
+    w.nevjegy();
+    w.nevjegy();
+    const QList<QDialog *> boxes = w.findChildren<QDialog *>(QStringLiteral("about"));
+    QCOMPARE(boxes.size(), 3);
+    for (QDialog *box : boxes) {
+        QVERIFY(box->isVisible());
+        QVERIFY(!box->isModal()); // the main window stays usable
+        QCOMPARE(box->windowTitle(), QStringLiteral("Névjegy"));
+        QCOMPARE(box->size(), QSize(311, 200));
+    }
+
+    QDialog *first = boxes.first();
+    QCOMPARE(first->findChild<QLabel *>(QStringLiteral("l_version"))->text(),
+             QStringLiteral("Version v1.31"));
+    QCOMPARE(first->findChild<QLabel *>(QStringLiteral("label_software"))->text(),
+             QStringLiteral("Quorvel / Brastok\nLetöltő Szoftver"));
+    QVERIFY(first->findChild<QLabel *>(QStringLiteral("label_wby"))->font().italic());
+    QVERIFY(first->findChild<QLabel *>(QStringLiteral("label_comp"))->openExternalLinks());
+    // Layout order: name, spacer, copyright, author, spacer, version, buttons.
+    auto *layout = first->findChild<QVBoxLayout *>(QStringLiteral("verticalLayout"));
+    QCOMPARE(layout->count(), 7);
+    QCOMPARE(layout->itemAt(0)->widget()->objectName(), QStringLiteral("label_software"));
+    QVERIFY(layout->itemAt(1)->spacerItem());
+    QCOMPARE(layout->itemAt(5)->widget()->objectName(), QStringLiteral("l_version"));
+    QCOMPARE(layout->itemAt(6)->widget()->objectName(), QStringLiteral("buttonBox"));
+
+    // Close hides one box; the others stay, and the closed one stays a child.
+    auto *buttons = first->findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"));
+    QCOMPARE(buttons->standardButtons(), QDialogButtonBox::Close);
+    buttons->button(QDialogButtonBox::Close)->click();
+    QVERIFY(!first->isVisible());
+    QCOMPARE(first->result(), int(QDialog::Rejected));
+    QVERIFY(boxes.at(1)->isVisible());
+    QVERIFY(boxes.at(2)->isVisible());
+    QCOMPARE(w.findChildren<QDialog *>(QStringLiteral("about")).size(), 3);
+}
+
+void TestHelp::manualOpens_data()
+{
+    QTest::addColumn<bool>("present");  // the manual is among the data files
+    QTest::addColumn<bool>("accepted"); // the desktop accepts the request
+    QTest::addColumn<int>("requests");
+    QTest::addColumn<int>("errors");
+
+    QTest::newRow("opens") << true << true << 2 << 0;
+    QTest::newRow("no viewer") << true << false << 2 << 2;
+    QTest::newRow("manual missing") << false << true << 0 << 2;
+}
+
+void TestHelp::manualOpens()
+{
+    QFETCH(bool, present);
+    QFETCH(bool, accepted);
+    QFETCH(int, requests);
+    QFETCH(int, errors);
+
+    DataFolderScope data;
+    if (present) {
+        QFile manual(data.filePath(QStringLiteral("quorvel-help.pdf")));
+        QVERIFY(manual.open(QIODevice::WriteOnly));
+        manual.write("%PDF-1.4\n");
+    }
+    QList<QUrl> opened;
+    qv::setUrlOpener([&opened, accepted](const QUrl &url) {
+        opened << url;
+        return accepted;
+    });
+    ModalWatcher watcher;
+    MainWindow w;
+    w.show();
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+
+    // F1, twice: each press is one more request to the desktop.
+    QTest::keyClick(&w, Qt::Key_F1);
+    w.activateWindow(); // again, after a message box
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QTest::keyClick(&w, Qt::Key_F1);
+
+    QCOMPARE(opened.size(), requests);
+    for (const QUrl &url : opened) {
+        QVERIFY(url.isLocalFile());
+        QCOMPARE(url.toLocalFile(), data.filePath(QStringLiteral("quorvel-help.pdf")));
+    }
+    QCOMPARE(watcher.count(), errors);
+    for (const RecordedBox &box : watcher.boxes()) {
+        QCOMPARE(box.icon, QMessageBox::Critical);
+        QCOMPARE(box.title, QStringLiteral("Help"));
+        QCOMPARE(box.text, QStringLiteral("Hiba! A dokumentáció nem nyitható meg."));
+        QCOMPARE(box.parentName, QStringLiteral("MainWindow"));
+    }
+}
+
+// The build puts the manual beside the program, where the Help menu finds it.
+void TestHelp::manualIsBuilt()
+{
+    QFile manual(qv::locateDataFile(QStringLiteral("quorvel-help.pdf")));
+    QVERIFY2(manual.open(QIODevice::ReadOnly), qPrintable(manual.fileName()));
+    QVERIFY(manual.read(5) == "%PDF-");
+    QVERIFY(manual.size() > 20000); // a real document, not an empty page
+}
+
+QTEST_MAIN(TestHelp)
+#include "tst_help.moc"

@@ -4,6 +4,10 @@
 
 #include <QElapsedTimer>
 
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
 namespace qv {
 
 namespace {
@@ -143,8 +147,11 @@ OpenResult SerialLine::open(const LineSettings &settings)
     close();
     m_settings = settings;
     const OpenResult result = openSerialPort(m_port, settings, &m_reason);
-    if (result == OpenResult::Ok)
+    if (result == OpenResult::Ok) {
         m_trace.start(settings.port);
+        m_clock.start();
+        m_lineFreeAt = 0;
+    }
     return result;
 }
 
@@ -171,11 +178,22 @@ ByteRead SerialLine::readByte()
     return readByte(m_settings.readTimeout());
 }
 
+qint64 SerialLine::byteNanos(qint32 baud)
+{
+    return baud > 0 ? 10'000'000'000LL / baud : 0;
+}
+
+qint64 SerialLine::nanosUntilLineFree() const
+{
+    return std::max<qint64>(0, m_lineFreeAt - m_clock.nsecsElapsed());
+}
+
 ByteRead SerialLine::readByte(int timeoutMs)
 {
     if (!m_port.isOpen())
         return {ReadStatus::Gone};
-    const ByteRead read = readOneByte(m_port, timeoutMs);
+    const int sending = int((nanosUntilLineFree() + 999'999) / 1'000'000);
+    const ByteRead read = readOneByte(m_port, timeoutMs + sending);
     switch (read.status) {
     case ReadStatus::Byte: m_trace.received(read.byte); break;
     case ReadStatus::Silence: m_trace.note(QStringLiteral("silence %1 ms").arg(timeoutMs)); break;
@@ -197,11 +215,15 @@ bool SerialLine::writeByte(quint8 byte)
 {
     if (!m_port.isOpen())
         return false;
+    if (const qint64 wait = nanosUntilLineFree(); wait > 0)
+        std::this_thread::sleep_for(std::chrono::nanoseconds(wait));
     const char c = char(byte);
     m_port.clearError();
     const bool written = m_port.write(&c, 1) == 1 && m_port.waitForBytesWritten(writeWaitLimit());
-    if (written)
+    if (written) {
+        m_lineFreeAt = std::max(m_lineFreeAt, m_clock.nsecsElapsed()) + byteNanos(m_settings.baud);
         m_trace.written(byte);
+    }
     else
         m_trace.note(QStringLiteral("write of %1 failed: %2")
                          .arg(SerialTrace::describe(byte), m_port.errorString()));

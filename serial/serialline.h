@@ -9,6 +9,7 @@
 #include "serial/serialtrace.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QSerialPort>
 #include <QString>
 
@@ -119,19 +120,29 @@ public:
     QString systemPath() const;    // the device path actually opened
     QString errorReason() const { return m_reason; } // of the last failed open
 
+    // Reads one byte. The time-out counts from the moment the last byte written has
+    // left the line, as with a write that returns only once its byte is sent.
     ByteRead readByte(); // with the line's read time-out
     ByteRead readByte(int timeoutMs);
+    // Writes one byte once the previous one has left the line, so the program never
+    // runs ahead of the wire (at 1200 bit/s a byte takes 8.3 ms).
     bool writeByte(quint8 byte);
     int writeBytes(const QByteArray &bytes); // one write per byte; returns bytes written
     Reply readReply(const ReplyOptions &options);
 
+    // Time one byte takes on the line: start bit, 8 data bits, stop bit.
+    static qint64 byteNanos(qint32 baud);
+
 private:
     int writeWaitLimit() const;
+    qint64 nanosUntilLineFree() const;
 
     QSerialPort m_port;
     LineSettings m_settings;
     SerialTrace m_trace;
     QString m_reason;
+    QElapsedTimer m_clock;        // runs while the port is open
+    qint64 m_lineFreeAt = 0;      // m_clock time when the last written byte has left
 };
 
 } // namespace qv

@@ -173,6 +173,7 @@ struct Emulator::State
     std::array<Fault, ExchangeCount> faults{};
     std::array<std::pair<int, int>, ExchangeCount> slowGaps{};
     qint32 moduleBaud = 1200;
+    qint32 fixedBaud = 1200;
     bool paced = true;
     int slowBytes = 2;
     int overlongBytes = 8192;
@@ -206,7 +207,7 @@ struct Emulator::State
     bool programHasClosed() const;
     Nanos byteTime(int speed) const;
     int lineSpeed() const;
-    static int requiredSpeed(Exchange exchange, qint32 moduleBaud);
+    int requiredSpeed(Exchange exchange) const;
     void noteReceived(const char *bytes, int count, int speed);
 
     struct Send
@@ -440,6 +441,12 @@ qint32 Emulator::moduleBaud() const
     return d->moduleBaud;
 }
 
+void Emulator::setFixedBaud(qint32 baud)
+{
+    QMutexLocker lock(&d->mutex);
+    d->fixedBaud = baud;
+}
+
 void Emulator::setPaced(bool paced)
 {
     QMutexLocker lock(&d->mutex);
@@ -565,9 +572,11 @@ Nanos Emulator::State::byteTime(int speed) const
     return Nanos(10'000'000'000LL / speed); // start bit, 8 data bits, stop bit
 }
 
-int Emulator::State::requiredSpeed(Exchange exchange, qint32 moduleBaud)
+int Emulator::State::requiredSpeed(Exchange exchange) const
 {
-    return (exchange == Exchange::Download || exchange == Exchange::Status) ? 1200 : moduleBaud;
+    QMutexLocker lock(&mutex);
+    return (exchange == Exchange::Download || exchange == Exchange::Status) ? fixedBaud
+                                                                            : moduleBaud;
 }
 
 void Emulator::State::noteReceived(const char *bytes, int count, int speed)
@@ -662,12 +671,7 @@ void Emulator::State::take(const char *bytes, int count)
         }
         if (!exchange)
             continue;
-        qint32 baud;
-        {
-            QMutexLocker lock(&mutex);
-            baud = moduleBaud;
-        }
-        const int required = requiredSpeed(*exchange, baud);
+        const int required = requiredSpeed(*exchange);
         if (speed != required) {
             {
                 QMutexLocker lock(&mutex);
@@ -696,13 +700,8 @@ int Emulator::State::slowGap(Exchange exchange, Fault fault)
 
 bool Emulator::State::send(const QByteArray &bytes, const Send &how)
 {
-    qint32 baud;
-    {
-        QMutexLocker lock(&mutex);
-        baud = moduleBaud;
-    }
     const int speed = lineSpeed();
-    const bool garbling = speed != requiredSpeed(how.exchange, baud);
+    const bool garbling = speed != requiredSpeed(how.exchange);
     const Nanos step = byteTime(speed);
     Clock::time_point due = std::max(Clock::now(), virtualClock);
     QByteArray endless;

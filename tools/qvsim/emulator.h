@@ -101,6 +101,9 @@ public:
 
     void setModuleBaud(qint32 baud); // the identification and read-out speed; 1200 default
     qint32 moduleBaud() const;
+    // The speed of the download and the status query: 1200 as in every module. Tests of
+    // the module's own behaviour may raise it to save time.
+    void setFixedBaud(qint32 baud);
     void setPaced(bool paced);       // false: answers go out at once
     void setSlowBytes(int count);    // how many bytes of each answer part a slow fault delays (2)
     void setSlowGaps(Exchange exchange, int underMs, int overMs); // override the defaults

@@ -215,7 +215,8 @@ bool SerialLine::writeByte(quint8 byte)
 {
     if (!m_port.isOpen())
         return false;
-    if (const qint64 wait = nanosUntilLineFree(); wait > 0)
+    // Like a UART's holding register: the next byte may wait while one is on the line.
+    if (const qint64 wait = nanosUntilLineFree() - byteNanos(m_settings.baud); wait > 0)
         std::this_thread::sleep_for(std::chrono::nanoseconds(wait));
     const char c = char(byte);
     m_port.clearError();

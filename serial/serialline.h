@@ -124,8 +124,9 @@ public:
     // left the line, as with a write that returns only once its byte is sent.
     ByteRead readByte(); // with the line's read time-out
     ByteRead readByte(int timeoutMs);
-    // Writes one byte once the previous one has left the line, so the program never
-    // runs ahead of the wire (at 1200 bit/s a byte takes 8.3 ms).
+    // Writes one byte as soon as the line can take it (one byte may be on its way, as
+    // in a UART), so the program never runs ahead of the wire: at 1200 bit/s a byte
+    // takes 8.3 ms.
     bool writeByte(quint8 byte);
     int writeBytes(const QByteArray &bytes); // one write per byte; returns bytes written
     Reply readReply(const ReplyOptions &options);

@@ -1,5 +1,5 @@
 // comPort and the serial primitives against the emulated module on a real pseudo-terminal.
-#include "emulator.h"
+#include "modulefixture.h"
 #include "serial/comport.h"
 #include "serial/identification.h"
 #include "serial/replybounds.h"
@@ -68,26 +68,6 @@ QStringList takeCaptured()
     return std::exchange(captured, {});
 }
 
-std::unique_ptr<Emulator> startModule(qint32 moduleBaud = 1200)
-{
-    auto module = std::make_unique<Emulator>(qvsim::Model::QV5);
-    module->setModuleBaud(moduleBaud);
-    QString error;
-    if (!module->start(&error))
-        qWarning("emulator: %s", qPrintable(error));
-    return module;
-}
-
-QStringList sampleFields()
-{
-    QStringList fields = qvsim::factoryFields();
-    fields[3] = QStringLiteral("PINCE");
-    fields[16] = QStringLiteral("FESZ ALACSONY");
-    fields[48] = qv::record::encodeTelephone(0x43, true, 3, QStringLiteral("36201234567"));
-    fields[49] = qv::record::encodeTelephone(0x7F, false, 4, QStringLiteral("36309999999"));
-    return fields;
-}
-
 // Counts the bytes that advance the window and cancels after `cancelAfter` of them.
 class CountingProgress : public qv::ReadProgress
 {
@@ -133,6 +113,7 @@ private slots:
     void readOutAtChosenSpeed();
     void silenceEndsAfterTimeout_data();
     void silenceEndsAfterTimeout();
+    void writesTakeWireTime();
     void slowBytes_data();
     void slowBytes();
     void replyBound_data();
@@ -143,12 +124,6 @@ private slots:
     void secondOpenRefusedAcrossProcesses();
     void openFailures_data();
     void openFailures();
-    void speedMismatchGarbles_data();
-    void speedMismatchGarbles();
-    void downloadStoresWhatWasSent();
-    void downloadFaults_data();
-    void downloadFaults();
-    void statusLine();
     void progressAndCancel();
     void writesByteByByte();
     void traceShowsEveryByte();
@@ -232,6 +207,24 @@ void TestComPort::silenceEndsAfterTimeout()
     QVERIFY2(elapsed >= timeout - 5 && elapsed < timeout + 300,
              qPrintable(QStringLiteral("%1 ms for %2").arg(elapsed).arg(timeout)));
     QVERIFY(port.isOpen()); // silence is not a failure of the port
+}
+
+void TestComPort::writesTakeWireTime()
+{
+    auto module = startModule(); // "A" is no request: the module stays silent
+    qv::SerialLine line;
+    QCOMPARE(line.open({module->slavePath(), 1200, 0, 300, 0, 0}), qv::OpenResult::Ok);
+    QElapsedTimer clock;
+    clock.start();
+    QCOMPARE(line.writeBytes(QByteArray(60, 'A')), 60);
+    const qint64 writing = clock.elapsed();
+    QCOMPARE(line.readByte().status, qv::ReadStatus::Silence);
+    const qint64 total = clock.elapsed();
+    // 60 bytes take 500 ms on a 1200 bit/s line; the write returns with the last one
+    // still on its way, and the read's 300 ms count from when it has left.
+    QVERIFY2(writing >= 480 && writing < 700, qPrintable(QString::number(writing)));
+    QVERIFY2(total >= 795 && total < 1200, qPrintable(QString::number(total)));
+    QTRY_COMPARE_WITH_TIMEOUT(module->received(), QByteArray(60, 'A'), 2000);
 }
 
 void TestComPort::slowBytes_data()
@@ -478,156 +471,6 @@ void TestComPort::openFailures()
         comPort again(port, 1200);
         QVERIFY(again.open(500, 0, 0, 0));
     }
-}
-
-void TestComPort::speedMismatchGarbles_data()
-{
-    QTest::addColumn<QByteArray>("request");
-    QTest::addColumn<int>("programSpeed");
-    QTest::addColumn<int>("moduleSpeed");
-    QTest::addColumn<bool>("answered");
-
-    QTest::newRow("identification, same speed") << QByteArray("~|") << 9600 << 9600 << true;
-    QTest::newRow("identification, other speed") << QByteArray("~|") << 1200 << 9600 << false;
-    QTest::newRow("status always at 1200") << QByteArray("~[") << 1200 << 9600 << true;
-    QTest::newRow("status at the chosen speed") << QByteArray("~[") << 9600 << 9600 << false;
-}
-
-void TestComPort::speedMismatchGarbles()
-{
-    QFETCH(QByteArray, request);
-    QFETCH(int, programSpeed);
-    QFETCH(int, moduleSpeed);
-    QFETCH(bool, answered);
-
-    auto module = startModule(moduleSpeed);
-    qv::SerialLine line;
-    QCOMPARE(line.open({module->slavePath(), programSpeed, 0, 600, 0, 0}), qv::OpenResult::Ok);
-    line.writeBytes(request);
-    const qv::Reply reply = line.readReply({});
-    QCOMPARE(reply.text.isEmpty(), !answered);
-    QCOMPARE(module->garbledRequests(), answered ? 0 : 1);
-    QCOMPARE(module->received(), request); // the log keeps what was really sent
-}
-
-void TestComPort::downloadStoresWhatWasSent()
-{
-    auto module = startModule(19200);
-    const QString record = qv::record::buildDownloadRecord(sampleFields());
-    const QByteArray wire = qv::record::downloadWire(record);
-
-    qv::SerialLine line;
-    QCOMPARE(line.open(qv::lines::download(module->slavePath())), qv::OpenResult::Ok);
-    QCOMPARE(line.writeBytes("~}"), 2);
-    const qv::ByteRead ready = line.readByte();
-    QCOMPARE(ready.status, qv::ReadStatus::Byte);
-    QCOMPARE(char(ready.byte), 'R');
-    QCOMPARE(line.readByte().status, qv::ReadStatus::Byte); // the byte after "R"
-    QElapsedTimer clock;
-    clock.start();
-    QCOMPARE(line.writeBytes(wire), int(wire.size()));
-    const qv::ByteRead ack = line.readByte();
-    const qint64 elapsed = clock.elapsed();
-    QCOMPARE(ack.status, qv::ReadStatus::Byte);
-    QCOMPARE(char(ack.byte), 'O');
-    // The module takes the 953 bytes at the pace of a 1200 bit/s line: about 7.9 s.
-    QVERIFY2(elapsed > 7000 && elapsed < 9500, qPrintable(QString::number(elapsed)));
-    line.close();
-
-    QVERIFY(module->waitForHandled(Exchange::Download, 1, 5000));
-    QCOMPARE(module->received(), QByteArray("~}") + wire); // byte for byte
-    QCOMPARE(module->storedFields(), qv::record::downloadLines(record).mid(0, 56));
-
-    // A later read-out gives back what was downloaded.
-    comPort port(module->slavePath(), 19200);
-    QVERIFY(port.open(1000, 200, 0, 0));
-    port.writeText(QStringLiteral("~{"), false);
-    QCOMPARE(qv::record::splitReadOut(port.readAll().text).fields, sampleFields());
-}
-
-void TestComPort::downloadFaults_data()
-{
-    QTest::addColumn<int>("fault");
-    QTest::addColumn<QByteArray>("ready");  // what comes after "~}" within 500 ms
-    QTest::addColumn<QByteArray>("acks");   // the two acknowledgement reads; '-' for silence
-    QTest::addColumn<bool>("stored");
-
-    QTest::newRow("normal") << int(Fault::None) << QByteArray("R\r") << QByteArray("O\r") << true;
-    QTest::newRow("wrong ready byte") << int(Fault::WrongReady) << QByteArray("N\r")
-                                      << QByteArray() << false;
-    QTest::newRow("silent") << int(Fault::Silent) << QByteArray() << QByteArray() << false;
-    QTest::newRow("ready byte alone") << int(Fault::Truncated) << QByteArray("R")
-                                      << QByteArray("O\r") << true;
-    QTest::newRow("ack wrong") << int(Fault::AckWrong) << QByteArray("R\r") << QByteArray("E\r")
-                               << false;
-    QTest::newRow("ack in the second byte") << int(Fault::AckSecondOnly) << QByteArray("R\r")
-                                            << QByteArray("EO") << true;
-    QTest::newRow("ack late") << int(Fault::AckLate) << QByteArray("R\r") << QByteArray("-O")
-                              << true;
-    QTest::newRow("ack missing") << int(Fault::AckMissing) << QByteArray("R\r")
-                                 << QByteArray("--") << true;
-}
-
-void TestComPort::downloadFaults()
-{
-    QFETCH(int, fault);
-    QFETCH(QByteArray, ready);
-    QFETCH(QByteArray, acks);
-    QFETCH(bool, stored);
-
-    // These check the module's side, on a fast line and with short reads.
-    auto module = startModule();
-    module->setFixedBaud(115200);
-    module->setAckDelay(700);
-    module->setFault(Exchange::Download, Fault(fault));
-    const QStringList fields = sampleFields();
-    const QByteArray wire = qv::record::downloadWire(qv::record::buildDownloadRecord(fields));
-
-    qv::LineSettings fast = qv::lines::download(module->slavePath());
-    fast.baud = 115200;
-    qv::SerialLine line;
-    QCOMPARE(line.open(fast), qv::OpenResult::Ok);
-    line.writeBytes("~}");
-    QByteArray got;
-    for (qv::ByteRead r = line.readByte(500); r.status == qv::ReadStatus::Byte;
-         r = line.readByte(500))
-        got.append(char(r.byte));
-    QCOMPARE(got, ready);
-    if (!acks.isEmpty()) {
-        line.writeBytes(wire);
-        QByteArray answer;
-        for (int i = 0; i < 2; ++i) {
-            const qv::ByteRead r = line.readByte(500);
-            answer.append(r.status == qv::ReadStatus::Byte ? char(r.byte) : '-');
-        }
-        QCOMPARE(answer, acks);
-    }
-    line.close();
-    QVERIFY(module->waitForHandled(Exchange::Download, 1, 3000));
-    QCOMPARE(module->storedFields() != qvsim::factoryFields(), stored);
-}
-
-void TestComPort::statusLine()
-{
-    auto module = startModule();
-    qv::status::ModuleStatus state = Emulator::defaultStatus(qvsim::Model::QV3);
-    state.outputs = {false, true, false, false};
-    state.signalLevel = 5;
-    state.analog = QStringLiteral("03.1");
-    module->setStatus(state);
-
-    qv::SerialLine line;
-    QCOMPARE(line.open(qv::lines::status(module->slavePath())), qv::OpenResult::Ok);
-    line.writeBytes("~[");
-    qv::ReplyOptions options;
-    options.bound = qv::replybound::Status;
-    options.endAtCr = true;
-    const qv::Reply reply = line.readReply(options);
-    QCOMPARE(reply.end, qv::ReplyEnd::Terminator);
-    QVERIFY(!reply.text.contains(u'\r'));
-    const qv::status::ParseResult parsed = qv::status::parseStatusLine(reply.text);
-    QCOMPARE(parsed.result, qv::status::ParseStatus::Ok);
-    QCOMPARE(parsed.status, state);
 }
 
 void TestComPort::progressAndCancel()

@@ -585,10 +585,11 @@ void Emulator::State::noteReceived(const char *bytes, int count, int speed)
         QMutexLocker lock(&mutex);
         received.append(bytes, count);
     }
-    // On a real line the bytes come one after the other at the line's pace.
+    // On a real line a byte is in only a byte time after it was sent, and the bytes
+    // come one after the other at the line's pace.
     const Nanos step = byteTime(speed);
     for (int i = 0; i < count; ++i)
-        virtualClock = std::max(Clock::now(), virtualClock + step);
+        virtualClock = std::max(Clock::now(), virtualClock) + step;
 }
 
 void Emulator::State::unplug()

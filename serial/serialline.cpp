@@ -170,7 +170,7 @@ bool SerialLine::isOpen() const
 
 QString SerialLine::systemPath() const
 {
-    return m_port.portName().isEmpty() ? QString() : systemPortPath(m_settings.port);
+    return systemPortPath(m_settings.port);
 }
 
 ByteRead SerialLine::readByte()

@@ -611,6 +611,7 @@ void Emulator::State::unplug()
 void Emulator::State::run()
 {
     bool programOpen = false;
+    Clock::time_point closedSince = Clock::now();
     char buffer[512];
     while (!stopping) {
         const int fd = master;
@@ -639,12 +640,16 @@ void Emulator::State::run()
                 continue;
         }
         // No program has the slave open (the master reports a hang-up): look again
-        // shortly, without spinning.
-        if (programOpen)
+        // shortly, without spinning. Right after a close the program often opens again
+        // at once, so look often then, and less often the longer the line stays closed.
+        if (programOpen) {
             event(QStringLiteral("port closed by the program"));
+            closedSince = Clock::now();
+        }
         programOpen = false;
         parse = Parse::Idle;
-        sleepUntil(Clock::now() + std::chrono::milliseconds(1));
+        const bool recently = Clock::now() - closedSince < std::chrono::milliseconds(500);
+        sleepUntil(Clock::now() + std::chrono::milliseconds(recently ? 1 : 10));
     }
 }
 

@@ -2,7 +2,9 @@
 
 comPort::comPort() = default;
 
-comPort::comPort(const QString &portName, qint32 baud) : m_portName(portName), m_baud(baud) {}
+comPort::comPort(const QString &portName, qint32 baud) : m_portName(portName), m_baud(baud)
+{
+}
 
 comPort::~comPort()
 {

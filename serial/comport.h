@@ -13,7 +13,7 @@
 class comPort
 {
 public:
-    comPort();                                  // "COM1" at 1200 bit/s, closed
+    comPort(); // "COM1" at 1200 bit/s, closed
     comPort(const QString &portName, qint32 baud);
     ~comPort();
     comPort(const comPort &) = delete;

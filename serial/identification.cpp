@@ -17,10 +17,14 @@ int modelFromIdentification(const QString &normalised)
     if (fields.size() < 2 || fields.at(1).isEmpty())
         return NoDevice;
     switch (fields.at(1).back().unicode()) {
-    case u'5': return ModelQV5;
-    case u'3': return ModelQV3;
-    case u'2': return ModelBRK2;
-    default: return NoDevice;
+    case u'5':
+        return ModelQV5;
+    case u'3':
+        return ModelQV3;
+    case u'2':
+        return ModelBRK2;
+    default:
+        return NoDevice;
     }
 }
 

@@ -9,9 +9,9 @@ namespace qv {
 
 struct Identification
 {
-    QString text;              // upper-cased, carriage returns removed (line feeds stay)
-    bool isModule = false;     // the text begins with "Q_"
-    int model = NoDevice;      // from the last character of the second "_" field
+    QString text;          // upper-cased, carriage returns removed (line feeds stay)
+    bool isModule = false; // the text begins with "Q_"
+    int model = NoDevice;  // from the last character of the second "_" field
 };
 
 // Upper-cases the reply and removes every carriage return.

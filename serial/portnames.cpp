@@ -39,8 +39,8 @@ QString systemPortPath(const QString &portName, PortNaming naming)
             return portName;
         return QStringLiteral("\\\\.\\") + portName;
     }
-    if (portName.startsWith(u'/') || portName.startsWith(QStringLiteral("./"))
-        || portName.startsWith(QStringLiteral("../")))
+    if (portName.startsWith(u'/') || portName.startsWith(QStringLiteral("./")) ||
+        portName.startsWith(QStringLiteral("../")))
         return portName;
     if (const int n = comNumber(portName); n > 0)
         return QStringLiteral("/dev/ttyS%1").arg(n - 1);

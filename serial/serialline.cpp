@@ -58,10 +58,14 @@ LineSettings download(const QString &port)
 QString openDiagnostic(OpenResult result)
 {
     switch (result) {
-    case OpenResult::Ok: return {};
-    case OpenResult::OpenFailed: return QStringLiteral("unable to open comport");
-    case OpenResult::SettingsFailed: return QStringLiteral("unable to set comport dcb settings");
-    case OpenResult::ConfigFailed: return QStringLiteral("unable to set comport cfg settings");
+    case OpenResult::Ok:
+        return {};
+    case OpenResult::OpenFailed:
+        return QStringLiteral("unable to open comport");
+    case OpenResult::SettingsFailed:
+        return QStringLiteral("unable to set comport dcb settings");
+    case OpenResult::ConfigFailed:
+        return QStringLiteral("unable to set comport cfg settings");
     case OpenResult::TimeoutsFailed:
         return QStringLiteral("unable to set comport time-out settings");
     }
@@ -76,10 +80,10 @@ OpenResult openSerialPort(QSerialPort &port, const LineSettings &settings, QStri
     auto fail = [&](OpenResult result, const QString &why) {
         if (port.isOpen())
             port.close();
-        qCDebug(lcSerial).noquote() << QStringLiteral("%1 (%2: %3)")
-                                           .arg(openDiagnostic(result),
-                                                path.isEmpty() ? QStringLiteral("no port") : path,
-                                                why);
+        qCDebug(lcSerial).noquote()
+            << QStringLiteral("%1 (%2: %3)")
+                   .arg(openDiagnostic(result), path.isEmpty() ? QStringLiteral("no port") : path,
+                        why);
         if (reason)
             *reason = why;
         return result;
@@ -94,14 +98,13 @@ OpenResult openSerialPort(QSerialPort &port, const LineSettings &settings, QStri
         return fail(OpenResult::SettingsFailed,
                     QStringLiteral("invalid speed %1").arg(settings.baud));
 
-    if (!port.setBaudRate(settings.baud) || !port.setDataBits(QSerialPort::Data8)
-        || !port.setParity(QSerialPort::NoParity) || !port.setStopBits(QSerialPort::OneStop)
-        || !port.setFlowControl(QSerialPort::NoFlowControl)
-        || !port.clear(QSerialPort::AllDirections))
+    if (!port.setBaudRate(settings.baud) || !port.setDataBits(QSerialPort::Data8) ||
+        !port.setParity(QSerialPort::NoParity) || !port.setStopBits(QSerialPort::OneStop) ||
+        !port.setFlowControl(QSerialPort::NoFlowControl) || !port.clear(QSerialPort::AllDirections))
         return fail(OpenResult::ConfigFailed, port.errorString());
 
-    if (settings.readMultiplier < 0 || settings.readConstant < 0 || settings.writeMultiplier < 0
-        || settings.writeConstant < 0)
+    if (settings.readMultiplier < 0 || settings.readConstant < 0 || settings.writeMultiplier < 0 ||
+        settings.writeConstant < 0)
         return fail(OpenResult::TimeoutsFailed, QStringLiteral("negative time-out"));
 
     if (reason)
@@ -195,8 +198,12 @@ ByteRead SerialLine::readByte(int timeoutMs)
     const int sending = int((nanosUntilLineFree() + 999'999) / 1'000'000);
     const ByteRead read = readOneByte(m_port, timeoutMs + sending);
     switch (read.status) {
-    case ReadStatus::Byte: m_trace.received(read.byte); break;
-    case ReadStatus::Silence: m_trace.note(QStringLiteral("silence %1 ms").arg(timeoutMs)); break;
+    case ReadStatus::Byte:
+        m_trace.received(read.byte);
+        break;
+    case ReadStatus::Silence:
+        m_trace.note(QStringLiteral("silence %1 ms").arg(timeoutMs));
+        break;
     case ReadStatus::Gone:
         m_trace.note(QStringLiteral("device gone: %1").arg(m_port.errorString()));
         close();
@@ -224,8 +231,7 @@ bool SerialLine::writeByte(quint8 byte)
     if (written) {
         m_lineFreeAt = std::max(m_lineFreeAt, m_clock.nsecsElapsed()) + byteNanos(m_settings.baud);
         m_trace.written(byte);
-    }
-    else
+    } else
         m_trace.note(QStringLiteral("write of %1 failed: %2")
                          .arg(SerialTrace::describe(byte), m_port.errorString()));
     return written;

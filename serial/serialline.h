@@ -17,9 +17,9 @@ namespace qv {
 
 struct LineSettings
 {
-    QString port;            // as the user sees it: "COM1", "ttyUSB0", "/dev/pts/3"
-    qint32 baud = 1200;      // 8 data bits, no parity, one stop bit, no flow control
-    int readMultiplier = 0;  // ms; a one-byte read waits at most multiplier + constant
+    QString port;           // as the user sees it: "COM1", "ttyUSB0", "/dev/pts/3"
+    qint32 baud = 1200;     // 8 data bits, no parity, one stop bit, no flow control
+    int readMultiplier = 0; // ms; a one-byte read waits at most multiplier + constant
     int readConstant = 0;
     int writeMultiplier = 0; // ms; 0 and 0 mean: wait until the byte is handed over
     int writeConstant = 0;
@@ -32,9 +32,9 @@ struct LineSettings
 namespace lines {
 LineSettings identification(const QString &port, qint32 baud); // 500 + 0 ms
 LineSettings search(const QString &port, qint32 baud, int probeTimeout = 300);
-LineSettings readOut(const QString &port, qint32 baud);        // 1000 + 200 ms
-LineSettings status(const QString &port);                      // 1200 bit/s, 5000 ms
-LineSettings download(const QString &port);                    // 1200 bit/s, 3500 ms
+LineSettings readOut(const QString &port, qint32 baud); // 1000 + 200 ms
+LineSettings status(const QString &port);               // 1200 bit/s, 5000 ms
+LineSettings download(const QString &port);             // 1200 bit/s, 3500 ms
 } // namespace lines
 
 enum class OpenResult {
@@ -100,8 +100,8 @@ struct Reply
 
 struct ReplyOptions
 {
-    int bound = 4096;                  // the longest reply accepted (see replybounds.h)
-    bool endAtCr = false;              // a carriage return ends the reply, not part of it
+    int bound = 4096;     // the longest reply accepted (see replybounds.h)
+    bool endAtCr = false; // a carriage return ends the reply, not part of it
     ReadProgress *progress = nullptr;
 };
 
@@ -117,7 +117,7 @@ public:
     void close();
     bool isOpen() const;
     const LineSettings &settings() const { return m_settings; }
-    QString systemPath() const;    // the device path actually opened
+    QString systemPath() const;                      // the device path actually opened
     QString errorReason() const { return m_reason; } // of the last failed open
 
     // Reads one byte. The time-out counts from the moment the last byte written has
@@ -142,8 +142,8 @@ private:
     LineSettings m_settings;
     SerialTrace m_trace;
     QString m_reason;
-    QElapsedTimer m_clock;        // runs while the port is open
-    qint64 m_lineFreeAt = 0;      // m_clock time when the last written byte has left
+    QElapsedTimer m_clock;   // runs while the port is open
+    qint64 m_lineFreeAt = 0; // m_clock time when the last written byte has left
 };
 
 } // namespace qv

@@ -35,11 +35,15 @@ QString SerialTrace::describe(quint8 byte)
     const QString hex = QStringLiteral("%1").arg(byte, 2, 16, QLatin1Char('0')).toUpper();
     QString shown;
     switch (byte) {
-    case 0x0D: shown = QStringLiteral("CR"); break;
-    case 0x0A: shown = QStringLiteral("LF"); break;
+    case 0x0D:
+        shown = QStringLiteral("CR");
+        break;
+    case 0x0A:
+        shown = QStringLiteral("LF");
+        break;
     default:
         shown = (byte >= 0x20 && byte < 0x7F) ? QStringLiteral("'%1'").arg(QChar(byte))
-                                               : QStringLiteral(".");
+                                              : QStringLiteral(".");
     }
     return hex + u' ' + shown;
 }

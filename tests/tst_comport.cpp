@@ -239,10 +239,10 @@ void TestComPort::slowBytes_data()
         << int(Exchange::Identification) << int(Fault::SlowUnder) << 3 << 1200 << true;
     QTest::newRow("identification: first byte after the time-out")
         << int(Exchange::Identification) << int(Fault::SlowOver) << 1 << 1200 << false;
-    QTest::newRow("read-out: gaps just inside") << int(Exchange::ReadOut) << int(Fault::SlowUnder)
-                                                << 2 << 19200 << true;
-    QTest::newRow("read-out: gap just outside") << int(Exchange::ReadOut) << int(Fault::SlowOver)
-                                                << 1 << 19200 << false;
+    QTest::newRow("read-out: gaps just inside")
+        << int(Exchange::ReadOut) << int(Fault::SlowUnder) << 2 << 19200 << true;
+    QTest::newRow("read-out: gap just outside")
+        << int(Exchange::ReadOut) << int(Fault::SlowOver) << 1 << 19200 << false;
 }
 
 void TestComPort::slowBytes()
@@ -284,22 +284,22 @@ void TestComPort::replyBound_data()
     const int ident = int(Exchange::Identification);
     const int readOut = int(Exchange::ReadOut);
     const int overlong = int(qv::ReplyEnd::Overlong);
-    QTest::newRow("identification, never silent") << ident << int(Fault::NeverSilent) << 1200
-                                                  << qv::replybound::Identification << overlong
-                                                  << qv::replybound::Identification;
-    QTest::newRow("identification, over-long") << ident << int(Fault::Overlong) << 1200
-                                               << qv::replybound::Identification << overlong
-                                               << qv::replybound::Identification;
-    QTest::newRow("read-out, never silent") << readOut << int(Fault::NeverSilent) << 115200
-                                            << qv::replybound::ReadOut << overlong
-                                            << qv::replybound::ReadOut;
-    QTest::newRow("read-out, over-long") << readOut << int(Fault::Overlong) << 115200
-                                         << qv::replybound::ReadOut << overlong
-                                         << qv::replybound::ReadOut;
-    QTest::newRow("reply exactly at the bound is whole") << ident << int(Fault::None) << 1200 << 12
-                                                         << int(qv::ReplyEnd::Silence) << 12;
-    QTest::newRow("one byte over the bound") << ident << int(Fault::None) << 1200 << 11 << overlong
-                                             << 11;
+    QTest::newRow("identification, never silent")
+        << ident << int(Fault::NeverSilent) << 1200 << qv::replybound::Identification << overlong
+        << qv::replybound::Identification;
+    QTest::newRow("identification, over-long")
+        << ident << int(Fault::Overlong) << 1200 << qv::replybound::Identification << overlong
+        << qv::replybound::Identification;
+    QTest::newRow("read-out, never silent")
+        << readOut << int(Fault::NeverSilent) << 115200 << qv::replybound::ReadOut << overlong
+        << qv::replybound::ReadOut;
+    QTest::newRow("read-out, over-long")
+        << readOut << int(Fault::Overlong) << 115200 << qv::replybound::ReadOut << overlong
+        << qv::replybound::ReadOut;
+    QTest::newRow("reply exactly at the bound is whole")
+        << ident << int(Fault::None) << 1200 << 12 << int(qv::ReplyEnd::Silence) << 12;
+    QTest::newRow("one byte over the bound")
+        << ident << int(Fault::None) << 1200 << 11 << overlong << 11;
 }
 
 void TestComPort::replyBound()
@@ -393,7 +393,8 @@ void TestComPort::secondOpenRefused()
     QVERIFY(!second.isOpen());
     const QStringList diagnostics = takeCaptured();
     QCOMPARE(diagnostics.size(), 1);
-    QVERIFY(diagnostics.first().startsWith(QStringLiteral("unable to open comport (")));
+    QVERIFY2(diagnostics.first().startsWith(QStringLiteral("unable to open comport (")),
+             qPrintable(diagnostics.first()));
 
     // The held port still works, and is free again once closed.
     first.writeText(QStringLiteral("~|"), false);
@@ -430,17 +431,17 @@ void TestComPort::openFailures_data()
     QTest::addColumn<int>("result");
     QTest::addColumn<QString>("diagnostic");
 
-    QTest::newRow("no such device") << false << "/dev/qv-no-such-port" << 1200 << 300
-                                    << int(qv::OpenResult::OpenFailed)
-                                    << "unable to open comport (/dev/qv-no-such-port: ";
-    QTest::newRow("empty port name") << false << "" << 1200 << 300
-                                     << int(qv::OpenResult::OpenFailed)
-                                     << "unable to open comport (no port: empty port name)";
+    QTest::newRow("no such device")
+        << false << "/dev/qv-no-such-port" << 1200 << 300 << int(qv::OpenResult::OpenFailed)
+        << "unable to open comport (/dev/qv-no-such-port: ";
+    QTest::newRow("empty port name")
+        << false << "" << 1200 << 300 << int(qv::OpenResult::OpenFailed)
+        << "unable to open comport (no port: empty port name)";
     QTest::newRow("speed zero") << true << "" << 0 << 300 << int(qv::OpenResult::SettingsFailed)
                                 << "unable to set comport dcb settings (";
-    QTest::newRow("negative time-out") << true << "" << 1200 << -1
-                                       << int(qv::OpenResult::TimeoutsFailed)
-                                       << "unable to set comport time-out settings (";
+    QTest::newRow("negative time-out")
+        << true << "" << 1200 << -1 << int(qv::OpenResult::TimeoutsFailed)
+        << "unable to set comport time-out settings (";
 }
 
 void TestComPort::openFailures()

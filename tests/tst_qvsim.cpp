@@ -105,24 +105,24 @@ void TestModuleEmulator::downloadStoresWhatWasSent()
 void TestModuleEmulator::downloadFaults_data()
 {
     QTest::addColumn<int>("fault");
-    QTest::addColumn<QByteArray>("ready");  // what comes after "~}" within 500 ms
-    QTest::addColumn<QByteArray>("acks");   // the two acknowledgement reads; '-' for silence
+    QTest::addColumn<QByteArray>("ready"); // what comes after "~}" within 500 ms
+    QTest::addColumn<QByteArray>("acks");  // the two acknowledgement reads; '-' for silence
     QTest::addColumn<bool>("stored");
 
     QTest::newRow("normal") << int(Fault::None) << QByteArray("R\r") << QByteArray("O\r") << true;
-    QTest::newRow("wrong ready byte") << int(Fault::WrongReady) << QByteArray("N\r")
-                                      << QByteArray() << false;
+    QTest::newRow("wrong ready byte")
+        << int(Fault::WrongReady) << QByteArray("N\r") << QByteArray() << false;
     QTest::newRow("silent") << int(Fault::Silent) << QByteArray() << QByteArray() << false;
-    QTest::newRow("ready byte alone") << int(Fault::Truncated) << QByteArray("R")
-                                      << QByteArray("O\r") << true;
+    QTest::newRow("ready byte alone")
+        << int(Fault::Truncated) << QByteArray("R") << QByteArray("O\r") << true;
     QTest::newRow("ack wrong") << int(Fault::AckWrong) << QByteArray("R\r") << QByteArray("E\r")
                                << false;
-    QTest::newRow("ack in the second byte") << int(Fault::AckSecondOnly) << QByteArray("R\r")
-                                            << QByteArray("EO") << true;
+    QTest::newRow("ack in the second byte")
+        << int(Fault::AckSecondOnly) << QByteArray("R\r") << QByteArray("EO") << true;
     QTest::newRow("ack late") << int(Fault::AckLate) << QByteArray("R\r") << QByteArray("-O")
                               << true;
-    QTest::newRow("ack missing") << int(Fault::AckMissing) << QByteArray("R\r")
-                                 << QByteArray("--") << true;
+    QTest::newRow("ack missing") << int(Fault::AckMissing) << QByteArray("R\r") << QByteArray("--")
+                                 << true;
 }
 
 void TestModuleEmulator::downloadFaults()
@@ -195,12 +195,11 @@ void TestModuleEmulator::statusFaults_data()
 
     QTest::newRow("truncated: no CR, too few fields")
         << int(Fault::Truncated) << int(qv::ReplyEnd::Silence) << false;
-    QTest::newRow("over-long line") << int(Fault::Overlong) << int(qv::ReplyEnd::Overlong)
-                                    << false;
+    QTest::newRow("over-long line") << int(Fault::Overlong) << int(qv::ReplyEnd::Overlong) << false;
     QTest::newRow("never silent") << int(Fault::NeverSilent) << int(qv::ReplyEnd::Overlong)
                                   << false;
-    QTest::newRow("slow, inside the time-out") << int(Fault::SlowUnder)
-                                               << int(qv::ReplyEnd::Terminator) << true;
+    QTest::newRow("slow, inside the time-out")
+        << int(Fault::SlowUnder) << int(qv::ReplyEnd::Terminator) << true;
 }
 
 void TestModuleEmulator::statusFaults()
@@ -288,7 +287,8 @@ void TestModuleEmulator::loadFieldsFile_data()
     QTest::newRow("56 lines, CR LF") << crlf << true;
     QTest::newRow("56 lines, no final line end") << lf.chopped(1) << true;
     QTest::newRow("one download record")
-        << qv::record::toWire(qv::record::buildDownloadRecord(fields)) + '\n' << true;
+        << qv::record::toWire(qv::record::buildDownloadRecord(fields)) + '\n'
+        << true;
     QTest::newRow("55 lines") << lf.left(lf.lastIndexOf('\n', lf.size() - 2) + 1) << false;
     QTest::newRow("57 lines") << lf + "extra\n" << false;
     QTest::newRow("empty file") << QByteArray() << false;

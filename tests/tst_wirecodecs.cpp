@@ -74,10 +74,12 @@ void TestWireCodecs::splitReadOut_data()
     const int none = int(record::SplitStatus::NoSeparator);
 
     QTest::newRow("empty reply") << QString() << none << 0 << QString() << QString();
-    QTest::newRow("text without separator") << QStringLiteral("Q_QV5") << none << 0 << QString()
-                                            << QString();
-    QTest::newRow("56 plain fields") << joined(fifty6) << ok << 56 << "v0" << "v55";
-    QTest::newRow("trailing separator") << joined(fifty6) + u'|' << ok << 56 << "v0" << "v55";
+    QTest::newRow("text without separator")
+        << QStringLiteral("Q_QV5") << none << 0 << QString() << QString();
+    QTest::newRow("56 plain fields") << joined(fifty6) << ok << 56 << "v0"
+                                     << "v55";
+    QTest::newRow("trailing separator") << joined(fifty6) + u'|' << ok << 56 << "v0"
+                                        << "v55";
     {
         QString crlf;
         for (int i = 0; i < 56; ++i)
@@ -89,21 +91,27 @@ void TestWireCodecs::splitReadOut_data()
         QString lines;
         for (const QString &f : fifty6)
             lines += f + QStringLiteral("\n");
-        QTest::newRow("LF only, no bars") << lines << ok << 56 << "v0" << "v55";
+        QTest::newRow("LF only, no bars") << lines << ok << 56 << "v0"
+                                          << "v55";
         QString crs = lines;
         crs.replace(u'\n', u'\r');
-        QTest::newRow("CR only, no bars") << crs << ok << 56 << "v0" << "v55";
+        QTest::newRow("CR only, no bars") << crs << ok << 56 << "v0"
+                                          << "v55";
     }
     {
         QStringList erased = fifty6;
         erased[55] = QString(16, QChar(0xFF));
-        QTest::newRow("field all 0xFF becomes empty") << joined(erased) << ok << 56 << "v0" << "";
+        QTest::newRow("field all 0xFF becomes empty") << joined(erased) << ok << 56 << "v0"
+                                                      << "";
         erased[55] = QStringLiteral("ab") + QString(14, QChar(0xFF));
-        QTest::newRow("0xFF padding trimmed") << joined(erased) << ok << 56 << "v0" << "ab";
+        QTest::newRow("0xFF padding trimmed") << joined(erased) << ok << 56 << "v0"
+                                              << "ab";
         erased[55] = QStringLiteral("   ");
-        QTest::newRow("blank field stays as empty") << joined(erased) << ok << 56 << "v0" << "";
+        QTest::newRow("blank field stays as empty") << joined(erased) << ok << 56 << "v0"
+                                                    << "";
         erased[55] = QStringLiteral("  x  ");
-        QTest::newRow("only trailing blanks go") << joined(erased) << ok << 56 << "v0" << "  x";
+        QTest::newRow("only trailing blanks go") << joined(erased) << ok << 56 << "v0"
+                                                 << "  x";
     }
     {
         QStringList missing = fifty6;
@@ -112,7 +120,8 @@ void TestWireCodecs::splitReadOut_data()
                                                    << "v55";
     }
     QTest::newRow("57 fields") << joined(fifty6 + QStringList{QStringLiteral("x")}) << wrong << 57
-                               << "v0" << "x";
+                               << "v0"
+                               << "x";
 }
 
 void TestWireCodecs::splitReadOut()
@@ -142,16 +151,16 @@ void TestWireCodecs::readOutRoundTrip_data()
     QTest::addColumn<int>("padding");
     QTest::addColumn<bool>("survives");
 
-    QTest::newRow("module default") << true << int(Style::LineEnd::CrLf) << 4
-                                    << int(Style::Padding::Erased) << true;
-    QTest::newRow("bars only, blanks") << true << int(Style::LineEnd::None) << 0
-                                       << int(Style::Padding::Blanks) << true;
-    QTest::newRow("one per line, LF, no bars") << false << int(Style::LineEnd::Lf) << 1
-                                               << int(Style::Padding::Blanks) << true;
-    QTest::newRow("CR after each, with bars") << true << int(Style::LineEnd::Cr) << 1
-                                              << int(Style::Padding::Erased) << true;
-    QTest::newRow("unpadded loses the empty fields") << true << int(Style::LineEnd::CrLf) << 4
-                                                     << int(Style::Padding::None) << false;
+    QTest::newRow("module default")
+        << true << int(Style::LineEnd::CrLf) << 4 << int(Style::Padding::Erased) << true;
+    QTest::newRow("bars only, blanks")
+        << true << int(Style::LineEnd::None) << 0 << int(Style::Padding::Blanks) << true;
+    QTest::newRow("one per line, LF, no bars")
+        << false << int(Style::LineEnd::Lf) << 1 << int(Style::Padding::Blanks) << true;
+    QTest::newRow("CR after each, with bars")
+        << true << int(Style::LineEnd::Cr) << 1 << int(Style::Padding::Erased) << true;
+    QTest::newRow("unpadded loses the empty fields")
+        << true << int(Style::LineEnd::CrLf) << 4 << int(Style::Padding::None) << false;
 }
 
 void TestWireCodecs::readOutRoundTrip()
@@ -168,7 +177,8 @@ void TestWireCodecs::readOutRoundTrip()
     style.fieldsPerLine = perLine;
     style.padding = record::ReadOutStyle::Padding(padding);
     const QStringList fields = sampleFields();
-    const record::SplitResult r = record::splitReadOut(record::fromWire(record::encodeReadOut(fields, style)));
+    const record::SplitResult r =
+        record::splitReadOut(record::fromWire(record::encodeReadOut(fields, style)));
     if (survives) {
         QCOMPARE(r.status, record::SplitStatus::Ok);
         QCOMPARE(r.fields, fields);
@@ -210,10 +220,9 @@ void TestWireCodecs::downloadRecord()
     const record::Receipt receipt = record::receiveDownload(wire);
     QCOMPARE(receipt.status, record::ReceiptStatus::Complete);
     QCOMPARE(receipt.items, lines.mid(0, 56));
-    QCOMPARE(record::splitReadOut(record::fromWire(
-                                      record::encodeReadOut(receipt.items, {})))
-                 .fields,
-             fields);
+    QCOMPARE(
+        record::splitReadOut(record::fromWire(record::encodeReadOut(receipt.items, {}))).fields,
+        fields);
 
     // A longer value is never cut.
     QCOMPARE(record::padItem(QStringLiteral("12345678901234567")).size(), 17);
@@ -233,10 +242,10 @@ void TestWireCodecs::receiveDownload_data()
                                  << 0;
     QTest::newRow("56 lines, no end yet") << lines << int(record::ReceiptStatus::Incomplete) << 56;
     QTest::newRow("complete") << lines + '\r' << int(record::ReceiptStatus::Complete) << 56;
-    QTest::newRow("57th line not empty") << lines + "x\r" << int(record::ReceiptStatus::Malformed)
-                                         << 56;
-    QTest::newRow("empty line too early") << lines.left(17) + '\r'
-                                          << int(record::ReceiptStatus::Malformed) << 1;
+    QTest::newRow("57th line not empty")
+        << lines + "x\r" << int(record::ReceiptStatus::Malformed) << 56;
+    QTest::newRow("empty line too early")
+        << lines.left(17) + '\r' << int(record::ReceiptStatus::Malformed) << 1;
 }
 
 void TestWireCodecs::receiveDownload()
@@ -257,17 +266,17 @@ void TestWireCodecs::decodeTelephone_data()
     QTest::addColumn<int>("selection");
     QTest::addColumn<QString>("number");
 
-    QTest::newRow("?4 with number") << QStringLiteral("?436209300099") << true << 143 << 4
-                                    << QStringLiteral("36209300099");
+    QTest::newRow("?4 with number")
+        << QStringLiteral("?436209300099") << true << 143 << 4 << QStringLiteral("36209300099");
     QTest::newRow("09 empty number") << QStringLiteral("09") << true << 0 << 1 << QString();
     QTest::newRow("08 factory entry") << QStringLiteral("08") << true << 0 << 0 << QString();
-    QTest::newRow("s3: inputs 1, 2 and call, SMS") << QStringLiteral("s3") << true << (67 | 128)
-                                                   << 3 << QString();
+    QTest::newRow("s3: inputs 1, 2 and call, SMS")
+        << QStringLiteral("s3") << true << (67 | 128) << 3 << QString();
     // A rights character above 0x7F is negative as a signed byte; bits 0..7 still hold.
     QTest::newRow("0xAF: all seven rights, no SMS")
         << QString(QChar(0xAF)) + u'8' << true << 127 << 0 << QString();
-    QTest::newRow("selection byte above 0x7F") << QString(QChar(u'0')) + QChar(0x90) << true
-                                               << 128 << (qint8(0x90) - 0x30) << QString();
+    QTest::newRow("selection byte above 0x7F")
+        << QString(QChar(u'0')) + QChar(0x90) << true << 128 << (qint8(0x90) - 0x30) << QString();
     QTest::newRow("one character") << QStringLiteral("5") << false << 0 << 0 << QString();
     QTest::newRow("empty") << QString() << false << 0 << 0 << QString();
 }
@@ -317,17 +326,33 @@ void TestWireCodecs::parseStatus_data()
     QTest::addColumn<QString>("version");
 
     QTest::newRow("typical") << "OUTP:1010 IN:0110 AN:12.5 CNT:00042 POWER:1 GSMQ:3 ALRM:0 FW2.1"
-                             << true << "1010" << "0110" << "12.5" << "00042" << true << 3
-                             << "FW2.1";
-    QTest::newRow("exactly eight, short fields") << "a b c d e f g h" << true << "0000" << "0000"
-                                                 << "" << "" << false << 0 << "h";
+                             << true << "1010"
+                             << "0110"
+                             << "12.5"
+                             << "00042" << true << 3 << "FW2.1";
+    QTest::newRow("exactly eight, short fields") << "a b c d e f g h" << true << "0000"
+                                                 << "0000"
+                                                 << ""
+                                                 << "" << false << 0 << "h";
     QTest::newRow("seven fields") << "OUTP:1010 IN:0110 AN:1 CNT:2 POWER:1 GSMQ:3 ALRM:0" << false
-                                  << "" << "" << "" << "" << false << 0 << "";
-    QTest::newRow("empty fields count") << "OUTP:1111  AN:3.3 CNT:1 POWER:0 GSMQ:x  V" << true
-                                        << "1111" << "0000" << "3.3" << "1" << false << 0 << "V";
-    QTest::newRow("only '1' is on") << "OUTP:1x1y IN:1-1+ AN: CNT: POWER:2 GSMQ:5 _ V1" << true
-                                    << "1010" << "1010" << "" << "" << false << 5 << "V1";
-    QTest::newRow("empty line") << "" << false << "" << "" << "" << "" << false << 0 << "";
+                                  << ""
+                                  << ""
+                                  << ""
+                                  << "" << false << 0 << "";
+    QTest::newRow("empty fields count")
+        << "OUTP:1111  AN:3.3 CNT:1 POWER:0 GSMQ:x  V" << true << "1111"
+        << "0000"
+        << "3.3"
+        << "1" << false << 0 << "V";
+    QTest::newRow("only '1' is on")
+        << "OUTP:1x1y IN:1-1+ AN: CNT: POWER:2 GSMQ:5 _ V1" << true << "1010"
+        << "1010"
+        << ""
+        << "" << false << 5 << "V1";
+    QTest::newRow("empty line") << "" << false << ""
+                                << ""
+                                << ""
+                                << "" << false << 0 << "";
 }
 
 void TestWireCodecs::parseStatus()
@@ -408,16 +433,27 @@ void TestWireCodecs::identification_data()
     QTest::addColumn<int>("model");
     QTest::addColumn<bool>("searchHit");
 
-    QTest::newRow("QV5 with CR") << "Q_QV5_FW2.1\r" << "Q_QV5_FW2.1" << true << 1 << true;
-    QTest::newRow("QV3") << "Q_QV3" << "Q_QV3" << true << 2 << true;
-    QTest::newRow("BRK2") << "Q_BRK2_FW1.4" << "Q_BRK2_FW1.4" << true << 3 << true;
-    QTest::newRow("lower case identified") << "q_qv3" << "Q_QV3" << true << 2 << false;
-    QTest::newRow("LF stays") << "Q_QV5\n" << "Q_QV5\n" << true << 0 << true;
-    QTest::newRow("CR inside removed") << "Q_Q\rV5" << "Q_QV5" << true << 1 << true;
-    QTest::newRow("letter at the end") << "Q_QVX_FW" << "Q_QVX_FW" << true << 0 << true;
-    QTest::newRow("no second field") << "Q_" << "Q_" << true << 0 << true;
-    QTest::newRow("other text") << "OK" << "OK" << false << 0 << false;
-    QTest::newRow("nothing") << "" << "" << false << 0 << false;
+    QTest::newRow("QV5 with CR") << "Q_QV5_FW2.1\r"
+                                 << "Q_QV5_FW2.1" << true << 1 << true;
+    QTest::newRow("QV3") << "Q_QV3"
+                         << "Q_QV3" << true << 2 << true;
+    QTest::newRow("BRK2") << "Q_BRK2_FW1.4"
+                          << "Q_BRK2_FW1.4" << true << 3 << true;
+    QTest::newRow("lower case identified") << "q_qv3"
+                                           << "Q_QV3" << true << 2 << false;
+    QTest::newRow("LF stays") << "Q_QV5\n"
+                              << "Q_QV5\n"
+                              << true << 0 << true;
+    QTest::newRow("CR inside removed") << "Q_Q\rV5"
+                                       << "Q_QV5" << true << 1 << true;
+    QTest::newRow("letter at the end") << "Q_QVX_FW"
+                                       << "Q_QVX_FW" << true << 0 << true;
+    QTest::newRow("no second field") << "Q_"
+                                     << "Q_" << true << 0 << true;
+    QTest::newRow("other text") << "OK"
+                                << "OK" << false << 0 << false;
+    QTest::newRow("nothing") << ""
+                             << "" << false << 0 << false;
 }
 
 void TestWireCodecs::identification()

@@ -74,21 +74,32 @@ QByteArray encodeReadOut(const QStringList &fields, const ReadOutStyle &style)
 {
     QString lineEnd;
     switch (style.lineEnd) {
-    case ReadOutStyle::LineEnd::None: break;
-    case ReadOutStyle::LineEnd::CrLf: lineEnd = QStringLiteral("\r\n"); break;
-    case ReadOutStyle::LineEnd::Lf: lineEnd = QStringLiteral("\n"); break;
-    case ReadOutStyle::LineEnd::Cr: lineEnd = QStringLiteral("\r"); break;
+    case ReadOutStyle::LineEnd::None:
+        break;
+    case ReadOutStyle::LineEnd::CrLf:
+        lineEnd = QStringLiteral("\r\n");
+        break;
+    case ReadOutStyle::LineEnd::Lf:
+        lineEnd = QStringLiteral("\n");
+        break;
+    case ReadOutStyle::LineEnd::Cr:
+        lineEnd = QStringLiteral("\r");
+        break;
     }
 
     QString text;
     for (int i = 0; i < fields.size(); ++i) {
         const QString &field = fields.at(i);
         switch (style.padding) {
-        case ReadOutStyle::Padding::None: text += field; break;
-        case ReadOutStyle::Padding::Blanks: text += padItem(field); break;
+        case ReadOutStyle::Padding::None:
+            text += field;
+            break;
+        case ReadOutStyle::Padding::Blanks:
+            text += padItem(field);
+            break;
         case ReadOutStyle::Padding::Erased:
             text += (isReservedField(i) || isMessageField(i)) ? padWith(field, QChar(Erased))
-                                                               : padItem(field);
+                                                              : padItem(field);
             break;
         }
         if (style.separators)

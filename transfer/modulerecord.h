@@ -50,9 +50,9 @@ struct ReadOutStyle
         Blanks, // every field padded to 16 with blanks
         Erased, // reserved fields all 0xFF, message texts padded with 0xFF, others blanks
     };
-    bool separators = true;     // "|" after every field
+    bool separators = true; // "|" after every field
     LineEnd lineEnd = LineEnd::CrLf;
-    int fieldsPerLine = 4;      // a line end after every n-th field; 0: none
+    int fieldsPerLine = 4; // a line end after every n-th field; 0: none
     Padding padding = Padding::Erased;
 };
 

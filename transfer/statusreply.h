@@ -13,13 +13,13 @@ inline constexpr int MinimumFields = 8;
 // The live state of a module as the status line carries it.
 struct ModuleStatus
 {
-    std::array<bool, 4> outputs{};  // outputs 1..4 switched on
-    std::array<bool, 4> inputs{};   // inputs 1..4 active
-    QString analog;                 // analog input value as text, e.g. "12.5"
-    QString counter;                // pulse counter as text
-    bool supply = false;            // supply voltage present
-    int signalLevel = 0;            // GSM signal level; 0 when not a number
-    QString version;                // module version text
+    std::array<bool, 4> outputs{}; // outputs 1..4 switched on
+    std::array<bool, 4> inputs{};  // inputs 1..4 active
+    QString analog;                // analog input value as text, e.g. "12.5"
+    QString counter;               // pulse counter as text
+    bool supply = false;           // supply voltage present
+    int signalLevel = 0;           // GSM signal level; 0 when not a number
+    QString version;               // module version text
 
     friend bool operator==(const ModuleStatus &, const ModuleStatus &) = default;
 };

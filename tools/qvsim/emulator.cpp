@@ -25,12 +25,12 @@ using Nanos = std::chrono::nanoseconds;
 
 namespace {
 
-constexpr std::array<const char *, ExchangeCount> ExchangeNames = {"ident", "readout",
-                                                                   "download", "status"};
+constexpr std::array<const char *, ExchangeCount> ExchangeNames = {"ident", "readout", "download",
+                                                                   "status"};
 constexpr std::array<const char *, 14> FaultNames = {
-    "none",      "silent",          "garbage",   "wrong-ready", "ack-wrong",
-    "ack-late",  "ack-second-only", "ack-missing", "truncated", "overlong",
-    "never-silent", "unplug",       "slow-under", "slow-over"};
+    "none",         "silent",          "garbage",     "wrong-ready", "ack-wrong",
+    "ack-late",     "ack-second-only", "ack-missing", "truncated",   "overlong",
+    "never-silent", "unplug",          "slow-under",  "slow-over"};
 
 // How long the module waits for the rest of a download before it gives up.
 constexpr int DownloadIdleLimitMs = 10000;
@@ -115,9 +115,12 @@ std::optional<Model> modelFromName(const QString &name)
 QString defaultIdentification(Model model)
 {
     switch (model) {
-    case Model::QV5: return QStringLiteral("Q_QV5_FW2.1");
-    case Model::QV3: return QStringLiteral("Q_QV3_FW2.1");
-    case Model::BRK2: return QStringLiteral("Q_BRK2_FW1.4");
+    case Model::QV5:
+        return QStringLiteral("Q_QV5_FW2.1");
+    case Model::QV3:
+        return QStringLiteral("Q_QV3_FW2.1");
+    case Model::BRK2:
+        return QStringLiteral("Q_BRK2_FW1.4");
     }
     return {};
 }
@@ -129,18 +132,18 @@ QStringList factoryFields()
       << QStringLiteral("QV MODUL") << QStringLiteral("1") << QStringLiteral("0005")
       << QStringLiteral("10") << QStringLiteral("15") << QStringLiteral("050")
       << QStringLiteral("120") << QStringLiteral("0") << QStringLiteral("10000");
-    f << QString() << QString() << QString() << QString();           // 12..15 reserved
+    f << QString() << QString() << QString() << QString(); // 12..15 reserved
     f << QStringLiteral("ANALOG ALACSONY") << QStringLiteral("ANALOG MAGAS")
       << QStringLiteral("ANALOG NORMAL") << QStringLiteral("SZAMLALO TELE");
-    f << QString() << QString();                                         // 20..21 reserved
+    f << QString() << QString(); // 20..21 reserved
     f << QStringLiteral("ANALOG BEMENET") << QStringLiteral("SZAMLALO");
-    for (const char *kind : {"BEMENET %1", "BEMENET %1 BE", "BEMENET %1 KI", "KIMENET %1 BE",
-                             "KIMENET %1 KI"}) {
+    for (const char *kind :
+         {"BEMENET %1", "BEMENET %1 BE", "BEMENET %1 KI", "KIMENET %1 BE", "KIMENET %1 KI"}) {
         for (int n = 1; n <= 4; ++n)
             f << QString::fromLatin1(kind).arg(n);
     }
     f << QStringLiteral("SZAMLALO TORLES") << QStringLiteral("RIASZTAS BE")
-      << QStringLiteral("RIASZTAS KI") << QString();                     // 47 reserved
+      << QStringLiteral("RIASZTAS KI") << QString(); // 47 reserved
     for (int k = 1; k <= 8; ++k)
         f << qv::record::encodeTelephone(0, false, 0, QString()); // "08": no rights, no output
     return f;
@@ -149,10 +152,14 @@ QStringList factoryFields()
 int exchangeTimeout(Exchange exchange)
 {
     switch (exchange) {
-    case Exchange::Identification: return 500;
-    case Exchange::ReadOut: return 1200;
-    case Exchange::Download: return 3500;
-    case Exchange::Status: return 5000;
+    case Exchange::Identification:
+        return 500;
+    case Exchange::ReadOut:
+        return 1200;
+    case Exchange::Download:
+        return 3500;
+    case Exchange::Status:
+        return 5000;
     }
     return 1000;
 }
@@ -213,10 +220,10 @@ struct Emulator::State
     struct Send
     {
         Exchange exchange;
-        int slowGapMs = 0;      // gap before each of the first slowBytes bytes (0: paced)
+        int slowGapMs = 0; // gap before each of the first slowBytes bytes (0: paced)
         int slowBytes = 0;
-        int unplugAfter = -1;   // close the pseudo-terminal after this many bytes
-        bool endless = false;   // after the bytes, noise until the port closes
+        int unplugAfter = -1; // close the pseudo-terminal after this many bytes
+        bool endless = false; // after the bytes, noise until the port closes
     };
     // Sends bytes paced at the program's speed; false when the module stopped, the
     // program closed the port or the pseudo-terminal was unplugged.
@@ -669,11 +676,20 @@ void Emulator::State::take(const char *bytes, int count)
         parse = Parse::Idle;
         std::optional<Exchange> exchange;
         switch (c) {
-        case '|': exchange = Exchange::Identification; break;
-        case '{': exchange = Exchange::ReadOut; break;
-        case '}': exchange = Exchange::Download; break;
-        case '[': exchange = Exchange::Status; break;
-        default: break;
+        case '|':
+            exchange = Exchange::Identification;
+            break;
+        case '{':
+            exchange = Exchange::ReadOut;
+            break;
+        case '}':
+            exchange = Exchange::Download;
+            break;
+        case '[':
+            exchange = Exchange::Status;
+            break;
+        default:
+            break;
         }
         if (!exchange)
             continue;
@@ -770,11 +786,14 @@ void Emulator::State::handle(Exchange exchange)
         case Exchange::Identification:
             reply = qv::record::toWire(identText) + identTerminator;
             break;
-        case Exchange::ReadOut: reply = qv::record::encodeReadOut(fields, style); break;
+        case Exchange::ReadOut:
+            reply = qv::record::encodeReadOut(fields, style);
+            break;
         case Exchange::Status:
             reply = qv::record::toWire(qv::status::buildStatusLine(status)) + '\r';
             break;
-        case Exchange::Download: break;
+        case Exchange::Download:
+            break;
         }
     }
     event(QStringLiteral("%1 request (%2 bit/s), fault %3")
@@ -799,9 +818,14 @@ void Emulator::State::answer(Exchange exchange, Fault fault, const QByteArray &r
         overlong = overlongBytes;
     }
     switch (fault) {
-    case Fault::Silent: return;
-    case Fault::Garbage: bytes = noise(48, noiseSeed); break;
-    case Fault::Truncated: bytes = reply.left(reply.size() / 2); break;
+    case Fault::Silent:
+        return;
+    case Fault::Garbage:
+        bytes = noise(48, noiseSeed);
+        break;
+    case Fault::Truncated:
+        bytes = reply.left(reply.size() / 2);
+        break;
     case Fault::Overlong: {
         // The reply's own end (a CR) comes only after the filler.
         const bool endsInCr = bytes.endsWith('\r');
@@ -818,10 +842,15 @@ void Emulator::State::answer(Exchange exchange, Fault fault, const QByteArray &r
             bytes.chop(1);
         how.endless = true;
         break;
-    case Fault::Unplug: how.unplugAfter = int(reply.size() / 2); break;
+    case Fault::Unplug:
+        how.unplugAfter = int(reply.size() / 2);
+        break;
     case Fault::SlowUnder:
-    case Fault::SlowOver: how.slowGapMs = slowGap(exchange, fault); break;
-    default: break; // the acknowledgement faults belong to the download
+    case Fault::SlowOver:
+        how.slowGapMs = slowGap(exchange, fault);
+        break;
+    default:
+        break; // the acknowledgement faults belong to the download
     }
     if (how.slowGapMs == 0)
         how.slowBytes = 0;
@@ -846,16 +875,26 @@ void Emulator::State::download(Fault fault)
 
     QByteArray ready = QByteArrayLiteral("R\r"); // ready, and one byte the program skips
     switch (fault) {
-    case Fault::Silent: return;
-    case Fault::Garbage: send(noise(48, noiseSeed), how); return;
-    case Fault::WrongReady: send(QByteArrayLiteral("N\r"), how); return;
+    case Fault::Silent:
+        return;
+    case Fault::Garbage:
+        send(noise(48, noiseSeed), how);
+        return;
+    case Fault::WrongReady:
+        send(QByteArrayLiteral("N\r"), how);
+        return;
     case Fault::NeverSilent:
         how.endless = true;
         send(QByteArray(), how);
         return;
-    case Fault::Truncated: ready = QByteArrayLiteral("R"); break;
-    case Fault::Overlong: ready += QByteArray(std::max(0, overlong - 2), '#'); break;
-    default: break;
+    case Fault::Truncated:
+        ready = QByteArrayLiteral("R");
+        break;
+    case Fault::Overlong:
+        ready += QByteArray(std::max(0, overlong - 2), '#');
+        break;
+    default:
+        break;
     }
     if (!send(ready, how))
         return;
@@ -908,14 +947,21 @@ void Emulator::State::download(Fault fault)
     }
     event(QStringLiteral("download received: %1 lines").arg(receipt.items.size()));
     switch (fault) {
-    case Fault::AckWrong: send(QByteArrayLiteral("E\r"), how); break;
-    case Fault::AckMissing: break;
-    case Fault::AckSecondOnly: send(QByteArrayLiteral("EO"), how); break;
+    case Fault::AckWrong:
+        send(QByteArrayLiteral("E\r"), how);
+        break;
+    case Fault::AckMissing:
+        break;
+    case Fault::AckSecondOnly:
+        send(QByteArrayLiteral("EO"), how);
+        break;
     case Fault::AckLate:
         if (sleepUntil(Clock::now() + std::chrono::milliseconds(ackDelay)))
             send(QByteArrayLiteral("O\r"), how);
         break;
-    default: send(QByteArrayLiteral("O\r"), how); break;
+    default:
+        send(QByteArrayLiteral("O\r"), how);
+        break;
     }
 }
 

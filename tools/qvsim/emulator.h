@@ -48,7 +48,7 @@ enum class Model { QV5, QV3, BRK2 };
 
 QString exchangeName(Exchange exchange); // "ident", "readout", "download", "status"
 std::optional<Exchange> exchangeFromName(const QString &name);
-QString faultName(Fault fault);          // "none", "silent", "garbage", "wrong-ready", ...
+QString faultName(Fault fault); // "none", "silent", "garbage", "wrong-ready", ...
 std::optional<Fault> faultFromName(const QString &name);
 QStringList faultNames();
 std::optional<Model> modelFromName(const QString &name); // "qv5", "qv3", "brk2"
@@ -104,8 +104,8 @@ public:
     // The speed of the download and the status query: 1200 as in every module. Tests of
     // the module's own behaviour may raise it to save time.
     void setFixedBaud(qint32 baud);
-    void setPaced(bool paced);       // false: answers go out at once
-    void setSlowBytes(int count);    // how many bytes of each answer part a slow fault delays (2)
+    void setPaced(bool paced);    // false: answers go out at once
+    void setSlowBytes(int count); // how many bytes of each answer part a slow fault delays (2)
     void setSlowGaps(Exchange exchange, int underMs, int overMs); // override the defaults
     void setOverlongBytes(int count); // total size of an over-long answer (8192)
     void setAckDelay(int ms);         // AckLate (4000)

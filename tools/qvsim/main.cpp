@@ -110,8 +110,9 @@ int main(int argc, char *argv[])
     const QCommandLineOption faults({QStringLiteral("f"), QStringLiteral("fault")},
                                     QStringLiteral("A fault for one exchange, e.g. ident=silent."),
                                     QStringLiteral("exchange=fault"));
-    const QCommandLineOption unpaced(QStringLiteral("no-pacing"),
-                                     QStringLiteral("Send answers at once instead of at line pace."));
+    const QCommandLineOption unpaced(
+        QStringLiteral("no-pacing"),
+        QStringLiteral("Send answers at once instead of at line pace."));
     const QCommandLineOption slowBytes(QStringLiteral("slow-bytes"),
                                        QStringLiteral("Bytes delayed by the slow faults (2)."),
                                        QStringLiteral("n"), QStringLiteral("2"));
@@ -183,9 +184,8 @@ int main(int argc, char *argv[])
         module.setFault(*exchange, *fault);
     }
     if (parser.isSet(verbose)) {
-        module.setEventSink([](const QString &line) {
-            std::fprintf(stderr, "qvsim: %s\n", qPrintable(line));
-        });
+        module.setEventSink(
+            [](const QString &line) { std::fprintf(stderr, "qvsim: %s\n", qPrintable(line)); });
     }
 
     if (!module.start(&error))
@@ -194,10 +194,10 @@ int main(int argc, char *argv[])
         fail(error);
     std::printf("%s\n", qPrintable(module.slavePath()));
     std::fflush(stdout);
-    std::fprintf(stderr, "qvsim: %s on %s%s\n", qPrintable(module.identText()),
-                 qPrintable(module.slavePath()),
-                 parser.isSet(link) ? qPrintable(QStringLiteral(" (link %1)").arg(parser.value(link)))
-                                    : "");
+    std::fprintf(
+        stderr, "qvsim: %s on %s%s\n", qPrintable(module.identText()),
+        qPrintable(module.slavePath()),
+        parser.isSet(link) ? qPrintable(QStringLiteral(" (link %1)").arg(parser.value(link))) : "");
 
     int received = 0;
     while (!module.isUnplugged()) {

@@ -10,7 +10,8 @@ namespace qvsim {
 int ptyLineSpeed(int masterFd)
 {
     struct termios2 tio
-    {};
+    {
+    };
     if (masterFd < 0 || ::ioctl(masterFd, TCGETS2, &tio) != 0)
         return 0;
     return int(tio.c_ospeed);

@@ -42,8 +42,8 @@ std::optional<QStringList> loadFieldsFile(const QString &path, QString *error)
     QStringList lines = text.split(u'\n');
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
-    if (lines.size() == 1 && lines.first().count(u'|') == qv::record::FieldCount
-        && lines.first().endsWith(u'|')) {
+    if (lines.size() == 1 && lines.first().count(u'|') == qv::record::FieldCount &&
+        lines.first().endsWith(u'|')) {
         lines = qv::record::downloadLines(lines.first());
         lines.removeLast();
     }

@@ -26,6 +26,7 @@ private slots:
     void downloadStoresWhatWasSent();
     void downloadFaults_data();
     void downloadFaults();
+    void downloadUnpluggedPartWay();
     void statusLine();
     void statusFaults_data();
     void statusFaults();
@@ -162,6 +163,34 @@ void TestModuleEmulator::downloadFaults()
     line.close();
     QVERIFY(module->waitForHandled(Exchange::Download, 1, 3000));
     QCOMPARE(module->storedFields() != qvsim::factoryFields(), stored);
+}
+
+void TestModuleEmulator::downloadUnpluggedPartWay()
+{
+    auto module = startModule();
+    module->setFixedBaud(115200);
+    module->setFault(Exchange::Download, Fault::Unplug);
+    const QByteArray wire =
+        qv::record::downloadWire(qv::record::buildDownloadRecord(sampleFields()));
+    qv::LineSettings fast = qv::lines::download(module->slavePath());
+    fast.baud = 115200;
+    qv::SerialLine line;
+    QCOMPARE(line.open(fast), qv::OpenResult::Ok);
+    line.writeBytes("~}");
+    QCOMPARE(char(line.readByte().byte), 'R');
+    line.readByte();
+    QElapsedTimer clock;
+    clock.start();
+    const int written = line.writeBytes(wire);
+    const qv::ByteRead ack = line.readByte();
+    // The writes after the pull fail at once and the acknowledgement read sees the
+    // device gone: no hang, no wait for the 3.5 s time-out.
+    QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY(written < wire.size());
+    QCOMPARE(ack.status, qv::ReadStatus::Gone);
+    QVERIFY(!line.isOpen());
+    QVERIFY(module->isUnplugged());
+    QCOMPARE(module->storedFields(), qvsim::factoryFields()); // half a download is not kept
 }
 
 void TestModuleEmulator::statusLine()

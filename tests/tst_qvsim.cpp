@@ -34,8 +34,8 @@ private slots:
     void linkFollowsReplug();
     void loadFieldsFile_data();
     void loadFieldsFile();
-    void statusSpec_data();
-    void statusSpec();
+    void statusItems_data();
+    void statusItems();
 };
 
 void TestModuleEmulator::speedMismatchGarbles_data()
@@ -353,9 +353,9 @@ void TestModuleEmulator::loadFieldsFile()
     QCOMPARE(trimmed, sampleFields());
 }
 
-void TestModuleEmulator::statusSpec_data()
+void TestModuleEmulator::statusItems_data()
 {
-    QTest::addColumn<QString>("spec");
+    QTest::addColumn<QString>("items");
     QTest::addColumn<bool>("ok");
     QTest::addColumn<QString>("line");
 
@@ -371,21 +371,21 @@ void TestModuleEmulator::statusSpec_data()
     QTest::newRow("no value") << "supply" << false << "";
 }
 
-void TestModuleEmulator::statusSpec()
+void TestModuleEmulator::statusItems()
 {
-    QFETCH(QString, spec);
+    QFETCH(QString, items);
     QFETCH(bool, ok);
     QFETCH(QString, line);
 
     qv::status::ModuleStatus status = Emulator::defaultStatus(qvsim::Model::QV5);
     const qv::status::ModuleStatus before = status;
     QString error;
-    QCOMPARE(qvsim::applyStatusSpec(status, spec, &error), ok);
+    QCOMPARE(qvsim::applyStatusItems(status, items, &error), ok);
     if (ok) {
         QCOMPARE(qv::status::buildStatusLine(status), line);
     } else {
         QVERIFY(!error.isEmpty());
-        QCOMPARE(status, before); // a bad spec changes nothing
+        QCOMPARE(status, before); // bad items change nothing
     }
 }
 

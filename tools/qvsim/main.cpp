@@ -172,7 +172,7 @@ int main(int argc, char *argv[])
     }
     if (parser.isSet(status)) {
         auto s = module.status();
-        if (!qvsim::applyStatusSpec(s, parser.value(status), &error))
+        if (!qvsim::applyStatusItems(s, parser.value(status), &error))
             fail(error);
         module.setStatus(s);
     }

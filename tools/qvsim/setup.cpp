@@ -55,10 +55,10 @@ std::optional<QStringList> loadFieldsFile(const QString &path, QString *error)
     return lines;
 }
 
-bool applyStatusSpec(qv::status::ModuleStatus &status, const QString &spec, QString *error)
+bool applyStatusItems(qv::status::ModuleStatus &status, const QString &items, QString *error)
 {
     qv::status::ModuleStatus s = status;
-    for (const QString &item : spec.split(u',', Qt::SkipEmptyParts)) {
+    for (const QString &item : items.split(u',', Qt::SkipEmptyParts)) {
         const QString key = item.section(u'=', 0, 0).trimmed();
         const QString value = item.section(u'=', 1);
         bool ok = item.contains(u'=');

@@ -17,6 +17,6 @@ std::optional<QStringList> loadFieldsFile(const QString &path, QString *error);
 
 // "outputs=1010,inputs=0100,analog=12.5,counter=00042,supply=1,signal=4,version=FW2.1";
 // any subset, applied over `status`. False (and *error) on an unknown key or bad value.
-bool applyStatusSpec(qv::status::ModuleStatus &status, const QString &spec, QString *error);
+bool applyStatusItems(qv::status::ModuleStatus &status, const QString &items, QString *error);
 
 } // namespace qvsim

@@ -82,7 +82,7 @@ public:
     // After an unplug fault: a new pseudo-terminal (a new slave path).
     bool replug(QString *error = nullptr);
 
-    void setModel(Model model); // also resets the identification text to the model's
+    void setModel(Model model); // also resets the identification text and the status
     Model model() const;
     void setIdentText(const QString &text);
     QString identText() const;

@@ -1,0 +1,59 @@
+#include "serial/comport.h"
+
+comPort::comPort() = default;
+
+comPort::comPort(const QString &portName, qint32 baud) : m_portName(portName), m_baud(baud)
+{
+}
+
+comPort::~comPort()
+{
+    close();
+}
+
+bool comPort::open(int readMultiplier, int readConstant, int writeMultiplier, int writeConstant)
+{
+    const qv::LineSettings settings{m_portName,   m_baud,          readMultiplier,
+                                    readConstant, writeMultiplier, writeConstant};
+    m_openResult = m_line.open(settings);
+    return m_openResult == qv::OpenResult::Ok;
+}
+
+void comPort::writeText(const QString &text, bool appendCr)
+{
+    for (const QChar c : text)
+        m_line.writeByte(c.unicode() < 0x100 ? quint8(c.unicode()) : quint8(0));
+    if (appendCr)
+        writeCr();
+}
+
+void comPort::writeChar(char c, bool appendCr)
+{
+    m_line.writeByte(quint8(c));
+    if (appendCr)
+        writeCr();
+}
+
+void comPort::writeCr()
+{
+    m_line.writeByte(0x0D);
+}
+
+qv::Reply comPort::readAll(qv::ReadProgress *progress)
+{
+    qv::ReplyOptions options;
+    options.bound = m_replyBound;
+    options.progress = progress;
+    return m_line.readReply(options);
+}
+
+void comPort::close()
+{
+    m_line.close();
+}
+
+void comPort::setPort(const QString &portName, qint32 baud)
+{
+    m_portName = portName;
+    m_baud = baud;
+}

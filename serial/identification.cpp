@@ -1,0 +1,45 @@
+#include "serial/identification.h"
+
+#include <QStringList>
+
+namespace qv {
+
+QString normaliseIdentification(const QString &reply)
+{
+    QString text = reply.toUpper();
+    text.remove(QChar(u'\r'));
+    return text;
+}
+
+int modelFromIdentification(const QString &normalised)
+{
+    const QStringList fields = normalised.split(u'_', Qt::KeepEmptyParts);
+    if (fields.size() < 2 || fields.at(1).isEmpty())
+        return NoDevice;
+    switch (fields.at(1).back().unicode()) {
+    case u'5':
+        return ModelQV5;
+    case u'3':
+        return ModelQV3;
+    case u'2':
+        return ModelBRK2;
+    default:
+        return NoDevice;
+    }
+}
+
+Identification evaluateIdentification(const QString &reply)
+{
+    Identification id;
+    id.text = normaliseIdentification(reply);
+    id.isModule = id.text.startsWith(QStringLiteral("Q_"));
+    id.model = id.isModule ? modelFromIdentification(id.text) : int(NoDevice);
+    return id;
+}
+
+bool answersAsModule(const QString &rawReply)
+{
+    return rawReply.startsWith(QStringLiteral("Q_"));
+}
+
+} // namespace qv

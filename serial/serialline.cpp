@@ -1,0 +1,286 @@
+#include "serial/serialline.h"
+
+#include "serial/portnames.h"
+
+#include <QElapsedTimer>
+
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
+namespace qv {
+
+namespace {
+
+// A write with no write time-out waits until the byte is handed over. A device that
+// does not take one byte within this time is stuck; the write gives up.
+constexpr int HandOverLimitMs = 2000;
+
+// A failed wait counts as "device gone" when it ends before this share of its time-out.
+// Silent lines time out within a millisecond of the time-out; a pulled adapter fails
+// within microseconds.
+int goneThreshold(int timeoutMs)
+{
+    return timeoutMs / 2;
+}
+
+} // namespace
+
+namespace lines {
+
+LineSettings identification(const QString &port, qint32 baud)
+{
+    return {port, baud, 500, 0, 0, 0};
+}
+
+LineSettings search(const QString &port, qint32 baud, int probeTimeout)
+{
+    return {port, baud, 0, probeTimeout, 0, 0};
+}
+
+LineSettings readOut(const QString &port, qint32 baud)
+{
+    return {port, baud, 1000, 200, 0, 0};
+}
+
+LineSettings status(const QString &port)
+{
+    return {port, 1200, 0, 5000, 0, 0};
+}
+
+LineSettings download(const QString &port)
+{
+    return {port, 1200, 0, 3500, 0, 0};
+}
+
+} // namespace lines
+
+QString openDiagnostic(OpenResult result)
+{
+    switch (result) {
+    case OpenResult::Ok:
+        return {};
+    case OpenResult::OpenFailed:
+        return QStringLiteral("unable to open comport");
+    case OpenResult::SettingsFailed:
+        return QStringLiteral("unable to set comport dcb settings");
+    case OpenResult::ConfigFailed:
+        return QStringLiteral("unable to set comport cfg settings");
+    case OpenResult::TimeoutsFailed:
+        return QStringLiteral("unable to set comport time-out settings");
+    }
+    return {};
+}
+
+OpenResult openSerialPort(QSerialPort &port, const LineSettings &settings, QString *reason)
+{
+    if (port.isOpen())
+        port.close();
+    const QString path = systemPortPath(settings.port);
+    auto fail = [&](OpenResult result, const QString &why) {
+        if (port.isOpen())
+            port.close();
+        qCDebug(lcSerial).noquote()
+            << QStringLiteral("%1 (%2: %3)")
+                   .arg(openDiagnostic(result), path.isEmpty() ? QStringLiteral("no port") : path,
+                        why);
+        if (reason)
+            *reason = why;
+        return result;
+    };
+
+    port.setPortName(path);
+    if (path.isEmpty() || !port.open(QIODevice::ReadWrite))
+        return fail(OpenResult::OpenFailed,
+                    path.isEmpty() ? QStringLiteral("empty port name") : port.errorString());
+
+    if (settings.baud <= 0)
+        return fail(OpenResult::SettingsFailed,
+                    QStringLiteral("invalid speed %1").arg(settings.baud));
+
+    if (!port.setBaudRate(settings.baud) || !port.setDataBits(QSerialPort::Data8) ||
+        !port.setParity(QSerialPort::NoParity) || !port.setStopBits(QSerialPort::OneStop) ||
+        !port.setFlowControl(QSerialPort::NoFlowControl) || !port.clear(QSerialPort::AllDirections))
+        return fail(OpenResult::ConfigFailed, port.errorString());
+
+    if (settings.readMultiplier < 0 || settings.readConstant < 0 || settings.writeMultiplier < 0 ||
+        settings.writeConstant < 0)
+        return fail(OpenResult::TimeoutsFailed, QStringLiteral("negative time-out"));
+
+    if (reason)
+        reason->clear();
+    return OpenResult::Ok;
+}
+
+ByteRead readOneByte(QSerialPort &port, int timeoutMs)
+{
+    if (!port.isOpen())
+        return {ReadStatus::Gone};
+    QElapsedTimer clock;
+    clock.start();
+    // Bytes already taken into the port's own buffer are not announced again, so look
+    // there first and wait only when it is empty.
+    while (port.bytesAvailable() == 0) {
+        const qint64 left = timeoutMs - clock.elapsed();
+        if (left <= 0)
+            return {ReadStatus::Silence};
+        port.clearError();
+        if (!port.waitForReadyRead(int(left))) {
+            if (port.bytesAvailable() > 0)
+                break;
+            return {clock.elapsed() < goneThreshold(timeoutMs) ? ReadStatus::Gone
+                                                               : ReadStatus::Silence};
+        }
+    }
+    char c = 0;
+    if (!port.getChar(&c))
+        return {ReadStatus::Gone};
+    return {ReadStatus::Byte, quint8(c)};
+}
+
+SerialLine::SerialLine() = default;
+
+SerialLine::~SerialLine()
+{
+    close();
+}
+
+OpenResult SerialLine::open(const LineSettings &settings)
+{
+    close();
+    m_settings = settings;
+    const OpenResult result = openSerialPort(m_port, settings, &m_reason);
+    if (result == OpenResult::Ok) {
+        m_trace.start(settings.port);
+        m_clock.start();
+        m_lineFreeAt = 0;
+    }
+    return result;
+}
+
+void SerialLine::close()
+{
+    if (m_port.isOpen()) {
+        m_port.close();
+        m_trace.note(QStringLiteral("close"));
+    }
+}
+
+bool SerialLine::isOpen() const
+{
+    return m_port.isOpen();
+}
+
+QString SerialLine::systemPath() const
+{
+    return systemPortPath(m_settings.port);
+}
+
+ByteRead SerialLine::readByte()
+{
+    return readByte(m_settings.readTimeout());
+}
+
+qint64 SerialLine::byteNanos(qint32 baud)
+{
+    return baud > 0 ? 10'000'000'000LL / baud : 0;
+}
+
+qint64 SerialLine::nanosUntilLineFree() const
+{
+    return std::max<qint64>(0, m_lineFreeAt - m_clock.nsecsElapsed());
+}
+
+ByteRead SerialLine::readByte(int timeoutMs)
+{
+    if (!m_port.isOpen())
+        return {ReadStatus::Gone};
+    const int sending = int((nanosUntilLineFree() + 999'999) / 1'000'000);
+    const ByteRead read = readOneByte(m_port, timeoutMs + sending);
+    switch (read.status) {
+    case ReadStatus::Byte:
+        m_trace.received(read.byte);
+        break;
+    case ReadStatus::Silence:
+        m_trace.note(QStringLiteral("silence %1 ms").arg(timeoutMs));
+        break;
+    case ReadStatus::Gone:
+        m_trace.note(QStringLiteral("device gone: %1").arg(m_port.errorString()));
+        close();
+        break;
+    }
+    return read;
+}
+
+int SerialLine::writeWaitLimit() const
+{
+    const int limit = m_settings.writeMultiplier + m_settings.writeConstant;
+    return limit > 0 ? limit : HandOverLimitMs;
+}
+
+bool SerialLine::writeByte(quint8 byte)
+{
+    if (!m_port.isOpen())
+        return false;
+    // Like a UART's holding register: the next byte may wait while one is on the line.
+    if (const qint64 wait = nanosUntilLineFree() - byteNanos(m_settings.baud); wait > 0)
+        std::this_thread::sleep_for(std::chrono::nanoseconds(wait));
+    const char c = char(byte);
+    m_port.clearError();
+    const bool written = m_port.write(&c, 1) == 1 && m_port.waitForBytesWritten(writeWaitLimit());
+    if (written) {
+        m_lineFreeAt = std::max(m_lineFreeAt, m_clock.nsecsElapsed()) + byteNanos(m_settings.baud);
+        m_trace.written(byte);
+    } else
+        m_trace.note(QStringLiteral("write of %1 failed: %2")
+                         .arg(SerialTrace::describe(byte), m_port.errorString()));
+    return written;
+}
+
+int SerialLine::writeBytes(const QByteArray &bytes)
+{
+    int written = 0;
+    for (const char c : bytes)
+        written += writeByte(quint8(c)) ? 1 : 0;
+    return written;
+}
+
+Reply SerialLine::readReply(const ReplyOptions &options)
+{
+    Reply reply;
+    if (!m_port.isOpen()) {
+        reply.end = ReplyEnd::NotOpen;
+        return reply;
+    }
+    for (;;) {
+        const ByteRead read = readByte();
+        if (read.status == ReadStatus::Silence) {
+            reply.end = ReplyEnd::Silence;
+            return reply;
+        }
+        if (read.status == ReadStatus::Gone) {
+            reply.end = ReplyEnd::Gone;
+            return reply;
+        }
+        if (options.endAtCr && read.byte == 0x0D) {
+            reply.end = ReplyEnd::Terminator;
+            return reply;
+        }
+        if (reply.text.size() >= options.bound) {
+            m_trace.note(QStringLiteral("reply longer than %1 bytes").arg(options.bound));
+            reply.end = ReplyEnd::Overlong;
+            return reply;
+        }
+        reply.text.append(QChar(char16_t(read.byte)));
+        if (options.progress) {
+            if (read.byte != 0x0D)
+                options.progress->advance();
+            if (options.progress->cancelled()) {
+                reply.end = ReplyEnd::Cancelled;
+                return reply;
+            }
+        }
+    }
+}
+
+} // namespace qv

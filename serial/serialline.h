@@ -1,0 +1,149 @@
+// One serial line held for one exchange: the opening sequence every exchange shares,
+// the one-byte read with its time-out, byte-by-byte writes, and reading a whole reply.
+//
+// The identification and the read-out reach it through comPort; the port search, the
+// status query and the download worker use it directly, each with its own LineSettings.
+// The QSerialPort inside lives in the thread that creates the SerialLine.
+#pragma once
+
+#include "serial/serialtrace.h"
+
+#include <QByteArray>
+#include <QElapsedTimer>
+#include <QSerialPort>
+#include <QString>
+
+namespace qv {
+
+struct LineSettings
+{
+    QString port;           // as the user sees it: "COM1", "ttyUSB0", "/dev/pts/3"
+    qint32 baud = 1200;     // 8 data bits, no parity, one stop bit, no flow control
+    int readMultiplier = 0; // ms; a one-byte read waits at most multiplier + constant
+    int readConstant = 0;
+    int writeMultiplier = 0; // ms; 0 and 0 mean: wait until the byte is handed over
+    int writeConstant = 0;
+
+    int readTimeout() const { return readMultiplier + readConstant; }
+    friend bool operator==(const LineSettings &, const LineSettings &) = default;
+};
+
+// The values each exchange opens its port with.
+namespace lines {
+LineSettings identification(const QString &port, qint32 baud); // 500 + 0 ms
+LineSettings search(const QString &port, qint32 baud, int probeTimeout = 300);
+LineSettings readOut(const QString &port, qint32 baud); // 1000 + 200 ms
+LineSettings status(const QString &port);               // 1200 bit/s, 5000 ms
+LineSettings download(const QString &port);             // 1200 bit/s, 3500 ms
+} // namespace lines
+
+enum class OpenResult {
+    Ok,
+    OpenFailed,     // the device could not be opened (missing, busy, no permission)
+    SettingsFailed, // the line settings could not be built (an impossible speed)
+    ConfigFailed,   // the device refused the line settings
+    TimeoutsFailed, // the time-outs could not be set (a negative value)
+};
+
+// "unable to open comport", "unable to set comport dcb settings",
+// "unable to set comport cfg settings", "unable to set comport time-out settings".
+QString openDiagnostic(OpenResult result);
+
+// Opens `port` exclusively on the device named by settings.port, sets 8N1 without flow
+// control at settings.baud and drops whatever was waiting on the line. On failure the
+// port is closed, the diagnostic with the system's reason goes to qv.serial, and the
+// step that failed is returned (its reason in *reason when given).
+OpenResult openSerialPort(QSerialPort &port, const LineSettings &settings,
+                          QString *reason = nullptr);
+
+enum class ReadStatus {
+    Byte,    // a byte arrived
+    Silence, // the whole time-out passed without one
+    Gone,    // the wait failed long before its time-out: the device is gone
+};
+
+struct ByteRead
+{
+    ReadStatus status = ReadStatus::Silence;
+    quint8 byte = 0;
+};
+
+// Reads one byte: at once when one is waiting, otherwise as soon as one arrives, or
+// Silence after timeoutMs. A closed port reads as Gone.
+ByteRead readOneByte(QSerialPort &port, int timeoutMs);
+
+// What a reply read reports to a progress window. The GUI wraps its progress dialog.
+class ReadProgress
+{
+public:
+    virtual ~ReadProgress() = default;
+    virtual void advance() = 0;   // one more byte that is not a carriage return
+    virtual bool cancelled() = 0; // asked after every byte; true ends the read
+};
+
+enum class ReplyEnd {
+    Silence,    // the line fell silent: the normal end
+    Terminator, // a carriage return ended the reply (endAtCr)
+    Cancelled,  // the progress window was cancelled
+    Overlong,   // more bytes than the bound: a malformed reply
+    Gone,       // the device went away part-way; the port is closed
+    NotOpen,    // nothing to read from
+};
+
+struct Reply
+{
+    QString text; // byte n as U+00nn; carriage returns stay unless one ended the reply
+    ReplyEnd end = ReplyEnd::Silence;
+
+    bool isComplete() const { return end == ReplyEnd::Silence || end == ReplyEnd::Terminator; }
+};
+
+struct ReplyOptions
+{
+    int bound = 4096;     // the longest reply accepted (see replybounds.h)
+    bool endAtCr = false; // a carriage return ends the reply, not part of it
+    ReadProgress *progress = nullptr;
+};
+
+class SerialLine
+{
+public:
+    SerialLine();
+    ~SerialLine();
+    SerialLine(const SerialLine &) = delete;
+    SerialLine &operator=(const SerialLine &) = delete;
+
+    OpenResult open(const LineSettings &settings); // closes first when open
+    void close();
+    bool isOpen() const;
+    const LineSettings &settings() const { return m_settings; }
+    QString systemPath() const;                      // the device path actually opened
+    QString errorReason() const { return m_reason; } // of the last failed open
+
+    // Reads one byte. The time-out counts from the moment the last byte written has
+    // left the line, as with a write that returns only once its byte is sent.
+    ByteRead readByte(); // with the line's read time-out
+    ByteRead readByte(int timeoutMs);
+    // Writes one byte as soon as the line can take it (one byte may be on its way, as
+    // in a UART), so the program never runs ahead of the wire: at 1200 bit/s a byte
+    // takes 8.3 ms.
+    bool writeByte(quint8 byte);
+    int writeBytes(const QByteArray &bytes); // one write per byte; returns bytes written
+    Reply readReply(const ReplyOptions &options);
+
+    // Time one byte takes on the line: start bit, 8 data bits, stop bit.
+    static qint64 byteNanos(qint32 baud);
+
+private:
+    int writeWaitLimit() const;
+    qint64 nanosUntilLineFree() const;
+
+    QSerialPort m_port;
+    LineSettings m_settings;
+    SerialTrace m_trace;
+    QString m_reason;
+    QElapsedTimer m_clock;   // runs while the port is open
+    qint64 m_lineFreeAt = 0; // m_clock time when the last written byte has left
+};
+
+} // namespace qv

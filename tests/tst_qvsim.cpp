@@ -1,0 +1,393 @@
+// The emulated module itself: what it answers, stores and garbles, its faults, and how
+// it is set up from qvsim's command line.
+#include "modulefixture.h"
+#include "serial/comport.h"
+#include "serial/replybounds.h"
+#include "setup.h"
+#include "transfer/statusreply.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+using qvsim::Emulator;
+using qvsim::Exchange;
+using qvsim::Fault;
+
+class TestModuleEmulator : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void speedMismatchGarbles_data();
+    void speedMismatchGarbles();
+    void downloadStoresWhatWasSent();
+    void downloadFaults_data();
+    void downloadFaults();
+    void downloadUnpluggedPartWay();
+    void statusLine();
+    void statusFaults_data();
+    void statusFaults();
+    void garbageIsNoIdentification();
+    void linkFollowsReplug();
+    void loadFieldsFile_data();
+    void loadFieldsFile();
+    void statusItems_data();
+    void statusItems();
+};
+
+void TestModuleEmulator::speedMismatchGarbles_data()
+{
+    QTest::addColumn<QByteArray>("request");
+    QTest::addColumn<int>("programSpeed");
+    QTest::addColumn<int>("moduleSpeed");
+    QTest::addColumn<bool>("answered");
+
+    QTest::newRow("identification, same speed") << QByteArray("~|") << 9600 << 9600 << true;
+    QTest::newRow("identification, other speed") << QByteArray("~|") << 1200 << 9600 << false;
+    QTest::newRow("status always at 1200") << QByteArray("~[") << 1200 << 9600 << true;
+    QTest::newRow("status at the chosen speed") << QByteArray("~[") << 9600 << 9600 << false;
+}
+
+void TestModuleEmulator::speedMismatchGarbles()
+{
+    QFETCH(QByteArray, request);
+    QFETCH(int, programSpeed);
+    QFETCH(int, moduleSpeed);
+    QFETCH(bool, answered);
+
+    auto module = startModule(moduleSpeed);
+    qv::SerialLine line;
+    QCOMPARE(line.open({module->slavePath(), programSpeed, 0, 600, 0, 0}), qv::OpenResult::Ok);
+    line.writeBytes(request);
+    const qv::Reply reply = line.readReply({});
+    QCOMPARE(reply.text.isEmpty(), !answered);
+    QCOMPARE(module->garbledRequests(), answered ? 0 : 1);
+    QCOMPARE(module->received(), request); // the log keeps what was really sent
+}
+
+void TestModuleEmulator::downloadStoresWhatWasSent()
+{
+    auto module = startModule(19200);
+    const QString record = qv::record::buildDownloadRecord(sampleFields());
+    const QByteArray wire = qv::record::downloadWire(record);
+
+    qv::SerialLine line;
+    QCOMPARE(line.open(qv::lines::download(module->slavePath())), qv::OpenResult::Ok);
+    QCOMPARE(line.writeBytes("~}"), 2);
+    const qv::ByteRead ready = line.readByte();
+    QCOMPARE(ready.status, qv::ReadStatus::Byte);
+    QCOMPARE(char(ready.byte), 'R');
+    QCOMPARE(line.readByte().status, qv::ReadStatus::Byte); // the byte after "R"
+    QElapsedTimer clock;
+    clock.start();
+    QCOMPARE(line.writeBytes(wire), int(wire.size()));
+    const qv::ByteRead ack = line.readByte();
+    const qint64 elapsed = clock.elapsed();
+    QCOMPARE(ack.status, qv::ReadStatus::Byte);
+    QCOMPARE(char(ack.byte), 'O');
+    // The module takes the 953 bytes at the pace of a 1200 bit/s line: about 7.9 s.
+    QVERIFY2(elapsed > 7000 && elapsed < 9500, qPrintable(QString::number(elapsed)));
+    line.close();
+
+    QVERIFY(module->waitForHandled(Exchange::Download, 1, 5000));
+    QCOMPARE(module->received(), QByteArray("~}") + wire); // byte for byte
+    QCOMPARE(module->storedFields(), qv::record::downloadLines(record).mid(0, 56));
+
+    // A later read-out gives back what was downloaded.
+    comPort port(module->slavePath(), 19200);
+    QVERIFY(port.open(1000, 200, 0, 0));
+    port.writeText(QStringLiteral("~{"), false);
+    QCOMPARE(qv::record::splitReadOut(port.readAll().text).fields, sampleFields());
+}
+
+void TestModuleEmulator::downloadFaults_data()
+{
+    QTest::addColumn<int>("fault");
+    QTest::addColumn<QByteArray>("ready"); // what comes after "~}" within 500 ms
+    QTest::addColumn<QByteArray>("acks");  // the two acknowledgement reads; '-' for silence
+    QTest::addColumn<bool>("stored");
+
+    QTest::newRow("normal") << int(Fault::None) << QByteArray("R\r") << QByteArray("O\r") << true;
+    QTest::newRow("wrong ready byte")
+        << int(Fault::WrongReady) << QByteArray("N\r") << QByteArray() << false;
+    QTest::newRow("silent") << int(Fault::Silent) << QByteArray() << QByteArray() << false;
+    QTest::newRow("ready byte alone")
+        << int(Fault::Truncated) << QByteArray("R") << QByteArray("O\r") << true;
+    QTest::newRow("ack wrong") << int(Fault::AckWrong) << QByteArray("R\r") << QByteArray("E\r")
+                               << false;
+    QTest::newRow("ack in the second byte")
+        << int(Fault::AckSecondOnly) << QByteArray("R\r") << QByteArray("EO") << true;
+    QTest::newRow("ack late") << int(Fault::AckLate) << QByteArray("R\r") << QByteArray("-O")
+                              << true;
+    QTest::newRow("ack missing") << int(Fault::AckMissing) << QByteArray("R\r") << QByteArray("--")
+                                 << true;
+}
+
+void TestModuleEmulator::downloadFaults()
+{
+    QFETCH(int, fault);
+    QFETCH(QByteArray, ready);
+    QFETCH(QByteArray, acks);
+    QFETCH(bool, stored);
+
+    // These check the module's side, on a fast line and with short reads.
+    auto module = startModule();
+    module->setFixedBaud(115200);
+    module->setAckDelay(700);
+    module->setFault(Exchange::Download, Fault(fault));
+    const QStringList fields = sampleFields();
+    const QByteArray wire = qv::record::downloadWire(qv::record::buildDownloadRecord(fields));
+
+    qv::LineSettings fast = qv::lines::download(module->slavePath());
+    fast.baud = 115200;
+    qv::SerialLine line;
+    QCOMPARE(line.open(fast), qv::OpenResult::Ok);
+    line.writeBytes("~}");
+    QByteArray got;
+    for (qv::ByteRead r = line.readByte(500); r.status == qv::ReadStatus::Byte;
+         r = line.readByte(500))
+        got.append(char(r.byte));
+    QCOMPARE(got, ready);
+    if (!acks.isEmpty()) {
+        line.writeBytes(wire);
+        QByteArray answer;
+        for (int i = 0; i < 2; ++i) {
+            const qv::ByteRead r = line.readByte(500);
+            answer.append(r.status == qv::ReadStatus::Byte ? char(r.byte) : '-');
+        }
+        QCOMPARE(answer, acks);
+    }
+    line.close();
+    QVERIFY(module->waitForHandled(Exchange::Download, 1, 3000));
+    QCOMPARE(module->storedFields() != qvsim::factoryFields(), stored);
+}
+
+void TestModuleEmulator::downloadUnpluggedPartWay()
+{
+    auto module = startModule();
+    module->setFixedBaud(115200);
+    module->setFault(Exchange::Download, Fault::Unplug);
+    const QByteArray wire =
+        qv::record::downloadWire(qv::record::buildDownloadRecord(sampleFields()));
+    qv::LineSettings fast = qv::lines::download(module->slavePath());
+    fast.baud = 115200;
+    qv::SerialLine line;
+    QCOMPARE(line.open(fast), qv::OpenResult::Ok);
+    line.writeBytes("~}");
+    QCOMPARE(char(line.readByte().byte), 'R');
+    line.readByte();
+    QElapsedTimer clock;
+    clock.start();
+    const int written = line.writeBytes(wire);
+    const qv::ByteRead ack = line.readByte();
+    // The writes after the pull fail at once and the acknowledgement read sees the
+    // device gone: no hang, no wait for the 3.5 s time-out.
+    QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY(written < wire.size());
+    QCOMPARE(ack.status, qv::ReadStatus::Gone);
+    QVERIFY(!line.isOpen());
+    QVERIFY(module->isUnplugged());
+    QCOMPARE(module->storedFields(), qvsim::factoryFields()); // half a download is not kept
+}
+
+void TestModuleEmulator::statusLine()
+{
+    auto module = startModule();
+    qv::status::ModuleStatus state = Emulator::defaultStatus(qvsim::Model::QV3);
+    state.outputs = {false, true, false, false};
+    state.signalLevel = 5;
+    state.analog = QStringLiteral("03.1");
+    module->setStatus(state);
+
+    qv::SerialLine line;
+    QCOMPARE(line.open(qv::lines::status(module->slavePath())), qv::OpenResult::Ok);
+    line.writeBytes("~[");
+    qv::ReplyOptions options;
+    options.bound = qv::replybound::Status;
+    options.endAtCr = true;
+    const qv::Reply reply = line.readReply(options);
+    QCOMPARE(reply.end, qv::ReplyEnd::Terminator);
+    QVERIFY(!reply.text.contains(u'\r'));
+    const qv::status::ParseResult parsed = qv::status::parseStatusLine(reply.text);
+    QCOMPARE(parsed.result, qv::status::ParseStatus::Ok);
+    QCOMPARE(parsed.status, state);
+}
+
+void TestModuleEmulator::statusFaults_data()
+{
+    QTest::addColumn<int>("fault");
+    QTest::addColumn<int>("end");
+    QTest::addColumn<bool>("parses");
+
+    QTest::newRow("truncated: no CR, too few fields")
+        << int(Fault::Truncated) << int(qv::ReplyEnd::Silence) << false;
+    QTest::newRow("over-long line") << int(Fault::Overlong) << int(qv::ReplyEnd::Overlong) << false;
+    QTest::newRow("never silent") << int(Fault::NeverSilent) << int(qv::ReplyEnd::Overlong)
+                                  << false;
+    QTest::newRow("slow, inside the time-out")
+        << int(Fault::SlowUnder) << int(qv::ReplyEnd::Terminator) << true;
+}
+
+void TestModuleEmulator::statusFaults()
+{
+    QFETCH(int, fault);
+    QFETCH(int, end);
+    QFETCH(bool, parses);
+
+    auto module = startModule();
+    module->setFixedBaud(115200);
+    module->setFault(Exchange::Status, Fault(fault));
+    module->setSlowGaps(Exchange::Status, 400, 600); // straddle the short read below
+    qv::SerialLine line;
+    QCOMPARE(line.open({module->slavePath(), 115200, 0, 500, 0, 0}), qv::OpenResult::Ok);
+    line.writeBytes("~[");
+    qv::ReplyOptions options;
+    options.bound = qv::replybound::Status;
+    options.endAtCr = true;
+    const qv::Reply reply = line.readReply(options);
+    QCOMPARE(int(reply.end), end);
+    if (reply.isComplete()) {
+        QCOMPARE(qv::status::parseStatusLine(reply.text).result == qv::status::ParseStatus::Ok,
+                 parses);
+    } else {
+        QCOMPARE(reply.text.size(), qv::replybound::Status); // malformed whatever it holds
+    }
+}
+
+void TestModuleEmulator::garbageIsNoIdentification()
+{
+    auto module = startModule();
+    module->setFault(Exchange::Identification, Fault::Garbage);
+    comPort port(module->slavePath(), 1200);
+    QVERIFY(port.open(0, 300, 0, 0));
+    port.writeText(QStringLiteral("~|"), false);
+    const qv::Reply reply = port.readAll();
+    QCOMPARE(reply.end, qv::ReplyEnd::Silence);
+    QCOMPARE(reply.text.size(), 48);
+    QVERIFY(!reply.text.startsWith(QStringLiteral("Q_")));
+}
+
+void TestModuleEmulator::linkFollowsReplug()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString link = dir.filePath(QStringLiteral("module"));
+    auto module = startModule();
+    QVERIFY(module->setLinkPath(link));
+    QCOMPARE(QFileInfo(link).symLinkTarget(), module->slavePath());
+
+    module->setFault(Exchange::Identification, Fault::Unplug);
+    {
+        comPort port(link, 1200);
+        QVERIFY(port.open(500, 0, 0, 0));
+        port.writeText(QStringLiteral("~|"), false);
+        QCOMPARE(port.readAll().end, qv::ReplyEnd::Gone);
+    }
+    QVERIFY(module->isUnplugged());
+    QVERIFY(!QFileInfo::exists(link)); // the link goes with the adapter
+
+    module->setFault(Exchange::Identification, Fault::None);
+    QVERIFY(module->replug());
+    QCOMPARE(QFileInfo(link).symLinkTarget(), module->slavePath());
+    comPort port(link, 1200);
+    QVERIFY(port.open(500, 0, 0, 0));
+    port.writeText(QStringLiteral("~|"), false);
+    QCOMPARE(port.readAll().text, QStringLiteral("Q_QV5_FW2.1\r"));
+
+    module->stop();
+    QVERIFY(!QFileInfo(link).isSymLink());
+}
+
+void TestModuleEmulator::loadFieldsFile_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("ok");
+
+    const QStringList fields = sampleFields();
+    QByteArray lf, crlf;
+    for (const QString &f : fields) {
+        lf += qv::record::toWire(f) + '\n';
+        crlf += qv::record::toWire(f) + "\r\n";
+    }
+    QTest::newRow("56 lines, LF") << lf << true;
+    QTest::newRow("56 lines, CR LF") << crlf << true;
+    QTest::newRow("56 lines, no final line end") << lf.chopped(1) << true;
+    QTest::newRow("one download record")
+        << qv::record::toWire(qv::record::buildDownloadRecord(fields)) + '\n'
+        << true;
+    QTest::newRow("55 lines") << lf.left(lf.lastIndexOf('\n', lf.size() - 2) + 1) << false;
+    QTest::newRow("57 lines") << lf + "extra\n" << false;
+    QTest::newRow("empty file") << QByteArray() << false;
+    QTest::newRow("huge file") << QByteArray(100 * 1024, 'x') << false;
+}
+
+void TestModuleEmulator::loadFieldsFile()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(bool, ok);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("config.txt"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+    file.close();
+
+    QString error;
+    const auto fields = qvsim::loadFieldsFile(path, &error);
+    QCOMPARE(fields.has_value(), ok);
+    if (!ok) {
+        QVERIFY(error.startsWith(path));
+        return;
+    }
+    // A record holds padded items; the module sends them as they are.
+    QStringList trimmed;
+    for (QString f : *fields) {
+        while (f.endsWith(u' '))
+            f.chop(1);
+        trimmed << f;
+    }
+    QCOMPARE(trimmed, sampleFields());
+}
+
+void TestModuleEmulator::statusItems_data()
+{
+    QTest::addColumn<QString>("items");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<QString>("line");
+
+    QTest::newRow("defaults") << "" << true
+                              << "OUTP:1000 IN:0100 AN:12.5 CNT:00042 POWER:1 GSMQ:4 ALRM:0 FW2.1";
+    QTest::newRow("all items")
+        << "outputs=0110,inputs=1111,analog=3.3,counter=7,supply=0,signal=2,version=V9" << true
+        << "OUTP:0110 IN:1111 AN:3.3 CNT:7 POWER:0 GSMQ:2 ALRM:0 V9";
+    QTest::newRow("five outputs") << "outputs=10101" << false << "";
+    QTest::newRow("not a bit") << "inputs=1201" << false << "";
+    QTest::newRow("signal not a number") << "signal=x" << false << "";
+    QTest::newRow("unknown key") << "voltage=12" << false << "";
+    QTest::newRow("no value") << "supply" << false << "";
+}
+
+void TestModuleEmulator::statusItems()
+{
+    QFETCH(QString, items);
+    QFETCH(bool, ok);
+    QFETCH(QString, line);
+
+    qv::status::ModuleStatus status = Emulator::defaultStatus(qvsim::Model::QV5);
+    const qv::status::ModuleStatus before = status;
+    QString error;
+    QCOMPARE(qvsim::applyStatusItems(status, items, &error), ok);
+    if (ok) {
+        QCOMPARE(qv::status::buildStatusLine(status), line);
+    } else {
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(status, before); // bad items change nothing
+    }
+}
+
+QTEST_GUILESS_MAIN(TestModuleEmulator)
+#include "tst_qvsim.moc"

@@ -1,0 +1,219 @@
+// qvsim: runs an emulated module on a pseudo-terminal until interrupted.
+#include "emulator.h"
+#include "setup.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+
+#include <csignal>
+#include <cstdio>
+#include <pthread.h>
+
+namespace {
+
+const char *const Description = R"(Emulates a Q_QV5, Q_QV3 or Q_BRK2 module on a pseudo-terminal.
+
+qvsim opens a pseudo-terminal, prints the path of its slave side and answers the
+program's requests on it until interrupted (Ctrl+C). Start qvconfig, choose that path
+(or the --link path) as the port, and identify, read out, download or query the status
+as with a real module. A download is stored: a later read-out returns it.
+
+Exchanges (the names used by --fault):
+  ident     "~|"  the identification text, then the terminator (CR)
+  readout   "~{"  the 56 stored fields, "|" after each, CR LF after every fourth,
+                  message texts and reserved fields padded with 0xFF
+  download  "~}"  "R" and CR, then 56 lines and an empty line (each ended by CR),
+                  then "O" and CR; the lines are stored
+  status    "~["  one line of eight blank-separated fields ended by CR
+
+Speeds: the module answers the identification and the read-out at its own speed
+(--baud) and the download and the status query at 1200 bit/s. It reads the program's
+speed from the pseudo-terminal at each request; a request at another speed reaches it
+garbled and gets no answer, and bytes it sends while the speeds differ arrive garbled.
+Answers are paced like a real line: 10 bits per byte at the program's speed (8.3 ms a
+byte at 1200 bit/s); the program's bytes count as arriving at that pace too.
+
+Faults (--fault EXCHANGE=FAULT, repeatable; one per exchange):
+  none             normal answer
+  silent           no answer
+  garbage          48 bytes of noise instead of the answer
+  wrong-ready      download: "N" instead of "R"
+  ack-wrong        download: "E" and CR instead of "O" (nothing is stored)
+  ack-late         download: "O" only --ack-delay ms after the data (default 4000)
+  ack-second-only  download: "E" then "O"
+  ack-missing      download: no acknowledgement (the data is stored)
+  truncated        the first half of the answer only (download: "R" alone)
+  overlong         the answer padded with "#" to --overlong-bytes (default 8192)
+  never-silent     the answer without its final CR, then noise until the port closes
+  unplug           the pseudo-terminal closes half-way through the answer (download:
+                   after half of the lines); the emulator then ends
+  slow-under       the first --slow-bytes bytes (default 2) of each answer part come
+                   just inside the program's per-byte time-out (ident 400, readout
+                   960, download 2800, status 4000 ms apart)
+  slow-over        ... just outside it (600, 1440, 4200, 6000 ms apart)
+
+Stored configuration (--config): a text file of 56 lines, one field each, in the
+module's record order; or one download record (56 items, each followed by "|").
+Without it the module holds the values of the shipped defaults file.
+
+Status (--status): comma-separated items over the model's defaults, e.g.
+  outputs=1010,inputs=0100,analog=12.5,counter=00042,supply=1,signal=4,version=FW2.1)";
+
+void fail(const QString &message)
+{
+    std::fprintf(stderr, "qvsim: %s\n", qPrintable(message));
+    std::exit(2);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // Ctrl+C and termination are taken by sigwait below, on this thread only.
+    sigset_t stopSignals;
+    sigemptyset(&stopSignals);
+    sigaddset(&stopSignals, SIGINT);
+    sigaddset(&stopSignals, SIGTERM);
+    sigaddset(&stopSignals, SIGHUP);
+    pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
+
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("qvsim"));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QString::fromUtf8(Description));
+    parser.addHelpOption();
+    const QCommandLineOption model({QStringLiteral("m"), QStringLiteral("model")},
+                                   QStringLiteral("Module model: qv5 (default), qv3, brk2."),
+                                   QStringLiteral("model"), QStringLiteral("qv5"));
+    const QCommandLineOption ident({QStringLiteral("i"), QStringLiteral("ident")},
+                                   QStringLiteral("Identification text (default: the model's, "
+                                                  "e.g. Q_QV5_FW2.1)."),
+                                   QStringLiteral("text"));
+    const QCommandLineOption terminator(
+        QStringLiteral("ident-end"),
+        QStringLiteral("What follows the identification text: cr (default), crlf, lf, none."),
+        QStringLiteral("end"), QStringLiteral("cr"));
+    const QCommandLineOption link({QStringLiteral("l"), QStringLiteral("link")},
+                                  QStringLiteral("Make a symbolic link to the slave at this path."),
+                                  QStringLiteral("path"));
+    const QCommandLineOption baud({QStringLiteral("b"), QStringLiteral("baud")},
+                                  QStringLiteral("The module's speed for the identification and "
+                                                 "the read-out (default 1200)."),
+                                  QStringLiteral("bit/s"), QStringLiteral("1200"));
+    const QCommandLineOption config({QStringLiteral("c"), QStringLiteral("config")},
+                                    QStringLiteral("Stored configuration file (56 lines)."),
+                                    QStringLiteral("file"));
+    const QCommandLineOption status({QStringLiteral("s"), QStringLiteral("status")},
+                                    QStringLiteral("Live status, see above."),
+                                    QStringLiteral("items"));
+    const QCommandLineOption faults({QStringLiteral("f"), QStringLiteral("fault")},
+                                    QStringLiteral("A fault for one exchange, e.g. ident=silent."),
+                                    QStringLiteral("exchange=fault"));
+    const QCommandLineOption unpaced(
+        QStringLiteral("no-pacing"),
+        QStringLiteral("Send answers at once instead of at line pace."));
+    const QCommandLineOption slowBytes(QStringLiteral("slow-bytes"),
+                                       QStringLiteral("Bytes delayed by the slow faults (2)."),
+                                       QStringLiteral("n"), QStringLiteral("2"));
+    const QCommandLineOption overlong(QStringLiteral("overlong-bytes"),
+                                      QStringLiteral("Size of an over-long answer (8192)."),
+                                      QStringLiteral("n"), QStringLiteral("8192"));
+    const QCommandLineOption ackDelay(QStringLiteral("ack-delay"),
+                                      QStringLiteral("Delay of the ack-late fault in ms (4000)."),
+                                      QStringLiteral("ms"), QStringLiteral("4000"));
+    const QCommandLineOption receivedLog(
+        {QStringLiteral("r"), QStringLiteral("received-log")},
+        QStringLiteral("Append every byte received from the program to this file."),
+        QStringLiteral("file"));
+    const QCommandLineOption verbose({QStringLiteral("v"), QStringLiteral("verbose")},
+                                     QStringLiteral("Report every request and answer on stderr."));
+    parser.addOptions({model, ident, terminator, link, baud, config, status, faults, unpaced,
+                       slowBytes, overlong, ackDelay, receivedLog, verbose});
+    parser.process(app);
+
+    const auto chosenModel = qvsim::modelFromName(parser.value(model));
+    if (!chosenModel)
+        fail(QStringLiteral("unknown model %1").arg(parser.value(model)));
+    qvsim::Emulator module(*chosenModel);
+    if (parser.isSet(ident))
+        module.setIdentText(parser.value(ident));
+    const QString end = parser.value(terminator);
+    if (end == u"cr")
+        module.setIdentTerminator("\r");
+    else if (end == u"crlf")
+        module.setIdentTerminator("\r\n");
+    else if (end == u"lf")
+        module.setIdentTerminator("\n");
+    else if (end == u"none")
+        module.setIdentTerminator({});
+    else
+        fail(QStringLiteral("unknown identification end %1").arg(end));
+
+    auto number = [&](const QCommandLineOption &option, int minimum) {
+        bool ok = false;
+        const int n = parser.value(option).toInt(&ok, 10);
+        if (!ok || n < minimum)
+            fail(QStringLiteral("bad value for --%1").arg(option.names().constLast()));
+        return n;
+    };
+    module.setModuleBaud(number(baud, 1));
+    module.setSlowBytes(number(slowBytes, 0));
+    module.setOverlongBytes(number(overlong, 0));
+    module.setAckDelay(number(ackDelay, 0));
+    module.setPaced(!parser.isSet(unpaced));
+
+    QString error;
+    if (parser.isSet(config)) {
+        const auto fields = qvsim::loadFieldsFile(parser.value(config), &error);
+        if (!fields)
+            fail(error);
+        module.setStoredFields(*fields);
+    }
+    if (parser.isSet(status)) {
+        auto s = module.status();
+        if (!qvsim::applyStatusItems(s, parser.value(status), &error))
+            fail(error);
+        module.setStatus(s);
+    }
+    for (const QString &item : parser.values(faults)) {
+        const auto exchange = qvsim::exchangeFromName(item.section(u'=', 0, 0));
+        const auto fault = qvsim::faultFromName(item.section(u'=', 1));
+        if (!exchange || !fault)
+            fail(QStringLiteral("bad fault \"%1\" (see --help)").arg(item));
+        module.setFault(*exchange, *fault);
+    }
+    if (parser.isSet(verbose)) {
+        module.setEventSink(
+            [](const QString &line) { std::fprintf(stderr, "qvsim: %s\n", qPrintable(line)); });
+    }
+
+    if (!module.start(&error))
+        fail(error);
+    if (parser.isSet(link) && !module.setLinkPath(parser.value(link), &error))
+        fail(error);
+    std::printf("%s\n", qPrintable(module.slavePath()));
+    std::fflush(stdout);
+    std::fprintf(
+        stderr, "qvsim: %s on %s%s\n", qPrintable(module.identText()),
+        qPrintable(module.slavePath()),
+        parser.isSet(link) ? qPrintable(QStringLiteral(" (link %1)").arg(parser.value(link))) : "");
+
+    int received = 0;
+    while (!module.isUnplugged()) {
+        timespec poll{0, 200'000'000};
+        if (sigtimedwait(&stopSignals, nullptr, &poll) > 0)
+            break;
+        if (parser.isSet(receivedLog)) {
+            const QByteArray bytes = module.received();
+            if (bytes.size() > received) {
+                QFile log(parser.value(receivedLog));
+                if (log.open(QIODevice::Append))
+                    log.write(bytes.mid(received));
+                received = int(bytes.size());
+            }
+        }
+    }
+    module.stop();
+    return 0;
+}

@@ -1,0 +1,93 @@
+#include "setup.h"
+
+#include "transfer/modulerecord.h"
+
+#include <QFile>
+
+namespace qvsim {
+
+namespace {
+
+bool parseBits(const QString &value, std::array<bool, 4> &bits)
+{
+    if (value.size() != 4)
+        return false;
+    for (int i = 0; i < 4; ++i) {
+        if (value.at(i) != u'0' && value.at(i) != u'1')
+            return false;
+        bits[i] = value.at(i) == u'1';
+    }
+    return true;
+}
+
+} // namespace
+
+std::optional<QStringList> loadFieldsFile(const QString &path, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = QStringLiteral("%1: %2").arg(path, file.errorString());
+        return std::nullopt;
+    }
+    constexpr qint64 Limit = 64 * 1024; // a configuration is about a kilobyte
+    const QByteArray bytes = file.read(Limit + 1);
+    if (bytes.size() > Limit) {
+        if (error)
+            *error = QStringLiteral("%1: too large for a configuration").arg(path);
+        return std::nullopt;
+    }
+    QString text = qv::record::fromWire(bytes);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QStringList lines = text.split(u'\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    if (lines.size() == 1 && lines.first().count(u'|') == qv::record::FieldCount &&
+        lines.first().endsWith(u'|')) {
+        lines = qv::record::downloadLines(lines.first());
+        lines.removeLast();
+    }
+    if (lines.size() != qv::record::FieldCount) {
+        if (error)
+            *error = QStringLiteral("%1: %2 fields, 56 expected").arg(path).arg(lines.size());
+        return std::nullopt;
+    }
+    return lines;
+}
+
+bool applyStatusItems(qv::status::ModuleStatus &status, const QString &items, QString *error)
+{
+    qv::status::ModuleStatus s = status;
+    for (const QString &item : items.split(u',', Qt::SkipEmptyParts)) {
+        const QString key = item.section(u'=', 0, 0).trimmed();
+        const QString value = item.section(u'=', 1);
+        bool ok = item.contains(u'=');
+        if (ok) {
+            if (key == u"outputs")
+                ok = parseBits(value, s.outputs);
+            else if (key == u"inputs")
+                ok = parseBits(value, s.inputs);
+            else if (key == u"analog")
+                s.analog = value;
+            else if (key == u"counter")
+                s.counter = value;
+            else if (key == u"supply")
+                ok = (value == u"0" || value == u"1") && ((s.supply = value == u"1"), true);
+            else if (key == u"signal")
+                s.signalLevel = value.toInt(&ok, 10);
+            else if (key == u"version")
+                s.version = value;
+            else
+                ok = false;
+        }
+        if (!ok) {
+            if (error)
+                *error = QStringLiteral("bad status item \"%1\"").arg(item);
+            return false;
+        }
+    }
+    status = s;
+    return true;
+}
+
+} // namespace qvsim

@@ -124,6 +124,13 @@ void MainWindow::createStatusBar()
     replaceLinkLabel();
 }
 
+void MainWindow::useLink(const QString &port, qint32 baud)
+{
+    settings.Port = port;
+    settings.Baudrate = baud;
+    portLabel->setText(QStringLiteral("%1  Baud: %2").arg(settings.Port).arg(settings.Baudrate));
+}
+
 // Puts a fresh link label holding FooterText at the right end of the status bar.
 void MainWindow::replaceLinkLabel()
 {

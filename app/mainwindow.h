@@ -31,6 +31,9 @@ public:
     ~MainWindow() override;
 
     const devSettings &deviceSettings() const { return settings; }
+    // Starts with another port and speed than "COM1" at 1200 bit/s (command line, tests);
+    // the window stays locked until a module is identified.
+    void useLink(const QString &port, qint32 baud);
 
 public slots:
     void newfile();

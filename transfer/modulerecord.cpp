@@ -129,7 +129,18 @@ QString buildDownloadRecord(const QStringList &fields, QChar separator)
 
 QStringList downloadLines(const QString &record, QChar separator)
 {
-    return record.split(separator, Qt::KeepEmptyParts);
+    constexpr qsizetype Step = ItemWidth + 1;
+    bool fixedWidth = record.size() == FieldCount * Step;
+    for (qsizetype end = Step - 1; fixedWidth && end < record.size(); end += Step)
+        fixedWidth = record.at(end) == separator;
+    if (!fixedWidth)
+        return record.split(separator, Qt::KeepEmptyParts);
+    QStringList lines;
+    lines.reserve(FieldCount + 1);
+    for (qsizetype start = 0; start < record.size(); start += Step)
+        lines << record.mid(start, ItemWidth);
+    lines << QString(); // the empty line that ends the record
+    return lines;
 }
 
 QByteArray downloadWire(const QString &record, QChar separator)

@@ -71,8 +71,10 @@ QString padItem(const QString &value);
 // 56 padded items, each followed by the separator.
 QString buildDownloadRecord(const QStringList &fields, QChar separator = DefaultSeparator);
 
-// The record split at the separator with empty pieces kept: 56 item lines and a final
-// empty line for a well-formed record.
+// The record's lines: 56 item lines and a final empty line for a well-formed record.
+// A record of 56 items of 16 characters is cut by position, so a rights character that
+// equals the separator ("|" is 0x30 + 76) stays inside its item; any other record is
+// split at the separator with empty pieces kept.
 QStringList downloadLines(const QString &record, QChar separator = DefaultSeparator);
 
 // What the program sends after "~}": every line's bytes followed by CR.

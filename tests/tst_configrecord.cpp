@@ -93,6 +93,7 @@ void TestConfigRecord::readOut_data()
         {"telephone 09", 49, "09", "t2=;rights2=0;selection2=1"},
         {"telephone 0xAF <", 50, f + "3630", "t3=3630;rights3=127;selection3=4"},
         {"telephone of one character", 51, "5", "t4=;rights4=0;selection4=0"},
+        {"telephone rights character |", 52, "|83630", "t5=3630;rights5=76;selection5=0"},
         {"Vodafone centre", 0, "36709996500", "sms=2"},
         {"own centre", 0, "36201234567", "sms=3;smskp=36201234567"},
         {"silence", -1, "", "sep error"},

@@ -49,7 +49,8 @@ QStringList configuration(Model model)
     QList<Entry> entries = {{0x7F, false, 4, "36301234567"},
                             {0x50, true, 1, "36209876543"},
                             {0x6A, true, 3, ""},
-                            {0x28, false, 2, "3612345"}};
+                            {0x28, false, 2, "3612345"},
+                            {0x4C, false, 0, "36"}}; // rights character "|"
     QList<int> lacking; // fields of inputs, outputs and the analogue page the model lacks
     if (model == Model::QV3) {
         entries = {{0x73, false, 2, "36301234567"}, {0x51, true, 1, ""}, {0x22, true, 0, "1"}};

@@ -35,8 +35,11 @@ struct SplitResult
 // 0xFF becomes a blank; CR LF, then LF, then CR become "|".
 QString normaliseReadOut(const QString &reply);
 
-// Normalises, splits at `separator`, drops empty pieces and trims trailing blanks of the
-// rest (a blank-only piece stays, as an empty field), then checks the count.
+// A reply of 56 fields of 16 characters, each followed by `separator` and perhaps by line
+// ends, is cut by position (a separator inside a field stays there); 0xFF becomes a blank
+// and trailing blanks go. Any other reply is normalised, split at `separator`, its empty
+// pieces dropped and trailing blanks trimmed from the rest (a blank-only piece stays, as an
+// empty field), then the count is checked.
 SplitResult splitReadOut(const QString &reply, QChar separator = DefaultSeparator);
 
 // How a module lays out its read-out reply. The defaults give what the modules send:

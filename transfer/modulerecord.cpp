@@ -1,5 +1,8 @@
 #include "transfer/modulerecord.h"
 
+#include <algorithm>
+#include <optional>
+
 namespace qv::record {
 
 namespace {
@@ -42,18 +45,62 @@ QString normaliseReadOut(const QString &reply)
     return text;
 }
 
+namespace {
+
+QString trimmedField(QString piece)
+{
+    while (piece.endsWith(u' '))
+        piece.chop(1);
+    return piece;
+}
+
+bool isLineEnd(QChar c)
+{
+    return c == u'\r' || c == u'\n';
+}
+
+// The modules keep every field as 16 characters and send each followed by the separator,
+// with line ends between some of them. Such a reply is cut by position, so a separator
+// inside a field (the rights character of inputs 3 and 4 with call notice is "|") stays
+// in its field. Any other reply gives nothing here.
+std::optional<QStringList> splitFixedWidth(const QString &reply, QChar separator)
+{
+    QStringList fields;
+    qsizetype at = 0;
+    while (at < reply.size()) {
+        if (fields.size() == FieldCount || reply.size() - at <= ItemWidth ||
+            reply.at(at + ItemWidth) != separator)
+            return std::nullopt;
+        const QString field = reply.mid(at, ItemWidth);
+        if (std::any_of(field.begin(), field.end(), isLineEnd))
+            return std::nullopt;
+        fields << trimmedField(QString(field).replace(QChar(Erased), QChar(u' ')));
+        at += ItemWidth + 1;
+        while (at < reply.size() && isLineEnd(reply.at(at)))
+            ++at;
+    }
+    if (fields.size() != FieldCount)
+        return std::nullopt;
+    return fields;
+}
+
+} // namespace
+
 SplitResult splitReadOut(const QString &reply, QChar separator)
 {
     SplitResult result;
+    if (const auto fields = splitFixedWidth(reply, separator)) {
+        result.fields = *fields;
+        result.count = FieldCount;
+        result.status = SplitStatus::Ok;
+        return result;
+    }
     const QStringList pieces = normaliseReadOut(reply).split(separator, Qt::KeepEmptyParts);
     if (pieces.size() < 2)
         return result; // no separator at all
-    for (QString piece : pieces) {
-        if (piece.isEmpty())
-            continue;
-        while (piece.endsWith(u' '))
-            piece.chop(1);
-        result.fields.append(piece);
+    for (const QString &piece : pieces) {
+        if (!piece.isEmpty())
+            result.fields.append(trimmedField(piece));
     }
     result.count = int(result.fields.size());
     result.status = result.count == FieldCount ? SplitStatus::Ok : SplitStatus::WrongCount;
@@ -129,7 +176,18 @@ QString buildDownloadRecord(const QStringList &fields, QChar separator)
 
 QStringList downloadLines(const QString &record, QChar separator)
 {
-    return record.split(separator, Qt::KeepEmptyParts);
+    constexpr qsizetype Step = ItemWidth + 1;
+    bool fixedWidth = record.size() == FieldCount * Step;
+    for (qsizetype end = Step - 1; fixedWidth && end < record.size(); end += Step)
+        fixedWidth = record.at(end) == separator;
+    if (!fixedWidth)
+        return record.split(separator, Qt::KeepEmptyParts);
+    QStringList lines;
+    lines.reserve(FieldCount + 1);
+    for (qsizetype start = 0; start < record.size(); start += Step)
+        lines << record.mid(start, ItemWidth);
+    lines << QString(); // the empty line that ends the record
+    return lines;
 }
 
 QByteArray downloadWire(const QString &record, QChar separator)

@@ -35,8 +35,11 @@ struct SplitResult
 // 0xFF becomes a blank; CR LF, then LF, then CR become "|".
 QString normaliseReadOut(const QString &reply);
 
-// Normalises, splits at `separator`, drops empty pieces and trims trailing blanks of the
-// rest (a blank-only piece stays, as an empty field), then checks the count.
+// A reply of 56 fields of 16 characters, each followed by `separator` and perhaps by line
+// ends, is cut by position (a separator inside a field stays there); 0xFF becomes a blank
+// and trailing blanks go. Any other reply is normalised, split at `separator`, its empty
+// pieces dropped and trailing blanks trimmed from the rest (a blank-only piece stays, as an
+// empty field), then the count is checked.
 SplitResult splitReadOut(const QString &reply, QChar separator = DefaultSeparator);
 
 // How a module lays out its read-out reply. The defaults give what the modules send:
@@ -71,8 +74,10 @@ QString padItem(const QString &value);
 // 56 padded items, each followed by the separator.
 QString buildDownloadRecord(const QStringList &fields, QChar separator = DefaultSeparator);
 
-// The record split at the separator with empty pieces kept: 56 item lines and a final
-// empty line for a well-formed record.
+// The record's lines: 56 item lines and a final empty line for a well-formed record.
+// A record of 56 items of 16 characters is cut by position, so a rights character that
+// equals the separator ("|" is 0x30 + 76) stays inside its item; any other record is
+// split at the separator with empty pieces kept.
 QStringList downloadLines(const QString &record, QChar separator = DefaultSeparator);
 
 // What the program sends after "~}": every line's bytes followed by CR.

@@ -1,0 +1,219 @@
+// The configuration record between form and module: read-out replies decoded into what
+// the form shows, and the form's values assembled into the download record.
+#include "form/deviceprofile.h"
+#include "transfer/configrecord.h"
+
+#include <QTest>
+
+using namespace qv;
+
+namespace {
+
+// A module's configuration with every kind of field; the texts are "T<n>".
+QStringList moduleFields()
+{
+    QStringList f =
+        QString::fromLatin1("36309888000;0000;0001;QV;1;0005;10;15;050;120;0;10000").split(u';');
+    for (int i = f.size(); i < 56; ++i)
+        f << ((i >= 12 && i <= 15) || i == 20 || i == 21 || i == 47 ? QString()
+              : i >= 48                                             ? QStringLiteral("08")
+                                                                    : u'T' + QString::number(i));
+    return f;
+}
+
+// "name=value;name=value" as pairs; a value may hold anything but ";".
+QList<std::pair<QString, QString>> pairs(const QString &text)
+{
+    QList<std::pair<QString, QString>> result;
+    for (const QString &item : text.split(u';', Qt::SkipEmptyParts))
+        result.append({item.section(u'=', 0, 0), item.section(u'=', 1)});
+    return result;
+}
+
+// The values a form shows after reading `fields` out, as the download collects them.
+transfer::FormValues formFor(const QStringList &fields)
+{
+    const auto form = transfer::decodeReadOut(record::fromWire(record::encodeReadOut(fields))).form;
+    transfer::FormValues values;
+    for (const auto &[name, text] : form.texts)
+        values.texts.insert(name, text);
+    values.monostable = form.monostable;
+    values.range15 = form.range15;
+    for (int k = 1; k <= transfer::Entries; ++k) {
+        for (int c = 1; c <= 8; ++c)
+            values.matrix.append({QStringLiteral("%1.%2").arg(k).arg(c),
+                                  transfer::hasRight(form.rights[size_t(k - 1)], c)});
+        for (int v = 0; v <= 4; ++v)
+            values.radios.append({device::ringButtonName(k, v), v == form.selection[k - 1]});
+    }
+    values.radios.append({QStringLiteral("b1"), true}); // not an "r" button: passed over
+    return values;
+}
+
+} // namespace
+
+class TestConfigRecord : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void readOut_data();
+    void readOut();
+    void assemble_data();
+    void assemble();
+};
+
+void TestConfigRecord::readOut_data()
+{
+    QTest::addColumn<int>("field"); // changed in the module's reply; -1: the reply given
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("expected"); // a diagnostic, or name=value of what the form shows
+
+    const QString f = QString(QChar(0xAF)) + u'<';
+    const QString missing = [] { // 56 fields, one of them empty: "x||x"
+        QStringList fields(56, QStringLiteral("x"));
+        fields[10].clear();
+        return fields.join(u'|');
+    }();
+    // clang-format off
+    const std::tuple<const char *, int, QString, QString> rows[] = {
+        {"factory, CR LF, doubled bars", 3, "QV", "smskp=36309888000;sms=0;m_id=0001;mask=15;abe1_lo=05;abe1_lo_2=0;range=15;act_ki=T46;t8="},
+        {"erased message arrives empty", 16, "", "abe1_lo_msg="},
+        {"field 8 125", 8, "125", "abe1_lo=12;abe1_lo_2=5"},
+        {"field 8 5", 8, "5", "abe1_lo=;abe1_lo_2=5"},
+        {"field 10 0", 10, "0", "range=15"},
+        {"field 10 1", 10, "1", "range=30"},
+        {"field 10 empty", 10, "", "range=30"},
+        {"field 7 5", 7, "5", "mask=5"},
+        {"field 7 0", 7, "0", "mask=0"},
+        {"field 7 empty", 7, "", "mask=0"},
+        {"field 7 letters", 7, "ab", "mask=0"},
+        {"a text + keeps its place", 3, "+", "m_nev=+;visszaallas=1"},
+        {"telephone ?4 and number", 48, "?436209300099", "t1=36209300099;rights1=143;selection1=4"},
+        {"telephone 09", 49, "09", "t2=;rights2=0;selection2=1"},
+        {"telephone 0xAF <", 50, f + "3630", "t3=3630;rights3=127;selection3=4"},
+        {"telephone of one character", 51, "5", "t4=;rights4=0;selection4=0"},
+        {"telephone rights character |", 52, "|83630", "t5=3630;rights5=76;selection5=0"},
+        {"Vodafone centre", 0, "36709996500", "sms=2"},
+        {"own centre", 0, "36201234567", "sms=3;smskp=36201234567"},
+        {"silence", -1, "", "sep error"},
+        {"empty raw field", -1, missing, "dberror: 55"},
+    };
+    // clang-format on
+    for (const auto &[name, field, value, expected] : rows)
+        QTest::newRow(name) << field << value << expected;
+}
+
+void TestConfigRecord::readOut()
+{
+    QFETCH(int, field);
+    QFETCH(QString, value);
+    QFETCH(QString, expected);
+
+    QStringList fields = moduleFields();
+    if (field >= 0)
+        fields[field] = value;
+    const auto result = transfer::decodeReadOut(
+        field >= 0 ? record::fromWire(record::encodeReadOut(fields)) : value);
+    if (!expected.contains(u'=')) {
+        QCOMPARE(result.diagnostic(), expected);
+        return;
+    }
+    QCOMPARE(result.status, transfer::ReadOutStatus::Ok);
+    QHash<QString, QString> shown;
+    for (const auto &[name, text] : result.form.texts)
+        shown.insert(name, text);
+    QCOMPARE(shown.size(), 49); // every line edit but the nine prefix boxes
+    shown.insert(QStringLiteral("mask"), QString::number(result.form.monostable));
+    shown.insert(QStringLiteral("range"), QString::number(result.form.range15 ? 15 : 30));
+    shown.insert(QStringLiteral("sms"), QString::number(result.form.smsOperator));
+    for (int k = 1; k <= transfer::Entries; ++k) {
+        shown.insert(QStringLiteral("rights%1").arg(k), QString::number(result.form.rights[k - 1]));
+        shown.insert(QStringLiteral("selection%1").arg(k),
+                     QString::number(result.form.selection[k - 1]));
+    }
+    for (const auto &[name, text] : pairs(expected))
+        QCOMPARE(shown.value(name, QStringLiteral("(none)")), text);
+}
+
+void TestConfigRecord::assemble_data()
+{
+    QTest::addColumn<QString>("changes"); // name=text of line edits, "group"=1 ticks, rR_v=1
+    QTest::addColumn<QString>("separator");
+    QTest::addColumn<int>("index");    // the item checked; -1: the whole record
+    QTest::addColumn<QString>("item"); // its value, or the refused line edit
+    QTest::addColumn<int>("status");
+
+    const int ok = int(transfer::AssemblyStatus::Ok);
+    const int bar = int(transfer::AssemblyStatus::SeparatorInText);
+    const int lineBreak = int(transfer::AssemblyStatus::LineBreakInText);
+    // clang-format off
+    const std::tuple<const char *, QString, QString, int, QString, int> rows[] = {
+        {"read-out written back", "", "|", -1, "", ok},
+        {"m_pin 7", "m_pin=7", "|", 1, "0007", ok},
+        {"rele_time 30", "rele_time=30", "|", 5, "0030", ok},
+        {"outputs 1 and 3 monostable", "mask=5", "|", 7, "05", ok},
+        {"low level 12,5", "abe1_lo=12;abe1_lo_2=5", "|", 8, "125", ok},
+        {"low level ,5", "abe1_lo=;abe1_lo_2=5", "|", 8, "005", ok},
+        {"empty field", "be4_nev=", "|", 27, "", ok},
+        {"row 1 nothing ticked, no output", "t1=3630", "|", 48, "083630", ok},
+        {"row 1 inputs 1, 2, call, SMS, output 3", "1.1=1;1.2=1;1.7=1;1.8=1;r1_3=1", "|", 48, "s3", ok},
+        {"row 1 every right but SMS", "1.1=1;1.2=1;1.3=1;1.4=1;1.5=1;1.6=1;1.7=1;r1_4=1", "|", 48, QString(QChar(0xAF)) + u'<', ok},
+        {"rights character equal to the separator", "1.3=1;1.4=1;1.7=1", "|", 48, "|8", ok},
+        {"texts that are just +", "t2=+;m_nev=+", "|", 49, "08+", ok},
+        {"separator in a name", "m_nev=A|B", "|", 0, "m_nev", bar},
+        {"separator in a tenth", "abe1_hi_2=|", "|", 0, "abe1_hi_2", bar},
+        {"line break in a number", "t3=36\n20", "|", 0, "t3", lineBreak},
+        {"CR in a message", "ki2_off=KI\r", "|", 0, "ki2_off", lineBreak},
+        {"another separator, | allowed", "m_nev=A|B", "#", 3, "A|B", ok},
+    };
+    // clang-format on
+    for (const auto &[name, changes, separator, index, item, status] : rows)
+        QTest::newRow(name) << changes << separator << index << item << status;
+}
+
+void TestConfigRecord::assemble()
+{
+    QFETCH(QString, changes);
+    QFETCH(QString, separator);
+    QFETCH(int, index);
+    QFETCH(QString, item);
+    QFETCH(int, status);
+
+    transfer::FormValues values = formFor(moduleFields());
+    for (const auto &[name, text] : pairs(changes)) {
+        if (name == u"mask")
+            values.monostable = text.toInt();
+        else if (device::parseMatrixTag(name))
+            for (auto &[tag, ticked] : values.matrix)
+                ticked = ticked || tag == name;
+        else if (const auto ring = device::parseRingButton(name))
+            for (auto &[radio, checked] : values.radios)
+                checked = radio.startsWith(name.left(3)) ? radio == name : checked;
+        else
+            values.texts[name] = text;
+    }
+
+    const QChar sep = separator.at(0);
+    const transfer::Assembly result = transfer::assembleDownload(values, sep);
+    QCOMPARE(int(result.status), status);
+    QCOMPARE(result.unreadableTags, 0);
+    if (status != int(transfer::AssemblyStatus::Ok)) {
+        QCOMPARE(result.field, item);
+        QVERIFY(result.record.isEmpty());
+        return;
+    }
+    if (index < 0)
+        QCOMPARE(result.record, record::buildDownloadRecord(moduleFields(), sep));
+    // Whatever the items hold, the wire gets 56 lines of 16 and the empty line.
+    const QStringList lines = record::downloadLines(result.record, sep);
+    QCOMPARE(lines.size(), 57);
+    QVERIFY(lines.last().isEmpty());
+    for (int i = 0; i < 56; ++i)
+        QCOMPARE(result.record.at(i * 17 + 16), sep);
+    if (index >= 0)
+        QCOMPARE(lines.at(index), record::padItem(item));
+}
+
+QTEST_GUILESS_MAIN(TestConfigRecord)
+#include "tst_configrecord.moc"

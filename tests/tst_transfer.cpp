@@ -1,0 +1,365 @@
+// Read-out and download through the main window against the emulated module: the round
+// trip byte for byte, the read-out's failures, the download's refusals and its faults.
+#include "formhelpers.h"
+#include "modalwatcher.h"
+#include "modulefixture.h"
+#include "serial/serialline.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+
+using qvsim::Exchange;
+using qvsim::Fault;
+using qvsim::Model;
+
+namespace {
+
+const QString kSuccess = QStringLiteral("Sikeres betöltés.");
+const QString kFailure =
+    QStringLiteral("Betöltés hiba.\nTipp: ellenőrizze az eszközt és a port beállítást.");
+const QString kNoPort = QStringLiteral("/nonexistent/qv-port");
+
+qint64 nowMs()
+{
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+std::atomic<qint64> unpluggedAt{-1};
+
+// A configuration the model keeps through a read-out: nothing the model lacks, numbers in
+// their full width, RING and SMS only beside an alarm source, rights characters above 0x7F.
+QStringList configuration(Model model)
+{
+    QStringList f = qvsim::factoryFields();
+    const QStringList general =
+        QStringLiteral("36201111111;4321;0042;PINCE KAPU;0;0030;25;05;045;125;1;00042").split(u';');
+    std::copy(general.begin(), general.end(), f.begin());
+    using Entry = std::tuple<int, bool, int, const char *>; // rights, SMS, output, number
+    QList<Entry> entries = {{0x7F, false, 4, "36301234567"},
+                            {0x50, true, 1, "36209876543"},
+                            {0x6A, true, 3, ""},
+                            {0x28, false, 2, "3612345"},
+                            {0x4C, false, 0, "36"}}; // rights character "|"
+    QList<int> lacking; // fields of inputs, outputs and the analogue page the model lacks
+    if (model == Model::QV3) {
+        entries = {{0x73, false, 2, "36301234567"}, {0x51, true, 1, ""}, {0x22, true, 0, "1"}};
+        lacking = {26, 27, 30, 31, 34, 35, 38, 39, 42, 43};
+    } else if (model == Model::BRK2) {
+        entries = {{0x43, true, 1, "36301234567"}, {0x01, false, 0, "5"}};
+        lacking = {11, 16, 17, 18, 19, 22, 23, 26, 27, 30, 31, 34, 35, 37, 38, 39, 41, 42, 43, 44};
+        f[8] = f[9] = QStringLiteral("000");
+    }
+    for (int i : lacking)
+        f[i].clear();
+    for (int k = 0; k < entries.size(); ++k) {
+        const auto &[rights, sms, output, number] = entries.at(k);
+        f[48 + k] = qv::record::encodeTelephone(rights, sms, output, QLatin1String(number));
+    }
+    return f;
+}
+
+QByteArray wireFor(const QStringList &fields)
+{
+    return "~}" + qv::record::downloadWire(qv::record::buildDownloadRecord(fields));
+}
+
+// What a download dialog showed.
+struct Outcome
+{
+    bool shown = false;
+    QString text;
+    bool heldWhileRunning = false; // Escape and the close box left it open
+    bool heldAfter = false;        // so did the close box after the end
+    bool barFull = false, barEmpty = false;
+    qint64 doneAt = -1;      // when the outcome appeared (nowMs)
+    qint64 closedAfter = -1; // ms from the outcome to the dialog's own close
+};
+
+// A main window in a debug mode, its link pointed at an emulated module.
+struct Rig
+{
+    ModalWatcher watcher;
+    std::unique_ptr<qvsim::Emulator> module;
+    MainWindow window;
+    Outcome last;
+
+    explicit Rig(Model model = Model::QV5, qint32 baud = 115200) : module(startModule(baud))
+    {
+        module->setModel(model);
+        model == Model::QV5   ? window.deviceDebugMS5()
+        : model == Model::QV3 ? window.deviceDebugMS3()
+                              : window.deviceDebugMArm2();
+        window.useLink(module->slavePath(), baud);
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        watcher.onDialog(QStringLiteral("dload"), [this](QWidget *dialog) { watch(dialog); });
+        watcher.clear();
+    }
+
+    void watch(QWidget *dialog)
+    {
+        QPointer<QWidget> guard(dialog);
+        auto *kiiras = dialog->findChild<QLabel *>(QStringLiteral("kiiras"));
+        auto *bar = dialog->findChild<QProgressBar *>(QStringLiteral("progressBar"));
+        const QString running = QStringLiteral("Betöltés folyamatban...");
+        last.shown = true;
+        if (kiiras->text() == running) {
+            QTest::keyClick(dialog, Qt::Key_Escape);
+            last.heldWhileRunning = !dialog->close() && dialog->isVisible();
+        }
+        QDeadlineTimer deadline(30000);
+        while (kiiras->text() == running && !deadline.hasExpired())
+            QTest::qWait(2);
+        last = {true,
+                kiiras->text(),
+                last.heldWhileRunning,
+                !dialog->close(),
+                bar->value() == bar->maximum(),
+                bar->value() < bar->minimum(),
+                nowMs()};
+        if (last.text != kSuccess)
+            return dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+        while (guard && guard->isVisible() && !deadline.hasExpired())
+            QTest::qWait(10);
+        last.closedAfter = nowMs() - last.doneAt;
+    }
+
+    Outcome download()
+    {
+        last = {};
+        module->clearReceived();
+        window.download();
+        return last;
+    }
+};
+
+} // namespace
+
+class TestTransfer : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void readOutFailures_data();
+    void readOutFailures();
+    void refusals_data();
+    void refusals();
+    void roundTrip_data();
+    void roundTrip();
+    void changeAndReadAgain();
+    void downloadFaults_data();
+    void downloadFaults();
+};
+
+void TestTransfer::readOutFailures_data()
+{
+    QTest::addColumn<QString>("message");
+    const QString format = QStringLiteral("Sikertelen kiolvasás. (Ismeretlen formátum)");
+    QTest::newRow("silent module") << format;
+    QTest::newRow("fields missing") << format;
+    QTest::newRow("no port") << QStringLiteral(
+        "Sikertelen kiolvasás.\nNem lehet megnyitni a portot.");
+    QTest::newRow("cancelled half-way") << QString();
+}
+
+void TestTransfer::readOutFailures()
+{
+    QFETCH(QString, message);
+    const QByteArray row = QTest::currentDataTag();
+
+    const qint32 baud = row.startsWith("cancelled") ? 1200 : 115200; // the bar shows at 1200
+    Rig rig(Model::QV5, baud);
+    if (row.startsWith("silent"))
+        rig.module->setFault(Exchange::ReadOut, Fault::Silent);
+    if (row.startsWith("fields"))
+        rig.module->setReadOutStyle({true, qv::record::ReadOutStyle::LineEnd::CrLf, 4,
+                                     qv::record::ReadOutStyle::Padding::None});
+    if (row.startsWith("no port"))
+        rig.window.useLink(kNoPort, baud);
+    int cancelledAt = -1;
+    rig.watcher.onDialog(QStringLiteral("QProgressDialog"), [&cancelledAt](QWidget *w) {
+        auto *progress = static_cast<QProgressDialog *>(w);
+        auto *timer = new QTimer(progress);
+        QObject::connect(timer, &QTimer::timeout, progress, [progress, &cancelledAt] {
+            if (progress->value() >= 448 && cancelledAt < 0) {
+                cancelledAt = progress->value();
+                progress->findChild<QPushButton *>()->click();
+            }
+        });
+        timer->start(5);
+    });
+    auto *tabs = rig.window.findChild<QTabWidget *>(QStringLiteral("tabWidget"));
+    tabs->setCurrentIndex(2);
+    const QStringList before = formValues(rig.window);
+
+    rig.window.readup();
+
+    QCOMPARE(tabs->currentIndex(), 0);
+    QCOMPARE(formValues(rig.window), before);
+    QCOMPARE(rig.watcher.count(), message.isEmpty() ? 0 : 1);
+    QCOMPARE(rig.watcher.last().text, message);
+    QCOMPARE(rig.watcher.last().title, message.isEmpty() ? QString() : QStringLiteral("Hiba"));
+    QVERIFY(!row.startsWith("cancelled") || (cancelledAt >= 448 && cancelledAt < 896));
+    // The port was closed: it opens again at once.
+    qv::SerialLine line;
+    QCOMPARE(line.open(qv::lines::readOut(rig.module->slavePath(), baud)), qv::OpenResult::Ok);
+}
+
+void TestTransfer::refusals_data()
+{
+    QTest::addColumn<QStringList>("fields"); // given `text`; the first is reported
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message"); // empty: the download goes ahead
+    QTest::addColumn<int>("page");
+    const QString missing = QStringLiteral("Minden beviteli mező kitöltése kötelező!");
+    const QString breaks = QStringLiteral("A(z) \"%1\" mező nem tartalmazhat sortörést!");
+    // clang-format off
+    QTest::newRow("empty name") << QStringList{"m_nev"} << "" << missing << 0;
+    QTest::newRow("analogue page before inputs") << QStringList{"abe1_vissza", "be1_nev"} << "" << missing << 1;
+    QTest::newRow("separator in a name") << QStringList{"m_nev"} << "A|B"
+        << QStringLiteral("A(z) \"Modul neve\" mező nem tartalmazhat \"|\" karaktert!") << 0;
+    QTest::newRow("line break in an input message") << QStringList{"be2_on_msg"} << "BE\nKI"
+        << breaks.arg(QStringLiteral("2-es bemenet bekapcs.")) << 2;
+    QTest::newRow("CR in an output text") << QStringList{"ki1_on"} << "BE\rKI"
+        << breaks.arg(QStringLiteral("1-es kimenet bekapcsoláskor")) << 3;
+    QTest::newRow("disabled empty field") << QStringList{"be3_nev"} << "" << "" << 0;
+    // clang-format on
+}
+
+void TestTransfer::refusals()
+{
+    QFETCH(QStringList, fields);
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+    QFETCH(int, page);
+
+    Rig rig(Model::QV3); // inputs 3 and 4 disabled
+    rig.window.useLink(kNoPort, 1200);
+    for (const QString &field : fields)
+        edit(rig.window, field.toLatin1())->setText(text);
+
+    const Outcome out = rig.download();
+
+    QCOMPARE(rig.window.findChild<QTabWidget *>(QStringLiteral("tabWidget"))->currentIndex(), page);
+    if (message.isEmpty()) { // the worker cannot open the port
+        QCOMPARE(out.text, kFailure);
+        QCOMPARE(rig.window.deviceSettings().DownloadRecord.size(), 952);
+        return;
+    }
+    QVERIFY(!out.shown);
+    QVERIFY(rig.window.deviceSettings().DownloadRecord.isEmpty());
+    QCOMPARE(rig.watcher.count(), 1);
+    QCOMPARE(rig.watcher.last().icon, QMessageBox::Critical);
+    QCOMPARE(rig.watcher.last().title, QStringLiteral("Hiba"));
+    QCOMPARE(rig.watcher.last().text, message);
+    QCOMPARE(rig.window.focusWidget(), edit(rig.window, fields.first().toLatin1()));
+}
+
+void TestTransfer::roundTrip_data()
+{
+    QTest::addColumn<Model>("model");
+    QTest::newRow("QV5") << Model::QV5;
+    QTest::newRow("QV3") << Model::QV3;
+    QTest::newRow("BRK2") << Model::BRK2;
+}
+
+void TestTransfer::roundTrip()
+{
+    QFETCH(Model, model);
+    // The read-out runs at the port dialog's 115200 bit/s, the download at 1200 all the same.
+    Rig rig(model);
+    const QStringList fields = configuration(model);
+    rig.module->setStoredFields(fields);
+    rig.window.readup();
+    QCOMPARE(rig.watcher.count(), 0);
+
+    const Outcome out = rig.download();
+    QCOMPARE(out.text, kSuccess);
+    QVERIFY(out.barFull && out.heldWhileRunning && out.heldAfter);
+    QVERIFY2(out.closedAfter >= 1900 && out.closedAfter < 3000,
+             qPrintable(QString::number(out.closedAfter)));
+    const QByteArray expected = wireFor(fields);
+    QCOMPARE(expected.size(), 955);
+    QCOMPARE(rig.module->received(), expected);
+    // Rights characters above 0x7F (the Q_BRK2 lacks the columns that reach them).
+    QCOMPARE(std::any_of(expected.begin(), expected.end(), [](char c) { return c < 0; }),
+             model != Model::BRK2);
+}
+
+void TestTransfer::changeAndReadAgain()
+{
+    Rig rig;
+    QStringList fields = configuration(Model::QV5);
+    fields[55] = qv::record::encodeTelephone(0x40, true, 0, QStringLiteral("3611")); // RING only
+    rig.module->setStoredFields(fields);
+    rig.window.readup();
+    for (const char *name : {"cb_r_8", "cb_s_8"}) {
+        QVERIFY(!widget<QCheckBox>(rig.window, name)->isChecked());
+        QVERIFY(!widget<QCheckBox>(rig.window, name)->isEnabled());
+    }
+    QCOMPARE(widget<QComboBox>(rig.window, "smskp_combo")->currentText(), QStringLiteral("Egyéni"));
+
+    edit(rig.window, "t2")->setText(QStringLiteral("36705555555"));
+    QCOMPARE(rig.download().text, kSuccess);
+    fields[49] = fields[49].left(2) + QStringLiteral("36705555555");
+    fields[55] = QStringLiteral("083611");
+    QCOMPARE(rig.module->received(), wireFor(fields));
+
+    edit(rig.window, "t2")->clear();
+    rig.window.readup();
+    QCOMPARE(edit(rig.window, "t2")->text(), QStringLiteral("36705555555"));
+}
+
+void TestTransfer::downloadFaults_data()
+{
+    QTest::addColumn<Fault>("fault");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("unanswered") << Fault::WrongReady << kFailure;
+    QTest::newRow("silent") << Fault::Silent << kFailure;
+    QTest::newRow("ack in the second byte") << Fault::AckSecondOnly << kSuccess;
+    QTest::newRow("unplugged") << Fault::Unplug << kFailure;
+}
+
+void TestTransfer::downloadFaults()
+{
+    QFETCH(Fault, fault);
+    QFETCH(QString, text);
+
+    Rig rig;
+    rig.module->setFault(Exchange::Download, fault);
+    rig.module->setEventSink([](const QString &event) {
+        if (event == QLatin1StringView("unplugged"))
+            unpluggedAt = nowMs();
+    });
+    const Outcome out = rig.download();
+
+    QCOMPARE(out.text, text);
+    QVERIFY(out.heldAfter);
+    const QByteArray received = rig.module->received();
+    if (fault == Fault::WrongReady || fault == Fault::Silent) { // no data line, an empty bar
+        QCOMPARE(received, QByteArray("~}"));
+        QVERIFY(out.barEmpty && (fault == Fault::WrongReady || out.heldWhileRunning));
+    } else if (fault == Fault::Unplug) { // ends at once, not after a read time-out
+        QVERIFY(unpluggedAt >= 0 && received.size() > 2 && received.size() < 955);
+        QVERIFY2(out.doneAt - unpluggedAt < 500,
+                 qPrintable(QString::number(out.doneAt - unpluggedAt)));
+    } else {
+        QVERIFY(out.barFull);
+        QCOMPARE(received.size(), 955);
+    }
+}
+
+QTEST_MAIN(TestTransfer)
+#include "tst_transfer.moc"

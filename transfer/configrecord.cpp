@@ -1,0 +1,266 @@
+#include "transfer/configrecord.h"
+
+#include "form/deviceprofile.h"
+#include "form/fieldrules.h"
+
+#include <algorithm>
+
+namespace qv {
+Q_LOGGING_CATEGORY(lcTransfer, "qv.transfer")
+}
+
+namespace qv::transfer {
+
+namespace {
+
+enum class Kind {
+    Text,      // a line edit's text as it is
+    Zero4,     // a number zero-filled to 4 on download
+    Mask,      // monostable outputs, b1 + 2 b2 + 4 b3 + 8 b4
+    Level,     // an analogue level in tenths: whole part, then the tenth
+    Range,     // "0": 0..15 V, otherwise 0..30 V
+    Reserved,  // ignored on read-out, empty on download
+    Telephone, // two flag characters and the number
+};
+
+struct Field
+{
+    Kind kind = Kind::Reserved;
+    QString edit;    // the line edit (for a level: the whole part)
+    QString tenth;   // a level's tenth
+    QString caption; // how messages name it
+};
+
+// The 56 fields of the record in order, with the widgets that show them.
+const QList<Field> &layout()
+{
+    static const QList<Field> fields = [] {
+        QList<Field> f;
+        auto text = [&f](const char *edit, const char *caption, Kind kind = Kind::Text) {
+            f.append({kind, QString::fromLatin1(edit), {}, QString::fromUtf8(caption)});
+        };
+        auto reserved = [&f](int count) { f.append(QList<Field>(count, Field{})); };
+
+        text("smskp", "SMS központ száma");
+        text("m_pin", "Modul PIN-kódja", Kind::Zero4);
+        text("m_id", "Modul azonosító száma", Kind::Zero4);
+        text("m_nev", "Modul neve");
+        text("visszaallas", "Bemenet visszaállás");
+        text("rele_time", "Relé meghúzási idő", Kind::Zero4);
+        text("maxsms", "Max. sms-ek száma 2 óra alatt");
+        f.append({Kind::Mask, {}, {}, {}});
+        f.append({Kind::Level, QStringLiteral("abe1_lo"), QStringLiteral("abe1_lo_2"),
+                  QStringLiteral("Analóg bemenet alacsony riasztási értéke")});
+        f.append({Kind::Level, QStringLiteral("abe1_hi"), QStringLiteral("abe1_hi_2"),
+                  QStringLiteral("Analóg bemenet magas riasztási értéke")});
+        f.append({Kind::Range, {}, {}, {}});
+        text("abe2_hi", "Pulzusszámláló maximális értéke");
+        reserved(4); // 12..15
+        text("abe1_lo_msg", "Analóg bemenet alacsony riasztás");
+        text("abe1_hi_msg", "Analóg bemenet magas riasztás");
+        text("abe1_vissza", "Analóg bemenet visszaállás");
+        text("abe2_hi_msg", "Pulzusszámláló túlcsordulás riasztás");
+        reserved(2); // 20, 21
+        text("be_a1_nev", "Analóg bemenet neve");
+        text("be_a2_nev", "Pulzusszámláló bemenet neve");
+
+        const char *const ordinal[] = {"1-es", "2-es", "3-as", "4-es"};
+        const std::pair<const char *, const char *> rows[] = {
+            {"be%1_nev", "%1 bemenet neve"},           {"be%1_on_msg", "%1 bemenet bekapcs."},
+            {"be%1_off_msg", "%1 bemenet kikapcs."},   {"ki%1_on", "%1 kimenet bekapcsoláskor"},
+            {"ki%1_off", "%1 kimenet kikapcsoláskor"},
+        };
+        for (const auto &[edit, caption] : rows) {
+            for (int n = 1; n <= 4; ++n)
+                f.append({Kind::Text,
+                          QString::fromLatin1(edit).arg(n),
+                          {},
+                          QString::fromUtf8(caption).arg(QLatin1StringView(ordinal[n - 1]))});
+        }
+        text("abe2_clr", "Pulzusszámláló törlés parancs");
+        text("act_be", "Riasztások aktiválása parancs");
+        text("act_ki", "Riasztások kikapcsolása parancs");
+        reserved(1); // 47
+        for (int k = 1; k <= Entries; ++k)
+            f.append({Kind::Telephone,
+                      QStringLiteral("t%1").arg(k),
+                      {},
+                      QStringLiteral("%1. telefonszám").arg(k)});
+        Q_ASSERT(f.size() == record::FieldCount);
+        return f;
+    }();
+    return fields;
+}
+
+QString zeroFilled(const QString &text, int width)
+{
+    return text.rightJustified(width, QLatin1Char('0')); // never cuts
+}
+
+} // namespace
+
+QString ReadOutResult::diagnostic() const
+{
+    switch (status) {
+    case ReadOutStatus::Ok:
+        return {};
+    case ReadOutStatus::NoSeparator:
+        return QStringLiteral("sep error");
+    case ReadOutStatus::WrongCount:
+        return QStringLiteral("dberror: %1").arg(count);
+    }
+    return {};
+}
+
+ReadOutResult decodeReadOut(const QString &reply, QChar separator)
+{
+    ReadOutResult result;
+    const record::SplitResult split = record::splitReadOut(reply, separator);
+    result.count = split.count;
+    switch (split.status) {
+    case record::SplitStatus::NoSeparator:
+        result.status = ReadOutStatus::NoSeparator;
+        return result;
+    case record::SplitStatus::WrongCount:
+        result.status = ReadOutStatus::WrongCount;
+        return result;
+    case record::SplitStatus::Ok:
+        break;
+    }
+    result.status = ReadOutStatus::Ok;
+
+    ReadOutForm &form = result.form;
+    const QList<Field> &fields = layout();
+    for (int i = 0; i < record::FieldCount; ++i) {
+        const Field &field = fields.at(i);
+        const QString &value = split.fields.at(i);
+        switch (field.kind) {
+        case Kind::Text:
+        case Kind::Zero4:
+            form.texts.append({field.edit, value});
+            break;
+        case Kind::Mask:
+            form.monostable = value.toInt(nullptr, 10) & 0x0F; // unreadable: 0, all bistable
+            break;
+        case Kind::Level: // "125": 12 and 5
+            form.texts.append({field.edit, value.left(std::max<qsizetype>(0, value.size() - 1))});
+            form.texts.append({field.tenth, value.right(1)});
+            break;
+        case Kind::Range:
+            form.range15 = value.startsWith(QLatin1Char('0'));
+            break;
+        case Kind::Reserved:
+            break;
+        case Kind::Telephone: {
+            const int entry = i - FirstTelephoneField;
+            const record::TelephoneEntry decoded = record::decodeTelephone(value);
+            form.texts.append({field.edit, decoded.number});
+            form.rights[size_t(entry)] = decoded.flags;
+            form.selection[size_t(entry)] = decoded.hasFlags ? decoded.selection : 0;
+            break;
+        }
+        }
+    }
+    form.smsOperator = rules::operatorIndexFor(split.fields.at(0));
+    return result;
+}
+
+Assembly assembleDownload(const FormValues &values, QChar separator)
+{
+    Assembly result;
+    auto text = [&values](const QString &edit) { return values.texts.value(edit); };
+
+    // A separator or a line break inside a text would cut its line in two on the wire and
+    // shift every later line in the module.
+    for (const Field &field : layout()) {
+        for (const QString &edit : {field.edit, field.tenth}) {
+            if (edit.isEmpty())
+                continue;
+            const QString value = text(edit);
+            AssemblyStatus fault = AssemblyStatus::Ok;
+            if (value.contains(separator))
+                fault = AssemblyStatus::SeparatorInText;
+            else if (value.contains(QLatin1Char('\r')) || value.contains(QLatin1Char('\n')))
+                fault = AssemblyStatus::LineBreakInText;
+            if (fault != AssemblyStatus::Ok) {
+                result.status = fault;
+                result.field = edit;
+                return result;
+            }
+        }
+    }
+
+    // Rights (columns 1..7) and selection (output, + 8 without SMS notice) per entry.
+    std::array<int, Entries + 1> rights{}, selection{};
+    auto inRange = [](int entry) { return entry >= 1 && entry <= Entries; };
+    for (const auto &[tag, ticked] : values.matrix) {
+        const auto cell = device::parseMatrixTag(tag);
+        if (!cell) {
+            ++result.unreadableTags;
+            continue;
+        }
+        if (!inRange(cell->entry))
+            continue;
+        if (ticked && cell->column >= 1 && cell->column < device::kSmsColumn)
+            rights[size_t(cell->entry)] += 1 << (cell->column - 1);
+        else if (!ticked && cell->column == device::kSmsColumn)
+            selection[size_t(cell->entry)] += 8;
+    }
+    for (const auto &[name, checked] : values.radios) {
+        if (!name.startsWith(QLatin1Char('r')))
+            continue;
+        const auto ring = device::parseRingButton(name);
+        if (!ring) {
+            ++result.unreadableTags;
+            continue;
+        }
+        if (checked && inRange(ring->entry))
+            selection[size_t(ring->entry)] += ring->output;
+    }
+
+    QStringList items;
+    items.reserve(record::FieldCount);
+    const QList<Field> &fields = layout();
+    for (int i = 0; i < record::FieldCount; ++i) {
+        const Field &field = fields.at(i);
+        switch (field.kind) {
+        case Kind::Text:
+            items << text(field.edit);
+            break;
+        case Kind::Zero4:
+            items << zeroFilled(text(field.edit), 4);
+            break;
+        case Kind::Mask:
+            items << zeroFilled(QString::number(values.monostable & 0x0F), 2);
+            break;
+        case Kind::Level:
+            items << zeroFilled(text(field.edit) + text(field.tenth), 3);
+            break;
+        case Kind::Range:
+            items << (values.range15 ? QStringLiteral("0") : QStringLiteral("1"));
+            break;
+        case Kind::Reserved:
+            items << QString();
+            break;
+        case Kind::Telephone: {
+            const size_t entry = size_t(i - FirstTelephoneField + 1);
+            items << QString(QChar(char16_t(0x30 + rights[entry]))) +
+                         QChar(char16_t(0x30 + selection[entry])) + text(field.edit);
+            break;
+        }
+        }
+    }
+    result.record = record::buildDownloadRecord(items, separator);
+    return result;
+}
+
+QString fieldCaption(const QString &editName)
+{
+    for (const Field &field : layout()) {
+        if (field.edit == editName || field.tenth == editName)
+            return field.caption;
+    }
+    return editName;
+}
+
+} // namespace qv::transfer

@@ -1,0 +1,45 @@
+// dload: the download's modal progress dialog. It starts the worker (dlThread) at once,
+// moves its bar from the worker's progress signals and shows the outcome: success
+// closes it after two seconds, failure waits for OK. Neither the close box nor Escape
+// ends it while the worker runs.
+#pragma once
+
+#include "settings/devsettings.h"
+
+#include <QDialog>
+
+#include <memory>
+
+class QDialogButtonBox;
+class QLabel;
+class QProgressBar;
+class dlThread;
+
+class dload : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // `settings` (copied) holds the record in DownloadRecord.
+    explicit dload(const devSettings &settings, QWidget *parent = nullptr);
+    ~dload() override; // asks a running worker to stop and waits for it
+
+public slots:
+    void dlcomplete();
+    // Escape lands here: ignored until the worker has finished.
+    void reject() override;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void retranslateUi();
+
+    QDialogButtonBox *m_buttonBox = nullptr;
+    QLabel *m_label = nullptr;
+    QLabel *m_kiiras = nullptr;
+    QProgressBar *m_progressBar = nullptr;
+    std::unique_ptr<dlThread> m_worker;
+    bool m_complete = false;
+};

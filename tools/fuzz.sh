@@ -1,0 +1,44 @@
+#!/bin/sh
+# Runs every fuzz target for a bounded time with AddressSanitizer and
+# UndefinedBehaviorSanitizer, starting from the seed corpora in tools/fuzz/corpus/.
+#   tools/fuzz.sh [seconds per target] [parallel jobs per target]
+# CI-sized run: tools/fuzz.sh 20; a thorough run: tools/fuzz.sh 1800 2
+# A finding stops its target and leaves crash-* in build-fuzz/findings/<target>/;
+# after fixing it, copy the file into the target's corpus as a regression case.
+set -eu
+cd "$(dirname "$0")/.."
+seconds=${1:-20}
+jobs=${2:-1}
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j"$(nproc)" >/dev/null
+status=0
+printf '%-22s %12s %10s %8s %s\n' target executions exec/s seconds result
+for corpus in tools/fuzz/corpus/*/; do
+    target=$(basename "$corpus")
+    work=build-fuzz/corpus/$target
+    findings=build-fuzz/findings/$target
+    mkdir -p "$work" "$findings"
+    cp -n "$corpus"/* "$work"/ 2>/dev/null || true
+    log=build-fuzz/findings/$target.log
+    start=$(date +%s)
+    if [ "$jobs" -gt 1 ]; then
+        opts="-fork=$jobs"
+    else
+        opts=""
+    fi
+    if ( cd "$findings" && "../../bin/$target" $opts -max_total_time="$seconds" \
+            -print_final_stats=1 -timeout=10 -rss_limit_mb=2048 "../../../$work" ) >"$log" 2>&1; then
+        result=clean
+    else
+        result="FINDING (see $log)"
+        status=1
+    fi
+    secs=$(( $(date +%s) - start ))
+    execs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | awk '{s+=$1} END {print s+0}')
+    if [ "$execs" -eq 0 ]; then
+        execs=$(sed -n 's/.*#\([0-9]*\).*DONE.*/\1/p' "$log" | tail -1)
+        execs=${execs:-0}
+    fi
+    printf '%-22s %12s %10s %8s %s\n' "$target" "$execs" "$(( execs / (secs > 0 ? secs : 1) ))" "$secs" "$result"
+done
+exit $status

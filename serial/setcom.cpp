@@ -134,6 +134,8 @@ void setcom::autoLookup()
     if (!search.isFinished())
         loop.exec();
 
+    // Closing the window reports a cancel of its own: the search is over by now.
+    disconnect(&progress, &QProgressDialog::canceled, &search, &qv::PortSearch::cancel);
     progress.close();
     if (search.isCancelled())
         return;

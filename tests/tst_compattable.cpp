@@ -25,14 +25,10 @@ void TestCompatTable::tableName_data()
                                      << "cmptbl_1_3.dll";
     QTest::newRow("leading zero of the minor part") << "2.05"
                                                     << "cmptbl_2_0.dll";
-    QTest::newRow("two-digit major part") << "10.7"
-                                          << "cmptbl_10_7.dll";
     QTest::newRow("major before the first, minor after the last dot") << "1.2.45"
                                                                       << "cmptbl_1_4.dll";
     QTest::newRow("no minor part") << "1"
                                    << "";
-    QTest::newRow("empty minor part") << "1."
-                                      << "";
 }
 
 void TestCompatTable::tableName()
@@ -50,7 +46,6 @@ void TestCompatTable::lookup_data()
     const QByteArray shipped = "Q_QV5_FW2.1\nQ_QV3_FW2.1\nQ_BRK2_FW1.4\n";
     QTest::newRow("listed") << shipped << "Q_QV3_FW2.1" << true;
     QTest::newRow("line feed kept in the identification") << shipped << "Q_QV5_FW2.1\n" << false;
-    QTest::newRow("prefix of a line") << shipped << "Q_QV5" << false;
     QTest::newRow("lower-case line") << QByteArray("q_qv5_fw2.1\n") << "Q_QV5_FW2.1" << false;
     QTest::newRow("trailing blank is part of the line")
         << QByteArray("Q_QV5_FW2.1 \n") << "Q_QV5_FW2.1" << false;
@@ -59,13 +54,9 @@ void TestCompatTable::lookup_data()
         << QByteArray("A\nQ_QV5_FW2.1") << "Q_QV5_FW2.1" << true;
     QTest::newRow("a lone CR stays in the line")
         << QByteArray("Q_QV5_FW2.1\rQ_QV3_FW2.1\n") << "Q_QV3_FW2.1" << false;
-    QTest::newRow("Latin-1 byte") << QByteArray("Q_QV5_\xC9\n") << "Q_QV5_\u00C9" << true;
     QTest::newRow("over-long line passed over")
         << QByteArray(300, 'Q') + "Q_QV5_FW2.1\nQ_QV3_FW2.1\n"
         << "Q_QV3_FW2.1" << true;
-    QTest::newRow("longest possible entry") << QByteArray(kMaxEntryBytes, 'Q') + "\r\n"
-                                            << QString(kMaxEntryBytes, u'Q') << true;
-    QTest::newRow("empty table") << QByteArray() << "Q_QV5_FW2.1" << false;
     QTest::newRow("too large to be a table")
         << shipped + QByteArray(kMaxTableBytes, '\n') << "Q_QV5_FW2.1" << false;
 }

@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 
 template <class T> T *named(T *widget, const char *name)

@@ -115,7 +115,8 @@ void MainWindow::createStatusBar()
     ui->statusBar->insertWidget(0, fileLabel, 1);
 
     portLabel = new QLabel(
-        QStringLiteral("%1  Baud: %2").arg(settings.Port).arg(settings.Baudrate), this);
+        QStringLiteral("%1  Baud: %2").arg(settings.Port, QString::number(settings.Baudrate)),
+        this);
     portLabel->setObjectName(QStringLiteral("portLabel"));
     portLabel->setTextFormat(Qt::PlainText);
     ui->statusBar->insertWidget(1, portLabel, 1);
@@ -128,7 +129,9 @@ void MainWindow::useLink(const QString &port, qint32 baud)
 {
     settings.Port = port;
     settings.Baudrate = baud;
-    portLabel->setText(QStringLiteral("%1  Baud: %2").arg(settings.Port).arg(settings.Baudrate));
+    // One pass: a "%2" inside a port name stays as it is.
+    portLabel->setText(
+        QStringLiteral("%1  Baud: %2").arg(settings.Port, QString::number(settings.Baudrate)));
 }
 
 // Puts a fresh link label holding FooterText at the right end of the status bar.

@@ -307,10 +307,12 @@ Box statusPanel()
                 lamp("w_ki4", 390),
                 caption("label_ki4", 390, "Kimenet 4:"),
                 lamp("w_ki3", 370),
-                label("l_analog", {94, 270, 51, 20}, "0.0 V", RightAligned, kBlueReadout),
-                label("l_counter", {94, 290, 51, 20}, "00000", RightAligned, kBlueReadout),
+                label("l_analog", {94, 270, 51, 20}, "0.0 V", RightAligned | PlainText,
+                      kBlueReadout),
+                label("l_counter", {94, 290, 51, 20}, "00000", RightAligned | PlainText,
+                      kBlueReadout),
                 label("label_ver", {10, 30, 111, 16}, "Verzió:"),
-                label("l_ver", {10, 50, 111, 16}, "", Bold, kBlueReadout),
+                label("l_ver", {10, 50, 111, 16}, "", Bold | PlainText, kBlueReadout),
             }};
 }
 

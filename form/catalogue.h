@@ -31,6 +31,7 @@ enum Flag : quint16 {
     WordWrap = 1 << 5,
     RightAligned = 1 << 6,
     Bold = 1 << 7,
+    PlainText = 1 << 8, // a label showing texts from a module: never read as markup
 };
 
 struct Item

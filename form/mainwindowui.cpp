@@ -115,6 +115,8 @@ QWidget *createItem(const form::Item &item, QGroupBox *box, QMainWindow *window,
         if (item.flags & form::RightAligned)
             label->setAlignment(Qt::AlignRight | Qt::AlignTrailing | Qt::AlignVCenter);
         label->setWordWrap(item.flags & form::WordWrap);
+        if (item.flags & form::PlainText)
+            label->setTextFormat(Qt::PlainText);
         w = label;
         break;
     }

@@ -177,6 +177,7 @@ struct Emulator::State
     QStringList fields = factoryFields();
     qv::record::ReadOutStyle style;
     qv::status::ModuleStatus status;
+    QByteArray statusReply; // sent instead of the status line when not empty
     std::array<Fault, ExchangeCount> faults{};
     std::array<std::pair<int, int>, ExchangeCount> slowGaps{};
     qint32 moduleBaud = 1200;
@@ -409,6 +410,12 @@ qv::status::ModuleStatus Emulator::status() const
 {
     QMutexLocker lock(&d->mutex);
     return d->status;
+}
+
+void Emulator::setStatusReply(const QByteArray &bytes)
+{
+    QMutexLocker lock(&d->mutex);
+    d->statusReply = bytes;
 }
 
 qv::status::ModuleStatus Emulator::defaultStatus(Model model)
@@ -790,7 +797,9 @@ void Emulator::State::handle(Exchange exchange)
             reply = qv::record::encodeReadOut(fields, style);
             break;
         case Exchange::Status:
-            reply = qv::record::toWire(qv::status::buildStatusLine(status)) + '\r';
+            reply = statusReply.isEmpty()
+                        ? qv::record::toWire(qv::status::buildStatusLine(status)) + '\r'
+                        : statusReply;
             break;
         case Exchange::Download:
             break;

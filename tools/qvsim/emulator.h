@@ -95,6 +95,9 @@ public:
     void setStatus(const qv::status::ModuleStatus &status);
     qv::status::ModuleStatus status() const;
     static qv::status::ModuleStatus defaultStatus(Model model);
+    // Bytes sent as they are in answer to the status request instead of the status line
+    // and its CR (a malformed line, one without its CR); empty: the status line again.
+    void setStatusReply(const QByteArray &bytes);
 
     void setFault(Exchange exchange, Fault fault);
     Fault fault(Exchange exchange) const;

@@ -1,0 +1,275 @@
+// Port selection end to end: the port dialog, the automatic search and the identification,
+// through the real main window against emulated modules on pseudo-terminals.
+#include "formhelpers.h"
+#include "modalwatcher.h"
+#include "modulefixture.h"
+#include "serial/portlist.h"
+#include "settings/branding.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSerialPort>
+#include <QTest>
+
+using qvsim::Emulator;
+using qvsim::Exchange;
+using qvsim::Fault;
+
+namespace {
+
+const QString kNotFound =
+    QStringLiteral("A kiválasztott porton nem található csatlakoztatott eszköz.");
+const QString kIncompatible =
+    QStringLiteral("A csatlakoztatott eszköz nem kompatibilis a jelenlegi szoftververzióval.\n"
+                   "Kérem töltse le a legújabb verziót a \"%1\" oldalról!")
+        .arg(qv::makerWebAddress());
+
+// The shipped defaults and table, and two more table lines for the cases below.
+void prepareData(const DataFolderScope &data, bool withTable)
+{
+    const QString shipped = QCoreApplication::applicationDirPath() + u'/';
+    QFile::copy(shipped + "defval_qv.dll", data.filePath("defval_qv.dll"));
+    if (!withTable)
+        return;
+    QFile::copy(shipped + "cmptbl_1_3.dll", data.filePath("cmptbl_1_3.dll"));
+    QFile table(data.filePath("cmptbl_1_3.dll"));
+    QVERIFY(table.open(QIODevice::Append));
+    table.write("Q_BRK2_FW1.4_B\nQ_QVX_FW2.1\n");
+}
+
+QComboBox *portBox(QWidget *dialog)
+{
+    return dialog->findChild<QComboBox *>(QStringLiteral("comboBox"));
+}
+
+QStringList items(QWidget *dialog)
+{
+    QStringList names;
+    for (int i = 0; i < portBox(dialog)->count(); ++i)
+        names << portBox(dialog)->itemText(i);
+    return names;
+}
+
+void press(QWidget *dialog, QDialogButtonBox::StandardButton which)
+{
+    dialog->findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"))->button(which)->click();
+}
+
+} // namespace
+
+class TestPortSelection : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        qv::setPortEnumerator([] { return QStringList(); });
+    }
+    void cleanup() { qv::setPortEnumerator({}); }
+    void identification_data();
+    void identification();
+    void search_data();
+    void search();
+    void busyPort();
+};
+
+void TestPortSelection::identification_data()
+{
+    QTest::addColumn<QString>("ident");
+    QTest::addColumn<QByteArray>("end");
+    QTest::addColumn<int>("fault");
+    QTest::addColumn<bool>("table");
+    QTest::addColumn<int>("model");
+    QTest::addColumn<QString>("shown"); // l_ver afterwards
+    QTest::addColumn<QString>("box");   // the warning, "greeting" or none
+
+    const int ok = int(Fault::None);
+    const QByteArray cr = "\r";
+    QTest::newRow("Q_QV5") << "Q_QV5_FW2.1" << cr << ok << true << 1 << "Q_QV5_FW2.1"
+                           << "greeting";
+    QTest::newRow("Q_QV3") << "Q_QV3_FW2.1" << cr << ok << true << 2 << "Q_QV3_FW2.1"
+                           << "greeting";
+    QTest::newRow("Q_BRK2, a fourth field")
+        << "Q_BRK2_FW1.4_B" << cr << ok << true << 3 << "Q_BRK2_FW1.4_B"
+        << "greeting";
+    QTest::newRow("lower case is upper-cased")
+        << "q_qv3_fw2.1" << QByteArray() << ok << true << 2 << "Q_QV3_FW2.1"
+        << "greeting";
+    QTest::newRow("line feed fails the lookup")
+        << "Q_QV5_FW2.1" << QByteArray("\n") << ok << true << 0 << "" << kIncompatible;
+    QTest::newRow("model name ending in a letter")
+        << "Q_QVX_FW2.1" << cr << ok << true << 0 << "Q_QVX_FW2.1"
+        << "";
+    QTest::newRow("no reply") << "Q_QV5_FW2.1" << cr << int(Fault::Silent) << true << 0 << ""
+                              << kNotFound;
+    QTest::newRow("never falls silent")
+        << "Q_QV5_FW2.1" << cr << int(Fault::NeverSilent) << true << 0 << "" << kNotFound;
+    QTest::newRow("not in the table")
+        << "Q_QV5_FW9.9" << cr << ok << true << 0 << "" << kIncompatible;
+    QTest::newRow("table missing")
+        << "Q_QV5_FW2.1" << cr << ok << false << 0 << "" << kIncompatible;
+}
+
+// From the menu: the dialog does not search, Ok takes the current port.
+void TestPortSelection::identification()
+{
+    QFETCH(QString, ident);
+    QFETCH(QByteArray, end);
+    QFETCH(int, fault);
+    QFETCH(bool, table);
+    QFETCH(int, model);
+    QFETCH(QString, shown);
+    QFETCH(QString, box);
+
+    DataFolderScope data;
+    prepareData(data, table);
+    auto module = startModule();
+    module->setIdentText(ident);
+    module->setIdentTerminator(end);
+    module->setFault(Exchange::Identification, Fault(fault));
+    const QString port = module->slavePath();
+    ModalWatcher watcher;
+    watcher.onDialog("setcom", [&](QWidget *dialog) {
+        QCOMPARE(module->received(), QByteArray());
+        QCOMPARE(items(dialog), QStringList{port});
+        press(dialog, QDialogButtonBox::Ok);
+    });
+    MainWindow w;
+    w.useLink(port, 1200);
+    widget<QAction>(w, "actionPort")->trigger();
+
+    QCOMPARE(module->received(), QByteArray("~|"));
+    QCOMPARE(widget<QLabel>(w, "portLabel")->text(), port + QStringLiteral("   Baud: 1200"));
+    QCOMPARE(w.deviceSettings().DeviceModel, model);
+    QCOMPARE(widget<QLabel>(w, "l_ver")->text(), shown);
+    QCOMPARE(w.deviceSettings().DeviceId, model ? shown : QString());
+    // Identified: unlocked, shaped for the model and filled with the defaults.
+    QCOMPARE(widget<QTabWidget>(w, "tabWidget")->isEnabled(), model != 0);
+    QCOMPARE(widget<QLabel>(w, "fileLabel")->text() == u"defval_qv.dll", model != 0);
+    QCOMPARE(edit(w, "be3_nev")->isEnabled(), model == 1);
+
+    QCOMPARE(watcher.count(), box.isEmpty() ? 0 : 1);
+    if (box == u"greeting")
+        box = QStringLiteral("A port sikeresen kiválasztva: %1\nA csatlakoztatott eszköz: %2")
+                  .arg(port, shown);
+    if (!box.isEmpty()) {
+        QCOMPARE(watcher.last().icon, model ? QMessageBox::Information : QMessageBox::Warning);
+        QCOMPARE(watcher.last().title, QStringLiteral("Eszköz"));
+        QCOMPARE(watcher.last().text, box);
+        QCOMPARE(watcher.last().parentName, w.objectName());
+    }
+}
+
+void TestPortSelection::search_data()
+{
+    QTest::addColumn<QStringList>("modules"); // one per port: qv5, qv3, silent, lower
+    QTest::addColumn<bool>("fromMenu");
+    QTest::addColumn<bool>("cancel");
+    QTest::addColumn<int>("chosen"); // the port identified; -1: the dialog is cancelled
+    QTest::addColumn<int>("model");
+
+    QTest::newRow("the last of two modules")
+        << QStringList{"qv3", "qv5"} << false << false << 1 << 1;
+    QTest::newRow("a module before a silent port")
+        << QStringList{"qv3", "silent"} << false << false << 0 << 2;
+    QTest::newRow("lower-case q_ is no hit") << QStringList{"lower"} << false << false << -1 << 0;
+    QTest::newRow("cancelled") << QStringList{"silent", "silent", "qv5"} << false << true << -1
+                               << 0;
+    QTest::newRow("from the menu: no search")
+        << QStringList{"qv5", "qv3"} << true << false << 1 << 2;
+}
+
+void TestPortSelection::search()
+{
+    QFETCH(QStringList, modules);
+    QFETCH(bool, fromMenu);
+    QFETCH(bool, cancel);
+    QFETCH(int, chosen);
+    QFETCH(int, model);
+
+    DataFolderScope data;
+    prepareData(data, true);
+    std::vector<std::unique_ptr<Emulator>> emulators;
+    QStringList ports;
+    for (const QString &kind : modules) {
+        auto module = startModule();
+        module->setModel(kind == u"qv3" ? qvsim::Model::QV3 : qvsim::Model::QV5);
+        if (kind == u"silent")
+            module->setFault(Exchange::Identification, Fault::Silent);
+        if (kind == u"lower")
+            module->setIdentText(QStringLiteral("q_qv5_fw2.1"));
+        ports << module->slavePath();
+        emulators.push_back(std::move(module));
+    }
+    qv::setPortEnumerator([ports] { return ports; });
+
+    ModalWatcher watcher;
+    watcher.onDialog("QProgressDialog", [&](QWidget *progress) {
+        if (cancel)
+            progress->findChild<QPushButton *>()->click(); // "Megszakítás"
+    });
+    QStringList offered;
+    int probed = 0; // requests the modules had when the dialog appeared
+    watcher.onDialog("setcom", [&](QWidget *dialog) {
+        offered = items(dialog);
+        for (const auto &module : emulators)
+            probed += int(module->received().count('|'));
+        if (fromMenu)
+            portBox(dialog)->setCurrentIndex(chosen);
+        if (fromMenu || chosen < 0) // a hit accepts the dialog by itself
+            press(dialog, fromMenu ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel);
+    });
+    MainWindow w;
+    w.useLink(ports.first(), 1200);
+    if (fromMenu)
+        widget<QAction>(w, "actionPort")->trigger();
+    else
+        widget<QPushButton>(w, "port_gomb")->click();
+
+    if (!cancel) // a search probes every port before the dialog appears
+        QCOMPARE(probed, fromMenu ? 0 : int(ports.size()));
+    QCOMPARE(offered, fromMenu || chosen < 0 ? ports : QStringList{ports.value(chosen)});
+    QCOMPARE(w.deviceSettings().Port, ports.value(chosen, ports.first()));
+    QCOMPARE(w.deviceSettings().DeviceModel, model);
+    QCOMPARE(watcher.count(), cancel ? 0 : 1); // a cancelled search shows nothing
+    if (chosen >= 0)
+        QVERIFY(watcher.last().text.startsWith(QStringLiteral("A port sikeresen kiválasztva: ") +
+                                               ports.at(chosen) + u'\n'));
+    else if (!cancel)
+        QCOMPARE(
+            QStringList({watcher.last().title, watcher.last().text, watcher.last().parentName}),
+            QStringList({"Hiba", "Az eszköz nem található.", "setcom"}));
+}
+
+// Listed, but busy when the identification opens it: nothing is shown, the status bar
+// already names the new port and speed.
+void TestPortSelection::busyPort()
+{
+    auto module = startModule();
+    QTemporaryDir links; // a "%2" in the port's name stays as it is in the status bar
+    const QString port = links.filePath(QStringLiteral("qv%2port"));
+    QVERIFY(module->setLinkPath(port));
+    QSerialPort holder;
+    ModalWatcher watcher;
+    watcher.onDialog("setcom", [&](QWidget *dialog) {
+        holder.setPortName(port);
+        QVERIFY(holder.open(QIODevice::ReadWrite));
+        dialog->findChild<QComboBox *>(QStringLiteral("baudrate"))->setCurrentText("9600");
+        press(dialog, QDialogButtonBox::Ok);
+    });
+    MainWindow w;
+    w.useLink(port, 1200);
+    widget<QAction>(w, "actionPort")->trigger();
+    QVERIFY(holder.isOpen());
+    QCOMPARE(watcher.count(), 0);
+    QCOMPARE(widget<QLabel>(w, "portLabel")->text(), port + QStringLiteral("   Baud: 9600"));
+    QCOMPARE(w.deviceSettings().DeviceModel, 0);
+    QCOMPARE(module->received(), QByteArray());
+}
+
+QTEST_MAIN(TestPortSelection)
+#include "tst_portselection.moc"

@@ -20,11 +20,10 @@ Table readTable(QIODevice &device)
     bool overlong = false; // the current line is past kMaxEntryBytes: it is skipped
     qint64 total = 0;
     auto endLine = [&] {
-        if (!overlong) {
-            if (line.endsWith('\r'))
-                line.chop(1);
+        if (line.endsWith('\r'))
+            line.chop(1);
+        if (!overlong && line.size() <= kMaxEntryBytes)
             table.entries << QString::fromLatin1(line);
-        }
         line.clear();
         overlong = false;
     };

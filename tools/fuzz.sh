@@ -1,14 +1,16 @@
 #!/bin/sh
 # Runs every fuzz target for a bounded time with AddressSanitizer and
 # UndefinedBehaviorSanitizer, starting from the seed corpora in tools/fuzz/corpus/.
-#   tools/fuzz.sh [seconds per target] [parallel jobs per target]
-# CI-sized run: tools/fuzz.sh 20; a thorough run: tools/fuzz.sh 1800 2
+#   tools/fuzz.sh [seconds per target] [parallel jobs per target] [executions per target]
+# A target stops at its time or its executions, whichever comes first.
+# CI-sized run: tools/fuzz.sh 20; a thorough run: tools/fuzz.sh 1800 1 10000000
 # A finding stops its target and leaves crash-* in build-fuzz/findings/<target>/;
 # after fixing it, copy the file into the target's corpus as a regression case.
 set -eu
 cd "$(dirname "$0")/.."
 seconds=${1:-20}
 jobs=${2:-1}
+runs=${3:--1}
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j"$(nproc)" >/dev/null
 status=0
@@ -26,7 +28,7 @@ for corpus in tools/fuzz/corpus/*/; do
     else
         opts=""
     fi
-    if ( cd "$findings" && "../../bin/$target" $opts -max_total_time="$seconds" \
+    if ( cd "$findings" && "../../bin/$target" $opts -max_total_time="$seconds" -runs="$runs" \
             -print_final_stats=1 -timeout=10 -rss_limit_mb=2048 "../../../$work" ) >"$log" 2>&1; then
         result=clean
     else

@@ -53,7 +53,15 @@ MainWindow::MainWindow(QWidget *parent)
     globalDisableUI();
 }
 
-MainWindow::~MainWindow() { delete ui; }
+MainWindow::~MainWindow()
+{
+    // The widgets still signal while they are destroyed (a focused field finishes its
+    // editing, a check box changes state); none of that may reach a window whose own
+    // part is already gone.
+    for (QObject *child : findChildren<QObject *>())
+        QObject::disconnect(child, nullptr, this, nullptr);
+    delete ui;
+}
 
 void MainWindow::connectSignals()
 {

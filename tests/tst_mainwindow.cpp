@@ -69,6 +69,7 @@ private slots:
     void shortcutsAtStartup();
     void textPassCanRunAgain();
     void pictureMissingLeavesEmptyArea();
+    void closingWhileEditingRunsNoCheck();
 
 private:
     MainWindow *m_window = nullptr;
@@ -541,6 +542,26 @@ void TestMainWindow::pictureMissingLeavesEmptyArea()
     QVERIFY(bare.findChild<QLabel *>("image")->pixmap().isNull());
     QTest::qWait(20);
     QCOMPARE(watcher.count(), 0);
+}
+
+// Destroying the window takes the focus from the field being edited, which finishes its
+// editing: the window's own part is gone by then, so no check may run.
+void TestMainWindow::closingWhileEditingRunsNoCheck()
+{
+    ModalWatcher watcher;
+    auto *window = new MainWindow;
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    window->deviceDebugMS5();
+    QVERIFY(watcher.waitForBoxes(1));
+    auto *relay = window->findChild<QLineEdit *>("rele_time");
+    relay->setText(QStringLiteral("12a4"));
+    window->activateWindow();
+    relay->setFocus();
+    QTRY_VERIFY(relay->hasFocus());
+    delete window;
+    QTest::qWait(50);
+    QCOMPARE(watcher.count(), 1);
 }
 
 QTEST_MAIN(TestMainWindow)

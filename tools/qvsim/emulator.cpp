@@ -2,18 +2,16 @@
 
 #include "pty.h"
 
-#include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QMutex>
-#include <QMutexLocker>
-#include <QWaitCondition>
 
 #include <array>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
+#include <condition_variable>
 #include <ctime>
+#include <mutex>
 #include <poll.h>
 #include <thread>
 #include <unistd.h>
@@ -169,8 +167,8 @@ int exchangeTimeout(Exchange exchange)
 struct Emulator::State
 {
     // ---- settings (mutex)
-    mutable QMutex mutex;
-    mutable QWaitCondition handledChanged;
+    mutable std::mutex mutex;
+    mutable std::condition_variable handledChanged;
     Model model = Model::QV5;
     QString identText;
     QByteArray identTerminator = QByteArrayLiteral("\r");
@@ -263,7 +261,7 @@ bool Emulator::start(QString *error)
     if (pty.fd < 0)
         return false;
     {
-        QMutexLocker lock(&d->mutex);
+        std::unique_lock lock(d->mutex);
         d->slavePath = pty.slavePath;
         d->unplugged = false;
     }
@@ -290,21 +288,21 @@ void Emulator::stop()
             ::close(*fd);
         *fd = -1;
     }
-    QMutexLocker lock(&d->mutex);
+    std::unique_lock lock(d->mutex);
     if (!d->linkPath.isEmpty() && QFileInfo(d->linkPath).isSymLink())
         QFile::remove(d->linkPath);
 }
 
 QString Emulator::slavePath() const
 {
-    QMutexLocker lock(&d->mutex);
+    std::unique_lock lock(d->mutex);
     return d->slavePath;
 }
 
 bool Emulator::setLinkPath(const QString &path, QString *error)
 {
     {
-        QMutexLocker lock(&d->mutex);
+        std::unique_lock lock(d->mutex);
         d->linkPath = path;
     }
     if (!d->relink()) {
@@ -317,7 +315,7 @@ bool Emulator::setLinkPath(const QString &path, QString *error)
 
 bool Emulator::State::relink()
 {
-    QMutexLocker lock(&mutex);
+    std::unique_lock lock(mutex);
     if (linkPath.isEmpty())
         return true;
     const QFileInfo info(linkPath);
@@ -330,7 +328,7 @@ bool Emulator::State::relink()
 
 bool Emulator::isUnplugged() const
 {
-    QMutexLocker lock(&d->mutex);
+    std::unique_lock lock(d->mutex);
     return d->unplugged;
 }
 
@@ -342,7 +340,7 @@ bool Emulator::replug(QString *error)
     if (pty.fd < 0)
         return false;
     {
-        QMutexLocker lock(&d->mutex);
+        std::unique_lock lock(d->mutex);
         d->slavePath = pty.slavePath;
         d->unplugged = false;
     }
@@ -352,7 +350,7 @@ bool Emulator::replug(QString *error)
 
 void Emulator::setModel(Model model)
 {
-    QMutexLocker lock(&d->mutex);
+    std::unique_lock lock(d->mutex);
     d->model = model;
     d->identText = defaultIdentification(model);
     d->status = defaultStatus(model);
@@ -360,61 +358,61 @@ void Emulator::setModel(Model model)
 
 Model Emulator::model() const
 {
-    QMutexLocker lock(&d->mutex);
+    std::unique_lock lock(d->mutex);
     return d->model;
 }
 
 void Emulator::setIdentText(const QString &text)
 {
-    QMutexLocker lock(&d->mutex);
+    std::unique_lock lock(d->mutex);
     d->identText = text;
 }
 
 QString Emulator::identText() const
 {
-    QMutexLocker lock(&d->mutex);
+    std::unique_lock lock(d->mutex);
     return d->identText;
 }
 
 void Emulator::setIdentTerminator(const QByteArray &bytes)
 {
-    QMutexLocker lock(&d->mutex);
+    std::unique_lock lock(d->mutex);
     d->identTerminator = bytes;
 }
 
 void Emulator::setStoredFields(const QStringList &fields)
 {
-    QMutexLocker lock(&d->mutex);
+    std::unique_lock lock(d->mutex);
     d->fields = fields;
 }
 
 QStringList Emulator::storedFields() const
 {
-    QMutexLocker lock(&d->mutex);
+    std::unique_lock lock(d->mutex);
     return d->fields;
 }
 
 void Emulator::setReadOutStyle(const qv::record::ReadOutStyle &style)
 {
-    QMutexLocker lock(&d->mutex);
+    std::unique_lock lock(d->mutex);
     d->style = style;
 }
 
 void Emulator::setStatus(const qv::status::ModuleStatus &status)
 {
-    QMutexLocker lock(&d->mutex);
+    std::unique_lock lock(d->mutex);
     d->status = status;
 }
 
 qv::status::ModuleStatus Emulator::status() const
 {
-    QMutexLocker lock(&d->mutex);
+    std::unique_lock lock(d->mutex);
     return d->status;
 }
 
 void Emulator::setStatusReply(const QByteArray &bytes)
 {
-    QMutexLocker lock(&d->mutex);
+    std::unique_lock lock(d->mutex);
     d->statusReply = bytes;
 }
 
@@ -433,102 +431,99 @@ qv::status::ModuleStatus Emulator::defaultStatus(Model model)
 
 void Emulator::setFault(Exchange exchange, Fault fault)
 {
-    QMutexLocker lock(&d->mutex);
+    std::unique_lock lock(d->mutex);
     d->faults[index(exchange)] = fault;
 }
 
 Fault Emulator::fault(Exchange exchange) const
 {
-    QMutexLocker lock(&d->mutex);
+    std::unique_lock lock(d->mutex);
     return d->faults[index(exchange)];
 }
 
 void Emulator::setModuleBaud(qint32 baud)
 {
-    QMutexLocker lock(&d->mutex);
+    std::unique_lock lock(d->mutex);
     d->moduleBaud = baud;
 }
 
 qint32 Emulator::moduleBaud() const
 {
-    QMutexLocker lock(&d->mutex);
+    std::unique_lock lock(d->mutex);
     return d->moduleBaud;
 }
 
 void Emulator::setFixedBaud(qint32 baud)
 {
-    QMutexLocker lock(&d->mutex);
+    std::unique_lock lock(d->mutex);
     d->fixedBaud = baud;
 }
 
 void Emulator::setPaced(bool paced)
 {
-    QMutexLocker lock(&d->mutex);
+    std::unique_lock lock(d->mutex);
     d->paced = paced;
 }
 
 void Emulator::setSlowBytes(int count)
 {
-    QMutexLocker lock(&d->mutex);
+    std::unique_lock lock(d->mutex);
     d->slowBytes = count;
 }
 
 void Emulator::setSlowGaps(Exchange exchange, int underMs, int overMs)
 {
-    QMutexLocker lock(&d->mutex);
+    std::unique_lock lock(d->mutex);
     d->slowGaps[index(exchange)] = {underMs, overMs};
 }
 
 void Emulator::setOverlongBytes(int count)
 {
-    QMutexLocker lock(&d->mutex);
+    std::unique_lock lock(d->mutex);
     d->overlongBytes = count;
 }
 
 void Emulator::setAckDelay(int ms)
 {
-    QMutexLocker lock(&d->mutex);
+    std::unique_lock lock(d->mutex);
     d->ackDelayMs = ms;
 }
 
 QByteArray Emulator::received() const
 {
-    QMutexLocker lock(&d->mutex);
+    std::unique_lock lock(d->mutex);
     return d->received;
 }
 
 void Emulator::clearReceived()
 {
-    QMutexLocker lock(&d->mutex);
+    std::unique_lock lock(d->mutex);
     d->received.clear();
 }
 
 int Emulator::handled(Exchange exchange) const
 {
-    QMutexLocker lock(&d->mutex);
+    std::unique_lock lock(d->mutex);
     return d->handled[index(exchange)];
 }
 
 bool Emulator::waitForHandled(Exchange exchange, int count, int timeoutMs) const
 {
-    QDeadlineTimer deadline(timeoutMs);
-    QMutexLocker lock(&d->mutex);
-    while (d->handled[index(exchange)] < count) {
-        if (!d->handledChanged.wait(&d->mutex, deadline))
-            return d->handled[index(exchange)] >= count;
-    }
-    return true;
+    std::unique_lock lock(d->mutex);
+    return d->handledChanged.wait_for(lock, std::chrono::milliseconds(timeoutMs), [&] {
+        return d->handled[index(exchange)] >= count;
+    });
 }
 
 int Emulator::garbledRequests() const
 {
-    QMutexLocker lock(&d->mutex);
+    std::unique_lock lock(d->mutex);
     return d->garbled;
 }
 
 void Emulator::setEventSink(std::function<void(const QString &)> sink)
 {
-    QMutexLocker lock(&d->mutex);
+    std::unique_lock lock(d->mutex);
     d->sink = std::move(sink);
 }
 
@@ -538,7 +533,7 @@ void Emulator::State::event(const QString &text)
 {
     std::function<void(const QString &)> out;
     {
-        QMutexLocker lock(&mutex);
+        std::unique_lock lock(mutex);
         out = sink;
     }
     if (out)
@@ -578,7 +573,7 @@ Nanos Emulator::State::byteTime(int speed) const
 {
     bool isPaced;
     {
-        QMutexLocker lock(&mutex);
+        std::unique_lock lock(mutex);
         isPaced = paced;
     }
     if (!isPaced || speed <= 0)
@@ -588,7 +583,7 @@ Nanos Emulator::State::byteTime(int speed) const
 
 int Emulator::State::requiredSpeed(Exchange exchange) const
 {
-    QMutexLocker lock(&mutex);
+    std::unique_lock lock(mutex);
     return (exchange == Exchange::Download || exchange == Exchange::Status) ? fixedBaud
                                                                             : moduleBaud;
 }
@@ -596,7 +591,7 @@ int Emulator::State::requiredSpeed(Exchange exchange) const
 void Emulator::State::noteReceived(const char *bytes, int count, int speed)
 {
     {
-        QMutexLocker lock(&mutex);
+        std::unique_lock lock(mutex);
         received.append(bytes, count);
     }
     // On a real line a byte is in only a byte time after it was sent, and the bytes
@@ -613,7 +608,7 @@ void Emulator::State::unplug()
         ::close(fd);
     QString link;
     {
-        QMutexLocker lock(&mutex);
+        std::unique_lock lock(mutex);
         unplugged = true;
         link = linkPath;
     }
@@ -703,7 +698,7 @@ void Emulator::State::take(const char *bytes, int count)
         const int required = requiredSpeed(*exchange);
         if (speed != required) {
             {
-                QMutexLocker lock(&mutex);
+                std::unique_lock lock(mutex);
                 ++garbled;
             }
             event(QStringLiteral("%1 request at %2 bit/s, module listens at %3: garbled")
@@ -718,7 +713,7 @@ void Emulator::State::take(const char *bytes, int count)
 
 int Emulator::State::slowGap(Exchange exchange, Fault fault)
 {
-    QMutexLocker lock(&mutex);
+    std::unique_lock lock(mutex);
     const int timeout = exchangeTimeout(exchange);
     const int margin = std::max(100, timeout / 5);
     const auto &[under, over] = slowGaps[index(exchange)];
@@ -774,9 +769,9 @@ bool Emulator::State::send(const QByteArray &bytes, const Send &how)
 
 void Emulator::State::finish(Exchange exchange)
 {
-    QMutexLocker lock(&mutex);
+    std::unique_lock lock(mutex);
     ++handled[index(exchange)];
-    handledChanged.wakeAll();
+    handledChanged.notify_all();
 }
 
 void Emulator::State::handle(Exchange exchange)
@@ -787,7 +782,7 @@ void Emulator::State::handle(Exchange exchange)
     Fault f;
     QByteArray reply;
     {
-        QMutexLocker lock(&mutex);
+        std::unique_lock lock(mutex);
         f = faults[index(exchange)];
         switch (exchange) {
         case Exchange::Identification:
@@ -822,7 +817,7 @@ void Emulator::State::answer(Exchange exchange, Fault fault, const QByteArray &r
     QByteArray bytes = reply;
     int overlong;
     {
-        QMutexLocker lock(&mutex);
+        std::unique_lock lock(mutex);
         how.slowBytes = slowBytes;
         overlong = overlongBytes;
     }
@@ -872,7 +867,7 @@ void Emulator::State::download(Fault fault)
     Send how{Exchange::Download};
     int overlong, ackDelay;
     {
-        QMutexLocker lock(&mutex);
+        std::unique_lock lock(mutex);
         how.slowBytes = slowBytes;
         overlong = overlongBytes;
         ackDelay = ackDelayMs;
@@ -951,7 +946,7 @@ void Emulator::State::download(Fault fault)
         return;
     }
     if (fault != Fault::AckWrong) {
-        QMutexLocker lock(&mutex);
+        std::unique_lock lock(mutex);
         fields = receipt.items;
     }
     event(QStringLiteral("download received: %1 lines").arg(receipt.items.size()));

@@ -1,7 +1,7 @@
 #!/bin/sh
 # Runs every fuzz target for a bounded time with AddressSanitizer and
 # UndefinedBehaviorSanitizer, starting from the seed corpora in tools/fuzz/corpus/.
-#   tools/fuzz.sh [seconds per target] [parallel jobs per target] [executions per target]
+#   tools/fuzz.sh [seconds per target] [parallel jobs per target] [executions per target] [targets...]
 # A target stops at its time or its executions, whichever comes first.
 # CI-sized run: tools/fuzz.sh 20; a thorough run: tools/fuzz.sh 1800 1 10000000
 # A finding stops its target and leaves crash-* in build-fuzz/findings/<target>/;
@@ -11,12 +11,14 @@ cd "$(dirname "$0")/.."
 seconds=${1:-20}
 jobs=${2:-1}
 runs=${3:--1}
+shift $(( $# > 3 ? 3 : $# ))
+targets=${*:-$(ls tools/fuzz/corpus)}
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j"$(nproc)" >/dev/null
 status=0
 printf '%-22s %12s %10s %8s %s\n' target executions exec/s seconds result
-for corpus in tools/fuzz/corpus/*/; do
-    target=$(basename "$corpus")
+for target in $targets; do
+    corpus=tools/fuzz/corpus/$target
     work=build-fuzz/corpus/$target
     findings=build-fuzz/findings/$target
     mkdir -p "$work" "$findings"

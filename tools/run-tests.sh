@@ -1,0 +1,25 @@
+#!/bin/sh
+# Installs what is missing, builds and runs the whole test suite: the normal build, the
+# same suite under AddressSanitizer + UndefinedBehaviorSanitizer, the serial and download
+# tests under ThreadSanitizer, and a short run of every fuzz target.
+#   tools/run-tests.sh           everything (what CI runs)
+#   tools/run-tests.sh --quick   the normal build and suite only
+set -eu
+cd "$(dirname "$0")/.."
+jobs=$(nproc)
+./tools/bootstrap.sh
+
+cmake --preset default
+cmake --build --preset default -j"$jobs"
+ctest --preset default -j"$jobs"
+[ "${1:-}" = "--quick" ] && exit 0
+
+cmake --preset asan
+cmake --build --preset asan -j"$jobs"
+ctest --preset asan -j"$jobs"
+
+cmake --preset tsan
+cmake --build --preset tsan -j"$jobs"
+ctest --preset tsan -j"$jobs"
+
+./tools/fuzz.sh 15

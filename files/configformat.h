@@ -31,6 +31,8 @@ enum class ReadStatus {
     TooFewLines, // the file ended (or could not be read further) before the values did
     LineTooLong, // a value line is longer than kMaxLineBytes: not a configuration file
     ReadError,   // the device reported an error while reading
+    WideText,    // UTF-16 or UTF-32 text (it starts with their byte-order mark): every line
+                 // would come out with NUL characters and no box would be ticked
 };
 
 struct ReadResult
@@ -47,7 +49,8 @@ struct ReadResult
 // so a huge or endless input costs no more than the format can use. Within the values
 // every line counts as a value, "---" included; the end marker is honoured only after
 // them, and an over-long footer line ends the footer. Bytes are decoded with the
-// system's 8-bit encoding.
+// system's 8-bit encoding; a line that is not valid in it (Latin-1 text on a UTF-8
+// system) is taken byte for byte as Latin-1, so that no character is replaced.
 ReadResult readConfig(QIODevice &device, int valueLines = kValueLines);
 
 // The file contents for `values`: each value followed by CR LF, encoded with the

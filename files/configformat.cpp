@@ -11,7 +11,7 @@ namespace {
 
 enum class LineStatus { Line, End, TooLong, Error };
 
-// Takes the next line from `device` without its LF or CR LF, never more than
+// Takes the next line from `device` without its line end, never more than
 // kMaxLineBytes of content (plus the line end) at a time.
 LineStatus nextLine(QIODevice &device, QByteArray &line)
 {
@@ -24,7 +24,9 @@ LineStatus nextLine(QIODevice &device, QByteArray &line)
         line.chop(1);
     else if (line.size() > kMaxLineBytes)
         return LineStatus::TooLong;
-    if (line.endsWith('\r'))
+    // A file whose CR LF went through one more conversion ends its lines in CR CR LF.
+    // No value ends in CR (the writer turns CR into a blank), so every CR there goes.
+    while (line.endsWith('\r'))
         line.chop(1);
     return line.size() > kMaxLineBytes ? LineStatus::TooLong : LineStatus::Line;
 }

@@ -141,6 +141,8 @@ void TestHostileInput::hostileFiles_data()
     QTest::newRow("UTF-8 byte-order mark")
         << QByteArray("\xef\xbb\xbf" + defaultsWithName("KAPU")) << QStringLiteral("KAPU")
         << QString() << none;
+    QTest::newRow("CR CR LF line ends")
+        << defaultsWithName("KAPU", "\r\r\n") << QStringLiteral("KAPU") << QString() << none;
     QTest::newRow("CR-only line ends")
         << defaultsWithName("KAPU", "\r") << QString() << version << QMessageBox::Warning;
     QTest::newRow("UTF-16 (an editor's Unicode)")

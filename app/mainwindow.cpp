@@ -18,8 +18,7 @@
 #include <QStatusBar>
 #include <QTabWidget>
 
-MainWindow::MainWindow(QWidget *parent)
-    : QMainWindow(parent), ui(new Ui::MainWindow)
+MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWindow)
 {
     ui->setupUi(this);
 
@@ -39,8 +38,8 @@ MainWindow::MainWindow(QWidget *parent)
 
     connectSignals();
 
-    auto *version = new QLabel(QStringLiteral("v") + settings.Version + QStringLiteral("   "),
-                               ui->menuBar);
+    auto *version =
+        new QLabel(QStringLiteral("v") + settings.Version + QStringLiteral("   "), ui->menuBar);
     version->setObjectName(QStringLiteral("versionLabel"));
     ui->menuBar->setCornerWidget(version, Qt::TopRightCorner);
 
@@ -53,7 +52,15 @@ MainWindow::MainWindow(QWidget *parent)
     globalDisableUI();
 }
 
-MainWindow::~MainWindow() { delete ui; }
+MainWindow::~MainWindow()
+{
+    // Destroying a shown window takes the focus out of its line edit, and the editing
+    // that finishes would run a check on a window whose form is gone: no signal of the
+    // form reaches this window any more.
+    for (QObject *child : findChildren<QObject *>())
+        child->disconnect(this);
+    delete ui;
+}
 
 void MainWindow::connectSignals()
 {
@@ -157,6 +164,11 @@ void MainWindow::showPicture()
     ui->image->setPixmap(picture);
 }
 
-void MainWindow::verify_func() { ui->tabWidget->setCurrentIndex(0); }
+void MainWindow::verify_func()
+{
+    ui->tabWidget->setCurrentIndex(0);
+}
 
-void MainWindow::saveas() {}
+void MainWindow::saveas()
+{
+}

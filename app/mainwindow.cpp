@@ -18,7 +18,8 @@
 #include <QStatusBar>
 #include <QTabWidget>
 
-MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWindow)
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent), ui(new Ui::MainWindow)
 {
     ui->setupUi(this);
 
@@ -38,8 +39,8 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
 
     connectSignals();
 
-    auto *version =
-        new QLabel(QStringLiteral("v") + settings.Version + QStringLiteral("   "), ui->menuBar);
+    auto *version = new QLabel(QStringLiteral("v") + settings.Version + QStringLiteral("   "),
+                               ui->menuBar);
     version->setObjectName(QStringLiteral("versionLabel"));
     ui->menuBar->setCornerWidget(version, Qt::TopRightCorner);
 
@@ -164,11 +165,6 @@ void MainWindow::showPicture()
     ui->image->setPixmap(picture);
 }
 
-void MainWindow::verify_func()
-{
-    ui->tabWidget->setCurrentIndex(0);
-}
+void MainWindow::verify_func() { ui->tabWidget->setCurrentIndex(0); }
 
-void MainWindow::saveas()
-{
-}
+void MainWindow::saveas() {}

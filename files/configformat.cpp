@@ -11,7 +11,7 @@ namespace {
 
 enum class LineStatus { Line, End, TooLong, Error };
 
-// Takes the next line from `device` without its LF or CR LF, never more than
+// Takes the next line from `device` without its line end, never more than
 // kMaxLineBytes of content (plus the line end) at a time.
 LineStatus nextLine(QIODevice &device, QByteArray &line)
 {
@@ -24,9 +24,28 @@ LineStatus nextLine(QIODevice &device, QByteArray &line)
         line.chop(1);
     else if (line.size() > kMaxLineBytes)
         return LineStatus::TooLong;
-    if (line.endsWith('\r'))
+    // A file whose CR LF went through one more conversion ends its lines in CR CR LF.
+    // No value ends in CR (the writer turns CR into a blank), so every CR there goes.
+    while (line.endsWith('\r'))
         line.chop(1);
     return line.size() > kMaxLineBytes ? LineStatus::TooLong : LineStatus::Line;
+}
+
+// Each line is decoded on its own, so a broken byte sequence stays in its line. A line
+// that the system's encoding cannot take is read as Latin-1: every byte keeps a
+// character of its own, and the module gets that byte back on a download.
+QString decodeLine(QStringDecoder &decode, const QByteArray &raw)
+{
+    decode.resetState();
+    QString text = decode(raw);
+    return decode.hasError() ? QString::fromLatin1(raw) : text;
+}
+
+bool startsWithWideTextMark(QIODevice &device)
+{
+    const QByteArray head = device.peek(4);
+    return head.startsWith("\xff\xfe") || head.startsWith("\xfe\xff") ||
+           head.startsWith(QByteArrayView("\0\0\xfe\xff", 4));
 }
 
 } // namespace
@@ -34,13 +53,16 @@ LineStatus nextLine(QIODevice &device, QByteArray &line)
 ReadResult readConfig(QIODevice &device, int valueLines)
 {
     ReadResult result;
-    // Each line is decoded on its own: a broken byte sequence stays in its line.
+    if (startsWithWideTextMark(device)) {
+        result.status = ReadStatus::WideText;
+        return result;
+    }
     QStringDecoder decode(QStringConverter::System, QStringConverter::Flag::Stateless);
     QByteArray raw;
     while (result.values.size() < valueLines) {
         switch (nextLine(device, raw)) {
         case LineStatus::Line:
-            result.values << decode(raw);
+            result.values << decodeLine(decode, raw);
             ++result.linesRead;
             continue;
         case LineStatus::End:
@@ -57,7 +79,7 @@ ReadResult readConfig(QIODevice &device, int valueLines)
     result.status = ReadStatus::Ok;
     // The footer is optional: whatever ends it early leaves the values as they are.
     while (result.footer.size() < kFooterLines && nextLine(device, raw) == LineStatus::Line) {
-        QString line = decode(raw);
+        QString line = decodeLine(decode, raw);
         if (line == kEndMarker)
             break;
         result.footer << line;

@@ -31,6 +31,8 @@ enum class ReadStatus {
     TooFewLines, // the file ended (or could not be read further) before the values did
     LineTooLong, // a value line is longer than kMaxLineBytes: not a configuration file
     ReadError,   // the device reported an error while reading
+    WideText,    // UTF-16 or UTF-32 text (it starts with their byte-order mark): every line
+                 // would come out with NUL characters and no box would be ticked
 };
 
 struct ReadResult
@@ -42,12 +44,14 @@ struct ReadResult
 };
 
 // Reads `valueLines` value lines and up to kFooterLines footer lines from `device`,
-// which must be open for reading. Lines end in LF or CR LF (a last line may have no
-// end). Reading never goes past the footer, a line is never longer than kMaxLineBytes,
-// so a huge or endless input costs no more than the format can use. Within the values
-// every line counts as a value, "---" included; the end marker is honoured only after
-// them, and an over-long footer line ends the footer. Bytes are decoded with the
-// system's 8-bit encoding.
+// which must be open for reading. Lines end in LF or CR LF, also with more CRs before
+// the LF (a last line may have no end). Reading never goes past the footer, a line is
+// never longer than kMaxLineBytes, so a huge or endless input costs no more than the
+// format can use. Within the values every line counts as a value, "---" included; the
+// end marker is honoured only after them, and an over-long footer line ends the footer.
+// Bytes are decoded with the system's 8-bit encoding; a line that is not valid in it
+// (Latin-1 text on a UTF-8 system) is taken byte for byte as Latin-1, so that no
+// character is replaced.
 ReadResult readConfig(QIODevice &device, int valueLines = kValueLines);
 
 // The file contents for `values`: each value followed by CR LF, encoded with the

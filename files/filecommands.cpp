@@ -176,6 +176,7 @@ void MainWindow::loadFile(bool defaults)
                           .arg(name, qv::makerWebAddress()));
     case qv::config::ReadStatus::LineTooLong:
     case qv::config::ReadStatus::ReadError:
+    case qv::config::ReadStatus::WideText:
         return report(QMessageBox::Critical,
                       QStringLiteral("A(z) %1 fájl szintaxisa hibás.").arg(name));
     }

@@ -120,6 +120,13 @@ void TestConfigFormat::read_data()
         << QStringList{"<a href=\"x\">&copy; y</a>"};
     QTest::newRow("UTF-8 text") << QByteArray("\xc3\xa9\r\nb\r\nc\r\n") << ReadStatus::Ok
                                 << QStringList{QStringLiteral("é"), "b", "c"} << QStringList();
+    QTest::newRow("Latin-1 line kept byte for byte")
+        << QByteArray("KAPU \xc9\xd5\r\nb\r\n\xc3\xa9\r\n") << ReadStatus::Ok
+        << QStringList{QStringLiteral("KAPU ÉÕ"), "b", QStringLiteral("é")} << QStringList();
+    QTest::newRow("UTF-16 with its mark") << QByteArray("\xff\xfe"
+                                                        "a\0\r\0\n\0b\0\r\0\n\0c\0\r\0\n\0",
+                                                        20)
+                                          << ReadStatus::WideText << QStringList() << QStringList();
 }
 
 void TestConfigFormat::read()

@@ -147,6 +147,7 @@ void TestConfigRecord::assemble_data()
     const int ok = int(transfer::AssemblyStatus::Ok);
     const int bar = int(transfer::AssemblyStatus::SeparatorInText);
     const int lineBreak = int(transfer::AssemblyStatus::LineBreakInText);
+    const int noByte = int(transfer::AssemblyStatus::CharacterWithoutByte);
     // clang-format off
     const std::tuple<const char *, QString, QString, int, QString, int> rows[] = {
         {"read-out written back", "", "|", -1, "", ok},
@@ -166,6 +167,8 @@ void TestConfigRecord::assemble_data()
         {"line break in a number", "t3=36\n20", "|", 0, "t3", lineBreak},
         {"CR in a message", "ki2_off=KI\r", "|", 0, "ki2_off", lineBreak},
         {"another separator, | allowed", "m_nev=A|B", "#", 3, "A|B", ok},
+        {"character without a byte", "be2_nev=KAPU \u0150R", "|", 0, "be2_nev", noByte},
+        {"Latin-1 character goes as its byte", "be2_nev=KAPU \u00c9", "|", 25, "KAPU \u00c9", ok},
     };
     // clang-format on
     for (const auto &[name, changes, separator, index, item, status] : rows)

@@ -42,6 +42,7 @@ private slots:
     void typingThenTabShowsOneWarning();
     void ringAndSmsNeedAnAlarmSource();
     void smsCentreSelector();
+    void destroyingAShownWindowChecksNothing();
 };
 
 void TestValidation::leavingAField_data()
@@ -284,6 +285,23 @@ void TestValidation::smsCentreSelector()
     combo->setCurrentIndex(0);
     QCOMPARE(number->text(), QStringLiteral("36309888000"));
     QCOMPARE(u.watcher.count(), 0);
+}
+
+// Destroying a shown window takes the focus out of its line edit; no check may run on
+// the half-destroyed window (it used to, and read the deleted form).
+void TestValidation::destroyingAShownWindowChecksNothing()
+{
+    ModalWatcher watcher;
+    {
+        UnlockedWindow u;
+        QLineEdit *name = edit(u.window, "m_nev");
+        name->setText(QStringLiteral("Kapué"));
+        name->setFocus();
+        QTRY_VERIFY(name->hasFocus());
+        watcher.clear();
+    }
+    QTest::qWait(20);
+    QCOMPARE(watcher.count(), 0);
 }
 
 QTEST_MAIN(TestValidation)

@@ -97,6 +97,15 @@ QString zeroFilled(const QString &text, int width)
     return text.rightJustified(width, QLatin1Char('0')); // never cuts
 }
 
+// The first character of `text` above U+00FF (both halves of a surrogate pair), or "".
+QString firstCharacterWithoutByte(const QString &text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i).unicode() > 0xFF)
+            return text.mid(i, text.at(i).isHighSurrogate() ? 2 : 1);
+    }
+    return {};
+}
 } // namespace
 
 QString ReadOutResult::diagnostic() const
@@ -171,7 +180,8 @@ Assembly assembleDownload(const FormValues &values, QChar separator)
     auto text = [&values](const QString &edit) { return values.texts.value(edit); };
 
     // A separator or a line break inside a text would cut its line in two on the wire and
-    // shift every later line in the module.
+    // shift every later line in the module. A character beyond Latin-1 (typed and sent
+    // before the field was checked, or from a file) has no byte of its own.
     for (const Field &field : layout()) {
         for (const QString &edit : {field.edit, field.tenth}) {
             if (edit.isEmpty())
@@ -182,6 +192,10 @@ Assembly assembleDownload(const FormValues &values, QChar separator)
                 fault = AssemblyStatus::SeparatorInText;
             else if (value.contains(QLatin1Char('\r')) || value.contains(QLatin1Char('\n')))
                 fault = AssemblyStatus::LineBreakInText;
+            else if (const QString wide = firstCharacterWithoutByte(value); !wide.isEmpty()) {
+                fault = AssemblyStatus::CharacterWithoutByte;
+                result.character = wide;
+            }
             if (fault != AssemblyStatus::Ok) {
                 result.status = fault;
                 result.field = edit;

@@ -86,14 +86,17 @@ struct FormValues
 
 enum class AssemblyStatus {
     Ok,
-    SeparatorInText, // a text holds the separator: on the wire it would split its line
-    LineBreakInText, // a text holds CR or LF: the module would take it for a line end
+    SeparatorInText,      // a text holds the separator: on the wire it would split its line
+    LineBreakInText,      // a text holds CR or LF: the module would take it for a line end
+    CharacterWithoutByte, // a text holds a character above U+00FF ("ő", "ű"): it has no
+                          // byte on the wire and would reach the module as NUL
 };
 
 struct Assembly
 {
     AssemblyStatus status = AssemblyStatus::Ok;
     QString field;          // the line edit at fault (object name)
+    QString character;      // the character refused (CharacterWithoutByte)
     QString record;         // 56 items of 16 characters, each followed by the separator (Ok only)
     int unreadableTags = 0; // "group" values and rR_v names whose numbers do not convert
 };

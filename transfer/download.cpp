@@ -77,6 +77,11 @@ void MainWindow::download()
                  QStringLiteral("A(z) \"%1\" mező nem tartalmazhat sortörést!")
                      .arg(qv::transfer::fieldCaption(assembly.field)));
         return;
+    case qv::transfer::AssemblyStatus::CharacterWithoutByte:
+        refuseAt(this, ui->tabWidget, ui->get<QLineEdit>(assembly.field.toLatin1()),
+                 QStringLiteral("A(z) \"%1\" mező nem tartalmazhat \"%2\" karaktert!")
+                     .arg(qv::transfer::fieldCaption(assembly.field), assembly.character));
+        return;
     }
 
     settings.DownloadRecord = assembly.record;

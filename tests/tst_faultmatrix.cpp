@@ -36,8 +36,11 @@ namespace {
 enum class Ex { Ident, Search, ReadOut, Download, Status };
 constexpr std::array<const char *, 5> kExNames = {"identification", "search", "read-out",
                                                   "download", "status"};
-// The per-byte read time-out of each exchange, in ms.
+// The per-byte read time-out of each exchange, in ms, and the emulator's side of it.
 constexpr std::array<int, 5> kTimeoutMs = {500, 300, 1200, 3500, 5000};
+constexpr std::array<Exchange, 5> kEmulatorExchange = {Exchange::Identification,
+                                                       Exchange::Identification, Exchange::ReadOut,
+                                                       Exchange::Download, Exchange::Status};
 
 // What the user is left with. Ok: the exchange's own success (greeting, filled form,
 // "Sikeres betöltés.", painted panel); the others name the failure message.
@@ -115,22 +118,6 @@ int boundMs(Ex ex, const Cell &cell)
     if (ex == Ex::Download)
         bound += kDownloadWireMs + (cell.seen == Ok ? kSuccessCloseMs : 0);
     return bound;
-}
-
-Exchange emulatorExchange(Ex ex)
-{
-    switch (ex) {
-    case Ex::Ident:
-    case Ex::Search:
-        return Exchange::Identification;
-    case Ex::ReadOut:
-        return Exchange::ReadOut;
-    case Ex::Download:
-        return Exchange::Download;
-    case Ex::Status:
-        break;
-    }
-    return Exchange::Status;
 }
 
 struct Box
@@ -244,7 +231,7 @@ struct Bench
 
     void applyFault(Ex ex, const QString &fault)
     {
-        const Exchange exchange = emulatorExchange(ex);
+        const Exchange exchange = kEmulatorExchange[size_t(ex)];
         if (const auto f = qvsim::faultFromName(fault))
             module->setFault(exchange, *f);
         if (ex == Ex::Search) // straddle the probe's 300 ms, not the identification's 500

@@ -88,8 +88,9 @@ void TestModuleEmulator::downloadStoresWhatWasSent()
     const qint64 elapsed = clock.elapsed();
     QCOMPARE(ack.status, qv::ReadStatus::Byte);
     QCOMPARE(char(ack.byte), 'O');
-    // The module takes the 953 bytes at the pace of a 1200 bit/s line: about 7.9 s.
-    QVERIFY2(elapsed > 7000 && elapsed < 9500, qPrintable(QString::number(elapsed)));
+    // The module takes the 953 bytes at the pace of a 1200 bit/s line: about 7.9 s
+    // (the upper bound only guards against a hang on a loaded machine).
+    QVERIFY2(elapsed > 7000 && elapsed < 20000, qPrintable(QString::number(elapsed)));
     line.close();
 
     QVERIFY(module->waitForHandled(Exchange::Download, 1, 5000));
@@ -185,7 +186,7 @@ void TestModuleEmulator::downloadUnpluggedPartWay()
     const qv::ByteRead ack = line.readByte();
     // The writes after the pull fail at once and the acknowledgement read sees the
     // device gone: no hang, no wait for the 3.5 s time-out.
-    QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY2(clock.elapsed() < 2500, qPrintable(QString::number(clock.elapsed())));
     QVERIFY(written < wire.size());
     QCOMPARE(ack.status, qv::ReadStatus::Gone);
     QVERIFY(!line.isOpen());

@@ -16,7 +16,8 @@ targets=${*:-$(ls tools/fuzz/corpus)}
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j"$(nproc)" >/dev/null
 status=0
-printf '%-22s %12s %10s %8s %s\n' target executions exec/s seconds result
+# The table is Markdown, ready for docs/reliability.md.
+printf '| target | executions | exec/s | seconds | result |\n|---|---:|---:|---:|---|\n'
 for target in $targets; do
     corpus=tools/fuzz/corpus/$target
     work=build-fuzz/corpus/$target
@@ -43,6 +44,6 @@ for target in $targets; do
         execs=$(sed -n 's/.*#\([0-9]*\).*DONE.*/\1/p' "$log" | tail -1)
         execs=${execs:-0}
     fi
-    printf '%-22s %12s %10s %8s %s\n' "$target" "$execs" "$(( execs / (secs > 0 ? secs : 1) ))" "$secs" "$result"
+    printf '| %s | %s | %s | %s | %s |\n' "$target" "$execs" "$(( execs / (secs > 0 ? secs : 1) ))" "$secs" "$result"
 done
 exit $status

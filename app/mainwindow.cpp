@@ -18,8 +18,7 @@
 #include <QStatusBar>
 #include <QTabWidget>
 
-MainWindow::MainWindow(QWidget *parent)
-    : QMainWindow(parent), ui(new Ui::MainWindow)
+MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWindow)
 {
     ui->setupUi(this);
 
@@ -39,8 +38,8 @@ MainWindow::MainWindow(QWidget *parent)
 
     connectSignals();
 
-    auto *version = new QLabel(QStringLiteral("v") + settings.Version + QStringLiteral("   "),
-                               ui->menuBar);
+    auto *version =
+        new QLabel(QStringLiteral("v") + settings.Version + QStringLiteral("   "), ui->menuBar);
     version->setObjectName(QStringLiteral("versionLabel"));
     ui->menuBar->setCornerWidget(version, Qt::TopRightCorner);
 
@@ -165,6 +164,11 @@ void MainWindow::showPicture()
     ui->image->setPixmap(picture);
 }
 
-void MainWindow::verify_func() { ui->tabWidget->setCurrentIndex(0); }
+void MainWindow::verify_func()
+{
+    ui->tabWidget->setCurrentIndex(0);
+}
 
-void MainWindow::saveas() {}
+void MainWindow::saveas()
+{
+}

@@ -57,7 +57,10 @@ QString chooseFileToSave(QWidget *parent, const QString &caption, const QString 
     return QFileDialog::getSaveFileName(parent, caption, folder, filter);
 }
 
-void setUrlOpener(UrlOpener opener) { urlOpener() = std::move(opener); }
+void setUrlOpener(UrlOpener opener)
+{
+    urlOpener() = std::move(opener);
+}
 
 bool openUrl(const QUrl &url)
 {

@@ -510,9 +510,8 @@ int Emulator::handled(Exchange exchange) const
 bool Emulator::waitForHandled(Exchange exchange, int count, int timeoutMs) const
 {
     std::unique_lock lock(d->mutex);
-    return d->handledChanged.wait_for(lock, std::chrono::milliseconds(timeoutMs), [&] {
-        return d->handled[index(exchange)] >= count;
-    });
+    return d->handledChanged.wait_for(lock, std::chrono::milliseconds(timeoutMs),
+                                      [&] { return d->handled[index(exchange)] >= count; });
 }
 
 int Emulator::garbledRequests() const

@@ -16,6 +16,12 @@ targets=${*:-$(ls tools/fuzz/corpus)}
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j"$(nproc)" >/dev/null
 status=0
+# Allocation and free stacks are cut to two frames. With full stacks the sanitizer's
+# resident size grew by about 1.4 KB per execution, even when one input was run over and
+# over (2 GB after about a million read-outs); with two frames it stays flat. The targets
+# themselves keep nothing between runs: a plain loop over a corpus stays at 9 MB.
+ASAN_OPTIONS="malloc_context_size=2:${ASAN_OPTIONS:-}"
+export ASAN_OPTIONS
 # The table is Markdown, ready for docs/reliability.md.
 printf '| target | executions | exec/s | seconds | result |\n|---|---:|---:|---:|---|\n'
 for target in $targets; do

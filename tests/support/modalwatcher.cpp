@@ -48,6 +48,8 @@ void ModalWatcher::poll()
             r.format = box->textFormat();
             r.parentName = box->parentWidget() ? box->parentWidget()->objectName() : QString();
             m_boxes.append(r);
+            if (m_beforeAnswer)
+                m_beforeAnswer(box);
             QAbstractButton *button = m_answer != QMessageBox::NoButton
                                           ? box->button(m_answer)
                                           : box->button(QMessageBox::Ok);

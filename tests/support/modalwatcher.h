@@ -34,6 +34,8 @@ public:
     // Calls `handler` once for each new modal window with that object name
     // (or class name, when no object name is set).
     void onDialog(const QString &name, Handler handler);
+    // Called for each message box while it is open, before it is answered.
+    void beforeAnswer(std::function<void(QMessageBox *)> hook) { m_beforeAnswer = std::move(hook); }
     // Which button of a message box to press, by its standard button (default: Ok/escape).
     void answerWith(QMessageBox::StandardButton button) { m_answer = button; }
 
@@ -52,4 +54,5 @@ private:
     QList<std::pair<QString, Handler>> m_handlers;
     QList<QPointer<QWidget>> m_seen;
     QMessageBox::StandardButton m_answer = QMessageBox::NoButton;
+    std::function<void(QMessageBox *)> m_beforeAnswer;
 };

@@ -8,7 +8,7 @@
 // With QV_FAULT_MATRIX_OUT=<file> every cell appends a line (exchange, fault, outcome,
 // measured ms, bound ms, result) to that file; tools/fault-matrix.sh builds the table of
 // docs/reliability.md from them.
-#include "app/messages.h"
+#include "ui/messages.h"
 #include "formhelpers.h"
 #include "modalwatcher.h"
 #include "modulefixture.h"

@@ -1,20 +1,14 @@
-// Reading the module's configuration out into the form.
-#include "app/mainwindow.h"
+#include "transfer/readoutcontroller.h"
 
-#include "app/messages.h"
+#include "form/catalogue.h"
 #include "form/deviceprofile.h"
-#include "form/mainwindowui.h"
+#include "form/formbinding.h"
 #include "serial/comport.h"
-#include "transfer/configrecord.h"
+#include "settings/devsettings.h"
+#include "ui/messages.h"
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QCoreApplication>
-#include <QGroupBox>
-#include <QLineEdit>
 #include <QProgressDialog>
-#include <QRadioButton>
-#include <QTabWidget>
 
 namespace {
 
@@ -42,90 +36,102 @@ private:
 
 } // namespace
 
-void MainWindow::readup()
+ReadOutController::ReadOutController(devSettings &settings, form::FormBinding &form,
+                                     QWidget *window, QObject *parent)
+    : QObject(parent), m_settings(settings), m_form(form), m_window(window)
 {
-    ui->tabWidget->setCurrentIndex(0);
+}
 
+void ReadOutController::readOut()
+{
+    m_form.showPage(0);
+    if (const auto values = readModule()) {
+        apply(*values);
+        emit formFilled();
+    }
+}
+
+std::optional<qv::transfer::ReadOutForm> ReadOutController::readModule()
+{
     const int range = qv::record::FieldCount * qv::record::ItemWidth;
     QProgressDialog progress(QStringLiteral("Kiolvasás..."), QStringLiteral("Megszakítás"), 0,
-                             range, this);
+                             range, m_window);
     progress.setWindowModality(Qt::WindowModal);
     progress.setAutoReset(false);
 
-    comPort port(settings.Port, settings.Baudrate);
-    if (!port.open(1000, 200, 0, 0)) {
+    comPort port;
+    if (!port.open(qv::lines::readOut(m_settings.Port, m_settings.Baudrate))) {
         progress.reset(); // it must not pop up behind the message
-        qv::showMessage(this, QMessageBox::Critical, QStringLiteral("Hiba"),
+        qv::showMessage(m_window, QMessageBox::Critical, QStringLiteral("Hiba"),
                         QStringLiteral("Sikertelen kiolvasás.\nNem lehet megnyitni a portot."));
-        return;
+        return std::nullopt;
     }
     port.writeText(QStringLiteral("~{"), false);
     ProgressWindow window(progress);
     const qv::Reply reply = port.readAll(&window);
     port.close();
     if (reply.end == qv::ReplyEnd::Cancelled)
-        return;
+        return std::nullopt;
     progress.reset();
 
     // The whole reply is decoded before anything is written: a reply that fails leaves
     // the form as it was.
-    const qv::transfer::ReadOutResult decoded =
-        qv::transfer::decodeReadOut(reply.text, QChar(char16_t(quint8(settings.UploadSeparator))));
+    const qv::transfer::ReadOutResult decoded = qv::transfer::decodeReadOut(
+        reply.text, QChar(char16_t(quint8(m_settings.UploadSeparator))));
     const bool tooLong = reply.end == qv::ReplyEnd::Overlong;
     if (decoded.status != qv::transfer::ReadOutStatus::Ok || tooLong) {
         if (tooLong)
             qCDebug(qv::lcTransfer) << "reply too long";
         else
             qCDebug(qv::lcTransfer).noquote() << decoded.diagnostic();
-        qv::showMessage(this, QMessageBox::Critical, QStringLiteral("Hiba"),
+        qv::showMessage(m_window, QMessageBox::Critical, QStringLiteral("Hiba"),
                         QStringLiteral("Sikertelen kiolvasás. (Ismeretlen formátum)"));
-        return;
+        return std::nullopt;
     }
+    return decoded.form;
+}
 
-    const QList<QRadioButton *> ringButtons = ui->g_tel->findChildren<QRadioButton *>();
-    for (const QRadioButton *button : ringButtons) {
-        if (button->objectName().startsWith(QLatin1Char('r')) &&
-            !qv::device::parseRingButton(button->objectName()))
+void ReadOutController::apply(const qv::transfer::ReadOutForm &values)
+{
+    const QStringList ringButtons = form::names("g_tel", form::Kind::RadioButton);
+    for (const QString &button : ringButtons) {
+        if (button.startsWith(QLatin1Char('r')) && !qv::device::parseRingButton(button))
             qCDebug(qv::lcTransfer) << "toInt error.";
     }
 
-    const qv::transfer::ReadOutForm &form = decoded.form;
-    for (const auto &[name, text] : form.texts)
-        ui->get<QLineEdit>(name.toLatin1())->setText(text);
+    for (const auto &[field, text] : values.texts)
+        m_form.setText(field, text);
 
     // Checking bn unchecks kn: the pairs are exclusive.
     for (int n = 1; n <= 4; ++n) {
-        const QByteArray number = QByteArray::number(n);
-        ui->get<QRadioButton>("k" + number)->setChecked(true);
-        if (form.monostable & (1 << (n - 1)))
-            ui->get<QRadioButton>("b" + number)->setChecked(true);
+        m_form.setChecked(QStringLiteral("k%1").arg(n), true);
+        if (values.monostable & (1 << (n - 1)))
+            m_form.setChecked(QStringLiteral("b%1").arg(n), true);
     }
-    ui->get<QRadioButton>(form.range15 ? "max_be_15" : "max_be_30")->setChecked(true);
+    m_form.setChecked(values.range15 ? QStringLiteral("max_be_15") : QStringLiteral("max_be_30"),
+                      true);
 
     // Each tick runs check_cbs, which unticks and disables RING and SMS of an entry
     // without an alarm source; they come after the sources in the box order.
-    const QList<QCheckBox *> matrix = ui->g_tel->findChildren<QCheckBox *>();
+    const QStringList matrix = form::names("g_tel", form::Kind::CheckBox);
     for (int entry = 1; entry <= qv::transfer::Entries; ++entry) {
-        for (QCheckBox *box : matrix) {
-            const auto cell = qv::device::parseMatrixTag(box->property("group").toString());
+        for (const QString &box : matrix) {
+            const auto cell =
+                qv::device::parseMatrixTag(QString::fromLatin1(form::findItem(box)->groupProperty));
             if (cell && cell->entry == entry)
-                box->setChecked(
-                    qv::transfer::hasRight(form.rights[size_t(entry - 1)], cell->column));
+                m_form.setChecked(
+                    box, qv::transfer::hasRight(values.rights[size_t(entry - 1)], cell->column));
         }
     }
     // A selection outside 0..4 checks no button and so keeps the entry's choice.
     for (int entry = 1; entry <= qv::transfer::Entries; ++entry) {
-        for (QRadioButton *button : ringButtons) {
-            const auto ring = qv::device::parseRingButton(button->objectName());
+        for (const QString &button : ringButtons) {
+            const auto ring = qv::device::parseRingButton(button);
             if (ring && ring->entry == entry)
-                button->setChecked(ring->output == form.selection[size_t(entry - 1)]);
+                m_form.setChecked(button, ring->output == values.selection[size_t(entry - 1)]);
         }
     }
 
     // Changing the operator runs smskpSelect, which sets up the number field.
-    ui->get<QComboBox>("smskp_combo")->setCurrentIndex(form.smsOperator);
-    setDeviceUI();
-    // Shaping the form enables every RING and SMS box; those of an entry without an alarm
-    // source go off again, as check_cbs keeps them while the user edits.
-    check_cbs();
+    m_form.setSmsOperator(values.smsOperator);
 }

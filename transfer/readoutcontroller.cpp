@@ -3,38 +3,9 @@
 #include "form/catalogue.h"
 #include "form/deviceprofile.h"
 #include "form/formbinding.h"
-#include "serial/comport.h"
 #include "settings/devsettings.h"
+#include "transfer/readoutexchange.h"
 #include "ui/messages.h"
-
-#include <QCoreApplication>
-#include <QProgressDialog>
-
-namespace {
-
-// The read-out's progress window as the serial read sees it: one step per byte that is
-// not a carriage return, and the cancel button asked between bytes.
-class ProgressWindow : public qv::ReadProgress
-{
-public:
-    explicit ProgressWindow(QProgressDialog &dialog) : m_dialog(dialog) {}
-
-    void advance() override
-    {
-        ++m_bytes;
-        if (m_bytes <= m_dialog.maximum())
-            m_dialog.setValue(m_bytes); // repaints and takes the clicks once it is shown
-        else if (m_dialog.isVisible())
-            QCoreApplication::processEvents(); // the bar is full; keep the window alive
-    }
-    bool cancelled() override { return m_dialog.wasCanceled(); }
-
-private:
-    QProgressDialog &m_dialog;
-    int m_bytes = 0;
-};
-
-} // namespace
 
 ReadOutController::ReadOutController(devSettings &settings, form::FormBinding &form,
                                      QWidget *window, QObject *parent)
@@ -45,50 +16,22 @@ ReadOutController::ReadOutController(devSettings &settings, form::FormBinding &f
 void ReadOutController::readOut()
 {
     m_form.showPage(0);
-    if (const auto values = readModule()) {
-        apply(*values);
+    if (const auto read = readModule()) {
+        apply(read->form);
         emit formFilled();
     }
 }
 
-std::optional<qv::transfer::ReadOutForm> ReadOutController::readModule()
+std::optional<qv::transfer::ReadOutResult> ReadOutController::readModule()
 {
-    const int range = qv::record::FieldCount * qv::record::ItemWidth;
-    QProgressDialog progress(QStringLiteral("Kiolvasás..."), QStringLiteral("Megszakítás"), 0,
-                             range, m_window);
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setAutoReset(false);
-
-    comPort port;
-    if (!port.open(qv::lines::readOut(m_settings.Port, m_settings.Baudrate))) {
-        progress.reset(); // it must not pop up behind the message
-        qv::showMessage(m_window, QMessageBox::Critical, QStringLiteral("Hiba"),
-                        QStringLiteral("Sikertelen kiolvasás.\nNem lehet megnyitni a portot."));
-        return std::nullopt;
-    }
-    port.writeText(QStringLiteral("~{"), false);
-    ProgressWindow window(progress);
-    const qv::Reply reply = port.readAll(&window);
-    port.close();
-    if (reply.end == qv::ReplyEnd::Cancelled)
-        return std::nullopt;
-    progress.reset();
-
-    // The whole reply is decoded before anything is written: a reply that fails leaves
-    // the form as it was.
-    const qv::transfer::ReadOutResult decoded = qv::transfer::decodeReadOut(
-        reply.text, QChar(char16_t(quint8(m_settings.UploadSeparator))));
-    const bool tooLong = reply.end == qv::ReplyEnd::Overlong;
-    if (decoded.status != qv::transfer::ReadOutStatus::Ok || tooLong) {
-        if (tooLong)
-            qCDebug(qv::lcTransfer) << "reply too long";
-        else
-            qCDebug(qv::lcTransfer).noquote() << decoded.diagnostic();
-        qv::showMessage(m_window, QMessageBox::Critical, QStringLiteral("Hiba"),
-                        QStringLiteral("Sikertelen kiolvasás. (Ismeretlen formátum)"));
-        return std::nullopt;
-    }
-    return decoded.form;
+    const qv::transfer::ReadOutOutcome outcome =
+        qv::transfer::readOutModule(m_settings.Port, m_settings.Baudrate,
+                                    QChar(char16_t(quint8(m_settings.UploadSeparator))), m_window);
+    if (outcome.end == qv::transfer::ReadOutEnd::Ok)
+        return outcome.decoded;
+    if (const QString text = qv::transfer::readOutFailureText(outcome); !text.isEmpty())
+        qv::showMessage(m_window, QMessageBox::Critical, QStringLiteral("Hiba"), text);
+    return std::nullopt;
 }
 
 void ReadOutController::apply(const qv::transfer::ReadOutForm &values)

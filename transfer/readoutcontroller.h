@@ -30,7 +30,7 @@ public:
     // Asks the module for its configuration under the read-out's progress window and
     // decodes it; the form is not touched. A failure has been reported to the user when
     // nothing comes back; a cancel is not reported.
-    std::optional<qv::transfer::ReadOutForm> readModule();
+    std::optional<qv::transfer::ReadOutResult> readModule();
 
 signals:
     // The form holds what the module sent: the window shapes it for the model.

@@ -266,32 +266,40 @@ void MainWindow::setDeviceUI()
 
 void MainWindow::check_general()
 {
-    m_checks->checkGroup(qv::rules::Group::General);
+    runCheck(qv::rules::Group::General);
 }
 
 void MainWindow::check_tel()
 {
-    m_checks->checkGroup(qv::rules::Group::Telephones);
+    runCheck(qv::rules::Group::Telephones);
 }
 
 void MainWindow::check_analog()
 {
-    m_checks->checkGroup(qv::rules::Group::Analog);
+    runCheck(qv::rules::Group::Analog);
 }
 
 void MainWindow::check_be()
 {
-    m_checks->checkGroup(qv::rules::Group::Inputs);
+    runCheck(qv::rules::Group::Inputs);
 }
 
 void MainWindow::check_ki()
 {
-    m_checks->checkGroup(qv::rules::Group::Outputs);
+    runCheck(qv::rules::Group::Outputs);
 }
 
 void MainWindow::check_activate()
 {
-    m_checks->checkGroup(qv::rules::Group::Activation);
+    runCheck(qv::rules::Group::Activation);
+}
+
+// A line edit's editing finished (Return, or a focus change the check of its own loss of
+// focus stands for), or the analogue range changed.
+void MainWindow::runCheck(qv::rules::Group group)
+{
+    if (!m_checks->isLeaving(sender()))
+        m_checks->checkGroup(group);
 }
 
 void MainWindow::check_cbs()

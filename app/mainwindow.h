@@ -29,6 +29,9 @@ class FileController;
 namespace Ui {
 class MainWindow;
 }
+namespace qv::rules {
+enum class Group;
+}
 namespace form {
 class FormBinding;
 class FormChecks;
@@ -84,6 +87,7 @@ private:
     void showPicture();
     void replaceLinkLabel();
     void enterDebugMode(int model, const QString &message);
+    void runCheck(qv::rules::Group group);
 
     Ui::MainWindow *ui;
     devSettings settings;

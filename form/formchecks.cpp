@@ -5,6 +5,8 @@
 #include "form/formbinding.h"
 #include "ui/messages.h"
 
+#include <QApplication>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QScopedValueRollback>
 
@@ -36,8 +38,41 @@ const char *boxOf(qv::rules::Group group)
 
 } // namespace
 
-FormChecks::FormChecks(FormBinding &form, QWidget *window) : m_form(form), m_window(window)
+FormChecks::FormChecks(FormBinding &form, QWidget *window, QObject *parent)
+    : QObject(parent), m_form(form), m_window(window)
 {
+    using qv::rules::Group;
+    for (const Group group : {Group::General, Group::Telephones, Group::Analog, Group::Inputs,
+                              Group::Outputs, Group::Activation}) {
+        for (const QString &name : form::names(boxOf(group), Kind::LineEdit)) {
+            QLineEdit *edit = m_form.lineEdit(name);
+            m_groupOf.insert(edit, group);
+            edit->installEventFilter(this);
+        }
+    }
+}
+
+// A line edit that loses the focus finishes its editing. The toolkit says so only when
+// the text changed since it last said so; the group is checked on every leave instead,
+// right after the line edit has handled the event itself, and once per leave.
+bool FormChecks::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::FocusOut)
+        return false;
+    const auto group = m_groupOf.constFind(watched);
+    if (group == m_groupOf.constEnd())
+        return false;
+    {
+        const QScopedValueRollback<const QObject *> leaving(m_leaving, watched);
+        watched->event(event);
+    }
+    // The line edit's own context menu takes the focus without the user leaving it.
+    const QWidget *popup = QApplication::activePopupWidget();
+    const bool ownMenu = static_cast<QFocusEvent *>(event)->reason() == Qt::PopupFocusReason &&
+                         popup && popup->parentWidget() == watched;
+    if (!ownMenu)
+        checkGroup(*group);
+    return true;
 }
 
 void FormChecks::checkGroup(qv::rules::Group group)
@@ -65,9 +100,11 @@ void FormChecks::checkGroup(qv::rules::Group group)
     }
     if (result.problem == qv::rules::Problem::None)
         return;
+    // From here on the focus moves and the warning opens: both take the focus from a line
+    // edit, and the checks that run for that are dropped.
+    const QScopedValueRollback open(m_warningOpen, true);
     m_form.widget(names.at(result.focus))->setFocus(Qt::OtherFocusReason);
     const qv::rules::Warning warning = qv::rules::warningFor(result.problem);
-    const QScopedValueRollback open(m_warningOpen, true);
     qv::showMessage(m_window, QMessageBox::Warning, warning.title, warning.text);
 }
 

@@ -1,6 +1,7 @@
 // Locked and unlocked states of the main window, and the debug device modes.
 #include "app/mainwindow.h"
 
+#include "files/filecontroller.h"
 #include "form/mainwindowui.h"
 #include "form/styles.h"
 #include "ui/messages.h"
@@ -44,10 +45,12 @@ void MainWindow::globalEnableUI()
 // Simulates an identified module without any serial traffic.
 void MainWindow::enterDebugMode(int model, const QString &message)
 {
+    if (!mayReplaceForm())
+        return;
     settings.DeviceModel = model;
     globalEnableUI();
     setDeviceUI();
-    newfile();
+    m_files->newFile();
     qv::showMessage(this, QMessageBox::Information, QStringLiteral("Eszköz"), message);
 }
 

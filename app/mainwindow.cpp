@@ -3,6 +3,7 @@
 #include "files/filecontroller.h"
 #include "form/deviceprofile.h"
 #include "form/deviceshaping.h"
+#include "form/editstate.h"
 #include "form/formbinding.h"
 #include "form/formchecks.h"
 #include "form/mainwindowui.h"
@@ -13,10 +14,13 @@
 #include "transfer/downloadcontroller.h"
 #include "transfer/readoutcontroller.h"
 #include "transfer/statuscontroller.h"
+#include "ui/messages.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
@@ -68,6 +72,13 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     ui->tabWidget->setCurrentIndex(0);
     showPicture();
     globalDisableUI();
+
+    // Only now: what the constructor put into the form is no edit.
+    m_edits = new form::EditState(*m_form, this);
+    connect(m_edits, &form::EditState::modifiedChanged, m_modifiedLabel, &QWidget::setVisible);
+    for (auto signal : {&FileController::loaded, &FileController::saved})
+        connect(m_files, signal, m_edits, &form::EditState::markClean);
+    connect(m_download, &DownloadController::written, m_edits, &form::EditState::markClean);
 }
 
 MainWindow::~MainWindow()
@@ -130,16 +141,13 @@ void MainWindow::connectSignals()
 
     // What the subsystems report back.
     connect(m_ports, &PortController::portChosen, this, [this] { showPort(true); });
-    connect(m_ports, &PortController::moduleIdentified, this, [this] {
-        globalEnableUI();
-        setDeviceUI();
-        newfile();
-    });
+    connect(m_ports, &PortController::moduleIdentified, this, &MainWindow::moduleIdentified);
     connect(m_readOut, &ReadOutController::formFilled, this, [this] {
         setDeviceUI();
         // Shaping the form enables every RING and SMS box; those of an entry without an
         // alarm source go off again, as check_cbs keeps them while the user edits.
         check_cbs();
+        m_edits->markClean();
     });
     connect(m_files, &FileController::fileNameChanged, this,
             [this](const QString &name) { fileLabel->setText(name); });
@@ -161,6 +169,57 @@ void MainWindow::createStatusBar()
 
     settings.FooterText = qv::copyrightLine();
     replaceLinkLabel();
+
+    // At the far right, apart from the three labels above.
+    m_modifiedLabel = new QLabel(QStringLiteral("Nem mentett módosítások"), this);
+    m_modifiedLabel->setObjectName(QStringLiteral("modifiedLabel"));
+    m_modifiedLabel->setStyleSheet(QStringLiteral("color: rgb(191,0,0); font-weight: bold;"));
+    m_modifiedLabel->setVisible(false);
+    ui->statusBar->addPermanentWidget(m_modifiedLabel);
+}
+
+void MainWindow::openWhenIdentified(const QString &path)
+{
+    m_pendingFile = path;
+    fileLabel->setText(QStringLiteral("%1 – megnyílik, amint egy eszköz csatlakozott")
+                           .arg(QFileInfo(path).fileName()));
+}
+
+bool MainWindow::mayReplaceForm()
+{
+    if (!m_edits->isModified())
+        return true;
+    switch (qv::askAboutUnsavedEdits(this)) {
+    case qv::UnsavedEdits::Save:
+        return m_files->save();
+    case qv::UnsavedEdits::Discard:
+        return true;
+    case qv::UnsavedEdits::Cancel:
+        break;
+    }
+    return false;
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (mayReplaceForm())
+        event->accept();
+    else
+        event->ignore();
+}
+
+// A supported module answered: the window unlocks, and unless the user keeps unsaved
+// edits, the form is shaped for the model and filled with the defaults (then with the
+// file named on the command line, once).
+void MainWindow::moduleIdentified()
+{
+    globalEnableUI();
+    if (!mayReplaceForm())
+        return;
+    setDeviceUI();
+    m_files->newFile();
+    if (!m_pendingFile.isEmpty())
+        m_files->openPath(std::exchange(m_pendingFile, QString()));
 }
 
 void MainWindow::useLink(const QString &port, qint32 baud)
@@ -216,12 +275,14 @@ void MainWindow::saveas()
 
 void MainWindow::newfile()
 {
-    m_files->newFile();
+    if (mayReplaceForm())
+        m_files->newFile();
 }
 
 void MainWindow::openfile()
 {
-    m_files->openFile();
+    if (mayReplaceForm())
+        m_files->openFile();
 }
 
 void MainWindow::save()
@@ -242,7 +303,8 @@ bool MainWindow::checkCompatibility(const QString &deviceVersion)
 
 void MainWindow::readup()
 {
-    m_readOut->readOut();
+    if (mayReplaceForm())
+        m_readOut->readOut();
 }
 
 void MainWindow::download()

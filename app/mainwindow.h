@@ -20,6 +20,7 @@
 
 #include <memory>
 
+class QCloseEvent;
 class QLabel;
 class PortController;
 class ReadOutController;
@@ -34,6 +35,7 @@ enum class Group;
 }
 namespace form {
 class FormBinding;
+class EditState;
 class FormChecks;
 class StatusPanel;
 } // namespace form
@@ -50,6 +52,10 @@ public:
     // Starts with another port and speed than "COM1" at 1200 bit/s (command line, tests);
     // the window stays locked until a module is identified.
     void useLink(const QString &port, qint32 baud);
+    // Remembers a configuration file to open (command line): the status bar shows it as
+    // waiting, and it is opened as "Megnyitás" would open it right after the first
+    // successful identification has loaded the defaults.
+    void openWhenIdentified(const QString &path);
 
 public slots:
     void newfile();
@@ -80,7 +86,15 @@ public slots:
     void deviceDebugMArm2();
     void deviceDebugDisable();
 
+protected:
+    // Closing with unsaved edits asks first; cancelling keeps the window open.
+    void closeEvent(QCloseEvent *event) override;
+
 private:
+    // True when the form may be replaced: it holds no unsaved edits, or the user saved
+    // or discarded them.
+    bool mayReplaceForm();
+    void moduleIdentified();
     void connectSignals();
     void createStatusBar();
     void showPort(bool chosen);
@@ -94,10 +108,13 @@ private:
     QLabel *portLabel = nullptr;
     QLabel *fileLabel = nullptr;
     QLabel *linkLabel = nullptr;
+    QLabel *m_modifiedLabel = nullptr; // shown while the form holds unsaved edits
+    QString m_pendingFile;             // opened after the first identification
 
     std::unique_ptr<form::FormBinding> m_form;
     std::unique_ptr<form::StatusPanel> m_panel;
     std::unique_ptr<form::FormChecks> m_checks;
+    form::EditState *m_edits = nullptr;
     PortController *m_ports = nullptr;
     ReadOutController *m_readOut = nullptr;
     DownloadController *m_download = nullptr;

@@ -108,4 +108,14 @@ QString displayFileName(const QString &path)
     return info.baseName() + QLatin1Char('.') + info.completeSuffix();
 }
 
+QString withDefaultSuffix(const QString &path)
+{
+    if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty())
+        return path;
+    QString result = path;
+    if (!result.endsWith(QLatin1Char('.')))
+        result += QLatin1Char('.');
+    return result + kSuffix;
+}
+
 } // namespace qv::config

@@ -73,4 +73,9 @@ inline bool isSetLine(const QString &line)
 // then everything after the first "." ("a.b.msw" stays, "noext" shows as "noext.").
 QString displayFileName(const QString &path);
 
+// The suffix of configuration files, and a path to save under: ".msw" is added to a name
+// typed without a suffix ("alap" and "alap." become "alap.msw"); an empty path stays empty.
+inline constexpr QLatin1StringView kSuffix{"msw"};
+QString withDefaultSuffix(const QString &path);
+
 } // namespace qv::config

@@ -71,41 +71,53 @@ void FileController::openFile()
         load(false);
 }
 
-void FileController::save()
+void FileController::openPath(const QString &path)
+{
+    m_settings.FilePath = path;
+    load(false);
+}
+
+bool FileController::save()
 {
     m_form.showPage(0);
-    const QString path =
+    QString path =
         qv::chooseFileToSave(m_window, QStringLiteral("Fájl mentése"), QStringLiteral("."),
-                             QStringLiteral("Quorvel Files (*.msw)"));
+                             QStringLiteral("Quorvel Files (*.msw)"), qv::config::kSuffix);
     if (path.isEmpty())
-        return;
+        return false;
+    // A name typed without a suffix gets ".msw"; a folder stays what it is, and the save
+    // into it fails with its reason.
+    if (!QFileInfo(path).isDir())
+        path = qv::config::withDefaultSuffix(path);
 
     // The old file is replaced only once the new one is completely written. A short
     // write (a full disk) shows only in flush(): commit() would still rename the
     // truncated file into place, so a failed flush cancels the save.
     const QByteArray contents = qv::config::writeConfig(m_form.values(form::configurationFields()));
     QSaveFile file(path);
-    bool saved =
+    bool written =
         file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size() && file.flush();
     QString reason = file.errorString();
-    if (saved) {
-        saved = file.commit();
+    if (written) {
+        written = file.commit();
         reason = file.errorString();
     } else {
         file.cancelWriting();
     }
-    if (!saved) {
+    if (!written) {
         qv::showMessage(m_window, QMessageBox::Critical, QStringLiteral("File hiba"),
                         QStringLiteral("A(z) %1 fájl mentése nem sikerült.\n%2")
                             .arg(QFileInfo(path).fileName(), reason));
-        return;
+        return false;
     }
 
     m_settings.FilePath = path;
     m_settings.FileName = qv::config::displayFileName(path);
     emit fileNameChanged(m_settings.FileName);
+    emit saved();
     qv::showMessage(m_window, QMessageBox::Information, QStringLiteral("Mentés"),
                     QStringLiteral("Sikeres mentés."));
+    return true;
 }
 
 void FileController::load(bool defaults)
@@ -170,4 +182,5 @@ void FileController::load(bool defaults)
     // Changing the selector runs smskpSelect, which sets up the number field.
     m_form.setSmsOperator(qv::rules::operatorIndexFor(m_form.text(QStringLiteral("smskp"))));
     emit fileNameChanged(m_settings.FileName);
+    emit loaded();
 }

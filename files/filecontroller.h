@@ -24,10 +24,17 @@ public:
     void newFile();
     // Asks for a configuration file and loads it.
     void openFile();
-    // Asks for a file name and writes the form into it.
-    void save();
+    // Loads the configuration file `path` as if it had been chosen in the open dialog.
+    void openPath(const QString &path);
+    // Asks for a file name and writes the form into it; a name typed without a suffix
+    // gets ".msw". False when nothing was saved (cancelled, or the file could not be
+    // written, which has been reported).
+    bool save();
 
 signals:
+    // The form was filled from a file (the defaults included) or written into one.
+    void loaded();
+    void saved();
     // FileName changed: the window shows it.
     void fileNameChanged(const QString &name);
     // The defaults file replaced FooterText (and FooterText2): the window shows it.

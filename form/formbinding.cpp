@@ -12,11 +12,13 @@ namespace form {
 
 FormBinding::FormBinding(const Ui::MainWindow &ui) : m_ui(ui)
 {
+    for (auto it = ui.widgets.cbegin(); it != ui.widgets.cend(); ++it)
+        m_widgets.insert(QString::fromLatin1(it.key()), it.value());
 }
 
 QWidget *FormBinding::widget(const QString &field) const
 {
-    QWidget *w = m_ui.get<QWidget>(field.toLatin1());
+    QWidget *w = m_widgets.value(field);
     Q_ASSERT_X(w, "FormBinding", qPrintable(field));
     return w;
 }

@@ -9,6 +9,7 @@
 
 #include "form/catalogue.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -61,6 +62,7 @@ public:
 
 private:
     const Ui::MainWindow &m_ui;
+    QHash<QString, QWidget *> m_widgets; // every widget of the catalogue, by field name
 };
 
 } // namespace form

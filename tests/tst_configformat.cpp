@@ -259,28 +259,47 @@ void TestConfigFormat::roundTripOfAFullFile()
     QVERIFY(result.footer.isEmpty());
 }
 
+// The name shown for a file, and the path a typed name is saved under.
 void TestConfigFormat::displayFileName_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("savedAs");
 
     QTest::newRow("usual") << "/tmp/conf/a.msw"
-                           << "a.msw";
+                           << "a.msw"
+                           << "/tmp/conf/a.msw";
     QTest::newRow("no dot gets one") << "/tmp/conf/noext"
-                                     << "noext.";
+                                     << "noext."
+                                     << "/tmp/conf/noext.msw";
     QTest::newRow("two dots") << "/tmp/a.b.msw"
-                              << "a.b.msw";
+                              << "a.b.msw"
+                              << "/tmp/a.b.msw";
     QTest::newRow("relative") << "rel/x.MSW"
-                              << "x.MSW";
+                              << "x.MSW"
+                              << "rel/x.MSW";
     QTest::newRow("defaults file") << "defval_qv.dll"
+                                   << "defval_qv.dll"
                                    << "defval_qv.dll";
+    QTest::newRow("trailing dot") << "/tmp/x."
+                                  << "x."
+                                  << "/tmp/x.msw";
+    QTest::newRow("dot only in the folder") << "/tmp/a.d/noext"
+                                            << "noext."
+                                            << "/tmp/a.d/noext.msw";
+    QTest::newRow("other suffix kept") << "/tmp/a.txt"
+                                       << "a.txt"
+                                       << "/tmp/a.txt";
 }
 
 void TestConfigFormat::displayFileName()
 {
     QFETCH(QString, path);
     QFETCH(QString, name);
+    QFETCH(QString, savedAs);
     QCOMPARE(qv::config::displayFileName(path), name);
+    QCOMPARE(qv::config::withDefaultSuffix(path), savedAs);
+    QCOMPARE(qv::config::withDefaultSuffix(QString()), QString());
 }
 
 QTEST_GUILESS_MAIN(TestConfigFormat)

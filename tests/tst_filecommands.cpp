@@ -542,7 +542,7 @@ void TestFileCommands::fileNamesAreShownAsText()
     answerSave(s.path(QStringLiteral("<i>nev")));
     s.window.save();
     QCOMPARE(s.watcher.count(), 1);
-    QCOMPARE(s.fileLabel(), QStringLiteral("<i>nev."));
+    QCOMPARE(s.fileLabel(), QStringLiteral("<i>nev.msw")); // typed without a suffix
     QCOMPARE(widget<QLabel>(s.window, "fileLabel")->textFormat(), Qt::PlainText);
 }
 

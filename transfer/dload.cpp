@@ -67,6 +67,11 @@ dload::~dload()
     m_worker->wait();
 }
 
+bool dload::succeeded() const
+{
+    return m_complete && m_worker->succeeded();
+}
+
 void dload::dlcomplete()
 {
     m_complete = true;

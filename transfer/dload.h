@@ -24,6 +24,9 @@ public:
     explicit dload(const devSettings &settings, QWidget *parent = nullptr);
     ~dload() override; // asks a running worker to stop and waits for it
 
+    // Whether the module took the record (known once the worker has finished).
+    bool succeeded() const;
+
 public slots:
     void dlcomplete();
     // Escape lands here: ignored until the worker has finished.

@@ -90,4 +90,6 @@ void DownloadController::download()
     m_settings.DownloadRecord = assembly.record;
     dload dialog(m_settings, m_window);
     dialog.exec();
+    if (dialog.succeeded())
+        emit written();
 }

@@ -29,6 +29,10 @@ public:
     // The form's values a download record is made of.
     static qv::transfer::FormValues recordValues(const form::FormBinding &form);
 
+signals:
+    // The module took the form's record.
+    void written();
+
 private:
     // Shows `field`, puts the focus there and reports `text`.
     void refuseAt(const QString &field, const QString &text);

@@ -1,5 +1,6 @@
 #include "ui/messages.h"
 
+#include <QAbstractButton>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QUrl>
@@ -32,6 +33,29 @@ void showMessage(QWidget *parent, QMessageBox::Icon icon, const QString &title, 
     box.exec();
 }
 
+UnsavedEdits askAboutUnsavedEdits(QWidget *parent)
+{
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Nem mentett módosítások"),
+                    QStringLiteral("Az űrlapon olyan módosítások vannak, amelyek sem fájlba, sem "
+                                   "az eszközbe nem kerültek.\nMenti őket, mielőtt folytatja?"),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.setObjectName(QStringLiteral("unsavedEdits"));
+    box.setTextFormat(Qt::PlainText);
+    box.button(QMessageBox::Save)->setText(QStringLiteral("Mentés"));
+    box.button(QMessageBox::Discard)->setText(QStringLiteral("Elvetés"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Mégse"));
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return UnsavedEdits::Save;
+    case QMessageBox::Discard:
+        return UnsavedEdits::Discard;
+    default:
+        return UnsavedEdits::Cancel;
+    }
+}
+
 void setOpenFileChooser(FileChooser chooser)
 {
     openChooser() = std::move(chooser);
@@ -50,11 +74,16 @@ QString chooseFileToOpen(QWidget *parent, const QString &caption, const QString 
 }
 
 QString chooseFileToSave(QWidget *parent, const QString &caption, const QString &folder,
-                         const QString &filter)
+                         const QString &filter, const QString &defaultSuffix)
 {
     if (saveChooser())
         return saveChooser()(parent, caption, folder, filter);
-    return QFileDialog::getSaveFileName(parent, caption, folder, filter);
+    QFileDialog dialog(parent, caption, folder, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
 }
 
 void setUrlOpener(UrlOpener opener)

@@ -18,6 +18,13 @@ enum class TextFormat { Plain, Rich };
 void showMessage(QWidget *parent, QMessageBox::Icon icon, const QString &title, const QString &text,
                  TextFormat format = TextFormat::Plain);
 
+// What the user wants done with edits that are not saved yet.
+enum class UnsavedEdits { Save, Discard, Cancel };
+
+// Asks, before the form is replaced or the program closes, whether to save the edits,
+// discard them, or cancel the command. Escape and the close box cancel.
+UnsavedEdits askAboutUnsavedEdits(QWidget *parent);
+
 // The standard open and save dialogs. Tests install their own chooser so that
 // no dialog is shown; an empty function means the platform's file dialog.
 using FileChooser = std::function<QString(QWidget *parent, const QString &caption,
@@ -26,8 +33,10 @@ void setOpenFileChooser(FileChooser chooser);
 void setSaveFileChooser(FileChooser chooser);
 QString chooseFileToOpen(QWidget *parent, const QString &caption, const QString &folder,
                          const QString &filter);
+// The save dialog adds `defaultSuffix` to a name typed without one (and asks before
+// replacing that file).
 QString chooseFileToSave(QWidget *parent, const QString &caption, const QString &folder,
-                         const QString &filter);
+                         const QString &filter, const QString &defaultSuffix = {});
 
 // Opens a document with the desktop's viewer; false when the desktop refuses. Tests
 // install their own opener so that no viewer starts; an empty function means the desktop.

@@ -39,6 +39,13 @@ void ModalWatcher::poll()
     for (QWidget *w : QApplication::topLevelWidgets()) {
         if (!w->isVisible() || !w->isModal() || m_seen.contains(QPointer<QWidget>(w)))
             continue;
+        if (auto *box = qobject_cast<QMessageBox *>(w);
+            box && box->objectName() == QLatin1StringView("unsavedEdits")) {
+            m_seen.append(w);
+            ++m_questions;
+            QTimer::singleShot(0, box->button(m_questionAnswer), &QAbstractButton::click);
+            continue;
+        }
         if (auto *box = qobject_cast<QMessageBox *>(w)) {
             m_seen.append(w);
             RecordedBox r;

@@ -20,7 +20,10 @@ struct RecordedBox
 };
 
 // Polls for the active modal widget. Every QMessageBox is recorded and answered with
-// its OK (or escape) button; other dialogs go to a handler chosen by object name.
+// its OK (or escape) button; other dialogs go to a handler chosen by object name. The
+// question about unsaved edits is kept apart: it is counted on its own and answered
+// with "Elvetés" (discard) unless told otherwise, so that a test about another command
+// is not stopped by edits it made to see whether the command changed the form.
 // Construct it before the command that opens the window; it stops with its scope.
 class ModalWatcher : public QObject
 {
@@ -39,6 +42,10 @@ public:
     // Which button of a message box to press, by its standard button (default: Ok/escape).
     void answerWith(QMessageBox::StandardButton button) { m_answer = button; }
 
+    // How to answer the question about unsaved edits (Save, Discard or Cancel).
+    void answerQuestionsWith(QMessageBox::StandardButton button) { m_questionAnswer = button; }
+    int questions() const { return m_questions; }
+
     const QList<RecordedBox> &boxes() const { return m_boxes; }
     RecordedBox last() const { return m_boxes.isEmpty() ? RecordedBox{} : m_boxes.last(); }
     int count() const { return int(m_boxes.size()); }
@@ -54,5 +61,7 @@ private:
     QList<std::pair<QString, Handler>> m_handlers;
     QList<QPointer<QWidget>> m_seen;
     QMessageBox::StandardButton m_answer = QMessageBox::NoButton;
+    QMessageBox::StandardButton m_questionAnswer = QMessageBox::Discard;
+    int m_questions = 0;
     std::function<void(QMessageBox *)> m_beforeAnswer;
 };

@@ -1,0 +1,36 @@
+// Whether the form holds edits that are neither in a file nor in the module: it remembers
+// the form as it was last filled (defaults, a file, a read-out) or written (a save, a
+// download), and compares.
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+
+namespace form {
+
+class FormBinding;
+
+class EditState : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The form as it stands now counts as unedited.
+    explicit EditState(FormBinding &form, QObject *parent = nullptr);
+
+    bool isModified() const { return m_modified; }
+    // The form now matches a file or the module.
+    void markClean();
+
+signals:
+    void modifiedChanged(bool modified);
+
+private:
+    void update();
+
+    FormBinding &m_form;
+    QStringList m_clean; // every configuration field's value when last filled or written
+    bool m_modified = false;
+};
+
+} // namespace form

@@ -24,6 +24,8 @@ public:
     // False when any step fails; openResult() tells which.
     bool open(int readMultiplier, int readConstant, int writeMultiplier, int writeConstant);
     qv::OpenResult openResult() const { return m_openResult; }
+    // Why the last open failed (see qv::openFailureAdvice for the user's words).
+    const std::optional<qv::OpenFailure> &openFailure() const { return m_line.openFailure(); }
 
     // Each character as one byte (a character above U+00FF as 0), then CR when asked.
     void writeText(const QString &text, bool appendCr);

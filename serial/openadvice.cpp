@@ -36,11 +36,6 @@ bool groupHelps(const OpenFailure &failure)
            failure.group != QStringLiteral("root");
 }
 
-QString groupNote(const OpenFailure &failure)
-{
-    return QStringLiteral("\"%1\" csoport").arg(failure.group);
-}
-
 } // namespace
 
 QString failedPortName(const OpenFailure &failure, PortNaming naming)
@@ -58,9 +53,10 @@ QString openFailureReason(const OpenFailure &failure, PortNaming naming)
     case Kind::PermissionDenied:
         if (naming == PortNaming::Windows)
             return QStringLiteral("foglalt vagy nincs hozzáférés");
-        return failure.group.isEmpty()
-                   ? QStringLiteral("nincs jogosultság")
-                   : QStringLiteral("nincs jogosultság (%1)").arg(groupNote(failure));
+        if (groupHelps(failure))
+            return QStringLiteral("nincs jogosultság (\"%1\" csoport)").arg(failure.group);
+        return failure.group.isEmpty() ? QStringLiteral("nincs jogosultság")
+                                       : QStringLiteral("nincs jogosultság (csak rendszergazda)");
     case Kind::Busy: {
         const QString holder = holderText(failure);
         return holder.isEmpty() ? QStringLiteral("foglalt: egy másik program használja")
@@ -115,7 +111,7 @@ QString openFailureAdvice(const OpenFailure &failure, PortNaming naming)
             what = QStringLiteral("A(z) %1 port nem nyitható meg: egy másik program használja, "
                                   "vagy a hozzáférés nem engedélyezett (%2).")
                        .arg(name, systemWords(failure));
-        else if (failure.group.isEmpty())
+        else if (!groupHelps(failure))
             what = QStringLiteral("Nincs jogosultság a(z) %1 port használatához.").arg(name);
         else
             what = QStringLiteral("Nincs jogosultság a(z) %1 port használatához (a port a(z) "
@@ -154,7 +150,7 @@ QString unusablePortsSummary(const QList<OpenFailure> &failures, PortNaming nami
         if (!remedies.contains(remedy))
             remedies << remedy;
     }
-    return lines.join(u'\n') + u'\n' + remedies.join(u'\n');
+    return lines.join(u'\n') + QStringLiteral("\n\n") + remedies.join(u'\n');
 }
 
 } // namespace qv

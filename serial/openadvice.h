@@ -25,8 +25,8 @@ QString openFailureRemedy(const OpenFailure &failure, PortNaming naming = native
 // "dialout" csoporté). Adja hozzá a felhasználót ...".
 QString openFailureAdvice(const OpenFailure &failure, PortNaming naming = nativePortNaming());
 
-// For the search's "not found": one line per port, "name: reason", then each remedy
-// once. Empty for an empty list.
+// For the search's "not found": a line per port, "name: reason", then after an empty
+// line each remedy once. Empty for an empty list.
 QString unusablePortsSummary(const QList<OpenFailure> &failures,
                              PortNaming naming = nativePortNaming());
 

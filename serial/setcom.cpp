@@ -190,6 +190,8 @@ void setcom::fillTable()
             state = qv::openFailureReason(*entry.failure);
             tip = qv::openFailureAdvice(*entry.failure);
         }
+        // As rich text the tooltip wraps; the words from outside are escaped.
+        tip = QStringLiteral("<p>%1</p>").arg(tip.toHtmlEscaped().replace(u'\n', "<br>"));
         const QStringList texts{entry.port.name, device, state};
         for (int column = 0; column < texts.size(); ++column) {
             auto *item = new QTableWidgetItem(texts.at(column));

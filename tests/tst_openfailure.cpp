@@ -251,10 +251,10 @@ void TestOpenFailure::advice_data()
     f.group = QStringLiteral("root");
     f.groupGrantsAccess = true;
     QTest::newRow("root's group is no advice")
-        << f << false << "nincs jogosultság (\"root\" csoport)"
-        << "Nincs jogosultság a(z) COM1 (/dev/ttyS0) port használatához (a port a(z) \"root\" "
-           "csoporté). A portot csak rendszergazdai jogosultsággal lehet használni: kérje a "
-           "rendszergazdát, hogy adjon hozzáférést.";
+        << f << false << "nincs jogosultság (csak rendszergazda)"
+        << "Nincs jogosultság a(z) COM1 (/dev/ttyS0) port használatához. A portot csak "
+           "rendszergazdai jogosultsággal lehet használni: kérje a rendszergazdát, hogy adjon "
+           "hozzáférést.";
     f = failure(Kind::PermissionDenied, "COM3", "\\\\.\\COM3");
     f.systemText = QStringLiteral("Access is denied.");
     QTest::newRow("Windows") << f << true << "foglalt vagy nincs hozzáférés"
@@ -312,7 +312,7 @@ void TestOpenFailure::summary()
              QStringLiteral("Nem használható portok:\n"
                             "/dev/ttyS0: nincs jogosultság (\"dialout\" csoport)\n"
                             "/dev/ttyUSB0: nem található\n"
-                            "/dev/ttyS1: nincs jogosultság (\"dialout\" csoport)\n") +
+                            "/dev/ttyS1: nincs jogosultság (\"dialout\" csoport)\n\n") +
                  qv::openFailureRemedy(s0, qv::PortNaming::Unix) + u'\n' +
                  qv::openFailureRemedy(gone, qv::PortNaming::Unix));
 }

@@ -344,7 +344,8 @@ void TestPortSelection::unusablePortsShown()
                      .arg(QFileInfo(QCoreApplication::applicationFilePath()).fileName())
                      .arg(QCoreApplication::applicationPid()));
         QCOMPARE(table->item(3, 2)->text(), QStringLiteral("nem található"));
-        QVERIFY(table->item(3, 0)->toolTip().startsWith("A(z) /dev/qv-gone port nem található."));
+        QVERIFY(
+            table->item(3, 0)->toolTip().startsWith("<p>A(z) /dev/qv-gone port nem található."));
         QCOMPARE(portBox(dialog)->currentText(), ports.port(1)); // the current port
         clickRow(table, 2);                                      // held: cannot be chosen
         QCOMPARE(portBox(dialog)->currentText(), ports.port(1));
@@ -376,7 +377,7 @@ void TestPortSelection::unusablePortsInNotFound()
              QStringList({"Az eszköz nem található.", "", "Nem használható portok:"}));
     QVERIFY(lines.at(3).startsWith(ports.held + ": foglalt: "));
     QCOMPARE(lines.at(4), ports.gone + ": nem található");
-    QCOMPARE(lines.size(), 7); // and the two remedies
+    QCOMPARE(lines.size(), 8); // an empty line and the two remedies
 }
 
 QTEST_MAIN(TestPortSelection)

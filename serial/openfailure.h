@@ -29,17 +29,17 @@ struct OpenFailure
     };
 
     Kind kind = Kind::Other;
-    QString port;       // as the user named it: "ttyUSB0", "COM3", "/dev/pts/4"
-    QString path;       // the device path tried: "/dev/ttyUSB0", "\\.\COM3"
-    QString systemText; // the system's (or the serial port's) own words
+    QString port{};       // as the user named it: "ttyUSB0", "COM3", "/dev/pts/4"
+    QString path{};       // the device path tried: "/dev/ttyUSB0", "\\.\COM3"
+    QString systemText{}; // the system's (or the serial port's) own words
     // Unix: the device's group, whether that group may read and write it, and whether
     // the user is a member on record but not yet in this login (usermod without a new
     // login).
-    QString group;
+    QString group{};
     bool groupGrantsAccess = false;
     bool groupPendingLogin = false;
     // Busy: the program holding the port, when the lock file or the system tells.
-    QString holderProgram;
+    QString holderProgram{};
     qint64 holderPid = 0;
 
     friend bool operator==(const OpenFailure &, const OpenFailure &) = default;
@@ -52,26 +52,26 @@ enum class PortError { None, DeviceNotFound, Permission, Open, Unsupported, Reso
 // Whoever a lock file or the process table names as holding a port.
 struct PortHolder
 {
-    QString program; // may be empty when only the process id is known
+    QString program{}; // may be empty when only the process id is known
     qint64 pid = 0;
 };
 
 // What is known after a failed open, before classification.
 struct OpenFacts
 {
-    QString port;
-    QString path;
+    QString port{};
+    QString path{};
     PortError error = PortError::Other;
-    QString errorText; // the serial port's errorString()
+    QString errorText{}; // the serial port's errorString()
     // errno of the failed open, only when errorText is the system's text for it (0
     // otherwise: after a refusal by the lock file, errno is a left-over).
     int systemErrno = 0;
     bool exists = true;     // the path leads to something
     bool accessible = true; // this user may read and write it
-    QString group;
+    QString group{};
     bool groupGrantsAccess = false;
     bool groupPendingLogin = false;
-    std::optional<PortHolder> lockHolder; // a live process named by the port's lock file
+    std::optional<PortHolder> lockHolder{}; // a live process named by the port's lock file
     PortNaming naming = nativePortNaming();
 };
 

@@ -5,6 +5,7 @@
 #include "modulefixture.h"
 #include "serial/portlist.h"
 #include "settings/branding.h"
+#include "transfer/dload.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -79,6 +80,7 @@ private slots:
     void busyPort();
     void unusablePortsShown();
     void unusablePortsInNotFound();
+    void downloadOnHeldPort();
 };
 
 void TestPortSelection::identification_data()
@@ -378,6 +380,23 @@ void TestPortSelection::unusablePortsInNotFound()
     QVERIFY(lines.at(3).startsWith(ports.held + ": foglalt: "));
     QCOMPARE(lines.at(4), ports.gone + ": nem található");
     QCOMPARE(lines.size(), 8); // an empty line and the two remedies
+}
+
+// A download whose port is held says so under its failure text, where it can be read.
+void TestPortSelection::downloadOnHeldPort()
+{
+    UnusablePorts ports(0);
+    devSettings settings;
+    settings.Port = ports.held;
+    dload dialog(settings);
+    auto *reason = dialog.findChild<QLabel *>(QStringLiteral("openReason"));
+    QTRY_VERIFY_WITH_TIMEOUT(!reason->isHidden(), 5000);
+    QCOMPARE(dialog.findChild<QLabel *>(QStringLiteral("kiiras"))->text(),
+             QStringLiteral("Betöltés hiba.\nTipp: ellenőrizze az eszközt és a port beállítást."));
+    QVERIFY2(reason->text().startsWith("A(z) " + ports.held + " portot egy másik program"),
+             qPrintable(reason->text()));
+    QVERIFY(reason->geometry().bottom() < dialog.findChild<QWidget *>("progressBar")->y());
+    QVERIFY(dialog.rect().contains(dialog.findChild<QWidget *>("buttonBox")->geometry()));
 }
 
 QTEST_MAIN(TestPortSelection)

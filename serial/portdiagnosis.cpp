@@ -163,8 +163,10 @@ bool processInGroup(gid_t gid)
 }
 
 // Whether the user database lists the user in the group (it may not be in this login).
+// Linux only: elsewhere getgrouplist() takes other types, and nothing is claimed.
 bool userInGroupOnRecord(gid_t gid)
 {
+#ifdef Q_OS_LINUX
     passwd pw{};
     passwd *found = nullptr;
     std::vector<char> buffer(16384);
@@ -178,6 +180,10 @@ bool userInGroupOnRecord(gid_t gid)
             return false;
     }
     return std::find(groups.begin(), groups.begin() + count, gid) != groups.begin() + count;
+#else
+    Q_UNUSED(gid);
+    return false;
+#endif
 }
 
 GroupFacts groupFacts(const struct stat &status)

@@ -44,6 +44,7 @@ QString devicePath(const QString &name)
     return canonical.isEmpty() ? path : canonical;
 }
 
+#ifndef Q_OS_WIN
 // The stable names udev gives serial devices, by the device they lead to (Linux; the
 // folder does not exist elsewhere).
 QHash<QString, QString> stableNames()
@@ -58,6 +59,7 @@ QHash<QString, QString> stableNames()
     }
     return names;
 }
+#endif
 
 QList<PortDescription> systemPorts()
 {

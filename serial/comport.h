@@ -26,6 +26,8 @@ public:
     // The same with the port, speed and time-outs of an exchange (see qv::lines).
     bool open(const qv::LineSettings &settings);
     qv::OpenResult openResult() const { return m_openResult; }
+    // Why the last open failed (see qv::openFailureAdvice for the user's words).
+    const std::optional<qv::OpenFailure> &openFailure() const { return m_line.openFailure(); }
 
     // Each character as one byte (a character above U+00FF as 0), then CR when asked.
     void writeText(const QString &text, bool appendCr);

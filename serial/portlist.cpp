@@ -1,9 +1,13 @@
 #include "serial/portlist.h"
 
+#include "serial/portdiagnosis.h"
 #include "serial/portnames.h"
+#include "serial/serialtrace.h"
 
 #include <QCollator>
+#include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QSerialPort>
 #include <QSerialPortInfo>
 
@@ -13,27 +17,24 @@ namespace qv {
 
 namespace {
 
-PortEnumerator &enumerator()
+PortDescriber &describer()
 {
-    static PortEnumerator e;
-    return e;
+    static PortDescriber d;
+    return d;
 }
 
-QStringList systemCandidates()
+PortDescription describe(const QSerialPortInfo &info)
 {
-    QStringList names;
-#ifdef Q_OS_WIN
-    for (int n = 1; n <= 32; ++n)
-        names << QStringLiteral("COM%1").arg(n);
-#else
-    for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts())
-        names << info.portName();
-    names.removeDuplicates();
-    QCollator natural;
-    natural.setNumericMode(true);
-    std::sort(names.begin(), names.end(), natural);
-#endif
-    return names;
+    PortDescription port;
+    port.name = info.portName();
+    port.description = info.description();
+    port.manufacturer = info.manufacturer();
+    port.serialNumber = info.serialNumber();
+    if (info.hasVendorIdentifier())
+        port.vendorId = info.vendorIdentifier();
+    if (info.hasProductIdentifier())
+        port.productId = info.productIdentifier();
+    return port;
 }
 
 QString devicePath(const QString &name)
@@ -43,29 +44,113 @@ QString devicePath(const QString &name)
     return canonical.isEmpty() ? path : canonical;
 }
 
+#ifndef Q_OS_WIN
+// The stable names udev gives serial devices, by the device they lead to (Linux; the
+// folder does not exist elsewhere).
+QHash<QString, QString> stableNames()
+{
+    QHash<QString, QString> names;
+    const QDir byId(QStringLiteral("/dev/serial/by-id"));
+    for (const QFileInfo &link :
+         byId.entryInfoList(QDir::System | QDir::Files | QDir::NoDotAndDotDot, QDir::Name)) {
+        const QString target = link.canonicalFilePath();
+        if (!target.isEmpty() && !names.contains(target))
+            names.insert(target, link.absoluteFilePath());
+    }
+    return names;
+}
+#endif
+
+QList<PortDescription> systemPorts()
+{
+    const QList<QSerialPortInfo> infos = QSerialPortInfo::availablePorts();
+    QList<PortDescription> ports;
+#ifdef Q_OS_WIN
+    for (int n = 1; n <= 32; ++n) {
+        const QString name = QStringLiteral("COM%1").arg(n);
+        const auto info = std::find_if(infos.cbegin(), infos.cend(), [&](const auto &i) {
+            return i.portName().compare(name, Qt::CaseInsensitive) == 0;
+        });
+        PortDescription port = info != infos.cend() ? describe(*info) : PortDescription{};
+        port.name = name;
+        port.listed = info != infos.cend();
+        ports << port;
+    }
+#else
+    const QHash<QString, QString> stable = stableNames();
+    for (const QSerialPortInfo &info : infos) {
+        if (std::any_of(ports.cbegin(), ports.cend(),
+                        [&](const PortDescription &p) { return p.name == info.portName(); }))
+            continue;
+        PortDescription port = describe(info);
+        port.byIdPath = stable.value(devicePath(port.name));
+        ports << port;
+    }
+    QCollator natural;
+    natural.setNumericMode(true);
+    std::sort(ports.begin(), ports.end(), [&](const PortDescription &a, const PortDescription &b) {
+        return natural.compare(a.name, b.name) < 0;
+    });
+#endif
+    return ports;
+}
+
 } // namespace
+
+QList<PortDescription> describedPorts()
+{
+    return describer() ? describer()() : systemPorts();
+}
 
 QStringList candidatePorts()
 {
-    return enumerator() ? enumerator()() : systemCandidates();
+    QStringList names;
+    for (const PortDescription &port : describedPorts())
+        names << port.name;
+    return names;
+}
+
+void setPortDescriber(PortDescriber d)
+{
+    describer() = std::move(d);
 }
 
 void setPortEnumerator(PortEnumerator e)
 {
-    enumerator() = std::move(e);
+    if (!e) {
+        describer() = {};
+        return;
+    }
+    describer() = [e = std::move(e)] {
+        QList<PortDescription> ports;
+        for (const QString &name : e())
+            ports << PortDescription{.name = name};
+        return ports;
+    };
+}
+
+std::optional<OpenFailure> tryOpenPort(const QString &name)
+{
+    const QString path = systemPortPath(name);
+    QSerialPort port;
+    port.setPortName(path);
+    int savedErrno = 0;
+    if (!path.isEmpty()) {
+        if (port.open(QIODevice::ReadWrite)) {
+            port.close();
+            return std::nullopt;
+        }
+        savedErrno = lastSystemError();
+    }
+    OpenFailure failure = diagnoseFailedOpen(name, path, port, savedErrno);
+    qCDebug(lcSerialTrace).noquote()
+        << QStringLiteral("%1 port list: %2").arg(name, describeForLog(failure));
+    return failure;
 }
 
 bool portOpens(const QString &name)
 {
-    const QString path = systemPortPath(name);
-    if (path.isEmpty())
-        return false;
-    QSerialPort port;
-    port.setPortName(path);
-    if (!port.open(QIODevice::ReadWrite))
-        return false;
-    port.close();
-    return true;
+    return !tryOpenPort(name);
 }
 
 bool samePort(const QString &a, const QString &b)
@@ -73,19 +158,32 @@ bool samePort(const QString &a, const QString &b)
     return a == b || (!a.isEmpty() && !b.isEmpty() && devicePath(a) == devicePath(b));
 }
 
+QList<PortEntry> surveyPorts(const QString &currentPort)
+{
+    QList<PortEntry> entries;
+    bool currentListed = false;
+    for (const PortDescription &port : describedPorts()) {
+        PortEntry entry{port, tryOpenPort(port.name)};
+        if (!port.listed && entry.failure && entry.failure->kind == OpenFailure::Kind::Missing)
+            continue;
+        currentListed = currentListed || samePort(port.name, currentPort);
+        entries << entry;
+    }
+    if (nativePortNaming() == PortNaming::Unix && currentPort.startsWith(u'/') && !currentListed) {
+        PortDescription port{.name = currentPort};
+        if (currentPort.startsWith(QStringLiteral("/dev/serial/by-id/")))
+            port.byIdPath = currentPort;
+        entries << PortEntry{port, tryOpenPort(currentPort)};
+    }
+    return entries;
+}
+
 QStringList openablePorts(const QString &currentPort)
 {
     QStringList ports;
-    for (const QString &name : candidatePorts()) {
-        if (portOpens(name))
-            ports << name;
-    }
-    if (nativePortNaming() == PortNaming::Unix && currentPort.startsWith(u'/')) {
-        const bool listed = std::any_of(ports.cbegin(), ports.cend(), [&](const QString &name) {
-            return samePort(name, currentPort);
-        });
-        if (!listed && portOpens(currentPort))
-            ports << currentPort;
+    for (const PortEntry &entry : surveyPorts(currentPort)) {
+        if (entry.opens())
+            ports << entry.port.name;
     }
     return ports;
 }

@@ -1,29 +1,71 @@
-// The serial ports the port dialog offers: those that can be opened right now.
+// The serial ports the port dialog offers, and what the system knows of each.
 //
 // Windows: COM1 to COM32. Linux and other Unix systems: the ports the system lists
 // (ttyS0, ttyUSB0, ttyACM0, ...), and also the current port when it is an absolute
 // device path (a pseudo-terminal, a /dev/serial/by-id/ link), which the system does not
-// list. A port held by another program does not open, so it is not offered.
+// list. Each port is tried: one that does not open (held by another program, not
+// permitted, gone) is reported with the reason, and only those that open can be chosen.
 #pragma once
 
+#include "serial/openfailure.h"
+
+#include <QList>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 namespace qv {
+
+// What the system tells about a serial port.
+struct PortDescription
+{
+    QString name{};         // what the user chooses and the settings keep: "ttyUSB0", "COM3"
+    QString description{};  // the USB product text, e.g. "FT232R USB UART"
+    QString manufacturer{}; // e.g. "FTDI"
+    QString serialNumber{};
+    std::optional<quint16> vendorId{};
+    std::optional<quint16> productId{};
+    QString byIdPath{}; // the stable /dev/serial/by-id/... name that leads to it (Linux)
+    // The system lists it as a serial port. COM1..COM32 are tried on Windows whether or
+    // not they exist; one that is neither listed nor there is no port at all.
+    bool listed = true;
+
+    friend bool operator==(const PortDescription &, const PortDescription &) = default;
+};
 
 // The names to try, in order, before any is opened: COM1..COM32 on Windows, the system's
 // serial ports in natural order ("ttyS2" before "ttyS10") elsewhere.
 QStringList candidatePorts();
+// The same ports with what the system knows of them.
+QList<PortDescription> describedPorts();
 
-// Replaces candidatePorts() (tests: no real port of the machine is touched); an empty
-// function restores the system's list.
+// Replaces describedPorts() and candidatePorts() (tests: no real port of the machine is
+// touched); an empty function restores the system's list. setPortEnumerator gives names
+// only, setPortDescriber the details too.
 using PortEnumerator = std::function<QStringList()>;
 void setPortEnumerator(PortEnumerator enumerator);
+using PortDescriber = std::function<QList<PortDescription>()>;
+void setPortDescriber(PortDescriber describer);
 
-// Opens the port exclusively and closes it at once: true when that worked.
+// Opens the port exclusively and closes it at once: nothing when that worked, otherwise
+// why not.
+std::optional<OpenFailure> tryOpenPort(const QString &name);
 bool portOpens(const QString &name);
+
+// A port found, and why it cannot be used (nothing: it opens).
+struct PortEntry
+{
+    PortDescription port;
+    std::optional<OpenFailure> failure;
+
+    bool opens() const { return !failure; }
+};
+
+// Every port found, in candidate order, each tried; plus, on Unix, `currentPort` when it
+// is an absolute path not among them (whether it opens or not).
+QList<PortEntry> surveyPorts(const QString &currentPort);
 
 // The candidates that open, plus, on Unix, `currentPort` when it is an absolute path
 // that opens and is not one of them already.

@@ -31,8 +31,10 @@ ProbeOutcome probePort(const LineSettings &settings, const std::atomic<bool> &ca
         return outcome;
     SerialLine line;
     outcome.open = line.open(settings);
-    if (outcome.open != OpenResult::Ok)
+    if (outcome.open != OpenResult::Ok) {
+        outcome.failure = line.openFailure();
         return outcome;
+    }
     line.writeByte('~');
     line.writeByte('|');
     CancelWatch watch(cancel);

@@ -16,6 +16,7 @@
 
 #include <atomic>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QThread;
@@ -25,8 +26,9 @@ namespace qv {
 struct ProbeOutcome
 {
     OpenResult open = OpenResult::OpenFailed;
-    Reply reply;           // raw, not upper-cased
-    bool answered = false; // a whole reply that begins with "Q_"
+    std::optional<OpenFailure> failure; // why the port did not open
+    Reply reply;                        // raw, not upper-cased
+    bool answered = false;              // a whole reply that begins with "Q_"
 };
 
 // Probes one port on the calling thread. `cancel` is looked at after every byte received;

@@ -1,5 +1,6 @@
 #include "serial/serialline.h"
 
+#include "serial/portdiagnosis.h"
 #include "serial/portnames.h"
 
 #include <QElapsedTimer>
@@ -72,27 +73,47 @@ QString openDiagnostic(OpenResult result)
     return {};
 }
 
-OpenResult openSerialPort(QSerialPort &port, const LineSettings &settings, QString *reason)
+OpenResult openSerialPort(QSerialPort &port, const LineSettings &settings, QString *reason,
+                          std::optional<OpenFailure> *failure)
 {
     if (port.isOpen())
         port.close();
     const QString path = systemPortPath(settings.port);
-    auto fail = [&](OpenResult result, const QString &why) {
+    auto fail = [&](OpenResult result, const QString &why, int savedErrno = 0) {
+        // Why the device could not be used, while the port still holds its error.
+        OpenFailure diagnosis;
+        if (result == OpenResult::OpenFailed || result == OpenResult::ConfigFailed) {
+            diagnosis = diagnoseFailedOpen(settings.port, path, port, savedErrno);
+        } else {
+            diagnosis.port = settings.port;
+            diagnosis.path = path;
+            diagnosis.systemText = why;
+        }
         if (port.isOpen())
             port.close();
+        const QString kind = describeForLog(diagnosis);
         qCDebug(lcSerial).noquote()
-            << QStringLiteral("%1 (%2: %3)")
+            << QStringLiteral("%1 (%2: %3): %4")
                    .arg(openDiagnostic(result), path.isEmpty() ? QStringLiteral("no port") : path,
-                        why);
+                        why, kind);
+        qCDebug(lcSerialTrace).noquote() << QStringLiteral("%1 %2 ms -- open failed: %3")
+                                                .arg(settings.port)
+                                                .arg(0.0, 10, 'f', 3)
+                                                .arg(kind);
         if (reason)
             *reason = why;
+        if (failure)
+            *failure = diagnosis;
         return result;
     };
 
     port.setPortName(path);
-    if (path.isEmpty() || !port.open(QIODevice::ReadWrite))
-        return fail(OpenResult::OpenFailed,
-                    path.isEmpty() ? QStringLiteral("empty port name") : port.errorString());
+    if (path.isEmpty())
+        return fail(OpenResult::OpenFailed, QStringLiteral("empty port name"));
+    if (!port.open(QIODevice::ReadWrite)) {
+        const int savedErrno = lastSystemError();
+        return fail(OpenResult::OpenFailed, port.errorString(), savedErrno);
+    }
 
     if (settings.baud <= 0)
         return fail(OpenResult::SettingsFailed,
@@ -101,7 +122,7 @@ OpenResult openSerialPort(QSerialPort &port, const LineSettings &settings, QStri
     if (!port.setBaudRate(settings.baud) || !port.setDataBits(QSerialPort::Data8) ||
         !port.setParity(QSerialPort::NoParity) || !port.setStopBits(QSerialPort::OneStop) ||
         !port.setFlowControl(QSerialPort::NoFlowControl) || !port.clear(QSerialPort::AllDirections))
-        return fail(OpenResult::ConfigFailed, port.errorString());
+        return fail(OpenResult::ConfigFailed, port.errorString(), lastSystemError());
 
     if (settings.readMultiplier < 0 || settings.readConstant < 0 || settings.writeMultiplier < 0 ||
         settings.writeConstant < 0)
@@ -109,6 +130,8 @@ OpenResult openSerialPort(QSerialPort &port, const LineSettings &settings, QStri
 
     if (reason)
         reason->clear();
+    if (failure)
+        failure->reset();
     return OpenResult::Ok;
 }
 
@@ -149,7 +172,7 @@ OpenResult SerialLine::open(const LineSettings &settings)
 {
     close();
     m_settings = settings;
-    const OpenResult result = openSerialPort(m_port, settings, &m_reason);
+    const OpenResult result = openSerialPort(m_port, settings, &m_reason, &m_failure);
     if (result == OpenResult::Ok) {
         m_trace.start(settings.port);
         m_clock.start();

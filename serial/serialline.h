@@ -6,12 +6,15 @@
 // The QSerialPort inside lives in the thread that creates the SerialLine.
 #pragma once
 
+#include "serial/openfailure.h"
 #include "serial/serialtrace.h"
 
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <QSerialPort>
 #include <QString>
+
+#include <optional>
 
 namespace qv {
 
@@ -53,10 +56,11 @@ QString openDiagnostic(OpenResult result);
 
 // Opens `port` exclusively on the device named by settings.port, sets 8N1 without flow
 // control at settings.baud and drops whatever was waiting on the line. On failure the
-// port is closed, the diagnostic with the system's reason goes to qv.serial, and the
-// step that failed is returned (its reason in *reason when given).
+// port is closed, the diagnostic with the system's reason and why the port could not be
+// used goes to qv.serial (and to qv.serial.trace), and the step that failed is returned
+// (its reason in *reason, why in *failure, when given; *failure is cleared on success).
 OpenResult openSerialPort(QSerialPort &port, const LineSettings &settings,
-                          QString *reason = nullptr);
+                          QString *reason = nullptr, std::optional<OpenFailure> *failure = nullptr);
 
 enum class ReadStatus {
     Byte,    // a byte arrived
@@ -121,6 +125,9 @@ public:
     const LineSettings &settings() const { return m_settings; }
     QString systemPath() const;                      // the device path actually opened
     QString errorReason() const { return m_reason; } // of the last failed open
+    // Why the last open failed (permission, busy and by whom, missing, other); nothing
+    // after a successful one.
+    const std::optional<OpenFailure> &openFailure() const { return m_failure; }
 
     // Reads one byte. The time-out counts from the moment the last byte written has
     // left the line, as with a write that returns only once its byte is sent.
@@ -144,6 +151,7 @@ private:
     LineSettings m_settings;
     SerialTrace m_trace;
     QString m_reason;
+    std::optional<OpenFailure> m_failure;
     QElapsedTimer m_clock;   // runs while the port is open
     qint64 m_lineFreeAt = 0; // m_clock time when the last written byte has left
 };

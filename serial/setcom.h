@@ -1,12 +1,17 @@
 // The port dialog: the user picks the serial port and the line speed, or lets the
 // program search the ports for a module.
 //
-// Only ports that open right now are listed. Built with the auto-search flag, the dialog
+// The port box offers only the ports that open right now; the table beside it shows
+// every port found with what the system knows of it and, for a port that cannot be
+// used, why (the advice in its tooltip). Built with the auto-search flag, the dialog
 // searches before it is shown; after a hit it offers the found port alone and accepts
 // itself 200 ms after it appears.
 #pragma once
 
+#include "serial/portlist.h"
+
 #include <QDialog>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -14,6 +19,7 @@ class QComboBox;
 class QDialogButtonBox;
 class QLabel;
 class QPushButton;
+class QTableWidget;
 
 class setcom : public QDialog
 {
@@ -37,7 +43,13 @@ public slots:
     void autoLookup();
 
 private:
-    QStringList m_ports; // the ports found by the last refresh
+    void fillTable();
+    void selectRowOf(const QString &port);
+    void takeRowSelection();
+    void fitToTable();
+
+    QStringList m_ports;            // the ports that opened at the last refresh
+    QList<qv::PortEntry> m_entries; // every port found by the last refresh
     QString m_initialPort;
     QString m_initialBaud;
     int m_probeTimeout = 300;
@@ -48,5 +60,7 @@ private:
     QComboBox *m_baudrate = nullptr;
     QPushButton *m_autoPort = nullptr;
     QPushButton *m_reload = nullptr;
+    QLabel *m_tableLabel = nullptr;
+    QTableWidget *m_portTable = nullptr;
     QDialogButtonBox *m_buttonBox = nullptr;
 };

@@ -5,13 +5,16 @@
 #include "modulefixture.h"
 #include "serial/portlist.h"
 #include "settings/branding.h"
+#include "transfer/dload.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QSerialPort>
+#include <QTableWidget>
 #include <QTest>
 
 using qvsim::Emulator;
@@ -69,12 +72,15 @@ private slots:
     {
         qv::setPortEnumerator([] { return QStringList(); });
     }
-    void cleanup() { qv::setPortEnumerator({}); }
+    void cleanup() { qv::setPortDescriber({}); }
     void identification_data();
     void identification();
     void search_data();
     void search();
     void busyPort();
+    void unusablePortsShown();
+    void unusablePortsInNotFound();
+    void downloadOnHeldPort();
 };
 
 void TestPortSelection::identification_data()
@@ -274,6 +280,123 @@ void TestPortSelection::busyPort()
     QCOMPARE(widget<QLabel>(w, "portLabel")->text(), port + QStringLiteral("   Baud: 9600"));
     QCOMPARE(w.deviceSettings().DeviceModel, 0);
     QCOMPARE(module->received(), QByteArray());
+}
+
+namespace {
+
+// Emulated modules on pseudo-terminals: the first described as a USB adapter, the last
+// held by this process; and a port that does not exist.
+struct UnusablePorts
+{
+    std::vector<std::unique_ptr<Emulator>> modules;
+    QSerialPort holder;
+    QString held;
+    const QString gone = QStringLiteral("/dev/qv-gone");
+
+    explicit UnusablePorts(int usable)
+    {
+        QList<qv::PortDescription> ports;
+        for (int i = 0; i <= usable; ++i) {
+            modules.push_back(startModule());
+            ports << qv::PortDescription{.name = modules.back()->slavePath()};
+        }
+        ports.first() = {.name = ports.first().name,
+                         .description = "FT232R USB UART",
+                         .manufacturer = "FTDI",
+                         .serialNumber = "A50285BI",
+                         .vendorId = 0x0403,
+                         .productId = 0x6001,
+                         .byIdPath = "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI"};
+        held = ports.last().name;
+        holder.setPortName(held);
+        QVERIFY(holder.open(QIODevice::ReadWrite));
+        ports << qv::PortDescription{.name = gone};
+        qv::setPortDescriber([ports] { return ports; });
+    }
+    QString port(int i) const { return modules.at(i)->slavePath(); }
+};
+
+void clickRow(QTableWidget *table, int row)
+{
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                      table->visualItemRect(table->item(row, 0)).center());
+}
+
+} // namespace
+
+// Every port is in the table with what is known of it; only the usable ones can be
+// chosen, and choosing a row chooses its plain name.
+void TestPortSelection::unusablePortsShown()
+{
+    DataFolderScope data;
+    prepareData(data, true);
+    UnusablePorts ports(2);
+    ModalWatcher watcher;
+    watcher.onDialog("setcom", [&](QWidget *dialog) {
+        auto *table = dialog->findChild<QTableWidget *>(QStringLiteral("portTable"));
+        QCOMPARE(items(dialog), QStringList({ports.port(0), ports.port(1)}));
+        QCOMPARE(table->rowCount(), 4);
+        QCOMPARE(table->item(0, 1)->text(),
+                 QStringLiteral("FT232R USB UART, FTDI\nsorozatszám: "
+                                "A50285BI, USB 0403:6001\n/dev/serial/"
+                                "by-id/usb-FTDI_FT232R_USB_UART_A50285BI"));
+        QCOMPARE(table->item(1, 2)->text(), QStringLiteral("használható"));
+        QCOMPARE(table->item(2, 2)->text(),
+                 QStringLiteral("foglalt: %1 (PID %2)")
+                     .arg(QFileInfo(QCoreApplication::applicationFilePath()).fileName())
+                     .arg(QCoreApplication::applicationPid()));
+        QCOMPARE(table->item(3, 2)->text(), QStringLiteral("nem található"));
+        QVERIFY(
+            table->item(3, 0)->toolTip().startsWith("<p>A(z) /dev/qv-gone port nem található."));
+        QCOMPARE(portBox(dialog)->currentText(), ports.port(1)); // the current port
+        clickRow(table, 2);                                      // held: cannot be chosen
+        QCOMPARE(portBox(dialog)->currentText(), ports.port(1));
+        QCOMPARE(table->selectionModel()->selectedRows().value(0).row(), 1);
+        clickRow(table, 0);
+        QCOMPARE(portBox(dialog)->currentText(), ports.port(0));
+        press(dialog, QDialogButtonBox::Ok);
+    });
+    MainWindow w;
+    w.useLink(ports.port(1), 1200);
+    widget<QAction>(w, "actionPort")->trigger();
+    QCOMPARE(w.deviceSettings().Port, ports.port(0));
+    QCOMPARE(w.deviceSettings().DeviceModel, 1);
+}
+
+// The search's "not found" names the ports it could not open, and why.
+void TestPortSelection::unusablePortsInNotFound()
+{
+    UnusablePorts ports(1);
+    ports.modules.front()->setFault(Exchange::Identification, Fault::Silent);
+    ModalWatcher watcher;
+    watcher.onDialog("setcom", [&](QWidget *dialog) { press(dialog, QDialogButtonBox::Cancel); });
+    MainWindow w;
+    w.useLink(ports.port(0), 1200);
+    widget<QPushButton>(w, "port_gomb")->click();
+    QCOMPARE(watcher.count(), 1);
+    const QStringList lines = watcher.last().text.split(u'\n');
+    QCOMPARE(lines.mid(0, 3),
+             QStringList({"Az eszköz nem található.", "", "Nem használható portok:"}));
+    QVERIFY(lines.at(3).startsWith(ports.held + ": foglalt: "));
+    QCOMPARE(lines.at(4), ports.gone + ": nem található");
+    QCOMPARE(lines.size(), 8); // an empty line and the two remedies
+}
+
+// A download whose port is held says so under its failure text, where it can be read.
+void TestPortSelection::downloadOnHeldPort()
+{
+    UnusablePorts ports(0);
+    devSettings settings;
+    settings.Port = ports.held;
+    dload dialog(settings);
+    auto *reason = dialog.findChild<QLabel *>(QStringLiteral("openReason"));
+    QTRY_VERIFY_WITH_TIMEOUT(!reason->isHidden(), 5000);
+    QCOMPARE(dialog.findChild<QLabel *>(QStringLiteral("kiiras"))->text(),
+             QStringLiteral("Betöltés hiba.\nTipp: ellenőrizze az eszközt és a port beállítást."));
+    QVERIFY2(reason->text().startsWith("A(z) " + ports.held + " portot egy másik program"),
+             qPrintable(reason->text()));
+    QVERIFY(reason->geometry().bottom() < dialog.findChild<QWidget *>("progressBar")->y());
+    QVERIFY(dialog.rect().contains(dialog.findChild<QWidget *>("buttonBox")->geometry()));
 }
 
 QTEST_MAIN(TestPortSelection)

@@ -1,5 +1,6 @@
 #include "transfer/dload.h"
 
+#include "serial/openadvice.h"
 #include "transfer/dlthread.h"
 
 #include <QCloseEvent>
@@ -39,6 +40,13 @@ dload::dload(const devSettings &settings, QWidget *parent) : QDialog(parent)
     m_kiiras->setAlignment(Qt::AlignCenter);
     m_kiiras->setWordWrap(true);
     m_kiiras->setTextFormat(Qt::PlainText);
+
+    m_openReason = new QLabel(this);
+    m_openReason->setObjectName(QStringLiteral("openReason"));
+    m_openReason->setWordWrap(true);
+    m_openReason->setTextFormat(Qt::PlainText);
+    m_openReason->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_openReason->hide();
 
     m_progressBar = new QProgressBar(this);
     m_progressBar->setObjectName(QStringLiteral("progressBar"));
@@ -81,9 +89,27 @@ void dload::dlcomplete()
     } else {
         m_kiiras->setText(
             QStringLiteral("Betöltés hiba.\nTipp: ellenőrizze az eszközt és a port beállítást."));
+        if (const auto failure = m_worker->openFailure())
+            showOpenFailure(qv::openFailureAdvice(*failure));
     }
     m_buttonBox->setStandardButtons(QDialogButtonBox::Ok);
     m_buttonBox->setEnabled(true);
+}
+
+// Why the port could not be opened, under the failure text: the dialog grows by the
+// height of the reason, and the bar and the button move below it.
+void dload::showOpenFailure(const QString &advice)
+{
+    constexpr int Margin = 10;
+    const int width = this->width() - 2 * Margin;
+    m_openReason->setText(advice);
+    const int height = m_openReason->heightForWidth(width);
+    m_openReason->setGeometry(Margin, m_progressBar->y(), width, height);
+    m_openReason->show();
+    const int shift = height + Margin;
+    m_progressBar->move(m_progressBar->x(), m_progressBar->y() + shift);
+    m_buttonBox->move(m_buttonBox->x(), m_buttonBox->y() + shift);
+    resize(this->width(), this->height() + shift);
 }
 
 void dload::reject()

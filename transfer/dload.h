@@ -38,10 +38,12 @@ protected:
 
 private:
     void retranslateUi();
+    void showOpenFailure(const QString &advice);
 
     QDialogButtonBox *m_buttonBox = nullptr;
     QLabel *m_label = nullptr;
     QLabel *m_kiiras = nullptr;
+    QLabel *m_openReason = nullptr; // shown only when the port could not be opened
     QProgressBar *m_progressBar = nullptr;
     std::unique_ptr<dlThread> m_worker;
     bool m_complete = false;

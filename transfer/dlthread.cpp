@@ -30,10 +30,19 @@ void dlThread::run()
 
     // The port lives in this thread; opening it logs why it failed.
     qv::SerialLine line;
-    if (line.open(qv::lines::download(m_settings.Port)) != qv::OpenResult::Ok)
+    if (line.open(qv::lines::download(m_settings.Port)) != qv::OpenResult::Ok) {
+        const QMutexLocker lock(&m_failureMutex);
+        m_openFailure = line.openFailure();
         return;
+    }
     m_success = exchange(line, lines);
     line.close();
+}
+
+std::optional<qv::OpenFailure> dlThread::openFailure() const
+{
+    const QMutexLocker lock(&m_failureMutex);
+    return m_openFailure;
 }
 
 // "~}", the module's "R" and one more byte, the lines each ended by CR, then the

@@ -3,12 +3,15 @@
 // widget: the progress goes out as signals, which reach the dialog on the GUI thread.
 #pragma once
 
+#include "serial/openfailure.h"
 #include "settings/devsettings.h"
 
+#include <QMutex>
 #include <QStringList>
 #include <QThread>
 
 #include <atomic>
+#include <optional>
 
 namespace qv {
 class SerialLine;
@@ -25,6 +28,9 @@ public:
 
     // Whether the module acknowledged the record; read after finished().
     bool succeeded() const { return m_success; }
+    // Why the port could not be opened, when that ended the download; read after
+    // finished().
+    std::optional<qv::OpenFailure> openFailure() const;
 
 signals:
     // The bar's range (the bar is emptied), and its value: 10 once the module is ready,
@@ -40,5 +46,7 @@ private:
     bool sendByte(qv::SerialLine &line, quint8 byte, int &progress);
 
     std::atomic<bool> m_success{false};
+    mutable QMutex m_failureMutex;
+    std::optional<qv::OpenFailure> m_openFailure;
     const devSettings m_settings;
 };

@@ -1,0 +1,24 @@
+// Finding out why a serial port did not open: what the port reported, and what the system
+// tells about the device (does it exist, may this user use it, its group, its lock file,
+// which process holds it).
+#pragma once
+
+#include "serial/openfailure.h"
+
+#include <QSerialPort>
+#include <QString>
+
+namespace qv {
+
+// Call right after port.open() failed, with lastSystemError() as it was then.
+// `portName` is the name the user chose, `path` the device path that was opened. A busy
+// port's holder is the live process its lock file names or, on Linux, a process that
+// has it open (as far as this user may look into other processes).
+OpenFailure diagnoseFailedOpen(const QString &portName, const QString &path,
+                               const QSerialPort &port, int savedErrno);
+
+// The errno of the calling thread, for diagnoseFailedOpen (0 where errno means nothing
+// for serial ports).
+int lastSystemError();
+
+} // namespace qv

@@ -1,0 +1,353 @@
+// Why a port cannot be used: the classification and the user's words as tables, and real
+// refusals on the emulated module's pseudo-terminal. The program runs itself as the
+// process that holds the port and as the (unprivileged, when run as root) one that
+// tries to open it.
+#include "modulefixture.h"
+#include "serial/openadvice.h"
+#include "serial/serialline.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSerialPort>
+#include <QTest>
+
+#include <cerrno>
+#include <cstdio>
+
+#include <fcntl.h>
+#include <grp.h>
+#include <sys/ioctl.h>
+#ifdef Q_OS_LINUX
+#include <sys/prctl.h>
+#endif
+#include <sys/stat.h>
+#include <unistd.h>
+
+using qv::OpenFailure;
+using Kind = qv::OpenFailure::Kind;
+Q_DECLARE_METATYPE(qv::OpenFailure)
+Q_DECLARE_METATYPE(Kind)
+
+namespace {
+
+constexpr uid_t kNobody = 65534;
+
+// Child: gives up root (when it is root) for the unprivileged user "nobody". It stays
+// open to inspection by its user, as a process started by that user would be.
+bool dropRoot()
+{
+    if (::geteuid() != 0)
+        return true;
+    if (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)
+        return false;
+#ifdef Q_OS_LINUX
+    ::prctl(PR_SET_DUMPABLE, 1);
+#endif
+    return true;
+}
+
+// Child: holds the port, through the serial port ("qt": lock file and exclusive flag) or
+// with the exclusive flag alone ("excl"), until its standard input closes.
+int holdPort(const QString &path, const QString &how)
+{
+    QSerialPort port;
+    port.setPortName(path);
+    const int fd =
+        how == u"excl" ? ::open(QFile::encodeName(path).constData(), O_RDWR | O_NOCTTY) : -1;
+    if (how == u"excl" ? fd < 0 || ::ioctl(fd, TIOCEXCL) != 0 : !port.open(QIODevice::ReadWrite))
+        return 1;
+    std::printf("held\n");
+    std::fflush(stdout);
+    while (std::getchar() != EOF) {
+    }
+    return 0;
+}
+
+// Child: opens the port as the identification does and prints why it failed.
+int tryOpen(const QString &path)
+{
+    qv::SerialLine line;
+    if (line.open(qv::lines::identification(path, 1200)) == qv::OpenResult::Ok)
+        return 1;
+    const OpenFailure f = *line.openFailure();
+    std::printf("%d\t%s\t%s\t%lld\t%s\n", int(f.kind), qPrintable(f.group),
+                qPrintable(f.holderProgram), f.holderPid, qPrintable(qv::openFailureAdvice(f)));
+    return 0;
+}
+
+// What the opening child reported: kind, group, holder's program and pid, advice.
+QStringList openInChild(const QString &path, bool unprivileged)
+{
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(),
+                {unprivileged ? "--open-unprivileged" : "--open", path});
+    if (!child.waitForFinished(10000) || child.exitCode() != 0)
+        return {};
+    return QString::fromLocal8Bit(child.readAllStandardOutput().trimmed()).split(u'\t');
+}
+
+OpenFailure failure(Kind kind, const QString &port, const QString &path, const QString &group = {},
+                    bool grants = true)
+{
+    return {.kind = kind, .port = port, .path = path, .group = group, .groupGrantsAccess = grants};
+}
+
+// /dev/ttyUSB0 of the group "dialout"; the lock file names minicom, pid 4321.
+qv::OpenFacts facts(qv::PortError error, int systemErrno, bool exists, bool accessible, bool locked,
+                    qv::PortNaming naming = qv::PortNaming::Unix)
+{
+    return {.port = "ttyUSB0",
+            .path = "/dev/ttyUSB0",
+            .error = error,
+            .errorText = "the port's words",
+            .systemErrno = systemErrno,
+            .exists = exists,
+            .accessible = accessible,
+            .group = "dialout",
+            .lockHolder = locked ? std::optional<qv::PortHolder>({"minicom", 4321}) : std::nullopt,
+            .naming = naming};
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(qv::OpenFacts)
+
+class TestOpenFailure : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void classification_data();
+    void classification();
+    void lockFiles_data();
+    void lockFiles();
+    void advice_data();
+    void advice();
+    void summary();
+    void refusals_data();
+    void refusals();
+};
+
+void TestOpenFailure::classification_data()
+{
+    QTest::addColumn<qv::OpenFacts>("facts");
+    QTest::addColumn<Kind>("kind");
+
+    using E = qv::PortError;
+    QTest::newRow("no such file") << facts(E::DeviceNotFound, ENOENT, false, true, false)
+                                  << Kind::Missing;
+    QTest::newRow("gone, only the port says so")
+        << facts(E::DeviceNotFound, 0, true, true, false) << Kind::Missing;
+    QTest::newRow("no device behind the node")
+        << facts(E::Other, ENXIO, true, true, false) << Kind::Missing;
+    QTest::newRow("exclusive flag") << facts(E::Permission, EBUSY, true, true, false) << Kind::Busy;
+    QTest::newRow("lock file") << facts(E::Permission, 0, true, true, true) << Kind::Busy;
+    QTest::newRow("lock file, and no access either")
+        << facts(E::Permission, 0, true, false, true) << Kind::PermissionDenied;
+    QTest::newRow("permission denied")
+        << facts(E::Permission, EACCES, true, false, false) << Kind::PermissionDenied;
+    QTest::newRow("not a terminal")
+        << facts(E::Unsupported, ENOTTY, true, true, true) << Kind::Other;
+    QTest::newRow("Windows: access denied")
+        << facts(E::Permission, 0, true, true, false, qv::PortNaming::Windows)
+        << Kind::PermissionDenied;
+    QTest::newRow("Windows: not found")
+        << facts(E::DeviceNotFound, 0, true, true, false, qv::PortNaming::Windows) << Kind::Missing;
+}
+
+void TestOpenFailure::classification()
+{
+    QFETCH(qv::OpenFacts, facts);
+    QFETCH(Kind, kind);
+    const OpenFailure result = qv::classifyOpenFailure(facts);
+    QCOMPARE(result.kind, kind);
+    const bool named = facts.lockHolder && kind == Kind::Busy; // the holder only when busy
+    QCOMPARE(result.holderPid, named ? 4321 : 0);
+    QCOMPARE(result.holderProgram, named ? QStringLiteral("minicom") : QString());
+    QCOMPARE(result.systemText, facts.errorText);
+    QCOMPARE(result.group.isEmpty(), facts.naming == qv::PortNaming::Windows);
+
+    facts.path.clear(); // no port chosen at all
+    QCOMPARE(qv::classifyOpenFailure(facts).kind, Kind::Missing);
+}
+
+void TestOpenFailure::lockFiles_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<qint64>("pid"); // 0: no holder
+    QTest::addColumn<QString>("program");
+
+    qint32 binaryPid = 2345;
+    QTest::newRow("the serial port's own")
+        << QByteArray("10093\nqvconfig\nvm\n3d12\n8062\n") << 10093LL << "qvconfig";
+    QTest::newRow("padded, name after the number")
+        << QByteArray("      1234 minicom tech\n") << 1234LL << "minicom";
+    QTest::newRow("padded number alone") << QByteArray("      1234\n") << 1234LL << "";
+    QTest::newRow("binary") << QByteArray(reinterpret_cast<const char *>(&binaryPid), 4) << 2345LL
+                            << "";
+    QTest::newRow("unprintable name") << QByteArray("77\n\x01\x1b[2J\n") << 77LL << "";
+    QTest::newRow("empty") << QByteArray() << 0LL << "";
+    QTest::newRow("text") << QByteArray("locked by me\n") << 0LL << "";
+    QTest::newRow("too large") << QByteArray("99999999999\n") << 0LL << "";
+}
+
+void TestOpenFailure::lockFiles()
+{
+    QFETCH(QByteArray, contents);
+    QFETCH(qint64, pid);
+    QFETCH(QString, program);
+    const auto holder = qv::parseLockFile(contents);
+    QCOMPARE(holder.has_value(), pid != 0);
+    if (holder)
+        QCOMPARE(QStringList({QString::number(holder->pid), holder->program}),
+                 QStringList({QString::number(pid), program}));
+    QCOMPARE(qv::lockFileName(QStringLiteral("/dev/pts/3")), QStringLiteral("LCK..pts_3"));
+    QCOMPARE(qv::lockFileName(QStringLiteral("/tmp/qv")), QStringLiteral("LCK.._tmp_qv"));
+}
+
+void TestOpenFailure::advice_data()
+{
+    QTest::addColumn<OpenFailure>("failure");
+    QTest::addColumn<bool>("windows");
+    QTest::addColumn<QString>("reason");
+    QTest::addColumn<QStringList>("advice"); // what it says; "!..." what it must not
+
+    const QString usb = QStringLiteral("/dev/ttyUSB0");
+    OpenFailure f = failure(Kind::PermissionDenied, "ttyUSB0", usb, "dialout");
+    QTest::newRow("dialout") << f << false << "nincs jogosultság (\"dialout\" csoport)"
+                             << QStringList{"Nincs jogosultság a(z) /dev/ttyUSB0 port",
+                                            "a(z) \"dialout\" csoporté",
+                                            "(sudo usermod -aG dialout $USER)", "be újra."};
+    f.groupPendingLogin = true;
+    QTest::newRow("added, not logged in again")
+        << f << false << "nincs jogosultság (\"dialout\" csoport)"
+        << QStringList{"már tagja a(z) \"dialout\" csoportnak", "ki, majd be újra.", "!usermod"};
+    QTest::newRow("root's group is no advice")
+        << failure(Kind::PermissionDenied, "COM1", "/dev/ttyS0", "root") << false
+        << "nincs jogosultság (csak rendszergazda)"
+        << QStringList{"a(z) COM1 (/dev/ttyS0) port", "rendszergazdai", "!csoport", "!usermod"};
+    f = failure(Kind::PermissionDenied, "COM3", "\\\\.\\COM3", "", false);
+    f.systemText = QStringLiteral("Access is denied.");
+    QTest::newRow("Windows") << f << true << "foglalt vagy nincs hozzáférés"
+                             << QStringList{"A(z) COM3 port", "(Access is denied). Zárja be",
+                                            "!usermod"};
+    f = failure(Kind::Busy, "ttyUSB0", usb);
+    f.holderProgram = QStringLiteral("minicom");
+    f.holderPid = 1234;
+    QTest::newRow("busy") << f << false << "foglalt: minicom (PID 1234)"
+                          << QStringList{"/dev/ttyUSB0 portot egy másik program használja: "
+                                         "minicom (PID 1234). Zárja be"};
+    QTest::newRow("missing") << failure(Kind::Missing, "ttyUSB0", usb) << false << "nem található"
+                             << QStringList{"A(z) /dev/ttyUSB0 port nem található. Ellenőrizze"};
+    f = failure(Kind::Other, "/tmp", "/tmp");
+    f.systemText = QStringLiteral("Is a directory");
+    QTest::newRow("other") << f << false << "nem nyitható meg: Is a directory"
+                           << QStringList{"A(z) /tmp port nem nyitható meg: Is a directory."};
+}
+
+void TestOpenFailure::advice()
+{
+    QFETCH(OpenFailure, failure);
+    QFETCH(bool, windows);
+    QFETCH(QString, reason);
+    QFETCH(QStringList, advice);
+    const auto naming = windows ? qv::PortNaming::Windows : qv::PortNaming::Unix;
+    QCOMPARE(qv::openFailureReason(failure, naming), reason);
+    const QString text = qv::openFailureAdvice(failure, naming);
+    for (const QString &part : advice)
+        QVERIFY2(part.startsWith(u'!') ? !text.contains(part.mid(1)) : text.contains(part),
+                 qPrintable(part + u'\n' + text));
+}
+
+// One line per port, each remedy once.
+void TestOpenFailure::summary()
+{
+    QCOMPARE(qv::unusablePortsSummary({}), QString());
+    const OpenFailure s0 = failure(Kind::PermissionDenied, "ttyS0", "/dev/ttyS0", "dialout");
+    const OpenFailure s1 = failure(Kind::PermissionDenied, "ttyS1", "/dev/ttyS1", "dialout");
+    const OpenFailure gone = failure(Kind::Missing, "ttyUSB0", "/dev/ttyUSB0");
+    const auto unix_ = qv::PortNaming::Unix;
+    QCOMPARE(qv::unusablePortsSummary({s0, gone, s1}, unix_),
+             QStringLiteral("Nem használható portok:\n"
+                            "/dev/ttyS0: nincs jogosultság (\"dialout\" csoport)\n"
+                            "/dev/ttyUSB0: nem található\n"
+                            "/dev/ttyS1: nincs jogosultság (\"dialout\" csoport)\n\n") +
+                 qv::openFailureRemedy(s0, unix_) + u'\n' + qv::openFailureRemedy(gone, unix_));
+}
+
+// Real refusals, seen by a child that opens the port as the identification does; as
+// "nobody" when the test runs as root and the refusal would not bind root.
+void TestOpenFailure::refusals_data()
+{
+    QTest::addColumn<QString>("setup");
+    QTest::addColumn<int>("kind");
+    QTest::newRow("device not permitted") << "deny" << int(Kind::PermissionDenied);
+    QTest::newRow("held through the lock file") << "qt" << int(Kind::Busy);
+    QTest::newRow("held by the exclusive flag only") << "excl" << int(Kind::Busy);
+    QTest::newRow("pseudo-terminal closed") << "stop" << int(Kind::Missing);
+}
+
+void TestOpenFailure::refusals()
+{
+    QFETCH(QString, setup);
+    QFETCH(int, kind);
+    auto module = startModule();
+    const QString path = module->slavePath();
+    const QByteArray device = QFile::encodeName(path);
+    // As root the device belongs to "dialout", which "nobody" is not in; otherwise the
+    // device allows nobody anything.
+    const group *dialout = ::geteuid() == 0 ? ::getgrnam("dialout") : nullptr;
+    QProcess holder;
+    if (setup == u"deny") {
+        QVERIFY(!dialout || ::chown(device.constData(), 0, dialout->gr_gid) == 0);
+        QVERIFY(::chmod(device.constData(), dialout ? 0660 : 0) == 0);
+    } else if (setup == u"qt" || setup == u"excl") {
+        QVERIFY(::chmod(device.constData(), 0666) == 0);
+        holder.start(QCoreApplication::applicationFilePath(),
+                     {setup == u"qt" ? "--hold" : "--hold-unprivileged", path, setup});
+        QVERIFY(holder.waitForReadyRead(5000));
+    } else {
+        module->stop();
+    }
+    const qint64 holderPid = holder.processId();
+    const QStringList seen = openInChild(path, setup == u"deny" || setup == u"excl");
+    holder.closeWriteChannel();
+    holder.waitForFinished(5000);
+
+    QCOMPARE(seen.size(), 5);
+    QCOMPARE(seen.at(0).toInt(), kind);
+    const QString &advice = seen.at(4);
+    if (kind == int(Kind::PermissionDenied)) {
+        QCOMPARE(seen.at(1), QFileInfo(path).group());
+        QVERIFY2(advice.startsWith("Nincs jogosultság a(z) " + path), qPrintable(advice));
+        QVERIFY2(!dialout || advice.contains("sudo usermod -aG dialout $USER"), qPrintable(advice));
+    } else if (kind == int(Kind::Busy)) {
+        QCOMPARE(seen.at(3).toLongLong(), holderPid);
+        QCOMPARE(seen.at(2),
+                 QFileInfo(QCoreApplication::applicationFilePath()).fileName().left(15));
+        QVERIFY2(advice.contains(QStringLiteral("(PID %1)").arg(holderPid)), qPrintable(advice));
+    } else {
+        QVERIFY2(advice.startsWith("A(z) " + path + " port nem található."), qPrintable(advice));
+    }
+}
+
+int main(int argc, char *argv[])
+{
+    const QString mode = argc >= 3 ? QString::fromLocal8Bit(argv[1]) : QString();
+    if (mode.endsWith(QStringLiteral("-unprivileged")) && !dropRoot())
+        return 2;
+    if (mode.startsWith(QStringLiteral("--hold")) && argc == 4) {
+        QCoreApplication app(argc, argv);
+        return holdPort(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+    }
+    if (mode.startsWith(QStringLiteral("--open"))) {
+        QCoreApplication app(argc, argv);
+        return tryOpen(QString::fromLocal8Bit(argv[2]));
+    }
+    QCoreApplication app(argc, argv);
+    TestOpenFailure test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_openfailure.moc"

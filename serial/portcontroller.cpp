@@ -3,6 +3,7 @@
 #include "form/statuspanel.h"
 #include "serial/comport.h"
 #include "serial/identification.h"
+#include "serial/openadvice.h"
 #include "serial/setcom.h"
 #include "settings/branding.h"
 #include "settings/compattable.h"
@@ -29,8 +30,15 @@ void PortController::selectPort(bool search)
     // The module answers "~|" with its identification, then falls silent.
     comPort port;
     port.setReplyBound(qv::replybound::Identification);
-    if (!port.open(qv::lines::identification(m_settings.Port, m_settings.Baudrate)))
-        return; // the reason is in the debug output; nothing else changes
+    if (!port.open(qv::lines::identification(m_settings.Port, m_settings.Baudrate))) {
+        // Nothing else changes; but the user chose this port and must learn why nothing
+        // happened.
+        QString text = QStringLiteral("A kiválasztott port nem nyitható meg.");
+        if (const auto &failure = port.openFailure())
+            text += u'\n' + qv::openFailureAdvice(*failure);
+        qv::showMessage(m_window, QMessageBox::Warning, QStringLiteral("Eszköz"), text);
+        return;
+    }
     port.writeText(QStringLiteral("~|"), false);
     const qv::Reply reply = port.readAll();
     port.close();

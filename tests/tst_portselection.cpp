@@ -256,8 +256,8 @@ void TestPortSelection::search()
             QStringList({"Hiba", "Az eszköz nem található.", "setcom"}));
 }
 
-// Listed, but busy when the identification opens it: nothing is shown, the status bar
-// already names the new port and speed.
+// Listed, but busy when the identification opens it: the status bar already names the new
+// port and speed, nothing else changes, and a warning says which program holds the port.
 void TestPortSelection::busyPort()
 {
     auto module = startModule();
@@ -276,7 +276,13 @@ void TestPortSelection::busyPort()
     w.useLink(port, 1200);
     widget<QAction>(w, "actionPort")->trigger();
     QVERIFY(holder.isOpen());
-    QCOMPARE(watcher.count(), 0);
+    QCOMPARE(watcher.count(), 1);
+    QCOMPARE(watcher.last().title, QStringLiteral("Eszköz"));
+    QVERIFY2(
+        watcher.last().text.startsWith(QStringLiteral("A kiválasztott port nem nyitható meg.\n")) &&
+            watcher.last().text.contains(
+                QStringLiteral("(PID %1)").arg(QCoreApplication::applicationPid())),
+        qPrintable(watcher.last().text));
     QCOMPARE(widget<QLabel>(w, "portLabel")->text(), port + QStringLiteral("   Baud: 9600"));
     QCOMPARE(w.deviceSettings().DeviceModel, 0);
     QCOMPARE(module->received(), QByteArray());

@@ -169,8 +169,12 @@ void TestTransfer::readOutFailures_data()
     const QString format = QStringLiteral("Sikertelen kiolvasás. (Ismeretlen formátum)");
     QTest::newRow("silent module") << format;
     QTest::newRow("fields missing") << format;
-    QTest::newRow("no port") << QStringLiteral(
-        "Sikertelen kiolvasás.\nNem lehet megnyitni a portot.");
+    // The port's name and what to do follow on a line of their own.
+    QTest::newRow("no port")
+        << QStringLiteral(
+               "Sikertelen kiolvasás.\nNem lehet megnyitni a portot.\nA(z) %1 port nem található. "
+               "Ellenőrizze, hogy az eszköz csatlakoztatva van-e, majd válassza ki újra a portot.")
+               .arg(kNoPort);
     QTest::newRow("cancelled half-way") << QString();
 }
 

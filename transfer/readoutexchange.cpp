@@ -1,6 +1,7 @@
 #include "transfer/readoutexchange.h"
 
 #include "serial/comport.h"
+#include "serial/openadvice.h"
 
 #include <QCoreApplication>
 #include <QProgressDialog>
@@ -46,6 +47,7 @@ ReadOutOutcome readOutModule(const QString &port, qint32 baud, QChar separator, 
     if (!line.open(lines::readOut(port, baud))) {
         progress.reset(); // it must not pop up behind the message
         outcome.end = ReadOutEnd::NotOpen;
+        outcome.openFailure = line.openFailure();
         return outcome;
     }
     line.writeText(QStringLiteral("~{"), false);
@@ -92,8 +94,12 @@ QString readOutFailureText(const ReadOutOutcome &outcome)
     case ReadOutEnd::Ok:
     case ReadOutEnd::Cancelled:
         return {};
-    case ReadOutEnd::NotOpen:
-        return QStringLiteral("Sikertelen kiolvasás.\nNem lehet megnyitni a portot.");
+    case ReadOutEnd::NotOpen: {
+        QString text = QStringLiteral("Sikertelen kiolvasás.\nNem lehet megnyitni a portot.");
+        if (outcome.openFailure)
+            text += u'\n' + openFailureAdvice(*outcome.openFailure);
+        return text;
+    }
     case ReadOutEnd::Vanished:
         return QStringLiteral("Sikertelen kiolvasás.\nA port megszűnt a kiolvasás közben: az "
                               "eszköz vagy az adapter lecsatlakozott. Csatlakoztassa újra, majd "

@@ -2,6 +2,7 @@
 // the read-out's progress window, decoded whole before anyone uses it.
 #pragma once
 
+#include "serial/openfailure.h"
 #include "transfer/configrecord.h"
 
 #include <QString>
@@ -21,7 +22,8 @@ enum class ReadOutEnd {
 struct ReadOutOutcome
 {
     ReadOutEnd end = ReadOutEnd::NotOpen;
-    ReadOutResult decoded; // status Ok when end is Ok
+    ReadOutResult decoded;                  // status Ok when end is Ok
+    std::optional<OpenFailure> openFailure; // why the port did not open (NotOpen)
 };
 
 // Runs the exchange on `port` at `baud`, with the progress window parented to `parent`;
@@ -29,7 +31,8 @@ struct ReadOutOutcome
 // qv.transfer.
 ReadOutOutcome readOutModule(const QString &port, qint32 baud, QChar separator, QWidget *parent);
 
-// The message that reports a failed read-out; empty for Ok and Cancelled.
+// The message that reports a failed read-out, with why the port did not open and what
+// to do; empty for Ok and Cancelled.
 QString readOutFailureText(const ReadOutOutcome &outcome);
 
 } // namespace qv::transfer

@@ -1,6 +1,7 @@
 #include "transfer/statuscontroller.h"
 
 #include "form/statuspanel.h"
+#include "serial/openadvice.h"
 #include "serial/replybounds.h"
 #include "serial/serialline.h"
 #include "settings/devsettings.h"
@@ -52,6 +53,7 @@ void StatusController::query()
     // The module answers "~[" with one line ended by CR, always at 1200 bit/s.
     qv::Reply reply;
     qv::SerialLine line;
+    std::optional<qv::OpenFailure> openFailure;
     if (line.open(qv::lines::status(m_settings.Port)) == qv::OpenResult::Ok) {
         line.writeBytes("~[");
         StatusProgress steps(progress);
@@ -64,6 +66,7 @@ void StatusController::query()
         line.close();
     } else {
         reply.end = qv::ReplyEnd::NotOpen;
+        openFailure = line.openFailure();
     }
     progress.reset();
     progress.close();
@@ -74,8 +77,10 @@ void StatusController::query()
         reply.isComplete() ? qv::status::parseStatusLine(reply.text) : qv::status::ParseResult{};
     if (parsed.result != qv::status::ParseStatus::Ok) {
         m_panel.setQueryRunning(false);
-        qv::showMessage(m_window, QMessageBox::Critical, QStringLiteral("Hiba"),
-                        QStringLiteral("Sikertelen lekérdezés.\nEllenőrizze az eszközt!"));
+        QString text = QStringLiteral("Sikertelen lekérdezés.\nEllenőrizze az eszközt!");
+        if (openFailure)
+            text += u'\n' + qv::openFailureAdvice(*openFailure);
+        qv::showMessage(m_window, QMessageBox::Critical, QStringLiteral("Hiba"), text);
         return;
     }
 

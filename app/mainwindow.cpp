@@ -141,6 +141,11 @@ void MainWindow::useLink(const QString &port, qint32 baud)
         QStringLiteral("%1  Baud: %2").arg(settings.Port, QString::number(settings.Baudrate)));
 }
 
+void MainWindow::openWhenIdentified(const QString &path)
+{
+    m_pendingFile = path;
+}
+
 // Puts a fresh link label holding FooterText at the right end of the status bar.
 void MainWindow::replaceLinkLabel()
 {

@@ -34,6 +34,8 @@ public:
     // Starts with another port and speed than "COM1" at 1200 bit/s (command line, tests);
     // the window stays locked until a module is identified.
     void useLink(const QString &port, qint32 baud);
+    // A configuration file to open once a module has been identified (command line).
+    void openWhenIdentified(const QString &path);
 
 public slots:
     void newfile();
@@ -82,4 +84,6 @@ private:
     QLabel *linkLabel = nullptr;
     // Set while a validation warning is open (see checkLineEdits).
     bool m_warningOpen = false;
+    // The file named on the command line, waiting for the first identification.
+    QString m_pendingFile;
 };

@@ -62,10 +62,12 @@ int main(int argc, char *argv[])
     // rest of the program. Without the translation they stay in English.
     QTranslator qtTranslation;
     const QString translations = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    if (qtTranslation.load(QStringLiteral("qtbase_hu"), translations))
+    if (qtTranslation.load(QStringLiteral("qtbase_hu"), translations)) {
         QCoreApplication::installTranslator(&qtTranslation);
-    else
+        qCDebug(qv::lcData, "qtbase_hu.qm: %s", qUtf8Printable(qtTranslation.filePath()));
+    } else {
         qCDebug(qv::lcData, "qtbase_hu.qm: not found in %s", qUtf8Printable(translations));
+    }
 
     // Every window is laid out for a small dialog font (8 points, Arial metrics).
     QFont font = QApplication::font();

@@ -58,6 +58,19 @@ for page in qvconfig qvsim; do
     if [ -z "$out" ]; then pass "man page $page.1"; else fail "man page $page.1: $out"; fi
 done
 
+# The manual made twice (another process, another time zone) is the same byte for byte.
+run=0
+for tz in UTC Europe/Budapest; do
+    run=$((run + 1))
+    env -u QT_QPA_PLATFORMTHEME -u SOURCE_DATE_EPOCH QT_QPA_PLATFORM=offscreen TZ=$tz \
+        "$build/bin/mkmanual" docs/kezikonyv.md "$prefix/manual-$run.pdf" 2>/dev/null
+done
+if cmp -s "$prefix/manual-1.pdf" "$prefix/manual-2.pdf"; then
+    pass "the manual is reproducible"
+else
+    fail "the manual differs between two runs of mkmanual"
+fi
+
 # The installed program on the offscreen platform, with the data-file log switched on.
 # It is stopped as soon as it has reported every file (or after 15 seconds).
 empty="$prefix/empty"

@@ -13,6 +13,7 @@
 #include <QDateTime>
 #include <QFile>
 #include <QFont>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QHash>
 #include <QPageLayout>
@@ -20,6 +21,8 @@
 #include <QPdfWriter>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFrame>
 #include <QTextTable>
@@ -58,6 +61,50 @@ bool replaceCreationDate(QByteArray &pdf, const QDateTime &date)
     replacement.append(QByteArray(match.capturedLength() - replacement.size(), ' '));
     pdf.replace(match.capturedStart(), match.capturedLength(), replacement);
     return true;
+}
+
+// Code (inline, and blocks of it) is set in DejaVu Sans Mono, not in whatever monospace
+// font the builder's system prefers, so that every builder makes the same manual.
+void setCodeFont(QTextDocument &document)
+{
+    const QStringList systemMono = QFontDatabase::systemFont(QFontDatabase::FixedFont).families();
+    auto isCode = [&](const QTextCharFormat &format) {
+        return format.fontFixedPitch() || format.fontFamilies().toStringList() == systemMono;
+    };
+    auto toMono = [](QTextCharFormat format) {
+        // The importer may name the font both ways; only the family list stays.
+        format.clearProperty(QTextFormat::FontFamily);
+        format.setFontFamilies({QStringLiteral("DejaVu Sans Mono")});
+        return format;
+    };
+    struct Span
+    {
+        int position;
+        int length;
+        QTextCharFormat format;
+    };
+    QList<Span> spans;
+    QList<std::pair<int, QTextCharFormat>> blocks;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        if (isCode(block.charFormat()))
+            blocks.append({block.position(), toMono(block.charFormat())});
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (isCode(fragment.charFormat()))
+                spans.append(
+                    {fragment.position(), fragment.length(), toMono(fragment.charFormat())});
+        }
+    }
+    QTextCursor cursor(&document);
+    for (const auto &[position, format] : blocks) {
+        cursor.setPosition(position);
+        cursor.setBlockCharFormat(format);
+    }
+    for (const Span &span : spans) {
+        cursor.setPosition(span.position);
+        cursor.setPosition(span.position + span.length, QTextCursor::KeepAnchor);
+        cursor.setCharFormat(span.format);
+    }
 }
 
 } // namespace
@@ -101,6 +148,7 @@ int main(int argc, char *argv[])
     font.setPointSizeF(10);
     document.setDefaultFont(font);
     document.setMarkdown(markdown, QTextDocument::MarkdownDialectGitHub);
+    setCodeFont(document);
     // Tables with single rules and a little air in the cells.
     for (QTextFrame *frame : document.rootFrame()->childFrames()) {
         if (auto *table = qobject_cast<QTextTable *>(frame)) {

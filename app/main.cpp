@@ -1,3 +1,4 @@
+#include "app/appicon.h"
 #include "app/commandline.h"
 #include "app/mainwindow.h"
 #include "settings/datafiles.h"
@@ -50,8 +51,10 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("qvconfig"));
     QApplication::setApplicationVersion(version);
-    // Ties the window to its desktop entry (icon and name in the task bar).
+    // Ties the window to its desktop entry (icon and name in the task bar); every window
+    // without an icon of its own shows the program's.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.qvconfig"));
+    QApplication::setWindowIcon(qv::applicationIcon());
     // Read again from the application object, which has taken Qt's own options out and,
     // on Windows, has the arguments in full Unicode.
     line = qv::parseCommandLine(QCoreApplication::arguments(), version);

@@ -1,43 +1,75 @@
+#include "app/appicon.h"
+#include "app/commandline.h"
 #include "app/mainwindow.h"
+#include "settings/datafiles.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#ifdef Q_OS_WIN
+#include <QMessageBox>
+#endif
 
 #include <cstdio>
 
+namespace {
+
+// Help, version and command-line errors need no display: they are printed before the
+// application object exists. A Windows GUI program has no console to print to, so there
+// they are shown in a message box instead.
+int report(const qv::CommandLine &line, int &argc, char **argv)
+{
+    const bool ok = line.action != qv::CommandLine::Action::Error;
+#ifdef Q_OS_WIN
+    QApplication app(argc, argv);
+    QMessageBox box(ok ? QMessageBox::Information : QMessageBox::Critical,
+                    QStringLiteral("qvconfig"), line.text);
+    box.exec();
+#else
+    Q_UNUSED(argc);
+    Q_UNUSED(argv);
+    std::fputs(qPrintable(line.text), ok ? stdout : stderr);
+#endif
+    return ok ? 0 : 1;
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
+    // Without arguments the program starts as always: port "COM1" at 1200 bit/s.
+    const QString version = QStringLiteral(QVCONFIG_VERSION);
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    qv::CommandLine line = qv::parseCommandLine(arguments, version);
+    if (line.action != qv::CommandLine::Action::Run)
+        return report(line, argc, argv);
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("qvconfig"));
-    QApplication::setApplicationVersion(QStringLiteral(QVCONFIG_VERSION));
+    QApplication::setApplicationVersion(version);
+    // Ties the window to its desktop entry (icon and name in the task bar); every window
+    // without an icon of its own shows the program's.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.qvconfig"));
+    QApplication::setWindowIcon(qv::applicationIcon());
+    // Read again from the application object, which has taken Qt's own options out and,
+    // on Windows, has the arguments in full Unicode.
+    line = qv::parseCommandLine(QCoreApplication::arguments(), version);
+    if (line.action != qv::CommandLine::Action::Run)
+        return report(line, argc, argv);
 
-    // Without arguments the program starts as always: port "COM1" at 1200 bit/s.
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Quorvel és Brastok GSM modulok konfigurálása."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Kiírja ezt a súgót."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Kiírja a program verzióját."));
-    const QCommandLineOption port(
-        QStringLiteral("port"),
-        QStringLiteral("Ezzel a porttal indul a \"COM1\" helyett (1200 bit/s), például "
-                       "ttyUSB0, COM3 vagy /dev/pts/3."),
-        QStringLiteral("név"));
-    parser.addOptions({help, version, port});
-    parser.process(app);
-    if (parser.isSet(help))
-        parser.showHelp(0);
-    if (parser.isSet(version))
-        parser.showVersion();
-    if (!parser.positionalArguments().isEmpty() ||
-        (parser.isSet(port) && parser.value(port).isEmpty())) {
-        std::fprintf(stderr, "%s\n",
-                     qPrintable(parser.positionalArguments().isEmpty()
-                                    ? QStringLiteral("A --port után meg kell adni a port nevét.")
-                                    : QStringLiteral("Ismeretlen argumentum: %1")
-                                          .arg(parser.positionalArguments().constFirst())));
-        return 1;
+    // Qt's own dialogs and standard buttons ("Megnyitás", "Mégse") in Hungarian, like the
+    // rest of the program. Without the translation they stay in English.
+    QTranslator qtTranslation;
+    const QString translations = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (qtTranslation.load(QStringLiteral("qtbase_hu"), translations)) {
+        QCoreApplication::installTranslator(&qtTranslation);
+        qCDebug(qv::lcData, "qtbase_hu.qm: %s", qUtf8Printable(qtTranslation.filePath()));
+    } else {
+        qCDebug(qv::lcData, "qtbase_hu.qm: not found in %s", qUtf8Printable(translations));
     }
 
     // Every window is laid out for a small dialog font (8 points, Arial metrics).
@@ -48,8 +80,15 @@ int main(int argc, char *argv[])
     QApplication::setFont(font);
 
     MainWindow window;
-    if (parser.isSet(port))
-        window.useLink(parser.value(port), 1200);
+    // For a support request: the log tells at once where every data file is taken from.
+    if (qv::lcData().isDebugEnabled()) {
+        for (const QString &name : qv::dataFileNames(window.deviceSettings().Version))
+            qv::locateDataFile(name);
+    }
+    if (!line.port.isEmpty())
+        window.useLink(line.port, 1200);
+    if (!line.file.isEmpty())
+        window.openWhenIdentified(QFileInfo(line.file).absoluteFilePath());
     window.show();
     return app.exec();
 }

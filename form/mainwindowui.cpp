@@ -1,5 +1,6 @@
 #include "form/mainwindowui.h"
 
+#include "app/appicon.h"
 #include "form/catalogue.h"
 
 #include <QAbstractButton>
@@ -194,7 +195,7 @@ void MainWindow::setupUi(QMainWindow *window)
     window->resize(910, 600);
     window->setMinimumSize(910, 600);
     window->setMaximumSize(910, 600);
-    window->setWindowIcon(QIcon(QStringLiteral(":/img/img/icon_download.png")));
+    window->setWindowIcon(qv::applicationIcon());
 
     QPalette palette = window->palette();
     palette.setColor(QPalette::Active, QPalette::Text, QColor(0, 111, 0));

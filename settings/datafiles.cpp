@@ -1,10 +1,14 @@
 #include "settings/datafiles.h"
 
+#include "settings/compattable.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
 namespace qv {
+
+Q_LOGGING_CATEGORY(lcData, "qv.data", QtInfoMsg)
 
 namespace {
 QStringList &overriddenFolders()
@@ -19,30 +23,51 @@ void overrideDataFileFolders(const QStringList &folders)
     overriddenFolders() = folders;
 }
 
+QStringList dataFileFolders(const QString &workingDir, const QString &programDir)
+{
+    QStringList folders{QDir::cleanPath(workingDir)};
+    if (!programDir.isEmpty()) {
+        folders << QDir::cleanPath(programDir)
+                << QDir::cleanPath(programDir + QLatin1Char('/') +
+                                   QStringLiteral(QV_DATA_FROM_BIN_DIR));
+    }
+    folders << QDir::cleanPath(QStringLiteral(QV_DATA_INSTALL_DIR));
+    folders.removeDuplicates();
+    return folders;
+}
+
 QStringList dataFileFolders()
 {
     if (!overriddenFolders().isEmpty())
         return overriddenFolders();
-    QStringList folders{QDir::currentPath()};
-    if (QCoreApplication::instance()) {
-        const QString appDir = QCoreApplication::applicationDirPath();
-        folders << appDir << QDir::cleanPath(appDir + QStringLiteral("/../share/qvconfig"));
-    }
-    folders << QStringLiteral(QV_DATA_INSTALL_DIR);
-    folders.removeDuplicates();
-    return folders;
+    return dataFileFolders(QDir::currentPath(), QCoreApplication::instance()
+                                                    ? QCoreApplication::applicationDirPath()
+                                                    : QString());
 }
 
 QString locateDataFile(const QString &name)
 {
     if (QFileInfo(name).isAbsolute())
         return name;
-    for (const QString &folder : dataFileFolders()) {
+    const QStringList folders = dataFileFolders();
+    for (const QString &folder : folders) {
         const QString candidate = QDir(folder).filePath(name);
-        if (QFileInfo(candidate).isFile())
+        if (QFileInfo(candidate).isFile()) {
+            qCDebug(lcData, "%s: %s", qUtf8Printable(name), qUtf8Printable(candidate));
             return candidate;
+        }
     }
+    qCDebug(lcData, "%s: not found in %s", qUtf8Printable(name),
+            qUtf8Printable(folders.join(QStringLiteral(", "))));
     return name;
+}
+
+QStringList dataFileNames(const QString &version)
+{
+    return {QStringLiteral("i_default.dll"),   QStringLiteral("i_qv-5.dll"),
+            QStringLiteral("i_qv-3.dll"),      QStringLiteral("i_bk-2.dll"),
+            QStringLiteral("defval_qv.dll"),   compat::tableFileName(version),
+            QStringLiteral("quorvel-help.pdf")};
 }
 
 } // namespace qv

@@ -1,15 +1,26 @@
 // Where the program finds its data files (pictures, defaults, compatibility table, manual).
 #pragma once
 
+#include <QLoggingCategory>
 #include <QString>
 #include <QStringList>
 
 namespace qv {
 
+// Where each data file was found, or that it was not (debug level, off by default:
+// QT_LOGGING_RULES="qv.data.debug=true").
+Q_DECLARE_LOGGING_CATEGORY(lcData)
+
 // The folders searched for a data file, in order: the working directory first
 // (a technician may keep edited copies next to their configurations), then the
-// program's own folder, then the installed data folder.
+// program's own folder (the build), then the data folder of the installation the
+// program runs from (<program folder>/../share/qvconfig, wherever it was installed),
+// then the data folder of the prefix it was built for. Duplicates are left out.
 QStringList dataFileFolders();
+
+// The same, for a given working directory and program folder (empty: no application
+// object, so the program's folder is unknown).
+QStringList dataFileFolders(const QString &workingDir, const QString &programDir);
 
 // Replaces the folders searched (tests only); an empty list restores the default ones.
 void overrideDataFileFolders(const QStringList &folders);
@@ -17,5 +28,8 @@ void overrideDataFileFolders(const QStringList &folders);
 // The path of the first existing file called `name` in dataFileFolders(); the
 // bare name when none exists, so that callers report it as missing.
 QString locateDataFile(const QString &name);
+
+// The names of every data file the program of `version` reads, the manual included.
+QStringList dataFileNames(const QString &version);
 
 } // namespace qv

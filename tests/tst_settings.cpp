@@ -18,6 +18,8 @@ private slots:
     void lookupOrder_data();
     void lookupOrder();
     void defaultFoldersReachProgramData();
+    void installedFolders_data();
+    void installedFolders();
 };
 
 void TestSettings::defaults_data()
@@ -126,6 +128,41 @@ void TestSettings::defaultFoldersReachProgramData()
     QCOMPARE(QFileInfo(folders.value(0)).canonicalFilePath(),
              QFileInfo(elsewhere.path()).canonicalFilePath());
     QCOMPARE(found, QDir(QCoreApplication::applicationDirPath()).filePath("defval_qv.dll"));
+}
+
+// The folders searched, for a program in a build folder and in installed trees; the data
+// folder of the prefix the program was built for (last) is left out of the comparison.
+void TestSettings::installedFolders_data()
+{
+    QTest::addColumn<QString>("workingDir");
+    QTest::addColumn<QString>("programDir");
+    QTest::addColumn<QStringList>("first");
+    QTest::newRow("build folder") << "/home/t/Munka"
+                                  << "/src/qvconfig/build/bin"
+                                  << QStringList{"/home/t/Munka", "/src/qvconfig/build/bin",
+                                                 "/src/qvconfig/build/share/qvconfig"};
+    QTest::newRow("installed into another prefix")
+        << "/home/t"
+        << "/tmp/x/bin/" << QStringList{"/home/t", "/tmp/x/bin", "/tmp/x/share/qvconfig"};
+    QTest::newRow("started in its own folder: listed once")
+        << "/opt/qv/bin"
+        << "/opt/qv/bin" << QStringList{"/opt/qv/bin", "/opt/qv/share/qvconfig"};
+    QTest::newRow("no application object: the program's folder is unknown")
+        << "/home/t"
+        << "" << QStringList{"/home/t"};
+}
+
+void TestSettings::installedFolders()
+{
+    QFETCH(QString, workingDir);
+    QFETCH(QString, programDir);
+    QFETCH(QStringList, first);
+    const QStringList folders = qv::dataFileFolders(workingDir, programDir);
+    QCOMPARE(folders.mid(0, first.size()), first);
+    // At most the built-for data folder follows, unless it is one of those already listed.
+    QVERIFY2(folders.size() <= first.size() + 1, qPrintable(folders.join(u',')));
+    QVERIFY(folders.constLast().endsWith(QLatin1String("/qvconfig")));
+    QCOMPARE(QStringList(folders).removeDuplicates(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestSettings)

@@ -12,6 +12,10 @@ jobs=$(nproc)
 cmake --preset default
 cmake --build --preset default -j"$jobs"
 ctest --preset default -j"$jobs"
+
+# --- The install tree (desktop entry, metainfo, manual pages, data found when installed) ---
+./tools/check-install.sh build
+
 [ "${1:-}" = "--quick" ] && exit 0
 
 cmake --preset asan

@@ -4,21 +4,124 @@
 //
 // Only Qt's own text document and PDF writer are used, so the build needs no other tool.
 // The PDF is written through a temporary file: a failed run leaves no half-written manual.
+//
+// The same source gives the same PDF, byte for byte: the creation date is taken from
+// SOURCE_DATE_EPOCH (seconds since 1970, as Debian's package build sets it) or else is a
+// fixed date, and the fonts are written in a fixed order.
+#include <QBuffer>
 #include <QColor>
+#include <QDateTime>
 #include <QFile>
 #include <QFont>
+#include <QFontDatabase>
 #include <QGuiApplication>
+#include <QHash>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <QSaveFile>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFrame>
 #include <QTextTable>
 #include <cstdio>
+#include <optional>
+
+namespace {
+
+// The creation date written into the manual; nullopt when SOURCE_DATE_EPOCH is set but
+// is not a number of seconds.
+std::optional<QDateTime> creationDate()
+{
+    const QByteArray epoch = qgetenv("SOURCE_DATE_EPOCH");
+    if (epoch.isEmpty())
+        return QDateTime(QDate(2026, 1, 1), QTime(0, 0), Qt::UTC);
+    bool ok = false;
+    const qint64 seconds = epoch.toLongLong(&ok);
+    if (!ok || seconds < 0 || seconds > 253402300799) // up to the end of year 9999
+        return std::nullopt;
+    return QDateTime::fromSecsSinceEpoch(seconds, Qt::UTC);
+}
+
+// Puts `date` in place of the creation date the PDF writer took from the clock. The new
+// entry is never longer (the writer's may carry a time-zone offset, this one is in UTC);
+// spaces after it keep every byte offset in the cross-reference table valid.
+bool replaceCreationDate(QByteArray &pdf, const QDateTime &date)
+{
+    static const QRegularExpression entry(QStringLiteral("/CreationDate \\(D:[0-9+\\-Z']+\\)"));
+    const QRegularExpressionMatch match = entry.match(QString::fromLatin1(pdf.left(4096)));
+    if (!match.hasMatch())
+        return false;
+    QByteArray replacement =
+        "/CreationDate (D:" + date.toString(QStringLiteral("yyyyMMddHHmmss")).toLatin1() + "Z)";
+    if (replacement.size() > match.capturedLength())
+        return false;
+    replacement.append(QByteArray(match.capturedLength() - replacement.size(), ' '));
+    pdf.replace(match.capturedStart(), match.capturedLength(), replacement);
+    return true;
+}
+
+// Code (inline, and blocks of it) is set in DejaVu Sans Mono, not in whatever monospace
+// font the builder's system prefers, so that every builder makes the same manual.
+void setCodeFont(QTextDocument &document)
+{
+    const QStringList systemMono = QFontDatabase::systemFont(QFontDatabase::FixedFont).families();
+    auto isCode = [&](const QTextCharFormat &format) {
+        return format.fontFixedPitch() || format.fontFamilies().toStringList() == systemMono;
+    };
+    auto toMono = [](QTextCharFormat format) {
+        // The importer may name the font both ways; only the family list stays.
+        format.clearProperty(QTextFormat::FontFamily);
+        format.setFontFamilies({QStringLiteral("DejaVu Sans Mono")});
+        return format;
+    };
+    struct Span
+    {
+        int position;
+        int length;
+        QTextCharFormat format;
+    };
+    QList<Span> spans;
+    QList<std::pair<int, QTextCharFormat>> blocks;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        if (isCode(block.charFormat()))
+            blocks.append({block.position(), toMono(block.charFormat())});
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (isCode(fragment.charFormat()))
+                spans.append(
+                    {fragment.position(), fragment.length(), toMono(fragment.charFormat())});
+        }
+    }
+    QTextCursor cursor(&document);
+    for (const auto &[position, format] : blocks) {
+        cursor.setPosition(position);
+        cursor.setBlockCharFormat(format);
+    }
+    for (const Span &span : spans) {
+        cursor.setPosition(span.position);
+        cursor.setPosition(span.position + span.length, QTextCursor::KeepAnchor);
+        cursor.setCharFormat(span.format);
+    }
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    // Fonts are kept in a hash while the PDF is written: a fixed seed fixes their order.
+    QHashSeed::setDeterministicGlobalSeed();
+    // The writer's own date then ends in "Z" everywhere, so the replacement below needs
+    // no padding that would depend on the builder's time zone.
+    qputenv("TZ", "UTC");
+    const std::optional<QDateTime> created = creationDate();
+    if (!created) {
+        std::fprintf(stderr, "mkmanual: SOURCE_DATE_EPOCH is not a number of seconds: %s\n",
+                     qgetenv("SOURCE_DATE_EPOCH").constData());
+        return 1;
+    }
     QGuiApplication app(argc, argv);
     const QStringList args = QGuiApplication::arguments();
     if (args.size() != 3) {
@@ -45,6 +148,7 @@ int main(int argc, char *argv[])
     font.setPointSizeF(10);
     document.setDefaultFont(font);
     document.setMarkdown(markdown, QTextDocument::MarkdownDialectGitHub);
+    setCodeFont(document);
     // Tables with single rules and a little air in the cells.
     for (QTextFrame *frame : document.rootFrame()->childFrames()) {
         if (auto *table = qobject_cast<QTextTable *>(frame)) {
@@ -60,14 +164,11 @@ int main(int argc, char *argv[])
         }
     }
 
-    QSaveFile output(args.at(2));
-    if (!output.open(QIODevice::WriteOnly)) {
-        std::fprintf(stderr, "mkmanual: %s: %s\n", qPrintable(args.at(2)),
-                     qPrintable(output.errorString()));
-        return 1;
-    }
+    QByteArray pdf;
     {
-        QPdfWriter writer(&output);
+        QBuffer buffer(&pdf);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
         writer.setTitle(
             QStringLiteral("Quorvel / Brastok letöltő szoftver – Felhasználói kézikönyv"));
         writer.setCreator(QStringLiteral("qvconfig mkmanual"));
@@ -75,6 +176,17 @@ int main(int argc, char *argv[])
                                          QMarginsF(18, 18, 18, 18), QPageLayout::Millimeter));
         writer.setResolution(300);
         document.print(&writer);
+    }
+    if (!replaceCreationDate(pdf, *created)) {
+        std::fprintf(stderr, "mkmanual: the PDF writer wrote no creation date to replace\n");
+        return 1;
+    }
+
+    QSaveFile output(args.at(2));
+    if (!output.open(QIODevice::WriteOnly) || output.write(pdf) != pdf.size()) {
+        std::fprintf(stderr, "mkmanual: %s: %s\n", qPrintable(args.at(2)),
+                     qPrintable(output.errorString()));
+        return 1;
     }
     if (!output.commit()) {
         std::fprintf(stderr, "mkmanual: %s: %s\n", qPrintable(args.at(2)),

@@ -1,0 +1,126 @@
+#include "app/commandline.h"
+
+#include <QCommandLineParser>
+
+namespace qv {
+
+namespace {
+
+const QString kUsage = QStringLiteral(
+    "Használat: qvconfig [kapcsolók] [fájl]\n"
+    "Quorvel és Brastok GSM modulok konfigurálása.\n"
+    "\n"
+    "Kapcsolók:\n"
+    "  -h, --help       Kiírja ezt a súgót.\n"
+    "  -v, --version    Kiírja a program verzióját.\n"
+    "  --port <név>     Ezzel a porttal indul a \"COM1\" helyett (1200 bit/s), például\n"
+    "                   ttyUSB0, COM3 vagy /dev/pts/3.\n"
+    "\n"
+    "Argumentumok:\n"
+    "  fájl             Ezt a konfigurációs fájlt (*.msw) nyitja meg az első sikeres\n"
+    "                   azonosítás után.\n");
+
+// Options that Qt's application object reads (and removes) itself; those in the first
+// list take a value, as the next argument or after "=".
+const QStringList kQtOptionsWithValue{
+    QStringLiteral("platform"),        QStringLiteral("platformpluginpath"),
+    QStringLiteral("platformtheme"),   QStringLiteral("plugin"),
+    QStringLiteral("qwindowgeometry"), QStringLiteral("geometry"),
+    QStringLiteral("qwindowtitle"),    QStringLiteral("title"),
+    QStringLiteral("qwindowicon"),     QStringLiteral("icon"),
+    QStringLiteral("display"),         QStringLiteral("name"),
+    QStringLiteral("session"),         QStringLiteral("style"),
+    QStringLiteral("stylesheet"),
+};
+const QStringList kQtFlags{
+    QStringLiteral("reverse"), QStringLiteral("widgetcount"), QStringLiteral("nograb"),
+    QStringLiteral("dograb"),  QStringLiteral("sync"),        QStringLiteral("testability"),
+};
+
+QStringList withoutQtOptions(const QStringList &arguments)
+{
+    QStringList kept{arguments.value(0)};
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString &arg = arguments.at(i);
+        // Everything after "--" is a file name, whatever it looks like.
+        if (arg == QLatin1String("--")) {
+            kept << arguments.mid(i);
+            break;
+        }
+        if (!arg.startsWith(QLatin1Char('-'))) {
+            kept << arg;
+            continue;
+        }
+        // Qt accepts its options with one dash or two.
+        const QString name =
+            arg.mid(arg.startsWith(QLatin1String("--")) ? 2 : 1).section(QLatin1Char('='), 0, 0);
+        if (kQtOptionsWithValue.contains(name)) {
+            if (!arg.contains(QLatin1Char('=')))
+                ++i;
+            continue;
+        }
+        if (kQtFlags.contains(name))
+            continue;
+        kept << arg;
+    }
+    return kept;
+}
+
+CommandLine error(const QString &reason)
+{
+    CommandLine result;
+    result.action = CommandLine::Action::Error;
+    result.text = reason + QStringLiteral("\n\n") + kUsage;
+    return result;
+}
+
+} // namespace
+
+CommandLine parseCommandLine(const QStringList &arguments, const QString &version)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption versionOption(
+        QStringList{QStringLiteral("v"), QStringLiteral("version")});
+    const QCommandLineOption port(QStringLiteral("port"), QString(), QStringLiteral("név"));
+    parser.addOptions({help, versionOption, port});
+    parser.addPositionalArgument(QStringLiteral("fájl"), QString());
+
+    if (!parser.parse(withoutQtOptions(arguments))) {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (!unknown.isEmpty()) {
+            const QString &name = unknown.constFirst();
+            return error(
+                QStringLiteral("Ismeretlen kapcsoló: %1%2")
+                    .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name));
+        }
+        if (parser.errorText().contains(QLatin1String("port")))
+            return error(QStringLiteral("A --port után meg kell adni a port nevét."));
+        return error(QStringLiteral("Hibás parancssor: %1").arg(parser.errorText()));
+    }
+
+    CommandLine result;
+    if (parser.isSet(help)) {
+        result.action = CommandLine::Action::Help;
+        result.text = kUsage;
+        return result;
+    }
+    if (parser.isSet(versionOption)) {
+        result.action = CommandLine::Action::Version;
+        result.text = QStringLiteral("qvconfig %1\n").arg(version);
+        return result;
+    }
+    if (parser.isSet(port) && parser.value(port).isEmpty())
+        return error(QStringLiteral("A --port után meg kell adni a port nevét."));
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1)
+        return error(QStringLiteral("Csak egy konfigurációs fájl adható meg (kapott: %1).")
+                         .arg(files.size()));
+    if (files.size() == 1 && files.constFirst().isEmpty())
+        return error(QStringLiteral("A fájl neve üres."));
+    result.port = parser.value(port);
+    result.file = files.value(0);
+    return result;
+}
+
+} // namespace qv

@@ -1,0 +1,30 @@
+// The program's command line, read before any window (or display) is needed.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace qv {
+
+struct CommandLine
+{
+    enum class Action {
+        Run,     // start the window
+        Help,    // print `text` (the usage) on the standard output, exit 0
+        Version, // print `text` on the standard output, exit 0
+        Error,   // print `text` (the reason, then the usage) on the standard error, exit 1
+    };
+    Action action = Action::Run;
+    // The port to start with instead of "COM1"; empty for "COM1".
+    QString port;
+    // A configuration file to open once a module has been identified; empty for none.
+    QString file;
+    QString text;
+};
+
+// Reads `arguments` (the program name first, as argv gives it). Qt's own options
+// (-platform, -style, -display ...) are passed over: the application object takes them.
+// Needs no application object.
+CommandLine parseCommandLine(const QStringList &arguments, const QString &version);
+
+} // namespace qv

@@ -1,0 +1,82 @@
+// The program's command line: what starts the window, what prints and exits, what fails.
+#include "app/commandline.h"
+
+#include <QTest>
+
+using Action = qv::CommandLine::Action;
+Q_DECLARE_METATYPE(Action)
+
+class TestCommandLine : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void parse_data();
+    void parse();
+};
+
+void TestCommandLine::parse_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<Action>("action");
+    QTest::addColumn<QString>("port");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("textStart");
+
+    const QString usage = QStringLiteral("Használat: qvconfig");
+    auto row = [](const char *name, QStringList args, Action action, const char *port,
+                  const char *file, const QString &text) {
+        args.prepend(QStringLiteral("qvconfig"));
+        QTest::newRow(name) << args << action << QString::fromUtf8(port) << QString::fromUtf8(file)
+                            << text;
+    };
+    row("no arguments", {}, Action::Run, "", "", "");
+    row("--port NAME", {"--port", "/dev/pts/3"}, Action::Run, "/dev/pts/3", "", "");
+    row("--port=NAME", {"--port=ttyUSB0"}, Action::Run, "ttyUSB0", "", "");
+    row("file from the desktop entry", {"/home/t/Munka/ügyfél.msw"}, Action::Run, "",
+        "/home/t/Munka/ügyfél.msw", "");
+    row("port and file", {"cfg.msw", "--port", "COM3"}, Action::Run, "COM3", "cfg.msw", "");
+    row("file that looks like an option, after --", {"--", "-x.msw"}, Action::Run, "", "-x.msw",
+        "");
+    row("Qt's own options are left to Qt",
+        {"-platform", "offscreen", "--style=fusion", "-reverse", "a.msw"}, Action::Run, "", "a.msw",
+        "");
+    row("--help", {"--help"}, Action::Help, "", "", usage);
+    row("-h with a port", {"--port", "COM2", "-h"}, Action::Help, "", "", usage);
+    row("--version", {"--version"}, Action::Version, "", "", QStringLiteral("qvconfig 1.31\n"));
+    row("-v", {"-v"}, Action::Version, "", "", QStringLiteral("qvconfig 1.31\n"));
+    row("unknown long option", {"--bogus"}, Action::Error, "", "",
+        QStringLiteral("Ismeretlen kapcsoló: --bogus\n\n") + usage);
+    row("unknown short option", {"-x"}, Action::Error, "", "",
+        QStringLiteral("Ismeretlen kapcsoló: -x"));
+    row("--port without a name", {"--port"}, Action::Error, "", "",
+        QStringLiteral("A --port után meg kell adni a port nevét."));
+    row("--port with an empty name", {"--port="}, Action::Error, "", "",
+        QStringLiteral("A --port után meg kell adni a port nevét."));
+    row("two files", {"a.msw", "b.msw"}, Action::Error, "", "",
+        QStringLiteral("Csak egy konfigurációs fájl adható meg"));
+    row("empty file name", {""}, Action::Error, "", "", QStringLiteral("A fájl neve üres."));
+}
+
+void TestCommandLine::parse()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(Action, action);
+    QFETCH(QString, port);
+    QFETCH(QString, file);
+    QFETCH(QString, textStart);
+    const qv::CommandLine line = qv::parseCommandLine(arguments, QStringLiteral("1.31"));
+    QCOMPARE(line.action, action);
+    QCOMPARE(line.port, port);
+    QCOMPARE(line.file, file);
+    if (textStart.isEmpty())
+        QVERIFY2(line.text.isEmpty(), qPrintable(line.text));
+    else
+        QVERIFY2(line.text.startsWith(textStart), qPrintable(line.text));
+    // An error always ends with the usage, so the user sees what is accepted.
+    if (action == Action::Error)
+        QVERIFY(line.text.contains(QStringLiteral("\nHasználat: qvconfig")));
+}
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "tst_commandline.moc"

@@ -1,0 +1,108 @@
+#!/bin/sh
+# Installs the normal build (build/) into a temporary prefix and checks what was
+# installed: the desktop entry, the AppStream metainfo and the file type validate, both
+# manual pages render without warnings, and the installed program, started from the
+# prefix (not the build folder) and from an empty working directory, finds every data
+# file, the user manual and Qt's Hungarian translation.
+#   tools/check-install.sh [build folder]
+set -eu
+cd "$(dirname "$0")/.."
+build=${1:-build}
+prefix=$(mktemp -d /tmp/qvconfig-install.XXXXXX)
+pid=""
+cleanup() {
+    [ -n "$pid" ] && kill "$pid" 2>/dev/null
+    rm -rf "$prefix"
+}
+trap cleanup EXIT INT TERM
+failures=0
+fail() { echo "check-install: FAIL: $*" >&2; failures=$((failures + 1)); }
+pass() { echo "check-install: ok: $*"; }
+
+cmake --install "$build" --prefix "$prefix/usr" >/dev/null
+share="$prefix/usr/share"
+id=org.example.qvconfig
+
+for f in bin/qvconfig bin/qvsim share/qvconfig/quorvel-help.pdf share/applications/$id.desktop \
+         share/metainfo/$id.metainfo.xml share/mime/packages/$id.xml \
+         share/icons/hicolor/scalable/apps/$id.svg share/man/man1/qvconfig.1 share/man/man1/qvsim.1; do
+    [ -e "$prefix/usr/$f" ] || fail "not installed: $f"
+done
+for size in 16 22 24 32 48 64 128 256; do
+    [ -e "$share/icons/hicolor/${size}x$size/apps/$id.png" ] || fail "not installed: ${size}x$size icon"
+done
+
+if out=$(desktop-file-validate "$share/applications/$id.desktop" 2>&1) && [ -z "$out" ]; then
+    pass "desktop entry"
+else
+    fail "desktop entry: $out"
+fi
+if out=$(appstreamcli validate --no-net --pedantic "$share/metainfo/$id.metainfo.xml" 2>&1); then
+    pass "metainfo"
+else
+    fail "metainfo: $out"
+fi
+# The file type must compile into a MIME database and give *.msw (any case) its type.
+mkdir -p "$prefix/mime/packages"
+cp "$share/mime/packages/$id.xml" "$prefix/mime/packages/"
+if XDG_DATA_DIRS="$prefix" update-mime-database "$prefix/mime" 2>&1 | grep . >&2; then
+    fail "file type: update-mime-database complained"
+elif grep -qx 'application/x-qvconfig-msw:\*\.msw' "$prefix/mime/globs"; then
+    pass "file type *.msw"
+else
+    fail "file type: *.msw is not in the compiled globs"
+fi
+for page in qvconfig qvsim; do
+    out=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 \
+          man --warnings -E UTF-8 -l -Tutf8 -Z "$share/man/man1/$page.1" 2>&1 >/dev/null) || true
+    if [ -z "$out" ]; then pass "man page $page.1"; else fail "man page $page.1: $out"; fi
+done
+
+# The manual made twice (another process, another time zone) is the same byte for byte.
+run=0
+for tz in UTC Europe/Budapest; do
+    run=$((run + 1))
+    env -u QT_QPA_PLATFORMTHEME -u SOURCE_DATE_EPOCH QT_QPA_PLATFORM=offscreen TZ=$tz \
+        "$build/bin/mkmanual" docs/kezikonyv.md "$prefix/manual-$run.pdf" 2>/dev/null
+done
+if cmp -s "$prefix/manual-1.pdf" "$prefix/manual-2.pdf"; then
+    pass "the manual is reproducible"
+else
+    fail "the manual differs between two runs of mkmanual"
+fi
+
+# The installed program on the offscreen platform, with the data-file log switched on.
+# It is stopped as soon as it has reported every file (or after 15 seconds).
+empty="$prefix/empty"
+mkdir -p "$empty"
+log="$prefix/data.log"
+(cd "$empty" && env -u QT_QPA_PLATFORMTHEME QT_QPA_PLATFORM=offscreen \
+    QT_FORCE_STDERR_LOGGING=1 QT_LOGGING_RULES="qv.data.debug=true" "$prefix/usr/bin/qvconfig" 2>"$log") &
+pid=$!
+expected="i_default.dll i_qv-5.dll i_qv-3.dll i_bk-2.dll defval_qv.dll cmptbl_1_3.dll quorvel-help.pdf"
+for _ in $(seq 150); do
+    grep -q '^qv.data: quorvel-help.pdf:' "$log" 2>/dev/null && break
+    sleep 0.1
+done
+kill "$pid" 2>/dev/null || true
+wait "$pid" 2>/dev/null || true
+pid=""
+for name in $expected; do
+    where=$(sed -n "s|^qv.data: $name: ||p" "$log" | tail -n 1)
+    case "$where" in
+    "$share/qvconfig/$name") pass "installed program finds $name in the prefix" ;;
+    "") fail "installed program did not report $name (log: $(cat "$log"))" ;;
+    *) fail "installed program takes $name from $where, not from the prefix" ;;
+    esac
+done
+if grep -q '^qv.data: qtbase_hu.qm: /' "$log"; then
+    pass "installed program loads Qt's Hungarian translation"
+else
+    fail "installed program does not find qtbase_hu.qm (qt6-translations-l10n)"
+fi
+
+if [ "$failures" -ne 0 ]; then
+    echo "check-install: $failures check(s) failed" >&2
+    exit 1
+fi
+echo "check-install: everything installed validates"

@@ -23,6 +23,7 @@ void MainWindow::globalDisableUI()
         button->setEnabled(false);
     }
     ui->actionOpen->setEnabled(false);
+    ui->actionCompare->setEnabled(false);
     ui->actionSave->setEnabled(false);
     ui->menuDevice->setEnabled(false);
 }
@@ -38,6 +39,7 @@ void MainWindow::globalEnableUI()
     ui->upload_gomb->setStyleSheet(qv::style::ReadOutUnlocked);
     ui->allapot_gomb->setStyleSheet(qv::style::StatusUnlocked);
     ui->actionOpen->setEnabled(true);
+    ui->actionCompare->setEnabled(true);
     ui->actionSave->setEnabled(true);
     ui->menuDevice->setEnabled(true);
 }

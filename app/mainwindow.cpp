@@ -11,6 +11,7 @@
 #include "serial/portcontroller.h"
 #include "settings/branding.h"
 #include "settings/datafiles.h"
+#include "transfer/comparecontroller.h"
 #include "transfer/downloadcontroller.h"
 #include "transfer/readoutcontroller.h"
 #include "transfer/statuscontroller.h"
@@ -43,6 +44,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     m_download = new DownloadController(settings, *m_form, this, this);
     m_status = new StatusController(settings, *m_panel, this, this);
     m_files = new FileController(settings, *m_form, this, this);
+    m_compare = new CompareController(settings, *m_download, this, this);
 
     auto icon = [](const char *name) {
         QIcon result;
@@ -116,6 +118,9 @@ void MainWindow::connectSignals()
         else
             connect(action, &QAction::triggered, this, &QWidget::close);
     }
+
+    // Not a slot of its own: the command came after the others.
+    connect(ui->actionCompare, &QAction::triggered, m_compare, &CompareController::compare);
 
     connect(ui->allapot_gomb, &QPushButton::clicked, this, &MainWindow::allapot);
     connect(ui->port_gomb, &QPushButton::clicked, this, &MainWindow::show_port);

@@ -8,6 +8,8 @@
 //   FormBinding -> DownloadController (transfer/): assembleDownload (qvcore) -> a copy of
 //     devSettings -> dload / dlThread (its own port and thread) -> module
 //   module -> StatusController (transfer/): "~[" -> panelView (qvcore) -> StatusPanel
+//   FormBinding + module -> CompareController (transfer/): the record a download would
+//     send against the module's read-out, field by field -> CompareDialog
 //   FormBinding <-> FileController (files/) <-> configuration file format (qvcore) <-> *.msw
 // The form is the only data model of a configuration: every subsystem reads and writes it
 // through form::FormBinding, in field values. Subsystems report back by signals; none of
@@ -27,6 +29,7 @@ class ReadOutController;
 class DownloadController;
 class StatusController;
 class FileController;
+class CompareController;
 namespace Ui {
 class MainWindow;
 }
@@ -120,4 +123,5 @@ private:
     DownloadController *m_download = nullptr;
     StatusController *m_status = nullptr;
     FileController *m_files = nullptr;
+    CompareController *m_compare = nullptr;
 };

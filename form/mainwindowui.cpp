@@ -75,6 +75,7 @@ const std::initializer_list<MenuSpec> &menus()
              {nullptr, nullptr, nullptr, nullptr},
              {&MainWindow::actionDownload, "actionDownload", "Betöltés az eszközbe", "Ctrl+D"},
              {&MainWindow::actionVerify, "actionVerify", "Betöltés ellenőrzése", "Ctrl+V"},
+             {&MainWindow::actionCompare, "actionCompare", "Összehasonlítás a modullal", ""},
          }},
         {&MainWindow::menuHelp,
          "menuHelp",

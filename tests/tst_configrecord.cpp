@@ -61,6 +61,8 @@ private slots:
     void readOut();
     void assemble_data();
     void assemble();
+    void compare_data();
+    void compare();
 };
 
 void TestConfigRecord::readOut_data()
@@ -216,6 +218,79 @@ void TestConfigRecord::assemble()
         QCOMPARE(result.record.at(i * 17 + 16), sep);
     if (index >= 0)
         QCOMPARE(lines.at(index), record::padItem(item));
+}
+
+using Differences = QList<transfer::FieldDifference>;
+
+// The form's record (moduleFields() with `ours` applied, as a download builds it) against
+// the module's fields (with `theirs` applied, as a read-out cleans them).
+void TestConfigRecord::compare_data()
+{
+    QTest::addColumn<QString>("ours");   // "index=value;..."
+    QTest::addColumn<QString>("theirs"); // "index=value;..."
+    QTest::addColumn<Differences>("expected");
+
+    const QString pince = QStringLiteral("PINCE");
+    QTest::newRow("the same") << ""
+                              << "" << Differences{};
+    QTest::newRow("blanks the module drops") << "3=QV   "
+                                             << "" << Differences{};
+    QTest::newRow("a text") << "3=PINCE"
+                            << "3=KAPU"
+                            << Differences{{QStringLiteral("Modul neve"), pince, "KAPU"}};
+    QTest::newRow("an emptied text")
+        << ""
+        << "24=" << Differences{{"1-es bemenet neve", "T24", "(üres)"}};
+    QTest::newRow("output modes by meaning") << "7=05"
+                                             << "7=5" << Differences{};
+    QTest::newRow("one output's mode")
+        << "7=05"
+        << "7=07"
+        << Differences{{QStringLiteral("2-es kimenet rácsengetéskor"), "Bistabil", "Monostabil"}};
+    QTest::newRow("a level") << "8=125"
+                             << "8=120"
+                             << Differences{{QStringLiteral("Analóg bemenet alacsony riasztási "
+                                                            "értéke"),
+                                             "12,5 V", "12,0 V"}};
+    QTest::newRow("the range") << "10=0"
+                               << "10=1"
+                               << Differences{{QStringLiteral("Max. bemenő feszültség"), "0..15 V",
+                                               "0..30 V"}};
+    QTest::newRow("a reserved field")
+        << ""
+        << "13=X" << Differences{{"Fenntartott mező (13.)", "(üres)", "X"}};
+    const QString entry = record::encodeTelephone(0x03, true, 2, QStringLiteral("3620"));
+    QTest::newRow("a number, its output and rights")
+        << QStringLiteral("49=%1").arg(entry)
+        << QStringLiteral("49=%1").arg(record::encodeTelephone(0x41, false, 0, "3630"))
+        << Differences{{"2. telefonszám", "3620", "3630"},
+                       {"2. telefonszám: vezérelt kimenet", "2. kimenet", "nincs"},
+                       {"2. telefonszám: jogok", "1. bemenet, 2. bemenet, SMS",
+                        QStringLiteral("1. bemenet, hívás")}};
+    QTest::newRow("a field missing")
+        << ""
+        << "55=-"
+        << Differences{{QStringLiteral("Konfiguráció"), QStringLiteral("56 mező"),
+                        QStringLiteral("55 mező")}};
+}
+
+void TestConfigRecord::compare()
+{
+    QFETCH(QString, ours);
+    QFETCH(QString, theirs);
+    QFETCH(Differences, expected);
+
+    auto apply = [](QStringList fields, const QString &edits) {
+        for (const auto &[index, value] : pairs(edits)) {
+            if (value == u"-")
+                fields.removeAt(index.toInt());
+            else
+                fields[index.toInt()] = value;
+        }
+        return fields;
+    };
+    const QString record = record::buildDownloadRecord(apply(moduleFields(), ours));
+    QCOMPARE(transfer::compareRecords(record, apply(moduleFields(), theirs)), expected);
 }
 
 QTEST_GUILESS_MAIN(TestConfigRecord)

@@ -406,10 +406,11 @@ void TestMainWindow::menus_data()
                           << words("actionOpen actionSave actionSaveAs actionExit");
     QTest::newRow("Beállítások") << "menuSettings" << words("actionPort") << QStringList{"Port"}
                                  << QStringList{""} << QStringList();
-    QTest::newRow("Eszköz") << "menuDevice" << words("actionReadup | actionDownload actionVerify")
+    QTest::newRow("Eszköz") << "menuDevice"
+                            << words("actionReadup | actionDownload actionVerify actionCompare")
                             << QStringList{"Kiolvasás az eszközből", "", "Betöltés az eszközbe",
-                                           "Betöltés ellenőrzése"}
-                            << QStringList{"Ctrl+R", "", "Ctrl+D", "Ctrl+V"}
+                                           "Betöltés ellenőrzése", "Összehasonlítás a modullal"}
+                            << QStringList{"Ctrl+R", "", "Ctrl+D", "Ctrl+V", ""}
                             << words("actionReadup actionDownload");
     QTest::newRow("Help") << "menuHelp" << words("actionContents actionAbout")
                           << QStringList{"Tartalom", "Névjegy"} << QStringList{"F1", ""}

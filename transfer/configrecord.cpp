@@ -278,4 +278,120 @@ QString fieldCaption(const QString &editName)
     return editName;
 }
 
+namespace {
+
+QString withoutTrailingBlanks(QString text)
+{
+    while (text.endsWith(QLatin1Char(' ')))
+        text.chop(1);
+    return text;
+}
+
+QString shownText(const QString &text)
+{
+    return text.isEmpty() ? QStringLiteral("(üres)") : text;
+}
+
+// "125" tenths of a volt as the form shows it: "12,5 V".
+QString shownLevel(int tenths)
+{
+    return QStringLiteral("%1,%2 V").arg(tenths / 10).arg(tenths % 10);
+}
+
+QString shownOutput(int selection)
+{
+    return selection == 0 ? QStringLiteral("nincs") : QStringLiteral("%1. kimenet").arg(selection);
+}
+
+// The ticked columns of a telephone entry's rights, as the matrix heads them.
+QString shownRights(int flags)
+{
+    static const char *const columns[8] = {"1. bemenet", "2. bemenet", "3. bemenet", "4. bemenet",
+                                           "analóg",     "számláló",   "hívás",      "SMS"};
+    QStringList ticked;
+    for (int column = 1; column <= 8; ++column) {
+        if (hasRight(flags, column))
+            ticked << QString::fromUtf8(columns[column - 1]);
+    }
+    return ticked.isEmpty() ? QStringLiteral("nincs") : ticked.join(QStringLiteral(", "));
+}
+
+QString outputCaption(int output)
+{
+    static const char *const ordinal[] = {"1-es", "2-es", "3-as", "4-es"};
+    return QStringLiteral("%1 kimenet rácsengetéskor").arg(QLatin1StringView(ordinal[output - 1]));
+}
+
+} // namespace
+
+QList<FieldDifference> compareRecords(const QString &record, const QStringList &moduleFields,
+                                      QChar separator)
+{
+    QList<FieldDifference> differences;
+    QStringList items = record::downloadLines(record, separator);
+    if (!items.isEmpty() && items.constLast().isEmpty())
+        items.removeLast(); // the empty line after the 56 items
+    if (items.size() != record::FieldCount || moduleFields.size() != record::FieldCount) {
+        differences.append({QStringLiteral("Konfiguráció"),
+                            QStringLiteral("%1 mező").arg(items.size()),
+                            QStringLiteral("%1 mező").arg(moduleFields.size())});
+        return differences;
+    }
+
+    const QList<Field> &fields = layout();
+    for (int i = 0; i < record::FieldCount; ++i) {
+        const Field &field = fields.at(i);
+        const QString ours = withoutTrailingBlanks(items.at(i));
+        const QString theirs = withoutTrailingBlanks(moduleFields.at(i));
+        auto differ = [&differences](const QString &caption, const QString &a, const QString &b) {
+            if (a != b)
+                differences.append({caption, a, b});
+        };
+        switch (field.kind) {
+        case Kind::Text:
+        case Kind::Zero4:
+            differ(field.caption, shownText(ours), shownText(theirs));
+            break;
+        case Kind::Mask: {
+            const int a = ours.toInt(nullptr, 10) & 0x0F, b = theirs.toInt(nullptr, 10) & 0x0F;
+            for (int output = 1; output <= 4; ++output) {
+                auto mode = [output](int mask) {
+                    return mask & (1 << (output - 1)) ? QStringLiteral("Monostabil")
+                                                      : QStringLiteral("Bistabil");
+                };
+                differ(outputCaption(output), mode(a), mode(b));
+            }
+            break;
+        }
+        case Kind::Level:
+            differ(field.caption, shownLevel(ours.toInt(nullptr, 10)),
+                   shownLevel(theirs.toInt(nullptr, 10)));
+            break;
+        case Kind::Range: {
+            auto range = [](const QString &value) {
+                return value.startsWith(QLatin1Char('0')) ? QStringLiteral("0..15 V")
+                                                          : QStringLiteral("0..30 V");
+            };
+            differ(QStringLiteral("Max. bemenő feszültség"), range(ours), range(theirs));
+            break;
+        }
+        case Kind::Reserved:
+            differ(QStringLiteral("Fenntartott mező (%1.)").arg(i), shownText(ours),
+                   shownText(theirs));
+            break;
+        case Kind::Telephone: {
+            const record::TelephoneEntry a = record::decodeTelephone(ours);
+            const record::TelephoneEntry b = record::decodeTelephone(theirs);
+            differ(field.caption, shownText(a.number), shownText(b.number));
+            differ(field.caption + QStringLiteral(": vezérelt kimenet"), shownOutput(a.selection),
+                   shownOutput(b.selection));
+            differ(field.caption + QStringLiteral(": jogok"), shownRights(a.flags),
+                   shownRights(b.flags));
+            break;
+        }
+        }
+    }
+    return differences;
+}
+
 } // namespace qv::transfer

@@ -111,4 +111,24 @@ Assembly assembleDownload(const FormValues &values, QChar separator = record::De
 // How messages name a line edit of the record: "Modul neve", "3. telefonszám".
 QString fieldCaption(const QString &editName);
 
+// ---- comparison (form's record <-> module's record)
+
+// One thing the module holds otherwise than a download of the form would write it.
+struct FieldDifference
+{
+    QString field;       // as the form names it: "Modul neve", "3. telefonszám: jogok"
+    QString formValue;   // as the form shows it
+    QString moduleValue; // as the form would show the module's value
+    friend bool operator==(const FieldDifference &, const FieldDifference &) = default;
+};
+
+// The fields where the download record `record` (as assembleDownload builds it) and the
+// module's 56 fields (as a read-out splits them) differ, in record order. Texts are
+// compared as the module keeps them (trailing blanks do not count); the output modes,
+// the analogue levels and range by their meaning; a telephone entry by its number, its
+// ring-in output and its rights, each a difference of its own. A record that does not
+// hold 56 items, or fields that are not 56, differ as a whole ("Konfiguráció").
+QList<FieldDifference> compareRecords(const QString &record, const QStringList &moduleFields,
+                                      QChar separator = record::DefaultSeparator);
+
 } // namespace qv::transfer

@@ -47,6 +47,36 @@ qv::transfer::FormValues DownloadController::recordValues(const form::FormBindin
     return values;
 }
 
+std::optional<QString> DownloadController::assembleRecord()
+{
+    const QChar separator(char16_t(quint8(m_settings.DownloadSeparator)));
+    const qv::transfer::Assembly assembly =
+        qv::transfer::assembleDownload(recordValues(m_form), separator);
+    for (int i = 0; i < assembly.unreadableTags; ++i)
+        qCDebug(qv::lcTransfer) << "toInt error.";
+
+    switch (assembly.status) {
+    case qv::transfer::AssemblyStatus::Ok:
+        break;
+    case qv::transfer::AssemblyStatus::SeparatorInText:
+        refuseAt(assembly.field,
+                 QStringLiteral("A(z) \"%1\" mező nem tartalmazhat \"%2\" karaktert!")
+                     .arg(qv::transfer::fieldCaption(assembly.field), separator));
+        return std::nullopt;
+    case qv::transfer::AssemblyStatus::LineBreakInText:
+        refuseAt(assembly.field, QStringLiteral("A(z) \"%1\" mező nem tartalmazhat sortörést!")
+                                     .arg(qv::transfer::fieldCaption(assembly.field)));
+        return std::nullopt;
+    case qv::transfer::AssemblyStatus::CharacterWithoutByte:
+        refuseAt(assembly.field,
+                 QStringLiteral("A(z) \"%1\" mező nem tartalmazhat \"%2\" karaktert!")
+                     .arg(qv::transfer::fieldCaption(assembly.field), assembly.character));
+        return std::nullopt;
+    }
+
+    return assembly.record;
+}
+
 void DownloadController::download()
 {
     m_form.showPage(0);
@@ -62,32 +92,10 @@ void DownloadController::download()
         }
     }
 
-    const QChar separator(char16_t(quint8(m_settings.DownloadSeparator)));
-    const qv::transfer::Assembly assembly =
-        qv::transfer::assembleDownload(recordValues(m_form), separator);
-    for (int i = 0; i < assembly.unreadableTags; ++i)
-        qCDebug(qv::lcTransfer) << "toInt error.";
-
-    switch (assembly.status) {
-    case qv::transfer::AssemblyStatus::Ok:
-        break;
-    case qv::transfer::AssemblyStatus::SeparatorInText:
-        refuseAt(assembly.field,
-                 QStringLiteral("A(z) \"%1\" mező nem tartalmazhat \"%2\" karaktert!")
-                     .arg(qv::transfer::fieldCaption(assembly.field), separator));
+    const std::optional<QString> record = assembleRecord();
+    if (!record)
         return;
-    case qv::transfer::AssemblyStatus::LineBreakInText:
-        refuseAt(assembly.field, QStringLiteral("A(z) \"%1\" mező nem tartalmazhat sortörést!")
-                                     .arg(qv::transfer::fieldCaption(assembly.field)));
-        return;
-    case qv::transfer::AssemblyStatus::CharacterWithoutByte:
-        refuseAt(assembly.field,
-                 QStringLiteral("A(z) \"%1\" mező nem tartalmazhat \"%2\" karaktert!")
-                     .arg(qv::transfer::fieldCaption(assembly.field), assembly.character));
-        return;
-    }
-
-    m_settings.DownloadRecord = assembly.record;
+    m_settings.DownloadRecord = *record;
     dload dialog(m_settings, m_window);
     dialog.exec();
     if (dialog.succeeded())

@@ -5,6 +5,8 @@
 
 #include <QObject>
 
+#include <optional>
+
 struct devSettings;
 class QWidget;
 namespace form {
@@ -25,6 +27,10 @@ public:
     // showing it), otherwise builds the record into DownloadRecord and sends it under the
     // download dialog.
     void download();
+
+    // The record a download of the form would send. A text the module cannot take is
+    // refused as the download refuses it (the field shown, the reason said): nothing then.
+    std::optional<QString> assembleRecord();
 
     // The form's values a download record is made of.
     static qv::transfer::FormValues recordValues(const form::FormBinding &form);

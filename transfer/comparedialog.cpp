@@ -1,0 +1,52 @@
+#include "transfer/comparedialog.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QVBoxLayout>
+
+CompareDialog::CompareDialog(const QList<qv::transfer::FieldDifference> &differences,
+                             const QString &ours, QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("compareDialog"));
+    setWindowTitle(QStringLiteral("Összehasonlítás a modullal"));
+
+    auto *heading =
+        new QLabel(QStringLiteral("A modulban %1 érték tér el:").arg(differences.size()), this);
+    heading->setObjectName(QStringLiteral("compareHeading"));
+
+    // Texts from the module are shown as they are: items never interpret markup.
+    auto *model = new QStandardItemModel(int(differences.size()), 3, this);
+    model->setHorizontalHeaderLabels({QStringLiteral("Mező"), ours, QStringLiteral("A modulban")});
+    for (int row = 0; row < differences.size(); ++row) {
+        const qv::transfer::FieldDifference &d = differences.at(row);
+        int column = 0;
+        for (const QString &text : {d.field, d.formValue, d.moduleValue}) {
+            auto *item = new QStandardItem(text);
+            item->setEditable(false);
+            model->setItem(row, column++, item);
+        }
+    }
+    auto *view = new QTableView(this);
+    view->setObjectName(QStringLiteral("compareView"));
+    view->setModel(model);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->verticalHeader()->hide();
+    view->setWordWrap(false);
+    view->resizeColumnsToContents();
+    view->horizontalHeader()->setStretchLastSection(true);
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    buttons->setObjectName(QStringLiteral("buttonBox"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(heading);
+    layout->addWidget(view);
+    layout->addWidget(buttons);
+    resize(620, 360);
+}

@@ -1,8 +1,13 @@
 #include "transfer/dload.h"
 
 #include "serial/openadvice.h"
+#include "settings/preferences.h"
+#include "transfer/comparedialog.h"
 #include "transfer/dlthread.h"
+#include "transfer/readoutexchange.h"
+#include "ui/messages.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -16,10 +21,10 @@ namespace {
 constexpr int SuccessCloseMs = 2000;
 } // namespace
 
-dload::dload(const devSettings &settings, QWidget *parent) : QDialog(parent)
+dload::dload(const devSettings &settings, QWidget *parent) : QDialog(parent), m_settings(settings)
 {
     setObjectName(QStringLiteral("dload"));
-    resize(262, 118);
+    resize(262, 144);
 
     m_buttonBox = new QDialogButtonBox(this);
     m_buttonBox->setObjectName(QStringLiteral("buttonBox"));
@@ -53,6 +58,13 @@ dload::dload(const devSettings &settings, QWidget *parent) : QDialog(parent)
     m_progressBar->setGeometry(10, 90, 151, 21);
     m_progressBar->setValue(24);
 
+    // Below the bar; it may be ticked while the record is on its way.
+    m_verify = new QCheckBox(this);
+    m_verify->setObjectName(QStringLiteral("cb_verify"));
+    m_verify->setGeometry(10, 118, 241, 20);
+    m_verify->setChecked(qv::preferences::verifyAfterDownload());
+    connect(m_verify, &QCheckBox::toggled, this, &qv::preferences::setVerifyAfterDownload);
+
     retranslateUi();
     connect(m_buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(m_buttonBox, &QDialogButtonBox::rejected, this, &dload::reject);
@@ -77,23 +89,72 @@ dload::~dload()
 
 bool dload::succeeded() const
 {
-    return m_complete && m_worker->succeeded();
+    return m_worker->isFinished() && m_worker->succeeded();
 }
 
 void dload::dlcomplete()
 {
-    m_complete = true;
-    if (m_worker->succeeded()) {
-        m_kiiras->setText(QStringLiteral("Sikeres betöltés."));
-        QTimer::singleShot(SuccessCloseMs, this, &QDialog::accept);
-    } else {
+    if (!m_worker->succeeded()) {
         m_kiiras->setText(
             QStringLiteral("Betöltés hiba.\nTipp: ellenőrizze az eszközt és a port beállítást."));
         if (const auto failure = m_worker->openFailure())
             showOpenFailure(qv::openFailureAdvice(*failure));
+        finish(false);
+        return;
     }
+    if (!m_verify->isChecked()) {
+        m_kiiras->setText(QStringLiteral("Sikeres betöltés."));
+        finish(true);
+        return;
+    }
+    m_kiiras->setText(QStringLiteral("Sikeres betöltés.\nEllenőrzés..."));
+    verify();
+}
+
+void dload::verify()
+{
+    m_verify->setEnabled(false);
+    const qv::transfer::ReadOutOutcome outcome =
+        qv::transfer::readOutModule(m_settings.Port, m_settings.Baudrate,
+                                    QChar(char16_t(quint8(m_settings.UploadSeparator))), this);
+    switch (outcome.end) {
+    case qv::transfer::ReadOutEnd::Ok:
+        break;
+    case qv::transfer::ReadOutEnd::Cancelled:
+        m_kiiras->setText(QStringLiteral("Sikeres betöltés.\nAz ellenőrzés megszakítva."));
+        return finish(false);
+    default:
+        m_kiiras->setText(QStringLiteral("Sikeres betöltés.\nAz ellenőrzés nem sikerült."));
+        finish(false);
+        qv::showMessage(this, QMessageBox::Critical, QStringLiteral("Hiba"),
+                        qv::transfer::readOutFailureText(outcome));
+        return;
+    }
+
+    const QList<qv::transfer::FieldDifference> differences =
+        qv::transfer::compareRecords(m_settings.DownloadRecord, outcome.decoded.fields,
+                                     QChar(char16_t(quint8(m_settings.DownloadSeparator))));
+    if (differences.isEmpty()) {
+        m_kiiras->setText(QStringLiteral("Sikeres betöltés.\nEllenőrizve."));
+        return finish(true);
+    }
+    m_differs = true;
+    m_kiiras->setText(QStringLiteral("Sikeres betöltés.\nA modul mást tárol!"));
+    finish(false);
+    CompareDialog dialog(differences, QStringLiteral("Elküldve"), this);
+    dialog.exec();
+}
+
+// The outcome is shown: OK ends the dialog, and a success without anything to look at
+// ends it by itself after a while.
+void dload::finish(bool closeSoon)
+{
+    m_complete = true;
+    m_verify->setEnabled(false);
     m_buttonBox->setStandardButtons(QDialogButtonBox::Ok);
     m_buttonBox->setEnabled(true);
+    if (closeSoon)
+        QTimer::singleShot(SuccessCloseMs, this, &QDialog::accept);
 }
 
 // Why the port could not be opened, under the failure text: the dialog grows by the
@@ -107,8 +168,9 @@ void dload::showOpenFailure(const QString &advice)
     m_openReason->setGeometry(Margin, m_progressBar->y(), width, height);
     m_openReason->show();
     const int shift = height + Margin;
-    m_progressBar->move(m_progressBar->x(), m_progressBar->y() + shift);
-    m_buttonBox->move(m_buttonBox->x(), m_buttonBox->y() + shift);
+    for (QWidget *below : {static_cast<QWidget *>(m_progressBar),
+                           static_cast<QWidget *>(m_buttonBox), static_cast<QWidget *>(m_verify)})
+        below->move(below->x(), below->y() + shift);
     resize(this->width(), this->height() + shift);
 }
 
@@ -134,6 +196,7 @@ void dload::retranslateUi()
 {
     setWindowTitle(QStringLiteral("Betöltés"));
     m_label->setText(QString());
+    m_verify->setText(QStringLiteral("Ellenőrzés letöltés után"));
     if (!m_complete)
         m_kiiras->setText(QStringLiteral("Betöltés folyamatban..."));
 }

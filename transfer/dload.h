@@ -1,7 +1,9 @@
 // dload: the download's modal progress dialog. It starts the worker (dlThread) at once,
 // moves its bar from the worker's progress signals and shows the outcome: success
 // closes it after two seconds, failure waits for OK. Neither the close box nor Escape
-// ends it while the worker runs.
+// ends it while the worker runs. With "Ellenőrzés letöltés után" ticked (remembered
+// between runs), a success is followed by reading the configuration back: the same as
+// sent adds "Ellenőrizve.", anything else is shown field by field and the dialog waits.
 #pragma once
 
 #include "settings/devsettings.h"
@@ -10,6 +12,7 @@
 
 #include <memory>
 
+class QCheckBox;
 class QDialogButtonBox;
 class QLabel;
 class QProgressBar;
@@ -26,6 +29,8 @@ public:
 
     // Whether the module took the record (known once the worker has finished).
     bool succeeded() const;
+    // Whether it took it and, when the read-back ran, holds exactly what was sent.
+    bool matchesModule() const { return succeeded() && !m_differs; }
 
 public slots:
     void dlcomplete();
@@ -39,12 +44,18 @@ protected:
 private:
     void retranslateUi();
     void showOpenFailure(const QString &advice);
+    // Reads the configuration back and compares it with the record sent.
+    void verify();
+    void finish(bool closeSoon);
 
     QDialogButtonBox *m_buttonBox = nullptr;
     QLabel *m_label = nullptr;
     QLabel *m_kiiras = nullptr;
     QLabel *m_openReason = nullptr; // shown only when the port could not be opened
     QProgressBar *m_progressBar = nullptr;
+    QCheckBox *m_verify = nullptr;
+    const devSettings m_settings;
     std::unique_ptr<dlThread> m_worker;
     bool m_complete = false;
+    bool m_differs = false; // the read-back found the module holding something else
 };

@@ -98,6 +98,6 @@ void DownloadController::download()
     m_settings.DownloadRecord = *record;
     dload dialog(m_settings, m_window);
     dialog.exec();
-    if (dialog.succeeded())
+    if (dialog.matchesModule())
         emit written();
 }

@@ -36,7 +36,7 @@ public:
     static qv::transfer::FormValues recordValues(const form::FormBinding &form);
 
 signals:
-    // The module took the form's record.
+    // The module took the form's record (and, when it was read back, holds it).
     void written();
 
 private:

@@ -1,0 +1,11 @@
+// The few choices the program remembers between runs, in the user's settings.
+#pragma once
+
+namespace qv::preferences {
+
+// Whether the download dialog reads the configuration back and compares it with what was
+// sent ("Ellenőrzés letöltés után"); off until the user asks for it.
+bool verifyAfterDownload();
+void setVerifyAfterDownload(bool verify);
+
+} // namespace qv::preferences

@@ -81,6 +81,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     for (auto signal : {&FileController::loaded, &FileController::saved})
         connect(m_files, signal, m_edits, &form::EditState::markClean);
     connect(m_download, &DownloadController::written, m_edits, &form::EditState::markClean);
+    connect(m_compare, &CompareController::sameAsModule, m_edits, &form::EditState::markClean);
 }
 
 MainWindow::~MainWindow()

@@ -30,8 +30,8 @@ void CompareController::compare()
     const QList<qv::transfer::FieldDifference> differences = qv::transfer::compareRecords(
         *record, outcome.decoded.fields, QChar(char16_t(quint8(m_settings.DownloadSeparator))));
     if (differences.isEmpty()) {
-        qv::showMessage(m_window, QMessageBox::Information,
-                        QStringLiteral("Összehasonlítás a modullal"),
+        emit sameAsModule();
+        qv::showMessage(m_window, QMessageBox::Information, QStringLiteral("Összehasonlítás"),
                         QStringLiteral("Nincs eltérés."));
         return;
     }

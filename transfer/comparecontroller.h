@@ -24,6 +24,10 @@ public:
     // read-out's messages.
     void compare();
 
+signals:
+    // The module holds exactly what a download of the form would write.
+    void sameAsModule();
+
 private:
     const devSettings &m_settings;
     DownloadController &m_download;

@@ -36,6 +36,7 @@ CompareDialog::CompareDialog(const QList<qv::transfer::FieldDifference> &differe
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->verticalHeader()->hide();
+    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
     view->setWordWrap(false);
     view->resizeColumnsToContents();
     view->horizontalHeader()->setStretchLastSection(true);

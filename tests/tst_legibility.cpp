@@ -1,64 +1,47 @@
 // The main window is legible: every caption shows its whole text in its rectangle,
-// measured with the widget's own font and style, on every page and beside the tabs.
+// measured with the widget's own font and style, on every page and beside the tabs; and
+// every field carries the hint of what it accepts.
 #include "app/appfont.h"
 #include "app/mainwindow.h"
+#include "form/catalogue.h"
+#include "form/fieldhints.h"
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyle>
 #include <QStyleOption>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextLayout>
-#include <QtMath>
 
 namespace {
 
-// A text that needs more room than it has, in one direction.
-QString misfit(const QWidget *w, const QString &text, const char *direction, int needed,
-               int available, const QString &note)
+// Records a text that needs more room than its widget draws it in.
+void fit(QStringList &misfits, const QWidget *w, const QString &text, QSize needed, QSize room)
 {
-    return QStringLiteral("%1 \"%2\": %3 %4 px needed, %5 px available%6")
-        .arg(w->objectName(), QString(text).replace(u'\n', QStringLiteral("\\n")),
-             QLatin1StringView(direction))
-        .arg(needed)
-        .arg(available)
-        .arg(note);
+    for (const auto &[direction, need, has] : {std::tuple{"width", needed.width(), room.width()},
+                                               {"height", needed.height(), room.height()}}) {
+        if (need > has)
+            misfits << QStringLiteral("%1 \"%2\": %3 %4 px needed, %5 px available")
+                           .arg(w->objectName(), QString(text).replace(u'\n', u'|'),
+                                QLatin1StringView(direction))
+                           .arg(need)
+                           .arg(has);
+    }
 }
 
-// Compares the room a text needs with the room its widget draws it in.
-void fit(QStringList &misfits, const QWidget *w, const QString &text, QSize needed, QSize available,
-         const QString &note = {})
-{
-    if (needed.width() > available.width())
-        misfits << misfit(w, text, "width", needed.width(), available.width(), note);
-    if (needed.height() > available.height())
-        misfits << misfit(w, text, "height", needed.height(), available.height(), note);
-}
-
-// A label draws its text as QPainter::drawText() does: lines laid out in its contents
-// rectangle (wrapped at its width when it wraps words), the block aligned as a whole.
-// Widths are the lines' advances; heights are the ink of the first and the last line,
-// since the font's line boxes may overlap the edges where no glyph reaches.
+// Lines laid out as QPainter::drawText() does, the block aligned in the contents rectangle.
+// Heights count the ink of the first and last line, drawn on baselines snapped to pixels:
+// line boxes may overlap the edges where no glyph reaches.
 void checkLabel(QStringList &misfits, const QLabel *label)
 {
-    if (label->text().isEmpty() || !label->pixmap().isNull())
-        return;
-    QRect area = label->contentsRect();
-    area.adjust(label->margin(), label->margin(), -label->margin(), -label->margin());
+    const QRect room = label->contentsRect();
     const QFontMetricsF fm(label->font());
-    int indent = label->indent();
-    if (indent < 0)
-        indent = label->frameWidth() > 0 ? qRound(fm.horizontalAdvance(u'x') / 2) : 0;
-    area.setWidth(area.width() - indent);
-
     QString text = label->text();
     text.replace(u'\n', QChar::LineSeparator);
     QTextLayout layout(text, label->font());
@@ -68,86 +51,48 @@ void checkLabel(QStringList &misfits, const QLabel *label)
     layout.beginLayout();
     qreal height = 0, width = 0;
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLineWidth(label->wordWrap() ? area.width() : 1e6);
-        height += fm.leading();
-        line.setPosition({0, height});
+        line.setLineWidth(label->wordWrap() ? room.width() : 1e6);
+        line.setPosition({0, height += fm.leading()});
         height += line.height();
         width = qMax(width, line.naturalTextWidth());
     }
     layout.endLayout();
-    if (layout.lineCount() == 0)
-        return;
-
-    qreal offset = 0; // of the block from the top of the area
-    if (label->alignment() & Qt::AlignVCenter)
-        offset = (area.height() - height) / 2;
-    else if (label->alignment() & Qt::AlignBottom)
-        offset = area.height() - height;
-    // Glyphs are drawn on a baseline snapped to the pixel grid.
+    const qreal offset = label->alignment() & Qt::AlignVCenter ? (room.height() - height) / 2 : 0;
     auto ink = [&](int n) {
         const QTextLine line = layout.lineAt(n);
-        const QRect glyphs =
-            fm.tightBoundingRect(text.mid(line.textStart(), line.textLength())).toAlignedRect();
-        return glyphs.translated(0, qRound(offset + line.y() + line.ascent()));
+        return fm.tightBoundingRect(text.mid(line.textStart(), line.textLength()))
+            .toAlignedRect()
+            .translated(0, qRound(offset + line.y() + line.ascent()));
     };
     const int top = qMin(ink(0).top(), 0);
-    const int bottom = qMax(ink(layout.lineCount() - 1).bottom() + 1, area.height());
-    const int lines = label->text().count(u'\n') + 1;
-    fit(misfits, label, label->text(), {qCeil(width), bottom - top}, area.size(),
-        layout.lineCount() > lines
-            ? QStringLiteral(", wrapped into %1 lines").arg(layout.lineCount())
-            : QString());
+    const int bottom = qMax(ink(layout.lineCount() - 1).bottom() + 1, room.height());
+    fit(misfits, label, label->text(), {qCeil(width), bottom - top}, room.size());
 }
 
-// A check box or radio button draws its text beside the indicator, in the contents
-// element of its style.
-void checkButtonText(QStringList &misfits, const QAbstractButton *button,
-                     QStyle::SubElement contents)
+// Check boxes, radio and push buttons draw their text in their style's contents element.
+void checkButton(QStringList &misfits, const QAbstractButton *button, QStyle::SubElement contents)
 {
-    if (button->text().isEmpty())
-        return;
     QStyleOptionButton option;
     option.initFrom(button);
     option.text = button->text();
-    const QRect area = button->style()->subElementRect(contents, &option, button);
     fit(misfits, button, button->text(),
-        button->fontMetrics().size(Qt::TextShowMnemonic, button->text()), area.size());
+        button->fontMetrics().size(Qt::TextShowMnemonic, button->text()),
+        button->style()->subElementRect(contents, &option, button).size());
 }
 
+// The title's rectangle is sized for its text: it must end inside the frame.
 void checkGroupBox(QStringList &misfits, const QGroupBox *box)
 {
     QStyleOptionGroupBox option;
     option.initFrom(box);
     option.text = box->title();
-    option.lineWidth = 1;
-    option.textAlignment = box->alignment();
     option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-    const QStyle *style = box->style();
-    const QRect frame =
-        style->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxFrame, box);
     const QRect title =
-        style->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
-    // The title's rectangle is sized for its text: it must end inside the frame,
-    // as far from its right edge as it starts from the left one.
-    const int needed = title.right() + 1 + (title.left() - frame.left()) - frame.left();
-    fit(misfits, box, box->title(), {needed, 0}, {frame.width(), 0});
+        box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
+    fit(misfits, box, box->title(), {title.right() + 1 + title.left(), 0}, {box->width(), 0});
 }
 
-void checkComboBox(QStringList &misfits, const QComboBox *combo)
-{
-    QStyleOptionComboBox option;
-    option.initFrom(combo);
-    option.editable = combo->isEditable();
-    option.frame = combo->hasFrame();
-    option.subControls = QStyle::SC_All;
-    const QRect area = combo->style()->subControlRect(QStyle::CC_ComboBox, &option,
-                                                      QStyle::SC_ComboBoxEditField, combo);
-    for (int i = 0; i < combo->count(); ++i) {
-        const QString text = combo->itemText(i);
-        fit(misfits, combo, text, combo->fontMetrics().size(0, text), area.size());
-    }
-}
-
+// Each tab's text fits its text rectangle, and the whole tab lies within the bar.
 void checkTabs(QStringList &misfits, const QTabBar *bar)
 {
     for (int i = 0; i < bar->count(); ++i) {
@@ -156,34 +101,29 @@ void checkTabs(QStringList &misfits, const QTabBar *bar)
         option.rect = bar->tabRect(i);
         option.text = bar->tabText(i);
         option.shape = bar->shape();
-        const QRect area = bar->style()->subElementRect(QStyle::SE_TabBarTabText, &option, bar);
-        const QString text = bar->tabText(i);
-        fit(misfits, bar, text, bar->fontMetrics().size(Qt::TextShowMnemonic, text), area.size());
-        // The whole tab is shown, with no scroll buttons or elided neighbours.
-        fit(misfits, bar, text, {option.rect.right() + 1, 0}, {bar->width(), 0});
+        const QRect room = bar->style()->subElementRect(QStyle::SE_TabBarTabText, &option, bar);
+        fit(misfits, bar, option.text, bar->fontMetrics().size(0, option.text), room.size());
+        fit(misfits, bar, option.text, {option.rect.right() + 1, 0}, {bar->width(), 0});
     }
 }
 
-// Every caption inside `root` that does not fit.
-QStringList misfitsIn(const QWidget *root)
+QStringList misfitsIn(QWidget *root)
 {
     QStringList misfits;
-    QList<const QWidget *> widgets{root};
-    for (const QWidget *w : root->findChildren<QWidget *>())
-        widgets << w;
+    const QList<QWidget *> widgets = root->findChildren<QWidget *>() << root;
     for (const QWidget *w : widgets) {
-        if (const auto *label = qobject_cast<const QLabel *>(w))
+        if (const auto *label = qobject_cast<const QLabel *>(w); label && !label->text().isEmpty())
             checkLabel(misfits, label);
-        else if (const auto *check = qobject_cast<const QCheckBox *>(w))
-            checkButtonText(misfits, check, QStyle::SE_CheckBoxContents);
-        else if (const auto *radio = qobject_cast<const QRadioButton *>(w))
-            checkButtonText(misfits, radio, QStyle::SE_RadioButtonContents);
+        else if (const auto *box = qobject_cast<const QCheckBox *>(w);
+                 box && !box->text().isEmpty())
+            checkButton(misfits, box, QStyle::SE_CheckBoxContents);
+        else if (const auto *radio = qobject_cast<const QRadioButton *>(w);
+                 radio && !radio->text().isEmpty())
+            checkButton(misfits, radio, QStyle::SE_RadioButtonContents);
         else if (const auto *push = qobject_cast<const QPushButton *>(w))
-            checkButtonText(misfits, push, QStyle::SE_PushButtonContents);
-        else if (const auto *box = qobject_cast<const QGroupBox *>(w))
-            checkGroupBox(misfits, box);
-        else if (const auto *combo = qobject_cast<const QComboBox *>(w))
-            checkComboBox(misfits, combo);
+            checkButton(misfits, push, QStyle::SE_PushButtonContents);
+        else if (const auto *group = qobject_cast<const QGroupBox *>(w))
+            checkGroupBox(misfits, group);
     }
     return misfits;
 }
@@ -198,31 +138,31 @@ private slots:
     void initTestCase();
     void everyTextFits_data();
     void everyTextFits();
+    void everyFieldHasItsHint();
 };
 
 void TestLegibility::initTestCase()
 {
-    // The face the program is drawn with on Debian: measure that one at least.
+    // The face the program is drawn with on Debian: it is measured at least.
     const QFont font = qv::interfaceFont(QApplication::font());
-    QVERIFY2(QFontDatabase::hasFamily(font.families().constFirst()),
-             qPrintable(font.families().constFirst() + QStringLiteral(" is not installed")));
-    QCOMPARE(font, qv::interfaceFonts(QApplication::font()).constFirst());
+    QVERIFY2(QFontDatabase::hasFamily(font.family()),
+             qPrintable(font.family() + " is not installed"));
 }
 
 // Every installed interface font, on every page and beside the tabs.
 void TestLegibility::everyTextFits_data()
 {
     QTest::addColumn<QFont>("font");
-    QTest::addColumn<int>("page"); // tab index; -1 for what lies beside the tabs
-    const QStringList pages{"Általános", "Analóg bemenetek", "Digitális bemenetek", "Kimenetek"};
+    QTest::addColumn<int>("page"); // tab index; -1 for what lies beside the pages
     for (const QFont &font : qv::interfaceFonts(QApplication::font())) {
-        if (!QFontDatabase::hasFamily(font.families().constFirst()))
+        if (!QFontDatabase::hasFamily(font.family()))
             continue;
-        const QString face =
-            QStringLiteral("%1 %2 pt").arg(font.families().constFirst()).arg(font.pointSizeF());
-        for (int page = 0; page < pages.size(); ++page)
-            QTest::addRow("%s, %s", qPrintable(face), qPrintable(pages.at(page))) << font << page;
-        QTest::addRow("%s, tabs, status panel, device box", qPrintable(face)) << font << -1;
+        const QByteArray face =
+            font.family().toUtf8() + ' ' + QByteArray::number(font.pointSizeF());
+        for (const form::Page &page : form::pages())
+            QTest::addRow("%s pt, %s", face.data(), page.title)
+                << font << int(&page - form::pages().data());
+        QTest::addRow("%s pt, tabs, status panel, device box", face.data()) << font << -1;
     }
 }
 
@@ -234,9 +174,7 @@ void TestLegibility::everyTextFits()
     MainWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    auto *tabs = window.findChild<QTabWidget *>(QStringLiteral("tabWidget"));
-    QVERIFY(tabs);
-
+    auto *tabs = window.findChild<QTabWidget *>();
     QStringList misfits;
     if (page >= 0) {
         tabs->setCurrentIndex(page);
@@ -247,7 +185,20 @@ void TestLegibility::everyTextFits()
         for (const char *box : {"g_allapot", "g_eszkoz"})
             misfits << misfitsIn(window.findChild<QGroupBox *>(QLatin1StringView(box)));
     }
-    QVERIFY2(misfits.isEmpty(), qPrintable(QLatin1Char('\n') + misfits.join(QLatin1Char('\n'))));
+    QVERIFY2(misfits.isEmpty(), qPrintable(u'\n' + misfits.join(u'\n')));
+}
+
+// The text pass gives every line edit and matrix check box the hint of its rule.
+void TestLegibility::everyFieldHasItsHint()
+{
+    MainWindow window;
+    for (const form::Field &field : form::configurationFields()) {
+        if (field.kind == form::Kind::RadioButton)
+            continue;
+        const QString hint = window.findChild<QWidget *>(field.name)->toolTip();
+        QVERIFY2(!hint.isEmpty(), qPrintable(field.name));
+        QCOMPARE(hint, qv::rules::fieldHint(field.name));
+    }
 }
 
 QTEST_MAIN(TestLegibility)

@@ -1,3 +1,4 @@
+#include "app/appfont.h"
 #include "app/appicon.h"
 #include "app/commandline.h"
 #include "app/mainwindow.h"
@@ -72,12 +73,8 @@ int main(int argc, char *argv[])
         qCDebug(qv::lcData, "qtbase_hu.qm: not found in %s", qUtf8Printable(translations));
     }
 
-    // Every window is laid out for a small dialog font (8 points, Arial metrics).
-    QFont font = QApplication::font();
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                      QStringLiteral("DejaVu Sans")});
-    font.setPointSize(8);
-    QApplication::setFont(font);
+    // Every window is laid out in pixels for a small dialog font (8 points).
+    QApplication::setFont(qv::interfaceFont(QApplication::font()));
 
     MainWindow window;
     // For a support request: the log tells at once where every data file is taken from.

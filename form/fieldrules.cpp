@@ -11,7 +11,7 @@ bool isDigit(QChar c)
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
 
-bool isOneOf(const QString &name, std::initializer_list<QLatin1StringView> names)
+bool isOneOf(QStringView name, std::initializer_list<QLatin1StringView> names)
 {
     for (QLatin1StringView n : names) {
         if (name == n)
@@ -24,35 +24,21 @@ bool isOneOf(const QString &name, std::initializer_list<QLatin1StringView> names
 // normalised on the way (m_id is padded right after its number test).
 Problem fieldProblem(Group group, const QString &name, QString &text)
 {
-    using namespace Qt::StringLiterals;
-    switch (group) {
-    case Group::General:
-        if (name == "smskp"_L1 && !inClass(text, CharClass::Phone))
-            return Problem::NotPhone;
-        if (isOneOf(name, {"m_pin"_L1, "m_id"_L1, "rele_time"_L1, "maxsms"_L1}) &&
-            !inClass(text, CharClass::Number))
-            return Problem::NotNumber;
-        if (name == "visszaallas"_L1 && !isOneOf(text, {"0"_L1, "1"_L1, ""_L1}))
-            return Problem::NotZeroOne;
-        if (name == "m_id"_L1 && !text.isEmpty())
-            text = text.rightJustified(4, u'0');
-        break;
-    case Group::Telephones:
-        // The "+" boxes in front of the numbers are not numbers themselves.
-        if (text != "+"_L1 && !inClass(text, CharClass::Number))
-            return Problem::NotTelephone;
+    // The "+" boxes in front of the telephone numbers are not numbers themselves.
+    if (group == Group::Telephones && text == u'+')
         return Problem::None;
-    case Group::Analog:
-        if (isOneOf(name,
-                    {"abe1_hi"_L1, "abe1_hi_2"_L1, "abe1_lo"_L1, "abe1_lo_2"_L1, "abe2_hi"_L1}) &&
-            !inClass(text, CharClass::Number))
-            return Problem::NotNumber;
-        break;
-    case Group::Inputs:
-    case Group::Outputs:
-    case Group::Activation:
-        break;
+    const FieldRule rule = fieldRule(group, name);
+    if (!inClass(text, rule.chars)) {
+        if (rule.chars == CharClass::Phone)
+            return Problem::NotPhone;
+        if (rule.chars == CharClass::Number)
+            return group == Group::Telephones ? Problem::NotTelephone : Problem::NotNumber;
     }
+    if (!text.isEmpty() && !rule.values.isEmpty() && !rule.values.contains(text))
+        return Problem::NotZeroOne;
+    // The analogue fields are padded only once the whole group passed.
+    if (group != Group::Analog && rule.padTo > 0 && !text.isEmpty())
+        text = text.rightJustified(rule.padTo, u'0');
     return inClass(text, CharClass::Plain) ? Problem::None : Problem::Accent;
 }
 
@@ -73,10 +59,8 @@ void checkAnalogLevels(const QList<Field> &fields, AnalogRange range, GroupCheck
         }
         return -1;
     };
-    using namespace Qt::StringLiterals;
-    const int hi = indexOf("abe1_hi"_L1), hiTenth = indexOf("abe1_hi_2"_L1);
-    const int lo = indexOf("abe1_lo"_L1), loTenth = indexOf("abe1_lo_2"_L1);
-    const int counter = indexOf("abe2_hi"_L1);
+    const int hi = indexOf(kHighLevel.whole), hiTenth = indexOf(kHighLevel.tenth);
+    const int lo = indexOf(kLowLevel.whole), loTenth = indexOf(kLowLevel.tenth);
     auto text = [&result](int i) { return i < 0 ? QString() : result.texts.at(i); };
     auto present = [&text](int whole, int tenth) {
         return !text(whole).isEmpty() && !text(tenth).isEmpty();
@@ -91,7 +75,7 @@ void checkAnalogLevels(const QList<Field> &fields, AnalogRange range, GroupCheck
         result.problem = problem;
     };
 
-    const int limit = range == AnalogRange::Volts15 ? 150 : 300;
+    const int limit = analogLimit(range);
     const bool hasHigh = present(hi, hiTenth), hasLow = present(lo, loTenth);
     if (hasHigh && level(hi, hiTenth) > limit)
         return fail(hi, hiTenth, Problem::AboveRange);
@@ -100,10 +84,10 @@ void checkAnalogLevels(const QList<Field> &fields, AnalogRange range, GroupCheck
     if (hasHigh && hasLow && level(hi, hiTenth) <= level(lo, loTenth))
         return fail(lo, loTenth, Problem::HighNotAboveLow);
 
-    for (const auto &[index, width] :
-         std::array<std::pair<int, int>, 3>{{{hi, 2}, {lo, 2}, {counter, 5}}}) {
-        if (index >= 0 && !result.texts.at(index).isEmpty())
-            result.texts[index] = result.texts.at(index).rightJustified(width, u'0');
+    for (int i = 0; i < fields.size(); ++i) {
+        const int width = fieldRule(Group::Analog, fields.at(i).name).padTo;
+        if (width > 0 && !result.texts.at(i).isEmpty())
+            result.texts[i] = result.texts.at(i).rightJustified(width, u'0');
     }
 }
 
@@ -156,6 +140,50 @@ Warning warningFor(Problem problem)
             QStringLiteral("A magas riasztási érték nem lehet kisebb, mint az alacsony érték!")};
     }
     return {};
+}
+
+int analogLimit(AnalogRange range)
+{
+    return range == AnalogRange::Volts15 ? 150 : 300;
+}
+
+FieldRule fieldRule(Group group, QStringView name)
+{
+    using namespace Qt::StringLiterals;
+    FieldRule rule;
+    switch (group) {
+    case Group::General:
+        if (name == "smskp"_L1)
+            rule.chars = CharClass::Phone;
+        if (isOneOf(name, {"m_pin"_L1, "m_id"_L1, "rele_time"_L1, "maxsms"_L1}))
+            rule.chars = CharClass::Number;
+        if (name == "visszaallas"_L1)
+            rule.values = QStringList{QStringLiteral("0"), QStringLiteral("1")};
+        if (name == "m_id"_L1)
+            rule.padTo = 4;
+        if (name == "rele_time"_L1)
+            rule.stated = ValueRange{1, 9999}; // seconds
+        if (name == "maxsms"_L1)
+            rule.stated = ValueRange{1, 99}; // in two hours
+        break;
+    case Group::Telephones:
+        rule.chars = CharClass::Number;
+        break;
+    case Group::Analog:
+        if (isOneOf(name, {kHighLevel.whole, kHighLevel.tenth, kLowLevel.whole, kLowLevel.tenth,
+                           "abe2_hi"_L1}))
+            rule.chars = CharClass::Number;
+        if (name == kHighLevel.whole || name == kLowLevel.whole)
+            rule.padTo = 2;
+        if (name == "abe2_hi"_L1)
+            rule.padTo = 5;
+        break;
+    case Group::Inputs:
+    case Group::Outputs:
+    case Group::Activation:
+        break;
+    }
+    return rule;
 }
 
 GroupCheck checkGroup(Group group, const QList<Field> &fields, AnalogRange range)

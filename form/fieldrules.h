@@ -6,10 +6,13 @@
 // texts to checkGroup() and write back what it returns.
 #pragma once
 
+#include <QLatin1StringView>
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+
+#include <optional>
 
 namespace qv::rules {
 
@@ -26,6 +29,42 @@ enum class Group { General, Telephones, Analog, Inputs, Outputs, Activation };
 
 // Which analogue input range is selected: the alarm levels may not exceed it.
 enum class AnalogRange { Volts15, Volts30 };
+
+// The highest alarm level of a range, in tenths of a volt.
+int analogLimit(AnalogRange range);
+
+// The analogue alarm levels, each typed as whole volts and one tenth in two fields.
+struct AnalogLevelFields
+{
+    QLatin1StringView whole;
+    QLatin1StringView tenth;
+};
+inline constexpr AnalogLevelFields kHighLevel{QLatin1StringView("abe1_hi"),
+                                              QLatin1StringView("abe1_hi_2")};
+inline constexpr AnalogLevelFields kLowLevel{QLatin1StringView("abe1_lo"),
+                                             QLatin1StringView("abe1_lo_2")};
+
+// Values a numeric field stands for.
+struct ValueRange
+{
+    int minimum = 0;
+    int maximum = 0;
+};
+
+// What one line edit may hold. Every line edit is also tested against the plain class
+// (except the telephone numbers, whose class is narrower anyway).
+struct FieldRule
+{
+    CharClass chars = CharClass::Plain; // the class every character must belong to
+    QStringList values;                 // if any: the only texts allowed besides an empty one
+    int padTo = 0; // a text that passed is padded on the left with "0" to this width
+    // The range its label prints. The checks bound the value only by the field's
+    // maximum length and the number class; the module itself takes this range.
+    std::optional<ValueRange> stated;
+};
+
+// The rule of line edit `name` of `group`'s box.
+FieldRule fieldRule(Group group, QStringView name);
 
 enum class Problem {
     None,

@@ -2,6 +2,7 @@
 
 #include "app/appicon.h"
 #include "form/catalogue.h"
+#include "form/fieldhints.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -318,8 +319,13 @@ void MainWindow::retranslateUi(QMainWindow *window)
                 w->setProperty("group", QString::fromLatin1(item.groupProperty));
         }
     };
-    for (const form::Box &desc : form::boxes())
+    for (const form::Box &desc : form::boxes()) {
         applyTexts(desc);
+        // Every field says what it accepts.
+        for (const form::Item &item : desc.items)
+            widgets.value(QByteArray(item.name))
+                ->setToolTip(qv::rules::fieldHint(QLatin1StringView(item.name)));
+    }
     for (const form::Box &desc : form::sideBoxes())
         applyTexts(desc);
 

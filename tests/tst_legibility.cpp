@@ -1,0 +1,205 @@
+// The main window is legible: every caption shows its whole text in its rectangle,
+// measured with the widget's own font and style, on every page and beside the tabs; and
+// every field carries the hint of what it accepts.
+#include "app/appfont.h"
+#include "app/mainwindow.h"
+#include "form/catalogue.h"
+#include "form/fieldhints.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyleOption>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextLayout>
+
+namespace {
+
+// Records a text that needs more room than its widget draws it in.
+void fit(QStringList &misfits, const QWidget *w, const QString &text, QSize needed, QSize room)
+{
+    for (const auto &[direction, need, has] : {std::tuple{"width", needed.width(), room.width()},
+                                               {"height", needed.height(), room.height()}}) {
+        if (need > has)
+            misfits << QStringLiteral("%1 \"%2\": %3 %4 px needed, %5 px available")
+                           .arg(w->objectName(), QString(text).replace(u'\n', u'|'),
+                                QLatin1StringView(direction))
+                           .arg(need)
+                           .arg(has);
+    }
+}
+
+// Lines laid out as QPainter::drawText() does, the block aligned in the contents rectangle.
+// Heights count the ink of the first and last line, drawn on baselines snapped to pixels:
+// line boxes may overlap the edges where no glyph reaches.
+void checkLabel(QStringList &misfits, const QLabel *label)
+{
+    const QRect room = label->contentsRect();
+    const QFontMetricsF fm(label->font());
+    QString text = label->text();
+    text.replace(u'\n', QChar::LineSeparator);
+    QTextLayout layout(text, label->font());
+    QTextOption option(label->alignment());
+    option.setWrapMode(label->wordWrap() ? QTextOption::WordWrap : QTextOption::ManualWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    qreal height = 0, width = 0;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(label->wordWrap() ? room.width() : 1e6);
+        line.setPosition({0, height += fm.leading()});
+        height += line.height();
+        width = qMax(width, line.naturalTextWidth());
+    }
+    layout.endLayout();
+    const qreal offset = label->alignment() & Qt::AlignVCenter ? (room.height() - height) / 2 : 0;
+    auto ink = [&](int n) {
+        const QTextLine line = layout.lineAt(n);
+        return fm.tightBoundingRect(text.mid(line.textStart(), line.textLength()))
+            .toAlignedRect()
+            .translated(0, qRound(offset + line.y() + line.ascent()));
+    };
+    const int top = qMin(ink(0).top(), 0);
+    const int bottom = qMax(ink(layout.lineCount() - 1).bottom() + 1, room.height());
+    fit(misfits, label, label->text(), {qCeil(width), bottom - top}, room.size());
+}
+
+// Check boxes, radio and push buttons draw their text in their style's contents element.
+void checkButton(QStringList &misfits, const QAbstractButton *button, QStyle::SubElement contents)
+{
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    fit(misfits, button, button->text(),
+        button->fontMetrics().size(Qt::TextShowMnemonic, button->text()),
+        button->style()->subElementRect(contents, &option, button).size());
+}
+
+// The title's rectangle is sized for its text: it must end inside the frame.
+void checkGroupBox(QStringList &misfits, const QGroupBox *box)
+{
+    QStyleOptionGroupBox option;
+    option.initFrom(box);
+    option.text = box->title();
+    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    const QRect title =
+        box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
+    fit(misfits, box, box->title(), {title.right() + 1 + title.left(), 0}, {box->width(), 0});
+}
+
+// Each tab's text fits its text rectangle, and the whole tab lies within the bar.
+void checkTabs(QStringList &misfits, const QTabBar *bar)
+{
+    for (int i = 0; i < bar->count(); ++i) {
+        QStyleOptionTab option;
+        option.initFrom(bar);
+        option.rect = bar->tabRect(i);
+        option.text = bar->tabText(i);
+        option.shape = bar->shape();
+        const QRect room = bar->style()->subElementRect(QStyle::SE_TabBarTabText, &option, bar);
+        fit(misfits, bar, option.text, bar->fontMetrics().size(0, option.text), room.size());
+        fit(misfits, bar, option.text, {option.rect.right() + 1, 0}, {bar->width(), 0});
+    }
+}
+
+QStringList misfitsIn(QWidget *root)
+{
+    QStringList misfits;
+    const QList<QWidget *> widgets = root->findChildren<QWidget *>() << root;
+    for (const QWidget *w : widgets) {
+        if (const auto *label = qobject_cast<const QLabel *>(w); label && !label->text().isEmpty())
+            checkLabel(misfits, label);
+        else if (const auto *box = qobject_cast<const QCheckBox *>(w);
+                 box && !box->text().isEmpty())
+            checkButton(misfits, box, QStyle::SE_CheckBoxContents);
+        else if (const auto *radio = qobject_cast<const QRadioButton *>(w);
+                 radio && !radio->text().isEmpty())
+            checkButton(misfits, radio, QStyle::SE_RadioButtonContents);
+        else if (const auto *push = qobject_cast<const QPushButton *>(w))
+            checkButton(misfits, push, QStyle::SE_PushButtonContents);
+        else if (const auto *group = qobject_cast<const QGroupBox *>(w))
+            checkGroupBox(misfits, group);
+    }
+    return misfits;
+}
+
+} // namespace
+
+class TestLegibility : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void everyTextFits_data();
+    void everyTextFits();
+    void everyFieldHasItsHint();
+};
+
+void TestLegibility::initTestCase()
+{
+    // The face the program is drawn with on Debian: it is measured at least.
+    const QFont font = qv::interfaceFont(QApplication::font());
+    QVERIFY2(QFontDatabase::hasFamily(font.family()),
+             qPrintable(font.family() + " is not installed"));
+}
+
+// Every installed interface font, on every page and beside the tabs.
+void TestLegibility::everyTextFits_data()
+{
+    QTest::addColumn<QFont>("font");
+    QTest::addColumn<int>("page"); // tab index; -1 for what lies beside the pages
+    for (const QFont &font : qv::interfaceFonts(QApplication::font())) {
+        if (!QFontDatabase::hasFamily(font.family()))
+            continue;
+        const QByteArray face =
+            font.family().toUtf8() + ' ' + QByteArray::number(font.pointSizeF());
+        for (const form::Page &page : form::pages())
+            QTest::addRow("%s pt, %s", face.data(), page.title)
+                << font << int(&page - form::pages().data());
+        QTest::addRow("%s pt, tabs, status panel, device box", face.data()) << font << -1;
+    }
+}
+
+void TestLegibility::everyTextFits()
+{
+    QFETCH(QFont, font);
+    QFETCH(int, page);
+    QApplication::setFont(font);
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto *tabs = window.findChild<QTabWidget *>();
+    QStringList misfits;
+    if (page >= 0) {
+        tabs->setCurrentIndex(page);
+        QCoreApplication::processEvents();
+        misfits = misfitsIn(tabs->widget(page));
+    } else {
+        checkTabs(misfits, tabs->tabBar());
+        for (const char *box : {"g_allapot", "g_eszkoz"})
+            misfits << misfitsIn(window.findChild<QGroupBox *>(QLatin1StringView(box)));
+    }
+    QVERIFY2(misfits.isEmpty(), qPrintable(u'\n' + misfits.join(u'\n')));
+}
+
+// The text pass gives every line edit and matrix check box the hint of its rule.
+void TestLegibility::everyFieldHasItsHint()
+{
+    MainWindow window;
+    for (const form::Field &field : form::configurationFields()) {
+        if (field.kind == form::Kind::RadioButton)
+            continue;
+        const QString hint = window.findChild<QWidget *>(field.name)->toolTip();
+        QVERIFY2(!hint.isEmpty(), qPrintable(field.name));
+        QCOMPARE(hint, qv::rules::fieldHint(field.name));
+    }
+}
+
+QTEST_MAIN(TestLegibility)
+#include "tst_legibility.moc"

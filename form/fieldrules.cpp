@@ -114,7 +114,7 @@ bool inClass(QStringView text, CharClass cls)
     return true;
 }
 
-Warning warningFor(Problem problem)
+Warning warningFor(Problem problem, AnalogRange range)
 {
     switch (problem) {
     case Problem::None:
@@ -132,8 +132,9 @@ Warning warningFor(Problem problem)
     case Problem::Accent:
         return {QStringLiteral("Hiba"), QStringLiteral("Ékezetek nem használhatóak!")};
     case Problem::AboveRange:
-        // The modules' documentation words it for the 15 V range; it stands for both.
-        return {QStringLiteral("Hiba"), QStringLiteral("Az érték maximum 15.0 V lehet!")};
+        // The limit of the range selected: a 30 V range is not told 15.0 V.
+        return {QStringLiteral("Hiba"),
+                QStringLiteral("Az érték maximum %1.0 V lehet!").arg(analogLimit(range) / 10)};
     case Problem::HighNotAboveLow:
         return {
             QStringLiteral("Hiba"),

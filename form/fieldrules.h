@@ -84,7 +84,7 @@ struct Warning
 };
 
 // The message box a problem is reported with (empty for Problem::None).
-Warning warningFor(Problem problem);
+Warning warningFor(Problem problem, AnalogRange range = AnalogRange::Volts15);
 
 struct Field
 {

@@ -104,7 +104,7 @@ void FormChecks::checkGroup(qv::rules::Group group)
     // edit, and the checks that run for that are dropped.
     const QScopedValueRollback open(m_warningOpen, true);
     m_form.widget(names.at(result.focus))->setFocus(Qt::OtherFocusReason);
-    const qv::rules::Warning warning = qv::rules::warningFor(result.problem);
+    const qv::rules::Warning warning = qv::rules::warningFor(result.problem, range);
     qv::showMessage(m_window, QMessageBox::Warning, warning.title, warning.text);
 }
 

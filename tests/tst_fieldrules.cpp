@@ -260,6 +260,9 @@ void TestFieldRules::everyProblemHasItsWarning()
         QCOMPARE(warningFor(problem).text, warning.text);
     }
     QVERIFY(warningFor(Problem::None).text.isEmpty());
+    // The 0..30 V range is told its own limit.
+    QCOMPARE(warningFor(Problem::AboveRange, AnalogRange::Volts30).text,
+             QStringLiteral("Az érték maximum 30.0 V lehet!"));
 }
 
 void TestFieldRules::operators_data()

@@ -1,5 +1,5 @@
 #include "app/appfont.h"
-#include "app/appicon.h"
+#include "ui/appicon.h"
 #include "app/commandline.h"
 #include "app/mainwindow.h"
 #include "settings/datafiles.h"

@@ -1,6 +1,6 @@
 #include "form/mainwindowui.h"
 
-#include "app/appicon.h"
+#include "ui/appicon.h"
 #include "form/catalogue.h"
 #include "form/fieldhints.h"
 

@@ -89,11 +89,12 @@ void TestStatusQuery::painting()
     QFETCH(int, signal);
     QFETCH(bool, weak);
 
-    auto module = startModule();
-    module->setModuleBaud(9600); // the query runs at 1200 bit/s whatever the chosen speed
-    if (reply.isEmpty())
-        module->setFault(qvsim::Exchange::Status, qvsim::Fault::Silent);
-    module->setStatusReply(reply);
+    qvsim::ModuleSetup replying;
+    replying.statusReply = reply;
+    const auto fault = reply.isEmpty() ? qvsim::Fault::Silent : qvsim::Fault::None;
+    // The query runs at 1200 bit/s whatever the chosen speed.
+    auto module = startModule({.moduleBaud = 9600},
+                              qvsim::FaultSetup::only(qvsim::Exchange::Status, fault), replying);
 
     ModalWatcher watcher;
     MainWindow w;

@@ -2,8 +2,8 @@
 #include "app/mainwindow.h"
 
 #include "app/about.h"
-#include "app/messages.h"
 #include "settings/datafiles.h"
+#include "ui/messages.h"
 
 #include <QFileInfo>
 #include <QUrl>

@@ -1,8 +1,9 @@
 // Locked and unlocked states of the main window, and the debug device modes.
 #include "app/mainwindow.h"
 
-#include "app/messages.h"
 #include "form/mainwindowui.h"
+#include "form/styles.h"
+#include "ui/messages.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -10,19 +11,14 @@
 #include <QPushButton>
 #include <QTabWidget>
 
-namespace {
-const QString kLockedButton =
-    QStringLiteral("color: rgb(255,255,255); background-color: rgb(180,180,180);");
-}
-
 void MainWindow::globalDisableUI()
 {
     ui->tabWidget->setEnabled(false);
     ui->g_allapot->setEnabled(false);
     for (QPushButton *button : ui->centralWidget->findChildren<QPushButton *>()) {
-        if (button->objectName() == QLatin1StringView("port_gomb"))
+        if (button == ui->port_gomb)
             continue;
-        button->setStyleSheet(kLockedButton);
+        button->setStyleSheet(qv::style::ButtonLocked);
         button->setEnabled(false);
     }
     ui->actionOpen->setEnabled(false);
@@ -36,14 +32,10 @@ void MainWindow::globalEnableUI()
     ui->g_allapot->setEnabled(true);
     for (QPushButton *button : ui->centralWidget->findChildren<QPushButton *>())
         button->setEnabled(true);
-    ui->download_gomb->setStyleSheet(
-        QStringLiteral("color: rgb(255,255,255); background-color: rgb(191,0,0);"));
-    ui->verify_gomb->setStyleSheet(
-        QStringLiteral("color: rgb(255,255,255); background-color: rgb(0,128,0);"));
-    ui->upload_gomb->setStyleSheet(
-        QStringLiteral("color: rgb(255,255,255); background-color: rgb(255,128,0);"));
-    ui->allapot_gomb->setStyleSheet(
-        QStringLiteral("color: rgb(255,255,255); background-color: rgb(0,170,127);"));
+    ui->download_gomb->setStyleSheet(qv::style::DownloadUnlocked);
+    ui->verify_gomb->setStyleSheet(qv::style::VerifyUnlocked);
+    ui->upload_gomb->setStyleSheet(qv::style::ReadOutUnlocked);
+    ui->allapot_gomb->setStyleSheet(qv::style::StatusUnlocked);
     ui->actionOpen->setEnabled(true);
     ui->actionSave->setEnabled(true);
     ui->menuDevice->setEnabled(true);

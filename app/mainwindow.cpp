@@ -1,8 +1,18 @@
 #include "app/mainwindow.h"
 
+#include "files/filecontroller.h"
+#include "form/deviceprofile.h"
+#include "form/deviceshaping.h"
+#include "form/formbinding.h"
+#include "form/formchecks.h"
 #include "form/mainwindowui.h"
+#include "form/statuspanel.h"
+#include "serial/portcontroller.h"
 #include "settings/branding.h"
 #include "settings/datafiles.h"
+#include "transfer/downloadcontroller.h"
+#include "transfer/readoutcontroller.h"
+#include "transfer/statuscontroller.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -21,6 +31,14 @@
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWindow)
 {
     ui->setupUi(this);
+    m_form = std::make_unique<form::FormBinding>(*ui);
+    m_panel = std::make_unique<form::StatusPanel>(*ui);
+    m_checks = std::make_unique<form::FormChecks>(*m_form, this);
+    m_ports = new PortController(settings, *m_panel, this, this);
+    m_readOut = new ReadOutController(settings, *m_form, this, this);
+    m_download = new DownloadController(settings, *m_form, this, this);
+    m_status = new StatusController(settings, *m_panel, this, this);
+    m_files = new FileController(settings, *m_form, this, this);
 
     auto icon = [](const char *name) {
         QIcon result;
@@ -104,14 +122,28 @@ void MainWindow::connectSignals()
             connect(edit, &QLineEdit::editingFinished, this, slot);
     }
 
-    connect(ui->get<QComboBox>("smskp_combo"), &QComboBox::currentTextChanged, this,
-            &MainWindow::smskpSelect);
+    connect(ui->smskp_combo, &QComboBox::currentTextChanged, this, &MainWindow::smskpSelect);
     for (QCheckBox *box : ui->g_tel->findChildren<QCheckBox *>())
         connect(box, &QCheckBox::stateChanged, this, &MainWindow::check_cbs);
-    connect(ui->get<QRadioButton>("max_be_15"), &QRadioButton::clicked, this,
-            &MainWindow::check_analog);
-    connect(ui->get<QRadioButton>("max_be_30"), &QRadioButton::clicked, this,
-            &MainWindow::check_analog);
+    connect(ui->max_be_15, &QRadioButton::clicked, this, &MainWindow::check_analog);
+    connect(ui->max_be_30, &QRadioButton::clicked, this, &MainWindow::check_analog);
+
+    // What the subsystems report back.
+    connect(m_ports, &PortController::portChosen, this, [this] { showPort(true); });
+    connect(m_ports, &PortController::moduleIdentified, this, [this] {
+        globalEnableUI();
+        setDeviceUI();
+        newfile();
+    });
+    connect(m_readOut, &ReadOutController::formFilled, this, [this] {
+        setDeviceUI();
+        // Shaping the form enables every RING and SMS box; those of an entry without an
+        // alarm source go off again, as check_cbs keeps them while the user edits.
+        check_cbs();
+    });
+    connect(m_files, &FileController::fileNameChanged, this,
+            [this](const QString &name) { fileLabel->setText(name); });
+    connect(m_files, &FileController::footerChanged, this, &MainWindow::replaceLinkLabel);
 }
 
 void MainWindow::createStatusBar()
@@ -121,11 +153,10 @@ void MainWindow::createStatusBar()
     fileLabel->setTextFormat(Qt::PlainText); // shows file names
     ui->statusBar->insertWidget(0, fileLabel, 1);
 
-    portLabel = new QLabel(
-        QStringLiteral("%1  Baud: %2").arg(settings.Port, QString::number(settings.Baudrate)),
-        this);
+    portLabel = new QLabel(this);
     portLabel->setObjectName(QStringLiteral("portLabel"));
     portLabel->setTextFormat(Qt::PlainText);
+    showPort(false);
     ui->statusBar->insertWidget(1, portLabel, 1);
 
     settings.FooterText = qv::copyrightLine();
@@ -136,9 +167,17 @@ void MainWindow::useLink(const QString &port, qint32 baud)
 {
     settings.Port = port;
     settings.Baudrate = baud;
-    // One pass: a "%2" inside a port name stays as it is.
-    portLabel->setText(
-        QStringLiteral("%1  Baud: %2").arg(settings.Port, QString::number(settings.Baudrate)));
+    showPort(false);
+}
+
+// The port and speed in the status bar; a port chosen in the dialog is shown with one
+// more blank after its name than the one the program started with. One pass: a "%2"
+// inside a port name stays as it is.
+void MainWindow::showPort(bool chosen)
+{
+    const QString format =
+        chosen ? QStringLiteral("%1   Baud: %2") : QStringLiteral("%1  Baud: %2");
+    portLabel->setText(format.arg(settings.Port, QString::number(settings.Baudrate)));
 }
 
 // Puts a fresh link label holding FooterText at the right end of the status bar.
@@ -171,4 +210,104 @@ void MainWindow::verify_func()
 
 void MainWindow::saveas()
 {
+}
+
+// ---- commands carried out by the subsystems
+
+void MainWindow::newfile()
+{
+    m_files->newFile();
+}
+
+void MainWindow::openfile()
+{
+    m_files->openFile();
+}
+
+void MainWindow::save()
+{
+    m_files->save();
+}
+
+void MainWindow::show_port()
+{
+    // Only the button searches; the menu entry opens the dialog as it is.
+    m_ports->selectPort(sender() == ui->port_gomb);
+}
+
+bool MainWindow::checkCompatibility(const QString &deviceVersion)
+{
+    return m_ports->isCompatible(deviceVersion);
+}
+
+void MainWindow::readup()
+{
+    m_readOut->readOut();
+}
+
+void MainWindow::download()
+{
+    m_download->download();
+}
+
+void MainWindow::allapot()
+{
+    m_status->query();
+}
+
+// Shapes the form, the status panel and the picture for DeviceModel.
+void MainWindow::setDeviceUI()
+{
+    form::shapeForModel(*m_form, settings.DeviceModel);
+    m_panel->shapeFor(settings.DeviceModel);
+    settings.PictureFile = qv::device::pictureFileFor(settings.DeviceModel);
+    showPicture();
+}
+
+void MainWindow::check_general()
+{
+    runCheck(qv::rules::Group::General);
+}
+
+void MainWindow::check_tel()
+{
+    runCheck(qv::rules::Group::Telephones);
+}
+
+void MainWindow::check_analog()
+{
+    runCheck(qv::rules::Group::Analog);
+}
+
+void MainWindow::check_be()
+{
+    runCheck(qv::rules::Group::Inputs);
+}
+
+void MainWindow::check_ki()
+{
+    runCheck(qv::rules::Group::Outputs);
+}
+
+void MainWindow::check_activate()
+{
+    runCheck(qv::rules::Group::Activation);
+}
+
+// A line edit's editing finished (Return, or a focus change the check of its own loss of
+// focus stands for), or the analogue range changed.
+void MainWindow::runCheck(qv::rules::Group group)
+{
+    if (!m_checks->isLeaving(sender()))
+        m_checks->checkGroup(group);
+}
+
+void MainWindow::check_cbs()
+{
+    m_checks->checkMatrix();
+}
+
+void MainWindow::smskpSelect()
+{
+    m_checks->selectSmsCentre();
 }

@@ -1,26 +1,42 @@
-// The main window: owner of the configuration form, the settings record and every command.
+// The main window: the hub that owns the form, the settings record and the subsystems, and
+// turns every user command into a call on the subsystem that carries it out.
 //
 // How data flows:
-//   port  -> comPort (serial/) -> reply decoders (transfer/, qvcore) -> form widgets
-//   form widgets -> record assembly (transfer/, qvcore) -> dload/dlThread -> port
-//   form widgets <-> configuration file format (files/, qvcore) <-> *.msw files
-// The form (form/) is the only data model of a configuration: there is no separate
-// record. Every command is a slot below; all run on the GUI thread except the
-// download transfer, which runs on its own worker thread with a copy of `settings`.
+//   port dialog -> PortController (serial/): identification "~|" -> devSettings, then the
+//     window unlocks, shapes the form (form/deviceshaping) and loads the defaults
+//   module -> ReadOutController (transfer/): "~{" -> decodeReadOut (qvcore) -> FormBinding
+//   FormBinding -> DownloadController (transfer/): assembleDownload (qvcore) -> a copy of
+//     devSettings -> dload / dlThread (its own port and thread) -> module
+//   module -> StatusController (transfer/): "~[" -> panelView (qvcore) -> StatusPanel
+//   FormBinding <-> FileController (files/) <-> configuration file format (qvcore) <-> *.msw
+// The form is the only data model of a configuration: every subsystem reads and writes it
+// through form::FormBinding, in field values. Subsystems report back by signals; none of
+// them knows this class. All run on the GUI thread except the download transfer.
 #pragma once
 
 #include "settings/devsettings.h"
 
 #include <QMainWindow>
 
-class QGroupBox;
+#include <memory>
+
 class QLabel;
+class PortController;
+class ReadOutController;
+class DownloadController;
+class StatusController;
+class FileController;
 namespace Ui {
 class MainWindow;
 }
 namespace qv::rules {
 enum class Group;
 }
+namespace form {
+class FormBinding;
+class FormChecks;
+class StatusPanel;
+} // namespace form
 
 class MainWindow : public QMainWindow
 {
@@ -67,19 +83,24 @@ public slots:
 private:
     void connectSignals();
     void createStatusBar();
+    void showPort(bool chosen);
     void showPicture();
     void replaceLinkLabel();
     void enterDebugMode(int model, const QString &message);
-    void checkLineEdits(QGroupBox *box, qv::rules::Group group);
-    // Loads the file named by settings.FilePath into the form; `defaults` is set for the
-    // defaults file, whose footer lines replace the status-bar texts.
-    void loadFile(bool defaults);
+    void runCheck(qv::rules::Group group);
 
     Ui::MainWindow *ui;
     devSettings settings;
     QLabel *portLabel = nullptr;
     QLabel *fileLabel = nullptr;
     QLabel *linkLabel = nullptr;
-    // Set while a validation warning is open (see checkLineEdits).
-    bool m_warningOpen = false;
+
+    std::unique_ptr<form::FormBinding> m_form;
+    std::unique_ptr<form::StatusPanel> m_panel;
+    std::unique_ptr<form::FormChecks> m_checks;
+    PortController *m_ports = nullptr;
+    ReadOutController *m_readOut = nullptr;
+    DownloadController *m_download = nullptr;
+    StatusController *m_status = nullptr;
+    FileController *m_files = nullptr;
 };

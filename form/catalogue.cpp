@@ -1,12 +1,14 @@
 #include "form/catalogue.h"
 
+#include "form/styles.h"
+
 namespace form {
 
 namespace {
 
 constexpr const char *kGreenHeader = "color: rgb(0, 85, 0);";
-constexpr const char *kGreyLamp = "background-color: rgb(180, 180, 180);";
-constexpr const char *kBlueReadout = "color: rgb(0, 85, 255);";
+constexpr const char *kGreyLamp = qv::style::LampOff.data();
+constexpr const char *kBlueReadout = qv::style::ReadoutBuilt.data();
 
 Item label(const char *name, QRect g, const char *text, quint16 flags = 0,
            const char *style = nullptr)
@@ -278,7 +280,7 @@ Box statusPanel()
              0,
              0,
              nullptr,
-             "QProgressBar::chunk { background-color: #05B8CC; }"},
+             qv::style::SignalNormal.data()},
             label("l_terero", {120, 10, 41, 16}, "Térerő", Centred),
             caption("label_be1", 170, "Bemenet 1:"),
             caption("label_be2", 190, "Bemenet 2:"),
@@ -358,6 +360,60 @@ const QList<Box> &sideBoxes()
 {
     static const QList<Box> list{statusPanel(), deviceButtons()};
     return list;
+}
+
+QStringList names(const char *box, Kind kind)
+{
+    QStringList list;
+    for (const Box &b : boxes()) {
+        if (qstrcmp(b.name, box) != 0)
+            continue;
+        for (const Item &item : b.items) {
+            if (item.kind == kind)
+                list << QLatin1StringView(item.name);
+        }
+    }
+    return list;
+}
+
+const QList<Field> &configurationFields()
+{
+    static const QList<Field> list = [] {
+        QList<Field> fields;
+        auto add = [&fields](std::initializer_list<const char *> boxNames, Kind kind) {
+            for (const char *boxName : boxNames) {
+                for (const Box &b : boxes()) {
+                    if (qstrcmp(b.name, boxName) != 0)
+                        continue;
+                    for (const Item &item : b.items) {
+                        if (item.kind == kind)
+                            fields.append({QLatin1StringView(item.name), kind, b.page});
+                    }
+                }
+            }
+        };
+        add({"g_general", "g_analog", "g_be", "g_ki", "g_activate", "g_tel"}, Kind::LineEdit);
+        add({"g_tel"}, Kind::CheckBox);
+        add({"g_tel", "g_analog", "g_ki_csengetes"}, Kind::RadioButton);
+        return fields;
+    }();
+    return list;
+}
+
+const Item *findItem(QStringView name, const Box **box)
+{
+    for (const QList<Box> *list : {&boxes(), &sideBoxes()}) {
+        for (const Box &b : *list) {
+            for (const Item &item : b.items) {
+                if (name == QLatin1StringView(item.name)) {
+                    if (box)
+                        *box = &b;
+                    return &item;
+                }
+            }
+        }
+    }
+    return nullptr;
 }
 
 const QList<const char *> &smsCentreOperators()

@@ -8,6 +8,8 @@
 
 #include <QList>
 #include <QRect>
+#include <QString>
+#include <QStringList>
 
 namespace form {
 
@@ -73,5 +75,26 @@ const QList<const char *> &smsCentreOperators();
 
 // The status panel g_allapot and the device button box g_eszkoz, beside the tab widget.
 const QList<Box> &sideBoxes();
+
+// The names of the widgets of `kind` inside group box `box`, in creation order: what a
+// class-filtered child search of that box returns.
+QStringList names(const char *box, Kind kind);
+
+// A widget of the form that holds part of a configuration.
+struct Field
+{
+    QString name;
+    Kind kind;
+    int page; // tab index of its group box
+};
+
+// The fields of a configuration file, in the order of its lines: the line edits of
+// g_general, g_analog, g_be, g_ki, g_activate and g_tel, then the check boxes of g_tel,
+// then the radio buttons of g_tel, g_analog and g_ki_csengetes.
+const QList<Field> &configurationFields();
+
+// The item called `name` in the form's group boxes (nullptr when there is none), and the
+// box that holds it.
+const Item *findItem(QStringView name, const Box **box = nullptr);
 
 } // namespace form

@@ -29,6 +29,11 @@ std::optional<Profile> profileFor(int model)
     }
 }
 
+Profile smallestProfile()
+{
+    return *profileFor(qv::ModelBRK2);
+}
+
 QString pictureFileFor(int model)
 {
     switch (model) {

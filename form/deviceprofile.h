@@ -18,6 +18,10 @@ struct Profile
 // for any unknown code, for which the form is left as it stands.
 std::optional<Profile> profileFor(int model);
 
+// The smallest module (Q_BRK2: inputs 1 and 2, output 1, no analogue input); the status
+// panel shows at least its indicators whatever the model.
+Profile smallestProfile();
+
 // The picture file of a model code; the default picture for no device and unknown codes.
 QString pictureFileFor(int model);
 

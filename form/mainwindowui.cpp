@@ -251,6 +251,9 @@ void MainWindow::setupUi(QMainWindow *window)
     download_gomb = get<QPushButton>("download_gomb");
     upload_gomb = get<QPushButton>("upload_gomb");
     allapot_gomb = get<QPushButton>("allapot_gomb");
+    smskp_combo = get<QComboBox>("smskp_combo");
+    max_be_15 = get<QRadioButton>("max_be_15");
+    max_be_30 = get<QRadioButton>("max_be_30");
 
     window->setCentralWidget(centralWidget);
 

@@ -5,12 +5,14 @@
 #include <QHash>
 
 class QAction;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QMainWindow;
 class QMenu;
 class QMenuBar;
 class QPushButton;
+class QRadioButton;
 class QStatusBar;
 class QTabWidget;
 class QWidget;
@@ -41,6 +43,8 @@ public:
               *g_allapot = nullptr, *g_eszkoz = nullptr;
     QPushButton *port_gomb = nullptr, *verify_gomb = nullptr, *download_gomb = nullptr,
                 *upload_gomb = nullptr, *allapot_gomb = nullptr;
+    QComboBox *smskp_combo = nullptr;
+    QRadioButton *max_be_15 = nullptr, *max_be_30 = nullptr;
     QMenuBar *menuBar = nullptr;
     QMenu *menuFile = nullptr, *menuSettings = nullptr, *menuDevice = nullptr, *menuHelp = nullptr,
           *menuDebug = nullptr;

@@ -13,8 +13,14 @@ comPort::~comPort()
 
 bool comPort::open(int readMultiplier, int readConstant, int writeMultiplier, int writeConstant)
 {
-    const qv::LineSettings settings{m_portName,   m_baud,          readMultiplier,
-                                    readConstant, writeMultiplier, writeConstant};
+    return open(qv::LineSettings{m_portName, m_baud, readMultiplier, readConstant, writeMultiplier,
+                                 writeConstant});
+}
+
+bool comPort::open(const qv::LineSettings &settings)
+{
+    m_portName = settings.port;
+    m_baud = settings.baud;
     m_openResult = m_line.open(settings);
     return m_openResult == qv::OpenResult::Ok;
 }

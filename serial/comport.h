@@ -23,6 +23,8 @@ public:
     // control; a one-byte read then waits at most readMultiplier + readConstant ms.
     // False when any step fails; openResult() tells which.
     bool open(int readMultiplier, int readConstant, int writeMultiplier, int writeConstant);
+    // The same with the port, speed and time-outs of an exchange (see qv::lines).
+    bool open(const qv::LineSettings &settings);
     qv::OpenResult openResult() const { return m_openResult; }
 
     // Each character as one byte (a character above U+00FF as 0), then CR when asked.

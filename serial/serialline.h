@@ -30,8 +30,10 @@ struct LineSettings
 
 // The values each exchange opens its port with.
 namespace lines {
+// How long the automatic port search waits for each byte of a probe.
+inline constexpr int SearchProbeTimeoutMs = 300;
 LineSettings identification(const QString &port, qint32 baud); // 500 + 0 ms
-LineSettings search(const QString &port, qint32 baud, int probeTimeout = 300);
+LineSettings search(const QString &port, qint32 baud, int probeTimeout = SearchProbeTimeoutMs);
 LineSettings readOut(const QString &port, qint32 baud); // 1000 + 200 ms
 LineSettings status(const QString &port);               // 1200 bit/s, 5000 ms
 LineSettings download(const QString &port);             // 1200 bit/s, 3500 ms

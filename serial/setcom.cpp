@@ -1,6 +1,6 @@
 #include "serial/setcom.h"
 
-#include "app/messages.h"
+#include "ui/messages.h"
 #include "serial/portlist.h"
 #include "serial/portsearch.h"
 

@@ -1,6 +1,14 @@
 #include "settings/compattable.h"
 
+#include "settings/datafiles.h"
+
+#include <QFile>
+#include <QFileInfo>
 #include <QIODevice>
+
+namespace qv {
+Q_LOGGING_CATEGORY(lcIdent, "qv.ident")
+}
 
 namespace qv::compat {
 
@@ -64,6 +72,30 @@ Table readTable(QIODevice &device)
 bool lists(const Table &table, const QString &identification)
 {
     return table.status == ReadStatus::Ok && table.entries.contains(identification);
+}
+
+bool isCompatible(const QString &version, const QString &identification)
+{
+    const QString name = tableFileName(version);
+    if (name.isEmpty()) {
+        qCDebug(lcIdent).noquote()
+            << QStringLiteral("\"no table name for version %1\"").arg(version);
+        return false;
+    }
+    // Only a plain file: a named pipe in its place would wait for a writer for ever.
+    const QString path = locateDataFile(name);
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
+        qCDebug(lcIdent).noquote()
+            << QStringLiteral("\"%1: %2\"")
+                   .arg(name, QFileInfo::exists(path) ? file.errorString()
+                                                      : QStringLiteral("No such file"));
+        return false;
+    }
+    const Table table = readTable(file);
+    if (table.status != ReadStatus::Ok)
+        qCDebug(lcIdent).noquote() << QStringLiteral("\"%1: not a compatibility table\"").arg(name);
+    return lists(table, identification);
 }
 
 } // namespace qv::compat

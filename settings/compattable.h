@@ -5,10 +5,16 @@
 // line equals it exactly: whole line, case-sensitive, no trimming.
 #pragma once
 
+#include <QLoggingCategory>
 #include <QString>
 #include <QStringList>
 
 class QIODevice;
+
+namespace qv {
+// "qv.ident": why an identification was not accepted (on by default, like all debug output).
+Q_DECLARE_LOGGING_CATEGORY(lcIdent)
+} // namespace qv
 
 namespace qv::compat {
 
@@ -41,5 +47,10 @@ Table readTable(QIODevice &device);
 
 // True when a line of the table equals `identification` exactly.
 bool lists(const Table &table, const QString &identification);
+
+// True when the compatibility table of software version `version`, looked for among the
+// data files, lists `identification`. A missing, unreadable or foreign table lists
+// nothing; the reason goes to qv.ident.
+bool isCompatible(const QString &version, const QString &identification);
 
 } // namespace qv::compat

@@ -8,13 +8,13 @@
 // With QV_FAULT_MATRIX_OUT=<file> every cell appends a line (exchange, fault, outcome,
 // measured ms, bound ms, result) to that file; tools/fault-matrix.sh builds the table of
 // docs/reliability.md from them.
-#include "app/messages.h"
 #include "formhelpers.h"
 #include "modalwatcher.h"
 #include "modulefixture.h"
 #include "serial/portlist.h"
 #include "serial/serialline.h"
 #include "settings/branding.h"
+#include "ui/messages.h"
 
 #include <QAction>
 #include <QDialogButtonBox>
@@ -51,12 +51,13 @@ enum class Seen {
     Incompatible,
     NoModule,
     Unreadable,
+    Vanished,
     LoadFailed,
     QueryFailed
 };
-constexpr std::array<const char *, 8> kSeenNames = {"n/a",          "ok",          "not-found",
+constexpr std::array<const char *, 9> kSeenNames = {"n/a",          "ok",          "not-found",
                                                     "incompatible", "no-module",   "unreadable",
-                                                    "load-failed",  "query-failed"};
+                                                    "vanished",     "load-failed", "query-failed"};
 
 // `waits`: how many whole per-byte time-outs the command may sit through.
 struct Cell
@@ -87,7 +88,7 @@ const FaultRow kMatrix[] = {
     {"truncated",       {{{Incompatible, 1},  {Incompatible, 5},   {Unreadable, 1},   {Ok, 1},             {QueryFailed, 1}}}},
     {"overlong",        {{{NotFound, 0},      {NoModule, 0},       {Unreadable, 0},   {LoadFailed, 0},     {QueryFailed, 0}}}},
     {"never-silent",    {{{NotFound, 0},      {NoModule, 0},       {Unreadable, 0},   {LoadFailed, 0},     {QueryFailed, 0}}}},
-    {"unplug",          {{{NotFound, 0},      {NoModule, 0},       {Unreadable, 0},   {LoadFailed, 0},     {QueryFailed, 0}}}},
+    {"unplug",          {{{NotFound, 0},      {NoModule, 0},       {Vanished, 0},     {LoadFailed, 0},     {QueryFailed, 0}}}},
     {"slow-under",      {{{Ok, 3},            {Ok, 9},             {Ok, 3},           {Ok, 4},             {Ok, 2}}}},
     {"slow-over",       {{{NotFound, 1},      {NoModule, 1},       {Unreadable, 1},   {LoadFailed, 1},     {QueryFailed, 1}}}},
     {"speed-mismatch",  {{{NotFound, 1},      {NoModule, 1},       {Unreadable, 1},   {LoadFailed, 1},     {QueryFailed, 1}}}},
@@ -157,6 +158,12 @@ std::optional<Box> expectedBox(Seen seen, Ex ex, const QString &port, const QStr
     case Unreadable:
         return Box{QMessageBox::Critical, error,
                    QStringLiteral("Sikertelen kiolvasás. (Ismeretlen formátum)"), main};
+    case Vanished:
+        return Box{QMessageBox::Critical, error,
+                   QStringLiteral("Sikertelen kiolvasás.\nA port megszűnt a kiolvasás közben: az "
+                                  "eszköz vagy az adapter lecsatlakozott. Csatlakoztassa újra, "
+                                  "majd ismételje meg a kiolvasást."),
+                   main};
     case QueryFailed:
         return Box{QMessageBox::Critical, error,
                    QStringLiteral("Sikertelen lekérdezés.\nEllenőrizze az eszközt!"), main};

@@ -1,5 +1,5 @@
 // Help menu: the about box and the manual, opened through a test seam instead of a viewer.
-#include "app/messages.h"
+#include "ui/messages.h"
 #include "formhelpers.h"
 #include "modalwatcher.h"
 

@@ -5,7 +5,7 @@
 // through the window's save command. Before a save it prints "begin <version> <sha1 of the
 // expected file>", after it "saved <version>". The test kills the child with SIGKILL at
 // random moments and checks the file against the versions the child announced.
-#include "app/messages.h"
+#include "ui/messages.h"
 #include "files/configformat.h"
 #include "formhelpers.h"
 #include "modalwatcher.h"

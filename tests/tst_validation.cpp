@@ -40,6 +40,7 @@ private slots:
     void rangeSwitchRechecksLevels();
     void nestedRunDuringWarningShowsNothing();
     void typingThenTabShowsOneWarning();
+    void leavingAnUnchangedFieldAgainChecksItsGroup();
     void ringAndSmsNeedAnAlarmSource();
     void smsCentreSelector();
     void destroyingAShownWindowChecksNothing();
@@ -246,6 +247,30 @@ void TestValidation::typingThenTabShowsOneWarning()
     QCOMPARE(u.watcher.last().title, QStringLiteral("Hiba"));
     QCOMPARE(name->text(), QString());
     QCOMPARE(w.focusWidget(), name);
+}
+
+// A bad value that did not come from the keyboard (a file, a read-out) is reported each
+// time the user leaves a field of its group, even a field whose text never changed.
+void TestValidation::leavingAnUnchangedFieldAgainChecksItsGroup()
+{
+    UnlockedWindow u;
+    MainWindow &w = u.window;
+    QLineEdit *name = edit(w, "m_nev"), *number = edit(w, "t1");
+    for (int round = 1; round <= 2; ++round) {
+        QApplication::setActiveWindow(&w);
+        for (QLineEdit *field : {number, name}) {
+            field->setFocus();
+            QTRY_VERIFY(field->hasFocus());
+        }
+        edit(w, "rele_time")->setText(QStringLiteral("12a4"));
+        number->setFocus(); // out of the group
+        QTRY_COMPARE(u.watcher.count(), round);
+        QTest::qWait(50);
+        QCOMPARE(u.watcher.count(), round); // once per leave
+        QCOMPARE(u.watcher.last().text, QStringLiteral("Csak számok adhatóak meg!"));
+        QCOMPARE(edit(w, "rele_time")->text(), QString());
+        QCOMPARE(w.focusWidget(), edit(w, "rele_time"));
+    }
 }
 
 void TestValidation::ringAndSmsNeedAnAlarmSource()

@@ -137,6 +137,7 @@ ReadOutResult decodeReadOut(const QString &reply, QChar separator)
         break;
     }
     result.status = ReadOutStatus::Ok;
+    result.fields = split.fields;
 
     ReadOutForm &form = result.form;
     const QList<Field> &fields = layout();

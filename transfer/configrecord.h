@@ -57,8 +57,9 @@ enum class ReadOutStatus {
 struct ReadOutResult
 {
     ReadOutStatus status = ReadOutStatus::NoSeparator;
-    int count = 0;    // fields after cleaning
-    ReadOutForm form; // filled only when status is Ok
+    int count = 0;      // fields after cleaning
+    ReadOutForm form;   // filled only when status is Ok
+    QStringList fields; // the 56 cleaned fields as the module sent them (Ok only)
 
     // "sep error", "dberror: " and the count, or empty when Ok.
     QString diagnostic() const;

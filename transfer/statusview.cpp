@@ -1,28 +1,20 @@
 #include "transfer/statusview.h"
 
-#include "settings/devsettings.h"
+#include "form/deviceprofile.h"
 
 namespace qv::status {
 
-Indicators indicatorsFor(int model)
-{
-    switch (model) {
-    case ModelQV5:
-        return {4, 4, true};
-    case ModelQV3:
-        return {2, 2, true};
-    default: // Q_BRK2, no module, an unknown code
-        return {1, 2, false};
-    }
-}
-
 PanelView panelView(const ModuleStatus &status, int model)
 {
-    const Indicators has = indicatorsFor(model);
+    // Output 1, inputs 1 and 2, supply, signal and version are on the panel of every model,
+    // "no module" and unknown codes included: the smallest module's panel.
+    const device::Profile has = device::profileFor(model).value_or(device::smallestProfile());
     PanelView view;
     for (int i = 0; i < 4; ++i) {
-        view.outputStyles[i] = i < has.outputs && status.outputs[i] ? style::OutputOn : style::Off;
-        view.inputStyles[i] = i < has.inputs && status.inputs[i] ? style::InputActive : style::Off;
+        view.outputStyles[i] =
+            i < has.outputs && status.outputs[i] ? qv::style::OutputOn : qv::style::LampOff;
+        view.inputStyles[i] =
+            i < has.inputs && status.inputs[i] ? qv::style::InputActive : qv::style::LampOff;
     }
     if (has.analogue) {
         view.analog = status.analog + QStringLiteral(" V");
@@ -31,9 +23,9 @@ PanelView panelView(const ModuleStatus &status, int model)
         view.analog = QStringLiteral("--.- V");
         view.counter = QStringLiteral("-----");
     }
-    view.supplyStyle = status.supply ? style::SupplyPresent : style::SupplyMissing;
+    view.supplyStyle = status.supply ? qv::style::SupplyPresent : qv::style::SupplyMissing;
     view.signal = signalBarValue(status.signalLevel);
-    view.signalStyle = view.signal == 10 ? style::SignalWeak : style::SignalNormal;
+    view.signalStyle = view.signal == 10 ? qv::style::SignalWeak : qv::style::SignalNormal;
     view.version = status.version;
     return view;
 }

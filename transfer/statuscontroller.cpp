@@ -1,18 +1,14 @@
-// The live status of the module in the status panel.
-#include "app/mainwindow.h"
+#include "transfer/statuscontroller.h"
 
-#include "app/messages.h"
-#include "form/mainwindowui.h"
+#include "form/statuspanel.h"
 #include "serial/replybounds.h"
 #include "serial/serialline.h"
+#include "settings/devsettings.h"
 #include "transfer/statusreply.h"
 #include "transfer/statusview.h"
+#include "ui/messages.h"
 
-#include <QGroupBox>
-#include <QLabel>
-#include <QProgressBar>
 #include <QProgressDialog>
-#include <QPushButton>
 
 namespace {
 
@@ -32,24 +28,19 @@ private:
     QProgressDialog &m_dialog;
 };
 
-QByteArray numbered(const char *name, int n)
-{
-    return QByteArray(name) + QByteArray::number(n);
-}
-
 } // namespace
 
-void MainWindow::allapot()
+StatusController::StatusController(const devSettings &settings, form::StatusPanel &panel,
+                                   QWidget *window, QObject *parent)
+    : QObject(parent), m_settings(settings), m_panel(panel), m_window(window)
 {
-    QPushButton *button = ui->allapot_gomb;
-    auto *bar = ui->get<QProgressBar>("terero");
-    button->setStyleSheet(qv::status::style::ButtonRunning);
-    button->setText(QStringLiteral("Várjon!..."));
-    button->setEnabled(false);
-    bar->setStyleSheet(QString());
-    bar->reset();
+}
 
-    QProgressDialog progress(this);
+void StatusController::query()
+{
+    m_panel.setQueryRunning(true);
+
+    QProgressDialog progress(m_window);
     progress.setLabelText(QStringLiteral("Állapot lekérdezése..."));
     progress.setRange(0, 50);
     progress.setWindowModality(Qt::WindowModal);
@@ -61,7 +52,7 @@ void MainWindow::allapot()
     // The module answers "~[" with one line ended by CR, always at 1200 bit/s.
     qv::Reply reply;
     qv::SerialLine line;
-    if (line.open(qv::lines::status(settings.Port)) == qv::OpenResult::Ok) {
+    if (line.open(qv::lines::status(m_settings.Port)) == qv::OpenResult::Ok) {
         line.writeBytes("~[");
         StatusProgress steps(progress);
         steps.advance();
@@ -77,35 +68,17 @@ void MainWindow::allapot()
     progress.reset();
     progress.close();
 
-    auto restoreButton = [button] {
-        button->setStyleSheet(qv::status::style::ButtonAtRest);
-        button->setText(QStringLiteral("Állapot lekérdezése"));
-        button->setEnabled(true);
-    };
-
     // A line that ends by silence is taken as it came; one that broke off, never ended
     // or never came is a failed query.
     const qv::status::ParseResult parsed =
         reply.isComplete() ? qv::status::parseStatusLine(reply.text) : qv::status::ParseResult{};
     if (parsed.result != qv::status::ParseStatus::Ok) {
-        restoreButton();
-        qv::showMessage(this, QMessageBox::Critical, QStringLiteral("Hiba"),
+        m_panel.setQueryRunning(false);
+        qv::showMessage(m_window, QMessageBox::Critical, QStringLiteral("Hiba"),
                         QStringLiteral("Sikertelen lekérdezés.\nEllenőrizze az eszközt!"));
         return;
     }
 
-    const qv::status::PanelView view = qv::status::panelView(parsed.status, settings.DeviceModel);
-    for (int n = 1; n <= 4; ++n)
-        ui->get<QWidget>(numbered("w_ki", n))->setStyleSheet(view.outputStyles[n - 1]);
-    for (int n = 1; n <= 4; ++n)
-        ui->get<QWidget>(numbered("w_be", n))->setStyleSheet(view.inputStyles[n - 1]);
-    ui->get<QLabel>("l_analog")->setText(view.analog);
-    ui->get<QLabel>("l_counter")->setText(view.counter);
-    ui->get<QWidget>("w_tp")->setStyleSheet(view.supplyStyle);
-    bar->setRange(0, qv::status::SignalBarMaximum);
-    bar->reset();
-    bar->setValue(view.signal);
-    bar->setStyleSheet(view.signalStyle);
-    ui->get<QLabel>("l_ver")->setText(view.version);
-    restoreButton();
+    m_panel.show(qv::status::panelView(parsed.status, m_settings.DeviceModel));
+    m_panel.setQueryRunning(false);
 }

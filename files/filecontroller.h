@@ -1,0 +1,44 @@
+// New, Open and Save: the form to and from configuration files.
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+struct devSettings;
+class QWidget;
+namespace form {
+class FormBinding;
+}
+
+class FileController : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Works on the window's `settings` and form; dialogs and messages are parented to
+    // `window`.
+    FileController(devSettings &settings, form::FormBinding &form, QWidget *window,
+                   QObject *parent = nullptr);
+
+    // Loads the defaults file (found among the data files; silently nothing without it).
+    void newFile();
+    // Asks for a configuration file and loads it.
+    void openFile();
+    // Asks for a file name and writes the form into it.
+    void save();
+
+signals:
+    // FileName changed: the window shows it.
+    void fileNameChanged(const QString &name);
+    // The defaults file replaced FooterText (and FooterText2): the window shows it.
+    void footerChanged();
+
+private:
+    // Loads the file named by FilePath into the form; `defaults` is set for the defaults
+    // file, whose footer lines replace the status-bar texts.
+    void load(bool defaults);
+
+    devSettings &m_settings;
+    form::FormBinding &m_form;
+    QWidget *m_window = nullptr;
+};

@@ -1,0 +1,93 @@
+#include "transfer/downloadcontroller.h"
+
+#include "form/catalogue.h"
+#include "form/formbinding.h"
+#include "settings/devsettings.h"
+#include "transfer/dload.h"
+#include "ui/messages.h"
+
+DownloadController::DownloadController(devSettings &settings, form::FormBinding &form,
+                                       QWidget *window, QObject *parent)
+    : QObject(parent), m_settings(settings), m_form(form), m_window(window)
+{
+}
+
+void DownloadController::refuseAt(const QString &field, const QString &text)
+{
+    m_form.reveal(field);
+    qv::showMessage(m_window, QMessageBox::Critical, QStringLiteral("Hiba"), text);
+}
+
+qv::transfer::FormValues DownloadController::recordValues(const form::FormBinding &form)
+{
+    qv::transfer::FormValues values;
+    for (const form::Field &field : form::configurationFields()) {
+        switch (field.kind) {
+        case form::Kind::LineEdit:
+            values.texts.insert(field.name, form.text(field.name));
+            break;
+        case form::Kind::CheckBox:
+            if (const form::Item *item = form::findItem(field.name);
+                item && !item->groupProperty.isEmpty())
+                values.matrix.append(
+                    {QString::fromLatin1(item->groupProperty), form.isChecked(field.name)});
+            break;
+        case form::Kind::RadioButton:
+            values.radios.append({field.name, form.isChecked(field.name)});
+            break;
+        default:
+            break;
+        }
+    }
+    for (int n = 1; n <= 4; ++n) {
+        if (form.isChecked(QStringLiteral("b%1").arg(n)))
+            values.monostable |= 1 << (n - 1);
+    }
+    values.range15 = form.isChecked(QStringLiteral("max_be_15"));
+    return values;
+}
+
+void DownloadController::download()
+{
+    m_form.showPage(0);
+    m_settings.DownloadRecord.clear();
+
+    // Every enabled field of these boxes must be filled; the telephone numbers need not.
+    for (const char *box : {"g_general", "g_analog", "g_be", "g_ki", "g_activate"}) {
+        for (const QString &field : form::names(box, form::Kind::LineEdit)) {
+            if (m_form.isEnabled(field) && m_form.text(field).isEmpty()) {
+                refuseAt(field, QStringLiteral("Minden beviteli mező kitöltése kötelező!"));
+                return;
+            }
+        }
+    }
+
+    const QChar separator(char16_t(quint8(m_settings.DownloadSeparator)));
+    const qv::transfer::Assembly assembly =
+        qv::transfer::assembleDownload(recordValues(m_form), separator);
+    for (int i = 0; i < assembly.unreadableTags; ++i)
+        qCDebug(qv::lcTransfer) << "toInt error.";
+
+    switch (assembly.status) {
+    case qv::transfer::AssemblyStatus::Ok:
+        break;
+    case qv::transfer::AssemblyStatus::SeparatorInText:
+        refuseAt(assembly.field,
+                 QStringLiteral("A(z) \"%1\" mező nem tartalmazhat \"%2\" karaktert!")
+                     .arg(qv::transfer::fieldCaption(assembly.field), separator));
+        return;
+    case qv::transfer::AssemblyStatus::LineBreakInText:
+        refuseAt(assembly.field, QStringLiteral("A(z) \"%1\" mező nem tartalmazhat sortörést!")
+                                     .arg(qv::transfer::fieldCaption(assembly.field)));
+        return;
+    case qv::transfer::AssemblyStatus::CharacterWithoutByte:
+        refuseAt(assembly.field,
+                 QStringLiteral("A(z) \"%1\" mező nem tartalmazhat \"%2\" karaktert!")
+                     .arg(qv::transfer::fieldCaption(assembly.field), assembly.character));
+        return;
+    }
+
+    m_settings.DownloadRecord = assembly.record;
+    dload dialog(m_settings, m_window);
+    dialog.exec();
+}

@@ -1,0 +1,80 @@
+#include "transfer/readoutcontroller.h"
+
+#include "form/catalogue.h"
+#include "form/deviceprofile.h"
+#include "form/formbinding.h"
+#include "settings/devsettings.h"
+#include "transfer/readoutexchange.h"
+#include "ui/messages.h"
+
+ReadOutController::ReadOutController(devSettings &settings, form::FormBinding &form,
+                                     QWidget *window, QObject *parent)
+    : QObject(parent), m_settings(settings), m_form(form), m_window(window)
+{
+}
+
+void ReadOutController::readOut()
+{
+    m_form.showPage(0);
+    if (const auto read = readModule()) {
+        apply(read->form);
+        emit formFilled();
+    }
+}
+
+std::optional<qv::transfer::ReadOutResult> ReadOutController::readModule()
+{
+    const qv::transfer::ReadOutOutcome outcome =
+        qv::transfer::readOutModule(m_settings.Port, m_settings.Baudrate,
+                                    QChar(char16_t(quint8(m_settings.UploadSeparator))), m_window);
+    if (outcome.end == qv::transfer::ReadOutEnd::Ok)
+        return outcome.decoded;
+    if (const QString text = qv::transfer::readOutFailureText(outcome); !text.isEmpty())
+        qv::showMessage(m_window, QMessageBox::Critical, QStringLiteral("Hiba"), text);
+    return std::nullopt;
+}
+
+void ReadOutController::apply(const qv::transfer::ReadOutForm &values)
+{
+    const QStringList ringButtons = form::names("g_tel", form::Kind::RadioButton);
+    for (const QString &button : ringButtons) {
+        if (button.startsWith(QLatin1Char('r')) && !qv::device::parseRingButton(button))
+            qCDebug(qv::lcTransfer) << "toInt error.";
+    }
+
+    for (const auto &[field, text] : values.texts)
+        m_form.setText(field, text);
+
+    // Checking bn unchecks kn: the pairs are exclusive.
+    for (int n = 1; n <= 4; ++n) {
+        m_form.setChecked(QStringLiteral("k%1").arg(n), true);
+        if (values.monostable & (1 << (n - 1)))
+            m_form.setChecked(QStringLiteral("b%1").arg(n), true);
+    }
+    m_form.setChecked(values.range15 ? QStringLiteral("max_be_15") : QStringLiteral("max_be_30"),
+                      true);
+
+    // Each tick runs check_cbs, which unticks and disables RING and SMS of an entry
+    // without an alarm source; they come after the sources in the box order.
+    const QStringList matrix = form::names("g_tel", form::Kind::CheckBox);
+    for (int entry = 1; entry <= qv::transfer::Entries; ++entry) {
+        for (const QString &box : matrix) {
+            const auto cell =
+                qv::device::parseMatrixTag(QString::fromLatin1(form::findItem(box)->groupProperty));
+            if (cell && cell->entry == entry)
+                m_form.setChecked(
+                    box, qv::transfer::hasRight(values.rights[size_t(entry - 1)], cell->column));
+        }
+    }
+    // A selection outside 0..4 checks no button and so keeps the entry's choice.
+    for (int entry = 1; entry <= qv::transfer::Entries; ++entry) {
+        for (const QString &button : ringButtons) {
+            const auto ring = qv::device::parseRingButton(button);
+            if (ring && ring->entry == entry)
+                m_form.setChecked(button, ring->output == values.selection[size_t(entry - 1)]);
+        }
+    }
+
+    // Changing the operator runs smskpSelect, which sets up the number field.
+    m_form.setSmsOperator(values.smsOperator);
+}

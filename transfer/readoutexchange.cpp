@@ -1,0 +1,107 @@
+#include "transfer/readoutexchange.h"
+
+#include "serial/comport.h"
+
+#include <QCoreApplication>
+#include <QProgressDialog>
+
+namespace qv::transfer {
+
+namespace {
+
+// The read-out's progress window as the serial read sees it: one step per byte that is
+// not a carriage return, and the cancel button asked between bytes.
+class ProgressWindow : public qv::ReadProgress
+{
+public:
+    explicit ProgressWindow(QProgressDialog &dialog) : m_dialog(dialog) {}
+
+    void advance() override
+    {
+        ++m_bytes;
+        if (m_bytes <= m_dialog.maximum())
+            m_dialog.setValue(m_bytes); // repaints and takes the clicks once it is shown
+        else if (m_dialog.isVisible())
+            QCoreApplication::processEvents(); // the bar is full; keep the window alive
+    }
+    bool cancelled() override { return m_dialog.wasCanceled(); }
+
+private:
+    QProgressDialog &m_dialog;
+    int m_bytes = 0;
+};
+
+} // namespace
+
+ReadOutOutcome readOutModule(const QString &port, qint32 baud, QChar separator, QWidget *parent)
+{
+    ReadOutOutcome outcome;
+    const int range = record::FieldCount * record::ItemWidth;
+    QProgressDialog progress(QStringLiteral("Kiolvasás..."), QStringLiteral("Megszakítás"), 0,
+                             range, parent);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setAutoReset(false);
+
+    comPort line;
+    if (!line.open(lines::readOut(port, baud))) {
+        progress.reset(); // it must not pop up behind the message
+        outcome.end = ReadOutEnd::NotOpen;
+        return outcome;
+    }
+    line.writeText(QStringLiteral("~{"), false);
+    ProgressWindow window(progress);
+    const Reply reply = line.readAll(&window);
+    line.close();
+    progress.reset();
+
+    switch (reply.end) {
+    case ReplyEnd::Cancelled:
+        outcome.end = ReadOutEnd::Cancelled;
+        return outcome;
+    case ReplyEnd::Gone:
+        // A reply cut inside the last telephone entry may still split into 56 fields:
+        // it must not reach the form as if it were the configuration.
+        qCDebug(lcTransfer) << "port gone during the reply";
+        outcome.end = ReadOutEnd::Vanished;
+        return outcome;
+    case ReplyEnd::Overlong:
+        qCDebug(lcTransfer) << "reply too long";
+        outcome.end = ReadOutEnd::Malformed;
+        return outcome;
+    case ReplyEnd::Silence:
+    case ReplyEnd::Terminator:
+    case ReplyEnd::NotOpen:
+        break;
+    }
+
+    // The whole reply is decoded before anything is written: a reply that fails leaves
+    // the form as it was.
+    outcome.decoded = decodeReadOut(reply.text, separator);
+    if (outcome.decoded.status != ReadOutStatus::Ok) {
+        qCDebug(lcTransfer).noquote() << outcome.decoded.diagnostic();
+        outcome.end = ReadOutEnd::Malformed;
+        return outcome;
+    }
+    outcome.end = ReadOutEnd::Ok;
+    return outcome;
+}
+
+QString readOutFailureText(const ReadOutOutcome &outcome)
+{
+    switch (outcome.end) {
+    case ReadOutEnd::Ok:
+    case ReadOutEnd::Cancelled:
+        return {};
+    case ReadOutEnd::NotOpen:
+        return QStringLiteral("Sikertelen kiolvasás.\nNem lehet megnyitni a portot.");
+    case ReadOutEnd::Vanished:
+        return QStringLiteral("Sikertelen kiolvasás.\nA port megszűnt a kiolvasás közben: az "
+                              "eszköz vagy az adapter lecsatlakozott. Csatlakoztassa újra, majd "
+                              "ismételje meg a kiolvasást.");
+    case ReadOutEnd::Malformed:
+        return QStringLiteral("Sikertelen kiolvasás. (Ismeretlen formátum)");
+    }
+    return {};
+}
+
+} // namespace qv::transfer

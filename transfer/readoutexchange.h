@@ -1,0 +1,35 @@
+// The read-out exchange: "~{" at the link's speed, then the module's configuration under
+// the read-out's progress window, decoded whole before anyone uses it.
+#pragma once
+
+#include "transfer/configrecord.h"
+
+#include <QString>
+
+class QWidget;
+
+namespace qv::transfer {
+
+enum class ReadOutEnd {
+    Ok,        // 56 fields arrived and decoded
+    NotOpen,   // the port could not be opened
+    Cancelled, // the user pressed "Megszakítás"
+    Vanished,  // the port went away part-way: whatever came is not the configuration
+    Malformed, // no separator, not 56 fields, or longer than any configuration
+};
+
+struct ReadOutOutcome
+{
+    ReadOutEnd end = ReadOutEnd::NotOpen;
+    ReadOutResult decoded; // status Ok when end is Ok
+};
+
+// Runs the exchange on `port` at `baud`, with the progress window parented to `parent`;
+// the reply is split at `separator`. The diagnostics ("sep error", "dberror: N") go to
+// qv.transfer.
+ReadOutOutcome readOutModule(const QString &port, qint32 baud, QChar separator, QWidget *parent);
+
+// The message that reports a failed read-out; empty for Ok and Cancelled.
+QString readOutFailureText(const ReadOutOutcome &outcome);
+
+} // namespace qv::transfer

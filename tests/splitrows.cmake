@@ -2,8 +2,10 @@
 # test functions and their rows and writes the CTest tests that run them: one per row of
 # each SPLIT function, one per WHOLE function, and one for all the other functions together.
 #   cmake -D INPUT=<name>_split.cmake -P splitrows.cmake
-# INPUT sets PROGRAM, NAME, SPLIT and WHOLE (function or function=seconds), REST_COST,
-# OUTPUT and PROPERTIES (the properties every one of these tests gets, as CMake code).
+# INPUT sets PROGRAM, NAME, SPLIT and WHOLE (function or function=seconds), SERIAL (runs,
+# function:row, that run alone and first), BUSY (functions or function:row whose runs count
+# as two of CTest's jobs), REST_COST, OUTPUT and PROPERTIES (the properties every one of
+# these tests gets, as CMake code).
 cmake_policy(VERSION 3.25)
 include(${INPUT})
 
@@ -42,16 +44,28 @@ read_costs("${WHOLE}" whole_functions)
 
 set(text "# Written by splitrows.cmake after ${NAME} was built.\n")
 function(add_run test_name cost)
+    set(extra)
+    string(REGEX MATCH "^[^:]+" function "${ARGN}")
+    if(function IN_LIST BUSY OR ARGN IN_LIST BUSY)
+        set(extra " PROCESSORS 2")
+    endif()
     set(args)
     foreach(arg IN LISTS ARGN)
         string(APPEND args " [==[${arg}]==]")
     endforeach()
+    list(APPEND runs_found "${ARGN}")
+    set(runs_found "${runs_found}" PARENT_SCOPE)
+    if(ARGN IN_LIST SERIAL)
+        string(APPEND extra " RUN_SERIAL TRUE")
+        set(cost 1000)
+    endif()
     string(APPEND text "add_test([==[${test_name}]==] [==[${PROGRAM}]==]${args})\n"
                        "set_tests_properties([==[${test_name}]==] PROPERTIES ${PROPERTIES} "
-                       "COST ${cost})\n")
+                       "COST ${cost}${extra})\n")
     set(text "${text}" PARENT_SCOPE)
 endfunction()
 
+set(runs_found)
 # "TestClass function" or "TestClass function row tag"
 ask(-datatags rows)
 set(found)
@@ -94,6 +108,11 @@ endforeach()
 if(rest)
     add_run(${NAME}_rest ${REST_COST} ${rest})
 endif()
+foreach(run IN LISTS SERIAL BUSY)
+    if(run MATCHES ":" AND NOT run IN_LIST runs_found)
+        message(FATAL_ERROR "${NAME} has no row ${run}")
+    endif()
+endforeach()
 
 file(WRITE ${OUTPUT}.new "${text}")
 file(COPY_FILE ${OUTPUT}.new ${OUTPUT} ONLY_IF_DIFFERENT)

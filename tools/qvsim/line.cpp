@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
 #include <ctime>
 #include <poll.h>
@@ -173,9 +174,14 @@ Line::Input Line::receive(QByteArray &bytes, std::chrono::milliseconds limit)
 
 void Line::noteArrived(qsizetype count, int speed)
 {
+    // The bytes of one read come a byte time apart after the ones before, and the last of
+    // them is in at most two byte times after the read: a program has at most one byte on
+    // its way when it sends the next. Bytes that the pseudo-terminal or this thread held
+    // back on a busy machine so count as in when read, not as sent only then, and the
+    // module falls behind the program by no more than the longest such delay.
     const Nanos step = byteTime(speed);
-    for (qsizetype i = 0; i < count; ++i)
-        m_virtualClock = std::max(Clock::now(), m_virtualClock) + step;
+    m_receivedUntil = std::max(m_receivedUntil + count * step,
+                               Clock::now() + std::min<qsizetype>(count, 2) * step);
 }
 
 int Line::speed() const
@@ -195,7 +201,7 @@ bool Line::send(const QByteArray &bytes, const Send &how)
     const int lineSpeed = speed();
     const bool garbling = lineSpeed != m_setup.speedOf(how.exchange);
     const Nanos step = byteTime(lineSpeed);
-    Clock::time_point due = std::max(Clock::now(), m_virtualClock);
+    Clock::time_point due = std::max({Clock::now(), m_receivedUntil, m_sentUntil});
     for (qsizetype i = 0;; ++i) {
         char c;
         if (i < bytes.size())
@@ -214,7 +220,7 @@ bool Line::send(const QByteArray &bytes, const Send &how)
         if (!writeByte(garbling ? garble(c) : c))
             return false;
     }
-    m_virtualClock = std::max(m_virtualClock, due);
+    m_sentUntil = std::max(m_sentUntil, due);
     return true;
 }
 

@@ -67,13 +67,13 @@ public:
     void use(const LineSetup &setup) { m_setup = setup; }
     // Waits at most `limit` for bytes from the program; they go to the tap as well.
     Input receive(QByteArray &bytes, std::chrono::milliseconds limit);
-    // `count` bytes taken at `speed`: each is fully in a byte time after the one before.
+    // `count` bytes read at `speed`: each is fully in a byte time after the one before.
     void noteArrived(qsizetype count, int speed);
     int speed() const; // the program's speed in bit/s; 0 when unknown
     // Paced at the program's speed; false when the module stops, the program closes the
     // port or the pseudo-terminal is pulled out on the way.
     bool send(const QByteArray &bytes, const Send &how);
-    bool waitUntilIn() { return sleepUntil(m_virtualClock); } // the last byte received is in
+    bool waitUntilIn() { return sleepUntil(m_receivedUntil); } // the last byte received is in
     bool sleepFor(std::chrono::milliseconds time) { return sleepUntil(Clock::now() + time); }
     bool sleepUntil(Clock::time_point deadline); // false when the module is stopping
 
@@ -90,7 +90,10 @@ private:
     std::atomic<bool> m_stopping{false};
     int m_wakeRead = -1;
     int m_wakeWrite = -1;
-    Clock::time_point m_virtualClock{}; // when the last received byte is fully in
+    // The virtual clock of each direction: when the last byte received is fully in, and
+    // when the last byte sent is fully out. An answer starts after both.
+    Clock::time_point m_receivedUntil{};
+    Clock::time_point m_sentUntil{};
 
     mutable std::mutex m_mutex; // guards what follows
     QString m_slavePath;

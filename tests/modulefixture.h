@@ -10,14 +10,16 @@
 
 #include <memory>
 
-inline std::unique_ptr<qvsim::Emulator> startModule(qint32 moduleBaud = 1200)
+// A Q_QV5 unless `module` says otherwise.
+inline std::unique_ptr<qvsim::Emulator> startModule(const qvsim::LineSetup &line = {},
+                                                    const qvsim::FaultSetup &faults = {},
+                                                    const qvsim::ModuleSetup &module = {})
 {
-    auto module = std::make_unique<qvsim::Emulator>(qvsim::Model::QV5);
-    module->setModuleBaud(moduleBaud);
+    auto emulator = std::make_unique<qvsim::Emulator>(qvsim::Setup{module, line, faults});
     QString error;
-    if (!module->start(&error))
+    if (!emulator->start(&error))
         qWarning("emulator: %s", qPrintable(error));
-    return module;
+    return emulator;
 }
 
 inline QStringList sampleFields()

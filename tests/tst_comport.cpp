@@ -165,8 +165,9 @@ void TestComPort::identificationKeepsCarriageReturn()
 
 void TestComPort::readOutAtChosenSpeed()
 {
-    auto module = startModule(9600);
-    module->setStoredFields(sampleFields());
+    qvsim::ModuleSetup stored;
+    stored.fields = sampleFields();
+    auto module = startModule({.moduleBaud = 9600}, {}, stored);
     comPort port(module->slavePath(), 9600);
     QVERIFY(port.open(1000, 200, 0, 0));
     port.writeText(QStringLiteral("~{"), false);
@@ -254,9 +255,9 @@ void TestComPort::slowBytes()
     QFETCH(bool, complete);
 
     const bool ident = Exchange(exchange) == Exchange::Identification;
-    auto module = startModule(speed);
-    module->setFault(Exchange(exchange), Fault(fault));
-    module->setSlowBytes(slowBytes);
+    qvsim::FaultSetup faults = qvsim::FaultSetup::only(Exchange(exchange), Fault(fault));
+    faults.slowBytes = slowBytes;
+    auto module = startModule({.moduleBaud = speed}, faults);
     comPort port(module->slavePath(), speed);
     QVERIFY(ident ? port.open(500, 0, 0, 0) : port.open(1000, 200, 0, 0));
     port.writeText(ident ? QStringLiteral("~|") : QStringLiteral("~{"), false);
@@ -312,8 +313,8 @@ void TestComPort::replyBound()
     QFETCH(int, length);
 
     const bool ident = Exchange(exchange) == Exchange::Identification;
-    auto module = startModule(speed);
-    module->setFault(Exchange(exchange), Fault(fault));
+    auto module = startModule({.moduleBaud = speed},
+                              qvsim::FaultSetup::only(Exchange(exchange), Fault(fault)));
     comPort port(module->slavePath(), speed);
     port.setReplyBound(bound);
     QVERIFY(ident ? port.open(500, 0, 0, 0) : port.open(1000, 200, 0, 0));
@@ -339,8 +340,8 @@ void TestComPort::unplugEndsPromptly()
     QFETCH(int, exchange);
     QFETCH(int, speed);
 
-    auto module = startModule(speed);
-    module->setFault(Exchange(exchange), Fault::Unplug);
+    auto module = startModule({.moduleBaud = speed},
+                              qvsim::FaultSetup::only(Exchange(exchange), Fault::Unplug));
     qv::LineSettings settings;
     QByteArray request;
     switch (Exchange(exchange)) {
@@ -476,7 +477,7 @@ void TestComPort::openFailures()
 
 void TestComPort::progressAndCancel()
 {
-    auto module = startModule(115200);
+    auto module = startModule({.moduleBaud = 115200});
     {
         comPort port(module->slavePath(), 115200);
         QVERIFY(port.open(1000, 200, 0, 0));

@@ -198,7 +198,6 @@ struct Bench
             qFatal("cannot extend the compatibility table");
         table.close();
 
-        module->setPaced(false); // only the slow faults' gaps take time
         if (!module->setLinkPath(port))
             qFatal("cannot link %s", qPrintable(port));
         applyFault(ex, fault);
@@ -239,26 +238,30 @@ struct Bench
     void applyFault(Ex ex, const QString &fault)
     {
         const Exchange exchange = kEmulatorExchange[size_t(ex)];
+        qvsim::FaultSetup faults;
         if (const auto f = qvsim::faultFromName(fault))
-            module->setFault(exchange, *f);
+            faults[exchange].fault = *f;
         if (ex == Ex::Search) // straddle the probe's 300 ms, not the identification's 500
-            module->setSlowGaps(exchange, 200, 400);
+            faults[exchange] = {faults[exchange].fault, 200, 400};
+        module->setFaults(faults);
+
+        qvsim::LineSetup line{.paced = false}; // only the slow faults' gaps take time
         if (fault == u"speed-mismatch") {
             if (ex == Ex::Download || ex == Ex::Status)
-                module->setFixedBaud(2400);
+                line.fixedBaud = 2400;
             else
-                module->setModuleBaud(9600);
+                line.moduleBaud = 9600;
         }
+        module->setLineSetup(line);
+
         if (fault == u"markup") {
-            module->setIdentText(kMarkupIdent);
-            QStringList fields = qvsim::factoryFields();
-            fields[3] = kMarkupName;
-            module->setStoredFields(fields);
-            qv::status::ModuleStatus status = module->status();
-            status.version = kMarkupVersion;
-            status.analog = kMarkupAnalog;
-            status.counter = kMarkupCounter;
-            module->setStatus(status);
+            qvsim::ModuleSetup setup = module->moduleSetup();
+            setup.identText = kMarkupIdent;
+            setup.fields[3] = kMarkupName;
+            setup.status.version = kMarkupVersion;
+            setup.status.analog = kMarkupAnalog;
+            setup.status.counter = kMarkupCounter;
+            module->setModuleSetup(setup);
         }
     }
 
@@ -390,7 +393,8 @@ void TestFaultMatrix::runCell(Ex ex)
     QVERIFY2(ms <= bound, qPrintable(QStringLiteral("%1 ms, bound %2 ms").arg(ms).arg(bound)));
 
     // The message, exactly, and every box as plain text.
-    const QString ident = b.module->identText().toUpper();
+    const qvsim::ModuleSetup module = b.module->moduleSetup();
+    const QString ident = module.identText.toUpper();
     const std::optional<Box> box = expectedBox(cell.seen, ex, b.port, ident);
     QCOMPARE(b.watcher.count(), box ? 1 : 0);
     if (box) {
@@ -432,14 +436,14 @@ void TestFaultMatrix::runCell(Ex ex)
         QVERIFY(edit(b.window, "m_nev")->text() != kMarker);
         break;
     case Ex::ReadOut:
-        QCOMPARE(edit(b.window, "m_nev")->text(), b.module->storedFields().at(3));
+        QCOMPARE(edit(b.window, "m_nev")->text(), module.fields.at(3));
         break;
     case Ex::Download:
         QCOMPARE(b.module->received().size(), 955);
-        QCOMPARE(b.module->storedFields().at(3).trimmed(), kMarker);
+        QCOMPARE(b.module->moduleSetup().fields.at(3).trimmed(), kMarker);
         break;
     case Ex::Status: {
-        const qv::status::ModuleStatus status = b.module->status();
+        const qv::status::ModuleStatus &status = module.status;
         QCOMPARE(b.label("l_ver")->text(), status.version);
         QCOMPARE(b.label("l_analog")->text(), status.analog + QStringLiteral(" V"));
         QCOMPARE(b.label("l_counter")->text(), status.counter);

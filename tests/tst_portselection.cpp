@@ -133,10 +133,11 @@ void TestPortSelection::identification()
 
     DataFolderScope data;
     prepareData(data, table);
-    auto module = startModule();
-    module->setIdentText(ident);
-    module->setIdentTerminator(end);
-    module->setFault(Exchange::Identification, Fault(fault));
+    qvsim::ModuleSetup answering;
+    answering.identText = ident;
+    answering.identTerminator = end;
+    auto module =
+        startModule({}, qvsim::FaultSetup::only(Exchange::Identification, Fault(fault)), answering);
     const QString port = module->slavePath();
     ModalWatcher watcher;
     watcher.onDialog("setcom", [&](QWidget *dialog) {
@@ -202,12 +203,12 @@ void TestPortSelection::search()
     std::vector<std::unique_ptr<Emulator>> emulators;
     QStringList ports;
     for (const QString &kind : modules) {
-        auto module = startModule();
-        module->setModel(kind == u"qv3" ? qvsim::Model::QV3 : qvsim::Model::QV5);
-        if (kind == u"silent")
-            module->setFault(Exchange::Identification, Fault::Silent);
+        auto setup = qvsim::ModuleSetup::of(kind == u"qv3" ? qvsim::Model::QV3 : qvsim::Model::QV5);
         if (kind == u"lower")
-            module->setIdentText(QStringLiteral("q_qv5_fw2.1"));
+            setup.identText = QStringLiteral("q_qv5_fw2.1");
+        const Fault fault = kind == u"silent" ? Fault::Silent : Fault::None;
+        auto module =
+            startModule({}, qvsim::FaultSetup::only(Exchange::Identification, fault), setup);
         ports << module->slavePath();
         emulators.push_back(std::move(module));
     }

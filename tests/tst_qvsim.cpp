@@ -12,7 +12,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-using qvsim::Emulator;
 using qvsim::Exchange;
 using qvsim::Fault;
 
@@ -58,7 +57,7 @@ void TestModuleEmulator::speedMismatchGarbles()
     QFETCH(int, moduleSpeed);
     QFETCH(bool, answered);
 
-    auto module = startModule(moduleSpeed);
+    auto module = startModule({.moduleBaud = moduleSpeed});
     qv::SerialLine line;
     QCOMPARE(line.open({module->slavePath(), programSpeed, 0, 600, 0, 0}), qv::OpenResult::Ok);
     line.writeBytes(request);
@@ -70,7 +69,7 @@ void TestModuleEmulator::speedMismatchGarbles()
 
 void TestModuleEmulator::downloadStoresWhatWasSent()
 {
-    auto module = startModule(19200);
+    auto module = startModule({.moduleBaud = 19200});
     const QString record = qv::record::buildDownloadRecord(sampleFields());
     const QByteArray wire = qv::record::downloadWire(record);
 
@@ -95,7 +94,7 @@ void TestModuleEmulator::downloadStoresWhatWasSent()
 
     QVERIFY(module->waitForHandled(Exchange::Download, 1, 5000));
     QCOMPARE(module->received(), QByteArray("~}") + wire); // byte for byte
-    QCOMPARE(module->storedFields(), qv::record::downloadLines(record).mid(0, 56));
+    QCOMPARE(module->moduleSetup().fields, qv::record::downloadLines(record).mid(0, 56));
 
     // A later read-out gives back what was downloaded.
     comPort port(module->slavePath(), 19200);
@@ -135,10 +134,9 @@ void TestModuleEmulator::downloadFaults()
     QFETCH(bool, stored);
 
     // These check the module's side, on a fast line and with short reads.
-    auto module = startModule();
-    module->setFixedBaud(115200);
-    module->setAckDelay(700);
-    module->setFault(Exchange::Download, Fault(fault));
+    qvsim::FaultSetup faults = qvsim::FaultSetup::only(Exchange::Download, Fault(fault));
+    faults.ackDelayMs = 700;
+    auto module = startModule({.fixedBaud = 115200}, faults);
     const QStringList fields = sampleFields();
     const QByteArray wire = qv::record::downloadWire(qv::record::buildDownloadRecord(fields));
 
@@ -163,18 +161,19 @@ void TestModuleEmulator::downloadFaults()
     }
     line.close();
     QVERIFY(module->waitForHandled(Exchange::Download, 1, 3000));
-    QCOMPARE(module->storedFields() != qvsim::factoryFields(), stored);
+    QCOMPARE(module->moduleSetup().fields != qvsim::factoryFields(), stored);
 }
 
 void TestModuleEmulator::downloadUnpluggedPartWay()
 {
-    auto module = startModule();
-    module->setFixedBaud(115200);
-    module->setFault(Exchange::Download, Fault::Unplug);
+    // At 9600 bit/s the program takes about a second over the data: the module has half of
+    // it to see half of the lines and pull out, also on a loaded machine.
+    auto module = startModule({.fixedBaud = 9600},
+                              qvsim::FaultSetup::only(Exchange::Download, Fault::Unplug));
     const QByteArray wire =
         qv::record::downloadWire(qv::record::buildDownloadRecord(sampleFields()));
     qv::LineSettings fast = qv::lines::download(module->slavePath());
-    fast.baud = 115200;
+    fast.baud = 9600;
     qv::SerialLine line;
     QCOMPARE(line.open(fast), qv::OpenResult::Ok);
     line.writeBytes("~}");
@@ -191,17 +190,18 @@ void TestModuleEmulator::downloadUnpluggedPartWay()
     QCOMPARE(ack.status, qv::ReadStatus::Gone);
     QVERIFY(!line.isOpen());
     QVERIFY(module->isUnplugged());
-    QCOMPARE(module->storedFields(), qvsim::factoryFields()); // half a download is not kept
+    QCOMPARE(module->moduleSetup().fields, qvsim::factoryFields()); // half a download is not kept
 }
 
 void TestModuleEmulator::statusLine()
 {
-    auto module = startModule();
-    qv::status::ModuleStatus state = Emulator::defaultStatus(qvsim::Model::QV3);
+    qv::status::ModuleStatus state = qvsim::defaultStatus(qvsim::Model::QV3);
     state.outputs = {false, true, false, false};
     state.signalLevel = 5;
     state.analog = QStringLiteral("03.1");
-    module->setStatus(state);
+    qvsim::ModuleSetup setup;
+    setup.status = state;
+    auto module = startModule({}, {}, setup);
 
     qv::SerialLine line;
     QCOMPARE(line.open(qv::lines::status(module->slavePath())), qv::OpenResult::Ok);
@@ -238,10 +238,9 @@ void TestModuleEmulator::statusFaults()
     QFETCH(int, end);
     QFETCH(bool, parses);
 
-    auto module = startModule();
-    module->setFixedBaud(115200);
-    module->setFault(Exchange::Status, Fault(fault));
-    module->setSlowGaps(Exchange::Status, 400, 600); // straddle the short read below
+    qvsim::FaultSetup faults;
+    faults[Exchange::Status] = {Fault(fault), 400, 600}; // straddle the short read below
+    auto module = startModule({.fixedBaud = 115200}, faults);
     qv::SerialLine line;
     QCOMPARE(line.open({module->slavePath(), 115200, 0, 500, 0, 0}), qv::OpenResult::Ok);
     line.writeBytes("~[");
@@ -260,8 +259,8 @@ void TestModuleEmulator::statusFaults()
 
 void TestModuleEmulator::garbageIsNoIdentification()
 {
-    auto module = startModule();
-    module->setFault(Exchange::Identification, Fault::Garbage);
+    auto module =
+        startModule({}, qvsim::FaultSetup::only(Exchange::Identification, Fault::Garbage));
     comPort port(module->slavePath(), 1200);
     QVERIFY(port.open(0, 300, 0, 0));
     port.writeText(QStringLiteral("~|"), false);
@@ -280,7 +279,7 @@ void TestModuleEmulator::linkFollowsReplug()
     QVERIFY(module->setLinkPath(link));
     QCOMPARE(QFileInfo(link).symLinkTarget(), module->slavePath());
 
-    module->setFault(Exchange::Identification, Fault::Unplug);
+    module->setFaults(qvsim::FaultSetup::only(Exchange::Identification, Fault::Unplug));
     {
         comPort port(link, 1200);
         QVERIFY(port.open(500, 0, 0, 0));
@@ -290,7 +289,7 @@ void TestModuleEmulator::linkFollowsReplug()
     QVERIFY(module->isUnplugged());
     QVERIFY(!QFileInfo::exists(link)); // the link goes with the adapter
 
-    module->setFault(Exchange::Identification, Fault::None);
+    module->setFaults({});
     QVERIFY(module->replug());
     QCOMPARE(QFileInfo(link).symLinkTarget(), module->slavePath());
     comPort port(link, 1200);
@@ -378,7 +377,7 @@ void TestModuleEmulator::statusItems()
     QFETCH(bool, ok);
     QFETCH(QString, line);
 
-    qv::status::ModuleStatus status = Emulator::defaultStatus(qvsim::Model::QV5);
+    qv::status::ModuleStatus status = qvsim::defaultStatus(qvsim::Model::QV5);
     const qv::status::ModuleStatus before = status;
     QString error;
     QCOMPARE(qvsim::applyStatusItems(status, items, &error), ok);

@@ -35,13 +35,17 @@ class TestStatusQuery : public QObject
     Q_OBJECT
 
 private slots:
-    void painting_data();
+    void painting_data() { addRows(false); }
     void painting();
-    void slowReplies_data() { painting_data(); }
+    void slowReplies_data() { addRows(true); }
     void slowReplies() { painting(); }
+
+private:
+    // slow: the replies that end only with the query's 5 s of silence.
+    void addRows(bool slow);
 };
 
-void TestStatusQuery::painting_data()
+void TestStatusQuery::addRows(bool slow)
 {
     QTest::addColumn<int>("model");
     QTest::addColumn<QByteArray>("reply"); // empty: the module stays silent
@@ -52,7 +56,7 @@ void TestStatusQuery::painting_data()
 
     const QByteArray all = "OUTP:1111 IN:1111 AN:12.5 CNT:00042 POWER:1 GSMQ:3 ALRM:0 FW2.1\r";
     auto level = [](const char *n) { return "a b c d e GSMQ:" + QByteArray(n) + " g h\r"; };
-    if (QTest::currentTestFunction() == QLatin1String("slowReplies")) {
+    if (slow) {
         QTest::newRow("silent module") << 1 << QByteArray() << ""
                                        << "" << 0 << false;
         QTest::newRow("no CR: the bytes before the silence")
@@ -89,11 +93,12 @@ void TestStatusQuery::painting()
     QFETCH(int, signal);
     QFETCH(bool, weak);
 
-    auto module = startModule();
-    module->setModuleBaud(9600); // the query runs at 1200 bit/s whatever the chosen speed
-    if (reply.isEmpty())
-        module->setFault(qvsim::Exchange::Status, qvsim::Fault::Silent);
-    module->setStatusReply(reply);
+    qvsim::ModuleSetup replying;
+    replying.statusReply = reply;
+    const auto fault = reply.isEmpty() ? qvsim::Fault::Silent : qvsim::Fault::None;
+    // The query runs at 1200 bit/s whatever the chosen speed.
+    auto module = startModule({.moduleBaud = 9600},
+                              qvsim::FaultSetup::only(qvsim::Exchange::Status, fault), replying);
 
     ModalWatcher watcher;
     MainWindow w;

@@ -81,7 +81,7 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
 
-    qvsim::Emulator module(qvsim::Model::QV5);
+    qvsim::Emulator module;
     QString error;
     if (!module.start(&error)) {
         std::fprintf(stderr, "emulator: %s\n", qPrintable(error));
@@ -102,7 +102,7 @@ int main(int argc, char *argv[])
     QElapsedTimer clock;
 
     // "~{", the reply, then the 1.2 s of silence that ends it.
-    const qint64 replyBytes = qv::record::encodeReadOut(module.storedFields()).size();
+    const qint64 replyBytes = qv::record::encodeReadOut(module.moduleSetup().fields).size();
     heartbeat.start();
     clock.start();
     window.readup();

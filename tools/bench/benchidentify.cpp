@@ -30,7 +30,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     constexpr int Runs = 5;
-    qvsim::Emulator module(qvsim::Model::QV5);
+    qvsim::Emulator module;
     if (!module.start())
         return 1;
     const QString port = module.slavePath();

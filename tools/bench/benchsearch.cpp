@@ -46,9 +46,10 @@ int main(int argc, char *argv[])
             std::vector<std::unique_ptr<qvsim::Emulator>> modules;
             QStringList ports;
             for (int i = 0; i < count; ++i) {
-                auto module = std::make_unique<qvsim::Emulator>(qvsim::Model::QV5);
+                qvsim::Setup setup;
                 if (silent)
-                    module->setFault(qvsim::Exchange::Identification, qvsim::Fault::Silent);
+                    setup.faults[qvsim::Exchange::Identification].fault = qvsim::Fault::Silent;
+                auto module = std::make_unique<qvsim::Emulator>(setup);
                 if (!module->start())
                     return 1;
                 ports << module->slavePath();

@@ -123,7 +123,7 @@ int main(int argc, char *argv[])
 
     // The first port a process opens costs some one-time set-up; it is shown apart.
     {
-        qvsim::Emulator module(qvsim::Model::QV5);
+        qvsim::Emulator module;
         if (module.start()) {
             QElapsedTimer clock;
             clock.start();
@@ -141,8 +141,7 @@ int main(int argc, char *argv[])
     for (const Row &row : rows) {
         if (row.runs == 0)
             continue;
-        qvsim::Emulator module(qvsim::Model::QV5);
-        module.setModuleBaud(row.baud);
+        qvsim::Emulator module({.line = {.moduleBaud = row.baud}});
         QString error;
         if (!module.start(&error)) {
             std::fprintf(stderr, "emulator: %s\n", qPrintable(error));
@@ -166,7 +165,7 @@ int main(int argc, char *argv[])
     }
 
     // Part of every exchange above: opening (lock file, line settings) and closing.
-    qvsim::Emulator module(qvsim::Model::QV5);
+    qvsim::Emulator module;
     if (module.start()) {
         constexpr int Runs = 20;
         QElapsedTimer clock;

@@ -1,5 +1,6 @@
 // qvsim: runs an emulated module on a pseudo-terminal until interrupted.
 #include "emulator.h"
+#include "faults.h"
 #include "setup.h"
 
 #include <QCommandLineParser>
@@ -49,9 +50,9 @@ Faults (--fault EXCHANGE=FAULT, repeatable; one per exchange):
   unplug           the pseudo-terminal closes half-way through the answer (download:
                    after half of the lines); the emulator then ends
   slow-under       the first --slow-bytes bytes (default 2) of each answer part come
-                   just inside the program's per-byte time-out (ident 400, readout
-                   960, download 2800, status 4000 ms apart)
-  slow-over        ... just outside it (600, 1440, 4200, 6000 ms apart)
+                   just inside the program's per-byte time-out (ident %1, readout
+                   %2, download %3, status %4 ms apart)
+  slow-over        ... just outside it (%5, %6, %7, %8 ms apart)
 
 Stored configuration (--config): a text file of 56 lines, one field each, in the
 module's record order; or one download record (56 items, each followed by "|").
@@ -59,6 +60,17 @@ Without it the module holds the values of the shipped defaults file.
 
 Status (--status): comma-separated items over the model's defaults, e.g.
   outputs=1010,inputs=0100,analog=12.5,counter=00042,supply=1,signal=4,version=FW2.1)";
+
+// The description with the slow faults' gaps, which follow the program's time-outs.
+QString description()
+{
+    QString text = QString::fromUtf8(Description);
+    for (const qvsim::Fault fault : {qvsim::Fault::SlowUnder, qvsim::Fault::SlowOver}) {
+        for (int e = 0; e < qvsim::ExchangeCount; ++e)
+            text = text.arg(qvsim::defaultSlowGapMs(qvsim::Exchange(e), fault));
+    }
+    return text;
+}
 
 void fail(const QString &message)
 {
@@ -81,7 +93,7 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("qvsim"));
     QCommandLineParser parser;
-    parser.setApplicationDescription(QString::fromUtf8(Description));
+    parser.setApplicationDescription(description());
     parser.addHelpOption();
     const QCommandLineOption model({QStringLiteral("m"), QStringLiteral("model")},
                                    QStringLiteral("Module model: qv5 (default), qv3, brk2."),
@@ -135,18 +147,18 @@ int main(int argc, char *argv[])
     const auto chosenModel = qvsim::modelFromName(parser.value(model));
     if (!chosenModel)
         fail(QStringLiteral("unknown model %1").arg(parser.value(model)));
-    qvsim::Emulator module(*chosenModel);
+    qvsim::Setup setup{qvsim::ModuleSetup::of(*chosenModel)};
     if (parser.isSet(ident))
-        module.setIdentText(parser.value(ident));
+        setup.module.identText = parser.value(ident);
     const QString end = parser.value(terminator);
     if (end == u"cr")
-        module.setIdentTerminator("\r");
+        setup.module.identTerminator = "\r";
     else if (end == u"crlf")
-        module.setIdentTerminator("\r\n");
+        setup.module.identTerminator = "\r\n";
     else if (end == u"lf")
-        module.setIdentTerminator("\n");
+        setup.module.identTerminator = "\n";
     else if (end == u"none")
-        module.setIdentTerminator({});
+        setup.module.identTerminator.clear();
     else
         fail(QStringLiteral("unknown identification end %1").arg(end));
 
@@ -157,32 +169,30 @@ int main(int argc, char *argv[])
             fail(QStringLiteral("bad value for --%1").arg(option.names().constLast()));
         return n;
     };
-    module.setModuleBaud(number(baud, 1));
-    module.setSlowBytes(number(slowBytes, 0));
-    module.setOverlongBytes(number(overlong, 0));
-    module.setAckDelay(number(ackDelay, 0));
-    module.setPaced(!parser.isSet(unpaced));
+    setup.line.moduleBaud = number(baud, 1);
+    setup.line.paced = !parser.isSet(unpaced);
+    setup.faults.slowBytes = number(slowBytes, 0);
+    setup.faults.overlongBytes = number(overlong, 0);
+    setup.faults.ackDelayMs = number(ackDelay, 0);
 
     QString error;
     if (parser.isSet(config)) {
         const auto fields = qvsim::loadFieldsFile(parser.value(config), &error);
         if (!fields)
             fail(error);
-        module.setStoredFields(*fields);
+        setup.module.fields = *fields;
     }
-    if (parser.isSet(status)) {
-        auto s = module.status();
-        if (!qvsim::applyStatusItems(s, parser.value(status), &error))
-            fail(error);
-        module.setStatus(s);
-    }
+    if (parser.isSet(status) &&
+        !qvsim::applyStatusItems(setup.module.status, parser.value(status), &error))
+        fail(error);
     for (const QString &item : parser.values(faults)) {
         const auto exchange = qvsim::exchangeFromName(item.section(u'=', 0, 0));
         const auto fault = qvsim::faultFromName(item.section(u'=', 1));
         if (!exchange || !fault)
             fail(QStringLiteral("bad fault \"%1\" (see --help)").arg(item));
-        module.setFault(*exchange, *fault);
+        setup.faults[*exchange].fault = *fault;
     }
+    qvsim::Emulator module(setup);
     if (parser.isSet(verbose)) {
         module.setEventSink(
             [](const QString &line) { std::fprintf(stderr, "qvsim: %s\n", qPrintable(line)); });
@@ -195,7 +205,7 @@ int main(int argc, char *argv[])
     std::printf("%s\n", qPrintable(module.slavePath()));
     std::fflush(stdout);
     std::fprintf(
-        stderr, "qvsim: %s on %s%s\n", qPrintable(module.identText()),
+        stderr, "qvsim: %s on %s%s\n", qPrintable(setup.module.identText),
         qPrintable(module.slavePath()),
         parser.isSet(link) ? qPrintable(QStringLiteral(" (link %1)").arg(parser.value(link))) : "");
 

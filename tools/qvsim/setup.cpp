@@ -1,7 +1,5 @@
 #include "setup.h"
 
-#include "transfer/modulerecord.h"
-
 #include <QFile>
 
 namespace qvsim {
@@ -21,6 +19,28 @@ bool parseBits(const QString &value, std::array<bool, 4> &bits)
 }
 
 } // namespace
+
+ModuleSetup ModuleSetup::of(Model model)
+{
+    ModuleSetup setup;
+    setup.model = model;
+    setup.identText = defaultIdentification(model);
+    setup.status = defaultStatus(model);
+    return setup;
+}
+
+qint32 LineSetup::speedOf(Exchange exchange) const
+{
+    return (exchange == Exchange::Download || exchange == Exchange::Status) ? fixedBaud
+                                                                            : moduleBaud;
+}
+
+FaultSetup FaultSetup::only(Exchange exchange, Fault fault)
+{
+    FaultSetup setup;
+    setup[exchange].fault = fault;
+    return setup;
+}
 
 std::optional<QStringList> loadFieldsFile(const QString &path, QString *error)
 {

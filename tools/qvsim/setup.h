@@ -1,15 +1,78 @@
-// Reading what the emulator is started with: a stored configuration file and a
-// status description, as given on qvsim's command line.
+// What an emulated module is started with, as plain values: the module itself (model,
+// identification, stored fields, status), its line (speeds, pacing) and its faults, and
+// reading a stored configuration file and a status description from qvsim's command line.
 #pragma once
 
+#include "catalogue.h"
+#include "transfer/modulerecord.h"
 #include "transfer/statusreply.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <optional>
 
 namespace qvsim {
+
+struct ModuleSetup
+{
+    Model model = Model::QV5;
+    QString identText = defaultIdentification(Model::QV5);
+    QByteArray identTerminator = QByteArrayLiteral("\r"); // follows the identification text
+    QStringList fields = factoryFields();                 // the 56 stored fields
+    qv::record::ReadOutStyle readOutStyle;
+    qv::status::ModuleStatus status = defaultStatus(Model::QV5);
+    // Bytes sent as they are in answer to the status request instead of the status line
+    // and its CR (a malformed line, one without its CR); empty: the status line.
+    QByteArray statusReply;
+
+    // A module of `model`: its own identification text and status, the factory fields.
+    static ModuleSetup of(Model model);
+};
+
+struct LineSetup
+{
+    qint32 moduleBaud = 1200; // the identification and read-out speed
+    // The speed of the download and the status query: 1200 as in every module. Tests of
+    // the module's own behaviour may raise it to save time.
+    qint32 fixedBaud = 1200;
+    bool paced = true; // false: answers go out at once
+
+    // The speed the module listens and answers at in `exchange`.
+    qint32 speedOf(Exchange exchange) const;
+};
+
+// One exchange's fault. The slow faults' gaps default to just inside (under) and just
+// outside (over) the program's time-out for the exchange; a value above 0 replaces that.
+struct ExchangeFault
+{
+    Fault fault = Fault::None;
+    int slowUnderMs = 0;
+    int slowOverMs = 0;
+};
+
+struct FaultSetup
+{
+    std::array<ExchangeFault, ExchangeCount> exchanges{};
+    int slowBytes = 2;        // how many bytes of each answer part a slow fault delays
+    int overlongBytes = 8192; // the total size of an over-long answer
+    int ackDelayMs = 4000;    // how late ack-late acknowledges
+
+    // Every exchange answers normally but `exchange`, which shows `fault`.
+    static FaultSetup only(Exchange exchange, Fault fault);
+
+    ExchangeFault &operator[](Exchange exchange) { return exchanges[size_t(exchange)]; }
+    const ExchangeFault &operator[](Exchange exchange) const { return exchanges[size_t(exchange)]; }
+};
+
+struct Setup
+{
+    ModuleSetup module{};
+    LineSetup line{};
+    FaultSetup faults{};
+};
 
 // A stored configuration: 56 lines, one field each (CR LF or LF); a last empty line is
 // ignored. Or one download record: 56 items each followed by "|".

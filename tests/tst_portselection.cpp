@@ -374,7 +374,7 @@ void TestPortSelection::unusablePortsShown()
 void TestPortSelection::unusablePortsInNotFound()
 {
     UnusablePorts ports(1);
-    ports.modules.front()->setFault(Exchange::Identification, Fault::Silent);
+    ports.modules.front()->setFaults(qvsim::FaultSetup::only(Exchange::Identification, Fault::Silent));
     ModalWatcher watcher;
     watcher.onDialog("setcom", [&](QWidget *dialog) { press(dialog, QDialogButtonBox::Cancel); });
     MainWindow w;

@@ -23,7 +23,7 @@ enum class Command { Open, ReadOut, DebugMode, Identification, Close };
 struct Bench
 {
     DataFolderScope data;
-    std::unique_ptr<qvsim::Emulator> module = startModule();
+    std::unique_ptr<qvsim::Emulator> module = startModule({.paced = false});
     ModalWatcher watcher;
     MainWindow window;
 
@@ -33,7 +33,6 @@ struct Bench
         for (const char *name : {"defval_qv.dll", "cmptbl_1_3.dll"})
             QFile::copy(shipped + QLatin1StringView(name), data.filePath(QLatin1StringView(name)));
         QFile::copy(shipped + QStringLiteral("defval_qv.dll"), data.filePath("masik.msw"));
-        module->setPaced(false);
         window.useLink(module->slavePath(), 1200);
         window.deviceDebugMS5();
         watcher.onDialog(QStringLiteral("setcom"), [](QWidget *dialog) {
@@ -124,7 +123,7 @@ void TestUnsavedEdits::askOnlyWhenEdited()
     QCOMPARE(b.window.deviceSettings().FilePath, settings.FilePath);
     QCOMPARE(widget<QLabel>(b.window, "fileLabel")->text(), QStringLiteral("defval_qv.dll"));
     QVERIFY(b.marked());
-    QCOMPARE(b.module->handled(qvsim::Exchange::ReadOut), 0);
+    QVERIFY(!b.module->waitForHandled(qvsim::Exchange::ReadOut, 1, 0));
     if (command == Command::Close)
         QVERIFY(b.window.isVisible());
     if (command == Command::Identification) {
@@ -182,8 +181,7 @@ void TestUnsavedEdits::fileFromTheCommandLineOpensAfterIdentification()
     file.write(defaults.readAll().replace("QV MODUL", "PINCE"));
     file.close();
 
-    auto module = startModule();
-    module->setPaced(false);
+    auto module = startModule({.paced = false});
     ModalWatcher watcher;
     watcher.onDialog(QStringLiteral("setcom"), [](QWidget *dialog) {
         dialog->findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"))

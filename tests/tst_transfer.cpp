@@ -4,8 +4,12 @@
 #include "modalwatcher.h"
 #include "modulefixture.h"
 #include "serial/serialline.h"
+#include "settings/preferences.h"
+#include "transfer/configrecord.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -13,6 +17,8 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
@@ -94,7 +100,8 @@ struct Rig
     MainWindow window;
     Outcome last;
 
-    explicit Rig(Model model = Model::QV5, qint32 baud = 115200)
+    // `watchDownloads`: the download dialog is answered by watch() below.
+    explicit Rig(Model model = Model::QV5, qint32 baud = 115200, bool watchDownloads = true)
         : module(startModule({.moduleBaud = baud}, {}, qvsim::ModuleSetup::of(model)))
     {
         model == Model::QV5   ? window.deviceDebugMS5()
@@ -104,7 +111,8 @@ struct Rig
         window.show();
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        watcher.onDialog(QStringLiteral("dload"), [this](QWidget *dialog) { watch(dialog); });
+        if (watchDownloads)
+            watcher.onDialog(QStringLiteral("dload"), [this](QWidget *dialog) { watch(dialog); });
         watcher.clear();
     }
 
@@ -159,6 +167,7 @@ class TestTransfer : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void readOutFailures_data();
     void readOutFailures();
     void refusals_data();
@@ -168,7 +177,19 @@ private slots:
     void changeAndReadAgain();
     void downloadFaults_data();
     void downloadFaults();
+    void compareWithTheModule();
+    void checkedDownload_data();
+    void checkedDownload();
+
+private:
+    QTemporaryDir m_settingsHome; // the remembered check box, away from the user's own
 };
+
+void TestTransfer::initTestCase()
+{
+    // Before the first download dialog reads the user's settings.
+    qputenv("XDG_CONFIG_HOME", m_settingsHome.path().toLocal8Bit());
+}
 
 void TestTransfer::readOutFailures_data()
 {
@@ -183,6 +204,12 @@ void TestTransfer::readOutFailures_data()
                "Ellenőrizze, hogy az eszköz csatlakoztatva van-e, majd válassza ki újra a portot.")
                .arg(kNoPort);
     QTest::newRow("cancelled half-way") << QString();
+    // What came before the adapter was pulled still splits into 56 fields, the last
+    // telephone number cut short: not a configuration.
+    QTest::newRow("cut by an unplug near its end")
+        << QStringLiteral("Sikertelen kiolvasás.\nA port megszűnt a kiolvasás közben: az eszköz "
+                          "vagy az adapter lecsatlakozott. Csatlakoztassa újra, majd ismételje "
+                          "meg a kiolvasást.");
 }
 
 void TestTransfer::readOutFailures()
@@ -202,6 +229,20 @@ void TestTransfer::readOutFailures()
     }
     if (row.startsWith("no port"))
         rig.window.useLink(kNoPort, baud);
+    if (row.startsWith("cut")) {
+        qvsim::ModuleSetup setup = rig.module->moduleSetup();
+        setup.fields[55] =
+            qv::record::encodeTelephone(0x01, true, 0, QStringLiteral("36201234567"));
+        rig.module->setModuleSetup(setup);
+        const QByteArray reply = qv::record::encodeReadOut(setup.fields, setup.readOutStyle);
+        auto faults = qvsim::FaultSetup::only(Exchange::ReadOut, Fault::Unplug);
+        faults.unplugAfterBytes = int(reply.size()) - 8; // inside the last number
+        const auto cut =
+            qv::transfer::decodeReadOut(qv::record::fromWire(reply.left(faults.unplugAfterBytes)));
+        QCOMPARE(cut.status, qv::transfer::ReadOutStatus::Ok);
+        QCOMPARE(cut.form.texts.constLast().second, QStringLiteral("362012345"));
+        rig.module->setFaults(faults);
+    }
     int cancelledAt = -1;
     // Only this row cancels: on a loaded machine the other rows' reads may show the bar too.
     if (row.startsWith("cancelled")) {
@@ -229,7 +270,9 @@ void TestTransfer::readOutFailures()
     QCOMPARE(rig.watcher.last().text, message);
     QCOMPARE(rig.watcher.last().title, message.isEmpty() ? QString() : QStringLiteral("Hiba"));
     QVERIFY(!row.startsWith("cancelled") || (cancelledAt >= 448 && cancelledAt < 896));
-    // The port was closed: it opens again at once.
+    // The port was closed: it opens again at once (an unplugged one once it is back).
+    if (rig.module->isUnplugged())
+        QVERIFY(rig.module->replug());
     qv::SerialLine line;
     QCOMPARE(line.open(qv::lines::readOut(rig.module->slavePath(), baud)), qv::OpenResult::Ok);
 }
@@ -376,6 +419,104 @@ void TestTransfer::downloadFaults()
         QVERIFY(out.barFull);
         QCOMPARE(received.size(), 955);
     }
+}
+
+// The rows of the comparison dialog: field, ours, the module's.
+QList<QStringList> comparisonRows(QWidget *dialog)
+{
+    QList<QStringList> rows;
+    const QAbstractItemModel *model =
+        dialog->findChild<QTableView *>(QStringLiteral("compareView"))->model();
+    for (int row = 0; row < model->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < model->columnCount(); ++column)
+            cells << model->index(row, column).data().toString();
+        rows << cells;
+    }
+    return rows;
+}
+
+// The comparison reads the module and lists what differs; the form stays as it is.
+void TestTransfer::compareWithTheModule()
+{
+    Rig rig; // the defaults, which the factory-fresh module holds too
+    auto *compare = rig.window.findChild<QAction *>(QStringLiteral("actionCompare"));
+    compare->trigger();
+    QCOMPARE(rig.watcher.count(), 1);
+    QCOMPARE(rig.watcher.last().text, QStringLiteral("Nincs eltérés."));
+
+    edit(rig.window, "m_nev")->setText(QStringLiteral("PINCE"));
+    edit(rig.window, "t2")->setText(QStringLiteral("36301234567"));
+    const QStringList before = formValues(rig.window);
+    QList<QStringList> rows;
+    rig.watcher.onDialog(QStringLiteral("compareDialog"), [&rows](QWidget *dialog) {
+        rows = comparisonRows(dialog);
+        static_cast<QDialog *>(dialog)->accept();
+    });
+    rig.module->clearReceived();
+    compare->trigger();
+    QCOMPARE(rows,
+             (QList<QStringList>{{"Modul neve", "PINCE", "QV MODUL"},
+                                 {"2. telefonszám", "36301234567", QStringLiteral("(üres)")}}));
+    QCOMPARE(formValues(rig.window), before);
+    QCOMPARE(rig.module->received(), QByteArray("~{"));
+}
+
+void TestTransfer::checkedDownload_data()
+{
+    QTest::addColumn<Fault>("fault");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("differs");
+    QTest::newRow("stored as sent")
+        << Fault::None << QStringLiteral("Sikeres betöltés.\nEllenőrizve.") << false;
+    QTest::newRow("stored something else")
+        << Fault::StoresOther << QStringLiteral("Sikeres betöltés.\nA modul mást tárol!") << true;
+}
+
+// "Ellenőrzés letöltés után" (remembered) reads the configuration back after a success.
+void TestTransfer::checkedDownload()
+{
+    QFETCH(Fault, fault);
+    QFETCH(QString, text);
+    QFETCH(bool, differs);
+
+    qv::preferences::setVerifyAfterDownload(true);
+    Rig rig(Model::QV5, 115200, false);
+    rig.module->setFaults(qvsim::FaultSetup::only(Exchange::Download, fault));
+    edit(rig.window, "m_nev")->setText(QStringLiteral("PINCE"));
+    ModalWatcher &watcher = rig.watcher;
+    QString shown;
+    bool closedItself = false;
+    QList<QStringList> rows;
+    watcher.onDialog(QStringLiteral("compareDialog"), [&rows](QWidget *dialog) {
+        rows = comparisonRows(dialog);
+        static_cast<QDialog *>(dialog)->accept();
+    });
+    watcher.onDialog(QStringLiteral("dload"), [&](QWidget *dialog) {
+        QPointer<QWidget> guard(dialog);
+        auto *kiiras = dialog->findChild<QLabel *>(QStringLiteral("kiiras"));
+        QVERIFY(dialog->findChild<QCheckBox *>(QStringLiteral("cb_verify"))->isChecked());
+        QDeadlineTimer deadline(40000);
+        while ((!kiiras->text().contains(QStringLiteral(".\n")) ||
+                kiiras->text().endsWith(QStringLiteral("Ellenőrzés..."))) &&
+               !deadline.hasExpired())
+            QTest::qWait(5);
+        shown = kiiras->text();
+        QTest::qWait(2500);
+        closedItself = !guard || !guard->isVisible();
+        if (!closedItself)
+            dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+    });
+    rig.window.download();
+
+    QCOMPARE(shown, text);
+    QCOMPARE(closedItself, !differs);
+    QCOMPARE(rows.isEmpty(), !differs);
+    if (differs)
+        QCOMPARE(rows.value(0), (QStringList{"Modul neve", "PINCE", "MAS MODUL"}));
+    // What the module holds is what the form says only when the read-back found no difference.
+    QCOMPARE(widget<QLabel>(rig.window, "modifiedLabel")->isVisibleTo(&rig.window), differs);
+    qv::preferences::setVerifyAfterDownload(false);
 }
 
 QTEST_MAIN(TestTransfer)

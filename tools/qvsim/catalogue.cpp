@@ -11,10 +11,10 @@ namespace {
 
 constexpr std::array<const char *, ExchangeCount> ExchangeNames = {"ident", "readout", "download",
                                                                    "status"};
-constexpr std::array<const char *, 14> FaultNames = {
+constexpr std::array<const char *, 15> FaultNames = {
     "none",         "silent",          "garbage",     "wrong-ready", "ack-wrong",
     "ack-late",     "ack-second-only", "ack-missing", "truncated",   "overlong",
-    "never-silent", "unplug",          "slow-under",  "slow-over"};
+    "never-silent", "unplug",          "slow-under",  "slow-over",   "stores-other"};
 
 template <typename Enum, size_t N>
 std::optional<Enum> fromName(const std::array<const char *, N> &names, const QString &name)

@@ -30,6 +30,7 @@ enum class Fault {
     Unplug,        // the pseudo-terminal closes half-way through the answer (or the data)
     SlowUnder,     // the first bytes of each answer part come just inside the time-out
     SlowOver,      // ... just outside it
+    StoresOther,   // download: acknowledged, but the module keeps another module name
 };
 
 enum class Model { QV5, QV3, BRK2 };

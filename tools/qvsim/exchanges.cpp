@@ -89,6 +89,8 @@ void Exchanges::download(const FaultSetup &faults)
         return;
     }
     // Stored before the acknowledgement: the program may look as soon as it has it.
+    if (course.altersName)
+        receipt.items[3] = QStringLiteral("MAS MODUL").leftJustified(qv::record::ItemWidth);
     if (course.stores)
         m_store(receipt.items);
     m_events(QStringLiteral("download received: %1 lines").arg(receipt.items.size()));

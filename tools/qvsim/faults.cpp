@@ -75,7 +75,8 @@ std::optional<Answer> faultyAnswer(Exchange exchange, const QByteArray &reply,
         answer.how.endless = noise.next(64);
         break;
     case Fault::Unplug:
-        answer.how.unplugAfter = int(reply.size() / 2);
+        answer.how.unplugAfter =
+            faults.unplugAfterBytes > 0 ? faults.unplugAfterBytes : int(reply.size() / 2);
         break;
     default:
         break; // the acknowledgement faults belong to the download
@@ -126,6 +127,9 @@ DownloadCourse downloadCourse(const FaultSetup &faults, Noise &noise)
         break;
     case Fault::AckLate:
         course.ackDelayMs = faults.ackDelayMs;
+        break;
+    case Fault::StoresOther:
+        course.altersName = true;
         break;
     default:
         break;

@@ -48,6 +48,7 @@ struct DownloadCourse
     bool takesData = true;                         // then reads the 56 lines and the empty line
     int unplugAfterItems = -1;                     // the pseudo-terminal closes once so many are in
     bool stores = true;                            // keeps the lines it received
+    bool altersName = false;                       // ... but with another module name
     QByteArray acknowledgement = QByteArrayLiteral("O\r"); // empty: none
     int ackDelayMs = 0;                                    // before the acknowledgement
 };

@@ -53,6 +53,8 @@ Faults (--fault EXCHANGE=FAULT, repeatable; one per exchange):
                    just inside the program's per-byte time-out (ident %1, readout
                    %2, download %3, status %4 ms apart)
   slow-over        ... just outside it (%5, %6, %7, %8 ms apart)
+  stores-other     download: acknowledged like a good module, but the module keeps
+                   another module name ("MAS MODUL")
 
 Stored configuration (--config): a text file of 56 lines, one field each, in the
 module's record order; or one download record (56 items, each followed by "|").

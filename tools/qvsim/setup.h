@@ -59,6 +59,7 @@ struct FaultSetup
     int slowBytes = 2;        // how many bytes of each answer part a slow fault delays
     int overlongBytes = 8192; // the total size of an over-long answer
     int ackDelayMs = 4000;    // how late ack-late acknowledges
+    int unplugAfterBytes = 0; // where unplug cuts an answer; 0: half-way
 
     // Every exchange answers normally but `exchange`, which shows `fault`.
     static FaultSetup only(Exchange exchange, Fault fault);

@@ -1,8 +1,8 @@
 #include "app/appfont.h"
-#include "ui/appicon.h"
 #include "app/commandline.h"
 #include "app/mainwindow.h"
 #include "settings/datafiles.h"
+#include "ui/appicon.h"
 
 #include <QApplication>
 #include <QFileInfo>

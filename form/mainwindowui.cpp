@@ -1,8 +1,8 @@
 #include "form/mainwindowui.h"
 
-#include "ui/appicon.h"
 #include "form/catalogue.h"
 #include "form/fieldhints.h"
+#include "ui/appicon.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -2,8 +2,8 @@
 
 #include "serial/openadvice.h"
 #include "serial/portnames.h"
-#include "ui/messages.h"
 #include "serial/portsearch.h"
+#include "ui/messages.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

@@ -1,8 +1,8 @@
 // New, Open and Save on the real window: the 172-line file, the load rules, the
 // messages, and the mends (safe saving, "---" values, bounded reading).
-#include "ui/messages.h"
 #include "formhelpers.h"
 #include "modalwatcher.h"
+#include "ui/messages.h"
 
 #include <QComboBox>
 #include <QDir>

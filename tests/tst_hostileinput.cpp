@@ -2,9 +2,9 @@
 // (NUL bytes, foreign encodings, CR-only line ends, pictures) and texts that could break a
 // line of the file or of the download record. Each ends with its message or a defined
 // result, and a refused file leaves the form as it was.
-#include "ui/messages.h"
 #include "formhelpers.h"
 #include "modalwatcher.h"
+#include "ui/messages.h"
 
 #include <QDialogButtonBox>
 #include <QFile>

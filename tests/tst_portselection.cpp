@@ -374,7 +374,8 @@ void TestPortSelection::unusablePortsShown()
 void TestPortSelection::unusablePortsInNotFound()
 {
     UnusablePorts ports(1);
-    ports.modules.front()->setFaults(qvsim::FaultSetup::only(Exchange::Identification, Fault::Silent));
+    ports.modules.front()->setFaults(
+        qvsim::FaultSetup::only(Exchange::Identification, Fault::Silent));
     ModalWatcher watcher;
     watcher.onDialog("setcom", [&](QWidget *dialog) { press(dialog, QDialogButtonBox::Cancel); });
     MainWindow w;

@@ -249,10 +249,13 @@ void MainWindow::showPort(bool chosen)
 void MainWindow::replaceLinkLabel()
 {
     if (linkLabel) {
+        // Hidden at once: a message box that follows (the greeting) runs its own event
+        // loop, and the deferred deletion waits until it closes.
         ui->statusBar->removeWidget(linkLabel);
+        linkLabel->hide();
         linkLabel->deleteLater();
     }
-    linkLabel = new QLabel(settings.FooterText, this);
+    linkLabel = new QLabel(settings.FooterText, ui->statusBar);
     linkLabel->setObjectName(QStringLiteral("linkLabel"));
     linkLabel->setTextFormat(Qt::RichText);
     linkLabel->setOpenExternalLinks(true);

@@ -64,15 +64,17 @@ bool Line::plugIn(QString *error)
 
 void Line::unplug()
 {
-    const int fd = m_master.exchange(-1);
-    if (fd >= 0)
-        ::close(fd);
+    // Marked before the master closes: whoever sees the hang-up on the slave
+    // side must already find the line unplugged.
     QString link;
     {
         std::unique_lock lock(m_mutex);
         m_unplugged = true;
         link = m_linkPath;
     }
+    const int fd = m_master.exchange(-1);
+    if (fd >= 0)
+        ::close(fd);
     if (!link.isEmpty() && QFileInfo(link).isSymLink())
         QFile::remove(link);
     m_events(QStringLiteral("unplugged"));

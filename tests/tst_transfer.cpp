@@ -88,8 +88,10 @@ struct Outcome
     bool heldWhileRunning = false; // Escape and the close box left it open
     bool heldAfter = false;        // so did the close box after the end
     bool barFull = false, barEmpty = false;
-    qint64 doneAt = -1;      // when the outcome appeared (nowMs)
-    qint64 closedAfter = -1; // ms from the outcome to the dialog's own close
+    qint64 doneAt = -1; // when the outcome appeared (nowMs)
+    // ms from the last poll that still saw the transfer running to the dialog's own close:
+    // never less than the dialog's wait, however late a busy machine lets the polls come.
+    qint64 closedAfter = -1;
 };
 
 // A main window in a debug mode, its link pointed at an emulated module.
@@ -128,8 +130,11 @@ struct Rig
             last.heldWhileRunning = !dialog->close() && dialog->isVisible();
         }
         QDeadlineTimer deadline(30000);
-        while (kiiras->text() == running && !deadline.hasExpired())
+        qint64 runningUntil = nowMs();
+        while (kiiras->text() == running && !deadline.hasExpired()) {
+            runningUntil = nowMs();
             QTest::qWait(2);
+        }
         last = {true,
                 kiiras->text(),
                 last.heldWhileRunning,
@@ -141,7 +146,7 @@ struct Rig
             return dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
         while (guard && guard->isVisible() && !deadline.hasExpired())
             QTest::qWait(10);
-        last.closedAfter = nowMs() - last.doneAt;
+        last.closedAfter = nowMs() - runningUntil;
     }
 
     void store(const QStringList &fields)

@@ -2,6 +2,10 @@
 
 #include <QStringList>
 
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
 namespace qv {
 
 namespace {
@@ -36,6 +40,47 @@ bool groupHelps(const OpenFailure &failure)
            failure.group != QStringLiteral("root");
 }
 
+using Lock = OpenFailure::Lock;
+
+// The command that removes a lock file; root needs no sudo.
+QString removeCommand(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    const bool root = ::geteuid() == 0;
+#else
+    const bool root = false;
+#endif
+    return (root ? QStringLiteral("rm ") : QStringLiteral("sudo rm ")) + shellQuoted(path);
+}
+
+// The sentence about a lock file that keeps the port although no program uses it.
+QString lockSentence(const OpenFailure &failure, const QString &name)
+{
+    switch (failure.lock) {
+    case Lock::Stale:
+        return failure.lockPid > 0
+                   ? QStringLiteral("A(z) %1 portot egy elavult zárolófájl tartja foglaltként: "
+                                    "%2 (az azt létrehozó folyamat, PID %3, már nem fut).")
+                         .arg(name, failure.lockFile)
+                         .arg(failure.lockPid)
+                   : QStringLiteral("A(z) %1 portot egy elavult zárolófájl tartja foglaltként: "
+                                    "%2.")
+                         .arg(name, failure.lockFile);
+    case Lock::Foreign:
+        return QStringLiteral("A(z) %1 portot a(z) %2 zárolófájl tartja foglaltként, de az abban "
+                              "megnevezett folyamat (PID %3) nem használja a portot.")
+            .arg(name, failure.lockFile)
+            .arg(failure.lockPid);
+    case Lock::Invalid:
+        return QStringLiteral("A(z) %1 portot a(z) %2 fájl tartja foglaltként, amely nem "
+                              "szabályos zárolófájl (például csővezeték vagy hivatkozás).")
+            .arg(name, failure.lockFile);
+    case Lock::None:
+        break;
+    }
+    return {};
+}
+
 } // namespace
 
 QString failedPortName(const OpenFailure &failure, PortNaming naming)
@@ -53,11 +98,23 @@ QString openFailureReason(const OpenFailure &failure, PortNaming naming)
     case Kind::PermissionDenied:
         if (naming == PortNaming::Windows)
             return QStringLiteral("foglalt vagy nincs hozzáférés");
+        if (failure.userMayUse)
+            return QStringLiteral("a rendszer megtagadta a hozzáférést");
         if (groupHelps(failure))
             return QStringLiteral("nincs jogosultság (\"%1\" csoport)").arg(failure.group);
         return failure.group.isEmpty() ? QStringLiteral("nincs jogosultság")
                                        : QStringLiteral("nincs jogosultság (csak rendszergazda)");
     case Kind::Busy: {
+        switch (failure.lock) {
+        case Lock::Stale:
+            return QStringLiteral("foglalt: elavult zárolófájl");
+        case Lock::Foreign:
+            return QStringLiteral("foglalt: idegen zárolófájl");
+        case Lock::Invalid:
+            return QStringLiteral("foglalt: hibás zárolófájl");
+        case Lock::None:
+            break;
+        }
         const QString holder = holderText(failure);
         return holder.isEmpty() ? QStringLiteral("foglalt: egy másik program használja")
                                 : QStringLiteral("foglalt: ") + holder;
@@ -77,6 +134,10 @@ QString openFailureRemedy(const OpenFailure &failure, PortNaming naming)
     case Kind::PermissionDenied:
         if (naming == PortNaming::Windows)
             return QStringLiteral("Zárja be a portot használó programot, majd próbálja újra.");
+        if (failure.userMayUse)
+            return QStringLiteral("Ezt nem a felhasználó jogosultságai okozzák, hanem a rendszer "
+                                  "(például egy konténer vagy egy eszközöket tiltó csatolás): "
+                                  "kérje a rendszergazdát, hogy engedélyezze az eszközt.");
         if (failure.groupPendingLogin && !failure.group.isEmpty())
             return QStringLiteral("A felhasználó már tagja a(z) \"%1\" csoportnak, de ez csak "
                                   "új bejelentkezés után érvényes: jelentkezzen ki, majd be "
@@ -89,6 +150,9 @@ QString openFailureRemedy(const OpenFailure &failure, PortNaming naming)
         return QStringLiteral("A portot csak rendszergazdai jogosultsággal lehet használni: "
                               "kérje a rendszergazdát, hogy adjon hozzáférést.");
     case Kind::Busy:
+        if (failure.lock != Lock::None)
+            return QStringLiteral("Törölje a zárolófájlt (%1), majd próbálja újra.")
+                .arg(removeCommand(failure.lockFile));
         return QStringLiteral("Zárja be a portot használó programot, majd próbálja újra.");
     case Kind::Missing:
         if (failure.path.isEmpty())
@@ -111,6 +175,11 @@ QString openFailureAdvice(const OpenFailure &failure, PortNaming naming)
             what = QStringLiteral("A(z) %1 port nem nyitható meg: egy másik program használja, "
                                   "vagy a hozzáférés nem engedélyezett (%2).")
                        .arg(name, systemWords(failure));
+        else if (failure.userMayUse)
+            what = QStringLiteral("A rendszer megtagadta a(z) %1 port megnyitását, bár a "
+                                  "fájl jogosultságai szerint a felhasználó használhatja "
+                                  "(megpróbálva: megnyitás olvasásra és írásra – %2).")
+                       .arg(name, systemWords(failure));
         else if (!groupHelps(failure))
             what = QStringLiteral("Nincs jogosultság a(z) %1 port használatához.").arg(name);
         else
@@ -119,6 +188,10 @@ QString openFailureAdvice(const OpenFailure &failure, PortNaming naming)
                        .arg(name, failure.group);
         break;
     case Kind::Busy: {
+        if (failure.lock != Lock::None) {
+            what = lockSentence(failure, name);
+            break;
+        }
         const QString holder = holderText(failure);
         what = holder.isEmpty()
                    ? QStringLiteral("A(z) %1 portot egy másik program használja.").arg(name)

@@ -2,6 +2,7 @@
 
 #include <QList>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -67,11 +68,53 @@ OpenFailure classifyOpenFailure(const OpenFacts &facts)
         failure.groupGrantsAccess = facts.groupGrantsAccess;
         failure.groupPendingLogin = facts.groupPendingLogin;
     }
-    if (failure.kind == Kind::Busy && facts.lockHolder) {
-        failure.holderProgram = facts.lockHolder->program;
-        failure.holderPid = facts.lockHolder->pid;
+    if (failure.kind == Kind::PermissionDenied && facts.naming == PortNaming::Unix)
+        failure.userMayUse = facts.accessible;
+    if (failure.kind != Kind::Busy)
+        return failure;
+    // A process that has the device open is the holder, whatever a lock file says; then
+    // the live process a lock file names.
+    if (const auto &holder = facts.processHolder ? facts.processHolder : facts.lockHolder) {
+        failure.holderProgram = holder->program;
+        failure.holderPid = holder->pid;
+        // The process table keeps 15 characters of a name; a lock file may hold it whole.
+        if (facts.lockHolder && facts.lockHolder->pid == holder->pid &&
+            !facts.lockHolder->program.isEmpty())
+            failure.holderProgram = facts.lockHolder->program;
+    } else if (facts.blockingLock && facts.error == PortError::Permission &&
+               facts.systemErrno == 0) {
+        // Refused by the serial port's own lock file, and nobody uses the device.
+        failure.lock = facts.blockingLock->state;
+        failure.lockFile = facts.blockingLock->path;
+        failure.lockPid = facts.blockingLock->pid;
     }
     return failure;
+}
+
+QString cleanProgramName(QByteArrayView raw)
+{
+    const qsizetype end = raw.indexOf('\n');
+    const QString name = QString::fromUtf8(end < 0 ? raw : raw.first(end)).trimmed();
+    if (name.size() > 64)
+        return {};
+    for (const QChar c : name) {
+        if (!c.isPrint())
+            return {};
+    }
+    return name;
+}
+
+QString shellQuoted(const QString &path)
+{
+    static const QString safe = QStringLiteral("/._-+:@%,=");
+    const bool plain = !path.isEmpty() && std::all_of(path.begin(), path.end(), [](QChar c) {
+        return (c.unicode() < 128 && c.isLetterOrNumber()) || safe.contains(c);
+    });
+    if (plain)
+        return path;
+    QString quoted = path;
+    quoted.replace(u'\'', QStringLiteral("'\\''"));
+    return u'\'' + quoted + u'\'';
 }
 
 QString lockFileName(const QString &path)
@@ -95,13 +138,7 @@ std::optional<PortHolder> parseLockFile(const QByteArray &contents)
         pid = number.toLongLong();
         // The name after the number ("  1234 minicom user") or on the next line (the
         // serial port's own files), as far as it is printable text.
-        const QString name =
-            QString::fromUtf8(first.size() > 1 ? first.at(1) : lines.value(1).trimmed());
-        bool printable = name.size() <= 255;
-        for (const QChar c : name)
-            printable = printable && c.isPrint();
-        if (printable)
-            program = name;
+        program = cleanProgramName(first.size() > 1 ? first.at(1) : lines.value(1).trimmed());
     } else if (contents.size() == 4) {
         qint32 binary = 0;
         std::memcpy(&binary, contents.constData(), sizeof binary);
@@ -116,10 +153,19 @@ QString describeForLog(const OpenFailure &failure)
 {
     switch (failure.kind) {
     case Kind::PermissionDenied:
+        if (failure.userMayUse)
+            return QStringLiteral("permission denied by the system, although the user may use "
+                                  "the device");
         return failure.group.isEmpty()
                    ? QStringLiteral("permission denied")
                    : QStringLiteral("permission denied, device group %1").arg(failure.group);
     case Kind::Busy: {
+        if (failure.lock != OpenFailure::Lock::None)
+            return QStringLiteral("busy, %1 lock file %2")
+                .arg(failure.lock == OpenFailure::Lock::Stale     ? QStringLiteral("stale")
+                     : failure.lock == OpenFailure::Lock::Foreign ? QStringLiteral("foreign")
+                                                                  : QStringLiteral("invalid"),
+                     failure.lockFile);
         QString holder = failure.holderProgram.isEmpty() ? QStringLiteral("another program")
                                                          : failure.holderProgram;
         if (failure.holderPid > 0)

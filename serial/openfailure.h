@@ -41,6 +41,20 @@ struct OpenFailure
     // Busy: the program holding the port, when the lock file or the system tells.
     QString holderProgram{};
     qint64 holderPid = 0;
+    // Busy, and no program uses the port: what is wrong with the lock file that keeps it
+    // (in the serial port's own lock folder), its path, and the process it names.
+    enum class Lock {
+        None,
+        Stale,   // names a process that is gone
+        Foreign, // names a live process that does not have the device open
+        Invalid, // not a plain file (a pipe, a socket, a link, a device), or no lock file
+    };
+    Lock lock = Lock::None;
+    QString lockFile{};
+    qint64 lockPid = 0;
+    // PermissionDenied although the device's permissions let this user read and write it
+    // (root, or a member of its group): the system refused for another reason.
+    bool userMayUse = false;
 
     friend bool operator==(const OpenFailure &, const OpenFailure &) = default;
 };
@@ -71,7 +85,20 @@ struct OpenFacts
     QString group{};
     bool groupGrantsAccess = false;
     bool groupPendingLogin = false;
-    std::optional<PortHolder> lockHolder{}; // a live process named by the port's lock file
+    // A live process named by one of the port's lock files that, as far as the process
+    // table lets this user see, has the device open.
+    std::optional<PortHolder> lockHolder{};
+    // Another process that has the device open, found in the process table.
+    std::optional<PortHolder> processHolder{};
+    // The lock file in the serial port's own lock folder, when no live holder of the
+    // device stands behind it: what refused a lock-file refusal.
+    struct BlockingLock
+    {
+        OpenFailure::Lock state = OpenFailure::Lock::Invalid;
+        QString path{};
+        qint64 pid = 0; // the process it names, when it names one
+    };
+    std::optional<BlockingLock> blockingLock{};
     PortNaming naming = nativePortNaming();
 };
 
@@ -81,6 +108,15 @@ OpenFailure classifyOpenFailure(const OpenFacts &facts);
 // them: "/dev/ttyUSB0" -> "LCK..ttyUSB0", "/dev/pts/3" -> "LCK..pts_3",
 // "/tmp/link" -> "LCK.._tmp_link".
 QString lockFileName(const QString &path);
+
+// A program's name as a message may show it: the first line, when it is printable text
+// of at most 64 characters; empty otherwise (a lock file or the process table may hold
+// anything).
+QString cleanProgramName(QByteArrayView raw);
+
+// A path as one word for a shell command: as it is when it holds only safe characters,
+// in single quotes otherwise.
+QString shellQuoted(const QString &path);
 
 // The holder named by a lock file: the process id as decimal text on the first line
 // (padded with blanks), the program's name after it ("      1234 minicom user") or on

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QStringList>
 
 #include <algorithm>
@@ -10,6 +11,7 @@
 
 #ifdef Q_OS_UNIX
 #include <dirent.h>
+#include <fcntl.h>
 #include <grp.h>
 #include <pwd.h>
 #include <signal.h>
@@ -45,19 +47,35 @@ PortError portError(QSerialPort::SerialPortError error)
 
 #ifdef Q_OS_UNIX
 
-// The folders serial programs keep their lock files in, the serial port's own choice
-// among them included.
-const QStringList &lockFolders()
+// The folders the serial port keeps its lock files in, in its order of preference: it
+// locks in the first one this user may read and write.
+QStringList lockFolders()
 {
-    static const QStringList folders = {QStringLiteral("/var/lock"),
-                                        QStringLiteral("/etc/locks"),
-                                        QStringLiteral("/var/spool/locks"),
-                                        QStringLiteral("/var/spool/uucp"),
-                                        QStringLiteral("/tmp"),
-                                        QStringLiteral("/var/tmp"),
-                                        QStringLiteral("/var/lock/lockdev"),
-                                        QStringLiteral("/run/lock")};
-    return folders;
+    return {QStringLiteral("/var/lock"), QStringLiteral("/etc/locks"),
+            QStringLiteral("/var/spool/locks"), QStringLiteral("/var/spool/uucp"),
+            QStandardPaths::writableLocation(QStandardPaths::TempLocation)};
+}
+
+// The folder whose lock file the serial port takes when this process opens a port.
+QString ownLockFolder()
+{
+    for (const QString &folder : lockFolders()) {
+        const QFileInfo info(folder);
+        if (info.isDir() && info.isReadable() && info.isWritable())
+            return folder;
+    }
+    return {};
+}
+
+// The names of the lock files that may guard the device at `path`: its own, and that of
+// the device a link leads to.
+QStringList lockFileNames(const QString &path)
+{
+    QStringList names{lockFileName(path)};
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    if (!canonical.isEmpty() && canonical != path)
+        names << lockFileName(canonical);
+    return names;
 }
 
 bool processAlive(qint64 pid)
@@ -69,35 +87,133 @@ bool processAlive(qint64 pid)
 QString programOf(qint64 pid)
 {
 #ifdef Q_OS_LINUX
-    QFile comm(QStringLiteral("/proc/%1/comm").arg(pid));
-    if (comm.open(QIODevice::ReadOnly))
-        return QString::fromLocal8Bit(comm.read(256).trimmed());
+    const QByteArray path = "/proc/" + QByteArray::number(pid) + "/comm";
+    const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return {};
+    char buffer[128];
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    ::close(fd);
+    if (n > 0)
+        return cleanProgramName(QByteArrayView(buffer, n));
 #else
     Q_UNUSED(pid);
 #endif
     return {};
 }
 
-std::optional<PortHolder> lockFileHolder(const QString &path)
+// Lock files are a few dozen bytes; anything larger is no lock file.
+constexpr qsizetype kLockFileCap = 1024;
+
+enum class LockRead { Absent, Read, NotLockFile };
+
+// Reads a lock file without ever waiting: only a plain file (a pipe, a socket, a device
+// or a link is not a lock file, and a link is not followed out of its folder), at most
+// kLockFileCap bytes.
+LockRead readLockFile(const QString &path, QByteArray *contents)
 {
-    QStringList names{lockFileName(path)};
-    const QString canonical = QFileInfo(path).canonicalFilePath();
-    if (!canonical.isEmpty() && canonical != path)
-        names << lockFileName(canonical);
-    for (const QString &folder : lockFolders()) {
-        for (const QString &name : names) {
-            QFile file(folder + u'/' + name);
-            if (!file.open(QIODevice::ReadOnly))
-                continue;
-            std::optional<PortHolder> holder = parseLockFile(file.read(4096));
-            if (!holder || !processAlive(holder->pid))
-                continue; // stale: the serial port would have removed it and gone on
-            if (holder->program.isEmpty())
-                holder->program = programOf(holder->pid);
-            return holder;
+    const QByteArray native = QFile::encodeName(path);
+    struct stat before
+    {
+    };
+    if (::lstat(native.constData(), &before) != 0)
+        return errno == ENOENT || errno == ENOTDIR ? LockRead::Absent : LockRead::NotLockFile;
+    if (!S_ISREG(before.st_mode) || before.st_size > kLockFileCap)
+        return LockRead::NotLockFile;
+    const int fd =
+        ::open(native.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return errno == ENOENT ? LockRead::Absent : LockRead::NotLockFile;
+    struct stat opened
+    {
+    };
+    LockRead result = LockRead::NotLockFile;
+    // Still the file looked at, not something put in its place meanwhile.
+    if (::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) && opened.st_ino == before.st_ino &&
+        opened.st_dev == before.st_dev) {
+        contents->resize(kLockFileCap + 1);
+        const ssize_t n = ::read(fd, contents->data(), contents->size());
+        if (n >= 0 && n <= kLockFileCap) {
+            contents->resize(n);
+            result = LockRead::Read;
         }
     }
+    ::close(fd);
+    return result;
+}
+
+// Whether the process has the device open: nothing when the process table does not
+// tell (another user's process, a system without /proc).
+std::optional<bool> processHoldsDevice(qint64 pid, const QByteArray &device)
+{
+#ifdef Q_OS_LINUX
+    if (device.isEmpty())
+        return std::nullopt;
+    const QByteArray fdFolder = "/proc/" + QByteArray::number(pid) + "/fd";
+    DIR *fds = ::opendir(fdFolder.constData());
+    if (!fds)
+        return errno == ENOENT ? std::optional<bool>(false) : std::nullopt;
+    std::vector<char> target(device.size() + 2);
+    bool holds = false;
+    while (const dirent *fd = ::readdir(fds)) {
+        const ssize_t n = ::readlinkat(::dirfd(fds), fd->d_name, target.data(), target.size());
+        if (n == ssize_t(device.size()) && device == QByteArrayView(target.data(), n)) {
+            holds = true;
+            break;
+        }
+    }
+    ::closedir(fds);
+    return holds;
+#else
+    Q_UNUSED(pid);
+    Q_UNUSED(device);
     return std::nullopt;
+#endif
+}
+
+struct LockSurvey
+{
+    std::optional<PortHolder> holder;
+    std::optional<OpenFacts::BlockingLock> blocking;
+};
+
+// The port's lock files in the serial port's folders: the first live process named by
+// one that (as far as the process table tells) has the device open, and what is wrong
+// with the lock file in this process's own lock folder when nothing stands behind it.
+LockSurvey surveyLockFiles(const QString &path)
+{
+    LockSurvey survey;
+    const QString own = ownLockFolder();
+    const QByteArray device = QFile::encodeName(QFileInfo(path).canonicalFilePath());
+    for (const QString &folder : lockFolders()) {
+        for (const QString &name : lockFileNames(path)) {
+            const QString file = folder + u'/' + name;
+            QByteArray contents;
+            const LockRead read = readLockFile(file, &contents);
+            if (read == LockRead::Absent)
+                continue;
+            OpenFacts::BlockingLock lock{OpenFailure::Lock::Invalid, file, 0};
+            if (const auto named =
+                    read == LockRead::Read ? parseLockFile(contents) : std::nullopt) {
+                lock.pid = named->pid;
+                if (!processAlive(named->pid)) {
+                    lock.state = OpenFailure::Lock::Stale;
+                } else if (processHoldsDevice(named->pid, device) != false) {
+                    if (!survey.holder) {
+                        survey.holder = named;
+                        if (survey.holder->program.isEmpty())
+                            survey.holder->program = programOf(named->pid);
+                    }
+                    continue;
+                } else {
+                    lock.state = OpenFailure::Lock::Foreign;
+                }
+            }
+            if (folder == own && !survey.blocking)
+                survey.blocking = lock;
+        }
+    }
+    return survey;
 }
 
 #ifdef Q_OS_LINUX
@@ -214,6 +330,34 @@ int lastSystemError()
 #endif
 }
 
+std::optional<OpenFailure> refuseUnsafeLockFile(const QString &portName, const QString &path)
+{
+#ifdef Q_OS_UNIX
+    const QString folder = ownLockFolder();
+    if (path.isEmpty() || folder.isEmpty())
+        return std::nullopt;
+    for (const QString &name : lockFileNames(path)) {
+        const QString file = folder + u'/' + name;
+        struct stat status
+        {
+        };
+        if (::lstat(QFile::encodeName(file).constData(), &status) != 0 || S_ISREG(status.st_mode))
+            continue;
+        OpenFailure failure;
+        failure.kind = OpenFailure::Kind::Busy;
+        failure.port = portName;
+        failure.path = path;
+        failure.lock = OpenFailure::Lock::Invalid;
+        failure.lockFile = file;
+        return failure;
+    }
+#else
+    Q_UNUSED(portName);
+    Q_UNUSED(path);
+#endif
+    return std::nullopt;
+}
+
 OpenFailure diagnoseFailedOpen(const QString &portName, const QString &path,
                                const QSerialPort &port, int savedErrno)
 {
@@ -240,21 +384,19 @@ OpenFailure diagnoseFailedOpen(const QString &portName, const QString &path,
             facts.groupGrantsAccess = group.grantsAccess;
             facts.groupPendingLogin = group.pendingLogin;
         }
-        facts.lockHolder = lockFileHolder(path);
     }
-#endif
-    OpenFailure failure = classifyOpenFailure(facts);
+    // Who holds a busy port: the process table first, then the lock files. Only a busy
+    // port's lock files are read.
+    if (classifyOpenFailure(facts).kind == OpenFailure::Kind::Busy) {
 #ifdef Q_OS_LINUX
-    // No lock file names the holder (only its exclusive flag keeps others out): ask the
-    // process table.
-    if (failure.kind == OpenFailure::Kind::Busy && failure.holderPid == 0) {
-        if (const auto holder = openFileHolder(path)) {
-            failure.holderProgram = holder->program;
-            failure.holderPid = holder->pid;
-        }
+        facts.processHolder = openFileHolder(path);
+#endif
+        LockSurvey survey = surveyLockFiles(path);
+        facts.lockHolder = survey.holder;
+        facts.blockingLock = survey.blocking;
     }
 #endif
-    return failure;
+    return classifyOpenFailure(facts);
 }
 
 } // namespace qv

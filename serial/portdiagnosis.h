@@ -8,6 +8,8 @@
 #include <QSerialPort>
 #include <QString>
 
+#include <optional>
+
 namespace qv {
 
 // Call right after port.open() failed, with lastSystemError() as it was then.
@@ -16,6 +18,11 @@ namespace qv {
 // has it open (as far as this user may look into other processes).
 OpenFailure diagnoseFailedOpen(const QString &portName, const QString &path,
                                const QSerialPort &port, int savedErrno);
+
+// Before a port is opened: the serial port's own lock check would wait for good on a lock
+// file that is a pipe, so a lock file in its lock folder that is not a plain file refuses
+// the port at once, as busy through an invalid lock file. Nothing when the way is clear.
+std::optional<OpenFailure> refuseUnsafeLockFile(const QString &portName, const QString &path);
 
 // The errno of the calling thread, for diagnoseFailedOpen (0 where errno means nothing
 // for serial ports).

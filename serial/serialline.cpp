@@ -79,10 +79,13 @@ OpenResult openSerialPort(QSerialPort &port, const LineSettings &settings, QStri
     if (port.isOpen())
         port.close();
     const QString path = systemPortPath(settings.port);
+    std::optional<OpenFailure> refused = refuseUnsafeLockFile(settings.port, path);
     auto fail = [&](OpenResult result, const QString &why, int savedErrno = 0) {
         // Why the device could not be used, while the port still holds its error.
         OpenFailure diagnosis;
-        if (result == OpenResult::OpenFailed || result == OpenResult::ConfigFailed) {
+        if (refused) {
+            diagnosis = *refused;
+        } else if (result == OpenResult::OpenFailed || result == OpenResult::ConfigFailed) {
             diagnosis = diagnoseFailedOpen(settings.port, path, port, savedErrno);
         } else {
             diagnosis.port = settings.port;
@@ -110,6 +113,8 @@ OpenResult openSerialPort(QSerialPort &port, const LineSettings &settings, QStri
     port.setPortName(path);
     if (path.isEmpty())
         return fail(OpenResult::OpenFailed, QStringLiteral("empty port name"));
+    if (refused)
+        return fail(OpenResult::OpenFailed, QStringLiteral("unsafe lock file"));
     if (!port.open(QIODevice::ReadWrite)) {
         const int savedErrno = lastSystemError();
         return fail(OpenResult::OpenFailed, port.errorString(), savedErrno);

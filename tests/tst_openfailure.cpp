@@ -7,13 +7,16 @@
 #include "serial/serialline.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSerialPort>
 #include <QTest>
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include <fcntl.h>
 #include <grp.h>
@@ -21,13 +24,16 @@
 #ifdef Q_OS_LINUX
 #include <sys/prctl.h>
 #endif
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 using qv::OpenFailure;
 using Kind = qv::OpenFailure::Kind;
 Q_DECLARE_METATYPE(qv::OpenFailure)
 Q_DECLARE_METATYPE(Kind)
+Q_DECLARE_METATYPE(qv::OpenFailure::Lock)
 
 namespace {
 
@@ -53,6 +59,13 @@ int holdPort(const QString &path, const QString &how)
 {
     QSerialPort port;
     port.setPortName(path);
+    if (how == u"idle") { // alive, the port untouched
+        std::printf("held\n");
+        std::fflush(stdout);
+        while (std::getchar() != EOF) {
+        }
+        return 0;
+    }
     const int fd =
         how == u"excl" ? ::open(QFile::encodeName(path).constData(), O_RDWR | O_NOCTTY) : -1;
     if (how == u"excl" ? fd < 0 || ::ioctl(fd, TIOCEXCL) != 0 : !port.open(QIODevice::ReadWrite))
@@ -120,6 +133,8 @@ class TestOpenFailure : public QObject
 private slots:
     void classification_data();
     void classification();
+    void busyHolder_data();
+    void busyHolder();
     void lockFiles_data();
     void lockFiles();
     void advice_data();
@@ -172,6 +187,70 @@ void TestOpenFailure::classification()
     QCOMPARE(qv::classifyOpenFailure(facts).kind, Kind::Missing);
 }
 
+// Who a busy port is blamed on: the process table, a lock file's live process, or the
+// lock file itself when nothing stands behind it; a port the user may use but the
+// system refuses gets no group advice.
+void TestOpenFailure::busyHolder_data()
+{
+    QTest::addColumn<qv::OpenFacts>("facts");
+    QTest::addColumn<Kind>("kind");
+    QTest::addColumn<qint64>("holderPid");
+    QTest::addColumn<OpenFailure::Lock>("lock");
+    QTest::addColumn<QStringList>("advice"); // what it says; "!..." what it must not
+
+    using E = qv::PortError;
+    using L = OpenFailure::Lock;
+    const QString lockPath = QStringLiteral("/var/lock/LCK..ttyUSB0");
+    qv::OpenFacts f = facts(E::Permission, 0, true, true, false);
+    f.blockingLock = {L::Stale, lockPath, 999};
+    QTest::newRow("stale lock file")
+        << f << Kind::Busy << 0LL << L::Stale
+        << QStringList{"elavult zárolófájl tartja foglaltként: " + lockPath +
+                           " (az azt létrehozó folyamat, "
+                           "PID 999, már nem fut)",
+                       "rm " + lockPath + "), majd", "!Zárja be"};
+    f.blockingLock = {L::Foreign, lockPath, 1};
+    QTest::newRow("lock file of a process that does not use the port")
+        << f << Kind::Busy << 0LL << L::Foreign
+        << QStringList{"(PID 1) nem használja a portot", "rm " + lockPath};
+    f.processHolder = qv::PortHolder{"picocom", 77};
+    QTest::newRow("the process table before a foreign lock file")
+        << f << Kind::Busy << 77LL << L::None
+        << QStringList{"használja: picocom (PID 77)", "!zárolófájl"};
+    f = facts(E::Permission, 0, true, true, false);
+    f.blockingLock = {L::Invalid, "/tmp/LCK..ttyUSB0 x", 0};
+    QTest::newRow("a pipe for a lock file")
+        << f << Kind::Busy << 0LL << L::Invalid
+        << QStringList{"nem szabályos zárolófájl", "rm '/tmp/LCK..ttyUSB0 x')"};
+    f = facts(E::Permission, EBUSY, true, true, false);
+    f.blockingLock = {L::Stale, lockPath, 999};
+    QTest::newRow("exclusive flag: a lock file did not refuse")
+        << f << Kind::Busy << 0LL << L::None
+        << QStringList{"egy másik program használja.", "!zárolófájl"};
+    QTest::newRow("refused although the mode allows it")
+        << facts(E::Permission, EACCES, true, true, false) << Kind::PermissionDenied << 0LL
+        << L::None
+        << QStringList{"A rendszer megtagadta a(z) /dev/ttyUSB0 port megnyitását",
+                       "olvasásra és írásra – the port's words)", "konténer", "!usermod"};
+}
+
+void TestOpenFailure::busyHolder()
+{
+    QFETCH(qv::OpenFacts, facts);
+    QFETCH(Kind, kind);
+    QFETCH(qint64, holderPid);
+    QFETCH(OpenFailure::Lock, lock);
+    QFETCH(QStringList, advice);
+    const OpenFailure result = qv::classifyOpenFailure(facts);
+    QCOMPARE(result.kind, kind);
+    QCOMPARE(result.holderPid, holderPid);
+    QCOMPARE(result.lock, lock);
+    const QString text = qv::openFailureAdvice(result, qv::PortNaming::Unix);
+    for (const QString &part : advice)
+        QVERIFY2(part.startsWith(u'!') ? !text.contains(part.mid(1)) : text.contains(part),
+                 qPrintable(part + u'\n' + text));
+}
+
 void TestOpenFailure::lockFiles_data()
 {
     QTest::addColumn<QByteArray>("contents");
@@ -190,6 +269,8 @@ void TestOpenFailure::lockFiles_data()
     QTest::newRow("empty") << QByteArray() << 0LL << "";
     QTest::newRow("text") << QByteArray("locked by me\n") << 0LL << "";
     QTest::newRow("too large") << QByteArray("99999999999\n") << 0LL << "";
+    QTest::newRow("long name") << QByteArray("77\n" + QByteArray(65, 'x')) << 77LL << "";
+    QTest::newRow("name with a line feed") << QByteArray("  77 mini\ncom\n") << 77LL << "mini";
 }
 
 void TestOpenFailure::lockFiles()
@@ -204,6 +285,9 @@ void TestOpenFailure::lockFiles()
                  QStringList({QString::number(pid), program}));
     QCOMPARE(qv::lockFileName(QStringLiteral("/dev/pts/3")), QStringLiteral("LCK..pts_3"));
     QCOMPARE(qv::lockFileName(QStringLiteral("/tmp/qv")), QStringLiteral("LCK.._tmp_qv"));
+    // The process table's names are cleaned the same way.
+    QCOMPARE(qv::cleanProgramName("minicom\n"), QStringLiteral("minicom"));
+    QCOMPARE(qv::cleanProgramName("\x1b]0;owned\x07"), QString());
 }
 
 void TestOpenFailure::advice_data()
@@ -276,22 +360,90 @@ void TestOpenFailure::summary()
                  qv::openFailureRemedy(s0, unix_) + u'\n' + qv::openFailureRemedy(gone, unix_));
 }
 
+// The serial port's lock folder for the opening child: the first of its folders that the
+// child may read and write ("nobody" when the test runs as root).
+QString childLockFolder()
+{
+    const QStringList folders = {"/var/lock", "/etc/locks", "/var/spool/locks", "/var/spool/uucp",
+                                 QDir::tempPath()};
+    for (const QString &folder : folders) {
+        struct stat status
+        {
+        };
+        if (::stat(QFile::encodeName(folder).constData(), &status) != 0 || !S_ISDIR(status.st_mode))
+            continue;
+        const mode_t others = S_IROTH | S_IWOTH | S_IXOTH;
+        if (::geteuid() == 0 ? (status.st_mode & others) == others
+                             : ::access(QFile::encodeName(folder).constData(), R_OK | W_OK) == 0)
+            return folder;
+    }
+    return {};
+}
+
+// Puts a lock file of the kind `how` at `file`: "stale" names a process that is gone,
+// "idle <pid>" a live one, "pipe", "socket" and "link" are no files at all.
+bool plantLockFile(const QString &file, const QString &how)
+{
+    const QByteArray native = QFile::encodeName(file);
+    if (how == u"pipe")
+        return ::mkfifo(native.constData(), 0666) == 0;
+    if (how == u"link")
+        return ::symlink("/etc/passwd", native.constData()) == 0;
+    if (how == u"socket") {
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::strncpy(address.sun_path, native.constData(), sizeof address.sun_path - 1);
+        const bool bound = ::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0;
+        ::close(fd);
+        return bound;
+    }
+    QFile lock(file);
+    const QByteArray pid = how == u"stale" ? "2147483600" : how.section(u' ', 1).toLatin1();
+    return lock.open(QIODevice::WriteOnly) && lock.write("     " + pid + "\nghost\n") > 0;
+}
+
 // Real refusals, seen by a child that opens the port as the identification does; as
 // "nobody" when the test runs as root and the refusal would not bind root.
 void TestOpenFailure::refusals_data()
 {
     QTest::addColumn<QString>("setup");
+    QTest::addColumn<QString>("lockFile"); // planted in the child's lock folder, or in /tmp
     QTest::addColumn<int>("kind");
-    QTest::newRow("device not permitted") << "deny" << int(Kind::PermissionDenied);
-    QTest::newRow("held through the lock file") << "qt" << int(Kind::Busy);
-    QTest::newRow("held by the exclusive flag only") << "excl" << int(Kind::Busy);
-    QTest::newRow("pseudo-terminal closed") << "stop" << int(Kind::Missing);
+    QTest::addColumn<QString>("says"); // in the advice, %1 the lock file's path
+    QTest::newRow("device not permitted") << "deny"
+                                          << "" << int(Kind::PermissionDenied) << "";
+    QTest::newRow("held through the lock file") << "qt"
+                                                << "" << int(Kind::Busy) << "";
+    QTest::newRow("held by the exclusive flag only") << "excl"
+                                                     << "" << int(Kind::Busy) << "";
+    QTest::newRow("pseudo-terminal closed") << "stop"
+                                            << "" << int(Kind::Missing) << "";
+    QTest::newRow("stale lock file")
+        << ""
+        << "stale" << int(Kind::Busy) << "elavult zárolófájl tartja foglaltként: %1";
+    QTest::newRow("lock file of a process that does not use the port")
+        << "idle"
+        << "idle" << int(Kind::Busy) << "%1 zárolófájl tartja foglaltként, de";
+    QTest::newRow("stale lock file beside the real holder") << "excl"
+                                                            << "stale" << int(Kind::Busy) << "";
+    for (const char *how : {"pipe", "socket", "link"})
+        QTest::newRow(qPrintable(QStringLiteral("%1 for a lock file").arg(how)))
+            << "" << how << int(Kind::Busy) << "%1 fájl tartja foglaltként, amely nem szabályos";
+    QTest::newRow("pipe in /tmp, device not permitted")
+        << "deny"
+        << "pipe in /tmp" << int(Kind::PermissionDenied) << "";
 }
 
 void TestOpenFailure::refusals()
 {
     QFETCH(QString, setup);
+    QFETCH(QString, lockFile);
     QFETCH(int, kind);
+    QFETCH(QString, says);
+    const bool otherUser = lockFile == u"stale" || lockFile == u"idle";
+    if (otherUser && ::geteuid() != 0)
+        QSKIP("a lock file that binds the opening child needs another user: run as root");
     auto module = startModule();
     const QString path = module->slavePath();
     const QByteArray device = QFile::encodeName(path);
@@ -303,29 +455,53 @@ void TestOpenFailure::refusals()
     if (setup == u"deny") {
         QVERIFY(!dialout || ::chown(device.constData(), 0, dialout->gr_gid) == 0);
         QVERIFY(::chmod(device.constData(), dialout ? 0660 : 0) == 0);
-    } else if (setup == u"qt" || setup == u"excl") {
-        QVERIFY(::chmod(device.constData(), 0666) == 0);
-        holder.start(QCoreApplication::applicationFilePath(),
-                     {setup == u"qt" ? "--hold" : "--hold-unprivileged", path, setup});
-        QVERIFY(holder.waitForReadyRead(5000));
-    } else {
+    } else if (setup == u"stop") {
         // The node goes with the module's side of the pseudo-terminal; a descriptor of
         // ours keeps its number from a pseudo-terminal that a test beside this one opens.
         keepNumber = ::open(device.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
         QVERIFY(keepNumber >= 0);
         module->stop();
+    } else {
+        QVERIFY(::chmod(device.constData(), 0666) == 0);
+        if (!setup.isEmpty()) {
+            holder.start(QCoreApplication::applicationFilePath(),
+                         {setup == u"qt" ? "--hold" : "--hold-unprivileged", path, setup});
+            QVERIFY(holder.waitForReadyRead(5000));
+        }
     }
     const qint64 holderPid = holder.processId();
-    const QStringList seen = openInChild(path, setup == u"deny" || setup == u"excl");
+
+    // The lock file goes where the child's serial port looks, and is removed at the end.
+    QString planted;
+    if (!lockFile.isEmpty()) {
+        const QString folder =
+            lockFile.endsWith(u"/tmp") ? QStringLiteral("/tmp") : childLockFolder();
+        QVERIFY(!folder.isEmpty());
+        planted = folder + u'/' + qv::lockFileName(path);
+        QVERIFY2(plantLockFile(planted, lockFile.section(u' ', 0, 0) == u"idle"
+                                            ? QStringLiteral("idle %1").arg(holderPid)
+                                            : lockFile.section(u' ', 0, 0)),
+                 qPrintable(planted));
+    }
+    const auto removeLock = qScopeGuard([&] {
+        if (!planted.isEmpty())
+            ::unlink(QFile::encodeName(planted).constData());
+    });
+
+    const QStringList seen = openInChild(path, setup != u"qt" && setup != u"stop");
     if (keepNumber >= 0)
         ::close(keepNumber);
     holder.closeWriteChannel();
     holder.waitForFinished(5000);
 
-    QCOMPARE(seen.size(), 5);
+    QCOMPARE(seen.size(), 5); // the child neither hangs nor opens
     QCOMPARE(seen.at(0).toInt(), kind);
     const QString &advice = seen.at(4);
-    if (kind == int(Kind::PermissionDenied)) {
+    if (!says.isEmpty()) {
+        QVERIFY2(advice.contains(says.arg(planted)), qPrintable(advice));
+        QVERIFY2(advice.contains("rm " + planted), qPrintable(advice));
+        QCOMPARE(seen.at(3).toLongLong(), 0); // no program is blamed
+    } else if (kind == int(Kind::PermissionDenied)) {
         QCOMPARE(seen.at(1), QFileInfo(path).group());
         QVERIFY2(advice.startsWith("Nincs jogosultság a(z) " + path), qPrintable(advice));
         QVERIFY2(!dialout || advice.contains("sudo usermod -aG dialout $USER"), qPrintable(advice));

@@ -18,12 +18,16 @@ PortController::PortController(devSettings &settings, form::StatusPanel &panel, 
 
 void PortController::selectPort(bool search)
 {
+    if (!m_settings.Port.isEmpty() && !m_knownPorts.contains(m_settings.Port))
+        m_knownPorts << m_settings.Port;
     setcom dialog(m_settings.Port, m_settings.Baudrate, qv::lines::SearchProbeTimeoutMs, search,
-                  m_window);
-    if (dialog.exec() != QDialog::Accepted)
+                  m_knownPorts, m_window);
+    if (dialog.exec() != QDialog::Accepted || dialog.portName().isEmpty())
         return;
 
     m_settings.Port = dialog.portName();
+    if (!m_knownPorts.contains(m_settings.Port))
+        m_knownPorts << m_settings.Port;
     m_settings.Baudrate = dialog.baud();
     emit portChosen();
 

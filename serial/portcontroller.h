@@ -3,6 +3,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 struct devSettings;
 class QWidget;
@@ -38,4 +39,6 @@ private:
     devSettings &m_settings;
     form::StatusPanel &m_panel;
     QWidget *m_window = nullptr;
+    // Every port that was current or chosen: the dialog offers them while they exist.
+    QStringList m_knownPorts;
 };

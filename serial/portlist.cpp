@@ -135,6 +135,11 @@ std::optional<OpenFailure> tryOpenPort(const QString &name)
     QSerialPort port;
     port.setPortName(path);
     int savedErrno = 0;
+    if (auto unsafe = refuseUnsafeLockFile(name, path)) {
+        qCDebug(lcSerialTrace).noquote()
+            << QStringLiteral("%1 port list: %2").arg(name, describeForLog(*unsafe));
+        return unsafe;
+    }
     if (!path.isEmpty()) {
         if (port.open(QIODevice::ReadWrite)) {
             port.close();
@@ -158,34 +163,36 @@ bool samePort(const QString &a, const QString &b)
     return a == b || (!a.isEmpty() && !b.isEmpty() && devicePath(a) == devicePath(b));
 }
 
-QList<PortEntry> surveyPorts(const QString &currentPort)
+QList<PortEntry> surveyPorts(const QString &currentPort, const QStringList &knownPorts)
 {
     QList<PortEntry> entries;
-    bool currentListed = false;
     for (const PortDescription &port : describedPorts()) {
         PortEntry entry{port, tryOpenPort(port.name)};
-        if (!port.listed && entry.failure && entry.failure->kind == OpenFailure::Kind::Missing)
+        if (!port.listed && entry.failure && entry.failure->kind == OpenFailure::Kind::Missing &&
+            !samePort(port.name, currentPort))
             continue;
-        currentListed = currentListed || samePort(port.name, currentPort);
         entries << entry;
     }
-    if (nativePortNaming() == PortNaming::Unix && currentPort.startsWith(u'/') && !currentListed) {
-        PortDescription port{.name = currentPort};
-        if (currentPort.startsWith(QStringLiteral("/dev/serial/by-id/")))
-            port.byIdPath = currentPort;
-        entries << PortEntry{port, tryOpenPort(currentPort)};
-    }
+    auto listed = [&](const QString &name) {
+        return std::any_of(entries.cbegin(), entries.cend(),
+                           [&](const PortEntry &e) { return samePort(e.port.name, name); });
+    };
+    auto add = [&](const QString &name, bool evenIfMissing) {
+        if (name.isEmpty() || listed(name))
+            return;
+        PortDescription port{.name = name};
+        if (name.startsWith(QStringLiteral("/dev/serial/by-id/")))
+            port.byIdPath = name;
+        PortEntry entry{port, tryOpenPort(name)};
+        if (evenIfMissing || !entry.failure || entry.failure->kind != OpenFailure::Kind::Missing)
+            entries << entry;
+    };
+    // The system does not list every port (pseudo-terminals, links, an adapter pulled out):
+    // the current port is always there, the ports used before while they exist.
+    add(currentPort, true);
+    for (const QString &known : knownPorts)
+        add(known, false);
     return entries;
-}
-
-QStringList openablePorts(const QString &currentPort)
-{
-    QStringList ports;
-    for (const PortEntry &entry : surveyPorts(currentPort)) {
-        if (entry.opens())
-            ports << entry.port.name;
-    }
-    return ports;
 }
 
 } // namespace qv

@@ -1,9 +1,9 @@
 // The serial ports the port dialog offers, and what the system knows of each.
 //
 // Windows: COM1 to COM32. Linux and other Unix systems: the ports the system lists
-// (ttyS0, ttyUSB0, ttyACM0, ...), and also the current port when it is an absolute
-// device path (a pseudo-terminal, a /dev/serial/by-id/ link), which the system does not
-// list. Each port is tried: one that does not open (held by another program, not
+// (ttyS0, ttyUSB0, ttyACM0, ...). Everywhere also the current port, and the ports used
+// before while they exist (a pseudo-terminal, a /dev/serial/by-id/ link: the system does
+// not list them). Each port is tried: one that does not open (held by another program, not
 // permitted, gone) is reported with the reason, and only those that open can be chosen.
 #pragma once
 
@@ -63,13 +63,11 @@ struct PortEntry
     bool opens() const { return !failure; }
 };
 
-// Every port found, in candidate order, each tried; plus, on Unix, `currentPort` when it
-// is an absolute path not among them (whether it opens or not).
-QList<PortEntry> surveyPorts(const QString &currentPort);
-
-// The candidates that open, plus, on Unix, `currentPort` when it is an absolute path
-// that opens and is not one of them already.
-QStringList openablePorts(const QString &currentPort);
+// Every port found, in candidate order, each tried; then `currentPort` when it is not
+// among them (always, with why it cannot be used), and each of `knownPorts` (ports used
+// before: the system does not list pseudo-terminals or links) that is not among them and
+// exists.
+QList<PortEntry> surveyPorts(const QString &currentPort, const QStringList &knownPorts = {});
 
 // Whether two port names reach the same device ("ttyUSB0" and "/dev/ttyUSB0", or a
 // by-id link and its target).

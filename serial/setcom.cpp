@@ -71,9 +71,10 @@ const QList<qint32> &setcom::speeds()
     return list;
 }
 
-setcom::setcom(const QString &port, qint32 baud, int probeTimeout, bool autoSearch, QWidget *parent)
-    : QDialog(parent), m_initialPort(port), m_initialBaud(QString::number(baud)),
-      m_probeTimeout(probeTimeout)
+setcom::setcom(const QString &port, qint32 baud, int probeTimeout, bool autoSearch,
+               const QStringList &knownPorts, QWidget *parent)
+    : QDialog(parent), m_initialPort(port), m_knownPorts(knownPorts),
+      m_initialBaud(QString::number(baud)), m_probeTimeout(probeTimeout)
 {
     setObjectName(QStringLiteral("setcom"));
     setWindowTitle(QStringLiteral("Port beállítások"));
@@ -123,7 +124,6 @@ setcom::setcom(const QString &port, qint32 baud, int probeTimeout, bool autoSear
     layout->addWidget(m_buttonBox, 5, 0, 1, 3);
     layout->setRowStretch(4, 1);
 
-    m_comboBox->clear();
     lookupCom();
     m_baudrate->setCurrentIndex(
         m_baudrate->findText(m_initialBaud, Qt::MatchExactly | Qt::MatchCaseSensitive));
@@ -132,8 +132,10 @@ setcom::setcom(const QString &port, qint32 baud, int probeTimeout, bool autoSear
     connect(m_reload, &QPushButton::clicked, this, &setcom::lookupCom);
     // The box and the table show the same choice; a row of a port that cannot be used
     // cannot be selected.
-    connect(m_comboBox, &QComboBox::currentIndexChanged, this,
-            [this] { selectRowOf(m_comboBox->currentText()); });
+    connect(m_comboBox, &QComboBox::currentIndexChanged, this, [this](int index) {
+        selectRowOf(m_comboBox->currentText());
+        m_buttonBox->button(QDialogButtonBox::Ok)->setEnabled(index >= 0);
+    });
     connect(m_portTable, &QTableWidget::itemSelectionChanged, this, &setcom::takeRowSelection);
 
     if (autoSearch)
@@ -152,19 +154,27 @@ qint32 setcom::baud() const
 
 void setcom::lookupCom()
 {
-    const QSignalBlocker blocker(m_comboBox); // the table follows once it is filled
-    m_comboBox->clear();
-    m_ports.clear();
-    m_entries = qv::surveyPorts(m_initialPort);
-    for (const qv::PortEntry &entry : std::as_const(m_entries)) {
-        if (!entry.opens())
-            continue;
-        const QString &name = entry.port.name;
-        m_ports << name;
-        m_comboBox->addItem(name);
-        if (qv::samePort(name, m_initialPort))
-            m_comboBox->setCurrentIndex(m_comboBox->count() - 1);
+    // The port chosen so far, the current one at first, stays chosen if it still opens.
+    const QString chosen =
+        m_comboBox->currentIndex() >= 0 ? m_comboBox->currentText() : m_initialPort;
+    {
+        const QSignalBlocker blocker(m_comboBox); // the table follows once it is filled
+        m_comboBox->clear();
+        m_ports.clear();
+        m_entries = qv::surveyPorts(m_initialPort, m_knownPorts);
+        int index = -1;
+        for (const qv::PortEntry &entry : std::as_const(m_entries)) {
+            if (!entry.opens())
+                continue;
+            const QString &name = entry.port.name;
+            m_ports << name;
+            m_comboBox->addItem(name);
+            if (index < 0 && qv::samePort(name, chosen))
+                index = m_comboBox->count() - 1;
+        }
+        m_comboBox->setCurrentIndex(index);
     }
+    m_buttonBox->button(QDialogButtonBox::Ok)->setEnabled(m_comboBox->currentIndex() >= 0);
     fillTable();
     m_comboBox->setFocus();
 }

@@ -2,10 +2,11 @@
 // program search the ports for a module.
 //
 // The port box offers only the ports that open right now; the table beside it shows
-// every port found with what the system knows of it and, for a port that cannot be
-// used, why (the advice in its tooltip). Built with the auto-search flag, the dialog
-// searches before it is shown; after a hit it offers the found port alone and accepts
-// itself 200 ms after it appears.
+// every port found (the current one always) with what the system knows of it and, for a
+// port that cannot be used, why (the advice in its tooltip). When the current port
+// cannot be used, nothing is chosen until the user chooses. Built with the auto-search flag, the
+// dialog searches before it is shown; after a hit it offers the found port alone and accepts itself
+// 200 ms after it appears.
 #pragma once
 
 #include "serial/portlist.h"
@@ -26,10 +27,12 @@ class setcom : public QDialog
     Q_OBJECT
 
 public:
+    // `knownPorts`: ports used before, offered while they exist.
     setcom(const QString &port, qint32 baud, int probeTimeout, bool autoSearch,
-           QWidget *parent = nullptr);
+           const QStringList &knownPorts = {}, QWidget *parent = nullptr);
 
-    // The chosen port (empty when no port opened) and speed (0 when none is selected).
+    // The chosen port and speed (0 when none is selected). OK can be pressed only while a
+    // port that opens is chosen.
     QString portName() const;
     qint32 baud() const;
 
@@ -37,7 +40,8 @@ public:
     static const QList<qint32> &speeds();
 
 public slots:
-    // Lists the ports that open now; the current port is preselected when among them.
+    // Lists the ports that open now; the chosen port stays chosen when among them, and
+    // nothing is chosen otherwise.
     void lookupCom();
     // Searches the listed ports for a module: the last one that answers is kept.
     void autoLookup();
@@ -51,6 +55,7 @@ private:
     QStringList m_ports;            // the ports that opened at the last refresh
     QList<qv::PortEntry> m_entries; // every port found by the last refresh
     QString m_initialPort;
+    QStringList m_knownPorts;
     QString m_initialBaud;
     int m_probeTimeout = 300;
 

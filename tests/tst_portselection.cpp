@@ -81,6 +81,7 @@ private slots:
     void unusablePortsShown();
     void unusablePortsInNotFound();
     void downloadOnHeldPort();
+    void currentPortKept();
 };
 
 void TestPortSelection::identification_data()
@@ -405,6 +406,55 @@ void TestPortSelection::downloadOnHeldPort()
              qPrintable(reason->text()));
     QVERIFY(reason->geometry().bottom() < dialog.findChild<QWidget *>("progressBar")->y());
     QVERIFY(dialog.rect().contains(dialog.findChild<QWidget *>("buttonBox")->geometry()));
+}
+
+// The current port, busy and not listed by the system, is listed with its reason; nothing
+// else is chosen for the user and OK waits for a port that opens. Freed, it is offered
+// again; once another port is chosen, it stays offered.
+void TestPortSelection::currentPortKept()
+{
+    DataFolderScope data;
+    prepareData(data, true);
+    auto current = startModule();
+    auto adapter = startModule();
+    const QString a = current->slavePath();
+    const QString b = adapter->slavePath();
+    qv::setPortDescriber([b] { return QList<qv::PortDescription>{{.name = b}}; });
+    QSerialPort holder;
+    holder.setPortName(a);
+    QVERIFY(holder.open(QIODevice::ReadWrite));
+    int dialogs = 0;
+    ModalWatcher watcher;
+    auto check = [&](QWidget *dialog) {
+        auto *ok = dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+        auto *table = dialog->findChild<QTableWidget *>(QStringLiteral("portTable"));
+        if (++dialogs == 1) {
+            QCOMPARE(items(dialog), QStringList{b});
+            QCOMPARE(portBox(dialog)->currentIndex(), -1);
+            QVERIFY(!ok->isEnabled());
+            QCOMPARE(table->rowCount(), 2);
+            QCOMPARE(table->item(1, 0)->text(), a);
+            QVERIFY(table->item(1, 2)->text().startsWith(QStringLiteral("foglalt")));
+            holder.close();
+            dialog->findChild<QPushButton *>(QStringLiteral("reload"))->click();
+            QCOMPARE(portBox(dialog)->currentText(), a);
+            QVERIFY(ok->isEnabled());
+            portBox(dialog)->setCurrentText(b);
+        } else {
+            QCOMPARE(items(dialog), QStringList({b, a}));
+            QCOMPARE(portBox(dialog)->currentText(), b);
+        }
+        press(dialog, QDialogButtonBox::Ok);
+    };
+    watcher.onDialog("setcom", check);
+    MainWindow w;
+    w.useLink(a, 1200);
+    widget<QAction>(w, "actionPort")->trigger();
+    QCOMPARE(w.deviceSettings().Port, b);
+    watcher.onDialog("setcom", check);
+    widget<QAction>(w, "actionPort")->trigger();
+    QCOMPARE(dialogs, 2);
+    QCOMPARE(w.deviceSettings().Port, b);
 }
 
 QTEST_MAIN(TestPortSelection)

@@ -34,6 +34,20 @@ Profile smallestProfile()
     return *profileFor(qv::ModelBRK2);
 }
 
+QString modelName(int model)
+{
+    switch (model) {
+    case qv::ModelQV5:
+        return QStringLiteral("Q_QV5");
+    case qv::ModelQV3:
+        return QStringLiteral("Q_QV3");
+    case qv::ModelBRK2:
+        return QStringLiteral("Q_BRK2");
+    default:
+        return {};
+    }
+}
+
 QString pictureFileFor(int model)
 {
     switch (model) {

@@ -22,6 +22,10 @@ std::optional<Profile> profileFor(int model);
 // panel shows at least its indicators whatever the model.
 Profile smallestProfile();
 
+// The model's name as its identification begins ("Q_QV3"); empty for no device and
+// unknown codes.
+QString modelName(int model);
+
 // The picture file of a model code; the default picture for no device and unknown codes.
 QString pictureFileFor(int model);
 

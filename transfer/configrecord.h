@@ -4,6 +4,7 @@
 // form and hand the values over.
 #pragma once
 
+#include "form/deviceprofile.h"
 #include "transfer/modulerecord.h"
 
 #include <QHash>
@@ -12,6 +13,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 #include <utility>
 
 namespace qv {
@@ -83,6 +85,8 @@ struct FormValues
     QList<std::pair<QString, bool>> radios;
     int monostable = 0;  // bit n-1: bn checked
     bool range15 = true; // max_be_15 checked
+    // The module's: what it lacks goes blank. None: every value as it is.
+    std::optional<device::Profile> profile;
 };
 
 enum class AssemblyStatus {
@@ -106,6 +110,9 @@ struct Assembly
 // shift a field), m_pin, m_id and rele_time zero-filled to 4, the output mask to 2, the
 // analogue levels to 3, and each telephone entry as its rights character (0x30 + columns
 // 1..7), its selection character (0x30 + output, + 8 without SMS notice) and the number.
+// With a profile, the record holds nothing the module lacks, whatever the values say:
+// its missing texts are empty, and rights of missing columns, ring-in outputs and output
+// modes of missing outputs are left out, as the form shaped for the model would send them.
 Assembly assembleDownload(const FormValues &values, QChar separator = record::DefaultSeparator);
 
 // How messages name a line edit of the record: "Modul neve", "3. telefonszám".

@@ -8,6 +8,8 @@
 #include "ui/messages.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
@@ -20,6 +22,9 @@ namespace {
 const QString kEdited = QStringLiteral("SZERKESZTVE");
 
 enum class Command { Open, ReadOut, DebugMode, Identification, Close };
+
+// What the user does to a field of the form, and undoes again.
+enum class Edit { Typing, Paste, CheckBox, RadioButton, SmsCentre, Rights, VisitPadded };
 
 // A module (Q_QV5 unless told otherwise), the shipped data files, and a window filled with
 // the defaults through the debug mode of a model (Q_QV5 unless told otherwise).
@@ -100,6 +105,8 @@ class TestUnsavedEdits : public QObject
 private slots:
     void askOnlyWhenEdited_data();
     void askOnlyWhenEdited();
+    void editsThroughEveryKindOfField_data();
+    void editsThroughEveryKindOfField();
     void cancelShapesForAnotherModel_data();
     void cancelShapesForAnotherModel();
     void saveAnswerSavesFirst();
@@ -160,6 +167,108 @@ void TestUnsavedEdits::askOnlyWhenEdited()
         QCOMPARE_NE(edit(b.window, "m_nev")->text(), kEdited);
         QVERIFY(!b.marked());
     }
+}
+
+void TestUnsavedEdits::editsThroughEveryKindOfField_data()
+{
+    QTest::addColumn<Edit>("kind");
+    QTest::addColumn<bool>("marks");
+    QTest::newRow("typing into a line edit") << Edit::Typing << true;
+    QTest::newRow("pasting into a line edit") << Edit::Paste << true;
+    QTest::newRow("check box") << Edit::CheckBox << true;
+    QTest::newRow("radio button") << Edit::RadioButton << true;
+    QTest::newRow("SMS-centre selector") << Edit::SmsCentre << true;
+    QTest::newRow("telephone rights") << Edit::Rights << true;
+    QTest::newRow("visiting a field the form pads") << Edit::VisitPadded << false;
+}
+
+// Every kind of field marks the form when the user changes it and clears the mark when
+// the user changes it back; what the form normalises by itself is no edit.
+void TestUnsavedEdits::editsThroughEveryKindOfField()
+{
+    QFETCH(Edit, kind);
+    QFETCH(bool, marks);
+
+    Bench b;
+    MainWindow &w = b.window;
+    w.show();
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QLineEdit *name = edit(w, "m_nev");
+    auto *source = widget<QCheckBox>(w, "tc4_1"); // entry 1, input 1
+    auto *call = widget<QCheckBox>(w, "cb_r_1");  // entry 1, notice by call
+    auto *combo = widget<QComboBox>(w, "smskp_combo");
+    const int operatorBefore = combo->currentIndex();
+    auto *monostable = widget<QRadioButton>(w, "b1"), *bistable = widget<QRadioButton>(w, "k1");
+    QRadioButton *modeBefore = monostable->isChecked() ? monostable : bistable;
+    QRadioButton *otherMode = modeBefore == monostable ? bistable : monostable;
+
+    switch (kind) {
+    case Edit::Typing:
+        QTest::keyClicks(name, QStringLiteral("X"));
+        break;
+    case Edit::Paste:
+        QGuiApplication::clipboard()->setText(QStringLiteral("BEILLESZTVE"));
+        QTest::keySequence(name, QKeySequence::Paste);
+        break;
+    case Edit::CheckBox:
+        source->click();
+        break;
+    case Edit::RadioButton:
+        otherMode->click();
+        break;
+    case Edit::SmsCentre:
+        combo->setCurrentIndex(operatorBefore == 1 ? 2 : 1);
+        break;
+    case Edit::Rights:
+        source->click(); // an alarm source opens the entry's call box
+        call->click();
+        QVERIFY(call->isChecked());
+        break;
+    case Edit::VisitPadded: {
+        QFile file(b.data.filePath("masik.msw"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QList<QByteArray> lines = file.readAll().split('\n');
+        file.close();
+        lines[3] = "5\r"; // m_id
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(lines.join('\n'));
+        file.close();
+        w.openfile();
+        QCOMPARE(edit(w, "m_id")->text(), QStringLiteral("5"));
+        QVERIFY(!b.marked());
+        edit(w, "m_id")->setFocus();
+        QTRY_VERIFY(edit(w, "m_id")->hasFocus());
+        name->setFocus();
+        QTRY_COMPARE(edit(w, "m_id")->text(), QStringLiteral("0005"));
+        break;
+    }
+    }
+    QCOMPARE(b.marked(), marks);
+    if (!marks)
+        return;
+
+    switch (kind) {
+    case Edit::Typing:
+    case Edit::Paste:
+        QTest::keySequence(name, QKeySequence::Undo);
+        break;
+    case Edit::CheckBox:
+        source->click();
+        break;
+    case Edit::RadioButton:
+        modeBefore->click();
+        break;
+    case Edit::SmsCentre:
+        combo->setCurrentIndex(operatorBefore);
+        break;
+    case Edit::Rights:
+        source->click(); // without a source the call box goes off by itself
+        break;
+    case Edit::VisitPadded:
+        break;
+    }
+    QVERIFY(!b.marked());
 }
 
 void TestUnsavedEdits::cancelShapesForAnotherModel_data()

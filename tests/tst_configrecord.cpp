@@ -176,7 +176,6 @@ void TestConfigRecord::assemble_data()
         {"Q_QV3: input 3's name blank", "model=2", "|", 26, "", ok},
         {"Q_QV3: output 2's message kept", "model=2", "|", 37, "T37", ok},
         {"Q_QV3: output 4's message blank", "model=2", "|", 43, "", ok},
-        {"Q_QV3: modes of outputs 3 and 4 left out", "model=2;mask=15", "|", 7, "03", ok},
         {"Q_QV3: a blanked text is no fault", "model=2;be4_nev=A|B", "|", 27, "", ok},
         {"Q_BRK2: analogue level blank", "model=3", "|", 8, "000", ok},
         {"Q_BRK2: counter reset command blank", "model=3", "|", 44, "", ok},

@@ -255,8 +255,7 @@ Assembly assembleDownload(const FormValues &values, QChar separator)
             items << zeroFilled(text(field.edit), 4);
             break;
         case Kind::Mask:
-            items << zeroFilled(QString::number(values.monostable & 0x0F & ((1 << outputs) - 1)),
-                                2);
+            items << zeroFilled(QString::number(values.monostable & 0x0F), 2);
             break;
         case Kind::Level:
             items << zeroFilled(text(field.edit) + text(field.tenth), 3);

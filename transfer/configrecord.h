@@ -111,8 +111,10 @@ struct Assembly
 // analogue levels to 3, and each telephone entry as its rights character (0x30 + columns
 // 1..7), its selection character (0x30 + output, + 8 without SMS notice) and the number.
 // With a profile, the record holds nothing the module lacks, whatever the values say:
-// its missing texts are empty, and rights of missing columns, ring-in outputs and output
-// modes of missing outputs are left out, as the form shaped for the model would send them.
+// its missing texts are empty, and rights of missing columns and ring-in outputs it does
+// not have are left out, as the form shaped for the model would send them. The output
+// modes go as they are: the form keeps the choice of a missing output, and so does the
+// module (a read-out and a download give back what it holds).
 Assembly assembleDownload(const FormValues &values, QChar separator = record::DefaultSeparator);
 
 // How messages name a line edit of the record: "Modul neve", "3. telefonszám".

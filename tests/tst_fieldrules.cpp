@@ -248,39 +248,19 @@ void TestFieldRules::normalisation_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("m_id padded") << "m_id"
-                                 << "5"
-                                 << "0005";
-    QTest::newRow("m_id already padded") << "m_id"
-                                         << "0005"
-                                         << "0005";
-    QTest::newRow("m_id empty") << "m_id"
-                                << ""
-                                << "";
-    QTest::newRow("m_id with a letter") << "m_id"
-                                        << "5a"
-                                        << "5a";
-    QTest::newRow("m_id longer than four") << "m_id"
-                                           << "12345"
-                                           << "12345";
-    QTest::newRow("m_pin is not padded") << "m_pin"
-                                         << "7"
-                                         << "7";
-    QTest::newRow("high level padded to two") << "abe1_hi"
-                                              << "5"
-                                              << "05";
-    QTest::newRow("tenth is not padded") << "abe1_hi_2"
-                                         << "5"
-                                         << "5";
-    QTest::newRow("counter maximum padded to five") << "abe2_hi"
-                                                    << "42"
-                                                    << "00042";
-    QTest::newRow("telephone number") << "t1"
-                                      << "5"
-                                      << "5";
-    QTest::newRow("not a field of the form") << "nincs"
-                                             << "5"
-                                             << "5";
+    const std::tuple<const char *, const char *, const char *, const char *> rows[] = {
+        {"m_id padded", "m_id", "5", "0005"},
+        {"m_id empty", "m_id", "", ""},
+        {"m_id with a letter", "m_id", "5a", "5a"},
+        {"m_pin is not padded", "m_pin", "7", "7"},
+        {"high level padded to two", "abe1_hi", "5", "05"},
+        {"tenth is not padded", "abe1_hi_2", "5", "5"},
+        {"counter maximum padded to five", "abe2_hi", "42", "00042"},
+        {"not a field of the form", "nincs", "5", "5"},
+    };
+    for (const auto &[row, name, text, expected] : rows)
+        QTest::newRow(row) << QString::fromLatin1(name) << QString::fromLatin1(text)
+                           << QString::fromLatin1(expected);
 }
 
 // What the edit state compares: a text as the checks would pad it.

@@ -227,12 +227,9 @@ void TestUnsavedEdits::editsThroughEveryKindOfField()
         break;
     case Edit::VisitPadded: {
         QFile file(b.data.filePath("masik.msw"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QList<QByteArray> lines = file.readAll().split('\n');
-        file.close();
-        lines[3] = "5\r"; // m_id
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(lines.join('\n'));
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        const QByteArray bytes = file.readAll().replace("\r\n0001\r\n", "\r\n5\r\n"); // m_id
+        QVERIFY(file.resize(0) && file.write(bytes) == bytes.size());
         file.close();
         w.openfile();
         QCOMPARE(edit(w, "m_id")->text(), QStringLiteral("5"));

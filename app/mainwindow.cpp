@@ -33,6 +33,11 @@
 #include <QStatusBar>
 #include <QTabWidget>
 
+namespace {
+// How long a notice stays in the status bar (it hides the labels meanwhile).
+constexpr int kNoticeMs = 15000;
+} // namespace
+
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWindow)
 {
     ui->setupUi(this);
@@ -214,14 +219,23 @@ void MainWindow::closeEvent(QCloseEvent *event)
         event->ignore();
 }
 
-// A supported module answered: the window unlocks, and unless the user keeps unsaved
-// edits, the form is shaped for the model and filled with the defaults (then with the
-// file named on the command line, once).
+// A supported module answered: the window unlocks and the form is shaped for the model,
+// then filled with the defaults (then with the file named on the command line, once).
+// Edits the user keeps stay in the form, but what the model lacks goes: the window always
+// shows the module the next command talks to, and a download sends nothing it lacks.
 void MainWindow::moduleIdentified()
 {
     globalEnableUI();
-    if (!mayReplaceForm())
+    if (!mayReplaceForm()) {
+        setDeviceUI();
+        // Shaping enables every RING and SMS box, as after a read-out.
+        check_cbs();
+        statusBar()->showMessage(QStringLiteral("Az alapértékek nem töltődtek be: a módosítások "
+                                                "megmaradtak, az űrlap a(z) %1 modellhez igazítva.")
+                                     .arg(qv::device::modelName(settings.DeviceModel)),
+                                 kNoticeMs);
         return;
+    }
     setDeviceUI();
     m_files->newFile();
     if (!m_pendingFile.isEmpty())

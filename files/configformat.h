@@ -6,6 +6,8 @@
 // commands walk the form and hand the values over as strings.
 #pragma once
 
+#include "form/fieldvalue.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -59,14 +61,15 @@ ReadResult readConfig(QIODevice &device, int valueLines = kValueLines);
 // so CR and LF inside a value are written as blanks.
 QByteArray writeConfig(const QStringList &values);
 
-// The value line of a check box or radio button, and back: only "1" means set.
+// The value line of a check box or radio button, and back: only "1" means set (the form's
+// own value of the field, see form/fieldvalue.h).
 inline QString flagLine(bool set)
 {
-    return set ? QStringLiteral("1") : QStringLiteral("0");
+    return form::flagValue(set);
 }
 inline bool isSetLine(const QString &line)
 {
-    return line == QLatin1StringView("1");
+    return form::isSetValue(line);
 }
 
 // The name shown for a configuration file: its base name up to the first ".", a ".",

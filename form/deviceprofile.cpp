@@ -1,8 +1,11 @@
 #include "form/deviceprofile.h"
 
+#include "form/catalogue.h"
 #include "settings/devsettings.h"
 
 #include <QStringList>
+
+#include <algorithm>
 
 namespace qv::device {
 
@@ -12,6 +15,13 @@ std::optional<int> decimal(const QString &text)
     bool ok = false;
     const int value = text.toInt(&ok, 10);
     return ok ? std::optional<int>(value) : std::nullopt;
+}
+
+// The number of an input's or output's text: the digit after the two-letter prefix
+// ("be3_nev", "ki4_off"), or 0.
+int numberOf(QStringView name)
+{
+    return name.size() > 2 ? std::max(0, name.at(2).digitValue()) : 0;
 }
 } // namespace
 
@@ -34,6 +44,20 @@ Profile smallestProfile()
     return *profileFor(qv::ModelBRK2);
 }
 
+QString modelName(int model)
+{
+    switch (model) {
+    case qv::ModelQV5:
+        return QStringLiteral("Q_QV5");
+    case qv::ModelQV3:
+        return QStringLiteral("Q_QV3");
+    case qv::ModelBRK2:
+        return QStringLiteral("Q_BRK2");
+    default:
+        return {};
+    }
+}
+
 QString pictureFileFor(int model)
 {
     switch (model) {
@@ -46,6 +70,21 @@ QString pictureFileFor(int model)
     default:
         return QStringLiteral("i_default.dll");
     }
+}
+
+bool hasTextField(const Profile &profile, QStringView name)
+{
+    const form::Box *box = nullptr;
+    if (!form::findItem(name, &box) || !box)
+        return true;
+    const QLatin1StringView boxName(box->name);
+    if (boxName == QLatin1StringView("g_analog"))
+        return profile.analogue;
+    if (boxName == QLatin1StringView("g_be"))
+        return numberOf(name) <= profile.inputs;
+    if (boxName == QLatin1StringView("g_ki"))
+        return numberOf(name) <= profile.outputs;
+    return true;
 }
 
 bool hasMatrixColumn(const Profile &profile, int column)

@@ -22,8 +22,17 @@ std::optional<Profile> profileFor(int model);
 // panel shows at least its indicators whatever the model.
 Profile smallestProfile();
 
+// The model's name as its identification begins ("Q_QV3"); empty for no device and
+// unknown codes.
+QString modelName(int model);
+
 // The picture file of a model code; the default picture for no device and unknown codes.
 QString pictureFileFor(int model);
+
+// Whether a model has the line edit `name` of the form: the texts of inputs and outputs
+// beyond its counts, and those of the analogue page of a model without analogue input,
+// are texts it lacks; every other line edit every model has.
+bool hasTextField(const Profile &profile, QStringView name);
 
 // Columns of the notification matrix: 1..4 alarms of the digital inputs, 5 analogue
 // alarm, 6 counter alarm, 7 notify by call (RING), 8 notify by SMS.

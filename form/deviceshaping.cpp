@@ -8,9 +8,9 @@ namespace form {
 
 namespace {
 
-QString numbered(const char *prefix, int n, const char *suffix = "")
+QString numbered(const char *prefix, int n)
 {
-    return QLatin1StringView(prefix) + QString::number(n) + QLatin1StringView(suffix);
+    return QLatin1StringView(prefix) + QString::number(n);
 }
 
 void enableOrClear(FormBinding &form, const QString &field, bool available)
@@ -67,14 +67,11 @@ void shapeForModel(FormBinding &form, int model)
     if (!profile)
         return;
 
-    // Digital inputs, then output messages: fields of missing ones are emptied.
-    for (int n = 1; n <= 4; ++n) {
-        for (const char *suffix : {"_nev", "_on_msg", "_off_msg"})
-            enableOrClear(form, numbered("be", n, suffix), n <= profile->inputs);
-    }
-    for (const char *suffix : {"_on", "_off"}) {
-        for (int n = 1; n <= 4; ++n)
-            enableOrClear(form, numbered("ki", n, suffix), n <= profile->outputs);
+    // Digital inputs, then output messages: fields of missing ones are emptied. The
+    // download record leaves out the same texts (see hasTextField).
+    for (const char *box : {"g_be", "g_ki"}) {
+        for (const QString &field : names(box, Kind::LineEdit))
+            enableOrClear(form, field, hasTextField(*profile, field));
     }
 
     // Monostable / bistable choice of each output; the choice itself stays.

@@ -1,8 +1,12 @@
 // Whether the form holds edits that are neither in a file nor in the module: it remembers
 // the form as it was last filled (defaults, a file, a read-out) or written (a save, a
-// download), and compares.
+// download), and compares. Values are compared as the field rules normalise them, so the
+// form's own paddings ("5" becoming "0005" as the user leaves m_id) are no edit.
 #pragma once
 
+#include "form/fieldrules.h"
+
+#include <QList>
 #include <QObject>
 #include <QStringList>
 
@@ -27,8 +31,10 @@ signals:
 
 private:
     void update();
+    QStringList normalisedValues() const;
 
     FormBinding &m_form;
+    QList<qv::rules::FieldRule> m_rules; // the rule of each configuration field
     QStringList m_clean; // every configuration field's value when last filled or written
     bool m_modified = false;
 };

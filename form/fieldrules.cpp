@@ -1,5 +1,7 @@
 #include "form/fieldrules.h"
 
+#include "form/catalogue.h"
+
 #include <array>
 
 namespace qv::rules {
@@ -37,8 +39,8 @@ Problem fieldProblem(Group group, const QString &name, QString &text)
     if (!text.isEmpty() && !rule.values.isEmpty() && !rule.values.contains(text))
         return Problem::NotZeroOne;
     // The analogue fields are padded only once the whole group passed.
-    if (group != Group::Analog && rule.padTo > 0 && !text.isEmpty())
-        text = text.rightJustified(rule.padTo, u'0');
+    if (group != Group::Analog)
+        text = normalised(rule, text);
     return inClass(text, CharClass::Plain) ? Problem::None : Problem::Accent;
 }
 
@@ -84,11 +86,9 @@ void checkAnalogLevels(const QList<Field> &fields, AnalogRange range, GroupCheck
     if (hasHigh && hasLow && level(hi, hiTenth) <= level(lo, loTenth))
         return fail(lo, loTenth, Problem::HighNotAboveLow);
 
-    for (int i = 0; i < fields.size(); ++i) {
-        const int width = fieldRule(Group::Analog, fields.at(i).name).padTo;
-        if (width > 0 && !result.texts.at(i).isEmpty())
-            result.texts[i] = result.texts.at(i).rightJustified(width, u'0');
-    }
+    for (int i = 0; i < fields.size(); ++i)
+        result.texts[i] =
+            normalised(fieldRule(Group::Analog, fields.at(i).name), result.texts.at(i));
 }
 
 } // namespace
@@ -185,6 +185,30 @@ FieldRule fieldRule(Group group, QStringView name)
         break;
     }
     return rule;
+}
+
+std::optional<Group> groupOf(QStringView name)
+{
+    const form::Box *box = nullptr;
+    if (!form::findItem(name, &box) || !box)
+        return std::nullopt;
+    const std::pair<const char *, Group> groups[] = {
+        {"g_general", Group::General}, {"g_tel", Group::Telephones},
+        {"g_analog", Group::Analog},   {"g_be", Group::Inputs},
+        {"g_ki", Group::Outputs},      {"g_activate", Group::Activation},
+    };
+    for (const auto &[boxName, group] : groups) {
+        if (qstrcmp(box->name, boxName) == 0)
+            return group;
+    }
+    return std::nullopt;
+}
+
+QString normalised(const FieldRule &rule, const QString &text)
+{
+    if (rule.padTo <= 0 || text.isEmpty() || !inClass(text, rule.chars))
+        return text;
+    return text.rightJustified(rule.padTo, u'0');
 }
 
 GroupCheck checkGroup(Group group, const QList<Field> &fields, AnalogRange range)

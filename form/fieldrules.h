@@ -66,6 +66,15 @@ struct FieldRule
 // The rule of line edit `name` of `group`'s box.
 FieldRule fieldRule(Group group, QStringView name);
 
+// The group of the box that holds line edit `name`; none for a name outside the boxes
+// the checks walk.
+std::optional<Group> groupOf(QStringView name);
+
+// `text` as the checks leave it once it passed `rule`: zero-filled to the rule's width
+// when it has one and the text is of its class; any other text as it is. Two texts that
+// normalise alike are one value to the form: the checks' paddings are no edit.
+QString normalised(const FieldRule &rule, const QString &text);
+
 enum class Problem {
     None,
     NotNumber,       // a numeric field holds something else than digits and blanks

@@ -1,6 +1,6 @@
 #include "form/formbinding.h"
 
-#include "files/configformat.h"
+#include "form/fieldvalue.h"
 #include "form/mainwindowui.h"
 
 #include <QAbstractButton>
@@ -67,7 +67,7 @@ QString FormBinding::value(const Field &field) const
 {
     if (field.kind == Kind::LineEdit)
         return text(field.name);
-    return qv::config::flagLine(isChecked(field.name));
+    return flagValue(isChecked(field.name));
 }
 
 QStringList FormBinding::values(const QList<Field> &fields) const

@@ -2,7 +2,7 @@
 // analogue value, the counter, the signal bar and the query button.
 #pragma once
 
-#include "transfer/statusview.h"
+#include "form/panelview.h"
 
 #include <QString>
 

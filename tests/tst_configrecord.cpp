@@ -140,7 +140,8 @@ void TestConfigRecord::readOut()
 
 void TestConfigRecord::assemble_data()
 {
-    QTest::addColumn<QString>("changes"); // name=text of line edits, "group"=1 ticks, rR_v=1
+    // name=text of line edits, "group"=1 ticks, rR_v=1, model=code (the module's profile)
+    QTest::addColumn<QString>("changes");
     QTest::addColumn<QString>("separator");
     QTest::addColumn<int>("index");    // the item checked; -1: the whole record
     QTest::addColumn<QString>("item"); // its value, or the refused line edit
@@ -171,6 +172,14 @@ void TestConfigRecord::assemble_data()
         {"another separator, | allowed", "m_nev=A|B", "#", 3, "A|B", ok},
         {"character without a byte", "be2_nev=KAPU \u0150R", "|", 0, "be2_nev", noByte},
         {"Latin-1 character goes as its byte", "be2_nev=KAPU \u00c9", "|", 25, "KAPU \u00c9", ok},
+        {"Q_QV5: every field as the form holds it", "model=1", "|", -1, "", ok},
+        {"Q_QV3: input 3's name blank", "model=2", "|", 26, "", ok},
+        {"Q_QV3: output 2's message kept", "model=2", "|", 37, "T37", ok},
+        {"Q_QV3: output 4's message blank", "model=2", "|", 43, "", ok},
+        {"Q_QV3: a blanked text is no fault", "model=2;be4_nev=A|B", "|", 27, "", ok},
+        {"Q_BRK2: analogue level blank", "model=3", "|", 8, "000", ok},
+        {"Q_BRK2: counter reset command blank", "model=3", "|", 44, "", ok},
+        {"Q_BRK2: rights of input 3 and analogue, ring-in output 2 left out", "model=3;1.1=1;1.3=1;1.5=1;1.7=1;1.8=1;r1_2=1", "|", 48, "q0", ok},
     };
     // clang-format on
     for (const auto &[name, changes, separator, index, item, status] : rows)
@@ -187,7 +196,9 @@ void TestConfigRecord::assemble()
 
     transfer::FormValues values = formFor(moduleFields());
     for (const auto &[name, text] : pairs(changes)) {
-        if (name == u"mask")
+        if (name == u"model")
+            values.profile = device::profileFor(text.toInt());
+        else if (name == u"mask")
             values.monostable = text.toInt();
         else if (device::parseMatrixTag(name))
             for (auto &[tag, ticked] : values.matrix)

@@ -64,6 +64,8 @@ private slots:
     void groupCheck_data();
     void groupCheck();
     void everyProblemHasItsWarning();
+    void normalisation_data();
+    void normalisation();
     void operators_data();
     void operators();
     void matrixTags_data();
@@ -238,6 +240,39 @@ void TestFieldRules::groupCheck()
         expected.insert(name, text);
     for (int i = 0; i < fields.size(); ++i)
         QCOMPARE(result.texts.at(i), expected.value(fields.at(i).name, fields.at(i).text));
+}
+
+void TestFieldRules::normalisation_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+
+    const std::tuple<const char *, const char *, const char *, const char *> rows[] = {
+        {"m_id padded", "m_id", "5", "0005"},
+        {"m_id empty", "m_id", "", ""},
+        {"m_id with a letter", "m_id", "5a", "5a"},
+        {"m_pin is not padded", "m_pin", "7", "7"},
+        {"high level padded to two", "abe1_hi", "5", "05"},
+        {"tenth is not padded", "abe1_hi_2", "5", "5"},
+        {"counter maximum padded to five", "abe2_hi", "42", "00042"},
+        {"not a field of the form", "nincs", "5", "5"},
+    };
+    for (const auto &[row, name, text, expected] : rows)
+        QTest::newRow(row) << QString::fromLatin1(name) << QString::fromLatin1(text)
+                           << QString::fromLatin1(expected);
+}
+
+// What the edit state compares: a text as the checks would pad it.
+void TestFieldRules::normalisation()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+
+    const std::optional<Group> group = groupOf(name);
+    QCOMPARE(group.has_value(), name != u"nincs");
+    QCOMPARE(group ? normalised(fieldRule(*group, name), text) : text, expected);
 }
 
 void TestFieldRules::everyProblemHasItsWarning()

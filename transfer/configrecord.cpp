@@ -178,7 +178,15 @@ ReadOutResult decodeReadOut(const QString &reply, QChar separator)
 Assembly assembleDownload(const FormValues &values, QChar separator)
 {
     Assembly result;
-    auto text = [&values](const QString &edit) { return values.texts.value(edit); };
+    const std::optional<device::Profile> &profile = values.profile;
+    auto text = [&values, &profile](const QString &edit) {
+        return !profile || device::hasTextField(*profile, edit) ? values.texts.value(edit)
+                                                                : QString();
+    };
+    auto hasColumn = [&profile](int column) {
+        return !profile || device::hasMatrixColumn(*profile, column);
+    };
+    const int outputs = profile ? profile->outputs : 4;
 
     // A separator or a line break inside a text would cut its line in two on the wire and
     // shift every later line in the module. A character beyond Latin-1 (typed and sent
@@ -216,7 +224,8 @@ Assembly assembleDownload(const FormValues &values, QChar separator)
         }
         if (!inRange(cell->entry))
             continue;
-        if (ticked && cell->column >= 1 && cell->column < device::kSmsColumn)
+        if (ticked && cell->column >= 1 && cell->column < device::kSmsColumn &&
+            hasColumn(cell->column))
             rights[size_t(cell->entry)] += 1 << (cell->column - 1);
         else if (!ticked && cell->column == device::kSmsColumn)
             selection[size_t(cell->entry)] += 8;
@@ -229,7 +238,7 @@ Assembly assembleDownload(const FormValues &values, QChar separator)
             ++result.unreadableTags;
             continue;
         }
-        if (checked && inRange(ring->entry))
+        if (checked && inRange(ring->entry) && ring->output <= outputs)
             selection[size_t(ring->entry)] += ring->output;
     }
 

@@ -4,6 +4,7 @@
 // form and hand the values over.
 #pragma once
 
+#include "form/deviceprofile.h"
 #include "transfer/modulerecord.h"
 
 #include <QHash>
@@ -12,6 +13,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 #include <utility>
 
 namespace qv {
@@ -83,6 +85,8 @@ struct FormValues
     QList<std::pair<QString, bool>> radios;
     int monostable = 0;  // bit n-1: bn checked
     bool range15 = true; // max_be_15 checked
+    // The module's: what it lacks goes blank. None: every value as it is.
+    std::optional<device::Profile> profile;
 };
 
 enum class AssemblyStatus {
@@ -106,6 +110,11 @@ struct Assembly
 // shift a field), m_pin, m_id and rele_time zero-filled to 4, the output mask to 2, the
 // analogue levels to 3, and each telephone entry as its rights character (0x30 + columns
 // 1..7), its selection character (0x30 + output, + 8 without SMS notice) and the number.
+// With a profile, the record holds nothing the module lacks, whatever the values say:
+// its missing texts are empty, and rights of missing columns and ring-in outputs it does
+// not have are left out, as the form shaped for the model would send them. The output
+// modes go as they are: the form keeps the choice of a missing output, and so does the
+// module (a read-out and a download give back what it holds).
 Assembly assembleDownload(const FormValues &values, QChar separator = record::DefaultSeparator);
 
 // How messages name a line edit of the record: "Modul neve", "3. telefonszám".

@@ -1,6 +1,7 @@
 #include "transfer/downloadcontroller.h"
 
 #include "form/catalogue.h"
+#include "form/deviceprofile.h"
 #include "form/formbinding.h"
 #include "settings/devsettings.h"
 #include "transfer/dload.h"
@@ -50,8 +51,11 @@ qv::transfer::FormValues DownloadController::recordValues(const form::FormBindin
 std::optional<QString> DownloadController::assembleRecord()
 {
     const QChar separator(char16_t(quint8(m_settings.DownloadSeparator)));
-    const qv::transfer::Assembly assembly =
-        qv::transfer::assembleDownload(recordValues(m_form), separator);
+    qv::transfer::FormValues values = recordValues(m_form);
+    // The form is shaped for the module already; this keeps a record from ever holding
+    // what the module lacks.
+    values.profile = qv::device::profileFor(m_settings.DeviceModel);
+    const qv::transfer::Assembly assembly = qv::transfer::assembleDownload(values, separator);
     for (int i = 0; i < assembly.unreadableTags; ++i)
         qCDebug(qv::lcTransfer) << "toInt error.";
 

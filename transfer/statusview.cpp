@@ -1,6 +1,7 @@
 #include "transfer/statusview.h"
 
 #include "form/deviceprofile.h"
+#include "form/styles.h"
 
 namespace qv::status {
 

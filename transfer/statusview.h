@@ -1,30 +1,11 @@
-// What the status panel shows for a status reply on a given model: the colour of each
-// lamp, the texts of the read-outs and the signal bar, as the panel's style sheets.
+// The status panel's view of a status reply on a given model: which lamps light, the
+// read-outs' texts and the signal bar.
 #pragma once
 
-#include "form/styles.h"
+#include "form/panelview.h"
 #include "transfer/statusreply.h"
 
-#include <QString>
-
-#include <array>
-
 namespace qv::status {
-
-// The signal bar runs from 0 to this; level 5 fills 50 of it.
-inline constexpr int SignalBarMaximum = 55;
-
-struct PanelView
-{
-    std::array<QString, 4> outputStyles; // w_ki1 .. w_ki4
-    std::array<QString, 4> inputStyles;  // w_be1 .. w_be4
-    QString analog;                      // l_analog, unit included
-    QString counter;                     // l_counter
-    QString supplyStyle;                 // w_tp
-    int signal = 10;                     // terero's value, 10 to 50 of SignalBarMaximum
-    QString signalStyle;                 // terero
-    QString version;                     // l_ver
-};
 
 // The panel for `status` on `model`; an indicator the model lacks is grey whatever the
 // reply says, and a model without analogue input shows "--.- V" and "-----".

@@ -1,0 +1,29 @@
+# The folders' include arrows run downward only: each folder's sources include headers of
+# the folders listed for it, and of no other (app/, at the top, may include any).
+#   cmake -D SOURCE_DIR=<source tree> -P layering.cmake
+cmake_policy(VERSION 3.25)
+
+set(ALLOWED_settings settings)
+set(ALLOWED_ui ui)
+set(ALLOWED_form form settings ui)
+set(ALLOWED_serial serial form settings ui)
+set(ALLOWED_files files form settings ui)
+set(ALLOWED_transfer transfer serial form settings ui)
+
+set(faults "")
+foreach(folder settings ui form serial files transfer)
+    file(GLOB sources ${SOURCE_DIR}/${folder}/*.h ${SOURCE_DIR}/${folder}/*.cpp)
+    foreach(source ${sources})
+        file(STRINGS ${source} includes REGEX "^#include \"[a-z]+/")
+        foreach(line ${includes})
+            string(REGEX REPLACE "^#include \"([a-z]+)/.*" "\\1" target "${line}")
+            if(NOT target IN_LIST ALLOWED_${folder})
+                file(RELATIVE_PATH name ${SOURCE_DIR} ${source})
+                string(APPEND faults "\n  ${name}: ${line}")
+            endif()
+        endforeach()
+    endforeach()
+endforeach()
+if(faults)
+    message(FATAL_ERROR "Includes that run upward:${faults}")
+endif()

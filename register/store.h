@@ -1,0 +1,97 @@
+// The module register kept in a database through Qt SQL: one schema for an SQLite file
+// (the default, on this computer) and a PostgreSQL server (a team's). Qt Core and Qt Sql
+// only; every query is prepared with bound values.
+#pragma once
+
+#include "register/entry.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+namespace qv::reg {
+
+// The schema version this program writes. A register of a newer version is opened
+// read-only.
+inline constexpr int SchemaVersion = 1;
+
+// What to search for; empty parts match everything.
+struct Query
+{
+    // A module id, a name, a telephone number (any of the eight, with or without the
+    // country prefix), a technician or a site: any entry where one of them contains it.
+    QString text;
+    QDate from; // first day (UTC), inclusive
+    QDate to;   // last day (UTC), inclusive
+    // One module's history: entries whose module id and name are exactly these.
+    std::optional<std::pair<QString, QString>> module;
+    int limit = 500;
+    int offset = 0;
+};
+
+class Store
+{
+public:
+    enum class Engine { SQLite, PostgreSQL };
+    enum class OpenStatus {
+        Ok,
+        ReadOnlyNewer, // written by a newer program: readable, not writable
+        NoDriver,      // Qt's driver for the engine is not installed
+        CannotCreate,  // the file or its folder cannot be made
+        NotARegister,  // not a database, or a damaged one: left as it is
+        CannotConnect, // the server did not answer, or refused the user
+    };
+
+    ~Store();
+    Store(Store &&) noexcept;
+    Store &operator=(Store &&) noexcept;
+
+    // Opens (and on first use creates) the SQLite register at `path`: its folder 0700, the
+    // file 0600, WAL, and a busy time-out so that two programs can write it at once.
+    static Store openSqlite(const QString &path);
+    // Connects to a PostgreSQL register: `connection` is a libpq connection string
+    // ("host=db dbname=qv user=tech") or a service name ("service=qv", or a bare name).
+    // Passwords come only through libpq's own means (~/.pgpass, a service file,
+    // PGPASSWORD).
+    static Store openPostgres(const QString &connection);
+
+    // The register's file for this user: register.sqlite in the application data folder.
+    static QString defaultSqlitePath();
+
+    Engine engine() const;
+    OpenStatus status() const;
+    bool isOpen() const { return status() == OpenStatus::Ok || isReadOnly(); }
+    bool isReadOnly() const { return status() == OpenStatus::ReadOnlyNewer; }
+    // Why it did not open or is read-only, in the program's words; empty when all is well.
+    QString message() const;
+    // Where it is: the file's path, or the connection string.
+    QString location() const;
+
+    // Writes an entry once: an id already there is left as it is. False with `error`
+    // when it could not be written (read-only, a full or read-only disk, the server gone).
+    bool record(const Entry &entry, QString *error = nullptr);
+
+    // Entries matching `query`, newest first; without their record fields and
+    // differences (entry() gives those).
+    QList<Entry> search(const Query &query, QString *error = nullptr) const;
+    // One entry, whole.
+    std::optional<Entry> entry(const QString &id, QString *error = nullptr) const;
+    qint64 count() const;
+
+    // A team register's outbox in the local one: entries not yet on the server, oldest
+    // first, whole; and marking them as sent.
+    QList<Entry> unshared(int limit) const;
+    bool markShared(const QStringList &ids);
+    // Whether this local entry is already on the team's server.
+    bool isShared(const QString &id) const;
+
+private:
+    struct Private;
+    explicit Store(std::unique_ptr<Private> d);
+    std::unique_ptr<Private> d;
+};
+
+} // namespace qv::reg

@@ -12,6 +12,7 @@ QSettings store()
 }
 
 const QString kVerify = QStringLiteral("download/verify");
+const QString kBackup = QStringLiteral("download/backup");
 
 } // namespace
 
@@ -23,6 +24,16 @@ bool verifyAfterDownload()
 void setVerifyAfterDownload(bool verify)
 {
     store().setValue(kVerify, verify);
+}
+
+bool backupBeforeDownload()
+{
+    return store().value(kBackup, false).toBool();
+}
+
+void setBackupBeforeDownload(bool backup)
+{
+    store().setValue(kBackup, backup);
 }
 
 } // namespace qv::preferences

@@ -8,4 +8,9 @@ namespace qv::preferences {
 bool verifyAfterDownload();
 void setVerifyAfterDownload(bool verify);
 
+// Whether a download first reads the module's configuration out into the register
+// ("Kiolvasás letöltés előtt"); off until the user asks for it.
+bool backupBeforeDownload();
+void setBackupBeforeDownload(bool backup);
+
 } // namespace qv::preferences

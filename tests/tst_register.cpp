@@ -16,6 +16,7 @@
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -124,6 +125,57 @@ bool rawSqlite(const QString &path, const QString &sql)
     QSqlDatabase::removeDatabase(QStringLiteral("raw"));
     return ok;
 }
+
+// ---- PostgreSQL (under pg_virtualenv, which exports PGHOST, PGPORT, PGUSER, PGPASSWORD,
+// PGDATABASE)
+
+bool havePostgres()
+{
+    return qEnvironmentVariableIsSet("PGHOST");
+}
+
+QString postgresBase()
+{
+    return QStringLiteral("host=%1 port=%2 dbname=%3 user=%4")
+        .arg(qEnvironmentVariable("PGHOST"), qEnvironmentVariable("PGPORT", QStringLiteral("5432")),
+             qEnvironmentVariable("PGDATABASE"), qEnvironmentVariable("PGUSER"));
+}
+
+// A schema of its own for each test on the throwaway server, emptied first; the
+// connection string that works in it.
+QString postgresSchema(const QString &name)
+{
+    {
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("admin"));
+        db.setConnectOptions(postgresBase());
+        if (db.open()) {
+            QSqlQuery q(db);
+            q.exec(QStringLiteral("SET client_min_messages = warning"));
+            q.exec(QStringLiteral("DROP SCHEMA IF EXISTS %1 CASCADE").arg(name));
+            q.exec(QStringLiteral("CREATE SCHEMA %1").arg(name));
+        }
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("admin"));
+    return postgresBase() + QStringLiteral(" options='-c search_path=%1'").arg(name);
+}
+
+bool rawPostgres(const QString &connection, const QString &sql)
+{
+    bool ok = false;
+    {
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("rawpg"));
+        db.setConnectOptions(connection);
+        ok = db.open() && QSqlQuery(db).exec(sql);
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("rawpg"));
+    return ok;
+}
+
+#define REQUIRE_POSTGRES()                                                                         \
+    if (!havePostgres())                                                                           \
+    QSKIP("no PostgreSQL server (run under pg_virtualenv: ctest -R tst_register_postgres)")
 
 // ---- children
 
@@ -241,6 +293,15 @@ private slots:
     void sqliteWritesRefused();
     void sqliteFullDisk();
     void sqliteTwoWriters();
+
+    void postgresSearch_data();
+    void postgresSearch();
+    void postgresEntriesExact_data();
+    void postgresEntriesExact();
+    void postgresNewerVersionReadOnly();
+    void postgresServiceName();
+    void postgresRefused_data();
+    void postgresRefused();
 
 private:
     QTemporaryDir m_dir;
@@ -745,6 +806,114 @@ void TestRegister::sqliteTwoWriters()
     query.text = QStringLiteral("second");
     query.limit = 0;
     QCOMPARE(store.search(query).size(), 500);
+}
+
+// ---- PostgreSQL
+
+void TestRegister::postgresSearch_data()
+{
+    searchRows();
+}
+
+void TestRegister::postgresSearch()
+{
+    REQUIRE_POSTGRES();
+    static const QString connection = postgresSchema(QStringLiteral("search"));
+    Store store = Store::openPostgres(connection);
+    checkSearch(store);
+}
+
+void TestRegister::postgresEntriesExact_data()
+{
+    entryRows();
+}
+
+void TestRegister::postgresEntriesExact()
+{
+    REQUIRE_POSTGRES();
+    static const QString connection = postgresSchema(QStringLiteral("exact"));
+    Store store = Store::openPostgres(connection);
+    checkEntryExact(store);
+}
+
+void TestRegister::postgresNewerVersionReadOnly()
+{
+    REQUIRE_POSTGRES();
+    const QString connection = postgresSchema(QStringLiteral("newer"));
+    {
+        Store store = Store::openPostgres(connection);
+        QVERIFY2(store.record(searchFixture()), qPrintable(store.message()));
+    }
+    QVERIFY(rawPostgres(
+        connection, QStringLiteral("UPDATE qv_schema SET version = %1").arg(SchemaVersion + 1)));
+    Store store = Store::openPostgres(connection);
+    QCOMPARE(store.status(), Store::OpenStatus::ReadOnlyNewer);
+    QVERIFY2(store.message().contains(QStringLiteral("újabb változata")),
+             qPrintable(store.message()));
+    QVERIFY(!store.record(newEntry(Operation::ReadOut, QStringLiteral("t"))));
+    QCOMPARE(store.search(Query{}).size(), 5);
+}
+
+// A bare name is a service of libpq's service file, which holds everything but the
+// password (that comes from PGPASSWORD here, from ~/.pgpass for a technician).
+void TestRegister::postgresServiceName()
+{
+    REQUIRE_POSTGRES();
+    postgresSchema(QStringLiteral("service"));
+    const QString serviceFile = path(QStringLiteral("pg_service.conf"));
+    QFile file(serviceFile);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QStringLiteral("[qvteam]\nhost=%1\nport=%2\ndbname=%3\nuser=%4\n"
+                              "options=-c search_path=service\n")
+                   .arg(qEnvironmentVariable("PGHOST"), qEnvironmentVariable("PGPORT"),
+                        qEnvironmentVariable("PGDATABASE"), qEnvironmentVariable("PGUSER"))
+                   .toUtf8());
+    file.close();
+    qputenv("PGSERVICEFILE", QFile::encodeName(serviceFile));
+    Store store = Store::openPostgres(QStringLiteral("qvteam"));
+    qunsetenv("PGSERVICEFILE");
+    QVERIFY2(store.status() == Store::OpenStatus::Ok, qPrintable(store.message()));
+    QVERIFY(store.record(searchFixture()));
+    QVERIFY(rawPostgres(postgresBase(), QStringLiteral("SELECT COUNT(*) FROM service.qv_entry")));
+    QCOMPARE(store.count(), 5);
+}
+
+void TestRegister::postgresRefused_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("words");
+    QTest::newRow("nothing listens") << "port"
+                                     << "nem érhető el";
+    QTest::newRow("wrong password") << "password"
+                                    << "elutasította";
+    QTest::newRow("unknown database") << "database"
+                                      << "nem érhető el";
+}
+
+// A server that cannot be used is reported quickly, with what to do.
+void TestRegister::postgresRefused()
+{
+    REQUIRE_POSTGRES();
+    QFETCH(QString, kind);
+    QFETCH(QString, words);
+    QString connection = postgresBase();
+    const QByteArray password = qgetenv("PGPASSWORD");
+    if (kind == u"port")
+        connection += QStringLiteral(" port=1");
+    else if (kind == u"database")
+        connection += QStringLiteral(" dbname=no_such_register");
+    else
+        qputenv("PGPASSWORD", "wrong");
+    QElapsedTimer clock;
+    clock.start();
+    Store store = Store::openPostgres(connection);
+    qputenv("PGPASSWORD", password);
+    QVERIFY(clock.elapsed() < 4000);
+    QCOMPARE(store.status(), Store::OpenStatus::CannotConnect);
+    QVERIFY2(store.message().contains(words), qPrintable(store.message()));
+    QString error;
+    QVERIFY(!store.record(newEntry(Operation::ReadOut, QStringLiteral("t")), &error));
+    QVERIFY(!error.isEmpty());
 }
 
 int main(int argc, char *argv[])

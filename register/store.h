@@ -57,6 +57,10 @@ public:
     // Passwords come only through libpq's own means (~/.pgpass, a service file,
     // PGPASSWORD).
     static Store openPostgres(const QString &connection);
+    // Why `connection` cannot be used as a team register's, in the program's words: it
+    // does not parse, or it holds a password (which belongs in ~/.pgpass or a service
+    // file, never in the program's settings). Empty when it can be tried.
+    static QString connectionProblem(const QString &connection);
 
     // The register's file for this user: register.sqlite in the application data folder.
     static QString defaultSqlitePath();
@@ -73,6 +77,8 @@ public:
     // Writes an entry once: an id already there is left as it is. False with `error`
     // when it could not be written (read-only, a full or read-only disk, the server gone).
     bool record(const Entry &entry, QString *error = nullptr);
+    // The same for several entries in one transaction: all of them or none.
+    bool record(const QList<Entry> &entries, QString *error = nullptr);
 
     // Entries matching `query`, newest first; without their record fields and
     // differences (entry() gives those).
@@ -81,16 +87,22 @@ public:
     std::optional<Entry> entry(const QString &id, QString *error = nullptr) const;
     qint64 count() const;
 
-    // A team register's outbox in the local one: entries not yet on the server, oldest
-    // first, whole; and marking them as sent.
+    // A team register's outbox in the local one. With the outbox on, entries recorded
+    // from then on wait for the team's server (a register used without a team keeps its
+    // entries to itself, also when a team is chosen later).
+    void setOutbox(bool on);
+    // Entries waiting for the server, oldest first, whole; and marking them as sent.
     QList<Entry> unshared(int limit) const;
     bool markShared(const QStringList &ids);
     // Whether this local entry is already on the team's server.
     bool isShared(const QString &id) const;
+    // How many entries wait for the server.
+    int waiting() const;
 
 private:
     struct Private;
     explicit Store(std::unique_ptr<Private> d);
+    void finishOpening(); // brings the schema up to date, or says why it cannot
     std::unique_ptr<Private> d;
 };
 

@@ -7,6 +7,7 @@
 
 #include "register/store.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 
@@ -18,6 +19,7 @@ class QThread;
 namespace qv::reg {
 
 class TeamSender;
+struct SenderProgress;
 
 class Journal : public QObject
 {
@@ -63,11 +65,25 @@ signals:
     void statusMessage(const QString &message);
 
 private:
+    void close();
+    void report(const QString &kind, const QString &message);
+    void senderFailed(const QString &kind, const QString &message);
+    void senderSent(int count, int waiting);
+    // The team's register as this thread reads it for search() and entry(); nothing when
+    // it was not reached lately (the sender says when it is back).
+    const Store *teamView(QString *error) const;
+
     std::optional<Store> m_local;
     QString m_teamConnection;
     QThread *m_senderThread = nullptr;
     TeamSender *m_sender = nullptr;
     QStringList m_reported; // the kinds of problem already reported
+    std::shared_ptr<SenderProgress> m_progress;
+    int m_flushRequests = 0;
+    mutable std::optional<Store> m_teamView;
+    mutable bool m_teamDown = false;
+    mutable QString m_teamDownReason;
+    mutable QElapsedTimer m_teamDownSince;
 };
 
 } // namespace qv::reg

@@ -24,6 +24,10 @@ namespace {
 constexpr int SqliteBusyTimeoutMs = 10000; // another program's write, waited for
 constexpr int ConnectTimeoutS = 3;         // an unreachable server fails this fast
 constexpr int StatementTimeoutMs = 15000;  // a server that accepted a query but hangs
+constexpr int TcpUserTimeoutMs = 10000;    // sent data unacknowledged: the network is gone
+constexpr int KeepalivesIdleS = 5;         // a silent connection is probed after this,
+constexpr int KeepalivesIntervalS = 2;     // then every so often,
+constexpr int KeepalivesCount = 3;         // and given up after this many unanswered probes
 
 // Sharing states of an entry (see schema.cpp).
 constexpr int KeptHere = 0;
@@ -534,8 +538,17 @@ Store Store::openPostgres(const QString &connection)
         else
             options << key + u'=' + quotedConnectionValue(value);
     }
-    if (!parts.has(QStringLiteral("connect_timeout")))
-        options << QStringLiteral("connect_timeout=%1").arg(ConnectTimeoutS);
+    // Unless the connection says otherwise: an unreachable server fails within seconds,
+    // and so does a connection whose network went away while a query was under way.
+    const std::pair<const char *, int> bounds[] = {
+        {"connect_timeout", ConnectTimeoutS},  {"tcp_user_timeout", TcpUserTimeoutMs},
+        {"keepalives_idle", KeepalivesIdleS},  {"keepalives_interval", KeepalivesIntervalS},
+        {"keepalives_count", KeepalivesCount},
+    };
+    for (const auto &[key, value] : bounds) {
+        if (!parts.has(QString::fromLatin1(key)))
+            options << QStringLiteral("%1=%2").arg(QLatin1StringView(key)).arg(value);
+    }
     p->db.setConnectOptions(options.join(u' '));
 
     if (!p->db.open()) {

@@ -9,7 +9,9 @@
 // file is read-only); "--fill-limited <file> <bytes>" records until the file size limit
 // of the process stops it, as a full disk would.
 #include "register/entry.h"
+#include "register/journal.h"
 #include "register/store.h"
+#include "settings/preferences.h"
 #include "transfer/configrecord.h"
 #include "transfer/modulerecord.h"
 
@@ -20,6 +22,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QSignalSpy>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -173,6 +176,54 @@ bool rawPostgres(const QString &connection, const QString &sql)
     return ok;
 }
 
+QSet<QString> serverIds(const QString &connection)
+{
+    QSet<QString> found;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("ids"));
+        db.setConnectOptions(connection);
+        QSqlQuery q(db);
+        if (db.open() && q.exec(QStringLiteral("SELECT id FROM qv_entry"))) {
+            while (q.next())
+                found << q.value(0).toString();
+        }
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("ids"));
+    return found;
+}
+
+// Starts or stops the throwaway server (pg_virtualenv names its cluster "regress").
+bool cluster(const QString &action)
+{
+    QStringList arguments{qEnvironmentVariable("PGVERSION"), QStringLiteral("regress"), action};
+    if (action == u"stop")
+        arguments.prepend(QStringLiteral("--mode=fast"));
+    QProcess ctl;
+    ctl.start(QStringLiteral("pg_ctlcluster"), arguments);
+    return ctl.waitForFinished(30000) && ctl.exitStatus() == QProcess::NormalExit &&
+           ctl.exitCode() == 0;
+}
+
+QList<Entry> someEntries(int count, const QString &tag)
+{
+    QList<Entry> entries;
+    for (int i = 0; i < count; ++i) {
+        Entry e = newEntry(Operation::Download, QStringLiteral("test"));
+        e.moduleId = tag;
+        e.fields = everyByteFields();
+        entries << e;
+    }
+    return entries;
+}
+
+QSet<QString> idSet(const QList<Entry> &entries)
+{
+    QSet<QString> set;
+    for (const Entry &e : entries)
+        set << e.id;
+    return set;
+}
+
 #define REQUIRE_POSTGRES()                                                                         \
     if (!havePostgres())                                                                           \
     QSKIP("no PostgreSQL server (run under pg_virtualenv: ctest -R tst_register_postgres)")
@@ -302,6 +353,12 @@ private slots:
     void postgresServiceName();
     void postgresRefused_data();
     void postgresRefused();
+
+    void journalWithoutRegister();
+    void journalTeamChoice_data();
+    void journalTeamChoice();
+    void postgresJournalAcrossOutage();
+    void postgresJournalServerStopped();
 
 private:
     QTemporaryDir m_dir;
@@ -812,6 +869,7 @@ void TestRegister::sqliteTwoWriters()
 
 void TestRegister::postgresSearch_data()
 {
+    REQUIRE_POSTGRES();
     searchRows();
 }
 
@@ -825,6 +883,7 @@ void TestRegister::postgresSearch()
 
 void TestRegister::postgresEntriesExact_data()
 {
+    REQUIRE_POSTGRES();
     entryRows();
 }
 
@@ -880,6 +939,7 @@ void TestRegister::postgresServiceName()
 
 void TestRegister::postgresRefused_data()
 {
+    REQUIRE_POSTGRES();
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("words");
     QTest::newRow("nothing listens") << "port"
@@ -916,6 +976,177 @@ void TestRegister::postgresRefused()
     QVERIFY(!error.isEmpty());
 }
 
+// ---- the journal
+
+// A register that cannot be used: the program goes on, each failed entry is in the status
+// bar, the problem is reported once.
+void TestRegister::journalWithoutRegister()
+{
+    const QString file = path(QStringLiteral("journal-damaged.sqlite"));
+    QFile f(file);
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.write("not a register") > 0);
+    f.close();
+    Journal journal;
+    QSignalSpy problems(&journal, &Journal::problem);
+    QSignalSpy messages(&journal, &Journal::statusMessage);
+    journal.open(file);
+    QVERIFY(!journal.isAvailable());
+    QVERIFY(!journal.record(newEntry(Operation::ReadOut, QStringLiteral("t"))));
+    QVERIFY(!journal.record(newEntry(Operation::ReadOut, QStringLiteral("t"))));
+    QCOMPARE(messages.size(), 2);
+    QCOMPARE(problems.size(), 1);
+    QVERIFY(problems.at(0).at(0).toString().contains(QDir::toNativeSeparators(file)));
+    QString error;
+    QVERIFY(journal.search(Query{}, &error).isEmpty());
+    QVERIFY(!error.isEmpty());
+    QCOMPARE(fileBytes(file), QByteArray("not a register"));
+}
+
+void TestRegister::journalTeamChoice_data()
+{
+    QTest::addColumn<QString>("remembered");
+    QTest::addColumn<QString>("option"); // --register
+    QTest::addColumn<QString>("team");
+    QTest::addColumn<bool>("kept"); // whether the remembered choice was taken
+    QTest::newRow("none") << ""
+                          << ""
+                          << "" << true;
+    QTest::newRow("remembered") << "service=qvteam"
+                                << ""
+                                << "service=qvteam" << true;
+    QTest::newRow("option over remembered") << "service=qvteam"
+                                            << "host=db"
+                                            << "host=db" << true;
+    QTest::newRow("password not remembered") << "host=db password=x"
+                                             << ""
+                                             << "" << false;
+    QTest::newRow("password in a URI not remembered") << "postgresql://u:x@db/qv"
+                                                      << ""
+                                                      << "" << false;
+    QTest::newRow("password option refused") << ""
+                                             << "host=db PASSWORD='x'"
+                                             << "" << true;
+}
+
+// The team register comes from --register or the remembered choice; a password is
+// neither remembered nor used. (The servers named here do not exist: the entries wait.)
+void TestRegister::journalTeamChoice()
+{
+    QFETCH(QString, remembered);
+    QFETCH(QString, option);
+    QFETCH(QString, team);
+    QFETCH(bool, kept);
+    qv::preferences::setTeamRegister(QString());
+    QCOMPARE(qv::preferences::setTeamRegister(remembered), kept);
+    QCOMPARE(qv::preferences::teamRegister(), kept ? remembered : QString());
+    Journal journal;
+    QSignalSpy problems(&journal, &Journal::problem);
+    journal.openDefault(option);
+    QCOMPARE(journal.teamConnection(), team);
+    QVERIFY(journal.isAvailable());
+    QCOMPARE(journal.local()->location(), Store::defaultSqlitePath());
+    QVERIFY(Store::defaultSqlitePath().startsWith(qEnvironmentVariable("XDG_DATA_HOME")));
+    const bool refused = option.contains(QStringLiteral("PASSWORD"));
+    QCOMPARE(problems.size(), refused ? 1 : 0);
+    if (refused)
+        QVERIFY(problems.at(0).at(0).toString().contains(QStringLiteral("~/.pgpass")));
+    qv::preferences::setTeamRegister(QString());
+}
+
+// Entries recorded while the team's server cannot be reached wait in the local register,
+// without slowing the recording; the first try that reaches the server sends each once.
+void TestRegister::postgresJournalAcrossOutage()
+{
+    REQUIRE_POSTGRES();
+    const QString team = postgresSchema(QStringLiteral("outage"));
+    const QString file = path(QStringLiteral("outage.sqlite"));
+    const QList<Entry> entries = someEntries(30, QStringLiteral("outage"));
+    {
+        Journal journal;
+        QSignalSpy problems(&journal, &Journal::problem);
+        QSignalSpy messages(&journal, &Journal::statusMessage);
+        journal.open(file, team + QStringLiteral(" port=1"));
+        QElapsedTimer slowest;
+        qint64 longest = 0;
+        for (const Entry &e : entries) {
+            slowest.start();
+            QVERIFY(journal.record(e));
+            longest = qMax(longest, slowest.elapsed());
+        }
+        QVERIFY2(longest < 200, qPrintable(QString::number(longest)));
+        QVERIFY(!journal.flush(10000));
+        QVERIFY(!journal.flush(10000));
+        QCOMPARE(journal.waiting(), 30);
+        QTRY_VERIFY(messages.size() >= 2);
+        QCOMPARE(problems.size(), 1);
+        QVERIFY2(problems.at(0).at(0).toString().contains(QStringLiteral("nem érhető el")),
+                 qPrintable(problems.at(0).at(0).toString()));
+        QString error;
+        QCOMPARE(journal.search(Query{}, &error).size(), 30);
+        QVERIFY2(error.contains(QStringLiteral("csak a helyi")), qPrintable(error));
+    }
+    // Five of them reached the server before (their marking was lost): they stay once.
+    {
+        Store server = Store::openPostgres(team);
+        QVERIFY(server.record(entries.mid(0, 5)));
+    }
+    Journal journal;
+    journal.open(file, team);
+    QVERIFY(journal.flush(20000));
+    QCOMPARE(journal.waiting(), 0);
+    QCOMPARE(serverIds(team), idSet(entries));
+    QString error;
+    const QList<Entry> found = journal.search(Query{}, &error);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    QCOMPARE(found.size(), 30);
+    for (const Entry &e : found)
+        QCOMPARE(e.where, Where::LocalAndShared);
+}
+
+// The server stopped in the middle of a series and started again: every entry arrives,
+// once; another technician's entry shows as the team's.
+void TestRegister::postgresJournalServerStopped()
+{
+    REQUIRE_POSTGRES();
+    if (!qEnvironmentVariableIsSet("PGVERSION") ||
+        !qEnvironmentVariableIsSet("PG_CLUSTER_CONF_ROOT"))
+        QSKIP("the server is not pg_virtualenv's own throwaway cluster");
+    const QString team = postgresSchema(QStringLiteral("stopped"));
+    const QList<Entry> entries = someEntries(40, QStringLiteral("stopped"));
+    Journal journal;
+    QSignalSpy problems(&journal, &Journal::problem);
+    journal.open(path(QStringLiteral("stopped.sqlite")), team);
+    for (const Entry &e : entries.mid(0, 20))
+        QVERIFY(journal.record(e));
+    QVERIFY(journal.flush(20000));
+    QCOMPARE(serverIds(team).size(), 20);
+
+    QVERIFY(cluster(QStringLiteral("stop")));
+    for (const Entry &e : entries.mid(20, 10))
+        QVERIFY(journal.record(e));
+    QVERIFY(!journal.flush(10000));
+    QCOMPARE(journal.waiting(), 10);
+    QTRY_COMPARE(problems.size(), 1);
+    QVERIFY(cluster(QStringLiteral("start")));
+    for (const Entry &e : entries.mid(30))
+        QVERIFY(journal.record(e));
+    QTRY_VERIFY_WITH_TIMEOUT(journal.flush(5000), 30000);
+    QCOMPARE(journal.waiting(), 0);
+    QCOMPARE(serverIds(team), idSet(entries));
+
+    Entry other = newEntry(Operation::ReadOut, QStringLiteral("test"));
+    other.moduleId = QStringLiteral("stopped");
+    QVERIFY(Store::openPostgres(team).record(other));
+    Query query;
+    query.text = QStringLiteral("stopped");
+    query.limit = 0;
+    const QList<Entry> found = journal.search(query);
+    QCOMPARE(found.size(), 41);
+    QCOMPARE(found.first().id, other.id);
+    QCOMPARE(found.first().where, Where::Shared);
+    QCOMPARE(journal.entry(other.id)->where, Where::Shared);
+}
+
 int main(int argc, char *argv[])
 {
     const QString mode = argc >= 3 ? QString::fromLocal8Bit(argv[1]) : QString();
@@ -934,6 +1165,10 @@ int main(int argc, char *argv[])
         QCoreApplication app(argc, argv);
         return fillLimited(QString::fromLocal8Bit(argv[2]), QByteArray(argv[3]).toLongLong());
     }
+    // The user's settings and application data folder inside the test's own folder.
+    QTemporaryDir home;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral("config"))));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath(QStringLiteral("data"))));
     QCoreApplication app(argc, argv);
     TestRegister test;
     QTEST_SET_MAIN_SOURCE_PATH

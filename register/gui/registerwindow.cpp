@@ -119,6 +119,9 @@ RegisterWindow::RegisterWindow(RegisterController &controller, bool moduleConnec
     m_historyLabel = new QLabel(this);
     m_historyLabel->setObjectName(QStringLiteral("registerHistoryLabel"));
     m_historyLabel->setTextFormat(Qt::PlainText);
+    QFont bold = m_historyLabel->font();
+    bold.setBold(true);
+    m_historyLabel->setFont(bold);
     m_all = new QPushButton(QStringLiteral("Minden bejegyzés"), this);
     m_all->setObjectName(QStringLiteral("registerAll"));
     m_all->setAutoDefault(false);
@@ -147,7 +150,7 @@ RegisterWindow::RegisterWindow(RegisterController &controller, bool moduleConnec
     m_details = new QPlainTextEdit(this);
     m_details->setObjectName(QStringLiteral("registerDetails"));
     m_details->setReadOnly(true);
-    m_details->setFixedHeight(m_details->fontMetrics().lineSpacing() * 7 + 12);
+    m_details->setFixedHeight(m_details->fontMetrics().lineSpacing() * 9 + 12);
 
     auto button = [this](const char *name, const char *text) {
         auto *b = new QPushButton(QString::fromUtf8(text), this);

@@ -3,6 +3,7 @@
 // the program ends. No test writes into the user's settings or register, and test
 // programs running side by side never share theirs.
 #include <QCoreApplication>
+#include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -12,8 +13,17 @@ void useOwnHome()
 {
     static QTemporaryDir home;
     if (home.isValid())
-        qputenv("HOME", home.path().toLocal8Bit());
+        qputenv("HOME", QFile::encodeName(home.path()));
     QStandardPaths::setTestModeEnabled(true);
+    // Qt's test paths ignore the XDG variables; these then say the same, for whatever reads
+    // them (a program the test starts, a check of where files go).
+    const std::pair<const char *, QStandardPaths::StandardLocation> variables[] = {
+        {"XDG_CONFIG_HOME", QStandardPaths::GenericConfigLocation},
+        {"XDG_DATA_HOME", QStandardPaths::GenericDataLocation},
+        {"XDG_CACHE_HOME", QStandardPaths::GenericCacheLocation},
+    };
+    for (const auto &[variable, location] : variables)
+        qputenv(variable, QFile::encodeName(QStandardPaths::writableLocation(location)));
 }
 
 } // namespace

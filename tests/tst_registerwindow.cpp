@@ -130,6 +130,7 @@ private slots:
     void window_data();
     void window();
     void unwritable();
+    void pages();
 
 private:
     QTemporaryDir m_files;
@@ -301,7 +302,12 @@ void TestRegisterWindow::window()
     edit(rig.window, "m_nev")->setText(QStringLiteral("SZERKESZTETT"));
 
     QStringList found, history;
-    QString fromRegister;
+    QString fromRegister, twoEntries;
+    rig.watcher.onDialog(QStringLiteral("compareDialog"), [&twoEntries](QWidget *d) {
+        twoEntries = d->windowTitle() + u'|' +
+                     d->findChild<QLabel *>(QStringLiteral("compareHeading"))->text();
+        static_cast<QDialog *>(d)->accept();
+    });
     rig.watcher.onDialog(QStringLiteral("registerDialog"), [&](QWidget *dialog) {
         auto *view = dialog->findChild<QTableView *>(QStringLiteral("registerView"));
         auto rows = [view] {
@@ -320,6 +326,11 @@ void TestRegisterWindow::window()
         search->clear();
         QTest::keyClick(search, Qt::Key_Return);
         QCOMPARE(rows().size(), 3);
+        view->selectionModel()->select(view->model()->index(2, 0),
+                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        view->selectionModel()->select(view->model()->index(1, 0),
+                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        click("registerCompareEntries");
         view->selectRow(rows().lastIndexOf(QStringLiteral("PINCE KAPU")));
         click("registerHistory");
         history = rows();
@@ -335,6 +346,9 @@ void TestRegisterWindow::window()
 
     QCOMPARE(found, (QStringList{"PINCE KAPU", "PINCE KAPU"}));
     QCOMPARE(history, (QStringList{"PINCE KAPU", "PINCE KAPU"}));
+    QVERIFY2(twoEntries.startsWith(QStringLiteral("Két bejegyzés összehasonlítása|A két "
+                                                  "bejegyzésben")),
+             qPrintable(twoEntries));
     QCOMPARE(fromRegister, afterReadOut);
     QCOMPARE(rig.watcher.questions(), 1);
     QCOMPARE(edit(rig.window, "m_nev")->text(), QStringLiteral("PINCE KAPU"));
@@ -367,6 +381,28 @@ void TestRegisterWindow::unwritable()
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray(4096, 'x'));
+}
+
+// The window fetches the entries a page at a time, as the table is scrolled down.
+void TestRegisterWindow::pages()
+{
+    QList<qv::reg::Entry> many;
+    for (int i = 0; i < 501; ++i)
+        many << qv::reg::newEntry(Op::ReadOut, QStringLiteral("1.31"));
+    QVERIFY(qv::reg::Store::openSqlite(qv::reg::Store::defaultSqlitePath()).record(many));
+    ModalWatcher watcher;
+    MainWindow window;
+    QList<int> rows;
+    watcher.onDialog(QStringLiteral("registerDialog"), [&rows](QWidget *dialog) {
+        auto *view = dialog->findChild<QTableView *>(QStringLiteral("registerView"));
+        rows << view->model()->rowCount();
+        view->scrollToBottom();
+        QTRY_VERIFY(view->model()->rowCount() > 500);
+        rows << view->model()->rowCount();
+        static_cast<QDialog *>(dialog)->reject();
+    });
+    widget<QAction>(window, "actionRegister")->trigger();
+    QCOMPARE(rows, (QList<int>{500, 501}));
 }
 
 QTEST_MAIN(TestRegisterWindow)

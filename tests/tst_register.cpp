@@ -522,6 +522,7 @@ void TestRegister::searchRows()
     row("telephone, country code", "36201234567", "a");
     row("telephone, national", "201234567", "a");
     row("telephone, part", "123 456 7", "a");
+    row("four digits are no telephone number", "4567", "");
     row("telephone stored with country code", "06 70 555 0000", "c");
     row("Eger number with trunk prefix", "06 36 123 456", "d");
     row("percent is no wildcard", "50%", "c");

@@ -11,6 +11,7 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -18,8 +19,10 @@ class QThread;
 
 namespace qv::reg {
 
+class TeamReader;
 class TeamSender;
 struct SenderProgress;
+struct TeamAnswer;
 
 class Journal : public QObject
 {
@@ -69,9 +72,14 @@ private:
     void report(const QString &kind, const QString &message);
     void senderFailed(const QString &kind, const QString &message);
     void senderSent(int count, int waiting);
-    // The team's register as this thread reads it for search() and entry(); nothing when
-    // it was not reached lately (the sender says when it is back).
-    const Store *teamView(QString *error) const;
+    // Asks the team's register through the reader, unless it was not reached lately (the
+    // sender says when it is back); nothing then, with the reason in `error`.
+    std::shared_ptr<TeamAnswer>
+    askTeam(const std::function<void(TeamReader *, std::shared_ptr<TeamAnswer>)> &ask,
+            QString *error) const;
+    // Waits for the answer as long as a connection may take; false with the reason.
+    bool awaitTeam(const std::shared_ptr<TeamAnswer> &answer, QString *error) const;
+    void teamDown(const QString &reason) const;
 
     std::optional<Store> m_local;
     QString m_teamConnection;
@@ -80,7 +88,8 @@ private:
     QStringList m_reported; // the kinds of problem already reported
     std::shared_ptr<SenderProgress> m_progress;
     int m_flushRequests = 0;
-    mutable std::optional<Store> m_teamView;
+    QThread *m_readerThread = nullptr;
+    TeamReader *m_reader = nullptr;
     mutable bool m_teamDown = false;
     mutable QString m_teamDownReason;
     mutable QElapsedTimer m_teamDownSince;

@@ -55,9 +55,12 @@ QList<QStringList> steps(Engine engine)
     };
     if (engine == Engine::SQLite) {
         // A search walks this index newest first and reads the searched texts from it,
-        // without visiting the table's rows that do not match.
-        first << QStringLiteral(
-            "CREATE INDEX qv_entry_time ON qv_entry (time_ms, search, numbers)");
+        // without visiting the table's rows that do not match; with a team, the second
+        // holds only the entries the server does not have (the rest is searched there).
+        first << QStringLiteral("CREATE INDEX qv_entry_time ON qv_entry (time_ms, search, numbers)")
+              << QStringLiteral(
+                     "CREATE INDEX qv_entry_local ON qv_entry (time_ms, search, numbers) "
+                     "WHERE sharing <> 2");
     } else {
         first << QStringLiteral("CREATE INDEX qv_entry_time ON qv_entry (time_ms)");
     }

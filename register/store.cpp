@@ -28,6 +28,7 @@ constexpr int TcpUserTimeoutMs = 10000;    // sent data unacknowledged: the netw
 constexpr int KeepalivesIdleS = 5;         // a silent connection is probed after this,
 constexpr int KeepalivesIntervalS = 2;     // then every so often,
 constexpr int KeepalivesCount = 3;         // and given up after this many unanswered probes
+constexpr int MinNumberDigits = 6;         // a shorter number is not looked for in numbers
 
 // Sharing states of an entry (see schema.cpp).
 constexpr int KeptHere = 0;
@@ -681,6 +682,16 @@ bool Store::record(const QList<Entry> &entries, QString *error)
 
 QList<Entry> Store::search(const Query &query, QString *error) const
 {
+    return find(query, false, error);
+}
+
+QList<Entry> Store::searchNotShared(const Query &query, QString *error) const
+{
+    return find(query, d && d->engine == Engine::SQLite, error);
+}
+
+QList<Entry> Store::find(const Query &query, bool notShared, QString *error) const
+{
     QList<Entry> entries;
     if (!d || !isOpen()) {
         if (error)
@@ -691,7 +702,9 @@ QList<Entry> Store::search(const Query &query, QString *error) const
     QVariantList values;
     const QString text = query.text.trimmed();
     if (!text.isEmpty()) {
-        const QString number = looksLikeNumber(text) ? searchableNumber(text) : QString();
+        QString number = looksLikeNumber(text) ? searchableNumber(text) : QString();
+        if (number.size() < MinNumberDigits)
+            number.clear();
         if (number.isEmpty()) {
             where << QStringLiteral("e.search LIKE ? ESCAPE '!'");
         } else {
@@ -709,6 +722,8 @@ QList<Entry> Store::search(const Query &query, QString *error) const
         where << QStringLiteral("e.time_ms < ?");
         values << dayStartMs(query.to.addDays(1));
     }
+    if (notShared) // as written in the index's condition, so that SQLite uses it
+        where << QStringLiteral("e.sharing <> 2");
     if (query.module) {
         where << QStringLiteral("e.module_id = ? AND e.module_name = ?");
         values << d->serverText(query.module->first) << d->serverText(query.module->second);
@@ -757,6 +772,38 @@ std::optional<Entry> Store::entry(const QString &id, QString *error) const
     if (!q.next())
         return std::nullopt;
     return d->readEntry(q, true);
+}
+
+QSet<QString> Store::present(const QStringList &ids) const
+{
+    QSet<QString> found;
+    if (!d || !isOpen() || ids.isEmpty())
+        return found;
+    QSqlQuery q(d->db);
+    q.setForwardOnly(true);
+    if (!q.prepare(QStringLiteral("SELECT id FROM qv_entry WHERE id = ?")))
+        return found;
+    for (const QString &id : ids) {
+        q.addBindValue(columnText(id));
+        if (q.exec() && q.next())
+            found << id;
+    }
+    return found;
+}
+
+void Store::setAutomaticCheckpoints(bool on)
+{
+    if (d && d->engine == Engine::SQLite && d->status == OpenStatus::Ok)
+        schema::exec(d->db,
+                     on ? QStringLiteral("PRAGMA wal_autocheckpoint = 1000")
+                        : QStringLiteral("PRAGMA wal_autocheckpoint = 0"),
+                     nullptr);
+}
+
+void Store::checkpoint()
+{
+    if (d && d->engine == Engine::SQLite && d->status == OpenStatus::Ok)
+        schema::exec(d->db, QStringLiteral("PRAGMA wal_checkpoint(PASSIVE)"), nullptr);
 }
 
 qint64 Store::count() const

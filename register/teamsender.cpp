@@ -53,6 +53,10 @@ void TeamSender::stop()
 void TeamSender::sendRound(int request)
 {
     const bool ok = sendBatches();
+    // The journal's own connection leaves copying the write-ahead log into the file to
+    // this thread, so that recording an entry never waits for it.
+    if (m_local)
+        m_local->checkpoint();
     if (ok) {
         m_retryMs = 0;
         m_retry->stop();
@@ -62,7 +66,7 @@ void TeamSender::sendRound(int request)
         m_retry->start(m_retryMs);
     }
     if (request > 0) {
-        const bool empty = ok && m_local && m_local->waiting() == 0;
+        const bool empty = ok && (m_connection.isEmpty() || (m_local && m_local->waiting() == 0));
         {
             std::lock_guard lock(m_progress->mutex);
             m_progress->finished = qMax(m_progress->finished, request);
@@ -75,6 +79,8 @@ void TeamSender::sendRound(int request)
 // False when something is still waiting because of a failure (reported).
 bool TeamSender::sendBatches()
 {
+    if (m_connection.isEmpty())
+        return true; // a register of this computer only: nothing to send
     if (!m_local || m_local->status() != Store::OpenStatus::Ok) {
         if (m_local)
             fail(QStringLiteral("local-outbox"), m_local->message());

@@ -1,9 +1,10 @@
-// Copies the local register's waiting entries to the team's PostgreSQL register. It lives
-// in a thread of its own (the journal's), where it opens its own connections to both
-// registers, since Qt's SQL connections belong to the thread that made them. A new entry
-// wakes it; after a failure a timer tries again, less and less often. An entry leaves the
-// outbox only once the server holds it, and the server takes each id once, so an entry
-// sent again after a failure between the two steps still lands once.
+// Copies the local register's waiting entries to the team's PostgreSQL register, and keeps
+// the local register's write-ahead log short (also without a team). It lives in a thread
+// of its own (the journal's), where it opens its own connections to both registers, since
+// Qt's SQL connections belong to the thread that made them. A new entry wakes it; after a
+// failure a timer tries again, less and less often. An entry leaves the outbox only once
+// the server holds it, and the server takes each id once, so an entry sent again after a
+// failure between the two steps still lands once.
 #pragma once
 
 #include "register/store.h"

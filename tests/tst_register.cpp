@@ -1,13 +1,14 @@
 // The module register: telephone numbers as the search compares them, the record fields'
-// storage, and the store on SQLite (and, under pg_virtualenv, on PostgreSQL): search,
-// entries kept exactly, the schema's version, damaged files left alone, a disk that
-// refuses writes, and two programs writing one register at once.
+// storage, the store on SQLite and (under pg_virtualenv, see with-postgres.sh) on
+// PostgreSQL: search, entries kept exactly, the schema's version, damaged files left alone,
+// disks that refuse writes, two programs writing one register; and the journal: a team's
+// server unreachable or stopped in the middle of a series, every entry arriving once.
 //
-// The test program also runs itself as a child: "--write-entries <file> <count> <tag>"
-// records entries as a second program would; "--record-once[-unprivileged] <file>" opens
-// the register and records one entry (as the user nobody when run by root, for whom no
-// file is read-only); "--fill-limited <file> <bytes>" records until the file size limit
-// of the process stops it, as a full disk would.
+// The test program also runs itself as a child: "--write-entries <file> <count>" records
+// entries as a second program would; "--record-once[-unprivileged] <file>" opens the
+// register and records one entry (as the user nobody when run by root, for whom no file is
+// read-only); "--fill-limited <file> <bytes>" records until the process's file size limit
+// stops it, as a full disk would.
 #include "register/entry.h"
 #include "register/journal.h"
 #include "register/store.h"
@@ -16,7 +17,6 @@
 #include "transfer/modulerecord.h"
 
 #include <QCoreApplication>
-#include <QCryptographicHash>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -30,6 +30,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <functional>
 
 #ifdef Q_OS_UNIX
 #include <grp.h>
@@ -38,12 +39,11 @@
 #endif
 
 using namespace qv::reg;
+using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(qv::reg::Entry)
 
 namespace {
-
-constexpr uid_t kNobody = 65534;
 
 QDateTime at(const char *iso)
 {
@@ -52,32 +52,31 @@ QDateTime at(const char *iso)
     return t;
 }
 
-Entry makeEntry(const QString &id, const char *time, const QString &moduleId, const QString &name,
-                const QString &technician, const QString &site, const QString &telephone)
-{
-    Entry e;
-    e.id = id;
-    e.time = at(time);
-    e.moduleId = moduleId;
-    e.moduleName = name;
-    e.technician = technician;
-    e.site = site;
-    e.telephones = QStringList{telephone} + QStringList(7, QString());
-    return e;
-}
-
 QList<Entry> searchFixture()
 {
-    return {
-        makeEntry("a", "2024-03-01T10:00:00.000", "0042", "Kazán", "Kovács Béla", "Győr, Fő u. 1",
-                  "+36 20 123 4567"),
-        makeEntry("b", "2024-03-05T23:59:59.999", "0042", "Kazán", "Nagy Anna", "Győr",
-                  "06301112222"),
-        makeEntry("c", "2024-03-10T00:00:00.000", "0042", "Kapu", "Kovács Béla", "50% kedvezmény",
-                  "36 70 555 0000"),
-        makeEntry("d", "2024-04-01T08:00:00.000", "0777", "Szivattyú_1", "", "Eger", "36 123 456"),
-        makeEntry("e", "2024-04-02T08:00:00.000", "0778", "SzivattyúX1", "", "", ""),
+    // id, time, module id, name, technician, site, first telephone number
+    const char *const rows[][7] = {
+        {"a", "2024-03-01T10:00:00.000", "0042", "Kazán", "Kovács Béla", "Győr, Fő u. 1",
+         "+36 20 123 4567"},
+        {"b", "2024-03-05T23:59:59.999", "0042", "Kazán", "Nagy Anna", "Győr", "06301112222"},
+        {"c", "2024-03-10T00:00:00.000", "0042", "Kapu", "Kovács Béla", "50% kedvezmény",
+         "36 70 555 0000"},
+        {"d", "2024-04-01T08:00:00.000", "0777", "Szivattyú_1", "", "Eger", "36 123 456"},
+        {"e", "2024-04-02T08:00:00.000", "0778", "SzivattyúX1", "", "", ""},
     };
+    QList<Entry> entries;
+    for (const auto &row : rows) {
+        Entry e;
+        e.id = QString::fromUtf8(row[0]);
+        e.time = at(row[1]);
+        e.moduleId = QString::fromUtf8(row[2]);
+        e.moduleName = QString::fromUtf8(row[3]);
+        e.technician = QString::fromUtf8(row[4]);
+        e.site = QString::fromUtf8(row[5]);
+        e.telephones = QStringList{QString::fromUtf8(row[6])} + QStringList(7, QString());
+        entries << e;
+    }
+    return entries;
 }
 
 // Every byte 0x00..0xFF, as characters U+0000..U+00FF, spread over the 56 fields.
@@ -93,9 +92,21 @@ QStringList everyByteFields()
     return fields;
 }
 
+QList<Entry> someEntries(int count, const QString &tag)
+{
+    QList<Entry> entries;
+    for (int i = 0; i < count; ++i) {
+        Entry e = newEntry(Operation::Download, u"test"_s);
+        e.moduleId = tag;
+        e.fields = everyByteFields();
+        entries << e;
+    }
+    return entries;
+}
+
 QString hostile()
 {
-    QString text = QStringLiteral("'; DROP TABLE qv_entry; -- \"<b>x</b>&amp; \\ %_! őű 😀");
+    QString text = u"'; DROP TABLE qv_entry; -- \"<b>x</b>&amp; \\ %_! őű 😀"_s;
     for (char16_t c = 1; c < 0x100; c += 7)
         text += QChar(c);
     return text;
@@ -115,135 +126,88 @@ QStringList ids(const QList<Entry> &entries)
     return list;
 }
 
-// A statement on a register file through a connection of the test's own.
-bool rawSqlite(const QString &path, const QString &sql)
+QSet<QString> idSet(const QList<Entry> &entries)
 {
-    bool ok = false;
+    const QStringList list = ids(entries);
+    return QSet<QString>(list.begin(), list.end());
+}
+
+// Statements through a connection of the test's own: QSQLITE on a file, QPSQL with a
+// connection string. The first column of the last statement's rows; `ok` whether all ran.
+QStringList rawSql(const QString &driver, const QString &target, const QStringList &statements,
+                   bool *ok = nullptr)
+{
+    QStringList rows;
+    bool done = false;
     {
-        QSqlDatabase db =
-            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("raw"));
-        db.setDatabaseName(path);
-        ok = db.open() && QSqlQuery(db).exec(sql);
+        QSqlDatabase db = QSqlDatabase::addDatabase(driver, u"raw"_s);
+        if (driver == u"QSQLITE")
+            db.setDatabaseName(target);
+        else
+            db.setConnectOptions(target);
+        done = db.open();
+        QSqlQuery q(db);
+        for (const QString &sql : statements)
+            done = done && q.exec(sql);
+        while (done && q.next())
+            rows << q.value(0).toString();
     }
-    QSqlDatabase::removeDatabase(QStringLiteral("raw"));
-    return ok;
+    QSqlDatabase::removeDatabase(u"raw"_s);
+    if (ok)
+        *ok = done;
+    return rows;
 }
 
-// ---- PostgreSQL (under pg_virtualenv, which exports PGHOST, PGPORT, PGUSER, PGPASSWORD,
-// PGDATABASE)
-
-bool havePostgres()
-{
-    return qEnvironmentVariableIsSet("PGHOST");
-}
+// ---- PostgreSQL (pg_virtualenv exports PGHOST, PGPORT, PGUSER, PGPASSWORD, PGDATABASE)
 
 QString postgresBase()
 {
-    return QStringLiteral("host=%1 port=%2 dbname=%3 user=%4")
-        .arg(qEnvironmentVariable("PGHOST"), qEnvironmentVariable("PGPORT", QStringLiteral("5432")),
-             qEnvironmentVariable("PGDATABASE"), qEnvironmentVariable("PGUSER"));
+    return u"host=%1 port=%2 dbname=%3 user=%4"_s.arg(
+        qEnvironmentVariable("PGHOST"), qEnvironmentVariable("PGPORT", u"5432"_s),
+        qEnvironmentVariable("PGDATABASE"), qEnvironmentVariable("PGUSER"));
 }
 
-// A schema of its own for each test on the throwaway server, emptied first; the
-// connection string that works in it.
+// A schema of its own for a test on the throwaway server, emptied first; the connection
+// string that works in it.
 QString postgresSchema(const QString &name)
 {
-    {
-        QSqlDatabase db =
-            QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("admin"));
-        db.setConnectOptions(postgresBase());
-        if (db.open()) {
-            QSqlQuery q(db);
-            q.exec(QStringLiteral("SET client_min_messages = warning"));
-            q.exec(QStringLiteral("DROP SCHEMA IF EXISTS %1 CASCADE").arg(name));
-            q.exec(QStringLiteral("CREATE SCHEMA %1").arg(name));
-        }
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("admin"));
-    return postgresBase() + QStringLiteral(" options='-c search_path=%1'").arg(name);
-}
-
-bool rawPostgres(const QString &connection, const QString &sql)
-{
-    bool ok = false;
-    {
-        QSqlDatabase db =
-            QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("rawpg"));
-        db.setConnectOptions(connection);
-        ok = db.open() && QSqlQuery(db).exec(sql);
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("rawpg"));
-    return ok;
+    rawSql(u"QPSQL"_s, postgresBase(),
+           {u"SET client_min_messages = warning"_s, u"DROP SCHEMA IF EXISTS %1 CASCADE"_s.arg(name),
+            u"CREATE SCHEMA %1"_s.arg(name)});
+    return postgresBase() + u" options='-c search_path=%1'"_s.arg(name);
 }
 
 QSet<QString> serverIds(const QString &connection)
 {
-    QSet<QString> found;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("ids"));
-        db.setConnectOptions(connection);
-        QSqlQuery q(db);
-        if (db.open() && q.exec(QStringLiteral("SELECT id FROM qv_entry"))) {
-            while (q.next())
-                found << q.value(0).toString();
-        }
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("ids"));
-    return found;
+    const QStringList list = rawSql(u"QPSQL"_s, connection, {u"SELECT id FROM qv_entry"_s});
+    return QSet<QString>(list.begin(), list.end());
 }
 
 // Starts or stops the throwaway server (pg_virtualenv names its cluster "regress").
 bool cluster(const QString &action)
 {
-    QStringList arguments{qEnvironmentVariable("PGVERSION"), QStringLiteral("regress"), action};
+    QStringList arguments{qEnvironmentVariable("PGVERSION"), u"regress"_s, action};
     if (action == u"stop")
-        arguments.prepend(QStringLiteral("--mode=fast"));
+        arguments.prepend(u"--mode=fast"_s);
     QProcess ctl;
-    ctl.start(QStringLiteral("pg_ctlcluster"), arguments);
+    ctl.start(u"pg_ctlcluster"_s, arguments);
     return ctl.waitForFinished(30000) && ctl.exitStatus() == QProcess::NormalExit &&
            ctl.exitCode() == 0;
 }
 
-QList<Entry> someEntries(int count, const QString &tag)
-{
-    QList<Entry> entries;
-    for (int i = 0; i < count; ++i) {
-        Entry e = newEntry(Operation::Download, QStringLiteral("test"));
-        e.moduleId = tag;
-        e.fields = everyByteFields();
-        entries << e;
-    }
-    return entries;
-}
-
-QSet<QString> idSet(const QList<Entry> &entries)
-{
-    QSet<QString> set;
-    for (const Entry &e : entries)
-        set << e.id;
-    return set;
-}
-
 #define REQUIRE_POSTGRES()                                                                         \
-    if (!havePostgres())                                                                           \
+    if (!qEnvironmentVariableIsSet("PGHOST"))                                                      \
     QSKIP("no PostgreSQL server (run under pg_virtualenv: ctest -R tst_register_postgres)")
 
 // ---- children
 
-int writeEntries(const QString &path, int count, const QString &tag)
+int writeEntries(const QString &path, int count)
 {
     Store store = Store::openSqlite(path);
-    if (!store.isOpen()) {
-        std::fprintf(stderr, "%s\n", qPrintable(store.message()));
-        return 2;
-    }
-    for (int i = 0; i < count; ++i) {
-        Entry e = newEntry(Operation::ReadOut, QStringLiteral("test"));
-        e.moduleId = tag;
-        e.fields = everyByteFields();
+    for (const Entry &e : someEntries(count, u"child"_s)) {
         QString error;
         if (!store.record(e, &error)) {
-            std::fprintf(stderr, "%d: %s\n", i, qPrintable(error));
+            std::fprintf(stderr, "%s\n", qPrintable(error));
             return 1;
         }
     }
@@ -256,8 +220,7 @@ int recordOnce(const QString &path)
 {
     Store store = Store::openSqlite(path);
     QString error;
-    const bool recorded =
-        store.record(newEntry(Operation::ReadOut, QStringLiteral("test")), &error);
+    const bool recorded = store.record(newEntry(Operation::ReadOut, u"test"_s), &error);
     std::printf("%d %d %lld\n%s\n", int(store.status()), int(recorded), store.count(),
                 qPrintable(recorded ? store.message() : error));
     return 0;
@@ -274,13 +237,8 @@ int fillLimited(const QString &path, qint64 bytes)
     Store store = Store::openSqlite(path);
     int recorded = 0;
     QString error;
-    while (recorded < 100000) {
-        Entry e = newEntry(Operation::ReadOut, QStringLiteral("test"));
-        e.fields = everyByteFields();
-        if (!store.record(e, &error))
-            break;
+    while (recorded < 100000 && store.record(someEntries(1, u"full"_s), &error))
         ++recorded;
-    }
     std::printf("%d\n%s\n", recorded, qPrintable(error));
     return 0;
 }
@@ -288,33 +246,26 @@ int fillLimited(const QString &path, qint64 bytes)
 bool dropRoot()
 {
 #ifdef Q_OS_UNIX
-    if (::geteuid() != 0)
-        return true;
-    return ::setgroups(0, nullptr) == 0 && ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0;
+    constexpr uid_t nobody = 65534;
+    return ::geteuid() != 0 ||
+           (::setgroups(0, nullptr) == 0 && ::setgid(nobody) == 0 && ::setuid(nobody) == 0);
 #else
     return true;
 #endif
 }
 
-struct ChildResult
-{
-    int exitCode = -1;
-    QStringList lines;
-};
-
-ChildResult runChild(const QStringList &arguments, int timeoutMs = 60000)
+// The child's exit code (-1: crashed or hung) and the lines it printed.
+std::pair<int, QStringList> runChild(const QStringList &arguments)
 {
     QProcess child;
     child.start(QCoreApplication::applicationFilePath(), arguments);
-    ChildResult result;
-    if (!child.waitForFinished(timeoutMs)) {
+    if (!child.waitForFinished(60000)) {
         child.kill();
         child.waitForFinished();
-        return result;
+        return {-1, {}};
     }
-    result.exitCode = child.exitStatus() == QProcess::NormalExit ? child.exitCode() : -1;
-    result.lines = QString::fromLocal8Bit(child.readAllStandardOutput()).split(u'\n');
-    return result;
+    return {child.exitStatus() == QProcess::NormalExit ? child.exitCode() : -1,
+            QString::fromLocal8Bit(child.readAllStandardOutput()).split(u'\n')};
 }
 
 } // namespace
@@ -332,9 +283,9 @@ private slots:
     void connections_data();
     void connections();
 
-    void sqliteSearch_data();
+    void sqliteSearch_data() { searchRows(); }
     void sqliteSearch();
-    void sqliteEntriesExact_data();
+    void sqliteEntriesExact_data() { entryRows(); }
     void sqliteEntriesExact();
     void sqliteNewFileRights();
     void sqliteNewerVersionReadOnly();
@@ -367,9 +318,11 @@ private:
     void checkSearch(Store &store);
     void entryRows();
     void checkEntryExact(Store &store);
+    void checkNewerReadOnly(const std::function<Store()> &open,
+                            const std::function<bool(const QString &)> &exec);
 };
 
-// ---- helpers without a database
+// ---- without a database
 
 void TestRegister::searchableNumbers_data()
 {
@@ -410,9 +363,8 @@ void TestRegister::fieldsKeepEveryByte_data()
     QTest::newRow("every byte") << everyByteFields();
     QTest::newRow("all bytes in one field") << QStringList{everyByteFields().join(QString())};
     QTest::newRow("empty fields") << QStringList(56, QString());
-    QTest::newRow("JSON's own characters")
-        << QStringList{QStringLiteral("\"],[\\u0000\\"), QStringLiteral("'")};
-    QTest::newRow("beyond Latin-1") << QStringList{QStringLiteral("őű€😀")};
+    QTest::newRow("JSON's own characters") << QStringList{u"\"],[\\u0000\\"_s, u"'"_s};
+    QTest::newRow("beyond Latin-1") << QStringList{u"őű€😀"_s};
     QTest::newRow("none") << QStringList();
 }
 
@@ -426,7 +378,7 @@ void TestRegister::fieldsKeepEveryByte()
 
     QList<Difference> differences;
     for (const QString &f : fields)
-        differences.append({f, f + QChar(0), QStringLiteral("x") + f});
+        differences.append({f, f + QChar(0), u"x"_s + f});
     QCOMPARE(differencesFromJson(differencesToJson(differences)), differences);
 }
 
@@ -436,13 +388,13 @@ void TestRegister::moduleFactsAsTheReadOutShowsThem()
 {
     QStringList fields;
     for (int i = 0; i < qv::record::FieldCount; ++i)
-        fields << QStringLiteral("f%1").arg(i);
-    fields[2] = QStringLiteral("0042");
-    fields[3] = QStringLiteral("Kazán ház");
+        fields << u"f%1"_s.arg(i);
+    fields[2] = u"0042"_s;
+    fields[3] = u"Kazán ház"_s;
     for (int k = 0; k < 8; ++k)
-        fields[48 + k] = qv::record::encodeTelephone(
-            0x7F, k % 2, k % 5, QStringLiteral("+3620%1").arg(k, 7, 10, QLatin1Char('0')));
-    fields[55] = QStringLiteral("|"); // a flag character only
+        fields[48 + k] = qv::record::encodeTelephone(0x7F, k % 2, k % 5,
+                                                     u"+3620%1"_s.arg(k, 7, 10, QLatin1Char('0')));
+    fields[55] = u"|"_s; // a flag character only
     const auto decoded =
         qv::transfer::decodeReadOut(QString::fromLatin1(qv::record::encodeReadOut(fields)));
     QCOMPARE(decoded.status, qv::transfer::ReadOutStatus::Ok);
@@ -453,35 +405,39 @@ void TestRegister::moduleFactsAsTheReadOutShowsThem()
     Entry entry;
     entry.fields = decoded.fields;
     takeModuleFacts(entry);
-    QCOMPARE(entry.moduleId, shown.value(QStringLiteral("m_id")));
-    QCOMPARE(entry.moduleName, shown.value(QStringLiteral("m_nev")));
+    QCOMPARE(entry.moduleId, shown.value(u"m_id"_s));
+    QCOMPARE(entry.moduleName, shown.value(u"m_nev"_s));
     QCOMPARE(entry.telephones.size(), 8);
     for (int k = 0; k < 8; ++k)
-        QCOMPARE(entry.telephones.at(k), shown.value(QStringLiteral("t%1").arg(k + 1)));
+        QCOMPARE(entry.telephones.at(k), shown.value(u"t%1"_s.arg(k + 1)));
 
     Entry few;
-    few.fields = QStringList{QStringLiteral("x")};
-    few.moduleId = QStringLiteral("kept");
+    few.fields = QStringList{u"x"_s};
+    few.moduleId = u"kept"_s;
     takeModuleFacts(few);
-    QCOMPARE(few.moduleId, QStringLiteral("kept"));
+    QCOMPARE(few.moduleId, u"kept"_s);
 }
 
 void TestRegister::connections_data()
 {
     QTest::addColumn<QString>("connection");
     QTest::addColumn<bool>("usable");
-    QTest::newRow("keywords") << "host=db port=5433 dbname=qv user=tech" << true;
-    QTest::newRow("quoted value") << "host=db options='-c search_path=a\\'b'" << true;
-    QTest::newRow("service name") << "qvteam" << true;
-    QTest::newRow("service keyword") << "service=qvteam" << true;
-    QTest::newRow("URI") << "postgresql://tech@db:5433/qv?sslmode=require" << true;
-    QTest::newRow("password") << "host=db password=secret" << false;
-    QTest::newRow("password, spaced and quoted") << "host=db PASSWORD = 'a b'" << false;
-    QTest::newRow("password in a URI") << "postgresql://tech:secret@db/qv" << false;
-    QTest::newRow("unclosed quote") << "host='db" << false;
-    QTest::newRow("no value") << "host db" << false;
-    QTest::newRow("semicolon") << "host=db application_name=a;b" << false;
-    QTest::newRow("empty") << "  " << false;
+    const std::pair<const char *, bool> rows[] = {
+        {"host=db port=5433 dbname=qv user=tech", true},
+        {"host=db options='-c search_path=a\\'b'", true},
+        {"qvteam", true}, // a service name
+        {"service=qvteam", true},
+        {"postgresql://tech@db:5433/qv?sslmode=require", true},
+        {"host=db password=secret", false},
+        {"host=db PASSWORD = 'a b'", false},
+        {"postgresql://tech:secret@db/qv", false},
+        {"host='db", false},
+        {"host db", false},
+        {"host=db application_name=a;b", false}, // Qt's driver would turn ";" into a blank
+        {"  ", false},
+    };
+    for (const auto &[connection, usable] : rows)
+        QTest::newRow(connection) << QString::fromLatin1(connection) << usable;
 }
 
 void TestRegister::connections()
@@ -496,7 +452,7 @@ void TestRegister::connections()
     }
 }
 
-// ---- the store, for both engines
+// ---- the store, on both engines
 
 void TestRegister::searchRows()
 {
@@ -506,11 +462,10 @@ void TestRegister::searchRows()
     QTest::addColumn<QStringList>("module");
     QTest::addColumn<int>("limit");
     QTest::addColumn<int>("offset");
-    QTest::addColumn<QStringList>("expected");
-    const QStringList none;
+    QTest::addColumn<QString>("expected");
     const auto row = [](const char *name, const char *text, const char *expected) {
         QTest::newRow(name) << QString::fromUtf8(text) << QDate() << QDate() << QStringList() << 500
-                            << 0 << QString::fromLatin1(expected).split(u' ', Qt::SkipEmptyParts);
+                            << 0 << QString::fromLatin1(expected);
     };
     row("everything, newest first", "", "e d c b a");
     row("module id", "0042", "c b a");
@@ -519,29 +474,26 @@ void TestRegister::searchRows()
     row("site", "győr", "b a");
     row("telephone, international", "+36 20 123 4567", "a");
     row("telephone, trunk prefix", "06201234567", "a");
-    row("telephone, country code", "36201234567", "a");
-    row("telephone, national", "201234567", "a");
     row("telephone, part", "123 456 7", "a");
+    row("four digits are no telephone number", "4567", "");
     row("telephone stored with country code", "06 70 555 0000", "c");
     row("Eger number with trunk prefix", "06 36 123 456", "d");
     row("percent is no wildcard", "50%", "c");
     row("underscore is no wildcard", "ttyú_1", "d");
     row("escape character", "!", "");
     row("quote", "'", "");
-    row("nothing", "Budapest", "");
-    QTest::newRow("date range") << QString() << QDate(2024, 3, 5) << QDate(2024, 3, 10) << none
-                                << 500 << 0 << QStringList{"c", "b"};
-    QTest::newRow("until a day") << QString() << QDate() << QDate(2024, 3, 1) << none << 500 << 0
-                                 << QStringList{"a"};
-    QTest::newRow("history") << QString() << QDate() << QDate() << QStringList{"0042", "Kazán"}
-                             << 500 << 0 << QStringList{"b", "a"};
+    const QStringList kazan{u"0042"_s, u"Kazán"_s};
+    QTest::newRow("date range") << QString() << QDate(2024, 3, 5) << QDate(2024, 3, 10)
+                                << QStringList() << 500 << 0 << u"c b"_s;
+    QTest::newRow("until a day") << QString() << QDate() << QDate(2024, 3, 1) << QStringList()
+                                 << 500 << 0 << u"a"_s;
+    QTest::newRow("history") << QString() << QDate() << QDate() << kazan << 500 << 0 << u"b a"_s;
     QTest::newRow("history, second page")
-        << QString() << QDate() << QDate() << QStringList{"0042", "Kazán"} << 1 << 1
-        << QStringList{"a"};
-    QTest::newRow("first page") << QString() << QDate() << QDate() << none << 2 << 0
-                                << QStringList{"e", "d"};
-    QTest::newRow("second page") << QString() << QDate() << QDate() << none << 2 << 2
-                                 << QStringList{"c", "b"};
+        << QString() << QDate() << QDate() << kazan << 1 << 1 << u"a"_s;
+    QTest::newRow("first page") << QString() << QDate() << QDate() << QStringList() << 2 << 0
+                                << u"e d"_s;
+    QTest::newRow("second page") << QString() << QDate() << QDate() << QStringList() << 2 << 2
+                                 << u"c b"_s;
 }
 
 void TestRegister::checkSearch(Store &store)
@@ -552,69 +504,51 @@ void TestRegister::checkSearch(Store &store)
     QFETCH(QStringList, module);
     QFETCH(int, limit);
     QFETCH(int, offset);
-    QFETCH(QStringList, expected);
+    QFETCH(QString, expected);
     QVERIFY2(store.status() == Store::OpenStatus::Ok, qPrintable(store.message()));
-    if (store.count() == 0) {
-        QString error;
+    QString error;
+    if (store.count() == 0)
         QVERIFY2(store.record(searchFixture(), &error), qPrintable(error));
-    }
-    Query query;
-    query.text = text;
-    query.from = from;
-    query.to = to;
+    Query query{text, from, to, std::nullopt, limit, offset};
     if (!module.isEmpty())
         query.module = std::make_pair(module.at(0), module.at(1));
-    query.limit = limit;
-    query.offset = offset;
-    QString error;
     const QList<Entry> found = store.search(query, &error);
     QVERIFY2(error.isEmpty(), qPrintable(error));
-    QCOMPARE(ids(found), expected);
+    QCOMPARE(ids(found).join(u' '), expected);
 }
 
 void TestRegister::entryRows()
 {
     QTest::addColumn<Entry>("entry");
-    Entry readOut = newEntry(Operation::ReadOut, QStringLiteral("1.31"));
+    Entry readOut = newEntry(Operation::ReadOut, u"1.31"_s);
     readOut.time = at("2024-05-06T07:08:09.123");
     readOut.fields = everyByteFields();
-    readOut.identification = hostile();
-    readOut.moduleName = hostile();
-    readOut.technician = hostile();
-    readOut.site = hostile();
-    readOut.port = QStringLiteral("/dev/ttyUSB0");
+    readOut.identification = readOut.moduleName = readOut.technician = readOut.site = hostile();
+    readOut.port = u"/dev/ttyUSB0"_s;
     readOut.baud = 1200;
     readOut.model = 3;
-    readOut.telephones = {QStringLiteral("+36201234567"),
-                          QString(QChar(0)) + QStringLiteral("1"),
-                          QString(),
-                          QString(),
-                          QString(),
-                          QString(),
-                          QString(),
-                          QString()};
+    readOut.telephones = QStringList{u"+36201234567"_s, QString(QChar(0)) + u"1"_s};
     QTest::newRow("read-out, every byte and hostile texts") << readOut;
 
-    Entry download = newEntry(Operation::Download, QStringLiteral("1.31"));
+    Entry download = newEntry(Operation::Download, u"1.31"_s);
     download.result = Result::Differences;
-    download.reason = QStringLiteral("2 eltérés");
+    download.reason = u"2 eltérés"_s;
     download.acknowledged = true;
     download.verification = Verification::Differs;
-    download.fields = QStringList(56, QStringLiteral("                "));
-    download.differences = {
-        {QStringLiteral("Modul neve"), QStringLiteral("A"), hostile()},
-        {QStringLiteral("3. telefonszám: jogok"), QString(QChar(0)), QString()}};
+    download.fields = QStringList(56, u"                "_s);
+    download.differences = {{u"Modul neve"_s, u"A"_s, hostile()},
+                            {u"3. telefonszám: jogok"_s, QString(QChar(0)), QString()}};
     QTest::newRow("download read back with differences") << download;
 
-    Entry unacknowledged = newEntry(Operation::Download, QStringLiteral("1.31"));
+    Entry unacknowledged = newEntry(Operation::Download, u"1.31"_s);
     unacknowledged.result = Result::Failed;
-    unacknowledged.reason = QStringLiteral("A modul nem nyugtázta.");
+    unacknowledged.reason = u"A modul nem nyugtázta."_s;
     unacknowledged.acknowledged = false;
     QTest::newRow("download not acknowledged") << unacknowledged;
 
-    Entry failed = newEntry(Operation::Compare, QStringLiteral("1.31"));
+    Entry failed = newEntry(Operation::Compare, u"1.31"_s);
     failed.result = Result::Failed;
-    failed.reason = QStringLiteral("A(z) COM1 port nem található.");
+    failed.reason = u"A(z) COM1 port nem található."_s;
     QTest::newRow("failed comparison, no record") << failed;
 
     Entry backup = newEntry(Operation::Backup, QString());
@@ -622,6 +556,7 @@ void TestRegister::entryRows()
     QTest::newRow("backup, empty texts") << backup;
 }
 
+// Stored and read back whole, equal in every field; the same id again is left as it is.
 void TestRegister::checkEntryExact(Store &store)
 {
     QFETCH(Entry, entry);
@@ -630,7 +565,7 @@ void TestRegister::checkEntryExact(Store &store)
     QString error;
     QVERIFY2(store.record(entry, &error), qPrintable(error));
     Entry again = entry;
-    again.reason = QStringLiteral("a second copy");
+    again.reason = u"a second copy"_s;
     QVERIFY(store.record(again));
     QCOMPARE(store.count(), before + 1);
 
@@ -642,87 +577,72 @@ void TestRegister::checkEntryExact(Store &store)
     QCOMPARE(back->differences, expected.differences);
     QCOMPARE(back->identification, expected.identification);
     QCOMPARE(*back, expected);
+    QVERIFY(ids(store.search(Query{{}, {}, {}, {}, 0, 0})).contains(entry.id));
+}
 
-    Query query;
-    query.limit = 0;
-    QVERIFY(ids(store.search(query)).contains(entry.id));
+// Written by a newer program: read, never written.
+void TestRegister::checkNewerReadOnly(const std::function<Store()> &open,
+                                      const std::function<bool(const QString &)> &exec)
+{
+    QVERIFY(open().record(searchFixture()));
+    QVERIFY(exec(u"UPDATE qv_schema SET version = %1"_s.arg(SchemaVersion + 1)));
+    Store store = open();
+    QCOMPARE(store.status(), Store::OpenStatus::ReadOnlyNewer);
+    QVERIFY2(store.message().contains(u"újabb változata"_s), qPrintable(store.message()));
+    QString error;
+    QVERIFY(!store.record(newEntry(Operation::ReadOut, u"t"_s), &error));
+    QCOMPARE(error, store.message());
+    QCOMPARE(store.search(Query{}).size(), 5);
 }
 
 // ---- SQLite
 
-void TestRegister::sqliteSearch_data()
-{
-    searchRows();
-}
-
 void TestRegister::sqliteSearch()
 {
-    Store store = Store::openSqlite(path(QStringLiteral("search.sqlite")));
+    Store store = Store::openSqlite(path(u"search.sqlite"_s));
     checkSearch(store);
-}
-
-void TestRegister::sqliteEntriesExact_data()
-{
-    entryRows();
 }
 
 void TestRegister::sqliteEntriesExact()
 {
-    Store store = Store::openSqlite(path(QStringLiteral("exact.sqlite")));
+    Store store = Store::openSqlite(path(u"exact.sqlite"_s));
     checkEntryExact(store);
 }
 
+// A new register: its folder and files for the owner only, in WAL mode, at this version.
 void TestRegister::sqliteNewFileRights()
 {
-    const QString file = path(QStringLiteral("new/folder/register.sqlite"));
+    const QString file = path(u"new/folder/register.sqlite"_s);
+    using P = QFileDevice;
+    const auto ownerOnly = P::ReadOwner | P::WriteOwner | P::ReadUser | P::WriteUser;
     {
         Store store = Store::openSqlite(file);
         QVERIFY2(store.status() == Store::OpenStatus::Ok, qPrintable(store.message()));
-        QVERIFY(store.message().isEmpty());
-        QVERIFY(store.record(newEntry(Operation::ReadOut, QStringLiteral("t"))));
-        QCOMPARE(QFileInfo(file + QStringLiteral("-wal")).permissions(),
-                 QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser |
-                     QFileDevice::WriteUser);
+        QVERIFY(store.record(newEntry(Operation::ReadOut, u"t"_s)));
+        QCOMPARE(QFileInfo(file + u"-wal"_s).permissions(), ownerOnly);
     }
-    const auto ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                           QFileDevice::ReadUser | QFileDevice::WriteUser;
     QCOMPARE(QFileInfo(file).permissions(), ownerOnly);
     QCOMPARE(QFileInfo(QFileInfo(file).absolutePath()).permissions(),
-             ownerOnly | QFileDevice::ExeOwner | QFileDevice::ExeUser);
-    QVERIFY(rawSqlite(file, QStringLiteral("SELECT 1")));
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("mode"));
-    db.setDatabaseName(file);
-    QVERIFY(db.open());
-    QSqlQuery q(db);
-    QVERIFY(q.exec(QStringLiteral("PRAGMA journal_mode")) && q.next());
-    QCOMPARE(q.value(0).toString(), QStringLiteral("wal"));
-    QVERIFY(q.exec(QStringLiteral("SELECT version FROM qv_schema")) && q.next());
-    QCOMPARE(q.value(0).toInt(), SchemaVersion);
-    q = QSqlQuery();
-    db.close();
-    db = QSqlDatabase();
-    QSqlDatabase::removeDatabase(QStringLiteral("mode"));
+             ownerOnly | P::ExeOwner | P::ExeUser);
+    QCOMPARE(rawSql(u"QSQLITE"_s, file, {u"PRAGMA journal_mode"_s}), QStringList{u"wal"_s});
+    QCOMPARE(rawSql(u"QSQLITE"_s, file, {u"SELECT version FROM qv_schema"_s}),
+             QStringList{QString::number(SchemaVersion)});
 }
 
 void TestRegister::sqliteNewerVersionReadOnly()
 {
-    const QString file = path(QStringLiteral("newer.sqlite"));
-    {
-        Store store = Store::openSqlite(file);
-        QVERIFY(store.record(searchFixture()));
-    }
-    QVERIFY(rawSqlite(file,
-                      QStringLiteral("UPDATE qv_schema SET version = %1").arg(SchemaVersion + 1)));
-    const QByteArray before = fileBytes(file);
-    Store store = Store::openSqlite(file);
-    QCOMPARE(store.status(), Store::OpenStatus::ReadOnlyNewer);
-    QVERIFY(store.isOpen() && store.isReadOnly());
-    QVERIFY2(store.message().contains(QStringLiteral("újabb változata")),
-             qPrintable(store.message()));
-    QString error;
-    QVERIFY(!store.record(newEntry(Operation::ReadOut, QStringLiteral("t")), &error));
-    QCOMPARE(error, store.message());
-    QCOMPARE(store.search(Query{}).size(), 5);
+    const QString file = path(u"newer.sqlite"_s);
+    QByteArray before;
+    checkNewerReadOnly(
+        [&] {
+            before = fileBytes(file);
+            return Store::openSqlite(file);
+        },
+        [&](const QString &sql) {
+            bool ok = false;
+            rawSql(u"QSQLITE"_s, file, {sql}, &ok);
+            return ok;
+        });
     QCOMPARE(fileBytes(file), before);
 }
 
@@ -736,43 +656,33 @@ void TestRegister::sqliteDamagedLeftAlone_data()
     QTest::newRow("another program's database") << "foreign";
 }
 
+// Opened, found not to be a register (or a damaged one), left byte for byte as it was.
 void TestRegister::sqliteDamagedLeftAlone()
 {
     QFETCH(QString, kind);
-    const QString file = path(QStringLiteral("damaged-%1.sqlite").arg(kind));
+    const QString file = path(u"damaged-%1.sqlite"_s.arg(kind));
+    QFile f(file);
     if (kind == u"random") {
         QByteArray bytes(8192, '\0');
         QRandomGenerator::global()->fillRange(reinterpret_cast<quint32 *>(bytes.data()),
                                               bytes.size() / 4);
-        QFile f(file);
         QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
     } else if (kind == u"text") {
-        QFile f(file);
         QVERIFY(f.open(QIODevice::WriteOnly) && f.write("Kovács Béla\n0042 Kazán\n") > 0);
     } else if (kind == u"foreign") {
-        QVERIFY(rawSqlite(file, QStringLiteral("CREATE TABLE notes (text TEXT)")));
+        rawSql(u"QSQLITE"_s, file, {u"CREATE TABLE notes (text TEXT)"_s});
     } else {
-        {
-            Store store = Store::openSqlite(file);
-            QList<Entry> many;
-            for (int i = 0; i < 300; ++i) {
-                Entry e = newEntry(Operation::ReadOut, QStringLiteral("t"));
-                e.fields = everyByteFields();
-                many << e;
-            }
-            QVERIFY(store.record(many));
-        }
-        QVERIFY(!QFileInfo::exists(file + QStringLiteral("-wal")));
-        QFile f(file);
+        QVERIFY(Store::openSqlite(file).record(someEntries(300, u"x"_s)));
+        QVERIFY(!QFileInfo::exists(file + u"-wal"_s));
         QVERIFY(f.resize(kind == u"firstpage" ? 4096 : f.size() / 2));
     }
+    f.close();
     const QByteArray before = fileBytes(file);
 
     Store store = Store::openSqlite(file);
     QCOMPARE(store.status(), Store::OpenStatus::NotARegister);
-    QVERIFY(!store.isOpen());
     QVERIFY2(store.message().contains(QDir::toNativeSeparators(file)), qPrintable(store.message()));
-    QVERIFY(!store.record(newEntry(Operation::ReadOut, QStringLiteral("t"))));
+    QVERIFY(!store.record(newEntry(Operation::ReadOut, u"t"_s)));
     QVERIFY(store.search(Query{}).isEmpty());
     QCOMPARE(fileBytes(file), before);
 }
@@ -787,42 +697,36 @@ void TestRegister::sqliteWritesRefused_data()
 
 // The register is made by this process, then opened by a child that may not write it: as
 // the user nobody when the test runs as root (root may write any file), otherwise as this
-// user after the rights were taken away.
+// user after the rights were taken away. It is still read; the entry is refused, saying why.
 void TestRegister::sqliteWritesRefused()
 {
     QFETCH(QString, kind);
-    const QString folder = path(QStringLiteral("refused-") + kind);
-    const QString file = folder + QStringLiteral("/register.sqlite");
+    const QString folder = path(u"refused-"_s + kind);
+    const QString file = folder + u"/register.sqlite"_s;
     QVERIFY(QDir().mkpath(folder));
-    if (kind != u"new") {
-        Store store = Store::openSqlite(file);
-        QVERIFY(store.record(searchFixture()));
-    }
-    const bool root = ::geteuid() == 0;
+    if (kind != u"new")
+        QVERIFY(Store::openSqlite(file).record(searchFixture()));
     using P = QFileDevice;
-    const auto readable = P::ReadOwner | P::ReadUser | P::ReadGroup | P::ReadOther;
-    const auto enterable = P::ExeOwner | P::ExeUser | P::ExeGroup | P::ExeOther;
-    const auto all =
-        readable | enterable | P::WriteOwner | P::WriteUser | P::WriteGroup | P::WriteOther;
-    QVERIFY(QFile::setPermissions(m_dir.path(), readable | enterable | P::WriteOwner));
-    QVERIFY(QFile::setPermissions(folder, kind == u"file" ? all : readable | enterable));
+    const auto readable = P::ReadOwner | P::ReadUser | P::ReadGroup | P::ReadOther | P::ExeOwner |
+                          P::ExeUser | P::ExeGroup | P::ExeOther;
+    const auto all = readable | P::WriteOwner | P::WriteUser | P::WriteGroup | P::WriteOther;
+    QVERIFY(QFile::setPermissions(m_dir.path(), readable | P::WriteOwner));
+    QVERIFY(QFile::setPermissions(folder, kind == u"file" ? all : readable));
     if (kind != u"new")
         QVERIFY(QFile::setPermissions(file, kind == u"file" ? readable : all));
-    const ChildResult child = runChild(
-        {root ? QStringLiteral("--record-once-unprivileged") : QStringLiteral("--record-once"),
-         file});
+    const auto [exitCode, lines] =
+        runChild({::geteuid() == 0 ? u"--record-once-unprivileged"_s : u"--record-once"_s, file});
     QFile::setPermissions(folder, all);
-    QCOMPARE(child.exitCode, 0);
-    QVERIFY(child.lines.size() >= 2);
-    const QStringList numbers = child.lines.at(0).split(u' ');
-    const QString error = child.lines.mid(1).join(u'\n');
-    QCOMPARE(numbers.at(1), QStringLiteral("0")); // not recorded
-    QVERIFY2(!error.isEmpty(), "it says why");
+    QCOMPARE(exitCode, 0);
+    const QStringList numbers = lines.value(0).split(u' '); // status, recorded, count
+    const QString error = lines.mid(1).join(u'\n').trimmed();
+    QCOMPARE(numbers.value(1), u"0"_s);
     if (kind == u"new") {
-        QCOMPARE(numbers.at(0).toInt(), int(Store::OpenStatus::CannotCreate));
+        QCOMPARE(numbers.value(0).toInt(), int(Store::OpenStatus::CannotCreate));
+        QVERIFY(!error.isEmpty());
     } else {
-        QVERIFY2(error.contains(QStringLiteral("nem írható")), qPrintable(error));
-        QCOMPARE(numbers.at(2), QStringLiteral("5")); // still read
+        QVERIFY2(error.contains(u"nem írható"_s), qPrintable(error));
+        QCOMPARE(numbers.value(2), u"5"_s);
     }
 }
 
@@ -830,39 +734,31 @@ void TestRegister::sqliteWritesRefused()
 // one that did not fit is reported.
 void TestRegister::sqliteFullDisk()
 {
-    const QString file = path(QStringLiteral("full.sqlite"));
-    const ChildResult child =
-        runChild({QStringLiteral("--fill-limited"), file, QString::number(2 * 1024 * 1024)});
-    QCOMPARE(child.exitCode, 0);
-    const int recorded = child.lines.value(0).toInt();
-    const QString error = child.lines.mid(1).join(u'\n');
-    QVERIFY2(recorded > 10 && recorded < 100000, qPrintable(child.lines.join(u'\n')));
-    QVERIFY2(error.contains(QStringLiteral("nem került be")), qPrintable(error));
+    const QString file = path(u"full.sqlite"_s);
+    const auto [exitCode, lines] =
+        runChild({u"--fill-limited"_s, file, QString::number(2 * 1024 * 1024)});
+    QCOMPARE(exitCode, 0);
+    const int recorded = lines.value(0).toInt();
+    QVERIFY2(recorded > 10 && recorded < 100000, qPrintable(lines.join(u'\n')));
+    QVERIFY2(lines.value(1).contains(u"nem került be"_s), qPrintable(lines.join(u'\n')));
     Store store = Store::openSqlite(file);
     QVERIFY2(store.status() == Store::OpenStatus::Ok, qPrintable(store.message()));
     QCOMPARE(store.count(), recorded);
 }
 
+// Two programs create and write one register at once: none of their entries is lost.
 void TestRegister::sqliteTwoWriters()
 {
-    const QString file = path(QStringLiteral("two/register.sqlite"));
-    QProcess first;
-    QProcess second;
-    const QString program = QCoreApplication::applicationFilePath();
-    first.start(program, {QStringLiteral("--write-entries"), file, QStringLiteral("500"),
-                          QStringLiteral("first")});
-    second.start(program, {QStringLiteral("--write-entries"), file, QStringLiteral("500"),
-                           QStringLiteral("second")});
-    QVERIFY(first.waitForFinished(90000));
-    QVERIFY(second.waitForFinished(90000));
-    QVERIFY2(first.exitCode() == 0, first.readAllStandardError().constData());
-    QVERIFY2(second.exitCode() == 0, second.readAllStandardError().constData());
-    Store store = Store::openSqlite(file);
-    QCOMPARE(store.count(), 1000);
-    Query query;
-    query.text = QStringLiteral("second");
-    query.limit = 0;
-    QCOMPARE(store.search(query).size(), 500);
+    const QString file = path(u"two/register.sqlite"_s);
+    QProcess writers[2];
+    for (QProcess &writer : writers)
+        writer.start(QCoreApplication::applicationFilePath(),
+                     {u"--write-entries"_s, file, u"500"_s});
+    for (QProcess &writer : writers) {
+        QVERIFY(writer.waitForFinished(90000));
+        QVERIFY2(writer.exitCode() == 0, writer.readAllStandardError().constData());
+    }
+    QCOMPARE(Store::openSqlite(file).count(), 1000);
 }
 
 // ---- PostgreSQL
@@ -875,8 +771,7 @@ void TestRegister::postgresSearch_data()
 
 void TestRegister::postgresSearch()
 {
-    REQUIRE_POSTGRES();
-    static const QString connection = postgresSchema(QStringLiteral("search"));
+    static const QString connection = postgresSchema(u"search"_s);
     Store store = Store::openPostgres(connection);
     checkSearch(store);
 }
@@ -889,8 +784,7 @@ void TestRegister::postgresEntriesExact_data()
 
 void TestRegister::postgresEntriesExact()
 {
-    REQUIRE_POSTGRES();
-    static const QString connection = postgresSchema(QStringLiteral("exact"));
+    static const QString connection = postgresSchema(u"exact"_s);
     Store store = Store::openPostgres(connection);
     checkEntryExact(store);
 }
@@ -898,19 +792,13 @@ void TestRegister::postgresEntriesExact()
 void TestRegister::postgresNewerVersionReadOnly()
 {
     REQUIRE_POSTGRES();
-    const QString connection = postgresSchema(QStringLiteral("newer"));
-    {
-        Store store = Store::openPostgres(connection);
-        QVERIFY2(store.record(searchFixture()), qPrintable(store.message()));
-    }
-    QVERIFY(rawPostgres(
-        connection, QStringLiteral("UPDATE qv_schema SET version = %1").arg(SchemaVersion + 1)));
-    Store store = Store::openPostgres(connection);
-    QCOMPARE(store.status(), Store::OpenStatus::ReadOnlyNewer);
-    QVERIFY2(store.message().contains(QStringLiteral("újabb változata")),
-             qPrintable(store.message()));
-    QVERIFY(!store.record(newEntry(Operation::ReadOut, QStringLiteral("t"))));
-    QCOMPARE(store.search(Query{}).size(), 5);
+    const QString connection = postgresSchema(u"newer"_s);
+    checkNewerReadOnly([&] { return Store::openPostgres(connection); },
+                       [&](const QString &sql) {
+                           bool ok = false;
+                           rawSql(u"QPSQL"_s, connection, {sql}, &ok);
+                           return ok;
+                       });
 }
 
 // A bare name is a service of libpq's service file, which holds everything but the
@@ -918,23 +806,22 @@ void TestRegister::postgresNewerVersionReadOnly()
 void TestRegister::postgresServiceName()
 {
     REQUIRE_POSTGRES();
-    postgresSchema(QStringLiteral("service"));
-    const QString serviceFile = path(QStringLiteral("pg_service.conf"));
+    postgresSchema(u"service"_s);
+    const QString serviceFile = path(u"pg_service.conf"_s);
     QFile file(serviceFile);
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(QStringLiteral("[qvteam]\nhost=%1\nport=%2\ndbname=%3\nuser=%4\n"
-                              "options=-c search_path=service\n")
+    file.write(u"[qvteam]\nhost=%1\nport=%2\ndbname=%3\nuser=%4\noptions=-c search_path=service\n"_s
                    .arg(qEnvironmentVariable("PGHOST"), qEnvironmentVariable("PGPORT"),
                         qEnvironmentVariable("PGDATABASE"), qEnvironmentVariable("PGUSER"))
                    .toUtf8());
     file.close();
     qputenv("PGSERVICEFILE", QFile::encodeName(serviceFile));
-    Store store = Store::openPostgres(QStringLiteral("qvteam"));
+    Store store = Store::openPostgres(u"qvteam"_s);
     qunsetenv("PGSERVICEFILE");
     QVERIFY2(store.status() == Store::OpenStatus::Ok, qPrintable(store.message()));
     QVERIFY(store.record(searchFixture()));
-    QVERIFY(rawPostgres(postgresBase(), QStringLiteral("SELECT COUNT(*) FROM service.qv_entry")));
-    QCOMPARE(store.count(), 5);
+    QCOMPARE(rawSql(u"QPSQL"_s, postgresBase(), {u"SELECT COUNT(*) FROM service.qv_entry"_s}),
+             QStringList{u"5"_s});
 }
 
 void TestRegister::postgresRefused_data()
@@ -942,26 +829,22 @@ void TestRegister::postgresRefused_data()
     REQUIRE_POSTGRES();
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("words");
-    QTest::newRow("nothing listens") << "port"
-                                     << "nem érhető el";
-    QTest::newRow("wrong password") << "password"
-                                    << "elutasította";
-    QTest::newRow("unknown database") << "database"
-                                      << "nem érhető el";
+    QTest::newRow("nothing listens") << "port" << u"nem érhető el"_s;
+    QTest::newRow("wrong password") << "password" << u"elutasította"_s;
+    QTest::newRow("unknown database") << "database" << u"nem érhető el"_s;
 }
 
 // A server that cannot be used is reported quickly, with what to do.
 void TestRegister::postgresRefused()
 {
-    REQUIRE_POSTGRES();
     QFETCH(QString, kind);
     QFETCH(QString, words);
     QString connection = postgresBase();
     const QByteArray password = qgetenv("PGPASSWORD");
     if (kind == u"port")
-        connection += QStringLiteral(" port=1");
+        connection += u" port=1"_s;
     else if (kind == u"database")
-        connection += QStringLiteral(" dbname=no_such_register");
+        connection += u" dbname=no_such_register"_s;
     else
         qputenv("PGPASSWORD", "wrong");
     QElapsedTimer clock;
@@ -972,7 +855,7 @@ void TestRegister::postgresRefused()
     QCOMPARE(store.status(), Store::OpenStatus::CannotConnect);
     QVERIFY2(store.message().contains(words), qPrintable(store.message()));
     QString error;
-    QVERIFY(!store.record(newEntry(Operation::ReadOut, QStringLiteral("t")), &error));
+    QVERIFY(!store.record(newEntry(Operation::ReadOut, u"t"_s), &error));
     QVERIFY(!error.isEmpty());
 }
 
@@ -982,7 +865,7 @@ void TestRegister::postgresRefused()
 // bar, the problem is reported once.
 void TestRegister::journalWithoutRegister()
 {
-    const QString file = path(QStringLiteral("journal-damaged.sqlite"));
+    const QString file = path(u"journal-damaged.sqlite"_s);
     QFile f(file);
     QVERIFY(f.open(QIODevice::WriteOnly) && f.write("not a register") > 0);
     f.close();
@@ -991,8 +874,8 @@ void TestRegister::journalWithoutRegister()
     QSignalSpy messages(&journal, &Journal::statusMessage);
     journal.open(file);
     QVERIFY(!journal.isAvailable());
-    QVERIFY(!journal.record(newEntry(Operation::ReadOut, QStringLiteral("t"))));
-    QVERIFY(!journal.record(newEntry(Operation::ReadOut, QStringLiteral("t"))));
+    QVERIFY(!journal.record(newEntry(Operation::ReadOut, u"t"_s)));
+    QVERIFY(!journal.record(newEntry(Operation::ReadOut, u"t"_s)));
     QCOMPARE(messages.size(), 2);
     QCOMPARE(problems.size(), 1);
     QVERIFY(problems.at(0).at(0).toString().contains(QDir::toNativeSeparators(file)));
@@ -1008,24 +891,17 @@ void TestRegister::journalTeamChoice_data()
     QTest::addColumn<QString>("option"); // --register
     QTest::addColumn<QString>("team");
     QTest::addColumn<bool>("kept"); // whether the remembered choice was taken
-    QTest::newRow("none") << ""
-                          << ""
-                          << "" << true;
-    QTest::newRow("remembered") << "service=qvteam"
-                                << ""
-                                << "service=qvteam" << true;
-    QTest::newRow("option over remembered") << "service=qvteam"
-                                            << "host=db"
-                                            << "host=db" << true;
-    QTest::newRow("password not remembered") << "host=db password=x"
-                                             << ""
-                                             << "" << false;
-    QTest::newRow("password in a URI not remembered") << "postgresql://u:x@db/qv"
-                                                      << ""
-                                                      << "" << false;
-    QTest::newRow("password option refused") << ""
-                                             << "host=db PASSWORD='x'"
-                                             << "" << true;
+    const std::tuple<const char *, const char *, const char *, const char *, bool> rows[] = {
+        {"none", "", "", "", true},
+        {"remembered", "service=qvteam", "", "service=qvteam", true},
+        {"option over remembered", "service=qvteam", "host=db", "host=db", true},
+        {"password not remembered", "host=db password=x", "", "", false},
+        {"password in a URI not remembered", "postgresql://u:x@db/qv", "", "", false},
+        {"password option refused", "", "host=db PASSWORD='x'", "", true},
+    };
+    for (const auto &[name, remembered, option, team, kept] : rows)
+        QTest::newRow(name) << QString::fromLatin1(remembered) << QString::fromLatin1(option)
+                            << QString::fromLatin1(team) << kept;
 }
 
 // The team register comes from --register or the remembered choice; a password is
@@ -1046,10 +922,10 @@ void TestRegister::journalTeamChoice()
     QVERIFY(journal.isAvailable());
     QCOMPARE(journal.local()->location(), Store::defaultSqlitePath());
     QVERIFY(Store::defaultSqlitePath().startsWith(qEnvironmentVariable("XDG_DATA_HOME")));
-    const bool refused = option.contains(QStringLiteral("PASSWORD"));
+    const bool refused = option.contains(u"PASSWORD"_s);
     QCOMPARE(problems.size(), refused ? 1 : 0);
     if (refused)
-        QVERIFY(problems.at(0).at(0).toString().contains(QStringLiteral("~/.pgpass")));
+        QVERIFY(problems.at(0).at(0).toString().contains(u"~/.pgpass"_s));
     qv::preferences::setTeamRegister(QString());
 }
 
@@ -1058,20 +934,20 @@ void TestRegister::journalTeamChoice()
 void TestRegister::postgresJournalAcrossOutage()
 {
     REQUIRE_POSTGRES();
-    const QString team = postgresSchema(QStringLiteral("outage"));
-    const QString file = path(QStringLiteral("outage.sqlite"));
-    const QList<Entry> entries = someEntries(30, QStringLiteral("outage"));
+    const QString team = postgresSchema(u"outage"_s);
+    const QString file = path(u"outage.sqlite"_s);
+    const QList<Entry> entries = someEntries(30, u"outage"_s);
     {
         Journal journal;
         QSignalSpy problems(&journal, &Journal::problem);
         QSignalSpy messages(&journal, &Journal::statusMessage);
-        journal.open(file, team + QStringLiteral(" port=1"));
-        QElapsedTimer slowest;
+        journal.open(file, team + u" port=1"_s);
         qint64 longest = 0;
         for (const Entry &e : entries) {
-            slowest.start();
+            QElapsedTimer clock;
+            clock.start();
             QVERIFY(journal.record(e));
-            longest = qMax(longest, slowest.elapsed());
+            longest = qMax(longest, clock.elapsed());
         }
         QVERIFY2(longest < 200, qPrintable(QString::number(longest)));
         QVERIFY(!journal.flush(10000));
@@ -1079,17 +955,14 @@ void TestRegister::postgresJournalAcrossOutage()
         QCOMPARE(journal.waiting(), 30);
         QTRY_VERIFY(messages.size() >= 2);
         QCOMPARE(problems.size(), 1);
-        QVERIFY2(problems.at(0).at(0).toString().contains(QStringLiteral("nem érhető el")),
+        QVERIFY2(problems.at(0).at(0).toString().contains(u"nem érhető el"_s),
                  qPrintable(problems.at(0).at(0).toString()));
         QString error;
         QCOMPARE(journal.search(Query{}, &error).size(), 30);
-        QVERIFY2(error.contains(QStringLiteral("csak a helyi")), qPrintable(error));
+        QVERIFY2(error.contains(u"csak a helyi"_s), qPrintable(error));
     }
     // Five of them reached the server before (their marking was lost): they stay once.
-    {
-        Store server = Store::openPostgres(team);
-        QVERIFY(server.record(entries.mid(0, 5)));
-    }
+    QVERIFY(Store::openPostgres(team).record(entries.mid(0, 5)));
     Journal journal;
     journal.open(file, team);
     QVERIFY(journal.flush(20000));
@@ -1111,36 +984,33 @@ void TestRegister::postgresJournalServerStopped()
     if (!qEnvironmentVariableIsSet("PGVERSION") ||
         !qEnvironmentVariableIsSet("PG_CLUSTER_CONF_ROOT"))
         QSKIP("the server is not pg_virtualenv's own throwaway cluster");
-    const QString team = postgresSchema(QStringLiteral("stopped"));
-    const QList<Entry> entries = someEntries(40, QStringLiteral("stopped"));
+    const QString team = postgresSchema(u"stopped"_s);
+    const QList<Entry> entries = someEntries(40, u"stopped"_s);
     Journal journal;
     QSignalSpy problems(&journal, &Journal::problem);
-    journal.open(path(QStringLiteral("stopped.sqlite")), team);
+    journal.open(path(u"stopped.sqlite"_s), team);
     for (const Entry &e : entries.mid(0, 20))
         QVERIFY(journal.record(e));
     QVERIFY(journal.flush(20000));
     QCOMPARE(serverIds(team).size(), 20);
 
-    QVERIFY(cluster(QStringLiteral("stop")));
+    QVERIFY(cluster(u"stop"_s));
     for (const Entry &e : entries.mid(20, 10))
         QVERIFY(journal.record(e));
     QVERIFY(!journal.flush(10000));
     QCOMPARE(journal.waiting(), 10);
     QTRY_COMPARE(problems.size(), 1);
-    QVERIFY(cluster(QStringLiteral("start")));
+    QVERIFY(cluster(u"start"_s));
     for (const Entry &e : entries.mid(30))
         QVERIFY(journal.record(e));
     QTRY_VERIFY_WITH_TIMEOUT(journal.flush(5000), 30000);
     QCOMPARE(journal.waiting(), 0);
     QCOMPARE(serverIds(team), idSet(entries));
 
-    Entry other = newEntry(Operation::ReadOut, QStringLiteral("test"));
-    other.moduleId = QStringLiteral("stopped");
+    Entry other = newEntry(Operation::ReadOut, u"test"_s);
+    other.moduleId = u"stopped"_s;
     QVERIFY(Store::openPostgres(team).record(other));
-    Query query;
-    query.text = QStringLiteral("stopped");
-    query.limit = 0;
-    const QList<Entry> found = journal.search(query);
+    const QList<Entry> found = journal.search(Query{u"stopped"_s, {}, {}, {}, 0, 0});
     QCOMPARE(found.size(), 41);
     QCOMPARE(found.first().id, other.id);
     QCOMPARE(found.first().where, Where::Shared);
@@ -1150,25 +1020,22 @@ void TestRegister::postgresJournalServerStopped()
 int main(int argc, char *argv[])
 {
     const QString mode = argc >= 3 ? QString::fromLocal8Bit(argv[1]) : QString();
-    if (mode.endsWith(QStringLiteral("-unprivileged")) && !dropRoot())
+    if (mode.endsWith(u"-unprivileged"_s) && !dropRoot())
         return 3;
-    if (mode == u"--write-entries" && argc == 5) {
+    if (mode.startsWith(u"--"_s)) {
         QCoreApplication app(argc, argv);
-        return writeEntries(QString::fromLocal8Bit(argv[2]), QByteArray(argv[3]).toInt(),
-                            QString::fromLocal8Bit(argv[4]));
-    }
-    if (mode.startsWith(QStringLiteral("--record-once"))) {
-        QCoreApplication app(argc, argv);
-        return recordOnce(QString::fromLocal8Bit(argv[2]));
-    }
-    if (mode == u"--fill-limited" && argc == 4) {
-        QCoreApplication app(argc, argv);
-        return fillLimited(QString::fromLocal8Bit(argv[2]), QByteArray(argv[3]).toLongLong());
+        const QString file = QString::fromLocal8Bit(argv[2]);
+        if (mode == u"--write-entries" && argc == 4)
+            return writeEntries(file, QByteArray(argv[3]).toInt());
+        if (mode.startsWith(u"--record-once"_s))
+            return recordOnce(file);
+        if (mode == u"--fill-limited" && argc == 4)
+            return fillLimited(file, QByteArray(argv[3]).toLongLong());
     }
     // The user's settings and application data folder inside the test's own folder.
     QTemporaryDir home;
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral("config"))));
-    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath(QStringLiteral("data"))));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(u"config"_s)));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath(u"data"_s)));
     QCoreApplication app(argc, argv);
     TestRegister test;
     QTEST_SET_MAIN_SOURCE_PATH

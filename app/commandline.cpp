@@ -1,5 +1,7 @@
 #include "app/commandline.h"
 
+#include "register/store.h"
+
 #include <QCommandLineParser>
 
 namespace qv {
@@ -15,10 +17,18 @@ const QString kUsage = QStringLiteral(
     "  -v, --version    Kiírja a program verzióját.\n"
     "  --port <név>     Ezzel a porttal indul a \"COM1\" helyett (1200 bit/s), például\n"
     "                   ttyUSB0, COM3 vagy /dev/pts/3.\n"
+    "  --register <kapcsolat>\n"
+    "                   A csapat PostgreSQL-nyilvántartásába is ír: libpq kapcsolati\n"
+    "                   szöveg (\"host=szerver dbname=qv user=technikus\") vagy\n"
+    "                   szolgáltatásnév (\"service=qv\"). Jelszó nélkül: azt a ~/.pgpass\n"
+    "                   fájl vagy a szolgáltatásfájl adja.\n"
     "\n"
     "Argumentumok:\n"
     "  fájl             Ezt a konfigurációs fájlt (*.msw) nyitja meg az első sikeres\n"
     "                   azonosítás után.\n");
+
+const QString kNoConnection =
+    QStringLiteral("A --register után meg kell adni a nyilvántartás kapcsolatát.");
 
 // Options that Qt's application object reads (and removes) itself; those in the first
 // list take a value, as the next argument or after "=".
@@ -83,7 +93,9 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
     const QCommandLineOption versionOption(
         QStringList{QStringLiteral("v"), QStringLiteral("version")});
     const QCommandLineOption port(QStringLiteral("port"), QString(), QStringLiteral("név"));
-    parser.addOptions({help, versionOption, port});
+    const QCommandLineOption team(QStringLiteral("register"), QString(),
+                                  QStringLiteral("kapcsolat"));
+    parser.addOptions({help, versionOption, port, team});
     parser.addPositionalArgument(QStringLiteral("fájl"), QString());
 
     if (!parser.parse(withoutQtOptions(arguments))) {
@@ -96,6 +108,8 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
         }
         if (parser.errorText().contains(QLatin1String("port")))
             return error(QStringLiteral("A --port után meg kell adni a port nevét."));
+        if (parser.errorText().contains(QLatin1String("register")))
+            return error(kNoConnection);
         return error(QStringLiteral("Hibás parancssor: %1").arg(parser.errorText()));
     }
 
@@ -112,6 +126,13 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
     }
     if (parser.isSet(port) && parser.value(port).isEmpty())
         return error(QStringLiteral("A --port után meg kell adni a port nevét."));
+    if (parser.isSet(team) && parser.value(team).trimmed().isEmpty())
+        return error(kNoConnection);
+    if (parser.isSet(team)) {
+        if (const QString problem = qv::reg::Store::connectionProblem(parser.value(team));
+            !problem.isEmpty())
+            return error(QStringLiteral("--register: ") + problem);
+    }
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1)
         return error(QStringLiteral("Csak egy konfigurációs fájl adható meg (kapott: %1).")
@@ -119,6 +140,7 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
     if (files.size() == 1 && files.constFirst().isEmpty())
         return error(QStringLiteral("A fájl neve üres."));
     result.port = parser.value(port);
+    result.teamRegister = parser.value(team).trimmed();
     result.file = files.value(0);
     return result;
 }

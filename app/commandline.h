@@ -19,6 +19,9 @@ struct CommandLine
     QString port;
     // A configuration file to open once a module has been identified; empty for none.
     QString file;
+    // The team register for this run (a libpq connection string or service name, never
+    // with a password); empty for the remembered choice.
+    QString teamRegister;
     QString text;
 };
 

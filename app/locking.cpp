@@ -23,9 +23,10 @@ void MainWindow::globalDisableUI()
         button->setEnabled(false);
     }
     ui->actionOpen->setEnabled(false);
-    ui->actionCompare->setEnabled(false);
     ui->actionSave->setEnabled(false);
-    ui->menuDevice->setEnabled(false);
+    // The menu stays open for the register, which needs no module.
+    for (QAction *action : deviceActions())
+        action->setEnabled(false);
 }
 
 void MainWindow::globalEnableUI()
@@ -39,9 +40,15 @@ void MainWindow::globalEnableUI()
     ui->upload_gomb->setStyleSheet(qv::style::ReadOutUnlocked);
     ui->allapot_gomb->setStyleSheet(qv::style::StatusUnlocked);
     ui->actionOpen->setEnabled(true);
-    ui->actionCompare->setEnabled(true);
     ui->actionSave->setEnabled(true);
-    ui->menuDevice->setEnabled(true);
+    for (QAction *action : deviceActions())
+        action->setEnabled(true);
+}
+
+// The commands of the menu "Eszköz" that talk to the module.
+QList<QAction *> MainWindow::deviceActions() const
+{
+    return {ui->actionReadup, ui->actionDownload, ui->actionCompare};
 }
 
 // Simulates an identified module without any serial traffic.

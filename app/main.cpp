@@ -76,7 +76,7 @@ int main(int argc, char *argv[])
     // Every window is laid out in pixels for a small dialog font (8 points).
     QApplication::setFont(qv::interfaceFont(QApplication::font()));
 
-    MainWindow window;
+    MainWindow window(nullptr, line.teamRegister);
     // For a support request: the log tells at once where every data file is taken from.
     if (qv::lcData().isDebugEnabled()) {
         for (const QString &name : qv::dataFileNames(window.deviceSettings().Version))

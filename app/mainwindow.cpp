@@ -8,10 +8,15 @@
 #include "form/formchecks.h"
 #include "form/mainwindowui.h"
 #include "form/statuspanel.h"
+#include "register/entry.h"
+#include "register/gui/entryform.h"
+#include "register/gui/registercontroller.h"
+#include "register/gui/registerwindow.h"
 #include "serial/portcontroller.h"
 #include "settings/branding.h"
 #include "settings/datafiles.h"
 #include "transfer/comparecontroller.h"
+#include "transfer/comparedialog.h"
 #include "transfer/downloadcontroller.h"
 #include "transfer/readoutcontroller.h"
 #include "transfer/statuscontroller.h"
@@ -38,7 +43,8 @@ namespace {
 constexpr int kNoticeMs = 15000;
 } // namespace
 
-MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWindow)
+MainWindow::MainWindow(QWidget *parent, const QString &teamRegister)
+    : QMainWindow(parent), ui(new Ui::MainWindow)
 {
     ui->setupUi(this);
     m_form = std::make_unique<form::FormBinding>(*ui);
@@ -50,6 +56,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     m_status = new StatusController(settings, *m_panel, this, this);
     m_files = new FileController(settings, *m_form, this, this);
     m_compare = new CompareController(settings, *m_download, this, this);
+    m_register = new RegisterController(settings, this, teamRegister, this);
 
     auto icon = [](const char *name) {
         QIcon result;
@@ -127,6 +134,7 @@ void MainWindow::connectSignals()
 
     // Not a slot of its own: the command came after the others.
     connect(ui->actionCompare, &QAction::triggered, m_compare, &CompareController::compare);
+    connect(ui->actionRegister, &QAction::triggered, this, &MainWindow::showRegister);
 
     connect(ui->allapot_gomb, &QPushButton::clicked, this, &MainWindow::allapot);
     connect(ui->port_gomb, &QPushButton::clicked, this, &MainWindow::show_port);
@@ -163,6 +171,13 @@ void MainWindow::connectSignals()
     connect(m_files, &FileController::fileNameChanged, this,
             [this](const QString &name) { fileLabel->setText(name); });
     connect(m_files, &FileController::footerChanged, this, &MainWindow::replaceLinkLabel);
+
+    // Every exchange with the module goes into the register.
+    connect(m_readOut, &ReadOutController::exchanged, m_register, &RegisterController::record);
+    connect(m_download, &DownloadController::exchanged, m_register, &RegisterController::record);
+    connect(m_compare, &CompareController::exchanged, m_register, &RegisterController::record);
+    connect(m_register, &RegisterController::statusMessage, this,
+            [this](const QString &message) { statusBar()->showMessage(message, kNoticeMs); });
 }
 
 void MainWindow::createStatusBar()
@@ -338,6 +353,97 @@ void MainWindow::download()
 void MainWindow::allapot()
 {
     m_status->query();
+}
+
+// ---- the register
+
+void MainWindow::showRegister()
+{
+    RegisterWindow window(*m_register, ui->actionCompare->isEnabled(), this);
+    connect(&window, &RegisterWindow::openRequested, this,
+            [this, &window](const qv::reg::Entry &entry) {
+                if (openEntry(entry, &window))
+                    window.accept();
+            });
+    connect(&window, &RegisterWindow::saveRequested, this,
+            [this, &window](const qv::reg::Entry &entry) { saveEntry(entry, &window); });
+    connect(&window, &RegisterWindow::compareWithFormRequested, this,
+            [this, &window](const qv::reg::Entry &entry) { compareEntryWithForm(entry, &window); });
+    connect(&window, &RegisterWindow::compareWithModuleRequested, this,
+            [this, &window](const qv::reg::Entry &entry) {
+                m_compare->compareRecord(qv::record::buildDownloadRecord(entry.fields),
+                                         QStringLiteral("A bejegyzésben"), &window);
+            });
+    window.exec();
+}
+
+QString MainWindow::shapeRefusal(const qv::reg::Entry &entry, bool current) const
+{
+    const QString model = qv::device::modelName(entry.model);
+    if (model.isEmpty())
+        return QStringLiteral("A bejegyzés modellje nem ismert, ezért az űrlap nem igazítható "
+                              "hozzá.");
+    if (!current || entry.model == settings.DeviceModel)
+        return {};
+    const QString connected = qv::device::modelName(settings.DeviceModel);
+    return QStringLiteral("A bejegyzés egy %1 modul konfigurációja, %2. Csatlakoztasson egy %1 "
+                          "modult (Eszköz csatlakoztatása), hogy az űrlap ehhez a modellhez "
+                          "igazodjon.")
+        .arg(model, connected.isEmpty()
+                        ? QStringLiteral("de nincs azonosított eszköz")
+                        : QStringLiteral("a csatlakoztatott eszköz %1").arg(connected));
+}
+
+// As a read-out fills the form, followed by the window's steps after a read-out.
+bool MainWindow::openEntry(const qv::reg::Entry &entry, QWidget *parent)
+{
+    if (const QString refusal = shapeRefusal(entry, true); !refusal.isEmpty()) {
+        qv::showMessage(parent, QMessageBox::Warning, QStringLiteral("Megnyitás"),
+                        refusal + QStringLiteral("\nA bejegyzés nem nyitható meg az űrlapon."));
+        return false;
+    }
+    if (!mayReplaceForm())
+        return false;
+    if (!m_readOut->restore(entry.fields)) {
+        qv::showMessage(parent, QMessageBox::Critical, QStringLiteral("Megnyitás"),
+                        QStringLiteral("A bejegyzés konfigurációja nem olvasható."));
+        return false;
+    }
+    statusBar()->showMessage(
+        QStringLiteral("Az űrlapon a nyilvántartás %1 bejegyzése: %2 – %3")
+            .arg(entry.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
+                 entry.moduleId, entry.moduleName),
+        kNoticeMs);
+    return true;
+}
+
+void MainWindow::saveEntry(const qv::reg::Entry &entry, QWidget *parent)
+{
+    if (const QString refusal = shapeRefusal(entry, false); !refusal.isEmpty()) {
+        qv::showMessage(parent, QMessageBox::Warning, QStringLiteral("Mentés"),
+                        refusal + QStringLiteral("\nA bejegyzés nem menthető fájlba."));
+        return;
+    }
+    const std::optional<QStringList> values = qv::entryform::formValues(entry.fields, entry.model);
+    if (!values) {
+        qv::showMessage(parent, QMessageBox::Critical, QStringLiteral("Mentés"),
+                        QStringLiteral("A bejegyzés konfigurációja nem olvasható."));
+        return;
+    }
+    m_files->saveValues(*values, parent);
+}
+
+void MainWindow::compareEntryWithForm(const qv::reg::Entry &entry, QWidget *parent)
+{
+    const std::optional<QString> record = m_download->assembleRecord();
+    if (!record)
+        return;
+    showDifferences(qv::transfer::compareRecords(
+                        *record, entry.fields, QChar(char16_t(quint8(settings.DownloadSeparator)))),
+                    {QStringLiteral("Összehasonlítás az űrlappal"),
+                     QStringLiteral("A bejegyzésben %1 érték tér el:"),
+                     QStringLiteral("Az űrlapon"), QStringLiteral("A bejegyzésben")},
+                    parent);
 }
 
 // Shapes the form, the status panel and the picture for DeviceModel.

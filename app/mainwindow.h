@@ -11,9 +11,17 @@
 //   FormBinding + module -> CompareController (transfer/): the record a download would
 //     send against the module's read-out, field by field -> CompareDialog
 //   FormBinding <-> FileController (files/) <-> configuration file format (qvcore) <-> *.msw
+//   ReadOutController, DownloadController (dload: acknowledgement, read-back), CompareController
+//     -> ExchangeReport (signals) -> RegisterController (register/gui/): qv::reg::Entry ->
+//     qv::reg::Journal (register/, qvregister) -> local SQLite register -> its sender thread
+//     -> the team's PostgreSQL register
+//   Journal search -> RegisterModel (fetched a page at a time) -> RegisterWindow; an entry's
+//     56 fields -> ReadOutController::restore -> FormBinding, or -> entryform (a hidden
+//     form) -> FileController -> *.msw, or -> compareRecords -> CompareDialog
 // The form is the only data model of a configuration: every subsystem reads and writes it
 // through form::FormBinding, in field values. Subsystems report back by signals; none of
-// them knows this class. All run on the GUI thread except the download transfer.
+// them knows this class. All run on the GUI thread except the download transfer and the
+// register's sender.
 #pragma once
 
 #include "settings/devsettings.h"
@@ -22,6 +30,7 @@
 
 #include <memory>
 
+class QAction;
 class QCloseEvent;
 class QLabel;
 class PortController;
@@ -30,11 +39,15 @@ class DownloadController;
 class StatusController;
 class FileController;
 class CompareController;
+class RegisterController;
 namespace Ui {
 class MainWindow;
 }
 namespace qv::rules {
 enum class Group;
+}
+namespace qv::reg {
+struct Entry;
 }
 namespace form {
 class FormBinding;
@@ -48,7 +61,9 @@ class MainWindow : public QMainWindow
     Q_OBJECT
 
 public:
-    explicit MainWindow(QWidget *parent = nullptr);
+    // `teamRegister` (--register) chooses the team register for this run instead of the
+    // remembered choice.
+    explicit MainWindow(QWidget *parent = nullptr, const QString &teamRegister = {});
     ~MainWindow() override;
 
     const devSettings &deviceSettings() const { return settings; }
@@ -105,6 +120,17 @@ private:
     void replaceLinkLabel();
     void enterDebugMode(int model, const QString &message);
     void runCheck(qv::rules::Group group);
+    QList<QAction *> deviceActions() const;
+    // The register window (not a slot of its own: the command came after the others).
+    void showRegister();
+    // What the register window asks for an entry; dialogs are parented to `parent`. True
+    // when the form now holds the entry.
+    bool openEntry(const qv::reg::Entry &entry, QWidget *parent);
+    void saveEntry(const qv::reg::Entry &entry, QWidget *parent);
+    void compareEntryWithForm(const qv::reg::Entry &entry, QWidget *parent);
+    // Why an entry's configuration cannot be shaped for its model; empty when it can.
+    // `current`: the form must be shaped for that model now.
+    QString shapeRefusal(const qv::reg::Entry &entry, bool current) const;
 
     Ui::MainWindow *ui;
     devSettings settings;
@@ -124,4 +150,5 @@ private:
     StatusController *m_status = nullptr;
     FileController *m_files = nullptr;
     CompareController *m_compare = nullptr;
+    RegisterController *m_register = nullptr;
 };

@@ -80,11 +80,34 @@ void FileController::openPath(const QString &path)
 bool FileController::save()
 {
     m_form.showPage(0);
-    QString path =
-        qv::chooseFileToSave(m_window, QStringLiteral("Fájl mentése"), QStringLiteral("."),
-                             QStringLiteral("Quorvel Files (*.msw)"), qv::config::kSuffix);
+    const QString path = chooseAndWrite(m_form.values(form::configurationFields()), m_window);
     if (path.isEmpty())
         return false;
+    m_settings.FilePath = path;
+    m_settings.FileName = qv::config::displayFileName(path);
+    emit fileNameChanged(m_settings.FileName);
+    emit saved();
+    qv::showMessage(m_window, QMessageBox::Information, QStringLiteral("Mentés"),
+                    QStringLiteral("Sikeres mentés."));
+    return true;
+}
+
+bool FileController::saveValues(const QStringList &values, QWidget *parent)
+{
+    if (chooseAndWrite(values, parent).isEmpty())
+        return false;
+    qv::showMessage(parent, QMessageBox::Information, QStringLiteral("Mentés"),
+                    QStringLiteral("Sikeres mentés."));
+    return true;
+}
+
+QString FileController::chooseAndWrite(const QStringList &values, QWidget *parent)
+{
+    QString path =
+        qv::chooseFileToSave(parent, QStringLiteral("Fájl mentése"), QStringLiteral("."),
+                             QStringLiteral("Quorvel Files (*.msw)"), qv::config::kSuffix);
+    if (path.isEmpty())
+        return {};
     // A name typed without a suffix gets ".msw"; a folder stays what it is, and the save
     // into it fails with its reason.
     if (!QFileInfo(path).isDir())
@@ -93,7 +116,7 @@ bool FileController::save()
     // The old file is replaced only once the new one is completely written. A short
     // write (a full disk) shows only in flush(): commit() would still rename the
     // truncated file into place, so a failed flush cancels the save.
-    const QByteArray contents = qv::config::writeConfig(m_form.values(form::configurationFields()));
+    const QByteArray contents = qv::config::writeConfig(values);
     QSaveFile file(path);
     bool written =
         file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size() && file.flush();
@@ -105,19 +128,12 @@ bool FileController::save()
         file.cancelWriting();
     }
     if (!written) {
-        qv::showMessage(m_window, QMessageBox::Critical, QStringLiteral("File hiba"),
+        qv::showMessage(parent, QMessageBox::Critical, QStringLiteral("File hiba"),
                         QStringLiteral("A(z) %1 fájl mentése nem sikerült.\n%2")
                             .arg(QFileInfo(path).fileName(), reason));
-        return false;
+        return {};
     }
-
-    m_settings.FilePath = path;
-    m_settings.FileName = qv::config::displayFileName(path);
-    emit fileNameChanged(m_settings.FileName);
-    emit saved();
-    qv::showMessage(m_window, QMessageBox::Information, QStringLiteral("Mentés"),
-                    QStringLiteral("Sikeres mentés."));
-    return true;
+    return path;
 }
 
 void FileController::load(bool defaults)

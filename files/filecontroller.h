@@ -30,6 +30,10 @@ public:
     // gets ".msw". False when nothing was saved (cancelled, or the file could not be
     // written, which has been reported).
     bool save();
+    // The same for a configuration that is not the form's (a register entry's values, in
+    // the order of the form's configuration fields): the form, its file name and its edit
+    // state stay as they are. `parent` holds the dialogs.
+    bool saveValues(const QStringList &values, QWidget *parent);
 
 signals:
     // The form was filled from a file (the defaults included) or written into one.
@@ -41,6 +45,8 @@ signals:
     void footerChanged();
 
 private:
+    // Asks for a file name and writes `values` into it; the path written, or empty.
+    QString chooseAndWrite(const QStringList &values, QWidget *parent);
     // Loads the file named by FilePath into the form; `defaults` is set for the defaults
     // file, whose footer lines replace the status-bar texts.
     void load(bool defaults);

@@ -77,6 +77,7 @@ const std::initializer_list<MenuSpec> &menus()
              {&MainWindow::actionDownload, "actionDownload", "Betöltés az eszközbe", "Ctrl+D"},
              {&MainWindow::actionVerify, "actionVerify", "Betöltés ellenőrzése", "Ctrl+V"},
              {&MainWindow::actionCompare, "actionCompare", "Összehasonlítás a modullal", ""},
+             {&MainWindow::actionRegister, "actionRegister", "Nyilvántartás…", ""},
          }},
         {&MainWindow::menuHelp,
          "menuHelp",

@@ -7,9 +7,11 @@
 
 #include "register/store.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -17,7 +19,10 @@ class QThread;
 
 namespace qv::reg {
 
+class TeamReader;
 class TeamSender;
+struct SenderProgress;
+struct TeamAnswer;
 
 class Journal : public QObject
 {
@@ -63,11 +68,31 @@ signals:
     void statusMessage(const QString &message);
 
 private:
+    void close();
+    void report(const QString &kind, const QString &message);
+    void senderFailed(const QString &kind, const QString &message);
+    void senderSent(int count, int waiting);
+    // Asks the team's register through the reader, unless it was not reached lately (the
+    // sender says when it is back); nothing then, with the reason in `error`.
+    std::shared_ptr<TeamAnswer>
+    askTeam(const std::function<void(TeamReader *, std::shared_ptr<TeamAnswer>)> &ask,
+            QString *error) const;
+    // Waits for the answer as long as a connection may take; false with the reason.
+    bool awaitTeam(const std::shared_ptr<TeamAnswer> &answer, QString *error) const;
+    void teamDown(const QString &reason) const;
+
     std::optional<Store> m_local;
     QString m_teamConnection;
     QThread *m_senderThread = nullptr;
     TeamSender *m_sender = nullptr;
     QStringList m_reported; // the kinds of problem already reported
+    std::shared_ptr<SenderProgress> m_progress;
+    int m_flushRequests = 0;
+    QThread *m_readerThread = nullptr;
+    TeamReader *m_reader = nullptr;
+    mutable bool m_teamDown = false;
+    mutable QString m_teamDownReason;
+    mutable QElapsedTimer m_teamDownSince;
 };
 
 } // namespace qv::reg

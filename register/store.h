@@ -7,6 +7,7 @@
 
 #include <QDate>
 #include <QList>
+#include <QSet>
 #include <QString>
 
 #include <memory>
@@ -23,6 +24,8 @@ struct Query
 {
     // A module id, a name, a telephone number (any of the eight, with or without the
     // country prefix), a technician or a site: any entry where one of them contains it.
+    // A number is looked for among the telephone numbers when it has at least six digits
+    // (a shorter one, such as a module id, would match parts of too many numbers).
     QString text;
     QDate from; // first day (UTC), inclusive
     QDate to;   // last day (UTC), inclusive
@@ -57,6 +60,10 @@ public:
     // Passwords come only through libpq's own means (~/.pgpass, a service file,
     // PGPASSWORD).
     static Store openPostgres(const QString &connection);
+    // Why `connection` cannot be used as a team register's, in the program's words: it
+    // does not parse, or it holds a password (which belongs in ~/.pgpass or a service
+    // file, never in the program's settings). Empty when it can be tried.
+    static QString connectionProblem(const QString &connection);
 
     // The register's file for this user: register.sqlite in the application data folder.
     static QString defaultSqlitePath();
@@ -73,24 +80,43 @@ public:
     // Writes an entry once: an id already there is left as it is. False with `error`
     // when it could not be written (read-only, a full or read-only disk, the server gone).
     bool record(const Entry &entry, QString *error = nullptr);
+    // The same for several entries in one transaction: all of them or none.
+    bool record(const QList<Entry> &entries, QString *error = nullptr);
 
     // Entries matching `query`, newest first; without their record fields and
     // differences (entry() gives those).
     QList<Entry> search(const Query &query, QString *error = nullptr) const;
+    // The same among the entries of a local register that are not on the team's server
+    // (kept here only, or waiting): with the server reachable, the rest comes from there.
+    QList<Entry> searchNotShared(const Query &query, QString *error = nullptr) const;
+    // Which of `ids` this register holds.
+    QSet<QString> present(const QStringList &ids) const;
     // One entry, whole.
     std::optional<Entry> entry(const QString &id, QString *error = nullptr) const;
     qint64 count() const;
 
-    // A team register's outbox in the local one: entries not yet on the server, oldest
-    // first, whole; and marking them as sent.
+    // A team register's outbox in the local one. With the outbox on, entries recorded
+    // from then on wait for the team's server (a register used without a team keeps its
+    // entries to itself, also when a team is chosen later).
+    void setOutbox(bool on);
+    // Entries waiting for the server, oldest first, whole; and marking them as sent.
     QList<Entry> unshared(int limit) const;
     bool markShared(const QStringList &ids);
+    // SQLite: whether a write that grows the write-ahead log beyond its limit copies the log
+    // into the file then and there (the default), which can take milliseconds; off, the
+    // log is copied by checkpoint(), which the journal calls in its own thread.
+    void setAutomaticCheckpoints(bool on);
+    void checkpoint();
     // Whether this local entry is already on the team's server.
     bool isShared(const QString &id) const;
+    // How many entries wait for the server.
+    int waiting() const;
 
 private:
     struct Private;
     explicit Store(std::unique_ptr<Private> d);
+    void finishOpening(); // brings the schema up to date, or says why it cannot
+    QList<Entry> find(const Query &query, bool notShared, QString *error) const;
     std::unique_ptr<Private> d;
 };
 

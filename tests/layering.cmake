@@ -9,9 +9,12 @@ set(ALLOWED_form form settings ui)
 set(ALLOWED_serial serial form settings ui)
 set(ALLOWED_files files form settings ui)
 set(ALLOWED_transfer transfer serial form settings ui)
+set(ALLOWED_register register transfer settings)
+# The register's widgets sit above everything but app/.
+set(ALLOWED_register/gui register transfer files serial form settings ui)
 
 set(faults "")
-foreach(folder settings ui form serial files transfer)
+foreach(folder settings ui form serial files transfer register register/gui)
     file(GLOB sources ${SOURCE_DIR}/${folder}/*.h ${SOURCE_DIR}/${folder}/*.cpp)
     foreach(source ${sources})
         file(STRINGS ${source} includes REGEX "^#include \"[a-z]+/")

@@ -22,13 +22,14 @@ void TestCommandLine::parse_data()
     QTest::addColumn<QString>("port");
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("textStart");
+    QTest::addColumn<QString>("team");
 
     const QString usage = QStringLiteral("Használat: qvconfig");
     auto row = [](const char *name, QStringList args, Action action, const char *port,
-                  const char *file, const QString &text) {
+                  const char *file, const QString &text, const char *team = "") {
         args.prepend(QStringLiteral("qvconfig"));
         QTest::newRow(name) << args << action << QString::fromUtf8(port) << QString::fromUtf8(file)
-                            << text;
+                            << text << QString::fromUtf8(team);
     };
     row("no arguments", {}, Action::Run, "", "", "");
     row("--port NAME", {"--port", "/dev/pts/3"}, Action::Run, "/dev/pts/3", "", "");
@@ -56,6 +57,21 @@ void TestCommandLine::parse_data()
     row("two files", {"a.msw", "b.msw"}, Action::Error, "", "",
         QStringLiteral("Csak egy konfigurációs fájl adható meg"));
     row("empty file name", {""}, Action::Error, "", "", QStringLiteral("A fájl neve üres."));
+    // A team register: its password comes from ~/.pgpass or a service file, never from here.
+    row("--register connection string", {"--register", "host=db dbname=qv user=tech", "a.msw"},
+        Action::Run, "", "a.msw", "", "host=db dbname=qv user=tech");
+    row("--register=service name", {"--register=qvteam"}, Action::Run, "", "", "", "qvteam");
+    row("--register URI without a password", {"--register", "postgresql://tech@db/qv"}, Action::Run,
+        "", "", "", "postgresql://tech@db/qv");
+    const QString password = QStringLiteral("--register: A kapcsolat leírása jelszót tartalmaz.");
+    row("--register with a password", {"--register", "host=db password=titok"}, Action::Error, "",
+        "", password);
+    row("--register URI with a password", {"--register=postgresql://tech:titok@db/qv"},
+        Action::Error, "", "", password);
+    row("--register without a connection", {"--register"}, Action::Error, "", "",
+        QStringLiteral("A --register után meg kell adni a nyilvántartás kapcsolatát."));
+    row("--register with an empty connection", {"--register= "}, Action::Error, "", "",
+        QStringLiteral("A --register után meg kell adni a nyilvántartás kapcsolatát."));
 }
 
 void TestCommandLine::parse()
@@ -65,10 +81,12 @@ void TestCommandLine::parse()
     QFETCH(QString, port);
     QFETCH(QString, file);
     QFETCH(QString, textStart);
+    QFETCH(QString, team);
     const qv::CommandLine line = qv::parseCommandLine(arguments, QStringLiteral("1.31"));
     QCOMPARE(line.action, action);
     QCOMPARE(line.port, port);
     QCOMPARE(line.file, file);
+    QCOMPARE(line.teamRegister, team);
     if (textStart.isEmpty())
         QVERIFY2(line.text.isEmpty(), qPrintable(line.text));
     else

@@ -5,6 +5,7 @@
 #include "app/mainwindow.h"
 #include "form/catalogue.h"
 #include "form/fieldhints.h"
+#include "transfer/dload.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -138,6 +139,8 @@ private slots:
     void initTestCase();
     void everyTextFits_data();
     void everyTextFits();
+    void downloadDialogFits_data();
+    void downloadDialogFits();
     void everyFieldHasItsHint();
 };
 
@@ -184,6 +187,37 @@ void TestLegibility::everyTextFits()
         checkTabs(misfits, tabs->tabBar());
         for (const char *box : {"g_allapot", "g_eszkoz"})
             misfits << misfitsIn(window.findChild<QGroupBox *>(QLatin1StringView(box)));
+    }
+    QVERIFY2(misfits.isEmpty(), qPrintable(u'\n' + misfits.join(u'\n')));
+}
+
+void TestLegibility::downloadDialogFits_data()
+{
+    QTest::addColumn<QFont>("font");
+    for (const QFont &font : qv::interfaceFonts(QApplication::font())) {
+        if (QFontDatabase::hasFamily(font.family()))
+            QTest::addRow("%s %g pt", qPrintable(font.family()), font.pointSizeF()) << font;
+    }
+}
+
+// The download dialog's captions and check boxes fit, and every widget lies inside it, as it
+// shows a port that cannot be opened.
+void TestLegibility::downloadDialogFits()
+{
+    QFETCH(QFont, font);
+    QApplication::setFont(font);
+    devSettings settings;
+    settings.Port = QStringLiteral("/nonexistent/qv-port");
+    dload dialog(settings);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QTRY_VERIFY(dialog.findChild<QLabel *>(QStringLiteral("openReason"))->isVisible());
+    QStringList misfits;
+    for (const QWidget *w : dialog.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (w->isVisible() && !dialog.rect().contains(w->geometry()))
+            misfits << w->objectName() + QStringLiteral(" lies outside the dialog");
+        if (const auto *box = qobject_cast<const QCheckBox *>(w))
+            checkButton(misfits, box, QStyle::SE_CheckBoxContents);
     }
     QVERIFY2(misfits.isEmpty(), qPrintable(u'\n' + misfits.join(u'\n')));
 }

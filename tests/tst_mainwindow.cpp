@@ -361,10 +361,14 @@ void TestMainWindow::startupState_data()
     QTest::newRow("actionVerify") << "actionVerify" << false << false << "-";
     QTest::newRow("actionExit") << "actionExit" << true << true << "-";
     QTest::newRow("actionPort") << "actionPort" << true << true << "-";
-    QTest::newRow("menuDevice") << "menuDevice" << false << true << "-";
+    // The menu stays open for the register; its commands that need a module are locked.
+    QTest::newRow("menuDevice") << "menuDevice" << true << true << "-";
     QTest::newRow("menuDebug") << "menuDebug" << false << true << "-";
     QTest::newRow("menuHelp") << "menuHelp" << true << true << "-";
-    QTest::newRow("actionReadup keeps its own state") << "actionReadup" << true << true << "-";
+    QTest::newRow("actionReadup") << "actionReadup" << false << true << "-";
+    QTest::newRow("actionDownload") << "actionDownload" << false << true << "-";
+    QTest::newRow("actionCompare") << "actionCompare" << false << true << "-";
+    QTest::newRow("actionRegister") << "actionRegister" << true << true << "-";
 }
 
 void TestMainWindow::startupState()
@@ -407,10 +411,12 @@ void TestMainWindow::menus_data()
     QTest::newRow("Beállítások") << "menuSettings" << words("actionPort") << QStringList{"Port"}
                                  << QStringList{""} << QStringList();
     QTest::newRow("Eszköz") << "menuDevice"
-                            << words("actionReadup | actionDownload actionVerify actionCompare")
-                            << QStringList{"Kiolvasás az eszközből", "", "Betöltés az eszközbe",
-                                           "Betöltés ellenőrzése", "Összehasonlítás a modullal"}
-                            << QStringList{"Ctrl+R", "", "Ctrl+D", "Ctrl+V", ""}
+                            << words("actionReadup | actionDownload actionVerify actionCompare "
+                                     "actionRegister")
+                            << QStringList{"Kiolvasás az eszközből",     "",
+                                           "Betöltés az eszközbe",       "Betöltés ellenőrzése",
+                                           "Összehasonlítás a modullal", "Nyilvántartás…"}
+                            << QStringList{"Ctrl+R", "", "Ctrl+D", "Ctrl+V", "", ""}
                             << words("actionReadup actionDownload");
     QTest::newRow("Help") << "menuHelp" << words("actionContents actionAbout")
                           << QStringList{"Tartalom", "Névjegy"} << QStringList{"F1", ""}

@@ -17,24 +17,44 @@ void CompareController::compare()
     const std::optional<QString> record = m_download.assembleRecord();
     if (!record)
         return;
+    readAndCompare(*record, QStringLiteral("Az űrlapon"), m_window, true);
+}
 
+void CompareController::compareRecord(const QString &record, const QString &ours, QWidget *parent)
+{
+    readAndCompare(record, ours, parent, false);
+}
+
+void CompareController::readAndCompare(const QString &record, const QString &ours, QWidget *parent,
+                                       bool formRecord)
+{
     const qv::transfer::ReadOutOutcome outcome =
         qv::transfer::readOutModule(m_settings.Port, m_settings.Baudrate,
-                                    QChar(char16_t(quint8(m_settings.UploadSeparator))), m_window);
+                                    QChar(char16_t(quint8(m_settings.UploadSeparator))), parent);
+    qv::transfer::ExchangeReport report = qv::transfer::readOutReport(
+        outcome, qv::transfer::ExchangeKind::Compare, m_settings.Port, m_settings.Baudrate);
     if (outcome.end != qv::transfer::ReadOutEnd::Ok) {
         if (const QString text = qv::transfer::readOutFailureText(outcome); !text.isEmpty())
-            qv::showMessage(m_window, QMessageBox::Critical, QStringLiteral("Hiba"), text);
+            qv::showMessage(parent, QMessageBox::Critical, QStringLiteral("Hiba"), text);
+        emit exchanged(report);
         return;
     }
 
-    const QList<qv::transfer::FieldDifference> differences = qv::transfer::compareRecords(
-        *record, outcome.decoded.fields, QChar(char16_t(quint8(m_settings.DownloadSeparator))));
-    if (differences.isEmpty()) {
-        emit sameAsModule();
-        qv::showMessage(m_window, QMessageBox::Information, QStringLiteral("Összehasonlítás"),
+    report.differences = qv::transfer::compareRecords(
+        record, outcome.decoded.fields, QChar(char16_t(quint8(m_settings.DownloadSeparator))));
+    if (!report.differences.isEmpty()) {
+        report.result = qv::transfer::ExchangeResult::Differences;
+        report.reason =
+            QStringLiteral("A modulban %1 érték tér el.").arg(report.differences.size());
+    }
+    emit exchanged(report);
+    if (report.differences.isEmpty()) {
+        if (formRecord)
+            emit sameAsModule();
+        qv::showMessage(parent, QMessageBox::Information, QStringLiteral("Összehasonlítás"),
                         QStringLiteral("Nincs eltérés."));
         return;
     }
-    CompareDialog dialog(differences, QStringLiteral("Az űrlapon"), m_window);
+    CompareDialog dialog(report.differences, ours, parent);
     dialog.exec();
 }

@@ -1,6 +1,8 @@
-// Comparing the form with the module: what a download would write against what the
+// Comparing a record with the module: what a download would write against what the
 // module holds, without touching the form.
 #pragma once
+
+#include "transfer/exchangereport.h"
 
 #include <QObject>
 
@@ -24,11 +26,23 @@ public:
     // read-out's messages.
     void compare();
 
+    // The same for another download record (56 items of 16 characters with their
+    // separators); `ours` heads its column. Dialogs are parented to `parent`.
+    void compareRecord(const QString &record, const QString &ours, QWidget *parent);
+
 signals:
     // The module holds exactly what a download of the form would write.
     void sameAsModule();
+    // A comparison with the module ended, whatever its outcome.
+    void exchanged(const qv::transfer::ExchangeReport &report);
 
 private:
+    // Reads the module, shows what differs from `record` and reports the exchange;
+    // `formRecord`: the record is the form's, which counts as written when the module
+    // holds it.
+    void readAndCompare(const QString &record, const QString &ours, QWidget *parent,
+                        bool formRecord);
+
     const devSettings &m_settings;
     DownloadController &m_download;
     QWidget *m_window = nullptr;

@@ -1,5 +1,7 @@
 #include "transfer/comparedialog.h"
 
+#include "ui/messages.h"
+
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -9,18 +11,28 @@
 
 CompareDialog::CompareDialog(const QList<qv::transfer::FieldDifference> &differences,
                              const QString &ours, QWidget *parent)
+    : CompareDialog(differences,
+                    {QStringLiteral("Összehasonlítás a modullal"),
+                     QStringLiteral("A modulban %1 érték tér el:"), ours,
+                     QStringLiteral("A modulban")},
+                    parent)
+{
+}
+
+CompareDialog::CompareDialog(const QList<qv::transfer::FieldDifference> &differences,
+                             const Captions &captions, QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("compareDialog"));
-    setWindowTitle(QStringLiteral("Összehasonlítás a modullal"));
+    setWindowTitle(captions.title);
 
-    auto *heading =
-        new QLabel(QStringLiteral("A modulban %1 érték tér el:").arg(differences.size()), this);
+    auto *heading = new QLabel(captions.heading.arg(differences.size()), this);
     heading->setObjectName(QStringLiteral("compareHeading"));
+    heading->setTextFormat(Qt::PlainText);
 
     // Texts from the module are shown as they are: items never interpret markup.
     auto *model = new QStandardItemModel(int(differences.size()), 3, this);
-    model->setHorizontalHeaderLabels({QStringLiteral("Mező"), ours, QStringLiteral("A modulban")});
+    model->setHorizontalHeaderLabels({QStringLiteral("Mező"), captions.ours, captions.theirs});
     for (int row = 0; row < differences.size(); ++row) {
         const qv::transfer::FieldDifference &d = differences.at(row);
         int column = 0;
@@ -50,4 +62,16 @@ CompareDialog::CompareDialog(const QList<qv::transfer::FieldDifference> &differe
     layout->addWidget(view);
     layout->addWidget(buttons);
     resize(620, 360);
+}
+
+void showDifferences(const QList<qv::transfer::FieldDifference> &differences,
+                     const CompareDialog::Captions &captions, QWidget *parent)
+{
+    if (differences.isEmpty()) {
+        qv::showMessage(parent, QMessageBox::Information, captions.title,
+                        QStringLiteral("Nincs eltérés."));
+        return;
+    }
+    CompareDialog dialog(differences, captions, parent);
+    dialog.exec();
 }

@@ -1,6 +1,7 @@
 #include "transfer/dload.h"
 
 #include "serial/openadvice.h"
+#include "serial/serialline.h"
 #include "settings/preferences.h"
 #include "transfer/comparedialog.h"
 #include "transfer/dlthread.h"
@@ -24,7 +25,7 @@ constexpr int SuccessCloseMs = 2000;
 dload::dload(const devSettings &settings, QWidget *parent) : QDialog(parent), m_settings(settings)
 {
     setObjectName(QStringLiteral("dload"));
-    resize(262, 144);
+    resize(262, 164);
 
     m_buttonBox = new QDialogButtonBox(this);
     m_buttonBox->setObjectName(QStringLiteral("buttonBox"));
@@ -65,6 +66,13 @@ dload::dload(const devSettings &settings, QWidget *parent) : QDialog(parent), m_
     m_verify->setChecked(qv::preferences::verifyAfterDownload());
     connect(m_verify, &QCheckBox::toggled, this, &qv::preferences::setVerifyAfterDownload);
 
+    // For the next download: this one has begun.
+    m_backup = new QCheckBox(this);
+    m_backup->setObjectName(QStringLiteral("cb_backup"));
+    m_backup->setGeometry(10, 138, 241, 20);
+    m_backup->setChecked(qv::preferences::backupBeforeDownload());
+    connect(m_backup, &QCheckBox::toggled, this, &qv::preferences::setBackupBeforeDownload);
+
     retranslateUi();
     connect(m_buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(m_buttonBox, &QDialogButtonBox::rejected, this, &dload::reject);
@@ -90,6 +98,39 @@ dload::~dload()
 bool dload::succeeded() const
 {
     return m_worker->isFinished() && m_worker->succeeded();
+}
+
+qv::transfer::ExchangeReport dload::report() const
+{
+    qv::transfer::ExchangeReport report;
+    report.kind = qv::transfer::ExchangeKind::Download;
+    const qv::LineSettings line = qv::lines::download(m_settings.Port);
+    report.port = line.port;
+    report.baud = line.baud;
+    QStringList items = qv::record::downloadLines(
+        m_settings.DownloadRecord, QChar(char16_t(quint8(m_settings.DownloadSeparator))));
+    if (items.size() > qv::record::FieldCount)
+        items.resize(qv::record::FieldCount); // the empty line that ends the record
+    report.fields = items;
+    report.acknowledged = succeeded();
+    report.readBack = m_readBack;
+    report.differences = m_differences;
+    if (!succeeded())
+        report.result = qv::transfer::ExchangeResult::Failed;
+    else if (m_differs)
+        report.result = qv::transfer::ExchangeResult::Differences;
+    // Anything but a plain success, as the dialog said it (and why the read-back failed).
+    const bool plain = succeeded() && (m_readBack == qv::transfer::ReadBack::NotRun ||
+                                       m_readBack == qv::transfer::ReadBack::Same);
+    if (!plain) {
+        QStringList reason{m_kiiras->text()};
+        if (!m_openReason->isHidden())
+            reason << m_openReason->text();
+        if (!m_readBackFailure.isEmpty())
+            reason << m_readBackFailure;
+        report.reason = reason.join(u'\n');
+    }
+    return report;
 }
 
 void dload::dlcomplete()
@@ -121,23 +162,28 @@ void dload::verify()
     case qv::transfer::ReadOutEnd::Ok:
         break;
     case qv::transfer::ReadOutEnd::Cancelled:
+        m_readBack = qv::transfer::ReadBack::Failed;
         m_kiiras->setText(QStringLiteral("Sikeres betöltés.\nAz ellenőrzés megszakítva."));
         return finish(false);
     default:
+        m_readBack = qv::transfer::ReadBack::Failed;
+        m_readBackFailure = qv::transfer::readOutFailureText(outcome);
         m_kiiras->setText(QStringLiteral("Sikeres betöltés.\nAz ellenőrzés nem sikerült."));
         finish(false);
-        qv::showMessage(this, QMessageBox::Critical, QStringLiteral("Hiba"),
-                        qv::transfer::readOutFailureText(outcome));
+        qv::showMessage(this, QMessageBox::Critical, QStringLiteral("Hiba"), m_readBackFailure);
         return;
     }
 
     const QList<qv::transfer::FieldDifference> differences =
         qv::transfer::compareRecords(m_settings.DownloadRecord, outcome.decoded.fields,
                                      QChar(char16_t(quint8(m_settings.DownloadSeparator))));
+    m_differences = differences;
     if (differences.isEmpty()) {
+        m_readBack = qv::transfer::ReadBack::Same;
         m_kiiras->setText(QStringLiteral("Sikeres betöltés.\nEllenőrizve."));
         return finish(true);
     }
+    m_readBack = qv::transfer::ReadBack::Differs;
     m_differs = true;
     m_kiiras->setText(QStringLiteral("Sikeres betöltés.\nA modul mást tárol!"));
     finish(false);
@@ -168,8 +214,9 @@ void dload::showOpenFailure(const QString &advice)
     m_openReason->setGeometry(Margin, m_progressBar->y(), width, height);
     m_openReason->show();
     const int shift = height + Margin;
-    for (QWidget *below : {static_cast<QWidget *>(m_progressBar),
-                           static_cast<QWidget *>(m_buttonBox), static_cast<QWidget *>(m_verify)})
+    for (QWidget *below :
+         {static_cast<QWidget *>(m_progressBar), static_cast<QWidget *>(m_buttonBox),
+          static_cast<QWidget *>(m_verify), static_cast<QWidget *>(m_backup)})
         below->move(below->x(), below->y() + shift);
     resize(this->width(), this->height() + shift);
 }
@@ -197,6 +244,9 @@ void dload::retranslateUi()
     setWindowTitle(QStringLiteral("Betöltés"));
     m_label->setText(QString());
     m_verify->setText(QStringLiteral("Ellenőrzés letöltés után"));
+    m_backup->setText(QStringLiteral("Kiolvasás letöltés előtt"));
+    m_backup->setToolTip(QStringLiteral("A következő letöltések előtt a modul konfigurációja "
+                                        "kiolvasva a nyilvántartásba kerül."));
     if (!m_complete)
         m_kiiras->setText(QStringLiteral("Betöltés folyamatban..."));
 }

@@ -4,9 +4,12 @@
 // ends it while the worker runs. With "Ellenőrzés letöltés után" ticked (remembered
 // between runs), a success is followed by reading the configuration back: the same as
 // sent adds "Ellenőrizve.", anything else is shown field by field and the dialog waits.
+// "Kiolvasás letöltés előtt" (remembered too) is the choice for the downloads to come: the
+// download controller reads the module before it opens this dialog.
 #pragma once
 
 #include "settings/devsettings.h"
+#include "transfer/exchangereport.h"
 
 #include <QDialog>
 
@@ -31,6 +34,9 @@ public:
     bool succeeded() const;
     // Whether it took it and, when the read-back ran, holds exactly what was sent.
     bool matchesModule() const { return succeeded() && !m_differs; }
+    // The download as it ended: the record sent, the acknowledgement, the read-back and
+    // what the dialog told the user.
+    qv::transfer::ExchangeReport report() const;
 
 public slots:
     void dlcomplete();
@@ -54,8 +60,12 @@ private:
     QLabel *m_openReason = nullptr; // shown only when the port could not be opened
     QProgressBar *m_progressBar = nullptr;
     QCheckBox *m_verify = nullptr;
+    QCheckBox *m_backup = nullptr;
     const devSettings m_settings;
     std::unique_ptr<dlThread> m_worker;
     bool m_complete = false;
     bool m_differs = false; // the read-back found the module holding something else
+    qv::transfer::ReadBack m_readBack = qv::transfer::ReadBack::NotRun;
+    QList<qv::transfer::FieldDifference> m_differences; // the read-back's
+    QString m_readBackFailure; // why the read-back found nothing to compare
 };

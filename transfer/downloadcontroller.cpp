@@ -4,7 +4,9 @@
 #include "form/deviceprofile.h"
 #include "form/formbinding.h"
 #include "settings/devsettings.h"
+#include "settings/preferences.h"
 #include "transfer/dload.h"
+#include "transfer/readoutexchange.h"
 #include "ui/messages.h"
 
 DownloadController::DownloadController(devSettings &settings, form::FormBinding &form,
@@ -99,9 +101,34 @@ void DownloadController::download()
     const std::optional<QString> record = assembleRecord();
     if (!record)
         return;
+    if (qv::preferences::backupBeforeDownload() && !backUp())
+        return;
     m_settings.DownloadRecord = *record;
     dload dialog(m_settings, m_window);
     dialog.exec();
+    emit exchanged(dialog.report());
     if (dialog.matchesModule())
         emit written();
+}
+
+bool DownloadController::backUp()
+{
+    const qv::transfer::ReadOutOutcome outcome =
+        qv::transfer::readOutModule(m_settings.Port, m_settings.Baudrate,
+                                    QChar(char16_t(quint8(m_settings.UploadSeparator))), m_window);
+    emit exchanged(qv::transfer::readOutReport(outcome, qv::transfer::ExchangeKind::Backup,
+                                               m_settings.Port, m_settings.Baudrate));
+    switch (outcome.end) {
+    case qv::transfer::ReadOutEnd::Ok:
+        return true;
+    case qv::transfer::ReadOutEnd::Cancelled: // the user stopped the whole command
+        return false;
+    default:
+        break;
+    }
+    return qv::askYesNo(m_window, QStringLiteral("Kiolvasás letöltés előtt"),
+                        qv::transfer::readOutFailureText(outcome) +
+                            QStringLiteral("\n\nA modul mostani konfigurációja nem került a "
+                                           "nyilvántartásba. Betölti mégis az űrlapot az "
+                                           "eszközbe?"));
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "transfer/configrecord.h"
+#include "transfer/exchangereport.h"
 
 #include <QObject>
 
@@ -25,7 +26,8 @@ public:
 
     // Refuses an incomplete form or a text the module cannot take (naming the field and
     // showing it), otherwise builds the record into DownloadRecord and sends it under the
-    // download dialog.
+    // download dialog. With "Kiolvasás letöltés előtt" chosen, the module is read out
+    // first; when that fails, the user decides whether to write all the same.
     void download();
 
     // The record a download of the form would send. A text the module cannot take is
@@ -38,8 +40,13 @@ public:
 signals:
     // The module took the form's record (and, when it was read back, holds it).
     void written();
+    // The backup read-out, and the download, ended, whatever their outcome.
+    void exchanged(const qv::transfer::ExchangeReport &report);
 
 private:
+    // Reads the module's configuration before it is overwritten; true when the download
+    // may go ahead.
+    bool backUp();
     // Shows `field`, puts the focus there and reports `text`.
     void refuseAt(const QString &field, const QString &text);
 

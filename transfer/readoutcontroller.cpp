@@ -16,25 +16,36 @@ ReadOutController::ReadOutController(devSettings &settings, form::FormBinding &f
 void ReadOutController::readOut()
 {
     m_form.showPage(0);
-    if (const auto read = readModule()) {
-        apply(read->form);
-        emit formFilled();
-    }
-}
-
-std::optional<qv::transfer::ReadOutResult> ReadOutController::readModule()
-{
     const qv::transfer::ReadOutOutcome outcome =
         qv::transfer::readOutModule(m_settings.Port, m_settings.Baudrate,
                                     QChar(char16_t(quint8(m_settings.UploadSeparator))), m_window);
-    if (outcome.end == qv::transfer::ReadOutEnd::Ok)
-        return outcome.decoded;
-    if (const QString text = qv::transfer::readOutFailureText(outcome); !text.isEmpty())
+    if (outcome.end == qv::transfer::ReadOutEnd::Ok) {
+        apply(m_form, outcome.decoded.form);
+        emit formFilled();
+    } else if (const QString text = qv::transfer::readOutFailureText(outcome); !text.isEmpty()) {
         qv::showMessage(m_window, QMessageBox::Critical, QStringLiteral("Hiba"), text);
-    return std::nullopt;
+    }
+    emit exchanged(qv::transfer::readOutReport(outcome, qv::transfer::ExchangeKind::ReadOut,
+                                               m_settings.Port, m_settings.Baudrate));
 }
 
-void ReadOutController::apply(const qv::transfer::ReadOutForm &values)
+// The fields go back into the reply they came from, each padded to its 16 characters and
+// followed by "|", and are decoded as that reply would be.
+bool ReadOutController::restore(const QStringList &fields)
+{
+    if (fields.size() != qv::record::FieldCount)
+        return false;
+    const qv::transfer::ReadOutResult decoded =
+        qv::transfer::decodeReadOut(qv::record::buildDownloadRecord(fields));
+    if (decoded.status != qv::transfer::ReadOutStatus::Ok)
+        return false;
+    m_form.showPage(0);
+    apply(m_form, decoded.form);
+    emit formFilled();
+    return true;
+}
+
+void ReadOutController::apply(form::FormBinding &into, const qv::transfer::ReadOutForm &values)
 {
     const QStringList ringButtons = form::names("g_tel", form::Kind::RadioButton);
     for (const QString &button : ringButtons) {
@@ -43,16 +54,16 @@ void ReadOutController::apply(const qv::transfer::ReadOutForm &values)
     }
 
     for (const auto &[field, text] : values.texts)
-        m_form.setText(field, text);
+        into.setText(field, text);
 
     // Checking bn unchecks kn: the pairs are exclusive.
     for (int n = 1; n <= 4; ++n) {
-        m_form.setChecked(QStringLiteral("k%1").arg(n), true);
+        into.setChecked(QStringLiteral("k%1").arg(n), true);
         if (values.monostable & (1 << (n - 1)))
-            m_form.setChecked(QStringLiteral("b%1").arg(n), true);
+            into.setChecked(QStringLiteral("b%1").arg(n), true);
     }
-    m_form.setChecked(values.range15 ? QStringLiteral("max_be_15") : QStringLiteral("max_be_30"),
-                      true);
+    into.setChecked(values.range15 ? QStringLiteral("max_be_15") : QStringLiteral("max_be_30"),
+                    true);
 
     // Each tick runs check_cbs, which unticks and disables RING and SMS of an entry
     // without an alarm source; they come after the sources in the box order.
@@ -62,7 +73,7 @@ void ReadOutController::apply(const qv::transfer::ReadOutForm &values)
             const auto cell =
                 qv::device::parseMatrixTag(QString::fromLatin1(form::findItem(box)->groupProperty));
             if (cell && cell->entry == entry)
-                m_form.setChecked(
+                into.setChecked(
                     box, qv::transfer::hasRight(values.rights[size_t(entry - 1)], cell->column));
         }
     }
@@ -71,10 +82,10 @@ void ReadOutController::apply(const qv::transfer::ReadOutForm &values)
         for (const QString &button : ringButtons) {
             const auto ring = qv::device::parseRingButton(button);
             if (ring && ring->entry == entry)
-                m_form.setChecked(button, ring->output == values.selection[size_t(entry - 1)]);
+                into.setChecked(button, ring->output == values.selection[size_t(entry - 1)]);
         }
     }
 
     // Changing the operator runs smskpSelect, which sets up the number field.
-    m_form.setSmsOperator(values.smsOperator);
+    into.setSmsOperator(values.smsOperator);
 }

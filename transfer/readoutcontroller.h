@@ -2,10 +2,9 @@
 #pragma once
 
 #include "transfer/configrecord.h"
+#include "transfer/exchangereport.h"
 
 #include <QObject>
-
-#include <optional>
 
 struct devSettings;
 class QWidget;
@@ -24,21 +23,26 @@ public:
                       QObject *parent = nullptr);
 
     // Asks the module for its configuration and fills the form with it, then announces
-    // formFilled(). A failed or cancelled read-out leaves the form as it was.
+    // formFilled(). A failed or cancelled read-out leaves the form as it was. Either way
+    // it reports the exchange.
     void readOut();
 
-    // Asks the module for its configuration under the read-out's progress window and
-    // decodes it; the form is not touched. A failure has been reported to the user when
-    // nothing comes back; a cancel is not reported.
-    std::optional<qv::transfer::ReadOutResult> readModule();
+    // Fills the form with a configuration read out earlier (56 record fields as received)
+    // as the read-out fills it, then announces formFilled(). False, with the form as it
+    // was, when the fields do not decode.
+    bool restore(const QStringList &fields);
+
+    // Writes what a read-out decoded into the form `into`, widget by widget, so that the
+    // form's own checks run as they do while the user edits.
+    static void apply(form::FormBinding &into, const qv::transfer::ReadOutForm &values);
 
 signals:
     // The form holds what the module sent: the window shapes it for the model.
     void formFilled();
+    // A read-out ended, whatever its outcome.
+    void exchanged(const qv::transfer::ExchangeReport &report);
 
 private:
-    void apply(const qv::transfer::ReadOutForm &values);
-
     devSettings &m_settings;
     form::FormBinding &m_form;
     QWidget *m_window = nullptr;

@@ -110,4 +110,26 @@ QString readOutFailureText(const ReadOutOutcome &outcome)
     return {};
 }
 
+ExchangeReport readOutReport(const ReadOutOutcome &outcome, ExchangeKind kind, const QString &port,
+                             qint32 baud)
+{
+    ExchangeReport report;
+    report.kind = kind;
+    report.port = port;
+    report.baud = baud;
+    switch (outcome.end) {
+    case ReadOutEnd::Ok:
+        report.fields = outcome.decoded.fields;
+        return report;
+    case ReadOutEnd::Cancelled:
+        report.reason = QStringLiteral("A kiolvasást a felhasználó megszakította.");
+        break;
+    default:
+        report.reason = readOutFailureText(outcome);
+        break;
+    }
+    report.result = ExchangeResult::Failed;
+    return report;
+}
+
 } // namespace qv::transfer

@@ -4,6 +4,7 @@
 
 #include "serial/openfailure.h"
 #include "transfer/configrecord.h"
+#include "transfer/exchangereport.h"
 
 #include <QString>
 
@@ -34,5 +35,11 @@ ReadOutOutcome readOutModule(const QString &port, qint32 baud, QChar separator, 
 // The message that reports a failed read-out, with why the port did not open and what
 // to do; empty for Ok and Cancelled.
 QString readOutFailureText(const ReadOutOutcome &outcome);
+
+// The read-out on `port` at `baud` as a report of `kind` (a read-out, a backup or the
+// module's side of a comparison): the fields received, or why none came (a cancel too,
+// which is not shown).
+ExchangeReport readOutReport(const ReadOutOutcome &outcome, ExchangeKind kind, const QString &port,
+                             qint32 baud);
 
 } // namespace qv::transfer

@@ -33,6 +33,17 @@ void showMessage(QWidget *parent, QMessageBox::Icon icon, const QString &title, 
     box.exec();
 }
 
+bool askYesNo(QWidget *parent, const QString &title, const QString &text)
+{
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("Igen"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("Nem"));
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 UnsavedEdits askAboutUnsavedEdits(QWidget *parent)
 {
     QMessageBox box(QMessageBox::Question, QStringLiteral("Nem mentett módosítások"),

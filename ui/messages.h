@@ -18,6 +18,10 @@ enum class TextFormat { Plain, Rich };
 void showMessage(QWidget *parent, QMessageBox::Icon icon, const QString &title, const QString &text,
                  TextFormat format = TextFormat::Plain);
 
+// A question answered "Igen" or "Nem" (plain text); Escape and the close box answer "Nem",
+// which is also the default.
+bool askYesNo(QWidget *parent, const QString &title, const QString &text);
+
 // What the user wants done with edits that are not saved yet.
 enum class UnsavedEdits { Save, Discard, Cancel };
 

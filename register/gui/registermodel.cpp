@@ -1,0 +1,110 @@
+#include "register/gui/registermodel.h"
+
+#include "form/deviceprofile.h"
+
+RegisterModel::RegisterModel(Search search, QObject *parent)
+    : QAbstractTableModel(parent), m_search(std::move(search))
+{
+}
+
+void RegisterModel::setQuery(const qv::reg::Query &query)
+{
+    beginResetModel();
+    m_query = query;
+    m_entries.clear();
+    m_error.clear();
+    m_more = true;
+    endResetModel();
+    fetchMore();
+}
+
+int RegisterModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_entries.size());
+}
+
+int RegisterModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : Columns;
+}
+
+bool RegisterModel::canFetchMore(const QModelIndex &parent) const
+{
+    return !parent.isValid() && m_more;
+}
+
+void RegisterModel::fetchMore(const QModelIndex &parent)
+{
+    if (parent.isValid() || !m_more)
+        return;
+    qv::reg::Query page = m_query;
+    page.limit = PageSize;
+    page.offset = int(m_entries.size());
+    QString error;
+    const QList<qv::reg::Entry> entries = m_search(page, &error);
+    m_error = error;
+    m_more = entries.size() == PageSize;
+    if (entries.isEmpty())
+        return;
+    beginInsertRows({}, int(m_entries.size()), int(m_entries.size() + entries.size()) - 1);
+    m_entries.append(entries);
+    endInsertRows();
+}
+
+QString RegisterModel::whereText(qv::reg::Where where)
+{
+    switch (where) {
+    case qv::reg::Where::Local:
+        return QStringLiteral("helyi");
+    case qv::reg::Where::LocalAndShared:
+        return QStringLiteral("megosztva");
+    case qv::reg::Where::Shared:
+        return QStringLiteral("csapat");
+    }
+    return {};
+}
+
+QString RegisterModel::timeText(const QDateTime &time)
+{
+    return time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
+// Only texts: the view draws them as they are, never as markup, and shows no tool tip.
+QVariant RegisterModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_entries.size() || role != Qt::DisplayRole)
+        return {};
+    const qv::reg::Entry &e = m_entries.at(index.row());
+    switch (index.column()) {
+    case Time:
+        return timeText(e.time);
+    case Operation:
+        return qv::reg::operationText(e.operation);
+    case Result:
+        return qv::reg::resultText(e.result);
+    case ModuleId:
+        return e.moduleId;
+    case Name:
+        return e.moduleName;
+    case Model:
+        return qv::device::modelName(e.model);
+    case Technician:
+        return e.technician;
+    case Site:
+        return e.site;
+    case Where:
+        return whereText(e.where);
+    default:
+        return {};
+    }
+}
+
+QVariant RegisterModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    static const char *const titles[Columns] = {"Idő", "Művelet", "Eredmény",  "Modulazonosító",
+                                                "Név", "Modell",  "Technikus", "Helyszín",
+                                                "Hol"};
+    return section >= 0 && section < Columns ? QString::fromUtf8(titles[section]) : QVariant();
+}

@@ -1,0 +1,409 @@
+// The register through the main window against the emulated module: every read-out,
+// download and comparison lands in it with its record, also when it fails; the backup
+// before a download; the register window finds an entry, restores it into the form and into
+// a file; a register that cannot be written leaves the exchanges as they were.
+#include "formhelpers.h"
+#include "modalwatcher.h"
+#include "modulefixture.h"
+#include "register/store.h"
+#include "settings/preferences.h"
+#include "transfer/configrecord.h"
+#include "ui/messages.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTest>
+
+using qvsim::Exchange;
+using qvsim::Fault;
+using Op = qv::reg::Operation;
+using Res = qv::reg::Result;
+
+namespace {
+
+const QString kNoPort = QStringLiteral("/nonexistent/qv-port");
+
+// The register this test program writes (its own, see tests/support/testmode.cpp), newest
+// entry first, each whole.
+QList<qv::reg::Entry> entries()
+{
+    const qv::reg::Store store = qv::reg::Store::openSqlite(qv::reg::Store::defaultSqlitePath());
+    QList<qv::reg::Entry> whole;
+    for (const qv::reg::Entry &e : store.search({}))
+        whole << store.entry(e.id).value_or(e);
+    return whole;
+}
+
+// A configuration with a name, an id and two telephone numbers of its own.
+QStringList configuration()
+{
+    QStringList f = sampleFields();
+    f[2] = QStringLiteral("0042");
+    f[3] = QStringLiteral("PINCE KAPU");
+    return f;
+}
+
+// The fields as the read-out receives them from a module that stores `fields`.
+QStringList received(const QStringList &fields)
+{
+    return qv::transfer::decodeReadOut(qv::record::fromWire(qv::record::encodeReadOut(fields)))
+        .fields;
+}
+
+// A main window in the debug mode of a Q_QV5 (or a Q_BRK2), its link pointed at an emulated
+// module of that model.
+struct Rig
+{
+    ModalWatcher watcher;
+    std::unique_ptr<qvsim::Emulator> module;
+    MainWindow window;
+
+    explicit Rig(qvsim::Model model = qvsim::Model::QV5)
+        : module(startModule({.moduleBaud = 115200}, {}, qvsim::ModuleSetup::of(model)))
+    {
+        model == qvsim::Model::QV5 ? window.deviceDebugMS5() : window.deviceDebugMArm2();
+        window.useLink(module->slavePath(), 115200);
+        window.show();
+        store(configuration());
+    }
+    void store(const QStringList &fields)
+    {
+        qvsim::ModuleSetup setup = module->moduleSetup();
+        setup.fields = fields;
+        module->setModuleSetup(setup);
+    }
+    // Answers the download dialog: OK once the outcome shows.
+    void answerDownloads()
+    {
+        watcher.onDialog(QStringLiteral("compareDialog"),
+                         [](QWidget *d) { static_cast<QDialog *>(d)->accept(); });
+        watcher.onDialog(QStringLiteral("dload"), [this](QWidget *dialog) {
+            auto *text = dialog->findChild<QLabel *>(QStringLiteral("kiiras"));
+            QTRY_VERIFY_WITH_TIMEOUT(!text->text().endsWith(QStringLiteral("...")), 40000);
+            QTRY_VERIFY(!dialog->findChild<QDialog *>(QStringLiteral("compareDialog")));
+            backupTicked = dialog->findChild<QCheckBox *>(QStringLiteral("cb_backup"))->isChecked();
+            if (dialog->isVisible())
+                dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+        });
+    }
+    QString saveTo(const QString &path)
+    {
+        qv::setSaveFileChooser([path](auto &&...) { return path; });
+        window.save();
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : QString();
+    }
+    // The message boxes titled `title` so far.
+    QList<RecordedBox> boxes(const QString &title) const
+    {
+        QList<RecordedBox> found;
+        for (const RecordedBox &box : watcher.boxes()) {
+            if (box.title == title)
+                found << box;
+        }
+        return found;
+    }
+    bool backupTicked = false;
+};
+
+} // namespace
+
+class TestRegisterWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void readOut_data();
+    void readOut();
+    void download_data();
+    void download();
+    void comparison();
+    void backup_data();
+    void backup();
+    void window_data();
+    void window();
+    void unwritable();
+    void pages();
+
+private:
+    QTemporaryDir m_files;
+};
+
+// Each test starts with an empty register and the download dialog's boxes unticked.
+void TestRegisterWindow::init()
+{
+    for (const char *suffix : {"", "-wal", "-shm"})
+        QFile::remove(qv::reg::Store::defaultSqlitePath() + QLatin1StringView(suffix));
+    qv::preferences::setVerifyAfterDownload(false);
+    qv::preferences::setBackupBeforeDownload(false);
+}
+
+void TestRegisterWindow::readOut_data()
+{
+    QTest::addColumn<bool>("silent");
+    QTest::newRow("read") << false;
+    QTest::newRow("silent module") << true;
+}
+
+// The read-out lands with the fields exactly as received, or with the reason shown.
+void TestRegisterWindow::readOut()
+{
+    QFETCH(bool, silent);
+    Rig rig;
+    if (silent)
+        rig.module->setFaults(qvsim::FaultSetup::only(Exchange::ReadOut, Fault::Silent));
+    rig.window.readup();
+
+    const QList<qv::reg::Entry> all = entries();
+    QCOMPARE(all.size(), 1);
+    const qv::reg::Entry &e = all.first();
+    QCOMPARE(e.operation, Op::ReadOut);
+    QCOMPARE(e.result, silent ? Res::Failed : Res::Ok);
+    QCOMPARE(e.port, rig.module->slavePath());
+    QCOMPARE(e.baud, 115200);
+    QCOMPARE(e.model, int(qv::ModelQV5));
+    QCOMPARE(e.fields, silent ? QStringList() : received(configuration()));
+    QCOMPARE(e.moduleName, silent ? QString() : QStringLiteral("PINCE KAPU"));
+    QCOMPARE(e.reason, silent ? rig.watcher.last().text : QString());
+}
+
+void TestRegisterWindow::download_data()
+{
+    QTest::addColumn<QString>("port"); // empty: the module's
+    QTest::addColumn<Res>("result");
+    QTest::addColumn<qv::reg::Verification>("verification");
+    QTest::newRow("read back, holding another name")
+        << QString() << Res::Differences << qv::reg::Verification::Differs;
+    QTest::newRow("port missing") << kNoPort << Res::Failed << qv::reg::Verification::NotRun;
+}
+
+// The record as sent, the acknowledgement, the read-back and its differences.
+void TestRegisterWindow::download()
+{
+    QFETCH(QString, port);
+    QFETCH(Res, result);
+    QFETCH(qv::reg::Verification, verification);
+    qv::preferences::setVerifyAfterDownload(true);
+    Rig rig;
+    rig.module->setFaults(qvsim::FaultSetup::only(Exchange::Download, Fault::StoresOther));
+    if (!port.isEmpty())
+        rig.window.useLink(port, 1200);
+    rig.answerDownloads();
+    edit(rig.window, "m_nev")->setText(QStringLiteral("PINCE"));
+    rig.window.download();
+
+    const QList<qv::reg::Entry> all = entries();
+    QCOMPARE(all.size(), 1);
+    const qv::reg::Entry &e = all.first();
+    QCOMPARE(e.operation, Op::Download);
+    QCOMPARE(e.result, result);
+    QCOMPARE(e.acknowledged, std::optional<bool>(result != Res::Failed));
+    QCOMPARE(e.verification, verification);
+    QCOMPARE(e.baud, 1200);
+    const QStringList sent =
+        qv::record::downloadLines(rig.window.deviceSettings().DownloadRecord).mid(0, 56);
+    QCOMPARE(e.fields, sent);
+    QCOMPARE(e.moduleName, QStringLiteral("PINCE"));
+    if (result == Res::Failed) {
+        QVERIFY2(e.reason.startsWith(QStringLiteral("Betöltés hiba.")), qPrintable(e.reason));
+        QVERIFY(e.reason.contains(kNoPort)); // why the port did not open, as shown
+    } else {
+        QCOMPARE(e.differences.value(0), (qv::reg::Difference{"Modul neve", "PINCE", "MAS MODUL"}));
+    }
+}
+
+void TestRegisterWindow::comparison()
+{
+    Rig rig;
+    rig.watcher.onDialog(QStringLiteral("compareDialog"),
+                         [](QWidget *d) { static_cast<QDialog *>(d)->accept(); });
+    widget<QAction>(rig.window, "actionCompare")->trigger();
+    const QList<qv::reg::Entry> all = entries();
+    QCOMPARE(all.size(), 1);
+    QCOMPARE(all.first().operation, Op::Compare);
+    QCOMPARE(all.first().result, Res::Differences);
+    QCOMPARE(all.first().fields, received(configuration())); // the module's side
+    QVERIFY(all.first().differences.contains(
+        qv::reg::Difference{"Modul neve", "QV MODUL", "PINCE KAPU"}));
+}
+
+void TestRegisterWindow::backup_data()
+{
+    QTest::addColumn<bool>("readFails");
+    QTest::addColumn<QMessageBox::StandardButton>("answer"); // to "write all the same?"
+    QTest::newRow("read, then written") << false << QMessageBox::NoButton;
+    QTest::newRow("read fails, not written") << true << QMessageBox::No;
+    QTest::newRow("read fails, written all the same") << true << QMessageBox::Yes;
+}
+
+// "Kiolvasás letöltés előtt": the module's configuration is kept before it is overwritten.
+void TestRegisterWindow::backup()
+{
+    QFETCH(bool, readFails);
+    QFETCH(QMessageBox::StandardButton, answer);
+    qv::preferences::setBackupBeforeDownload(true);
+    Rig rig;
+    if (readFails)
+        rig.module->setFaults(qvsim::FaultSetup::only(Exchange::ReadOut, Fault::Silent));
+    rig.watcher.answerWith(answer);
+    rig.answerDownloads();
+    rig.module->clearReceived();
+    rig.window.download();
+
+    const bool written = answer != QMessageBox::No;
+    const QList<RecordedBox> questions = rig.boxes(QStringLiteral("Kiolvasás letöltés előtt"));
+    QCOMPARE(questions.size(), readFails ? 1 : 0);
+    if (readFails) {
+        QCOMPARE(questions.first().icon, QMessageBox::Question);
+        QVERIFY(questions.first().text.startsWith(QStringLiteral("Sikertelen kiolvasás.")));
+    }
+    const QByteArray wire = rig.module->received();
+    QVERIFY(wire.startsWith("~{"));
+    QCOMPARE(wire.contains("~}"), written);
+    QCOMPARE(rig.backupTicked, written);
+
+    const QList<qv::reg::Entry> all = entries();
+    QCOMPARE(all.size(), written ? 2 : 1);
+    const qv::reg::Entry &backup = all.last();
+    QCOMPARE(backup.operation, Op::Backup);
+    QCOMPARE(backup.result, readFails ? Res::Failed : Res::Ok);
+    QCOMPARE(backup.fields, readFails ? QStringList() : received(configuration()));
+    if (written)
+        QCOMPARE(all.first().operation, Op::Download);
+}
+
+void TestRegisterWindow::window_data()
+{
+    QTest::addColumn<qvsim::Model>("model");
+    QTest::newRow("Q_QV5") << qvsim::Model::QV5;
+    QTest::newRow("Q_BRK2, shaped for what it lacks") << qvsim::Model::BRK2;
+}
+
+// Found by a telephone number written with its country prefix, a module's history, and an
+// entry restored into a file and into the form exactly as after the read-out.
+void TestRegisterWindow::window()
+{
+    QFETCH(qvsim::Model, model);
+    Rig rig(model);
+    rig.window.readup();
+    const QString afterReadOut = rig.saveTo(m_files.filePath(QStringLiteral("read.msw")));
+    QVERIFY(afterReadOut.size() > 500);
+    rig.store(qvsim::factoryFields()); // another module on the line, then the first again
+    rig.window.readup();
+    rig.store(configuration());
+    rig.window.readup();
+    edit(rig.window, "m_nev")->setText(QStringLiteral("SZERKESZTETT"));
+
+    QStringList found, history;
+    QString fromRegister, twoEntries;
+    rig.watcher.onDialog(QStringLiteral("compareDialog"), [&twoEntries](QWidget *d) {
+        twoEntries = d->windowTitle() + u'|' +
+                     d->findChild<QLabel *>(QStringLiteral("compareHeading"))->text();
+        static_cast<QDialog *>(d)->accept();
+    });
+    rig.watcher.onDialog(QStringLiteral("registerDialog"), [&](QWidget *dialog) {
+        auto *view = dialog->findChild<QTableView *>(QStringLiteral("registerView"));
+        auto rows = [view] {
+            QStringList names;
+            for (int row = 0; row < view->model()->rowCount(); ++row)
+                names << view->model()->index(row, 4).data().toString();
+            return names;
+        };
+        auto click = [dialog](const char *name) {
+            dialog->findChild<QPushButton *>(QLatin1StringView(name))->click();
+        };
+        auto *search = dialog->findChild<QLineEdit *>(QStringLiteral("registerSearch"));
+        search->setText(QStringLiteral("+36 20 123 4567"));
+        QTest::keyClick(search, Qt::Key_Return);
+        found = rows();
+        search->clear();
+        QTest::keyClick(search, Qt::Key_Return);
+        QCOMPARE(rows().size(), 3);
+        view->selectionModel()->select(view->model()->index(2, 0),
+                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        view->selectionModel()->select(view->model()->index(1, 0),
+                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        click("registerCompareEntries");
+        view->selectRow(rows().lastIndexOf(QStringLiteral("PINCE KAPU")));
+        click("registerHistory");
+        history = rows();
+        view->selectRow(0);
+        qv::setSaveFileChooser(
+            [this](auto &&...) { return m_files.filePath(QStringLiteral("entry.msw")); });
+        click("registerSave");
+        QFile file(m_files.filePath(QStringLiteral("entry.msw")));
+        fromRegister = file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : "";
+        click("registerOpen"); // asks about the edit, and closes the window
+    });
+    widget<QAction>(rig.window, "actionRegister")->trigger();
+
+    QCOMPARE(found, (QStringList{"PINCE KAPU", "PINCE KAPU"}));
+    QCOMPARE(history, (QStringList{"PINCE KAPU", "PINCE KAPU"}));
+    QVERIFY2(twoEntries.startsWith(QStringLiteral("Két bejegyzés összehasonlítása|A két "
+                                                  "bejegyzésben")),
+             qPrintable(twoEntries));
+    QCOMPARE(fromRegister, afterReadOut);
+    QCOMPARE(rig.watcher.questions(), 1);
+    QCOMPARE(edit(rig.window, "m_nev")->text(), QStringLiteral("PINCE KAPU"));
+    QVERIFY(!widget<QLabel>(rig.window, "modifiedLabel")->isVisibleTo(&rig.window));
+    QCOMPARE(rig.saveTo(m_files.filePath(QStringLiteral("opened.msw"))), afterReadOut);
+}
+
+// A register file that is no database: the exchanges work as before, the status bar says so
+// each time, a message says so once, and the file is left as it was.
+void TestRegisterWindow::unwritable()
+{
+    const QString path = qv::reg::Store::defaultSqlitePath();
+    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+    QFile junk(path);
+    QVERIFY(junk.open(QIODevice::WriteOnly) && junk.write(QByteArray(4096, 'x')) == 4096);
+    junk.close();
+
+    Rig rig;
+    for (int round = 0; round < 2; ++round) {
+        edit(rig.window, "m_nev")->clear();
+        rig.window.readup();
+        QCOMPARE(edit(rig.window, "m_nev")->text(), QStringLiteral("PINCE KAPU"));
+        QVERIFY(!rig.window.statusBar()->currentMessage().isEmpty());
+        rig.window.statusBar()->clearMessage();
+    }
+    QTest::qWait(100);
+    const QList<RecordedBox> told = rig.boxes(QStringLiteral("Nyilvántartás"));
+    QCOMPARE(told.size(), 1);
+    QCOMPARE(told.first().format, Qt::PlainText);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray(4096, 'x'));
+}
+
+// The window fetches the entries a page at a time, as the table is scrolled down.
+void TestRegisterWindow::pages()
+{
+    QList<qv::reg::Entry> many;
+    for (int i = 0; i < 501; ++i)
+        many << qv::reg::newEntry(Op::ReadOut, QStringLiteral("1.31"));
+    QVERIFY(qv::reg::Store::openSqlite(qv::reg::Store::defaultSqlitePath()).record(many));
+    ModalWatcher watcher;
+    MainWindow window;
+    QList<int> rows;
+    watcher.onDialog(QStringLiteral("registerDialog"), [&rows](QWidget *dialog) {
+        auto *view = dialog->findChild<QTableView *>(QStringLiteral("registerView"));
+        rows << view->model()->rowCount();
+        view->scrollToBottom();
+        QTRY_VERIFY(view->model()->rowCount() > 500);
+        rows << view->model()->rowCount();
+        static_cast<QDialog *>(dialog)->reject();
+    });
+    widget<QAction>(window, "actionRegister")->trigger();
+    QCOMPARE(rows, (QList<int>{500, 501}));
+}
+
+QTEST_MAIN(TestRegisterWindow)
+#include "tst_registerwindow.moc"

@@ -52,6 +52,8 @@ void TeamSender::stop()
 
 void TeamSender::sendRound(int request)
 {
+    if (!m_retry)
+        return; // stopped before it started
     const bool ok = sendBatches();
     // The journal's own connection leaves copying the write-ahead log into the file to
     // this thread, so that recording an entry never waits for it.

@@ -3,7 +3,8 @@
 # installed: the desktop entry, the AppStream metainfo and the file type validate, both
 # manual pages render without warnings, and the installed program, started from the
 # prefix (not the build folder) and from an empty working directory, finds every data
-# file, the user manual and Qt's Hungarian translation.
+# file, the user manual and Qt's Hungarian translation; and the module register's SQL
+# drivers, which the package names itself.
 #   tools/check-install.sh [build folder]
 set -eu
 cd "$(dirname "$0")/.."
@@ -99,6 +100,20 @@ if grep -q '^qv.data: qtbase_hu.qm: /' "$log"; then
     pass "installed program loads Qt's Hungarian translation"
 else
     fail "installed program does not find qtbase_hu.qm (qt6-translations-l10n)"
+fi
+
+# The register's SQL drivers are Qt plugins, which the package's library scan does not see:
+# the package names them itself, and the SQLite one must be there for the program.
+plugins=$(qtpaths6 --query QT_INSTALL_PLUGINS 2>/dev/null || true)
+if [ -n "$plugins" ] && [ -e "$plugins/sqldrivers/libqsqlite.so" ]; then
+    pass "Qt's SQLite driver for the module register"
+else
+    fail "Qt's SQLite driver is missing (libqt6sql6-sqlite)"
+fi
+if grep -q 'libqt6sql6-sqlite' debian/control && grep -q 'Recommends:.*libqt6sql6-psql' debian/control; then
+    pass "the package names the register's SQL drivers"
+else
+    fail "debian/control: libqt6sql6-sqlite belongs in Depends, libqt6sql6-psql in Recommends"
 fi
 
 if [ "$failures" -ne 0 ]; then

@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs what is missing, builds and runs the whole test suite: the normal build, the
-# same suite under AddressSanitizer + UndefinedBehaviorSanitizer, the serial and download
-# tests under ThreadSanitizer, and a short run of every fuzz target.
+# same suite under AddressSanitizer + UndefinedBehaviorSanitizer, the serial, download and
+# register tests under ThreadSanitizer, and a short run of every fuzz target.
 #   tools/run-tests.sh           everything (what CI runs)
 #   tools/run-tests.sh --quick   the normal build and suite only
 # Most tests wait for the emulated line (a download takes 8 s at 1200 bit/s), so the test

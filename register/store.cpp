@@ -127,9 +127,9 @@ bool looksLikeNumber(const QString &text)
     return digit;
 }
 
-qint64 dayStartMs(QDate day)
+qint64 dayStartMs(QDate day, const QTimeZone &zone)
 {
-    return QDateTime(day, QTime(0, 0), Qt::UTC).toMSecsSinceEpoch();
+    return QDateTime(day, QTime(0, 0), zone).toMSecsSinceEpoch();
 }
 
 // What the first bytes of a file say about it, before SQLite touches it: SQLite would take
@@ -716,11 +716,11 @@ QList<Entry> Store::find(const Query &query, bool notShared, QString *error) con
     }
     if (query.from.isValid()) {
         where << QStringLiteral("e.time_ms >= ?");
-        values << dayStartMs(query.from);
+        values << dayStartMs(query.from, query.zone);
     }
     if (query.to.isValid()) {
         where << QStringLiteral("e.time_ms < ?");
-        values << dayStartMs(query.to.addDays(1));
+        values << dayStartMs(query.to.addDays(1), query.zone);
     }
     if (notShared) // as written in the index's condition, so that SQLite uses it
         where << QStringLiteral("e.sharing <> 2");

@@ -9,6 +9,7 @@
 #include <QList>
 #include <QSet>
 #include <QString>
+#include <QTimeZone>
 
 #include <memory>
 #include <optional>
@@ -27,12 +28,14 @@ struct Query
     // A number is looked for among the telephone numbers when it has at least six digits
     // (a shorter one, such as a module id, would match parts of too many numbers).
     QString text;
-    QDate from; // first day (UTC), inclusive
-    QDate to;   // last day (UTC), inclusive
+    QDate from; // first day, inclusive
+    QDate to;   // last day, inclusive
     // One module's history: entries whose module id and name are exactly these.
     std::optional<std::pair<QString, QString>> module;
     int limit = 500;
     int offset = 0;
+    // Whose days `from` and `to` are: the window's are the user's local days.
+    QTimeZone zone = QTimeZone::utc();
 };
 
 class Store

@@ -463,9 +463,10 @@ void TestRegister::searchRows()
     QTest::addColumn<int>("limit");
     QTest::addColumn<int>("offset");
     QTest::addColumn<QString>("expected");
+    QTest::addColumn<int>("utcOffset"); // the days' time zone, in seconds east of UTC
     const auto row = [](const char *name, const char *text, const char *expected) {
         QTest::newRow(name) << QString::fromUtf8(text) << QDate() << QDate() << QStringList() << 500
-                            << 0 << QString::fromLatin1(expected);
+                            << 0 << QString::fromLatin1(expected) << 0;
     };
     row("everything, newest first", "", "e d c b a");
     row("module id", "0042", "c b a");
@@ -484,16 +485,20 @@ void TestRegister::searchRows()
     row("quote", "'", "");
     const QStringList kazan{u"0042"_s, u"Kazán"_s};
     QTest::newRow("date range") << QString() << QDate(2024, 3, 5) << QDate(2024, 3, 10)
-                                << QStringList() << 500 << 0 << u"c b"_s;
+                                << QStringList() << 500 << 0 << u"c b"_s << 0;
     QTest::newRow("until a day") << QString() << QDate() << QDate(2024, 3, 1) << QStringList()
-                                 << 500 << 0 << u"a"_s;
-    QTest::newRow("history") << QString() << QDate() << QDate() << kazan << 500 << 0 << u"b a"_s;
+                                 << 500 << 0 << u"a"_s << 0;
+    QTest::newRow("history") << QString() << QDate() << QDate() << kazan << 500 << 0 << u"b a"_s
+                             << 0;
     QTest::newRow("history, second page")
-        << QString() << QDate() << QDate() << kazan << 1 << 1 << u"a"_s;
+        << QString() << QDate() << QDate() << kazan << 1 << 1 << u"a"_s << 0;
     QTest::newRow("first page") << QString() << QDate() << QDate() << QStringList() << 2 << 0
-                                << u"e d"_s;
+                                << u"e d"_s << 0;
     QTest::newRow("second page") << QString() << QDate() << QDate() << QStringList() << 2 << 2
-                                 << u"c b"_s;
+                                 << u"c b"_s << 0;
+    // 23:59 UTC on the 5th is the 6th an hour east of Greenwich.
+    QTest::newRow("a local day") << QString() << QDate(2024, 3, 6) << QDate(2024, 3, 6)
+                                 << QStringList() << 500 << 0 << u"b"_s << 3600;
 }
 
 void TestRegister::checkSearch(Store &store)
@@ -505,11 +510,12 @@ void TestRegister::checkSearch(Store &store)
     QFETCH(int, limit);
     QFETCH(int, offset);
     QFETCH(QString, expected);
+    QFETCH(int, utcOffset);
     QVERIFY2(store.status() == Store::OpenStatus::Ok, qPrintable(store.message()));
     QString error;
     if (store.count() == 0)
         QVERIFY2(store.record(searchFixture(), &error), qPrintable(error));
-    Query query{text, from, to, std::nullopt, limit, offset};
+    Query query{text, from, to, std::nullopt, limit, offset, QTimeZone(utcOffset)};
     if (!module.isEmpty())
         query.module = std::make_pair(module.at(0), module.at(1));
     const QList<Entry> found = store.search(query, &error);

@@ -20,6 +20,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <QTimeZone>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -240,6 +241,7 @@ void RegisterWindow::search()
     if (m_period->isChecked()) {
         query.from = m_from->date();
         query.to = m_to->date();
+        query.zone = QTimeZone::systemTimeZone();
     }
     query.module = m_module;
     m_model->setQuery(query);

@@ -213,6 +213,9 @@ bool Line::send(const QByteArray &bytes, const Send &how)
         else
             break;
         if (how.unplugAfter >= 0 && i >= how.unplugAfter) {
+            if (how.unplugPauseMs > 0 &&
+                !sleepUntil(due + Nanos(std::chrono::milliseconds(how.unplugPauseMs))))
+                return false;
             unplug();
             return false;
         }

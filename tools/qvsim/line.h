@@ -32,8 +32,9 @@ public:
         Exchange exchange = Exchange::Identification; // whose speed the module sends at
         int slowGapMs = 0; // the gap before each of the first slowBytes bytes (0: paced)
         int slowBytes = 0;
-        int unplugAfter = -1; // the pseudo-terminal closes after this many bytes
-        QByteArray endless{}; // after the bytes, this filler again and again until the port closes
+        int unplugAfter = -1;  // the pseudo-terminal closes after this many bytes
+        int unplugPauseMs = 0; // after this much silence (ms) following the last byte
+        QByteArray endless{};  // after the bytes, this filler again and again until the port closes
     };
 
     enum class Input {

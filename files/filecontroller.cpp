@@ -80,15 +80,19 @@ void FileController::openPath(const QString &path)
 bool FileController::save()
 {
     m_form.showPage(0);
-    QString path =
-        qv::chooseFileToSave(m_window, QStringLiteral("Fájl mentése"), QStringLiteral("."),
+    const QString caption = QStringLiteral("Fájl mentése");
+    const QString chosen =
+        qv::chooseFileToSave(m_window, caption, QStringLiteral("."),
                              QStringLiteral("Quorvel Files (*.msw)"), qv::config::kSuffix);
-    if (path.isEmpty())
+    if (chosen.isEmpty())
         return false;
     // A name typed without a suffix gets ".msw"; a folder stays what it is, and the save
     // into it fails with its reason.
-    if (!QFileInfo(path).isDir())
-        path = qv::config::withDefaultSuffix(path);
+    const QString path = QFileInfo(chosen).isDir() ? chosen : qv::config::withDefaultSuffix(chosen);
+    // The dialog asked about the name it returned, not about the one with the suffix: a
+    // desktop's own dialog lets "x" through while "x.msw" exists.
+    if (path != chosen && QFileInfo::exists(path) && !qv::confirmReplace(m_window, caption, path))
+        return false;
 
     // The old file is replaced only once the new one is completely written. A short
     // write (a full disk) shows only in flush(): commit() would still rename the

@@ -52,7 +52,7 @@ public:
 
     // A new pseudo-terminal (at the start, and after an unplug), the link pointed at it.
     bool plugIn(QString *error);
-    void unplug(); // closes the pseudo-terminal and removes the link
+    void unplug(); // removes the link and closes the pseudo-terminal
     void close();  // the module has stopped: closes everything and removes the link
     bool isUnplugged() const;
     bool isPlugged() const { return m_master >= 0; }
@@ -79,7 +79,8 @@ public:
     bool sleepUntil(Clock::time_point deadline); // false when the module is stopping
 
 private:
-    bool relink();
+    bool relink();     // with m_mutex held
+    void removeLink(); // with m_mutex held
     bool programHasClosed() const;
     bool writeByte(char c);
     std::chrono::nanoseconds byteTime(int speed) const;

@@ -205,6 +205,16 @@ GroupFacts groupFacts(const struct stat &status)
 
 } // namespace
 
+std::optional<PortHolder> portLockHolder(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    return lockFileHolder(path);
+#else
+    Q_UNUSED(path);
+    return std::nullopt;
+#endif
+}
+
 int lastSystemError()
 {
 #ifdef Q_OS_UNIX

@@ -17,6 +17,10 @@ namespace qv {
 OpenFailure diagnoseFailedOpen(const QString &portName, const QString &path,
                                const QSerialPort &port, int savedErrno);
 
+// The live process that a lock file, in any folder serial programs keep them in, names as
+// holding the device at `path`; nothing when no such process holds it.
+std::optional<PortHolder> portLockHolder(const QString &path);
+
 // The errno of the calling thread, for diagnoseFailedOpen (0 where errno means nothing
 // for serial ports).
 int lastSystemError();

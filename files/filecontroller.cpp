@@ -103,15 +103,19 @@ bool FileController::saveValues(const QStringList &values, QWidget *parent)
 
 QString FileController::chooseAndWrite(const QStringList &values, QWidget *parent)
 {
-    QString path =
-        qv::chooseFileToSave(parent, QStringLiteral("Fájl mentése"), QStringLiteral("."),
+    const QString caption = QStringLiteral("Fájl mentése");
+    const QString chosen =
+        qv::chooseFileToSave(parent, caption, QStringLiteral("."),
                              QStringLiteral("Quorvel Files (*.msw)"), qv::config::kSuffix);
-    if (path.isEmpty())
+    if (chosen.isEmpty())
         return {};
     // A name typed without a suffix gets ".msw"; a folder stays what it is, and the save
     // into it fails with its reason.
-    if (!QFileInfo(path).isDir())
-        path = qv::config::withDefaultSuffix(path);
+    const QString path = QFileInfo(chosen).isDir() ? chosen : qv::config::withDefaultSuffix(chosen);
+    // The dialog asked about the name it returned, not about the one with the suffix: a
+    // desktop's own dialog lets "x" through while "x.msw" exists.
+    if (path != chosen && QFileInfo::exists(path) && !qv::confirmReplace(parent, caption, path))
+        return {};
 
     // The old file is replaced only once the new one is completely written. A short
     // write (a full disk) shows only in flush(): commit() would still rename the

@@ -27,8 +27,9 @@ public:
     // Loads the configuration file `path` as if it had been chosen in the open dialog.
     void openPath(const QString &path);
     // Asks for a file name and writes the form into it; a name typed without a suffix
-    // gets ".msw". False when nothing was saved (cancelled, or the file could not be
-    // written, which has been reported).
+    // gets ".msw", and replaces a file of that name only when the user agrees. False when
+    // nothing was saved (cancelled, replacing refused, or the file could not be written,
+    // which has been reported).
     bool save();
     // The same for a configuration that is not the form's (a register entry's values, in
     // the order of the form's configuration fields): the form, its file name and its edit

@@ -321,6 +321,25 @@ GroupFacts groupFacts(const struct stat &status)
 
 } // namespace
 
+std::optional<PortHolder> portLockHolder(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    for (const QString &folder : lockFolders()) {
+        for (const QString &name : lockFileNames(path)) {
+            QByteArray contents;
+            if (readLockFile(folder + u'/' + name, &contents) != LockRead::Read)
+                continue;
+            if (auto named = parseLockFile(contents); named && processAlive(named->pid))
+                return named;
+        }
+    }
+    return std::nullopt;
+#else
+    Q_UNUSED(path);
+    return std::nullopt;
+#endif
+}
+
 int lastSystemError()
 {
 #ifdef Q_OS_UNIX

@@ -24,6 +24,11 @@ OpenFailure diagnoseFailedOpen(const QString &portName, const QString &path,
 // the port at once, as busy through an invalid lock file. Nothing when the way is clear.
 std::optional<OpenFailure> refuseUnsafeLockFile(const QString &portName, const QString &path);
 
+// The live process that a lock file, in any folder serial programs keep them in, names as
+// guarding the device at `path` (the serial port's open would be refused by it); nothing when
+// no lock file names a live process.
+std::optional<PortHolder> portLockHolder(const QString &path);
+
 // The errno of the calling thread, for diagnoseFailedOpen (0 where errno means nothing
 // for serial ports).
 int lastSystemError();

@@ -17,13 +17,12 @@ namespace {
 // does not take one byte within this time is stuck; the write gives up.
 constexpr int HandOverLimitMs = 2000;
 
-// A failed wait counts as "device gone" when it ends before this share of its time-out.
-// Silent lines time out within a millisecond of the time-out; a pulled adapter fails
-// within microseconds.
-int goneThreshold(int timeoutMs)
-{
-    return timeoutMs / 2;
-}
+// A failed wait counts as "device gone" when it ends before its time-out has run out. A
+// silent line never times out early (a wait for 300 ms ends after 300.6 ms), and a pulled
+// adapter fails the moment the line notices it, which may be late in a pause of the
+// reply: any failure before the time-out is a hang-up. The margin covers the whole
+// milliseconds the clocks count in.
+constexpr int TimeoutMarginMs = 2;
 
 } // namespace
 
@@ -156,8 +155,8 @@ ByteRead readOneByte(QSerialPort &port, int timeoutMs)
         if (!port.waitForReadyRead(int(left))) {
             if (port.bytesAvailable() > 0)
                 break;
-            return {clock.elapsed() < goneThreshold(timeoutMs) ? ReadStatus::Gone
-                                                               : ReadStatus::Silence};
+            return {clock.elapsed() < timeoutMs - TimeoutMarginMs ? ReadStatus::Gone
+                                                                  : ReadStatus::Silence};
         }
     }
     char c = 0;

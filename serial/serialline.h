@@ -65,7 +65,7 @@ OpenResult openSerialPort(QSerialPort &port, const LineSettings &settings,
 enum class ReadStatus {
     Byte,    // a byte arrived
     Silence, // the whole time-out passed without one
-    Gone,    // the wait failed long before its time-out: the device is gone
+    Gone,    // the wait failed before its time-out ran out: the device is gone
 };
 
 struct ByteRead

@@ -330,18 +330,23 @@ void TestComPort::unplugEndsPromptly_data()
 {
     QTest::addColumn<int>("exchange");
     QTest::addColumn<int>("speed");
-    QTest::newRow("identification") << int(Exchange::Identification) << 1200;
-    QTest::newRow("read-out") << int(Exchange::ReadOut) << 9600;
-    QTest::newRow("status") << int(Exchange::Status) << 1200;
+    QTest::addColumn<int>("pauseMs"); // the line's silence before the pull
+    QTest::newRow("identification") << int(Exchange::Identification) << 1200 << 0;
+    QTest::newRow("read-out") << int(Exchange::ReadOut) << 9600 << 0;
+    QTest::newRow("status") << int(Exchange::Status) << 1200 << 0;
+    // Noticed later than half the time-out, yet well before it: still a hang-up.
+    QTest::newRow("read-out, a pause first") << int(Exchange::ReadOut) << 9600 << 900;
 }
 
 void TestComPort::unplugEndsPromptly()
 {
     QFETCH(int, exchange);
     QFETCH(int, speed);
+    QFETCH(int, pauseMs);
 
-    auto module = startModule({.moduleBaud = speed},
-                              qvsim::FaultSetup::only(Exchange(exchange), Fault::Unplug));
+    auto faults = qvsim::FaultSetup::only(Exchange(exchange), Fault::Unplug);
+    faults.unplugPauseMs = pauseMs;
+    auto module = startModule({.moduleBaud = speed}, faults);
     qv::LineSettings settings;
     QByteArray request;
     switch (Exchange(exchange)) {
@@ -373,7 +378,8 @@ void TestComPort::unplugEndsPromptly()
     QVERIFY(!line.isOpen());
     QVERIFY(module->isUnplugged());
     // Far less than the time the half answer took plus one read time-out.
-    QVERIFY2(elapsed < settings.readTimeout() / 2 + 300, qPrintable(QString::number(elapsed)));
+    QVERIFY2(elapsed < pauseMs + settings.readTimeout() / 2 + 300,
+             qPrintable(QString::number(elapsed)));
 
     // The exchange is over: nothing hangs or spins afterwards.
     clock.restart();

@@ -134,6 +134,8 @@ private slots:
     void unwritableTarget_data();
     void unwritableTarget();
     void failedSaveKeepsThePreviousFile();
+    void replacingThroughTheSuffix_data();
+    void replacingThroughTheSuffix();
     void fileNamesAreShownAsText();
     void cancelledDialogsDoNothing();
 };
@@ -537,6 +539,55 @@ void TestFileCommands::failedSaveKeepsThePreviousFile()
     QCOMPARE(file.readAll(), old);
     QCOMPARE(QDir(s.dir.path()).entryList(QDir::Files), QStringList{"regi.msw"});
 #endif
+}
+
+// The dialog returned "x"; the program writes "x.msw", which it asks about when it exists.
+void TestFileCommands::replacingThroughTheSuffix_data()
+{
+    QTest::addColumn<QString>("chosen"); // what the save dialog returned
+    QTest::addColumn<bool>("exists");    // x.msw before the save
+    QTest::addColumn<QMessageBox::StandardButton>("answer");
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("replace") << "x" << true << QMessageBox::Yes << true << true;
+    QTest::newRow("keep") << "x" << true << QMessageBox::No << true << false;
+    QTest::newRow("new file") << "x" << false << QMessageBox::No << false << true;
+    // The dialog has asked about this very name itself.
+    QTest::newRow("named with the suffix") << "x.msw" << true << QMessageBox::No << false << true;
+}
+
+void TestFileCommands::replacingThroughTheSuffix()
+{
+    QFETCH(QString, chosen);
+    QFETCH(bool, exists);
+    QFETCH(QMessageBox::StandardButton, answer);
+    QFETCH(bool, asked);
+    QFETCH(bool, saved);
+
+    Session s;
+    const QString path = s.path(QStringLiteral("x.msw"));
+    const QByteArray old("regi tartalom\n");
+    if (exists)
+        writeFile(path, old);
+    answerSave(s.path(chosen));
+    s.watcher.answerWith(answer);
+    s.window.save();
+
+    QCOMPARE(s.watcher.count(), int(asked) + int(saved));
+    if (asked) {
+        const RecordedBox question = s.watcher.boxes().constFirst();
+        QCOMPARE(question.icon, QMessageBox::Warning);
+        QCOMPARE(question.title, QStringLiteral("Fájl mentése"));
+        QCOMPARE(question.text, QStringLiteral("x.msw már létezik.\nSzeretné lecserélni?"));
+    }
+    if (saved)
+        QCOMPARE(s.watcher.last().text, QStringLiteral("Sikeres mentés."));
+    QFile file(path);
+    QCOMPARE(file.exists(), exists || saved);
+    QVERIFY(!file.exists() || file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll() == old, exists && !saved);
+    QCOMPARE(s.fileLabel(), saved ? QStringLiteral("x.msw") : QStringLiteral("defval_qv.dll"));
+    QCOMPARE(QDir(s.dir.path()).entryList(QDir::Files), QStringList{"x.msw"});
 }
 
 void TestFileCommands::fileNamesAreShownAsText()

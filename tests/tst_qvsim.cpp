@@ -1,7 +1,9 @@
 // The emulated module itself: what it answers, stores and garbles, its faults, and how
 // it is set up from qvsim's command line.
 #include "modulefixture.h"
+#include "pty.h"
 #include "serial/comport.h"
+#include "serial/openfailure.h"
 #include "serial/replybounds.h"
 #include "setup.h"
 #include "transfer/statusreply.h"
@@ -9,8 +11,11 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <unistd.h>
 
 using qvsim::Exchange;
 using qvsim::Fault;
@@ -31,6 +36,7 @@ private slots:
     void statusFaults();
     void garbageIsNoIdentification();
     void linkFollowsReplug();
+    void newTerminalBesideAnOldLock();
     void loadFieldsFile_data();
     void loadFieldsFile();
     void statusItems_data();
@@ -287,7 +293,9 @@ void TestModuleEmulator::linkFollowsReplug()
         QCOMPARE(port.readAll().end, qv::ReplyEnd::Gone);
     }
     QVERIFY(module->isUnplugged());
-    QVERIFY(!QFileInfo::exists(link)); // the link goes with the adapter
+    // The link goes with the adapter, before the hang-up shows: not even a dangling one is
+    // left, which a parallel test's new pseudo-terminal of the same number would revive.
+    QVERIFY(!QFileInfo(link).isSymLink());
 
     module->setFaults({});
     QVERIFY(module->replug());
@@ -299,6 +307,26 @@ void TestModuleEmulator::linkFollowsReplug()
 
     module->stop();
     QVERIFY(!QFileInfo(link).isSymLink());
+}
+
+// A program that has just closed a pseudo-terminal removes the serial port's lock file of
+// its number only a moment later: a new one of that number, handed out meanwhile, would
+// refuse every open as held.
+void TestModuleEmulator::newTerminalBesideAnOldLock()
+{
+    const QString folder = QStringLiteral("/var/lock");
+    if (!QFileInfo(folder).isWritable())
+        QSKIP("the serial port keeps its lock files elsewhere");
+    QString error;
+    const qvsim::PtyMaster closing = qvsim::openPty(&error);
+    QVERIFY2(closing.fd >= 0, qPrintable(error));
+    QLockFile lock(folder + u'/' + qv::lockFileName(closing.slavePath));
+    QVERIFY(lock.tryLock(0));
+    ::close(closing.fd); // the number is free again, its lock file still there
+
+    auto module = startModule();
+    qv::SerialLine line;
+    QCOMPARE(line.open(qv::lines::identification(module->slavePath(), 1200)), qv::OpenResult::Ok);
 }
 
 void TestModuleEmulator::loadFieldsFile_data()

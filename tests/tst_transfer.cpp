@@ -35,6 +35,11 @@ const QString kSuccess = QStringLiteral("Sikeres betöltés.");
 const QString kFailure =
     QStringLiteral("Betöltés hiba.\nTipp: ellenőrizze az eszközt és a port beállítást.");
 const QString kNoPort = QStringLiteral("/nonexistent/qv-port");
+const QString kUnreadable = QStringLiteral("Sikertelen kiolvasás. (Ismeretlen formátum)");
+const QString kVanished =
+    QStringLiteral("Sikertelen kiolvasás.\nA port megszűnt a kiolvasás közben: az eszköz vagy "
+                   "az adapter lecsatlakozott. Csatlakoztassa újra, majd ismételje meg a "
+                   "kiolvasást.");
 
 qint64 nowMs()
 {
@@ -183,6 +188,8 @@ private slots:
     void downloadFaults_data();
     void downloadFaults();
     void compareWithTheModule();
+    void compareFailures_data();
+    void compareFailures();
     void checkedDownload_data();
     void checkedDownload();
 
@@ -199,9 +206,8 @@ void TestTransfer::initTestCase()
 void TestTransfer::readOutFailures_data()
 {
     QTest::addColumn<QString>("message");
-    const QString format = QStringLiteral("Sikertelen kiolvasás. (Ismeretlen formátum)");
-    QTest::newRow("silent module") << format;
-    QTest::newRow("fields missing") << format;
+    QTest::newRow("silent module") << kUnreadable;
+    QTest::newRow("fields missing") << kUnreadable;
     // The port's name and what to do follow on a line of their own.
     QTest::newRow("no port")
         << QStringLiteral(
@@ -211,10 +217,9 @@ void TestTransfer::readOutFailures_data()
     QTest::newRow("cancelled half-way") << QString();
     // What came before the adapter was pulled still splits into 56 fields, the last
     // telephone number cut short: not a configuration.
-    QTest::newRow("cut by an unplug near its end")
-        << QStringLiteral("Sikertelen kiolvasás.\nA port megszűnt a kiolvasás közben: az eszköz "
-                          "vagy az adapter lecsatlakozott. Csatlakoztassa újra, majd ismételje "
-                          "meg a kiolvasást.");
+    QTest::newRow("cut by an unplug near its end") << kVanished;
+    // The line falls silent for three quarters of the read time-out before the pull.
+    QTest::newRow("cut by an unplug near its end, after a pause") << kVanished;
 }
 
 void TestTransfer::readOutFailures()
@@ -242,6 +247,7 @@ void TestTransfer::readOutFailures()
         const QByteArray reply = qv::record::encodeReadOut(setup.fields, setup.readOutStyle);
         auto faults = qvsim::FaultSetup::only(Exchange::ReadOut, Fault::Unplug);
         faults.unplugAfterBytes = int(reply.size()) - 8; // inside the last number
+        faults.unplugPauseMs = row.endsWith("pause") ? 900 : 0;
         const auto cut =
             qv::transfer::decodeReadOut(qv::record::fromWire(reply.left(faults.unplugAfterBytes)));
         QCOMPARE(cut.status, qv::transfer::ReadOutStatus::Ok);
@@ -467,27 +473,90 @@ void TestTransfer::compareWithTheModule()
     QCOMPARE(rig.module->received(), QByteArray("~{"));
 }
 
+// The read-out's fault for a comparison or a read-back. An unplug after a pause comes
+// after all but the reply's last byte: what came decodes as the whole configuration.
+qvsim::FaultSetup readFaults(const qvsim::Emulator &module, Fault fault, int pauseMs)
+{
+    auto faults = module.faults();
+    faults[Exchange::ReadOut].fault = fault;
+    if (pauseMs > 0) {
+        const qvsim::ModuleSetup setup = module.moduleSetup();
+        faults.unplugAfterBytes =
+            int(qv::record::encodeReadOut(setup.fields, setup.readOutStyle).size()) - 1;
+        faults.unplugPauseMs = pauseMs;
+    }
+    return faults;
+}
+
+// A comparison whose read fails says why, never "Nincs eltérés.", and lists nothing.
+void TestTransfer::compareFailures_data()
+{
+    QTest::addColumn<Fault>("readFault");
+    QTest::addColumn<int>("pauseMs"); // unplug: the silence before the pull
+    QTest::addColumn<QString>("message");
+    QTest::newRow("silent") << Fault::Silent << 0 << kUnreadable;
+    QTest::newRow("garbage") << Fault::Garbage << 0 << kUnreadable;
+    QTest::newRow("unplugged") << Fault::Unplug << 0 << kVanished;
+    QTest::newRow("unplugged at its end, after a pause") << Fault::Unplug << 900 << kVanished;
+}
+
+void TestTransfer::compareFailures()
+{
+    QFETCH(Fault, readFault);
+    QFETCH(int, pauseMs);
+    QFETCH(QString, message);
+
+    Rig rig; // the form holds what the module holds
+    rig.module->setFaults(readFaults(*rig.module, readFault, pauseMs));
+    bool listed = false;
+    rig.watcher.onDialog(QStringLiteral("compareDialog"), [&listed](QWidget *dialog) {
+        listed = true;
+        static_cast<QDialog *>(dialog)->accept();
+    });
+    rig.window.findChild<QAction *>(QStringLiteral("actionCompare"))->trigger();
+
+    QCOMPARE(rig.watcher.count(), 1);
+    QCOMPARE(rig.watcher.last().icon, QMessageBox::Critical);
+    QCOMPARE(rig.watcher.last().text, message);
+    QVERIFY(!listed);
+}
+
 void TestTransfer::checkedDownload_data()
 {
     QTest::addColumn<Fault>("fault");
+    QTest::addColumn<Fault>("readFault"); // of the read-back
+    QTest::addColumn<int>("pauseMs");     // its unplug's silence before the pull
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("differs");
-    QTest::newRow("stored as sent")
-        << Fault::None << QStringLiteral("Sikeres betöltés.\nEllenőrizve.") << false;
-    QTest::newRow("stored something else")
-        << Fault::StoresOther << QStringLiteral("Sikeres betöltés.\nA modul mást tárol!") << true;
+    QTest::addColumn<QString>("message"); // why the read-back failed
+    const QString failed = QStringLiteral("Sikeres betöltés.\nAz ellenőrzés nem sikerült.");
+    // clang-format off
+    QTest::newRow("stored as sent") << Fault::None << Fault::None << 0
+        << QStringLiteral("Sikeres betöltés.\nEllenőrizve.") << false << QString();
+    QTest::newRow("stored something else") << Fault::StoresOther << Fault::None << 0
+        << QStringLiteral("Sikeres betöltés.\nA modul mást tárol!") << true << QString();
+    QTest::newRow("read-back silent") << Fault::None << Fault::Silent << 0 << failed << false << kUnreadable;
+    QTest::newRow("read-back garbage") << Fault::None << Fault::Garbage << 0 << failed << false << kUnreadable;
+    QTest::newRow("read-back unplugged") << Fault::None << Fault::Unplug << 0 << failed << false << kVanished;
+    QTest::newRow("read-back unplugged at its end, after a pause")
+        << Fault::None << Fault::Unplug << 900 << failed << false << kVanished;
+    // clang-format on
 }
 
 // "Ellenőrzés letöltés után" (remembered) reads the configuration back after a success.
 void TestTransfer::checkedDownload()
 {
     QFETCH(Fault, fault);
+    QFETCH(Fault, readFault);
+    QFETCH(int, pauseMs);
     QFETCH(QString, text);
     QFETCH(bool, differs);
+    QFETCH(QString, message);
 
     qv::preferences::setVerifyAfterDownload(true);
     Rig rig(Model::QV5, 115200, false);
     rig.module->setFaults(qvsim::FaultSetup::only(Exchange::Download, fault));
+    rig.module->setFaults(readFaults(*rig.module, readFault, pauseMs));
     edit(rig.window, "m_nev")->setText(QStringLiteral("PINCE"));
     ModalWatcher &watcher = rig.watcher;
     QString shown;
@@ -515,7 +584,8 @@ void TestTransfer::checkedDownload()
     rig.window.download();
 
     QCOMPARE(shown, text);
-    QCOMPARE(closedItself, !differs);
+    QCOMPARE(closedItself, message.isEmpty() && !differs);
+    QCOMPARE(watcher.last().text, message);
     QCOMPARE(rows.isEmpty(), !differs);
     if (differs)
         QCOMPARE(rows.value(0), (QStringList{"Modul neve", "PINCE", "MAS MODUL"}));

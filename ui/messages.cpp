@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QUrl>
 
 namespace qv {
@@ -65,6 +66,21 @@ UnsavedEdits askAboutUnsavedEdits(QWidget *parent)
     default:
         return UnsavedEdits::Cancel;
     }
+}
+
+bool confirmReplace(QWidget *parent, const QString &title, const QString &path)
+{
+    QMessageBox box(
+        QMessageBox::Warning, title,
+        QStringLiteral("%1 már létezik.\nSzeretné lecserélni?").arg(QFileInfo(path).fileName()),
+        QMessageBox::Yes | QMessageBox::No, parent);
+    box.setObjectName(QStringLiteral("replaceFile"));
+    box.setTextFormat(Qt::PlainText);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("Igen"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("Nem"));
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 void setOpenFileChooser(FileChooser chooser)

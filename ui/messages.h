@@ -29,6 +29,10 @@ enum class UnsavedEdits { Save, Discard, Cancel };
 // discard them, or cancel the command. Escape and the close box cancel.
 UnsavedEdits askAboutUnsavedEdits(QWidget *parent);
 
+// Asks, as the save dialog does, whether the existing file `path` may be replaced; the
+// box is titled `title`. No, Escape and the close box keep the file.
+bool confirmReplace(QWidget *parent, const QString &title, const QString &path);
+
 // The standard open and save dialogs. Tests install their own chooser so that
 // no dialog is shown; an empty function means the platform's file dialog.
 using FileChooser = std::function<QString(QWidget *parent, const QString &caption,
@@ -37,8 +41,8 @@ void setOpenFileChooser(FileChooser chooser);
 void setSaveFileChooser(FileChooser chooser);
 QString chooseFileToOpen(QWidget *parent, const QString &caption, const QString &folder,
                          const QString &filter);
-// The save dialog adds `defaultSuffix` to a name typed without one (and asks before
-// replacing that file).
+// Qt's own save dialog adds `defaultSuffix` to a name typed without one (and asks before
+// replacing that file); a desktop's dialog may return the name as typed.
 QString chooseFileToSave(QWidget *parent, const QString &caption, const QString &folder,
                          const QString &filter, const QString &defaultSuffix = {});
 

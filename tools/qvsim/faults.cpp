@@ -77,6 +77,7 @@ std::optional<Answer> faultyAnswer(Exchange exchange, const QByteArray &reply,
     case Fault::Unplug:
         answer.how.unplugAfter =
             faults.unplugAfterBytes > 0 ? faults.unplugAfterBytes : int(reply.size() / 2);
+        answer.how.unplugPauseMs = faults.unplugPauseMs;
         break;
     default:
         break; // the acknowledgement faults belong to the download

@@ -49,11 +49,9 @@ bool Line::plugIn(QString *error)
     const PtyMaster pty = openPty(error);
     if (pty.fd < 0)
         return false;
-    {
-        std::unique_lock lock(m_mutex);
-        m_slavePath = pty.slavePath;
-        m_unplugged = false;
-    }
+    std::unique_lock lock(m_mutex);
+    m_slavePath = pty.slavePath;
+    m_unplugged = false;
     m_master = pty.fd;
     if (relink())
         return true;
@@ -64,35 +62,34 @@ bool Line::plugIn(QString *error)
 
 void Line::unplug()
 {
-    // Marked before the master closes: whoever sees the hang-up on the slave
-    // side must already find the line unplugged.
-    QString link;
+    // All under the lock, the link removed before the master closes: whoever sees the
+    // hang-up on the slave side finds the line unplugged and the link gone, and a replug
+    // waits until this is done, so it never has its new link removed.
     {
         std::unique_lock lock(m_mutex);
         m_unplugged = true;
-        link = m_linkPath;
+        removeLink();
+        const int fd = m_master.exchange(-1);
+        if (fd >= 0)
+            ::close(fd);
     }
-    const int fd = m_master.exchange(-1);
-    if (fd >= 0)
-        ::close(fd);
-    if (!link.isEmpty() && QFileInfo(link).isSymLink())
-        QFile::remove(link);
     m_events(QStringLiteral("unplugged"));
 }
 
 void Line::close()
 {
-    const int fd = m_master.exchange(-1);
-    if (fd >= 0)
-        ::close(fd);
+    {
+        std::unique_lock lock(m_mutex);
+        removeLink();
+        const int fd = m_master.exchange(-1);
+        if (fd >= 0)
+            ::close(fd);
+    }
     for (int *wake : {&m_wakeRead, &m_wakeWrite}) {
         if (*wake >= 0)
             ::close(*wake);
         *wake = -1;
     }
-    std::unique_lock lock(m_mutex);
-    if (!m_linkPath.isEmpty() && QFileInfo(m_linkPath).isSymLink())
-        QFile::remove(m_linkPath);
 }
 
 bool Line::isUnplugged() const
@@ -109,16 +106,13 @@ QString Line::slavePath() const
 
 bool Line::setLinkPath(const QString &path)
 {
-    {
-        std::unique_lock lock(m_mutex);
-        m_linkPath = path;
-    }
+    std::unique_lock lock(m_mutex);
+    m_linkPath = path;
     return relink();
 }
 
 bool Line::relink()
 {
-    std::unique_lock lock(m_mutex);
     if (m_linkPath.isEmpty())
         return true;
     const QFileInfo info(m_linkPath);
@@ -127,6 +121,12 @@ bool Line::relink()
     else if (info.exists())
         return false; // never replace a real file
     return m_unplugged || QFile::link(m_slavePath, m_linkPath);
+}
+
+void Line::removeLink()
+{
+    if (!m_linkPath.isEmpty() && QFileInfo(m_linkPath).isSymLink())
+        QFile::remove(m_linkPath);
 }
 
 void Line::requestStop()
@@ -213,6 +213,9 @@ bool Line::send(const QByteArray &bytes, const Send &how)
         else
             break;
         if (how.unplugAfter >= 0 && i >= how.unplugAfter) {
+            if (how.unplugPauseMs > 0 &&
+                !sleepUntil(due + Nanos(std::chrono::milliseconds(how.unplugPauseMs))))
+                return false;
             unplug();
             return false;
         }

@@ -32,8 +32,9 @@ public:
         Exchange exchange = Exchange::Identification; // whose speed the module sends at
         int slowGapMs = 0; // the gap before each of the first slowBytes bytes (0: paced)
         int slowBytes = 0;
-        int unplugAfter = -1; // the pseudo-terminal closes after this many bytes
-        QByteArray endless{}; // after the bytes, this filler again and again until the port closes
+        int unplugAfter = -1;  // the pseudo-terminal closes after this many bytes
+        int unplugPauseMs = 0; // after this much silence (ms) following the last byte
+        QByteArray endless{};  // after the bytes, this filler again and again until the port closes
     };
 
     enum class Input {
@@ -51,7 +52,7 @@ public:
 
     // A new pseudo-terminal (at the start, and after an unplug), the link pointed at it.
     bool plugIn(QString *error);
-    void unplug(); // closes the pseudo-terminal and removes the link
+    void unplug(); // removes the link and closes the pseudo-terminal
     void close();  // the module has stopped: closes everything and removes the link
     bool isUnplugged() const;
     bool isPlugged() const { return m_master >= 0; }
@@ -78,7 +79,8 @@ public:
     bool sleepUntil(Clock::time_point deadline); // false when the module is stopping
 
 private:
-    bool relink();
+    bool relink();     // with m_mutex held
+    void removeLink(); // with m_mutex held
     bool programHasClosed() const;
     bool writeByte(char c);
     std::chrono::nanoseconds byteTime(int speed) const;

@@ -48,7 +48,8 @@ Faults (--fault EXCHANGE=FAULT, repeatable; one per exchange):
   overlong         the answer padded with "#" to --overlong-bytes (default 8192)
   never-silent     the answer without its final CR, then noise until the port closes
   unplug           the pseudo-terminal closes half-way through the answer (download:
-                   after half of the lines); the emulator then ends
+                   after half of the lines), after --unplug-pause ms of silence
+                   (default 0); the emulator then ends
   slow-under       the first --slow-bytes bytes (default 2) of each answer part come
                    just inside the program's per-byte time-out (ident %1, readout
                    %2, download %3, status %4 ms apart)
@@ -136,6 +137,10 @@ int main(int argc, char *argv[])
     const QCommandLineOption ackDelay(QStringLiteral("ack-delay"),
                                       QStringLiteral("Delay of the ack-late fault in ms (4000)."),
                                       QStringLiteral("ms"), QStringLiteral("4000"));
+    const QCommandLineOption unplugPause(
+        QStringLiteral("unplug-pause"),
+        QStringLiteral("Silence before the unplug fault pulls the line, in ms (0)."),
+        QStringLiteral("ms"), QStringLiteral("0"));
     const QCommandLineOption receivedLog(
         {QStringLiteral("r"), QStringLiteral("received-log")},
         QStringLiteral("Append every byte received from the program to this file."),
@@ -143,7 +148,7 @@ int main(int argc, char *argv[])
     const QCommandLineOption verbose({QStringLiteral("v"), QStringLiteral("verbose")},
                                      QStringLiteral("Report every request and answer on stderr."));
     parser.addOptions({model, ident, terminator, link, baud, config, status, faults, unpaced,
-                       slowBytes, overlong, ackDelay, receivedLog, verbose});
+                       slowBytes, overlong, ackDelay, unplugPause, receivedLog, verbose});
     parser.process(app);
 
     const auto chosenModel = qvsim::modelFromName(parser.value(model));
@@ -176,6 +181,7 @@ int main(int argc, char *argv[])
     setup.faults.slowBytes = number(slowBytes, 0);
     setup.faults.overlongBytes = number(overlong, 0);
     setup.faults.ackDelayMs = number(ackDelay, 0);
+    setup.faults.unplugPauseMs = number(unplugPause, 0);
 
     QString error;
     if (parser.isSet(config)) {

@@ -1,15 +1,20 @@
 #include "pty.h"
 
+#include "serial/portdiagnosis.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <termios.h>
 #include <unistd.h>
+#include <vector>
 
 namespace qvsim {
 
-PtyMaster openPty(QString *error)
+namespace {
+
+PtyMaster openOnePty(QString *error)
 {
     PtyMaster pty;
     auto fail = [&](const char *step) {
@@ -47,6 +52,28 @@ PtyMaster openPty(QString *error)
     const int flags = ::fcntl(pty.fd, F_GETFL);
     if (flags < 0 || ::fcntl(pty.fd, F_SETFL, flags | O_NONBLOCK) != 0)
         return fail("fcntl");
+    return pty;
+}
+
+} // namespace
+
+PtyMaster openPty(QString *error)
+{
+    // A program that has just closed a pseudo-terminal removes the serial port's lock file
+    // of its number a moment later. A new one of that number, opened meanwhile, would
+    // refuse the program's open as held: such terminals are kept while another is taken,
+    // then given back.
+    constexpr int Attempts = 16;
+    std::vector<int> claimed;
+    PtyMaster pty;
+    for (int attempt = 1;; ++attempt) {
+        pty = openOnePty(error);
+        if (pty.fd < 0 || attempt == Attempts || !qv::portLockHolder(pty.slavePath))
+            break;
+        claimed.push_back(pty.fd);
+    }
+    for (const int fd : claimed)
+        ::close(fd);
     return pty;
 }
 

@@ -12,7 +12,8 @@ struct PtyMaster
     QString slavePath; // what the program opens, e.g. /dev/pts/5
 };
 
-// Opens a new pseudo-terminal in raw mode. fd stays -1 on failure (*error says why).
+// Opens a new pseudo-terminal in raw mode, of a number that no serial lock file claims.
+// fd stays -1 on failure (*error says why).
 PtyMaster openPty(QString *error);
 
 // The speed the program has set on the slave side, in bit/s; 0 when unknown.

@@ -60,6 +60,7 @@ struct FaultSetup
     int overlongBytes = 8192; // the total size of an over-long answer
     int ackDelayMs = 4000;    // how late ack-late acknowledges
     int unplugAfterBytes = 0; // where unplug cuts an answer; 0: half-way
+    int unplugPauseMs = 0;    // how long the line stays silent there before the unplug
 
     // Every exchange answers normally but `exchange`, which shows `fault`.
     static FaultSetup only(Exchange exchange, Fault fault);

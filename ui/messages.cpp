@@ -34,15 +34,28 @@ void showMessage(QWidget *parent, QMessageBox::Icon icon, const QString &title, 
     box.exec();
 }
 
-bool askYesNo(QWidget *parent, const QString &title, const QString &text)
+namespace {
+
+// "Igen" / "Nem", with "Nem" the default and the escape: nothing happens by accident.
+bool yesOrNo(QMessageBox::Icon icon, QWidget *parent, const QString &title, const QString &text,
+             const QString &objectName = {})
 {
-    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    QMessageBox box(icon, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    if (!objectName.isEmpty())
+        box.setObjectName(objectName);
     box.setTextFormat(Qt::PlainText);
     box.button(QMessageBox::Yes)->setText(QStringLiteral("Igen"));
     box.button(QMessageBox::No)->setText(QStringLiteral("Nem"));
     box.setDefaultButton(QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
+}
+
+} // namespace
+
+bool askYesNo(QWidget *parent, const QString &title, const QString &text)
+{
+    return yesOrNo(QMessageBox::Question, parent, title, text);
 }
 
 UnsavedEdits askAboutUnsavedEdits(QWidget *parent)
@@ -70,17 +83,10 @@ UnsavedEdits askAboutUnsavedEdits(QWidget *parent)
 
 bool confirmReplace(QWidget *parent, const QString &title, const QString &path)
 {
-    QMessageBox box(
-        QMessageBox::Warning, title,
+    return yesOrNo(
+        QMessageBox::Warning, parent, title,
         QStringLiteral("%1 már létezik.\nSzeretné lecserélni?").arg(QFileInfo(path).fileName()),
-        QMessageBox::Yes | QMessageBox::No, parent);
-    box.setObjectName(QStringLiteral("replaceFile"));
-    box.setTextFormat(Qt::PlainText);
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("Igen"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("Nem"));
-    box.setDefaultButton(QMessageBox::No);
-    box.setEscapeButton(QMessageBox::No);
-    return box.exec() == QMessageBox::Yes;
+        QStringLiteral("replaceFile"));
 }
 
 void setOpenFileChooser(FileChooser chooser)

@@ -363,8 +363,8 @@ int readCommand(Context &c)
         return readOutFailure(c, outcome);
 
     const QString path = config::withDefaultSuffix(c.output);
-    const QByteArray contents =
-        config::writeConfig(config::fileValuesFromReadOut(outcome.decoded.form));
+    const QByteArray contents = config::writeConfig(
+        config::fileValuesFromReadOut(outcome.decoded.form, c.settings.DeviceModel));
     QSaveFile file(path);
     bool written =
         file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size() && file.flush();

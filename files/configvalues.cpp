@@ -41,8 +41,26 @@ transfer::FormValues formValuesFromFile(const QStringList &values)
     return result;
 }
 
-QStringList fileValuesFromReadOut(const transfer::ReadOutForm &readOut)
+QStringList fileValuesFromReadOut(const transfer::ReadOutForm &given, int model)
 {
+    const std::optional<device::Profile> profile = device::profileFor(model);
+    transfer::ReadOutForm readOut = given;
+    for (size_t entry = 0; entry < readOut.rights.size(); ++entry) {
+        int &rights = readOut.rights[entry];
+        if (profile) {
+            for (int column = 1; column <= 8; ++column) {
+                if (!device::hasMatrixColumn(*profile, column))
+                    rights &= ~(1 << (column - 1));
+            }
+            // A ring-in output the model lacks becomes "no output".
+            int &selection = readOut.selection[entry];
+            if (selection > profile->outputs && selection <= 4)
+                selection = 0;
+        }
+        // Alarm sources are columns 1..6; without one an entry neither rings nor sends SMS.
+        if ((rights & 0x3F) == 0)
+            rights &= ~((1 << (device::kRingColumn - 1)) | (1 << (device::kSmsColumn - 1)));
+    }
     QHash<QString, QString> texts;
     for (const auto &[name, text] : readOut.texts)
         texts.insert(name, text);
@@ -53,7 +71,9 @@ QStringList fileValuesFromReadOut(const transfer::ReadOutForm &readOut)
         switch (field.kind) {
         case form::Kind::LineEdit: {
             const QString initial = item && item->text ? QString::fromUtf8(item->text) : QString();
-            lines << texts.value(field.name, initial);
+            lines << (profile && !device::hasTextField(*profile, field.name)
+                          ? QString()
+                          : texts.value(field.name, initial));
             break;
         }
         case form::Kind::CheckBox: {

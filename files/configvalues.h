@@ -17,7 +17,10 @@ namespace qv::config {
 transfer::FormValues formValuesFromFile(const QStringList &values);
 
 // The lines of the file the form saves after `readOut` has filled it from its initial
-// state: what the read-out does not set keeps the form's own initial value.
-QStringList fileValuesFromReadOut(const transfer::ReadOutForm &readOut);
+// state and the form has been shaped for `model` (qv::DeviceModelCode): what the read-out
+// does not set keeps the form's own initial value; the texts, matrix columns and ring-in
+// outputs the model lacks are emptied, and RING and SMS of an entry without an alarm
+// source are off, as the window leaves them.
+QStringList fileValuesFromReadOut(const transfer::ReadOutForm &readOut, int model);
 
 } // namespace qv::config

@@ -7,6 +7,7 @@
 #include "register/store.h"
 #include "serial/comport.h"
 #include "serial/serialline.h"
+#include "settings/devsettings.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -78,7 +79,8 @@ void TestCommands::initTestCase()
         QCOMPARE(decoded.status, qv::transfer::ReadOutStatus::Ok);
         QFile out(file(name));
         QVERIFY(out.open(QIODevice::WriteOnly));
-        out.write(qv::config::writeConfig(qv::config::fileValuesFromReadOut(decoded.form)));
+        out.write(
+            qv::config::writeConfig(qv::config::fileValuesFromReadOut(decoded.form, qv::ModelQV5)));
     }
 }
 

@@ -246,6 +246,29 @@ QString recordOf(Context &c, const QStringList &values, int model)
     return {};
 }
 
+// The window refuses a download while a field it offers is empty: every enabled field of
+// these boxes must be filled; the telephone numbers need not.
+bool allFilled(Context &c, const QStringList &values, int model)
+{
+    const std::optional<device::Profile> profile = device::profileFor(model);
+    const transfer::FormValues formValues = config::formValuesFromFile(values);
+    for (const char *box : {"g_general", "g_analog", "g_be", "g_ki", "g_activate"}) {
+        for (const QString &field : form::names(box, form::Kind::LineEdit)) {
+            const form::Item *item = form::findItem(field);
+            if ((item && (item->flags & form::Disabled)) ||
+                (profile && !device::hasTextField(*profile, field)))
+                continue;
+            if (formValues.texts.value(field).isEmpty()) {
+                fail(c, Usage,
+                     QStringLiteral("Minden beviteli mező kitöltése kötelező! (%1)")
+                         .arg(transfer::fieldCaption(field)));
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 QJsonObject identificationJson(const Context &c)
 {
     return QJsonObject{{QStringLiteral("port"), c.settings.Port},
@@ -450,8 +473,22 @@ int writeCommand(Context &c)
     if (const int status = identify(c); status != Done)
         return status;
     const QString download = recordOf(c, *values, c.settings.DeviceModel);
-    if (download.isEmpty())
+    if (download.isEmpty() || !allFilled(c, *values, c.settings.DeviceModel))
         return Usage;
+
+    // What the download overwrites goes into the register first, when the user wants it.
+    if (preferences::backupBeforeDownload()) {
+        const transfer::ReadOutOutcome backup = readOut(c);
+        record(c, transfer::readOutReport(backup, transfer::ExchangeKind::Backup, c.settings.Port,
+                                          c.settings.Baudrate));
+        if (backup.end != transfer::ReadOutEnd::Ok) {
+            fail(c, 0,
+                 transfer::readOutFailureText(backup) +
+                     QStringLiteral("\nA modul mostani konfigurációja nem került a "
+                                    "nyilvántartásba; a betöltés elmarad."));
+            return backup.end == transfer::ReadOutEnd::NotOpen ? PortUnusable : Failed;
+        }
+    }
 
     c.settings.DownloadRecord = download;
     dlThread worker(c.settings);

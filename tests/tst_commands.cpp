@@ -3,11 +3,13 @@
 #include "app/commands.h"
 #include "files/configformat.h"
 #include "files/configvalues.h"
+#include "form/catalogue.h"
 #include "modulefixture.h"
 #include "register/store.h"
 #include "serial/comport.h"
 #include "serial/serialline.h"
 #include "settings/devsettings.h"
+#include "settings/preferences.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -77,10 +79,22 @@ void TestCommands::initTestCase()
                                        std::pair{"factory.msw", qvsim::factoryFields()}}) {
         const auto decoded = qv::transfer::decodeReadOut(qv::record::buildDownloadRecord(fields));
         QCOMPARE(decoded.status, qv::transfer::ReadOutStatus::Ok);
-        QFile out(file(name));
-        QVERIFY(out.open(QIODevice::WriteOnly));
-        out.write(
-            qv::config::writeConfig(qv::config::fileValuesFromReadOut(decoded.form, qv::ModelQV5)));
+        QStringList values = qv::config::fileValuesFromReadOut(decoded.form, qv::ModelQV5);
+        for (const auto &[path, blank] : {std::pair{QString::fromLatin1(name), false},
+                                          std::pair{QStringLiteral("empty.msw"), true}}) {
+            if (blank) {
+                if (name != std::string_view("sample.msw"))
+                    continue;
+                const QList<form::Field> &layout = form::configurationFields();
+                for (qsizetype i = 0; i < layout.size(); ++i) {
+                    if (layout.at(i).name == u"m_nev")
+                        values[i].clear();
+                }
+            }
+            QFile out(m_dir.filePath(path));
+            QVERIFY(out.open(QIODevice::WriteOnly));
+            out.write(qv::config::writeConfig(values));
+        }
     }
 }
 
@@ -94,7 +108,7 @@ void TestCommands::commands_data()
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("output");  // a part of the standard output
     QTest::addColumn<QString>("jsonKey"); // --json: a key of the object; empty: no JSON
-    QTest::addColumn<bool>("recorded");   // one more entry in the register
+    QTest::addColumn<int>("recorded");    // entries the register gains
 
     const QStringList identify{u"identify"_s, u"--port"_s, u"PORT"_s};
     const QStringList status{u"status"_s, u"--port"_s, u"PORT"_s};
@@ -106,65 +120,71 @@ void TestCommands::commands_data()
     const auto id = Exchange::Identification;
 
     QTest::newRow("identify") << identify << Port::Module << id << none << QString() << 0
-                              << "Eszköz: Q_QV5_FW2.1" << QString() << false;
+                              << "Eszköz: Q_QV5_FW2.1" << QString() << 0;
     QTest::newRow("identify json")
         << identify + json << Port::Module << id << none << QString() << 0 << ""
-        << "identification" << false;
+        << "identification" << 0;
     QTest::newRow("identify, port missing")
-        << identify << Port::Missing << id << none << QString() << 2 << "" << QString() << false;
+        << identify << Port::Missing << id << none << QString() << 2 << "" << QString() << 0;
     QTest::newRow("identify, port busy")
-        << identify << Port::Busy << id << none << QString() << 2 << "" << QString() << false;
+        << identify << Port::Busy << id << none << QString() << 2 << "" << QString() << 0;
     QTest::newRow("identify, port forbidden")
-        << identify << Port::Forbidden << id << none << QString() << 2 << "" << QString() << false;
+        << identify << Port::Forbidden << id << none << QString() << 2 << "" << QString() << 0;
     QTest::newRow("identify, no module") << identify << Port::Module << id << Fault::Silent
-                                         << QString() << 3 << "" << QString() << false;
+                                         << QString() << 3 << "" << QString() << 0;
     QTest::newRow("identify, incompatible")
-        << identify << Port::Module << id << none << "Q_QV5_FW9.9" << 3 << "" << QString() << false;
+        << identify << Port::Module << id << none << "Q_QV5_FW9.9" << 3 << "" << QString() << 0;
     QTest::newRow("status json") << status + json << Port::Module << id << none << QString() << 0
                                  << "\"signalLevel\": 4"
-                                 << "outputs" << false;
+                                 << "outputs" << 0;
     QTest::newRow("status, no reply") << status << Port::Module << Exchange::Status << Fault::Silent
-                                      << QString() << 4 << "" << QString() << false;
+                                      << QString() << 4 << "" << QString() << 0;
     QTest::newRow("read") << read << Port::Module << id << none << QString() << 0
-                          << "Sikeres kiolvasás" << QString() << true;
+                          << "Sikeres kiolvasás" << QString() << 1;
     QTest::newRow("read, cut") << read << Port::Module << Exchange::ReadOut << Fault::Unplug
-                               << QString() << 4 << "" << QString() << true;
+                               << QString() << 4 << "" << QString() << 1;
     QTest::newRow("read, half a reply")
         << read << Port::Module << Exchange::ReadOut << Fault::Truncated << QString() << 4 << ""
-        << QString() << true;
+        << QString() << 1;
     QTest::newRow("compare, same") << compare << Port::Module << id << none << QString() << 0
-                                   << "Nincs eltérés." << QString() << true;
+                                   << "Nincs eltérés." << QString() << 1;
     QTest::newRow("compare, other json")
         << QStringList{u"compare"_s, u"FACTORY"_s, u"--port"_s, u"PORT"_s, u"--json"_s}
         << Port::Module << id << none << QString() << 5 << "Modul neve"
-        << "differences" << true;
-    QTest::newRow("compare, no module") << compare << Port::Module << id << Fault::Silent
-                                        << QString() << 3 << "" << QString() << false;
+        << "differences" << 1;
+    QTest::newRow("compare, no module")
+        << compare << Port::Module << id << Fault::Silent << QString() << 3 << "" << QString() << 0;
     QTest::newRow("write, verified") << write << Port::Module << id << none << QString() << 0
-                                     << "Ellenőrizve." << QString() << true;
+                                     << "Ellenőrizve." << QString() << 1;
     QTest::newRow("write, stores something else")
         << write + json << Port::Module << Exchange::Download << Fault::StoresOther << QString()
         << 5 << "differences"
-        << "differences" << true;
+        << "differences" << 1;
     QTest::newRow("write, refused") << write << Port::Module << Exchange::Download
-                                    << Fault::AckWrong << QString() << 4 << "" << QString() << true;
+                                    << Fault::AckWrong << QString() << 4 << "" << QString() << 1;
+    QTest::newRow("write, backup first")
+        << QStringList{u"BACKUP"_s} + write << Port::Module << id << none << QString() << 0
+        << "Ellenőrizve." << QString() << 2;
+    QTest::newRow("write, a field empty")
+        << QStringList{u"write"_s, u"EMPTY"_s, u"--port"_s, u"PORT"_s} << Port::Module << id << none
+        << QString() << 1 << "" << QString() << 0;
     QTest::newRow("write, port missing")
-        << write << Port::Missing << id << none << QString() << 2 << "" << QString() << false;
+        << write << Port::Missing << id << none << QString() << 2 << "" << QString() << 0;
     QTest::newRow("diff, same") << QStringList{u"diff"_s, u"SAMPLE"_s, u"SAMPLE"_s} << Port::Missing
                                 << id << none << QString() << 0 << "Nincs eltérés." << QString()
-                                << false;
+                                << 0;
     QTest::newRow("diff, other json")
         << QStringList{u"diff"_s, u"SAMPLE"_s, u"FACTORY"_s, u"--json"_s} << Port::Missing << id
         << none << QString() << 5 << "Modul neve"
-        << "differences" << false;
+        << "differences" << 0;
     QTest::newRow("read without -o")
         << QStringList{u"read"_s, u"--port"_s, u"PORT"_s} << Port::Module << id << none << QString()
-        << 1 << "" << QString() << false;
+        << 1 << "" << QString() << 0;
     QTest::newRow("diff, one file") << QStringList{u"diff"_s, u"SAMPLE"_s} << Port::Missing << id
-                                    << none << QString() << 1 << "" << QString() << false;
+                                    << none << QString() << 1 << "" << QString() << 0;
     QTest::newRow("write, file missing")
         << QStringList{u"write"_s, u"NOFILE"_s, u"--port"_s, u"PORT"_s} << Port::Module << id
-        << none << QString() << 1 << "" << QString() << false;
+        << none << QString() << 1 << "" << QString() << 0;
 }
 
 void TestCommands::commands()
@@ -177,7 +197,10 @@ void TestCommands::commands()
     QFETCH(int, status);
     QFETCH(QString, output);
     QFETCH(QString, jsonKey);
-    QFETCH(bool, recorded);
+    QFETCH(int, recorded);
+    // "BACKUP" first: the user keeps a backup before every download.
+    const bool backup = arguments.removeOne(u"BACKUP"_s);
+    qv::preferences::setBackupBeforeDownload(backup);
 
     qvsim::LineSetup fast;
     fast.paced = false;
@@ -208,6 +231,8 @@ void TestCommands::commands()
             argument = file("factory.msw");
         else if (argument == u"OUT")
             argument = file("out.msw");
+        else if (argument == u"EMPTY")
+            argument = file("empty.msw");
         else if (argument == u"NOFILE")
             argument = file("none.msw");
     }
@@ -226,7 +251,7 @@ void TestCommands::commands()
         QCOMPARE(error.error, QJsonParseError::NoError);
         QVERIFY(document.object().contains(jsonKey));
     }
-    QCOMPARE(registerSize(), before + (recorded ? 1 : 0));
+    QCOMPARE(registerSize(), before + recorded);
 }
 
 // A file read from a module, written back and read again, is the same file; and the

@@ -492,8 +492,24 @@ int writeCommand(Context &c)
 
     c.settings.DownloadRecord = download;
     dlThread worker(c.settings);
+    // The worker reports from its own thread while this one only waits for it.
+    int range = 0;
+    if (c.progress) {
+        QObject::connect(
+            &worker, &dlThread::progressRange, &worker,
+            [&range](int, int maximum) { range = maximum; }, Qt::DirectConnection);
+        QObject::connect(
+            &worker, &dlThread::progressValue, &worker,
+            [&c, &range](int value) {
+                *c.err << QStringLiteral("\rBetöltés... %1%").arg(value * 100 / qMax(1, range));
+                c.err->flush();
+            },
+            Qt::DirectConnection);
+    }
     worker.start();
     worker.wait();
+    if (c.progress && range > 0)
+        *c.err << '\n';
 
     transfer::ExchangeReport report;
     report.kind = transfer::ExchangeKind::Download;

@@ -1,7 +1,6 @@
 #include "app/commands.h"
 
 #include "files/configformat.h"
-#include "files/configvalues.h"
 #include "form/catalogue.h"
 #include "form/deviceprofile.h"
 #include "register/exchangeentry.h"
@@ -15,6 +14,7 @@
 #include "settings/compattable.h"
 #include "settings/devsettings.h"
 #include "settings/preferences.h"
+#include "transfer/configvalues.h"
 #include "transfer/dlthread.h"
 #include "transfer/readoutcore.h"
 #include "transfer/statusreply.h"
@@ -221,7 +221,7 @@ std::optional<QStringList> readFile(Context &c, const QString &path)
 // window sends it after opening the file; empty after reporting why it cannot be sent.
 QString recordOf(Context &c, const QStringList &values, int model)
 {
-    transfer::FormValues formValues = config::formValuesFromFile(values);
+    transfer::FormValues formValues = transfer::formValuesFromFile(values);
     formValues.profile = device::profileFor(model);
     const QChar separator = downloadSeparator(c);
     const transfer::Assembly assembly = transfer::assembleDownload(formValues, separator);
@@ -251,7 +251,7 @@ QString recordOf(Context &c, const QStringList &values, int model)
 bool allFilled(Context &c, const QStringList &values, int model)
 {
     const std::optional<device::Profile> profile = device::profileFor(model);
-    const transfer::FormValues formValues = config::formValuesFromFile(values);
+    const transfer::FormValues formValues = transfer::formValuesFromFile(values);
     for (const char *box : {"g_general", "g_analog", "g_be", "g_ki", "g_activate"}) {
         for (const QString &field : form::names(box, form::Kind::LineEdit)) {
             const form::Item *item = form::findItem(field);
@@ -387,7 +387,7 @@ int readCommand(Context &c)
 
     const QString path = config::withDefaultSuffix(c.output);
     const QByteArray contents = config::writeConfig(
-        config::fileValuesFromReadOut(outcome.decoded.form, c.settings.DeviceModel));
+        transfer::fileValuesFromReadOut(outcome.decoded.form, c.settings.DeviceModel));
     QSaveFile file(path);
     bool written =
         file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size() && file.flush();

@@ -4,12 +4,12 @@
 // after a read-out.
 #include "app/mainwindow.h"
 #include "files/configformat.h"
-#include "files/configvalues.h"
 #include "form/deviceprofile.h"
 #include "formhelpers.h"
 #include "modalwatcher.h"
 #include "modulefixture.h"
 #include "settings/preferences.h"
+#include "transfer/configvalues.h"
 #include "ui/messages.h"
 
 #include <QDialog>
@@ -54,7 +54,7 @@ void TestCommandRecord::sameAsTheWindow()
                                                          QStringLiteral("3630%1").arg(entry));
     const auto decoded = qv::transfer::decodeReadOut(qv::record::buildDownloadRecord(fields));
     QCOMPARE(decoded.status, qv::transfer::ReadOutStatus::Ok);
-    const QStringList values = qv::config::fileValuesFromReadOut(decoded.form, code);
+    const QStringList values = qv::transfer::fileValuesFromReadOut(decoded.form, code);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("unit.msw"));
     {
@@ -96,7 +96,7 @@ void TestCommandRecord::sameAsTheWindow()
     module->setModuleSetup(qvsim::ModuleSetup::of(model));
     window.download();
 
-    qv::transfer::FormValues formValues = qv::config::formValuesFromFile(values);
+    qv::transfer::FormValues formValues = qv::transfer::formValuesFromFile(values);
     formValues.profile = qv::device::profileFor(code);
     const qv::transfer::Assembly assembly = qv::transfer::assembleDownload(formValues);
     QCOMPARE(assembly.status, qv::transfer::AssemblyStatus::Ok);

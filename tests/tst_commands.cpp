@@ -2,7 +2,6 @@
 // status of each, on a good module and on every way a module or its port can fail.
 #include "app/commands.h"
 #include "files/configformat.h"
-#include "files/configvalues.h"
 #include "form/catalogue.h"
 #include "modulefixture.h"
 #include "register/store.h"
@@ -10,6 +9,7 @@
 #include "serial/serialline.h"
 #include "settings/devsettings.h"
 #include "settings/preferences.h"
+#include "transfer/configvalues.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -79,7 +79,7 @@ void TestCommands::initTestCase()
                                        std::pair{"factory.msw", qvsim::factoryFields()}}) {
         const auto decoded = qv::transfer::decodeReadOut(qv::record::buildDownloadRecord(fields));
         QCOMPARE(decoded.status, qv::transfer::ReadOutStatus::Ok);
-        QStringList values = qv::config::fileValuesFromReadOut(decoded.form, qv::ModelQV5);
+        QStringList values = qv::transfer::fileValuesFromReadOut(decoded.form, qv::ModelQV5);
         for (const auto &[path, blank] : {std::pair{QString::fromLatin1(name), false},
                                           std::pair{QStringLiteral("empty.msw"), true}}) {
             if (blank) {

@@ -1,14 +1,14 @@
-#include "files/configvalues.h"
+#include "transfer/configvalues.h"
 
-#include "files/configformat.h"
 #include "form/catalogue.h"
 #include "form/deviceprofile.h"
+#include "form/fieldvalue.h"
 
-namespace qv::config {
+namespace qv::transfer {
 
-transfer::FormValues formValuesFromFile(const QStringList &values)
+FormValues formValuesFromFile(const QStringList &values)
 {
-    transfer::FormValues result;
+    FormValues result;
     const QList<form::Field> &fields = form::configurationFields();
     for (qsizetype i = 0; i < fields.size() && i < values.size(); ++i) {
         const form::Field &field = fields.at(i);
@@ -22,10 +22,11 @@ transfer::FormValues formValuesFromFile(const QStringList &values)
             break;
         case form::Kind::CheckBox:
             if (item && !item->groupProperty.isEmpty())
-                result.matrix.append({QString::fromLatin1(item->groupProperty), isSetLine(value)});
+                result.matrix.append(
+                    {QString::fromLatin1(item->groupProperty), form::isSetValue(value)});
             break;
         case form::Kind::RadioButton:
-            result.radios.append({field.name, isSetLine(value)});
+            result.radios.append({field.name, form::isSetValue(value)});
             break;
         default:
             break;
@@ -41,10 +42,10 @@ transfer::FormValues formValuesFromFile(const QStringList &values)
     return result;
 }
 
-QStringList fileValuesFromReadOut(const transfer::ReadOutForm &given, int model)
+QStringList fileValuesFromReadOut(const ReadOutForm &given, int model)
 {
     const std::optional<device::Profile> profile = device::profileFor(model);
-    transfer::ReadOutForm readOut = given;
+    ReadOutForm readOut = given;
     for (size_t entry = 0; entry < readOut.rights.size(); ++entry) {
         int &rights = readOut.rights[entry];
         if (profile) {
@@ -80,9 +81,9 @@ QStringList fileValuesFromReadOut(const transfer::ReadOutForm &given, int model)
             const auto cell = item
                                   ? device::parseMatrixTag(QString::fromLatin1(item->groupProperty))
                                   : std::nullopt;
-            lines << flagLine(
-                cell && cell->entry >= 1 && cell->entry <= transfer::Entries
-                    ? transfer::hasRight(readOut.rights[size_t(cell->entry - 1)], cell->column)
+            lines << form::flagValue(
+                cell && cell->entry >= 1 && cell->entry <= Entries
+                    ? hasRight(readOut.rights[size_t(cell->entry - 1)], cell->column)
                     : initiallySet);
             break;
         }
@@ -103,7 +104,7 @@ QStringList fileValuesFromReadOut(const transfer::ReadOutForm &given, int model)
             } else if (name == QLatin1String("max_be_30")) {
                 set = !readOut.range15;
             }
-            lines << flagLine(set);
+            lines << form::flagValue(set);
             break;
         }
         default:
@@ -113,4 +114,4 @@ QStringList fileValuesFromReadOut(const transfer::ReadOutForm &given, int model)
     return lines;
 }
 
-} // namespace qv::config
+} // namespace qv::transfer

@@ -9,18 +9,18 @@
 #include <QString>
 #include <QStringList>
 
-namespace qv::config {
+namespace qv::transfer {
 
-// The form's values after opening a file of `values` (config::kValueLines lines): each
+// The form's values after opening a file of `values` (qv::config::kValueLines lines): each
 // text as its line edit takes it (cut to the edit's length), each check box and radio
 // button set or not. The profile stays unset.
-transfer::FormValues formValuesFromFile(const QStringList &values);
+FormValues formValuesFromFile(const QStringList &values);
 
 // The lines of the file the form saves after `readOut` has filled it from its initial
 // state and the form has been shaped for `model` (qv::DeviceModelCode): what the read-out
 // does not set keeps the form's own initial value; the texts, matrix columns and ring-in
 // outputs the model lacks are emptied, and RING and SMS of an entry without an alarm
 // source are off, as the window leaves them.
-QStringList fileValuesFromReadOut(const transfer::ReadOutForm &readOut, int model);
+QStringList fileValuesFromReadOut(const ReadOutForm &readOut, int model);
 
-} // namespace qv::config
+} // namespace qv::transfer

@@ -6,7 +6,7 @@
 #include "register/exchangeentry.h"
 #include "register/journal.h"
 #include "serial/comport.h"
-#include "serial/identification.h"
+#include "serial/identifymodule.h"
 #include "serial/openadvice.h"
 #include "serial/replybounds.h"
 #include "serial/serialline.h"
@@ -139,29 +139,23 @@ void record(Context &c, const transfer::ExchangeReport &report)
 // module answered (its text and model are then in the settings).
 int identify(Context &c)
 {
-    comPort port;
-    port.setReplyBound(replybound::Identification);
-    if (!port.open(lines::identification(c.settings.Port, c.settings.Baudrate))) {
-        QString text = QStringLiteral("A kiválasztott port nem nyitható meg.");
-        if (const auto &failure = port.openFailure())
-            text += u'\n' + openFailureAdvice(*failure);
-        return fail(c, PortUnusable, text);
+    const IdentifyOutcome outcome =
+        identifyModule(c.settings.Port, c.settings.Baudrate, c.settings.Version);
+    switch (outcome.end) {
+    case IdentifyEnd::Ok:
+        break;
+    case IdentifyEnd::NotOpen:
+        return fail(c, PortUnusable, identifyFailureText(outcome));
+    case IdentifyEnd::NoModule:
+    case IdentifyEnd::Incompatible:
+        return fail(c, NoModule, identifyFailureText(outcome));
     }
-    port.writeText(QStringLiteral("~|"), false);
-    const Reply reply = port.readAll();
-    port.close();
-    const Identification id = evaluateIdentification(reply.text);
-    if (!reply.isComplete() || !id.isModule || id.model == NoDevice)
+    // The window greets no module of an unknown model either.
+    if (outcome.id.model == NoDevice)
         return fail(c, NoModule,
                     QStringLiteral("A kiválasztott porton nem található csatlakoztatott eszköz."));
-    if (!compat::isCompatible(c.settings.Version, id.text))
-        return fail(c, NoModule,
-                    QStringLiteral("A csatlakoztatott eszköz nem kompatibilis a jelenlegi "
-                                   "szoftververzióval.\nKérem töltse le a legújabb verziót "
-                                   "a \"%1\" oldalról!")
-                        .arg(makerWebAddress()));
-    c.settings.DeviceId = id.text;
-    c.settings.DeviceModel = id.model;
+    c.settings.DeviceId = outcome.id.text;
+    c.settings.DeviceModel = outcome.id.model;
     return Done;
 }
 

@@ -1,12 +1,16 @@
 #include "app/appfont.h"
 #include "app/commandline.h"
+#include "app/commands.h"
 #include "app/mainwindow.h"
 #include "settings/datafiles.h"
 #include "ui/appicon.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLibraryInfo>
+#include <QLoggingCategory>
+#include <QTextStream>
 #include <QTranslator>
 
 #ifdef Q_OS_WIN
@@ -14,6 +18,10 @@
 #endif
 
 #include <cstdio>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -45,6 +53,24 @@ int main(int argc, char *argv[])
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
+    // A command runs without widgets (and without a display) and ends the program.
+    if (arguments.size() > 1 && qv::cli::isCommand(arguments.at(1))) {
+        QCoreApplication app(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("qvconfig"));
+        QCoreApplication::setApplicationVersion(version);
+        // The exchanges' diagnostics would mix with a script's output; QT_LOGGING_RULES
+        // still turns them on.
+        if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"))
+            QLoggingCategory::setFilterRules(QStringLiteral("qv.*.debug=false"));
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+#ifdef Q_OS_UNIX
+        const bool terminal = isatty(STDERR_FILENO);
+#else
+        const bool terminal = false;
+#endif
+        return qv::cli::run(QCoreApplication::arguments(), version, out, err, terminal);
+    }
     qv::CommandLine line = qv::parseCommandLine(arguments, version);
     if (line.action != qv::CommandLine::Action::Run)
         return report(line, argc, argv);

@@ -3,6 +3,7 @@
 #include "form/statuspanel.h"
 #include "serial/comport.h"
 #include "serial/identification.h"
+#include "serial/identifymodule.h"
 #include "serial/openadvice.h"
 #include "serial/setcom.h"
 #include "settings/branding.h"
@@ -31,43 +32,24 @@ void PortController::selectPort(bool search)
     m_settings.Baudrate = dialog.baud();
     emit portChosen();
 
-    // The module answers "~|" with its identification, then falls silent.
-    comPort port;
-    port.setReplyBound(qv::replybound::Identification);
-    if (!port.open(qv::lines::identification(m_settings.Port, m_settings.Baudrate))) {
-        // Nothing else changes; but the user chose this port and must learn why nothing
-        // happened.
-        QString text = QStringLiteral("A kiválasztott port nem nyitható meg.");
-        if (const auto &failure = port.openFailure())
-            text += u'\n' + qv::openFailureAdvice(*failure);
-        qv::showMessage(m_window, QMessageBox::Warning, QStringLiteral("Eszköz"), text);
+    const qv::IdentifyOutcome outcome =
+        qv::identifyModule(m_settings.Port, m_settings.Baudrate, m_settings.Version);
+    switch (outcome.end) {
+    case qv::IdentifyEnd::Ok:
+        break;
+    case qv::IdentifyEnd::NotOpen:
+        // Nothing else changes.
+        qv::showMessage(m_window, QMessageBox::Warning, QStringLiteral("Eszköz"),
+                        qv::identifyFailureText(outcome));
         return;
-    }
-    port.writeText(QStringLiteral("~|"), false);
-    const qv::Reply reply = port.readAll();
-    port.close();
-
-    // A reply that broke off or never fell silent is no identification either.
-    const qv::Identification id = qv::evaluateIdentification(reply.text);
-    if (!reply.isComplete() || !id.isModule) {
-        if (!reply.isComplete())
-            qCDebug(qv::lcIdent) << "identification reply incomplete:" << int(reply.end);
+    case qv::IdentifyEnd::NoModule:
+    case qv::IdentifyEnd::Incompatible:
         m_settings.DeviceModel = qv::NoDevice;
         qv::showMessage(m_window, QMessageBox::Warning, QStringLiteral("Eszköz"),
-                        QStringLiteral("A kiválasztott porton nem található csatlakoztatott "
-                                       "eszköz."));
+                        qv::identifyFailureText(outcome));
         return;
     }
-
-    if (!isCompatible(id.text)) {
-        m_settings.DeviceModel = qv::NoDevice;
-        qv::showMessage(m_window, QMessageBox::Warning, QStringLiteral("Eszköz"),
-                        QStringLiteral("A csatlakoztatott eszköz nem kompatibilis a jelenlegi "
-                                       "szoftververzióval.\nKérem töltse le a legújabb verziót "
-                                       "a \"%1\" oldalról!")
-                            .arg(qv::makerWebAddress()));
-        return;
-    }
+    const qv::Identification &id = outcome.id;
 
     m_panel.setVersion(id.text);
     m_settings.DeviceModel = id.model;

@@ -1,7 +1,6 @@
 #include "transfer/readoutexchange.h"
 
-#include "serial/comport.h"
-#include "serial/openadvice.h"
+#include "serial/serialline.h"
 
 #include <QCoreApplication>
 #include <QProgressDialog>
@@ -36,100 +35,15 @@ private:
 
 ReadOutOutcome readOutModule(const QString &port, qint32 baud, QChar separator, QWidget *parent)
 {
-    ReadOutOutcome outcome;
     const int range = record::FieldCount * record::ItemWidth;
     QProgressDialog progress(QStringLiteral("Kiolvasás..."), QStringLiteral("Megszakítás"), 0,
                              range, parent);
     progress.setWindowModality(Qt::WindowModal);
     progress.setAutoReset(false);
-
-    comPort line;
-    if (!line.open(lines::readOut(port, baud))) {
-        progress.reset(); // it must not pop up behind the message
-        outcome.end = ReadOutEnd::NotOpen;
-        outcome.openFailure = line.openFailure();
-        return outcome;
-    }
-    line.writeText(QStringLiteral("~{"), false);
     ProgressWindow window(progress);
-    const Reply reply = line.readAll(&window);
-    line.close();
-    progress.reset();
-
-    switch (reply.end) {
-    case ReplyEnd::Cancelled:
-        outcome.end = ReadOutEnd::Cancelled;
-        return outcome;
-    case ReplyEnd::Gone:
-        // A reply cut inside the last telephone entry may still split into 56 fields:
-        // it must not reach the form as if it were the configuration.
-        qCDebug(lcTransfer) << "port gone during the reply";
-        outcome.end = ReadOutEnd::Vanished;
-        return outcome;
-    case ReplyEnd::Overlong:
-        qCDebug(lcTransfer) << "reply too long";
-        outcome.end = ReadOutEnd::Malformed;
-        return outcome;
-    case ReplyEnd::Silence:
-    case ReplyEnd::Terminator:
-    case ReplyEnd::NotOpen:
-        break;
-    }
-
-    // The whole reply is decoded before anything is written: a reply that fails leaves
-    // the form as it was.
-    outcome.decoded = decodeReadOut(reply.text, separator);
-    if (outcome.decoded.status != ReadOutStatus::Ok) {
-        qCDebug(lcTransfer).noquote() << outcome.decoded.diagnostic();
-        outcome.end = ReadOutEnd::Malformed;
-        return outcome;
-    }
-    outcome.end = ReadOutEnd::Ok;
+    ReadOutOutcome outcome = readOutModule(port, baud, separator, &window);
+    progress.reset(); // it must not pop up behind a message
     return outcome;
-}
-
-QString readOutFailureText(const ReadOutOutcome &outcome)
-{
-    switch (outcome.end) {
-    case ReadOutEnd::Ok:
-    case ReadOutEnd::Cancelled:
-        return {};
-    case ReadOutEnd::NotOpen: {
-        QString text = QStringLiteral("Sikertelen kiolvasás.\nNem lehet megnyitni a portot.");
-        if (outcome.openFailure)
-            text += u'\n' + openFailureAdvice(*outcome.openFailure);
-        return text;
-    }
-    case ReadOutEnd::Vanished:
-        return QStringLiteral("Sikertelen kiolvasás.\nA port megszűnt a kiolvasás közben: az "
-                              "eszköz vagy az adapter lecsatlakozott. Csatlakoztassa újra, majd "
-                              "ismételje meg a kiolvasást.");
-    case ReadOutEnd::Malformed:
-        return QStringLiteral("Sikertelen kiolvasás. (Ismeretlen formátum)");
-    }
-    return {};
-}
-
-ExchangeReport readOutReport(const ReadOutOutcome &outcome, ExchangeKind kind, const QString &port,
-                             qint32 baud)
-{
-    ExchangeReport report;
-    report.kind = kind;
-    report.port = port;
-    report.baud = baud;
-    switch (outcome.end) {
-    case ReadOutEnd::Ok:
-        report.fields = outcome.decoded.fields;
-        return report;
-    case ReadOutEnd::Cancelled:
-        report.reason = QStringLiteral("A kiolvasást a felhasználó megszakította.");
-        break;
-    default:
-        report.reason = readOutFailureText(outcome);
-        break;
-    }
-    report.result = ExchangeResult::Failed;
-    return report;
 }
 
 } // namespace qv::transfer

@@ -1,45 +1,14 @@
-// The read-out exchange: "~{" at the link's speed, then the module's configuration under
-// the read-out's progress window, decoded whole before anyone uses it.
+// The read-out exchange under the read-out's progress window (see readoutcore.h for the
+// exchange itself).
 #pragma once
 
-#include "serial/openfailure.h"
-#include "transfer/configrecord.h"
-#include "transfer/exchangereport.h"
-
-#include <QString>
+#include "transfer/readoutcore.h"
 
 class QWidget;
 
 namespace qv::transfer {
 
-enum class ReadOutEnd {
-    Ok,        // 56 fields arrived and decoded
-    NotOpen,   // the port could not be opened
-    Cancelled, // the user pressed "Megszakítás"
-    Vanished,  // the port went away part-way: whatever came is not the configuration
-    Malformed, // no separator, not 56 fields, or longer than any configuration
-};
-
-struct ReadOutOutcome
-{
-    ReadOutEnd end = ReadOutEnd::NotOpen;
-    ReadOutResult decoded;                  // status Ok when end is Ok
-    std::optional<OpenFailure> openFailure; // why the port did not open (NotOpen)
-};
-
-// Runs the exchange on `port` at `baud`, with the progress window parented to `parent`;
-// the reply is split at `separator`. The diagnostics ("sep error", "dberror: N") go to
-// qv.transfer.
+// Runs the exchange on `port` at `baud`, with the progress window parented to `parent`.
 ReadOutOutcome readOutModule(const QString &port, qint32 baud, QChar separator, QWidget *parent);
-
-// The message that reports a failed read-out, with why the port did not open and what
-// to do; empty for Ok and Cancelled.
-QString readOutFailureText(const ReadOutOutcome &outcome);
-
-// The read-out on `port` at `baud` as a report of `kind` (a read-out, a backup or the
-// module's side of a comparison): the fields received, or why none came (a cancel too,
-// which is not shown).
-ExchangeReport readOutReport(const ReadOutOutcome &outcome, ExchangeKind kind, const QString &port,
-                             qint32 baud);
 
 } // namespace qv::transfer

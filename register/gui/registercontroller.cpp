@@ -1,6 +1,7 @@
 #include "register/gui/registercontroller.h"
 
 #include "register/entry.h"
+#include "register/exchangeentry.h"
 #include "register/journal.h"
 #include "settings/devsettings.h"
 #include "settings/preferences.h"
@@ -8,53 +9,6 @@
 #include <QMessageBox>
 #include <QTimer>
 #include <QWidget>
-
-namespace {
-
-qv::reg::Operation operationOf(qv::transfer::ExchangeKind kind)
-{
-    switch (kind) {
-    case qv::transfer::ExchangeKind::ReadOut:
-        return qv::reg::Operation::ReadOut;
-    case qv::transfer::ExchangeKind::Backup:
-        return qv::reg::Operation::Backup;
-    case qv::transfer::ExchangeKind::Download:
-        return qv::reg::Operation::Download;
-    case qv::transfer::ExchangeKind::Compare:
-        return qv::reg::Operation::Compare;
-    }
-    return qv::reg::Operation::ReadOut;
-}
-
-qv::reg::Result resultOf(qv::transfer::ExchangeResult result)
-{
-    switch (result) {
-    case qv::transfer::ExchangeResult::Ok:
-        return qv::reg::Result::Ok;
-    case qv::transfer::ExchangeResult::Differences:
-        return qv::reg::Result::Differences;
-    case qv::transfer::ExchangeResult::Failed:
-        return qv::reg::Result::Failed;
-    }
-    return qv::reg::Result::Failed;
-}
-
-qv::reg::Verification verificationOf(qv::transfer::ReadBack readBack)
-{
-    switch (readBack) {
-    case qv::transfer::ReadBack::NotRun:
-        return qv::reg::Verification::NotRun;
-    case qv::transfer::ReadBack::Same:
-        return qv::reg::Verification::Same;
-    case qv::transfer::ReadBack::Differs:
-        return qv::reg::Verification::Differs;
-    case qv::transfer::ReadBack::Failed:
-        return qv::reg::Verification::Failed;
-    }
-    return qv::reg::Verification::NotRun;
-}
-
-} // namespace
 
 RegisterController::RegisterController(const devSettings &settings, QWidget *window,
                                        const QString &teamConnection, QObject *parent)
@@ -106,22 +60,13 @@ void RegisterController::showProblem(const QString &message)
 
 qv::reg::Entry RegisterController::entryFor(const qv::transfer::ExchangeReport &report) const
 {
-    qv::reg::Entry entry = qv::reg::newEntry(operationOf(report.kind), m_settings.Version);
-    entry.result = resultOf(report.result);
-    entry.reason = report.reason;
-    entry.technician = qv::preferences::technician();
-    entry.site = m_site;
-    entry.port = report.port;
-    entry.baud = report.baud;
-    entry.identification = m_settings.DeviceId;
-    entry.model = m_settings.DeviceModel;
-    entry.fields = report.fields;
-    qv::reg::takeModuleFacts(entry);
-    entry.acknowledged = report.acknowledged;
-    entry.verification = verificationOf(report.readBack);
-    for (const qv::transfer::FieldDifference &d : report.differences)
-        entry.differences.append({d.field, d.formValue, d.moduleValue});
-    return entry;
+    qv::reg::ExchangeContext context;
+    context.programVersion = m_settings.Version;
+    context.technician = qv::preferences::technician();
+    context.site = m_site;
+    context.identification = m_settings.DeviceId;
+    context.model = m_settings.DeviceModel;
+    return qv::reg::entryForExchange(report, context);
 }
 
 void RegisterController::record(const qv::transfer::ExchangeReport &report)

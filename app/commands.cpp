@@ -1,0 +1,659 @@
+#include "app/commands.h"
+
+#include "files/configformat.h"
+#include "form/catalogue.h"
+#include "form/deviceprofile.h"
+#include "register/exchangeentry.h"
+#include "register/journal.h"
+#include "serial/comport.h"
+#include "serial/identifymodule.h"
+#include "serial/openadvice.h"
+#include "serial/replybounds.h"
+#include "serial/serialline.h"
+#include "settings/branding.h"
+#include "settings/compattable.h"
+#include "settings/devsettings.h"
+#include "settings/preferences.h"
+#include "transfer/configvalues.h"
+#include "transfer/dlthread.h"
+#include "transfer/readoutcore.h"
+#include "transfer/statusreply.h"
+
+#include <QCommandLineParser>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+#include <QTextStream>
+
+#include <memory>
+#include <optional>
+
+namespace qv::cli {
+
+namespace {
+
+const QStringList kCommands{
+    QStringLiteral("identify"), QStringLiteral("read"), QStringLiteral("write"),
+    QStringLiteral("compare"),  QStringLiteral("diff"), QStringLiteral("status"),
+};
+
+const QString kUsage = QStringLiteral(
+    "Használat: qvconfig <parancs> [kapcsolók]\n"
+    "Parancsok:\n"
+    "  identify                 A modul azonosítása.\n"
+    "  read -o FÁJL.msw         A modul konfigurációjának kiolvasása fájlba.\n"
+    "  write FÁJL.msw [--verify]\n"
+    "                           A fájl betöltése a modulba (--verify: visszaolvasással).\n"
+    "  compare FÁJL.msw         A fájl összehasonlítása a modul konfigurációjával.\n"
+    "  diff A.msw B.msw         Két fájl összehasonlítása (modul nélkül).\n"
+    "  status                   A modul állapotának lekérdezése.\n"
+    "Kapcsolók:\n"
+    "  --port <név>             A modul portja (alapértelmezés: COM1).\n"
+    "  --baud <bit/s>           Az azonosítás és a kiolvasás sebessége (alapértelmezés: 1200).\n"
+    "  --json                   Gépi feldolgozásra szánt JSON kimenet.\n"
+    "  --register <kapcsolat>   A csapat nyilvántartása is (lásd qvconfig --help).\n"
+    "Kilépési kód: 0 kész, 1 hibás parancssor, 2 a port nem használható, 3 nincs modul vagy\n"
+    "nem kompatibilis, 4 sikertelen adatcsere, 5 eltérések.\n");
+
+struct Context
+{
+    QString command;
+    QStringList files;
+    QString output;
+    bool json = false;
+    bool verify = false;
+    QString teamRegister;
+    devSettings settings;
+    QString version;
+    QTextStream *out = nullptr;
+    QTextStream *err = nullptr;
+    bool progress = false;
+};
+
+int fail(Context &c, int status, const QString &text)
+{
+    *c.err << text << '\n';
+    c.err->flush();
+    return status;
+}
+
+void printJson(Context &c, const QJsonObject &object)
+{
+    *c.out << QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented));
+    c.out->flush();
+}
+
+// Progress on the standard error, when it is a terminal: a percentage rewritten in place.
+class TerminalProgress : public qv::ReadProgress
+{
+public:
+    TerminalProgress(QTextStream &err, QString label, int total)
+        : m_err(err), m_label(std::move(label)), m_total(total)
+    {
+    }
+    ~TerminalProgress() override
+    {
+        if (m_shown >= 0)
+            m_err << '\n', m_err.flush();
+    }
+    void advance() override
+    {
+        ++m_bytes;
+        const int percent = qMin(100, m_bytes * 100 / qMax(1, m_total));
+        if (percent != m_shown) {
+            m_shown = percent;
+            m_err << '\r' << m_label << ' ' << percent << '%';
+            m_err.flush();
+        }
+    }
+    bool cancelled() override { return false; }
+
+private:
+    QTextStream &m_err;
+    QString m_label;
+    int m_total;
+    int m_bytes = 0;
+    int m_shown = -1;
+};
+
+void record(Context &c, const transfer::ExchangeReport &report)
+{
+    reg::Journal journal;
+    QObject::connect(&journal, &reg::Journal::problem, &journal,
+                     [&c](const QString &message) { *c.err << message << '\n'; });
+    journal.openDefault(c.teamRegister);
+    reg::ExchangeContext context;
+    context.programVersion = c.settings.Version;
+    context.technician = preferences::technician();
+    context.identification = c.settings.DeviceId;
+    context.model = c.settings.DeviceModel;
+    journal.record(reg::entryForExchange(report, context));
+    if (!c.teamRegister.isEmpty() || !journal.teamConnection().isEmpty())
+        journal.flush(3000);
+}
+
+// The identification as the window's port selection runs it; Done when a compatible
+// module answered (its text and model are then in the settings).
+int identify(Context &c)
+{
+    const IdentifyOutcome outcome =
+        identifyModule(c.settings.Port, c.settings.Baudrate, c.settings.Version);
+    switch (outcome.end) {
+    case IdentifyEnd::Ok:
+        break;
+    case IdentifyEnd::NotOpen:
+        return fail(c, PortUnusable, identifyFailureText(outcome));
+    case IdentifyEnd::NoModule:
+    case IdentifyEnd::Incompatible:
+        return fail(c, NoModule, identifyFailureText(outcome));
+    }
+    // The window greets no module of an unknown model either.
+    if (outcome.id.model == NoDevice)
+        return fail(c, NoModule,
+                    QStringLiteral("A kiválasztott porton nem található csatlakoztatott eszköz."));
+    c.settings.DeviceId = outcome.id.text;
+    c.settings.DeviceModel = outcome.id.model;
+    return Done;
+}
+
+QChar uploadSeparator(const Context &c)
+{
+    return QChar(char16_t(quint8(c.settings.UploadSeparator)));
+}
+QChar downloadSeparator(const Context &c)
+{
+    return QChar(char16_t(quint8(c.settings.DownloadSeparator)));
+}
+
+transfer::ReadOutOutcome readOut(Context &c)
+{
+    std::unique_ptr<TerminalProgress> progress;
+    if (c.progress)
+        progress = std::make_unique<TerminalProgress>(*c.err, QStringLiteral("Kiolvasás..."),
+                                                      record::FieldCount * record::ItemWidth);
+    return transfer::readOutModule(c.settings.Port, c.settings.Baudrate, uploadSeparator(c),
+                                   progress.get());
+}
+
+int readOutFailure(Context &c, const transfer::ReadOutOutcome &outcome)
+{
+    return fail(c, outcome.end == transfer::ReadOutEnd::NotOpen ? PortUnusable : Failed,
+                transfer::readOutFailureText(outcome));
+}
+
+// A configuration file's value lines, or why it cannot be used.
+std::optional<QStringList> readFile(Context &c, const QString &path)
+{
+    const QString name = QFileInfo(path).fileName();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        fail(c, Usage,
+             QStringLiteral("A(z) %1 fájl nem olvasható.\n%2").arg(name, file.errorString()));
+        return std::nullopt;
+    }
+    const config::ReadResult read =
+        config::readConfig(file, int(form::configurationFields().size()));
+    switch (read.status) {
+    case config::ReadStatus::Ok:
+        return read.values;
+    case config::ReadStatus::TooFewLines:
+        fail(c, Usage,
+             QStringLiteral("A kiválasztott file \"%1\" nem nyitható meg a jelenlegi "
+                            "verzióval.")
+                 .arg(name));
+        return std::nullopt;
+    default:
+        fail(c, Usage, QStringLiteral("A(z) %1 fájl szintaxisa hibás.").arg(name));
+        return std::nullopt;
+    }
+}
+
+// The download record a file gives for `model` (NoDevice: every value as it is), as the
+// window sends it after opening the file; empty after reporting why it cannot be sent.
+QString recordOf(Context &c, const QStringList &values, int model)
+{
+    transfer::FormValues formValues = transfer::formValuesFromFile(values);
+    formValues.profile = device::profileFor(model);
+    const QChar separator = downloadSeparator(c);
+    const transfer::Assembly assembly = transfer::assembleDownload(formValues, separator);
+    const QString caption = transfer::fieldCaption(assembly.field);
+    switch (assembly.status) {
+    case transfer::AssemblyStatus::Ok:
+        return assembly.record;
+    case transfer::AssemblyStatus::SeparatorInText:
+        fail(c, Usage,
+             QStringLiteral("A(z) \"%1\" mező nem tartalmazhat \"%2\" karaktert!")
+                 .arg(caption, separator));
+        break;
+    case transfer::AssemblyStatus::LineBreakInText:
+        fail(c, Usage, QStringLiteral("A(z) \"%1\" mező nem tartalmazhat sortörést!").arg(caption));
+        break;
+    case transfer::AssemblyStatus::CharacterWithoutByte:
+        fail(c, Usage,
+             QStringLiteral("A(z) \"%1\" mező nem tartalmazhat \"%2\" karaktert!")
+                 .arg(caption, assembly.character));
+        break;
+    }
+    return {};
+}
+
+// The window refuses a download while a field it offers is empty: every enabled field of
+// these boxes must be filled; the telephone numbers need not.
+bool allFilled(Context &c, const QStringList &values, int model)
+{
+    const std::optional<device::Profile> profile = device::profileFor(model);
+    const transfer::FormValues formValues = transfer::formValuesFromFile(values);
+    for (const char *box : {"g_general", "g_analog", "g_be", "g_ki", "g_activate"}) {
+        for (const QString &field : form::names(box, form::Kind::LineEdit)) {
+            const form::Item *item = form::findItem(field);
+            if ((item && (item->flags & form::Disabled)) ||
+                (profile && !device::hasTextField(*profile, field)))
+                continue;
+            if (formValues.texts.value(field).isEmpty()) {
+                fail(c, Usage,
+                     QStringLiteral("Minden beviteli mező kitöltése kötelező! (%1)")
+                         .arg(transfer::fieldCaption(field)));
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+QJsonObject identificationJson(const Context &c)
+{
+    return QJsonObject{{QStringLiteral("port"), c.settings.Port},
+                       {QStringLiteral("baud"), c.settings.Baudrate},
+                       {QStringLiteral("identification"), c.settings.DeviceId},
+                       {QStringLiteral("model"), device::modelName(c.settings.DeviceModel)}};
+}
+
+// The differences as "field: first -> second" lines, or as JSON.
+int reportDifferences(Context &c, const QList<transfer::FieldDifference> &differences,
+                      const QString &first, const QString &second, QJsonObject json)
+{
+    if (c.json) {
+        QJsonArray list;
+        for (const transfer::FieldDifference &d : differences)
+            list.append(QJsonObject{{QStringLiteral("field"), d.field},
+                                    {QStringLiteral("first"), d.formValue},
+                                    {QStringLiteral("second"), d.moduleValue}});
+        json.insert(QStringLiteral("differences"), list);
+        printJson(c, json);
+    } else if (differences.isEmpty()) {
+        *c.out << QStringLiteral("Nincs eltérés.") << '\n';
+    } else {
+        *c.out << QStringLiteral("%1 eltérés (%2 / %3):").arg(differences.size()).arg(first, second)
+               << '\n';
+        for (const transfer::FieldDifference &d : differences)
+            *c.out << d.field << ": \"" << d.formValue << "\" / \"" << d.moduleValue << "\"\n";
+    }
+    c.out->flush();
+    return differences.isEmpty() ? Done : Differences;
+}
+
+int identifyCommand(Context &c)
+{
+    if (const int status = identify(c); status != Done)
+        return status;
+    if (c.json)
+        printJson(c, identificationJson(c));
+    else
+        *c.out << QStringLiteral("Port: %1 (%2 bit/s)\nEszköz: %3\nTípus: %4\n")
+                      .arg(c.settings.Port)
+                      .arg(c.settings.Baudrate)
+                      .arg(c.settings.DeviceId, device::modelName(c.settings.DeviceModel));
+    return Done;
+}
+
+int statusCommand(Context &c)
+{
+    if (const int status = identify(c); status != Done)
+        return status;
+    // The module answers "~[" with one line ended by CR, always at 1200 bit/s.
+    SerialLine line;
+    if (line.open(lines::status(c.settings.Port)) != OpenResult::Ok) {
+        QString text = QStringLiteral("Sikertelen lekérdezés.\nEllenőrizze az eszközt!");
+        if (const auto &failure = line.openFailure())
+            text += u'\n' + openFailureAdvice(*failure);
+        return fail(c, PortUnusable, text);
+    }
+    line.writeBytes("~[");
+    ReplyOptions options;
+    options.bound = replybound::Status;
+    options.endAtCr = true;
+    const Reply reply = line.readReply(options);
+    line.close();
+    const status::ParseResult parsed =
+        reply.isComplete() ? status::parseStatusLine(reply.text) : status::ParseResult{};
+    if (parsed.result != status::ParseStatus::Ok)
+        return fail(c, Failed, QStringLiteral("Sikertelen lekérdezés.\nEllenőrizze az eszközt!"));
+    const status::ModuleStatus &s = parsed.status;
+    if (c.json) {
+        QJsonArray outputs, inputs;
+        for (bool on : s.outputs)
+            outputs.append(on);
+        for (bool on : s.inputs)
+            inputs.append(on);
+        QJsonObject json = identificationJson(c);
+        json.insert(QStringLiteral("outputs"), outputs);
+        json.insert(QStringLiteral("inputs"), inputs);
+        json.insert(QStringLiteral("analog"), s.analog);
+        json.insert(QStringLiteral("counter"), s.counter);
+        json.insert(QStringLiteral("supply"), s.supply);
+        json.insert(QStringLiteral("signalLevel"), s.signalLevel);
+        json.insert(QStringLiteral("version"), s.version);
+        printJson(c, json);
+        return Done;
+    }
+    auto onOff = [](const std::array<bool, 4> &states) {
+        QStringList words;
+        for (size_t i = 0; i < states.size(); ++i)
+            words << QStringLiteral("%1: %2").arg(i + 1).arg(states[i] ? QStringLiteral("be")
+                                                                       : QStringLiteral("ki"));
+        return words.join(QStringLiteral(", "));
+    };
+    *c.out << QStringLiteral("Eszköz: %1\n").arg(c.settings.DeviceId)
+           << QStringLiteral("Kimenetek: %1\n").arg(onOff(s.outputs))
+           << QStringLiteral("Bemenetek: %1\n").arg(onOff(s.inputs))
+           << QStringLiteral("Analóg bemenet: %1 V\n").arg(s.analog)
+           << QStringLiteral("Számláló: %1\n").arg(s.counter)
+           << QStringLiteral("Tápfeszültség: %1\n")
+                  .arg(s.supply ? QStringLiteral("van") : QStringLiteral("nincs"))
+           << QStringLiteral("Térerő: %1\n").arg(s.signalLevel)
+           << QStringLiteral("Verzió: %1\n").arg(s.version);
+    c.out->flush();
+    return Done;
+}
+
+int readCommand(Context &c)
+{
+    if (const int status = identify(c); status != Done)
+        return status;
+    const transfer::ReadOutOutcome outcome = readOut(c);
+    record(c, transfer::readOutReport(outcome, transfer::ExchangeKind::ReadOut, c.settings.Port,
+                                      c.settings.Baudrate));
+    if (outcome.end != transfer::ReadOutEnd::Ok)
+        return readOutFailure(c, outcome);
+
+    const QString path = config::withDefaultSuffix(c.output);
+    const QByteArray contents = config::writeConfig(
+        transfer::fileValuesFromReadOut(outcome.decoded.form, c.settings.DeviceModel));
+    QSaveFile file(path);
+    bool written =
+        file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size() && file.flush();
+    QString reason = file.errorString();
+    if (written) {
+        written = file.commit();
+        reason = file.errorString();
+    } else {
+        file.cancelWriting();
+    }
+    if (!written)
+        return fail(c, Failed,
+                    QStringLiteral("A(z) %1 fájl mentése nem sikerült.\n%2")
+                        .arg(QFileInfo(path).fileName(), reason));
+    if (c.json) {
+        QJsonObject json = identificationJson(c);
+        json.insert(QStringLiteral("file"), path);
+        printJson(c, json);
+    } else {
+        *c.out << QStringLiteral("Sikeres kiolvasás: %1\n").arg(path);
+    }
+    return Done;
+}
+
+int compareCommand(Context &c)
+{
+    const std::optional<QStringList> values = readFile(c, c.files.value(0));
+    if (!values)
+        return Usage;
+    if (const int status = identify(c); status != Done)
+        return status;
+    const QString download = recordOf(c, *values, c.settings.DeviceModel);
+    if (download.isEmpty())
+        return Usage;
+    const transfer::ReadOutOutcome outcome = readOut(c);
+    transfer::ExchangeReport report = transfer::readOutReport(
+        outcome, transfer::ExchangeKind::Compare, c.settings.Port, c.settings.Baudrate);
+    if (outcome.end != transfer::ReadOutEnd::Ok) {
+        record(c, report);
+        return readOutFailure(c, outcome);
+    }
+    report.differences =
+        transfer::compareRecords(download, outcome.decoded.fields, downloadSeparator(c));
+    if (!report.differences.isEmpty())
+        report.result = transfer::ExchangeResult::Differences;
+    record(c, report);
+    QJsonObject json = identificationJson(c);
+    json.insert(QStringLiteral("file"), c.files.value(0));
+    return reportDifferences(c, report.differences, QStringLiteral("fájl"), QStringLiteral("modul"),
+                             json);
+}
+
+int diffCommand(Context &c)
+{
+    const std::optional<QStringList> first = readFile(c, c.files.value(0));
+    if (!first)
+        return Usage;
+    const std::optional<QStringList> second = readFile(c, c.files.value(1));
+    if (!second)
+        return Usage;
+    const QString a = recordOf(c, *first, NoDevice);
+    if (a.isEmpty())
+        return Usage;
+    const QString b = recordOf(c, *second, NoDevice);
+    if (b.isEmpty())
+        return Usage;
+    QStringList fields = record::downloadLines(b, downloadSeparator(c));
+    if (fields.size() > record::FieldCount)
+        fields.resize(record::FieldCount);
+    const QList<transfer::FieldDifference> differences =
+        transfer::compareRecords(a, fields, downloadSeparator(c));
+    const QJsonObject json{{QStringLiteral("first"), c.files.value(0)},
+                           {QStringLiteral("second"), c.files.value(1)}};
+    return reportDifferences(c, differences, QFileInfo(c.files.value(0)).fileName(),
+                             QFileInfo(c.files.value(1)).fileName(), json);
+}
+
+int writeCommand(Context &c)
+{
+    const std::optional<QStringList> values = readFile(c, c.files.value(0));
+    if (!values)
+        return Usage;
+    if (const int status = identify(c); status != Done)
+        return status;
+    const QString download = recordOf(c, *values, c.settings.DeviceModel);
+    if (download.isEmpty() || !allFilled(c, *values, c.settings.DeviceModel))
+        return Usage;
+
+    // What the download overwrites goes into the register first, when the user wants it.
+    if (preferences::backupBeforeDownload()) {
+        const transfer::ReadOutOutcome backup = readOut(c);
+        record(c, transfer::readOutReport(backup, transfer::ExchangeKind::Backup, c.settings.Port,
+                                          c.settings.Baudrate));
+        if (backup.end != transfer::ReadOutEnd::Ok) {
+            fail(c, 0,
+                 transfer::readOutFailureText(backup) +
+                     QStringLiteral("\nA modul mostani konfigurációja nem került a "
+                                    "nyilvántartásba; a betöltés elmarad."));
+            return backup.end == transfer::ReadOutEnd::NotOpen ? PortUnusable : Failed;
+        }
+    }
+
+    c.settings.DownloadRecord = download;
+    dlThread worker(c.settings);
+    // The worker reports from its own thread while this one only waits for it.
+    int range = 0;
+    if (c.progress) {
+        QObject::connect(
+            &worker, &dlThread::progressRange, &worker,
+            [&range](int, int maximum) { range = maximum; }, Qt::DirectConnection);
+        QObject::connect(
+            &worker, &dlThread::progressValue, &worker,
+            [&c, &range](int value) {
+                *c.err << QStringLiteral("\rBetöltés... %1%").arg(value * 100 / qMax(1, range));
+                c.err->flush();
+            },
+            Qt::DirectConnection);
+    }
+    worker.start();
+    worker.wait();
+    if (c.progress && range > 0)
+        *c.err << '\n';
+
+    transfer::ExchangeReport report;
+    report.kind = transfer::ExchangeKind::Download;
+    const LineSettings line = lines::download(c.settings.Port);
+    report.port = line.port;
+    report.baud = line.baud;
+    QStringList items = record::downloadLines(download, downloadSeparator(c));
+    if (items.size() > record::FieldCount)
+        items.resize(record::FieldCount);
+    report.fields = items;
+    report.acknowledged = worker.succeeded();
+    if (!worker.succeeded()) {
+        report.result = transfer::ExchangeResult::Failed;
+        report.reason = QStringLiteral("Betöltés hiba.\nTipp: ellenőrizze az eszközt és a port "
+                                       "beállítást.");
+        const auto failure = worker.openFailure();
+        if (failure)
+            report.reason += u'\n' + openFailureAdvice(*failure);
+        record(c, report);
+        return fail(c, failure ? PortUnusable : Failed, report.reason);
+    }
+    if (!c.verify) {
+        record(c, report);
+        if (c.json)
+            printJson(c, identificationJson(c));
+        else
+            *c.out << QStringLiteral("Sikeres betöltés.") << '\n';
+        return Done;
+    }
+
+    const transfer::ReadOutOutcome outcome = readOut(c);
+    if (outcome.end != transfer::ReadOutEnd::Ok) {
+        report.readBack = transfer::ReadBack::Failed;
+        report.result = transfer::ExchangeResult::Failed;
+        report.reason = QStringLiteral("Sikeres betöltés.\nAz ellenőrzés nem sikerült.\n") +
+                        transfer::readOutFailureText(outcome);
+        record(c, report);
+        return fail(c, outcome.end == transfer::ReadOutEnd::NotOpen ? PortUnusable : Failed,
+                    report.reason);
+    }
+    report.differences =
+        transfer::compareRecords(download, outcome.decoded.fields, downloadSeparator(c));
+    if (report.differences.isEmpty()) {
+        report.readBack = transfer::ReadBack::Same;
+    } else {
+        report.readBack = transfer::ReadBack::Differs;
+        report.result = transfer::ExchangeResult::Differences;
+        report.reason = QStringLiteral("Sikeres betöltés.\nA modul mást tárol!");
+    }
+    record(c, report);
+    if (!report.differences.isEmpty() && !c.json)
+        *c.err << QStringLiteral("A modul mást tárol!") << '\n';
+    else if (report.differences.isEmpty() && !c.json)
+        *c.out << QStringLiteral("Sikeres betöltés.\nEllenőrizve.") << '\n';
+    if (c.json || !report.differences.isEmpty())
+        return reportDifferences(c, report.differences, QStringLiteral("elküldve"),
+                                 QStringLiteral("modul"), identificationJson(c));
+    return Done;
+}
+
+} // namespace
+
+bool isCommand(const QString &argument)
+{
+    return kCommands.contains(argument);
+}
+
+int run(const QStringList &arguments, const QString &version, QTextStream &out, QTextStream &err,
+        bool progress)
+{
+    Context c;
+    c.out = &out;
+    c.err = &err;
+    c.progress = progress;
+    c.version = version;
+    c.command = arguments.value(1);
+
+    QCommandLineParser parser;
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption port(QStringLiteral("port"), QString(), QStringLiteral("név"));
+    const QCommandLineOption baud(QStringLiteral("baud"), QString(), QStringLiteral("bit/s"));
+    const QCommandLineOption json(QStringLiteral("json"));
+    const QCommandLineOption verify(QStringLiteral("verify"));
+    const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
+                                    QString(), QStringLiteral("fájl"));
+    const QCommandLineOption team(QStringLiteral("register"), QString(),
+                                  QStringLiteral("kapcsolat"));
+    parser.addOptions({help, port, baud, json, verify, output, team});
+    QStringList rest = arguments;
+    rest.removeAt(1);
+    if (!parser.parse(rest))
+        return fail(c, Usage, parser.errorText() + u'\n' + kUsage);
+    if (parser.isSet(help)) {
+        out << kUsage;
+        return Done;
+    }
+    c.json = parser.isSet(json);
+    c.verify = parser.isSet(verify);
+    c.output = parser.value(output);
+    c.files = parser.positionalArguments();
+    c.teamRegister = parser.value(team).trimmed();
+    if (parser.isSet(port)) {
+        if (parser.value(port).isEmpty())
+            return fail(c, Usage, QStringLiteral("A --port után meg kell adni a port nevét."));
+        c.settings.Port = parser.value(port);
+    }
+    if (parser.isSet(baud)) {
+        bool ok = false;
+        const int value = parser.value(baud).toInt(&ok);
+        if (!ok || value <= 0)
+            return fail(c, Usage, QStringLiteral("Hibás sebesség: %1").arg(parser.value(baud)));
+        c.settings.Baudrate = value;
+    }
+
+    const bool talksToModule = c.command != QLatin1String("diff");
+    if (!talksToModule && (parser.isSet(port) || parser.isSet(baud)))
+        return fail(c, Usage, QStringLiteral("A diff parancs nem használ portot."));
+    qsizetype files = 0;
+    if (c.command == QLatin1String("write") || c.command == QLatin1String("compare"))
+        files = 1;
+    else if (c.command == QLatin1String("diff"))
+        files = 2;
+    if (c.files.size() != files)
+        return fail(c, Usage,
+                    QStringLiteral("A(z) %1 parancs %2 fájlnevet vár (kapott: %3).\n\n%4")
+                        .arg(c.command)
+                        .arg(files)
+                        .arg(c.files.size())
+                        .arg(kUsage));
+    if (c.command == QLatin1String("read") && c.output.isEmpty())
+        return fail(c, Usage, QStringLiteral("A read parancs a -o FÁJL.msw kapcsolót várja."));
+    if (c.command != QLatin1String("read") && parser.isSet(output))
+        return fail(c, Usage, QStringLiteral("A -o kapcsoló csak a read parancshoz tartozik."));
+    if (c.command != QLatin1String("write") && c.verify)
+        return fail(c, Usage,
+                    QStringLiteral("A --verify kapcsoló csak a write parancshoz tartozik."));
+
+    if (c.command == QLatin1String("identify"))
+        return identifyCommand(c);
+    if (c.command == QLatin1String("status"))
+        return statusCommand(c);
+    if (c.command == QLatin1String("read"))
+        return readCommand(c);
+    if (c.command == QLatin1String("compare"))
+        return compareCommand(c);
+    if (c.command == QLatin1String("diff"))
+        return diffCommand(c);
+    if (c.command == QLatin1String("write"))
+        return writeCommand(c);
+    return fail(c, Usage, kUsage);
+}
+
+} // namespace qv::cli

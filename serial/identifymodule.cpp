@@ -1,0 +1,60 @@
+#include "serial/identifymodule.h"
+
+#include "serial/comport.h"
+#include "serial/openadvice.h"
+#include "settings/branding.h"
+#include "settings/compattable.h"
+
+namespace qv {
+
+IdentifyOutcome identifyModule(const QString &portName, qint32 baud, const QString &version)
+{
+    IdentifyOutcome outcome;
+    // The module answers "~|" with its identification, then falls silent.
+    comPort port;
+    port.setReplyBound(replybound::Identification);
+    if (!port.open(lines::identification(portName, baud))) {
+        outcome.openFailure = port.openFailure();
+        return outcome;
+    }
+    port.writeText(QStringLiteral("~|"), false);
+    const Reply reply = port.readAll();
+    port.close();
+
+    // A reply that broke off or never fell silent is no identification either.
+    outcome.id = evaluateIdentification(reply.text);
+    if (!reply.isComplete() || !outcome.id.isModule) {
+        if (!reply.isComplete())
+            qCDebug(lcIdent) << "identification reply incomplete:" << int(reply.end);
+        outcome.end = IdentifyEnd::NoModule;
+        return outcome;
+    }
+    outcome.end = compat::isCompatible(version, outcome.id.text) ? IdentifyEnd::Ok
+                                                                 : IdentifyEnd::Incompatible;
+    return outcome;
+}
+
+QString identifyFailureText(const IdentifyOutcome &outcome)
+{
+    switch (outcome.end) {
+    case IdentifyEnd::Ok:
+        return {};
+    case IdentifyEnd::NotOpen: {
+        // The user chose this port and must learn why nothing happened.
+        QString text = QStringLiteral("A kiválasztott port nem nyitható meg.");
+        if (outcome.openFailure)
+            text += u'\n' + openFailureAdvice(*outcome.openFailure);
+        return text;
+    }
+    case IdentifyEnd::NoModule:
+        return QStringLiteral("A kiválasztott porton nem található csatlakoztatott eszköz.");
+    case IdentifyEnd::Incompatible:
+        return QStringLiteral("A csatlakoztatott eszköz nem kompatibilis a jelenlegi "
+                              "szoftververzióval.\nKérem töltse le a legújabb verziót "
+                              "a \"%1\" oldalról!")
+            .arg(makerWebAddress());
+    }
+    return {};
+}
+
+} // namespace qv

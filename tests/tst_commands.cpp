@@ -1,0 +1,274 @@
+// The commands without a window against the emulated module: output, JSON and exit
+// status of each, on a good module and on every way a module or its port can fail.
+#include "app/commands.h"
+#include "files/configformat.h"
+#include "form/catalogue.h"
+#include "modulefixture.h"
+#include "register/store.h"
+#include "serial/comport.h"
+#include "serial/serialline.h"
+#include "settings/devsettings.h"
+#include "settings/preferences.h"
+#include "transfer/configvalues.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextStream>
+
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+using qvsim::Exchange;
+using qvsim::Fault;
+
+namespace {
+
+struct Outcome
+{
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+Outcome runCommand(const QStringList &arguments)
+{
+    Outcome result;
+    QTextStream out(&result.out);
+    QTextStream err(&result.err);
+    result.status = qv::cli::run(QStringList{QStringLiteral("qvconfig")} + arguments,
+                                 QStringLiteral("test"), out, err, false);
+    return result;
+}
+
+qsizetype registerSize()
+{
+    return qv::reg::Store::openSqlite(qv::reg::Store::defaultSqlitePath()).search({}).size();
+}
+
+enum class Port { Module, Missing, Busy, Forbidden };
+
+} // namespace
+
+Q_DECLARE_METATYPE(Port)
+Q_DECLARE_METATYPE(Exchange)
+Q_DECLARE_METATYPE(Fault)
+
+class TestCommands : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void commands_data();
+    void commands();
+    void readOutGivesTheFileBack();
+
+private:
+    QTemporaryDir m_dir;
+    QString file(const char *name) const { return m_dir.filePath(QString::fromLatin1(name)); }
+};
+
+// Two files as the read command writes them: the sample configuration and the factory one.
+void TestCommands::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    for (const auto &[name, fields] : {std::pair{"sample.msw", sampleFields()},
+                                       std::pair{"factory.msw", qvsim::factoryFields()}}) {
+        const auto decoded = qv::transfer::decodeReadOut(qv::record::buildDownloadRecord(fields));
+        QCOMPARE(decoded.status, qv::transfer::ReadOutStatus::Ok);
+        QStringList values = qv::transfer::fileValuesFromReadOut(decoded.form, qv::ModelQV5);
+        for (const auto &[path, blank] : {std::pair{QString::fromLatin1(name), false},
+                                          std::pair{QStringLiteral("empty.msw"), true}}) {
+            if (blank) {
+                if (name != std::string_view("sample.msw"))
+                    continue;
+                const QList<form::Field> &layout = form::configurationFields();
+                for (qsizetype i = 0; i < layout.size(); ++i) {
+                    if (layout.at(i).name == u"m_nev")
+                        values[i].clear();
+                }
+            }
+            QFile out(m_dir.filePath(path));
+            QVERIFY(out.open(QIODevice::WriteOnly));
+            out.write(qv::config::writeConfig(values));
+        }
+    }
+}
+
+void TestCommands::commands_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // "PORT", "SAMPLE", "FACTORY" replaced
+    QTest::addColumn<Port>("port");
+    QTest::addColumn<Exchange>("exchange");
+    QTest::addColumn<Fault>("fault");
+    QTest::addColumn<QString>("ident"); // empty: the emulator's own
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("output");  // a part of the standard output
+    QTest::addColumn<QString>("jsonKey"); // --json: a key of the object; empty: no JSON
+    QTest::addColumn<int>("recorded");    // entries the register gains
+
+    const QStringList identify{u"identify"_s, u"--port"_s, u"PORT"_s};
+    const QStringList status{u"status"_s, u"--port"_s, u"PORT"_s};
+    const QStringList read{u"read"_s, u"--port"_s, u"PORT"_s, u"-o"_s, u"OUT"_s};
+    const QStringList compare{u"compare"_s, u"SAMPLE"_s, u"--port"_s, u"PORT"_s};
+    const QStringList write{u"write"_s, u"FACTORY"_s, u"--verify"_s, u"--port"_s, u"PORT"_s};
+    const QStringList json{u"--json"_s};
+    const auto none = Fault::None;
+    const auto id = Exchange::Identification;
+
+    QTest::newRow("identify") << identify << Port::Module << id << none << QString() << 0
+                              << "Eszköz: Q_QV5_FW2.1" << QString() << 0;
+    QTest::newRow("identify json")
+        << identify + json << Port::Module << id << none << QString() << 0 << ""
+        << "identification" << 0;
+    QTest::newRow("identify, port missing")
+        << identify << Port::Missing << id << none << QString() << 2 << "" << QString() << 0;
+    QTest::newRow("identify, port busy")
+        << identify << Port::Busy << id << none << QString() << 2 << "" << QString() << 0;
+    QTest::newRow("identify, port forbidden")
+        << identify << Port::Forbidden << id << none << QString() << 2 << "" << QString() << 0;
+    QTest::newRow("identify, no module") << identify << Port::Module << id << Fault::Silent
+                                         << QString() << 3 << "" << QString() << 0;
+    QTest::newRow("identify, incompatible")
+        << identify << Port::Module << id << none << "Q_QV5_FW9.9" << 3 << "" << QString() << 0;
+    QTest::newRow("status json") << status + json << Port::Module << id << none << QString() << 0
+                                 << "\"signalLevel\": 4"
+                                 << "outputs" << 0;
+    QTest::newRow("status, no reply") << status << Port::Module << Exchange::Status << Fault::Silent
+                                      << QString() << 4 << "" << QString() << 0;
+    QTest::newRow("read") << read << Port::Module << id << none << QString() << 0
+                          << "Sikeres kiolvasás" << QString() << 1;
+    QTest::newRow("read, cut") << read << Port::Module << Exchange::ReadOut << Fault::Unplug
+                               << QString() << 4 << "" << QString() << 1;
+    QTest::newRow("read, half a reply")
+        << read << Port::Module << Exchange::ReadOut << Fault::Truncated << QString() << 4 << ""
+        << QString() << 1;
+    QTest::newRow("compare, same") << compare << Port::Module << id << none << QString() << 0
+                                   << "Nincs eltérés." << QString() << 1;
+    QTest::newRow("compare, other json")
+        << QStringList{u"compare"_s, u"FACTORY"_s, u"--port"_s, u"PORT"_s, u"--json"_s}
+        << Port::Module << id << none << QString() << 5 << "Modul neve"
+        << "differences" << 1;
+    QTest::newRow("compare, no module")
+        << compare << Port::Module << id << Fault::Silent << QString() << 3 << "" << QString() << 0;
+    QTest::newRow("write, verified") << write << Port::Module << id << none << QString() << 0
+                                     << "Ellenőrizve." << QString() << 1;
+    QTest::newRow("write, stores something else")
+        << write + json << Port::Module << Exchange::Download << Fault::StoresOther << QString()
+        << 5 << "differences"
+        << "differences" << 1;
+    QTest::newRow("write, refused") << write << Port::Module << Exchange::Download
+                                    << Fault::AckWrong << QString() << 4 << "" << QString() << 1;
+    QTest::newRow("write, backup first")
+        << QStringList{u"BACKUP"_s} + write << Port::Module << id << none << QString() << 0
+        << "Ellenőrizve." << QString() << 2;
+    QTest::newRow("write, a field empty")
+        << QStringList{u"write"_s, u"EMPTY"_s, u"--port"_s, u"PORT"_s} << Port::Module << id << none
+        << QString() << 1 << "" << QString() << 0;
+    QTest::newRow("write, port missing")
+        << write << Port::Missing << id << none << QString() << 2 << "" << QString() << 0;
+    QTest::newRow("diff, same") << QStringList{u"diff"_s, u"SAMPLE"_s, u"SAMPLE"_s} << Port::Missing
+                                << id << none << QString() << 0 << "Nincs eltérés." << QString()
+                                << 0;
+    QTest::newRow("diff, other json")
+        << QStringList{u"diff"_s, u"SAMPLE"_s, u"FACTORY"_s, u"--json"_s} << Port::Missing << id
+        << none << QString() << 5 << "Modul neve"
+        << "differences" << 0;
+    QTest::newRow("read without -o")
+        << QStringList{u"read"_s, u"--port"_s, u"PORT"_s} << Port::Module << id << none << QString()
+        << 1 << "" << QString() << 0;
+    QTest::newRow("diff, one file") << QStringList{u"diff"_s, u"SAMPLE"_s} << Port::Missing << id
+                                    << none << QString() << 1 << "" << QString() << 0;
+    QTest::newRow("write, file missing")
+        << QStringList{u"write"_s, u"NOFILE"_s, u"--port"_s, u"PORT"_s} << Port::Module << id
+        << none << QString() << 1 << "" << QString() << 0;
+}
+
+void TestCommands::commands()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(Port, port);
+    QFETCH(Exchange, exchange);
+    QFETCH(Fault, fault);
+    QFETCH(QString, ident);
+    QFETCH(int, status);
+    QFETCH(QString, output);
+    QFETCH(QString, jsonKey);
+    QFETCH(int, recorded);
+    // "BACKUP" first: the user keeps a backup before every download.
+    const bool backup = arguments.removeOne(u"BACKUP"_s);
+    qv::preferences::setBackupBeforeDownload(backup);
+
+    qvsim::LineSetup fast;
+    fast.paced = false;
+    qvsim::ModuleSetup module;
+    module.fields = sampleFields();
+    if (!ident.isEmpty())
+        module.identText = ident;
+    std::unique_ptr<qvsim::Emulator> emulator;
+    QString path = QStringLiteral("/nonexistent/qv-port");
+    if (port != Port::Missing) {
+        emulator = startModule(fast, qvsim::FaultSetup::only(exchange, fault), module);
+        path = emulator->slavePath();
+    }
+    comPort holder;
+    if (port == Port::Busy)
+        QVERIFY(holder.open(qv::lines::status(path)));
+    if (port == Port::Forbidden) {
+        if (geteuid() == 0)
+            QSKIP("root opens every port");
+        QVERIFY(QFile::setPermissions(path, QFileDevice::Permissions()));
+    }
+    for (QString &argument : arguments) {
+        if (argument == u"PORT")
+            argument = path;
+        else if (argument == u"SAMPLE")
+            argument = file("sample.msw");
+        else if (argument == u"FACTORY")
+            argument = file("factory.msw");
+        else if (argument == u"OUT")
+            argument = file("out.msw");
+        else if (argument == u"EMPTY")
+            argument = file("empty.msw");
+        else if (argument == u"NOFILE")
+            argument = file("none.msw");
+    }
+
+    const qsizetype before = registerSize();
+    const Outcome result = runCommand(arguments);
+    QCOMPARE(result.status, status);
+    QVERIFY2(result.out.contains(output), qPrintable(result.out));
+    // Errors, and only errors, go to the standard error, each with its reason.
+    QCOMPARE(result.err.isEmpty(), status == 0 || status == 5);
+    if (status != 0 && status != 5)
+        QVERIFY(result.out.isEmpty());
+    if (!jsonKey.isEmpty()) {
+        QJsonParseError error;
+        const QJsonDocument document = QJsonDocument::fromJson(result.out.toUtf8(), &error);
+        QCOMPARE(error.error, QJsonParseError::NoError);
+        QVERIFY(document.object().contains(jsonKey));
+    }
+    QCOMPARE(registerSize(), before + recorded);
+}
+
+// A file read from a module, written back and read again, is the same file; and the
+// module holds what the file says.
+void TestCommands::readOutGivesTheFileBack()
+{
+    qvsim::LineSetup fast;
+    fast.paced = false;
+    auto emulator = startModule(fast);
+    const QString port = emulator->slavePath();
+    QCOMPARE(runCommand({u"write"_s, file("sample.msw"), u"--port"_s, port}).status, 0);
+    const QString again = file("again.msw");
+    QCOMPARE(runCommand({u"read"_s, u"--port"_s, port, u"-o"_s, again}).status, 0);
+    QFile a(file("sample.msw")), b(again);
+    QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+    QCOMPARE(b.readAll(), a.readAll());
+}
+
+QTEST_GUILESS_MAIN(TestCommands)
+#include "tst_commands.moc"

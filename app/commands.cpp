@@ -25,7 +25,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <QTextStream>
 
 #include <memory>
@@ -380,19 +379,9 @@ int readCommand(Context &c)
         return readOutFailure(c, outcome);
 
     const QString path = config::withDefaultSuffix(c.output);
-    const QByteArray contents = config::writeConfig(
-        transfer::fileValuesFromReadOut(outcome.decoded.form, c.settings.DeviceModel));
-    QSaveFile file(path);
-    bool written =
-        file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size() && file.flush();
-    QString reason = file.errorString();
-    if (written) {
-        written = file.commit();
-        reason = file.errorString();
-    } else {
-        file.cancelWriting();
-    }
-    if (!written)
+    const QString reason = config::saveConfig(
+        path, transfer::fileValuesFromReadOut(outcome.decoded.form, c.settings.DeviceModel));
+    if (!reason.isEmpty())
         return fail(c, Failed,
                     QStringLiteral("A(z) %1 fájl mentése nem sikerült.\n%2")
                         .arg(QFileInfo(path).fileName(), reason));

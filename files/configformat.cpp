@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QIODevice>
+#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -100,6 +101,23 @@ QByteArray writeConfig(const QStringList &values)
         out += "\r\n";
     }
     return out;
+}
+
+QString saveConfig(const QString &path, const QStringList &values)
+{
+    // A short write (a full disk) shows only in flush(): commit() would still rename the
+    // truncated file into place, so a failed flush cancels the save.
+    const QByteArray contents = writeConfig(values);
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size() &&
+        file.flush()) {
+        if (file.commit())
+            return {};
+        return file.errorString();
+    }
+    const QString reason = file.errorString();
+    file.cancelWriting();
+    return reason;
 }
 
 QString displayFileName(const QString &path)

@@ -61,6 +61,11 @@ ReadResult readConfig(QIODevice &device, int valueLines = kValueLines);
 // so CR and LF inside a value are written as blanks.
 QByteArray writeConfig(const QStringList &values);
 
+// Writes `values` into the file at `path`, replacing an old file only once the new one is
+// complete (a full disk leaves the old one as it was). Empty when done, otherwise the
+// reason in the system's words.
+QString saveConfig(const QString &path, const QStringList &values);
+
 // The value line of a check box or radio button, and back: only "1" means set (the form's
 // own value of the field, see form/fieldvalue.h).
 inline QString flagLine(bool set)

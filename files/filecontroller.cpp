@@ -11,7 +11,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -117,21 +116,8 @@ QString FileController::chooseAndWrite(const QStringList &values, QWidget *paren
     if (path != chosen && QFileInfo::exists(path) && !qv::confirmReplace(parent, caption, path))
         return {};
 
-    // The old file is replaced only once the new one is completely written. A short
-    // write (a full disk) shows only in flush(): commit() would still rename the
-    // truncated file into place, so a failed flush cancels the save.
-    const QByteArray contents = qv::config::writeConfig(values);
-    QSaveFile file(path);
-    bool written =
-        file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size() && file.flush();
-    QString reason = file.errorString();
-    if (written) {
-        written = file.commit();
-        reason = file.errorString();
-    } else {
-        file.cancelWriting();
-    }
-    if (!written) {
+    // The old file is replaced only once the new one is completely written.
+    if (const QString reason = qv::config::saveConfig(path, values); !reason.isEmpty()) {
         qv::showMessage(parent, QMessageBox::Critical, QStringLiteral("File hiba"),
                         QStringLiteral("A(z) %1 fájl mentése nem sikerült.\n%2")
                             .arg(QFileInfo(path).fileName(), reason));

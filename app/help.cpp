@@ -17,9 +17,10 @@ void MainWindow::nevjegy()
 
 void MainWindow::contents()
 {
-    // The desktop's viewer opens the manual found among the data files. A missing
-    // manual is reported here: the desktop may accept a request for it and fail later.
-    const QFileInfo manual(qv::locateDataFile(QStringLiteral("quorvel-help.pdf")));
+    // The desktop's viewer opens the manual in the program's language found among the
+    // data files (the other language's when that one is missing). A missing manual is
+    // reported here: the desktop may accept a request for it and fail later.
+    const QFileInfo manual(qv::locateManual());
     if (!manual.isFile() || !qv::openUrl(QUrl::fromLocalFile(manual.absoluteFilePath()))) {
         qv::showMessage(this, QMessageBox::Critical, QStringLiteral("Help"),
                         QStringLiteral("Hiba! A dokumentáció nem nyitható meg."));

@@ -64,10 +64,29 @@ QString locateDataFile(const QString &name)
 
 QStringList dataFileNames(const QString &version)
 {
-    return {QStringLiteral("i_default.dll"),   QStringLiteral("i_qv-5.dll"),
-            QStringLiteral("i_qv-3.dll"),      QStringLiteral("i_bk-2.dll"),
-            QStringLiteral("defval_qv.dll"),   compat::tableFileName(version),
-            QStringLiteral("quorvel-help.pdf")};
+    return {QStringLiteral("i_default.dll"),    QStringLiteral("i_qv-5.dll"),
+            QStringLiteral("i_qv-3.dll"),       QStringLiteral("i_bk-2.dll"),
+            QStringLiteral("defval_qv.dll"),    compat::tableFileName(version),
+            manualFileName(QLocale::Hungarian), manualFileName(QLocale::English)};
+}
+
+QString manualFileName(QLocale::Language language)
+{
+    return language == QLocale::Hungarian ? QStringLiteral("quorvel-help.pdf")
+                                          : QStringLiteral("quorvel-help_en.pdf");
+}
+
+QString locateManual(QLocale::Language language)
+{
+    const QString wanted = manualFileName(language);
+    const QString other =
+        manualFileName(language == QLocale::Hungarian ? QLocale::English : QLocale::Hungarian);
+    for (const QString &name : {wanted, other}) {
+        const QString path = locateDataFile(name);
+        if (QFileInfo(path).isFile())
+            return path;
+    }
+    return wanted;
 }
 
 } // namespace qv

@@ -1,6 +1,7 @@
 // Where the program finds its data files (pictures, defaults, compatibility table, manual).
 #pragma once
 
+#include <QLocale>
 #include <QLoggingCategory>
 #include <QString>
 #include <QStringList>
@@ -29,7 +30,17 @@ void overrideDataFileFolders(const QStringList &folders);
 // bare name when none exists, so that callers report it as missing.
 QString locateDataFile(const QString &name);
 
-// The names of every data file the program of `version` reads, the manual included.
+// The names of every data file the program of `version` reads, both manuals included.
 QStringList dataFileNames(const QString &version);
+
+// The file name of the user manual in `language`: the Hungarian manual for Hungarian,
+// the English one for every other language.
+QString manualFileName(QLocale::Language language);
+
+// The manual to open for the program's language (QLocale(), which the program sets to
+// the user's choice at start): the one in that language, or the other one when it is
+// missing, so that Help always opens a manual that is there. The path of the first that
+// exists, or the bare name of the one in the program's language when neither does.
+QString locateManual(QLocale::Language language = QLocale().language());
 
 } // namespace qv

@@ -8,6 +8,7 @@
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QTest>
 #include <QUrl>
@@ -22,11 +23,16 @@ private slots:
     void aboutBoxes();
     void manualOpens_data();
     void manualOpens();
+    void manualIsBuilt_data();
     void manualIsBuilt();
+
+private:
+    const QLocale m_locale; // the default language when the test starts
 };
 
 void TestHelp::cleanup()
 {
+    QLocale::setDefault(m_locale);
     qv::setUrlOpener({});
     qv::overrideDataFileFolders({});
 }
@@ -74,26 +80,44 @@ void TestHelp::aboutBoxes()
 
 void TestHelp::manualOpens_data()
 {
-    QTest::addColumn<bool>("present");  // the manual is among the data files
-    QTest::addColumn<bool>("accepted"); // the desktop accepts the request
+    QTest::addColumn<QLocale::Language>("language"); // the program's language
+    QTest::addColumn<QStringList>("present");        // the manuals among the data files
+    QTest::addColumn<bool>("accepted");              // the desktop accepts the request
+    QTest::addColumn<QString>("opens");              // the manual asked for
     QTest::addColumn<int>("requests");
     QTest::addColumn<int>("errors");
 
-    QTest::newRow("opens") << true << true << 2 << 0;
-    QTest::newRow("no viewer") << true << false << 2 << 2;
-    QTest::newRow("manual missing") << false << true << 0 << 2;
+    const QString hu = QStringLiteral("quorvel-help.pdf");
+    const QString en = QStringLiteral("quorvel-help_en.pdf");
+    QTest::newRow("opens") << QLocale::Hungarian << QStringList{hu} << true << hu << 2 << 0;
+    QTest::newRow("no viewer") << QLocale::Hungarian << QStringList{hu} << false << hu << 2 << 2;
+    QTest::newRow("manual missing")
+        << QLocale::Hungarian << QStringList{} << true << QString() << 0 << 2;
+    QTest::newRow("Hungarian beside English")
+        << QLocale::Hungarian << QStringList{hu, en} << true << hu << 2 << 0;
+    QTest::newRow("English") << QLocale::English << QStringList{hu, en} << true << en << 2 << 0;
+    QTest::newRow("German opens English")
+        << QLocale::German << QStringList{hu, en} << true << en << 2 << 0;
+    QTest::newRow("English missing") << QLocale::English << QStringList{hu} << true << hu << 2 << 0;
+    QTest::newRow("Hungarian missing")
+        << QLocale::Hungarian << QStringList{en} << true << en << 2 << 0;
+    QTest::newRow("both missing") << QLocale::English << QStringList{} << true << QString() << 0
+                                  << 2;
 }
 
 void TestHelp::manualOpens()
 {
-    QFETCH(bool, present);
+    QFETCH(QLocale::Language, language);
+    QFETCH(QStringList, present);
     QFETCH(bool, accepted);
+    QFETCH(QString, opens);
     QFETCH(int, requests);
     QFETCH(int, errors);
 
+    QLocale::setDefault(QLocale(language));
     DataFolderScope data;
-    if (present) {
-        QFile manual(data.filePath(QStringLiteral("quorvel-help.pdf")));
+    for (const QString &name : present) {
+        QFile manual(data.filePath(name));
         QVERIFY(manual.open(QIODevice::WriteOnly));
         manual.write("%PDF-1.4\n");
     }
@@ -117,7 +141,7 @@ void TestHelp::manualOpens()
     QCOMPARE(opened.size(), requests);
     for (const QUrl &url : opened) {
         QVERIFY(url.isLocalFile());
-        QCOMPARE(url.toLocalFile(), data.filePath(QStringLiteral("quorvel-help.pdf")));
+        QCOMPARE(url.toLocalFile(), data.filePath(opens));
     }
     QCOMPARE(watcher.count(), errors);
     for (const RecordedBox &box : watcher.boxes()) {
@@ -128,10 +152,18 @@ void TestHelp::manualOpens()
     }
 }
 
-// The build puts the manual beside the program, where the Help menu finds it.
+// The build puts both manuals beside the program, where the Help menu finds them.
+void TestHelp::manualIsBuilt_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("Hungarian") << QStringLiteral("quorvel-help.pdf");
+    QTest::newRow("English") << QStringLiteral("quorvel-help_en.pdf");
+}
+
 void TestHelp::manualIsBuilt()
 {
-    QFile manual(qv::locateDataFile(QStringLiteral("quorvel-help.pdf")));
+    QFETCH(QString, name);
+    QFile manual(qv::locateDataFile(name));
     QVERIFY2(manual.open(QIODevice::ReadOnly), qPrintable(manual.fileName()));
     QVERIFY(manual.read(5) == "%PDF-");
     QVERIFY(manual.size() > 20000); // a real document, not an empty page

@@ -1,6 +1,8 @@
 // Turns the user manual, kept as Markdown in docs/, into the PDF that the Help menu opens.
 //
-//   mkmanual <manual.md> <output.pdf>
+//   mkmanual <manual.md> <output.pdf> [title]
+//
+// The title goes into the PDF's properties; without one it is the Hungarian manual's.
 //
 // Only Qt's own text document and PDF writer are used, so the build needs no other tool.
 // The PDF is written through a temporary file: a failed run leaves no half-written manual.
@@ -124,10 +126,14 @@ int main(int argc, char *argv[])
     }
     QGuiApplication app(argc, argv);
     const QStringList args = QGuiApplication::arguments();
-    if (args.size() != 3) {
-        std::fprintf(stderr, "usage: mkmanual <manual.md> <output.pdf>\n");
+    if (args.size() != 3 && args.size() != 4) {
+        std::fprintf(stderr, "usage: mkmanual <manual.md> <output.pdf> [title]\n");
         return 2;
     }
+    const QString title =
+        args.size() == 4
+            ? args.at(3)
+            : QStringLiteral("Quorvel / Brastok letöltő szoftver – Felhasználói kézikönyv");
 
     QFile source(args.at(1));
     if (!source.open(QIODevice::ReadOnly)) {
@@ -169,8 +175,7 @@ int main(int argc, char *argv[])
         QBuffer buffer(&pdf);
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter writer(&buffer);
-        writer.setTitle(
-            QStringLiteral("Quorvel / Brastok letöltő szoftver – Felhasználói kézikönyv"));
+        writer.setTitle(title);
         writer.setCreator(QStringLiteral("qvconfig mkmanual"));
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                          QMarginsF(18, 18, 18, 18), QPageLayout::Millimeter));

@@ -1,9 +1,9 @@
 #!/bin/sh
 # Installs the normal build (build/) into a temporary prefix and checks what was
 # installed: the desktop entry, the AppStream metainfo and the file type validate, both
-# manual pages render without warnings, and the installed program, started from the
+# manual pages render without warnings in both languages, and the installed program, started from the
 # prefix (not the build folder) and from an empty working directory, finds every data
-# file, the user manual and Qt's Hungarian translation; and the module register's SQL
+# file, both user manuals and Qt's Hungarian translation; and the module register's SQL
 # drivers, which the package names itself.
 #   tools/check-install.sh [build folder]
 set -eu
@@ -24,9 +24,10 @@ cmake --install "$build" --prefix "$prefix/usr" >/dev/null
 share="$prefix/usr/share"
 id=org.example.qvconfig
 
-for f in bin/qvconfig bin/qvsim share/qvconfig/quorvel-help.pdf share/applications/$id.desktop \
-         share/metainfo/$id.metainfo.xml share/mime/packages/$id.xml \
-         share/icons/hicolor/scalable/apps/$id.svg share/man/man1/qvconfig.1 share/man/man1/qvsim.1; do
+for f in bin/qvconfig bin/qvsim share/qvconfig/quorvel-help.pdf share/qvconfig/quorvel-help_en.pdf \
+         share/applications/$id.desktop share/metainfo/$id.metainfo.xml share/mime/packages/$id.xml \
+         share/icons/hicolor/scalable/apps/$id.svg share/man/man1/qvconfig.1 share/man/man1/qvsim.1 \
+         share/man/hu/man1/qvconfig.1 share/man/hu/man1/qvsim.1; do
     [ -e "$prefix/usr/$f" ] || fail "not installed: $f"
 done
 for size in 16 22 24 32 48 64 128 256; do
@@ -53,24 +54,28 @@ elif grep -qx 'application/x-qvconfig-msw:\*\.msw' "$prefix/mime/globs"; then
 else
     fail "file type: *.msw is not in the compiled globs"
 fi
-for page in qvconfig qvsim; do
+for page in man1/qvconfig.1 man1/qvsim.1 hu/man1/qvconfig.1 hu/man1/qvsim.1; do
     out=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 \
-          man --warnings -E UTF-8 -l -Tutf8 -Z "$share/man/man1/$page.1" 2>&1 >/dev/null) || true
-    if [ -z "$out" ]; then pass "man page $page.1"; else fail "man page $page.1: $out"; fi
+          man --warnings -E UTF-8 -l -Tutf8 -Z "$share/man/$page" 2>&1 >/dev/null) || true
+    if [ -z "$out" ]; then pass "man page $page"; else fail "man page $page: $out"; fi
 done
 
-# The manual made twice (another process, another time zone) is the same byte for byte.
-run=0
-for tz in UTC Europe/Budapest; do
-    run=$((run + 1))
-    env -u QT_QPA_PLATFORMTHEME -u SOURCE_DATE_EPOCH QT_QPA_PLATFORM=offscreen TZ=$tz \
-        "$build/bin/mkmanual" docs/kezikonyv.md "$prefix/manual-$run.pdf" 2>/dev/null
+# Each manual made twice (another process, another time zone) is the same byte for byte.
+for manual in kezikonyv.md:quorvel-help.pdf manual.md:quorvel-help_en.pdf; do
+    source=${manual%%:*}
+    pdf=${manual#*:}
+    run=0
+    for tz in UTC Europe/Budapest; do
+        run=$((run + 1))
+        env -u QT_QPA_PLATFORMTHEME -u SOURCE_DATE_EPOCH QT_QPA_PLATFORM=offscreen TZ=$tz \
+            "$build/bin/mkmanual" "docs/$source" "$prefix/manual-$run.pdf" 2>/dev/null
+    done
+    if cmp -s "$prefix/manual-1.pdf" "$prefix/manual-2.pdf"; then
+        pass "the manual $source is reproducible"
+    else
+        fail "the manual $source differs between two runs of mkmanual"
+    fi
 done
-if cmp -s "$prefix/manual-1.pdf" "$prefix/manual-2.pdf"; then
-    pass "the manual is reproducible"
-else
-    fail "the manual differs between two runs of mkmanual"
-fi
 
 # The installed program on the offscreen platform, with the data-file log switched on.
 # It is stopped as soon as it has reported every file (or after 15 seconds).
@@ -80,9 +85,10 @@ log="$prefix/data.log"
 (cd "$empty" && env -u QT_QPA_PLATFORMTHEME QT_QPA_PLATFORM=offscreen \
     QT_FORCE_STDERR_LOGGING=1 QT_LOGGING_RULES="qv.data.debug=true" "$prefix/usr/bin/qvconfig" 2>"$log") &
 pid=$!
-expected="i_default.dll i_qv-5.dll i_qv-3.dll i_bk-2.dll defval_qv.dll cmptbl_1_3.dll quorvel-help.pdf"
+expected="i_default.dll i_qv-5.dll i_qv-3.dll i_bk-2.dll defval_qv.dll cmptbl_1_3.dll quorvel-help.pdf
+quorvel-help_en.pdf"
 for _ in $(seq 150); do
-    grep -q '^qv.data: quorvel-help.pdf:' "$log" 2>/dev/null && break
+    grep -q '^qv.data: quorvel-help_en.pdf:' "$log" 2>/dev/null && break
     sleep 0.1
 done
 kill "$pid" 2>/dev/null || true

@@ -2,6 +2,8 @@
 # Proves the Debian package on a fresh Debian 12 as a newcomer would meet it. In a chroot
 # of a minimal bookworm system it clones this repository (what is committed), builds the
 # package with tools/build-deb.sh, installs it with apt, and checks that
+#   - lintian finds no error in the package,
+#   - both manuals and the man pages in both languages are installed,
 #   - qvconfig --version works without a display,
 #   - the desktop entry is installed and *.msw files open with it (xdg-mime),
 #   - the installed qvconfig, started under Xvfb against the installed emulator qvsim,
@@ -47,6 +49,23 @@ echo "== install: apt install ./qvconfig_*.deb"
 cd /root
 apt-get install -y -q ./qvconfig_*_"$(dpkg --print-architecture)".deb > /root/out/install.log 2>&1 ||
     { tail -30 /root/out/install.log; exit 1; }
+
+echo "== lintian"
+apt-get install -y -q lintian > /root/out/lintian-install.log 2>&1
+if lintian --fail-on error ./qvconfig_*_"$(dpkg --print-architecture)".deb > /root/out/lintian.log 2>&1; then
+    cat /root/out/lintian.log
+else
+    cat /root/out/lintian.log
+    echo "lintian found errors" >&2
+    exit 1
+fi
+echo "== manuals and man pages in both languages"
+for f in /usr/share/qvconfig/quorvel-help.pdf /usr/share/qvconfig/quorvel-help_en.pdf \
+         /usr/share/man/man1/qvconfig.1.gz /usr/share/man/man1/qvsim.1.gz \
+         /usr/share/man/hu/man1/qvconfig.1.gz /usr/share/man/hu/man1/qvsim.1.gz; do
+    dpkg -S "$f" > /dev/null || { echo "not installed by the package: $f" >&2; exit 1; }
+done
+echo "installed: both manuals, both man pages in English and in Hungarian"
 
 echo "== qvconfig --version without a display"
 unset DISPLAY WAYLAND_DISPLAY

@@ -13,6 +13,7 @@
 #include "settings/branding.h"
 #include "settings/compattable.h"
 #include "settings/devsettings.h"
+#include "settings/language.h"
 #include "settings/preferences.h"
 #include "transfer/configvalues.h"
 #include "transfer/dlthread.h"
@@ -20,6 +21,7 @@
 #include "transfer/statusreply.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -39,8 +41,16 @@ const QStringList kCommands{
     QStringLiteral("compare"),  QStringLiteral("diff"), QStringLiteral("status"),
 };
 
-const QString kUsage = QStringLiteral(
-    "Használat: qvconfig <parancs> [kapcsolók]\n"
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(qv::Commands)
+};
+
+QString usage()
+{
+    //: The commands' --help. Command and option names, FÁJL/A/B as file names may be
+    //: translated (FILE), the exit codes stay; the descriptions start in column 28.
+    return Text::tr("Használat: qvconfig <parancs> [kapcsolók]\n"
     "Parancsok:\n"
     "  identify                 A modul azonosítása.\n"
     "  read -o FÁJL.msw         A modul konfigurációjának kiolvasása fájlba.\n"
@@ -54,8 +64,10 @@ const QString kUsage = QStringLiteral(
     "  --baud <bit/s>           Az azonosítás és a kiolvasás sebessége (alapértelmezés: 1200).\n"
     "  --json                   Gépi feldolgozásra szánt JSON kimenet.\n"
     "  --register <kapcsolat>   A csapat nyilvántartása is (lásd qvconfig --help).\n"
+    "  --lang <nyelv>           A kiírások nyelve: hu vagy en (lásd qvconfig --help).\n"
     "Kilépési kód: 0 kész, 1 hibás parancssor, 2 a port nem használható, 3 nincs modul vagy\n"
     "nem kompatibilis, 4 sikertelen adatcsere, 5 eltérések.\n");
+}
 
 struct Context
 {
@@ -152,7 +164,7 @@ int identify(Context &c)
     // The window greets no module of an unknown model either.
     if (outcome.id.model == NoDevice)
         return fail(c, NoModule,
-                    QStringLiteral("A kiválasztott porton nem található csatlakoztatott eszköz."));
+                    Text::tr("A kiválasztott porton nem található csatlakoztatott eszköz."));
     c.settings.DeviceId = outcome.id.text;
     c.settings.DeviceModel = outcome.id.model;
     return Done;
@@ -171,7 +183,7 @@ transfer::ReadOutOutcome readOut(Context &c)
 {
     std::unique_ptr<TerminalProgress> progress;
     if (c.progress)
-        progress = std::make_unique<TerminalProgress>(*c.err, QStringLiteral("Kiolvasás..."),
+        progress = std::make_unique<TerminalProgress>(*c.err, Text::tr("Kiolvasás..."),
                                                       record::FieldCount * record::ItemWidth);
     return transfer::readOutModule(c.settings.Port, c.settings.Baudrate, uploadSeparator(c),
                                    progress.get());
@@ -190,7 +202,7 @@ std::optional<QStringList> readFile(Context &c, const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         fail(c, Usage,
-             QStringLiteral("A(z) %1 fájl nem olvasható.\n%2").arg(name, file.errorString()));
+             Text::tr("A(z) %1 fájl nem olvasható.\n%2").arg(name, file.errorString()));
         return std::nullopt;
     }
     const config::ReadResult read =
@@ -200,12 +212,12 @@ std::optional<QStringList> readFile(Context &c, const QString &path)
         return read.values;
     case config::ReadStatus::TooFewLines:
         fail(c, Usage,
-             QStringLiteral("A kiválasztott file \"%1\" nem nyitható meg a jelenlegi "
+             Text::tr("A kiválasztott file \"%1\" nem nyitható meg a jelenlegi "
                             "verzióval.")
                  .arg(name));
         return std::nullopt;
     default:
-        fail(c, Usage, QStringLiteral("A(z) %1 fájl szintaxisa hibás.").arg(name));
+        fail(c, Usage, Text::tr("A(z) %1 fájl szintaxisa hibás.").arg(name));
         return std::nullopt;
     }
 }
@@ -224,15 +236,15 @@ QString recordOf(Context &c, const QStringList &values, int model)
         return assembly.record;
     case transfer::AssemblyStatus::SeparatorInText:
         fail(c, Usage,
-             QStringLiteral("A(z) \"%1\" mező nem tartalmazhat \"%2\" karaktert!")
+             Text::tr("A(z) \"%1\" mező nem tartalmazhat \"%2\" karaktert!")
                  .arg(caption, separator));
         break;
     case transfer::AssemblyStatus::LineBreakInText:
-        fail(c, Usage, QStringLiteral("A(z) \"%1\" mező nem tartalmazhat sortörést!").arg(caption));
+        fail(c, Usage, Text::tr("A(z) \"%1\" mező nem tartalmazhat sortörést!").arg(caption));
         break;
     case transfer::AssemblyStatus::CharacterWithoutByte:
         fail(c, Usage,
-             QStringLiteral("A(z) \"%1\" mező nem tartalmazhat \"%2\" karaktert!")
+             Text::tr("A(z) \"%1\" mező nem tartalmazhat \"%2\" karaktert!")
                  .arg(caption, assembly.character));
         break;
     }
@@ -253,7 +265,7 @@ bool allFilled(Context &c, const QStringList &values, int model)
                 continue;
             if (formValues.texts.value(field).isEmpty()) {
                 fail(c, Usage,
-                     QStringLiteral("Minden beviteli mező kitöltése kötelező! (%1)")
+                     Text::tr("Minden beviteli mező kitöltése kötelező! (%1)")
                          .arg(transfer::fieldCaption(field)));
                 return false;
             }
@@ -283,9 +295,9 @@ int reportDifferences(Context &c, const QList<transfer::FieldDifference> &differ
         json.insert(QStringLiteral("differences"), list);
         printJson(c, json);
     } else if (differences.isEmpty()) {
-        *c.out << QStringLiteral("Nincs eltérés.") << '\n';
+        *c.out << Text::tr("Nincs eltérés.") << '\n';
     } else {
-        *c.out << QStringLiteral("%1 eltérés (%2 / %3):").arg(differences.size()).arg(first, second)
+        *c.out << Text::tr("%1 eltérés (%2 / %3):").arg(differences.size()).arg(first, second)
                << '\n';
         for (const transfer::FieldDifference &d : differences)
             *c.out << d.field << ": \"" << d.formValue << "\" / \"" << d.moduleValue << "\"\n";
@@ -301,7 +313,7 @@ int identifyCommand(Context &c)
     if (c.json)
         printJson(c, identificationJson(c));
     else
-        *c.out << QStringLiteral("Port: %1 (%2 bit/s)\nEszköz: %3\nTípus: %4\n")
+        *c.out << Text::tr("Port: %1 (%2 bit/s)\nEszköz: %3\nTípus: %4\n")
                       .arg(c.settings.Port)
                       .arg(c.settings.Baudrate)
                       .arg(c.settings.DeviceId, device::modelName(c.settings.DeviceModel));
@@ -315,7 +327,7 @@ int statusCommand(Context &c)
     // The module answers "~[" with one line ended by CR, always at 1200 bit/s.
     SerialLine line;
     if (line.open(lines::status(c.settings.Port)) != OpenResult::Ok) {
-        QString text = QStringLiteral("Sikertelen lekérdezés.\nEllenőrizze az eszközt!");
+        QString text = Text::tr("Sikertelen lekérdezés.\nEllenőrizze az eszközt!");
         if (const auto &failure = line.openFailure())
             text += u'\n' + openFailureAdvice(*failure);
         return fail(c, PortUnusable, text);
@@ -329,7 +341,7 @@ int statusCommand(Context &c)
     const status::ParseResult parsed =
         reply.isComplete() ? status::parseStatusLine(reply.text) : status::ParseResult{};
     if (parsed.result != status::ParseStatus::Ok)
-        return fail(c, Failed, QStringLiteral("Sikertelen lekérdezés.\nEllenőrizze az eszközt!"));
+        return fail(c, Failed, Text::tr("Sikertelen lekérdezés.\nEllenőrizze az eszközt!"));
     const status::ModuleStatus &s = parsed.status;
     if (c.json) {
         QJsonArray outputs, inputs;
@@ -351,19 +363,19 @@ int statusCommand(Context &c)
     auto onOff = [](const std::array<bool, 4> &states) {
         QStringList words;
         for (size_t i = 0; i < states.size(); ++i)
-            words << QStringLiteral("%1: %2").arg(i + 1).arg(states[i] ? QStringLiteral("be")
-                                                                       : QStringLiteral("ki"));
+            words << QStringLiteral("%1: %2").arg(i + 1).arg(states[i] ? Text::tr("be", "output or input state")
+                                                                       : Text::tr("ki", "output or input state"));
         return words.join(QStringLiteral(", "));
     };
-    *c.out << QStringLiteral("Eszköz: %1\n").arg(c.settings.DeviceId)
-           << QStringLiteral("Kimenetek: %1\n").arg(onOff(s.outputs))
-           << QStringLiteral("Bemenetek: %1\n").arg(onOff(s.inputs))
-           << QStringLiteral("Analóg bemenet: %1 V\n").arg(s.analog)
-           << QStringLiteral("Számláló: %1\n").arg(s.counter)
-           << QStringLiteral("Tápfeszültség: %1\n")
-                  .arg(s.supply ? QStringLiteral("van") : QStringLiteral("nincs"))
-           << QStringLiteral("Térerő: %1\n").arg(s.signalLevel)
-           << QStringLiteral("Verzió: %1\n").arg(s.version);
+    *c.out << Text::tr("Eszköz: %1\n").arg(c.settings.DeviceId)
+           << Text::tr("Kimenetek: %1\n").arg(onOff(s.outputs))
+           << Text::tr("Bemenetek: %1\n").arg(onOff(s.inputs))
+           << Text::tr("Analóg bemenet: %1 V\n").arg(s.analog)
+           << Text::tr("Számláló: %1\n").arg(s.counter)
+           << Text::tr("Tápfeszültség: %1\n")
+                  .arg(s.supply ? Text::tr("van", "supply voltage") : Text::tr("nincs", "supply voltage"))
+           << Text::tr("Térerő: %1\n").arg(s.signalLevel)
+           << Text::tr("Verzió: %1\n").arg(s.version);
     c.out->flush();
     return Done;
 }
@@ -383,14 +395,14 @@ int readCommand(Context &c)
         path, transfer::fileValuesFromReadOut(outcome.decoded.form, c.settings.DeviceModel));
     if (!reason.isEmpty())
         return fail(c, Failed,
-                    QStringLiteral("A(z) %1 fájl mentése nem sikerült.\n%2")
+                    Text::tr("A(z) %1 fájl mentése nem sikerült.\n%2")
                         .arg(QFileInfo(path).fileName(), reason));
     if (c.json) {
         QJsonObject json = identificationJson(c);
         json.insert(QStringLiteral("file"), path);
         printJson(c, json);
     } else {
-        *c.out << QStringLiteral("Sikeres kiolvasás: %1\n").arg(path);
+        *c.out << Text::tr("Sikeres kiolvasás: %1\n").arg(path);
     }
     return Done;
 }
@@ -419,7 +431,7 @@ int compareCommand(Context &c)
     record(c, report);
     QJsonObject json = identificationJson(c);
     json.insert(QStringLiteral("file"), c.files.value(0));
-    return reportDifferences(c, report.differences, QStringLiteral("fájl"), QStringLiteral("modul"),
+    return reportDifferences(c, report.differences, Text::tr("fájl"), Text::tr("modul"),
                              json);
 }
 
@@ -467,7 +479,7 @@ int writeCommand(Context &c)
         if (backup.end != transfer::ReadOutEnd::Ok) {
             fail(c, 0,
                  transfer::readOutFailureText(backup) +
-                     QStringLiteral("\nA modul mostani konfigurációja nem került a "
+                     Text::tr("\nA modul mostani konfigurációja nem került a "
                                     "nyilvántartásba; a betöltés elmarad."));
             return backup.end == transfer::ReadOutEnd::NotOpen ? PortUnusable : Failed;
         }
@@ -484,7 +496,7 @@ int writeCommand(Context &c)
         QObject::connect(
             &worker, &dlThread::progressValue, &worker,
             [&c, &range](int value) {
-                *c.err << QStringLiteral("\rBetöltés... %1%").arg(value * 100 / qMax(1, range));
+                *c.err << Text::tr("\rBetöltés... %1%").arg(value * 100 / qMax(1, range));
                 c.err->flush();
             },
             Qt::DirectConnection);
@@ -506,7 +518,7 @@ int writeCommand(Context &c)
     report.acknowledged = worker.succeeded();
     if (!worker.succeeded()) {
         report.result = transfer::ExchangeResult::Failed;
-        report.reason = QStringLiteral("Betöltés hiba.\nTipp: ellenőrizze az eszközt és a port "
+        report.reason = Text::tr("Betöltés hiba.\nTipp: ellenőrizze az eszközt és a port "
                                        "beállítást.");
         const auto failure = worker.openFailure();
         if (failure)
@@ -519,7 +531,7 @@ int writeCommand(Context &c)
         if (c.json)
             printJson(c, identificationJson(c));
         else
-            *c.out << QStringLiteral("Sikeres betöltés.") << '\n';
+            *c.out << Text::tr("Sikeres betöltés.") << '\n';
         return Done;
     }
 
@@ -527,7 +539,7 @@ int writeCommand(Context &c)
     if (outcome.end != transfer::ReadOutEnd::Ok) {
         report.readBack = transfer::ReadBack::Failed;
         report.result = transfer::ExchangeResult::Failed;
-        report.reason = QStringLiteral("Sikeres betöltés.\nAz ellenőrzés nem sikerült.\n") +
+        report.reason = Text::tr("Sikeres betöltés.\nAz ellenőrzés nem sikerült.\n") +
                         transfer::readOutFailureText(outcome);
         record(c, report);
         return fail(c, outcome.end == transfer::ReadOutEnd::NotOpen ? PortUnusable : Failed,
@@ -540,16 +552,16 @@ int writeCommand(Context &c)
     } else {
         report.readBack = transfer::ReadBack::Differs;
         report.result = transfer::ExchangeResult::Differences;
-        report.reason = QStringLiteral("Sikeres betöltés.\nA modul mást tárol!");
+        report.reason = Text::tr("Sikeres betöltés.\nA modul mást tárol!");
     }
     record(c, report);
     if (!report.differences.isEmpty() && !c.json)
-        *c.err << QStringLiteral("A modul mást tárol!") << '\n';
+        *c.err << Text::tr("A modul mást tárol!") << '\n';
     else if (report.differences.isEmpty() && !c.json)
-        *c.out << QStringLiteral("Sikeres betöltés.\nEllenőrizve.") << '\n';
+        *c.out << Text::tr("Sikeres betöltés.\nEllenőrizve.") << '\n';
     if (c.json || !report.differences.isEmpty())
-        return reportDifferences(c, report.differences, QStringLiteral("elküldve"),
-                                 QStringLiteral("modul"), identificationJson(c));
+        return reportDifferences(c, report.differences, Text::tr("elküldve"),
+                                 Text::tr("modul"), identificationJson(c));
     return Done;
 }
 
@@ -572,23 +584,26 @@ int run(const QStringList &arguments, const QString &version, QTextStream &out, 
 
     QCommandLineParser parser;
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
-    const QCommandLineOption port(QStringLiteral("port"), QString(), QStringLiteral("név"));
+    const QCommandLineOption port(QStringLiteral("port"), QString(), Text::tr("név"));
     const QCommandLineOption baud(QStringLiteral("baud"), QString(), QStringLiteral("bit/s"));
     const QCommandLineOption json(QStringLiteral("json"));
     const QCommandLineOption verify(QStringLiteral("verify"));
     const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
-                                    QString(), QStringLiteral("fájl"));
+                                    QString(), Text::tr("fájl"));
     const QCommandLineOption team(QStringLiteral("register"), QString(),
                                   QStringLiteral("kapcsolat"));
-    parser.addOptions({help, port, baud, json, verify, output, team});
+    const QCommandLineOption language(QStringLiteral("lang"), QString(), QStringLiteral("nyelv"));
+    parser.addOptions({help, port, baud, json, verify, output, team, language});
     QStringList rest = arguments;
     rest.removeAt(1);
     if (!parser.parse(rest))
-        return fail(c, Usage, parser.errorText() + u'\n' + kUsage);
+        return fail(c, Usage, parser.errorText() + u'\n' + usage());
     if (parser.isSet(help)) {
-        out << kUsage;
+        out << usage();
         return Done;
     }
+    if (parser.isSet(language) && !language::fromCode(parser.value(language)))
+        return fail(c, Usage, Text::tr("A --lang után a program nyelve adható meg: hu vagy en."));
     c.json = parser.isSet(json);
     c.verify = parser.isSet(verify);
     c.output = parser.value(output);
@@ -596,20 +611,20 @@ int run(const QStringList &arguments, const QString &version, QTextStream &out, 
     c.teamRegister = parser.value(team).trimmed();
     if (parser.isSet(port)) {
         if (parser.value(port).isEmpty())
-            return fail(c, Usage, QStringLiteral("A --port után meg kell adni a port nevét."));
+            return fail(c, Usage, Text::tr("A --port után meg kell adni a port nevét."));
         c.settings.Port = parser.value(port);
     }
     if (parser.isSet(baud)) {
         bool ok = false;
         const int value = parser.value(baud).toInt(&ok);
         if (!ok || value <= 0)
-            return fail(c, Usage, QStringLiteral("Hibás sebesség: %1").arg(parser.value(baud)));
+            return fail(c, Usage, Text::tr("Hibás sebesség: %1").arg(parser.value(baud)));
         c.settings.Baudrate = value;
     }
 
     const bool talksToModule = c.command != QLatin1String("diff");
     if (!talksToModule && (parser.isSet(port) || parser.isSet(baud)))
-        return fail(c, Usage, QStringLiteral("A diff parancs nem használ portot."));
+        return fail(c, Usage, Text::tr("A diff parancs nem használ portot."));
     qsizetype files = 0;
     if (c.command == QLatin1String("write") || c.command == QLatin1String("compare"))
         files = 1;
@@ -617,18 +632,18 @@ int run(const QStringList &arguments, const QString &version, QTextStream &out, 
         files = 2;
     if (c.files.size() != files)
         return fail(c, Usage,
-                    QStringLiteral("A(z) %1 parancs %2 fájlnevet vár (kapott: %3).\n\n%4")
+                    Text::tr("A(z) %1 parancs %2 fájlnevet vár (kapott: %3).\n\n%4")
                         .arg(c.command)
                         .arg(files)
                         .arg(c.files.size())
-                        .arg(kUsage));
+                        .arg(usage()));
     if (c.command == QLatin1String("read") && c.output.isEmpty())
-        return fail(c, Usage, QStringLiteral("A read parancs a -o FÁJL.msw kapcsolót várja."));
+        return fail(c, Usage, Text::tr("A read parancs a -o FÁJL.msw kapcsolót várja."));
     if (c.command != QLatin1String("read") && parser.isSet(output))
-        return fail(c, Usage, QStringLiteral("A -o kapcsoló csak a read parancshoz tartozik."));
+        return fail(c, Usage, Text::tr("A -o kapcsoló csak a read parancshoz tartozik."));
     if (c.command != QLatin1String("write") && c.verify)
         return fail(c, Usage,
-                    QStringLiteral("A --verify kapcsoló csak a write parancshoz tartozik."));
+                    Text::tr("A --verify kapcsoló csak a write parancshoz tartozik."));
 
     if (c.command == QLatin1String("identify"))
         return identifyCommand(c);
@@ -642,7 +657,7 @@ int run(const QStringList &arguments, const QString &version, QTextStream &out, 
         return diffCommand(c);
     if (c.command == QLatin1String("write"))
         return writeCommand(c);
-    return fail(c, Usage, kUsage);
+    return fail(c, Usage, usage());
 }
 
 } // namespace qv::cli

@@ -21,7 +21,7 @@ void MainWindow::contents()
     // manual is reported here: the desktop may accept a request for it and fail later.
     const QFileInfo manual(qv::locateDataFile(QStringLiteral("quorvel-help.pdf")));
     if (!manual.isFile() || !qv::openUrl(QUrl::fromLocalFile(manual.absoluteFilePath()))) {
-        qv::showMessage(this, QMessageBox::Critical, QStringLiteral("Help"),
-                        QStringLiteral("Hiba! A dokumentáció nem nyitható meg."));
+        qv::showMessage(this, QMessageBox::Critical, tr("Help"),
+                        tr("Hiba! A dokumentáció nem nyitható meg."));
     }
 }

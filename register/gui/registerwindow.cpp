@@ -334,12 +334,13 @@ void RegisterWindow::compareEntries()
     }
     const qv::reg::Entry &a = entries.at(0);
     const qv::reg::Entry &b = entries.at(1);
-    showDifferences(
-        qv::transfer::compareRecords(qv::record::buildDownloadRecord(a.fields), b.fields),
-        {QStringLiteral("Két bejegyzés összehasonlítása"),
-         QStringLiteral("A két bejegyzésben %1 érték tér el:"), RegisterModel::timeText(a.time),
-         RegisterModel::timeText(b.time)},
-        this);
+    const QList<qv::transfer::FieldDifference> differences =
+        qv::transfer::compareRecords(qv::record::buildDownloadRecord(a.fields), b.fields);
+    showDifferences(differences,
+                    {tr("Két bejegyzés összehasonlítása"),
+                     tr("A két bejegyzésben %n érték tér el:", nullptr, int(differences.size())),
+                     RegisterModel::timeText(a.time), RegisterModel::timeText(b.time)},
+                    this);
 }
 
 void RegisterWindow::openSettings()

@@ -50,23 +50,25 @@ QString usage()
 {
     //: The commands' --help. Command and option names, FÁJL/A/B as file names may be
     //: translated (FILE), the exit codes stay; the descriptions start in column 28.
-    return Text::tr("Használat: qvconfig <parancs> [kapcsolók]\n"
-    "Parancsok:\n"
-    "  identify                 A modul azonosítása.\n"
-    "  read -o FÁJL.msw         A modul konfigurációjának kiolvasása fájlba.\n"
-    "  write FÁJL.msw [--verify]\n"
-    "                           A fájl betöltése a modulba (--verify: visszaolvasással).\n"
-    "  compare FÁJL.msw         A fájl összehasonlítása a modul konfigurációjával.\n"
-    "  diff A.msw B.msw         Két fájl összehasonlítása (modul nélkül).\n"
-    "  status                   A modul állapotának lekérdezése.\n"
-    "Kapcsolók:\n"
-    "  --port <név>             A modul portja (alapértelmezés: COM1).\n"
-    "  --baud <bit/s>           Az azonosítás és a kiolvasás sebessége (alapértelmezés: 1200).\n"
-    "  --json                   Gépi feldolgozásra szánt JSON kimenet.\n"
-    "  --register <kapcsolat>   A csapat nyilvántartása is (lásd qvconfig --help).\n"
-    "  --lang <nyelv>           A kiírások nyelve: hu vagy en (lásd qvconfig --help).\n"
-    "Kilépési kód: 0 kész, 1 hibás parancssor, 2 a port nem használható, 3 nincs modul vagy\n"
-    "nem kompatibilis, 4 sikertelen adatcsere, 5 eltérések.\n");
+    return Text::tr(
+        "Használat: qvconfig <parancs> [kapcsolók]\n"
+        "Parancsok:\n"
+        "  identify                 A modul azonosítása.\n"
+        "  read -o FÁJL.msw         A modul konfigurációjának kiolvasása fájlba.\n"
+        "  write FÁJL.msw [--verify]\n"
+        "                           A fájl betöltése a modulba (--verify: visszaolvasással).\n"
+        "  compare FÁJL.msw         A fájl összehasonlítása a modul konfigurációjával.\n"
+        "  diff A.msw B.msw         Két fájl összehasonlítása (modul nélkül).\n"
+        "  status                   A modul állapotának lekérdezése.\n"
+        "Kapcsolók:\n"
+        "  --port <név>             A modul portja (alapértelmezés: COM1).\n"
+        "  --baud <bit/s>           Az azonosítás és a kiolvasás sebessége (alapértelmezés: "
+        "1200).\n"
+        "  --json                   Gépi feldolgozásra szánt JSON kimenet.\n"
+        "  --register <kapcsolat>   A csapat nyilvántartása is (lásd qvconfig --help).\n"
+        "  --lang <nyelv>           A kiírások nyelve: hu vagy en (lásd qvconfig --help).\n"
+        "Kilépési kód: 0 kész, 1 hibás parancssor, 2 a port nem használható, 3 nincs modul vagy\n"
+        "nem kompatibilis, 4 sikertelen adatcsere, 5 eltérések.\n");
 }
 
 struct Context
@@ -201,8 +203,7 @@ std::optional<QStringList> readFile(Context &c, const QString &path)
     const QString name = QFileInfo(path).fileName();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        fail(c, Usage,
-             Text::tr("A(z) %1 fájl nem olvasható.\n%2").arg(name, file.errorString()));
+        fail(c, Usage, Text::tr("A(z) %1 fájl nem olvasható.\n%2").arg(name, file.errorString()));
         return std::nullopt;
     }
     const config::ReadResult read =
@@ -213,7 +214,7 @@ std::optional<QStringList> readFile(Context &c, const QString &path)
     case config::ReadStatus::TooFewLines:
         fail(c, Usage,
              Text::tr("A kiválasztott file \"%1\" nem nyitható meg a jelenlegi "
-                            "verzióval.")
+                      "verzióval.")
                  .arg(name));
         return std::nullopt;
     default:
@@ -363,8 +364,9 @@ int statusCommand(Context &c)
     auto onOff = [](const std::array<bool, 4> &states) {
         QStringList words;
         for (size_t i = 0; i < states.size(); ++i)
-            words << QStringLiteral("%1: %2").arg(i + 1).arg(states[i] ? Text::tr("be", "output or input state")
-                                                                       : Text::tr("ki", "output or input state"));
+            words << QStringLiteral("%1: %2").arg(i + 1).arg(
+                states[i] ? Text::tr("be", "output or input state")
+                          : Text::tr("ki", "output or input state"));
         return words.join(QStringLiteral(", "));
     };
     *c.out << Text::tr("Eszköz: %1\n").arg(c.settings.DeviceId)
@@ -373,7 +375,8 @@ int statusCommand(Context &c)
            << Text::tr("Analóg bemenet: %1 V\n").arg(s.analog)
            << Text::tr("Számláló: %1\n").arg(s.counter)
            << Text::tr("Tápfeszültség: %1\n")
-                  .arg(s.supply ? Text::tr("van", "supply voltage") : Text::tr("nincs", "supply voltage"))
+                  .arg(s.supply ? Text::tr("van", "supply voltage")
+                                : Text::tr("nincs", "supply voltage"))
            << Text::tr("Térerő: %1\n").arg(s.signalLevel)
            << Text::tr("Verzió: %1\n").arg(s.version);
     c.out->flush();
@@ -431,8 +434,7 @@ int compareCommand(Context &c)
     record(c, report);
     QJsonObject json = identificationJson(c);
     json.insert(QStringLiteral("file"), c.files.value(0));
-    return reportDifferences(c, report.differences, Text::tr("fájl"), Text::tr("modul"),
-                             json);
+    return reportDifferences(c, report.differences, Text::tr("fájl"), Text::tr("modul"), json);
 }
 
 int diffCommand(Context &c)
@@ -478,9 +480,9 @@ int writeCommand(Context &c)
                                           c.settings.Baudrate));
         if (backup.end != transfer::ReadOutEnd::Ok) {
             fail(c, 0,
-                 transfer::readOutFailureText(backup) +
-                     Text::tr("\nA modul mostani konfigurációja nem került a "
-                                    "nyilvántartásba; a betöltés elmarad."));
+                 Text::tr("%1\nA modul mostani konfigurációja nem került a nyilvántartásba; a "
+                          "betöltés elmarad.")
+                     .arg(transfer::readOutFailureText(backup)));
             return backup.end == transfer::ReadOutEnd::NotOpen ? PortUnusable : Failed;
         }
     }
@@ -519,7 +521,7 @@ int writeCommand(Context &c)
     if (!worker.succeeded()) {
         report.result = transfer::ExchangeResult::Failed;
         report.reason = Text::tr("Betöltés hiba.\nTipp: ellenőrizze az eszközt és a port "
-                                       "beállítást.");
+                                 "beállítást.");
         const auto failure = worker.openFailure();
         if (failure)
             report.reason += u'\n' + openFailureAdvice(*failure);
@@ -539,8 +541,8 @@ int writeCommand(Context &c)
     if (outcome.end != transfer::ReadOutEnd::Ok) {
         report.readBack = transfer::ReadBack::Failed;
         report.result = transfer::ExchangeResult::Failed;
-        report.reason = Text::tr("Sikeres betöltés.\nAz ellenőrzés nem sikerült.\n") +
-                        transfer::readOutFailureText(outcome);
+        report.reason = Text::tr("Sikeres betöltés.\nAz ellenőrzés nem sikerült.\n%1")
+                            .arg(transfer::readOutFailureText(outcome));
         record(c, report);
         return fail(c, outcome.end == transfer::ReadOutEnd::NotOpen ? PortUnusable : Failed,
                     report.reason);
@@ -560,8 +562,8 @@ int writeCommand(Context &c)
     else if (report.differences.isEmpty() && !c.json)
         *c.out << Text::tr("Sikeres betöltés.\nEllenőrizve.") << '\n';
     if (c.json || !report.differences.isEmpty())
-        return reportDifferences(c, report.differences, Text::tr("elküldve"),
-                                 Text::tr("modul"), identificationJson(c));
+        return reportDifferences(c, report.differences, Text::tr("elküldve"), Text::tr("modul"),
+                                 identificationJson(c));
     return Done;
 }
 
@@ -642,8 +644,7 @@ int run(const QStringList &arguments, const QString &version, QTextStream &out, 
     if (c.command != QLatin1String("read") && parser.isSet(output))
         return fail(c, Usage, Text::tr("A -o kapcsoló csak a read parancshoz tartozik."));
     if (c.command != QLatin1String("write") && c.verify)
-        return fail(c, Usage,
-                    Text::tr("A --verify kapcsoló csak a write parancshoz tartozik."));
+        return fail(c, Usage, Text::tr("A --verify kapcsoló csak a write parancshoz tartozik."));
 
     if (c.command == QLatin1String("identify"))
         return identifyCommand(c);

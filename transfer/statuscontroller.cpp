@@ -42,7 +42,7 @@ void StatusController::query()
     m_panel.setQueryRunning(true);
 
     QProgressDialog progress(m_window);
-    progress.setLabelText(QStringLiteral("Állapot lekérdezése..."));
+    progress.setLabelText(tr("Állapot lekérdezése..."));
     progress.setRange(0, 50);
     progress.setWindowModality(Qt::WindowModal);
     progress.setAutoReset(false);
@@ -77,10 +77,10 @@ void StatusController::query()
         reply.isComplete() ? qv::status::parseStatusLine(reply.text) : qv::status::ParseResult{};
     if (parsed.result != qv::status::ParseStatus::Ok) {
         m_panel.setQueryRunning(false);
-        QString text = QStringLiteral("Sikertelen lekérdezés.\nEllenőrizze az eszközt!");
+        QString text = tr("Sikertelen lekérdezés.\nEllenőrizze az eszközt!");
         if (openFailure)
             text += u'\n' + qv::openFailureAdvice(*openFailure);
-        qv::showMessage(m_window, QMessageBox::Critical, QStringLiteral("Hiba"), text);
+        qv::showMessage(m_window, QMessageBox::Critical, tr("Hiba"), text);
         return;
     }
 

@@ -21,25 +21,26 @@ QString usage()
     //: The window's --help. Option names (--port, --register, --lang), the program's name,
     //: "hu", "en", "COM1", the port names and the connection examples stay as they are;
     //: the descriptions start in column 20.
-    return Text::tr("Használat: qvconfig [kapcsolók] [fájl]\n"
-                    "Quorvel és Brastok GSM modulok konfigurálása.\n"
-                    "\n"
-                    "Kapcsolók:\n"
-                    "  -h, --help       Kiírja ezt a súgót.\n"
-                    "  -v, --version    Kiírja a program verzióját.\n"
-                    "  --port <név>     Ezzel a porttal indul a \"COM1\" helyett (1200 bit/s), például\n"
-                    "                   ttyUSB0, COM3 vagy /dev/pts/3.\n"
-                    "  --register <kapcsolat>\n"
-                    "                   A csapat PostgreSQL-nyilvántartásába is ír: libpq kapcsolati\n"
-                    "                   szöveg (\"host=szerver dbname=qv user=technikus\") vagy\n"
-                    "                   szolgáltatásnév (\"service=qv\"). Jelszó nélkül: azt a ~/.pgpass\n"
-                    "                   fájl vagy a szolgáltatásfájl adja.\n"
-                    "  --lang <nyelv>   A program nyelve: hu (magyar) vagy en (angol). Enélkül a\n"
-                    "                   menüben választott, vagy a rendszer nyelve.\n"
-                    "\n"
-                    "Argumentumok:\n"
-                    "  fájl             Ezt a konfigurációs fájlt (*.msw) nyitja meg az első sikeres\n"
-                    "                   azonosítás után.\n");
+    return Text::tr(
+        "Használat: qvconfig [kapcsolók] [fájl]\n"
+        "Quorvel és Brastok GSM modulok konfigurálása.\n"
+        "\n"
+        "Kapcsolók:\n"
+        "  -h, --help       Kiírja ezt a súgót.\n"
+        "  -v, --version    Kiírja a program verzióját.\n"
+        "  --port <név>     Ezzel a porttal indul a \"COM1\" helyett (1200 bit/s), például\n"
+        "                   ttyUSB0, COM3 vagy /dev/pts/3.\n"
+        "  --register <kapcsolat>\n"
+        "                   A csapat PostgreSQL-nyilvántartásába is ír: libpq kapcsolati\n"
+        "                   szöveg (\"host=szerver dbname=qv user=technikus\") vagy\n"
+        "                   szolgáltatásnév (\"service=qv\"). Jelszó nélkül: azt a ~/.pgpass\n"
+        "                   fájl vagy a szolgáltatásfájl adja.\n"
+        "  --lang <nyelv>   A program nyelve: hu (magyar) vagy en (angol). Enélkül a\n"
+        "                   menüben választott, vagy a rendszer nyelve.\n"
+        "\n"
+        "Argumentumok:\n"
+        "  fájl             Ezt a konfigurációs fájlt (*.msw) nyitja meg az első sikeres\n"
+        "                   azonosítás után.\n");
 }
 
 QString noConnection()
@@ -167,8 +168,8 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
     }
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1)
-        return error(Text::tr("Csak egy konfigurációs fájl adható meg (kapott: %1).")
-                         .arg(files.size()));
+        return error(
+            Text::tr("Csak egy konfigurációs fájl adható meg (kapott: %1).").arg(files.size()));
     if (files.size() == 1 && files.constFirst().isEmpty())
         return error(Text::tr("A fájl neve üres."));
     result.port = parser.value(port);

@@ -83,6 +83,5 @@ void MainWindow::deviceDebugDisable()
     settings.DeviceModel = qv::NoDevice;
     globalDisableUI();
     setDeviceUI();
-    qv::showMessage(this, QMessageBox::Information, tr("Eszköz"),
-                    tr("Debug Mode: No Device"));
+    qv::showMessage(this, QMessageBox::Information, tr("Eszköz"), tr("Debug Mode: No Device"));
 }

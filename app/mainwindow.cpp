@@ -223,8 +223,8 @@ void MainWindow::createStatusBar()
 void MainWindow::openWhenIdentified(const QString &path)
 {
     m_pendingFile = path;
-    fileLabel->setText(tr("%1 – megnyílik, amint egy eszköz csatlakozott")
-                           .arg(QFileInfo(path).fileName()));
+    fileLabel->setText(
+        tr("%1 – megnyílik, amint egy eszköz csatlakozott").arg(QFileInfo(path).fileName()));
 }
 
 bool MainWindow::mayReplaceForm()
@@ -262,7 +262,7 @@ void MainWindow::moduleIdentified()
         // Shaping enables every RING and SMS box, as after a read-out.
         check_cbs();
         statusBar()->showMessage(tr("Az alapértékek nem töltődtek be: a módosítások "
-                                                "megmaradtak, az űrlap a(z) %1 modellhez igazítva.")
+                                    "megmaradtak, az űrlap a(z) %1 modellhez igazítva.")
                                      .arg(qv::device::modelName(settings.DeviceModel)),
                                  kNoticeMs);
         return;
@@ -399,7 +399,7 @@ QString MainWindow::shapeRefusal(const qv::reg::Entry &entry, bool current) cons
     const QString model = qv::device::modelName(entry.model);
     if (model.isEmpty())
         return tr("A bejegyzés modellje nem ismert, ezért az űrlap nem igazítható "
-                              "hozzá.");
+                  "hozzá.");
     if (!current || entry.model == settings.DeviceModel)
         return {};
     const QString connected = qv::device::modelName(settings.DeviceModel);

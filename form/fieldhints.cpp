@@ -97,10 +97,10 @@ QString lineEditHint(const form::Item &item, Group group)
     }
     const QStringList level = analogLevelHint(name);
     if (rule.stated) {
-        lines
-            << Text::tr("Értéke %1–%2.").arg(rule.stated->minimum).arg(rule.stated->maximum);
+        lines << Text::tr("Értéke %1–%2.").arg(rule.stated->minimum).arg(rule.stated->maximum);
     } else if (rule.padTo > 0 && level.isEmpty()) {
-        lines << Text::tr("Értéke %1–%2.").arg(QString(rule.padTo, u'0'), QString(rule.padTo, u'9'));
+        lines
+            << Text::tr("Értéke %1–%2.").arg(QString(rule.padTo, u'0'), QString(rule.padTo, u'9'));
     }
     lines << level;
     if (rule.padTo > 0)

@@ -129,11 +129,9 @@ Warning warningFor(Problem problem, AnalogRange range)
     case Problem::NotNumber:
         return {Text::tr("Beviteli hiba"), Text::tr("Csak számok adhatóak meg!")};
     case Problem::NotPhone:
-        return {Text::tr("Beviteli hiba"),
-                Text::tr("Csak valós telefonszám adható meg!")};
+        return {Text::tr("Beviteli hiba"), Text::tr("Csak valós telefonszám adható meg!")};
     case Problem::NotTelephone:
-        return {Text::tr("Beviteli hiba"),
-                Text::tr("Csak valós telefonszámok adhatóak meg!")};
+        return {Text::tr("Beviteli hiba"), Text::tr("Csak valós telefonszámok adhatóak meg!")};
     case Problem::NotZeroOne:
         return {Text::tr("Input error"), Text::tr("Az érték 0 vagy 1 lehet.")};
     case Problem::Accent:
@@ -143,9 +141,8 @@ Warning warningFor(Problem problem, AnalogRange range)
         return {Text::tr("Hiba"),
                 Text::tr("Az érték maximum %1.0 V lehet!").arg(analogLimit(range) / 10)};
     case Problem::HighNotAboveLow:
-        return {
-            Text::tr("Hiba"),
-            Text::tr("A magas riasztási érték nem lehet kisebb, mint az alacsony érték!")};
+        return {Text::tr("Hiba"),
+                Text::tr("A magas riasztási érték nem lehet kisebb, mint az alacsony érték!")};
     }
     return {};
 }

@@ -53,32 +53,53 @@ struct MenuSpec
 const std::initializer_list<MenuSpec> &menus()
 {
     static const std::initializer_list<MenuSpec> list{
-        {&MainWindow::menuFile, "menuFile", QT_TRANSLATE_NOOP("Ui::MainWindow", "File"),
+        {&MainWindow::menuFile,
+         "menuFile",
+         QT_TRANSLATE_NOOP("Ui::MainWindow", "File"),
          {
-             {&MainWindow::actionNew, "actionNew", QT_TRANSLATE_NOOP("Ui::MainWindow", "New"), "Ctrl+N"},
-             {&MainWindow::actionOpen, "actionOpen", QT_TRANSLATE_NOOP("Ui::MainWindow", "Megnyitás"), "Ctrl+O"},
-             {&MainWindow::actionSave, "actionSave", QT_TRANSLATE_NOOP("Ui::MainWindow", "Mentés"), "Ctrl+S"},
-             {&MainWindow::actionSaveAs, "actionSaveAs", QT_TRANSLATE_NOOP("Ui::MainWindow", "Save As"), ""},
+             {&MainWindow::actionNew, "actionNew", QT_TRANSLATE_NOOP("Ui::MainWindow", "New"),
+              "Ctrl+N"},
+             {&MainWindow::actionOpen, "actionOpen",
+              QT_TRANSLATE_NOOP("Ui::MainWindow", "Megnyitás"), "Ctrl+O"},
+             {&MainWindow::actionSave, "actionSave", QT_TRANSLATE_NOOP("Ui::MainWindow", "Mentés"),
+              "Ctrl+S"},
+             {&MainWindow::actionSaveAs, "actionSaveAs",
+              QT_TRANSLATE_NOOP("Ui::MainWindow", "Save As"), ""},
              {nullptr, nullptr, nullptr, nullptr},
-             {&MainWindow::actionExit, "actionExit", QT_TRANSLATE_NOOP("Ui::MainWindow", "Kilépés"), "Ctrl+Q"},
+             {&MainWindow::actionExit, "actionExit", QT_TRANSLATE_NOOP("Ui::MainWindow", "Kilépés"),
+              "Ctrl+Q"},
          }},
-        {&MainWindow::menuSettings, "menuSettings", QT_TRANSLATE_NOOP("Ui::MainWindow", "Beállítások"),
+        {&MainWindow::menuSettings,
+         "menuSettings",
+         QT_TRANSLATE_NOOP("Ui::MainWindow", "Beállítások"),
          {
-             {&MainWindow::actionPort, "actionPort", QT_TRANSLATE_NOOP("Ui::MainWindow", "Port"), ""},
+             {&MainWindow::actionPort, "actionPort", QT_TRANSLATE_NOOP("Ui::MainWindow", "Port"),
+              ""},
          }},
-        {&MainWindow::menuDevice, "menuDevice", QT_TRANSLATE_NOOP("Ui::MainWindow", "Eszköz"),
+        {&MainWindow::menuDevice,
+         "menuDevice",
+         QT_TRANSLATE_NOOP("Ui::MainWindow", "Eszköz"),
          {
-             {&MainWindow::actionReadup, "actionReadup", QT_TRANSLATE_NOOP("Ui::MainWindow", "Kiolvasás az eszközből"), "Ctrl+R"},
+             {&MainWindow::actionReadup, "actionReadup",
+              QT_TRANSLATE_NOOP("Ui::MainWindow", "Kiolvasás az eszközből"), "Ctrl+R"},
              {nullptr, nullptr, nullptr, nullptr},
-             {&MainWindow::actionDownload, "actionDownload", QT_TRANSLATE_NOOP("Ui::MainWindow", "Betöltés az eszközbe"), "Ctrl+D"},
-             {&MainWindow::actionVerify, "actionVerify", QT_TRANSLATE_NOOP("Ui::MainWindow", "Betöltés ellenőrzése"), "Ctrl+V"},
-             {&MainWindow::actionCompare, "actionCompare", QT_TRANSLATE_NOOP("Ui::MainWindow", "Összehasonlítás a modullal"), ""},
-             {&MainWindow::actionRegister, "actionRegister", QT_TRANSLATE_NOOP("Ui::MainWindow", "Nyilvántartás…"), ""},
+             {&MainWindow::actionDownload, "actionDownload",
+              QT_TRANSLATE_NOOP("Ui::MainWindow", "Betöltés az eszközbe"), "Ctrl+D"},
+             {&MainWindow::actionVerify, "actionVerify",
+              QT_TRANSLATE_NOOP("Ui::MainWindow", "Betöltés ellenőrzése"), "Ctrl+V"},
+             {&MainWindow::actionCompare, "actionCompare",
+              QT_TRANSLATE_NOOP("Ui::MainWindow", "Összehasonlítás a modullal"), ""},
+             {&MainWindow::actionRegister, "actionRegister",
+              QT_TRANSLATE_NOOP("Ui::MainWindow", "Nyilvántartás…"), ""},
          }},
-        {&MainWindow::menuHelp, "menuHelp", QT_TRANSLATE_NOOP("Ui::MainWindow", "Help"),
+        {&MainWindow::menuHelp,
+         "menuHelp",
+         QT_TRANSLATE_NOOP("Ui::MainWindow", "Help"),
          {
-             {&MainWindow::actionContents, "actionContents", QT_TRANSLATE_NOOP("Ui::MainWindow", "Tartalom"), "F1"},
-             {&MainWindow::actionAbout, "actionAbout", QT_TRANSLATE_NOOP("Ui::MainWindow", "Névjegy"), ""},
+             {&MainWindow::actionContents, "actionContents",
+              QT_TRANSLATE_NOOP("Ui::MainWindow", "Tartalom"), "F1"},
+             {&MainWindow::actionAbout, "actionAbout",
+              QT_TRANSLATE_NOOP("Ui::MainWindow", "Névjegy"), ""},
          }},
         {&MainWindow::menuDebug,
          "menuDebug",
@@ -88,7 +109,8 @@ const std::initializer_list<MenuSpec> &menus()
              {&MainWindow::actionQ_QV3, "actionQ_QV3", "Q_QV3", ""},
              {&MainWindow::actionQ_BRK2, "actionQ_BRK2", "Q_BRK2", ""},
              {nullptr, nullptr, nullptr, nullptr},
-             {&MainWindow::actionNodevice, "actionNodevice", QT_TRANSLATE_NOOP("Ui::MainWindow", "No Device"), ""},
+             {&MainWindow::actionNodevice, "actionNodevice",
+              QT_TRANSLATE_NOOP("Ui::MainWindow", "No Device"), ""},
          }},
     };
     return list;
@@ -342,8 +364,7 @@ void MainWindow::retranslateUi(QMainWindow *window)
         applyTexts(desc);
 
     for (const MenuSpec &desc : menus()) {
-        (this->*desc.member)->setTitle(
-            QCoreApplication::translate("Ui::MainWindow", desc.title));
+        (this->*desc.member)->setTitle(QCoreApplication::translate("Ui::MainWindow", desc.title));
         for (const ActionSpec &a : desc.actions) {
             if (!a.member)
                 continue;

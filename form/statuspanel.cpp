@@ -68,7 +68,8 @@ void StatusPanel::setQueryRunning(bool running)
         bar->reset();
     } else {
         button->setStyleSheet(qv::style::QueryAtRest);
-        button->setText(form::translated(QT_TRANSLATE_NOOP("form::Catalogue", "Állapot lekérdezése")));
+        button->setText(
+            form::translated(QT_TRANSLATE_NOOP("form::Catalogue", "Állapot lekérdezése")));
         button->setEnabled(true);
     }
 }

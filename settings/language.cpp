@@ -46,9 +46,8 @@ std::optional<Language> fromCode(const QString &code)
 Language fromSystem(const QStringList &uiLanguages)
 {
     for (const QString &name : uiLanguages) {
-        const QString language = name.section(QLatin1Char('-'), 0, 0)
-                                     .section(QLatin1Char('_'), 0, 0)
-                                     .toLower();
+        const QString language =
+            name.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
         if (const std::optional<Language> known = fromCode(language))
             return *known;
     }
@@ -70,8 +69,7 @@ QString requested(const QStringList &arguments)
     return value;
 }
 
-Language choose(const QString &requested, const QString &remembered,
-                const QStringList &uiLanguages)
+Language choose(const QString &requested, const QString &remembered, const QStringList &uiLanguages)
 {
     if (const std::optional<Language> language = fromCode(requested))
         return *language;
@@ -82,8 +80,7 @@ Language choose(const QString &requested, const QString &remembered,
 
 Language chooseForThisProcess(const QStringList &arguments)
 {
-    return choose(requested(arguments), preferences::language(),
-                  QLocale::system().uiLanguages());
+    return choose(requested(arguments), preferences::language(), QLocale::system().uiLanguages());
 }
 
 void use(Language language)
@@ -93,8 +90,7 @@ void use(Language language)
     QCoreApplication::removeTranslator(&now.qt);
     now.language = language;
     const QLocale locale(language == Language::English ? QLocale::English : QLocale::Hungarian,
-                         language == Language::English ? QLocale::UnitedStates
-                                                       : QLocale::Hungary);
+                         language == Language::English ? QLocale::UnitedStates : QLocale::Hungary);
     QLocale::setDefault(locale);
     // The Hungarian catalogue is nearly empty (the sources speak Hungarian), but a system
     // whose language list is "hu:en" finds it before the English one.

@@ -68,7 +68,7 @@ UnsavedEdits askAboutUnsavedEdits(QWidget *parent)
 {
     QMessageBox box(QMessageBox::Question, Text::tr("Nem mentett módosítások"),
                     Text::tr("Az űrlapon olyan módosítások vannak, amelyek sem fájlba, sem "
-                                   "az eszközbe nem kerültek.\nMenti őket, mielőtt folytatja?"),
+                             "az eszközbe nem kerültek.\nMenti őket, mielőtt folytatja?"),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
     box.setObjectName(QStringLiteral("unsavedEdits"));
     box.setTextFormat(Qt::PlainText);

@@ -184,8 +184,10 @@ QChar downloadSeparator(const Context &c)
 transfer::ReadOutOutcome readOut(Context &c)
 {
     std::unique_ptr<TerminalProgress> progress;
+    // (lupdate reads the function's "transfer::" as a class: the context is named here.)
+    const QString label = QCoreApplication::translate("qv::Commands", "Kiolvasás...");
     if (c.progress)
-        progress = std::make_unique<TerminalProgress>(*c.err, Text::tr("Kiolvasás..."),
+        progress = std::make_unique<TerminalProgress>(*c.err, label,
                                                       record::FieldCount * record::ItemWidth);
     return transfer::readOutModule(c.settings.Port, c.settings.Baudrate, uploadSeparator(c),
                                    progress.get());
@@ -298,7 +300,8 @@ int reportDifferences(Context &c, const QList<transfer::FieldDifference> &differ
     } else if (differences.isEmpty()) {
         *c.out << Text::tr("Nincs eltérés.") << '\n';
     } else {
-        *c.out << Text::tr("%1 eltérés (%2 / %3):").arg(differences.size()).arg(first, second)
+        *c.out << Text::tr("%n eltérés (%1 / %2):", nullptr, int(differences.size()))
+                      .arg(first, second)
                << '\n';
         for (const transfer::FieldDifference &d : differences)
             *c.out << d.field << ": \"" << d.formValue << "\" / \"" << d.moduleValue << "\"\n";
@@ -498,7 +501,7 @@ int writeCommand(Context &c)
         QObject::connect(
             &worker, &dlThread::progressValue, &worker,
             [&c, &range](int value) {
-                *c.err << Text::tr("\rBetöltés... %1%").arg(value * 100 / qMax(1, range));
+                *c.err << u'\r' + Text::tr("Betöltés... %1%").arg(value * 100 / qMax(1, range));
                 c.err->flush();
             },
             Qt::DirectConnection);
@@ -586,12 +589,12 @@ int run(const QStringList &arguments, const QString &version, QTextStream &out, 
 
     QCommandLineParser parser;
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
-    const QCommandLineOption port(QStringLiteral("port"), QString(), Text::tr("név"));
+    const QCommandLineOption port(QStringLiteral("port"), QString(), QStringLiteral("név"));
     const QCommandLineOption baud(QStringLiteral("baud"), QString(), QStringLiteral("bit/s"));
     const QCommandLineOption json(QStringLiteral("json"));
     const QCommandLineOption verify(QStringLiteral("verify"));
     const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
-                                    QString(), Text::tr("fájl"));
+                                    QString(), QStringLiteral("fájl"));
     const QCommandLineOption team(QStringLiteral("register"), QString(),
                                   QStringLiteral("kapcsolat"));
     const QCommandLineOption language(QStringLiteral("lang"), QString(), QStringLiteral("nyelv"));
@@ -633,12 +636,12 @@ int run(const QStringList &arguments, const QString &version, QTextStream &out, 
     else if (c.command == QLatin1String("diff"))
         files = 2;
     if (c.files.size() != files)
-        return fail(c, Usage,
-                    Text::tr("A(z) %1 parancs %2 fájlnevet vár (kapott: %3).\n\n%4")
-                        .arg(c.command)
-                        .arg(files)
-                        .arg(c.files.size())
-                        .arg(usage()));
+        return fail(
+            c, Usage,
+            Text::tr("A(z) %1 parancs %n fájlnevet vár (kapott: %2).\n\n%3", nullptr, int(files))
+                .arg(c.command)
+                .arg(c.files.size())
+                .arg(usage()));
     if (c.command == QLatin1String("read") && c.output.isEmpty())
         return fail(c, Usage, Text::tr("A read parancs a -o FÁJL.msw kapcsolót várja."));
     if (c.command != QLatin1String("read") && parser.isSet(output))

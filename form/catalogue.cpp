@@ -127,9 +127,9 @@ Box telephones()
                   kGreenHeader),
             label("label_51", {125, 40, 51, 20}, QT_TRANSLATE_NOOP("form::Catalogue", "RING/SMS"),
                   Centred | WordWrap, kGreenHeader),
-            //: Column header, 31 px wide: the pulse counter's alarm.
-            label("label_47", {181, 40, 31, 20}, QT_TRANSLATE_NOOP("form::Catalogue", "Száml."),
-                  Centred | WordWrap, kGreenHeader),
+            label("label_47", {181, 40, 31, 20},
+                  //: Column header, 31 px wide: the pulse counter's alarm.
+                  QT_TRANSLATE_NOOP("form::Catalogue", "Száml."), Centred | WordWrap, kGreenHeader),
             label("label_49", {210, 40, 41, 20}, QT_TRANSLATE_NOOP("form::Catalogue", "Analóg"),
                   Centred | WordWrap, kGreenHeader),
             label("label_27", {250, 40, 70, 19}, "4     3     2    1", Centred | WordWrap,
@@ -278,8 +278,8 @@ Box ringInOutputs()
             {10, 250, 441, 126},
             QT_TRANSLATE_NOOP("form::Catalogue", "Kimenetek rácsengetés hatására"),
             {
-                //: Two column headers over the output buttons, 106 px for both.
                 label("label_61", {200, 20, 106, 16},
+                      //: Two column headers over the output buttons, 106 px for both.
                       QT_TRANSLATE_NOOP("form::Catalogue", "Monostabil       Bistabil")),
             }};
     static const char *const rows[4][5] = {

@@ -97,8 +97,8 @@ void use(Language language)
     if (now.program.load(locale, QStringLiteral("qvconfig"), QStringLiteral("_"),
                          QStringLiteral(":/i18n")))
         QCoreApplication::installTranslator(&now.program);
-    else
-        qCWarning(lcLanguage, "no catalogue for %s", qPrintable(code(language)));
+    else if (language == Language::English)
+        qCWarning(lcLanguage, "the English catalogue is missing");
     // Qt's own dialogs and standard buttons ("Megnyitás", "Mégse"): English without one.
     if (language == Language::Hungarian) {
         const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);

@@ -2,6 +2,31 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="hu" sourcelanguage="hu_HU">
 <context>
+    <name>CompareController</name>
+    <message>
+        <source>Az űrlapon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hiba</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>A modulban %n érték tér el.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Összehasonlítás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nincs eltérés.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CompareDialog</name>
     <message>
         <source>Összehasonlítás a modullal</source>
@@ -23,6 +48,35 @@
     </message>
     <message>
         <source>Nincs eltérés.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DownloadController</name>
+    <message>
+        <source>Hiba</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) &quot;%1&quot; mező nem tartalmazhat &quot;%2&quot; karaktert!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) &quot;%1&quot; mező nem tartalmazhat sortörést!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minden beviteli mező kitöltése kötelező!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kiolvasás letöltés előtt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+
+A modul mostani konfigurációja nem került a nyilvántartásba. Betölti mégis az űrlapot az eszközbe?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -218,6 +272,124 @@ A csatlakoztatott eszköz: %2</source>
     </message>
 </context>
 <context>
+    <name>ReadOutController</name>
+    <message>
+        <source>Hiba</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RegisterController</name>
+    <message>
+        <source>Nyilvántartás</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RegisterModel</name>
+    <message>
+        <source>helyi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>megosztva</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>csapat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Idő</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Művelet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eredmény</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modulazonosító</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Név</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Technikus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Helyszín</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hol</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RegisterSettingsDialog</name>
+    <message>
+        <source>A nyilvántartás beállításai</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Csak ezen a számítógépen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ezen a számítógépen és a csapat PostgreSQL-nyilvántartásában</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>host=szerver dbname=qv user=technikus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A bejegyzések mindig ebbe a fájlba kerülnek: %1
+Csapat-nyilvántartással onnan a kiszolgálóra is, amint az elérhető.
+Kapcsolat: libpq kapcsolati szöveg (host=… dbname=… user=…) vagy szolgáltatásnév (service=qv). Jelszót itt nem lehet megadni: a PostgreSQL a ~/.pgpass fájlból vagy a szolgáltatásfájlból (~/.pg_service.conf) veszi.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ebben a futásban a --register kapcsoló szerinti nyilvántartás él: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>csak helyi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>például: Kovács Kft., Pince u. 3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kapcsolat:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Technikus neve:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Helyszín (a következő bejegyzésekhez):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mégse</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>RegisterWindow</name>
     <message>
         <source>Két bejegyzés összehasonlítása</source>
@@ -229,11 +401,145 @@ A csatlakoztatott eszköz: %2</source>
             <numerusform></numerusform>
         </translation>
     </message>
+    <message>
+        <source>nem futott</source>
+        <comment>verification</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>egyezik</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>eltér</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sikertelen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1   %2 – %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modul: %1 – %2 (%3, azonosítás: %4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Telefonszámok: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port: %1, %2 bit/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nyugtázva: %1; ellenőrzés: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>igen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Technikus: %1; helyszín: %2; felhasználó: %3@%4; program: %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eltérések:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  %1: %2 ↔ %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Konfiguráció nem tartozik hozzá.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nyilvántartás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modulazonosító, név, telefonszám, technikus vagy helyszín</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Időszak:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beállítások…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minden bejegyzés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Előzmények</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Megnyitás az űrlapon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mentés fájlba…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Összehasonlítás az űrlappal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Összehasonlítás a modullal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ehhez csatlakoztatott eszköz kell.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bezárás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>–</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1 – %2 modul előzményei</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Összehasonlítás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1 bejegyzéshez nem tartozik konfiguráció.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
-    <name>Text</name>
+    <name>StatusController</name>
     <message>
-        <source>Kiolvasás...</source>
+        <source>Állapot lekérdezése...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sikertelen lekérdezés.
+Ellenőrizze az eszközt!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hiba</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -333,6 +639,71 @@ Letöltő Szoftver</source>
     </message>
 </context>
 <context>
+    <name>dload</name>
+    <message>
+        <source>Betöltés hiba.
+Tipp: ellenőrizze az eszközt és a port beállítást.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sikeres betöltés.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sikeres betöltés.
+Ellenőrzés...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sikeres betöltés.
+Az ellenőrzés megszakítva.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sikeres betöltés.
+Az ellenőrzés nem sikerült.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hiba</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sikeres betöltés.
+Ellenőrizve.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sikeres betöltés.
+A modul mást tárol!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Elküldve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Betöltés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ellenőrzés letöltés után</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kiolvasás letöltés előtt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A következő letöltések előtt a modul konfigurációja kiolvasva a nyilvántartásba kerül.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Betöltés folyamatban...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>form::Catalogue</name>
     <message>
         <source>Általános beállítások</source>
@@ -384,6 +755,7 @@ Letöltő Szoftver</source>
     </message>
     <message>
         <source>Száml.</source>
+        <extracomment>Column header, 31 px wide: the pulse counter&apos;s alarm.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -531,6 +903,7 @@ rácsengetéskor
     </message>
     <message>
         <source>Monostabil       Bistabil</source>
+        <extracomment>Two column headers over the output buttons, 106 px for both.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -786,10 +1159,6 @@ nem kompatibilis, 4 sikertelen adatcsere, 5 eltérések.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 eltérés (%2 / %3):</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Port: %1 (%2 bit/s)
 Eszköz: %3
 Típus: %4
@@ -880,27 +1249,12 @@ Ellenőrizze az eszközt!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>
-A modul mostani konfigurációja nem került a nyilvántartásba; a betöltés elmarad.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source><byte value="xd"/>Betöltés... %1%</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Betöltés hiba.
 Tipp: ellenőrizze az eszközt és a port beállítást.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Sikeres betöltés.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sikeres betöltés.
-Az ellenőrzés nem sikerült.
-</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -922,10 +1276,6 @@ Ellenőrizve.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>név</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>A --lang után a program nyelve adható meg: hu vagy en.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -942,12 +1292,6 @@ Ellenőrizve.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>A(z) %1 parancs %2 fájlnevet vár (kapott: %3).
-
-%4</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>A read parancs a -o FÁJL.msw kapcsolót várja.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -958,6 +1302,39 @@ Ellenőrizve.</source>
     <message>
         <source>A --verify kapcsoló csak a write parancshoz tartozik.</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+A modul mostani konfigurációja nem került a nyilvántartásba; a betöltés elmarad.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sikeres betöltés.
+Az ellenőrzés nem sikerült.
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Betöltés... %1%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kiolvasás...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n eltérés (%1 / %2):</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>A(z) %1 parancs %n fájlnevet vár (kapott: %2).
+
+%3</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1580,6 +1957,35 @@ Szeretné lecserélni?</source>
     </message>
 </context>
 <context>
+    <name>qv::ReadOut</name>
+    <message>
+        <source>Sikertelen kiolvasás.
+Nem lehet megnyitni a portot.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sikertelen kiolvasás.
+A port megszűnt a kiolvasás közben: az eszköz vagy az adapter lecsatlakozott. Csatlakoztassa újra, majd ismételje meg a kiolvasást.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sikertelen kiolvasás. (Ismeretlen formátum)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A kiolvasást a felhasználó megszakította.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kiolvasás...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Megszakítás</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>qv::SerialPortError</name>
     <message>
         <source>az eszköz nem található</source>
@@ -1619,6 +2025,217 @@ Szeretné lecserélni?</source>
     </message>
     <message>
         <source>ismeretlen hiba</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qv::reg::Connection</name>
+    <message>
+        <source>Például: host=szerver dbname=nyilvantartas user=technikus, vagy egy szolgáltatás neve a ~/.pg_service.conf fájlból.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a(z) %1. karakternél kulcsszó=érték párt vár</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a(z) &quot;%1&quot; értékének idézőjele nincs lezárva</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a cím nem értelmezhető (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nincs megadva a csapat nyilvántartásának kapcsolata. </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A csapat nyilvántartásának kapcsolata nem értelmezhető: %1. </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A kapcsolat leírása jelszót tartalmaz. A program nem jegyez meg jelszót: adja meg a jelszót a ~/.pgpass fájlban (vagy egy szolgáltatásfájlban), és írja be a kapcsolatot jelszó nélkül.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A kapcsolat &quot;%1&quot; értéke pontosvesszőt tartalmaz, amelyet a program nem tud továbbadni. Adja meg egy szolgáltatásfájlban (~/.pg_service.conf).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qv::reg::Entry</name>
+    <message>
+        <source>Kiolvasás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mentés letöltés előtt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Letöltés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Összehasonlítás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rendben</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>eltérés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sikertelen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qv::reg::Journal</name>
+    <message>
+        <source>A nyilvántartás nincs megnyitva.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A csapat nyilvántartása most nem érhető el, csak a helyi bejegyzések látszanak. (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nem válaszolt időben</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bejegyzés elküldve a csapat nyilvántartásába, %1 még vár.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bejegyzés elküldve a csapat nyilvántartásába.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>qv::reg::Store</name>
+    <message>
+        <source>A bejegyzés nem került be a csapat nyilvántartásába (%1): %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a lemez megtelt. Szabadítson fel helyet a lemezen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a fájl vagy a mappája nem írható. Ellenőrizze a jogosultságokat, és hogy a lemez nincs-e csak olvashatóként csatolva</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>egy másik program túl sokáig foglalta. Próbálja újra</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a fájl sérült. Nevezze át, és a program újat hoz létre</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>írási hiba történt. Ellenőrizze a lemezt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nem írható</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A bejegyzés nem került be a nyilvántartásba (%1): %2. (%3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A nyilvántartás nem használható.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A nyilvántartás nem használható: hiányzik a Qt SQLite-illesztőprogramja (Debianon a libqt6sql6-sqlite csomag). Telepítse, majd indítsa újra a programot.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A nyilvántartás mappája (%1) nem hozható létre. Ellenőrizze, hogy a szülőmappája írható-e.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A nyilvántartás fájlja (%1) nem hozható létre: %2. Ellenőrizze, hogy a mappája írható-e, és hogy van-e hely a lemezen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1 fájl nem a program nyilvántartása (%2). A program a nyilvántartás nélkül működik tovább, a fájlt nem változtatta meg. Nevezze át vagy helyezze át a fájlt, és a program a következő indításkor új nyilvántartást kezd.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nem adatbázis, vagy sérült</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sérült: csonka adatbázis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A nyilvántartás fájlja (%1) nem olvasható. Ellenőrizze a jogosultságait.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A nyilvántartás fájlja (%1) nem nyitható meg: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sérült adatbázis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A nyilvántartás fájlja (%1) nem olvasható: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>egy másik program adatbázisa</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A csapat nyilvántartása nem használható: hiányzik a Qt PostgreSQL-illesztőprogramja (Debianon a libqt6sql6-psql csomag). Telepítse, majd indítsa újra a programot; addig a bejegyzések a helyi nyilvántartásban várnak.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A csapat nyilvántartása (%1) elutasította a bejelentkezést: %2. Ellenőrizze a felhasználó nevét és a jelszót a ~/.pgpass fájlban; addig a bejegyzések a helyi nyilvántartásban várnak.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A csapat nyilvántartása (%1) nem érhető el: %2. Ellenőrizze a hálózatot és a kapcsolat adatait; addig a bejegyzések a helyi nyilvántartásban várnak.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A nyilvántartás (%1) nem hozható létre vagy nem olvasható: %2. Ellenőrizze, hogy írható-e.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A nyilvántartást (%1) a program egy újabb változata írta (%2. változatú adatszerkezet; ez a program a(z) %3. változatig ismeri). A bejegyzései olvashatók, de új bejegyzés nem kerül bele: frissítse a programot.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A keresés nem sikerült a nyilvántartásban (%1): %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A bejegyzés nem olvasható a nyilvántartásból (%1): %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qv::reg::TeamSender</name>
+    <message>
+        <source>A helyi nyilvántartásban nem jelölhető meg, hogy a bejegyzések már a csapat nyilvántartásában vannak (%1). Újra elküldésre kerülnek; a csapat nyilvántartása mindegyiket egyszer őrzi.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -766,7 +766,7 @@ The module stores something else!</translation>
     </message>
     <message>
         <source>Telefonszám</source>
-        <translation>Telephone number</translation>
+        <translation>Phone number</translation>
     </message>
     <message>
         <source>Bemenet riasztás</source>

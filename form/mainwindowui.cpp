@@ -299,6 +299,7 @@ void MainWindow::setupUi(QMainWindow *window)
     menuLanguage = new QMenu(menuSettings);
     menuLanguage->setObjectName(QStringLiteral("menuLanguage"));
     menuLanguage->setTitle(QStringLiteral("Nyelv / Language"));
+    menuLanguage->menuAction()->setObjectName(QStringLiteral("menuLanguage"));
     auto *languages = new QActionGroup(window);
     languages->setExclusive(true);
     for (auto [member, name, text] :

@@ -402,6 +402,10 @@ Connection: a libpq connection string (host=… dbname=… user=…) or a servic
         <source>Mégse</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>Rendben</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>RegisterWindow</name>

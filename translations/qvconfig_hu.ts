@@ -388,6 +388,10 @@ Kapcsolat: libpq kapcsolati szöveg (host=… dbname=… user=…) vagy szolgál
         <source>Mégse</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Rendben</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RegisterWindow</name>

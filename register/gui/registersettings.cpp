@@ -71,7 +71,7 @@ RegisterSettingsDialog::RegisterSettingsDialog(RegisterController &controller, Q
     form->addRow(tr("Helyszín (a következő bejegyzésekhez):"), m_site);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Rendben"));
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("Rendben"));
     buttons->button(QDialogButtonBox::Cancel)->setText(tr("Mégse"));
     connect(buttons, &QDialogButtonBox::accepted, this, &RegisterSettingsDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

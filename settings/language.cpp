@@ -92,13 +92,16 @@ void use(Language language)
     const QLocale locale(language == Language::English ? QLocale::English : QLocale::Hungarian,
                          language == Language::English ? QLocale::UnitedStates : QLocale::Hungary);
     QLocale::setDefault(locale);
-    // The Hungarian catalogue is nearly empty (the sources speak Hungarian), but a system
-    // whose language list is "hu:en" finds it before the English one.
+    // The sources speak Hungarian: its catalogue is nearly empty, but it is there, so that a
+    // lookup by the user's languages ("hu:en") stops at Hungarian instead of English.
     if (now.program.load(locale, QStringLiteral("qvconfig"), QStringLiteral("_"),
-                         QStringLiteral(":/i18n")))
+                         QStringLiteral(":/i18n"))) {
         QCoreApplication::installTranslator(&now.program);
-    else if (language == Language::English)
+        qCDebug(lcLanguage, "%s: %s", qPrintable(code(language)),
+                qUtf8Printable(now.program.filePath()));
+    } else if (language == Language::English) {
         qCWarning(lcLanguage, "the English catalogue is missing");
+    }
     // Qt's own dialogs and standard buttons ("Megnyitás", "Mégse"): English without one.
     if (language == Language::Hungarian) {
         const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);

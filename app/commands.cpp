@@ -437,6 +437,7 @@ int compareCommand(Context &c)
     record(c, report);
     QJsonObject json = identificationJson(c);
     json.insert(QStringLiteral("file"), c.files.value(0));
+    //: The two sides of the differences: "3 eltérés (fájl / modul):".
     return reportDifferences(c, report.differences, Text::tr("fájl"), Text::tr("modul"), json);
 }
 
@@ -565,6 +566,7 @@ int writeCommand(Context &c)
     else if (report.differences.isEmpty() && !c.json)
         *c.out << Text::tr("Sikeres betöltés.\nEllenőrizve.") << '\n';
     if (c.json || !report.differences.isEmpty())
+        //: The two sides of the differences: what was sent and what the module stores.
         return reportDifferences(c, report.differences, Text::tr("elküldve"), Text::tr("modul"),
                                  identificationJson(c));
     return Done;

@@ -338,8 +338,9 @@ Box statusPanel()
              0,
              nullptr,
              qv::style::SignalNormal.data()},
-            label("l_terero", {120, 10, 41, 16}, QT_TRANSLATE_NOOP("form::Catalogue", "Térerő"),
-                  Centred),
+            label("l_terero", {120, 10, 41, 16},
+                  //: Signal strength, over its bar: 41 px.
+                  QT_TRANSLATE_NOOP("form::Catalogue", "Térerő"), Centred),
             caption("label_be1", 170, QT_TRANSLATE_NOOP("form::Catalogue", "Bemenet 1:")),
             caption("label_be2", 190, QT_TRANSLATE_NOOP("form::Catalogue", "Bemenet 2:")),
             caption("label_ki1", 330, QT_TRANSLATE_NOOP("form::Catalogue", "Kimenet 1:")),

@@ -129,8 +129,9 @@ ConnectionParts parseConnection(const QString &connection)
     ConnectionParts parts;
     const QString text = connection.trimmed();
     if (text.isEmpty()) {
+        //: %1 is an example of a connection.
         parts.problem =
-            Text::tr("Nincs megadva a csapat nyilvántartásának kapcsolata. ") + example();
+            Text::tr("Nincs megadva a csapat nyilvántartásának kapcsolata. %1").arg(example());
         return parts;
     }
     QString fault;
@@ -143,10 +144,10 @@ ConnectionParts parseConnection(const QString &connection)
         fault = parsePairs(text, parts.keywords);
     }
     if (!fault.isEmpty()) {
+        //: %1 says what is wrong in the connection, %2 is an example of a connection.
         parts.problem = Text::tr("A csapat nyilvántartásának kapcsolata nem értelmezhető: "
-                                 "%1. ")
-                            .arg(fault) +
-                        example();
+                                 "%1. %2")
+                            .arg(fault, example());
         return parts;
     }
     if (parts.has(QStringLiteral("password"))) {

@@ -219,34 +219,46 @@ QString Store::Private::writeFailure(const QSqlError &error) const
     if (engine == Engine::PostgreSQL)
         return Text::tr("A bejegyzés nem került be a csapat nyilvántartásába (%1): %2.")
             .arg(location, words);
-    QString what;
+    // %1 is the register's file, %2 the database's own words.
+    const char *text = nullptr;
     switch (sqliteCode(error)) {
     case SqliteFull:
-        what = Text::tr("a lemez megtelt. Szabadítson fel helyet a lemezen");
+        text = QT_TRANSLATE_NOOP("qv::reg::Store",
+                                 "A bejegyzés nem került be a nyilvántartásba (%1): a lemez "
+                                 "megtelt. Szabadítson fel helyet a lemezen. (%2)");
         break;
     case SqlitePerm:
     case SqliteReadOnly:
     case SqliteCantOpen:
-        what = Text::tr("a fájl vagy a mappája nem írható. Ellenőrizze a jogosultságokat, "
-                        "és hogy a lemez nincs-e csak olvashatóként csatolva");
+        text = QT_TRANSLATE_NOOP("qv::reg::Store",
+                                 "A bejegyzés nem került be a nyilvántartásba (%1): a fájl vagy "
+                                 "a mappája nem írható. Ellenőrizze a jogosultságokat, és hogy "
+                                 "a lemez nincs-e csak olvashatóként csatolva. (%2)");
         break;
     case SqliteBusy:
     case SqliteLocked:
-        what = Text::tr("egy másik program túl sokáig foglalta. Próbálja újra");
+        text = QT_TRANSLATE_NOOP("qv::reg::Store",
+                                 "A bejegyzés nem került be a nyilvántartásba (%1): egy másik "
+                                 "program túl sokáig foglalta. Próbálja újra. (%2)");
         break;
     case SqliteCorrupt:
     case SqliteNotADb:
-        what = Text::tr("a fájl sérült. Nevezze át, és a program újat hoz létre");
+        text = QT_TRANSLATE_NOOP("qv::reg::Store",
+                                 "A bejegyzés nem került be a nyilvántartásba (%1): a fájl "
+                                 "sérült. Nevezze át, és a program újat hoz létre. (%2)");
         break;
     case SqliteIoErr:
-        what = Text::tr("írási hiba történt. Ellenőrizze a lemezt");
+        text = QT_TRANSLATE_NOOP("qv::reg::Store",
+                                 "A bejegyzés nem került be a nyilvántartásba (%1): írási hiba "
+                                 "történt. Ellenőrizze a lemezt. (%2)");
         break;
     default:
-        what = Text::tr("nem írható");
+        text = QT_TRANSLATE_NOOP("qv::reg::Store",
+                                 "A bejegyzés nem került be a nyilvántartásba (%1): nem "
+                                 "írható. (%2)");
         break;
     }
-    return Text::tr("A bejegyzés nem került be a nyilvántartásba (%1): %2. (%3)")
-        .arg(QDir::toNativeSeparators(location), what, words);
+    return Text::tr(text).arg(QDir::toNativeSeparators(location), words);
 }
 
 QString Store::Private::notWritable() const

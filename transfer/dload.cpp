@@ -186,6 +186,7 @@ void dload::verify()
     m_differs = true;
     m_kiiras->setText(tr("Sikeres betöltés.\nA modul mást tárol!"));
     finish(false);
+    //: Column of the differences: what was sent to the module.
     CompareDialog dialog(differences, tr("Elküldve"), this);
     dialog.exec();
 }

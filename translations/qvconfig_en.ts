@@ -345,6 +345,7 @@ Connected device: %2</translation>
     </message>
     <message>
         <source>Hol</source>
+        <extracomment>Column: where the entry is kept (local, shared, team).</extracomment>
         <translation>Where</translation>
     </message>
 </context>
@@ -707,6 +708,7 @@ The module stores something else!</translation>
     </message>
     <message>
         <source>Elküldve</source>
+        <extracomment>Column of the differences: what was sent to the module.</extracomment>
         <translation>Sent</translation>
     </message>
     <message>
@@ -969,6 +971,7 @@ when rung
     </message>
     <message>
         <source>Térerő</source>
+        <extracomment>Signal strength, over its bar: 41 px.</extracomment>
         <translation>Signal</translation>
     </message>
     <message>
@@ -1323,6 +1326,7 @@ Check the device!</translation>
     </message>
     <message>
         <source>fájl</source>
+        <extracomment>The two sides of the differences: &quot;3 eltérés (fájl / modul):&quot;.</extracomment>
         <translation>file</translation>
     </message>
     <message>
@@ -1357,6 +1361,7 @@ Verified.</translation>
     </message>
     <message>
         <source>elküldve</source>
+        <extracomment>The two sides of the differences: what was sent and what the module stores.</extracomment>
         <translation>sent</translation>
     </message>
     <message>
@@ -2152,20 +2157,22 @@ The port disappeared during the read-out: the device or the adapter was disconne
         <translation>the address cannot be understood (%1)</translation>
     </message>
     <message>
-        <source>Nincs megadva a csapat nyilvántartásának kapcsolata. </source>
-        <translation>The connection of the team&apos;s register is not given. </translation>
-    </message>
-    <message>
-        <source>A csapat nyilvántartásának kapcsolata nem értelmezhető: %1. </source>
-        <translation>The connection of the team&apos;s register cannot be understood: %1. </translation>
-    </message>
-    <message>
         <source>A kapcsolat leírása jelszót tartalmaz. A program nem jegyez meg jelszót: adja meg a jelszót a ~/.pgpass fájlban (vagy egy szolgáltatásfájlban), és írja be a kapcsolatot jelszó nélkül.</source>
         <translation>The connection contains a password. The program does not remember passwords: put the password into the ~/.pgpass file (or a service file), and enter the connection without a password.</translation>
     </message>
     <message>
         <source>A kapcsolat &quot;%1&quot; értéke pontosvesszőt tartalmaz, amelyet a program nem tud továbbadni. Adja meg egy szolgáltatásfájlban (~/.pg_service.conf).</source>
         <translation>The connection&apos;s &quot;%1&quot; value contains a semicolon, which the program cannot pass on. Give it in a service file (~/.pg_service.conf).</translation>
+    </message>
+    <message>
+        <source>Nincs megadva a csapat nyilvántartásának kapcsolata. %1</source>
+        <extracomment>%1 is an example of a connection.</extracomment>
+        <translation>The connection of the team&apos;s register is not given. %1</translation>
+    </message>
+    <message>
+        <source>A csapat nyilvántartásának kapcsolata nem értelmezhető: %1. %2</source>
+        <extracomment>%1 says what is wrong in the connection, %2 is an example of a connection.</extracomment>
+        <translation>The connection of the team&apos;s register cannot be understood: %1. %2</translation>
     </message>
 </context>
 <context>
@@ -2233,34 +2240,6 @@ The port disappeared during the read-out: the device or the adapter was disconne
     <message>
         <source>A bejegyzés nem került be a csapat nyilvántartásába (%1): %2.</source>
         <translation>The entry did not get into the team&apos;s register (%1): %2.</translation>
-    </message>
-    <message>
-        <source>a lemez megtelt. Szabadítson fel helyet a lemezen</source>
-        <translation>the disk is full. Free some space on the disk</translation>
-    </message>
-    <message>
-        <source>a fájl vagy a mappája nem írható. Ellenőrizze a jogosultságokat, és hogy a lemez nincs-e csak olvashatóként csatolva</source>
-        <translation>the file or its folder is not writable. Check the permissions, and that the disk is not mounted read-only</translation>
-    </message>
-    <message>
-        <source>egy másik program túl sokáig foglalta. Próbálja újra</source>
-        <translation>another program kept it busy too long. Try again</translation>
-    </message>
-    <message>
-        <source>a fájl sérült. Nevezze át, és a program újat hoz létre</source>
-        <translation>the file is damaged. Rename it, and the program creates a new one</translation>
-    </message>
-    <message>
-        <source>írási hiba történt. Ellenőrizze a lemezt</source>
-        <translation>a write error occurred. Check the disk</translation>
-    </message>
-    <message>
-        <source>nem írható</source>
-        <translation>not writable</translation>
-    </message>
-    <message>
-        <source>A bejegyzés nem került be a nyilvántartásba (%1): %2. (%3)</source>
-        <translation>The entry did not get into the register (%1): %2. (%3)</translation>
     </message>
     <message>
         <source>A nyilvántartás nem használható.</source>
@@ -2337,6 +2316,30 @@ The port disappeared during the read-out: the device or the adapter was disconne
     <message>
         <source>A bejegyzés nem olvasható a nyilvántartásból (%1): %2.</source>
         <translation>The entry cannot be read from the register (%1): %2.</translation>
+    </message>
+    <message>
+        <source>A bejegyzés nem került be a nyilvántartásba (%1): a lemez megtelt. Szabadítson fel helyet a lemezen. (%2)</source>
+        <translation>The entry did not get into the register (%1): the disk is full. Free some space on the disk. (%2)</translation>
+    </message>
+    <message>
+        <source>A bejegyzés nem került be a nyilvántartásba (%1): a fájl vagy a mappája nem írható. Ellenőrizze a jogosultságokat, és hogy a lemez nincs-e csak olvashatóként csatolva. (%2)</source>
+        <translation>The entry did not get into the register (%1): the file or its folder is not writable. Check the permissions, and that the disk is not mounted read-only. (%2)</translation>
+    </message>
+    <message>
+        <source>A bejegyzés nem került be a nyilvántartásba (%1): egy másik program túl sokáig foglalta. Próbálja újra. (%2)</source>
+        <translation>The entry did not get into the register (%1): another program kept it busy too long. Try again. (%2)</translation>
+    </message>
+    <message>
+        <source>A bejegyzés nem került be a nyilvántartásba (%1): a fájl sérült. Nevezze át, és a program újat hoz létre. (%2)</source>
+        <translation>The entry did not get into the register (%1): the file is damaged. Rename it, and the program creates a new one. (%2)</translation>
+    </message>
+    <message>
+        <source>A bejegyzés nem került be a nyilvántartásba (%1): írási hiba történt. Ellenőrizze a lemezt. (%2)</source>
+        <translation>The entry did not get into the register (%1): a write error occurred. Check the disk. (%2)</translation>
+    </message>
+    <message>
+        <source>A bejegyzés nem került be a nyilvántartásba (%1): nem írható. (%2)</source>
+        <translation>The entry did not get into the register (%1): it is not writable. (%2)</translation>
     </message>
 </context>
 <context>

@@ -333,6 +333,7 @@ A csatlakoztatott eszköz: %2</source>
     </message>
     <message>
         <source>Hol</source>
+        <extracomment>Column: where the entry is kept (local, shared, team).</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -684,6 +685,7 @@ A modul mást tárol!</source>
     </message>
     <message>
         <source>Elküldve</source>
+        <extracomment>Column of the differences: what was sent to the module.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -944,6 +946,7 @@ rácsengetéskor
     </message>
     <message>
         <source>Térerő</source>
+        <extracomment>Signal strength, over its bar: 41 px.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1246,6 +1249,7 @@ Ellenőrizze az eszközt!</source>
     </message>
     <message>
         <source>fájl</source>
+        <extracomment>The two sides of the differences: &quot;3 eltérés (fájl / modul):&quot;.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1277,6 +1281,7 @@ Ellenőrizve.</source>
     </message>
     <message>
         <source>elküldve</source>
+        <extracomment>The two sides of the differences: what was sent and what the module stores.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2051,19 +2056,21 @@ A port megszűnt a kiolvasás közben: az eszköz vagy az adapter lecsatlakozott
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Nincs megadva a csapat nyilvántartásának kapcsolata. </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A csapat nyilvántartásának kapcsolata nem értelmezhető: %1. </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>A kapcsolat leírása jelszót tartalmaz. A program nem jegyez meg jelszót: adja meg a jelszót a ~/.pgpass fájlban (vagy egy szolgáltatásfájlban), és írja be a kapcsolatot jelszó nélkül.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>A kapcsolat &quot;%1&quot; értéke pontosvesszőt tartalmaz, amelyet a program nem tud továbbadni. Adja meg egy szolgáltatásfájlban (~/.pg_service.conf).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nincs megadva a csapat nyilvántartásának kapcsolata. %1</source>
+        <extracomment>%1 is an example of a connection.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A csapat nyilvántartásának kapcsolata nem értelmezhető: %1. %2</source>
+        <extracomment>%1 says what is wrong in the connection, %2 is an example of a connection.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2129,34 +2136,6 @@ A port megszűnt a kiolvasás közben: az eszköz vagy az adapter lecsatlakozott
     <name>qv::reg::Store</name>
     <message>
         <source>A bejegyzés nem került be a csapat nyilvántartásába (%1): %2.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>a lemez megtelt. Szabadítson fel helyet a lemezen</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>a fájl vagy a mappája nem írható. Ellenőrizze a jogosultságokat, és hogy a lemez nincs-e csak olvashatóként csatolva</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>egy másik program túl sokáig foglalta. Próbálja újra</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>a fájl sérült. Nevezze át, és a program újat hoz létre</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>írási hiba történt. Ellenőrizze a lemezt</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>nem írható</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A bejegyzés nem került be a nyilvántartásba (%1): %2. (%3)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2233,6 +2212,30 @@ A port megszűnt a kiolvasás közben: az eszköz vagy az adapter lecsatlakozott
     </message>
     <message>
         <source>A bejegyzés nem olvasható a nyilvántartásból (%1): %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A bejegyzés nem került be a nyilvántartásba (%1): a lemez megtelt. Szabadítson fel helyet a lemezen. (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A bejegyzés nem került be a nyilvántartásba (%1): a fájl vagy a mappája nem írható. Ellenőrizze a jogosultságokat, és hogy a lemez nincs-e csak olvashatóként csatolva. (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A bejegyzés nem került be a nyilvántartásba (%1): egy másik program túl sokáig foglalta. Próbálja újra. (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A bejegyzés nem került be a nyilvántartásba (%1): a fájl sérült. Nevezze át, és a program újat hoz létre. (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A bejegyzés nem került be a nyilvántartásba (%1): írási hiba történt. Ellenőrizze a lemezt. (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A bejegyzés nem került be a nyilvántartásba (%1): nem írható. (%2)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

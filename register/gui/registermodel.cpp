@@ -104,10 +104,10 @@ QVariant RegisterModel::headerData(int section, Qt::Orientation orientation, int
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
     static const char *const titles[Columns] = {
-        QT_TR_NOOP("Idő"),       QT_TR_NOOP("Művelet"),
-        QT_TR_NOOP("Eredmény"),  QT_TR_NOOP("Modulazonosító"),
-        QT_TR_NOOP("Név"),       QT_TR_NOOP("Modell"),
+        QT_TR_NOOP("Idő"), QT_TR_NOOP("Művelet"), QT_TR_NOOP("Eredmény"),
+        QT_TR_NOOP("Modulazonosító"), QT_TR_NOOP("Név"), QT_TR_NOOP("Modell"),
         QT_TR_NOOP("Technikus"), QT_TR_NOOP("Helyszín"),
+        //: Column: where the entry is kept (local, shared, team).
         QT_TR_NOOP("Hol")};
     return section >= 0 && section < Columns ? tr(titles[section]) : QVariant();
 }

@@ -65,11 +65,11 @@ int main(int argc, char *argv[])
         QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("qvconfig"));
         QCoreApplication::setApplicationVersion(version);
-        qv::language::use(qv::language::chooseForThisProcess(QCoreApplication::arguments()));
         // The exchanges' diagnostics would mix with a script's output; QT_LOGGING_RULES
         // still turns them on.
         if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"))
             QLoggingCategory::setFilterRules(QStringLiteral("qv.*.debug=false"));
+        qv::language::use(qv::language::chooseForThisProcess(QCoreApplication::arguments()));
         QTextStream out(stdout);
         QTextStream err(stderr);
 #ifdef Q_OS_UNIX

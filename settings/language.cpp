@@ -12,7 +12,7 @@ namespace qv::language {
 
 namespace {
 
-Q_LOGGING_CATEGORY(lcLanguage, "qv.language")
+Q_LOGGING_CATEGORY(lcLanguage, "qv.language", QtInfoMsg)
 
 struct Installed
 {

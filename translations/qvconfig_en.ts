@@ -704,7 +704,7 @@ Verified.</translation>
         <source>Sikeres betöltés.
 A modul mást tárol!</source>
         <translation>Download complete.
-The module stores something else!</translation>
+The module stores different values!</translation>
     </message>
     <message>
         <source>Elküldve</source>
@@ -1347,11 +1347,11 @@ Tip: check the device and the port setting.</translation>
         <source>Sikeres betöltés.
 A modul mást tárol!</source>
         <translation>Download complete.
-The module stores something else!</translation>
+The module stores different values!</translation>
     </message>
     <message>
         <source>A modul mást tárol!</source>
-        <translation>The module stores something else!</translation>
+        <translation>The module stores different values!</translation>
     </message>
     <message>
         <source>Sikeres betöltés.

@@ -25,7 +25,7 @@ about::about(const QString &footerText, const QString &footerText2, const QStrin
     Q_UNUSED(footerText2)
     setObjectName(QStringLiteral("about"));
     resize(311, 200);
-    setWindowTitle(QStringLiteral("Névjegy"));
+    setWindowTitle(tr("Névjegy"));
 
     m_layoutWidget = new QWidget(this);
     m_layoutWidget->setObjectName(QStringLiteral("verticalLayoutWidget"));
@@ -34,9 +34,8 @@ about::about(const QString &footerText, const QString &footerText2, const QStrin
     m_layout->setObjectName(QStringLiteral("verticalLayout"));
     m_layout->setContentsMargins(0, 0, 0, 0);
 
-    m_software =
-        centredLabel(QStringLiteral("label_software"),
-                     QStringLiteral("Quorvel / Brastok\nLetöltő Szoftver"), m_layoutWidget);
+    m_software = centredLabel(QStringLiteral("label_software"),
+                              tr("Quorvel / Brastok\nLetöltő Szoftver"), m_layoutWidget);
     m_software->setOpenExternalLinks(true);
     // Our own texts, with a working link: shown as rich text on purpose.
     m_company = centredLabel(QStringLiteral("label_comp"), qv::copyrightLine(), m_layoutWidget);
@@ -47,8 +46,8 @@ about::about(const QString &footerText, const QString &footerText2, const QStrin
     italic.setItalic(true);
     m_author->setFont(italic);
     m_author->setOpenExternalLinks(true);
-    m_version = centredLabel(QStringLiteral("l_version"), QStringLiteral("Version v") + version,
-                             m_layoutWidget);
+    m_version =
+        centredLabel(QStringLiteral("l_version"), tr("Version v%1").arg(version), m_layoutWidget);
     m_version->setTextFormat(Qt::PlainText);
 
     m_buttons = new QDialogButtonBox(QDialogButtonBox::Close, Qt::Horizontal, m_layoutWidget);

@@ -2,33 +2,61 @@
 
 #include "register/store.h"
 
+#include "settings/language.h"
+
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 namespace qv {
 
 namespace {
 
-const QString kUsage = QStringLiteral(
-    "Használat: qvconfig [kapcsolók] [fájl]\n"
-    "Quorvel és Brastok GSM modulok konfigurálása.\n"
-    "\n"
-    "Kapcsolók:\n"
-    "  -h, --help       Kiírja ezt a súgót.\n"
-    "  -v, --version    Kiírja a program verzióját.\n"
-    "  --port <név>     Ezzel a porttal indul a \"COM1\" helyett (1200 bit/s), például\n"
-    "                   ttyUSB0, COM3 vagy /dev/pts/3.\n"
-    "  --register <kapcsolat>\n"
-    "                   A csapat PostgreSQL-nyilvántartásába is ír: libpq kapcsolati\n"
-    "                   szöveg (\"host=szerver dbname=qv user=technikus\") vagy\n"
-    "                   szolgáltatásnév (\"service=qv\"). Jelszó nélkül: azt a ~/.pgpass\n"
-    "                   fájl vagy a szolgáltatásfájl adja.\n"
-    "\n"
-    "Argumentumok:\n"
-    "  fájl             Ezt a konfigurációs fájlt (*.msw) nyitja meg az első sikeres\n"
-    "                   azonosítás után.\n");
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(qv::CommandLine)
+};
 
-const QString kNoConnection =
-    QStringLiteral("A --register után meg kell adni a nyilvántartás kapcsolatát.");
+QString usage()
+{
+    //: The window's --help. Option names (--port, --register, --lang), the program's name,
+    //: "hu", "en", "COM1", the port names and the connection examples stay as they are;
+    //: the descriptions start in column 20.
+    return Text::tr(
+        "Használat: qvconfig [kapcsolók] [fájl]\n"
+        "Quorvel és Brastok GSM modulok konfigurálása.\n"
+        "\n"
+        "Kapcsolók:\n"
+        "  -h, --help       Kiírja ezt a súgót.\n"
+        "  -v, --version    Kiírja a program verzióját.\n"
+        "  --port <név>     Ezzel a porttal indul a \"COM1\" helyett (1200 bit/s), például\n"
+        "                   ttyUSB0, COM3 vagy /dev/pts/3.\n"
+        "  --register <kapcsolat>\n"
+        "                   A csapat PostgreSQL-nyilvántartásába is ír: libpq kapcsolati\n"
+        "                   szöveg (\"host=szerver dbname=qv user=technikus\") vagy\n"
+        "                   szolgáltatásnév (\"service=qv\"). Jelszó nélkül: azt a ~/.pgpass\n"
+        "                   fájl vagy a szolgáltatásfájl adja.\n"
+        "  --lang <nyelv>   A program nyelve: hu (magyar) vagy en (angol). Enélkül a\n"
+        "                   menüben választott, vagy a rendszer nyelve.\n"
+        "\n"
+        "Argumentumok:\n"
+        "  fájl             Ezt a konfigurációs fájlt (*.msw) nyitja meg az első sikeres\n"
+        "                   azonosítás után.\n");
+}
+
+QString noConnection()
+{
+    return Text::tr("A --register után meg kell adni a nyilvántartás kapcsolatát.");
+}
+
+QString badLanguage()
+{
+    return Text::tr("A --lang után a program nyelve adható meg: hu vagy en.");
+}
+
+QString noPortName()
+{
+    return Text::tr("A --port után meg kell adni a port nevét.");
+}
 
 // Options that Qt's application object reads (and removes) itself; those in the first
 // list take a value, as the next argument or after "=".
@@ -80,7 +108,7 @@ CommandLine error(const QString &reason)
 {
     CommandLine result;
     result.action = CommandLine::Action::Error;
-    result.text = reason + QStringLiteral("\n\n") + kUsage;
+    result.text = reason + QStringLiteral("\n\n") + usage();
     return result;
 }
 
@@ -95,7 +123,8 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
     const QCommandLineOption port(QStringLiteral("port"), QString(), QStringLiteral("név"));
     const QCommandLineOption team(QStringLiteral("register"), QString(),
                                   QStringLiteral("kapcsolat"));
-    parser.addOptions({help, versionOption, port, team});
+    const QCommandLineOption language(QStringLiteral("lang"), QString(), QStringLiteral("nyelv"));
+    parser.addOptions({help, versionOption, port, team, language});
     parser.addPositionalArgument(QStringLiteral("fájl"), QString());
 
     if (!parser.parse(withoutQtOptions(arguments))) {
@@ -103,20 +132,22 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
         if (!unknown.isEmpty()) {
             const QString &name = unknown.constFirst();
             return error(
-                QStringLiteral("Ismeretlen kapcsoló: %1%2")
+                Text::tr("Ismeretlen kapcsoló: %1%2")
                     .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name));
         }
         if (parser.errorText().contains(QLatin1String("port")))
-            return error(QStringLiteral("A --port után meg kell adni a port nevét."));
+            return error(noPortName());
         if (parser.errorText().contains(QLatin1String("register")))
-            return error(kNoConnection);
-        return error(QStringLiteral("Hibás parancssor: %1").arg(parser.errorText()));
+            return error(noConnection());
+        if (parser.errorText().contains(QLatin1String("lang")))
+            return error(badLanguage());
+        return error(Text::tr("Hibás parancssor: %1").arg(parser.errorText()));
     }
 
     CommandLine result;
     if (parser.isSet(help)) {
         result.action = CommandLine::Action::Help;
-        result.text = kUsage;
+        result.text = usage();
         return result;
     }
     if (parser.isSet(versionOption)) {
@@ -125,9 +156,11 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
         return result;
     }
     if (parser.isSet(port) && parser.value(port).isEmpty())
-        return error(QStringLiteral("A --port után meg kell adni a port nevét."));
+        return error(noPortName());
     if (parser.isSet(team) && parser.value(team).trimmed().isEmpty())
-        return error(kNoConnection);
+        return error(noConnection());
+    if (parser.isSet(language) && !language::fromCode(parser.value(language)))
+        return error(badLanguage());
     if (parser.isSet(team)) {
         if (const QString problem = qv::reg::Store::connectionProblem(parser.value(team));
             !problem.isEmpty())
@@ -135,10 +168,10 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
     }
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1)
-        return error(QStringLiteral("Csak egy konfigurációs fájl adható meg (kapott: %1).")
-                         .arg(files.size()));
+        return error(
+            Text::tr("Csak egy konfigurációs fájl adható meg (kapott: %1).").arg(files.size()));
     if (files.size() == 1 && files.constFirst().isEmpty())
-        return error(QStringLiteral("A fájl neve üres."));
+        return error(Text::tr("A fájl neve üres."));
     result.port = parser.value(port);
     result.teamRegister = parser.value(team).trimmed();
     result.file = files.value(0);

@@ -12,6 +12,7 @@
 #include "settings/branding.h"
 #include "settings/compattable.h"
 #include "settings/devsettings.h"
+#include "settings/language.h"
 #include "settings/preferences.h"
 #include "transfer/configvalues.h"
 #include "transfer/dlthread.h"
@@ -20,6 +21,7 @@
 #include "transfer/statusreply.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -39,23 +41,35 @@ const QStringList kCommands{
     QStringLiteral("compare"),  QStringLiteral("diff"), QStringLiteral("status"),
 };
 
-const QString kUsage = QStringLiteral(
-    "Használat: qvconfig <parancs> [kapcsolók]\n"
-    "Parancsok:\n"
-    "  identify                 A modul azonosítása.\n"
-    "  read -o FÁJL.msw         A modul konfigurációjának kiolvasása fájlba.\n"
-    "  write FÁJL.msw [--verify]\n"
-    "                           A fájl betöltése a modulba (--verify: visszaolvasással).\n"
-    "  compare FÁJL.msw         A fájl összehasonlítása a modul konfigurációjával.\n"
-    "  diff A.msw B.msw         Két fájl összehasonlítása (modul nélkül).\n"
-    "  status                   A modul állapotának lekérdezése.\n"
-    "Kapcsolók:\n"
-    "  --port <név>             A modul portja (alapértelmezés: COM1).\n"
-    "  --baud <bit/s>           Az azonosítás és a kiolvasás sebessége (alapértelmezés: 1200).\n"
-    "  --json                   Gépi feldolgozásra szánt JSON kimenet.\n"
-    "  --register <kapcsolat>   A csapat nyilvántartása is (lásd qvconfig --help).\n"
-    "Kilépési kód: 0 kész, 1 hibás parancssor, 2 a port nem használható, 3 nincs modul vagy\n"
-    "nem kompatibilis, 4 sikertelen adatcsere, 5 eltérések.\n");
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(qv::Commands)
+};
+
+QString usage()
+{
+    //: The commands' --help. Command and option names, FÁJL/A/B as file names may be
+    //: translated (FILE), the exit codes stay; the descriptions start in column 28.
+    return Text::tr(
+        "Használat: qvconfig <parancs> [kapcsolók]\n"
+        "Parancsok:\n"
+        "  identify                 A modul azonosítása.\n"
+        "  read -o FÁJL.msw         A modul konfigurációjának kiolvasása fájlba.\n"
+        "  write FÁJL.msw [--verify]\n"
+        "                           A fájl betöltése a modulba (--verify: visszaolvasással).\n"
+        "  compare FÁJL.msw         A fájl összehasonlítása a modul konfigurációjával.\n"
+        "  diff A.msw B.msw         Két fájl összehasonlítása (modul nélkül).\n"
+        "  status                   A modul állapotának lekérdezése.\n"
+        "Kapcsolók:\n"
+        "  --port <név>             A modul portja (alapértelmezés: COM1).\n"
+        "  --baud <bit/s>           Az azonosítás és a kiolvasás sebessége (alapértelmezés: "
+        "1200).\n"
+        "  --json                   Gépi feldolgozásra szánt JSON kimenet.\n"
+        "  --register <kapcsolat>   A csapat nyilvántartása is (lásd qvconfig --help).\n"
+        "  --lang <nyelv>           A kiírások nyelve: hu vagy en (lásd qvconfig --help).\n"
+        "Kilépési kód: 0 kész, 1 hibás parancssor, 2 a port nem használható, 3 nincs modul vagy\n"
+        "nem kompatibilis, 4 sikertelen adatcsere, 5 eltérések.\n");
+}
 
 struct Context
 {
@@ -152,7 +166,7 @@ int identify(Context &c)
     // The window greets no module of an unknown model either.
     if (outcome.id.model == NoDevice)
         return fail(c, NoModule,
-                    QStringLiteral("A kiválasztott porton nem található csatlakoztatott eszköz."));
+                    Text::tr("A kiválasztott porton nem található csatlakoztatott eszköz."));
     c.settings.DeviceId = outcome.id.text;
     c.settings.DeviceModel = outcome.id.model;
     return Done;
@@ -170,8 +184,10 @@ QChar downloadSeparator(const Context &c)
 transfer::ReadOutOutcome readOut(Context &c)
 {
     std::unique_ptr<TerminalProgress> progress;
+    // (lupdate reads the function's "transfer::" as a class: the context is named here.)
+    const QString label = QCoreApplication::translate("qv::Commands", "Kiolvasás...");
     if (c.progress)
-        progress = std::make_unique<TerminalProgress>(*c.err, QStringLiteral("Kiolvasás..."),
+        progress = std::make_unique<TerminalProgress>(*c.err, label,
                                                       record::FieldCount * record::ItemWidth);
     return transfer::readOutModule(c.settings.Port, c.settings.Baudrate, uploadSeparator(c),
                                    progress.get());
@@ -189,8 +205,7 @@ std::optional<QStringList> readFile(Context &c, const QString &path)
     const QString name = QFileInfo(path).fileName();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        fail(c, Usage,
-             QStringLiteral("A(z) %1 fájl nem olvasható.\n%2").arg(name, file.errorString()));
+        fail(c, Usage, Text::tr("A(z) %1 fájl nem olvasható.\n%2").arg(name, file.errorString()));
         return std::nullopt;
     }
     const config::ReadResult read =
@@ -200,12 +215,12 @@ std::optional<QStringList> readFile(Context &c, const QString &path)
         return read.values;
     case config::ReadStatus::TooFewLines:
         fail(c, Usage,
-             QStringLiteral("A kiválasztott file \"%1\" nem nyitható meg a jelenlegi "
-                            "verzióval.")
+             Text::tr("A kiválasztott file \"%1\" nem nyitható meg a jelenlegi "
+                      "verzióval.")
                  .arg(name));
         return std::nullopt;
     default:
-        fail(c, Usage, QStringLiteral("A(z) %1 fájl szintaxisa hibás.").arg(name));
+        fail(c, Usage, Text::tr("A(z) %1 fájl szintaxisa hibás.").arg(name));
         return std::nullopt;
     }
 }
@@ -224,15 +239,15 @@ QString recordOf(Context &c, const QStringList &values, int model)
         return assembly.record;
     case transfer::AssemblyStatus::SeparatorInText:
         fail(c, Usage,
-             QStringLiteral("A(z) \"%1\" mező nem tartalmazhat \"%2\" karaktert!")
+             Text::tr("A(z) \"%1\" mező nem tartalmazhat \"%2\" karaktert!")
                  .arg(caption, separator));
         break;
     case transfer::AssemblyStatus::LineBreakInText:
-        fail(c, Usage, QStringLiteral("A(z) \"%1\" mező nem tartalmazhat sortörést!").arg(caption));
+        fail(c, Usage, Text::tr("A(z) \"%1\" mező nem tartalmazhat sortörést!").arg(caption));
         break;
     case transfer::AssemblyStatus::CharacterWithoutByte:
         fail(c, Usage,
-             QStringLiteral("A(z) \"%1\" mező nem tartalmazhat \"%2\" karaktert!")
+             Text::tr("A(z) \"%1\" mező nem tartalmazhat \"%2\" karaktert!")
                  .arg(caption, assembly.character));
         break;
     }
@@ -253,7 +268,7 @@ bool allFilled(Context &c, const QStringList &values, int model)
                 continue;
             if (formValues.texts.value(field).isEmpty()) {
                 fail(c, Usage,
-                     QStringLiteral("Minden beviteli mező kitöltése kötelező! (%1)")
+                     Text::tr("Minden beviteli mező kitöltése kötelező! (%1)")
                          .arg(transfer::fieldCaption(field)));
                 return false;
             }
@@ -283,9 +298,10 @@ int reportDifferences(Context &c, const QList<transfer::FieldDifference> &differ
         json.insert(QStringLiteral("differences"), list);
         printJson(c, json);
     } else if (differences.isEmpty()) {
-        *c.out << QStringLiteral("Nincs eltérés.") << '\n';
+        *c.out << Text::tr("Nincs eltérés.") << '\n';
     } else {
-        *c.out << QStringLiteral("%1 eltérés (%2 / %3):").arg(differences.size()).arg(first, second)
+        *c.out << Text::tr("%n eltérés (%1 / %2):", nullptr, int(differences.size()))
+                      .arg(first, second)
                << '\n';
         for (const transfer::FieldDifference &d : differences)
             *c.out << d.field << ": \"" << d.formValue << "\" / \"" << d.moduleValue << "\"\n";
@@ -301,7 +317,7 @@ int identifyCommand(Context &c)
     if (c.json)
         printJson(c, identificationJson(c));
     else
-        *c.out << QStringLiteral("Port: %1 (%2 bit/s)\nEszköz: %3\nTípus: %4\n")
+        *c.out << Text::tr("Port: %1 (%2 bit/s)\nEszköz: %3\nTípus: %4\n")
                       .arg(c.settings.Port)
                       .arg(c.settings.Baudrate)
                       .arg(c.settings.DeviceId, device::modelName(c.settings.DeviceModel));
@@ -337,19 +353,21 @@ int statusCommand(Context &c)
     auto onOff = [](const std::array<bool, 4> &states) {
         QStringList words;
         for (size_t i = 0; i < states.size(); ++i)
-            words << QStringLiteral("%1: %2").arg(i + 1).arg(states[i] ? QStringLiteral("be")
-                                                                       : QStringLiteral("ki"));
+            words << QStringLiteral("%1: %2").arg(i + 1).arg(
+                states[i] ? Text::tr("be", "output or input state")
+                          : Text::tr("ki", "output or input state"));
         return words.join(QStringLiteral(", "));
     };
-    *c.out << QStringLiteral("Eszköz: %1\n").arg(c.settings.DeviceId)
-           << QStringLiteral("Kimenetek: %1\n").arg(onOff(s.outputs))
-           << QStringLiteral("Bemenetek: %1\n").arg(onOff(s.inputs))
-           << QStringLiteral("Analóg bemenet: %1 V\n").arg(s.analog)
-           << QStringLiteral("Számláló: %1\n").arg(s.counter)
-           << QStringLiteral("Tápfeszültség: %1\n")
-                  .arg(s.supply ? QStringLiteral("van") : QStringLiteral("nincs"))
-           << QStringLiteral("Térerő: %1\n").arg(s.signalLevel)
-           << QStringLiteral("Verzió: %1\n").arg(s.version);
+    *c.out << Text::tr("Eszköz: %1\n").arg(c.settings.DeviceId)
+           << Text::tr("Kimenetek: %1\n").arg(onOff(s.outputs))
+           << Text::tr("Bemenetek: %1\n").arg(onOff(s.inputs))
+           << Text::tr("Analóg bemenet: %1 V\n").arg(s.analog)
+           << Text::tr("Számláló: %1\n").arg(s.counter)
+           << Text::tr("Tápfeszültség: %1\n")
+                  .arg(s.supply ? Text::tr("van", "supply voltage")
+                                : Text::tr("nincs", "supply voltage"))
+           << Text::tr("Térerő: %1\n").arg(s.signalLevel)
+           << Text::tr("Verzió: %1\n").arg(s.version);
     c.out->flush();
     return Done;
 }
@@ -369,14 +387,14 @@ int readCommand(Context &c)
         path, transfer::fileValuesFromReadOut(outcome.decoded.form, c.settings.DeviceModel));
     if (!reason.isEmpty())
         return fail(c, Failed,
-                    QStringLiteral("A(z) %1 fájl mentése nem sikerült.\n%2")
+                    Text::tr("A(z) %1 fájl mentése nem sikerült.\n%2")
                         .arg(QFileInfo(path).fileName(), reason));
     if (c.json) {
         QJsonObject json = identificationJson(c);
         json.insert(QStringLiteral("file"), path);
         printJson(c, json);
     } else {
-        *c.out << QStringLiteral("Sikeres kiolvasás: %1\n").arg(path);
+        *c.out << Text::tr("Sikeres kiolvasás: %1\n").arg(path);
     }
     return Done;
 }
@@ -405,8 +423,8 @@ int compareCommand(Context &c)
     record(c, report);
     QJsonObject json = identificationJson(c);
     json.insert(QStringLiteral("file"), c.files.value(0));
-    return reportDifferences(c, report.differences, QStringLiteral("fájl"), QStringLiteral("modul"),
-                             json);
+    //: The two sides of the differences: "3 eltérés (fájl / modul):".
+    return reportDifferences(c, report.differences, Text::tr("fájl"), Text::tr("modul"), json);
 }
 
 int diffCommand(Context &c)
@@ -452,9 +470,9 @@ int writeCommand(Context &c)
                                           c.settings.Baudrate));
         if (backup.end != transfer::ReadOutEnd::Ok) {
             fail(c, 0,
-                 transfer::readOutFailureText(backup) +
-                     QStringLiteral("\nA modul mostani konfigurációja nem került a "
-                                    "nyilvántartásba; a betöltés elmarad."));
+                 Text::tr("%1\nA modul mostani konfigurációja nem került a nyilvántartásba; a "
+                          "betöltés elmarad.")
+                     .arg(transfer::readOutFailureText(backup)));
             return backup.end == transfer::ReadOutEnd::NotOpen ? PortUnusable : Failed;
         }
     }
@@ -470,7 +488,7 @@ int writeCommand(Context &c)
         QObject::connect(
             &worker, &dlThread::progressValue, &worker,
             [&c, &range](int value) {
-                *c.err << QStringLiteral("\rBetöltés... %1%").arg(value * 100 / qMax(1, range));
+                *c.err << u'\r' + Text::tr("Betöltés... %1%").arg(value * 100 / qMax(1, range));
                 c.err->flush();
             },
             Qt::DirectConnection);
@@ -492,8 +510,8 @@ int writeCommand(Context &c)
     report.acknowledged = worker.succeeded();
     if (!worker.succeeded()) {
         report.result = transfer::ExchangeResult::Failed;
-        report.reason = QStringLiteral("Betöltés hiba.\nTipp: ellenőrizze az eszközt és a port "
-                                       "beállítást.");
+        report.reason = Text::tr("Betöltés hiba.\nTipp: ellenőrizze az eszközt és a port "
+                                 "beállítást.");
         const auto failure = worker.openFailure();
         if (failure)
             report.reason += u'\n' + openFailureAdvice(*failure);
@@ -505,7 +523,7 @@ int writeCommand(Context &c)
         if (c.json)
             printJson(c, identificationJson(c));
         else
-            *c.out << QStringLiteral("Sikeres betöltés.") << '\n';
+            *c.out << Text::tr("Sikeres betöltés.") << '\n';
         return Done;
     }
 
@@ -513,8 +531,8 @@ int writeCommand(Context &c)
     if (outcome.end != transfer::ReadOutEnd::Ok) {
         report.readBack = transfer::ReadBack::Failed;
         report.result = transfer::ExchangeResult::Failed;
-        report.reason = QStringLiteral("Sikeres betöltés.\nAz ellenőrzés nem sikerült.\n") +
-                        transfer::readOutFailureText(outcome);
+        report.reason = Text::tr("Sikeres betöltés.\nAz ellenőrzés nem sikerült.\n%1")
+                            .arg(transfer::readOutFailureText(outcome));
         record(c, report);
         return fail(c, outcome.end == transfer::ReadOutEnd::NotOpen ? PortUnusable : Failed,
                     report.reason);
@@ -526,16 +544,17 @@ int writeCommand(Context &c)
     } else {
         report.readBack = transfer::ReadBack::Differs;
         report.result = transfer::ExchangeResult::Differences;
-        report.reason = QStringLiteral("Sikeres betöltés.\nA modul mást tárol!");
+        report.reason = Text::tr("Sikeres betöltés.\nA modul mást tárol!");
     }
     record(c, report);
     if (!report.differences.isEmpty() && !c.json)
-        *c.err << QStringLiteral("A modul mást tárol!") << '\n';
+        *c.err << Text::tr("A modul mást tárol!") << '\n';
     else if (report.differences.isEmpty() && !c.json)
-        *c.out << QStringLiteral("Sikeres betöltés.\nEllenőrizve.") << '\n';
+        *c.out << Text::tr("Sikeres betöltés.\nEllenőrizve.") << '\n';
     if (c.json || !report.differences.isEmpty())
-        return reportDifferences(c, report.differences, QStringLiteral("elküldve"),
-                                 QStringLiteral("modul"), identificationJson(c));
+        //: The two sides of the differences: what was sent and what the module stores.
+        return reportDifferences(c, report.differences, Text::tr("elküldve"), Text::tr("modul"),
+                                 identificationJson(c));
     return Done;
 }
 
@@ -566,15 +585,18 @@ int run(const QStringList &arguments, const QString &version, QTextStream &out, 
                                     QString(), QStringLiteral("fájl"));
     const QCommandLineOption team(QStringLiteral("register"), QString(),
                                   QStringLiteral("kapcsolat"));
-    parser.addOptions({help, port, baud, json, verify, output, team});
+    const QCommandLineOption language(QStringLiteral("lang"), QString(), QStringLiteral("nyelv"));
+    parser.addOptions({help, port, baud, json, verify, output, team, language});
     QStringList rest = arguments;
     rest.removeAt(1);
     if (!parser.parse(rest))
-        return fail(c, Usage, parser.errorText() + u'\n' + kUsage);
+        return fail(c, Usage, parser.errorText() + u'\n' + usage());
     if (parser.isSet(help)) {
-        out << kUsage;
+        out << usage();
         return Done;
     }
+    if (parser.isSet(language) && !language::fromCode(parser.value(language)))
+        return fail(c, Usage, Text::tr("A --lang után a program nyelve adható meg: hu vagy en."));
     c.json = parser.isSet(json);
     c.verify = parser.isSet(verify);
     c.output = parser.value(output);
@@ -582,39 +604,38 @@ int run(const QStringList &arguments, const QString &version, QTextStream &out, 
     c.teamRegister = parser.value(team).trimmed();
     if (parser.isSet(port)) {
         if (parser.value(port).isEmpty())
-            return fail(c, Usage, QStringLiteral("A --port után meg kell adni a port nevét."));
+            return fail(c, Usage, Text::tr("A --port után meg kell adni a port nevét."));
         c.settings.Port = parser.value(port);
     }
     if (parser.isSet(baud)) {
         bool ok = false;
         const int value = parser.value(baud).toInt(&ok);
         if (!ok || value <= 0)
-            return fail(c, Usage, QStringLiteral("Hibás sebesség: %1").arg(parser.value(baud)));
+            return fail(c, Usage, Text::tr("Hibás sebesség: %1").arg(parser.value(baud)));
         c.settings.Baudrate = value;
     }
 
     const bool talksToModule = c.command != QLatin1String("diff");
     if (!talksToModule && (parser.isSet(port) || parser.isSet(baud)))
-        return fail(c, Usage, QStringLiteral("A diff parancs nem használ portot."));
+        return fail(c, Usage, Text::tr("A diff parancs nem használ portot."));
     qsizetype files = 0;
     if (c.command == QLatin1String("write") || c.command == QLatin1String("compare"))
         files = 1;
     else if (c.command == QLatin1String("diff"))
         files = 2;
     if (c.files.size() != files)
-        return fail(c, Usage,
-                    QStringLiteral("A(z) %1 parancs %2 fájlnevet vár (kapott: %3).\n\n%4")
-                        .arg(c.command)
-                        .arg(files)
-                        .arg(c.files.size())
-                        .arg(kUsage));
+        return fail(
+            c, Usage,
+            Text::tr("A(z) %1 parancs %n fájlnevet vár (kapott: %2).\n\n%3", nullptr, int(files))
+                .arg(c.command)
+                .arg(c.files.size())
+                .arg(usage()));
     if (c.command == QLatin1String("read") && c.output.isEmpty())
-        return fail(c, Usage, QStringLiteral("A read parancs a -o FÁJL.msw kapcsolót várja."));
+        return fail(c, Usage, Text::tr("A read parancs a -o FÁJL.msw kapcsolót várja."));
     if (c.command != QLatin1String("read") && parser.isSet(output))
-        return fail(c, Usage, QStringLiteral("A -o kapcsoló csak a read parancshoz tartozik."));
+        return fail(c, Usage, Text::tr("A -o kapcsoló csak a read parancshoz tartozik."));
     if (c.command != QLatin1String("write") && c.verify)
-        return fail(c, Usage,
-                    QStringLiteral("A --verify kapcsoló csak a write parancshoz tartozik."));
+        return fail(c, Usage, Text::tr("A --verify kapcsoló csak a write parancshoz tartozik."));
 
     if (c.command == QLatin1String("identify"))
         return identifyCommand(c);
@@ -628,7 +649,7 @@ int run(const QStringList &arguments, const QString &version, QTextStream &out, 
         return diffCommand(c);
     if (c.command == QLatin1String("write"))
         return writeCommand(c);
-    return fail(c, Usage, kUsage);
+    return fail(c, Usage, usage());
 }
 
 } // namespace qv::cli

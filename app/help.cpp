@@ -22,7 +22,7 @@ void MainWindow::contents()
     // reported here: the desktop may accept a request for it and fail later.
     const QFileInfo manual(qv::locateManual());
     if (!manual.isFile() || !qv::openUrl(QUrl::fromLocalFile(manual.absoluteFilePath()))) {
-        qv::showMessage(this, QMessageBox::Critical, QStringLiteral("Help"),
-                        QStringLiteral("Hiba! A dokumentáció nem nyitható meg."));
+        qv::showMessage(this, QMessageBox::Critical, tr("Help"),
+                        tr("Hiba! A dokumentáció nem nyitható meg."));
     }
 }

@@ -60,22 +60,22 @@ void MainWindow::enterDebugMode(int model, const QString &message)
     globalEnableUI();
     setDeviceUI();
     m_files->newFile();
-    qv::showMessage(this, QMessageBox::Information, QStringLiteral("Eszköz"), message);
+    qv::showMessage(this, QMessageBox::Information, tr("Eszköz"), message);
 }
 
 void MainWindow::deviceDebugMS5()
 {
-    enterDebugMode(qv::ModelQV5, QStringLiteral("Debug Mode: Quorvel-5"));
+    enterDebugMode(qv::ModelQV5, tr("Debug Mode: Quorvel-5"));
 }
 
 void MainWindow::deviceDebugMS3()
 {
-    enterDebugMode(qv::ModelQV3, QStringLiteral("Debug Mode: Quorvel-3"));
+    enterDebugMode(qv::ModelQV3, tr("Debug Mode: Quorvel-3"));
 }
 
 void MainWindow::deviceDebugMArm2()
 {
-    enterDebugMode(qv::ModelBRK2, QStringLiteral("Debug Mode: Brastok-2"));
+    enterDebugMode(qv::ModelBRK2, tr("Debug Mode: Brastok-2"));
 }
 
 void MainWindow::deviceDebugDisable()
@@ -83,6 +83,5 @@ void MainWindow::deviceDebugDisable()
     settings.DeviceModel = qv::NoDevice;
     globalDisableUI();
     setDeviceUI();
-    qv::showMessage(this, QMessageBox::Information, QStringLiteral("Eszköz"),
-                    QStringLiteral("Debug Mode: No Device"));
+    qv::showMessage(this, QMessageBox::Information, tr("Eszköz"), tr("Debug Mode: No Device"));
 }

@@ -3,21 +3,21 @@
 #include "app/commands.h"
 #include "app/mainwindow.h"
 #include "settings/datafiles.h"
+#include "settings/language.h"
 #include "ui/appicon.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QLibraryInfo>
 #include <QLoggingCategory>
 #include <QTextStream>
-#include <QTranslator>
 
 #ifdef Q_OS_WIN
 #include <QMessageBox>
 #endif
 
 #include <cstdio>
+#include <memory>
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
@@ -25,20 +25,27 @@
 
 namespace {
 
-// Help, version and command-line errors need no display: they are printed before the
-// application object exists. A Windows GUI program has no console to print to, so there
-// they are shown in a message box instead.
-int report(const qv::CommandLine &line, int &argc, char **argv)
+// Help, version and command-line errors need no display: they are printed by an application
+// object without widgets, in the program's language. A Windows GUI program has no console
+// to print to, so there they are shown in a message box instead.
+int report(int &argc, char **argv, const QString &version)
 {
+    std::unique_ptr<QCoreApplication> app;
+    if (!QCoreApplication::instance()) {
+#ifdef Q_OS_WIN
+        app = std::make_unique<QApplication>(argc, argv);
+#else
+        app = std::make_unique<QCoreApplication>(argc, argv);
+#endif
+        qv::language::use(qv::language::chooseForThisProcess(QCoreApplication::arguments()));
+    }
+    const qv::CommandLine line = qv::parseCommandLine(QCoreApplication::arguments(), version);
     const bool ok = line.action != qv::CommandLine::Action::Error;
 #ifdef Q_OS_WIN
-    QApplication app(argc, argv);
     QMessageBox box(ok ? QMessageBox::Information : QMessageBox::Critical,
                     QStringLiteral("qvconfig"), line.text);
     box.exec();
 #else
-    Q_UNUSED(argc);
-    Q_UNUSED(argv);
     std::fputs(qPrintable(line.text), ok ? stdout : stderr);
 #endif
     return ok ? 0 : 1;
@@ -62,6 +69,7 @@ int main(int argc, char *argv[])
         // still turns them on.
         if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"))
             QLoggingCategory::setFilterRules(QStringLiteral("qv.*.debug=false"));
+        qv::language::use(qv::language::chooseForThisProcess(QCoreApplication::arguments()));
         QTextStream out(stdout);
         QTextStream err(stderr);
 #ifdef Q_OS_UNIX
@@ -73,7 +81,7 @@ int main(int argc, char *argv[])
     }
     qv::CommandLine line = qv::parseCommandLine(arguments, version);
     if (line.action != qv::CommandLine::Action::Run)
-        return report(line, argc, argv);
+        return report(argc, argv, version);
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("qvconfig"));
@@ -82,22 +90,14 @@ int main(int argc, char *argv[])
     // without an icon of its own shows the program's.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.qvconfig"));
     QApplication::setWindowIcon(qv::applicationIcon());
+    // The program's texts, Qt's dialogs and standard buttons ("Megnyitás", "Mégse") and the
+    // locale in the language chosen by --lang, the menu or the system.
+    qv::language::use(qv::language::chooseForThisProcess(QCoreApplication::arguments()));
     // Read again from the application object, which has taken Qt's own options out and,
     // on Windows, has the arguments in full Unicode.
     line = qv::parseCommandLine(QCoreApplication::arguments(), version);
     if (line.action != qv::CommandLine::Action::Run)
-        return report(line, argc, argv);
-
-    // Qt's own dialogs and standard buttons ("Megnyitás", "Mégse") in Hungarian, like the
-    // rest of the program. Without the translation they stay in English.
-    QTranslator qtTranslation;
-    const QString translations = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    if (qtTranslation.load(QStringLiteral("qtbase_hu"), translations)) {
-        QCoreApplication::installTranslator(&qtTranslation);
-        qCDebug(qv::lcData, "qtbase_hu.qm: %s", qUtf8Printable(qtTranslation.filePath()));
-    } else {
-        qCDebug(qv::lcData, "qtbase_hu.qm: not found in %s", qUtf8Printable(translations));
-    }
+        return report(argc, argv, version);
 
     // Every window is laid out in pixels for a small dialog font (8 points).
     QApplication::setFont(qv::interfaceFont(QApplication::font()));

@@ -15,6 +15,7 @@
 #include "serial/portcontroller.h"
 #include "settings/branding.h"
 #include "settings/datafiles.h"
+#include "settings/preferences.h"
 #include "transfer/comparecontroller.h"
 #include "transfer/comparedialog.h"
 #include "transfer/downloadcontroller.h"
@@ -131,6 +132,13 @@ void MainWindow::connectSignals()
         else
             connect(action, &QAction::triggered, this, &QWidget::close);
     }
+    using qv::language::Language;
+    (qv::language::current() == Language::English ? ui->actionLangEn : ui->actionLangHu)
+        ->setChecked(true);
+    connect(ui->actionLangHu, &QAction::triggered, this,
+            [this] { chooseLanguage(Language::Hungarian); });
+    connect(ui->actionLangEn, &QAction::triggered, this,
+            [this] { chooseLanguage(Language::English); });
 
     // Not a slot of its own: the command came after the others.
     connect(ui->actionCompare, &QAction::triggered, m_compare, &CompareController::compare);
@@ -180,9 +188,17 @@ void MainWindow::connectSignals()
             [this](const QString &message) { statusBar()->showMessage(message, kNoticeMs); });
 }
 
+void MainWindow::chooseLanguage(qv::language::Language language)
+{
+    qv::preferences::setLanguage(qv::language::code(language));
+    if (language != qv::language::current())
+        qv::showMessage(this, QMessageBox::Information, tr("Nyelv"),
+                        tr("A program a következő indításakor vált nyelvet."));
+}
+
 void MainWindow::createStatusBar()
 {
-    fileLabel = new QLabel(QStringLiteral("Nincs megnyitott fájl."), this);
+    fileLabel = new QLabel(tr("Nincs megnyitott fájl."), this);
     fileLabel->setObjectName(QStringLiteral("fileLabel"));
     fileLabel->setTextFormat(Qt::PlainText); // shows file names
     ui->statusBar->insertWidget(0, fileLabel, 1);
@@ -197,7 +213,7 @@ void MainWindow::createStatusBar()
     replaceLinkLabel();
 
     // At the far right, apart from the three labels above.
-    m_modifiedLabel = new QLabel(QStringLiteral("Nem mentett módosítások"), this);
+    m_modifiedLabel = new QLabel(tr("Nem mentett módosítások"), this);
     m_modifiedLabel->setObjectName(QStringLiteral("modifiedLabel"));
     m_modifiedLabel->setStyleSheet(QStringLiteral("color: rgb(191,0,0); font-weight: bold;"));
     m_modifiedLabel->setVisible(false);
@@ -207,8 +223,8 @@ void MainWindow::createStatusBar()
 void MainWindow::openWhenIdentified(const QString &path)
 {
     m_pendingFile = path;
-    fileLabel->setText(QStringLiteral("%1 – megnyílik, amint egy eszköz csatlakozott")
-                           .arg(QFileInfo(path).fileName()));
+    fileLabel->setText(
+        tr("%1 – megnyílik, amint egy eszköz csatlakozott").arg(QFileInfo(path).fileName()));
 }
 
 bool MainWindow::mayReplaceForm()
@@ -245,8 +261,8 @@ void MainWindow::moduleIdentified()
         setDeviceUI();
         // Shaping enables every RING and SMS box, as after a read-out.
         check_cbs();
-        statusBar()->showMessage(QStringLiteral("Az alapértékek nem töltődtek be: a módosítások "
-                                                "megmaradtak, az űrlap a(z) %1 modellhez igazítva.")
+        statusBar()->showMessage(tr("Az alapértékek nem töltődtek be: a módosítások "
+                                    "megmaradtak, az űrlap a(z) %1 modellhez igazítva.")
                                      .arg(qv::device::modelName(settings.DeviceModel)),
                                  kNoticeMs);
         return;
@@ -270,7 +286,8 @@ void MainWindow::useLink(const QString &port, qint32 baud)
 void MainWindow::showPort(bool chosen)
 {
     const QString format =
-        chosen ? QStringLiteral("%1   Baud: %2") : QStringLiteral("%1  Baud: %2");
+        //: The port and its speed in the status bar.
+        chosen ? tr("%1   Baud: %2") : tr("%1  Baud: %2");
     portLabel->setText(format.arg(settings.Port, QString::number(settings.Baudrate)));
 }
 
@@ -372,7 +389,7 @@ void MainWindow::showRegister()
     connect(&window, &RegisterWindow::compareWithModuleRequested, this,
             [this, &window](const qv::reg::Entry &entry) {
                 m_compare->compareRecord(qv::record::buildDownloadRecord(entry.fields),
-                                         QStringLiteral("A bejegyzésben"), &window);
+                                         tr("A bejegyzésben"), &window);
             });
     window.exec();
 }
@@ -381,36 +398,39 @@ QString MainWindow::shapeRefusal(const qv::reg::Entry &entry, bool current) cons
 {
     const QString model = qv::device::modelName(entry.model);
     if (model.isEmpty())
-        return QStringLiteral("A bejegyzés modellje nem ismert, ezért az űrlap nem igazítható "
-                              "hozzá.");
+        return tr("A bejegyzés modellje nem ismert, ezért az űrlap nem igazítható "
+                  "hozzá.");
     if (!current || entry.model == settings.DeviceModel)
         return {};
     const QString connected = qv::device::modelName(settings.DeviceModel);
-    return QStringLiteral("A bejegyzés egy %1 modul konfigurációja, %2. Csatlakoztasson egy %1 "
-                          "modult (Eszköz csatlakoztatása), hogy az űrlap ehhez a modellhez "
-                          "igazodjon.")
-        .arg(model, connected.isEmpty()
-                        ? QStringLiteral("de nincs azonosított eszköz")
-                        : QStringLiteral("a csatlakoztatott eszköz %1").arg(connected));
+    if (connected.isEmpty())
+        return tr("A bejegyzés egy %1 modul konfigurációja, de nincs azonosított eszköz. "
+                  "Csatlakoztasson egy %1 modult (Eszköz csatlakoztatása), hogy az űrlap ehhez a "
+                  "modellhez igazodjon.")
+            .arg(model);
+    return tr("A bejegyzés egy %1 modul konfigurációja, a csatlakoztatott eszköz %2. "
+              "Csatlakoztasson egy %1 modult (Eszköz csatlakoztatása), hogy az űrlap ehhez a "
+              "modellhez igazodjon.")
+        .arg(model, connected);
 }
 
 // As a read-out fills the form, followed by the window's steps after a read-out.
 bool MainWindow::openEntry(const qv::reg::Entry &entry, QWidget *parent)
 {
     if (const QString refusal = shapeRefusal(entry, true); !refusal.isEmpty()) {
-        qv::showMessage(parent, QMessageBox::Warning, QStringLiteral("Megnyitás"),
-                        refusal + QStringLiteral("\nA bejegyzés nem nyitható meg az űrlapon."));
+        qv::showMessage(parent, QMessageBox::Warning, tr("Megnyitás"),
+                        tr("%1\nA bejegyzés nem nyitható meg az űrlapon.").arg(refusal));
         return false;
     }
     if (!mayReplaceForm())
         return false;
     if (!m_readOut->restore(entry.fields)) {
-        qv::showMessage(parent, QMessageBox::Critical, QStringLiteral("Megnyitás"),
-                        QStringLiteral("A bejegyzés konfigurációja nem olvasható."));
+        qv::showMessage(parent, QMessageBox::Critical, tr("Megnyitás"),
+                        tr("A bejegyzés konfigurációja nem olvasható."));
         return false;
     }
     statusBar()->showMessage(
-        QStringLiteral("Az űrlapon a nyilvántartás %1 bejegyzése: %2 – %3")
+        tr("Az űrlapon a nyilvántartás %1 bejegyzése: %2 – %3")
             .arg(entry.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
                  entry.moduleId, entry.moduleName),
         kNoticeMs);
@@ -420,14 +440,14 @@ bool MainWindow::openEntry(const qv::reg::Entry &entry, QWidget *parent)
 void MainWindow::saveEntry(const qv::reg::Entry &entry, QWidget *parent)
 {
     if (const QString refusal = shapeRefusal(entry, false); !refusal.isEmpty()) {
-        qv::showMessage(parent, QMessageBox::Warning, QStringLiteral("Mentés"),
-                        refusal + QStringLiteral("\nA bejegyzés nem menthető fájlba."));
+        qv::showMessage(parent, QMessageBox::Warning, tr("Mentés"),
+                        tr("%1\nA bejegyzés nem menthető fájlba.").arg(refusal));
         return;
     }
     const std::optional<QStringList> values = qv::entryform::formValues(entry.fields, entry.model);
     if (!values) {
-        qv::showMessage(parent, QMessageBox::Critical, QStringLiteral("Mentés"),
-                        QStringLiteral("A bejegyzés konfigurációja nem olvasható."));
+        qv::showMessage(parent, QMessageBox::Critical, tr("Mentés"),
+                        tr("A bejegyzés konfigurációja nem olvasható."));
         return;
     }
     m_files->saveValues(*values, parent);
@@ -438,11 +458,12 @@ void MainWindow::compareEntryWithForm(const qv::reg::Entry &entry, QWidget *pare
     const std::optional<QString> record = m_download->assembleRecord();
     if (!record)
         return;
-    showDifferences(qv::transfer::compareRecords(
-                        *record, entry.fields, QChar(char16_t(quint8(settings.DownloadSeparator)))),
-                    {QStringLiteral("Összehasonlítás az űrlappal"),
-                     QStringLiteral("A bejegyzésben %1 érték tér el:"),
-                     QStringLiteral("Az űrlapon"), QStringLiteral("A bejegyzésben")},
+    const QList<qv::transfer::FieldDifference> differences = qv::transfer::compareRecords(
+        *record, entry.fields, QChar(char16_t(quint8(settings.DownloadSeparator))));
+    showDifferences(differences,
+                    {tr("Összehasonlítás az űrlappal"),
+                     tr("A bejegyzésben %n érték tér el:", nullptr, int(differences.size())),
+                     tr("Az űrlapon"), tr("A bejegyzésben")},
                     parent);
 }
 

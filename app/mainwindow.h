@@ -25,6 +25,7 @@
 #pragma once
 
 #include "settings/devsettings.h"
+#include "settings/language.h"
 
 #include <QMainWindow>
 
@@ -109,6 +110,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // Remembers the language chosen in the menu; it applies from the next start.
+    void chooseLanguage(qv::language::Language language);
     // True when the form may be replaced: it holds no unsaved edits, or the user saved
     // or discarded them.
     bool mayReplaceForm();

@@ -63,9 +63,8 @@ void FileController::newFile()
 
 void FileController::openFile()
 {
-    m_settings.FilePath =
-        qv::chooseFileToOpen(m_window, QStringLiteral("Fájl megnyitása"), QStringLiteral("."),
-                             QStringLiteral("Quorvel Files (*.msw);;All Files (*.*)"));
+    m_settings.FilePath = qv::chooseFileToOpen(m_window, tr("Fájl megnyitása"), QStringLiteral("."),
+                                               tr("Quorvel Files (*.msw);;All Files (*.*)"));
     if (!m_settings.FilePath.isEmpty())
         load(false);
 }
@@ -86,8 +85,7 @@ bool FileController::save()
     m_settings.FileName = qv::config::displayFileName(path);
     emit fileNameChanged(m_settings.FileName);
     emit saved();
-    qv::showMessage(m_window, QMessageBox::Information, QStringLiteral("Mentés"),
-                    QStringLiteral("Sikeres mentés."));
+    qv::showMessage(m_window, QMessageBox::Information, tr("Mentés"), tr("Sikeres mentés."));
     return true;
 }
 
@@ -95,17 +93,15 @@ bool FileController::saveValues(const QStringList &values, QWidget *parent)
 {
     if (chooseAndWrite(values, parent).isEmpty())
         return false;
-    qv::showMessage(parent, QMessageBox::Information, QStringLiteral("Mentés"),
-                    QStringLiteral("Sikeres mentés."));
+    qv::showMessage(parent, QMessageBox::Information, tr("Mentés"), tr("Sikeres mentés."));
     return true;
 }
 
 QString FileController::chooseAndWrite(const QStringList &values, QWidget *parent)
 {
-    const QString caption = QStringLiteral("Fájl mentése");
-    const QString chosen =
-        qv::chooseFileToSave(parent, caption, QStringLiteral("."),
-                             QStringLiteral("Quorvel Files (*.msw)"), qv::config::kSuffix);
+    const QString caption = tr("Fájl mentése");
+    const QString chosen = qv::chooseFileToSave(parent, caption, QStringLiteral("."),
+                                                tr("Quorvel Files (*.msw)"), qv::config::kSuffix);
     if (chosen.isEmpty())
         return {};
     // A name typed without a suffix gets ".msw"; a folder stays what it is, and the save
@@ -118,9 +114,9 @@ QString FileController::chooseAndWrite(const QStringList &values, QWidget *paren
 
     // The old file is replaced only once the new one is completely written.
     if (const QString reason = qv::config::saveConfig(path, values); !reason.isEmpty()) {
-        qv::showMessage(parent, QMessageBox::Critical, QStringLiteral("File hiba"),
-                        QStringLiteral("A(z) %1 fájl mentése nem sikerült.\n%2")
-                            .arg(QFileInfo(path).fileName(), reason));
+        qv::showMessage(
+            parent, QMessageBox::Critical, tr("File hiba"),
+            tr("A(z) %1 fájl mentése nem sikerült.\n%2").arg(QFileInfo(path).fileName(), reason));
         return {};
     }
     return path;
@@ -137,22 +133,20 @@ void FileController::load(bool defaults)
     const QString name = QFileInfo(m_settings.FilePath).fileName();
     auto report = [&](QMessageBox::Icon icon, const QString &text) {
         if (!defaultsFile)
-            qv::showMessage(m_window, icon, QStringLiteral("File hiba"), text);
+            qv::showMessage(m_window, icon, tr("File hiba"), text);
     };
 
     const QFileInfo info(path);
     if (!info.exists())
-        return report(QMessageBox::Critical, QStringLiteral("A kiválasztott fájl nem létezik."));
+        return report(QMessageBox::Critical, tr("A kiválasztott fájl nem létezik."));
     // Only a plain file: opening a named pipe would wait for a writer for ever, and a
     // folder or a device holds no configuration.
     if (!info.isFile())
-        return report(QMessageBox::Critical,
-                      QStringLiteral("A(z) %1 fájl nem olvasható.").arg(name));
+        return report(QMessageBox::Critical, tr("A(z) %1 fájl nem olvasható.").arg(name));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        return report(
-            QMessageBox::Critical,
-            QStringLiteral("A(z) %1 fájl nem olvasható.\n%2").arg(name, file.errorString()));
+        return report(QMessageBox::Critical,
+                      tr("A(z) %1 fájl nem olvasható.\n%2").arg(name, file.errorString()));
     }
     const qv::config::ReadResult read =
         qv::config::readConfig(file, int(form::configurationFields().size()));
@@ -163,15 +157,14 @@ void FileController::load(bool defaults)
         break;
     case qv::config::ReadStatus::TooFewLines:
         return report(QMessageBox::Warning,
-                      QStringLiteral("A kiválasztott file \"%1\" nem nyitható meg a jelenlegi "
-                                     "verzióval.\nKérem töltse le a legújabb verziót a '%2' "
-                                     "oldalról,\nmajd töltse be a 'defval_qv.dll' fájlt!")
+                      tr("A kiválasztott file \"%1\" nem nyitható meg a jelenlegi "
+                         "verzióval.\nKérem töltse le a legújabb verziót a '%2' "
+                         "oldalról,\nmajd töltse be a 'defval_qv.dll' fájlt!")
                           .arg(name, qv::makerWebAddress()));
     case qv::config::ReadStatus::LineTooLong:
     case qv::config::ReadStatus::ReadError:
     case qv::config::ReadStatus::WideText:
-        return report(QMessageBox::Critical,
-                      QStringLiteral("A(z) %1 fájl szintaxisa hibás.").arg(name));
+        return report(QMessageBox::Critical, tr("A(z) %1 fájl szintaxisa hibás.").arg(name));
     }
 
     applyValues(m_form, read.values);

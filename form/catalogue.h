@@ -70,6 +70,10 @@ const QList<Page> &pages();
 // The seven group boxes of the form, page by page, each with its widgets in creation order.
 const QList<Box> &boxes();
 
+// A caption, title or item text of the catalogue in the program's language (the catalogue
+// holds them in Hungarian, marked for translation).
+QString translated(const char *text);
+
 // Items of the combo box smskp_combo, in order.
 const QList<const char *> &smsCentreOperators();
 

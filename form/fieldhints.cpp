@@ -4,11 +4,17 @@
 #include "form/deviceprofile.h"
 #include "form/fieldrules.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace qv::rules {
 
 namespace {
+
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(qv::FieldHints)
+};
 
 std::optional<Group> groupOf(const char *box)
 {
@@ -29,17 +35,20 @@ QString u8(const char *text)
     return QString::fromUtf8(text);
 }
 
-QString charactersOf(CharClass chars)
+// What a field accepts and how long it may be, as one sentence.
+QString charactersOf(CharClass chars, int maxLength)
 {
     switch (chars) {
     case CharClass::Number:
-        return QStringLiteral("Csak számjegyek és szóköz");
+        return Text::tr("Csak számjegyek és szóköz, legfeljebb %n karakter.", nullptr, maxLength);
     case CharClass::Phone:
-        return QStringLiteral("Csak számjegyek, szóköz és „+”");
+        return Text::tr("Csak számjegyek, szóköz és „+”, legfeljebb %n karakter.", nullptr,
+                        maxLength);
     case CharClass::Plain:
         break;
     }
-    return QStringLiteral("Csak ékezet nélküli betűk, számjegyek és jelek");
+    return Text::tr("Csak ékezet nélküli betűk, számjegyek és jelek, legfeljebb %n karakter.",
+                    nullptr, maxLength);
 }
 
 QString volts(int tenths)
@@ -54,18 +63,20 @@ QStringList analogLevelHint(QStringView name)
     if (!high && name != kLowLevel.whole && name != kLowLevel.tenth)
         return {};
     const bool whole = name == kHighLevel.whole || name == kLowLevel.whole;
-    const QString level = high ? QStringLiteral("A magas") : QStringLiteral("Az alacsony");
     QStringList lines;
-    lines << (whole ? QStringLiteral("%1 riasztási szint egész voltjai.")
-                    : QStringLiteral("%1 riasztási szint tized voltja."))
-                 .arg(level);
-    lines << QStringLiteral("A szint legfeljebb %1 a „%2”, %3 a „%4” tartományban.")
+    if (high)
+        lines << (whole ? Text::tr("A magas riasztási szint egész voltjai.")
+                        : Text::tr("A magas riasztási szint tized voltja."));
+    else
+        lines << (whole ? Text::tr("Az alacsony riasztási szint egész voltjai.")
+                        : Text::tr("Az alacsony riasztási szint tized voltja."));
+    lines << Text::tr("A szint legfeljebb %1 a „%2”, %3 a „%4” tartományban.")
                  .arg(volts(analogLimit(AnalogRange::Volts15)),
                       u8(form::findItem(u"max_be_15")->text),
                       volts(analogLimit(AnalogRange::Volts30)),
                       u8(form::findItem(u"max_be_30")->text));
-    lines << (high ? QStringLiteral("Nagyobbnak kell lennie az alacsony szintnél.")
-                   : QStringLiteral("Kisebbnek kell lennie a magas szintnél."));
+    lines << (high ? Text::tr("Nagyobbnak kell lennie az alacsony szintnél.")
+                   : Text::tr("Kisebbnek kell lennie a magas szintnél."));
     return lines;
 }
 
@@ -73,32 +84,30 @@ QString lineEditHint(const form::Item &item, Group group)
 {
     const QString name = QLatin1StringView(item.name);
     if (item.flags & form::ReadOnly)
-        return QStringLiteral("Rögzített előtag: „%1”.").arg(u8(item.text));
+        return Text::tr("Rögzített előtag: „%1”.").arg(u8(item.text));
 
     const FieldRule rule = fieldRule(group, name);
     QStringList lines;
     if (!rule.values.isEmpty()) {
-        lines << QStringLiteral("Értéke %1, vagy üres.")
-                     .arg(rule.values.join(QStringLiteral(" vagy ")));
+        //: %1 lists the values the field takes, joined by " vagy " ("or").
+        lines << Text::tr("Értéke %1, vagy üres.")
+                     .arg(rule.values.join(Text::tr(" vagy ", "joins the values of a field")));
     } else {
-        lines << QStringLiteral("%1, legfeljebb %2 karakter.")
-                     .arg(charactersOf(rule.chars))
-                     .arg(item.maxLength);
+        lines << charactersOf(rule.chars, item.maxLength);
     }
     const QStringList level = analogLevelHint(name);
     if (rule.stated) {
-        lines
-            << QStringLiteral("Értéke %1–%2.").arg(rule.stated->minimum).arg(rule.stated->maximum);
+        lines << Text::tr("Értéke %1–%2.").arg(rule.stated->minimum).arg(rule.stated->maximum);
     } else if (rule.padTo > 0 && level.isEmpty()) {
-        lines << QStringLiteral("Értéke %1–%2.")
-                     .arg(QString(rule.padTo, u'0'), QString(rule.padTo, u'9'));
+        lines
+            << Text::tr("Értéke %1–%2.").arg(QString(rule.padTo, u'0'), QString(rule.padTo, u'9'));
     }
     lines << level;
     if (rule.padTo > 0)
-        lines << QStringLiteral("Balról nullákkal %1 jegyűre egészül ki.").arg(rule.padTo);
+        lines << Text::tr("Balról nullákkal %n jegyűre egészül ki.", nullptr, rule.padTo);
     if (name == QLatin1StringView("smskp")) {
-        lines << QStringLiteral("Csak az „%1” szolgáltatónál írható át.")
-                     .arg(u8(form::smsCentreOperators().at(kCustomOperator)));
+        lines << Text::tr("Csak az „%1” szolgáltatónál írható át.")
+                     .arg(form::translated(form::smsCentreOperators().at(kCustomOperator)));
     }
     return lines.join(u'\n');
 }
@@ -109,24 +118,27 @@ QString matrixHint(const QString &tag)
     if (!cell)
         return {};
     QString meaning;
-    if (cell->column >= 1 && cell->column <= 4)
-        meaning = QStringLiteral("%1 %2. bemenet riasztása")
-                      .arg(cell->column == 1 ? QStringLiteral("az") : QStringLiteral("a"))
-                      .arg(cell->column);
+    // Hungarian says "az 1." but "a 2.".
+    if (cell->column == 1)
+        meaning = Text::tr("az 1. bemenet riasztása");
+    else if (cell->column >= 2 && cell->column <= 4)
+        meaning = Text::tr("a %1. bemenet riasztása").arg(cell->column);
     else if (cell->column == 5)
-        meaning = QStringLiteral("az analóg bemenet riasztása");
+        meaning = Text::tr("az analóg bemenet riasztása");
     else if (cell->column == 6)
-        meaning = QStringLiteral("a pulzusszámláló riasztása");
+        meaning = Text::tr("a pulzusszámláló riasztása");
     else if (cell->column == device::kRingColumn)
-        meaning = QStringLiteral("értesítés hívással");
+        return Text::tr("%1. telefonszám: értesítés hívással\nCsak akkor jelölhető, ha a szám "
+                        "legalább egy riasztást kap.")
+            .arg(cell->entry);
     else if (cell->column == device::kSmsColumn)
-        meaning = QStringLiteral("értesítés SMS-ben");
+        return Text::tr("%1. telefonszám: értesítés SMS-ben\nCsak akkor jelölhető, ha a szám "
+                        "legalább egy riasztást kap.")
+            .arg(cell->entry);
     else
         return {};
-    QString hint = QStringLiteral("%1. telefonszám: %2").arg(cell->entry).arg(meaning);
-    if (cell->column == device::kRingColumn || cell->column == device::kSmsColumn)
-        hint += QStringLiteral("\nCsak akkor jelölhető, ha a szám legalább egy riasztást kap.");
-    return hint;
+    //: %1 is the number of the telephone entry, %2 what its check box stands for.
+    return Text::tr("%1. telefonszám: %2").arg(cell->entry).arg(meaning);
 }
 
 } // namespace

@@ -2,11 +2,18 @@
 
 #include "form/catalogue.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace qv::rules {
 
 namespace {
+
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(qv::FieldRules)
+};
 
 bool isDigit(QChar c)
 {
@@ -120,25 +127,22 @@ Warning warningFor(Problem problem, AnalogRange range)
     case Problem::None:
         break;
     case Problem::NotNumber:
-        return {QStringLiteral("Beviteli hiba"), QStringLiteral("Csak számok adhatóak meg!")};
+        return {Text::tr("Beviteli hiba"), Text::tr("Csak számok adhatóak meg!")};
     case Problem::NotPhone:
-        return {QStringLiteral("Beviteli hiba"),
-                QStringLiteral("Csak valós telefonszám adható meg!")};
+        return {Text::tr("Beviteli hiba"), Text::tr("Csak valós telefonszám adható meg!")};
     case Problem::NotTelephone:
-        return {QStringLiteral("Beviteli hiba"),
-                QStringLiteral("Csak valós telefonszámok adhatóak meg!")};
+        return {Text::tr("Beviteli hiba"), Text::tr("Csak valós telefonszámok adhatóak meg!")};
     case Problem::NotZeroOne:
-        return {QStringLiteral("Input error"), QStringLiteral("Az érték 0 vagy 1 lehet.")};
+        return {Text::tr("Input error"), Text::tr("Az érték 0 vagy 1 lehet.")};
     case Problem::Accent:
-        return {QStringLiteral("Hiba"), QStringLiteral("Ékezetek nem használhatóak!")};
+        return {Text::tr("Hiba"), Text::tr("Ékezetek nem használhatóak!")};
     case Problem::AboveRange:
         // The limit of the range selected: a 30 V range is not told 15.0 V.
-        return {QStringLiteral("Hiba"),
-                QStringLiteral("Az érték maximum %1.0 V lehet!").arg(analogLimit(range) / 10)};
+        return {Text::tr("Hiba"),
+                Text::tr("Az érték maximum %1.0 V lehet!").arg(analogLimit(range) / 10)};
     case Problem::HighNotAboveLow:
-        return {
-            QStringLiteral("Hiba"),
-            QStringLiteral("A magas riasztási érték nem lehet kisebb, mint az alacsony érték!")};
+        return {Text::tr("Hiba"),
+                Text::tr("A magas riasztási érték nem lehet kisebb, mint az alacsony érték!")};
     }
     return {};
 }

@@ -6,9 +6,11 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QActionGroup>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
@@ -53,38 +55,51 @@ const std::initializer_list<MenuSpec> &menus()
     static const std::initializer_list<MenuSpec> list{
         {&MainWindow::menuFile,
          "menuFile",
-         "File",
+         QT_TRANSLATE_NOOP("Ui::MainWindow", "File"),
          {
-             {&MainWindow::actionNew, "actionNew", "New", "Ctrl+N"},
-             {&MainWindow::actionOpen, "actionOpen", "Megnyitás", "Ctrl+O"},
-             {&MainWindow::actionSave, "actionSave", "Mentés", "Ctrl+S"},
-             {&MainWindow::actionSaveAs, "actionSaveAs", "Save As", ""},
+             {&MainWindow::actionNew, "actionNew", QT_TRANSLATE_NOOP("Ui::MainWindow", "New"),
+              "Ctrl+N"},
+             {&MainWindow::actionOpen, "actionOpen",
+              QT_TRANSLATE_NOOP("Ui::MainWindow", "Megnyitás"), "Ctrl+O"},
+             {&MainWindow::actionSave, "actionSave", QT_TRANSLATE_NOOP("Ui::MainWindow", "Mentés"),
+              "Ctrl+S"},
+             {&MainWindow::actionSaveAs, "actionSaveAs",
+              QT_TRANSLATE_NOOP("Ui::MainWindow", "Save As"), ""},
              {nullptr, nullptr, nullptr, nullptr},
-             {&MainWindow::actionExit, "actionExit", "Kilépés", "Ctrl+Q"},
+             {&MainWindow::actionExit, "actionExit", QT_TRANSLATE_NOOP("Ui::MainWindow", "Kilépés"),
+              "Ctrl+Q"},
          }},
         {&MainWindow::menuSettings,
          "menuSettings",
-         "Beállítások",
+         QT_TRANSLATE_NOOP("Ui::MainWindow", "Beállítások"),
          {
-             {&MainWindow::actionPort, "actionPort", "Port", ""},
+             {&MainWindow::actionPort, "actionPort", QT_TRANSLATE_NOOP("Ui::MainWindow", "Port"),
+              ""},
          }},
         {&MainWindow::menuDevice,
          "menuDevice",
-         "Eszköz",
+         QT_TRANSLATE_NOOP("Ui::MainWindow", "Eszköz"),
          {
-             {&MainWindow::actionReadup, "actionReadup", "Kiolvasás az eszközből", "Ctrl+R"},
+             {&MainWindow::actionReadup, "actionReadup",
+              QT_TRANSLATE_NOOP("Ui::MainWindow", "Kiolvasás az eszközből"), "Ctrl+R"},
              {nullptr, nullptr, nullptr, nullptr},
-             {&MainWindow::actionDownload, "actionDownload", "Betöltés az eszközbe", "Ctrl+D"},
-             {&MainWindow::actionVerify, "actionVerify", "Betöltés ellenőrzése", "Ctrl+V"},
-             {&MainWindow::actionCompare, "actionCompare", "Összehasonlítás a modullal", ""},
-             {&MainWindow::actionRegister, "actionRegister", "Nyilvántartás…", ""},
+             {&MainWindow::actionDownload, "actionDownload",
+              QT_TRANSLATE_NOOP("Ui::MainWindow", "Betöltés az eszközbe"), "Ctrl+D"},
+             {&MainWindow::actionVerify, "actionVerify",
+              QT_TRANSLATE_NOOP("Ui::MainWindow", "Betöltés ellenőrzése"), "Ctrl+V"},
+             {&MainWindow::actionCompare, "actionCompare",
+              QT_TRANSLATE_NOOP("Ui::MainWindow", "Összehasonlítás a modullal"), ""},
+             {&MainWindow::actionRegister, "actionRegister",
+              QT_TRANSLATE_NOOP("Ui::MainWindow", "Nyilvántartás…"), ""},
          }},
         {&MainWindow::menuHelp,
          "menuHelp",
-         "Help",
+         QT_TRANSLATE_NOOP("Ui::MainWindow", "Help"),
          {
-             {&MainWindow::actionContents, "actionContents", "Tartalom", "F1"},
-             {&MainWindow::actionAbout, "actionAbout", "Névjegy", ""},
+             {&MainWindow::actionContents, "actionContents",
+              QT_TRANSLATE_NOOP("Ui::MainWindow", "Tartalom"), "F1"},
+             {&MainWindow::actionAbout, "actionAbout",
+              QT_TRANSLATE_NOOP("Ui::MainWindow", "Névjegy"), ""},
          }},
         {&MainWindow::menuDebug,
          "menuDebug",
@@ -94,7 +109,8 @@ const std::initializer_list<MenuSpec> &menus()
              {&MainWindow::actionQ_QV3, "actionQ_QV3", "Q_QV3", ""},
              {&MainWindow::actionQ_BRK2, "actionQ_BRK2", "Q_BRK2", ""},
              {nullptr, nullptr, nullptr, nullptr},
-             {&MainWindow::actionNodevice, "actionNodevice", "No Device", ""},
+             {&MainWindow::actionNodevice, "actionNodevice",
+              QT_TRANSLATE_NOOP("Ui::MainWindow", "No Device"), ""},
          }},
     };
     return list;
@@ -280,6 +296,22 @@ void MainWindow::setupUi(QMainWindow *window)
         }
         menuBar->addAction(menu->menuAction());
     }
+    menuLanguage = new QMenu(menuSettings);
+    menuLanguage->setObjectName(QStringLiteral("menuLanguage"));
+    menuLanguage->setTitle(QStringLiteral("Nyelv / Language"));
+    menuLanguage->menuAction()->setObjectName(QStringLiteral("menuLanguage"));
+    auto *languages = new QActionGroup(window);
+    languages->setExclusive(true);
+    for (auto [member, name, text] :
+         {std::tuple{&MainWindow::actionLangHu, "actionLangHu", "Magyar"},
+          std::tuple{&MainWindow::actionLangEn, "actionLangEn", "English"}}) {
+        auto *action = new QAction(QString::fromUtf8(text), languages);
+        action->setObjectName(QLatin1StringView(name));
+        action->setCheckable(true);
+        menuLanguage->addAction(action);
+        this->*member = action;
+    }
+    menuSettings->addMenu(menuLanguage);
     window->setMenuBar(menuBar);
     actionNew->setEnabled(false);
     actionNew->setVisible(false);
@@ -297,24 +329,26 @@ void MainWindow::setupUi(QMainWindow *window)
 
 void MainWindow::retranslateUi(QMainWindow *window)
 {
-    window->setWindowTitle(QStringLiteral("Quorvel / Brastok letöltő szoftver"));
+    window->setWindowTitle(
+        QCoreApplication::translate("Ui::MainWindow", "Quorvel / Brastok letöltő szoftver"));
     for (int i = 0; i < form::pages().size(); ++i)
-        tabWidget->setTabText(i, u8(form::pages().at(i).title));
+        tabWidget->setTabText(i, form::translated(form::pages().at(i).title));
 
     auto applyTexts = [this](const form::Box &desc) {
-        get<QGroupBox>(desc.name)->setTitle(u8(desc.title));
+        get<QGroupBox>(desc.name)->setTitle(form::translated(desc.title));
         for (const form::Item &item : desc.items) {
             QWidget *w = widgets.value(QByteArray(item.name));
+            // Captions in the program's language; a field's default is a value.
             if (auto *label = qobject_cast<QLabel *>(w))
-                label->setText(u8(item.text));
+                label->setText(item.text ? form::translated(item.text) : QString());
             else if (auto *edit = qobject_cast<QLineEdit *>(w))
                 edit->setText(u8(item.text));
             else if (auto *button = qobject_cast<QAbstractButton *>(w))
-                button->setText(u8(item.text));
+                button->setText(item.text ? form::translated(item.text) : QString());
             else if (auto *combo = qobject_cast<QComboBox *>(w)) {
                 combo->clear();
                 for (const char *op : form::smsCentreOperators())
-                    combo->addItem(u8(op));
+                    combo->addItem(form::translated(op));
             }
             if (!item.groupProperty.isEmpty())
                 w->setProperty("group", QString::fromLatin1(item.groupProperty));
@@ -331,12 +365,12 @@ void MainWindow::retranslateUi(QMainWindow *window)
         applyTexts(desc);
 
     for (const MenuSpec &desc : menus()) {
-        (this->*desc.member)->setTitle(u8(desc.title));
+        (this->*desc.member)->setTitle(QCoreApplication::translate("Ui::MainWindow", desc.title));
         for (const ActionSpec &a : desc.actions) {
             if (!a.member)
                 continue;
             QAction *action = this->*a.member;
-            action->setText(u8(a.text));
+            action->setText(QCoreApplication::translate("Ui::MainWindow", a.text));
             action->setShortcut(QKeySequence(QString::fromLatin1(a.shortcut)));
         }
     }

@@ -54,6 +54,9 @@ public:
             *actionCompare = nullptr, *actionRegister = nullptr, *actionContents = nullptr,
             *actionAbout = nullptr, *actionQ_QV5 = nullptr, *actionQ_QV3 = nullptr,
             *actionQ_BRK2 = nullptr, *actionNodevice = nullptr;
+    // "Nyelv / Language" at the end of "Beállítások": its texts are the same in every language.
+    QMenu *menuLanguage = nullptr;
+    QAction *actionLangHu = nullptr, *actionLangEn = nullptr;
     QStatusBar *statusBar = nullptr;
 
     QHash<QByteArray, QWidget *> widgets; // every widget of the catalogue

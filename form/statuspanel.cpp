@@ -1,9 +1,11 @@
 #include "form/statuspanel.h"
 
+#include "form/catalogue.h"
 #include "form/deviceprofile.h"
 #include "form/mainwindowui.h"
 #include "form/styles.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -59,14 +61,15 @@ void StatusPanel::setQueryRunning(bool running)
     QPushButton *button = m_ui.allapot_gomb;
     if (running) {
         button->setStyleSheet(qv::style::QueryRunning);
-        button->setText(QStringLiteral("Várjon!..."));
+        button->setText(QCoreApplication::translate("form::StatusPanel", "Várjon!..."));
         button->setEnabled(false);
         auto *bar = m_ui.get<QProgressBar>("terero");
         bar->setStyleSheet(QString());
         bar->reset();
     } else {
         button->setStyleSheet(qv::style::QueryAtRest);
-        button->setText(QStringLiteral("Állapot lekérdezése"));
+        button->setText(
+            form::translated(QT_TRANSLATE_NOOP("form::Catalogue", "Állapot lekérdezése")));
         button->setEnabled(true);
     }
 }

@@ -1,5 +1,6 @@
 #include "register/conninfo.h"
 
+#include <QCoreApplication>
 #include <QUrl>
 #include <QUrlQuery>
 
@@ -7,9 +8,17 @@ namespace qv::reg {
 
 namespace {
 
-const QString kExample = QStringLiteral(
-    "Például: host=szerver dbname=nyilvantartas user=technikus, vagy egy szolgáltatás neve "
-    "a ~/.pg_service.conf fájlból.");
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(qv::reg::Connection)
+};
+
+QString example()
+{
+    return Text::tr(
+        "Például: host=szerver dbname=nyilvantartas user=technikus, vagy egy szolgáltatás neve "
+        "a ~/.pg_service.conf fájlból.");
+}
 
 bool isSpace(QChar c)
 {
@@ -38,7 +47,7 @@ QString parsePairs(const QString &text, QList<std::pair<QString, QString>> &out)
         while (i < n && isSpace(text.at(i)))
             ++i;
         if (keyword.isEmpty() || i == n || text.at(i) != u'=')
-            return QStringLiteral("a(z) %1. karakternél kulcsszó=érték párt vár").arg(i + 1);
+            return Text::tr("a(z) %1. karakternél kulcsszó=érték párt vár").arg(i + 1);
         ++i;
         while (i < n && isSpace(text.at(i)))
             ++i;
@@ -58,7 +67,7 @@ QString parsePairs(const QString &text, QList<std::pair<QString, QString>> &out)
                 }
             }
             if (!closed)
-                return QStringLiteral("a(z) \"%1\" értékének idézőjele nincs lezárva").arg(keyword);
+                return Text::tr("a(z) \"%1\" értékének idézőjele nincs lezárva").arg(keyword);
         } else {
             while (i < n && !isSpace(text.at(i))) {
                 const QChar c = text.at(i++);
@@ -77,7 +86,7 @@ QString parseUri(const QString &text, QList<std::pair<QString, QString>> &out)
 {
     const QUrl url(text, QUrl::StrictMode);
     if (!url.isValid())
-        return QStringLiteral("a cím nem értelmezhető (%1)").arg(url.errorString());
+        return Text::tr("a cím nem értelmezhető (%1)").arg(url.errorString());
     if (!url.password().isEmpty())
         out.append({QStringLiteral("password"), url.password()});
     if (!url.host().isEmpty())
@@ -120,8 +129,9 @@ ConnectionParts parseConnection(const QString &connection)
     ConnectionParts parts;
     const QString text = connection.trimmed();
     if (text.isEmpty()) {
+        //: %1 is an example of a connection.
         parts.problem =
-            QStringLiteral("Nincs megadva a csapat nyilvántartásának kapcsolata. ") + kExample;
+            Text::tr("Nincs megadva a csapat nyilvántartásának kapcsolata. %1").arg(example());
         return parts;
     }
     QString fault;
@@ -134,14 +144,14 @@ ConnectionParts parseConnection(const QString &connection)
         fault = parsePairs(text, parts.keywords);
     }
     if (!fault.isEmpty()) {
-        parts.problem = QStringLiteral("A csapat nyilvántartásának kapcsolata nem értelmezhető: "
-                                       "%1. ")
-                            .arg(fault) +
-                        kExample;
+        //: %1 says what is wrong in the connection, %2 is an example of a connection.
+        parts.problem = Text::tr("A csapat nyilvántartásának kapcsolata nem értelmezhető: "
+                                 "%1. %2")
+                            .arg(fault, example());
         return parts;
     }
     if (parts.has(QStringLiteral("password"))) {
-        parts.problem = QStringLiteral(
+        parts.problem = Text::tr(
             "A kapcsolat leírása jelszót tartalmaz. A program nem jegyez meg jelszót: adja "
             "meg a jelszót a ~/.pgpass fájlban (vagy egy szolgáltatásfájlban), és írja be a "
             "kapcsolatot jelszó nélkül.");
@@ -150,9 +160,9 @@ ConnectionParts parseConnection(const QString &connection)
     // Qt's driver passes the options on with ";" turned into blanks.
     for (const auto &[key, value] : parts.keywords) {
         if (value.contains(u';')) {
-            parts.problem = QStringLiteral("A kapcsolat \"%1\" értéke pontosvesszőt tartalmaz, "
-                                           "amelyet a program nem tud továbbadni. Adja meg "
-                                           "egy szolgáltatásfájlban (~/.pg_service.conf).")
+            parts.problem = Text::tr("A kapcsolat \"%1\" értéke pontosvesszőt tartalmaz, "
+                                     "amelyet a program nem tud továbbadni. Adja meg "
+                                     "egy szolgáltatásfájlban (~/.pg_service.conf).")
                                 .arg(key);
             return parts;
         }

@@ -3,6 +3,7 @@
 #include "transfer/configrecord.h"
 #include "transfer/modulerecord.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QSysInfo>
@@ -16,6 +17,11 @@
 namespace qv::reg {
 
 namespace {
+
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(qv::reg::Entry)
+};
 
 // The record's places of the module's id and name (m_id, m_nev); the telephone entries
 // are fields 48..55 (transfer::FirstTelephoneField).
@@ -174,13 +180,13 @@ QString operationText(Operation operation)
 {
     switch (operation) {
     case Operation::ReadOut:
-        return QStringLiteral("Kiolvasás");
+        return Text::tr("Kiolvasás");
     case Operation::Backup:
-        return QStringLiteral("Mentés letöltés előtt");
+        return Text::tr("Mentés letöltés előtt");
     case Operation::Download:
-        return QStringLiteral("Letöltés");
+        return Text::tr("Letöltés");
     case Operation::Compare:
-        return QStringLiteral("Összehasonlítás");
+        return Text::tr("Összehasonlítás");
     }
     return {};
 }
@@ -189,11 +195,11 @@ QString resultText(Result result)
 {
     switch (result) {
     case Result::Ok:
-        return QStringLiteral("rendben");
+        return Text::tr("rendben");
     case Result::Differences:
-        return QStringLiteral("eltérés");
+        return Text::tr("eltérés");
     case Result::Failed:
-        return QStringLiteral("sikertelen");
+        return Text::tr("sikertelen");
     }
     return {};
 }

@@ -138,7 +138,7 @@ bool Journal::record(const Entry &entry)
 {
     QString error;
     if (!m_local) {
-        error = QStringLiteral("A nyilvántartás nincs megnyitva.");
+        error = tr("A nyilvántartás nincs megnyitva.");
     } else if (m_local->status() != Store::OpenStatus::Ok) {
         // The reason it did not open, already reported once as such.
         error = m_local->message();
@@ -162,8 +162,8 @@ Journal::askTeam(const std::function<void(TeamReader *, std::shared_ptr<TeamAnsw
     if (!m_reader)
         return nullptr;
     if (m_teamDown && m_teamDownSince.isValid() && m_teamDownSince.elapsed() < TeamRetryMs) {
-        *error = QStringLiteral("A csapat nyilvántartása most nem érhető el, csak a helyi "
-                                "bejegyzések látszanak. (%1)")
+        *error = tr("A csapat nyilvántartása most nem érhető el, csak a helyi "
+                    "bejegyzések látszanak. (%1)")
                      .arg(m_teamDownReason);
         return nullptr;
     }
@@ -177,14 +177,14 @@ bool Journal::awaitTeam(const std::shared_ptr<TeamAnswer> &answer, QString *erro
 {
     QString reason;
     if (!answer->wait(TeamAnswerMs))
-        reason = QStringLiteral("nem válaszolt időben");
+        reason = tr("nem válaszolt időben");
     else if (!answer->error.isEmpty())
         reason = answer->error;
     if (reason.isEmpty())
         return true;
     teamDown(reason);
-    *error = QStringLiteral("A csapat nyilvántartása most nem érhető el, csak a helyi "
-                            "bejegyzések látszanak. (%1)")
+    *error = tr("A csapat nyilvántartása most nem érhető el, csak a helyi "
+                "bejegyzések látszanak. (%1)")
                  .arg(reason);
     return false;
 }
@@ -213,7 +213,7 @@ QList<Entry> Journal::search(const Query &query, QString *error) const
     QString localError;
     QList<Entry> entries;
     if (!m_local) {
-        localError = QStringLiteral("A nyilvántartás nincs megnyitva.");
+        localError = tr("A nyilvántartás nincs megnyitva.");
     } else if (asked) {
         // What the server holds comes from there, unless it does not answer.
         entries = m_local->searchNotShared(each, &localError);
@@ -315,13 +315,11 @@ void Journal::senderSent(int count, int waiting)
 {
     m_teamDown = false;
     m_teamDownReason.clear();
-    emit statusMessage(waiting > 0 ? QStringLiteral("%1 bejegyzés elküldve a csapat "
-                                                    "nyilvántartásába, %2 még vár.")
-                                         .arg(count)
-                                         .arg(waiting)
-                                   : QStringLiteral("%1 bejegyzés elküldve a csapat "
-                                                    "nyilvántartásába.")
-                                         .arg(count));
+    emit statusMessage(
+        waiting > 0
+            ? tr("%n bejegyzés elküldve a csapat nyilvántartásába, %1 még vár.", nullptr, count)
+                  .arg(waiting)
+            : tr("%n bejegyzés elküldve a csapat nyilvántartásába.", nullptr, count));
 }
 
 } // namespace qv::reg

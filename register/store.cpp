@@ -4,6 +4,7 @@
 #include "register/schema.h"
 
 #include <QAtomicInt>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -20,6 +21,11 @@
 namespace qv::reg {
 
 namespace {
+
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(qv::reg::Store)
+};
 
 constexpr int SqliteBusyTimeoutMs = 10000; // another program's write, waited for
 constexpr int ConnectTimeoutS = 3;         // an unreachable server fails this fast
@@ -211,43 +217,55 @@ QString Store::Private::writeFailure(const QSqlError &error) const
 {
     const QString words = databaseWords(error);
     if (engine == Engine::PostgreSQL)
-        return QStringLiteral("A bejegyzés nem került be a csapat nyilvántartásába (%1): %2.")
+        return Text::tr("A bejegyzés nem került be a csapat nyilvántartásába (%1): %2.")
             .arg(location, words);
-    QString what;
+    // %1 is the register's file, %2 the database's own words.
+    const char *text = nullptr;
     switch (sqliteCode(error)) {
     case SqliteFull:
-        what = QStringLiteral("a lemez megtelt. Szabadítson fel helyet a lemezen");
+        text = QT_TRANSLATE_NOOP("qv::reg::Store",
+                                 "A bejegyzés nem került be a nyilvántartásba (%1): a lemez "
+                                 "megtelt. Szabadítson fel helyet a lemezen. (%2)");
         break;
     case SqlitePerm:
     case SqliteReadOnly:
     case SqliteCantOpen:
-        what = QStringLiteral("a fájl vagy a mappája nem írható. Ellenőrizze a jogosultságokat, "
-                              "és hogy a lemez nincs-e csak olvashatóként csatolva");
+        text = QT_TRANSLATE_NOOP("qv::reg::Store",
+                                 "A bejegyzés nem került be a nyilvántartásba (%1): a fájl vagy "
+                                 "a mappája nem írható. Ellenőrizze a jogosultságokat, és hogy "
+                                 "a lemez nincs-e csak olvashatóként csatolva. (%2)");
         break;
     case SqliteBusy:
     case SqliteLocked:
-        what = QStringLiteral("egy másik program túl sokáig foglalta. Próbálja újra");
+        text = QT_TRANSLATE_NOOP("qv::reg::Store",
+                                 "A bejegyzés nem került be a nyilvántartásba (%1): egy másik "
+                                 "program túl sokáig foglalta. Próbálja újra. (%2)");
         break;
     case SqliteCorrupt:
     case SqliteNotADb:
-        what = QStringLiteral("a fájl sérült. Nevezze át, és a program újat hoz létre");
+        text = QT_TRANSLATE_NOOP("qv::reg::Store",
+                                 "A bejegyzés nem került be a nyilvántartásba (%1): a fájl "
+                                 "sérült. Nevezze át, és a program újat hoz létre. (%2)");
         break;
     case SqliteIoErr:
-        what = QStringLiteral("írási hiba történt. Ellenőrizze a lemezt");
+        text = QT_TRANSLATE_NOOP("qv::reg::Store",
+                                 "A bejegyzés nem került be a nyilvántartásba (%1): írási hiba "
+                                 "történt. Ellenőrizze a lemezt. (%2)");
         break;
     default:
-        what = QStringLiteral("nem írható");
+        text = QT_TRANSLATE_NOOP("qv::reg::Store",
+                                 "A bejegyzés nem került be a nyilvántartásba (%1): nem "
+                                 "írható. (%2)");
         break;
     }
-    return QStringLiteral("A bejegyzés nem került be a nyilvántartásba (%1): %2. (%3)")
-        .arg(QDir::toNativeSeparators(location), what, words);
+    return Text::tr(text).arg(QDir::toNativeSeparators(location), words);
 }
 
 QString Store::Private::notWritable() const
 {
     if (!message.isEmpty())
         return message;
-    return QStringLiteral("A nyilvántartás nem használható.");
+    return Text::tr("A nyilvántartás nem használható.");
 }
 
 bool Store::Private::begin(QString *error)
@@ -386,17 +404,17 @@ Store Store::openSqlite(const QString &path)
 
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE")))
         return fail(OpenStatus::NoDriver,
-                    QStringLiteral("A nyilvántartás nem használható: hiányzik a Qt "
-                                   "SQLite-illesztőprogramja (Debianon a libqt6sql6-sqlite "
-                                   "csomag). Telepítse, majd indítsa újra a programot."));
+                    Text::tr("A nyilvántartás nem használható: hiányzik a Qt "
+                             "SQLite-illesztőprogramja (Debianon a libqt6sql6-sqlite "
+                             "csomag). Telepítse, majd indítsa újra a programot."));
 
     const QFileInfo info(p->location);
     const QString folder = info.absolutePath();
     if (!QFileInfo::exists(folder)) {
         if (!QDir().mkpath(folder))
             return fail(OpenStatus::CannotCreate,
-                        QStringLiteral("A nyilvántartás mappája (%1) nem hozható létre. "
-                                       "Ellenőrizze, hogy a szülőmappája írható-e.")
+                        Text::tr("A nyilvántartás mappája (%1) nem hozható létre. "
+                                 "Ellenőrizze, hogy a szülőmappája írható-e.")
                             .arg(QDir::toNativeSeparators(folder)));
         QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                           QFileDevice::ExeOwner);
@@ -409,28 +427,28 @@ Store Store::openSqlite(const QString &path)
                        QFileDevice::ReadOwner | QFileDevice::WriteOwner) &&
             !QFileInfo::exists(p->location))
             return fail(OpenStatus::CannotCreate,
-                        QStringLiteral("A nyilvántartás fájlja (%1) nem hozható létre: %2. "
-                                       "Ellenőrizze, hogy a mappája írható-e, és hogy van-e "
-                                       "hely a lemezen.")
+                        Text::tr("A nyilvántartás fájlja (%1) nem hozható létre: %2. "
+                                 "Ellenőrizze, hogy a mappája írható-e, és hogy van-e "
+                                 "hely a lemezen.")
                             .arg(shown, file.errorString()));
     }
 
     const QString notRegister =
-        QStringLiteral("A(z) %1 fájl nem a program nyilvántartása (%2). A program a "
-                       "nyilvántartás nélkül működik tovább, a fájlt nem változtatta meg. "
-                       "Nevezze át vagy helyezze át a fájlt, és a program a következő "
-                       "indításkor új nyilvántartást kezd.");
+        Text::tr("A(z) %1 fájl nem a program nyilvántartása (%2). A program a "
+                 "nyilvántartás nélkül működik tovább, a fájlt nem változtatta meg. "
+                 "Nevezze át vagy helyezze át a fájlt, és a program a következő "
+                 "indításkor új nyilvántartást kezd.");
     switch (inspectFile(p->location)) {
     case FileKind::NotDatabase:
         return fail(OpenStatus::NotARegister,
-                    notRegister.arg(shown, QStringLiteral("nem adatbázis, vagy sérült")));
+                    notRegister.arg(shown, Text::tr("nem adatbázis, vagy sérült")));
     case FileKind::Truncated:
         return fail(OpenStatus::NotARegister,
-                    notRegister.arg(shown, QStringLiteral("sérült: csonka adatbázis")));
+                    notRegister.arg(shown, Text::tr("sérült: csonka adatbázis")));
     case FileKind::Unreadable:
         return fail(OpenStatus::CannotCreate,
-                    QStringLiteral("A nyilvántartás fájlja (%1) nem olvasható. Ellenőrizze a "
-                                   "jogosultságait.")
+                    Text::tr("A nyilvántartás fájlja (%1) nem olvasható. Ellenőrizze a "
+                             "jogosultságait.")
                         .arg(shown));
     case FileKind::Empty:
     case FileKind::Database:
@@ -443,7 +461,7 @@ Store Store::openSqlite(const QString &path)
     p->db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(SqliteBusyTimeoutMs));
     if (!p->db.open())
         return fail(OpenStatus::CannotCreate,
-                    QStringLiteral("A nyilvántartás fájlja (%1) nem nyitható meg: %2.")
+                    Text::tr("A nyilvántartás fájlja (%1) nem nyitható meg: %2.")
                         .arg(shown, databaseWords(p->db.lastError())));
 
     // Only reads until the file is known to be a register (or an empty database).
@@ -471,9 +489,9 @@ Store Store::openSqlite(const QString &path)
             if (const int code = sqliteCode(q.lastError());
                 code == SqliteCorrupt || code == SqliteNotADb)
                 return fail(OpenStatus::NotARegister,
-                            notRegister.arg(shown, QStringLiteral("sérült adatbázis")));
+                            notRegister.arg(shown, Text::tr("sérült adatbázis")));
             return fail(OpenStatus::CannotCreate,
-                        QStringLiteral("A nyilvántartás fájlja (%1) nem olvasható: %2.")
+                        Text::tr("A nyilvántartás fájlja (%1) nem olvasható: %2.")
                             .arg(shown, databaseWords(q.lastError())));
         }
         while (q.next())
@@ -481,7 +499,7 @@ Store Store::openSqlite(const QString &path)
     }
     if (!tables.isEmpty() && !tables.contains(QStringLiteral("qv_schema")))
         return fail(OpenStatus::NotARegister,
-                    notRegister.arg(shown, QStringLiteral("egy másik program adatbázisa")));
+                    notRegister.arg(shown, Text::tr("egy másik program adatbázisa")));
 
     // Fails on a read-only file: such a register is still read, and record() says why
     // it cannot write.
@@ -507,7 +525,7 @@ Store Store::openPostgres(const QString &connection)
     p->status = OpenStatus::CannotConnect;
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QPSQL"))) {
         p->status = OpenStatus::NoDriver;
-        p->message = QStringLiteral(
+        p->message = Text::tr(
             "A csapat nyilvántartása nem használható: hiányzik a Qt PostgreSQL-illesztőprogramja "
             "(Debianon a libqt6sql6-psql csomag). Telepítse, majd indítsa újra a programot; "
             "addig a bejegyzések a helyi nyilvántartásban várnak.");
@@ -556,17 +574,16 @@ Store Store::openPostgres(const QString &connection)
         const QString words = databaseWords(p->db.lastError());
         const bool refused = words.contains(QLatin1StringView("password")) ||
                              words.contains(QLatin1StringView("authentication"));
-        p->message =
-            refused
-                ? QStringLiteral("A csapat nyilvántartása (%1) elutasította a bejelentkezést: "
-                                 "%2. Ellenőrizze a felhasználó nevét és a jelszót a ~/.pgpass "
-                                 "fájlban; addig a bejegyzések a helyi nyilvántartásban "
-                                 "várnak.")
-                      .arg(p->location, words)
-                : QStringLiteral("A csapat nyilvántartása (%1) nem érhető el: %2. Ellenőrizze a "
-                                 "hálózatot és a kapcsolat adatait; addig a bejegyzések a helyi "
-                                 "nyilvántartásban várnak.")
-                      .arg(p->location, words);
+        p->message = refused
+                         ? Text::tr("A csapat nyilvántartása (%1) elutasította a bejelentkezést: "
+                                    "%2. Ellenőrizze a felhasználó nevét és a jelszót a ~/.pgpass "
+                                    "fájlban; addig a bejegyzések a helyi nyilvántartásban "
+                                    "várnak.")
+                               .arg(p->location, words)
+                         : Text::tr("A csapat nyilvántartása (%1) nem érhető el: %2. Ellenőrizze a "
+                                    "hálózatot és a kapcsolat adatait; addig a bejegyzések a helyi "
+                                    "nyilvántartásban várnak.")
+                               .arg(p->location, words);
         return Store(std::move(p));
     }
     schema::exec(p->db, QStringLiteral("SET statement_timeout = %1").arg(StatementTimeoutMs),
@@ -594,17 +611,17 @@ void Store::finishOpening()
     if (version < 0) {
         d->status =
             d->engine == Engine::SQLite ? OpenStatus::CannotCreate : OpenStatus::CannotConnect;
-        d->message = QStringLiteral("A nyilvántartás (%1) nem hozható létre vagy nem "
-                                    "olvasható: %2. Ellenőrizze, hogy írható-e.")
+        d->message = Text::tr("A nyilvántartás (%1) nem hozható létre vagy nem "
+                              "olvasható: %2. Ellenőrizze, hogy írható-e.")
                          .arg(shown, error);
         return;
     }
     if (version > SchemaVersion) {
         d->status = OpenStatus::ReadOnlyNewer;
-        d->message = QStringLiteral("A nyilvántartást (%1) a program egy újabb változata írta "
-                                    "(%2. változatú adatszerkezet; ez a program a(z) %3. "
-                                    "változatig ismeri). A bejegyzései olvashatók, de új "
-                                    "bejegyzés nem kerül bele: frissítse a programot.")
+        d->message = Text::tr("A nyilvántartást (%1) a program egy újabb változata írta "
+                              "(%2. változatú adatszerkezet; ez a program a(z) %3. "
+                              "változatig ismeri). A bejegyzései olvashatók, de új "
+                              "bejegyzés nem kerül bele: frissítse a programot.")
                          .arg(shown)
                          .arg(version)
                          .arg(SchemaVersion);
@@ -744,7 +761,7 @@ QList<Entry> Store::find(const Query &query, bool notShared, QString *error) con
     }
     if (!ok) {
         if (error)
-            *error = QStringLiteral("A keresés nem sikerült a nyilvántartásban (%1): %2.")
+            *error = Text::tr("A keresés nem sikerült a nyilvántartásban (%1): %2.")
                          .arg(d->location, databaseWords(q.lastError()));
         return entries;
     }
@@ -765,7 +782,7 @@ std::optional<Entry> Store::entry(const QString &id, QString *error) const
     q.addBindValue(columnText(id));
     if (!q.exec()) {
         if (error)
-            *error = QStringLiteral("A bejegyzés nem olvasható a nyilvántartásból (%1): %2.")
+            *error = Text::tr("A bejegyzés nem olvasható a nyilvántartásból (%1): %2.")
                          .arg(d->location, databaseWords(q.lastError()));
         return std::nullopt;
     }

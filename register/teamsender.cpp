@@ -127,9 +127,9 @@ bool TeamSender::sendBatches()
         if (!m_local->markShared(ids)) {
             // They are on the server; sent again later, the server keeps them once.
             fail(QStringLiteral("local-outbox"),
-                 QStringLiteral("A helyi nyilvántartásban nem jelölhető meg, hogy a bejegyzések "
-                                "már a csapat nyilvántartásában vannak (%1). Újra elküldésre "
-                                "kerülnek; a csapat nyilvántartása mindegyiket egyszer őrzi.")
+                 tr("A helyi nyilvántartásban nem jelölhető meg, hogy a bejegyzések "
+                    "már a csapat nyilvántartásában vannak (%1). Újra elküldésre "
+                    "kerülnek; a csapat nyilvántartása mindegyiket egyszer őrzi.")
                      .arg(m_local->location()));
             return false;
         }

@@ -5,7 +5,18 @@
 #include "settings/branding.h"
 #include "settings/compattable.h"
 
+#include <QCoreApplication>
+
 namespace qv {
+
+namespace {
+
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(qv::IdentifyModule)
+};
+
+} // namespace
 
 IdentifyOutcome identifyModule(const QString &portName, qint32 baud, const QString &version)
 {
@@ -41,17 +52,17 @@ QString identifyFailureText(const IdentifyOutcome &outcome)
         return {};
     case IdentifyEnd::NotOpen: {
         // The user chose this port and must learn why nothing happened.
-        QString text = QStringLiteral("A kiválasztott port nem nyitható meg.");
+        QString text = Text::tr("A kiválasztott port nem nyitható meg.");
         if (outcome.openFailure)
             text += u'\n' + openFailureAdvice(*outcome.openFailure);
         return text;
     }
     case IdentifyEnd::NoModule:
-        return QStringLiteral("A kiválasztott porton nem található csatlakoztatott eszköz.");
+        return Text::tr("A kiválasztott porton nem található csatlakoztatott eszköz.");
     case IdentifyEnd::Incompatible:
-        return QStringLiteral("A csatlakoztatott eszköz nem kompatibilis a jelenlegi "
-                              "szoftververzióval.\nKérem töltse le a legújabb verziót "
-                              "a \"%1\" oldalról!")
+        return Text::tr("A csatlakoztatott eszköz nem kompatibilis a jelenlegi "
+                        "szoftververzióval.\nKérem töltse le a legújabb verziót "
+                        "a \"%1\" oldalról!")
             .arg(makerWebAddress());
     }
     return {};

@@ -1,5 +1,6 @@
 #include "serial/openadvice.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #ifdef Q_OS_UNIX
@@ -10,6 +11,11 @@ namespace qv {
 
 namespace {
 
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(qv::OpenAdvice)
+};
+
 using Kind = OpenFailure::Kind;
 
 // The system's words without a closing full stop ("Access is denied." on Windows), so
@@ -19,7 +25,7 @@ QString systemWords(const OpenFailure &failure)
     QString text = failure.systemText.trimmed();
     while (text.endsWith(u'.'))
         text.chop(1);
-    return text.isEmpty() ? QStringLiteral("ismeretlen hiba") : text;
+    return text.isEmpty() ? Text::tr("ismeretlen hiba") : text;
 }
 
 QString holderText(const OpenFailure &failure)
@@ -59,21 +65,21 @@ QString lockSentence(const OpenFailure &failure, const QString &name)
     switch (failure.lock) {
     case Lock::Stale:
         return failure.lockPid > 0
-                   ? QStringLiteral("A(z) %1 portot egy elavult zárolófájl tartja foglaltként: "
-                                    "%2 (az azt létrehozó folyamat, PID %3, már nem fut).")
+                   ? Text::tr("A(z) %1 portot egy elavult zárolófájl tartja foglaltként: "
+                              "%2 (az azt létrehozó folyamat, PID %3, már nem fut).")
                          .arg(name, failure.lockFile)
                          .arg(failure.lockPid)
-                   : QStringLiteral("A(z) %1 portot egy elavult zárolófájl tartja foglaltként: "
-                                    "%2.")
+                   : Text::tr("A(z) %1 portot egy elavult zárolófájl tartja foglaltként: "
+                              "%2.")
                          .arg(name, failure.lockFile);
     case Lock::Foreign:
-        return QStringLiteral("A(z) %1 portot a(z) %2 zárolófájl tartja foglaltként, de az abban "
-                              "megnevezett folyamat (PID %3) nem használja a portot.")
+        return Text::tr("A(z) %1 portot a(z) %2 zárolófájl tartja foglaltként, de az abban "
+                        "megnevezett folyamat (PID %3) nem használja a portot.")
             .arg(name, failure.lockFile)
             .arg(failure.lockPid);
     case Lock::Invalid:
-        return QStringLiteral("A(z) %1 portot a(z) %2 fájl tartja foglaltként, amely nem "
-                              "szabályos zárolófájl (például csővezeték vagy hivatkozás).")
+        return Text::tr("A(z) %1 portot a(z) %2 fájl tartja foglaltként, amely nem "
+                        "szabályos zárolófájl (például csővezeték vagy hivatkozás).")
             .arg(name, failure.lockFile);
     case Lock::None:
         break;
@@ -97,35 +103,34 @@ QString openFailureReason(const OpenFailure &failure, PortNaming naming)
     switch (failure.kind) {
     case Kind::PermissionDenied:
         if (naming == PortNaming::Windows)
-            return QStringLiteral("foglalt vagy nincs hozzáférés");
+            return Text::tr("foglalt vagy nincs hozzáférés");
         if (failure.userMayUse)
-            return QStringLiteral("a rendszer megtagadta a hozzáférést");
+            return Text::tr("a rendszer megtagadta a hozzáférést");
         if (groupHelps(failure))
-            return QStringLiteral("nincs jogosultság (\"%1\" csoport)").arg(failure.group);
-        return failure.group.isEmpty() ? QStringLiteral("nincs jogosultság")
-                                       : QStringLiteral("nincs jogosultság (csak rendszergazda)");
+            return Text::tr("nincs jogosultság (\"%1\" csoport)").arg(failure.group);
+        return failure.group.isEmpty() ? Text::tr("nincs jogosultság")
+                                       : Text::tr("nincs jogosultság (csak rendszergazda)");
     case Kind::Busy: {
         switch (failure.lock) {
         case Lock::Stale:
-            return QStringLiteral("foglalt: elavult zárolófájl");
+            return Text::tr("foglalt: elavult zárolófájl");
         case Lock::Foreign:
-            return QStringLiteral("foglalt: idegen zárolófájl");
+            return Text::tr("foglalt: idegen zárolófájl");
         case Lock::Invalid:
-            return QStringLiteral("foglalt: hibás zárolófájl");
+            return Text::tr("foglalt: hibás zárolófájl");
         case Lock::None:
             break;
         }
         const QString holder = holderText(failure);
-        return holder.isEmpty() ? QStringLiteral("foglalt: egy másik program használja")
-                                : QStringLiteral("foglalt: ") + holder;
+        return holder.isEmpty() ? Text::tr("foglalt: egy másik program használja")
+                                : Text::tr("foglalt: %1").arg(holder);
     }
     case Kind::Missing:
-        return failure.path.isEmpty() ? QStringLiteral("nincs megadva")
-                                      : QStringLiteral("nem található");
+        return failure.path.isEmpty() ? Text::tr("nincs megadva") : Text::tr("nem található");
     case Kind::Other:
         break;
     }
-    return QStringLiteral("nem nyitható meg: ") + systemWords(failure);
+    return Text::tr("nem nyitható meg: %1").arg(systemWords(failure));
 }
 
 QString openFailureRemedy(const OpenFailure &failure, PortNaming naming)
@@ -133,36 +138,36 @@ QString openFailureRemedy(const OpenFailure &failure, PortNaming naming)
     switch (failure.kind) {
     case Kind::PermissionDenied:
         if (naming == PortNaming::Windows)
-            return QStringLiteral("Zárja be a portot használó programot, majd próbálja újra.");
+            return Text::tr("Zárja be a portot használó programot, majd próbálja újra.");
         if (failure.userMayUse)
-            return QStringLiteral("Ezt nem a felhasználó jogosultságai okozzák, hanem a rendszer "
-                                  "(például egy konténer vagy egy eszközöket tiltó csatolás): "
-                                  "kérje a rendszergazdát, hogy engedélyezze az eszközt.");
+            return Text::tr("Ezt nem a felhasználó jogosultságai okozzák, hanem a rendszer "
+                            "(például egy konténer vagy egy eszközöket tiltó csatolás): "
+                            "kérje a rendszergazdát, hogy engedélyezze az eszközt.");
         if (failure.groupPendingLogin && !failure.group.isEmpty())
-            return QStringLiteral("A felhasználó már tagja a(z) \"%1\" csoportnak, de ez csak "
-                                  "új bejelentkezés után érvényes: jelentkezzen ki, majd be "
-                                  "újra.")
+            return Text::tr("A felhasználó már tagja a(z) \"%1\" csoportnak, de ez csak "
+                            "új bejelentkezés után érvényes: jelentkezzen ki, majd be "
+                            "újra.")
                 .arg(failure.group);
         if (groupHelps(failure))
-            return QStringLiteral("Adja hozzá a felhasználót a(z) \"%1\" csoporthoz (sudo "
-                                  "usermod -aG %1 $USER), majd jelentkezzen be újra.")
+            return Text::tr("Adja hozzá a felhasználót a(z) \"%1\" csoporthoz (sudo "
+                            "usermod -aG %1 $USER), majd jelentkezzen be újra.")
                 .arg(failure.group);
-        return QStringLiteral("A portot csak rendszergazdai jogosultsággal lehet használni: "
-                              "kérje a rendszergazdát, hogy adjon hozzáférést.");
+        return Text::tr("A portot csak rendszergazdai jogosultsággal lehet használni: "
+                        "kérje a rendszergazdát, hogy adjon hozzáférést.");
     case Kind::Busy:
         if (failure.lock != Lock::None)
-            return QStringLiteral("Törölje a zárolófájlt (%1), majd próbálja újra.")
+            return Text::tr("Törölje a zárolófájlt (%1), majd próbálja újra.")
                 .arg(removeCommand(failure.lockFile));
-        return QStringLiteral("Zárja be a portot használó programot, majd próbálja újra.");
+        return Text::tr("Zárja be a portot használó programot, majd próbálja újra.");
     case Kind::Missing:
         if (failure.path.isEmpty())
-            return QStringLiteral("Válasszon portot az \"Eszköz csatlakoztatása\" gombbal.");
-        return QStringLiteral("Ellenőrizze, hogy az eszköz csatlakoztatva van-e, majd "
-                              "válassza ki újra a portot.");
+            return Text::tr("Válasszon portot az \"Eszköz csatlakoztatása\" gombbal.");
+        return Text::tr("Ellenőrizze, hogy az eszköz csatlakoztatva van-e, majd "
+                        "válassza ki újra a portot.");
     case Kind::Other:
         break;
     }
-    return QStringLiteral("Ellenőrizze az eszközt és a port beállítását.");
+    return Text::tr("Ellenőrizze az eszközt és a port beállítását.");
 }
 
 QString openFailureAdvice(const OpenFailure &failure, PortNaming naming)
@@ -172,19 +177,19 @@ QString openFailureAdvice(const OpenFailure &failure, PortNaming naming)
     switch (failure.kind) {
     case Kind::PermissionDenied:
         if (naming == PortNaming::Windows)
-            what = QStringLiteral("A(z) %1 port nem nyitható meg: egy másik program használja, "
-                                  "vagy a hozzáférés nem engedélyezett (%2).")
+            what = Text::tr("A(z) %1 port nem nyitható meg: egy másik program használja, "
+                            "vagy a hozzáférés nem engedélyezett (%2).")
                        .arg(name, systemWords(failure));
         else if (failure.userMayUse)
-            what = QStringLiteral("A rendszer megtagadta a(z) %1 port megnyitását, bár a "
-                                  "fájl jogosultságai szerint a felhasználó használhatja "
-                                  "(megpróbálva: megnyitás olvasásra és írásra – %2).")
+            what = Text::tr("A rendszer megtagadta a(z) %1 port megnyitását, bár a "
+                            "fájl jogosultságai szerint a felhasználó használhatja "
+                            "(megpróbálva: megnyitás olvasásra és írásra – %2).")
                        .arg(name, systemWords(failure));
         else if (!groupHelps(failure))
-            what = QStringLiteral("Nincs jogosultság a(z) %1 port használatához.").arg(name);
+            what = Text::tr("Nincs jogosultság a(z) %1 port használatához.").arg(name);
         else
-            what = QStringLiteral("Nincs jogosultság a(z) %1 port használatához (a port a(z) "
-                                  "\"%2\" csoporté).")
+            what = Text::tr("Nincs jogosultság a(z) %1 port használatához (a port a(z) "
+                            "\"%2\" csoporté).")
                        .arg(name, failure.group);
         break;
     case Kind::Busy: {
@@ -194,17 +199,16 @@ QString openFailureAdvice(const OpenFailure &failure, PortNaming naming)
         }
         const QString holder = holderText(failure);
         what = holder.isEmpty()
-                   ? QStringLiteral("A(z) %1 portot egy másik program használja.").arg(name)
-                   : QStringLiteral("A(z) %1 portot egy másik program használja: %2.")
-                         .arg(name, holder);
+                   ? Text::tr("A(z) %1 portot egy másik program használja.").arg(name)
+                   : Text::tr("A(z) %1 portot egy másik program használja: %2.").arg(name, holder);
         break;
     }
     case Kind::Missing:
-        what = failure.path.isEmpty() ? QStringLiteral("Nincs kiválasztva port.")
-                                      : QStringLiteral("A(z) %1 port nem található.").arg(name);
+        what = failure.path.isEmpty() ? Text::tr("Nincs kiválasztva port.")
+                                      : Text::tr("A(z) %1 port nem található.").arg(name);
         break;
     case Kind::Other:
-        what = QStringLiteral("A(z) %1 port nem nyitható meg: %2.").arg(name, systemWords(failure));
+        what = Text::tr("A(z) %1 port nem nyitható meg: %2.").arg(name, systemWords(failure));
         break;
     }
     return what + u' ' + openFailureRemedy(failure, naming);
@@ -214,7 +218,7 @@ QString unusablePortsSummary(const QList<OpenFailure> &failures, PortNaming nami
 {
     if (failures.isEmpty())
         return {};
-    QStringList lines{QStringLiteral("Nem használható portok:")};
+    QStringList lines{Text::tr("Nem használható portok:")};
     QStringList remedies;
     for (const OpenFailure &failure : failures) {
         lines << QStringLiteral("%1: %2").arg(failedPortName(failure, naming),

@@ -39,13 +39,13 @@ void PortController::selectPort(bool search)
         break;
     case qv::IdentifyEnd::NotOpen:
         // Nothing else changes.
-        qv::showMessage(m_window, QMessageBox::Warning, QStringLiteral("Eszköz"),
+        qv::showMessage(m_window, QMessageBox::Warning, tr("Eszköz"),
                         qv::identifyFailureText(outcome));
         return;
     case qv::IdentifyEnd::NoModule:
     case qv::IdentifyEnd::Incompatible:
         m_settings.DeviceModel = qv::NoDevice;
-        qv::showMessage(m_window, QMessageBox::Warning, QStringLiteral("Eszköz"),
+        qv::showMessage(m_window, QMessageBox::Warning, tr("Eszköz"),
                         qv::identifyFailureText(outcome));
         return;
     }
@@ -58,8 +58,8 @@ void PortController::selectPort(bool search)
 
     emit moduleIdentified();
     m_settings.DeviceId = id.text;
-    qv::showMessage(m_window, QMessageBox::Information, QStringLiteral("Eszköz"),
-                    QStringLiteral("A port sikeresen kiválasztva: %1\nA csatlakoztatott eszköz: %2")
+    qv::showMessage(m_window, QMessageBox::Information, tr("Eszköz"),
+                    tr("A port sikeresen kiválasztva: %1\nA csatlakoztatott eszköz: %2")
                         .arg(m_settings.Port, id.text));
 }
 

@@ -377,6 +377,48 @@ std::optional<OpenFailure> refuseUnsafeLockFile(const QString &portName, const Q
     return std::nullopt;
 }
 
+QString serialPortErrorText(QSerialPort::SerialPortError error)
+{
+    const char *text = nullptr;
+    switch (error) {
+    case QSerialPort::NoError:
+        return {};
+    case QSerialPort::DeviceNotFoundError:
+        text = QT_TRANSLATE_NOOP("qv::SerialPortError", "az eszköz nem található");
+        break;
+    case QSerialPort::PermissionError:
+        text = QT_TRANSLATE_NOOP("qv::SerialPortError",
+                                 "nincs hozzáférés, vagy egy másik program használja");
+        break;
+    case QSerialPort::OpenError:
+        text = QT_TRANSLATE_NOOP("qv::SerialPortError", "a port már meg van nyitva");
+        break;
+    case QSerialPort::NotOpenError:
+        text = QT_TRANSLATE_NOOP("qv::SerialPortError", "a port nincs megnyitva");
+        break;
+    case QSerialPort::WriteError:
+        text = QT_TRANSLATE_NOOP("qv::SerialPortError", "írási hiba");
+        break;
+    case QSerialPort::ReadError:
+        text = QT_TRANSLATE_NOOP("qv::SerialPortError", "olvasási hiba");
+        break;
+    case QSerialPort::ResourceError:
+        text = QT_TRANSLATE_NOOP("qv::SerialPortError", "az eszköz váratlanul eltűnt");
+        break;
+    case QSerialPort::UnsupportedOperationError:
+        text = QT_TRANSLATE_NOOP("qv::SerialPortError", "a rendszer nem támogatja a beállítást");
+        break;
+    case QSerialPort::TimeoutError:
+        text = QT_TRANSLATE_NOOP("qv::SerialPortError", "időtúllépés");
+        break;
+    case QSerialPort::UnknownError:
+        break;
+    }
+    if (!text)
+        text = QT_TRANSLATE_NOOP("qv::SerialPortError", "ismeretlen hiba");
+    return QCoreApplication::translate("qv::SerialPortError", text);
+}
+
 OpenFailure diagnoseFailedOpen(const QString &portName, const QString &path,
                                const QSerialPort &port, int savedErrno)
 {
@@ -386,9 +428,11 @@ OpenFailure diagnoseFailedOpen(const QString &portName, const QString &path,
     facts.error = portError(port.error());
     facts.errorText = port.errorString();
     // Only a reason the system gave: after a refusal by the lock file errno is left over
-    // from some earlier call.
+    // from some earlier call. The serial port's own words are English only.
     if (savedErrno != 0 && facts.errorText == qt_error_string(savedErrno))
         facts.systemErrno = savedErrno;
+    else
+        facts.errorText = serialPortErrorText(port.error());
 #ifdef Q_OS_UNIX
     if (!path.isEmpty()) {
         const QByteArray native = QFile::encodeName(path);

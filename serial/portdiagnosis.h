@@ -12,6 +12,9 @@
 
 namespace qv {
 
+// The serial port's error in the program's words: Qt's own (errorString()) are English only.
+QString serialPortErrorText(QSerialPort::SerialPortError error);
+
 // Call right after port.open() failed, with lastSystemError() as it was then.
 // `portName` is the name the user chose, `path` the device path that was opened. A busy
 // port's holder is the live process its lock file names or, on Linux, a process that

@@ -50,7 +50,7 @@ QString deviceText(const qv::PortDescription &port)
         lines << product.join(QStringLiteral(", "));
     QStringList ids;
     if (!port.serialNumber.isEmpty())
-        ids << QStringLiteral("sorozatszám: ") + port.serialNumber;
+        ids << setcom::tr("sorozatszám: %1").arg(port.serialNumber);
     if (port.vendorId && port.productId)
         ids << QStringLiteral("USB %1:%2")
                    .arg(*port.vendorId, 4, 16, QLatin1Char('0'))
@@ -77,26 +77,24 @@ setcom::setcom(const QString &port, qint32 baud, int probeTimeout, bool autoSear
       m_initialBaud(QString::number(baud)), m_probeTimeout(probeTimeout)
 {
     setObjectName(QStringLiteral("setcom"));
-    setWindowTitle(QStringLiteral("Port beállítások"));
+    setWindowTitle(tr("Port beállítások"));
 
-    m_comLabel = named(new QLabel(QStringLiteral("COM Port:"), this), "l_com");
+    m_comLabel = named(new QLabel(tr("COM Port:"), this), "l_com");
     m_comboBox = named(new QComboBox(this), "comboBox");
     m_comboBox->setEditable(false);
     m_comboBox->setMinimumWidth(160);
     m_comboBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    m_baudLabel = named(new QLabel(QStringLiteral("Baudrate:"), this), "l_baud");
+    m_baudLabel = named(new QLabel(tr("Baudrate:"), this), "l_baud");
     m_baudrate = named(new QComboBox(this), "baudrate");
     m_baudrate->setEditable(false);
     for (const qint32 speed : speeds())
         m_baudrate->addItem(QString::number(speed));
-    m_autoPort =
-        named(new QPushButton(QStringLiteral("Automatikus portkeresés"), this), "autoPort");
-    m_reload = named(new QPushButton(QStringLiteral("Frissítés"), this), "reload");
+    m_autoPort = named(new QPushButton(tr("Automatikus portkeresés"), this), "autoPort");
+    m_reload = named(new QPushButton(tr("Frissítés"), this), "reload");
     m_reload->setIcon(QIcon(QStringLiteral(":/img/img/Button-Reload-icon.png")));
-    m_tableLabel = named(new QLabel(QStringLiteral("Talált soros portok:"), this), "l_ports");
+    m_tableLabel = named(new QLabel(tr("Talált soros portok:"), this), "l_ports");
     m_portTable = named(new QTableWidget(0, 3, this), "portTable");
-    m_portTable->setHorizontalHeaderLabels(
-        {QStringLiteral("Port"), QStringLiteral("Eszköz"), QStringLiteral("Állapot")});
+    m_portTable->setHorizontalHeaderLabels({tr("Port"), tr("Eszköz"), tr("Állapot")});
     m_portTable->verticalHeader()->hide();
     m_portTable->horizontalHeader()->setStretchLastSection(true);
     m_portTable->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -192,7 +190,7 @@ void setcom::fillTable()
         QString tip;
         QString state;
         if (entry.opens()) {
-            state = QStringLiteral("használható");
+            state = tr("használható");
             tip = qv::systemPortPath(entry.port.name);
             if (!device.isEmpty())
                 tip += u'\n' + device;
@@ -274,8 +272,8 @@ void setcom::autoLookup()
 {
     // The window shows the ports known before the refresh; probes that open their port
     // move it on by one, and a hit completes it.
-    QProgressDialog progress(QStringLiteral("Keresés..."), QStringLiteral("Megszakítás"), 0,
-                             int(m_ports.size()), parentWidget());
+    QProgressDialog progress(tr("Keresés..."), tr("Megszakítás"), 0, int(m_ports.size()),
+                             parentWidget());
     progress.setWindowModality(Qt::WindowModal);
     progress.setAutoReset(false);
     progress.setAutoClose(false);
@@ -320,10 +318,10 @@ void setcom::autoLookup()
             if (outcome.failure)
                 failures << *outcome.failure;
         }
-        QString text = QStringLiteral("Az eszköz nem található.");
+        QString text = tr("Az eszköz nem található.");
         if (const QString summary = qv::unusablePortsSummary(failures); !summary.isEmpty())
             text += QStringLiteral("\n\n") + summary;
-        qv::showMessage(this, QMessageBox::Critical, QStringLiteral("Hiba"), text);
+        qv::showMessage(this, QMessageBox::Critical, tr("Hiba"), text);
         return;
     }
     m_comboBox->clear();

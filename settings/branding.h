@@ -1,6 +1,7 @@
 // The maker's texts shown by the program: copyright line, web address, author.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace qv {
@@ -13,13 +14,15 @@ inline QString makerWebAddress()
 // Rich text: the status bar and the about box show it with a working link.
 inline QString copyrightLine()
 {
-    return QStringLiteral("© 2026 qvconfig fejlesztők &nbsp;<a href=\"%1\">%2</a>")
+    //: Rich text: keep the link as it is.
+    return QCoreApplication::translate("qv::Branding",
+                                       "© 2026 qvconfig fejlesztők &nbsp;<a href=\"%1\">%2</a>")
         .arg(makerWebAddress(), QStringLiteral("qvconfig.example.org"));
 }
 
 inline QString authorLine()
 {
-    return QStringLiteral("Készítette: a qvconfig csapat");
+    return QCoreApplication::translate("qv::Branding", "Készítette: a qvconfig csapat");
 }
 
 } // namespace qv

@@ -16,6 +16,7 @@ const QString kVerify = QStringLiteral("download/verify");
 const QString kBackup = QStringLiteral("download/backup");
 const QString kTeamRegister = QStringLiteral("register/team");
 const QString kTechnician = QStringLiteral("register/technician");
+const QString kLanguage = QStringLiteral("interface/language");
 
 } // namespace
 
@@ -67,6 +68,16 @@ QString technician()
 void setTechnician(const QString &name)
 {
     store().setValue(kTechnician, name.trimmed());
+}
+
+QString language()
+{
+    return store().value(kLanguage).toString();
+}
+
+void setLanguage(const QString &code)
+{
+    store().setValue(kLanguage, code);
 }
 
 } // namespace qv::preferences

@@ -25,4 +25,8 @@ bool setTeamRegister(const QString &connection);
 QString technician();
 void setTechnician(const QString &name);
 
+// The language chosen in the menu ("hu" or "en"); empty until chosen: the system's then.
+QString language();
+void setLanguage(const QString &code);
+
 } // namespace qv::preferences

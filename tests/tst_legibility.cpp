@@ -1,10 +1,11 @@
 // The main window is legible: every caption shows its whole text in its rectangle,
 // measured with the widget's own font and style, on every page and beside the tabs; and
-// every field carries the hint of what it accepts.
+// every field carries the hint of what it accepts. In Hungarian and in English.
 #include "app/appfont.h"
 #include "app/mainwindow.h"
 #include "form/catalogue.h"
 #include "form/fieldhints.h"
+#include "settings/language.h"
 #include "transfer/dload.h"
 
 #include <QApplication>
@@ -142,7 +143,18 @@ private slots:
     void downloadDialogFits_data();
     void downloadDialogFits();
     void everyFieldHasItsHint();
+    void cleanup();
 };
+
+namespace {
+
+// Each language a row can be drawn in, with its name for the row.
+const std::pair<qv::language::Language, const char *> kLanguages[] = {
+    {qv::language::Language::Hungarian, "hu"},
+    {qv::language::Language::English, "en"},
+};
+
+} // namespace
 
 void TestLegibility::initTestCase()
 {
@@ -157,15 +169,22 @@ void TestLegibility::everyTextFits_data()
 {
     QTest::addColumn<QFont>("font");
     QTest::addColumn<int>("page"); // tab index; -1 for what lies beside the pages
-    for (const QFont &font : qv::interfaceFonts(QApplication::font())) {
-        if (!QFontDatabase::hasFamily(font.family()))
-            continue;
-        const QByteArray face =
-            font.family().toUtf8() + ' ' + QByteArray::number(font.pointSizeF());
-        for (const form::Page &page : form::pages())
-            QTest::addRow("%s pt, %s", face.data(), page.title)
-                << font << int(&page - form::pages().data());
-        QTest::addRow("%s pt, tabs, status panel, device box", face.data()) << font << -1;
+    QTest::addColumn<qv::language::Language>("language");
+    for (const auto &[language, code] : kLanguages) {
+        // The Hungarian rows keep their names from before English came.
+        const QByteArray suffix =
+            language == qv::language::Language::Hungarian ? QByteArray() : QByteArray(", ") + code;
+        for (const QFont &font : qv::interfaceFonts(QApplication::font())) {
+            if (!QFontDatabase::hasFamily(font.family()))
+                continue;
+            const QByteArray face =
+                font.family().toUtf8() + ' ' + QByteArray::number(font.pointSizeF());
+            for (const form::Page &page : form::pages())
+                QTest::addRow("%s pt, %s%s", face.data(), page.title, suffix.data())
+                    << font << int(&page - form::pages().data()) << language;
+            QTest::addRow("%s pt, tabs, status panel, device box%s", face.data(), suffix.data())
+                << font << -1 << language;
+        }
     }
 }
 
@@ -173,6 +192,8 @@ void TestLegibility::everyTextFits()
 {
     QFETCH(QFont, font);
     QFETCH(int, page);
+    QFETCH(qv::language::Language, language);
+    qv::language::use(language);
     QApplication::setFont(font);
     MainWindow window;
     window.show();
@@ -194,9 +215,16 @@ void TestLegibility::everyTextFits()
 void TestLegibility::downloadDialogFits_data()
 {
     QTest::addColumn<QFont>("font");
-    for (const QFont &font : qv::interfaceFonts(QApplication::font())) {
-        if (QFontDatabase::hasFamily(font.family()))
-            QTest::addRow("%s %g pt", qPrintable(font.family()), font.pointSizeF()) << font;
+    QTest::addColumn<qv::language::Language>("language");
+    for (const auto &[language, code] : kLanguages) {
+        const QByteArray suffix =
+            language == qv::language::Language::Hungarian ? QByteArray() : QByteArray(", ") + code;
+        for (const QFont &font : qv::interfaceFonts(QApplication::font())) {
+            if (QFontDatabase::hasFamily(font.family()))
+                QTest::addRow("%s %g pt%s", qPrintable(font.family()), font.pointSizeF(),
+                              suffix.data())
+                    << font << language;
+        }
     }
 }
 
@@ -205,6 +233,8 @@ void TestLegibility::downloadDialogFits_data()
 void TestLegibility::downloadDialogFits()
 {
     QFETCH(QFont, font);
+    QFETCH(qv::language::Language, language);
+    qv::language::use(language);
     QApplication::setFont(font);
     devSettings settings;
     settings.Port = QStringLiteral("/nonexistent/qv-port");
@@ -233,6 +263,11 @@ void TestLegibility::everyFieldHasItsHint()
         QVERIFY2(!hint.isEmpty(), qPrintable(field.name));
         QCOMPARE(hint, qv::rules::fieldHint(field.name));
     }
+}
+
+void TestLegibility::cleanup()
+{
+    qv::language::use(qv::language::Language::Hungarian);
 }
 
 QTEST_MAIN(TestLegibility)

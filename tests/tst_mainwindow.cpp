@@ -408,8 +408,9 @@ void TestMainWindow::menus_data()
                           << QStringList{"New", "Megnyitás", "Mentés", "Save As", "", "Kilépés"}
                           << QStringList{"Ctrl+N", "Ctrl+O", "Ctrl+S", "", "", "Ctrl+Q"}
                           << words("actionOpen actionSave actionSaveAs actionExit");
-    QTest::newRow("Beállítások") << "menuSettings" << words("actionPort") << QStringList{"Port"}
-                                 << QStringList{""} << QStringList();
+    QTest::newRow("Beállítások") << "menuSettings" << words("actionPort menuLanguage")
+                                 << QStringList{"Port", "Nyelv / Language"} << QStringList{"", ""}
+                                 << QStringList();
     QTest::newRow("Eszköz") << "menuDevice"
                             << words("actionReadup | actionDownload actionVerify actionCompare "
                                      "actionRegister")

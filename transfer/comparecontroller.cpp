@@ -17,7 +17,7 @@ void CompareController::compare()
     const std::optional<QString> record = m_download.assembleRecord();
     if (!record)
         return;
-    readAndCompare(*record, QStringLiteral("Az űrlapon"), m_window, true);
+    readAndCompare(*record, tr("Az űrlapon"), m_window, true);
 }
 
 void CompareController::compareRecord(const QString &record, const QString &ours, QWidget *parent)
@@ -35,7 +35,7 @@ void CompareController::readAndCompare(const QString &record, const QString &our
         outcome, qv::transfer::ExchangeKind::Compare, m_settings.Port, m_settings.Baudrate);
     if (outcome.end != qv::transfer::ReadOutEnd::Ok) {
         if (const QString text = qv::transfer::readOutFailureText(outcome); !text.isEmpty())
-            qv::showMessage(parent, QMessageBox::Critical, QStringLiteral("Hiba"), text);
+            qv::showMessage(parent, QMessageBox::Critical, tr("Hiba"), text);
         emit exchanged(report);
         return;
     }
@@ -44,15 +44,14 @@ void CompareController::readAndCompare(const QString &record, const QString &our
         record, outcome.decoded.fields, QChar(char16_t(quint8(m_settings.DownloadSeparator))));
     if (!report.differences.isEmpty()) {
         report.result = qv::transfer::ExchangeResult::Differences;
-        report.reason =
-            QStringLiteral("A modulban %1 érték tér el.").arg(report.differences.size());
+        report.reason = tr("A modulban %n érték tér el.", nullptr, int(report.differences.size()));
     }
     emit exchanged(report);
     if (report.differences.isEmpty()) {
         if (formRecord)
             emit sameAsModule();
-        qv::showMessage(parent, QMessageBox::Information, QStringLiteral("Összehasonlítás"),
-                        QStringLiteral("Nincs eltérés."));
+        qv::showMessage(parent, QMessageBox::Information, tr("Összehasonlítás"),
+                        tr("Nincs eltérés."));
         return;
     }
     CompareDialog dialog(report.differences, ours, parent);

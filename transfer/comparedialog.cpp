@@ -12,9 +12,9 @@
 CompareDialog::CompareDialog(const QList<qv::transfer::FieldDifference> &differences,
                              const QString &ours, QWidget *parent)
     : CompareDialog(differences,
-                    {QStringLiteral("Összehasonlítás a modullal"),
-                     QStringLiteral("A modulban %1 érték tér el:"), ours,
-                     QStringLiteral("A modulban")},
+                    {tr("Összehasonlítás a modullal"),
+                     tr("A modulban %n érték tér el:", nullptr, int(differences.size())), ours,
+                     tr("A modulban")},
                     parent)
 {
 }
@@ -26,13 +26,13 @@ CompareDialog::CompareDialog(const QList<qv::transfer::FieldDifference> &differe
     setObjectName(QStringLiteral("compareDialog"));
     setWindowTitle(captions.title);
 
-    auto *heading = new QLabel(captions.heading.arg(differences.size()), this);
+    auto *heading = new QLabel(captions.heading, this);
     heading->setObjectName(QStringLiteral("compareHeading"));
     heading->setTextFormat(Qt::PlainText);
 
     // Texts from the module are shown as they are: items never interpret markup.
     auto *model = new QStandardItemModel(int(differences.size()), 3, this);
-    model->setHorizontalHeaderLabels({QStringLiteral("Mező"), captions.ours, captions.theirs});
+    model->setHorizontalHeaderLabels({tr("Mező"), captions.ours, captions.theirs});
     for (int row = 0; row < differences.size(); ++row) {
         const qv::transfer::FieldDifference &d = differences.at(row);
         int column = 0;
@@ -69,7 +69,7 @@ void showDifferences(const QList<qv::transfer::FieldDifference> &differences,
 {
     if (differences.isEmpty()) {
         qv::showMessage(parent, QMessageBox::Information, captions.title,
-                        QStringLiteral("Nincs eltérés."));
+                        CompareDialog::tr("Nincs eltérés."));
         return;
     }
     CompareDialog dialog(differences, captions, parent);

@@ -20,7 +20,7 @@ public:
     struct Captions
     {
         QString title;   // the window's title
-        QString heading; // above the table; "%1" is the number of differences
+        QString heading; // above the table, with the number of differences (tr()'s %n)
         QString ours;    // the first side's column
         QString theirs;  // the second side's column
     };

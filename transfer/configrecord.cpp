@@ -3,6 +3,8 @@
 #include "form/deviceprofile.h"
 #include "form/fieldrules.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace qv {
@@ -26,10 +28,24 @@ enum class Kind {
 struct Field
 {
     Kind kind = Kind::Reserved;
-    QString edit;    // the line edit (for a level: the whole part)
-    QString tenth;   // a level's tenth
-    QString caption; // how messages name it
+    QString edit;                  // the line edit (for a level: the whole part)
+    QString tenth;                 // a level's tenth
+    const char *caption = nullptr; // how messages name it, to be translated
+    int entry = 0;                 // a telephone entry's number, for its caption
 };
+
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(qv::FieldCaption)
+};
+
+// How messages name `field`, in the program's language.
+QString captionOf(const Field &field)
+{
+    if (field.entry > 0)
+        return Text::tr("%1. telefonszám").arg(field.entry);
+    return field.caption ? Text::tr(field.caption) : QString();
+}
 
 // The 56 fields of the record in order, with the widgets that show them.
 const QList<Field> &layout()
@@ -37,55 +53,74 @@ const QList<Field> &layout()
     static const QList<Field> fields = [] {
         QList<Field> f;
         auto text = [&f](const char *edit, const char *caption, Kind kind = Kind::Text) {
-            f.append({kind, QString::fromLatin1(edit), {}, QString::fromUtf8(caption)});
+            f.append({kind, QString::fromLatin1(edit), {}, caption});
         };
         auto reserved = [&f](int count) { f.append(QList<Field>(count, Field{})); };
 
-        text("smskp", "SMS központ száma");
-        text("m_pin", "Modul PIN-kódja", Kind::Zero4);
-        text("m_id", "Modul azonosító száma", Kind::Zero4);
-        text("m_nev", "Modul neve");
-        text("visszaallas", "Bemenet visszaállás");
-        text("rele_time", "Relé meghúzási idő", Kind::Zero4);
-        text("maxsms", "Max. sms-ek száma 2 óra alatt");
+        text("smskp", QT_TRANSLATE_NOOP("qv::FieldCaption", "SMS központ száma"));
+        text("m_pin", QT_TRANSLATE_NOOP("qv::FieldCaption", "Modul PIN-kódja"), Kind::Zero4);
+        text("m_id", QT_TRANSLATE_NOOP("qv::FieldCaption", "Modul azonosító száma"), Kind::Zero4);
+        text("m_nev", QT_TRANSLATE_NOOP("qv::FieldCaption", "Modul neve"));
+        text("visszaallas", QT_TRANSLATE_NOOP("qv::FieldCaption", "Bemenet visszaállás"));
+        text("rele_time", QT_TRANSLATE_NOOP("qv::FieldCaption", "Relé meghúzási idő"), Kind::Zero4);
+        text("maxsms", QT_TRANSLATE_NOOP("qv::FieldCaption", "Max. sms-ek száma 2 óra alatt"));
         f.append({Kind::Mask, {}, {}, {}});
-        f.append({Kind::Level, QStringLiteral("abe1_lo"), QStringLiteral("abe1_lo_2"),
-                  QStringLiteral("Analóg bemenet alacsony riasztási értéke")});
+        f.append(
+            {Kind::Level, QStringLiteral("abe1_lo"), QStringLiteral("abe1_lo_2"),
+             QT_TRANSLATE_NOOP("qv::FieldCaption", "Analóg bemenet alacsony riasztási értéke")});
         f.append({Kind::Level, QStringLiteral("abe1_hi"), QStringLiteral("abe1_hi_2"),
-                  QStringLiteral("Analóg bemenet magas riasztási értéke")});
+                  QT_TRANSLATE_NOOP("qv::FieldCaption", "Analóg bemenet magas riasztási értéke")});
         f.append({Kind::Range, {}, {}, {}});
-        text("abe2_hi", "Pulzusszámláló maximális értéke");
+        text("abe2_hi", QT_TRANSLATE_NOOP("qv::FieldCaption", "Pulzusszámláló maximális értéke"));
         reserved(4); // 12..15
-        text("abe1_lo_msg", "Analóg bemenet alacsony riasztás");
-        text("abe1_hi_msg", "Analóg bemenet magas riasztás");
-        text("abe1_vissza", "Analóg bemenet visszaállás");
-        text("abe2_hi_msg", "Pulzusszámláló túlcsordulás riasztás");
+        text("abe1_lo_msg",
+             QT_TRANSLATE_NOOP("qv::FieldCaption", "Analóg bemenet alacsony riasztás"));
+        text("abe1_hi_msg", QT_TRANSLATE_NOOP("qv::FieldCaption", "Analóg bemenet magas riasztás"));
+        text("abe1_vissza", QT_TRANSLATE_NOOP("qv::FieldCaption", "Analóg bemenet visszaállás"));
+        text("abe2_hi_msg",
+             QT_TRANSLATE_NOOP("qv::FieldCaption", "Pulzusszámláló túlcsordulás riasztás"));
         reserved(2); // 20, 21
-        text("be_a1_nev", "Analóg bemenet neve");
-        text("be_a2_nev", "Pulzusszámláló bemenet neve");
+        text("be_a1_nev", QT_TRANSLATE_NOOP("qv::FieldCaption", "Analóg bemenet neve"));
+        text("be_a2_nev", QT_TRANSLATE_NOOP("qv::FieldCaption", "Pulzusszámláló bemenet neve"));
 
-        const char *const ordinal[] = {"1-es", "2-es", "3-as", "4-es"};
-        const std::pair<const char *, const char *> rows[] = {
-            {"be%1_nev", "%1 bemenet neve"},           {"be%1_on_msg", "%1 bemenet bekapcs."},
-            {"be%1_off_msg", "%1 bemenet kikapcs."},   {"ki%1_on", "%1 kimenet bekapcsoláskor"},
-            {"ki%1_off", "%1 kimenet kikapcsoláskor"},
+        // Hungarian numbers the inputs and outputs "1-es", "2-es", "3-as", "4-es".
+        const std::pair<const char *, std::array<const char *, 4>> rows[] = {
+            {"be%1_nev",
+             {QT_TRANSLATE_NOOP("qv::FieldCaption", "1-es bemenet neve"),
+              QT_TRANSLATE_NOOP("qv::FieldCaption", "2-es bemenet neve"),
+              QT_TRANSLATE_NOOP("qv::FieldCaption", "3-as bemenet neve"),
+              QT_TRANSLATE_NOOP("qv::FieldCaption", "4-es bemenet neve")}},
+            {"be%1_on_msg",
+             {QT_TRANSLATE_NOOP("qv::FieldCaption", "1-es bemenet bekapcs."),
+              QT_TRANSLATE_NOOP("qv::FieldCaption", "2-es bemenet bekapcs."),
+              QT_TRANSLATE_NOOP("qv::FieldCaption", "3-as bemenet bekapcs."),
+              QT_TRANSLATE_NOOP("qv::FieldCaption", "4-es bemenet bekapcs.")}},
+            {"be%1_off_msg",
+             {QT_TRANSLATE_NOOP("qv::FieldCaption", "1-es bemenet kikapcs."),
+              QT_TRANSLATE_NOOP("qv::FieldCaption", "2-es bemenet kikapcs."),
+              QT_TRANSLATE_NOOP("qv::FieldCaption", "3-as bemenet kikapcs."),
+              QT_TRANSLATE_NOOP("qv::FieldCaption", "4-es bemenet kikapcs.")}},
+            {"ki%1_on",
+             {QT_TRANSLATE_NOOP("qv::FieldCaption", "1-es kimenet bekapcsoláskor"),
+              QT_TRANSLATE_NOOP("qv::FieldCaption", "2-es kimenet bekapcsoláskor"),
+              QT_TRANSLATE_NOOP("qv::FieldCaption", "3-as kimenet bekapcsoláskor"),
+              QT_TRANSLATE_NOOP("qv::FieldCaption", "4-es kimenet bekapcsoláskor")}},
+            {"ki%1_off",
+             {QT_TRANSLATE_NOOP("qv::FieldCaption", "1-es kimenet kikapcsoláskor"),
+              QT_TRANSLATE_NOOP("qv::FieldCaption", "2-es kimenet kikapcsoláskor"),
+              QT_TRANSLATE_NOOP("qv::FieldCaption", "3-as kimenet kikapcsoláskor"),
+              QT_TRANSLATE_NOOP("qv::FieldCaption", "4-es kimenet kikapcsoláskor")}},
         };
-        for (const auto &[edit, caption] : rows) {
+        for (const auto &[edit, captions] : rows) {
             for (int n = 1; n <= 4; ++n)
-                f.append({Kind::Text,
-                          QString::fromLatin1(edit).arg(n),
-                          {},
-                          QString::fromUtf8(caption).arg(QLatin1StringView(ordinal[n - 1]))});
+                f.append({Kind::Text, QString::fromLatin1(edit).arg(n), {}, captions[n - 1]});
         }
-        text("abe2_clr", "Pulzusszámláló törlés parancs");
-        text("act_be", "Riasztások aktiválása parancs");
-        text("act_ki", "Riasztások kikapcsolása parancs");
+        text("abe2_clr", QT_TRANSLATE_NOOP("qv::FieldCaption", "Pulzusszámláló törlés parancs"));
+        text("act_be", QT_TRANSLATE_NOOP("qv::FieldCaption", "Riasztások aktiválása parancs"));
+        text("act_ki", QT_TRANSLATE_NOOP("qv::FieldCaption", "Riasztások kikapcsolása parancs"));
         reserved(1); // 47
         for (int k = 1; k <= Entries; ++k)
-            f.append({Kind::Telephone,
-                      QStringLiteral("t%1").arg(k),
-                      {},
-                      QStringLiteral("%1. telefonszám").arg(k)});
+            f.append({Kind::Telephone, QStringLiteral("t%1").arg(k), {}, nullptr, k});
         Q_ASSERT(f.size() == record::FieldCount);
         return f;
     }();
@@ -282,7 +317,7 @@ QString fieldCaption(const QString &editName)
 {
     for (const Field &field : layout()) {
         if (field.edit == editName || field.tenth == editName)
-            return field.caption;
+            return captionOf(field);
     }
     return editName;
 }
@@ -298,7 +333,7 @@ QString withoutTrailingBlanks(QString text)
 
 QString shownText(const QString &text)
 {
-    return text.isEmpty() ? QStringLiteral("(üres)") : text;
+    return text.isEmpty() ? Text::tr("(üres)") : text;
 }
 
 // "125" tenths of a volt as the form shows it: "12,5 V".
@@ -309,26 +344,38 @@ QString shownLevel(int tenths)
 
 QString shownOutput(int selection)
 {
-    return selection == 0 ? QStringLiteral("nincs") : QStringLiteral("%1. kimenet").arg(selection);
+    return selection == 0 ? Text::tr("nincs", "no output") : Text::tr("%1. kimenet").arg(selection);
 }
 
 // The ticked columns of a telephone entry's rights, as the matrix heads them.
 QString shownRights(int flags)
 {
-    static const char *const columns[8] = {"1. bemenet", "2. bemenet", "3. bemenet", "4. bemenet",
-                                           "analóg",     "számláló",   "hívás",      "SMS"};
+    static const char *const columns[8] = {
+        QT_TRANSLATE_NOOP("qv::FieldCaption", "1. bemenet"),
+        QT_TRANSLATE_NOOP("qv::FieldCaption", "2. bemenet"),
+        QT_TRANSLATE_NOOP("qv::FieldCaption", "3. bemenet"),
+        QT_TRANSLATE_NOOP("qv::FieldCaption", "4. bemenet"),
+        QT_TRANSLATE_NOOP("qv::FieldCaption", "analóg"),
+        QT_TRANSLATE_NOOP("qv::FieldCaption", "számláló"),
+        QT_TRANSLATE_NOOP("qv::FieldCaption", "hívás"),
+        QT_TRANSLATE_NOOP("qv::FieldCaption", "SMS"),
+    };
     QStringList ticked;
     for (int column = 1; column <= 8; ++column) {
         if (hasRight(flags, column))
-            ticked << QString::fromUtf8(columns[column - 1]);
+            ticked << Text::tr(columns[column - 1]);
     }
-    return ticked.isEmpty() ? QStringLiteral("nincs") : ticked.join(QStringLiteral(", "));
+    return ticked.isEmpty() ? Text::tr("nincs", "no rights") : ticked.join(QStringLiteral(", "));
 }
 
 QString outputCaption(int output)
 {
-    static const char *const ordinal[] = {"1-es", "2-es", "3-as", "4-es"};
-    return QStringLiteral("%1 kimenet rácsengetéskor").arg(QLatin1StringView(ordinal[output - 1]));
+    static const char *const captions[] = {
+        QT_TRANSLATE_NOOP("qv::FieldCaption", "1-es kimenet rácsengetéskor"),
+        QT_TRANSLATE_NOOP("qv::FieldCaption", "2-es kimenet rácsengetéskor"),
+        QT_TRANSLATE_NOOP("qv::FieldCaption", "3-as kimenet rácsengetéskor"),
+        QT_TRANSLATE_NOOP("qv::FieldCaption", "4-es kimenet rácsengetéskor")};
+    return Text::tr(captions[output - 1]);
 }
 
 } // namespace
@@ -341,9 +388,9 @@ QList<FieldDifference> compareRecords(const QString &record, const QStringList &
     if (!items.isEmpty() && items.constLast().isEmpty())
         items.removeLast(); // the empty line after the 56 items
     if (items.size() != record::FieldCount || moduleFields.size() != record::FieldCount) {
-        differences.append({QStringLiteral("Konfiguráció"),
-                            QStringLiteral("%1 mező").arg(items.size()),
-                            QStringLiteral("%1 mező").arg(moduleFields.size())});
+        differences.append({Text::tr("Konfiguráció"),
+                            Text::tr("%n mező", nullptr, int(items.size())),
+                            Text::tr("%n mező", nullptr, int(moduleFields.size()))});
         return differences;
     }
 
@@ -359,21 +406,21 @@ QList<FieldDifference> compareRecords(const QString &record, const QStringList &
         switch (field.kind) {
         case Kind::Text:
         case Kind::Zero4:
-            differ(field.caption, shownText(ours), shownText(theirs));
+            differ(captionOf(field), shownText(ours), shownText(theirs));
             break;
         case Kind::Mask: {
             const int a = ours.toInt(nullptr, 10) & 0x0F, b = theirs.toInt(nullptr, 10) & 0x0F;
             for (int output = 1; output <= 4; ++output) {
                 auto mode = [output](int mask) {
-                    return mask & (1 << (output - 1)) ? QStringLiteral("Monostabil")
-                                                      : QStringLiteral("Bistabil");
+                    return mask & (1 << (output - 1)) ? Text::tr("Monostabil")
+                                                      : Text::tr("Bistabil");
                 };
                 differ(outputCaption(output), mode(a), mode(b));
             }
             break;
         }
         case Kind::Level:
-            differ(field.caption, shownLevel(ours.toInt(nullptr, 10)),
+            differ(captionOf(field), shownLevel(ours.toInt(nullptr, 10)),
                    shownLevel(theirs.toInt(nullptr, 10)));
             break;
         case Kind::Range: {
@@ -381,20 +428,19 @@ QList<FieldDifference> compareRecords(const QString &record, const QStringList &
                 return value.startsWith(QLatin1Char('0')) ? QStringLiteral("0..15 V")
                                                           : QStringLiteral("0..30 V");
             };
-            differ(QStringLiteral("Max. bemenő feszültség"), range(ours), range(theirs));
+            differ(Text::tr("Max. bemenő feszültség"), range(ours), range(theirs));
             break;
         }
         case Kind::Reserved:
-            differ(QStringLiteral("Fenntartott mező (%1.)").arg(i), shownText(ours),
-                   shownText(theirs));
+            differ(Text::tr("Fenntartott mező (%1.)").arg(i), shownText(ours), shownText(theirs));
             break;
         case Kind::Telephone: {
             const record::TelephoneEntry a = record::decodeTelephone(ours);
             const record::TelephoneEntry b = record::decodeTelephone(theirs);
-            differ(field.caption, shownText(a.number), shownText(b.number));
-            differ(field.caption + QStringLiteral(": vezérelt kimenet"), shownOutput(a.selection),
-                   shownOutput(b.selection));
-            differ(field.caption + QStringLiteral(": jogok"), shownRights(a.flags),
+            differ(captionOf(field), shownText(a.number), shownText(b.number));
+            differ(Text::tr("%1. telefonszám: vezérelt kimenet").arg(field.entry),
+                   shownOutput(a.selection), shownOutput(b.selection));
+            differ(Text::tr("%1. telefonszám: jogok").arg(field.entry), shownRights(a.flags),
                    shownRights(b.flags));
             break;
         }

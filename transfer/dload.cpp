@@ -136,19 +136,18 @@ qv::transfer::ExchangeReport dload::report() const
 void dload::dlcomplete()
 {
     if (!m_worker->succeeded()) {
-        m_kiiras->setText(
-            QStringLiteral("Betöltés hiba.\nTipp: ellenőrizze az eszközt és a port beállítást."));
+        m_kiiras->setText(tr("Betöltés hiba.\nTipp: ellenőrizze az eszközt és a port beállítást."));
         if (const auto failure = m_worker->openFailure())
             showOpenFailure(qv::openFailureAdvice(*failure));
         finish(false);
         return;
     }
     if (!m_verify->isChecked()) {
-        m_kiiras->setText(QStringLiteral("Sikeres betöltés."));
+        m_kiiras->setText(tr("Sikeres betöltés."));
         finish(true);
         return;
     }
-    m_kiiras->setText(QStringLiteral("Sikeres betöltés.\nEllenőrzés..."));
+    m_kiiras->setText(tr("Sikeres betöltés.\nEllenőrzés..."));
     verify();
 }
 
@@ -163,14 +162,14 @@ void dload::verify()
         break;
     case qv::transfer::ReadOutEnd::Cancelled:
         m_readBack = qv::transfer::ReadBack::Failed;
-        m_kiiras->setText(QStringLiteral("Sikeres betöltés.\nAz ellenőrzés megszakítva."));
+        m_kiiras->setText(tr("Sikeres betöltés.\nAz ellenőrzés megszakítva."));
         return finish(false);
     default:
         m_readBack = qv::transfer::ReadBack::Failed;
         m_readBackFailure = qv::transfer::readOutFailureText(outcome);
-        m_kiiras->setText(QStringLiteral("Sikeres betöltés.\nAz ellenőrzés nem sikerült."));
+        m_kiiras->setText(tr("Sikeres betöltés.\nAz ellenőrzés nem sikerült."));
         finish(false);
-        qv::showMessage(this, QMessageBox::Critical, QStringLiteral("Hiba"), m_readBackFailure);
+        qv::showMessage(this, QMessageBox::Critical, tr("Hiba"), m_readBackFailure);
         return;
     }
 
@@ -180,14 +179,15 @@ void dload::verify()
     m_differences = differences;
     if (differences.isEmpty()) {
         m_readBack = qv::transfer::ReadBack::Same;
-        m_kiiras->setText(QStringLiteral("Sikeres betöltés.\nEllenőrizve."));
+        m_kiiras->setText(tr("Sikeres betöltés.\nEllenőrizve."));
         return finish(true);
     }
     m_readBack = qv::transfer::ReadBack::Differs;
     m_differs = true;
-    m_kiiras->setText(QStringLiteral("Sikeres betöltés.\nA modul mást tárol!"));
+    m_kiiras->setText(tr("Sikeres betöltés.\nA modul mást tárol!"));
     finish(false);
-    CompareDialog dialog(differences, QStringLiteral("Elküldve"), this);
+    //: Column of the differences: what was sent to the module.
+    CompareDialog dialog(differences, tr("Elküldve"), this);
     dialog.exec();
 }
 
@@ -241,12 +241,12 @@ void dload::changeEvent(QEvent *event)
 
 void dload::retranslateUi()
 {
-    setWindowTitle(QStringLiteral("Betöltés"));
+    setWindowTitle(tr("Betöltés"));
     m_label->setText(QString());
-    m_verify->setText(QStringLiteral("Ellenőrzés letöltés után"));
-    m_backup->setText(QStringLiteral("Kiolvasás letöltés előtt"));
-    m_backup->setToolTip(QStringLiteral("A következő letöltések előtt a modul konfigurációja "
-                                        "kiolvasva a nyilvántartásba kerül."));
+    m_verify->setText(tr("Ellenőrzés letöltés után"));
+    m_backup->setText(tr("Kiolvasás letöltés előtt"));
+    m_backup->setToolTip(tr("A következő letöltések előtt a modul konfigurációja "
+                            "kiolvasva a nyilvántartásba kerül."));
     if (!m_complete)
-        m_kiiras->setText(QStringLiteral("Betöltés folyamatban..."));
+        m_kiiras->setText(tr("Betöltés folyamatban..."));
 }

@@ -18,7 +18,7 @@ DownloadController::DownloadController(devSettings &settings, form::FormBinding 
 void DownloadController::refuseAt(const QString &field, const QString &text)
 {
     m_form.reveal(field);
-    qv::showMessage(m_window, QMessageBox::Critical, QStringLiteral("Hiba"), text);
+    qv::showMessage(m_window, QMessageBox::Critical, tr("Hiba"), text);
 }
 
 qv::transfer::FormValues DownloadController::recordValues(const form::FormBinding &form)
@@ -65,17 +65,16 @@ std::optional<QString> DownloadController::assembleRecord()
     case qv::transfer::AssemblyStatus::Ok:
         break;
     case qv::transfer::AssemblyStatus::SeparatorInText:
-        refuseAt(assembly.field,
-                 QStringLiteral("A(z) \"%1\" mező nem tartalmazhat \"%2\" karaktert!")
-                     .arg(qv::transfer::fieldCaption(assembly.field), separator));
+        refuseAt(assembly.field, tr("A(z) \"%1\" mező nem tartalmazhat \"%2\" karaktert!")
+                                     .arg(qv::transfer::fieldCaption(assembly.field), separator));
         return std::nullopt;
     case qv::transfer::AssemblyStatus::LineBreakInText:
-        refuseAt(assembly.field, QStringLiteral("A(z) \"%1\" mező nem tartalmazhat sortörést!")
+        refuseAt(assembly.field, tr("A(z) \"%1\" mező nem tartalmazhat sortörést!")
                                      .arg(qv::transfer::fieldCaption(assembly.field)));
         return std::nullopt;
     case qv::transfer::AssemblyStatus::CharacterWithoutByte:
         refuseAt(assembly.field,
-                 QStringLiteral("A(z) \"%1\" mező nem tartalmazhat \"%2\" karaktert!")
+                 tr("A(z) \"%1\" mező nem tartalmazhat \"%2\" karaktert!")
                      .arg(qv::transfer::fieldCaption(assembly.field), assembly.character));
         return std::nullopt;
     }
@@ -92,7 +91,7 @@ void DownloadController::download()
     for (const char *box : {"g_general", "g_analog", "g_be", "g_ki", "g_activate"}) {
         for (const QString &field : form::names(box, form::Kind::LineEdit)) {
             if (m_form.isEnabled(field) && m_form.text(field).isEmpty()) {
-                refuseAt(field, QStringLiteral("Minden beviteli mező kitöltése kötelező!"));
+                refuseAt(field, tr("Minden beviteli mező kitöltése kötelező!"));
                 return;
             }
         }
@@ -126,9 +125,8 @@ bool DownloadController::backUp()
     default:
         break;
     }
-    return qv::askYesNo(m_window, QStringLiteral("Kiolvasás letöltés előtt"),
-                        qv::transfer::readOutFailureText(outcome) +
-                            QStringLiteral("\n\nA modul mostani konfigurációja nem került a "
-                                           "nyilvántartásba. Betölti mégis az űrlapot az "
-                                           "eszközbe?"));
+    return qv::askYesNo(m_window, tr("Kiolvasás letöltés előtt"),
+                        tr("%1\n\nA modul mostani konfigurációja nem került a "
+                           "nyilvántartásba. Betölti mégis az űrlapot az eszközbe?")
+                            .arg(qv::transfer::readOutFailureText(outcome)));
 }

@@ -23,7 +23,7 @@ void ReadOutController::readOut()
         apply(m_form, outcome.decoded.form);
         emit formFilled();
     } else if (const QString text = qv::transfer::readOutFailureText(outcome); !text.isEmpty()) {
-        qv::showMessage(m_window, QMessageBox::Critical, QStringLiteral("Hiba"), text);
+        qv::showMessage(m_window, QMessageBox::Critical, tr("Hiba"), text);
     }
     emit exchanged(qv::transfer::readOutReport(outcome, qv::transfer::ExchangeKind::ReadOut,
                                                m_settings.Port, m_settings.Baudrate));

@@ -3,7 +3,18 @@
 #include "serial/comport.h"
 #include "serial/openadvice.h"
 
+#include <QCoreApplication>
+
 namespace qv::transfer {
+
+namespace {
+
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(qv::ReadOut)
+};
+
+} // namespace
 
 ReadOutOutcome readOutModule(const QString &port, qint32 baud, QChar separator,
                              qv::ReadProgress *progress)
@@ -58,17 +69,17 @@ QString readOutFailureText(const ReadOutOutcome &outcome)
     case ReadOutEnd::Cancelled:
         return {};
     case ReadOutEnd::NotOpen: {
-        QString text = QStringLiteral("Sikertelen kiolvasás.\nNem lehet megnyitni a portot.");
+        QString text = Text::tr("Sikertelen kiolvasás.\nNem lehet megnyitni a portot.");
         if (outcome.openFailure)
             text += u'\n' + openFailureAdvice(*outcome.openFailure);
         return text;
     }
     case ReadOutEnd::Vanished:
-        return QStringLiteral("Sikertelen kiolvasás.\nA port megszűnt a kiolvasás közben: az "
-                              "eszköz vagy az adapter lecsatlakozott. Csatlakoztassa újra, majd "
-                              "ismételje meg a kiolvasást.");
+        return Text::tr("Sikertelen kiolvasás.\nA port megszűnt a kiolvasás közben: az "
+                        "eszköz vagy az adapter lecsatlakozott. Csatlakoztassa újra, majd "
+                        "ismételje meg a kiolvasást.");
     case ReadOutEnd::Malformed:
-        return QStringLiteral("Sikertelen kiolvasás. (Ismeretlen formátum)");
+        return Text::tr("Sikertelen kiolvasás. (Ismeretlen formátum)");
     }
     return {};
 }
@@ -85,7 +96,7 @@ ExchangeReport readOutReport(const ReadOutOutcome &outcome, ExchangeKind kind, c
         report.fields = outcome.decoded.fields;
         return report;
     case ReadOutEnd::Cancelled:
-        report.reason = QStringLiteral("A kiolvasást a felhasználó megszakította.");
+        report.reason = Text::tr("A kiolvasást a felhasználó megszakította.");
         break;
     default:
         report.reason = readOutFailureText(outcome);

@@ -36,8 +36,9 @@ private:
 ReadOutOutcome readOutModule(const QString &port, qint32 baud, QChar separator, QWidget *parent)
 {
     const int range = record::FieldCount * record::ItemWidth;
-    QProgressDialog progress(QStringLiteral("Kiolvasás..."), QStringLiteral("Megszakítás"), 0,
-                             range, parent);
+    QProgressDialog progress(QCoreApplication::translate("qv::ReadOut", "Kiolvasás..."),
+                             QCoreApplication::translate("qv::ReadOut", "Megszakítás"), 0, range,
+                             parent);
     progress.setWindowModality(Qt::WindowModal);
     progress.setAutoReset(false);
     ProgressWindow window(progress);

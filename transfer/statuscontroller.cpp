@@ -40,7 +40,7 @@ void StatusController::query()
     m_panel.setQueryRunning(true);
 
     QProgressDialog progress(m_window);
-    progress.setLabelText(QStringLiteral("Állapot lekérdezése..."));
+    progress.setLabelText(tr("Állapot lekérdezése..."));
     progress.setRange(0, 50);
     progress.setWindowModality(Qt::WindowModal);
     progress.setAutoReset(false);
@@ -56,7 +56,7 @@ void StatusController::query()
 
     if (outcome.end != qv::transfer::StatusQueryEnd::Ok) {
         m_panel.setQueryRunning(false);
-        qv::showMessage(m_window, QMessageBox::Critical, QStringLiteral("Hiba"),
+        qv::showMessage(m_window, QMessageBox::Critical, tr("Hiba"),
                         qv::transfer::statusFailureText(outcome));
         return;
     }

@@ -4,7 +4,18 @@
 #include "serial/replybounds.h"
 #include "serial/serialline.h"
 
+#include <QCoreApplication>
+
 namespace qv::transfer {
+
+namespace {
+
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(qv::StatusQuery)
+};
+
+} // namespace
 
 StatusQueryOutcome queryModuleStatus(const QString &port, qv::ReadProgress *progress)
 {
@@ -42,7 +53,7 @@ QString statusFailureText(const StatusQueryOutcome &outcome)
 {
     if (outcome.end == StatusQueryEnd::Ok)
         return {};
-    QString text = QStringLiteral("Sikertelen lekérdezés.\nEllenőrizze az eszközt!");
+    QString text = Text::tr("Sikertelen lekérdezés.\nEllenőrizze az eszközt!");
     if (outcome.openFailure)
         text += u'\n' + openFailureAdvice(*outcome.openFailure);
     return text;

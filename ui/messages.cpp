@@ -1,6 +1,7 @@
 #include "ui/messages.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -9,6 +10,11 @@
 namespace qv {
 
 namespace {
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(qv::Messages)
+};
+
 FileChooser &openChooser()
 {
     static FileChooser chooser;
@@ -44,8 +50,8 @@ bool yesOrNo(QMessageBox::Icon icon, QWidget *parent, const QString &title, cons
     if (!objectName.isEmpty())
         box.setObjectName(objectName);
     box.setTextFormat(Qt::PlainText);
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("Igen"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("Nem"));
+    box.button(QMessageBox::Yes)->setText(Text::tr("Igen"));
+    box.button(QMessageBox::No)->setText(Text::tr("Nem"));
     box.setDefaultButton(QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
@@ -60,15 +66,15 @@ bool askYesNo(QWidget *parent, const QString &title, const QString &text)
 
 UnsavedEdits askAboutUnsavedEdits(QWidget *parent)
 {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Nem mentett módosítások"),
-                    QStringLiteral("Az űrlapon olyan módosítások vannak, amelyek sem fájlba, sem "
-                                   "az eszközbe nem kerültek.\nMenti őket, mielőtt folytatja?"),
+    QMessageBox box(QMessageBox::Question, Text::tr("Nem mentett módosítások"),
+                    Text::tr("Az űrlapon olyan módosítások vannak, amelyek sem fájlba, sem "
+                             "az eszközbe nem kerültek.\nMenti őket, mielőtt folytatja?"),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
     box.setObjectName(QStringLiteral("unsavedEdits"));
     box.setTextFormat(Qt::PlainText);
-    box.button(QMessageBox::Save)->setText(QStringLiteral("Mentés"));
-    box.button(QMessageBox::Discard)->setText(QStringLiteral("Elvetés"));
-    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Mégse"));
+    box.button(QMessageBox::Save)->setText(Text::tr("Mentés", "button"));
+    box.button(QMessageBox::Discard)->setText(Text::tr("Elvetés"));
+    box.button(QMessageBox::Cancel)->setText(Text::tr("Mégse"));
     box.setDefaultButton(QMessageBox::Save);
     box.setEscapeButton(QMessageBox::Cancel);
     switch (box.exec()) {
@@ -85,7 +91,7 @@ bool confirmReplace(QWidget *parent, const QString &title, const QString &path)
 {
     return yesOrNo(
         QMessageBox::Warning, parent, title,
-        QStringLiteral("%1 már létezik.\nSzeretné lecserélni?").arg(QFileInfo(path).fileName()),
+        Text::tr("%1 már létezik.\nSzeretné lecserélni?").arg(QFileInfo(path).fileName()),
         QStringLiteral("replaceFile"));
 }
 

@@ -50,8 +50,8 @@ QString RegisterController::teamConnection() const
 // exchange runs, which must not stop for it.
 void RegisterController::showProblem(const QString &message)
 {
-    auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Nyilvántartás"), message,
-                                QMessageBox::Ok, m_window);
+    auto *box = new QMessageBox(QMessageBox::Warning, tr("Nyilvántartás"), message, QMessageBox::Ok,
+                                m_window);
     box->setObjectName(QStringLiteral("registerProblem"));
     box->setTextFormat(Qt::PlainText);
     box->setAttribute(Qt::WA_DeleteOnClose);

@@ -55,11 +55,11 @@ QString RegisterModel::whereText(qv::reg::Where where)
 {
     switch (where) {
     case qv::reg::Where::Local:
-        return QStringLiteral("helyi");
+        return tr("helyi");
     case qv::reg::Where::LocalAndShared:
-        return QStringLiteral("megosztva");
+        return tr("megosztva");
     case qv::reg::Where::Shared:
-        return QStringLiteral("csapat");
+        return tr("csapat");
     }
     return {};
 }
@@ -103,8 +103,11 @@ QVariant RegisterModel::headerData(int section, Qt::Orientation orientation, int
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    static const char *const titles[Columns] = {"Idő", "Művelet", "Eredmény",  "Modulazonosító",
-                                                "Név", "Modell",  "Technikus", "Helyszín",
-                                                "Hol"};
-    return section >= 0 && section < Columns ? QString::fromUtf8(titles[section]) : QVariant();
+    static const char *const titles[Columns] = {
+        QT_TR_NOOP("Idő"), QT_TR_NOOP("Művelet"), QT_TR_NOOP("Eredmény"),
+        QT_TR_NOOP("Modulazonosító"), QT_TR_NOOP("Név"), QT_TR_NOOP("Modell"),
+        QT_TR_NOOP("Technikus"), QT_TR_NOOP("Helyszín"),
+        //: Column: where the entry is kept (local, shared, team).
+        QT_TR_NOOP("Hol")};
+    return section >= 0 && section < Columns ? tr(titles[section]) : QVariant();
 }

@@ -19,13 +19,13 @@ RegisterSettingsDialog::RegisterSettingsDialog(RegisterController &controller, Q
     : QDialog(parent), m_controller(controller)
 {
     setObjectName(QStringLiteral("registerSettingsDialog"));
-    setWindowTitle(QStringLiteral("A nyilvántartás beállításai"));
+    setWindowTitle(tr("A nyilvántartás beállításai"));
 
     const QString remembered = qv::preferences::teamRegister();
-    m_local = new QRadioButton(QStringLiteral("Csak ezen a számítógépen"), this);
+    m_local = new QRadioButton(tr("Csak ezen a számítógépen"), this);
     m_local->setObjectName(QStringLiteral("registerLocalOnly"));
-    m_team = new QRadioButton(
-        QStringLiteral("Ezen a számítógépen és a csapat PostgreSQL-nyilvántartásában"), this);
+    m_team =
+        new QRadioButton(tr("Ezen a számítógépen és a csapat PostgreSQL-nyilvántartásában"), this);
     m_team->setObjectName(QStringLiteral("registerTeam"));
     auto *choice = new QButtonGroup(this);
     choice->addButton(m_local);
@@ -34,26 +34,25 @@ RegisterSettingsDialog::RegisterSettingsDialog(RegisterController &controller, Q
 
     m_connection = new QLineEdit(remembered, this);
     m_connection->setObjectName(QStringLiteral("registerConnection"));
-    m_connection->setPlaceholderText(QStringLiteral("host=szerver dbname=qv user=technikus"));
+    m_connection->setPlaceholderText(tr("host=szerver dbname=qv user=technikus"));
     m_connection->setEnabled(m_team->isChecked());
     connect(m_team, &QRadioButton::toggled, m_connection, &QWidget::setEnabled);
 
     const QString local = m_controller.journal().local()
                               ? m_controller.journal().local()->location()
                               : qv::reg::Store::defaultSqlitePath();
-    QString noteText =
-        QStringLiteral("A bejegyzések mindig ebbe a fájlba kerülnek: %1\n"
-                       "Csapat-nyilvántartással onnan a kiszolgálóra is, amint az elérhető.\n"
-                       "Kapcsolat: libpq kapcsolati szöveg (host=… dbname=… user=…) vagy "
-                       "szolgáltatásnév (service=qv). Jelszót itt nem lehet megadni: a "
-                       "PostgreSQL a ~/.pgpass fájlból vagy a szolgáltatásfájlból "
-                       "(~/.pg_service.conf) veszi.")
-            .arg(local);
+    QString noteText = tr("A bejegyzések mindig ebbe a fájlba kerülnek: %1\n"
+                          "Csapat-nyilvántartással onnan a kiszolgálóra is, amint az elérhető.\n"
+                          "Kapcsolat: libpq kapcsolati szöveg (host=… dbname=… user=…) vagy "
+                          "szolgáltatásnév (service=qv). Jelszót itt nem lehet megadni: a "
+                          "PostgreSQL a ~/.pgpass fájlból vagy a szolgáltatásfájlból "
+                          "(~/.pg_service.conf) veszi.")
+                           .arg(local);
     const QString inUse = m_controller.teamConnection();
     if (inUse != remembered)
-        noteText += QStringLiteral("\nEbben a futásban a --register kapcsoló szerinti "
-                                   "nyilvántartás él: %1")
-                        .arg(inUse.isEmpty() ? QStringLiteral("csak helyi") : inUse);
+        noteText += u'\n' + tr("Ebben a futásban a --register kapcsoló szerinti "
+                               "nyilvántartás él: %1")
+                                .arg(inUse.isEmpty() ? tr("csak helyi") : inUse);
     auto *note = new QLabel(noteText, this);
     note->setObjectName(QStringLiteral("registerNote"));
     note->setTextFormat(Qt::PlainText);
@@ -64,16 +63,16 @@ RegisterSettingsDialog::RegisterSettingsDialog(RegisterController &controller, Q
     m_technician->setObjectName(QStringLiteral("registerTechnician"));
     m_site = new QLineEdit(m_controller.site(), this);
     m_site->setObjectName(QStringLiteral("registerSite"));
-    m_site->setPlaceholderText(QStringLiteral("például: Kovács Kft., Pince u. 3."));
+    m_site->setPlaceholderText(tr("például: Kovács Kft., Pince u. 3."));
 
     auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("Kapcsolat:"), m_connection);
-    form->addRow(QStringLiteral("Technikus neve:"), m_technician);
-    form->addRow(QStringLiteral("Helyszín (a következő bejegyzésekhez):"), m_site);
+    form->addRow(tr("Kapcsolat:"), m_connection);
+    form->addRow(tr("Technikus neve:"), m_technician);
+    form->addRow(tr("Helyszín (a következő bejegyzésekhez):"), m_site);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Rendben"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Mégse"));
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("Rendben"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Mégse"));
     connect(buttons, &QDialogButtonBox::accepted, this, &RegisterSettingsDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

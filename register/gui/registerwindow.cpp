@@ -38,13 +38,13 @@ QString verificationText(qv::reg::Verification verification)
 {
     switch (verification) {
     case qv::reg::Verification::NotRun:
-        return QStringLiteral("nem futott");
+        return RegisterWindow::tr("nem futott", "verification");
     case qv::reg::Verification::Same:
-        return QStringLiteral("egyezik");
+        return RegisterWindow::tr("egyezik");
     case qv::reg::Verification::Differs:
-        return QStringLiteral("eltér");
+        return RegisterWindow::tr("eltér");
     case qv::reg::Verification::Failed:
-        return QStringLiteral("sikertelen");
+        return RegisterWindow::tr("sikertelen");
     }
     return {};
 }
@@ -53,12 +53,12 @@ QString verificationText(qv::reg::Verification verification)
 QString detailsOf(const qv::reg::Entry &e)
 {
     QStringList lines;
-    lines << QStringLiteral("%1   %2 – %3")
+    lines << RegisterWindow::tr("%1   %2 – %3")
                  .arg(RegisterModel::timeText(e.time), qv::reg::operationText(e.operation),
                       qv::reg::resultText(e.result));
     if (!e.reason.isEmpty())
         lines << e.reason;
-    lines << QStringLiteral("Modul: %1 – %2 (%3, azonosítás: %4)")
+    lines << RegisterWindow::tr("Modul: %1 – %2 (%3, azonosítás: %4)")
                  .arg(orNone(e.moduleId), orNone(e.moduleName),
                       orNone(qv::device::modelName(e.model)), orNone(e.identification));
     QStringList numbers;
@@ -67,24 +67,24 @@ QString detailsOf(const qv::reg::Entry &e)
             numbers << number;
     }
     if (!numbers.isEmpty())
-        lines << QStringLiteral("Telefonszámok: %1").arg(numbers.join(QStringLiteral(", ")));
-    lines << QStringLiteral("Port: %1, %2 bit/s").arg(orNone(e.port)).arg(e.baud);
+        lines << RegisterWindow::tr("Telefonszámok: %1").arg(numbers.join(QStringLiteral(", ")));
+    lines << RegisterWindow::tr("Port: %1, %2 bit/s").arg(orNone(e.port)).arg(e.baud);
     if (e.operation == qv::reg::Operation::Download) {
-        lines << QStringLiteral("Nyugtázva: %1; ellenőrzés: %2")
-                     .arg(e.acknowledged.value_or(false) ? QStringLiteral("igen")
-                                                         : QStringLiteral("nem"),
+        lines << RegisterWindow::tr("Nyugtázva: %1; ellenőrzés: %2")
+                     .arg(e.acknowledged.value_or(false) ? RegisterWindow::tr("igen")
+                                                         : RegisterWindow::tr("nem"),
                           verificationText(e.verification));
     }
-    lines << QStringLiteral("Technikus: %1; helyszín: %2; felhasználó: %3@%4; program: %5")
+    lines << RegisterWindow::tr("Technikus: %1; helyszín: %2; felhasználó: %3@%4; program: %5")
                  .arg(orNone(e.technician), orNone(e.site), orNone(e.osUser), orNone(e.host),
                       orNone(e.programVersion));
     if (!e.differences.isEmpty()) {
-        lines << QStringLiteral("Eltérések:");
+        lines << RegisterWindow::tr("Eltérések:");
         for (const qv::reg::Difference &d : e.differences)
-            lines << QStringLiteral("  %1: %2 ↔ %3").arg(d.field, d.first, d.second);
+            lines << RegisterWindow::tr("  %1: %2 ↔ %3").arg(d.field, d.first, d.second);
     }
     if (e.fields.isEmpty())
-        lines << QStringLiteral("Konfiguráció nem tartozik hozzá.");
+        lines << RegisterWindow::tr("Konfiguráció nem tartozik hozzá.");
     return lines.join(u'\n');
 }
 
@@ -95,14 +95,13 @@ RegisterWindow::RegisterWindow(RegisterController &controller, bool moduleConnec
     : QDialog(parent), m_controller(controller), m_moduleConnected(moduleConnected)
 {
     setObjectName(QStringLiteral("registerDialog"));
-    setWindowTitle(QStringLiteral("Nyilvántartás"));
+    setWindowTitle(tr("Nyilvántartás"));
 
     m_search = new QLineEdit(this);
     m_search->setObjectName(QStringLiteral("registerSearch"));
-    m_search->setPlaceholderText(
-        QStringLiteral("Modulazonosító, név, telefonszám, technikus vagy helyszín"));
+    m_search->setPlaceholderText(tr("Modulazonosító, név, telefonszám, technikus vagy helyszín"));
     m_search->setClearButtonEnabled(true);
-    m_period = new QCheckBox(QStringLiteral("Időszak:"), this);
+    m_period = new QCheckBox(tr("Időszak:"), this);
     m_period->setObjectName(QStringLiteral("registerPeriod"));
     m_from = new QDateEdit(QDate::currentDate().addDays(-30), this);
     m_from->setObjectName(QStringLiteral("registerFrom"));
@@ -113,7 +112,7 @@ RegisterWindow::RegisterWindow(RegisterController &controller, bool moduleConnec
         edit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
         edit->setEnabled(false);
     }
-    auto *settings = new QPushButton(QStringLiteral("Beállítások…"), this);
+    auto *settings = new QPushButton(tr("Beállítások…"), this);
     settings->setObjectName(QStringLiteral("registerSettings"));
     settings->setAutoDefault(false);
 
@@ -123,7 +122,7 @@ RegisterWindow::RegisterWindow(RegisterController &controller, bool moduleConnec
     QFont bold = m_historyLabel->font();
     bold.setBold(true);
     m_historyLabel->setFont(bold);
-    m_all = new QPushButton(QStringLiteral("Minden bejegyzés"), this);
+    m_all = new QPushButton(tr("Minden bejegyzés"), this);
     m_all->setObjectName(QStringLiteral("registerAll"));
     m_all->setAutoDefault(false);
     m_historyLabel->hide();
@@ -154,29 +153,30 @@ RegisterWindow::RegisterWindow(RegisterController &controller, bool moduleConnec
     m_details->setFixedHeight(m_details->fontMetrics().lineSpacing() * 9 + 12);
 
     auto button = [this](const char *name, const char *text) {
-        auto *b = new QPushButton(QString::fromUtf8(text), this);
+        auto *b = new QPushButton(tr(text), this);
         b->setObjectName(QLatin1StringView(name));
         b->setAutoDefault(false);
         b->setEnabled(false);
         return b;
     };
-    m_history = button("registerHistory", "Előzmények");
-    m_open = button("registerOpen", "Megnyitás az űrlapon");
-    m_save = button("registerSave", "Mentés fájlba…");
-    m_compareForm = button("registerCompareForm", "Összehasonlítás az űrlappal");
-    m_compareEntries = button("registerCompareEntries", "Két bejegyzés összehasonlítása");
-    m_compareModule = button("registerCompareModule", "Összehasonlítás a modullal");
+    m_history = button("registerHistory", QT_TR_NOOP("Előzmények"));
+    m_open = button("registerOpen", QT_TR_NOOP("Megnyitás az űrlapon"));
+    m_save = button("registerSave", QT_TR_NOOP("Mentés fájlba…"));
+    m_compareForm = button("registerCompareForm", QT_TR_NOOP("Összehasonlítás az űrlappal"));
+    m_compareEntries =
+        button("registerCompareEntries", QT_TR_NOOP("Két bejegyzés összehasonlítása"));
+    m_compareModule = button("registerCompareModule", QT_TR_NOOP("Összehasonlítás a modullal"));
     if (!m_moduleConnected)
-        m_compareModule->setToolTip(QStringLiteral("Ehhez csatlakoztatott eszköz kell."));
+        m_compareModule->setToolTip(tr("Ehhez csatlakoztatott eszköz kell."));
     auto *close = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    close->button(QDialogButtonBox::Close)->setText(QStringLiteral("Bezárás"));
+    close->button(QDialogButtonBox::Close)->setText(tr("Bezárás"));
     connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto *top = new QHBoxLayout;
     top->addWidget(m_search, 1);
     top->addWidget(m_period);
     top->addWidget(m_from);
-    top->addWidget(new QLabel(QStringLiteral("–"), this));
+    top->addWidget(new QLabel(tr("–"), this));
     top->addWidget(m_to);
     top->addWidget(settings);
     auto *history = new QHBoxLayout;
@@ -257,8 +257,8 @@ void RegisterWindow::showHistory()
         return;
     const qv::reg::Entry &e = entries.constFirst();
     m_module = std::pair{e.moduleId, e.moduleName};
-    m_historyLabel->setText(QStringLiteral("A(z) %1 – %2 modul előzményei")
-                                .arg(orNone(e.moduleId), orNone(e.moduleName)));
+    m_historyLabel->setText(
+        tr("A(z) %1 – %2 modul előzményei").arg(orNone(e.moduleId), orNone(e.moduleName)));
     m_historyLabel->show();
     m_all->show();
     search();
@@ -326,20 +326,21 @@ void RegisterWindow::compareEntries()
         entries.swapItemsAt(0, 1);
     for (const qv::reg::Entry &e : entries) {
         if (e.fields.size() != qv::record::FieldCount) {
-            qv::showMessage(this, QMessageBox::Warning, QStringLiteral("Összehasonlítás"),
-                            QStringLiteral("A(z) %1 bejegyzéshez nem tartozik konfiguráció.")
+            qv::showMessage(this, QMessageBox::Warning, tr("Összehasonlítás"),
+                            tr("A(z) %1 bejegyzéshez nem tartozik konfiguráció.")
                                 .arg(RegisterModel::timeText(e.time)));
             return;
         }
     }
     const qv::reg::Entry &a = entries.at(0);
     const qv::reg::Entry &b = entries.at(1);
-    showDifferences(
-        qv::transfer::compareRecords(qv::record::buildDownloadRecord(a.fields), b.fields),
-        {QStringLiteral("Két bejegyzés összehasonlítása"),
-         QStringLiteral("A két bejegyzésben %1 érték tér el:"), RegisterModel::timeText(a.time),
-         RegisterModel::timeText(b.time)},
-        this);
+    const QList<qv::transfer::FieldDifference> differences =
+        qv::transfer::compareRecords(qv::record::buildDownloadRecord(a.fields), b.fields);
+    showDifferences(differences,
+                    {tr("Két bejegyzés összehasonlítása"),
+                     tr("A két bejegyzésben %n érték tér el:", nullptr, int(differences.size())),
+                     RegisterModel::timeText(a.time), RegisterModel::timeText(b.time)},
+                    this);
 }
 
 void RegisterWindow::openSettings()

@@ -1,0 +1,2415 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="hu_HU">
+<context>
+    <name>CompareController</name>
+    <message>
+        <source>Az űrlapon</source>
+        <translation>In the form</translation>
+    </message>
+    <message>
+        <source>Hiba</source>
+        <translation>Error</translation>
+    </message>
+    <message numerus="yes">
+        <source>A modulban %n érték tér el.</source>
+        <translation>
+            <numerusform>%n value differs in the module.</numerusform>
+            <numerusform>%n values differ in the module.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Összehasonlítás</source>
+        <translation>Comparison</translation>
+    </message>
+    <message>
+        <source>Nincs eltérés.</source>
+        <translation>No differences.</translation>
+    </message>
+</context>
+<context>
+    <name>CompareDialog</name>
+    <message>
+        <source>Összehasonlítás a modullal</source>
+        <translation>Compare with the module</translation>
+    </message>
+    <message numerus="yes">
+        <source>A modulban %n érték tér el:</source>
+        <translation>
+            <numerusform>%n value differs in the module:</numerusform>
+            <numerusform>%n values differ in the module:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A modulban</source>
+        <translation>In the module</translation>
+    </message>
+    <message>
+        <source>Mező</source>
+        <translation>Field</translation>
+    </message>
+    <message>
+        <source>Nincs eltérés.</source>
+        <translation>No differences.</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadController</name>
+    <message>
+        <source>Hiba</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>A(z) &quot;%1&quot; mező nem tartalmazhat &quot;%2&quot; karaktert!</source>
+        <translation>The field &quot;%1&quot; must not contain the character &quot;%2&quot;!</translation>
+    </message>
+    <message>
+        <source>A(z) &quot;%1&quot; mező nem tartalmazhat sortörést!</source>
+        <translation>The field &quot;%1&quot; must not contain a line break!</translation>
+    </message>
+    <message>
+        <source>Minden beviteli mező kitöltése kötelező!</source>
+        <translation>Every input field must be filled in!</translation>
+    </message>
+    <message>
+        <source>Kiolvasás letöltés előtt</source>
+        <translation>Read out before download</translation>
+    </message>
+    <message>
+        <source>%1
+
+A modul mostani konfigurációja nem került a nyilvántartásba. Betölti mégis az űrlapot az eszközbe?</source>
+        <translation>%1
+
+The module&apos;s current configuration was not saved in the register. Download the form into the device anyway?</translation>
+    </message>
+</context>
+<context>
+    <name>FileController</name>
+    <message>
+        <source>Fájl megnyitása</source>
+        <translation>Open file</translation>
+    </message>
+    <message>
+        <source>Quorvel Files (*.msw);;All Files (*.*)</source>
+        <translation>Quorvel Files (*.msw);;All Files (*.*)</translation>
+    </message>
+    <message>
+        <source>Mentés</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Sikeres mentés.</source>
+        <translation>Saved.</translation>
+    </message>
+    <message>
+        <source>Fájl mentése</source>
+        <translation>Save file</translation>
+    </message>
+    <message>
+        <source>Quorvel Files (*.msw)</source>
+        <translation>Quorvel Files (*.msw)</translation>
+    </message>
+    <message>
+        <source>File hiba</source>
+        <translation>File error</translation>
+    </message>
+    <message>
+        <source>A(z) %1 fájl mentése nem sikerült.
+%2</source>
+        <translation>The file %1 could not be saved.
+%2</translation>
+    </message>
+    <message>
+        <source>A kiválasztott fájl nem létezik.</source>
+        <translation>The selected file does not exist.</translation>
+    </message>
+    <message>
+        <source>A(z) %1 fájl nem olvasható.</source>
+        <translation>The file %1 cannot be read.</translation>
+    </message>
+    <message>
+        <source>A(z) %1 fájl nem olvasható.
+%2</source>
+        <translation>The file %1 cannot be read.
+%2</translation>
+    </message>
+    <message>
+        <source>A kiválasztott file &quot;%1&quot; nem nyitható meg a jelenlegi verzióval.
+Kérem töltse le a legújabb verziót a &apos;%2&apos; oldalról,
+majd töltse be a &apos;defval_qv.dll&apos; fájlt!</source>
+        <translation>The selected file &quot;%1&quot; cannot be opened with this version.
+Please download the latest version from &apos;%2&apos;,
+then load the file &apos;defval_qv.dll&apos;!</translation>
+    </message>
+    <message>
+        <source>A(z) %1 fájl szintaxisa hibás.</source>
+        <translation>The file %1 has a syntax error.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Hiba! A dokumentáció nem nyitható meg.</source>
+        <translation>Error! The documentation cannot be opened.</translation>
+    </message>
+    <message>
+        <source>Eszköz</source>
+        <translation>Device</translation>
+    </message>
+    <message>
+        <source>Debug Mode: Quorvel-5</source>
+        <translation>Debug Mode: Quorvel-5</translation>
+    </message>
+    <message>
+        <source>Debug Mode: Quorvel-3</source>
+        <translation>Debug Mode: Quorvel-3</translation>
+    </message>
+    <message>
+        <source>Debug Mode: Brastok-2</source>
+        <translation>Debug Mode: Brastok-2</translation>
+    </message>
+    <message>
+        <source>Debug Mode: No Device</source>
+        <translation>Debug Mode: No Device</translation>
+    </message>
+    <message>
+        <source>Nyelv</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>A program a következő indításakor vált nyelvet.</source>
+        <translation>The language changes the next time the program starts.</translation>
+    </message>
+    <message>
+        <source>Nincs megnyitott fájl.</source>
+        <translation>No file open.</translation>
+    </message>
+    <message>
+        <source>Nem mentett módosítások</source>
+        <translation>Unsaved changes</translation>
+    </message>
+    <message>
+        <source>%1 – megnyílik, amint egy eszköz csatlakozott</source>
+        <translation>%1 – opens as soon as a device is connected</translation>
+    </message>
+    <message>
+        <source>Az alapértékek nem töltődtek be: a módosítások megmaradtak, az űrlap a(z) %1 modellhez igazítva.</source>
+        <translation>The defaults were not loaded: the changes were kept, the form is adapted to the %1 model.</translation>
+    </message>
+    <message>
+        <source>%1   Baud: %2</source>
+        <extracomment>The port and its speed in the status bar.</extracomment>
+        <translation>%1   Baud: %2</translation>
+    </message>
+    <message>
+        <source>%1  Baud: %2</source>
+        <translation>%1  Baud: %2</translation>
+    </message>
+    <message>
+        <source>A bejegyzésben</source>
+        <translation>In the entry</translation>
+    </message>
+    <message>
+        <source>A bejegyzés modellje nem ismert, ezért az űrlap nem igazítható hozzá.</source>
+        <translation>The model of the entry is unknown, so the form cannot be adapted to it.</translation>
+    </message>
+    <message>
+        <source>A bejegyzés egy %1 modul konfigurációja, de nincs azonosított eszköz. Csatlakoztasson egy %1 modult (Eszköz csatlakoztatása), hogy az űrlap ehhez a modellhez igazodjon.</source>
+        <translation>The entry is the configuration of a %1 module, but no device is identified. Connect a %1 module (Connect device) so that the form is adapted to this model.</translation>
+    </message>
+    <message>
+        <source>A bejegyzés egy %1 modul konfigurációja, a csatlakoztatott eszköz %2. Csatlakoztasson egy %1 modult (Eszköz csatlakoztatása), hogy az űrlap ehhez a modellhez igazodjon.</source>
+        <translation>The entry is the configuration of a %1 module, the connected device is a %2. Connect a %1 module (Connect device) so that the form is adapted to this model.</translation>
+    </message>
+    <message>
+        <source>Megnyitás</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>%1
+A bejegyzés nem nyitható meg az űrlapon.</source>
+        <translation>%1
+The entry cannot be opened in the form.</translation>
+    </message>
+    <message>
+        <source>A bejegyzés konfigurációja nem olvasható.</source>
+        <translation>The configuration of the entry cannot be read.</translation>
+    </message>
+    <message>
+        <source>Az űrlapon a nyilvántartás %1 bejegyzése: %2 – %3</source>
+        <translation>The form shows the register entry of %1: %2 – %3</translation>
+    </message>
+    <message>
+        <source>Mentés</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>%1
+A bejegyzés nem menthető fájlba.</source>
+        <translation>%1
+The entry cannot be saved to a file.</translation>
+    </message>
+    <message>
+        <source>Összehasonlítás az űrlappal</source>
+        <translation>Compare with the form</translation>
+    </message>
+    <message numerus="yes">
+        <source>A bejegyzésben %n érték tér el:</source>
+        <translation>
+            <numerusform>%n value differs in the entry:</numerusform>
+            <numerusform>%n values differ in the entry:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Az űrlapon</source>
+        <translation>In the form</translation>
+    </message>
+</context>
+<context>
+    <name>PortController</name>
+    <message>
+        <source>Eszköz</source>
+        <translation>Device</translation>
+    </message>
+    <message>
+        <source>A port sikeresen kiválasztva: %1
+A csatlakoztatott eszköz: %2</source>
+        <translation>Port selected: %1
+Connected device: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReadOutController</name>
+    <message>
+        <source>Hiba</source>
+        <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>RegisterController</name>
+    <message>
+        <source>Nyilvántartás</source>
+        <translation>Register</translation>
+    </message>
+</context>
+<context>
+    <name>RegisterModel</name>
+    <message>
+        <source>helyi</source>
+        <translation>local</translation>
+    </message>
+    <message>
+        <source>megosztva</source>
+        <translation>shared</translation>
+    </message>
+    <message>
+        <source>csapat</source>
+        <translation>team</translation>
+    </message>
+    <message>
+        <source>Idő</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Művelet</source>
+        <translation>Operation</translation>
+    </message>
+    <message>
+        <source>Eredmény</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Modulazonosító</source>
+        <translation>Module ID</translation>
+    </message>
+    <message>
+        <source>Név</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Modell</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Technikus</source>
+        <translation>Technician</translation>
+    </message>
+    <message>
+        <source>Helyszín</source>
+        <translation>Site</translation>
+    </message>
+    <message>
+        <source>Hol</source>
+        <extracomment>Column: where the entry is kept (local, shared, team).</extracomment>
+        <translation>Where</translation>
+    </message>
+</context>
+<context>
+    <name>RegisterSettingsDialog</name>
+    <message>
+        <source>A nyilvántartás beállításai</source>
+        <translation>Register settings</translation>
+    </message>
+    <message>
+        <source>Csak ezen a számítógépen</source>
+        <translation>On this computer only</translation>
+    </message>
+    <message>
+        <source>Ezen a számítógépen és a csapat PostgreSQL-nyilvántartásában</source>
+        <translation>On this computer and in the team&apos;s PostgreSQL register</translation>
+    </message>
+    <message>
+        <source>host=szerver dbname=qv user=technikus</source>
+        <translation>host=server dbname=qv user=technician</translation>
+    </message>
+    <message>
+        <source>A bejegyzések mindig ebbe a fájlba kerülnek: %1
+Csapat-nyilvántartással onnan a kiszolgálóra is, amint az elérhető.
+Kapcsolat: libpq kapcsolati szöveg (host=… dbname=… user=…) vagy szolgáltatásnév (service=qv). Jelszót itt nem lehet megadni: a PostgreSQL a ~/.pgpass fájlból vagy a szolgáltatásfájlból (~/.pg_service.conf) veszi.</source>
+        <translation>Entries always go into this file: %1
+With a team register, from there to the server as well, as soon as it can be reached.
+Connection: a libpq connection string (host=… dbname=… user=…) or a service name (service=qv). No password can be given here: PostgreSQL takes it from the ~/.pgpass file or from the service file (~/.pg_service.conf).</translation>
+    </message>
+    <message>
+        <source>Ebben a futásban a --register kapcsoló szerinti nyilvántartás él: %1</source>
+        <translation>In this run the register given by the --register option is used: %1</translation>
+    </message>
+    <message>
+        <source>csak helyi</source>
+        <translation>local only</translation>
+    </message>
+    <message>
+        <source>például: Kovács Kft., Pince u. 3.</source>
+        <translation>for example: Smith Ltd., 3 Cellar St.</translation>
+    </message>
+    <message>
+        <source>Kapcsolat:</source>
+        <translation>Connection:</translation>
+    </message>
+    <message>
+        <source>Technikus neve:</source>
+        <translation>Technician&apos;s name:</translation>
+    </message>
+    <message>
+        <source>Helyszín (a következő bejegyzésekhez):</source>
+        <translation>Site (for the next entries):</translation>
+    </message>
+    <message>
+        <source>Mégse</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Rendben</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>RegisterWindow</name>
+    <message>
+        <source>Két bejegyzés összehasonlítása</source>
+        <translation>Compare two entries</translation>
+    </message>
+    <message numerus="yes">
+        <source>A két bejegyzésben %n érték tér el:</source>
+        <translation>
+            <numerusform>%n value differs between the two entries:</numerusform>
+            <numerusform>%n values differ between the two entries:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>nem futott</source>
+        <comment>verification</comment>
+        <translation>not run</translation>
+    </message>
+    <message>
+        <source>egyezik</source>
+        <translation>same</translation>
+    </message>
+    <message>
+        <source>eltér</source>
+        <translation>differs</translation>
+    </message>
+    <message>
+        <source>sikertelen</source>
+        <translation>failed</translation>
+    </message>
+    <message>
+        <source>%1   %2 – %3</source>
+        <translation>%1   %2 – %3</translation>
+    </message>
+    <message>
+        <source>Modul: %1 – %2 (%3, azonosítás: %4)</source>
+        <translation>Module: %1 – %2 (%3, identification: %4)</translation>
+    </message>
+    <message>
+        <source>Telefonszámok: %1</source>
+        <translation>Telephone numbers: %1</translation>
+    </message>
+    <message>
+        <source>Port: %1, %2 bit/s</source>
+        <translation>Port: %1, %2 bit/s</translation>
+    </message>
+    <message>
+        <source>Nyugtázva: %1; ellenőrzés: %2</source>
+        <translation>Acknowledged: %1; verification: %2</translation>
+    </message>
+    <message>
+        <source>igen</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>nem</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>Technikus: %1; helyszín: %2; felhasználó: %3@%4; program: %5</source>
+        <translation>Technician: %1; site: %2; user: %3@%4; program: %5</translation>
+    </message>
+    <message>
+        <source>Eltérések:</source>
+        <translation>Differences:</translation>
+    </message>
+    <message>
+        <source>  %1: %2 ↔ %3</source>
+        <translation>  %1: %2 ↔ %3</translation>
+    </message>
+    <message>
+        <source>Konfiguráció nem tartozik hozzá.</source>
+        <translation>It has no configuration.</translation>
+    </message>
+    <message>
+        <source>Nyilvántartás</source>
+        <translation>Register</translation>
+    </message>
+    <message>
+        <source>Modulazonosító, név, telefonszám, technikus vagy helyszín</source>
+        <translation>Module ID, name, telephone number, technician or site</translation>
+    </message>
+    <message>
+        <source>Időszak:</source>
+        <translation>Period:</translation>
+    </message>
+    <message>
+        <source>Beállítások…</source>
+        <translation>Settings…</translation>
+    </message>
+    <message>
+        <source>Minden bejegyzés</source>
+        <translation>All entries</translation>
+    </message>
+    <message>
+        <source>Előzmények</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>Megnyitás az űrlapon</source>
+        <translation>Open in the form</translation>
+    </message>
+    <message>
+        <source>Mentés fájlba…</source>
+        <translation>Save to file…</translation>
+    </message>
+    <message>
+        <source>Összehasonlítás az űrlappal</source>
+        <translation>Compare with the form</translation>
+    </message>
+    <message>
+        <source>Összehasonlítás a modullal</source>
+        <translation>Compare with the module</translation>
+    </message>
+    <message>
+        <source>Ehhez csatlakoztatott eszköz kell.</source>
+        <translation>This needs a connected device.</translation>
+    </message>
+    <message>
+        <source>Bezárás</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>–</source>
+        <translation>–</translation>
+    </message>
+    <message>
+        <source>A(z) %1 – %2 modul előzményei</source>
+        <translation>History of the module %1 – %2</translation>
+    </message>
+    <message>
+        <source>Összehasonlítás</source>
+        <translation>Comparison</translation>
+    </message>
+    <message>
+        <source>A(z) %1 bejegyzéshez nem tartozik konfiguráció.</source>
+        <translation>The entry of %1 has no configuration.</translation>
+    </message>
+</context>
+<context>
+    <name>StatusController</name>
+    <message>
+        <source>Állapot lekérdezése...</source>
+        <translation>Querying status...</translation>
+    </message>
+    <message>
+        <source>Sikertelen lekérdezés.
+Ellenőrizze az eszközt!</source>
+        <translation>Query failed.
+Check the device!</translation>
+    </message>
+    <message>
+        <source>Hiba</source>
+        <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>Ui::MainWindow</name>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Megnyitás</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Mentés</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Save As</translation>
+    </message>
+    <message>
+        <source>Kilépés</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Beállítások</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Eszköz</source>
+        <translation>Device</translation>
+    </message>
+    <message>
+        <source>Kiolvasás az eszközből</source>
+        <translation>Read out from device</translation>
+    </message>
+    <message>
+        <source>Betöltés az eszközbe</source>
+        <translation>Download to device</translation>
+    </message>
+    <message>
+        <source>Betöltés ellenőrzése</source>
+        <translation>Verify download</translation>
+    </message>
+    <message>
+        <source>Összehasonlítás a modullal</source>
+        <translation>Compare with the module</translation>
+    </message>
+    <message>
+        <source>Nyilvántartás…</source>
+        <translation>Register…</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Tartalom</source>
+        <translation>Contents</translation>
+    </message>
+    <message>
+        <source>Névjegy</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>No Device</source>
+        <translation>No Device</translation>
+    </message>
+    <message>
+        <source>Quorvel / Brastok letöltő szoftver</source>
+        <translation>Quorvel / Brastok download software</translation>
+    </message>
+</context>
+<context>
+    <name>about</name>
+    <message>
+        <source>Névjegy</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Quorvel / Brastok
+Letöltő Szoftver</source>
+        <translation>Quorvel / Brastok
+Download Software</translation>
+    </message>
+    <message>
+        <source>Version v%1</source>
+        <translation>Version v%1</translation>
+    </message>
+</context>
+<context>
+    <name>dload</name>
+    <message>
+        <source>Betöltés hiba.
+Tipp: ellenőrizze az eszközt és a port beállítást.</source>
+        <translation>Download error.
+Tip: check the device and the port setting.</translation>
+    </message>
+    <message>
+        <source>Sikeres betöltés.</source>
+        <translation>Download complete.</translation>
+    </message>
+    <message>
+        <source>Sikeres betöltés.
+Ellenőrzés...</source>
+        <translation>Download complete.
+Verifying...</translation>
+    </message>
+    <message>
+        <source>Sikeres betöltés.
+Az ellenőrzés megszakítva.</source>
+        <translation>Download complete.
+Verification cancelled.</translation>
+    </message>
+    <message>
+        <source>Sikeres betöltés.
+Az ellenőrzés nem sikerült.</source>
+        <translation>Download complete.
+Verification failed.</translation>
+    </message>
+    <message>
+        <source>Hiba</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Sikeres betöltés.
+Ellenőrizve.</source>
+        <translation>Download complete.
+Verified.</translation>
+    </message>
+    <message>
+        <source>Sikeres betöltés.
+A modul mást tárol!</source>
+        <translation>Download complete.
+The module stores different values!</translation>
+    </message>
+    <message>
+        <source>Elküldve</source>
+        <extracomment>Column of the differences: what was sent to the module.</extracomment>
+        <translation>Sent</translation>
+    </message>
+    <message>
+        <source>Betöltés</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>Ellenőrzés letöltés után</source>
+        <translation>Verify after download</translation>
+    </message>
+    <message>
+        <source>Kiolvasás letöltés előtt</source>
+        <translation>Read out before download</translation>
+    </message>
+    <message>
+        <source>A következő letöltések előtt a modul konfigurációja kiolvasva a nyilvántartásba kerül.</source>
+        <translation>Before the next downloads, the module&apos;s configuration is read out into the register.</translation>
+    </message>
+    <message>
+        <source>Betöltés folyamatban...</source>
+        <translation>Downloading...</translation>
+    </message>
+</context>
+<context>
+    <name>form::Catalogue</name>
+    <message>
+        <source>Általános beállítások</source>
+        <translation>General settings</translation>
+    </message>
+    <message>
+        <source>SMS központ száma:</source>
+        <translation>SMS centre number:</translation>
+    </message>
+    <message>
+        <source>Modul PIN-kódja:</source>
+        <translation>Module PIN code:</translation>
+    </message>
+    <message>
+        <source>Modul azonosító száma:</source>
+        <translation>Module ID number:</translation>
+    </message>
+    <message>
+        <source>Modul neve:</source>
+        <translation>Module name:</translation>
+    </message>
+    <message>
+        <source>Bemenet visszaállás: (0 / 1)</source>
+        <translation>Input reset: (0 / 1)</translation>
+    </message>
+    <message>
+        <source>Relé meghúzási idő: (0001-9999 sec)</source>
+        <translation>Relay on time: (0001-9999 sec)</translation>
+    </message>
+    <message>
+        <source>Max. sms-ek száma 2 óra alatt: (1-99)</source>
+        <translation>Max. number of SMS in 2 hours: (1-99)</translation>
+    </message>
+    <message>
+        <source>Telefonszámok</source>
+        <translation>Telephone numbers</translation>
+    </message>
+    <message>
+        <source>Telefonszám</source>
+        <translation>Phone number</translation>
+    </message>
+    <message>
+        <source>Bemenet riasztás</source>
+        <translation>Input alarm</translation>
+    </message>
+    <message>
+        <source>RING/SMS</source>
+        <translation>RING/SMS</translation>
+    </message>
+    <message>
+        <source>Száml.</source>
+        <extracomment>Column header, 31 px wide: the pulse counter&apos;s alarm.</extracomment>
+        <translation>Cnt.</translation>
+    </message>
+    <message>
+        <source>Analóg</source>
+        <translation>Analog</translation>
+    </message>
+    <message>
+        <source>Kimenet vezérlés
+rácsengetéskor
+  4     3     2     1    Ø</source>
+        <extracomment>Header over the ring-in output buttons: keep the third line&apos;s digits and the sign Ø over their columns.</extracomment>
+        <translation>Output switched
+when rung
+  4     3     2     1    Ø</translation>
+    </message>
+    <message>
+        <source>Analóg bemenetek</source>
+        <translation>Analog inputs</translation>
+    </message>
+    <message>
+        <source>Max. bemenő feszültség:</source>
+        <translation>Max. input voltage:</translation>
+    </message>
+    <message>
+        <source>Analóg bemenet neve:</source>
+        <translation>Analog input name:</translation>
+    </message>
+    <message>
+        <source>Pulzusszámláló bemenet neve:</source>
+        <translation>Pulse counter input name:</translation>
+    </message>
+    <message>
+        <source>Analóg bemenet magas riasztás:</source>
+        <translation>Analog input high alarm:</translation>
+    </message>
+    <message>
+        <source>Analóg bemenet visszaállás:</source>
+        <translation>Analog input reset:</translation>
+    </message>
+    <message>
+        <source>Analóg bemenet alacsony riasztás:</source>
+        <translation>Analog input low alarm:</translation>
+    </message>
+    <message>
+        <source>Pulzusszámláló túlcsordulás riasztás:</source>
+        <translation>Pulse counter overflow alarm:</translation>
+    </message>
+    <message>
+        <source>Pulzusszámláló maximális értéke:</source>
+        <translation>Pulse counter maximum value:</translation>
+    </message>
+    <message>
+        <source>Pulzusszámláló törlés parancs:</source>
+        <translation>Pulse counter reset command:</translation>
+    </message>
+    <message>
+        <source>Bemenetek</source>
+        <translation>Inputs</translation>
+    </message>
+    <message>
+        <source>1-es bemenet neve:</source>
+        <translation>Input 1 name:</translation>
+    </message>
+    <message>
+        <source>2-es bemenet neve:</source>
+        <translation>Input 2 name:</translation>
+    </message>
+    <message>
+        <source>3-as bemenet neve:</source>
+        <translation>Input 3 name:</translation>
+    </message>
+    <message>
+        <source>4-es bemenet neve:</source>
+        <translation>Input 4 name:</translation>
+    </message>
+    <message>
+        <source>1-es bemenet bekapcs.:</source>
+        <translation>Input 1 on:</translation>
+    </message>
+    <message>
+        <source>2-es bemenet bekapcs.:</source>
+        <translation>Input 2 on:</translation>
+    </message>
+    <message>
+        <source>3-as bemenet bekapcs.:</source>
+        <translation>Input 3 on:</translation>
+    </message>
+    <message>
+        <source>4-es bemenet bekapcs.:</source>
+        <translation>Input 4 on:</translation>
+    </message>
+    <message>
+        <source>1-es bemenet kikapcs.:</source>
+        <translation>Input 1 off:</translation>
+    </message>
+    <message>
+        <source>2-es bemenet kikapcs.:</source>
+        <translation>Input 2 off:</translation>
+    </message>
+    <message>
+        <source>3-as bemenet kikapcs.:</source>
+        <translation>Input 3 off:</translation>
+    </message>
+    <message>
+        <source>4-es bemenet kikapcs.:</source>
+        <translation>Input 4 off:</translation>
+    </message>
+    <message>
+        <source>Kimenetek</source>
+        <translation>Outputs</translation>
+    </message>
+    <message>
+        <source>1-es kimenet bekapcsoláskor:</source>
+        <translation>Output 1 switched on:</translation>
+    </message>
+    <message>
+        <source>2-es kimenet bekapcsoláskor:</source>
+        <translation>Output 2 switched on:</translation>
+    </message>
+    <message>
+        <source>3-as kimenet bekapcsoláskor:</source>
+        <translation>Output 3 switched on:</translation>
+    </message>
+    <message>
+        <source>4-es kimenet bekapcsoláskor:</source>
+        <translation>Output 4 switched on:</translation>
+    </message>
+    <message>
+        <source>1-es kimenet kikapcsoláskor:</source>
+        <translation>Output 1 switched off:</translation>
+    </message>
+    <message>
+        <source>2-es kimenet kikapcsoláskor:</source>
+        <translation>Output 2 switched off:</translation>
+    </message>
+    <message>
+        <source>3-as kimenet kikapcsoláskor:</source>
+        <translation>Output 3 switched off:</translation>
+    </message>
+    <message>
+        <source>4-es kimenet kikapcsoláskor:</source>
+        <translation>Output 4 switched off:</translation>
+    </message>
+    <message>
+        <source>Kimenetek rácsengetés hatására</source>
+        <translation>Outputs when the module is rung</translation>
+    </message>
+    <message>
+        <source>Monostabil       Bistabil</source>
+        <extracomment>Two column headers over the output buttons, 106 px for both.</extracomment>
+        <translation>Monostable     Bistable</translation>
+    </message>
+    <message>
+        <source>1-es kimenet:</source>
+        <translation>Output 1:</translation>
+    </message>
+    <message>
+        <source>2-es kimenet:</source>
+        <translation>Output 2:</translation>
+    </message>
+    <message>
+        <source>3-as kimenet:</source>
+        <translation>Output 3:</translation>
+    </message>
+    <message>
+        <source>4-es kimenet:</source>
+        <translation>Output 4:</translation>
+    </message>
+    <message>
+        <source>Riasztások aktiválása</source>
+        <translation>Arming alarms</translation>
+    </message>
+    <message>
+        <source>Riasztások aktiválása parancs:</source>
+        <translation>Arm alarms command:</translation>
+    </message>
+    <message>
+        <source>Riasztások kikapcsolása parancs:</source>
+        <translation>Disarm alarms command:</translation>
+    </message>
+    <message>
+        <source>Állapot</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Térerő</source>
+        <extracomment>Signal strength, over its bar: 41 px.</extracomment>
+        <translation>Signal</translation>
+    </message>
+    <message>
+        <source>Bemenet 1:</source>
+        <translation>Input 1:</translation>
+    </message>
+    <message>
+        <source>Bemenet 2:</source>
+        <translation>Input 2:</translation>
+    </message>
+    <message>
+        <source>Kimenet 1:</source>
+        <translation>Output 1:</translation>
+    </message>
+    <message>
+        <source>Kimenet 2:</source>
+        <translation>Output 2:</translation>
+    </message>
+    <message>
+        <source>Tápfeszültség:</source>
+        <translation>Supply:</translation>
+    </message>
+    <message>
+        <source>Állapot lekérdezése</source>
+        <translation>Query status</translation>
+    </message>
+    <message>
+        <source>Bemenet 3:</source>
+        <translation>Input 3:</translation>
+    </message>
+    <message>
+        <source>Bemenet 4:</source>
+        <translation>Input 4:</translation>
+    </message>
+    <message>
+        <source>Analóg bemenet:</source>
+        <translation>Analog input:</translation>
+    </message>
+    <message>
+        <source>Számláló értéke:</source>
+        <translation>Counter value:</translation>
+    </message>
+    <message>
+        <source>Kimenet 3:</source>
+        <translation>Output 3:</translation>
+    </message>
+    <message>
+        <source>Kimenet 4:</source>
+        <translation>Output 4:</translation>
+    </message>
+    <message>
+        <source>Verzió:</source>
+        <translation>Version:</translation>
+    </message>
+    <message>
+        <source>Eszköz</source>
+        <translation>Device</translation>
+    </message>
+    <message>
+        <source>Betöltés az eszközbe</source>
+        <translation>Download to device</translation>
+    </message>
+    <message>
+        <source>Kiolvasás az eszközből</source>
+        <translation>Read out from device</translation>
+    </message>
+    <message>
+        <source>Betöltés ellenőrzése</source>
+        <translation>Verify download</translation>
+    </message>
+    <message>
+        <source>Eszköz csatlakoztatása</source>
+        <translation>Connect device</translation>
+    </message>
+    <message>
+        <source>Általános</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Digitális bemenetek</source>
+        <translation>Digital inputs</translation>
+    </message>
+    <message>
+        <source>Egyéni</source>
+        <translation>Custom</translation>
+    </message>
+</context>
+<context>
+    <name>form::StatusPanel</name>
+    <message>
+        <source>Várjon!...</source>
+        <translation>Please wait!...</translation>
+    </message>
+</context>
+<context>
+    <name>qv::Branding</name>
+    <message>
+        <source>© 2026 qvconfig fejlesztők &amp;nbsp;&lt;a href=&quot;%1&quot;&gt;%2&lt;/a&gt;</source>
+        <extracomment>Rich text: keep the link as it is.</extracomment>
+        <translation>© 2026 qvconfig developers &amp;nbsp;&lt;a href=&quot;%1&quot;&gt;%2&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Készítette: a qvconfig csapat</source>
+        <translation>Made by the qvconfig team</translation>
+    </message>
+</context>
+<context>
+    <name>qv::CommandLine</name>
+    <message>
+        <source>Használat: qvconfig [kapcsolók] [fájl]
+Quorvel és Brastok GSM modulok konfigurálása.
+
+Kapcsolók:
+  -h, --help       Kiírja ezt a súgót.
+  -v, --version    Kiírja a program verzióját.
+  --port &lt;név&gt;     Ezzel a porttal indul a &quot;COM1&quot; helyett (1200 bit/s), például
+                   ttyUSB0, COM3 vagy /dev/pts/3.
+  --register &lt;kapcsolat&gt;
+                   A csapat PostgreSQL-nyilvántartásába is ír: libpq kapcsolati
+                   szöveg (&quot;host=szerver dbname=qv user=technikus&quot;) vagy
+                   szolgáltatásnév (&quot;service=qv&quot;). Jelszó nélkül: azt a ~/.pgpass
+                   fájl vagy a szolgáltatásfájl adja.
+  --lang &lt;nyelv&gt;   A program nyelve: hu (magyar) vagy en (angol). Enélkül a
+                   menüben választott, vagy a rendszer nyelve.
+
+Argumentumok:
+  fájl             Ezt a konfigurációs fájlt (*.msw) nyitja meg az első sikeres
+                   azonosítás után.
+</source>
+        <extracomment>The window&apos;s --help. Option names (--port, --register, --lang), the program&apos;s name, &quot;hu&quot;, &quot;en&quot;, &quot;COM1&quot;, the port names and the connection examples stay as they are; the descriptions start in column 20.</extracomment>
+        <translation>Usage: qvconfig [options] [file]
+Configures Quorvel and Brastok GSM modules.
+
+Options:
+  -h, --help       Prints this help.
+  -v, --version    Prints the program&apos;s version.
+  --port &lt;name&gt;    Starts with this port instead of &quot;COM1&quot; (1200 bit/s), for
+                   example ttyUSB0, COM3 or /dev/pts/3.
+  --register &lt;connection&gt;
+                   Also writes into the team&apos;s PostgreSQL register: a libpq
+                   connection string (&quot;host=server dbname=qv user=technician&quot;)
+                   or a service name (&quot;service=qv&quot;). Without a password: the
+                   ~/.pgpass file or the service file provides it.
+  --lang &lt;language&gt;
+                   The program&apos;s language: hu (Hungarian) or en (English).
+                   Without it, the one chosen in the menu, or the system&apos;s.
+
+Arguments:
+  file             Opens this configuration file (*.msw) after the first
+                   successful identification.
+</translation>
+    </message>
+    <message>
+        <source>A --register után meg kell adni a nyilvántartás kapcsolatát.</source>
+        <translation>--register must be followed by the register&apos;s connection.</translation>
+    </message>
+    <message>
+        <source>A --lang után a program nyelve adható meg: hu vagy en.</source>
+        <translation>--lang must be followed by the program&apos;s language: hu or en.</translation>
+    </message>
+    <message>
+        <source>A --port után meg kell adni a port nevét.</source>
+        <translation>--port must be followed by the name of the port.</translation>
+    </message>
+    <message>
+        <source>Ismeretlen kapcsoló: %1%2</source>
+        <translation>Unknown option: %1%2</translation>
+    </message>
+    <message>
+        <source>Hibás parancssor: %1</source>
+        <translation>Invalid command line: %1</translation>
+    </message>
+    <message>
+        <source>Csak egy konfigurációs fájl adható meg (kapott: %1).</source>
+        <translation>Only one configuration file may be given (got: %1).</translation>
+    </message>
+    <message>
+        <source>A fájl neve üres.</source>
+        <translation>The file name is empty.</translation>
+    </message>
+</context>
+<context>
+    <name>qv::Commands</name>
+    <message>
+        <source>Használat: qvconfig &lt;parancs&gt; [kapcsolók]
+Parancsok:
+  identify                 A modul azonosítása.
+  read -o FÁJL.msw         A modul konfigurációjának kiolvasása fájlba.
+  write FÁJL.msw [--verify]
+                           A fájl betöltése a modulba (--verify: visszaolvasással).
+  compare FÁJL.msw         A fájl összehasonlítása a modul konfigurációjával.
+  diff A.msw B.msw         Két fájl összehasonlítása (modul nélkül).
+  status                   A modul állapotának lekérdezése.
+Kapcsolók:
+  --port &lt;név&gt;             A modul portja (alapértelmezés: COM1).
+  --baud &lt;bit/s&gt;           Az azonosítás és a kiolvasás sebessége (alapértelmezés: 1200).
+  --json                   Gépi feldolgozásra szánt JSON kimenet.
+  --register &lt;kapcsolat&gt;   A csapat nyilvántartása is (lásd qvconfig --help).
+  --lang &lt;nyelv&gt;           A kiírások nyelve: hu vagy en (lásd qvconfig --help).
+Kilépési kód: 0 kész, 1 hibás parancssor, 2 a port nem használható, 3 nincs modul vagy
+nem kompatibilis, 4 sikertelen adatcsere, 5 eltérések.
+</source>
+        <extracomment>The commands&apos; --help. Command and option names, FÁJL/A/B as file names may be translated (FILE), the exit codes stay; the descriptions start in column 28.</extracomment>
+        <translation>Usage: qvconfig &lt;command&gt; [options]
+Commands:
+  identify                 Identifies the module.
+  read -o FILE.msw         Reads the module&apos;s configuration out into a file.
+  write FILE.msw [--verify]
+                           Downloads the file into the module (--verify: reads it back).
+  compare FILE.msw         Compares the file with the module&apos;s configuration.
+  diff A.msw B.msw         Compares two files (no module needed).
+  status                   Queries the module&apos;s status.
+Options:
+  --port &lt;name&gt;            The module&apos;s port (default: COM1).
+  --baud &lt;bit/s&gt;           Speed of the identification and the read-out (default: 1200).
+  --json                   JSON output for machine processing.
+  --register &lt;connection&gt;  The team&apos;s register as well (see qvconfig --help).
+  --lang &lt;language&gt;        The language of the output: hu or en (see qvconfig --help).
+Exit status: 0 done, 1 invalid command line, 2 port unusable, 3 no module or not
+compatible, 4 exchange failed, 5 differences.
+</translation>
+    </message>
+    <message>
+        <source>A kiválasztott porton nem található csatlakoztatott eszköz.</source>
+        <translation>No connected device was found on the selected port.</translation>
+    </message>
+    <message>
+        <source>A(z) %1 fájl nem olvasható.
+%2</source>
+        <translation>The file %1 cannot be read.
+%2</translation>
+    </message>
+    <message>
+        <source>A kiválasztott file &quot;%1&quot; nem nyitható meg a jelenlegi verzióval.</source>
+        <translation>The selected file &quot;%1&quot; cannot be opened with this version.</translation>
+    </message>
+    <message>
+        <source>A(z) %1 fájl szintaxisa hibás.</source>
+        <translation>The file %1 has a syntax error.</translation>
+    </message>
+    <message>
+        <source>A(z) &quot;%1&quot; mező nem tartalmazhat &quot;%2&quot; karaktert!</source>
+        <translation>The field &quot;%1&quot; must not contain the character &quot;%2&quot;!</translation>
+    </message>
+    <message>
+        <source>A(z) &quot;%1&quot; mező nem tartalmazhat sortörést!</source>
+        <translation>The field &quot;%1&quot; must not contain a line break!</translation>
+    </message>
+    <message>
+        <source>Minden beviteli mező kitöltése kötelező! (%1)</source>
+        <translation>Every input field must be filled in! (%1)</translation>
+    </message>
+    <message>
+        <source>Nincs eltérés.</source>
+        <translation>No differences.</translation>
+    </message>
+    <message>
+        <source>Port: %1 (%2 bit/s)
+Eszköz: %3
+Típus: %4
+</source>
+        <translation>Port: %1 (%2 bit/s)
+Device: %3
+Type: %4
+</translation>
+    </message>
+    <message>
+        <source>Sikertelen lekérdezés.
+Ellenőrizze az eszközt!</source>
+        <translation>Query failed.
+Check the device!</translation>
+    </message>
+    <message>
+        <source>be</source>
+        <comment>output or input state</comment>
+        <translation>on</translation>
+    </message>
+    <message>
+        <source>ki</source>
+        <comment>output or input state</comment>
+        <translation>off</translation>
+    </message>
+    <message>
+        <source>Eszköz: %1
+</source>
+        <translation>Device: %1
+</translation>
+    </message>
+    <message>
+        <source>Kimenetek: %1
+</source>
+        <translation>Outputs: %1
+</translation>
+    </message>
+    <message>
+        <source>Bemenetek: %1
+</source>
+        <translation>Inputs: %1
+</translation>
+    </message>
+    <message>
+        <source>Analóg bemenet: %1 V
+</source>
+        <translation>Analog input: %1 V
+</translation>
+    </message>
+    <message>
+        <source>Számláló: %1
+</source>
+        <translation>Counter: %1
+</translation>
+    </message>
+    <message>
+        <source>Tápfeszültség: %1
+</source>
+        <translation>Supply voltage: %1
+</translation>
+    </message>
+    <message>
+        <source>van</source>
+        <comment>supply voltage</comment>
+        <translation>present</translation>
+    </message>
+    <message>
+        <source>nincs</source>
+        <comment>supply voltage</comment>
+        <translation>absent</translation>
+    </message>
+    <message>
+        <source>Térerő: %1
+</source>
+        <translation>Signal strength: %1
+</translation>
+    </message>
+    <message>
+        <source>Verzió: %1
+</source>
+        <translation>Version: %1
+</translation>
+    </message>
+    <message>
+        <source>A(z) %1 fájl mentése nem sikerült.
+%2</source>
+        <translation>The file %1 could not be saved.
+%2</translation>
+    </message>
+    <message>
+        <source>Sikeres kiolvasás: %1
+</source>
+        <translation>Read out: %1
+</translation>
+    </message>
+    <message>
+        <source>fájl</source>
+        <extracomment>The two sides of the differences: &quot;3 eltérés (fájl / modul):&quot;.</extracomment>
+        <translation>file</translation>
+    </message>
+    <message>
+        <source>modul</source>
+        <translation>module</translation>
+    </message>
+    <message>
+        <source>Betöltés hiba.
+Tipp: ellenőrizze az eszközt és a port beállítást.</source>
+        <translation>Download error.
+Tip: check the device and the port setting.</translation>
+    </message>
+    <message>
+        <source>Sikeres betöltés.</source>
+        <translation>Download complete.</translation>
+    </message>
+    <message>
+        <source>Sikeres betöltés.
+A modul mást tárol!</source>
+        <translation>Download complete.
+The module stores different values!</translation>
+    </message>
+    <message>
+        <source>A modul mást tárol!</source>
+        <translation>The module stores different values!</translation>
+    </message>
+    <message>
+        <source>Sikeres betöltés.
+Ellenőrizve.</source>
+        <translation>Download complete.
+Verified.</translation>
+    </message>
+    <message>
+        <source>elküldve</source>
+        <extracomment>The two sides of the differences: what was sent and what the module stores.</extracomment>
+        <translation>sent</translation>
+    </message>
+    <message>
+        <source>A --lang után a program nyelve adható meg: hu vagy en.</source>
+        <translation>--lang must be followed by the program&apos;s language: hu or en.</translation>
+    </message>
+    <message>
+        <source>A --port után meg kell adni a port nevét.</source>
+        <translation>--port must be followed by the name of the port.</translation>
+    </message>
+    <message>
+        <source>Hibás sebesség: %1</source>
+        <translation>Invalid speed: %1</translation>
+    </message>
+    <message>
+        <source>A diff parancs nem használ portot.</source>
+        <translation>The diff command uses no port.</translation>
+    </message>
+    <message>
+        <source>A read parancs a -o FÁJL.msw kapcsolót várja.</source>
+        <translation>The read command expects the option -o FILE.msw.</translation>
+    </message>
+    <message>
+        <source>A -o kapcsoló csak a read parancshoz tartozik.</source>
+        <translation>The -o option belongs to the read command only.</translation>
+    </message>
+    <message>
+        <source>A --verify kapcsoló csak a write parancshoz tartozik.</source>
+        <translation>The --verify option belongs to the write command only.</translation>
+    </message>
+    <message>
+        <source>%1
+A modul mostani konfigurációja nem került a nyilvántartásba; a betöltés elmarad.</source>
+        <translation>%1
+The module&apos;s current configuration was not saved in the register; the download is skipped.</translation>
+    </message>
+    <message>
+        <source>Sikeres betöltés.
+Az ellenőrzés nem sikerült.
+%1</source>
+        <translation>Download complete.
+Verification failed.
+%1</translation>
+    </message>
+    <message>
+        <source>Betöltés... %1%</source>
+        <translation>Downloading... %1%</translation>
+    </message>
+    <message>
+        <source>Kiolvasás...</source>
+        <translation>Reading out...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n eltérés (%1 / %2):</source>
+        <translation>
+            <numerusform>%n difference (%1 / %2):</numerusform>
+            <numerusform>%n differences (%1 / %2):</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>A(z) %1 parancs %n fájlnevet vár (kapott: %2).
+
+%3</source>
+        <translation>
+            <numerusform>The %1 command expects %n file name (got: %2).
+
+%3</numerusform>
+            <numerusform>The %1 command expects %n file names (got: %2).
+
+%3</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>qv::FieldCaption</name>
+    <message>
+        <source>%1. telefonszám</source>
+        <translation>Telephone number %1</translation>
+    </message>
+    <message>
+        <source>SMS központ száma</source>
+        <translation>SMS centre number</translation>
+    </message>
+    <message>
+        <source>Modul PIN-kódja</source>
+        <translation>Module PIN code</translation>
+    </message>
+    <message>
+        <source>Modul azonosító száma</source>
+        <translation>Module ID number</translation>
+    </message>
+    <message>
+        <source>Modul neve</source>
+        <translation>Module name</translation>
+    </message>
+    <message>
+        <source>Bemenet visszaállás</source>
+        <translation>Input reset</translation>
+    </message>
+    <message>
+        <source>Relé meghúzási idő</source>
+        <translation>Relay on time</translation>
+    </message>
+    <message>
+        <source>Max. sms-ek száma 2 óra alatt</source>
+        <translation>Max. number of SMS in 2 hours</translation>
+    </message>
+    <message>
+        <source>Analóg bemenet alacsony riasztási értéke</source>
+        <translation>Analog input low alarm level</translation>
+    </message>
+    <message>
+        <source>Analóg bemenet magas riasztási értéke</source>
+        <translation>Analog input high alarm level</translation>
+    </message>
+    <message>
+        <source>Pulzusszámláló maximális értéke</source>
+        <translation>Pulse counter maximum value</translation>
+    </message>
+    <message>
+        <source>Analóg bemenet alacsony riasztás</source>
+        <translation>Analog input low alarm</translation>
+    </message>
+    <message>
+        <source>Analóg bemenet magas riasztás</source>
+        <translation>Analog input high alarm</translation>
+    </message>
+    <message>
+        <source>Analóg bemenet visszaállás</source>
+        <translation>Analog input reset</translation>
+    </message>
+    <message>
+        <source>Pulzusszámláló túlcsordulás riasztás</source>
+        <translation>Pulse counter overflow alarm</translation>
+    </message>
+    <message>
+        <source>Analóg bemenet neve</source>
+        <translation>Analog input name</translation>
+    </message>
+    <message>
+        <source>Pulzusszámláló bemenet neve</source>
+        <translation>Pulse counter input name</translation>
+    </message>
+    <message>
+        <source>1-es bemenet neve</source>
+        <translation>Input 1 name</translation>
+    </message>
+    <message>
+        <source>2-es bemenet neve</source>
+        <translation>Input 2 name</translation>
+    </message>
+    <message>
+        <source>3-as bemenet neve</source>
+        <translation>Input 3 name</translation>
+    </message>
+    <message>
+        <source>4-es bemenet neve</source>
+        <translation>Input 4 name</translation>
+    </message>
+    <message>
+        <source>1-es bemenet bekapcs.</source>
+        <translation>Input 1 on</translation>
+    </message>
+    <message>
+        <source>2-es bemenet bekapcs.</source>
+        <translation>Input 2 on</translation>
+    </message>
+    <message>
+        <source>3-as bemenet bekapcs.</source>
+        <translation>Input 3 on</translation>
+    </message>
+    <message>
+        <source>4-es bemenet bekapcs.</source>
+        <translation>Input 4 on</translation>
+    </message>
+    <message>
+        <source>1-es bemenet kikapcs.</source>
+        <translation>Input 1 off</translation>
+    </message>
+    <message>
+        <source>2-es bemenet kikapcs.</source>
+        <translation>Input 2 off</translation>
+    </message>
+    <message>
+        <source>3-as bemenet kikapcs.</source>
+        <translation>Input 3 off</translation>
+    </message>
+    <message>
+        <source>4-es bemenet kikapcs.</source>
+        <translation>Input 4 off</translation>
+    </message>
+    <message>
+        <source>1-es kimenet bekapcsoláskor</source>
+        <translation>Output 1 switched on</translation>
+    </message>
+    <message>
+        <source>2-es kimenet bekapcsoláskor</source>
+        <translation>Output 2 switched on</translation>
+    </message>
+    <message>
+        <source>3-as kimenet bekapcsoláskor</source>
+        <translation>Output 3 switched on</translation>
+    </message>
+    <message>
+        <source>4-es kimenet bekapcsoláskor</source>
+        <translation>Output 4 switched on</translation>
+    </message>
+    <message>
+        <source>1-es kimenet kikapcsoláskor</source>
+        <translation>Output 1 switched off</translation>
+    </message>
+    <message>
+        <source>2-es kimenet kikapcsoláskor</source>
+        <translation>Output 2 switched off</translation>
+    </message>
+    <message>
+        <source>3-as kimenet kikapcsoláskor</source>
+        <translation>Output 3 switched off</translation>
+    </message>
+    <message>
+        <source>4-es kimenet kikapcsoláskor</source>
+        <translation>Output 4 switched off</translation>
+    </message>
+    <message>
+        <source>Pulzusszámláló törlés parancs</source>
+        <translation>Pulse counter reset command</translation>
+    </message>
+    <message>
+        <source>Riasztások aktiválása parancs</source>
+        <translation>Arm alarms command</translation>
+    </message>
+    <message>
+        <source>Riasztások kikapcsolása parancs</source>
+        <translation>Disarm alarms command</translation>
+    </message>
+    <message>
+        <source>(üres)</source>
+        <translation>(empty)</translation>
+    </message>
+    <message>
+        <source>nincs</source>
+        <comment>no output</comment>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>%1. kimenet</source>
+        <translation>output %1</translation>
+    </message>
+    <message>
+        <source>1. bemenet</source>
+        <translation>input 1</translation>
+    </message>
+    <message>
+        <source>2. bemenet</source>
+        <translation>input 2</translation>
+    </message>
+    <message>
+        <source>3. bemenet</source>
+        <translation>input 3</translation>
+    </message>
+    <message>
+        <source>4. bemenet</source>
+        <translation>input 4</translation>
+    </message>
+    <message>
+        <source>analóg</source>
+        <translation>analog</translation>
+    </message>
+    <message>
+        <source>számláló</source>
+        <translation>counter</translation>
+    </message>
+    <message>
+        <source>hívás</source>
+        <translation>call</translation>
+    </message>
+    <message>
+        <source>SMS</source>
+        <translation>SMS</translation>
+    </message>
+    <message>
+        <source>nincs</source>
+        <comment>no rights</comment>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>1-es kimenet rácsengetéskor</source>
+        <translation>Output 1 when rung</translation>
+    </message>
+    <message>
+        <source>2-es kimenet rácsengetéskor</source>
+        <translation>Output 2 when rung</translation>
+    </message>
+    <message>
+        <source>3-as kimenet rácsengetéskor</source>
+        <translation>Output 3 when rung</translation>
+    </message>
+    <message>
+        <source>4-es kimenet rácsengetéskor</source>
+        <translation>Output 4 when rung</translation>
+    </message>
+    <message>
+        <source>Konfiguráció</source>
+        <translation>Configuration</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mező</source>
+        <translation>
+            <numerusform>%n field</numerusform>
+            <numerusform>%n fields</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Monostabil</source>
+        <translation>Monostable</translation>
+    </message>
+    <message>
+        <source>Bistabil</source>
+        <translation>Bistable</translation>
+    </message>
+    <message>
+        <source>Max. bemenő feszültség</source>
+        <translation>Max. input voltage</translation>
+    </message>
+    <message>
+        <source>Fenntartott mező (%1.)</source>
+        <translation>Reserved field (%1)</translation>
+    </message>
+    <message>
+        <source>%1. telefonszám: vezérelt kimenet</source>
+        <translation>Telephone number %1: switched output</translation>
+    </message>
+    <message>
+        <source>%1. telefonszám: jogok</source>
+        <translation>Telephone number %1: rights</translation>
+    </message>
+</context>
+<context>
+    <name>qv::FieldHints</name>
+    <message numerus="yes">
+        <source>Csak számjegyek és szóköz, legfeljebb %n karakter.</source>
+        <translation>
+            <numerusform>Digits and spaces only, at most %n character.</numerusform>
+            <numerusform>Digits and spaces only, at most %n characters.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Csak számjegyek, szóköz és „+”, legfeljebb %n karakter.</source>
+        <translation>
+            <numerusform>Digits, spaces and &quot;+&quot; only, at most %n character.</numerusform>
+            <numerusform>Digits, spaces and &quot;+&quot; only, at most %n characters.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Csak ékezet nélküli betűk, számjegyek és jelek, legfeljebb %n karakter.</source>
+        <translation>
+            <numerusform>Letters without accents, digits and signs only, at most %n character.</numerusform>
+            <numerusform>Letters without accents, digits and signs only, at most %n characters.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A magas riasztási szint egész voltjai.</source>
+        <translation>The whole volts of the high alarm level.</translation>
+    </message>
+    <message>
+        <source>A magas riasztási szint tized voltja.</source>
+        <translation>The tenth of a volt of the high alarm level.</translation>
+    </message>
+    <message>
+        <source>Az alacsony riasztási szint egész voltjai.</source>
+        <translation>The whole volts of the low alarm level.</translation>
+    </message>
+    <message>
+        <source>Az alacsony riasztási szint tized voltja.</source>
+        <translation>The tenth of a volt of the low alarm level.</translation>
+    </message>
+    <message>
+        <source>A szint legfeljebb %1 a „%2”, %3 a „%4” tartományban.</source>
+        <translation>The level is at most %1 in the &quot;%2&quot; range, %3 in the &quot;%4&quot; range.</translation>
+    </message>
+    <message>
+        <source>Nagyobbnak kell lennie az alacsony szintnél.</source>
+        <translation>It must be higher than the low level.</translation>
+    </message>
+    <message>
+        <source>Kisebbnek kell lennie a magas szintnél.</source>
+        <translation>It must be lower than the high level.</translation>
+    </message>
+    <message>
+        <source>Rögzített előtag: „%1”.</source>
+        <translation>Fixed prefix: &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Értéke %1, vagy üres.</source>
+        <extracomment>%1 lists the values the field takes, joined by &quot; vagy &quot; (&quot;or&quot;).</extracomment>
+        <translation>Its value is %1, or empty.</translation>
+    </message>
+    <message>
+        <source> vagy </source>
+        <comment>joins the values of a field</comment>
+        <translation> or </translation>
+    </message>
+    <message>
+        <source>Értéke %1–%2.</source>
+        <translation>Its value is %1–%2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Balról nullákkal %n jegyűre egészül ki.</source>
+        <translation>
+            <numerusform>Padded with zeros on the left to %n digit.</numerusform>
+            <numerusform>Padded with zeros on the left to %n digits.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Csak az „%1” szolgáltatónál írható át.</source>
+        <translation>Can only be changed with the &quot;%1&quot; provider.</translation>
+    </message>
+    <message>
+        <source>az 1. bemenet riasztása</source>
+        <translation>alarm of input 1</translation>
+    </message>
+    <message>
+        <source>a %1. bemenet riasztása</source>
+        <translation>alarm of input %1</translation>
+    </message>
+    <message>
+        <source>az analóg bemenet riasztása</source>
+        <translation>alarm of the analog input</translation>
+    </message>
+    <message>
+        <source>a pulzusszámláló riasztása</source>
+        <translation>alarm of the pulse counter</translation>
+    </message>
+    <message>
+        <source>%1. telefonszám: értesítés hívással
+Csak akkor jelölhető, ha a szám legalább egy riasztást kap.</source>
+        <translation>Telephone number %1: notified by a call
+Can only be ticked when the number receives at least one alarm.</translation>
+    </message>
+    <message>
+        <source>%1. telefonszám: értesítés SMS-ben
+Csak akkor jelölhető, ha a szám legalább egy riasztást kap.</source>
+        <translation>Telephone number %1: notified by SMS
+Can only be ticked when the number receives at least one alarm.</translation>
+    </message>
+    <message>
+        <source>%1. telefonszám: %2</source>
+        <extracomment>%1 is the number of the telephone entry, %2 what its check box stands for.</extracomment>
+        <translation>Telephone number %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>qv::FieldRules</name>
+    <message>
+        <source>Beviteli hiba</source>
+        <translation>Input error</translation>
+    </message>
+    <message>
+        <source>Csak számok adhatóak meg!</source>
+        <translation>Only numbers may be entered!</translation>
+    </message>
+    <message>
+        <source>Csak valós telefonszám adható meg!</source>
+        <translation>Only a valid telephone number may be entered!</translation>
+    </message>
+    <message>
+        <source>Csak valós telefonszámok adhatóak meg!</source>
+        <translation>Only valid telephone numbers may be entered!</translation>
+    </message>
+    <message>
+        <source>Input error</source>
+        <translation>Input error</translation>
+    </message>
+    <message>
+        <source>Az érték 0 vagy 1 lehet.</source>
+        <translation>The value may be 0 or 1.</translation>
+    </message>
+    <message>
+        <source>Hiba</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Ékezetek nem használhatóak!</source>
+        <translation>Accented letters cannot be used!</translation>
+    </message>
+    <message>
+        <source>Az érték maximum %1.0 V lehet!</source>
+        <translation>The value may be at most %1.0 V!</translation>
+    </message>
+    <message>
+        <source>A magas riasztási érték nem lehet kisebb, mint az alacsony érték!</source>
+        <translation>The high alarm level cannot be lower than the low level!</translation>
+    </message>
+</context>
+<context>
+    <name>qv::IdentifyModule</name>
+    <message>
+        <source>A kiválasztott port nem nyitható meg.</source>
+        <translation>The selected port cannot be opened.</translation>
+    </message>
+    <message>
+        <source>A kiválasztott porton nem található csatlakoztatott eszköz.</source>
+        <translation>No connected device was found on the selected port.</translation>
+    </message>
+    <message>
+        <source>A csatlakoztatott eszköz nem kompatibilis a jelenlegi szoftververzióval.
+Kérem töltse le a legújabb verziót a &quot;%1&quot; oldalról!</source>
+        <translation>The connected device is not compatible with this software version.
+Please download the latest version from &quot;%1&quot;!</translation>
+    </message>
+</context>
+<context>
+    <name>qv::Messages</name>
+    <message>
+        <source>Igen</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Nem</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Nem mentett módosítások</source>
+        <translation>Unsaved changes</translation>
+    </message>
+    <message>
+        <source>Az űrlapon olyan módosítások vannak, amelyek sem fájlba, sem az eszközbe nem kerültek.
+Menti őket, mielőtt folytatja?</source>
+        <translation>The form has changes that were saved neither to a file nor into the device.
+Save them before you go on?</translation>
+    </message>
+    <message>
+        <source>Mentés</source>
+        <comment>button</comment>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Elvetés</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Mégse</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>%1 már létezik.
+Szeretné lecserélni?</source>
+        <translation>%1 already exists.
+Do you want to replace it?</translation>
+    </message>
+</context>
+<context>
+    <name>qv::OpenAdvice</name>
+    <message>
+        <source>ismeretlen hiba</source>
+        <translation>unknown error</translation>
+    </message>
+    <message>
+        <source>A(z) %1 portot egy elavult zárolófájl tartja foglaltként: %2 (az azt létrehozó folyamat, PID %3, már nem fut).</source>
+        <translation>The port %1 is kept busy by a stale lock file: %2 (the process that created it, PID %3, is no longer running).</translation>
+    </message>
+    <message>
+        <source>A(z) %1 portot egy elavult zárolófájl tartja foglaltként: %2.</source>
+        <translation>The port %1 is kept busy by a stale lock file: %2.</translation>
+    </message>
+    <message>
+        <source>A(z) %1 portot a(z) %2 zárolófájl tartja foglaltként, de az abban megnevezett folyamat (PID %3) nem használja a portot.</source>
+        <translation>The port %1 is kept busy by the lock file %2, but the process it names (PID %3) does not use the port.</translation>
+    </message>
+    <message>
+        <source>A(z) %1 portot a(z) %2 fájl tartja foglaltként, amely nem szabályos zárolófájl (például csővezeték vagy hivatkozás).</source>
+        <translation>The port %1 is kept busy by the file %2, which is not a regular lock file (for example a pipe or a link).</translation>
+    </message>
+    <message>
+        <source>foglalt vagy nincs hozzáférés</source>
+        <translation>busy or no access</translation>
+    </message>
+    <message>
+        <source>a rendszer megtagadta a hozzáférést</source>
+        <translation>access denied by the system</translation>
+    </message>
+    <message>
+        <source>nincs jogosultság (&quot;%1&quot; csoport)</source>
+        <translation>no permission (&quot;%1&quot; group)</translation>
+    </message>
+    <message>
+        <source>nincs jogosultság</source>
+        <translation>no permission</translation>
+    </message>
+    <message>
+        <source>nincs jogosultság (csak rendszergazda)</source>
+        <translation>no permission (administrator only)</translation>
+    </message>
+    <message>
+        <source>foglalt: elavult zárolófájl</source>
+        <translation>busy: stale lock file</translation>
+    </message>
+    <message>
+        <source>foglalt: idegen zárolófájl</source>
+        <translation>busy: foreign lock file</translation>
+    </message>
+    <message>
+        <source>foglalt: hibás zárolófájl</source>
+        <translation>busy: invalid lock file</translation>
+    </message>
+    <message>
+        <source>foglalt: egy másik program használja</source>
+        <translation>busy: used by another program</translation>
+    </message>
+    <message>
+        <source>foglalt: %1</source>
+        <translation>busy: %1</translation>
+    </message>
+    <message>
+        <source>nincs megadva</source>
+        <translation>not given</translation>
+    </message>
+    <message>
+        <source>nem található</source>
+        <translation>not found</translation>
+    </message>
+    <message>
+        <source>nem nyitható meg: %1</source>
+        <translation>cannot be opened: %1</translation>
+    </message>
+    <message>
+        <source>Zárja be a portot használó programot, majd próbálja újra.</source>
+        <translation>Close the program that uses the port, then try again.</translation>
+    </message>
+    <message>
+        <source>Ezt nem a felhasználó jogosultságai okozzák, hanem a rendszer (például egy konténer vagy egy eszközöket tiltó csatolás): kérje a rendszergazdát, hogy engedélyezze az eszközt.</source>
+        <translation>This is not caused by the user&apos;s permissions but by the system (for example a container or a mount that forbids devices): ask the administrator to allow the device.</translation>
+    </message>
+    <message>
+        <source>A felhasználó már tagja a(z) &quot;%1&quot; csoportnak, de ez csak új bejelentkezés után érvényes: jelentkezzen ki, majd be újra.</source>
+        <translation>The user is already a member of the &quot;%1&quot; group, but that takes effect only after a new login: log out, then log in again.</translation>
+    </message>
+    <message>
+        <source>Adja hozzá a felhasználót a(z) &quot;%1&quot; csoporthoz (sudo usermod -aG %1 $USER), majd jelentkezzen be újra.</source>
+        <translation>Add the user to the &quot;%1&quot; group (sudo usermod -aG %1 $USER), then log in again.</translation>
+    </message>
+    <message>
+        <source>A portot csak rendszergazdai jogosultsággal lehet használni: kérje a rendszergazdát, hogy adjon hozzáférést.</source>
+        <translation>The port can only be used with administrator rights: ask the administrator to grant access.</translation>
+    </message>
+    <message>
+        <source>Törölje a zárolófájlt (%1), majd próbálja újra.</source>
+        <translation>Delete the lock file (%1), then try again.</translation>
+    </message>
+    <message>
+        <source>Válasszon portot az &quot;Eszköz csatlakoztatása&quot; gombbal.</source>
+        <translation>Choose a port with the &quot;Connect device&quot; button.</translation>
+    </message>
+    <message>
+        <source>Ellenőrizze, hogy az eszköz csatlakoztatva van-e, majd válassza ki újra a portot.</source>
+        <translation>Check that the device is connected, then choose the port again.</translation>
+    </message>
+    <message>
+        <source>Ellenőrizze az eszközt és a port beállítását.</source>
+        <translation>Check the device and the port setting.</translation>
+    </message>
+    <message>
+        <source>A(z) %1 port nem nyitható meg: egy másik program használja, vagy a hozzáférés nem engedélyezett (%2).</source>
+        <translation>The port %1 cannot be opened: another program uses it, or access is not allowed (%2).</translation>
+    </message>
+    <message>
+        <source>A rendszer megtagadta a(z) %1 port megnyitását, bár a fájl jogosultságai szerint a felhasználó használhatja (megpróbálva: megnyitás olvasásra és írásra – %2).</source>
+        <translation>The system refused to open the port %1, although by the file&apos;s permissions the user may use it (tried: opening for reading and writing – %2).</translation>
+    </message>
+    <message>
+        <source>Nincs jogosultság a(z) %1 port használatához.</source>
+        <translation>No permission to use the port %1.</translation>
+    </message>
+    <message>
+        <source>Nincs jogosultság a(z) %1 port használatához (a port a(z) &quot;%2&quot; csoporté).</source>
+        <translation>No permission to use the port %1 (the port belongs to the &quot;%2&quot; group).</translation>
+    </message>
+    <message>
+        <source>A(z) %1 portot egy másik program használja.</source>
+        <translation>The port %1 is used by another program.</translation>
+    </message>
+    <message>
+        <source>A(z) %1 portot egy másik program használja: %2.</source>
+        <translation>The port %1 is used by another program: %2.</translation>
+    </message>
+    <message>
+        <source>Nincs kiválasztva port.</source>
+        <translation>No port is selected.</translation>
+    </message>
+    <message>
+        <source>A(z) %1 port nem található.</source>
+        <translation>The port %1 is not found.</translation>
+    </message>
+    <message>
+        <source>A(z) %1 port nem nyitható meg: %2.</source>
+        <translation>The port %1 cannot be opened: %2.</translation>
+    </message>
+    <message>
+        <source>Nem használható portok:</source>
+        <translation>Unusable ports:</translation>
+    </message>
+</context>
+<context>
+    <name>qv::ReadOut</name>
+    <message>
+        <source>Sikertelen kiolvasás.
+Nem lehet megnyitni a portot.</source>
+        <translation>Read-out failed.
+The port cannot be opened.</translation>
+    </message>
+    <message>
+        <source>Sikertelen kiolvasás.
+A port megszűnt a kiolvasás közben: az eszköz vagy az adapter lecsatlakozott. Csatlakoztassa újra, majd ismételje meg a kiolvasást.</source>
+        <translation>Read-out failed.
+The port disappeared during the read-out: the device or the adapter was disconnected. Connect it again, then repeat the read-out.</translation>
+    </message>
+    <message>
+        <source>Sikertelen kiolvasás. (Ismeretlen formátum)</source>
+        <translation>Read-out failed. (Unknown format)</translation>
+    </message>
+    <message>
+        <source>A kiolvasást a felhasználó megszakította.</source>
+        <translation>The read-out was cancelled by the user.</translation>
+    </message>
+    <message>
+        <source>Kiolvasás...</source>
+        <translation>Reading out...</translation>
+    </message>
+    <message>
+        <source>Megszakítás</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>qv::SerialPortError</name>
+    <message>
+        <source>az eszköz nem található</source>
+        <translation>the device is not found</translation>
+    </message>
+    <message>
+        <source>nincs hozzáférés, vagy egy másik program használja</source>
+        <translation>no access, or another program uses it</translation>
+    </message>
+    <message>
+        <source>a port már meg van nyitva</source>
+        <translation>the port is already open</translation>
+    </message>
+    <message>
+        <source>a port nincs megnyitva</source>
+        <translation>the port is not open</translation>
+    </message>
+    <message>
+        <source>írási hiba</source>
+        <translation>write error</translation>
+    </message>
+    <message>
+        <source>olvasási hiba</source>
+        <translation>read error</translation>
+    </message>
+    <message>
+        <source>az eszköz váratlanul eltűnt</source>
+        <translation>the device disappeared unexpectedly</translation>
+    </message>
+    <message>
+        <source>a rendszer nem támogatja a beállítást</source>
+        <translation>the system does not support the setting</translation>
+    </message>
+    <message>
+        <source>időtúllépés</source>
+        <translation>timed out</translation>
+    </message>
+    <message>
+        <source>ismeretlen hiba</source>
+        <translation>unknown error</translation>
+    </message>
+</context>
+<context>
+    <name>qv::reg::Connection</name>
+    <message>
+        <source>Például: host=szerver dbname=nyilvantartas user=technikus, vagy egy szolgáltatás neve a ~/.pg_service.conf fájlból.</source>
+        <translation>For example: host=server dbname=register user=technician, or the name of a service from the ~/.pg_service.conf file.</translation>
+    </message>
+    <message>
+        <source>a(z) %1. karakternél kulcsszó=érték párt vár</source>
+        <translation>expects a keyword=value pair at character %1</translation>
+    </message>
+    <message>
+        <source>a(z) &quot;%1&quot; értékének idézőjele nincs lezárva</source>
+        <translation>the quote of the value of &quot;%1&quot; is not closed</translation>
+    </message>
+    <message>
+        <source>a cím nem értelmezhető (%1)</source>
+        <translation>the address cannot be understood (%1)</translation>
+    </message>
+    <message>
+        <source>A kapcsolat leírása jelszót tartalmaz. A program nem jegyez meg jelszót: adja meg a jelszót a ~/.pgpass fájlban (vagy egy szolgáltatásfájlban), és írja be a kapcsolatot jelszó nélkül.</source>
+        <translation>The connection contains a password. The program does not remember passwords: put the password into the ~/.pgpass file (or a service file), and enter the connection without a password.</translation>
+    </message>
+    <message>
+        <source>A kapcsolat &quot;%1&quot; értéke pontosvesszőt tartalmaz, amelyet a program nem tud továbbadni. Adja meg egy szolgáltatásfájlban (~/.pg_service.conf).</source>
+        <translation>The connection&apos;s &quot;%1&quot; value contains a semicolon, which the program cannot pass on. Give it in a service file (~/.pg_service.conf).</translation>
+    </message>
+    <message>
+        <source>Nincs megadva a csapat nyilvántartásának kapcsolata. %1</source>
+        <extracomment>%1 is an example of a connection.</extracomment>
+        <translation>The connection of the team&apos;s register is not given. %1</translation>
+    </message>
+    <message>
+        <source>A csapat nyilvántartásának kapcsolata nem értelmezhető: %1. %2</source>
+        <extracomment>%1 says what is wrong in the connection, %2 is an example of a connection.</extracomment>
+        <translation>The connection of the team&apos;s register cannot be understood: %1. %2</translation>
+    </message>
+</context>
+<context>
+    <name>qv::reg::Entry</name>
+    <message>
+        <source>Kiolvasás</source>
+        <translation>Read-out</translation>
+    </message>
+    <message>
+        <source>Mentés letöltés előtt</source>
+        <translation>Backup before download</translation>
+    </message>
+    <message>
+        <source>Letöltés</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>Összehasonlítás</source>
+        <translation>Comparison</translation>
+    </message>
+    <message>
+        <source>rendben</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>eltérés</source>
+        <translation>differences</translation>
+    </message>
+    <message>
+        <source>sikertelen</source>
+        <translation>failed</translation>
+    </message>
+</context>
+<context>
+    <name>qv::reg::Journal</name>
+    <message>
+        <source>A nyilvántartás nincs megnyitva.</source>
+        <translation>The register is not open.</translation>
+    </message>
+    <message>
+        <source>A csapat nyilvántartása most nem érhető el, csak a helyi bejegyzések látszanak. (%1)</source>
+        <translation>The team&apos;s register cannot be reached now; only the local entries are shown. (%1)</translation>
+    </message>
+    <message>
+        <source>nem válaszolt időben</source>
+        <translation>did not answer in time</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bejegyzés elküldve a csapat nyilvántartásába, %1 még vár.</source>
+        <translation>
+            <numerusform>%n entry sent to the team&apos;s register, %1 still waiting.</numerusform>
+            <numerusform>%n entries sent to the team&apos;s register, %1 still waiting.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bejegyzés elküldve a csapat nyilvántartásába.</source>
+        <translation>
+            <numerusform>%n entry sent to the team&apos;s register.</numerusform>
+            <numerusform>%n entries sent to the team&apos;s register.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>qv::reg::Store</name>
+    <message>
+        <source>A bejegyzés nem került be a csapat nyilvántartásába (%1): %2.</source>
+        <translation>The entry did not get into the team&apos;s register (%1): %2.</translation>
+    </message>
+    <message>
+        <source>A nyilvántartás nem használható.</source>
+        <translation>The register cannot be used.</translation>
+    </message>
+    <message>
+        <source>A nyilvántartás nem használható: hiányzik a Qt SQLite-illesztőprogramja (Debianon a libqt6sql6-sqlite csomag). Telepítse, majd indítsa újra a programot.</source>
+        <translation>The register cannot be used: Qt&apos;s SQLite driver is missing (on Debian the libqt6sql6-sqlite package). Install it, then restart the program.</translation>
+    </message>
+    <message>
+        <source>A nyilvántartás mappája (%1) nem hozható létre. Ellenőrizze, hogy a szülőmappája írható-e.</source>
+        <translation>The register&apos;s folder (%1) cannot be created. Check that its parent folder is writable.</translation>
+    </message>
+    <message>
+        <source>A nyilvántartás fájlja (%1) nem hozható létre: %2. Ellenőrizze, hogy a mappája írható-e, és hogy van-e hely a lemezen.</source>
+        <translation>The register&apos;s file (%1) cannot be created: %2. Check that its folder is writable and that there is space on the disk.</translation>
+    </message>
+    <message>
+        <source>A(z) %1 fájl nem a program nyilvántartása (%2). A program a nyilvántartás nélkül működik tovább, a fájlt nem változtatta meg. Nevezze át vagy helyezze át a fájlt, és a program a következő indításkor új nyilvántartást kezd.</source>
+        <translation>The file %1 is not the program&apos;s register (%2). The program goes on without the register and has not changed the file. Rename or move the file, and the program starts a new register the next time it starts.</translation>
+    </message>
+    <message>
+        <source>nem adatbázis, vagy sérült</source>
+        <translation>not a database, or damaged</translation>
+    </message>
+    <message>
+        <source>sérült: csonka adatbázis</source>
+        <translation>damaged: truncated database</translation>
+    </message>
+    <message>
+        <source>A nyilvántartás fájlja (%1) nem olvasható. Ellenőrizze a jogosultságait.</source>
+        <translation>The register&apos;s file (%1) cannot be read. Check its permissions.</translation>
+    </message>
+    <message>
+        <source>A nyilvántartás fájlja (%1) nem nyitható meg: %2.</source>
+        <translation>The register&apos;s file (%1) cannot be opened: %2.</translation>
+    </message>
+    <message>
+        <source>sérült adatbázis</source>
+        <translation>damaged database</translation>
+    </message>
+    <message>
+        <source>A nyilvántartás fájlja (%1) nem olvasható: %2.</source>
+        <translation>The register&apos;s file (%1) cannot be read: %2.</translation>
+    </message>
+    <message>
+        <source>egy másik program adatbázisa</source>
+        <translation>another program&apos;s database</translation>
+    </message>
+    <message>
+        <source>A csapat nyilvántartása nem használható: hiányzik a Qt PostgreSQL-illesztőprogramja (Debianon a libqt6sql6-psql csomag). Telepítse, majd indítsa újra a programot; addig a bejegyzések a helyi nyilvántartásban várnak.</source>
+        <translation>The team&apos;s register cannot be used: Qt&apos;s PostgreSQL driver is missing (on Debian the libqt6sql6-psql package). Install it, then restart the program; until then the entries wait in the local register.</translation>
+    </message>
+    <message>
+        <source>A csapat nyilvántartása (%1) elutasította a bejelentkezést: %2. Ellenőrizze a felhasználó nevét és a jelszót a ~/.pgpass fájlban; addig a bejegyzések a helyi nyilvántartásban várnak.</source>
+        <translation>The team&apos;s register (%1) refused the login: %2. Check the user name and the password in the ~/.pgpass file; until then the entries wait in the local register.</translation>
+    </message>
+    <message>
+        <source>A csapat nyilvántartása (%1) nem érhető el: %2. Ellenőrizze a hálózatot és a kapcsolat adatait; addig a bejegyzések a helyi nyilvántartásban várnak.</source>
+        <translation>The team&apos;s register (%1) cannot be reached: %2. Check the network and the connection details; until then the entries wait in the local register.</translation>
+    </message>
+    <message>
+        <source>A nyilvántartás (%1) nem hozható létre vagy nem olvasható: %2. Ellenőrizze, hogy írható-e.</source>
+        <translation>The register (%1) cannot be created or read: %2. Check that it is writable.</translation>
+    </message>
+    <message>
+        <source>A nyilvántartást (%1) a program egy újabb változata írta (%2. változatú adatszerkezet; ez a program a(z) %3. változatig ismeri). A bejegyzései olvashatók, de új bejegyzés nem kerül bele: frissítse a programot.</source>
+        <translation>The register (%1) was written by a newer version of the program (data structure version %2; this program knows up to version %3). Its entries can be read, but no new entry goes into it: update the program.</translation>
+    </message>
+    <message>
+        <source>A keresés nem sikerült a nyilvántartásban (%1): %2.</source>
+        <translation>The search in the register failed (%1): %2.</translation>
+    </message>
+    <message>
+        <source>A bejegyzés nem olvasható a nyilvántartásból (%1): %2.</source>
+        <translation>The entry cannot be read from the register (%1): %2.</translation>
+    </message>
+    <message>
+        <source>A bejegyzés nem került be a nyilvántartásba (%1): a lemez megtelt. Szabadítson fel helyet a lemezen. (%2)</source>
+        <translation>The entry did not get into the register (%1): the disk is full. Free some space on the disk. (%2)</translation>
+    </message>
+    <message>
+        <source>A bejegyzés nem került be a nyilvántartásba (%1): a fájl vagy a mappája nem írható. Ellenőrizze a jogosultságokat, és hogy a lemez nincs-e csak olvashatóként csatolva. (%2)</source>
+        <translation>The entry did not get into the register (%1): the file or its folder is not writable. Check the permissions, and that the disk is not mounted read-only. (%2)</translation>
+    </message>
+    <message>
+        <source>A bejegyzés nem került be a nyilvántartásba (%1): egy másik program túl sokáig foglalta. Próbálja újra. (%2)</source>
+        <translation>The entry did not get into the register (%1): another program kept it busy too long. Try again. (%2)</translation>
+    </message>
+    <message>
+        <source>A bejegyzés nem került be a nyilvántartásba (%1): a fájl sérült. Nevezze át, és a program újat hoz létre. (%2)</source>
+        <translation>The entry did not get into the register (%1): the file is damaged. Rename it, and the program creates a new one. (%2)</translation>
+    </message>
+    <message>
+        <source>A bejegyzés nem került be a nyilvántartásba (%1): írási hiba történt. Ellenőrizze a lemezt. (%2)</source>
+        <translation>The entry did not get into the register (%1): a write error occurred. Check the disk. (%2)</translation>
+    </message>
+    <message>
+        <source>A bejegyzés nem került be a nyilvántartásba (%1): nem írható. (%2)</source>
+        <translation>The entry did not get into the register (%1): it is not writable. (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>qv::reg::TeamSender</name>
+    <message>
+        <source>A helyi nyilvántartásban nem jelölhető meg, hogy a bejegyzések már a csapat nyilvántartásában vannak (%1). Újra elküldésre kerülnek; a csapat nyilvántartása mindegyiket egyszer őrzi.</source>
+        <translation>The local register cannot mark that the entries are already in the team&apos;s register (%1). They will be sent again; the team&apos;s register keeps each of them once.</translation>
+    </message>
+</context>
+<context>
+    <name>setcom</name>
+    <message>
+        <source>sorozatszám: %1</source>
+        <translation>serial number: %1</translation>
+    </message>
+    <message>
+        <source>Port beállítások</source>
+        <translation>Port settings</translation>
+    </message>
+    <message>
+        <source>COM Port:</source>
+        <translation>COM Port:</translation>
+    </message>
+    <message>
+        <source>Baudrate:</source>
+        <translation>Baud rate:</translation>
+    </message>
+    <message>
+        <source>Automatikus portkeresés</source>
+        <translation>Automatic port search</translation>
+    </message>
+    <message>
+        <source>Frissítés</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>Talált soros portok:</source>
+        <translation>Serial ports found:</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Eszköz</source>
+        <translation>Device</translation>
+    </message>
+    <message>
+        <source>Állapot</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>használható</source>
+        <translation>usable</translation>
+    </message>
+    <message>
+        <source>Keresés...</source>
+        <translation>Searching...</translation>
+    </message>
+    <message>
+        <source>Megszakítás</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Az eszköz nem található.</source>
+        <translation>The device was not found.</translation>
+    </message>
+    <message>
+        <source>Hiba</source>
+        <translation>Error</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,2312 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="hu" sourcelanguage="hu_HU">
+<context>
+    <name>CompareController</name>
+    <message>
+        <source>Az űrlapon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hiba</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>A modulban %n érték tér el.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Összehasonlítás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nincs eltérés.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CompareDialog</name>
+    <message>
+        <source>Összehasonlítás a modullal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>A modulban %n érték tér el:</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A modulban</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mező</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nincs eltérés.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DownloadController</name>
+    <message>
+        <source>Hiba</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) &quot;%1&quot; mező nem tartalmazhat &quot;%2&quot; karaktert!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) &quot;%1&quot; mező nem tartalmazhat sortörést!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minden beviteli mező kitöltése kötelező!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kiolvasás letöltés előtt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+
+A modul mostani konfigurációja nem került a nyilvántartásba. Betölti mégis az űrlapot az eszközbe?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FileController</name>
+    <message>
+        <source>Fájl megnyitása</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quorvel Files (*.msw);;All Files (*.*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mentés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sikeres mentés.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fájl mentése</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quorvel Files (*.msw)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File hiba</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1 fájl mentése nem sikerült.
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A kiválasztott fájl nem létezik.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1 fájl nem olvasható.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1 fájl nem olvasható.
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A kiválasztott file &quot;%1&quot; nem nyitható meg a jelenlegi verzióval.
+Kérem töltse le a legújabb verziót a &apos;%2&apos; oldalról,
+majd töltse be a &apos;defval_qv.dll&apos; fájlt!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1 fájl szintaxisa hibás.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hiba! A dokumentáció nem nyitható meg.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eszköz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Debug Mode: Quorvel-5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Debug Mode: Quorvel-3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Debug Mode: Brastok-2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Debug Mode: No Device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nyelv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A program a következő indításakor vált nyelvet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nincs megnyitott fájl.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nem mentett módosítások</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 – megnyílik, amint egy eszköz csatlakozott</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az alapértékek nem töltődtek be: a módosítások megmaradtak, az űrlap a(z) %1 modellhez igazítva.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1   Baud: %2</source>
+        <extracomment>The port and its speed in the status bar.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1  Baud: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A bejegyzésben</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A bejegyzés modellje nem ismert, ezért az űrlap nem igazítható hozzá.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A bejegyzés egy %1 modul konfigurációja, de nincs azonosított eszköz. Csatlakoztasson egy %1 modult (Eszköz csatlakoztatása), hogy az űrlap ehhez a modellhez igazodjon.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A bejegyzés egy %1 modul konfigurációja, a csatlakoztatott eszköz %2. Csatlakoztasson egy %1 modult (Eszköz csatlakoztatása), hogy az űrlap ehhez a modellhez igazodjon.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Megnyitás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+A bejegyzés nem nyitható meg az űrlapon.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A bejegyzés konfigurációja nem olvasható.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az űrlapon a nyilvántartás %1 bejegyzése: %2 – %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mentés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+A bejegyzés nem menthető fájlba.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Összehasonlítás az űrlappal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>A bejegyzésben %n érték tér el:</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Az űrlapon</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PortController</name>
+    <message>
+        <source>Eszköz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A port sikeresen kiválasztva: %1
+A csatlakoztatott eszköz: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReadOutController</name>
+    <message>
+        <source>Hiba</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RegisterController</name>
+    <message>
+        <source>Nyilvántartás</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RegisterModel</name>
+    <message>
+        <source>helyi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>megosztva</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>csapat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Idő</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Művelet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eredmény</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modulazonosító</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Név</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Technikus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Helyszín</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hol</source>
+        <extracomment>Column: where the entry is kept (local, shared, team).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RegisterSettingsDialog</name>
+    <message>
+        <source>A nyilvántartás beállításai</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Csak ezen a számítógépen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ezen a számítógépen és a csapat PostgreSQL-nyilvántartásában</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>host=szerver dbname=qv user=technikus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A bejegyzések mindig ebbe a fájlba kerülnek: %1
+Csapat-nyilvántartással onnan a kiszolgálóra is, amint az elérhető.
+Kapcsolat: libpq kapcsolati szöveg (host=… dbname=… user=…) vagy szolgáltatásnév (service=qv). Jelszót itt nem lehet megadni: a PostgreSQL a ~/.pgpass fájlból vagy a szolgáltatásfájlból (~/.pg_service.conf) veszi.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ebben a futásban a --register kapcsoló szerinti nyilvántartás él: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>csak helyi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>például: Kovács Kft., Pince u. 3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kapcsolat:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Technikus neve:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Helyszín (a következő bejegyzésekhez):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mégse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rendben</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RegisterWindow</name>
+    <message>
+        <source>Két bejegyzés összehasonlítása</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>A két bejegyzésben %n érték tér el:</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>nem futott</source>
+        <comment>verification</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>egyezik</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>eltér</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sikertelen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1   %2 – %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modul: %1 – %2 (%3, azonosítás: %4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Telefonszámok: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port: %1, %2 bit/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nyugtázva: %1; ellenőrzés: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>igen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Technikus: %1; helyszín: %2; felhasználó: %3@%4; program: %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eltérések:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  %1: %2 ↔ %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Konfiguráció nem tartozik hozzá.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nyilvántartás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modulazonosító, név, telefonszám, technikus vagy helyszín</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Időszak:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beállítások…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minden bejegyzés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Előzmények</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Megnyitás az űrlapon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mentés fájlba…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Összehasonlítás az űrlappal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Összehasonlítás a modullal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ehhez csatlakoztatott eszköz kell.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bezárás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>–</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1 – %2 modul előzményei</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Összehasonlítás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1 bejegyzéshez nem tartozik konfiguráció.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StatusController</name>
+    <message>
+        <source>Állapot lekérdezése...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sikertelen lekérdezés.
+Ellenőrizze az eszközt!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hiba</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Ui::MainWindow</name>
+    <message>
+        <source>File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Megnyitás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mentés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kilépés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beállítások</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eszköz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kiolvasás az eszközből</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Betöltés az eszközbe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Betöltés ellenőrzése</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Összehasonlítás a modullal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nyilvántartás…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tartalom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Névjegy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quorvel / Brastok letöltő szoftver</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>about</name>
+    <message>
+        <source>Névjegy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quorvel / Brastok
+Letöltő Szoftver</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version v%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>dload</name>
+    <message>
+        <source>Betöltés hiba.
+Tipp: ellenőrizze az eszközt és a port beállítást.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sikeres betöltés.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sikeres betöltés.
+Ellenőrzés...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sikeres betöltés.
+Az ellenőrzés megszakítva.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sikeres betöltés.
+Az ellenőrzés nem sikerült.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hiba</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sikeres betöltés.
+Ellenőrizve.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sikeres betöltés.
+A modul mást tárol!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Elküldve</source>
+        <extracomment>Column of the differences: what was sent to the module.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Betöltés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ellenőrzés letöltés után</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kiolvasás letöltés előtt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A következő letöltések előtt a modul konfigurációja kiolvasva a nyilvántartásba kerül.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Betöltés folyamatban...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>form::Catalogue</name>
+    <message>
+        <source>Általános beállítások</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SMS központ száma:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modul PIN-kódja:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modul azonosító száma:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modul neve:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bemenet visszaállás: (0 / 1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Relé meghúzási idő: (0001-9999 sec)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Max. sms-ek száma 2 óra alatt: (1-99)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Telefonszámok</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Telefonszám</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bemenet riasztás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RING/SMS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Száml.</source>
+        <extracomment>Column header, 31 px wide: the pulse counter&apos;s alarm.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Analóg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kimenet vezérlés
+rácsengetéskor
+  4     3     2     1    Ø</source>
+        <extracomment>Header over the ring-in output buttons: keep the third line&apos;s digits and the sign Ø over their columns.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Analóg bemenetek</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Max. bemenő feszültség:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Analóg bemenet neve:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pulzusszámláló bemenet neve:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Analóg bemenet magas riasztás:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Analóg bemenet visszaállás:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Analóg bemenet alacsony riasztás:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pulzusszámláló túlcsordulás riasztás:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pulzusszámláló maximális értéke:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pulzusszámláló törlés parancs:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bemenetek</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1-es bemenet neve:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2-es bemenet neve:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3-as bemenet neve:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4-es bemenet neve:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1-es bemenet bekapcs.:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2-es bemenet bekapcs.:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3-as bemenet bekapcs.:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4-es bemenet bekapcs.:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1-es bemenet kikapcs.:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2-es bemenet kikapcs.:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3-as bemenet kikapcs.:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4-es bemenet kikapcs.:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kimenetek</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1-es kimenet bekapcsoláskor:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2-es kimenet bekapcsoláskor:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3-as kimenet bekapcsoláskor:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4-es kimenet bekapcsoláskor:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1-es kimenet kikapcsoláskor:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2-es kimenet kikapcsoláskor:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3-as kimenet kikapcsoláskor:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4-es kimenet kikapcsoláskor:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kimenetek rácsengetés hatására</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monostabil       Bistabil</source>
+        <extracomment>Two column headers over the output buttons, 106 px for both.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1-es kimenet:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2-es kimenet:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3-as kimenet:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4-es kimenet:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Riasztások aktiválása</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Riasztások aktiválása parancs:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Riasztások kikapcsolása parancs:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Állapot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Térerő</source>
+        <extracomment>Signal strength, over its bar: 41 px.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bemenet 1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bemenet 2:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kimenet 1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kimenet 2:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tápfeszültség:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Állapot lekérdezése</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bemenet 3:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bemenet 4:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Analóg bemenet:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Számláló értéke:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kimenet 3:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kimenet 4:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verzió:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eszköz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Betöltés az eszközbe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kiolvasás az eszközből</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Betöltés ellenőrzése</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eszköz csatlakoztatása</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Általános</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Digitális bemenetek</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Egyéni</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>form::StatusPanel</name>
+    <message>
+        <source>Várjon!...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qv::Branding</name>
+    <message>
+        <source>© 2026 qvconfig fejlesztők &amp;nbsp;&lt;a href=&quot;%1&quot;&gt;%2&lt;/a&gt;</source>
+        <extracomment>Rich text: keep the link as it is.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Készítette: a qvconfig csapat</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qv::CommandLine</name>
+    <message>
+        <source>Használat: qvconfig [kapcsolók] [fájl]
+Quorvel és Brastok GSM modulok konfigurálása.
+
+Kapcsolók:
+  -h, --help       Kiírja ezt a súgót.
+  -v, --version    Kiírja a program verzióját.
+  --port &lt;név&gt;     Ezzel a porttal indul a &quot;COM1&quot; helyett (1200 bit/s), például
+                   ttyUSB0, COM3 vagy /dev/pts/3.
+  --register &lt;kapcsolat&gt;
+                   A csapat PostgreSQL-nyilvántartásába is ír: libpq kapcsolati
+                   szöveg (&quot;host=szerver dbname=qv user=technikus&quot;) vagy
+                   szolgáltatásnév (&quot;service=qv&quot;). Jelszó nélkül: azt a ~/.pgpass
+                   fájl vagy a szolgáltatásfájl adja.
+  --lang &lt;nyelv&gt;   A program nyelve: hu (magyar) vagy en (angol). Enélkül a
+                   menüben választott, vagy a rendszer nyelve.
+
+Argumentumok:
+  fájl             Ezt a konfigurációs fájlt (*.msw) nyitja meg az első sikeres
+                   azonosítás után.
+</source>
+        <extracomment>The window&apos;s --help. Option names (--port, --register, --lang), the program&apos;s name, &quot;hu&quot;, &quot;en&quot;, &quot;COM1&quot;, the port names and the connection examples stay as they are; the descriptions start in column 20.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A --register után meg kell adni a nyilvántartás kapcsolatát.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A --lang után a program nyelve adható meg: hu vagy en.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A --port után meg kell adni a port nevét.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ismeretlen kapcsoló: %1%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hibás parancssor: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Csak egy konfigurációs fájl adható meg (kapott: %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A fájl neve üres.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qv::Commands</name>
+    <message>
+        <source>Használat: qvconfig &lt;parancs&gt; [kapcsolók]
+Parancsok:
+  identify                 A modul azonosítása.
+  read -o FÁJL.msw         A modul konfigurációjának kiolvasása fájlba.
+  write FÁJL.msw [--verify]
+                           A fájl betöltése a modulba (--verify: visszaolvasással).
+  compare FÁJL.msw         A fájl összehasonlítása a modul konfigurációjával.
+  diff A.msw B.msw         Két fájl összehasonlítása (modul nélkül).
+  status                   A modul állapotának lekérdezése.
+Kapcsolók:
+  --port &lt;név&gt;             A modul portja (alapértelmezés: COM1).
+  --baud &lt;bit/s&gt;           Az azonosítás és a kiolvasás sebessége (alapértelmezés: 1200).
+  --json                   Gépi feldolgozásra szánt JSON kimenet.
+  --register &lt;kapcsolat&gt;   A csapat nyilvántartása is (lásd qvconfig --help).
+  --lang &lt;nyelv&gt;           A kiírások nyelve: hu vagy en (lásd qvconfig --help).
+Kilépési kód: 0 kész, 1 hibás parancssor, 2 a port nem használható, 3 nincs modul vagy
+nem kompatibilis, 4 sikertelen adatcsere, 5 eltérések.
+</source>
+        <extracomment>The commands&apos; --help. Command and option names, FÁJL/A/B as file names may be translated (FILE), the exit codes stay; the descriptions start in column 28.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A kiválasztott porton nem található csatlakoztatott eszköz.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1 fájl nem olvasható.
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A kiválasztott file &quot;%1&quot; nem nyitható meg a jelenlegi verzióval.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1 fájl szintaxisa hibás.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) &quot;%1&quot; mező nem tartalmazhat &quot;%2&quot; karaktert!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) &quot;%1&quot; mező nem tartalmazhat sortörést!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minden beviteli mező kitöltése kötelező! (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nincs eltérés.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port: %1 (%2 bit/s)
+Eszköz: %3
+Típus: %4
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sikertelen lekérdezés.
+Ellenőrizze az eszközt!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>be</source>
+        <comment>output or input state</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ki</source>
+        <comment>output or input state</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eszköz: %1
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kimenetek: %1
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bemenetek: %1
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Analóg bemenet: %1 V
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Számláló: %1
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tápfeszültség: %1
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>van</source>
+        <comment>supply voltage</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nincs</source>
+        <comment>supply voltage</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Térerő: %1
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verzió: %1
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1 fájl mentése nem sikerült.
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sikeres kiolvasás: %1
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fájl</source>
+        <extracomment>The two sides of the differences: &quot;3 eltérés (fájl / modul):&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>modul</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Betöltés hiba.
+Tipp: ellenőrizze az eszközt és a port beállítást.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sikeres betöltés.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sikeres betöltés.
+A modul mást tárol!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A modul mást tárol!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sikeres betöltés.
+Ellenőrizve.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>elküldve</source>
+        <extracomment>The two sides of the differences: what was sent and what the module stores.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A --lang után a program nyelve adható meg: hu vagy en.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A --port után meg kell adni a port nevét.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hibás sebesség: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A diff parancs nem használ portot.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A read parancs a -o FÁJL.msw kapcsolót várja.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A -o kapcsoló csak a read parancshoz tartozik.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A --verify kapcsoló csak a write parancshoz tartozik.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+A modul mostani konfigurációja nem került a nyilvántartásba; a betöltés elmarad.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sikeres betöltés.
+Az ellenőrzés nem sikerült.
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Betöltés... %1%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kiolvasás...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n eltérés (%1 / %2):</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>A(z) %1 parancs %n fájlnevet vár (kapott: %2).
+
+%3</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>qv::FieldCaption</name>
+    <message>
+        <source>%1. telefonszám</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SMS központ száma</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modul PIN-kódja</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modul azonosító száma</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modul neve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bemenet visszaállás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Relé meghúzási idő</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Max. sms-ek száma 2 óra alatt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Analóg bemenet alacsony riasztási értéke</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Analóg bemenet magas riasztási értéke</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pulzusszámláló maximális értéke</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Analóg bemenet alacsony riasztás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Analóg bemenet magas riasztás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Analóg bemenet visszaállás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pulzusszámláló túlcsordulás riasztás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Analóg bemenet neve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pulzusszámláló bemenet neve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1-es bemenet neve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2-es bemenet neve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3-as bemenet neve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4-es bemenet neve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1-es bemenet bekapcs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2-es bemenet bekapcs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3-as bemenet bekapcs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4-es bemenet bekapcs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1-es bemenet kikapcs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2-es bemenet kikapcs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3-as bemenet kikapcs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4-es bemenet kikapcs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1-es kimenet bekapcsoláskor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2-es kimenet bekapcsoláskor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3-as kimenet bekapcsoláskor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4-es kimenet bekapcsoláskor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1-es kimenet kikapcsoláskor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2-es kimenet kikapcsoláskor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3-as kimenet kikapcsoláskor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4-es kimenet kikapcsoláskor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pulzusszámláló törlés parancs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Riasztások aktiválása parancs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Riasztások kikapcsolása parancs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(üres)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nincs</source>
+        <comment>no output</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. kimenet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1. bemenet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2. bemenet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3. bemenet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4. bemenet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>analóg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>számláló</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hívás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SMS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nincs</source>
+        <comment>no rights</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1-es kimenet rácsengetéskor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2-es kimenet rácsengetéskor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3-as kimenet rácsengetéskor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4-es kimenet rácsengetéskor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Konfiguráció</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mező</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Monostabil</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bistabil</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Max. bemenő feszültség</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fenntartott mező (%1.)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. telefonszám: vezérelt kimenet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. telefonszám: jogok</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qv::FieldHints</name>
+    <message numerus="yes">
+        <source>Csak számjegyek és szóköz, legfeljebb %n karakter.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Csak számjegyek, szóköz és „+”, legfeljebb %n karakter.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Csak ékezet nélküli betűk, számjegyek és jelek, legfeljebb %n karakter.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A magas riasztási szint egész voltjai.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A magas riasztási szint tized voltja.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az alacsony riasztási szint egész voltjai.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az alacsony riasztási szint tized voltja.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A szint legfeljebb %1 a „%2”, %3 a „%4” tartományban.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nagyobbnak kell lennie az alacsony szintnél.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kisebbnek kell lennie a magas szintnél.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rögzített előtag: „%1”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Értéke %1, vagy üres.</source>
+        <extracomment>%1 lists the values the field takes, joined by &quot; vagy &quot; (&quot;or&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> vagy </source>
+        <comment>joins the values of a field</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Értéke %1–%2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Balról nullákkal %n jegyűre egészül ki.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Csak az „%1” szolgáltatónál írható át.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>az 1. bemenet riasztása</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a %1. bemenet riasztása</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>az analóg bemenet riasztása</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a pulzusszámláló riasztása</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. telefonszám: értesítés hívással
+Csak akkor jelölhető, ha a szám legalább egy riasztást kap.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. telefonszám: értesítés SMS-ben
+Csak akkor jelölhető, ha a szám legalább egy riasztást kap.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. telefonszám: %2</source>
+        <extracomment>%1 is the number of the telephone entry, %2 what its check box stands for.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qv::FieldRules</name>
+    <message>
+        <source>Beviteli hiba</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Csak számok adhatóak meg!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Csak valós telefonszám adható meg!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Csak valós telefonszámok adhatóak meg!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Input error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az érték 0 vagy 1 lehet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hiba</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ékezetek nem használhatóak!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az érték maximum %1.0 V lehet!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A magas riasztási érték nem lehet kisebb, mint az alacsony érték!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qv::IdentifyModule</name>
+    <message>
+        <source>A kiválasztott port nem nyitható meg.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A kiválasztott porton nem található csatlakoztatott eszköz.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A csatlakoztatott eszköz nem kompatibilis a jelenlegi szoftververzióval.
+Kérem töltse le a legújabb verziót a &quot;%1&quot; oldalról!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qv::Messages</name>
+    <message>
+        <source>Igen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nem mentett módosítások</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az űrlapon olyan módosítások vannak, amelyek sem fájlba, sem az eszközbe nem kerültek.
+Menti őket, mielőtt folytatja?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mentés</source>
+        <comment>button</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Elvetés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mégse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 már létezik.
+Szeretné lecserélni?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qv::OpenAdvice</name>
+    <message>
+        <source>ismeretlen hiba</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1 portot egy elavult zárolófájl tartja foglaltként: %2 (az azt létrehozó folyamat, PID %3, már nem fut).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1 portot egy elavult zárolófájl tartja foglaltként: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1 portot a(z) %2 zárolófájl tartja foglaltként, de az abban megnevezett folyamat (PID %3) nem használja a portot.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1 portot a(z) %2 fájl tartja foglaltként, amely nem szabályos zárolófájl (például csővezeték vagy hivatkozás).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>foglalt vagy nincs hozzáférés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a rendszer megtagadta a hozzáférést</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nincs jogosultság (&quot;%1&quot; csoport)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nincs jogosultság</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nincs jogosultság (csak rendszergazda)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>foglalt: elavult zárolófájl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>foglalt: idegen zárolófájl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>foglalt: hibás zárolófájl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>foglalt: egy másik program használja</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>foglalt: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nincs megadva</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nem található</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nem nyitható meg: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zárja be a portot használó programot, majd próbálja újra.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ezt nem a felhasználó jogosultságai okozzák, hanem a rendszer (például egy konténer vagy egy eszközöket tiltó csatolás): kérje a rendszergazdát, hogy engedélyezze az eszközt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A felhasználó már tagja a(z) &quot;%1&quot; csoportnak, de ez csak új bejelentkezés után érvényes: jelentkezzen ki, majd be újra.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adja hozzá a felhasználót a(z) &quot;%1&quot; csoporthoz (sudo usermod -aG %1 $USER), majd jelentkezzen be újra.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A portot csak rendszergazdai jogosultsággal lehet használni: kérje a rendszergazdát, hogy adjon hozzáférést.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Törölje a zárolófájlt (%1), majd próbálja újra.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Válasszon portot az &quot;Eszköz csatlakoztatása&quot; gombbal.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ellenőrizze, hogy az eszköz csatlakoztatva van-e, majd válassza ki újra a portot.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ellenőrizze az eszközt és a port beállítását.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1 port nem nyitható meg: egy másik program használja, vagy a hozzáférés nem engedélyezett (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A rendszer megtagadta a(z) %1 port megnyitását, bár a fájl jogosultságai szerint a felhasználó használhatja (megpróbálva: megnyitás olvasásra és írásra – %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nincs jogosultság a(z) %1 port használatához.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nincs jogosultság a(z) %1 port használatához (a port a(z) &quot;%2&quot; csoporté).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1 portot egy másik program használja.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1 portot egy másik program használja: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nincs kiválasztva port.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1 port nem található.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1 port nem nyitható meg: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nem használható portok:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qv::ReadOut</name>
+    <message>
+        <source>Sikertelen kiolvasás.
+Nem lehet megnyitni a portot.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sikertelen kiolvasás.
+A port megszűnt a kiolvasás közben: az eszköz vagy az adapter lecsatlakozott. Csatlakoztassa újra, majd ismételje meg a kiolvasást.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sikertelen kiolvasás. (Ismeretlen formátum)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A kiolvasást a felhasználó megszakította.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kiolvasás...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Megszakítás</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qv::SerialPortError</name>
+    <message>
+        <source>az eszköz nem található</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nincs hozzáférés, vagy egy másik program használja</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a port már meg van nyitva</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a port nincs megnyitva</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>írási hiba</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>olvasási hiba</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>az eszköz váratlanul eltűnt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a rendszer nem támogatja a beállítást</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>időtúllépés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ismeretlen hiba</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qv::reg::Connection</name>
+    <message>
+        <source>Például: host=szerver dbname=nyilvantartas user=technikus, vagy egy szolgáltatás neve a ~/.pg_service.conf fájlból.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a(z) %1. karakternél kulcsszó=érték párt vár</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a(z) &quot;%1&quot; értékének idézőjele nincs lezárva</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a cím nem értelmezhető (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A kapcsolat leírása jelszót tartalmaz. A program nem jegyez meg jelszót: adja meg a jelszót a ~/.pgpass fájlban (vagy egy szolgáltatásfájlban), és írja be a kapcsolatot jelszó nélkül.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A kapcsolat &quot;%1&quot; értéke pontosvesszőt tartalmaz, amelyet a program nem tud továbbadni. Adja meg egy szolgáltatásfájlban (~/.pg_service.conf).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nincs megadva a csapat nyilvántartásának kapcsolata. %1</source>
+        <extracomment>%1 is an example of a connection.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A csapat nyilvántartásának kapcsolata nem értelmezhető: %1. %2</source>
+        <extracomment>%1 says what is wrong in the connection, %2 is an example of a connection.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qv::reg::Entry</name>
+    <message>
+        <source>Kiolvasás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mentés letöltés előtt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Letöltés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Összehasonlítás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rendben</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>eltérés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sikertelen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qv::reg::Journal</name>
+    <message>
+        <source>A nyilvántartás nincs megnyitva.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A csapat nyilvántartása most nem érhető el, csak a helyi bejegyzések látszanak. (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nem válaszolt időben</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bejegyzés elküldve a csapat nyilvántartásába, %1 még vár.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bejegyzés elküldve a csapat nyilvántartásába.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>qv::reg::Store</name>
+    <message>
+        <source>A bejegyzés nem került be a csapat nyilvántartásába (%1): %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A nyilvántartás nem használható.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A nyilvántartás nem használható: hiányzik a Qt SQLite-illesztőprogramja (Debianon a libqt6sql6-sqlite csomag). Telepítse, majd indítsa újra a programot.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A nyilvántartás mappája (%1) nem hozható létre. Ellenőrizze, hogy a szülőmappája írható-e.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A nyilvántartás fájlja (%1) nem hozható létre: %2. Ellenőrizze, hogy a mappája írható-e, és hogy van-e hely a lemezen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1 fájl nem a program nyilvántartása (%2). A program a nyilvántartás nélkül működik tovább, a fájlt nem változtatta meg. Nevezze át vagy helyezze át a fájlt, és a program a következő indításkor új nyilvántartást kezd.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nem adatbázis, vagy sérült</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sérült: csonka adatbázis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A nyilvántartás fájlja (%1) nem olvasható. Ellenőrizze a jogosultságait.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A nyilvántartás fájlja (%1) nem nyitható meg: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sérült adatbázis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A nyilvántartás fájlja (%1) nem olvasható: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>egy másik program adatbázisa</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A csapat nyilvántartása nem használható: hiányzik a Qt PostgreSQL-illesztőprogramja (Debianon a libqt6sql6-psql csomag). Telepítse, majd indítsa újra a programot; addig a bejegyzések a helyi nyilvántartásban várnak.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A csapat nyilvántartása (%1) elutasította a bejelentkezést: %2. Ellenőrizze a felhasználó nevét és a jelszót a ~/.pgpass fájlban; addig a bejegyzések a helyi nyilvántartásban várnak.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A csapat nyilvántartása (%1) nem érhető el: %2. Ellenőrizze a hálózatot és a kapcsolat adatait; addig a bejegyzések a helyi nyilvántartásban várnak.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A nyilvántartás (%1) nem hozható létre vagy nem olvasható: %2. Ellenőrizze, hogy írható-e.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A nyilvántartást (%1) a program egy újabb változata írta (%2. változatú adatszerkezet; ez a program a(z) %3. változatig ismeri). A bejegyzései olvashatók, de új bejegyzés nem kerül bele: frissítse a programot.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A keresés nem sikerült a nyilvántartásban (%1): %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A bejegyzés nem olvasható a nyilvántartásból (%1): %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A bejegyzés nem került be a nyilvántartásba (%1): a lemez megtelt. Szabadítson fel helyet a lemezen. (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A bejegyzés nem került be a nyilvántartásba (%1): a fájl vagy a mappája nem írható. Ellenőrizze a jogosultságokat, és hogy a lemez nincs-e csak olvashatóként csatolva. (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A bejegyzés nem került be a nyilvántartásba (%1): egy másik program túl sokáig foglalta. Próbálja újra. (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A bejegyzés nem került be a nyilvántartásba (%1): a fájl sérült. Nevezze át, és a program újat hoz létre. (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A bejegyzés nem került be a nyilvántartásba (%1): írási hiba történt. Ellenőrizze a lemezt. (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A bejegyzés nem került be a nyilvántartásba (%1): nem írható. (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qv::reg::TeamSender</name>
+    <message>
+        <source>A helyi nyilvántartásban nem jelölhető meg, hogy a bejegyzések már a csapat nyilvántartásában vannak (%1). Újra elküldésre kerülnek; a csapat nyilvántartása mindegyiket egyszer őrzi.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>setcom</name>
+    <message>
+        <source>sorozatszám: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port beállítások</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>COM Port:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Baudrate:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Automatikus portkeresés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frissítés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Talált soros portok:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eszköz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Állapot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>használható</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keresés...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Megszakítás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az eszköz nem található.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hiba</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>

@@ -554,12 +554,6 @@ Connection: a libpq connection string (host=… dbname=… user=…) or a servic
         <translation>Querying status...</translation>
     </message>
     <message>
-        <source>Sikertelen lekérdezés.
-Ellenőrizze az eszközt!</source>
-        <translation>Query failed.
-Check the device!</translation>
-    </message>
-    <message>
         <source>Hiba</source>
         <translation>Error</translation>
     </message>
@@ -1237,12 +1231,6 @@ Típus: %4
 Device: %3
 Type: %4
 </translation>
-    </message>
-    <message>
-        <source>Sikertelen lekérdezés.
-Ellenőrizze az eszközt!</source>
-        <translation>Query failed.
-Check the device!</translation>
     </message>
     <message>
         <source>be</source>
@@ -2136,6 +2124,15 @@ The port disappeared during the read-out: the device or the adapter was disconne
     <message>
         <source>ismeretlen hiba</source>
         <translation>unknown error</translation>
+    </message>
+</context>
+<context>
+    <name>qv::StatusQuery</name>
+    <message>
+        <source>Sikertelen lekérdezés.
+Ellenőrizze az eszközt!</source>
+        <translation>Query failed.
+Check the device!</translation>
     </message>
 </context>
 <context>

@@ -539,11 +539,6 @@ Kapcsolat: libpq kapcsolati szöveg (host=… dbname=… user=…) vagy szolgál
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Sikertelen lekérdezés.
-Ellenőrizze az eszközt!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Hiba</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1170,11 +1165,6 @@ nem kompatibilis, 4 sikertelen adatcsere, 5 eltérések.
 Eszköz: %3
 Típus: %4
 </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sikertelen lekérdezés.
-Ellenőrizze az eszközt!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2034,6 +2024,14 @@ A port megszűnt a kiolvasás közben: az eszköz vagy az adapter lecsatlakozott
     </message>
     <message>
         <source>ismeretlen hiba</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qv::StatusQuery</name>
+    <message>
+        <source>Sikertelen lekérdezés.
+Ellenőrizze az eszközt!</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -313,7 +313,7 @@ void MainWindow::replaceLinkLabel()
 void MainWindow::showPicture()
 {
     QPixmap picture;
-    picture.load(qv::locateDataFile(settings.PictureFile));
+    picture.load(qv::locateLocalisedDataFile(settings.PictureFile));
     ui->image->setPixmap(picture);
 }
 

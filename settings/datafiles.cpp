@@ -1,6 +1,7 @@
 #include "settings/datafiles.h"
 
 #include "settings/compattable.h"
+#include "settings/language.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -60,6 +61,18 @@ QString locateDataFile(const QString &name)
     qCDebug(lcData, "%s: not found in %s", qUtf8Printable(name),
             qUtf8Printable(folders.join(QStringLiteral(", "))));
     return name;
+}
+
+QString locateLocalisedDataFile(const QString &name)
+{
+    if (language::current() != language::Language::Hungarian && !QFileInfo(name).isAbsolute()) {
+        const QFileInfo info(name);
+        const QString localised = info.completeBaseName() + QStringLiteral("_en.") + info.suffix();
+        const QString path = locateDataFile(localised);
+        if (QFileInfo(path).isFile())
+            return path;
+    }
+    return locateDataFile(name);
 }
 
 QStringList dataFileNames(const QString &version)

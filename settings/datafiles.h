@@ -30,6 +30,10 @@ void overrideDataFileFolders(const QStringList &folders);
 // bare name when none exists, so that callers report it as missing.
 QString locateDataFile(const QString &name);
 
+// The same for a file with words in it (a picture): in English the variant with "_en"
+// before the suffix ("i_default_en.dll") when there is one, else `name` itself.
+QString locateLocalisedDataFile(const QString &name);
+
 // The names of every data file the program of `version` reads, both manuals included.
 QStringList dataFileNames(const QString &version);
 

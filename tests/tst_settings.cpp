@@ -1,5 +1,6 @@
 // devSettings defaults and copies; where data files are looked up.
 #include "settings/datafiles.h"
+#include "settings/language.h"
 #include "settings/devsettings.h"
 
 #include <QDir>
@@ -18,6 +19,8 @@ private slots:
     void lookupOrder_data();
     void lookupOrder();
     void defaultFoldersReachProgramData();
+    void localisedPicture_data();
+    void localisedPicture();
     void installedFolders_data();
     void installedFolders();
 };
@@ -113,6 +116,41 @@ void TestSettings::lookupOrder()
         QCOMPARE(found, app.filePath(name));
     else
         QCOMPARE(found, name);
+}
+
+void TestSettings::localisedPicture_data()
+{
+    QTest::addColumn<bool>("english");
+    QTest::addColumn<bool>("englishFile");
+    QTest::addColumn<QString>("found");
+    QTest::newRow("Hungarian") << false << true << "i_default.dll";
+    QTest::newRow("English") << true << true << "i_default_en.dll";
+    QTest::newRow("English without its picture") << true << false << "i_default.dll";
+}
+
+// The picture with words in it follows the program's language, and falls back to the
+// Hungarian one rather than to none.
+void TestSettings::localisedPicture()
+{
+    QFETCH(bool, english);
+    QFETCH(bool, englishFile);
+    QFETCH(QString, found);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    QStringList names{QStringLiteral("i_default.dll")};
+    if (englishFile)
+        names << QStringLiteral("i_default_en.dll");
+    for (const QString &name : names) {
+        QFile f(folder.filePath(name));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+    }
+    qv::overrideDataFileFolders({folder.path()});
+    qv::language::use(english ? qv::language::Language::English
+                              : qv::language::Language::Hungarian);
+    const QString path = qv::locateLocalisedDataFile(QStringLiteral("i_default.dll"));
+    qv::language::use(qv::language::Language::Hungarian);
+    qv::overrideDataFileFolders({});
+    QCOMPARE(path, folder.filePath(found));
 }
 
 // Started from an unrelated folder, the program still finds the data files that the

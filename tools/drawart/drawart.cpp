@@ -229,7 +229,7 @@ void module(QPainter &p, QSizeF s, const QString &model, int inputs, int outputs
         p.drawEllipse(QPointF(db9.left() + 12 + i * 8, db9.top() + 11), 1.4, 1.4);
 }
 
-void noDevice(QPainter &p, QSizeF s)
+void noDevice(QPainter &p, QSizeF s, const QString &text)
 {
     const QRectF body(28, 22, s.width() - 56, s.height() - 44);
     p.setPen(QPen(QColor(160, 160, 160), 2, Qt::DashLine));
@@ -243,8 +243,7 @@ void noDevice(QPainter &p, QSizeF s)
     p.drawText(body.adjusted(0, -30, 0, -30), Qt::AlignCenter, QStringLiteral("?"));
     big.setPixelSize(14);
     p.setFont(big);
-    p.drawText(body.adjusted(0, 70, 0, 0), Qt::AlignCenter,
-               QStringLiteral("Nincs csatlakoztatott\neszköz"));
+    p.drawText(body.adjusted(0, 70, 0, 0), Qt::AlignCenter, text);
 }
 
 } // namespace
@@ -346,7 +345,13 @@ int main(int argc, char *argv[])
 
     const QSize picture(251, 256);
     const QString data = out.filePath(QStringLiteral("data/"));
-    ok &= render(data + QStringLiteral("i_default.dll"), picture, noDevice);
+    ok &= render(data + QStringLiteral("i_default.dll"), picture, [](QPainter &p, QSizeF s) {
+        noDevice(p, s, QStringLiteral("Nincs csatlakoztatott\neszköz"));
+    });
+    // The English program shows this one (qv::locateLocalisedDataFile).
+    ok &= render(data + QStringLiteral("i_default_en.dll"), picture, [](QPainter &p, QSizeF s) {
+        noDevice(p, s, QStringLiteral("No device\nconnected"));
+    });
     ok &= render(data + QStringLiteral("i_qv-5.dll"), picture, [](QPainter &p, QSizeF s) {
         module(p, s, QStringLiteral("Quorvel QV-5"), 4, 4, true, QColor(0, 60, 160));
     });

@@ -255,7 +255,8 @@ UnitResult SeriesRunner::State::writeUnit(int row, const QString &record,
                                           const IdentifyOutcome &module, reg::Journal &journal,
                                           SeriesObserver &observer)
 {
-    UnitResult result{row, UnitState::Working, {}, {}, module.id.text};
+    UnitResult result = UnitResult::of(row, UnitState::Working);
+    result.identification = module.id.text;
     setResult(result);
     observer.unitChanged(result);
 
@@ -330,7 +331,7 @@ SeriesRunner::SeriesRunner(SeriesSetup setup) : d(std::make_unique<State>())
         d->setup.resultsPath = defaultResultsPath(d->setup.unitsPath);
     d->model = d->setup.model;
     for (int row = 0; row < d->setup.units.rows.size(); ++row)
-        d->results << UnitResult{row};
+        d->results << UnitResult::of(row);
 }
 
 SeriesRunner::~SeriesRunner() = default;
@@ -340,8 +341,8 @@ QList<UnitResult> SeriesRunner::plan(QString *error)
     const SeriesSetup &s = d->setup;
     QList<UnitResult> planned;
     for (int row = 0; row < s.units.rows.size(); ++row)
-        planned << UnitResult{row, s.skippedRows.contains(row) ? UnitState::Skipped
-                                                               : UnitState::Pending};
+        planned << UnitResult::of(row, s.skippedRows.contains(row) ? UnitState::Skipped
+                                                                   : UnitState::Pending);
 
     // A row is done when the register holds a download of it into a module of the
     // series' model, acknowledged and (with verification) read back the same, that sent
@@ -448,7 +449,8 @@ bool SeriesRunner::run(SeriesObserver &observer, QString *error)
                                 d->downloadSeparator(), &reason);
             if (!record.isEmpty())
                 break;
-            UnitResult r{row, UnitState::Failed, reason, QDateTime::currentDateTimeUtc()};
+            UnitResult r = UnitResult::of(row, UnitState::Failed, reason);
+            r.time = QDateTime::currentDateTimeUtc();
             d->setResult(r);
             observer.unitChanged(r);
         }

@@ -107,6 +107,15 @@ enum class UnitState {
 
 struct UnitResult
 {
+    static UnitResult of(int row, UnitState state = UnitState::Pending, QString reason = {})
+    {
+        UnitResult result;
+        result.row = row;
+        result.state = state;
+        result.reason = std::move(reason);
+        return result;
+    }
+
     int row = 0; // 0-based
     UnitState state = UnitState::Pending;
     QString reason;         // why it failed, in the words the window uses

@@ -588,7 +588,8 @@ QString seriesKey(const QString &unitsPath, const QByteArray &baseFileBytes)
 QString defaultResultsPath(const QString &unitsPath)
 {
     const QFileInfo info(unitsPath);
-    return info.dir().filePath(info.completeBaseName() + QStringLiteral("-eredmeny.csv"));
+    const QString name = info.completeBaseName() + QStringLiteral("-eredmeny.csv");
+    return info.path() == u"." ? name : QDir(info.path()).filePath(name);
 }
 
 QString stateText(UnitState state)
@@ -648,7 +649,7 @@ QByteArray resultsCsv(const UnitsTable &table, const QList<UnitResult> &results)
         QStringList{QStringLiteral("sor")} + table.columns +
         QStringList{QStringLiteral("eredmény"), QStringLiteral("indok"), QStringLiteral("idő")});
     for (int r = 0; r < table.rows.size(); ++r) {
-        const UnitResult result = r < results.size() ? results.at(r) : UnitResult{r};
+        const UnitResult result = r < results.size() ? results.at(r) : UnitResult::of(r);
         const QString time =
             result.time.isValid() ? result.time.toLocalTime().toString(Qt::ISODate) : QString();
         text += line(QStringList{QString::number(r + 1)} + table.rows.at(r) +

@@ -21,13 +21,13 @@
 namespace {
 
 std::mutex mutex;
-QElapsedTimer clock;
+QElapsedTimer since;
 QList<std::pair<qint64, QString>> events; // ms since the start, what happened
 
 void note(const QString &what)
 {
     std::unique_lock lock(mutex);
-    events << std::pair{clock.elapsed(), what};
+    events << std::pair{since.elapsed(), what};
 }
 
 class Observer : public qv::series::SeriesObserver
@@ -81,7 +81,7 @@ int main(int argc, char *argv[])
     qvsim::Emulator module;
     module.setSequenceSink([](const QString &line) { note(line); });
     module.setSequence(sequence);
-    clock.start();
+    since.start();
     QString error;
     if (!module.start(&error) ||
         !module.setLinkPath(dir.filePath(QStringLiteral("port")), &error)) {
@@ -103,7 +103,7 @@ int main(int argc, char *argv[])
     setup.baseFileBytes = QByteArray::number(QDateTime::currentMSecsSinceEpoch());
     qv::series::SeriesRunner runner(setup);
     Observer observer;
-    const qint64 start = clock.elapsed();
+    const qint64 start = since.elapsed();
     if (!runner.run(observer, &error)) {
         std::fprintf(stderr, "series: %s\n", qPrintable(error));
         return 1;

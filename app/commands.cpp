@@ -826,8 +826,9 @@ int seriesCommand(Context &c)
         }
     }
     int status = failed == 0 && pending == 0 ? Done : Failed;
+    // Not run at all (the register or the results file), or ended by the port.
     if (!ran)
-        status = runner.portFailure() ? PortUnusable : Failed;
+        status = runner.portFailure() ? PortUnusable : Usage;
     if (!ran && !error.isEmpty())
         *c.err << error << '\n';
     const QString done = series::progressText(results);

@@ -5,6 +5,7 @@
 #include "form/catalogue.h"
 #include "modulefixture.h"
 #include "register/store.h"
+#include "serial/serialline.h"
 #include "series/series.h"
 #include "settings/devsettings.h"
 #include "transfer/configvalues.h"
@@ -114,6 +115,8 @@ private slots:
     void checkUnits();
     void stoppedRetriedResumed();
     void killedAndResumed();
+    void commandRefuses_data();
+    void commandRefuses();
 };
 
 void TestSeries::readUnits_data()
@@ -440,6 +443,60 @@ void TestSeries::killedAndResumed()
          store.seriesDownloads(qv::series::seriesKey(unitsPath, baseBytes)))
         rows << e.seriesRow;
     QCOMPARE(rows, QList<int>({1, 2, 3}));
+}
+
+void TestSeries::commandRefuses_data()
+{
+    QTest::addColumn<QByteArray>("csv");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("error"); // a part of the standard error
+
+    const QByteArray badRow = "m_id;m_nev\n1;EGY\n12a;KETTO\n";
+    QTest::newRow("an invalid row: nothing written")
+        << badRow << QStringList() << 1 << u"2. sor, m_id („12a”): Csak számok"_s;
+    QTest::newRow("a wrong header is not skipped")
+        << QByteArray("m_id;nev\n1;EGY\n") << QStringList{u"--skip-invalid"_s} << 1
+        << u"fejléc, nev: Ismeretlen oszlop"_s;
+    QTest::newRow("a column the model lacks")
+        << QByteArray("m_id;be3_nev\n1;EGY\n") << QStringList{u"--model"_s, u"brk2"_s} << 1
+        << u"fejléc, be3_nev: A modul típusának nincs ilyen mezője"_s;
+    QTest::newRow("an unknown model")
+        << badRow << QStringList{u"--model"_s, u"qv9"_s} << 1 << u"Ismeretlen modultípus: qv9"_s;
+    QTest::newRow("a busy port ends the run") << QByteArray("m_id\n1\n") << QStringList{u"BUSY"_s}
+                                              << 2 << u"egy másik program használja: tst_series"_s;
+}
+
+// The command's refusals end with their status before any module is written.
+void TestSeries::commandRefuses()
+{
+    QFETCH(QByteArray, csv);
+    QFETCH(QStringList, options);
+    QTemporaryDir dir;
+    const QString unitsPath = dir.filePath(u"hibas.csv"_s);
+    const QString basePath = dir.filePath(u"alap.msw"_s);
+    for (const auto &[path, bytes] :
+         {std::pair{unitsPath, csv}, std::pair{basePath, qv::config::writeConfig(baseValues())}}) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    // The module's port held by this program, as another program would hold it.
+    auto module = startModule();
+    qv::SerialLine holder;
+    if (options.removeAll(u"BUSY"_s))
+        QCOMPARE(holder.open(qv::lines::download(module->slavePath())), qv::OpenResult::Ok);
+
+    QProcess command;
+    command.start(QCoreApplication::applicationDirPath() + u"/qvconfig"_s,
+                  QStringList{u"series"_s, basePath, unitsPath, u"--port"_s, module->slavePath()} +
+                      options);
+    QVERIFY(command.waitForFinished(20000));
+    const QString err = QString::fromUtf8(command.readAllStandardError());
+    QTEST(command.exitCode(), "status");
+    QFETCH(QString, error);
+    QVERIFY2(err.contains(error), qPrintable(err));
+    QCOMPARE(module->waitForHandled(qvsim::Exchange::Download, 1, 0), false);
 }
 
 QTEST_GUILESS_MAIN(TestSeries)

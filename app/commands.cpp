@@ -61,6 +61,9 @@ const QString kUsage = QStringLiteral(
     "  --baud <bit/s>           Az azonosítás és a kiolvasás sebessége (alapértelmezés: 1200).\n"
     "  --json                   Gépi feldolgozásra szánt JSON kimenet.\n"
     "  --register <kapcsolat>   A csapat nyilvántartása is (lásd qvconfig --help).\n"
+    "  --model qv5|qv3|brk2     series: a sorozat modultípusa (alapértelmezés: az első modulé).\n"
+    "  --skip-invalid           series: a hibás sorok kihagyása (nélküle semmi sem íródik).\n"
+    "  --results <fájl>         series: az eredményfájl (alapértelmezés: EGYSÉGEK-eredmeny.csv).\n"
     "Kilépési kód: 0 kész, 1 hibás parancssor, 2 a port nem használható, 3 nincs modul vagy\n"
     "nem kompatibilis, 4 sikertelen adatcsere (series: sikertelen egység vagy leállítva),\n"
     "5 eltérések.\n");

@@ -42,17 +42,20 @@ struct Parsed
     QString error;
 };
 
-// The separator the header row uses outside quotes: the first ',' or ';' found there.
+// The separator the header row (the first line that is not blank) uses outside quotes: the
+// first ',' or ';' found there.
 QChar headerSeparator(QStringView text)
 {
     bool quoted = false;
+    bool blank = true;
     for (const QChar c : text) {
         if (c == u'"')
             quoted = !quoted;
-        else if (!quoted && (c == u'\n' || c == u'\r'))
+        else if (!quoted && (c == u'\n' || c == u'\r') && !blank)
             break;
         else if (!quoted && (c == u',' || c == u';'))
             return c;
+        blank = blank && c.isSpace();
     }
     return u';';
 }

@@ -145,7 +145,7 @@ void TestSeries::readUnits_data()
         << QStringList{u"m,x"_s, u"m_id"_s} << QList<QStringList>{{u"1"_s, u"2"_s}}
         << QList<int>{2};
     QTest::newRow("empty lines and lines of separators skipped")
-        << QByteArray("\n\nm_id;m_nev\n\n1;A\n;\n;;\n2;B\n") << QString() << u";"_s << idName
+        << QByteArray("\n\r\nm_id,m_nev\n\n1,A\n,\n,,\n2,B\n") << QString() << u","_s << idName
         << QList<QStringList>{{u"1"_s, u"A"_s}, {u"2"_s, u"B"_s}} << QList<int>{5, 8};
     QTest::newRow("short rows filled, empty trailing header cells dropped")
         << QByteArray("m_id;m_nev;;\n1\n2;B;;\n") << QString() << u";"_s << idName

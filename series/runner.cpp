@@ -40,7 +40,10 @@ constexpr int MissingPortPollMs = 100;
 constexpr int PresentPollMs = 150;
 // A port refused (permissions, busy) is tried this many times, this far apart, before the
 // run ends: a freshly plugged adapter may be refused until the system has set its rights.
+// One that fails for another reason (in the system's words) is given longer: a device
+// that is being set up may fail oddly for a moment.
 constexpr int RefusalTries = 3;
+constexpr int OtherFailureTries = 10;
 constexpr int RefusalRetryMs = 300;
 
 // The 56 items of a download record.
@@ -192,8 +195,10 @@ SeriesRunner::State::Found SeriesRunner::State::waitForModule(IdentifyOutcome &o
     while (!stopping) {
         outcome = identifyModule(setup.port, setup.baud, link.Version, setup.answerWithinMs);
         if (outcome.end == IdentifyEnd::NotOpen) {
-            if (isRefusal(outcome.openFailure)) {
-                if (++refusals >= RefusalTries) {
+            const bool other =
+                outcome.openFailure && outcome.openFailure->kind == OpenFailure::Kind::Other;
+            if (isRefusal(outcome.openFailure) || other) {
+                if (++refusals >= (other ? OtherFailureTries : RefusalTries)) {
                     portFailure = outcome.openFailure;
                     return Found::PortUnusable;
                 }

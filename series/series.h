@@ -78,7 +78,7 @@ QList<CellProblem> checkUnits(const UnitsTable &table, const QStringList &baseVa
 // The 0-based rows that `problems` name (the header's problems name none).
 QList<int> rowsWithProblems(const QList<CellProblem> &problems);
 
-// "3. sor, m_id (\"12a\"): Csak számok adhatóak meg!" for a list; the header's problems as
+// "3. sor, m_id („12a”): Csak számok adhatóak meg!" for a list; the header's problems as
 // "fejléc, ...".
 QString problemText(const CellProblem &problem);
 
@@ -185,13 +185,16 @@ public:
 
     // Runs until every row has passed, was skipped or failed once (failed rows that are
     // retried run again), or until stop(). Blocking; call on a thread of its own for the
-    // window. False when the run could not start (the reason in `error`), e.g. the port
-    // cannot be used for a reason that waiting does not cure (permissions, busy).
+    // window. False when the run could not start (the reason in `error`: the register cannot
+    // be read or written, the results file cannot be written), or the port cannot be used
+    // for a reason that waiting does not cure (permissions, busy; see portFailure()). A
+    // missing port is waited for.
     bool run(SeriesObserver &observer, QString *error = nullptr);
 
     // Thread-safe, and safe in a signal handler (it only sets a flag): the run ends once
     // the current unit's exchange is over (a module is never left half-written), or within
-    // a poll of the port while it waits.
+    // a poll of the port while it waits. A stopped runner stays stopped: a new one (its plan()
+    // from the register) goes on.
     void stop();
     bool stopRequested() const;
     // Thread-safe: a failed row is put back to be done with the next module connected.

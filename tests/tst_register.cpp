@@ -544,6 +544,8 @@ void TestRegister::entryRows()
     download.fields = QStringList(56, u"                "_s);
     download.differences = {{u"Modul neve"_s, u"A"_s, hostile()},
                             {u"3. telefonszám: jogok"_s, QString(QChar(0)), QString()}};
+    download.seriesKey = u"egysegek.csv#"_s + hostile();
+    download.seriesRow = 40;
     QTest::newRow("download read back with differences") << download;
 
     Entry unacknowledged = newEntry(Operation::Download, u"1.31"_s);

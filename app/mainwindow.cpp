@@ -13,6 +13,8 @@
 #include "register/gui/registercontroller.h"
 #include "register/gui/registerwindow.h"
 #include "serial/portcontroller.h"
+#include "series/gui/seriescontroller.h"
+#include "series/gui/seriesdialog.h"
 #include "settings/branding.h"
 #include "settings/datafiles.h"
 #include "transfer/comparecontroller.h"
@@ -57,6 +59,7 @@ MainWindow::MainWindow(QWidget *parent, const QString &teamRegister)
     m_files = new FileController(settings, *m_form, this, this);
     m_compare = new CompareController(settings, *m_download, this, this);
     m_register = new RegisterController(settings, this, teamRegister, this);
+    m_series = new SeriesController(settings, teamRegister, this);
 
     auto icon = [](const char *name) {
         QIcon result;
@@ -135,6 +138,7 @@ void MainWindow::connectSignals()
     // Not a slot of its own: the command came after the others.
     connect(ui->actionCompare, &QAction::triggered, m_compare, &CompareController::compare);
     connect(ui->actionRegister, &QAction::triggered, this, &MainWindow::showRegister);
+    connect(ui->actionSeries, &QAction::triggered, this, &MainWindow::showSeries);
 
     connect(ui->allapot_gomb, &QPushButton::clicked, this, &MainWindow::allapot);
     connect(ui->port_gomb, &QPushButton::clicked, this, &MainWindow::show_port);
@@ -178,6 +182,9 @@ void MainWindow::connectSignals()
     connect(m_compare, &CompareController::exchanged, m_register, &RegisterController::record);
     connect(m_register, &RegisterController::statusMessage, this,
             [this](const QString &message) { statusBar()->showMessage(message, kNoticeMs); });
+
+    // A running series has the port to itself.
+    connect(m_series, &SeriesController::runningChanged, this, &MainWindow::lockPortForSeries);
 }
 
 void MainWindow::createStatusBar()
@@ -226,12 +233,24 @@ bool MainWindow::mayReplaceForm()
     return false;
 }
 
+// A running series is stopped after its current unit first; the window closes once it has.
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (mayReplaceForm())
-        event->accept();
-    else
+    if (!mayReplaceForm()) {
         event->ignore();
+        return;
+    }
+    if (m_series->isRunning()) {
+        event->ignore();
+        if (m_closeAfterSeries ||
+            qv::askYesNo(this, tr("Sorozatprogramozás"),
+                         tr("A sorozat fut. Leállítja az éppen írt modul után, és kilép?"))) {
+            m_closeAfterSeries = true;
+            m_series->stop();
+        }
+        return;
+    }
+    event->accept();
 }
 
 // A supported module answered: the window unlocks and the form is shaped for the model,
@@ -353,6 +372,18 @@ void MainWindow::download()
 void MainWindow::allapot()
 {
     m_status->query();
+}
+
+// ---- series programming
+
+void MainWindow::showSeries()
+{
+    if (!m_seriesDialog)
+        m_seriesDialog = new SeriesDialog(*m_series, settings, this);
+    m_seriesDialog->refresh();
+    m_seriesDialog->show();
+    m_seriesDialog->raise();
+    m_seriesDialog->activateWindow();
 }
 
 // ---- the register

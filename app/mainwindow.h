@@ -40,6 +40,8 @@ class StatusController;
 class FileController;
 class CompareController;
 class RegisterController;
+class SeriesController;
+class SeriesDialog;
 namespace Ui {
 class MainWindow;
 }
@@ -121,6 +123,12 @@ private:
     void enterDebugMode(int model, const QString &message);
     void runCheck(qv::rules::Group group);
     QList<QAction *> deviceActions() const;
+    // The commands that use the port (actions and buttons), locked while a series runs.
+    QList<QObject *> portCommands() const;
+    void lockPortForSeries(bool locked);
+    void holdSeriesLock();
+    // The series dialog, non-modal, made on its first use.
+    void showSeries();
     // The register window (not a slot of its own: the command came after the others).
     void showRegister();
     // What the register window asks for an entry; dialogs are parented to `parent`. True
@@ -151,4 +159,8 @@ private:
     FileController *m_files = nullptr;
     CompareController *m_compare = nullptr;
     RegisterController *m_register = nullptr;
+    SeriesController *m_series = nullptr;
+    SeriesDialog *m_seriesDialog = nullptr;
+    bool m_seriesRunning = false;
+    bool m_closeAfterSeries = false; // the window closes once the series has stopped
 };

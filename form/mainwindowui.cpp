@@ -78,6 +78,7 @@ const std::initializer_list<MenuSpec> &menus()
              {&MainWindow::actionVerify, "actionVerify", "Betöltés ellenőrzése", "Ctrl+V"},
              {&MainWindow::actionCompare, "actionCompare", "Összehasonlítás a modullal", ""},
              {&MainWindow::actionRegister, "actionRegister", "Nyilvántartás…", ""},
+             {&MainWindow::actionSeries, "actionSeries", "Sorozatprogramozás…", ""},
          }},
         {&MainWindow::menuHelp,
          "menuHelp",

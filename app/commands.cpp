@@ -10,6 +10,7 @@
 #include "serial/openadvice.h"
 #include "serial/replybounds.h"
 #include "serial/serialline.h"
+#include "series/series.h"
 #include "settings/branding.h"
 #include "settings/compattable.h"
 #include "settings/devsettings.h"
@@ -27,6 +28,8 @@
 #include <QJsonObject>
 #include <QTextStream>
 
+#include <atomic>
+#include <csignal>
 #include <memory>
 #include <optional>
 
@@ -37,6 +40,7 @@ namespace {
 const QStringList kCommands{
     QStringLiteral("identify"), QStringLiteral("read"), QStringLiteral("write"),
     QStringLiteral("compare"),  QStringLiteral("diff"), QStringLiteral("status"),
+    QStringLiteral("series"),
 };
 
 const QString kUsage = QStringLiteral(
@@ -49,13 +53,17 @@ const QString kUsage = QStringLiteral(
     "  compare FÁJL.msw         A fájl összehasonlítása a modul konfigurációjával.\n"
     "  diff A.msw B.msw         Két fájl összehasonlítása (modul nélkül).\n"
     "  status                   A modul állapotának lekérdezése.\n"
+    "  series ALAP.msw EGYSÉGEK.csv [--verify] [--model qv5|qv3|brk2] [--skip-invalid]\n"
+    "         [--results FÁJL]  Sorozatprogramozás: egymás után csatlakoztatott modulok,\n"
+    "                           mindegyik az alapfájl értékeivel és a táblázat saját sorával.\n"
     "Kapcsolók:\n"
     "  --port <név>             A modul portja (alapértelmezés: COM1).\n"
     "  --baud <bit/s>           Az azonosítás és a kiolvasás sebessége (alapértelmezés: 1200).\n"
     "  --json                   Gépi feldolgozásra szánt JSON kimenet.\n"
     "  --register <kapcsolat>   A csapat nyilvántartása is (lásd qvconfig --help).\n"
     "Kilépési kód: 0 kész, 1 hibás parancssor, 2 a port nem használható, 3 nincs modul vagy\n"
-    "nem kompatibilis, 4 sikertelen adatcsere, 5 eltérések.\n");
+    "nem kompatibilis, 4 sikertelen adatcsere (series: sikertelen egység vagy leállítva),\n"
+    "5 eltérések.\n");
 
 struct Context
 {
@@ -64,6 +72,9 @@ struct Context
     QString output;
     bool json = false;
     bool verify = false;
+    int model = NoDevice;     // series --model
+    bool skipInvalid = false; // series --skip-invalid
+    QString results;          // series --results
     QString teamRegister;
     devSettings settings;
     QString version;
@@ -553,6 +564,302 @@ int writeCommand(Context &c)
     return Done;
 }
 
+// ---- series -------------------------------------------------------------------------------
+
+QString trSeries(const char *text)
+{
+    return QCoreApplication::translate("qv::cli", text);
+}
+
+// The runner a stop signal (Ctrl+C, SIGTERM) reaches: it only sets the runner's flag, so
+// the unit being written is finished and recorded first.
+std::atomic<series::SeriesRunner *> g_seriesRunner{nullptr};
+std::atomic<bool> g_stopSignalled{false};
+
+extern "C" void stopSeries(int)
+{
+    g_stopSignalled = true;
+    if (series::SeriesRunner *runner = g_seriesRunner.load())
+        runner->stop();
+}
+
+QString stateKey(series::UnitState state)
+{
+    switch (state) {
+    case series::UnitState::Pending:
+        return QStringLiteral("pending");
+    case series::UnitState::Working:
+        return QStringLiteral("working");
+    case series::UnitState::Passed:
+        return QStringLiteral("passed");
+    case series::UnitState::PassedEarlier:
+        return QStringLiteral("passedEarlier");
+    case series::UnitState::Failed:
+        return QStringLiteral("failed");
+    case series::UnitState::Skipped:
+        return QStringLiteral("skipped");
+    }
+    return {};
+}
+
+void printJsonLine(Context &c, const QJsonObject &object)
+{
+    *c.out << QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)) << '\n';
+    c.out->flush();
+}
+
+QJsonObject unitJson(const series::UnitsTable &table, const series::UnitResult &r)
+{
+    QJsonObject values;
+    for (qsizetype i = 0; i < table.columns.size(); ++i)
+        values.insert(table.columns.at(i), table.rows.value(r.row).value(i));
+    return QJsonObject{
+        {QStringLiteral("type"), QStringLiteral("unit")},
+        {QStringLiteral("row"), r.row + 1},
+        {QStringLiteral("line"), table.lines.value(r.row)},
+        {QStringLiteral("state"), stateKey(r.state)},
+        {QStringLiteral("result"), series::stateText(r.state)},
+        {QStringLiteral("reason"), r.reason},
+        {QStringLiteral("time"), r.time.isValid() ? r.time.toString(Qt::ISODateWithMs) : QString()},
+        {QStringLiteral("identification"), r.identification},
+        {QStringLiteral("values"), values},
+    };
+}
+
+// The prompts and each unit's end on the standard error, the units as JSON lines on the
+// standard output.
+class CommandObserver : public series::SeriesObserver
+{
+public:
+    CommandObserver(Context &c, const series::UnitsTable &table, series::SeriesRunner &runner)
+        : m_c(c), m_table(table), m_runner(runner)
+    {
+    }
+
+    void unitChanged(const series::UnitResult &result) override
+    {
+        endProgress();
+        announceStop();
+        QTextStream &err = *m_c.err;
+        const QString done = series::progressText(m_runner.results());
+        switch (result.state) {
+        case series::UnitState::Passed:
+            err << trSeries("%1. sor: kész (%2)").arg(result.row + 1).arg(done) << '\n';
+            break;
+        case series::UnitState::Failed:
+            err << trSeries("%1. sor: sikertelen (%2)\n%3")
+                       .arg(result.row + 1)
+                       .arg(done, result.reason)
+                << '\n';
+            break;
+        default:
+            return;
+        }
+        err.flush();
+        if (m_c.json)
+            printJsonLine(m_c, unitJson(m_table, result));
+    }
+    void waiting(series::Wait what, int row) override
+    {
+        endProgress();
+        announceStop();
+        if (what == series::Wait::ForModule)
+            *m_c.err << trSeries("Csatlakoztassa a modult (%1. sor)…").arg(row + 1) << '\n';
+        else
+            *m_c.err << trSeries("Vegye le a modult…") << '\n';
+        m_c.err->flush();
+    }
+    void moduleRefused(const QString &reason) override
+    {
+        endProgress();
+        *m_c.err << reason << '\n';
+        m_c.err->flush();
+    }
+    void progress(int row, int percent) override
+    {
+        announceStop();
+        if (!m_c.progress || percent == m_percent)
+            return;
+        m_percent = percent;
+        *m_c.err << '\r' << trSeries("%1. sor: %2%").arg(row + 1).arg(percent);
+        m_c.err->flush();
+    }
+    void problem(const QString &message) override
+    {
+        endProgress();
+        *m_c.err << message << '\n';
+        m_c.err->flush();
+    }
+
+private:
+    void endProgress()
+    {
+        if (m_percent >= 0)
+            *m_c.err << '\n';
+        m_percent = -1;
+    }
+    void announceStop()
+    {
+        if (!g_stopSignalled || m_stopAnnounced)
+            return;
+        m_stopAnnounced = true;
+        endProgress();
+        *m_c.err << trSeries("Leállítás: a sorozat a mostani egység befejezése után megáll.")
+                 << '\n';
+        m_c.err->flush();
+    }
+
+    Context &m_c;
+    const series::UnitsTable &m_table;
+    series::SeriesRunner &m_runner;
+    int m_percent = -1;
+    bool m_stopAnnounced = false;
+};
+
+int seriesCommand(Context &c)
+{
+    const QString basePath = c.files.value(0);
+    const QString unitsPath = c.files.value(1);
+    const std::optional<QStringList> base = readFile(c, basePath);
+    if (!base)
+        return Usage;
+    QByteArray baseBytes;
+    {
+        QFile file(basePath);
+        if (file.open(QIODevice::ReadOnly))
+            baseBytes = file.read(1024 * 1024);
+    }
+    const series::UnitsRead units = series::readUnitsFile(unitsPath);
+    if (!units.table)
+        return fail(c, Usage, units.error);
+    const series::UnitsTable &table = *units.table;
+
+    // Invalid rows: listed, and nothing is written unless the user skips them.
+    const QList<series::CellProblem> problems = series::checkUnits(table, *base, c.model);
+    bool headerProblem = false;
+    for (const series::CellProblem &p : problems) {
+        headerProblem = headerProblem || p.row == 0;
+        if (c.json)
+            printJsonLine(c, QJsonObject{{QStringLiteral("type"), QStringLiteral("problem")},
+                                         {QStringLiteral("row"), p.row},
+                                         {QStringLiteral("line"), p.line},
+                                         {QStringLiteral("column"), p.column},
+                                         {QStringLiteral("value"), p.value},
+                                         {QStringLiteral("reason"), p.reason}});
+        *c.err << series::problemText(p) << '\n';
+    }
+    const QList<int> skipped = series::rowsWithProblems(problems);
+    if (headerProblem || (!skipped.isEmpty() && !c.skipInvalid))
+        return fail(c, Usage,
+                    headerProblem
+                        ? trSeries("A táblázat fejléce hibás: egyetlen modul sem kapott értéket.")
+                        : trSeries("Hibás sorok: egyetlen modul sem kapott értéket. A hibás "
+                                   "sorok kihagyásához adja meg a --skip-invalid kapcsolót."));
+
+    series::SeriesSetup setup;
+    setup.port = c.settings.Port;
+    setup.baud = c.settings.Baudrate;
+    setup.basePath = basePath;
+    setup.baseFileBytes = baseBytes;
+    setup.baseValues = *base;
+    setup.units = table;
+    setup.unitsPath = unitsPath;
+    setup.skippedRows = skipped;
+    setup.model = c.model;
+    setup.verify = c.verify;
+    setup.resultsPath = c.results.isEmpty() ? series::defaultResultsPath(unitsPath) : c.results;
+    setup.programVersion = c.settings.Version;
+    setup.teamRegister = c.teamRegister;
+    const QString resultsPath = setup.resultsPath;
+    const QString key = series::seriesKey(unitsPath, baseBytes);
+
+    series::SeriesRunner runner(setup);
+    QString error;
+    const QList<series::UnitResult> planned = runner.plan(&error);
+    if (!error.isEmpty())
+        return fail(c, Usage,
+                    trSeries("A sorozat a nyilvántartás nélkül nem indítható, mert abból tudja, "
+                             "mely sorok készültek el korábban.\n") +
+                        error);
+    int earlier = 0;
+    for (const series::UnitResult &r : planned) {
+        if (r.state == series::UnitState::PassedEarlier)
+            ++earlier;
+        if (c.json && r.state != series::UnitState::Pending)
+            printJsonLine(c, unitJson(table, r));
+    }
+    if (earlier > 0)
+        *c.err << QCoreApplication::translate("qv::cli",
+                                              "%n sor korábban elkészült, azok "
+                                              "kimaradnak.",
+                                              nullptr, earlier)
+               << '\n';
+
+    CommandObserver observer(c, table, runner);
+    g_stopSignalled = false;
+    g_seriesRunner = &runner;
+    const auto oldInt = std::signal(SIGINT, stopSeries);
+    const auto oldTerm = std::signal(SIGTERM, stopSeries);
+    const bool ran = runner.run(observer, &error);
+    std::signal(SIGINT, oldInt);
+    std::signal(SIGTERM, oldTerm);
+    g_seriesRunner = nullptr;
+
+    const QList<series::UnitResult> results = runner.results();
+    int passed = 0, failed = 0, pending = 0, skippedCount = 0;
+    for (const series::UnitResult &r : results) {
+        switch (r.state) {
+        case series::UnitState::Passed:
+            ++passed;
+            break;
+        case series::UnitState::PassedEarlier:
+            break;
+        case series::UnitState::Failed:
+            ++failed;
+            break;
+        case series::UnitState::Skipped:
+            ++skippedCount;
+            break;
+        default:
+            ++pending;
+            break;
+        }
+    }
+    int status = failed == 0 && pending == 0 ? Done : Failed;
+    if (!ran)
+        status = runner.portFailure() ? PortUnusable : Failed;
+    if (!ran && !error.isEmpty())
+        *c.err << error << '\n';
+    const QString done = series::progressText(results);
+    if (c.json) {
+        printJsonLine(c, QJsonObject{{QStringLiteral("type"), QStringLiteral("summary")},
+                                     {QStringLiteral("rows"), int(results.size())},
+                                     {QStringLiteral("passed"), passed},
+                                     {QStringLiteral("passedEarlier"), earlier},
+                                     {QStringLiteral("failed"), failed},
+                                     {QStringLiteral("skipped"), skippedCount},
+                                     {QStringLiteral("pending"), pending},
+                                     {QStringLiteral("stopped"), runner.stopRequested()},
+                                     {QStringLiteral("results"), resultsPath},
+                                     {QStringLiteral("series"), key},
+                                     {QStringLiteral("exit"), status}});
+    } else {
+        *c.out << trSeries("Sorozat: %1 (kész most: %2, korábban: %3, sikertelen: %4, "
+                           "kihagyva: %5, hátra: %6)")
+                      .arg(done)
+                      .arg(passed)
+                      .arg(earlier)
+                      .arg(failed)
+                      .arg(skippedCount)
+                      .arg(pending)
+               << '\n'
+               << trSeries("Eredmények: %1").arg(resultsPath) << '\n';
+        c.out->flush();
+    }
+    c.err->flush();
+    return status;
+}
+
 } // namespace
 
 bool isCommand(const QString &argument)
@@ -580,7 +887,10 @@ int run(const QStringList &arguments, const QString &version, QTextStream &out, 
                                     QString(), QStringLiteral("fájl"));
     const QCommandLineOption team(QStringLiteral("register"), QString(),
                                   QStringLiteral("kapcsolat"));
-    parser.addOptions({help, port, baud, json, verify, output, team});
+    const QCommandLineOption model(QStringLiteral("model"), QString(), QStringLiteral("típus"));
+    const QCommandLineOption skipInvalid(QStringLiteral("skip-invalid"));
+    const QCommandLineOption results(QStringLiteral("results"), QString(), QStringLiteral("fájl"));
+    parser.addOptions({help, port, baud, json, verify, output, team, model, skipInvalid, results});
     QStringList rest = arguments;
     rest.removeAt(1);
     if (!parser.parse(rest))
@@ -611,9 +921,10 @@ int run(const QStringList &arguments, const QString &version, QTextStream &out, 
     if (!talksToModule && (parser.isSet(port) || parser.isSet(baud)))
         return fail(c, Usage, QStringLiteral("A diff parancs nem használ portot."));
     qsizetype files = 0;
+    const bool isSeries = c.command == QLatin1String("series");
     if (c.command == QLatin1String("write") || c.command == QLatin1String("compare"))
         files = 1;
-    else if (c.command == QLatin1String("diff"))
+    else if (c.command == QLatin1String("diff") || isSeries)
         files = 2;
     if (c.files.size() != files)
         return fail(c, Usage,
@@ -626,9 +937,30 @@ int run(const QStringList &arguments, const QString &version, QTextStream &out, 
         return fail(c, Usage, QStringLiteral("A read parancs a -o FÁJL.msw kapcsolót várja."));
     if (c.command != QLatin1String("read") && parser.isSet(output))
         return fail(c, Usage, QStringLiteral("A -o kapcsoló csak a read parancshoz tartozik."));
-    if (c.command != QLatin1String("write") && c.verify)
+    if (c.command != QLatin1String("write") && !isSeries && c.verify)
         return fail(c, Usage,
                     QStringLiteral("A --verify kapcsoló csak a write parancshoz tartozik."));
+    if (!isSeries && (parser.isSet(model) || parser.isSet(skipInvalid) || parser.isSet(results)))
+        return fail(c, Usage,
+                    trSeries("A --model, --skip-invalid és --results kapcsoló csak a series "
+                             "parancshoz tartozik."));
+    if (parser.isSet(model)) {
+        const QString name = parser.value(model).toLower();
+        const std::pair<const char *, int> models[] = {
+            {"qv5", ModelQV5}, {"qv3", ModelQV3}, {"brk2", ModelBRK2}};
+        for (const auto &[word, code] : models) {
+            if (name == QLatin1StringView(word))
+                c.model = code;
+        }
+        if (c.model == NoDevice)
+            return fail(c, Usage,
+                        trSeries("Ismeretlen modultípus: %1 (qv5, qv3 vagy brk2 lehet).")
+                            .arg(parser.value(model)));
+    }
+    c.skipInvalid = parser.isSet(skipInvalid);
+    c.results = parser.value(results);
+    if (parser.isSet(results) && c.results.isEmpty())
+        return fail(c, Usage, trSeries("A --results után meg kell adni a fájl nevét."));
 
     if (c.command == QLatin1String("identify"))
         return identifyCommand(c);
@@ -642,6 +974,8 @@ int run(const QStringList &arguments, const QString &version, QTextStream &out, 
         return diffCommand(c);
     if (c.command == QLatin1String("write"))
         return writeCommand(c);
+    if (isSeries)
+        return seriesCommand(c);
     return fail(c, Usage, kUsage);
 }
 

@@ -64,7 +64,12 @@ struct Entry
     std::optional<bool> acknowledged; // a download: whether the module acknowledged it
     Verification verification = Verification::NotRun;
     QList<Difference> differences; // a comparison's, or a download's verification's
-    Where where = Where::Local;    // filled in by the register when it is read back
+    // A download of series programming: the series (see qv::series::seriesKey) and the
+    // unit's row in its units file (1-based, as the results file numbers it). Empty and 0
+    // for every other exchange.
+    QString seriesKey;
+    int seriesRow = 0;
+    Where where = Where::Local; // filled in by the register when it is read back
 
     friend bool operator==(const Entry &, const Entry &) = default;
 };

@@ -64,7 +64,15 @@ QList<QStringList> steps(Engine engine)
     } else {
         first << QStringLiteral("CREATE INDEX qv_entry_time ON qv_entry (time_ms)");
     }
-    return {first};
+    // Series programming: the series a download belongs to and the unit's row in it, and
+    // the way to a series' entries when it is resumed.
+    const QStringList second{
+        QStringLiteral("ALTER TABLE qv_entry ADD COLUMN series_key TEXT NOT NULL DEFAULT ''"),
+        QStringLiteral("ALTER TABLE qv_entry ADD COLUMN series_row INTEGER NOT NULL DEFAULT 0"),
+        QStringLiteral("CREATE INDEX qv_entry_series ON qv_entry (series_key, series_row) "
+                       "WHERE series_key <> ''"),
+    };
+    return {first, second};
 }
 
 QString words(const QSqlError &error)

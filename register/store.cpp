@@ -51,8 +51,9 @@ enum SqliteCode {
 const QString kEntryColumns = QStringLiteral(
     "e.id, e.time_ms, e.operation, e.result, e.reason, e.program_version, e.os_user, e.host, "
     "e.technician, e.site, e.port, e.baud, e.identification, e.model, e.module_id, "
-    "e.module_name, e.telephones, e.acknowledged, e.verification, e.sharing");
-constexpr int RecordColumn = 20; // r.fields, then r.differences
+    "e.module_name, e.telephones, e.acknowledged, e.verification, e.sharing, e.series_key, "
+    "e.series_row");
+constexpr int RecordColumn = 22; // r.fields, then r.differences
 
 QString nextConnectionName()
 {
@@ -309,6 +310,8 @@ bool Store::Private::insert(QSqlQuery &e, QSqlQuery &r, const Entry &entry, QStr
     e.addBindValue(text(searchText(entry)));
     e.addBindValue(numbersText(entry));
     e.addBindValue(recordedSharing);
+    e.addBindValue(text(entry.seriesKey));
+    e.addBindValue(entry.seriesRow);
     if (!e.exec()) {
         if (error)
             *error = writeFailure(e.lastError());
@@ -352,6 +355,8 @@ Entry Store::Private::readEntry(const QSqlQuery &q, bool whole) const
         entry.where = Where::Shared;
     else
         entry.where = q.value(19).toInt() == OnServer ? Where::LocalAndShared : Where::Local;
+    entry.seriesKey = q.value(20).toString();
+    entry.seriesRow = q.value(21).toInt();
     if (whole) {
         entry.fields = fieldsFromJson(q.value(RecordColumn).toString());
         entry.differences = differencesFromJson(q.value(RecordColumn + 1).toString());
@@ -658,8 +663,9 @@ bool Store::record(const QList<Entry> &entries, QString *error)
         e.prepare(QStringLiteral(
             "INSERT INTO qv_entry (id, time_ms, operation, result, reason, program_version, "
             "os_user, host, technician, site, port, baud, identification, model, module_id, "
-            "module_name, telephones, acknowledged, verification, search, numbers, sharing) "
-            "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) "
+            "module_name, telephones, acknowledged, verification, search, numbers, sharing, "
+            "series_key, series_row) "
+            "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) "
             "ON CONFLICT (id) DO NOTHING")) &&
         r.prepare(QStringLiteral("INSERT INTO qv_record (id, fields, differences) VALUES (?, ?, ?) "
                                  "ON CONFLICT (id) DO NOTHING"));
@@ -772,6 +778,41 @@ std::optional<Entry> Store::entry(const QString &id, QString *error) const
     if (!q.next())
         return std::nullopt;
     return d->readEntry(q, true);
+}
+
+QList<Entry> Store::seriesDownloads(const QString &seriesKey, QString *error) const
+{
+    QList<Entry> entries;
+    if (!d || !isOpen() || seriesKey.isEmpty()) {
+        if (error && d && !isOpen())
+            *error = d->notWritable();
+        return entries;
+    }
+    QSqlQuery q(d->db);
+    q.setForwardOnly(true);
+    bool ok = q.prepare(QStringLiteral("SELECT ") + kEntryColumns +
+                        QStringLiteral(", r.fields, r.differences FROM qv_entry e "
+                                       "LEFT JOIN qv_record r ON r.id = e.id "
+                                       "WHERE e.series_key = ? AND e.operation = ? AND "
+                                       "e.result = ? AND e.acknowledged = 1 AND "
+                                       "e.verification IN (?, ?) ORDER BY e.time_ms, e.id"));
+    if (ok) {
+        q.addBindValue(d->serverText(seriesKey));
+        q.addBindValue(operationKey(Operation::Download));
+        q.addBindValue(resultKey(Result::Ok));
+        q.addBindValue(verificationKey(Verification::Same));
+        q.addBindValue(verificationKey(Verification::NotRun));
+        ok = q.exec();
+    }
+    if (!ok) {
+        if (error)
+            *error = QStringLiteral("A nyilvántartás nem olvasható (%1): %2.")
+                         .arg(d->location, databaseWords(q.lastError()));
+        return entries;
+    }
+    while (q.next())
+        entries << d->readEntry(q, true);
+    return entries;
 }
 
 QSet<QString> Store::present(const QStringList &ids) const

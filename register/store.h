@@ -18,7 +18,7 @@ namespace qv::reg {
 
 // The schema version this program writes. A register of a newer version is opened
 // read-only.
-inline constexpr int SchemaVersion = 1;
+inline constexpr int SchemaVersion = 2;
 
 // What to search for; empty parts match everything.
 struct Query
@@ -92,6 +92,10 @@ public:
     // The same among the entries of a local register that are not on the team's server
     // (kept here only, or waiting): with the server reachable, the rest comes from there.
     QList<Entry> searchNotShared(const Query &query, QString *error = nullptr) const;
+    // The downloads of series `seriesKey` that the module acknowledged and that were not
+    // found to differ when read back (their verification Same, or NotRun), whole, oldest
+    // first: what a series resumed asks to know which of its rows are done.
+    QList<Entry> seriesDownloads(const QString &seriesKey, QString *error = nullptr) const;
     // Which of `ids` this register holds.
     QSet<QString> present(const QStringList &ids) const;
     // One entry, whole.

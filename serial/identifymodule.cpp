@@ -7,20 +7,11 @@
 
 namespace qv {
 
-IdentifyOutcome identifyModule(const QString &portName, qint32 baud, const QString &version)
+namespace {
+
+IdentifyOutcome evaluate(const Reply &reply, const QString &version)
 {
     IdentifyOutcome outcome;
-    // The module answers "~|" with its identification, then falls silent.
-    comPort port;
-    port.setReplyBound(replybound::Identification);
-    if (!port.open(lines::identification(portName, baud))) {
-        outcome.openFailure = port.openFailure();
-        return outcome;
-    }
-    port.writeText(QStringLiteral("~|"), false);
-    const Reply reply = port.readAll();
-    port.close();
-
     // A reply that broke off or never fell silent is no identification either.
     outcome.id = evaluateIdentification(reply.text);
     if (!reply.isComplete() || !outcome.id.isModule) {
@@ -32,6 +23,48 @@ IdentifyOutcome identifyModule(const QString &portName, qint32 baud, const QStri
     outcome.end = compat::isCompatible(version, outcome.id.text) ? IdentifyEnd::Ok
                                                                  : IdentifyEnd::Incompatible;
     return outcome;
+}
+
+} // namespace
+
+IdentifyOutcome identifyModule(const QString &portName, qint32 baud, const QString &version)
+{
+    // The module answers "~|" with its identification, then falls silent.
+    comPort port;
+    port.setReplyBound(replybound::Identification);
+    if (!port.open(lines::identification(portName, baud))) {
+        IdentifyOutcome outcome;
+        outcome.openFailure = port.openFailure();
+        return outcome;
+    }
+    port.writeText(QStringLiteral("~|"), false);
+    const Reply reply = port.readAll();
+    port.close();
+    return evaluate(reply, version);
+}
+
+IdentifyOutcome identifyModule(const QString &portName, qint32 baud, const QString &version,
+                               int answerWithinMs)
+{
+    SerialLine line;
+    if (line.open(lines::identification(portName, baud)) != OpenResult::Ok) {
+        IdentifyOutcome outcome;
+        outcome.openFailure = line.openFailure();
+        return outcome;
+    }
+    line.writeBytes(QByteArrayLiteral("~|"));
+    Reply reply;
+    const ByteRead first = line.readByte(answerWithinMs);
+    if (first.status == ReadStatus::Byte) {
+        ReplyOptions options;
+        options.bound = replybound::Identification - 1;
+        reply = line.readReply(options);
+        reply.text.prepend(QChar(char16_t(first.byte)));
+    } else {
+        reply.end = first.status == ReadStatus::Gone ? ReplyEnd::Gone : ReplyEnd::Silence;
+    }
+    line.close();
+    return evaluate(reply, version);
 }
 
 QString identifyFailureText(const IdentifyOutcome &outcome)

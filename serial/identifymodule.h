@@ -29,6 +29,13 @@ struct IdentifyOutcome
 // checks the answer against the compatibility table of software version `version`.
 IdentifyOutcome identifyModule(const QString &port, qint32 baud, const QString &version);
 
+// The same, but a module that has not begun its answer within `answerWithinMs` counts as
+// none (NoModule): a quick look whether a module is connected, as series programming
+// polls the port while a person swaps modules. Once the answer has begun it is read as
+// above. A port that vanishes part-way is NoModule too.
+IdentifyOutcome identifyModule(const QString &port, qint32 baud, const QString &version,
+                               int answerWithinMs);
+
 // The message for an identification that did not end Ok; empty for Ok.
 QString identifyFailureText(const IdentifyOutcome &outcome);
 

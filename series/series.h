@@ -14,6 +14,9 @@
 //   before the next row. Rows the register already holds as passed are not written again.
 #pragma once
 
+#include "serial/openfailure.h"
+
+#include <QByteArray>
 #include <QDateTime>
 #include <QList>
 #include <QString>
@@ -32,7 +35,12 @@ struct UnitsTable
     QStringList columns;     // the header row: field object names (m_id, m_nev, t1 ...)
     QList<QStringList> rows; // one per unit, each exactly as long as `columns`
     QList<int> lines;        // the file line each row starts on (1-based), for messages
+    int headerLine = 1;      // the file line of the header row
 };
+
+// The largest units file read: far more than any workshop's series, and a bound on what
+// a wrong file (a picture, a log) costs.
+inline constexpr qint64 MaxUnitsFileBytes = 4 * 1024 * 1024;
 
 struct UnitsRead
 {
@@ -58,12 +66,29 @@ struct CellProblem
 
 // Checks the header (an unknown or repeated column, a field the model lacks) and every
 // non-empty cell with the form's own field rules for that field (an empty cell takes the
-// base value); the rows with problems are listed, each problem once.
+// base value); the rows with problems are listed, each problem once. Beyond the single
+// cells, each unit's values as a whole: the analogue alarm levels against each other and
+// the range, one radio button on in each of its groups, and every field the window
+// requires filled (an empty one the base leaves empty for every row is listed once, as
+// row 0). `model` NoDevice: the fields the model lacks are not known yet.
 QList<CellProblem> checkUnits(const UnitsTable &table, const QStringList &baseValues, int model);
+
+// The 0-based rows that `problems` name (the header's problems name none).
+QList<int> rowsWithProblems(const QList<CellProblem> &problems);
+
+// "3. sor, m_id (\"12a\"): Csak számok adhatóak meg!" for a list; the header's problems as
+// "fejléc, ...".
+QString problemText(const CellProblem &problem);
 
 // The file values (qv::config::kValueLines) of unit `row` (0-based): the base file's with
 // the row's non-empty cells in place, normalised as the form normalises them.
 QStringList unitValues(const UnitsTable &table, int row, const QStringList &baseValues);
+
+// The download record of unit `row` for a module of `model` (assembled as the window
+// assembles it after opening the unit's file), or empty with the reason in the form's
+// words (a text holding the separator, a character the module cannot take).
+QString unitRecord(const UnitsTable &table, int row, const QStringList &baseValues, int model,
+                   QChar separator, QString *reason = nullptr);
 
 // The register's name for a series: the units file's name and a digest of the base file,
 // so that the same series resumes wherever it is run again.
@@ -82,6 +107,15 @@ enum class UnitState {
 
 struct UnitResult
 {
+    static UnitResult of(int row, UnitState state = UnitState::Pending, QString reason = {})
+    {
+        UnitResult result;
+        result.row = row;
+        result.state = state;
+        result.reason = std::move(reason);
+        return result;
+    }
+
     int row = 0; // 0-based
     UnitState state = UnitState::Pending;
     QString reason;         // why it failed, in the words the window uses
@@ -92,7 +126,8 @@ struct UnitResult
 // What the run is waiting for.
 enum class Wait {
     ForModule,  // the person connects the next module (row given)
-    ForRemoval, // the person takes the module off (or replaces it)
+    ForRemoval, // the person takes the module off (or replaces it); row -1 after a
+                // module that was refused
 };
 
 // Told of the run's progress from the run's own thread.
@@ -107,6 +142,9 @@ public:
     virtual void moduleRefused(const QString &reason) = 0;
     // Progress of the current unit's exchange, 0-100.
     virtual void progress(int row, int percent) = 0;
+    // Something the person should know that does not end the run: the register or the
+    // results file could not be written (the message says what to do).
+    virtual void problem(const QString &message) { Q_UNUSED(message); }
 };
 
 struct SeriesSetup
@@ -124,6 +162,9 @@ struct SeriesSetup
     QString resultsPath; // the results CSV, rewritten after every unit
     QString programVersion;
     QString teamRegister; // as --register gives it; empty: the user's setting
+    // How long a module may take to begin its answer when the port is polled for one; a
+    // module that is gone is told by the identification's own time-out.
+    int answerWithinMs = 200;
 };
 
 // The results file written after each unit: "sor", the units columns, "eredmény", "indok",
@@ -146,13 +187,19 @@ public:
     // cannot be used for a reason that waiting does not cure (permissions, busy).
     bool run(SeriesObserver &observer, QString *error = nullptr);
 
-    // Thread-safe: the run ends once the current unit's exchange is over (a module is never
-    // left half-written) or at once while it waits.
+    // Thread-safe, and safe in a signal handler (it only sets a flag): the run ends once
+    // the current unit's exchange is over (a module is never left half-written), or within
+    // a poll of the port while it waits.
     void stop();
+    bool stopRequested() const;
     // Thread-safe: a failed row is put back to be done with the next module connected.
     void retry(int row);
 
     QList<UnitResult> results() const;
+
+    // Why the port could not be used, when that ended the run (permissions, busy); read
+    // after run() returned.
+    std::optional<OpenFailure> portFailure() const;
 
 private:
     struct State;
@@ -165,5 +212,8 @@ QString stateText(UnitState state);
 
 // "12/40 kész": passed (now or earlier) of all rows that are not skipped.
 QString progressText(const QList<UnitResult> &results);
+
+// The results file's bytes: UTF-8 with a byte-order mark, the table's separator, CR LF.
+QByteArray resultsCsv(const UnitsTable &table, const QList<UnitResult> &results);
 
 } // namespace qv::series

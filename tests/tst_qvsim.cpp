@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <mutex>
 #include <unistd.h>
 
 using qvsim::Exchange;
@@ -41,7 +42,25 @@ private slots:
     void loadFieldsFile();
     void statusItems_data();
     void statusItems();
+    void sequence_data();
+    void sequence();
+    void unitSpec_data();
+    void unitSpec();
 };
+
+namespace {
+
+// The identification the module on `port` gives, empty when nothing answers.
+QString identify(const QString &port)
+{
+    comPort line(port, 1200);
+    if (!line.open(400, 0, 0, 0))
+        return QStringLiteral("(cannot open)");
+    line.writeText(QStringLiteral("~|"), false);
+    return line.readAll().text;
+}
+
+} // namespace
 
 void TestModuleEmulator::speedMismatchGarbles_data()
 {
@@ -415,6 +434,123 @@ void TestModuleEmulator::statusItems()
         QVERIFY(!error.isEmpty());
         QCOMPARE(status, before); // bad items change nothing
     }
+}
+
+void TestModuleEmulator::sequence_data()
+{
+    QTest::addColumn<bool>("portPerUnit");
+    QTest::newRow("one adapter") << false;
+    QTest::newRow("an adapter per unit") << true;
+}
+
+// Two modules one after the other: each answers as itself while connected, a download goes
+// into the one connected, and between them the line is silent or gone.
+void TestModuleEmulator::sequence()
+{
+    QFETCH(bool, portPerUnit);
+    QTemporaryDir dir;
+    const QString link = dir.filePath(QStringLiteral("module"));
+    qvsim::SequenceSetup sequence{
+        {{}, {qvsim::ModuleSetup::of(qvsim::Model::QV3), {}}}, 1000, 1500, portPerUnit};
+    sequence.units[1].module.identText = QStringLiteral("Q_QV3_FW2.2");
+    std::mutex mutex; // the log outlives the module, whose thread writes it
+    QStringList log;
+    qvsim::Emulator module({{}, {.fixedBaud = 115200}, {}});
+    module.setSequenceSink([&](const QString &line) {
+        std::unique_lock lock(mutex);
+        log << line;
+    });
+    module.setSequence(sequence);
+    QVERIFY(module.start());
+    QVERIFY(module.setLinkPath(link));
+    const QString firstPath = module.slavePath();
+
+    QCOMPARE(module.currentUnit(), 0);
+    QCOMPARE(identify(link), QStringLiteral("Q_QV5_FW2.1\r"));
+    QTRY_COMPARE_WITH_TIMEOUT(module.currentUnit(), -1, 5000);
+    if (portPerUnit)
+        QVERIFY(!QFileInfo::exists(link));
+    else
+        QCOMPARE(identify(link), QString()); // the bytes go nowhere, even once the next comes
+    QTRY_COMPARE_WITH_TIMEOUT(module.currentUnit(), 1, 5000);
+    QCOMPARE(module.slavePath() != firstPath, portPerUnit);
+    QCOMPARE(QFileInfo(link).symLinkTarget(), module.slavePath());
+    QCOMPARE(identify(link), QStringLiteral("Q_QV3_FW2.2\r"));
+
+    qv::LineSettings fast = qv::lines::download(link);
+    fast.baud = 115200;
+    qv::SerialLine line;
+    QCOMPARE(line.open(fast), qv::OpenResult::Ok);
+    line.writeBytes("~}");
+    QCOMPARE(char(line.readByte().byte), 'R');
+    line.readByte();
+    const QString record = qv::record::buildDownloadRecord(sampleFields());
+    line.writeBytes(qv::record::downloadWire(record));
+    QCOMPARE(char(line.readByte().byte), 'O');
+    line.close();
+
+    QVERIFY(module.waitForSequenceEnd(10000));
+    QCOMPARE(module.currentUnit(), -1);
+    QCOMPARE(module.downloadsPerUnit(), QList<int>({0, 1}));
+    QCOMPARE(module.storedFields(0), qvsim::factoryFields());
+    QCOMPARE(module.storedFields(1), qv::record::downloadLines(record).mid(0, 56));
+    std::unique_lock lock(mutex);
+    QCOMPARE(log, QStringList({"unit 1 connected " + firstPath, "unit 1 removed",
+                               "unit 2 connected " + module.slavePath(),
+                               "unit 2 stored m_id=0001 m_nev=PINCE", "unit 2 removed",
+                               "sequence ended"}));
+}
+
+void TestModuleEmulator::unitSpec_data()
+{
+    QTest::addColumn<QString>("spec");
+    QTest::addColumn<QString>("ident"); // empty: refused
+    QTest::addColumn<int>("model");
+    QTest::addColumn<int>("downloadFault");
+
+    const int qv5 = int(qvsim::Model::QV5), qv3 = int(qvsim::Model::QV3);
+    const int none = int(Fault::None);
+    QTest::newRow("nothing: the base") << ""
+                                       << "BASE" << qv5 << int(Fault::Silent);
+    QTest::newRow("a model, its own identification") << "model=qv3"
+                                                     << "Q_QV3_FW2.1" << qv3 << int(Fault::Silent);
+    QTest::newRow("the identification after the model") << "ident=X_1;model=qv3"
+                                                        << "X_1" << qv3 << int(Fault::Silent);
+    QTest::newRow("a fault") << "fault=download=ack-wrong;fault=status=garbage"
+                             << "BASE" << qv5 << int(Fault::AckWrong);
+    QTest::newRow("unknown key") << "colour=red"
+                                 << "" << qv5 << none;
+    QTest::newRow("unknown model") << "model=qv9"
+                                   << "" << qv5 << none;
+    QTest::newRow("bad fault") << "fault=download=slow"
+                               << "" << qv5 << none;
+    QTest::newRow("no value") << "model"
+                              << "" << qv5 << none;
+    QTest::newRow("a missing file") << "config=/nonexistent/unit.txt"
+                                    << "" << qv5 << none;
+}
+
+void TestModuleEmulator::unitSpec()
+{
+    QFETCH(QString, spec);
+    QFETCH(QString, ident);
+    QFETCH(int, model);
+    QFETCH(int, downloadFault);
+
+    qvsim::SequenceUnit base;
+    base.module.identText = QStringLiteral("BASE");
+    base.faults[Exchange::Download].fault = Fault::Silent;
+    QString error;
+    const auto unit = qvsim::parseUnitSpec(spec, base, &error);
+    QCOMPARE(unit.has_value(), !ident.isEmpty());
+    if (!unit) {
+        QVERIFY(error.contains(spec));
+        return;
+    }
+    QCOMPARE(unit->module.identText, ident);
+    QCOMPARE(int(unit->module.model), model);
+    QCOMPARE(unit->module.status, qvsim::defaultStatus(qvsim::Model(model)));
+    QCOMPARE(int(unit->faults[Exchange::Download].fault), downloadFault);
 }
 
 QTEST_GUILESS_MAIN(TestModuleEmulator)

@@ -1,21 +1,17 @@
-// dlThread: the download worker. It opens its own port at 1200 bit/s, sends the record of
-// its settings copy line by line and reads the acknowledgement. It never touches a
-// widget: the progress goes out as signals, which reach the dialog on the GUI thread.
+// dlThread: the download worker. It runs the download exchange (transfer/download.h) with
+// the record of its settings copy on its own thread, so the port lives there. It never
+// touches a widget: the progress goes out as signals, which reach the dialog on the GUI
+// thread.
 #pragma once
 
 #include "serial/openfailure.h"
 #include "settings/devsettings.h"
 
 #include <QMutex>
-#include <QStringList>
 #include <QThread>
 
 #include <atomic>
 #include <optional>
-
-namespace qv {
-class SerialLine;
-}
 
 class dlThread : public QThread
 {
@@ -42,9 +38,6 @@ protected:
     void run() override;
 
 private:
-    bool exchange(qv::SerialLine &line, const QStringList &lines);
-    bool sendByte(qv::SerialLine &line, quint8 byte, int &progress);
-
     std::atomic<bool> m_success{false};
     mutable QMutex m_failureMutex;
     std::optional<qv::OpenFailure> m_openFailure;

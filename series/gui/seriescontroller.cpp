@@ -9,7 +9,6 @@
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
-#include <QSet>
 #include <QThread>
 
 namespace {
@@ -32,6 +31,7 @@ SeriesController::SeriesController(const devSettings &settings, const QString &t
     connect(m_relay, &SeriesRelay::refused, this, &SeriesController::refused);
     connect(m_relay, &SeriesRelay::progressed, this, &SeriesController::progressed);
     connect(m_relay, &SeriesRelay::ended, this, &SeriesController::ended);
+    connect(m_relay, &SeriesRelay::problemFound, this, &SeriesController::problem);
 }
 
 SeriesController::~SeriesController()
@@ -99,32 +99,24 @@ bool SeriesController::start(const Request &request, QWidget *parent)
     QList<int> skipped;
     if (!problems.isEmpty()) {
         QStringList lines;
-        QSet<int> rows;
-        bool header = false;
+        bool everyRow = false; // the header, or a field every row leaves empty
         for (const qv::series::CellProblem &p : problems) {
-            header = header || p.row == 0;
-            if (p.row > 0)
-                rows.insert(p.row - 1);
+            everyRow = everyRow || p.row == 0;
             if (lines.size() < kListedProblems)
-                lines << (p.row == 0
-                              ? tr("Fejléc, %1: %2").arg(p.column, p.reason)
-                              : tr("%1. sor, %2: \"%3\" – %4")
-                                    .arg(QString::number(p.row), p.column, p.value, p.reason));
+                lines << qv::series::problemText(p);
         }
         if (problems.size() > kListedProblems)
             lines << tr("… és még %n hiba.", "", int(problems.size()) - kListedProblems);
         const QString list = lines.join(u'\n');
-        if (header)
-            return refuse(
-                tr("A táblázat fejléce nem használható, semmi sem íródott be:\n%1").arg(list));
+        if (everyRow)
+            return refuse(tr("A táblázat hibás, egyetlen modul sem kap értéket:\n%1").arg(list));
+        skipped = qv::series::rowsWithProblems(problems);
         if (!qv::askYesNo(parent, title,
                           tr("%n sor nem írható be a modulokba:\n%1\n\nKihagyja ezeket a "
                              "sorokat, és a többivel kezdi a sorozatot?",
-                             "", int(rows.size()))
+                             "", int(skipped.size()))
                               .arg(list)))
             return false;
-        skipped = rows.values();
-        std::sort(skipped.begin(), skipped.end());
     }
 
     qv::series::SeriesSetup setup;
@@ -148,15 +140,19 @@ bool SeriesController::start(const Request &request, QWidget *parent)
     QString error;
     const QList<qv::series::UnitResult> plan = runner->plan(&error);
     if (!error.isEmpty())
-        return refuse(error);
+        return refuse(tr("A sorozat a nyilvántartás nélkül nem indítható, mert abból tudja, "
+                         "mely sorok készültek el korábban.\n") +
+                      error);
+    m_setup = setup;
     m_runner = std::move(runner);
     m_model->setTable(setup.units);
     m_model->setResults(plan);
     // A skipped row shows why it was refused.
     for (const qv::series::CellProblem &p : problems) {
         qv::series::UnitResult result = m_model->results().value(p.row - 1);
-        if (result.state == qv::series::UnitState::Skipped && result.reason.isEmpty()) {
-            result.reason = tr("%1: %2").arg(p.column, p.reason);
+        if (p.row > 0 && result.state == qv::series::UnitState::Skipped &&
+            result.reason.isEmpty()) {
+            result.reason = qv::series::problemText(p);
             m_model->update(result);
         }
     }
@@ -168,6 +164,7 @@ void SeriesController::launch()
 {
     m_stopping = false;
     m_refusal.clear();
+    emit problem({});
     qv::series::SeriesRunner *runner = m_runner.get();
     SeriesRelay *relay = m_relay;
     m_thread = QThread::create([runner, relay] {
@@ -194,22 +191,36 @@ bool SeriesController::retry(const QList<int> &rows)
 {
     if (!m_runner)
         return false;
-    bool any = false;
+    QList<int> again;
     for (int row : rows) {
-        if (row < 0 || row >= m_model->results().size() ||
-            m_model->results().at(row).state != qv::series::UnitState::Failed)
-            continue;
-        m_runner->retry(row);
-        qv::series::UnitResult pending;
-        pending.row = row;
-        m_model->update(pending);
-        any = true;
+        if (m_model->results().value(row).state == qv::series::UnitState::Failed)
+            again << row;
     }
-    if (any && !m_thread)
+    if (again.isEmpty())
+        return false;
+    if (!m_thread && m_runner->stopRequested()) {
+        // A stopped run does not go on: a new one takes every row not yet done, the failed
+        // ones with them; the register tells which are done.
+        auto runner = std::make_unique<qv::series::SeriesRunner>(m_setup);
+        QString error;
+        const QList<qv::series::UnitResult> plan = runner->plan(&error);
+        if (!error.isEmpty()) {
+            emit failed(error);
+            return false;
+        }
+        m_runner = std::move(runner);
+        m_model->setResults(plan);
+    } else {
+        for (int row : std::as_const(again)) {
+            m_runner->retry(row);
+            m_model->update(qv::series::UnitResult::of(row));
+        }
+    }
+    if (!m_thread)
         launch();
-    else if (any)
+    else
         emit progressChanged(qv::series::progressText(m_model->results()));
-    return any;
+    return true;
 }
 
 QString SeriesController::unitOf(int row) const

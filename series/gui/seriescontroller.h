@@ -28,12 +28,14 @@ public:
     void waiting(qv::series::Wait what, int row) override { emit waitingFor(what, row); }
     void moduleRefused(const QString &reason) override { emit refused(reason); }
     void progress(int row, int percent) override { emit progressed(row, percent); }
+    void problem(const QString &message) override { emit problemFound(message); }
 
 signals:
     void unit(const qv::series::UnitResult &result);
     void waitingFor(qv::series::Wait what, int row);
     void refused(const QString &reason);
     void progressed(int row, int percent);
+    void problemFound(const QString &message);
     void ended(bool started, const QString &error);
 };
 
@@ -72,7 +74,8 @@ public:
     // The run ends once the current unit is done (a module is never left half-written).
     void stop();
     // Puts the failed ones of `rows` (0-based) back; a run that has ended starts again for
-    // them. False when none of them had failed.
+    // them (one that was stopped goes on with every row not yet done). False when none of
+    // them had failed.
     bool retry(const QList<int> &rows);
 
 signals:
@@ -83,6 +86,9 @@ signals:
     void progressChanged(const QString &text);
     // The run could not start or go on, for a reason that waiting does not cure.
     void failed(const QString &reason);
+    // Something that does not end the run (the register or the results file could not be
+    // written), with what to do; empty when a run starts.
+    void problem(const QString &message);
 
 private:
     void launch();
@@ -90,6 +96,7 @@ private:
     void waiting(qv::series::Wait what, int row);
     void refused(const QString &reason);
     void progressed(int row, int percent);
+    void problemFound(const QString &message);
     void ended(bool started, const QString &error);
     // " (0012 – PINCE)": the unit's id and name as its row gives them, if it does.
     QString unitOf(int row) const;
@@ -98,6 +105,7 @@ private:
     const QString m_teamRegister;
     SeriesModel *m_model = nullptr;
     SeriesRelay *m_relay = nullptr;
+    qv::series::SeriesSetup m_setup; // of the last run started
     std::unique_ptr<qv::series::SeriesRunner> m_runner;
     QThread *m_thread = nullptr;
     QString m_refusal; // the module connected now was refused for this

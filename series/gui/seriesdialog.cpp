@@ -106,6 +106,13 @@ SeriesDialog::SeriesDialog(SeriesController &controller, const devSettings &sett
     m_prompt->setMinimumHeight(QFontMetrics(large).lineSpacing() * 3 + 4);
     m_prompt->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
+    m_problem = new QLabel(this);
+    m_problem->setObjectName(QStringLiteral("seriesProblem"));
+    m_problem->setTextFormat(Qt::PlainText);
+    m_problem->setWordWrap(true);
+    m_problem->setStyleSheet(QStringLiteral("color: rgb(191,0,0);"));
+    m_problem->hide();
+
     auto button = [this](const char *name, const QString &text) {
         auto *b = new QPushButton(text, this);
         b->setObjectName(QLatin1StringView(name));
@@ -135,6 +142,7 @@ SeriesDialog::SeriesDialog(SeriesController &controller, const devSettings &sett
     layout->addWidget(m_view, 1);
     layout->addLayout(progress);
     layout->addWidget(m_prompt);
+    layout->addWidget(m_problem);
     layout->addLayout(actions);
     resize(980, 600);
 
@@ -151,6 +159,10 @@ SeriesDialog::SeriesDialog(SeriesController &controller, const devSettings &sett
     connect(&m_controller, &SeriesController::prompt, m_prompt, &QLabel::setText);
     connect(&m_controller, &SeriesController::progressChanged, m_progress, &QLabel::setText);
     connect(&m_controller, &SeriesController::runningChanged, this, &SeriesDialog::runningChanged);
+    connect(&m_controller, &SeriesController::problem, this, [this](const QString &message) {
+        m_problem->setText(message);
+        m_problem->setVisible(!message.isEmpty());
+    });
     connect(&m_controller, &SeriesController::failed, this, [this](const QString &reason) {
         qv::showMessage(this, QMessageBox::Warning, windowTitle(), reason);
     });

@@ -55,6 +55,7 @@ private:
     QTableView *m_view = nullptr;
     QLabel *m_progress = nullptr;
     QLabel *m_prompt = nullptr;
+    QLabel *m_problem = nullptr; // what does not end the run but needs the person
     QPushButton *m_start = nullptr;
     QPushButton *m_stop = nullptr;
     QPushButton *m_retry = nullptr;

@@ -18,11 +18,8 @@ void SeriesModel::setTable(const qv::series::UnitsTable &table)
     beginResetModel();
     m_table = table;
     m_results.clear();
-    for (int row = 0; row < m_table.rows.size(); ++row) {
-        qv::series::UnitResult pending;
-        pending.row = row;
-        m_results << pending;
-    }
+    for (int row = 0; row < m_table.rows.size(); ++row)
+        m_results << qv::series::UnitResult::of(row);
     endResetModel();
 }
 
@@ -78,7 +75,7 @@ QVariant SeriesModel::data(const QModelIndex &index, int role) const
     case State:
         return qv::series::stateText(result.state);
     case Reason:
-        return result.reason;
+        return QString(result.reason).replace(u'\n', u' ');
     case Time:
         return result.time.isValid()
                    ? result.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))

@@ -3,10 +3,12 @@
 #include "exchanges.h"
 #include "line.h"
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 namespace qvsim {
@@ -27,6 +29,21 @@ struct Emulator::State
     int garbled = 0;
     EventSink sink;
 
+    // The sequence. Its setup is fixed once the module runs; the connected unit, what each
+    // unit stores and the end are guarded by `mutex` too.
+    SequenceSetup sequence;
+    int unit = -1;                 // the connected unit
+    QList<QStringList> unitFields; // what each unit holds
+    QList<int> unitDownloads;      // downloads each unit stored
+    bool sequenceEnded = false;
+    mutable std::condition_variable sequenceChanged;
+    EventSink sequenceSink;
+    // The module's thread only: when the connected unit is taken off, and when the next
+    // one comes.
+    std::optional<Line::Clock::time_point> takeOffAt;
+    std::optional<Line::Clock::time_point> connectAt;
+    int comingUnit = -1;
+
     Line line{[this](const QString &text) { event(text); },
               [this](const QByteArray &bytes) {
                   std::unique_lock lock(mutex);
@@ -39,6 +56,18 @@ struct Emulator::State
     void take(const QByteArray &bytes, Exchanges &exchanges);
     void handle(Exchange exchange, Exchanges &exchanges);
     void event(const QString &text) const;
+
+    bool inSequence() const { return !sequence.units.isEmpty(); }
+    int connectedUnit() const
+    {
+        std::unique_lock lock(mutex);
+        return unit;
+    }
+    bool connectUnit(int index, QString *error);
+    void takeOffUnit();
+    std::chrono::milliseconds stepSequence();
+    void sequenceEvent(const QString &text) const;
+    void store(const QStringList &fields);
 
     template <typename T> T read(T Setup::*part) const
     {
@@ -66,6 +95,8 @@ bool Emulator::start(QString *error)
     if (d->thread.joinable())
         return true;
     if (!d->line.plugIn(error))
+        return false;
+    if (d->inSequence() && !d->connectUnit(0, error))
         return false;
     d->line.clearStop();
     d->thread = std::thread([this] { d->run(); });
@@ -166,6 +197,49 @@ void Emulator::setEventSink(EventSink sink)
     d->sink = std::move(sink);
 }
 
+void Emulator::setSequence(const SequenceSetup &sequence)
+{
+    std::unique_lock lock(d->mutex);
+    d->sequence = sequence;
+    d->unitFields.clear();
+    for (const SequenceUnit &unit : sequence.units)
+        d->unitFields.append(unit.module.fields);
+    d->unitDownloads = QList<int>(sequence.units.size(), 0);
+    d->unit = -1;
+    d->sequenceEnded = false;
+}
+
+int Emulator::currentUnit() const
+{
+    std::unique_lock lock(d->mutex);
+    return d->unit;
+}
+
+QList<int> Emulator::downloadsPerUnit() const
+{
+    std::unique_lock lock(d->mutex);
+    return d->unitDownloads;
+}
+
+QStringList Emulator::storedFields(int unit) const
+{
+    std::unique_lock lock(d->mutex);
+    return d->unitFields.value(unit);
+}
+
+bool Emulator::waitForSequenceEnd(int timeoutMs) const
+{
+    std::unique_lock lock(d->mutex);
+    return d->sequenceChanged.wait_for(lock, std::chrono::milliseconds(timeoutMs),
+                                       [&] { return d->sequenceEnded; });
+}
+
+void Emulator::setSequenceSink(EventSink sink)
+{
+    std::unique_lock lock(d->mutex);
+    d->sequenceSink = std::move(sink);
+}
+
 // ---- the module's thread
 
 void Emulator::State::event(const QString &text) const
@@ -179,19 +253,124 @@ void Emulator::State::event(const QString &text) const
         out(text);
 }
 
+void Emulator::State::sequenceEvent(const QString &text) const
+{
+    EventSink out;
+    {
+        std::unique_lock lock(mutex);
+        out = sequenceSink;
+    }
+    if (out)
+        out(text);
+    event(text);
+}
+
+// Each step of the sequence is told before it shows in currentUnit(), downloadsPerUnit() and
+// waitForSequenceEnd(): whoever sees a step there finds its line already given.
+void Emulator::State::store(const QStringList &fields)
+{
+    const int stored = connectedUnit();
+    if (stored >= 0) {
+        auto shown = [&](int field) {
+            QString text = fields.value(field);
+            text.replace(QChar(u'\u00FF'), QChar(u' '));
+            return text.trimmed();
+        };
+        constexpr int IdField = 2; // m_id and m_nev, the module's id and name
+        constexpr int NameField = 3;
+        sequenceEvent(QStringLiteral("unit %1 stored m_id=%2 m_nev=%3")
+                          .arg(stored + 1)
+                          .arg(shown(IdField), shown(NameField)));
+    }
+    std::unique_lock lock(mutex);
+    setup.module.fields = fields;
+    if (stored >= 0) {
+        unitFields[stored] = fields;
+        ++unitDownloads[stored];
+    }
+}
+
+// The unit becomes the module on the line: its own module and faults, on a new
+// pseudo-terminal when the last one went with the unit before.
+bool Emulator::State::connectUnit(int index, QString *error)
+{
+    if (!line.isPlugged() && !line.plugIn(error))
+        return false;
+    afterTilde = false;
+    takeOffAt.reset();
+    connectAt.reset();
+    sequenceEvent(QStringLiteral("unit %1 connected %2").arg(index + 1).arg(line.slavePath()));
+    std::unique_lock lock(mutex);
+    setup.module = sequence.units.at(index).module;
+    setup.module.fields = unitFields.at(index);
+    setup.faults = sequence.units.at(index).faults;
+    unit = index;
+    return true;
+}
+
+void Emulator::State::takeOffUnit()
+{
+    const int index = connectedUnit();
+    const bool last = index + 1 >= sequence.units.size();
+    // With an adapter per module the adapter goes with it: the link first, then the
+    // terminal (Line::unplug).
+    if (sequence.portPerUnit && line.isPlugged())
+        line.unplug();
+    afterTilde = false;
+    takeOffAt.reset();
+    sequenceEvent(QStringLiteral("unit %1 removed").arg(index + 1));
+    if (last)
+        sequenceEvent(QStringLiteral("sequence ended"));
+    else
+        comingUnit = index + 1;
+    connectAt = last
+                    ? std::nullopt
+                    : std::optional(Line::Clock::now() + std::chrono::milliseconds(sequence.gapMs));
+    std::unique_lock lock(mutex);
+    unit = -1;
+    sequenceEnded = last;
+    sequenceChanged.notify_all();
+}
+
+// Takes the connected unit off or connects the next when its time has come; returns how long
+// the loop may wait for the program before it has to look again.
+std::chrono::milliseconds Emulator::State::stepSequence()
+{
+    constexpr std::chrono::milliseconds Idle{200};
+    if (!inSequence())
+        return Idle;
+    const auto now = Line::Clock::now();
+    const int connected = connectedUnit();
+    // A unit whose line was pulled out part-way (the unplug fault) is gone at once.
+    if (connected >= 0 && ((takeOffAt && now >= *takeOffAt) || !line.isPlugged()))
+        takeOffUnit();
+    if (connectAt && now >= *connectAt) {
+        QString error;
+        if (!connectUnit(comingUnit, &error)) {
+            event(QStringLiteral("no terminal for the next unit: %1").arg(error));
+            connectAt = now + 100ms; // try again shortly
+        }
+    }
+    std::optional<Line::Clock::time_point> next = takeOffAt;
+    if (connectAt && (!next || *connectAt < *next))
+        next = connectAt;
+    if (!next)
+        return Idle;
+    return std::clamp(std::chrono::ceil<std::chrono::milliseconds>(*next - Line::Clock::now()), 0ms,
+                      Idle);
+}
+
 void Emulator::State::run()
 {
     Exchanges exchanges(
         line, [this](const QString &text) { event(text); },
-        [this](const QStringList &fields) {
-            std::unique_lock lock(mutex);
-            setup.module.fields = fields;
-        });
+        [this](const QStringList &fields) { store(fields); });
     bool programOpen = false;
     auto closedSince = Line::Clock::now();
     while (!line.stopping()) {
         QByteArray bytes;
-        switch (line.receive(bytes, 200ms)) {
+        const std::chrono::milliseconds limit = stepSequence();
+        switch (line.receive(bytes, limit)) {
         case Line::Input::Bytes:
             if (!programOpen)
                 event(QStringLiteral("port opened by the program"));
@@ -212,8 +391,8 @@ void Emulator::State::run()
             line.sleepFor(recently ? 1ms : 10ms);
             break;
         }
-        case Line::Input::Unplugged: // until replug() or stop()
-            line.sleepFor(20ms);
+        case Line::Input::Unplugged: // until replug(), the next unit or stop()
+            line.sleepFor(std::min<std::chrono::milliseconds>(limit, 20ms));
             break;
         case Line::Input::Quiet:
         case Line::Input::Stopped:
@@ -224,6 +403,8 @@ void Emulator::State::run()
 
 void Emulator::State::take(const QByteArray &bytes, Exchanges &exchanges)
 {
+    if (inSequence() && connectedUnit() < 0)
+        return; // nothing connected to the adapter: the bytes go nowhere
     line.use(read(&Setup::line));
     const int speed = line.speed();
     for (qsizetype i = 0; i < bytes.size() && line.isPlugged(); ++i) {
@@ -265,6 +446,10 @@ void Emulator::State::handle(Exchange exchange, Exchanges &exchanges)
     }
     line.use(now.line);
     exchanges.run(exchange, now);
+    // The person takes the unit off once the program has been done with it for a while: an
+    // identification alone is the program still looking, or looking again.
+    if (inSequence() && (exchange != Exchange::Identification || !takeOffAt))
+        takeOffAt = Line::Clock::now() + std::chrono::milliseconds(sequence.holdMs);
     std::unique_lock lock(mutex);
     ++handled[size_t(exchange)];
     handledChanged.notify_all();

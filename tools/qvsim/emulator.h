@@ -8,6 +8,11 @@
 // (setup.h); a fault (faults.h) changes what the exchange sends. The identification and the
 // read-out run at the module's speed, the download and the status at 1200 bit/s; a request
 // sent at another speed reaches the module garbled and gets no answer.
+//
+// With a sequence (setSequence) the same loop presents one module after another: the unit
+// connected now answers as its own module with its own faults; once the program is done with
+// it (no exchange for the hold time) it is taken off, the line stays silent or the
+// pseudo-terminal goes away for the gap, and the next unit is connected.
 #pragma once
 
 #include "catalogue.h"
@@ -56,6 +61,19 @@ public:
 
     // A line for each event (request, answer, fault, port closed), from the module's thread.
     void setEventSink(EventSink sink);
+
+    // ---- A sequence of modules
+    // Before start(); the first unit is connected at start. Without units (the default) the
+    // emulator is the one module of its setup.
+    void setSequence(const SequenceSetup &sequence);
+    int currentUnit() const; // index of the connected unit, -1 in a gap and after the last
+    QList<int> downloadsPerUnit() const;          // how many downloads each unit has stored so far
+    QStringList storedFields(int unit) const;     // the unit's 56 stored fields now
+    bool waitForSequenceEnd(int timeoutMs) const; // the last unit was taken off
+    // A line for each step of the sequence ("unit 1 connected /dev/pts/5", "unit 1 stored
+    // m_id=0001 m_nev=PINCE", "unit 1 removed", "sequence ended"; units counted from 1),
+    // also given to the event sink. Set it before start() to have the first unit's line.
+    void setSequenceSink(EventSink sink);
 
 private:
     struct State;

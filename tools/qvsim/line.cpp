@@ -46,7 +46,7 @@ bool Line::plugIn(QString *error)
         m_wakeRead = pipeFds[0];
         m_wakeWrite = pipeFds[1];
     }
-    const PtyMaster pty = openPty(error);
+    const PtyMaster pty = openPty(error, slavePath());
     if (pty.fd < 0)
         return false;
     std::unique_lock lock(m_mutex);

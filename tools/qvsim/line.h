@@ -50,7 +50,8 @@ public:
     Line(const Line &) = delete;
     Line &operator=(const Line &) = delete;
 
-    // A new pseudo-terminal (at the start, and after an unplug), the link pointed at it.
+    // A new pseudo-terminal (at the start, and after an unplug) of another number than the
+    // one before, the link pointed at it.
     bool plugIn(QString *error);
     void unplug(); // removes the link and closes the pseudo-terminal
     void close();  // the module has stopped: closes everything and removes the link

@@ -62,7 +62,29 @@ module's record order; or one download record (56 items, each followed by "|").
 Without it the module holds the values of the shipped defaults file.
 
 Status (--status): comma-separated items over the model's defaults, e.g.
-  outputs=1010,inputs=0100,analog=12.5,counter=00042,supply=1,signal=4,version=FW2.1)";
+  outputs=1010,inputs=0100,analog=12.5,counter=00042,supply=1,signal=4,version=FW2.1
+
+A sequence of modules (--unit SPEC, repeated): one module after another on the same
+port, as a workshop writes a series. The first unit is connected at the start; once
+the program has been done with it for --hold ms (no exchange other than an
+identification; after its first identification when it had no other) it is taken
+off, nothing is connected for --gap ms, then the next unit comes. With one adapter
+(the default) the pseudo-terminal stays and nothing answers during the gap; with
+--port-per-unit it goes away and a new one comes for the next unit (a new path; the
+--link follows it). SPEC is key=value items separated by ";", every key optional:
+  model=qv3             the unit's model, with its own identification and status
+  ident=Q_QV3_FW2.1     the identification text
+  config=FILE           the stored configuration (as --config)
+  status=ITEMS          the live status (as --status)
+  fault=download=ack-wrong  a fault (as --fault; repeatable)
+A unit starts as the module the other options describe. For example:
+  qvsim --link /tmp/qvmodule --sequence-log seq.log --unit model=qv5 \
+        --unit "ident=Q_QV5_FW2.2;fault=download=ack-wrong" --unit model=qv3
+The sequence log gets one line per event, units counted from 1:
+  unit N connected PATH, unit N stored m_id=XXXX m_nev=NAME, unit N removed,
+  sequence ended
+After the last unit the port stays silent (or gone) until qvsim is interrupted.
+Without --unit qvsim is the one module of the other options.)";
 
 // The description with the slow faults' gaps, which follow the program's time-outs.
 QString description()
@@ -147,8 +169,27 @@ int main(int argc, char *argv[])
         QStringLiteral("file"));
     const QCommandLineOption verbose({QStringLiteral("v"), QStringLiteral("verbose")},
                                      QStringLiteral("Report every request and answer on stderr."));
-    parser.addOptions({model, ident, terminator, link, baud, config, status, faults, unpaced,
-                       slowBytes, overlong, ackDelay, unplugPause, receivedLog, verbose});
+    const QCommandLineOption units(
+        QStringLiteral("unit"), QStringLiteral("A module of a sequence, see above (repeatable)."),
+        QStringLiteral("spec"));
+    const QCommandLineOption hold(
+        QStringLiteral("hold"),
+        QStringLiteral("How long a unit stays after the program is done with it, in ms (500)."),
+        QStringLiteral("ms"), QStringLiteral("500"));
+    const QCommandLineOption gap(
+        QStringLiteral("gap"), QStringLiteral("Nothing connected between two units, in ms (1000)."),
+        QStringLiteral("ms"), QStringLiteral("1000"));
+    const QCommandLineOption portPerUnit(
+        QStringLiteral("port-per-unit"),
+        QStringLiteral("An adapter per unit: the port goes away between units."));
+    const QCommandLineOption sequenceLog(
+        QStringLiteral("sequence-log"),
+        QStringLiteral("Write a line per step of the sequence to this file."),
+        QStringLiteral("file"));
+    parser.addOptions({model,    ident,    terminator,  link,        baud,
+                       config,   status,   faults,      unpaced,     slowBytes,
+                       overlong, ackDelay, unplugPause, receivedLog, verbose,
+                       units,    hold,     gap,         portPerUnit, sequenceLog});
     parser.process(app);
 
     const auto chosenModel = qvsim::modelFromName(parser.value(model));
@@ -200,10 +241,41 @@ int main(int argc, char *argv[])
             fail(QStringLiteral("bad fault \"%1\" (see --help)").arg(item));
         setup.faults[*exchange].fault = *fault;
     }
+    qvsim::SequenceSetup sequence;
+    for (const QString &spec : parser.values(units)) {
+        const auto unit = qvsim::parseUnitSpec(spec, {setup.module, setup.faults}, &error);
+        if (!unit)
+            fail(error);
+        sequence.units.append(*unit);
+    }
+    const bool inSequence = !sequence.units.isEmpty();
+    if (!inSequence) {
+        for (const QCommandLineOption *option : {&hold, &gap, &portPerUnit, &sequenceLog}) {
+            if (parser.isSet(*option))
+                fail(QStringLiteral("--%1 needs --unit").arg(option->names().constLast()));
+        }
+    }
+    sequence.holdMs = number(hold, 0);
+    sequence.gapMs = number(gap, 0);
+    sequence.portPerUnit = parser.isSet(portPerUnit);
+
     qvsim::Emulator module(setup);
     if (parser.isSet(verbose)) {
         module.setEventSink(
             [](const QString &line) { std::fprintf(stderr, "qvsim: %s\n", qPrintable(line)); });
+    }
+    std::FILE *stepLog = nullptr;
+    if (inSequence) {
+        module.setSequence(sequence);
+        if (parser.isSet(sequenceLog)) {
+            stepLog = std::fopen(QFile::encodeName(parser.value(sequenceLog)).constData(), "w");
+            if (!stepLog)
+                fail(QStringLiteral("cannot write %1").arg(parser.value(sequenceLog)));
+            module.setSequenceSink([stepLog](const QString &line) {
+                std::fprintf(stepLog, "%s\n", qPrintable(line));
+                std::fflush(stepLog);
+            });
+        }
     }
 
     if (!module.start(&error))
@@ -212,13 +284,19 @@ int main(int argc, char *argv[])
         fail(error);
     std::printf("%s\n", qPrintable(module.slavePath()));
     std::fflush(stdout);
-    std::fprintf(
-        stderr, "qvsim: %s on %s%s\n", qPrintable(setup.module.identText),
-        qPrintable(module.slavePath()),
-        parser.isSet(link) ? qPrintable(QStringLiteral(" (link %1)").arg(parser.value(link))) : "");
+    const QString linkNote =
+        parser.isSet(link) ? QStringLiteral(" (link %1)").arg(parser.value(link)) : QString();
+    if (inSequence) {
+        std::fprintf(stderr, "qvsim: a sequence of %d units on %s%s\n", int(sequence.units.size()),
+                     qPrintable(module.slavePath()), qPrintable(linkNote));
+    } else {
+        std::fprintf(stderr, "qvsim: %s on %s%s\n", qPrintable(setup.module.identText),
+                     qPrintable(module.slavePath()), qPrintable(linkNote));
+    }
 
     int received = 0;
-    while (!module.isUnplugged()) {
+    // A sequence goes on after a unit is pulled out: the next one comes.
+    while (inSequence || !module.isUnplugged()) {
         timespec poll{0, 200'000'000};
         if (sigtimedwait(&stopSignals, nullptr, &poll) > 0)
             break;
@@ -233,5 +311,7 @@ int main(int argc, char *argv[])
         }
     }
     module.stop();
+    if (stepLog)
+        std::fclose(stepLog);
     return 0;
 }

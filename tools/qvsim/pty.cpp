@@ -57,18 +57,20 @@ PtyMaster openOnePty(QString *error)
 
 } // namespace
 
-PtyMaster openPty(QString *error)
+PtyMaster openPty(QString *error, const QString &previous)
 {
     // A program that has just closed a pseudo-terminal removes the serial port's lock file
     // of its number a moment later. A new one of that number, opened meanwhile, would
     // refuse the program's open as held: such terminals are kept while another is taken,
-    // then given back.
+    // then given back. So is the number just given up, when a new terminal is to stand for
+    // another adapter.
     constexpr int Attempts = 16;
     std::vector<int> claimed;
     PtyMaster pty;
     for (int attempt = 1;; ++attempt) {
         pty = openOnePty(error);
-        if (pty.fd < 0 || attempt == Attempts || !qv::portLockHolder(pty.slavePath))
+        if (pty.fd < 0 || attempt == Attempts ||
+            (pty.slavePath != previous && !qv::portLockHolder(pty.slavePath)))
             break;
         claimed.push_back(pty.fd);
     }

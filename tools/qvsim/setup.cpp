@@ -110,4 +110,57 @@ bool applyStatusItems(qv::status::ModuleStatus &status, const QString &items, QS
     return true;
 }
 
+std::optional<SequenceUnit> parseUnitSpec(const QString &spec, const SequenceUnit &base,
+                                          QString *error)
+{
+    auto fail = [&](const QString &why) -> std::optional<SequenceUnit> {
+        if (error)
+            *error = QStringLiteral("--unit \"%1\": %2").arg(spec, why);
+        return std::nullopt;
+    };
+    QList<std::pair<QString, QString>> items;
+    for (const QString &item : spec.split(u';', Qt::SkipEmptyParts)) {
+        if (!item.contains(u'='))
+            return fail(QStringLiteral("\"%1\" is not key=value").arg(item));
+        items.append({item.section(u'=', 0, 0).trimmed(), item.section(u'=', 1)});
+    }
+    SequenceUnit unit = base;
+    // The model first, whatever the order: the other keys change the module it gives.
+    for (const auto &[key, value] : items) {
+        if (key != u"model")
+            continue;
+        const auto model = modelFromName(value);
+        if (!model)
+            return fail(QStringLiteral("unknown model %1").arg(value));
+        unit.module.model = *model;
+        unit.module.identText = defaultIdentification(*model);
+        unit.module.status = defaultStatus(*model);
+    }
+    for (const auto &[key, value] : items) {
+        QString why;
+        if (key == u"model") {
+            continue;
+        } else if (key == u"ident") {
+            unit.module.identText = value;
+        } else if (key == u"config") {
+            const auto fields = loadFieldsFile(value, &why);
+            if (!fields)
+                return fail(why);
+            unit.module.fields = *fields;
+        } else if (key == u"status") {
+            if (!applyStatusItems(unit.module.status, value, &why))
+                return fail(why);
+        } else if (key == u"fault") {
+            const auto exchange = exchangeFromName(value.section(u'=', 0, 0));
+            const auto fault = faultFromName(value.section(u'=', 1));
+            if (!exchange || !fault || !value.contains(u'='))
+                return fail(QStringLiteral("bad fault \"%1\" (see --help)").arg(value));
+            unit.faults[*exchange].fault = *fault;
+        } else {
+            return fail(QStringLiteral("unknown key \"%1\"").arg(key));
+        }
+    }
+    return unit;
+}
+
 } // namespace qvsim

@@ -1,6 +1,7 @@
 // What an emulated module is started with, as plain values: the module itself (model,
-// identification, stored fields, status), its line (speeds, pacing) and its faults, and
-// reading a stored configuration file and a status description from qvsim's command line.
+// identification, stored fields, status), its line (speeds, pacing) and its faults; a
+// sequence of modules connected one after another; and reading a stored configuration
+// file, a status description and a unit of a sequence from qvsim's command line.
 #pragma once
 
 #include "catalogue.h"
@@ -8,6 +9,7 @@
 #include "transfer/statusreply.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -76,6 +78,27 @@ struct Setup
     FaultSetup faults{};
 };
 
+// A series of modules on one port, as a workshop writes them: one is connected, the program
+// talks to it, a person takes it off and, after a while, connects the next.
+struct SequenceUnit
+{
+    ModuleSetup module{};
+    FaultSetup faults{};
+};
+
+struct SequenceSetup
+{
+    QList<SequenceUnit> units;
+    int holdMs = 500; // a unit is taken off this long after its last exchange other than an
+                      // identification (after its first identification when it had no other):
+                      // a person takes the module off once the program is done with it
+    int gapMs = 1000; // nothing connected between two units (a person swapping modules)
+    bool portPerUnit = false; // false: one adapter stays plugged in, the line stays and nothing
+                              // answers during the gap; true: an adapter per module, the
+                              // pseudo-terminal goes away during the gap and a new one comes
+                              // (a new slave path; the link set with setLinkPath follows it)
+};
+
 // A stored configuration: 56 lines, one field each (CR LF or LF); a last empty line is
 // ignored. Or one download record: 56 items each followed by "|".
 std::optional<QStringList> loadFieldsFile(const QString &path, QString *error);
@@ -83,5 +106,13 @@ std::optional<QStringList> loadFieldsFile(const QString &path, QString *error);
 // "outputs=1010,inputs=0100,analog=12.5,counter=00042,supply=1,signal=4,version=FW2.1";
 // any subset, applied over `status`. False (and *error) on an unknown key or bad value.
 bool applyStatusItems(qv::status::ModuleStatus &status, const QString &items, QString *error);
+
+// One unit of a sequence as qvsim's --unit gives it: "model=qv3;ident=Q_QV3_FW2.1;
+// config=FILE;status=ITEMS;fault=download=ack-wrong", every key optional, fault repeatable.
+// The unit starts as `base` (what the other options describe); model= makes it a module of
+// that model with the model's own identification and status, and the other keys then each
+// replace one part. Nothing (and *error) on an unknown key or a bad value.
+std::optional<SequenceUnit> parseUnitSpec(const QString &spec, const SequenceUnit &base,
+                                          QString *error);
 
 } // namespace qvsim

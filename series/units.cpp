@@ -1,0 +1,662 @@
+// The units table: reading it as spreadsheets write CSV, checking it with the form's own
+// rules, and each unit's values and record.
+#include "series/series.h"
+
+#include "files/configformat.h"
+#include "form/catalogue.h"
+#include "form/deviceprofile.h"
+#include "form/fieldrules.h"
+#include "transfer/configrecord.h"
+#include "transfer/configvalues.h"
+
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QSet>
+#include <QStringDecoder>
+
+namespace qv::series {
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("qv::series", text);
+}
+
+// ---- CSV --------------------------------------------------------------------------------
+
+// Splits CSV text into records of fields. A record remembers the line it starts on.
+struct Record
+{
+    QStringList fields;
+    int line = 0;
+};
+
+struct Parsed
+{
+    QList<Record> records;
+    QString error;
+};
+
+// The separator the header row uses outside quotes: the first ',' or ';' found there.
+QChar headerSeparator(QStringView text)
+{
+    bool quoted = false;
+    for (const QChar c : text) {
+        if (c == u'"')
+            quoted = !quoted;
+        else if (!quoted && (c == u'\n' || c == u'\r'))
+            break;
+        else if (!quoted && (c == u',' || c == u';'))
+            return c;
+    }
+    return u';';
+}
+
+Parsed parseCsv(QStringView text, QChar separator)
+{
+    Parsed parsed;
+    Record record;
+    QString field;
+    int line = 1;
+    record.line = 1;
+    bool quoted = false;     // inside a quoted field
+    bool wasQuoted = false;  // the field had quotes (so it is not "nothing")
+    bool afterQuote = false; // a quoted field's closing quote was just read
+    const qsizetype n = text.size();
+    auto endField = [&] {
+        record.fields << field;
+        field.clear();
+        wasQuoted = afterQuote = false;
+    };
+    auto endRecord = [&](int nextLine) {
+        endField();
+        parsed.records << record;
+        record = Record{};
+        record.line = nextLine;
+    };
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text[i];
+        if (quoted) {
+            if (c == u'"') {
+                if (i + 1 < n && text[i + 1] == u'"') {
+                    field += u'"';
+                    ++i;
+                } else {
+                    quoted = false;
+                    afterQuote = true;
+                }
+            } else {
+                if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n')
+                    continue; // CR LF inside a field is one line break
+                if (c == u'\n' || c == u'\r') {
+                    field += u'\n';
+                    ++line;
+                } else {
+                    field += c;
+                }
+            }
+            continue;
+        }
+        if (c == separator) {
+            endField();
+        } else if (c == u'\r' || c == u'\n') {
+            if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n')
+                ++i;
+            ++line;
+            endRecord(line);
+        } else if (afterQuote) {
+            parsed.error = tr("A(z) %1. sorban egy idézőjeles mező után a „%2” karakter áll; "
+                              "a mező idézőjele után elválasztó vagy sorvége következhet.")
+                               .arg(line)
+                               .arg(c);
+            return parsed;
+        } else if (c == u'"' && field.isEmpty() && !wasQuoted) {
+            quoted = wasQuoted = true;
+        } else {
+            field += c; // a quote inside an unquoted field is a character as spreadsheets take it
+        }
+    }
+    if (quoted) {
+        parsed.error = tr("A(z) %1. sorban kezdődő idézőjeles mező nincs lezárva a fájl végéig.")
+                           .arg(record.line);
+        return parsed;
+    }
+    if (!field.isEmpty() || wasQuoted || !record.fields.isEmpty())
+        endRecord(line);
+    return parsed;
+}
+
+bool allEmpty(const QStringList &fields)
+{
+    for (const QString &f : fields) {
+        if (!f.isEmpty())
+            return false;
+    }
+    return true;
+}
+
+// ---- The form's fields ------------------------------------------------------------------
+
+struct FieldInfo
+{
+    int index = -1; // the value line in a configuration file
+    const form::Item *item = nullptr;
+    const form::Box *box = nullptr;
+};
+
+const QHash<QString, FieldInfo> &fieldsByName()
+{
+    static const QHash<QString, FieldInfo> map = [] {
+        QHash<QString, FieldInfo> m;
+        const QList<form::Field> &fields = form::configurationFields();
+        for (int i = 0; i < fields.size(); ++i) {
+            FieldInfo info;
+            info.index = i;
+            info.item = form::findItem(fields.at(i).name, &info.box);
+            m.insert(fields.at(i).name, info);
+        }
+        return m;
+    }();
+    return map;
+}
+
+// Whether a module of `profile` has the field: a text it lacks, a matrix column it lacks,
+// a ring-in output or an output mode of an output it lacks, the analogue range without an
+// analogue input.
+bool modelHas(const device::Profile &profile, const QString &name, const FieldInfo &info)
+{
+    switch (info.item->kind) {
+    case form::Kind::LineEdit:
+        return device::hasTextField(profile, name);
+    case form::Kind::CheckBox: {
+        const auto cell = device::parseMatrixTag(QString::fromLatin1(info.item->groupProperty));
+        return !cell || device::hasMatrixColumn(profile, cell->column);
+    }
+    case form::Kind::RadioButton: {
+        const QLatin1StringView box(info.box->name);
+        if (box == QLatin1StringView("g_analog"))
+            return profile.analogue;
+        if (box == QLatin1StringView("g_ki_csengetes"))
+            return name.mid(1).toInt() <= profile.outputs;
+        const auto ring = device::parseRingButton(name);
+        return !ring || ring->output <= profile.outputs;
+    }
+    default:
+        return true;
+    }
+}
+
+// The radio buttons of `item`'s exclusive group, as value line indexes.
+QList<int> groupMembers(const form::Item *item)
+{
+    QList<int> members;
+    if (!item->buttonGroup)
+        return members;
+    for (auto it = fieldsByName().cbegin(); it != fieldsByName().cend(); ++it) {
+        const form::Item *other = it->item;
+        if (other && other->kind == form::Kind::RadioButton && other->buttonGroup &&
+            qstrcmp(other->buttonGroup, item->buttonGroup) == 0)
+            members << it->index;
+    }
+    std::sort(members.begin(), members.end());
+    return members;
+}
+
+// The boxes whose enabled line edits the window requires filled before a download.
+const char *const kRequiredBoxes[] = {"g_general", "g_analog", "g_be", "g_ki", "g_activate"};
+
+// A column the checks accept: its field, when the header names it once and the model
+// has it.
+struct Column
+{
+    QString name;
+    std::optional<FieldInfo> field;
+};
+
+QList<Column> usableColumns(const UnitsTable &table, const std::optional<device::Profile> &profile,
+                            QList<CellProblem> *problems)
+{
+    QList<Column> columns;
+    QSet<QString> seen;
+    for (const QString &name : table.columns) {
+        Column column{name, std::nullopt};
+        const auto it = fieldsByName().constFind(name);
+        QString reason;
+        if (it == fieldsByName().cend() || !it->item)
+            reason = tr("Ismeretlen oszlop: a fejléc a konfiguráció mezőinek nevét várja "
+                        "(m_id, m_nev, t1…t8, smskp …).");
+        else if (seen.contains(name))
+            reason = tr("Az oszlop kétszer szerepel a fejlécben.");
+        else if (profile && !modelHas(*profile, name, *it))
+            reason = tr("A modul típusának nincs ilyen mezője.");
+        else if (it->item->flags & form::Disabled && it->item->kind == form::Kind::LineEdit &&
+                 it->item->flags & form::ReadOnly)
+            reason = tr("Ez a mező nem módosítható.");
+        else
+            column.field = *it;
+        if (!reason.isEmpty() && problems)
+            problems->append(CellProblem{0, table.headerLine, name, QString(), reason});
+        seen.insert(name);
+        columns << column;
+    }
+    return columns;
+}
+
+rules::AnalogRange rangeOf(const QStringList &values)
+{
+    const int index = fieldsByName().value(QStringLiteral("max_be_30")).index;
+    return index >= 0 && form::isSetValue(values.value(index)) ? rules::AnalogRange::Volts30
+                                                               : rules::AnalogRange::Volts15;
+}
+
+// Why one cell cannot be the field's value; empty when it can.
+QString cellProblem(const QString &name, const FieldInfo &field, const QString &value)
+{
+    if (field.item->kind != form::Kind::LineEdit) {
+        if (value != u"0" && value != u"1")
+            return rules::warningFor(rules::Problem::NotZeroOne).text;
+        return {};
+    }
+    if (value.contains(u'\n') || value.contains(u'\r'))
+        return tr("A(z) „%1” mező nem tartalmazhat sortörést!").arg(transfer::fieldCaption(name));
+    const int limit = field.item->maxLength > 0 ? field.item->maxLength : 32767;
+    if (value.size() > limit)
+        return QCoreApplication::translate(
+                   "qv::series", "A(z) „%1” mezőbe legfeljebb %n karakter írható.", nullptr, limit)
+            .arg(transfer::fieldCaption(name));
+    if (value.contains(u'|'))
+        return tr("A(z) „%1” mező nem tartalmazhat „|” karaktert!")
+            .arg(transfer::fieldCaption(name));
+    const std::optional<rules::Group> group = rules::groupOf(name);
+    if (!group)
+        return {};
+    const rules::GroupCheck check = rules::checkGroup(*group, {{name, value}});
+    return rules::warningFor(check.problem).text;
+}
+
+// The unit's values with its cells in place; radio buttons switched on switch the others
+// of their group off.
+QStringList mergedValues(const QList<Column> &columns, const QStringList &cells,
+                         const QStringList &baseValues)
+{
+    QStringList values = baseValues;
+    while (values.size() < config::kValueLines)
+        values << QString();
+    // Off first, so that a button switched on wins over one of its group switched off.
+    for (const bool on : {false, true}) {
+        for (qsizetype c = 0; c < columns.size() && c < cells.size(); ++c) {
+            const Column &column = columns.at(c);
+            const QString &cell = cells.at(c);
+            if (!column.field || cell.isEmpty())
+                continue;
+            const FieldInfo &f = *column.field;
+            if (f.item->kind == form::Kind::LineEdit) {
+                if (!on) {
+                    const std::optional<rules::Group> group = rules::groupOf(column.name);
+                    values[f.index] =
+                        group ? rules::normalised(rules::fieldRule(*group, column.name), cell)
+                              : cell;
+                }
+                continue;
+            }
+            if (form::isSetValue(cell) != on)
+                continue;
+            if (on && f.item->kind == form::Kind::RadioButton) {
+                for (const int member : groupMembers(f.item))
+                    values[member] = config::flagLine(false);
+            }
+            values[f.index] = config::flagLine(on);
+        }
+    }
+    return values;
+}
+
+} // namespace
+
+// ---- Reading ------------------------------------------------------------------------------
+
+UnitsRead readUnits(const QByteArray &bytes)
+{
+    UnitsRead read;
+    if (bytes.size() > MaxUnitsFileBytes) {
+        read.error = tr("A fájl túl nagy (legfeljebb %1 MB lehet): nem egy egységtáblázat.")
+                         .arg(MaxUnitsFileBytes / (1024 * 1024));
+        return read;
+    }
+    QByteArrayView view(bytes);
+    if (view.startsWith("\xEF\xBB\xBF"))
+        view = view.sliced(3);
+    if (view.startsWith("\xFF\xFE") || view.startsWith("\xFE\xFF")) {
+        read.error = tr("A fájl UTF-16 kódolású. Mentse „CSV UTF-8” formátumban.");
+        return read;
+    }
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    const QString text = decoder.decode(view);
+    if (decoder.hasError()) {
+        read.error = tr("A fájl nem UTF-8 kódolású. Mentse a táblázatot „CSV UTF-8” "
+                        "formátumban (pontosvesszővel vagy vesszővel tagolva).");
+        return read;
+    }
+    if (text.contains(QChar(0))) {
+        read.error = tr("A fájl nem szöveg: nem egy egységtáblázat.");
+        return read;
+    }
+
+    UnitsTable table;
+    table.separator = headerSeparator(text);
+    const Parsed parsed = parseCsv(text, table.separator);
+    if (!parsed.error.isEmpty()) {
+        read.error = parsed.error;
+        return read;
+    }
+    bool header = true;
+    for (const Record &record : parsed.records) {
+        if (allEmpty(record.fields))
+            continue; // an empty line, or one of separators only
+        if (header) {
+            header = false;
+            table.headerLine = record.line;
+            for (const QString &name : record.fields)
+                table.columns << name.trimmed();
+            while (!table.columns.isEmpty() && table.columns.constLast().isEmpty())
+                table.columns.removeLast();
+            continue;
+        }
+        QStringList cells = record.fields;
+        while (cells.size() > table.columns.size() && cells.constLast().isEmpty())
+            cells.removeLast();
+        if (cells.size() > table.columns.size()) {
+            read.error = tr("A(z) %1. sorban több mező van (%2), mint a fejlécben (%3).")
+                             .arg(record.line)
+                             .arg(cells.size())
+                             .arg(table.columns.size());
+            return read;
+        }
+        while (cells.size() < table.columns.size())
+            cells << QString();
+        table.rows << cells;
+        table.lines << record.line;
+    }
+    if (header) {
+        read.error = tr("A fájl üres: az első sorban a mezők nevét, alatta soronként egy-egy "
+                        "modul értékeit várja.");
+        return read;
+    }
+    if (table.rows.isEmpty()) {
+        read.error = tr("A fájlban csak a fejléc van: egyetlen modul sora sincs benne.");
+        return read;
+    }
+    read.table = std::move(table);
+    return read;
+}
+
+UnitsRead readUnitsFile(const QString &path)
+{
+    UnitsRead read;
+    const QString name = QDir::toNativeSeparators(path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        read.error = tr("A(z) %1 fájl nem olvasható: %2").arg(name, file.errorString());
+        return read;
+    }
+    const QByteArray bytes = file.read(MaxUnitsFileBytes + 1);
+    if (file.error() != QFileDevice::NoError) {
+        read.error = tr("A(z) %1 fájl nem olvasható: %2").arg(name, file.errorString());
+        return read;
+    }
+    read = readUnits(bytes);
+    if (!read.error.isEmpty())
+        read.error = tr("A(z) %1 fájl nem használható.\n%2").arg(name, read.error);
+    return read;
+}
+
+// ---- Checks ---------------------------------------------------------------------------------
+
+QList<CellProblem> checkUnits(const UnitsTable &table, const QStringList &baseValues, int model)
+{
+    QList<CellProblem> problems;
+    const std::optional<device::Profile> profile = device::profileFor(model);
+    const QList<Column> columns = usableColumns(table, profile, &problems);
+
+    // The required fields the base leaves empty and no column fills: once, for every row.
+    QSet<QString> givenByColumn;
+    for (const Column &column : columns) {
+        if (column.field)
+            givenByColumn.insert(column.name);
+    }
+    QList<std::pair<QString, int>> required; // name and value line
+    for (const char *box : kRequiredBoxes) {
+        for (const QString &name : form::names(box, form::Kind::LineEdit)) {
+            const FieldInfo info = fieldsByName().value(name);
+            if (!info.item || (info.item->flags & form::Disabled) ||
+                (profile && !device::hasTextField(*profile, name)))
+                continue;
+            if (baseValues.value(info.index).isEmpty() && !givenByColumn.contains(name))
+                problems << CellProblem{0, table.headerLine, name, QString(),
+                                        tr("Minden beviteli mező kitöltése kötelező! (%1): az "
+                                           "alapfájlban üres, és nincs ilyen oszlop.")
+                                            .arg(transfer::fieldCaption(name))};
+            else
+                required << std::pair{name, info.index};
+        }
+    }
+
+    for (int r = 0; r < table.rows.size(); ++r) {
+        const QStringList &cells = table.rows.at(r);
+        const int line = table.lines.value(r);
+        const int number = r + 1;
+        QSet<QString> reported;
+        auto add = [&](const QString &column, const QString &value, const QString &reason) {
+            if (reported.contains(column))
+                return;
+            reported.insert(column);
+            problems << CellProblem{number, line, column, value, reason};
+        };
+        QList<qsizetype> analogCells;
+        QHash<QString, qsizetype> cellOf;
+        for (qsizetype c = 0; c < columns.size() && c < cells.size(); ++c) {
+            const Column &column = columns.at(c);
+            const QString &cell = cells.at(c);
+            if (!column.field)
+                continue;
+            cellOf.insert(column.name, c);
+            if (cell.isEmpty())
+                continue;
+            const QString reason = cellProblem(column.name, *column.field, cell);
+            if (!reason.isEmpty())
+                add(column.name, cell, reason);
+            else if (QLatin1StringView(column.field->box->name) == QLatin1StringView("g_analog"))
+                analogCells << c;
+        }
+
+        const QStringList values = mergedValues(columns, cells, baseValues);
+        auto blame = [&](const QString &field, const QString &reason) {
+            // The cell that holds the field, or else the first of the row's analogue cells.
+            if (const auto it = cellOf.constFind(field);
+                it != cellOf.cend() && !cells.at(*it).isEmpty())
+                return add(field, cells.at(*it), reason);
+            if (!analogCells.isEmpty())
+                add(columns.at(analogCells.first()).name, cells.at(analogCells.first()), reason);
+        };
+
+        // The analogue alarm levels against the range and each other, as the form checks
+        // its analogue page, when the row sets any of that page.
+        if (!analogCells.isEmpty()) {
+            QList<rules::Field> fields;
+            for (const QString &name : form::names("g_analog", form::Kind::LineEdit))
+                fields << rules::Field{name, values.value(fieldsByName().value(name).index)};
+            const rules::AnalogRange range = rangeOf(values);
+            const rules::GroupCheck check = rules::checkGroup(rules::Group::Analog, fields, range);
+            if (check.problem != rules::Problem::None)
+                blame(fields.at(check.focus).name, rules::warningFor(check.problem, range).text);
+        }
+
+        // One button of each group the row touches switched on.
+        for (qsizetype c = 0; c < columns.size() && c < cells.size(); ++c) {
+            const Column &column = columns.at(c);
+            if (!column.field || cells.at(c).isEmpty() ||
+                column.field->item->kind != form::Kind::RadioButton ||
+                reported.contains(column.name))
+                continue;
+            int on = 0;
+            for (const int member : groupMembers(column.field->item))
+                on += form::isSetValue(values.value(member)) ? 1 : 0;
+            if (on == 0)
+                add(column.name, cells.at(c),
+                    tr("A csoport egyik gombjának bekapcsolva kell lennie: kapcsoljon be "
+                       "helyette egy másikat."));
+            else if (on > 1)
+                add(column.name, cells.at(c),
+                    tr("A csoportjából csak egy gomb lehet bekapcsolva."));
+        }
+
+        for (const auto &[name, index] : required) {
+            if (values.value(index).isEmpty())
+                add(name, QString(),
+                    tr("Minden beviteli mező kitöltése kötelező! (%1)")
+                        .arg(transfer::fieldCaption(name)));
+        }
+    }
+    return problems;
+}
+
+QList<int> rowsWithProblems(const QList<CellProblem> &problems)
+{
+    QList<int> rows;
+    for (const CellProblem &p : problems) {
+        if (p.row > 0 && !rows.contains(p.row - 1))
+            rows << p.row - 1;
+    }
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+QString problemText(const CellProblem &problem)
+{
+    const QString where = problem.row > 0 ? tr("%1. sor").arg(problem.row) : tr("fejléc");
+    if (problem.value.isEmpty())
+        return tr("%1, %2: %3").arg(where, problem.column, problem.reason);
+    return tr("%1, %2 („%3”): %4").arg(where, problem.column, problem.value, problem.reason);
+}
+
+// ---- Values ---------------------------------------------------------------------------------
+
+QStringList unitValues(const UnitsTable &table, int row, const QStringList &baseValues)
+{
+    const QList<Column> columns = usableColumns(table, std::nullopt, nullptr);
+    return mergedValues(columns, table.rows.value(row), baseValues);
+}
+
+QString unitRecord(const UnitsTable &table, int row, const QStringList &baseValues, int model,
+                   QChar separator, QString *reason)
+{
+    transfer::FormValues values = transfer::formValuesFromFile(unitValues(table, row, baseValues));
+    values.profile = device::profileFor(model);
+    const transfer::Assembly assembly = transfer::assembleDownload(values, separator);
+    const QString caption = transfer::fieldCaption(assembly.field);
+    QString why;
+    switch (assembly.status) {
+    case transfer::AssemblyStatus::Ok:
+        return assembly.record;
+    case transfer::AssemblyStatus::SeparatorInText:
+        why = tr("A(z) „%1” mező nem tartalmazhat „%2” karaktert!").arg(caption, separator);
+        break;
+    case transfer::AssemblyStatus::LineBreakInText:
+        why = tr("A(z) „%1” mező nem tartalmazhat sortörést!").arg(caption);
+        break;
+    case transfer::AssemblyStatus::CharacterWithoutByte:
+        why =
+            tr("A(z) „%1” mező nem tartalmazhat „%2” karaktert!").arg(caption, assembly.character);
+        break;
+    }
+    if (reason)
+        *reason = why;
+    return {};
+}
+
+QString seriesKey(const QString &unitsPath, const QByteArray &baseFileBytes)
+{
+    const QByteArray digest = QCryptographicHash::hash(baseFileBytes, QCryptographicHash::Sha256);
+    return QFileInfo(unitsPath).fileName() + u'#' + QString::fromLatin1(digest.toHex().left(16));
+}
+
+QString defaultResultsPath(const QString &unitsPath)
+{
+    const QFileInfo info(unitsPath);
+    const QString name = info.completeBaseName() + QStringLiteral("-eredmeny.csv");
+    return info.path() == u"." ? name : QDir(info.path()).filePath(name);
+}
+
+QString stateText(UnitState state)
+{
+    switch (state) {
+    case UnitState::Pending:
+        return tr("vár");
+    case UnitState::Working:
+        return tr("folyamatban");
+    case UnitState::Passed:
+        return tr("kész");
+    case UnitState::PassedEarlier:
+        return tr("korábban kész");
+    case UnitState::Failed:
+        return tr("sikertelen");
+    case UnitState::Skipped:
+        return tr("kihagyva");
+    }
+    return {};
+}
+
+QString progressText(const QList<UnitResult> &results)
+{
+    int done = 0, all = 0;
+    for (const UnitResult &r : results) {
+        if (r.state == UnitState::Skipped)
+            continue;
+        ++all;
+        if (r.state == UnitState::Passed || r.state == UnitState::PassedEarlier)
+            ++done;
+    }
+    return tr("%1/%2 kész").arg(done).arg(all);
+}
+
+namespace {
+
+QString csvField(const QString &text, QChar separator)
+{
+    if (!text.contains(separator) && !text.contains(u'"') && !text.contains(u'\n') &&
+        !text.contains(u'\r'))
+        return text;
+    return u'"' + QString(text).replace(u'"', QStringLiteral("\"\"")) + u'"';
+}
+
+} // namespace
+
+QByteArray resultsCsv(const UnitsTable &table, const QList<UnitResult> &results)
+{
+    const QChar sep = table.separator;
+    auto line = [sep](const QStringList &fields) {
+        QStringList quoted;
+        for (const QString &f : fields)
+            quoted << csvField(f, sep);
+        return quoted.join(sep) + QStringLiteral("\r\n");
+    };
+    QString text = line(
+        QStringList{QStringLiteral("sor")} + table.columns +
+        QStringList{QStringLiteral("eredmény"), QStringLiteral("indok"), QStringLiteral("idő")});
+    for (int r = 0; r < table.rows.size(); ++r) {
+        const UnitResult result = r < results.size() ? results.at(r) : UnitResult::of(r);
+        const QString time =
+            result.time.isValid() ? result.time.toLocalTime().toString(Qt::ISODate) : QString();
+        text += line(QStringList{QString::number(r + 1)} + table.rows.at(r) +
+                     QStringList{stateText(result.state),
+                                 QString(result.reason).replace(u'\n', u' '), time});
+    }
+    return QByteArrayLiteral("\xEF\xBB\xBF") + text.toUtf8();
+}
+
+} // namespace qv::series

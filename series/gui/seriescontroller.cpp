@@ -146,16 +146,12 @@ bool SeriesController::start(const Request &request, QWidget *parent)
     m_setup = setup;
     m_runner = std::move(runner);
     m_model->setTable(setup.units);
-    m_model->setResults(plan);
-    // A skipped row shows why it was refused.
+    m_skipReasons.clear();
     for (const qv::series::CellProblem &p : problems) {
-        qv::series::UnitResult result = m_model->results().value(p.row - 1);
-        if (p.row > 0 && result.state == qv::series::UnitState::Skipped &&
-            result.reason.isEmpty()) {
-            result.reason = qv::series::problemText(p);
-            m_model->update(result);
-        }
+        if (p.row > 0 && !m_skipReasons.contains(p.row - 1))
+            m_skipReasons.insert(p.row - 1, qv::series::problemText(p));
     }
+    show(plan);
     launch();
     return true;
 }
@@ -209,11 +205,11 @@ bool SeriesController::retry(const QList<int> &rows)
             return false;
         }
         m_runner = std::move(runner);
-        m_model->setResults(plan);
+        show(plan);
     } else {
         for (int row : std::as_const(again)) {
             m_runner->retry(row);
-            m_model->update(qv::series::UnitResult::of(row));
+            show({qv::series::UnitResult::of(row)});
         }
     }
     if (!m_thread)
@@ -234,9 +230,19 @@ QString SeriesController::unitOf(int row) const
     return unit.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(unit.join(u" – "));
 }
 
+// A skipped row shows why the checks refused it.
+void SeriesController::show(const QList<qv::series::UnitResult> &results)
+{
+    for (qv::series::UnitResult result : results) {
+        if (result.state == qv::series::UnitState::Skipped && result.reason.isEmpty())
+            result.reason = m_skipReasons.value(result.row);
+        m_model->update(result);
+    }
+}
+
 void SeriesController::unitChanged(const qv::series::UnitResult &result)
 {
-    m_model->update(result);
+    show({result});
     emit progressChanged(qv::series::progressText(m_model->results()));
     if (result.state == qv::series::UnitState::Working)
         emit prompt(
@@ -287,7 +293,7 @@ void SeriesController::ended(bool started, const QString &error)
         delete m_thread;
         m_thread = nullptr;
     }
-    m_model->setResults(m_runner->results());
+    show(m_runner->results());
     const QString progress = qv::series::progressText(m_model->results());
     emit progressChanged(progress);
     if (!started)

@@ -7,6 +7,7 @@
 
 #include "series/series.h"
 
+#include <QHash>
 #include <QObject>
 #include <QString>
 
@@ -92,6 +93,7 @@ signals:
 
 private:
     void launch();
+    void show(const QList<qv::series::UnitResult> &results);
     void unitChanged(const qv::series::UnitResult &result);
     void waiting(qv::series::Wait what, int row);
     void refused(const QString &reason);
@@ -108,6 +110,7 @@ private:
     qv::series::SeriesSetup m_setup; // of the last run started
     std::unique_ptr<qv::series::SeriesRunner> m_runner;
     QThread *m_thread = nullptr;
-    QString m_refusal; // the module connected now was refused for this
+    QHash<int, QString> m_skipReasons; // why the checks refused a skipped row
+    QString m_refusal;                 // the module connected now was refused for this
     bool m_stopping = false;
 };

@@ -23,12 +23,6 @@ void SeriesModel::setTable(const qv::series::UnitsTable &table)
     endResetModel();
 }
 
-void SeriesModel::setResults(const QList<qv::series::UnitResult> &results)
-{
-    for (const qv::series::UnitResult &result : results)
-        update(result);
-}
-
 void SeriesModel::update(const qv::series::UnitResult &result)
 {
     if (result.row < 0 || result.row >= m_results.size())

@@ -15,8 +15,6 @@ public:
 
     // A new units table; every row waits until its result comes.
     void setTable(const qv::series::UnitsTable &table);
-    // The rows' states as a whole (the run's plan).
-    void setResults(const QList<qv::series::UnitResult> &results);
     // One row's new state.
     void update(const qv::series::UnitResult &result);
 

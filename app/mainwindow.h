@@ -18,10 +18,16 @@
 //   Journal search -> RegisterModel (fetched a page at a time) -> RegisterWindow; an entry's
 //     56 fields -> ReadOutController::restore -> FormBinding, or -> entryform (a hidden
 //     form) -> FileController -> *.msw, or -> compareRecords -> CompareDialog
+//   BASE.msw + UNITS.csv -> SeriesDialog (series/gui/) -> SeriesController: the rows checked
+//     (qv::series::checkUnits, qvseries), then qv::series::SeriesRunner on the controller's
+//     thread: module after module on the window's port (never through the form), each unit
+//     recorded in the register (the run's own journal) and the results file; its reports ->
+//     queued signals -> SeriesModel, the progress and prompt lines. While it runs the
+//     window's port commands are locked (runningChanged).
 // The form is the only data model of a configuration: every subsystem reads and writes it
 // through form::FormBinding, in field values. Subsystems report back by signals; none of
-// them knows this class. All run on the GUI thread except the download transfer and the
-// register's sender.
+// them knows this class. All run on the GUI thread except the download transfer, the
+// register's sender and a series run.
 #pragma once
 
 #include "settings/devsettings.h"

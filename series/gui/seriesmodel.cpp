@@ -57,6 +57,9 @@ QVariant SeriesModel::data(const QModelIndex &index, int role) const
     if (role == Qt::ForegroundRole)
         return result.state == qv::series::UnitState::Failed ? QVariant(QColor(191, 0, 0))
                                                              : QVariant();
+    const bool reasonColumn = index.column() == 1 + int(m_table.columns.size()) + Reason;
+    if (role == Qt::ToolTipRole && reasonColumn && !result.reason.isEmpty())
+        return result.reason; // whole, with its line breaks
     if (role != Qt::DisplayRole)
         return {};
     const int column = index.column();

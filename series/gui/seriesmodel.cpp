@@ -48,7 +48,8 @@ int SeriesModel::columnCount(const QModelIndex &parent) const
     return parent.isValid() ? 0 : 1 + int(m_table.columns.size()) + TailColumns;
 }
 
-// Only texts, never markup; a failed row is drawn in red.
+// Only texts, never markup (the module's answers and the table's cells are shown as they
+// are); a failed row is drawn in red.
 QVariant SeriesModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= m_results.size())
@@ -59,7 +60,9 @@ QVariant SeriesModel::data(const QModelIndex &index, int role) const
                                                              : QVariant();
     const bool reasonColumn = index.column() == 1 + int(m_table.columns.size()) + Reason;
     if (role == Qt::ToolTipRole && reasonColumn && !result.reason.isEmpty())
-        return result.reason; // whole, with its line breaks
+        // Whole, with its line breaks; escaped, as a tool tip would take markup.
+        return QStringLiteral("<p>%1</p>")
+            .arg(result.reason.toHtmlEscaped().replace(u'\n', QStringLiteral("<br>")));
     if (role != Qt::DisplayRole)
         return {};
     const int column = index.column();

@@ -233,13 +233,10 @@ bool MainWindow::mayReplaceForm()
     return false;
 }
 
-// A running series is stopped after its current unit first; the window closes once it has.
+// A running series is stopped after its current unit first; the window closes once it has
+// (then the question about unsaved edits, once).
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (!mayReplaceForm()) {
-        event->ignore();
-        return;
-    }
     if (m_series->isRunning()) {
         event->ignore();
         if (m_closeAfterSeries ||
@@ -250,7 +247,11 @@ void MainWindow::closeEvent(QCloseEvent *event)
         }
         return;
     }
-    event->accept();
+    m_closeAfterSeries = false;
+    if (mayReplaceForm())
+        event->accept();
+    else
+        event->ignore();
 }
 
 // A supported module answered: the window unlocks and the form is shaped for the model,
@@ -260,6 +261,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
 void MainWindow::moduleIdentified()
 {
     globalEnableUI();
+    if (m_seriesDialog)
+        m_seriesDialog->refresh(); // the series' model follows the module identified
     if (!mayReplaceForm()) {
         setDeviceUI();
         // Shaping enables every RING and SMS box, as after a read-out.

@@ -231,6 +231,7 @@ void SeriesDialog::unitsChosen()
 
 void SeriesDialog::start()
 {
+    refresh(); // the port the series runs on, as the window has it now
     SeriesController::Request request;
     request.basePath = m_base->text().trimmed();
     request.unitsPath = m_units->text().trimmed();

@@ -173,9 +173,15 @@ SeriesDialog::SeriesDialog(SeriesController &controller, const devSettings &sett
 
 SeriesDialog::~SeriesDialog() = default;
 
+void SeriesDialog::showPort()
+{
+    m_port->setText(
+        tr("Port: %1, %2 bit/s").arg(m_settings.Port, QString::number(m_settings.Baudrate)));
+}
+
 void SeriesDialog::refresh()
 {
-    m_port->setText(tr("Port: %1, %2 bit/s").arg(m_settings.Port).arg(m_settings.Baudrate));
+    showPort();
     if (m_controller.isRunning())
         return;
     if (const int at = m_model->findData(int(m_settings.DeviceModel));
@@ -231,7 +237,7 @@ void SeriesDialog::unitsChosen()
 
 void SeriesDialog::start()
 {
-    refresh(); // the port the series runs on, as the window has it now
+    showPort(); // the port the series runs on, as the window has it now
     SeriesController::Request request;
     request.basePath = m_base->text().trimmed();
     request.unitsPath = m_units->text().trimmed();

@@ -34,6 +34,7 @@ protected:
     void reject() override;
 
 private:
+    void showPort();
     void chooseBase();
     void chooseUnits();
     void chooseResults();

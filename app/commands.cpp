@@ -8,7 +8,6 @@
 #include "serial/comport.h"
 #include "serial/identifymodule.h"
 #include "serial/openadvice.h"
-#include "serial/replybounds.h"
 #include "serial/serialline.h"
 #include "series/series.h"
 #include "settings/branding.h"
@@ -18,6 +17,7 @@
 #include "transfer/configvalues.h"
 #include "transfer/dlthread.h"
 #include "transfer/readoutcore.h"
+#include "transfer/statusquery.h"
 #include "transfer/statusreply.h"
 
 #include <QCommandLineParser>
@@ -323,25 +323,11 @@ int statusCommand(Context &c)
 {
     if (const int status = identify(c); status != Done)
         return status;
-    // The module answers "~[" with one line ended by CR, always at 1200 bit/s.
-    SerialLine line;
-    if (line.open(lines::status(c.settings.Port)) != OpenResult::Ok) {
-        QString text = QStringLiteral("Sikertelen lekérdezés.\nEllenőrizze az eszközt!");
-        if (const auto &failure = line.openFailure())
-            text += u'\n' + openFailureAdvice(*failure);
-        return fail(c, PortUnusable, text);
-    }
-    line.writeBytes("~[");
-    ReplyOptions options;
-    options.bound = replybound::Status;
-    options.endAtCr = true;
-    const Reply reply = line.readReply(options);
-    line.close();
-    const status::ParseResult parsed =
-        reply.isComplete() ? status::parseStatusLine(reply.text) : status::ParseResult{};
-    if (parsed.result != status::ParseStatus::Ok)
-        return fail(c, Failed, QStringLiteral("Sikertelen lekérdezés.\nEllenőrizze az eszközt!"));
-    const status::ModuleStatus &s = parsed.status;
+    const transfer::StatusQueryOutcome outcome = transfer::queryModuleStatus(c.settings.Port);
+    if (outcome.end != transfer::StatusQueryEnd::Ok)
+        return fail(c, outcome.end == transfer::StatusQueryEnd::NotOpen ? PortUnusable : Failed,
+                    transfer::statusFailureText(outcome));
+    const status::ModuleStatus &s = outcome.status;
     if (c.json) {
         QJsonArray outputs, inputs;
         for (bool on : s.outputs)

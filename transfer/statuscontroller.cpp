@@ -1,11 +1,9 @@
 #include "transfer/statuscontroller.h"
 
 #include "form/statuspanel.h"
-#include "serial/openadvice.h"
-#include "serial/replybounds.h"
 #include "serial/serialline.h"
 #include "settings/devsettings.h"
-#include "transfer/statusreply.h"
+#include "transfer/statusquery.h"
 #include "transfer/statusview.h"
 #include "ui/messages.h"
 
@@ -50,40 +48,19 @@ void StatusController::query()
     progress.setMinimumDuration(0);
     progress.show();
 
-    // The module answers "~[" with one line ended by CR, always at 1200 bit/s.
-    qv::Reply reply;
-    qv::SerialLine line;
-    std::optional<qv::OpenFailure> openFailure;
-    if (line.open(qv::lines::status(m_settings.Port)) == qv::OpenResult::Ok) {
-        line.writeBytes("~[");
-        StatusProgress steps(progress);
-        steps.advance();
-        qv::ReplyOptions options;
-        options.bound = qv::replybound::Status;
-        options.endAtCr = true;
-        options.progress = &steps;
-        reply = line.readReply(options);
-        line.close();
-    } else {
-        reply.end = qv::ReplyEnd::NotOpen;
-        openFailure = line.openFailure();
-    }
+    StatusProgress steps(progress);
+    const qv::transfer::StatusQueryOutcome outcome =
+        qv::transfer::queryModuleStatus(m_settings.Port, &steps);
     progress.reset();
     progress.close();
 
-    // A line that ends by silence is taken as it came; one that broke off, never ended
-    // or never came is a failed query.
-    const qv::status::ParseResult parsed =
-        reply.isComplete() ? qv::status::parseStatusLine(reply.text) : qv::status::ParseResult{};
-    if (parsed.result != qv::status::ParseStatus::Ok) {
+    if (outcome.end != qv::transfer::StatusQueryEnd::Ok) {
         m_panel.setQueryRunning(false);
-        QString text = QStringLiteral("Sikertelen lekérdezés.\nEllenőrizze az eszközt!");
-        if (openFailure)
-            text += u'\n' + qv::openFailureAdvice(*openFailure);
-        qv::showMessage(m_window, QMessageBox::Critical, QStringLiteral("Hiba"), text);
+        qv::showMessage(m_window, QMessageBox::Critical, QStringLiteral("Hiba"),
+                        qv::transfer::statusFailureText(outcome));
         return;
     }
 
-    m_panel.show(qv::status::panelView(parsed.status, m_settings.DeviceModel));
+    m_panel.show(qv::status::panelView(outcome.status, m_settings.DeviceModel));
     m_panel.setQueryRunning(false);
 }

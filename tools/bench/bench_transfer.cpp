@@ -1,7 +1,9 @@
 // Figures for the read-out and the download through the main window against the emulated
 // module paced at 1200 bit/s: the time measured, the time the wire and the mandated
 // silence alone take, their ratio, and the longest time the GUI thread processed no
-// events (no repaint, no input). Run by hand (see the README); not part of the tests.
+// events (no repaint, no input). Then the same for "qvconfig read -o" and "qvconfig write"
+// as a script runs them: the whole process, identification included. Run by hand (see the
+// README); not part of the tests.
 #include "emulator.h"
 #include "modalwatcher.h"
 #include "transfer/modulerecord.h"
@@ -12,7 +14,9 @@
 #include <QDialogButtonBox>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QProcess>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -63,14 +67,36 @@ private:
     qint64 m_longest = 0;
 };
 
+// stallMs below 0: not measured (another process).
 void printRow(const char *name, qint64 bytes, double silenceMs, double measuredMs, double stallMs,
               bool ok)
 {
     const double ideal = double(bytes) * ByteMs + silenceMs;
-    std::printf("%-10s %6lld %12.1f %12.1f %8.4f %9.2f %%  %14.1f%s\n", name, bytes, measuredMs,
-                ideal, measuredMs / ideal, (measuredMs / ideal - 1) * 100, stallMs,
+    std::printf("%-10s %6lld %12.1f %12.1f %8.4f %9.2f %%  %14s%s\n", name, bytes, measuredMs,
+                ideal, measuredMs / ideal, (measuredMs / ideal - 1) * 100,
+                stallMs < 0 ? "-" : qPrintable(QString::number(stallMs, 'f', 1)),
                 ok ? "" : "  (failed)");
     std::fflush(stdout);
+}
+
+// Runs qvconfig (beside this program) with `arguments` in a home of its own, as a script
+// would, and returns the time from its start to its exit in ms; -1 when it failed.
+double runCommand(const QString &home, const QStringList &arguments)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), home);
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/.config"));
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/.local/share"));
+    process.setProcessEnvironment(environment);
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    QElapsedTimer clock;
+    clock.start();
+    process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/qvconfig"), arguments);
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0)
+        return -1;
+    return double(clock.nsecsElapsed()) / 1e6;
 }
 
 } // namespace
@@ -126,5 +152,28 @@ int main(int argc, char *argv[])
     clock.restart();
     window.download();
     printRow("download", 2 + 2 + 953 + 2, 0, downloadMs, heartbeat.stopMs(), acknowledged);
-    return readMs > 0 && acknowledged ? 0 : 1;
+
+    // The commands identify first: "~|", the identification and its CR, then the 500 ms of
+    // silence that ends it. Each runs twice: the first also makes the register's file.
+    QTemporaryDir home;
+    const QString file = home.filePath(QStringLiteral("module.msw"));
+    const QString port = module.slavePath();
+    const qint64 identBytes = 2 + module.moduleSetup().identText.size() + 1;
+    const double start = runCommand(home.path(), {QStringLiteral("--version")});
+    std::printf(
+        "\nthe commands at %d bit/s, each a whole process (start and exit alone: %.1f ms)\n", Baud,
+        start);
+    bool commandsOk = start > 0;
+    for (int run = 0; run < 2; ++run) {
+        const qint64 readBytes =
+            identBytes + 2 + qv::record::encodeReadOut(module.moduleSetup().fields).size();
+        const double read = runCommand(home.path(), {QStringLiteral("read"), QStringLiteral("-o"),
+                                                     file, QStringLiteral("--port"), port});
+        printRow("read -o", readBytes, 500 + 1200, read, -1, read > 0);
+        const double write = runCommand(
+            home.path(), {QStringLiteral("write"), file, QStringLiteral("--port"), port});
+        printRow("write", identBytes + 2 + 2 + 953 + 2, 500, write, -1, write > 0);
+        commandsOk = commandsOk && read > 0 && write > 0;
+    }
+    return readMs > 0 && acknowledged && commandsOk ? 0 : 1;
 }

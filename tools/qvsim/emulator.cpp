@@ -447,9 +447,16 @@ void Emulator::State::handle(Exchange exchange, Exchanges &exchanges)
     line.use(now.line);
     exchanges.run(exchange, now);
     // The person takes the unit off once the program has been done with it for a while: an
-    // identification alone is the program still looking, or looking again.
-    if (inSequence() && (exchange != Exchange::Identification || !takeOffAt))
-        takeOffAt = Line::Clock::now() + std::chrono::milliseconds(sequence.holdMs);
+    // identification alone is the program still looking, or looking again. The program is
+    // done with an identification or a read-out only after the silence that ends its reply;
+    // a unit pulled out before would cut the exchange short.
+    if (inSequence() && (exchange != Exchange::Identification || !takeOffAt)) {
+        const bool endsBySilence =
+            exchange == Exchange::Identification || exchange == Exchange::ReadOut;
+        takeOffAt = Line::Clock::now() +
+                    std::chrono::milliseconds((endsBySilence ? exchangeTimeout(exchange) : 0) +
+                                              sequence.holdMs);
+    }
     std::unique_lock lock(mutex);
     ++handled[size_t(exchange)];
     handledChanged.notify_all();

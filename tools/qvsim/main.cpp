@@ -67,8 +67,9 @@ Status (--status): comma-separated items over the model's defaults, e.g.
 A sequence of modules (--unit SPEC, repeated): one module after another on the same
 port, as a workshop writes a series. The first unit is connected at the start; once
 the program has been done with it for --hold ms (no exchange other than an
-identification; after its first identification when it had no other) it is taken
-off, nothing is connected for --gap ms, then the next unit comes. With one adapter
+identification; after its first identification when it had no other; an
+identification or a read-out is over once the silence that ends it, 500 or 1200 ms,
+has passed) it is taken off, nothing is connected for --gap ms, then the next unit comes. With one adapter
 (the default) the pseudo-terminal stays and nothing answers during the gap; with
 --port-per-unit it goes away and a new one comes for the next unit (a new path; the
 --link follows it). SPEC is key=value items separated by ";", every key optional:

@@ -91,7 +91,9 @@ struct SequenceSetup
     QList<SequenceUnit> units;
     int holdMs = 500; // a unit is taken off this long after its last exchange other than an
                       // identification (after its first identification when it had no other):
-                      // a person takes the module off once the program is done with it
+                      // a person takes the module off once the program is done with it (an
+                      // identification or a read-out is over once the silence that ends it,
+                      // 500 or 1200 ms, has passed)
     int gapMs = 1000; // nothing connected between two units (a person swapping modules)
     bool portPerUnit = false; // false: one adapter stays plugged in, the line stays and nothing
                               // answers during the gap; true: an adapter per module, the

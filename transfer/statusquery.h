@@ -1,0 +1,40 @@
+// The status query without a window: "~[" and the module's one line ended by CR, always at
+// 1200 bit/s, parsed whole. The window shows it in the status panel (statuscontroller.h);
+// the status command prints it.
+#pragma once
+
+#include "serial/openfailure.h"
+#include "transfer/statusreply.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace qv {
+class ReadProgress;
+}
+
+namespace qv::transfer {
+
+enum class StatusQueryEnd {
+    Ok,      // a status line came and parsed
+    NotOpen, // the port could not be opened
+    Failed,  // no line, one that broke off or never ended, or one that does not parse
+};
+
+struct StatusQueryOutcome
+{
+    StatusQueryEnd end = StatusQueryEnd::NotOpen;
+    status::ModuleStatus status;            // when end is Ok
+    std::optional<OpenFailure> openFailure; // why the port did not open (NotOpen)
+};
+
+// Runs the query on `port`, telling `progress` (may be null) of the request sent and of
+// every byte received.
+StatusQueryOutcome queryModuleStatus(const QString &port, qv::ReadProgress *progress = nullptr);
+
+// The message that reports a failed query, with why the port did not open and what to do;
+// empty for Ok.
+QString statusFailureText(const StatusQueryOutcome &outcome);
+
+} // namespace qv::transfer

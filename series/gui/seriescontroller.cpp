@@ -165,8 +165,8 @@ void SeriesController::launch()
     SeriesRelay *relay = m_relay;
     m_thread = QThread::create([runner, relay] {
         QString error;
-        const bool started = runner->run(*relay, &error);
-        emit relay->ended(started, error);
+        const bool ok = runner->run(*relay, &error);
+        emit relay->ended(ok, error);
     });
     m_thread->setObjectName(QStringLiteral("series"));
     emit progressChanged(qv::series::progressText(m_model->results()));
@@ -274,7 +274,7 @@ void SeriesController::waiting(qv::series::Wait what, int row)
 
 void SeriesController::refused(const QString &reason)
 {
-    m_refusal = tr("A csatlakoztatott modul nem programozható: %1\nVegye le a modult.").arg(reason);
+    m_refusal = tr("Elutasított modul: %1\nVegye le a modult.").arg(reason);
     if (!m_stopping)
         emit prompt(m_refusal);
 }
@@ -286,7 +286,8 @@ void SeriesController::progressed(int row, int percent)
                         .arg(QString::number(row + 1), unitOf(row), QString::number(percent)));
 }
 
-void SeriesController::ended(bool started, const QString &error)
+// `ok` false: the run could not start, or the port became unusable (the reason in `error`).
+void SeriesController::ended(bool ok, const QString &error)
 {
     if (m_thread) {
         m_thread->wait();
@@ -296,7 +297,7 @@ void SeriesController::ended(bool started, const QString &error)
     show(m_runner->results());
     const QString progress = qv::series::progressText(m_model->results());
     emit progressChanged(progress);
-    if (!started)
+    if (!ok)
         emit prompt(error);
     else if (m_stopping)
         emit prompt(tr("A sorozat leállt (%1).").arg(progress));
@@ -304,6 +305,6 @@ void SeriesController::ended(bool started, const QString &error)
         emit prompt(tr("A sorozat véget ért (%1).").arg(progress));
     m_stopping = false;
     emit runningChanged(false);
-    if (!started)
+    if (!ok)
         emit failed(error);
 }

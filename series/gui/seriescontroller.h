@@ -37,7 +37,7 @@ signals:
     void refused(const QString &reason);
     void progressed(int row, int percent);
     void problemFound(const QString &message);
-    void ended(bool started, const QString &error);
+    void ended(bool ok, const QString &error);
 };
 
 class SeriesController : public QObject
@@ -99,7 +99,7 @@ private:
     void refused(const QString &reason);
     void progressed(int row, int percent);
     void problemFound(const QString &message);
-    void ended(bool started, const QString &error);
+    void ended(bool ok, const QString &error);
     // " (0012 – PINCE)": the unit's id and name as its row gives them, if it does.
     QString unitOf(int row) const;
 

@@ -159,6 +159,7 @@ bool SeriesController::start(const Request &request, QWidget *parent)
 void SeriesController::launch()
 {
     m_stopping = false;
+    m_moduleOn = false;
     m_refusal.clear();
     emit problem({});
     qv::series::SeriesRunner *runner = m_runner.get();
@@ -244,9 +245,11 @@ void SeriesController::unitChanged(const qv::series::UnitResult &result)
 {
     show({result});
     emit progressChanged(qv::series::progressText(m_model->results()));
-    if (result.state == qv::series::UnitState::Working)
+    if (result.state == qv::series::UnitState::Working) {
+        m_moduleOn = true;
         emit prompt(
             tr("A(z) %1. sor%2 írása…").arg(QString::number(result.row + 1), unitOf(result.row)));
+    }
 }
 
 void SeriesController::waiting(qv::series::Wait what, int row)
@@ -254,6 +257,7 @@ void SeriesController::waiting(qv::series::Wait what, int row)
     if (m_stopping)
         return;
     if (what == qv::series::Wait::ForModule) {
+        m_moduleOn = false;
         m_refusal.clear();
         emit prompt(tr("Csatlakoztassa a modult a(z) %1. sorhoz%2…")
                         .arg(QString::number(row + 1), unitOf(row)));
@@ -299,6 +303,8 @@ void SeriesController::ended(bool ok, const QString &error)
     emit progressChanged(progress);
     if (!ok)
         emit prompt(error);
+    else if (m_stopping && m_moduleOn)
+        emit prompt(tr("A sorozat leállt (%1). Vegye le a modult.").arg(progress));
     else if (m_stopping)
         emit prompt(tr("A sorozat leállt (%1).").arg(progress));
     else

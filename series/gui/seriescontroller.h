@@ -113,4 +113,5 @@ private:
     QHash<int, QString> m_skipReasons; // why the checks refused a skipped row
     QString m_refusal;                 // the module connected now was refused for this
     bool m_stopping = false;
+    bool m_moduleOn = false; // a unit was written into the module connected now
 };

@@ -58,6 +58,7 @@ IdentifyOutcome identifyModule(const QString &portName, qint32 baud, const QStri
     if (first.status == ReadStatus::Byte) {
         ReplyOptions options;
         options.bound = replybound::Identification - 1;
+        options.endAtCr = first.byte != 0x0D;
         reply = line.readReply(options);
         reply.text.prepend(QChar(char16_t(first.byte)));
     } else {

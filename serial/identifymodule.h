@@ -31,8 +31,10 @@ IdentifyOutcome identifyModule(const QString &port, qint32 baud, const QString &
 
 // The same, but a module that has not begun its answer within `answerWithinMs` counts as
 // none (NoModule): a quick look whether a module is connected, as series programming
-// polls the port while a person swaps modules. Once the answer has begun it is read as
-// above. A port that vanishes part-way is NoModule too.
+// polls the port while a person swaps modules. Once the answer has begun, it ends at the
+// carriage return after the text (what follows it, a line feed, is dropped when the port
+// is next opened), or when the line falls silent as above: the next exchange need not
+// wait out the silence. A port that vanishes part-way is NoModule too.
 IdentifyOutcome identifyModule(const QString &port, qint32 baud, const QString &version,
                                int answerWithinMs);
 

@@ -181,6 +181,7 @@ struct SeriesRunner::State
     Found waitForModule(IdentifyOutcome &outcome);
     bool waitForRemoval();
     void takeModel(int newModel, SeriesObserver &observer);
+    int heldRow(int model, bool *readOut) const;
     UnitResult writeUnit(int row, const QString &record, const IdentifyOutcome &module,
                          reg::Journal &journal, SeriesObserver &observer);
 };
@@ -249,6 +250,38 @@ void SeriesRunner::State::takeModel(int newModel, SeriesObserver &observer)
         setResult(r);
         observer.unitChanged(r);
     }
+}
+
+// The row done earlier whose record the connected module holds (-1: none, or it cannot be
+// read): after a stop the person may leave the last module on, and a resumed run must not
+// write the next row over it. *readOut tells whether the module was read (only when rows
+// were done earlier).
+int SeriesRunner::State::heldRow(int moduleModel, bool *readOut) const
+{
+    *readOut = false;
+    QList<int> done;
+    {
+        const QMutexLocker lock(&mutex);
+        for (const UnitResult &r : results) {
+            if (r.state == UnitState::PassedEarlier)
+                done << r.row;
+        }
+    }
+    if (done.isEmpty())
+        return -1;
+    *readOut = true;
+    const transfer::ReadOutOutcome held =
+        transfer::readOutModule(setup.port, setup.baud, uploadSeparator(), nullptr);
+    if (held.end != transfer::ReadOutEnd::Ok)
+        return -1;
+    for (const int row : std::as_const(done)) {
+        const QString record =
+            unitRecord(setup.units, row, setup.baseValues, moduleModel, downloadSeparator());
+        if (!record.isEmpty() &&
+            transfer::compareRecords(record, held.decoded.fields, downloadSeparator()).isEmpty())
+            return row;
+    }
+    return -1;
 }
 
 UnitResult SeriesRunner::State::writeUnit(int row, const QString &record,
@@ -407,6 +440,7 @@ bool SeriesRunner::run(SeriesObserver &observer, QString *error)
         return fail(why);
 
     bool ok = true;
+    bool firstModule = true; // resuming: it may be the last one done before
     while (!d->stopping) {
         if (d->nextRow() < 0)
             break;
@@ -436,6 +470,22 @@ bool SeriesRunner::run(SeriesObserver &observer, QString *error)
             if (!d->waitForRemoval())
                 break;
             continue;
+        }
+        if (firstModule) {
+            firstModule = false;
+            bool readOut = false;
+            if (const int held = d->heldRow(module.id.model, &readOut); held >= 0) {
+                observer.moduleRefused(
+                    tr("A csatlakoztatott modul már a(z) %1. sor értékeit tárolja: nem kap újat.")
+                        .arg(held + 1));
+                observer.waiting(Wait::ForRemoval, -1);
+                if (!d->waitForRemoval())
+                    break;
+                continue;
+            }
+            // The read-out took a while: the module written next must be the one there now.
+            if (readOut)
+                continue;
         }
         if (d->model == NoDevice)
             d->takeModel(module.id.model, observer);

@@ -11,7 +11,9 @@
 //   on the port, identify it (model as the series'), write the unit's record, read it
 //   back, record the unit in the register (series key + row), rewrite the results file,
 //   tell the observer, wait until the module goes (stops answering, or the port vanishes)
-//   before the next row. Rows the register already holds as passed are not written again.
+//   before the next row. Rows the register already holds as passed are not written again,
+//   and neither is the first module of a resumed run when it holds one of them (the person
+//   left the last module on when the run stopped).
 #pragma once
 
 #include "serial/openfailure.h"

@@ -1,0 +1,446 @@
+// Series programming: the units table as spreadsheets write it, its checks with the form's
+// rules, and whole series against a sequence of emulated modules, stopped and resumed, in
+// the library and as the real program killed half-way.
+#include "files/configformat.h"
+#include "form/catalogue.h"
+#include "modulefixture.h"
+#include "register/store.h"
+#include "series/series.h"
+#include "settings/devsettings.h"
+#include "transfer/configvalues.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <mutex>
+
+using namespace Qt::StringLiterals;
+using qv::series::UnitState;
+
+namespace {
+
+// The factory configuration as a base file holds it.
+QStringList baseValues()
+{
+    const auto decoded =
+        qv::transfer::decodeReadOut(qv::record::buildDownloadRecord(qvsim::factoryFields()));
+    return qv::transfer::fileValuesFromReadOut(decoded.form, qv::ModelQV5);
+}
+
+QString valueOf(const QStringList &values, const QString &field)
+{
+    const QList<form::Field> &fields = form::configurationFields();
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        if (fields.at(i).name == field)
+            return values.value(i);
+    }
+    return u"(no such field)"_s;
+}
+
+QByteArray unitsCsv(int rows)
+{
+    QByteArray csv = "m_id;m_nev;t1\r\n";
+    for (int i = 1; i <= rows; ++i)
+        csv += QByteArray::number(i) + ";EGYSEG " + QByteArray::number(i) + ";3620000000" +
+               QByteArray::number(i) + "\r\n";
+    return csv;
+}
+
+// The 56 fields a module holds once row `row` is written into it.
+QStringList rowFields(const qv::series::UnitsTable &table, int row)
+{
+    return qv::record::downloadLines(
+               qv::series::unitRecord(table, row, baseValues(), qv::ModelQV5, u'|'))
+        .mid(0, qv::record::FieldCount);
+}
+
+// The unit of the sequence that holds each row, or -1.
+QList<int> unitsHolding(const qvsim::Emulator &module, int units,
+                        const qv::series::UnitsTable &table)
+{
+    QList<int> holders;
+    for (int row = 0; row < table.rows.size(); ++row) {
+        holders << -1;
+        for (int unit = 0; unit < units; ++unit) {
+            if (module.storedFields(unit) == rowFields(table, row))
+                holders.last() = unit;
+        }
+    }
+    return holders;
+}
+
+struct Observer : qv::series::SeriesObserver
+{
+    std::function<void(const qv::series::UnitResult &)> onUnit;
+    QStringList refused;
+    QList<qv::series::UnitResult> ended;
+
+    void unitChanged(const qv::series::UnitResult &result) override
+    {
+        if (result.state == UnitState::Passed || result.state == UnitState::Failed)
+            ended << result;
+        if (onUnit)
+            onUnit(result);
+    }
+    void waiting(qv::series::Wait, int) override {}
+    void moduleRefused(const QString &reason) override { refused << reason; }
+    void progress(int, int) override {}
+};
+
+QList<UnitState> states(const QList<qv::series::UnitResult> &results)
+{
+    QList<UnitState> list;
+    for (const auto &r : results)
+        list << r.state;
+    return list;
+}
+
+} // namespace
+
+class TestSeries : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void readUnits_data();
+    void readUnits();
+    void checkUnits_data();
+    void checkUnits();
+    void stoppedRetriedResumed();
+    void killedAndResumed();
+};
+
+void TestSeries::readUnits_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("error"); // a part of the error; empty: read
+    QTest::addColumn<QString>("separator");
+    QTest::addColumn<QStringList>("columns");
+    QTest::addColumn<QList<QStringList>>("rows");
+    QTest::addColumn<QList<int>>("lines");
+
+    const QStringList idName{u"m_id"_s, u"m_nev"_s};
+    QTest::newRow("semicolons, CR LF, byte-order mark")
+        << QByteArray("\xEF\xBB\xBFm_id;m_nev\r\n1;EGY\r\n2;KETTO\r\n") << QString() << u";"_s
+        << idName << QList<QStringList>{{u"1"_s, u"EGY"_s}, {u"2"_s, u"KETTO"_s}}
+        << QList<int>{2, 3};
+    QTest::newRow("commas, LF, no last line break, accents")
+        << QByteArray("m_id,m_nev\n1,\xC3\x81RV\xC3\x8DZ") << QString() << u","_s << idName
+        << QList<QStringList>{{u"1"_s, u"ÁRVÍZ"_s}} << QList<int>{2};
+    QTest::newRow("quoted separator, doubled quote, line break")
+        << QByteArray("m_id;m_nev\r\n1;\"A;\"\"B\"\"\r\nC\"\r\n2;\"\"\r\n") << QString() << u";"_s
+        << idName << QList<QStringList>{{u"1"_s, u"A;\"B\"\nC"_s}, {u"2"_s, QString()}}
+        << QList<int>{2, 4};
+    QTest::newRow("the header's separator: a comma inside a name's quotes does not count")
+        << QByteArray("\"m,x\";m_id\n1;2\n") << QString() << u";"_s
+        << QStringList{u"m,x"_s, u"m_id"_s} << QList<QStringList>{{u"1"_s, u"2"_s}}
+        << QList<int>{2};
+    QTest::newRow("empty lines and lines of separators skipped")
+        << QByteArray("\n\nm_id;m_nev\n\n1;A\n;\n;;\n2;B\n") << QString() << u";"_s << idName
+        << QList<QStringList>{{u"1"_s, u"A"_s}, {u"2"_s, u"B"_s}} << QList<int>{5, 8};
+    QTest::newRow("short rows filled, empty trailing header cells dropped")
+        << QByteArray("m_id;m_nev;;\n1\n2;B;;\n") << QString() << u";"_s << idName
+        << QList<QStringList>{{u"1"_s, QString()}, {u"2"_s, u"B"_s}} << QList<int>{2, 3};
+
+    const QList<QStringList> none;
+    const QList<int> noLines;
+    QTest::newRow("a row longer than the header")
+        << QByteArray("m_id;m_nev\n1;A\n2;B;C\n") << u"3. sorban több mező van (3)"_s << QString()
+        << QStringList() << none << noLines;
+    QTest::newRow("a quote never closed")
+        << QByteArray("m_id;m_nev\n1;\"A\n2;B\n") << u"2. sorban kezdődő idézőjeles"_s << QString()
+        << QStringList() << none << noLines;
+    QTest::newRow("text after a closing quote")
+        << QByteArray("m_id;m_nev\n1;\"A\"B\n") << u"2. sorban egy idézőjeles mező után"_s
+        << QString() << QStringList() << none << noLines;
+    QTest::newRow("Latin-1 text") << QByteArray("m_id;m_nev\n1;\xC1RV\xCDZ\n") << u"nem UTF-8"_s
+                                  << QString() << QStringList() << none << noLines;
+    QTest::newRow("UTF-16") << QByteArray("\xFF\xFEm\0_\0") << u"UTF-16"_s << QString()
+                            << QStringList() << none << noLines;
+    QTest::newRow("header only") << QByteArray("m_id;m_nev\r\n;\r\n") << u"csak a fejléc"_s
+                                 << QString() << QStringList() << none << noLines;
+    QTest::newRow("empty") << QByteArray("\r\n\r\n") << u"A fájl üres"_s << QString()
+                           << QStringList() << none << noLines;
+    QTest::newRow("too large") << QByteArray(qv::series::MaxUnitsFileBytes + 1, 'a')
+                               << u"túl nagy"_s << QString() << QStringList() << none << noLines;
+}
+
+void TestSeries::readUnits()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, error);
+    const qv::series::UnitsRead read = qv::series::readUnits(bytes);
+    if (!error.isEmpty()) {
+        QVERIFY2(read.error.contains(error), qPrintable(read.error));
+        QVERIFY(!read.table);
+        return;
+    }
+    QVERIFY2(read.table, qPrintable(read.error));
+    QTEST(QString(read.table->separator), "separator");
+    QTEST(read.table->columns, "columns");
+    QTEST(read.table->rows, "rows");
+    QTEST(read.table->lines, "lines");
+}
+
+void TestSeries::checkUnits_data()
+{
+    QTest::addColumn<QByteArray>("csv");
+    QTest::addColumn<int>("model");
+    QTest::addColumn<QStringList>("problems"); // "row|column|part of the reason"
+    QTest::addColumn<QStringList>("values");   // "field=value" of row 1's file values
+
+    QTest::newRow("good: id padded, an empty cell takes the base value")
+        << QByteArray("m_id;m_nev;t1;smskp\n7;;36201234567;36209300099\n") << int(qv::ModelQV5)
+        << QStringList()
+        << QStringList{u"m_id=0007"_s, u"m_nev="_s + valueOf(baseValues(), u"m_nev"_s),
+                       u"t1=36201234567"_s, u"smskp=36209300099"_s};
+    QTest::newRow("unknown, repeated and fixed columns")
+        << QByteArray("m_id;nev;m_id;tplus_1\n1;A;2;+\n") << int(qv::NoDevice)
+        << QStringList{u"0|nev|Ismeretlen oszlop"_s, u"0|m_id|kétszer"_s,
+                       u"0|tplus_1|nem módosítható"_s}
+        << QStringList{u"m_id=0001"_s};
+    QTest::newRow("values the form's rules refuse")
+        << QByteArray("m_id;m_nev;t1;visszaallas;cb_r_1;be1_nev\n"
+                      "12a;\xC3\x81RP\xC3\x81"
+                      "D;+3620;2;igen;EGY|KETTO\n"
+                      "1;TIZENHET BETU HOSSZ;;1;1;\"A\nB\"\n")
+        << int(qv::ModelQV5)
+        << QStringList{u"1|m_id|Csak számok"_s,
+                       u"1|m_nev|Ékezetek"_s,
+                       u"1|t1|valós telefonszámok"_s,
+                       u"1|visszaallas|0 vagy 1"_s,
+                       u"1|cb_r_1|0 vagy 1"_s,
+                       u"1|be1_nev|„|”"_s,
+                       u"2|m_nev|legfeljebb 16 karakter"_s,
+                       u"2|be1_nev|sortörést"_s}
+        << QStringList();
+    QTest::newRow("a field the model lacks")
+        << QByteArray("m_id;be3_nev;tc1_9\n1;HARMAS;1\n") << int(qv::ModelBRK2)
+        << QStringList{u"0|be3_nev|nincs ilyen mezője"_s, u"0|tc1_9|nincs ilyen mezője"_s}
+        << QStringList();
+    QTest::newRow("the same before the model is known")
+        << QByteArray("m_id;be3_nev\n1;HARMAS\n") << int(qv::NoDevice) << QStringList()
+        << QStringList{u"be3_nev=HARMAS"_s};
+    QTest::newRow("an analogue level above the range the row leaves")
+        << QByteArray("abe1_hi;abe1_hi_2;max_be_30\n16;0;\n16;0;1\n") << int(qv::ModelQV5)
+        << QStringList{u"1|abe1_hi|maximum 15.0 V"_s} << QStringList();
+    QTest::newRow("the 30 V range switched on switches 15 V off")
+        << QByteArray("abe1_hi;abe1_hi_2;max_be_30\n16;0;1\n") << int(qv::ModelQV5) << QStringList()
+        << QStringList{u"max_be_30=1"_s, u"max_be_15=0"_s, u"abe1_hi=16"_s};
+    QTest::newRow("a group's only button switched off")
+        << QByteArray("max_be_15\n0\n") << int(qv::ModelQV5)
+        << QStringList{u"1|max_be_15|bekapcsolva kell lennie"_s} << QStringList();
+    QTest::newRow("a required field emptied by no column, filled by the row")
+        << QByteArray("m_nev\nX\n") << int(qv::ModelQV5) << QStringList()
+        << QStringList{u"m_nev=X"_s};
+}
+
+void TestSeries::checkUnits()
+{
+    QFETCH(QByteArray, csv);
+    QFETCH(int, model);
+    QFETCH(QStringList, problems);
+    QFETCH(QStringList, values);
+    const qv::series::UnitsRead read = qv::series::readUnits(csv);
+    QVERIFY2(read.table, qPrintable(read.error));
+    QStringList found;
+    for (const qv::series::CellProblem &p :
+         qv::series::checkUnits(*read.table, baseValues(), model))
+        found << u"%1|%2|%3"_s.arg(p.row).arg(p.column, p.reason);
+    QCOMPARE(found.size(), problems.size());
+    for (qsizetype i = 0; i < problems.size(); ++i) {
+        const QStringList expected = problems.at(i).split(u'|');
+        const QStringList got = found.at(i).split(u'|');
+        QCOMPARE(got.mid(0, 2), expected.mid(0, 2));
+        QVERIFY2(found.at(i).contains(expected.mid(2).join(u'|')), qPrintable(found.at(i)));
+    }
+    const QStringList unit = qv::series::unitValues(*read.table, 0, baseValues());
+    for (const QString &pair : values)
+        QCOMPARE(valueOf(unit, pair.section(u'=', 0, 0)), pair.section(u'=', 1));
+}
+
+// Five rows over a sequence of adapters that come and go: two written, then the run is
+// stopped with the second module still on; the resumed run leaves that module alone, refuses
+// a module of another model, retries a unit whose module stores something else on the next
+// module, and writes the rest. Every row is written once where it passed, and the register,
+// the results file and the modules agree.
+void TestSeries::stoppedRetriedResumed()
+{
+    QTemporaryDir dir;
+    const QString unitsPath = dir.filePath(u"egysegek.csv"_s);
+    const qv::series::UnitsTable table = *qv::series::readUnits(unitsCsv(5)).table;
+    const QByteArray baseBytes = qv::config::writeConfig(baseValues());
+
+    qvsim::SequenceSetup sequence;
+    for (int unit = 0; unit < 7; ++unit)
+        sequence.units << qvsim::SequenceUnit{};
+    sequence.units[2].module = qvsim::ModuleSetup::of(qvsim::Model::QV3);
+    sequence.units[3].faults =
+        qvsim::FaultSetup::only(qvsim::Exchange::Download, qvsim::Fault::StoresOther);
+    sequence.holdMs = 1500; // longer than a read-back's closing silence: the adapter goes
+    sequence.gapMs = 300;
+    sequence.portPerUnit = true;
+    qvsim::Emulator module({{}, {.paced = false}, {}});
+    module.setSequence(sequence);
+    QVERIFY(module.start());
+    const QString link = dir.filePath(u"port"_s);
+    QVERIFY(module.setLinkPath(link));
+
+    qv::series::SeriesSetup setup;
+    setup.port = link;
+    setup.baseFileBytes = baseBytes;
+    setup.baseValues = baseValues();
+    setup.units = table;
+    setup.unitsPath = unitsPath;
+    setup.model = qv::ModelQV5;
+
+    qv::series::SeriesRunner first(setup);
+    Observer firstObserver;
+    firstObserver.onUnit = [&first](const qv::series::UnitResult &r) {
+        if (r.row == 1 && r.state == UnitState::Passed)
+            first.stop();
+    };
+    QString error;
+    QVERIFY2(first.run(firstObserver, &error), qPrintable(error));
+    QCOMPARE(states(first.results()),
+             QList<UnitState>({UnitState::Passed, UnitState::Passed, UnitState::Pending,
+                               UnitState::Pending, UnitState::Pending}));
+
+    qv::series::SeriesRunner second(setup);
+    QCOMPARE(
+        states(second.plan()).mid(0, 3),
+        QList<UnitState>({UnitState::PassedEarlier, UnitState::PassedEarlier, UnitState::Pending}));
+    Observer secondObserver;
+    secondObserver.onUnit = [&second](const qv::series::UnitResult &r) {
+        if (r.state == UnitState::Failed)
+            second.retry(r.row);
+    };
+    QVERIFY2(second.run(secondObserver, &error), qPrintable(error));
+    QCOMPARE(secondObserver.refused.size(), 2); // the module left on, the Q_QV3
+    QVERIFY2(secondObserver.refused.at(0).contains(u"2. sor értékeit"_s),
+             qPrintable(secondObserver.refused.at(0)));
+    QVERIFY2(secondObserver.refused.at(1).contains(u"Q_QV3"_s),
+             qPrintable(secondObserver.refused.at(1)));
+    QCOMPARE(secondObserver.ended.size(), 4);
+    QCOMPARE(secondObserver.ended.at(0).row, 2);
+    QCOMPARE(secondObserver.ended.at(0).state, UnitState::Failed);
+    QVERIFY2(secondObserver.ended.at(0).reason.contains(u"mást tárol"_s),
+             qPrintable(secondObserver.ended.at(0).reason));
+    QCOMPARE(states(second.results()),
+             QList<UnitState>({UnitState::PassedEarlier, UnitState::PassedEarlier,
+                               UnitState::Passed, UnitState::Passed, UnitState::Passed}));
+
+    QCOMPARE(module.downloadsPerUnit(), QList<int>({1, 1, 0, 1, 1, 1, 1}));
+    QCOMPARE(unitsHolding(module, 7, table), QList<int>({0, 1, 4, 5, 6}));
+
+    // The register holds each row's download once as passed; the failed one beside them.
+    const auto store = qv::reg::Store::openSqlite(qv::reg::Store::defaultSqlitePath());
+    const QString key = qv::series::seriesKey(unitsPath, baseBytes);
+    QList<int> rows;
+    for (const qv::reg::Entry &e : store.seriesDownloads(key)) {
+        rows << e.seriesRow;
+        QCOMPARE(e.verification, qv::reg::Verification::Same);
+        QCOMPARE(e.fields, rowFields(table, e.seriesRow - 1));
+    }
+    QCOMPARE(rows, QList<int>({1, 2, 3, 4, 5}));
+    QCOMPARE(store.search({}).size(), 6);
+
+    // The results file says the same, and a third run has nothing left to do.
+    QFile results(qv::series::defaultResultsPath(unitsPath));
+    QVERIFY(results.open(QIODevice::ReadOnly));
+    const auto written = qv::series::readUnits(results.readAll());
+    QVERIFY2(written.table, qPrintable(written.error));
+    QCOMPARE(written.table->columns, QStringList({u"sor"_s, u"m_id"_s, u"m_nev"_s, u"t1"_s,
+                                                  u"eredmény"_s, u"indok"_s, u"idő"_s}));
+    QStringList words;
+    for (const QStringList &row : written.table->rows)
+        words << row.at(0) + u' ' + row.at(4);
+    QCOMPARE(words, QStringList({u"1 korábban kész"_s, u"2 korábban kész"_s, u"3 kész"_s,
+                                 u"4 kész"_s, u"5 kész"_s}));
+    qv::series::SeriesRunner third(setup);
+    QCOMPARE(states(third.plan()), QList<UnitState>(5, UnitState::PassedEarlier));
+}
+
+// The program itself, killed in the middle of the second unit's download (a power cut): the
+// run started again writes that row and the rest, and nothing twice.
+void TestSeries::killedAndResumed()
+{
+    QTemporaryDir dir;
+    const QString unitsPath = dir.filePath(u"sorozat.csv"_s);
+    const QString basePath = dir.filePath(u"alap.msw"_s);
+    const QByteArray csv = unitsCsv(3);
+    const QByteArray baseBytes = qv::config::writeConfig(baseValues());
+    for (const auto &[path, bytes] : {std::pair{unitsPath, csv}, std::pair{basePath, baseBytes}}) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    const qv::series::UnitsTable table = *qv::series::readUnits(csv).table;
+
+    qvsim::SequenceSetup sequence;
+    sequence.units = QList<qvsim::SequenceUnit>(4);
+    sequence.gapMs = 1000; // one adapter: a module is told gone by a silent identification
+    std::mutex mutex;
+    QStringList log;
+    qvsim::Emulator module({{}, {.paced = false}, {}});
+    module.setSequenceSink([&](const QString &line) {
+        std::unique_lock lock(mutex);
+        log << line;
+    });
+    module.setSequence(sequence);
+    QVERIFY(module.start());
+    const QString link = dir.filePath(u"port"_s);
+    QVERIFY(module.setLinkPath(link));
+    auto logged = [&](const QString &line) {
+        std::unique_lock lock(mutex);
+        return log.contains(line);
+    };
+
+    const QString program = QCoreApplication::applicationDirPath() + u"/qvconfig"_s;
+    const QStringList arguments{u"series"_s, basePath,      unitsPath,  u"--port"_s,
+                                link,        u"--verify"_s, u"--json"_s};
+    QProcess killed;
+    killed.start(program, arguments);
+    QVERIFY(killed.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(logged(u"unit 2 connected "_s + module.slavePath()), 60000);
+    QTest::qWait(3000); // well into the download's eight seconds
+    QCOMPARE(module.downloadsPerUnit().value(1), 0);
+    killed.kill();
+    QVERIFY(killed.waitForFinished());
+
+    QProcess resumed;
+    resumed.start(program, arguments);
+    QVERIFY(resumed.waitForFinished(90000));
+    const QString err = QString::fromUtf8(resumed.readAllStandardError());
+    QVERIFY2(resumed.exitCode() == 0, qPrintable(err));
+    QVERIFY2(err.contains(u"1 sor korábban elkészült"_s), qPrintable(err));
+    const QList<QByteArray> out = resumed.readAllStandardOutput().trimmed().split('\n');
+    const QJsonObject summary = QJsonDocument::fromJson(out.last()).object();
+    QCOMPARE(summary.value(u"passed"_s).toInt(), 2);
+    QCOMPARE(summary.value(u"passedEarlier"_s).toInt(), 1);
+
+    // Each row in one module, written once; the half-written one given its row again or
+    // left behind.
+    int downloads = 0;
+    for (int n : module.downloadsPerUnit())
+        downloads += n;
+    QCOMPARE(downloads, 3);
+    QVERIFY(!unitsHolding(module, 4, table).contains(-1));
+    const QString registerPath =
+        QDir(qEnvironmentVariable("XDG_DATA_HOME")).filePath(u"qvconfig/register.sqlite"_s);
+    const auto store = qv::reg::Store::openSqlite(registerPath);
+    QList<int> rows;
+    for (const qv::reg::Entry &e :
+         store.seriesDownloads(qv::series::seriesKey(unitsPath, baseBytes)))
+        rows << e.seriesRow;
+    QCOMPARE(rows, QList<int>({1, 2, 3}));
+}
+
+QTEST_GUILESS_MAIN(TestSeries)
+#include "tst_series.moc"

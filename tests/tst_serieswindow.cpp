@@ -22,6 +22,14 @@
 
 namespace {
 
+template <class T> T *child(const QObject *parent, const char *name)
+{
+    T *w = parent->findChild<T *>(QLatin1StringView(name));
+    if (!w)
+        qFatal("no %s", name);
+    return w;
+}
+
 // The table's cells of one column, top to bottom.
 QStringList column(const QTableView *view, const QString &title)
 {
@@ -75,23 +83,17 @@ void TestSeriesWindow::seriesRunsRetriesAndUnlocks()
     widget<QAction>(window, "actionSeries")->trigger();
     auto *dialog = window.findChild<QDialog *>(QStringLiteral("seriesDialog"));
     QVERIFY(dialog && dialog->isVisible() && !dialog->isModal());
-    auto child = [dialog]<class T>(T *, const char *name) {
-        T *w = dialog->findChild<T *>(QLatin1StringView(name));
-        if (!w)
-            qFatal("no %s", name);
-        return w;
-    };
-    auto *view = child((QTableView *)nullptr, "seriesView");
-    auto *start = child((QPushButton *)nullptr, "seriesStart");
-    auto *progress = child((QLabel *)nullptr, "seriesProgress");
+    auto *view = child<QTableView>(dialog, "seriesView");
+    auto *start = child<QPushButton>(dialog, "seriesStart");
+    auto *progress = child<QLabel>(dialog, "seriesProgress");
 
     qv::setOpenFileChooser([&](QWidget *, const QString &caption, auto &&...) {
         return caption.contains(QStringLiteral("táblázat")) ? units : base;
     });
-    child((QPushButton *)nullptr, "seriesBaseBrowse")->click();
-    child((QPushButton *)nullptr, "seriesUnitsBrowse")->click();
+    child<QPushButton>(dialog, "seriesBaseBrowse")->click();
+    child<QPushButton>(dialog, "seriesUnitsBrowse")->click();
     QCOMPARE(column(view, QStringLiteral("m_id")), (QStringList{"0001", "12AB", "0003"}));
-    QCOMPARE(child((QLineEdit *)nullptr, "seriesResults")->text(),
+    QCOMPARE(child<QLineEdit>(dialog, "seriesResults")->text(),
              qv::series::defaultResultsPath(units));
 
     auto *controller = window.findChild<SeriesController *>();
@@ -126,7 +128,7 @@ void TestSeriesWindow::seriesRunsRetriesAndUnlocks()
 
     // Retrying the failed row writes it into the next module.
     view->selectRow(2);
-    child((QPushButton *)nullptr, "seriesRetry")->click();
+    child<QPushButton>(dialog, "seriesRetry")->click();
     QVERIFY(!start->isEnabled());
     QTRY_VERIFY_WITH_TIMEOUT(start->isEnabled(), 30000);
     QCOMPARE(column(view, QStringLiteral("Állapot")), (QStringList{"kész", "kihagyva", "kész"}));

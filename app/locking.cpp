@@ -27,6 +27,7 @@ void MainWindow::globalDisableUI()
     // The menu stays open for the register, which needs no module.
     for (QAction *action : deviceActions())
         action->setEnabled(false);
+    holdSeriesLock();
 }
 
 void MainWindow::globalEnableUI()
@@ -43,12 +44,50 @@ void MainWindow::globalEnableUI()
     ui->actionSave->setEnabled(true);
     for (QAction *action : deviceActions())
         action->setEnabled(true);
+    holdSeriesLock();
 }
 
 // The commands of the menu "Eszköz" that talk to the module.
 QList<QAction *> MainWindow::deviceActions() const
 {
     return {ui->actionReadup, ui->actionDownload, ui->actionCompare};
+}
+
+QList<QObject *> MainWindow::portCommands() const
+{
+    return {ui->actionPort,   ui->actionReadup, ui->actionDownload, ui->actionCompare,
+            ui->actionSeries, ui->port_gomb,    ui->download_gomb,  ui->upload_gomb,
+            ui->verify_gomb,  ui->allapot_gomb};
+}
+
+// The port commands come back as the window's state without the series says: the module's
+// commands as unlocked or locked with the form, the port itself and the series always.
+void MainWindow::lockPortForSeries(bool locked)
+{
+    m_seriesRunning = locked;
+    if (locked) {
+        holdSeriesLock();
+        return;
+    }
+    ui->tabWidget->isEnabled() ? globalEnableUI() : globalDisableUI();
+    ui->actionPort->setEnabled(true);
+    ui->actionSeries->setEnabled(true);
+    ui->port_gomb->setEnabled(true);
+    if (m_closeAfterSeries)
+        close();
+}
+
+// Locks the port commands while a series runs, also after the window changed their states
+// (a module identified, the debug modes).
+void MainWindow::holdSeriesLock()
+{
+    if (!m_seriesRunning)
+        return;
+    for (QObject *command : portCommands()) {
+        command->setProperty("enabled", false);
+        if (auto *button = qobject_cast<QPushButton *>(command); button && button != ui->port_gomb)
+            button->setStyleSheet(qv::style::ButtonLocked);
+    }
 }
 
 // Simulates an identified module without any serial traffic.

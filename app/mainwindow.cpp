@@ -13,6 +13,8 @@
 #include "register/gui/registercontroller.h"
 #include "register/gui/registerwindow.h"
 #include "serial/portcontroller.h"
+#include "series/gui/seriescontroller.h"
+#include "series/gui/seriesdialog.h"
 #include "settings/branding.h"
 #include "settings/datafiles.h"
 #include "settings/preferences.h"
@@ -58,6 +60,7 @@ MainWindow::MainWindow(QWidget *parent, const QString &teamRegister)
     m_files = new FileController(settings, *m_form, this, this);
     m_compare = new CompareController(settings, *m_download, this, this);
     m_register = new RegisterController(settings, this, teamRegister, this);
+    m_series = new SeriesController(settings, teamRegister, this);
 
     auto icon = [](const char *name) {
         QIcon result;
@@ -143,6 +146,7 @@ void MainWindow::connectSignals()
     // Not a slot of its own: the command came after the others.
     connect(ui->actionCompare, &QAction::triggered, m_compare, &CompareController::compare);
     connect(ui->actionRegister, &QAction::triggered, this, &MainWindow::showRegister);
+    connect(ui->actionSeries, &QAction::triggered, this, &MainWindow::showSeries);
 
     connect(ui->allapot_gomb, &QPushButton::clicked, this, &MainWindow::allapot);
     connect(ui->port_gomb, &QPushButton::clicked, this, &MainWindow::show_port);
@@ -186,6 +190,9 @@ void MainWindow::connectSignals()
     connect(m_compare, &CompareController::exchanged, m_register, &RegisterController::record);
     connect(m_register, &RegisterController::statusMessage, this,
             [this](const QString &message) { statusBar()->showMessage(message, kNoticeMs); });
+
+    // A running series has the port to itself.
+    connect(m_series, &SeriesController::runningChanged, this, &MainWindow::lockPortForSeries);
 }
 
 void MainWindow::chooseLanguage(qv::language::Language language)
@@ -242,8 +249,21 @@ bool MainWindow::mayReplaceForm()
     return false;
 }
 
+// A running series is stopped after its current unit first; the window closes once it has
+// (then the question about unsaved edits, once).
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    if (m_series->isRunning()) {
+        event->ignore();
+        if (m_closeAfterSeries ||
+            qv::askYesNo(this, tr("Sorozatprogramozás"),
+                         tr("A sorozat fut. Leállítja az éppen írt modul után, és kilép?"))) {
+            m_closeAfterSeries = true;
+            m_series->stop();
+        }
+        return;
+    }
+    m_closeAfterSeries = false;
     if (mayReplaceForm())
         event->accept();
     else
@@ -257,6 +277,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
 void MainWindow::moduleIdentified()
 {
     globalEnableUI();
+    if (m_seriesDialog)
+        m_seriesDialog->refresh(); // the series' model follows the module identified
     if (!mayReplaceForm()) {
         setDeviceUI();
         // Shaping enables every RING and SMS box, as after a read-out.
@@ -370,6 +392,18 @@ void MainWindow::download()
 void MainWindow::allapot()
 {
     m_status->query();
+}
+
+// ---- series programming
+
+void MainWindow::showSeries()
+{
+    if (!m_seriesDialog)
+        m_seriesDialog = new SeriesDialog(*m_series, settings, this);
+    m_seriesDialog->refresh();
+    m_seriesDialog->show();
+    m_seriesDialog->raise();
+    m_seriesDialog->activateWindow();
 }
 
 // ---- the register

@@ -18,10 +18,16 @@
 //   Journal search -> RegisterModel (fetched a page at a time) -> RegisterWindow; an entry's
 //     56 fields -> ReadOutController::restore -> FormBinding, or -> entryform (a hidden
 //     form) -> FileController -> *.msw, or -> compareRecords -> CompareDialog
+//   BASE.msw + UNITS.csv -> SeriesDialog (series/gui/) -> SeriesController: the rows checked
+//     (qv::series::checkUnits, qvseries), then qv::series::SeriesRunner on the controller's
+//     thread: module after module on the window's port (never through the form), each unit
+//     recorded in the register (the run's own journal) and the results file; its reports ->
+//     queued signals -> SeriesModel, the progress and prompt lines. While it runs the
+//     window's port commands are locked (runningChanged).
 // The form is the only data model of a configuration: every subsystem reads and writes it
 // through form::FormBinding, in field values. Subsystems report back by signals; none of
-// them knows this class. All run on the GUI thread except the download transfer and the
-// register's sender.
+// them knows this class. All run on the GUI thread except the download transfer, the
+// register's sender and a series run.
 #pragma once
 
 #include "settings/devsettings.h"
@@ -41,6 +47,8 @@ class StatusController;
 class FileController;
 class CompareController;
 class RegisterController;
+class SeriesController;
+class SeriesDialog;
 namespace Ui {
 class MainWindow;
 }
@@ -124,6 +132,12 @@ private:
     void enterDebugMode(int model, const QString &message);
     void runCheck(qv::rules::Group group);
     QList<QAction *> deviceActions() const;
+    // The commands that use the port (actions and buttons), locked while a series runs.
+    QList<QObject *> portCommands() const;
+    void lockPortForSeries(bool locked);
+    void holdSeriesLock();
+    // The series dialog, non-modal, made on its first use.
+    void showSeries();
     // The register window (not a slot of its own: the command came after the others).
     void showRegister();
     // What the register window asks for an entry; dialogs are parented to `parent`. True
@@ -154,4 +168,8 @@ private:
     FileController *m_files = nullptr;
     CompareController *m_compare = nullptr;
     RegisterController *m_register = nullptr;
+    SeriesController *m_series = nullptr;
+    SeriesDialog *m_seriesDialog = nullptr;
+    bool m_seriesRunning = false;
+    bool m_closeAfterSeries = false; // the window closes once the series has stopped
 };

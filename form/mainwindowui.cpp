@@ -91,6 +91,8 @@ const std::initializer_list<MenuSpec> &menus()
               QT_TRANSLATE_NOOP("Ui::MainWindow", "Összehasonlítás a modullal"), ""},
              {&MainWindow::actionRegister, "actionRegister",
               QT_TRANSLATE_NOOP("Ui::MainWindow", "Nyilvántartás…"), ""},
+             {&MainWindow::actionSeries, "actionSeries",
+              QT_TRANSLATE_NOOP("Ui::MainWindow", "Sorozatprogramozás…"), ""},
          }},
         {&MainWindow::menuHelp,
          "menuHelp",

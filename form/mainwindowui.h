@@ -51,9 +51,9 @@ public:
     QAction *actionNew = nullptr, *actionOpen = nullptr, *actionSave = nullptr,
             *actionSaveAs = nullptr, *actionExit = nullptr, *actionPort = nullptr,
             *actionReadup = nullptr, *actionDownload = nullptr, *actionVerify = nullptr,
-            *actionCompare = nullptr, *actionRegister = nullptr, *actionContents = nullptr,
-            *actionAbout = nullptr, *actionQ_QV5 = nullptr, *actionQ_QV3 = nullptr,
-            *actionQ_BRK2 = nullptr, *actionNodevice = nullptr;
+            *actionCompare = nullptr, *actionRegister = nullptr, *actionSeries = nullptr,
+            *actionContents = nullptr, *actionAbout = nullptr, *actionQ_QV5 = nullptr,
+            *actionQ_QV3 = nullptr, *actionQ_BRK2 = nullptr, *actionNodevice = nullptr;
     // "Nyelv / Language" at the end of "Beállítások": its texts are the same in every language.
     QMenu *menuLanguage = nullptr;
     QAction *actionLangHu = nullptr, *actionLangEn = nullptr;

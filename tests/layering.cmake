@@ -14,9 +14,11 @@ set(ALLOWED_register register transfer settings)
 set(ALLOWED_register/gui register transfer files serial form settings ui)
 # Series programming: no widgets, so no ui/.
 set(ALLOWED_series series register transfer files serial form settings)
+# The series' widgets, beside the register's.
+set(ALLOWED_series/gui series register transfer files serial form settings ui)
 
 set(faults "")
-foreach(folder settings ui form serial files transfer register register/gui series)
+foreach(folder settings ui form serial files transfer register register/gui series series/gui)
     file(GLOB sources ${SOURCE_DIR}/${folder}/*.h ${SOURCE_DIR}/${folder}/*.cpp)
     foreach(source ${sources})
         file(STRINGS ${source} includes REGEX "^#include \"[a-z]+/")

@@ -6,6 +6,8 @@
 #include "form/catalogue.h"
 #include "form/fieldhints.h"
 #include "settings/language.h"
+#include "series/gui/seriescontroller.h"
+#include "series/gui/seriesdialog.h"
 #include "transfer/dload.h"
 
 #include <QApplication>
@@ -142,6 +144,8 @@ private slots:
     void everyTextFits();
     void downloadDialogFits_data();
     void downloadDialogFits();
+    void seriesDialogFits_data();
+    void seriesDialogFits();
     void everyFieldHasItsHint();
     void cleanup();
 };
@@ -249,6 +253,33 @@ void TestLegibility::downloadDialogFits()
         if (const auto *box = qobject_cast<const QCheckBox *>(w))
             checkButton(misfits, box, QStyle::SE_CheckBoxContents);
     }
+    QVERIFY2(misfits.isEmpty(), qPrintable(u'\n' + misfits.join(u'\n')));
+}
+
+void TestLegibility::seriesDialogFits_data()
+{
+    downloadDialogFits_data();
+}
+
+// The series dialog's captions, buttons and prompt fit, as it opens and with a module's
+// prompt on its longest line.
+void TestLegibility::seriesDialogFits()
+{
+    QFETCH(QFont, font);
+    QFETCH(qv::language::Language, language);
+    qv::language::use(language);
+    QApplication::setFont(font);
+    devSettings settings;
+    SeriesController controller(settings, {});
+    SeriesDialog dialog(controller, settings);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QStringList misfits = misfitsIn(&dialog);
+    emit controller.prompt(QStringLiteral("A csatlakoztatott modul Q_QV3 típusú, a sorozat Q_QV5 "
+                                          "típusú modulokhoz készül: ez a modul nem kap sort. "
+                                          "Csatlakoztasson Q_QV5 modult.\nVegye le a modult."));
+    QCoreApplication::processEvents();
+    misfits << misfitsIn(dialog.findChild<QLabel *>(QStringLiteral("seriesPrompt")));
     QVERIFY2(misfits.isEmpty(), qPrintable(u'\n' + misfits.join(u'\n')));
 }
 

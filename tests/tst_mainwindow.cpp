@@ -369,6 +369,7 @@ void TestMainWindow::startupState_data()
     QTest::newRow("actionDownload") << "actionDownload" << false << true << "-";
     QTest::newRow("actionCompare") << "actionCompare" << false << true << "-";
     QTest::newRow("actionRegister") << "actionRegister" << true << true << "-";
+    QTest::newRow("actionSeries") << "actionSeries" << true << true << "-";
 }
 
 void TestMainWindow::startupState()
@@ -413,11 +414,12 @@ void TestMainWindow::menus_data()
                                  << QStringList();
     QTest::newRow("Eszköz") << "menuDevice"
                             << words("actionReadup | actionDownload actionVerify actionCompare "
-                                     "actionRegister")
+                                     "actionRegister actionSeries")
                             << QStringList{"Kiolvasás az eszközből",     "",
                                            "Betöltés az eszközbe",       "Betöltés ellenőrzése",
-                                           "Összehasonlítás a modullal", "Nyilvántartás…"}
-                            << QStringList{"Ctrl+R", "", "Ctrl+D", "Ctrl+V", "", ""}
+                                           "Összehasonlítás a modullal", "Nyilvántartás…",
+                                           "Sorozatprogramozás…"}
+                            << QStringList{"Ctrl+R", "", "Ctrl+D", "Ctrl+V", "", "", ""}
                             << words("actionReadup actionDownload");
     QTest::newRow("Help") << "menuHelp" << words("actionContents actionAbout")
                           << QStringList{"Tartalom", "Névjegy"} << QStringList{"F1", ""}

@@ -1,0 +1,117 @@
+// Series programming in the window: reads the base file and the units table, has every row
+// checked before anything is written, and runs the series on a thread of its own. The
+// run's reports come back to the GUI thread as queued signals; the series dialog only
+// connects to them. While a series runs the port is the series': the window locks its own
+// exchanges (runningChanged).
+#pragma once
+
+#include "series/series.h"
+
+#include <QHash>
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+struct devSettings;
+class QThread;
+class QWidget;
+class SeriesModel;
+
+// Carries the run's observer calls from the run's thread to the controller as signals.
+class SeriesRelay : public QObject, public qv::series::SeriesObserver
+{
+    Q_OBJECT
+
+public:
+    using QObject::QObject;
+    void unitChanged(const qv::series::UnitResult &result) override { emit unit(result); }
+    void waiting(qv::series::Wait what, int row) override { emit waitingFor(what, row); }
+    void moduleRefused(const QString &reason) override { emit refused(reason); }
+    void progress(int row, int percent) override { emit progressed(row, percent); }
+    void problem(const QString &message) override { emit problemFound(message); }
+
+signals:
+    void unit(const qv::series::UnitResult &result);
+    void waitingFor(qv::series::Wait what, int row);
+    void refused(const QString &reason);
+    void progressed(int row, int percent);
+    void problemFound(const QString &message);
+    void ended(bool ok, const QString &error);
+};
+
+class SeriesController : public QObject
+{
+    Q_OBJECT
+
+public:
+    // What the dialog asks for.
+    struct Request
+    {
+        QString basePath;
+        QString unitsPath;
+        QString resultsPath; // empty: beside the units file
+        int model = 0;       // qv::DeviceModelCode; NoDevice: the first module's
+        bool verify = true;
+    };
+
+    // The port, its speed and the program's version come from the window's `settings`;
+    // `teamRegister` as --register gives it.
+    SeriesController(const devSettings &settings, const QString &teamRegister,
+                     QObject *parent = nullptr);
+    // A running series is stopped after its current unit and waited for.
+    ~SeriesController() override;
+
+    SeriesModel *model() const { return m_model; }
+    bool isRunning() const { return m_thread != nullptr; }
+
+    // Shows the rows of a units file before the run; empty when it could be read, otherwise
+    // why not.
+    QString showUnits(const QString &unitsPath);
+    // Reads both files and checks every row; rows the checks refuse are listed in a
+    // message parented to `parent` and skipped only when the user says so. Then the run
+    // starts. False when it did not start (the reason was shown or refused by the user).
+    bool start(const Request &request, QWidget *parent);
+    // The run ends once the current unit is done (a module is never left half-written).
+    void stop();
+    // Puts the failed ones of `rows` (0-based) back; a run that has ended starts again for
+    // them (one that was stopped goes on with every row not yet done). False when none of
+    // them had failed.
+    bool retry(const QList<int> &rows);
+
+signals:
+    void runningChanged(bool running);
+    // What the person at the bench should do now.
+    void prompt(const QString &text);
+    // "12/40 kész".
+    void progressChanged(const QString &text);
+    // The run could not start or go on, for a reason that waiting does not cure.
+    void failed(const QString &reason);
+    // Something that does not end the run (the register or the results file could not be
+    // written), with what to do; empty when a run starts.
+    void problem(const QString &message);
+
+private:
+    void launch();
+    void show(const QList<qv::series::UnitResult> &results);
+    void unitChanged(const qv::series::UnitResult &result);
+    void waiting(qv::series::Wait what, int row);
+    void refused(const QString &reason);
+    void progressed(int row, int percent);
+    void problemFound(const QString &message);
+    void ended(bool ok, const QString &error);
+    // " (0012 – PINCE)": the unit's id and name as its row gives them, if it does.
+    QString unitOf(int row) const;
+
+    const devSettings &m_settings;
+    const QString m_teamRegister;
+    SeriesModel *m_model = nullptr;
+    SeriesRelay *m_relay = nullptr;
+    qv::series::SeriesSetup m_setup; // of the last run started
+    std::unique_ptr<qv::series::SeriesRunner> m_runner;
+    QThread *m_thread = nullptr;
+    QHash<int, QString> m_skipReasons; // why the checks refused a skipped row
+    QString m_refusal;                 // the module connected now was refused for this
+    bool m_stopping = false;
+    bool m_moduleOn = false; // a unit was written into the module connected now
+};

@@ -1,0 +1,293 @@
+#include "series/gui/seriesdialog.h"
+
+#include "form/deviceprofile.h"
+#include "series/gui/seriescontroller.h"
+#include "series/gui/seriesmodel.h"
+#include "settings/devsettings.h"
+#include "ui/messages.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+
+// The folder a chooser opens in: the one of the path given, else the working folder.
+QString folderOf(const QString &path)
+{
+    return path.isEmpty() ? QStringLiteral(".") : QFileInfo(path).absolutePath();
+}
+
+} // namespace
+
+SeriesDialog::SeriesDialog(SeriesController &controller, const devSettings &settings,
+                           QWidget *parent)
+    : QDialog(parent), m_controller(controller), m_settings(settings)
+{
+    setObjectName(QStringLiteral("seriesDialog"));
+    setWindowTitle(tr("Sorozatprogramozás"));
+
+    auto pathRow = [this](const char *name, QLineEdit *&edit, void (SeriesDialog::*choose)()) {
+        edit = new QLineEdit(this);
+        edit->setObjectName(QLatin1StringView(name));
+        auto *browse = new QPushButton(tr("Tallózás…"), this);
+        browse->setObjectName(QLatin1StringView(name) + QStringLiteral("Browse"));
+        browse->setAutoDefault(false);
+        connect(browse, &QPushButton::clicked, this, choose);
+        m_choices << edit << browse;
+        auto *row = new QHBoxLayout;
+        row->addWidget(edit, 1);
+        row->addWidget(browse);
+        return row;
+    };
+    auto *files = new QFormLayout;
+    files->addRow(tr("Alap konfiguráció:"),
+                  pathRow("seriesBase", m_base, &SeriesDialog::chooseBase));
+    files->addRow(tr("Modulok táblázata:"),
+                  pathRow("seriesUnits", m_units, &SeriesDialog::chooseUnits));
+    files->addRow(tr("Eredmények fájlja:"),
+                  pathRow("seriesResults", m_results, &SeriesDialog::chooseResults));
+    m_units->setPlaceholderText(tr("CSV: fejléc a mezők nevével, soronként egy modul"));
+
+    m_model = new QComboBox(this);
+    m_model->setObjectName(QStringLiteral("seriesType"));
+    m_model->addItem(tr("az első modul szerint"), int(qv::NoDevice));
+    for (int model : {qv::ModelQV5, qv::ModelQV3, qv::ModelBRK2})
+        m_model->addItem(qv::device::modelName(model), model);
+    m_verify = new QCheckBox(tr("Ellenőrzés visszaolvasással"), this);
+    m_verify->setObjectName(QStringLiteral("seriesVerify"));
+    m_verify->setChecked(true);
+    m_port = new QLabel(this);
+    m_port->setObjectName(QStringLiteral("seriesPort"));
+    m_port->setTextFormat(Qt::PlainText);
+    m_choices << m_model << m_verify;
+    auto *options = new QHBoxLayout;
+    options->addWidget(m_model);
+    options->addSpacing(16);
+    options->addWidget(m_verify);
+    options->addStretch(1);
+    options->addWidget(m_port);
+    files->addRow(tr("Típus:"), options);
+
+    m_view = new QTableView(this);
+    m_view->setObjectName(QStringLiteral("seriesView"));
+    m_view->setModel(m_controller.model());
+    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_view->setWordWrap(false);
+    m_view->verticalHeader()->hide();
+    m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 6);
+    m_view->horizontalHeader()->setStretchLastSection(true);
+
+    m_progress = new QLabel(this);
+    m_progress->setObjectName(QStringLiteral("seriesProgress"));
+    m_progress->setTextFormat(Qt::PlainText);
+    QFont bold = m_progress->font();
+    bold.setBold(true);
+    m_progress->setFont(bold);
+    m_prompt = new QLabel(tr("Válassza ki a fájlokat, majd indítsa a sorozatot."), this);
+    m_prompt->setObjectName(QStringLiteral("seriesPrompt"));
+    m_prompt->setTextFormat(Qt::PlainText);
+    m_prompt->setWordWrap(true);
+    QFont large = bold;
+    large.setPointSizeF(bold.pointSizeF() * 1.25);
+    m_prompt->setFont(large);
+    m_prompt->setMinimumHeight(QFontMetrics(large).lineSpacing() * 3 + 4);
+    m_prompt->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    m_problem = new QLabel(this);
+    m_problem->setObjectName(QStringLiteral("seriesProblem"));
+    m_problem->setTextFormat(Qt::PlainText);
+    m_problem->setWordWrap(true);
+    m_problem->setStyleSheet(QStringLiteral("color: rgb(191,0,0);"));
+    m_problem->hide();
+
+    auto button = [this](const char *name, const QString &text) {
+        auto *b = new QPushButton(text, this);
+        b->setObjectName(QLatin1StringView(name));
+        b->setAutoDefault(false);
+        return b;
+    };
+    m_start = button("seriesStart", tr("Indítás"));
+    m_stop = button("seriesStop", tr("Leállítás"));
+    m_stop->setToolTip(tr("A sorozat az éppen írt modul után áll le; modul nem marad félig írva."));
+    m_retry = button("seriesRetry", tr("Kijelölt sikertelen sorok újra"));
+    auto *close = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    close->setObjectName(QStringLiteral("seriesClose"));
+    close->button(QDialogButtonBox::Close)->setText(tr("Bezárás"));
+    connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto *actions = new QHBoxLayout;
+    actions->addWidget(m_start);
+    actions->addWidget(m_stop);
+    actions->addWidget(m_retry);
+    actions->addStretch(1);
+    actions->addWidget(close);
+    auto *progress = new QHBoxLayout;
+    progress->addWidget(m_progress);
+    progress->addStretch(1);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(files);
+    layout->addWidget(m_view, 1);
+    layout->addLayout(progress);
+    layout->addWidget(m_prompt);
+    layout->addWidget(m_problem);
+    layout->addLayout(actions);
+    resize(980, 600);
+
+    connect(m_units, &QLineEdit::editingFinished, this, &SeriesDialog::unitsChosen);
+    connect(m_start, &QPushButton::clicked, this, &SeriesDialog::start);
+    connect(m_stop, &QPushButton::clicked, &m_controller, &SeriesController::stop);
+    connect(m_retry, &QPushButton::clicked, this, &SeriesDialog::retry);
+    connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &SeriesDialog::updateButtons);
+    connect(m_controller.model(), &QAbstractItemModel::dataChanged, this,
+            &SeriesDialog::updateButtons);
+    connect(m_controller.model(), &QAbstractItemModel::modelReset, m_view,
+            &QTableView::resizeColumnsToContents);
+    connect(&m_controller, &SeriesController::prompt, m_prompt, &QLabel::setText);
+    connect(&m_controller, &SeriesController::progressChanged, m_progress, &QLabel::setText);
+    connect(&m_controller, &SeriesController::runningChanged, this, &SeriesDialog::runningChanged);
+    connect(&m_controller, &SeriesController::problem, this, [this](const QString &message) {
+        m_problem->setText(message);
+        m_problem->setVisible(!message.isEmpty());
+    });
+    connect(&m_controller, &SeriesController::failed, this, [this](const QString &reason) {
+        qv::showMessage(this, QMessageBox::Warning, windowTitle(), reason);
+    });
+
+    refresh();
+    runningChanged(m_controller.isRunning());
+}
+
+SeriesDialog::~SeriesDialog() = default;
+
+void SeriesDialog::showPort()
+{
+    m_port->setText(
+        tr("Port: %1, %2 bit/s").arg(m_settings.Port, QString::number(m_settings.Baudrate)));
+}
+
+void SeriesDialog::refresh()
+{
+    showPort();
+    if (m_controller.isRunning())
+        return;
+    if (const int at = m_model->findData(int(m_settings.DeviceModel));
+        at > 0 && m_settings.DeviceModel != qv::NoDevice)
+        m_model->setCurrentIndex(at);
+}
+
+void SeriesDialog::chooseBase()
+{
+    const QString path =
+        qv::chooseFileToOpen(this, tr("Alap konfiguráció"), folderOf(m_base->text()),
+                             tr("Quorvel Files (*.msw);;All Files (*.*)"));
+    if (!path.isEmpty())
+        m_base->setText(path);
+}
+
+void SeriesDialog::chooseUnits()
+{
+    const QString path =
+        qv::chooseFileToOpen(this, tr("Modulok táblázata"), folderOf(m_units->text()),
+                             tr("CSV-táblázat (*.csv);;All Files (*.*)"));
+    if (path.isEmpty())
+        return;
+    m_units->setText(path);
+    unitsChosen();
+}
+
+void SeriesDialog::chooseResults()
+{
+    const QString path = qv::chooseFileToSave(
+        this, tr("Eredmények fájlja"),
+        folderOf(m_results->text().isEmpty() ? m_units->text() : m_results->text()),
+        tr("CSV-táblázat (*.csv)"), QStringLiteral("csv"));
+    if (!path.isEmpty())
+        m_results->setText(path);
+}
+
+// The table shows the units file's rows; the results file goes beside it unless the user
+// chose another.
+void SeriesDialog::unitsChosen()
+{
+    const QString units = m_units->text().trimmed();
+    if (units.isEmpty() || m_controller.isRunning())
+        return;
+    if (m_results->text().isEmpty() || m_results->text() == m_defaultResults) {
+        m_defaultResults = qv::series::defaultResultsPath(units);
+        m_results->setText(m_defaultResults);
+    }
+    const QString error = m_controller.showUnits(units);
+    m_prompt->setText(error.isEmpty() ? tr("Indítsa a sorozatot.") : error);
+    updateButtons();
+}
+
+void SeriesDialog::start()
+{
+    showPort(); // the port the series runs on, as the window has it now
+    SeriesController::Request request;
+    request.basePath = m_base->text().trimmed();
+    request.unitsPath = m_units->text().trimmed();
+    request.resultsPath = m_results->text().trimmed();
+    request.model = m_model->currentData().toInt();
+    request.verify = m_verify->isChecked();
+    m_controller.start(request, this);
+}
+
+void SeriesDialog::retry()
+{
+    m_controller.retry(selectedRows());
+}
+
+QList<int> SeriesDialog::selectedRows() const
+{
+    QList<int> rows;
+    for (const QModelIndex &index : m_view->selectionModel()->selectedRows())
+        rows << index.row();
+    return rows;
+}
+
+void SeriesDialog::runningChanged(bool running)
+{
+    for (QWidget *w : std::as_const(m_choices))
+        w->setEnabled(!running);
+    m_start->setEnabled(!running);
+    m_stop->setEnabled(running);
+    updateButtons();
+}
+
+// Retrying needs a failed row selected, and a series that was started.
+void SeriesDialog::updateButtons()
+{
+    const QList<qv::series::UnitResult> &results = m_controller.model()->results();
+    bool failed = false;
+    for (int row : selectedRows())
+        failed = failed || results.value(row).state == qv::series::UnitState::Failed;
+    m_retry->setEnabled(failed);
+}
+
+// Closing asks first while the series runs; the series then stops after its current unit.
+void SeriesDialog::reject()
+{
+    if (m_controller.isRunning()) {
+        if (!qv::askYesNo(this, windowTitle(),
+                          tr("A sorozat fut. Leállítja az éppen írt modul után, és bezárja "
+                             "az ablakot?")))
+            return;
+        m_controller.stop();
+    }
+    QDialog::reject();
+}

@@ -1,0 +1,65 @@
+// The series dialog: the base file, the units table, the model and the results file are
+// chosen here; the table follows every row of the run, the progress line counts the rows
+// done, and the prompt line tells the person at the bench what to do now. Non-modal: a
+// technician keeps it open for the whole series while the window stays usable (its
+// exchanges are locked while the series has the port). Everything it shows comes from the
+// series controller.
+#pragma once
+
+#include <QDialog>
+
+struct devSettings;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableView;
+class SeriesController;
+
+class SeriesDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // The port and the identified module's model come from the window's `settings`.
+    SeriesDialog(SeriesController &controller, const devSettings &settings,
+                 QWidget *parent = nullptr);
+    ~SeriesDialog() override;
+
+    // Shows the port, and the model of a module identified since the dialog was last shown.
+    void refresh();
+
+protected:
+    void reject() override;
+
+private:
+    void showPort();
+    void chooseBase();
+    void chooseUnits();
+    void chooseResults();
+    void unitsChosen();
+    void start();
+    void retry();
+    void runningChanged(bool running);
+    void updateButtons();
+    QList<int> selectedRows() const;
+
+    SeriesController &m_controller;
+    const devSettings &m_settings;
+    QLineEdit *m_base = nullptr;
+    QLineEdit *m_units = nullptr;
+    QComboBox *m_model = nullptr;
+    QCheckBox *m_verify = nullptr;
+    QLineEdit *m_results = nullptr;
+    QLabel *m_port = nullptr;
+    QTableView *m_view = nullptr;
+    QLabel *m_progress = nullptr;
+    QLabel *m_prompt = nullptr;
+    QLabel *m_problem = nullptr; // what does not end the run but needs the person
+    QPushButton *m_start = nullptr;
+    QPushButton *m_stop = nullptr;
+    QPushButton *m_retry = nullptr;
+    QList<QWidget *> m_choices; // what cannot change while the series runs
+    QString m_defaultResults;   // the results path offered for the units file chosen
+};

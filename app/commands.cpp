@@ -576,10 +576,10 @@ int writeCommand(Context &c)
 
 // ---- series -------------------------------------------------------------------------------
 
-QString trSeries(const char *text)
+struct SeriesText
 {
-    return QCoreApplication::translate("qv::cli", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(qv::cli)
+};
 
 // The runner a stop signal (Ctrl+C, SIGTERM) reaches: it only sets the runner's flag, so
 // the unit being written is finished and recorded first.
@@ -654,10 +654,10 @@ public:
         const QString done = series::progressText(m_runner.results());
         switch (result.state) {
         case series::UnitState::Passed:
-            err << trSeries("%1. sor: kész (%2)").arg(result.row + 1).arg(done) << '\n';
+            err << SeriesText::tr("%1. sor: kész (%2)").arg(result.row + 1).arg(done) << '\n';
             break;
         case series::UnitState::Failed:
-            err << trSeries("%1. sor: sikertelen (%2)\n%3")
+            err << SeriesText::tr("%1. sor: sikertelen (%2)\n%3")
                        .arg(result.row + 1)
                        .arg(done, result.reason)
                 << '\n';
@@ -674,9 +674,9 @@ public:
         endProgress();
         announceStop();
         if (what == series::Wait::ForModule)
-            *m_c.err << trSeries("Csatlakoztassa a modult (%1. sor)…").arg(row + 1) << '\n';
+            *m_c.err << SeriesText::tr("Csatlakoztassa a modult (%1. sor)…").arg(row + 1) << '\n';
         else
-            *m_c.err << trSeries("Vegye le a modult…") << '\n';
+            *m_c.err << SeriesText::tr("Vegye le a modult…") << '\n';
         m_c.err->flush();
     }
     void moduleRefused(const QString &reason) override
@@ -691,7 +691,7 @@ public:
         if (!m_c.progress || percent == m_percent)
             return;
         m_percent = percent;
-        *m_c.err << '\r' << trSeries("%1. sor: %2%").arg(row + 1).arg(percent);
+        *m_c.err << '\r' << SeriesText::tr("%1. sor: %2%").arg(row + 1).arg(percent);
         m_c.err->flush();
     }
     void problem(const QString &message) override
@@ -714,7 +714,7 @@ private:
             return;
         m_stopAnnounced = true;
         endProgress();
-        *m_c.err << trSeries("Leállítás: a sorozat a mostani egység befejezése után megáll.")
+        *m_c.err << SeriesText::tr("Leállítás: a sorozat a mostani egység befejezése után megáll.")
                  << '\n';
         m_c.err->flush();
     }
@@ -760,11 +760,12 @@ int seriesCommand(Context &c)
     }
     const QList<int> skipped = series::rowsWithProblems(problems);
     if (headerProblem || (!skipped.isEmpty() && !c.skipInvalid))
-        return fail(c, Usage,
-                    headerProblem
-                        ? trSeries("A táblázat fejléce hibás: egyetlen modul sem kapott értéket.")
-                        : trSeries("Hibás sorok: egyetlen modul sem kapott értéket. A hibás "
-                                   "sorok kihagyásához adja meg a --skip-invalid kapcsolót."));
+        return fail(
+            c, Usage,
+            headerProblem
+                ? SeriesText::tr("A táblázat fejléce hibás: egyetlen modul sem kapott értéket.")
+                : SeriesText::tr("Hibás sorok: egyetlen modul sem kapott értéket. A hibás "
+                                 "sorok kihagyásához adja meg a --skip-invalid kapcsolót."));
 
     series::SeriesSetup setup;
     setup.port = c.settings.Port;
@@ -787,10 +788,11 @@ int seriesCommand(Context &c)
     QString error;
     const QList<series::UnitResult> planned = runner.plan(&error);
     if (!error.isEmpty())
-        return fail(c, Usage,
-                    trSeries("A sorozat a nyilvántartás nélkül nem indítható, mert abból tudja, "
-                             "mely sorok készültek el korábban.\n") +
-                        error);
+        return fail(
+            c, Usage,
+            SeriesText::tr("A sorozat a nyilvántartás nélkül nem indítható, mert abból tudja, "
+                           "mely sorok készültek el korábban.\n") +
+                error);
     int earlier = 0;
     for (const series::UnitResult &r : planned) {
         if (r.state == series::UnitState::PassedEarlier)
@@ -855,8 +857,8 @@ int seriesCommand(Context &c)
                                      {QStringLiteral("series"), key},
                                      {QStringLiteral("exit"), status}});
     } else {
-        *c.out << trSeries("Sorozat: %1 (kész most: %2, korábban: %3, sikertelen: %4, "
-                           "kihagyva: %5, hátra: %6)")
+        *c.out << SeriesText::tr("Sorozat: %1 (kész most: %2, korábban: %3, sikertelen: %4, "
+                                 "kihagyva: %5, hátra: %6)")
                       .arg(done)
                       .arg(passed)
                       .arg(earlier)
@@ -864,7 +866,7 @@ int seriesCommand(Context &c)
                       .arg(skippedCount)
                       .arg(pending)
                << '\n'
-               << trSeries("Eredmények: %1").arg(resultsPath) << '\n';
+               << SeriesText::tr("Eredmények: %1").arg(resultsPath) << '\n';
         c.out->flush();
     }
     c.err->flush();
@@ -956,8 +958,8 @@ int run(const QStringList &arguments, const QString &version, QTextStream &out, 
         return fail(c, Usage, Text::tr("A --verify kapcsoló csak a write parancshoz tartozik."));
     if (!isSeries && (parser.isSet(model) || parser.isSet(skipInvalid) || parser.isSet(results)))
         return fail(c, Usage,
-                    trSeries("A --model, --skip-invalid és --results kapcsoló csak a series "
-                             "parancshoz tartozik."));
+                    SeriesText::tr("A --model, --skip-invalid és --results kapcsoló csak a series "
+                                   "parancshoz tartozik."));
     if (parser.isSet(model)) {
         const QString name = parser.value(model).toLower();
         const std::pair<const char *, int> models[] = {
@@ -968,13 +970,13 @@ int run(const QStringList &arguments, const QString &version, QTextStream &out, 
         }
         if (c.model == NoDevice)
             return fail(c, Usage,
-                        trSeries("Ismeretlen modultípus: %1 (qv5, qv3 vagy brk2 lehet).")
+                        SeriesText::tr("Ismeretlen modultípus: %1 (qv5, qv3 vagy brk2 lehet).")
                             .arg(parser.value(model)));
     }
     c.skipInvalid = parser.isSet(skipInvalid);
     c.results = parser.value(results);
     if (parser.isSet(results) && c.results.isEmpty())
-        return fail(c, Usage, trSeries("A --results után meg kell adni a fájl nevét."));
+        return fail(c, Usage, SeriesText::tr("A --results után meg kell adni a fájl nevét."));
 
     if (c.command == QLatin1String("identify"))
         return identifyCommand(c);

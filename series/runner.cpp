@@ -29,10 +29,10 @@ namespace qv::series {
 
 namespace {
 
-QString tr(const char *text)
+struct Text
 {
-    return QCoreApplication::translate("qv::series", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(qv::series)
+};
 
 // While the port is missing (an adapter not plugged in yet), it is looked for this often.
 constexpr int MissingPortPollMs = 100;
@@ -175,8 +175,9 @@ struct SeriesRunner::State
         QSaveFile file(setup.resultsPath);
         if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
             return {};
-        return tr("Az eredményfájl (%1) nem írható: %2. Ellenőrizze, hogy a mappája írható-e, "
-                  "és hogy nincs-e megnyitva egy táblázatkezelőben.")
+        return Text::tr(
+                   "Az eredményfájl (%1) nem írható: %2. Ellenőrizze, hogy a mappája írható-e, "
+                   "és hogy nincs-e megnyitva egy táblázatkezelőben.")
             .arg(QDir::toNativeSeparators(setup.resultsPath), file.errorString());
     }
 
@@ -312,7 +313,8 @@ UnitResult SeriesRunner::State::writeUnit(int row, const QString &record,
     report.acknowledged = download.acknowledged;
     if (!download.acknowledged) {
         report.result = transfer::ExchangeResult::Failed;
-        report.reason = tr("Betöltés hiba.\nTipp: ellenőrizze az eszközt és a port beállítást.");
+        report.reason =
+            Text::tr("Betöltés hiba.\nTipp: ellenőrizze az eszközt és a port beállítást.");
         if (download.openFailure) {
             report.reason += u'\n' + openFailureAdvice(*download.openFailure);
             if (isRefusal(download.openFailure))
@@ -325,7 +327,7 @@ UnitResult SeriesRunner::State::writeUnit(int row, const QString &record,
         if (readBack.end != transfer::ReadOutEnd::Ok) {
             report.readBack = transfer::ReadBack::Failed;
             report.result = transfer::ExchangeResult::Failed;
-            report.reason = tr("Sikeres betöltés.\nAz ellenőrzés nem sikerült.\n") +
+            report.reason = Text::tr("Sikeres betöltés.\nAz ellenőrzés nem sikerült.\n") +
                             transfer::readOutFailureText(readBack);
         } else {
             report.differences =
@@ -337,8 +339,8 @@ UnitResult SeriesRunner::State::writeUnit(int row, const QString &record,
                 report.result = transfer::ExchangeResult::Differences;
                 QStringList listed;
                 for (const transfer::FieldDifference &d : std::as_const(report.differences))
-                    listed << tr("%1: „%2” / „%3”").arg(d.field, d.formValue, d.moduleValue);
-                report.reason = tr("Sikeres betöltés.\nA modul mást tárol!\n") +
+                    listed << Text::tr("%1: „%2” / „%3”").arg(d.field, d.formValue, d.moduleValue);
+                report.reason = Text::tr("Sikeres betöltés.\nA modul mást tárol!\n") +
                                 listed.join(QStringLiteral("; "));
             }
         }
@@ -428,17 +430,18 @@ bool SeriesRunner::run(SeriesObserver &observer, QString *error)
     if (!d->planned) {
         plan(&why);
         if (!why.isEmpty())
-            return fail(tr("A sorozat a nyilvántartás nélkül nem indítható, mert abból tudja, "
-                           "mely sorok készültek el korábban.\n") +
-                        why);
+            return fail(
+                Text::tr("A sorozat a nyilvántartás nélkül nem indítható, mert abból tudja, "
+                         "mely sorok készültek el korábban.\n") +
+                why);
     }
     reg::Journal journal;
     QObject::connect(&journal, &reg::Journal::problem, &journal,
                      [&observer](const QString &message) { observer.problem(message); });
     journal.openDefault(d->setup.teamRegister);
     if (!journal.isAvailable())
-        return fail(tr("A sorozat a nyilvántartás nélkül nem indítható, mert abba jegyzi fel "
-                       "az elkészült sorokat.\n") +
+        return fail(Text::tr("A sorozat a nyilvántartás nélkül nem indítható, mert abba jegyzi fel "
+                             "az elkészült sorokat.\n") +
                     (journal.local() ? journal.local()->message() : QString()));
     why = d->saveResults();
     if (!why.isEmpty())
@@ -463,11 +466,11 @@ bool SeriesRunner::run(SeriesObserver &observer, QString *error)
         if (module.end != IdentifyEnd::Ok || module.id.model == NoDevice)
             refusal = identifyFailureText(module);
         if (module.id.model == NoDevice && refusal.isEmpty())
-            refusal = tr("A csatlakoztatott eszköz (%1) típusa ismeretlen: nem kap sort.")
+            refusal = Text::tr("A csatlakoztatott eszköz (%1) típusa ismeretlen: nem kap sort.")
                           .arg(module.id.text);
         else if (refusal.isEmpty() && d->model != NoDevice && module.id.model != d->model)
-            refusal = tr("A csatlakoztatott modul %1 típusú, a sorozat %2 típusú modulokhoz "
-                         "készül: ez a modul nem kap sort. Csatlakoztasson %2 modult.")
+            refusal = Text::tr("A csatlakoztatott modul %1 típusú, a sorozat %2 típusú modulokhoz "
+                               "készül: ez a modul nem kap sort. Csatlakoztasson %2 modult.")
                           .arg(device::modelName(module.id.model), device::modelName(d->model));
         if (!refusal.isEmpty()) {
             observer.moduleRefused(refusal);
@@ -481,7 +484,8 @@ bool SeriesRunner::run(SeriesObserver &observer, QString *error)
             bool readOut = false;
             if (const int held = d->heldRow(module.id.model, &readOut); held >= 0) {
                 observer.moduleRefused(
-                    tr("A csatlakoztatott modul már a(z) %1. sor értékeit tárolja: nem kap újat.")
+                    Text::tr(
+                        "A csatlakoztatott modul már a(z) %1. sor értékeit tárolja: nem kap újat.")
                         .arg(held + 1));
                 observer.waiting(Wait::ForRemoval, -1);
                 if (!d->waitForRemoval())

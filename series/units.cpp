@@ -22,10 +22,10 @@ namespace qv::series {
 
 namespace {
 
-QString tr(const char *text)
+struct Text
 {
-    return QCoreApplication::translate("qv::series", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(qv::series)
+};
 
 // ---- CSV --------------------------------------------------------------------------------
 
@@ -113,8 +113,8 @@ Parsed parseCsv(QStringView text, QChar separator)
             ++line;
             endRecord(line);
         } else if (afterQuote) {
-            parsed.error = tr("A(z) %1. sorban egy idézőjeles mező után a „%2” karakter áll; "
-                              "a mező idézőjele után elválasztó vagy sorvége következhet.")
+            parsed.error = Text::tr("A(z) %1. sorban egy idézőjeles mező után a „%2” karakter áll; "
+                                    "a mező idézőjele után elválasztó vagy sorvége következhet.")
                                .arg(line)
                                .arg(c);
             return parsed;
@@ -125,8 +125,9 @@ Parsed parseCsv(QStringView text, QChar separator)
         }
     }
     if (quoted) {
-        parsed.error = tr("A(z) %1. sorban kezdődő idézőjeles mező nincs lezárva a fájl végéig.")
-                           .arg(record.line);
+        parsed.error =
+            Text::tr("A(z) %1. sorban kezdődő idézőjeles mező nincs lezárva a fájl végéig.")
+                .arg(record.line);
         return parsed;
     }
     if (!field.isEmpty() || wasQuoted || !record.fields.isEmpty())
@@ -231,15 +232,15 @@ QList<Column> usableColumns(const UnitsTable &table, const std::optional<device:
         const auto it = fieldsByName().constFind(name);
         QString reason;
         if (it == fieldsByName().cend() || !it->item)
-            reason = tr("Ismeretlen oszlop: a fejléc a konfiguráció mezőinek nevét várja "
-                        "(m_id, m_nev, t1…t8, smskp …).");
+            reason = Text::tr("Ismeretlen oszlop: a fejléc a konfiguráció mezőinek nevét várja "
+                              "(m_id, m_nev, t1…t8, smskp …).");
         else if (seen.contains(name))
-            reason = tr("Az oszlop kétszer szerepel a fejlécben.");
+            reason = Text::tr("Az oszlop kétszer szerepel a fejlécben.");
         else if (profile && !modelHas(*profile, name, *it))
-            reason = tr("A modul típusának nincs ilyen mezője.");
+            reason = Text::tr("A modul típusának nincs ilyen mezője.");
         else if (it->item->flags & form::Disabled && it->item->kind == form::Kind::LineEdit &&
                  it->item->flags & form::ReadOnly)
-            reason = tr("Ez a mező nem módosítható.");
+            reason = Text::tr("Ez a mező nem módosítható.");
         else
             column.field = *it;
         if (!reason.isEmpty() && problems)
@@ -266,14 +267,15 @@ QString cellProblem(const QString &name, const FieldInfo &field, const QString &
         return {};
     }
     if (value.contains(u'\n') || value.contains(u'\r'))
-        return tr("A(z) „%1” mező nem tartalmazhat sortörést!").arg(transfer::fieldCaption(name));
+        return Text::tr("A(z) „%1” mező nem tartalmazhat sortörést!")
+            .arg(transfer::fieldCaption(name));
     const int limit = field.item->maxLength > 0 ? field.item->maxLength : 32767;
     if (value.size() > limit)
         return QCoreApplication::translate(
                    "qv::series", "A(z) „%1” mezőbe legfeljebb %n karakter írható.", nullptr, limit)
             .arg(transfer::fieldCaption(name));
     if (value.contains(u'|'))
-        return tr("A(z) „%1” mező nem tartalmazhat „|” karaktert!")
+        return Text::tr("A(z) „%1” mező nem tartalmazhat „|” karaktert!")
             .arg(transfer::fieldCaption(name));
     const std::optional<rules::Group> group = rules::groupOf(name);
     if (!group)
@@ -327,7 +329,7 @@ UnitsRead readUnits(const QByteArray &bytes)
 {
     UnitsRead read;
     if (bytes.size() > MaxUnitsFileBytes) {
-        read.error = tr("A fájl túl nagy (legfeljebb %1 MB lehet): nem egy egységtáblázat.")
+        read.error = Text::tr("A fájl túl nagy (legfeljebb %1 MB lehet): nem egy egységtáblázat.")
                          .arg(MaxUnitsFileBytes / (1024 * 1024));
         return read;
     }
@@ -335,18 +337,18 @@ UnitsRead readUnits(const QByteArray &bytes)
     if (view.startsWith("\xEF\xBB\xBF"))
         view = view.sliced(3);
     if (view.startsWith("\xFF\xFE") || view.startsWith("\xFE\xFF")) {
-        read.error = tr("A fájl UTF-16 kódolású. Mentse „CSV UTF-8” formátumban.");
+        read.error = Text::tr("A fájl UTF-16 kódolású. Mentse „CSV UTF-8” formátumban.");
         return read;
     }
     QStringDecoder decoder(QStringDecoder::Utf8);
     const QString text = decoder.decode(view);
     if (decoder.hasError()) {
-        read.error = tr("A fájl nem UTF-8 kódolású. Mentse a táblázatot „CSV UTF-8” "
-                        "formátumban (pontosvesszővel vagy vesszővel tagolva).");
+        read.error = Text::tr("A fájl nem UTF-8 kódolású. Mentse a táblázatot „CSV UTF-8” "
+                              "formátumban (pontosvesszővel vagy vesszővel tagolva).");
         return read;
     }
     if (text.contains(QChar(0))) {
-        read.error = tr("A fájl nem szöveg: nem egy egységtáblázat.");
+        read.error = Text::tr("A fájl nem szöveg: nem egy egységtáblázat.");
         return read;
     }
 
@@ -374,7 +376,7 @@ UnitsRead readUnits(const QByteArray &bytes)
         while (cells.size() > table.columns.size() && cells.constLast().isEmpty())
             cells.removeLast();
         if (cells.size() > table.columns.size()) {
-            read.error = tr("A(z) %1. sorban több mező van (%2), mint a fejlécben (%3).")
+            read.error = Text::tr("A(z) %1. sorban több mező van (%2), mint a fejlécben (%3).")
                              .arg(record.line)
                              .arg(cells.size())
                              .arg(table.columns.size());
@@ -386,12 +388,12 @@ UnitsRead readUnits(const QByteArray &bytes)
         table.lines << record.line;
     }
     if (header) {
-        read.error = tr("A fájl üres: az első sorban a mezők nevét, alatta soronként egy-egy "
-                        "modul értékeit várja.");
+        read.error = Text::tr("A fájl üres: az első sorban a mezők nevét, alatta soronként egy-egy "
+                              "modul értékeit várja.");
         return read;
     }
     if (table.rows.isEmpty()) {
-        read.error = tr("A fájlban csak a fejléc van: egyetlen modul sora sincs benne.");
+        read.error = Text::tr("A fájlban csak a fejléc van: egyetlen modul sora sincs benne.");
         return read;
     }
     read.table = std::move(table);
@@ -404,17 +406,17 @@ UnitsRead readUnitsFile(const QString &path)
     const QString name = QDir::toNativeSeparators(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        read.error = tr("A(z) %1 fájl nem olvasható: %2").arg(name, file.errorString());
+        read.error = Text::tr("A(z) %1 fájl nem olvasható: %2").arg(name, file.errorString());
         return read;
     }
     const QByteArray bytes = file.read(MaxUnitsFileBytes + 1);
     if (file.error() != QFileDevice::NoError) {
-        read.error = tr("A(z) %1 fájl nem olvasható: %2").arg(name, file.errorString());
+        read.error = Text::tr("A(z) %1 fájl nem olvasható: %2").arg(name, file.errorString());
         return read;
     }
     read = readUnits(bytes);
     if (!read.error.isEmpty())
-        read.error = tr("A(z) %1 fájl nem használható.\n%2").arg(name, read.error);
+        read.error = Text::tr("A(z) %1 fájl nem használható.\n%2").arg(name, read.error);
     return read;
 }
 
@@ -440,10 +442,11 @@ QList<CellProblem> checkUnits(const UnitsTable &table, const QStringList &baseVa
                 (profile && !device::hasTextField(*profile, name)))
                 continue;
             if (baseValues.value(info.index).isEmpty() && !givenByColumn.contains(name))
-                problems << CellProblem{0, table.headerLine, name, QString(),
-                                        tr("Minden beviteli mező kitöltése kötelező! (%1): az "
-                                           "alapfájlban üres, és nincs ilyen oszlop.")
-                                            .arg(transfer::fieldCaption(name))};
+                problems << CellProblem{
+                    0, table.headerLine, name, QString(),
+                    Text::tr("Minden beviteli mező kitöltése kötelező! (%1): az "
+                             "alapfájlban üres, és nincs ilyen oszlop.")
+                        .arg(transfer::fieldCaption(name))};
             else
                 required << std::pair{name, info.index};
         }
@@ -511,17 +514,17 @@ QList<CellProblem> checkUnits(const UnitsTable &table, const QStringList &baseVa
                 on += form::isSetValue(values.value(member)) ? 1 : 0;
             if (on == 0)
                 add(column.name, cells.at(c),
-                    tr("A csoport egyik gombjának bekapcsolva kell lennie: kapcsoljon be "
-                       "helyette egy másikat."));
+                    Text::tr("A csoport egyik gombjának bekapcsolva kell lennie: kapcsoljon be "
+                             "helyette egy másikat."));
             else if (on > 1)
                 add(column.name, cells.at(c),
-                    tr("A csoportjából csak egy gomb lehet bekapcsolva."));
+                    Text::tr("A csoportjából csak egy gomb lehet bekapcsolva."));
         }
 
         for (const auto &[name, index] : required) {
             if (values.value(index).isEmpty())
                 add(name, QString(),
-                    tr("Minden beviteli mező kitöltése kötelező! (%1)")
+                    Text::tr("Minden beviteli mező kitöltése kötelező! (%1)")
                         .arg(transfer::fieldCaption(name)));
         }
     }
@@ -541,10 +544,11 @@ QList<int> rowsWithProblems(const QList<CellProblem> &problems)
 
 QString problemText(const CellProblem &problem)
 {
-    const QString where = problem.row > 0 ? tr("%1. sor").arg(problem.row) : tr("fejléc");
+    const QString where =
+        problem.row > 0 ? Text::tr("%1. sor").arg(problem.row) : Text::tr("fejléc");
     if (problem.value.isEmpty())
-        return tr("%1, %2: %3").arg(where, problem.column, problem.reason);
-    return tr("%1, %2 („%3”): %4").arg(where, problem.column, problem.value, problem.reason);
+        return Text::tr("%1, %2: %3").arg(where, problem.column, problem.reason);
+    return Text::tr("%1, %2 („%3”): %4").arg(where, problem.column, problem.value, problem.reason);
 }
 
 // ---- Values ---------------------------------------------------------------------------------
@@ -567,14 +571,14 @@ QString unitRecord(const UnitsTable &table, int row, const QStringList &baseValu
     case transfer::AssemblyStatus::Ok:
         return assembly.record;
     case transfer::AssemblyStatus::SeparatorInText:
-        why = tr("A(z) „%1” mező nem tartalmazhat „%2” karaktert!").arg(caption, separator);
+        why = Text::tr("A(z) „%1” mező nem tartalmazhat „%2” karaktert!").arg(caption, separator);
         break;
     case transfer::AssemblyStatus::LineBreakInText:
-        why = tr("A(z) „%1” mező nem tartalmazhat sortörést!").arg(caption);
+        why = Text::tr("A(z) „%1” mező nem tartalmazhat sortörést!").arg(caption);
         break;
     case transfer::AssemblyStatus::CharacterWithoutByte:
-        why =
-            tr("A(z) „%1” mező nem tartalmazhat „%2” karaktert!").arg(caption, assembly.character);
+        why = Text::tr("A(z) „%1” mező nem tartalmazhat „%2” karaktert!")
+                  .arg(caption, assembly.character);
         break;
     }
     if (reason)
@@ -599,17 +603,17 @@ QString stateText(UnitState state)
 {
     switch (state) {
     case UnitState::Pending:
-        return tr("vár");
+        return Text::tr("vár");
     case UnitState::Working:
-        return tr("folyamatban");
+        return Text::tr("folyamatban");
     case UnitState::Passed:
-        return tr("kész");
+        return Text::tr("kész");
     case UnitState::PassedEarlier:
-        return tr("korábban kész");
+        return Text::tr("korábban kész");
     case UnitState::Failed:
-        return tr("sikertelen");
+        return Text::tr("sikertelen");
     case UnitState::Skipped:
-        return tr("kihagyva");
+        return Text::tr("kihagyva");
     }
     return {};
 }
@@ -624,7 +628,7 @@ QString progressText(const QList<UnitResult> &results)
         if (r.state == UnitState::Passed || r.state == UnitState::PassedEarlier)
             ++done;
     }
-    return tr("%1/%2 kész").arg(done).arg(all);
+    return Text::tr("%1/%2 kész").arg(done).arg(all);
 }
 
 namespace {

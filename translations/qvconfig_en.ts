@@ -269,6 +269,14 @@ The entry cannot be saved to a file.</translation>
         <source>Az űrlapon</source>
         <translation>In the form</translation>
     </message>
+    <message>
+        <source>Sorozatprogramozás</source>
+        <translation>Series programming</translation>
+    </message>
+    <message>
+        <source>A sorozat fut. Leállítja az éppen írt modul után, és kilép?</source>
+        <translation>A series is running. Stop it after the module being written and quit?</translation>
+    </message>
 </context>
 <context>
     <name>PortController</name>
@@ -548,6 +556,240 @@ Connection: a libpq connection string (host=… dbname=… user=…) or a servic
     </message>
 </context>
 <context>
+    <name>SeriesController</name>
+    <message>
+        <source>Sorozatprogramozás</source>
+        <translation>Series programming</translation>
+    </message>
+    <message>
+        <source>Válassza ki az alap konfigurációs fájlt.</source>
+        <translation>Choose the base configuration file.</translation>
+    </message>
+    <message>
+        <source>A(z) %1 fájl nem olvasható.
+%2</source>
+        <translation>The file %1 cannot be read.
+%2</translation>
+    </message>
+    <message>
+        <source>A(z) %1 nem konfigurációs fájl: túl nagy.</source>
+        <translation>%1 is not a configuration file: it is too large.</translation>
+    </message>
+    <message>
+        <source>A kiválasztott file &quot;%1&quot; nem nyitható meg a jelenlegi verzióval.</source>
+        <translation>The selected file &quot;%1&quot; cannot be opened with this version.</translation>
+    </message>
+    <message>
+        <source>A(z) %1 fájl szintaxisa hibás.</source>
+        <translation>The file %1 has a syntax error.</translation>
+    </message>
+    <message>
+        <source>Válassza ki a modulok táblázatát (CSV).</source>
+        <translation>Choose the table of modules (CSV).</translation>
+    </message>
+    <message>
+        <source>A(z) %1 táblázatban nincs egy modul sora sem.</source>
+        <translation>The table %1 has no module rows.</translation>
+    </message>
+    <message numerus="yes">
+        <source>… és még %n hiba.</source>
+        <translation>
+            <numerusform>… and %n more problem.</numerusform>
+            <numerusform>… and %n more problems.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A táblázat hibás, egyetlen modul sem kap értéket:
+%1</source>
+        <translation>The table is faulty, no module gets any values:
+%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sor nem írható be a modulokba:
+%1
+
+Kihagyja ezeket a sorokat, és a többivel kezdi a sorozatot?</source>
+        <translation>
+            <numerusform>%n row cannot be written into the modules:
+%1
+
+Skip this row and start the series with the others?</numerusform>
+            <numerusform>%n rows cannot be written into the modules:
+%1
+
+Skip these rows and start the series with the others?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A sorozat a nyilvántartás nélkül nem indítható, mert abból tudja, mely sorok készültek el korábban.
+</source>
+        <translation>The series cannot start without the register: the register tells which rows were done earlier.
+</translation>
+    </message>
+    <message>
+        <source>A sorozat leáll, amint az aktuális modul elkészült…</source>
+        <translation>The series stops as soon as the current module is done…</translation>
+    </message>
+    <message>
+        <source>A(z) %1. sor%2 írása…</source>
+        <translation>Writing row %1%2…</translation>
+    </message>
+    <message>
+        <source>Csatlakoztassa a modult a(z) %1. sorhoz%2…</source>
+        <translation>Connect the module for row %1%2…</translation>
+    </message>
+    <message>
+        <source>A(z) %1. sor%2 sikertelen: %3
+Vegye le a modult.</source>
+        <translation>Row %1%2 failed: %3
+Take the module off.</translation>
+    </message>
+    <message>
+        <source>A(z) %1. sor%2 kész. Vegye le a modult.</source>
+        <translation>Row %1%2 done. Take the module off.</translation>
+    </message>
+    <message>
+        <source>Elutasított modul: %1
+Vegye le a modult.</source>
+        <translation>Module refused: %1
+Take the module off.</translation>
+    </message>
+    <message>
+        <source>A(z) %1. sor%2 írása… %3%</source>
+        <translation>Writing row %1%2… %3%</translation>
+    </message>
+    <message>
+        <source>A sorozat leállt (%1). Vegye le a modult.</source>
+        <translation>The series has stopped (%1). Take the module off.</translation>
+    </message>
+    <message>
+        <source>A sorozat leállt (%1).</source>
+        <translation>The series has stopped (%1).</translation>
+    </message>
+    <message>
+        <source>A sorozat véget ért (%1).</source>
+        <translation>The series has ended (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>SeriesDialog</name>
+    <message>
+        <source>Sorozatprogramozás</source>
+        <translation>Series programming</translation>
+    </message>
+    <message>
+        <source>Tallózás…</source>
+        <translation>Browse…</translation>
+    </message>
+    <message>
+        <source>Alap konfiguráció:</source>
+        <translation>Base configuration:</translation>
+    </message>
+    <message>
+        <source>Modulok táblázata:</source>
+        <translation>Table of modules:</translation>
+    </message>
+    <message>
+        <source>Eredmények fájlja:</source>
+        <translation>Results file:</translation>
+    </message>
+    <message>
+        <source>CSV: fejléc a mezők nevével, soronként egy modul</source>
+        <translation>CSV: a header of field names, one module per row</translation>
+    </message>
+    <message>
+        <source>az első modul szerint</source>
+        <translation>as the first module</translation>
+    </message>
+    <message>
+        <source>Ellenőrzés visszaolvasással</source>
+        <translation>Verify by reading back</translation>
+    </message>
+    <message>
+        <source>Típus:</source>
+        <translation>Model:</translation>
+    </message>
+    <message>
+        <source>Válassza ki a fájlokat, majd indítsa a sorozatot.</source>
+        <translation>Choose the files, then start the series.</translation>
+    </message>
+    <message>
+        <source>Indítás</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Leállítás</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>A sorozat az éppen írt modul után áll le; modul nem marad félig írva.</source>
+        <translation>The series stops after the module being written; no module is left half-written.</translation>
+    </message>
+    <message>
+        <source>Kijelölt sikertelen sorok újra</source>
+        <translation>Retry selected failed rows</translation>
+    </message>
+    <message>
+        <source>Bezárás</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Port: %1, %2 bit/s</source>
+        <translation>Port: %1, %2 bit/s</translation>
+    </message>
+    <message>
+        <source>Alap konfiguráció</source>
+        <translation>Base configuration</translation>
+    </message>
+    <message>
+        <source>Quorvel Files (*.msw);;All Files (*.*)</source>
+        <translation>Quorvel Files (*.msw);;All Files (*.*)</translation>
+    </message>
+    <message>
+        <source>Modulok táblázata</source>
+        <translation>Table of modules</translation>
+    </message>
+    <message>
+        <source>CSV-táblázat (*.csv);;All Files (*.*)</source>
+        <translation>CSV table (*.csv);;All Files (*.*)</translation>
+    </message>
+    <message>
+        <source>Eredmények fájlja</source>
+        <translation>Results file</translation>
+    </message>
+    <message>
+        <source>CSV-táblázat (*.csv)</source>
+        <translation>CSV table (*.csv)</translation>
+    </message>
+    <message>
+        <source>Indítsa a sorozatot.</source>
+        <translation>Start the series.</translation>
+    </message>
+    <message>
+        <source>A sorozat fut. Leállítja az éppen írt modul után, és bezárja az ablakot?</source>
+        <translation>A series is running. Stop it after the module being written and close the window?</translation>
+    </message>
+</context>
+<context>
+    <name>SeriesModel</name>
+    <message>
+        <source>Sor</source>
+        <translation>Row</translation>
+    </message>
+    <message>
+        <source>Állapot</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Indok</source>
+        <translation>Reason</translation>
+    </message>
+    <message>
+        <source>Idő</source>
+        <translation>Time</translation>
+    </message>
+</context>
+<context>
     <name>StatusController</name>
     <message>
         <source>Állapot lekérdezése...</source>
@@ -635,6 +877,10 @@ Connection: a libpq connection string (host=… dbname=… user=…) or a servic
     <message>
         <source>Quorvel / Brastok letöltő szoftver</source>
         <translation>Quorvel / Brastok download software</translation>
+    </message>
+    <message>
+        <source>Sorozatprogramozás…</source>
+        <translation>Series programming…</translation>
     </message>
 </context>
 <context>
@@ -1150,45 +1396,6 @@ Arguments:
 <context>
     <name>qv::Commands</name>
     <message>
-        <source>Használat: qvconfig &lt;parancs&gt; [kapcsolók]
-Parancsok:
-  identify                 A modul azonosítása.
-  read -o FÁJL.msw         A modul konfigurációjának kiolvasása fájlba.
-  write FÁJL.msw [--verify]
-                           A fájl betöltése a modulba (--verify: visszaolvasással).
-  compare FÁJL.msw         A fájl összehasonlítása a modul konfigurációjával.
-  diff A.msw B.msw         Két fájl összehasonlítása (modul nélkül).
-  status                   A modul állapotának lekérdezése.
-Kapcsolók:
-  --port &lt;név&gt;             A modul portja (alapértelmezés: COM1).
-  --baud &lt;bit/s&gt;           Az azonosítás és a kiolvasás sebessége (alapértelmezés: 1200).
-  --json                   Gépi feldolgozásra szánt JSON kimenet.
-  --register &lt;kapcsolat&gt;   A csapat nyilvántartása is (lásd qvconfig --help).
-  --lang &lt;nyelv&gt;           A kiírások nyelve: hu vagy en (lásd qvconfig --help).
-Kilépési kód: 0 kész, 1 hibás parancssor, 2 a port nem használható, 3 nincs modul vagy
-nem kompatibilis, 4 sikertelen adatcsere, 5 eltérések.
-</source>
-        <extracomment>The commands&apos; --help. Command and option names, FÁJL/A/B as file names may be translated (FILE), the exit codes stay; the descriptions start in column 28.</extracomment>
-        <translation>Usage: qvconfig &lt;command&gt; [options]
-Commands:
-  identify                 Identifies the module.
-  read -o FILE.msw         Reads the module&apos;s configuration out into a file.
-  write FILE.msw [--verify]
-                           Downloads the file into the module (--verify: reads it back).
-  compare FILE.msw         Compares the file with the module&apos;s configuration.
-  diff A.msw B.msw         Compares two files (no module needed).
-  status                   Queries the module&apos;s status.
-Options:
-  --port &lt;name&gt;            The module&apos;s port (default: COM1).
-  --baud &lt;bit/s&gt;           Speed of the identification and the read-out (default: 1200).
-  --json                   JSON output for machine processing.
-  --register &lt;connection&gt;  The team&apos;s register as well (see qvconfig --help).
-  --lang &lt;language&gt;        The language of the output: hu or en (see qvconfig --help).
-Exit status: 0 done, 1 invalid command line, 2 port unusable, 3 no module or not
-compatible, 4 exchange failed, 5 differences.
-</translation>
-    </message>
-    <message>
         <source>A kiválasztott porton nem található csatlakoztatott eszköz.</source>
         <translation>No connected device was found on the selected port.</translation>
     </message>
@@ -1421,6 +1628,59 @@ Verification failed.
 
 %3</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Használat: qvconfig &lt;parancs&gt; [kapcsolók]
+Parancsok:
+  identify                 A modul azonosítása.
+  read -o FÁJL.msw         A modul konfigurációjának kiolvasása fájlba.
+  write FÁJL.msw [--verify]
+                           A fájl betöltése a modulba (--verify: visszaolvasással).
+  compare FÁJL.msw         A fájl összehasonlítása a modul konfigurációjával.
+  diff A.msw B.msw         Két fájl összehasonlítása (modul nélkül).
+  status                   A modul állapotának lekérdezése.
+  series ALAP.msw EGYSÉGEK.csv [--verify] [--model qv5|qv3|brk2] [--skip-invalid]
+         [--results FÁJL]  Sorozatprogramozás: egymás után csatlakoztatott modulok,
+                           mindegyik az alapfájl értékeivel és a táblázat saját sorával.
+Kapcsolók:
+  --port &lt;név&gt;             A modul portja (alapértelmezés: COM1).
+  --baud &lt;bit/s&gt;           Az azonosítás és a kiolvasás sebessége (alapértelmezés: 1200).
+  --json                   Gépi feldolgozásra szánt JSON kimenet.
+  --register &lt;kapcsolat&gt;   A csapat nyilvántartása is (lásd qvconfig --help).
+  --lang &lt;nyelv&gt;           A kiírások nyelve: hu vagy en (lásd qvconfig --help).
+  --model qv5|qv3|brk2     series: a sorozat modultípusa (alapértelmezés: az első modulé).
+  --skip-invalid           series: a hibás sorok kihagyása (nélküle semmi sem íródik).
+  --results &lt;fájl&gt;         series: az eredményfájl (alapértelmezés: EGYSÉGEK-eredmeny.csv).
+Kilépési kód: 0 kész, 1 hibás parancssor, 2 a port nem használható, 3 nincs modul vagy
+nem kompatibilis, 4 sikertelen adatcsere (series: sikertelen egység vagy leállítva),
+5 eltérések.
+</source>
+        <extracomment>The commands&apos; --help. Command and option names, FÁJL/A/B as file names may be translated (FILE), the exit codes stay; the descriptions start in column 28.</extracomment>
+        <translation>Usage: qvconfig &lt;command&gt; [options]
+Commands:
+  identify                 Identifies the module.
+  read -o FILE.msw         Reads the module&apos;s configuration out into a file.
+  write FILE.msw [--verify]
+                           Downloads the file into the module (--verify: reads it back).
+  compare FILE.msw         Compares the file with the module&apos;s configuration.
+  diff A.msw B.msw         Compares two files (no module needed).
+  status                   Queries the module&apos;s status.
+  series BASE.msw UNITS.csv [--verify] [--model qv5|qv3|brk2] [--skip-invalid]
+         [--results FILE]  Series programming: modules connected one after the other,
+                           each with the base file&apos;s values and its own row of the table.
+Options:
+  --port &lt;name&gt;            The module&apos;s port (default: COM1).
+  --baud &lt;bit/s&gt;           Speed of the identification and the read-out (default: 1200).
+  --json                   JSON output for machine processing.
+  --register &lt;connection&gt;  The team&apos;s register as well (see qvconfig --help).
+  --lang &lt;language&gt;        The language of the output: hu or en (see qvconfig --help).
+  --model qv5|qv3|brk2     series: the series&apos; module model (default: the first module&apos;s).
+  --skip-invalid           series: skip the invalid rows (without it nothing is written).
+  --results &lt;file&gt;         series: the results file (default: UNITS-eredmeny.csv).
+Exit status: 0 done, 1 invalid command line, 2 port unusable, 3 no module or not
+compatible, 4 exchange failed (series: a unit failed or the series was stopped),
+5 differences.
+</translation>
     </message>
 </context>
 <context>
@@ -2136,6 +2396,76 @@ Check the device!</translation>
     </message>
 </context>
 <context>
+    <name>qv::cli</name>
+    <message numerus="yes">
+        <source>%n sor korábban elkészült, azok kimaradnak.</source>
+        <translation>
+            <numerusform>%n row was done earlier and is skipped.</numerusform>
+            <numerusform>%n rows were done earlier and are skipped.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1. sor: kész (%2)</source>
+        <translation>row %1: done (%2)</translation>
+    </message>
+    <message>
+        <source>%1. sor: sikertelen (%2)
+%3</source>
+        <translation>row %1: failed (%2)
+%3</translation>
+    </message>
+    <message>
+        <source>Csatlakoztassa a modult (%1. sor)…</source>
+        <translation>Connect the module (row %1)…</translation>
+    </message>
+    <message>
+        <source>Vegye le a modult…</source>
+        <translation>Take the module off…</translation>
+    </message>
+    <message>
+        <source>%1. sor: %2%</source>
+        <translation>row %1: %2%</translation>
+    </message>
+    <message>
+        <source>Leállítás: a sorozat a mostani egység befejezése után megáll.</source>
+        <translation>Stopping: the series stops once the current unit is done.</translation>
+    </message>
+    <message>
+        <source>A táblázat fejléce hibás: egyetlen modul sem kapott értéket.</source>
+        <translation>The table&apos;s header is faulty: no module was given any values.</translation>
+    </message>
+    <message>
+        <source>Hibás sorok: egyetlen modul sem kapott értéket. A hibás sorok kihagyásához adja meg a --skip-invalid kapcsolót.</source>
+        <translation>Invalid rows: no module was given any values. To skip the invalid rows, give the --skip-invalid option.</translation>
+    </message>
+    <message>
+        <source>A sorozat a nyilvántartás nélkül nem indítható, mert abból tudja, mely sorok készültek el korábban.
+</source>
+        <translation>The series cannot start without the register: the register tells which rows were done earlier.
+</translation>
+    </message>
+    <message>
+        <source>Sorozat: %1 (kész most: %2, korábban: %3, sikertelen: %4, kihagyva: %5, hátra: %6)</source>
+        <translation>Series: %1 (done now: %2, earlier: %3, failed: %4, skipped: %5, left: %6)</translation>
+    </message>
+    <message>
+        <source>Eredmények: %1</source>
+        <translation>Results: %1</translation>
+    </message>
+    <message>
+        <source>A --model, --skip-invalid és --results kapcsoló csak a series parancshoz tartozik.</source>
+        <translation>The --model, --skip-invalid and --results options belong to the series command only.</translation>
+    </message>
+    <message>
+        <source>Ismeretlen modultípus: %1 (qv5, qv3 vagy brk2 lehet).</source>
+        <translation>Unknown module model: %1 (it can be qv5, qv3 or brk2).</translation>
+    </message>
+    <message>
+        <source>A --results után meg kell adni a fájl nevét.</source>
+        <translation>The --results option needs a file name.</translation>
+    </message>
+</context>
+<context>
     <name>qv::reg::Connection</name>
     <message>
         <source>Például: host=szerver dbname=nyilvantartas user=technikus, vagy egy szolgáltatás neve a ~/.pg_service.conf fájlból.</source>
@@ -2344,6 +2674,204 @@ Check the device!</translation>
     <message>
         <source>A helyi nyilvántartásban nem jelölhető meg, hogy a bejegyzések már a csapat nyilvántartásában vannak (%1). Újra elküldésre kerülnek; a csapat nyilvántartása mindegyiket egyszer őrzi.</source>
         <translation>The local register cannot mark that the entries are already in the team&apos;s register (%1). They will be sent again; the team&apos;s register keeps each of them once.</translation>
+    </message>
+</context>
+<context>
+    <name>qv::series</name>
+    <message>
+        <source>A(z) %1. sorban egy idézőjeles mező után a „%2” karakter áll; a mező idézőjele után elválasztó vagy sorvége következhet.</source>
+        <translation>On line %1 the character “%2” follows a quoted field; only a separator or the end of the line may follow the closing quote.</translation>
+    </message>
+    <message>
+        <source>A(z) %1. sorban kezdődő idézőjeles mező nincs lezárva a fájl végéig.</source>
+        <translation>The quoted field that starts on line %1 is not closed before the end of the file.</translation>
+    </message>
+    <message>
+        <source>Ismeretlen oszlop: a fejléc a konfiguráció mezőinek nevét várja (m_id, m_nev, t1…t8, smskp …).</source>
+        <translation>Unknown column: the header takes the names of the configuration&apos;s fields (m_id, m_nev, t1…t8, smskp …).</translation>
+    </message>
+    <message>
+        <source>Az oszlop kétszer szerepel a fejlécben.</source>
+        <translation>The column appears twice in the header.</translation>
+    </message>
+    <message>
+        <source>A modul típusának nincs ilyen mezője.</source>
+        <translation>The module&apos;s model has no such field.</translation>
+    </message>
+    <message>
+        <source>Ez a mező nem módosítható.</source>
+        <translation>This field cannot be changed.</translation>
+    </message>
+    <message>
+        <source>A(z) „%1” mező nem tartalmazhat sortörést!</source>
+        <translation>The field “%1” must not contain a line break!</translation>
+    </message>
+    <message numerus="yes">
+        <source>A(z) „%1” mezőbe legfeljebb %n karakter írható.</source>
+        <translation>
+            <numerusform>The field “%1” takes at most %n character.</numerusform>
+            <numerusform>The field “%1” takes at most %n characters.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A(z) „%1” mező nem tartalmazhat „|” karaktert!</source>
+        <translation>The field “%1” must not contain the character “|”!</translation>
+    </message>
+    <message>
+        <source>A fájl túl nagy (legfeljebb %1 MB lehet): nem egy egységtáblázat.</source>
+        <translation>The file is too large (at most %1 MB): it is not a table of units.</translation>
+    </message>
+    <message>
+        <source>A fájl UTF-16 kódolású. Mentse „CSV UTF-8” formátumban.</source>
+        <translation>The file is encoded in UTF-16. Save it as “CSV UTF-8”.</translation>
+    </message>
+    <message>
+        <source>A fájl nem UTF-8 kódolású. Mentse a táblázatot „CSV UTF-8” formátumban (pontosvesszővel vagy vesszővel tagolva).</source>
+        <translation>The file is not encoded in UTF-8. Save the table as “CSV UTF-8” (separated by semicolons or commas).</translation>
+    </message>
+    <message>
+        <source>A fájl nem szöveg: nem egy egységtáblázat.</source>
+        <translation>The file is not text: it is not a table of units.</translation>
+    </message>
+    <message>
+        <source>A(z) %1. sorban több mező van (%2), mint a fejlécben (%3).</source>
+        <translation>Line %1 has more fields (%2) than the header (%3).</translation>
+    </message>
+    <message>
+        <source>A fájl üres: az első sorban a mezők nevét, alatta soronként egy-egy modul értékeit várja.</source>
+        <translation>The file is empty: the first line takes the field names, each line below it the values of one module.</translation>
+    </message>
+    <message>
+        <source>A fájlban csak a fejléc van: egyetlen modul sora sincs benne.</source>
+        <translation>The file has only the header: there is no module row in it.</translation>
+    </message>
+    <message>
+        <source>A(z) %1 fájl nem olvasható: %2</source>
+        <translation>The file %1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>A(z) %1 fájl nem használható.
+%2</source>
+        <translation>The file %1 cannot be used.
+%2</translation>
+    </message>
+    <message>
+        <source>Minden beviteli mező kitöltése kötelező! (%1): az alapfájlban üres, és nincs ilyen oszlop.</source>
+        <translation>Every input field must be filled in! (%1): it is empty in the base file, and there is no such column.</translation>
+    </message>
+    <message>
+        <source>A csoport egyik gombjának bekapcsolva kell lennie: kapcsoljon be helyette egy másikat.</source>
+        <translation>One button of the group must be on: switch on another one instead.</translation>
+    </message>
+    <message>
+        <source>A csoportjából csak egy gomb lehet bekapcsolva.</source>
+        <translation>Only one button of its group may be on.</translation>
+    </message>
+    <message>
+        <source>Minden beviteli mező kitöltése kötelező! (%1)</source>
+        <translation>Every input field must be filled in! (%1)</translation>
+    </message>
+    <message>
+        <source>%1. sor</source>
+        <translation>row %1</translation>
+    </message>
+    <message>
+        <source>fejléc</source>
+        <translation>header</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message>
+        <source>%1, %2 („%3”): %4</source>
+        <translation>%1, %2 (“%3”): %4</translation>
+    </message>
+    <message>
+        <source>A(z) „%1” mező nem tartalmazhat „%2” karaktert!</source>
+        <translation>The field “%1” must not contain the character “%2”!</translation>
+    </message>
+    <message>
+        <source>vár</source>
+        <translation>waiting</translation>
+    </message>
+    <message>
+        <source>folyamatban</source>
+        <translation>in progress</translation>
+    </message>
+    <message>
+        <source>kész</source>
+        <translation>done</translation>
+    </message>
+    <message>
+        <source>korábban kész</source>
+        <translation>done earlier</translation>
+    </message>
+    <message>
+        <source>sikertelen</source>
+        <translation>failed</translation>
+    </message>
+    <message>
+        <source>kihagyva</source>
+        <translation>skipped</translation>
+    </message>
+    <message>
+        <source>%1/%2 kész</source>
+        <translation>%1/%2 done</translation>
+    </message>
+    <message>
+        <source>Az eredményfájl (%1) nem írható: %2. Ellenőrizze, hogy a mappája írható-e, és hogy nincs-e megnyitva egy táblázatkezelőben.</source>
+        <translation>The results file (%1) cannot be written: %2. Check that its folder is writable and that the file is not open in a spreadsheet program.</translation>
+    </message>
+    <message>
+        <source>Betöltés hiba.
+Tipp: ellenőrizze az eszközt és a port beállítást.</source>
+        <translation>Download error.
+Tip: check the device and the port setting.</translation>
+    </message>
+    <message>
+        <source>Sikeres betöltés.
+Az ellenőrzés nem sikerült.
+</source>
+        <translation>Download complete.
+Verification failed.
+</translation>
+    </message>
+    <message>
+        <source>%1: „%2” / „%3”</source>
+        <translation>%1: “%2” / “%3”</translation>
+    </message>
+    <message>
+        <source>Sikeres betöltés.
+A modul mást tárol!
+</source>
+        <translation>Download complete.
+The module stores different values!
+</translation>
+    </message>
+    <message>
+        <source>A sorozat a nyilvántartás nélkül nem indítható, mert abból tudja, mely sorok készültek el korábban.
+</source>
+        <translation>The series cannot start without the register: the register tells which rows were done earlier.
+</translation>
+    </message>
+    <message>
+        <source>A sorozat a nyilvántartás nélkül nem indítható, mert abba jegyzi fel az elkészült sorokat.
+</source>
+        <translation>The series cannot start without the register: the rows done are recorded there.
+</translation>
+    </message>
+    <message>
+        <source>A csatlakoztatott eszköz (%1) típusa ismeretlen: nem kap sort.</source>
+        <translation>The connected device (%1) is of an unknown model: it gets no row.</translation>
+    </message>
+    <message>
+        <source>A csatlakoztatott modul %1 típusú, a sorozat %2 típusú modulokhoz készül: ez a modul nem kap sort. Csatlakoztasson %2 modult.</source>
+        <translation>The connected module is a %1; the series is made for %2 modules: this module gets no row. Connect a %2 module.</translation>
+    </message>
+    <message>
+        <source>A csatlakoztatott modul már a(z) %1. sor értékeit tárolja: nem kap újat.</source>
+        <translation>The connected module already holds the values of row %1: it gets nothing new.</translation>
     </message>
 </context>
 <context>

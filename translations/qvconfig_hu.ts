@@ -258,6 +258,14 @@ A bejegyzés nem menthető fájlba.</source>
         <source>Az űrlapon</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Sorozatprogramozás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A sorozat fut. Leállítja az éppen írt modul után, és kilép?</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PortController</name>
@@ -533,6 +541,227 @@ Kapcsolat: libpq kapcsolati szöveg (host=… dbname=… user=…) vagy szolgál
     </message>
 </context>
 <context>
+    <name>SeriesController</name>
+    <message>
+        <source>Sorozatprogramozás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Válassza ki az alap konfigurációs fájlt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1 fájl nem olvasható.
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1 nem konfigurációs fájl: túl nagy.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A kiválasztott file &quot;%1&quot; nem nyitható meg a jelenlegi verzióval.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1 fájl szintaxisa hibás.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Válassza ki a modulok táblázatát (CSV).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1 táblázatban nincs egy modul sora sem.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>… és még %n hiba.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A táblázat hibás, egyetlen modul sem kap értéket:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sor nem írható be a modulokba:
+%1
+
+Kihagyja ezeket a sorokat, és a többivel kezdi a sorozatot?</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A sorozat a nyilvántartás nélkül nem indítható, mert abból tudja, mely sorok készültek el korábban.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A sorozat leáll, amint az aktuális modul elkészült…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1. sor%2 írása…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Csatlakoztassa a modult a(z) %1. sorhoz%2…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1. sor%2 sikertelen: %3
+Vegye le a modult.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1. sor%2 kész. Vegye le a modult.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Elutasított modul: %1
+Vegye le a modult.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1. sor%2 írása… %3%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A sorozat leállt (%1). Vegye le a modult.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A sorozat leállt (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A sorozat véget ért (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SeriesDialog</name>
+    <message>
+        <source>Sorozatprogramozás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tallózás…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alap konfiguráció:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modulok táblázata:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eredmények fájlja:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV: fejléc a mezők nevével, soronként egy modul</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>az első modul szerint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ellenőrzés visszaolvasással</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Típus:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Válassza ki a fájlokat, majd indítsa a sorozatot.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Indítás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leállítás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A sorozat az éppen írt modul után áll le; modul nem marad félig írva.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kijelölt sikertelen sorok újra</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bezárás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port: %1, %2 bit/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alap konfiguráció</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quorvel Files (*.msw);;All Files (*.*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modulok táblázata</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV-táblázat (*.csv);;All Files (*.*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eredmények fájlja</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV-táblázat (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Indítsa a sorozatot.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A sorozat fut. Leállítja az éppen írt modul után, és bezárja az ablakot?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SeriesModel</name>
+    <message>
+        <source>Sor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Állapot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Indok</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Idő</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>StatusController</name>
     <message>
         <source>Állapot lekérdezése...</source>
@@ -619,6 +848,10 @@ Kapcsolat: libpq kapcsolati szöveg (host=… dbname=… user=…) vagy szolgál
     </message>
     <message>
         <source>Quorvel / Brastok letöltő szoftver</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sorozatprogramozás…</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1106,28 +1339,6 @@ Argumentumok:
 <context>
     <name>qv::Commands</name>
     <message>
-        <source>Használat: qvconfig &lt;parancs&gt; [kapcsolók]
-Parancsok:
-  identify                 A modul azonosítása.
-  read -o FÁJL.msw         A modul konfigurációjának kiolvasása fájlba.
-  write FÁJL.msw [--verify]
-                           A fájl betöltése a modulba (--verify: visszaolvasással).
-  compare FÁJL.msw         A fájl összehasonlítása a modul konfigurációjával.
-  diff A.msw B.msw         Két fájl összehasonlítása (modul nélkül).
-  status                   A modul állapotának lekérdezése.
-Kapcsolók:
-  --port &lt;név&gt;             A modul portja (alapértelmezés: COM1).
-  --baud &lt;bit/s&gt;           Az azonosítás és a kiolvasás sebessége (alapértelmezés: 1200).
-  --json                   Gépi feldolgozásra szánt JSON kimenet.
-  --register &lt;kapcsolat&gt;   A csapat nyilvántartása is (lásd qvconfig --help).
-  --lang &lt;nyelv&gt;           A kiírások nyelve: hu vagy en (lásd qvconfig --help).
-Kilépési kód: 0 kész, 1 hibás parancssor, 2 a port nem használható, 3 nincs modul vagy
-nem kompatibilis, 4 sikertelen adatcsere, 5 eltérések.
-</source>
-        <extracomment>The commands&apos; --help. Command and option names, FÁJL/A/B as file names may be translated (FILE), the exit codes stay; the descriptions start in column 28.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>A kiválasztott porton nem található csatlakoztatott eszköz.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1334,6 +1545,35 @@ Az ellenőrzés nem sikerült.
         <translation type="unfinished">
             <numerusform></numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Használat: qvconfig &lt;parancs&gt; [kapcsolók]
+Parancsok:
+  identify                 A modul azonosítása.
+  read -o FÁJL.msw         A modul konfigurációjának kiolvasása fájlba.
+  write FÁJL.msw [--verify]
+                           A fájl betöltése a modulba (--verify: visszaolvasással).
+  compare FÁJL.msw         A fájl összehasonlítása a modul konfigurációjával.
+  diff A.msw B.msw         Két fájl összehasonlítása (modul nélkül).
+  status                   A modul állapotának lekérdezése.
+  series ALAP.msw EGYSÉGEK.csv [--verify] [--model qv5|qv3|brk2] [--skip-invalid]
+         [--results FÁJL]  Sorozatprogramozás: egymás után csatlakoztatott modulok,
+                           mindegyik az alapfájl értékeivel és a táblázat saját sorával.
+Kapcsolók:
+  --port &lt;név&gt;             A modul portja (alapértelmezés: COM1).
+  --baud &lt;bit/s&gt;           Az azonosítás és a kiolvasás sebessége (alapértelmezés: 1200).
+  --json                   Gépi feldolgozásra szánt JSON kimenet.
+  --register &lt;kapcsolat&gt;   A csapat nyilvántartása is (lásd qvconfig --help).
+  --lang &lt;nyelv&gt;           A kiírások nyelve: hu vagy en (lásd qvconfig --help).
+  --model qv5|qv3|brk2     series: a sorozat modultípusa (alapértelmezés: az első modulé).
+  --skip-invalid           series: a hibás sorok kihagyása (nélküle semmi sem íródik).
+  --results &lt;fájl&gt;         series: az eredményfájl (alapértelmezés: EGYSÉGEK-eredmeny.csv).
+Kilépési kód: 0 kész, 1 hibás parancssor, 2 a port nem használható, 3 nincs modul vagy
+nem kompatibilis, 4 sikertelen adatcsere (series: sikertelen egység vagy leállítva),
+5 eltérések.
+</source>
+        <extracomment>The commands&apos; --help. Command and option names, FÁJL/A/B as file names may be translated (FILE), the exit codes stay; the descriptions start in column 28.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2036,6 +2276,73 @@ Ellenőrizze az eszközt!</source>
     </message>
 </context>
 <context>
+    <name>qv::cli</name>
+    <message numerus="yes">
+        <source>%n sor korábban elkészült, azok kimaradnak.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1. sor: kész (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. sor: sikertelen (%2)
+%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Csatlakoztassa a modult (%1. sor)…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vegye le a modult…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. sor: %2%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leállítás: a sorozat a mostani egység befejezése után megáll.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A táblázat fejléce hibás: egyetlen modul sem kapott értéket.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hibás sorok: egyetlen modul sem kapott értéket. A hibás sorok kihagyásához adja meg a --skip-invalid kapcsolót.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A sorozat a nyilvántartás nélkül nem indítható, mert abból tudja, mely sorok készültek el korábban.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sorozat: %1 (kész most: %2, korábban: %3, sikertelen: %4, kihagyva: %5, hátra: %6)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eredmények: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A --model, --skip-invalid és --results kapcsoló csak a series parancshoz tartozik.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ismeretlen modultípus: %1 (qv5, qv3 vagy brk2 lehet).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A --results után meg kell adni a fájl nevét.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>qv::reg::Connection</name>
     <message>
         <source>Például: host=szerver dbname=nyilvantartas user=technikus, vagy egy szolgáltatás neve a ~/.pg_service.conf fájlból.</source>
@@ -2241,6 +2548,195 @@ Ellenőrizze az eszközt!</source>
     <name>qv::reg::TeamSender</name>
     <message>
         <source>A helyi nyilvántartásban nem jelölhető meg, hogy a bejegyzések már a csapat nyilvántartásában vannak (%1). Újra elküldésre kerülnek; a csapat nyilvántartása mindegyiket egyszer őrzi.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qv::series</name>
+    <message>
+        <source>A(z) %1. sorban egy idézőjeles mező után a „%2” karakter áll; a mező idézőjele után elválasztó vagy sorvége következhet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1. sorban kezdődő idézőjeles mező nincs lezárva a fájl végéig.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ismeretlen oszlop: a fejléc a konfiguráció mezőinek nevét várja (m_id, m_nev, t1…t8, smskp …).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az oszlop kétszer szerepel a fejlécben.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A modul típusának nincs ilyen mezője.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ez a mező nem módosítható.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) „%1” mező nem tartalmazhat sortörést!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>A(z) „%1” mezőbe legfeljebb %n karakter írható.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A(z) „%1” mező nem tartalmazhat „|” karaktert!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A fájl túl nagy (legfeljebb %1 MB lehet): nem egy egységtáblázat.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A fájl UTF-16 kódolású. Mentse „CSV UTF-8” formátumban.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A fájl nem UTF-8 kódolású. Mentse a táblázatot „CSV UTF-8” formátumban (pontosvesszővel vagy vesszővel tagolva).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A fájl nem szöveg: nem egy egységtáblázat.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1. sorban több mező van (%2), mint a fejlécben (%3).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A fájl üres: az első sorban a mezők nevét, alatta soronként egy-egy modul értékeit várja.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A fájlban csak a fejléc van: egyetlen modul sora sincs benne.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1 fájl nem olvasható: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1 fájl nem használható.
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minden beviteli mező kitöltése kötelező! (%1): az alapfájlban üres, és nincs ilyen oszlop.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A csoport egyik gombjának bekapcsolva kell lennie: kapcsoljon be helyette egy másikat.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A csoportjából csak egy gomb lehet bekapcsolva.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minden beviteli mező kitöltése kötelező! (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. sor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fejléc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2 („%3”): %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) „%1” mező nem tartalmazhat „%2” karaktert!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vár</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>folyamatban</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kész</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>korábban kész</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sikertelen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kihagyva</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1/%2 kész</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az eredményfájl (%1) nem írható: %2. Ellenőrizze, hogy a mappája írható-e, és hogy nincs-e megnyitva egy táblázatkezelőben.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Betöltés hiba.
+Tipp: ellenőrizze az eszközt és a port beállítást.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sikeres betöltés.
+Az ellenőrzés nem sikerült.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: „%2” / „%3”</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sikeres betöltés.
+A modul mást tárol!
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A sorozat a nyilvántartás nélkül nem indítható, mert abból tudja, mely sorok készültek el korábban.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A sorozat a nyilvántartás nélkül nem indítható, mert abba jegyzi fel az elkészült sorokat.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A csatlakoztatott eszköz (%1) típusa ismeretlen: nem kap sort.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A csatlakoztatott modul %1 típusú, a sorozat %2 típusú modulokhoz készül: ez a modul nem kap sort. Csatlakoztasson %2 modult.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A csatlakoztatott modul már a(z) %1. sor értékeit tárolja: nem kap újat.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

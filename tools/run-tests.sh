@@ -5,7 +5,8 @@
 #   tools/run-tests.sh           everything (what CI runs)
 #   tools/run-tests.sh --quick   the normal build and suite only
 # Most tests wait for the emulated line (a download takes 8 s at 1200 bit/s), so the test
-# presets run 24 at a time whatever the number of processors; the downloads count double.
+# presets run 28 at a time (24 under the sanitizers) whatever the number of processors; the
+# downloads count double.
 set -eu
 cd "$(dirname "$0")/.."
 jobs=$(nproc)

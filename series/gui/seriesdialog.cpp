@@ -156,6 +156,15 @@ SeriesDialog::SeriesDialog(SeriesController &controller, const devSettings &sett
             &SeriesDialog::updateButtons);
     connect(m_controller.model(), &QAbstractItemModel::modelReset, m_view,
             &QTableView::resizeColumnsToContents);
+    // A row's state, reason and time change as the series goes: their columns follow, so
+    // that a reason is read whole, not cut to the width the waiting rows gave.
+    connect(m_controller.model(), &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex &topLeft, const QModelIndex &bottomRight) {
+                const int columns = m_controller.model()->columnCount();
+                for (int column = qMax(topLeft.column(), columns - 3);
+                     column <= bottomRight.column(); ++column)
+                    m_view->resizeColumnToContents(column);
+            });
     connect(&m_controller, &SeriesController::prompt, m_prompt, &QLabel::setText);
     connect(&m_controller, &SeriesController::progressChanged, m_progress, &QLabel::setText);
     connect(&m_controller, &SeriesController::runningChanged, this, &SeriesDialog::runningChanged);

@@ -209,6 +209,10 @@ struct Store::Private
     bool finish(bool ok, QString *error);
     bool insert(QSqlQuery &entryQuery, QSqlQuery &recordQuery, const Entry &entry, QString *error);
     Entry readEntry(const QSqlQuery &q, bool whole) const;
+    // The entries `sql` (with `values` bound in turn) selects, each read whole or not; on a
+    // failure none, and why in *error.
+    QList<Entry> selectEntries(const QString &sql, const QVariantList &values, bool whole,
+                               QString *error) const;
     // A text for a PostgreSQL text column, which cannot hold NUL (the record fields keep
     // every byte in their JSON).
     QString serverText(const QString &text) const;
@@ -715,11 +719,10 @@ QList<Entry> Store::searchNotShared(const Query &query, QString *error) const
 
 QList<Entry> Store::find(const Query &query, bool notShared, QString *error) const
 {
-    QList<Entry> entries;
     if (!d || !isOpen()) {
         if (error)
             *error = d ? d->notWritable() : QString();
-        return entries;
+        return {};
     }
     QStringList where;
     QVariantList values;
@@ -757,22 +760,29 @@ QList<Entry> Store::find(const Query &query, bool notShared, QString *error) con
     sql += QStringLiteral(" ORDER BY e.time_ms DESC, e.id DESC LIMIT ? OFFSET ?");
     values << (query.limit > 0 ? query.limit : INT_MAX) << qMax(0, query.offset);
 
-    QSqlQuery q(d->db);
+    return d->selectEntries(sql, values, false, error);
+}
+
+QList<Entry> Store::Private::selectEntries(const QString &sql, const QVariantList &values,
+                                           bool whole, QString *error) const
+{
+    QList<Entry> entries;
+    QSqlQuery q(db);
     q.setForwardOnly(true);
     bool ok = q.prepare(sql);
     if (ok) {
-        for (const QVariant &value : std::as_const(values))
+        for (const QVariant &value : values)
             q.addBindValue(value);
         ok = q.exec();
     }
     if (!ok) {
         if (error)
             *error = Text::tr("A keresés nem sikerült a nyilvántartásban (%1): %2.")
-                         .arg(d->location, databaseWords(q.lastError()));
+                         .arg(location, databaseWords(q.lastError()));
         return entries;
     }
     while (q.next())
-        entries << d->readEntry(q, false);
+        entries << readEntry(q, whole);
     return entries;
 }
 
@@ -799,37 +809,21 @@ std::optional<Entry> Store::entry(const QString &id, QString *error) const
 
 QList<Entry> Store::seriesDownloads(const QString &seriesKey, QString *error) const
 {
-    QList<Entry> entries;
     if (!d || !isOpen() || seriesKey.isEmpty()) {
         if (error && d && !isOpen())
             *error = d->notWritable();
-        return entries;
+        return {};
     }
-    QSqlQuery q(d->db);
-    q.setForwardOnly(true);
-    bool ok = q.prepare(QStringLiteral("SELECT ") + kEntryColumns +
-                        QStringLiteral(", r.fields, r.differences FROM qv_entry e "
-                                       "LEFT JOIN qv_record r ON r.id = e.id "
-                                       "WHERE e.series_key = ? AND e.operation = ? AND "
-                                       "e.result = ? AND e.acknowledged = 1 AND "
-                                       "e.verification IN (?, ?) ORDER BY e.time_ms, e.id"));
-    if (ok) {
-        q.addBindValue(d->serverText(seriesKey));
-        q.addBindValue(operationKey(Operation::Download));
-        q.addBindValue(resultKey(Result::Ok));
-        q.addBindValue(verificationKey(Verification::Same));
-        q.addBindValue(verificationKey(Verification::NotRun));
-        ok = q.exec();
-    }
-    if (!ok) {
-        if (error)
-            *error = QStringLiteral("A nyilvántartás nem olvasható (%1): %2.")
-                         .arg(d->location, databaseWords(q.lastError()));
-        return entries;
-    }
-    while (q.next())
-        entries << d->readEntry(q, true);
-    return entries;
+    return d->selectEntries(QStringLiteral("SELECT ") + kEntryColumns +
+                                QStringLiteral(", r.fields, r.differences FROM qv_entry e "
+                                               "LEFT JOIN qv_record r ON r.id = e.id "
+                                               "WHERE e.series_key = ? AND e.operation = ? AND "
+                                               "e.result = ? AND e.acknowledged = 1 AND "
+                                               "e.verification IN (?, ?) ORDER BY e.time_ms, e.id"),
+                            {d->serverText(seriesKey), operationKey(Operation::Download),
+                             resultKey(Result::Ok), verificationKey(Verification::Same),
+                             verificationKey(Verification::NotRun)},
+                            true, error);
 }
 
 QSet<QString> Store::present(const QStringList &ids) const

@@ -105,10 +105,12 @@ void use(Language language)
     // Qt's own dialogs and standard buttons ("Megnyitás", "Mégse"): English without one.
     if (language == Language::Hungarian) {
         const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-        if (now.qt.load(QStringLiteral("qtbase_hu"), folder))
+        if (now.qt.load(QStringLiteral("qtbase_hu"), folder)) {
             QCoreApplication::installTranslator(&now.qt);
-        else
+            qCDebug(lcLanguage, "qtbase_hu.qm: %s", qUtf8Printable(now.qt.filePath()));
+        } else {
             qCDebug(lcLanguage, "qtbase_hu.qm: not found in %s", qUtf8Printable(folder));
+        }
     }
 }
 

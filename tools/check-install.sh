@@ -77,13 +77,15 @@ for manual in kezikonyv.md:quorvel-help.pdf manual.md:quorvel-help_en.pdf; do
     fi
 done
 
-# The installed program on the offscreen platform, with the data-file log switched on.
+# The installed program on the offscreen platform, in Hungarian, with the data-file and
+# language logs switched on.
 # It is stopped as soon as it has reported every file (or after 15 seconds).
 empty="$prefix/empty"
 mkdir -p "$empty"
 log="$prefix/data.log"
 (cd "$empty" && env -u QT_QPA_PLATFORMTHEME QT_QPA_PLATFORM=offscreen \
-    QT_FORCE_STDERR_LOGGING=1 QT_LOGGING_RULES="qv.data.debug=true" "$prefix/usr/bin/qvconfig" 2>"$log") &
+    QT_FORCE_STDERR_LOGGING=1 QT_LOGGING_RULES="qv.data.debug=true;qv.language.debug=true" \
+    "$prefix/usr/bin/qvconfig" --lang hu 2>"$log") &
 pid=$!
 expected="i_default.dll i_qv-5.dll i_qv-3.dll i_bk-2.dll defval_qv.dll cmptbl_1_3.dll quorvel-help.pdf
 quorvel-help_en.pdf"
@@ -102,7 +104,7 @@ for name in $expected; do
     *) fail "installed program takes $name from $where, not from the prefix" ;;
     esac
 done
-if grep -q '^qv.data: qtbase_hu.qm: /' "$log"; then
+if grep -q '^qv.language: qtbase_hu.qm: /' "$log"; then
     pass "installed program loads Qt's Hungarian translation"
 else
     fail "installed program does not find qtbase_hu.qm (qt6-translations-l10n)"

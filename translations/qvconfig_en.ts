@@ -2400,8 +2400,8 @@ Check the device!</translation>
     <message numerus="yes">
         <source>%n sor korábban elkészült, azok kimaradnak.</source>
         <translation>
-            <numerusform>%n row was done earlier and is skipped.</numerusform>
-            <numerusform>%n rows were done earlier and are skipped.</numerusform>
+            <numerusform>%n row was done earlier and is not written again.</numerusform>
+            <numerusform>%n rows were done earlier and are not written again.</numerusform>
         </translation>
     </message>
     <message>
@@ -2428,7 +2428,7 @@ Check the device!</translation>
     </message>
     <message>
         <source>Leállítás: a sorozat a mostani egység befejezése után megáll.</source>
-        <translation>Stopping: the series stops once the current unit is done.</translation>
+        <translation>Stopping: the series stops once the current module is done.</translation>
     </message>
     <message>
         <source>A táblázat fejléce hibás: egyetlen modul sem kapott értéket.</source>

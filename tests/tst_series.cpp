@@ -34,7 +34,7 @@ QStringList baseValues()
     return qv::transfer::fileValuesFromReadOut(decoded.form, qv::ModelQV5);
 }
 
-QString valueOf(const QStringList &values, const QString &field)
+[[maybe_unused]] QString valueOf(const QStringList &values, const QString &field)
 {
     const QList<form::Field> &fields = form::configurationFields();
     for (qsizetype i = 0; i < fields.size(); ++i) {
@@ -109,6 +109,9 @@ class TestSeries : public QObject
     Q_OBJECT
 
 private slots:
+#ifdef QV_SERIES_LONG
+    void fiveUnitsStoppedRetriedResumed();
+#else
     void readUnits_data();
     void readUnits();
     void checkUnits_data();
@@ -118,8 +121,73 @@ private slots:
     void killedAndResumed();
     void commandRefuses_data();
     void commandRefuses();
+#endif
 };
 
+namespace {
+
+// Starts a sequence of emulated Q_QV5 modules, each on an adapter of its own (the port
+// vanishes between two), unpaced; `link` follows the port.
+std::unique_ptr<qvsim::Emulator> startSequence(QList<qvsim::SequenceUnit> units,
+                                               const QString &link)
+{
+    qvsim::SequenceSetup sequence;
+    sequence.units = std::move(units);
+    sequence.holdMs = 1500; // longer than a read-back's closing silence: the adapter goes
+    sequence.gapMs = 300;
+    sequence.portPerUnit = true;
+    auto module = std::make_unique<qvsim::Emulator>(qvsim::Setup{{}, {.paced = false}, {}});
+    module->setSequence(sequence);
+    if (!module->start() || !module->setLinkPath(link))
+        return nullptr;
+    return module;
+}
+
+qv::series::SeriesSetup seriesSetup(const QString &link, const QString &unitsPath,
+                                    const qv::series::UnitsTable &table)
+{
+    qv::series::SeriesSetup setup;
+    setup.port = link;
+    setup.baseFileBytes = qv::config::writeConfig(baseValues());
+    setup.baseValues = baseValues();
+    setup.units = table;
+    setup.unitsPath = unitsPath;
+    setup.model = qv::ModelQV5;
+    return setup;
+}
+
+// The rows of the series' passed downloads in the register, each with the row's record.
+QList<int> passedRows(const qv::series::SeriesSetup &setup)
+{
+    const auto store = qv::reg::Store::openSqlite(qv::reg::Store::defaultSqlitePath());
+    QList<int> rows;
+    for (const qv::reg::Entry &e :
+         store.seriesDownloads(qv::series::seriesKey(setup.unitsPath, setup.baseFileBytes))) {
+        if (e.verification == qv::reg::Verification::Same &&
+            e.fields == rowFields(setup.units, e.seriesRow - 1))
+            rows << e.seriesRow;
+    }
+    return rows;
+}
+
+// The results file's rows as "row result".
+QStringList resultWords(const QString &unitsPath)
+{
+    QFile results(qv::series::defaultResultsPath(unitsPath));
+    if (!results.open(QIODevice::ReadOnly))
+        return {u"(no results file)"_s};
+    const auto written = qv::series::readUnits(results.readAll());
+    if (!written.table)
+        return {written.error};
+    QStringList words;
+    for (const QStringList &row : written.table->rows)
+        words << row.at(0) + u' ' + row.at(written.table->columns.indexOf(u"eredmény"_s));
+    return words;
+}
+
+} // namespace
+
+#ifndef QV_SERIES_LONG
 void TestSeries::readUnits_data()
 {
     QTest::addColumn<QByteArray>("bytes");
@@ -274,65 +342,6 @@ void TestSeries::checkUnits()
 // a module of another model, retries a unit whose module stores something else on the next
 // module, and writes the rest. Every row is written once where it passed, and the register,
 // the results file and the modules agree.
-// Starts a sequence of emulated Q_QV5 modules, each on an adapter of its own (the port
-// vanishes between two), unpaced; `link` follows the port.
-std::unique_ptr<qvsim::Emulator> startSequence(QList<qvsim::SequenceUnit> units,
-                                               const QString &link)
-{
-    qvsim::SequenceSetup sequence;
-    sequence.units = std::move(units);
-    sequence.holdMs = 1500; // longer than a read-back's closing silence: the adapter goes
-    sequence.gapMs = 300;
-    sequence.portPerUnit = true;
-    auto module = std::make_unique<qvsim::Emulator>(qvsim::Setup{{}, {.paced = false}, {}});
-    module->setSequence(sequence);
-    if (!module->start() || !module->setLinkPath(link))
-        return nullptr;
-    return module;
-}
-
-qv::series::SeriesSetup seriesSetup(const QString &link, const QString &unitsPath,
-                                    const qv::series::UnitsTable &table)
-{
-    qv::series::SeriesSetup setup;
-    setup.port = link;
-    setup.baseFileBytes = qv::config::writeConfig(baseValues());
-    setup.baseValues = baseValues();
-    setup.units = table;
-    setup.unitsPath = unitsPath;
-    setup.model = qv::ModelQV5;
-    return setup;
-}
-
-// The rows of the series' passed downloads in the register, each with the row's record.
-QList<int> passedRows(const qv::series::SeriesSetup &setup)
-{
-    const auto store = qv::reg::Store::openSqlite(qv::reg::Store::defaultSqlitePath());
-    QList<int> rows;
-    for (const qv::reg::Entry &e :
-         store.seriesDownloads(qv::series::seriesKey(setup.unitsPath, setup.baseFileBytes))) {
-        if (e.verification == qv::reg::Verification::Same &&
-            e.fields == rowFields(setup.units, e.seriesRow - 1))
-            rows << e.seriesRow;
-    }
-    return rows;
-}
-
-// The results file's rows as "row result".
-QStringList resultWords(const QString &unitsPath)
-{
-    QFile results(qv::series::defaultResultsPath(unitsPath));
-    if (!results.open(QIODevice::ReadOnly))
-        return {u"(no results file)"_s};
-    const auto written = qv::series::readUnits(results.readAll());
-    if (!written.table)
-        return {written.error};
-    QStringList words;
-    for (const QStringList &row : written.table->rows)
-        words << row.at(0) + u' ' + row.at(written.table->columns.indexOf(u"eredmény"_s));
-    return words;
-}
-
 // Stopped after the first row with its module left on: the run started again leaves that
 // module alone, writes the other rows, and a third run has nothing left to do.
 void TestSeries::stoppedAndResumed()
@@ -542,6 +551,68 @@ void TestSeries::commandRefuses()
     QVERIFY2(err.contains(error), qPrintable(err));
     QCOMPARE(module->waitForHandled(qvsim::Exchange::Download, 1, 0), false);
 }
+
+#else
+
+// Five units on adapters of their own, the way a workshop goes through a short series: the
+// run stopped after the second with its module left on; the run started again leaves that
+// module alone, refuses a Q_QV3, retries a unit that stored something else on the next
+// module and finishes; every passed unit is written once and verified, and the register,
+// the results file and the modules agree.
+void TestSeries::fiveUnitsStoppedRetriedResumed()
+{
+    QTemporaryDir dir;
+    const QString link = dir.filePath(u"port"_s);
+    const QString unitsPath = dir.filePath(u"egysegek.csv"_s);
+    const qv::series::UnitsTable table = *qv::series::readUnits(unitsCsv(5)).table;
+    QList<qvsim::SequenceUnit> units(7);
+    units[2].module = qvsim::ModuleSetup::of(qvsim::Model::QV3);
+    units[3].faults = qvsim::FaultSetup::only(qvsim::Exchange::Download, qvsim::Fault::StoresOther);
+    const auto module = startSequence(units, link);
+    QVERIFY(module);
+    const qv::series::SeriesSetup setup = seriesSetup(link, unitsPath, table);
+
+    qv::series::SeriesRunner first(setup);
+    Observer firstObserver;
+    firstObserver.onUnit = [&first](const qv::series::UnitResult &r) {
+        if (r.row == 1 && r.state == UnitState::Passed)
+            first.stop();
+    };
+    QString error;
+    QVERIFY2(first.run(firstObserver, &error), qPrintable(error));
+    QCOMPARE(states(first.results()),
+             QList<UnitState>({UnitState::Passed, UnitState::Passed, UnitState::Pending,
+                               UnitState::Pending, UnitState::Pending}));
+
+    qv::series::SeriesRunner second(setup);
+    Observer secondObserver;
+    secondObserver.onUnit = [&second](const qv::series::UnitResult &r) {
+        if (r.state == UnitState::Failed)
+            second.retry(r.row);
+    };
+    QVERIFY2(second.run(secondObserver, &error), qPrintable(error));
+    QCOMPARE(secondObserver.refused.size(), 2); // the module left on, the Q_QV3
+    QVERIFY2(secondObserver.refused.at(0).contains(u"2. sor értékeit"_s),
+             qPrintable(secondObserver.refused.at(0)));
+    QVERIFY2(secondObserver.refused.at(1).contains(u"Q_QV3"_s),
+             qPrintable(secondObserver.refused.at(1)));
+    QCOMPARE(secondObserver.ended.size(), 4);
+    QCOMPARE(secondObserver.ended.at(0).row, 2);
+    QCOMPARE(secondObserver.ended.at(0).state, UnitState::Failed);
+    QCOMPARE(states(second.results()),
+             QList<UnitState>({UnitState::PassedEarlier, UnitState::PassedEarlier,
+                               UnitState::Passed, UnitState::Passed, UnitState::Passed}));
+
+    QCOMPARE(module->downloadsPerUnit(), QList<int>({1, 1, 0, 1, 1, 1, 1}));
+    QCOMPARE(unitsHolding(*module, 7, table), QList<int>({0, 1, 4, 5, 6}));
+    QCOMPARE(passedRows(setup), QList<int>({1, 2, 3, 4, 5}));
+    const auto store = qv::reg::Store::openSqlite(qv::reg::Store::defaultSqlitePath());
+    QCOMPARE(store.search({}).size(), 6);
+    QCOMPARE(resultWords(unitsPath), QStringList({u"1 korábban kész"_s, u"2 korábban kész"_s,
+                                                  u"3 kész"_s, u"4 kész"_s, u"5 kész"_s}));
+}
+
+#endif
 
 QTEST_GUILESS_MAIN(TestSeries)
 #include "tst_series.moc"

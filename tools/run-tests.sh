@@ -1,7 +1,8 @@
 #!/bin/sh
 # Installs what is missing, builds and runs the whole test suite: the normal build, the
-# same suite under AddressSanitizer + UndefinedBehaviorSanitizer, the serial, download and
-# register tests under ThreadSanitizer, and a short run of every fuzz target.
+# tests too long for it (label "long"), the same suite under AddressSanitizer +
+# UndefinedBehaviorSanitizer, the serial, download, register and series tests under
+# ThreadSanitizer, and a short run of every fuzz target.
 #   tools/run-tests.sh           everything (what CI runs)
 #   tools/run-tests.sh --quick   the normal build and suite only
 # Most tests wait for the emulated line (a download takes 8 s at 1200 bit/s), so the test
@@ -20,6 +21,9 @@ ctest --preset default
 ./tools/check-install.sh build
 
 [ "${1:-}" = "--quick" ] && exit 0
+
+# --- The tests too long for the normal suite (a whole series of five units) ---
+ctest --preset long
 
 cmake --preset asan
 cmake --build --preset asan -j"$jobs"

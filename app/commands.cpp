@@ -763,7 +763,8 @@ int seriesCommand(Context &c)
         return fail(
             c, Usage,
             headerProblem
-                ? SeriesText::tr("A táblázat fejléce hibás: egyetlen modul sem kapott értéket.")
+                ? SeriesText::tr("A táblázat fejléce vagy az alapfájl hibás (lásd fent): "
+                                 "egyetlen modul sem kapott értéket.")
                 : SeriesText::tr("Hibás sorok: egyetlen modul sem kapott értéket. A hibás "
                                  "sorok kihagyásához adja meg a --skip-invalid kapcsolót."));
 

@@ -2431,10 +2431,6 @@ Check the device!</translation>
         <translation>Stopping: the series stops once the current module is done.</translation>
     </message>
     <message>
-        <source>A táblázat fejléce hibás: egyetlen modul sem kapott értéket.</source>
-        <translation>The table&apos;s header is faulty: no module was given any values.</translation>
-    </message>
-    <message>
         <source>Hibás sorok: egyetlen modul sem kapott értéket. A hibás sorok kihagyásához adja meg a --skip-invalid kapcsolót.</source>
         <translation>Invalid rows: no module was given any values. To skip the invalid rows, give the --skip-invalid option.</translation>
     </message>
@@ -2463,6 +2459,10 @@ Check the device!</translation>
     <message>
         <source>A --results után meg kell adni a fájl nevét.</source>
         <translation>The --results option needs a file name.</translation>
+    </message>
+    <message>
+        <source>A táblázat fejléce vagy az alapfájl hibás (lásd fent): egyetlen modul sem kapott értéket.</source>
+        <translation>The table&apos;s header or the base file is faulty (see above): no module was given any values.</translation>
     </message>
 </context>
 <context>

@@ -2309,10 +2309,6 @@ Ellenőrizze az eszközt!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>A táblázat fejléce hibás: egyetlen modul sem kapott értéket.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Hibás sorok: egyetlen modul sem kapott értéket. A hibás sorok kihagyásához adja meg a --skip-invalid kapcsolót.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2339,6 +2335,10 @@ Ellenőrizze az eszközt!</source>
     </message>
     <message>
         <source>A --results után meg kell adni a fájl nevét.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A táblázat fejléce vagy az alapfájl hibás (lásd fent): egyetlen modul sem kapott értéket.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

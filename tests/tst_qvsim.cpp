@@ -44,8 +44,8 @@ private slots:
     void statusItems();
     void sequence_data();
     void sequence();
-    void unitSpec_data();
-    void unitSpec();
+    void unitItems_data();
+    void unitItems();
 };
 
 namespace {
@@ -501,9 +501,9 @@ void TestModuleEmulator::sequence()
                                "sequence ended"}));
 }
 
-void TestModuleEmulator::unitSpec_data()
+void TestModuleEmulator::unitItems_data()
 {
-    QTest::addColumn<QString>("spec");
+    QTest::addColumn<QString>("items");
     QTest::addColumn<QString>("ident"); // empty: refused
     QTest::addColumn<int>("model");
     QTest::addColumn<int>("downloadFault");
@@ -530,9 +530,9 @@ void TestModuleEmulator::unitSpec_data()
                                     << "" << qv5 << none;
 }
 
-void TestModuleEmulator::unitSpec()
+void TestModuleEmulator::unitItems()
 {
-    QFETCH(QString, spec);
+    QFETCH(QString, items);
     QFETCH(QString, ident);
     QFETCH(int, model);
     QFETCH(int, downloadFault);
@@ -541,10 +541,10 @@ void TestModuleEmulator::unitSpec()
     base.module.identText = QStringLiteral("BASE");
     base.faults[Exchange::Download].fault = Fault::Silent;
     QString error;
-    const auto unit = qvsim::parseUnitSpec(spec, base, &error);
+    const auto unit = qvsim::parseUnitItems(items, base, &error);
     QCOMPARE(unit.has_value(), !ident.isEmpty());
     if (!unit) {
-        QVERIFY(error.contains(spec));
+        QVERIFY(error.contains(items));
         return;
     }
     QCOMPARE(unit->module.identText, ident);

@@ -64,7 +64,7 @@ Without it the module holds the values of the shipped defaults file.
 Status (--status): comma-separated items over the model's defaults, e.g.
   outputs=1010,inputs=0100,analog=12.5,counter=00042,supply=1,signal=4,version=FW2.1
 
-A sequence of modules (--unit SPEC, repeated): one module after another on the same
+A sequence of modules (--unit ITEMS, repeated): one module after another on the same
 port, as a workshop writes a series. The first unit is connected at the start; once
 the program has been done with it for --hold ms (no exchange other than an
 identification; after its first identification when it had no other; an
@@ -72,7 +72,7 @@ identification or a read-out is over once the silence that ends it, 500 or 1200 
 has passed) it is taken off, nothing is connected for --gap ms, then the next unit comes. With one adapter
 (the default) the pseudo-terminal stays and nothing answers during the gap; with
 --port-per-unit it goes away and a new one comes for the next unit (a new path; the
---link follows it). SPEC is key=value items separated by ";", every key optional:
+--link follows it). ITEMS is key=value items separated by ";", every key optional:
   model=qv3             the unit's model, with its own identification and status
   ident=Q_QV3_FW2.1     the identification text
   config=FILE           the stored configuration (as --config)
@@ -172,7 +172,7 @@ int main(int argc, char *argv[])
                                      QStringLiteral("Report every request and answer on stderr."));
     const QCommandLineOption units(
         QStringLiteral("unit"), QStringLiteral("A module of a sequence, see above (repeatable)."),
-        QStringLiteral("spec"));
+        QStringLiteral("items"));
     const QCommandLineOption hold(
         QStringLiteral("hold"),
         QStringLiteral("How long a unit stays after the program is done with it, in ms (500)."),
@@ -243,8 +243,8 @@ int main(int argc, char *argv[])
         setup.faults[*exchange].fault = *fault;
     }
     qvsim::SequenceSetup sequence;
-    for (const QString &spec : parser.values(units)) {
-        const auto unit = qvsim::parseUnitSpec(spec, {setup.module, setup.faults}, &error);
+    for (const QString &items : parser.values(units)) {
+        const auto unit = qvsim::parseUnitItems(items, {setup.module, setup.faults}, &error);
         if (!unit)
             fail(error);
         sequence.units.append(*unit);

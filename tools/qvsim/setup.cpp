@@ -110,16 +110,16 @@ bool applyStatusItems(qv::status::ModuleStatus &status, const QString &items, QS
     return true;
 }
 
-std::optional<SequenceUnit> parseUnitSpec(const QString &spec, const SequenceUnit &base,
-                                          QString *error)
+std::optional<SequenceUnit> parseUnitItems(const QString &text, const SequenceUnit &base,
+                                           QString *error)
 {
     auto fail = [&](const QString &why) -> std::optional<SequenceUnit> {
         if (error)
-            *error = QStringLiteral("--unit \"%1\": %2").arg(spec, why);
+            *error = QStringLiteral("--unit \"%1\": %2").arg(text, why);
         return std::nullopt;
     };
     QList<std::pair<QString, QString>> items;
-    for (const QString &item : spec.split(u';', Qt::SkipEmptyParts)) {
+    for (const QString &item : text.split(u';', Qt::SkipEmptyParts)) {
         if (!item.contains(u'='))
             return fail(QStringLiteral("\"%1\" is not key=value").arg(item));
         items.append({item.section(u'=', 0, 0).trimmed(), item.section(u'=', 1)});

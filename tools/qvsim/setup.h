@@ -114,7 +114,7 @@ bool applyStatusItems(qv::status::ModuleStatus &status, const QString &items, QS
 // The unit starts as `base` (what the other options describe); model= makes it a module of
 // that model with the model's own identification and status, and the other keys then each
 // replace one part. Nothing (and *error) on an unknown key or a bad value.
-std::optional<SequenceUnit> parseUnitSpec(const QString &spec, const SequenceUnit &base,
-                                          QString *error);
+std::optional<SequenceUnit> parseUnitItems(const QString &text, const SequenceUnit &base,
+                                           QString *error);
 
 } // namespace qvsim

@@ -16,10 +16,11 @@
 #include "settings/language.h"
 #include "settings/preferences.h"
 #include "transfer/configvalues.h"
-#include "transfer/dlthread.h"
+#include "transfer/download.h"
 #include "transfer/readoutcore.h"
 #include "transfer/statusquery.h"
 #include "transfer/statusreply.h"
+#include "transfer/writemodule.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -493,46 +494,43 @@ int writeCommand(Context &c)
         }
     }
 
-    c.settings.DownloadRecord = download;
-    dlThread worker(c.settings);
-    // The worker reports from its own thread while this one only waits for it.
-    int range = 0;
-    if (c.progress) {
-        QObject::connect(
-            &worker, &dlThread::progressRange, &worker,
-            [&range](int, int maximum) { range = maximum; }, Qt::DirectConnection);
-        QObject::connect(
-            &worker, &dlThread::progressValue, &worker,
-            [&c, &range](int value) {
-                *c.err << u'\r' + Text::tr("Betöltés... %1%").arg(value * 100 / qMax(1, range));
-                c.err->flush();
-            },
-            Qt::DirectConnection);
-    }
-    worker.start();
-    worker.wait();
-    if (c.progress && range > 0)
-        *c.err << '\n';
+    // Progress on a terminal: the download's percentage, then the read-back's.
+    class DownloadPercent : public transfer::DownloadProgress
+    {
+    public:
+        explicit DownloadPercent(QTextStream &err) : m_err(err) {}
+        ~DownloadPercent() override
+        {
+            if (m_range > 0)
+                m_err << '\n';
+        }
+        void range(int maximum) override { m_range = maximum; }
+        void value(int value) override
+        {
+            m_err << u'\r' + Text::tr("Betöltés... %1%").arg(value * 100 / qMax(1, m_range));
+            m_err.flush();
+        }
 
-    transfer::ExchangeReport report;
-    report.kind = transfer::ExchangeKind::Download;
-    const LineSettings line = lines::download(c.settings.Port);
-    report.port = line.port;
-    report.baud = line.baud;
-    QStringList items = record::downloadLines(download, downloadSeparator(c));
-    if (items.size() > record::FieldCount)
-        items.resize(record::FieldCount);
-    report.fields = items;
-    report.acknowledged = worker.succeeded();
-    if (!worker.succeeded()) {
-        report.result = transfer::ExchangeResult::Failed;
-        report.reason = Text::tr("Betöltés hiba.\nTipp: ellenőrizze az eszközt és a port "
-                                 "beállítást.");
-        const auto failure = worker.openFailure();
-        if (failure)
-            report.reason += u'\n' + openFailureAdvice(*failure);
+    private:
+        QTextStream &m_err;
+        int m_range = 0;
+    };
+    std::optional<DownloadPercent> downloadPercent;
+    std::optional<TerminalProgress> readPercent;
+    if (c.progress) {
+        downloadPercent.emplace(*c.err);
+        if (c.verify)
+            readPercent.emplace(*c.err, QCoreApplication::translate("qv::Commands", "Kiolvasás..."),
+                                record::FieldCount * record::ItemWidth);
+    }
+    const transfer::WriteOutcome written = transfer::writeModule(
+        c.settings.Port, c.settings.Baudrate, download, downloadSeparator(c), uploadSeparator(c),
+        c.settings.AckChar, c.verify, downloadPercent ? &*downloadPercent : nullptr,
+        readPercent ? &*readPercent : nullptr);
+    const transfer::ExchangeReport &report = written.report;
+    if (!report.acknowledged.value_or(false)) {
         record(c, report);
-        return fail(c, failure ? PortUnusable : Failed, report.reason);
+        return fail(c, written.openFailure ? PortUnusable : Failed, report.reason);
     }
     if (!c.verify) {
         record(c, report);
@@ -542,25 +540,9 @@ int writeCommand(Context &c)
             *c.out << Text::tr("Sikeres betöltés.") << '\n';
         return Done;
     }
-
-    const transfer::ReadOutOutcome outcome = readOut(c);
-    if (outcome.end != transfer::ReadOutEnd::Ok) {
-        report.readBack = transfer::ReadBack::Failed;
-        report.result = transfer::ExchangeResult::Failed;
-        report.reason = Text::tr("Sikeres betöltés.\nAz ellenőrzés nem sikerült.\n%1")
-                            .arg(transfer::readOutFailureText(outcome));
+    if (report.readBack == transfer::ReadBack::Failed) {
         record(c, report);
-        return fail(c, outcome.end == transfer::ReadOutEnd::NotOpen ? PortUnusable : Failed,
-                    report.reason);
-    }
-    report.differences =
-        transfer::compareRecords(download, outcome.decoded.fields, downloadSeparator(c));
-    if (report.differences.isEmpty()) {
-        report.readBack = transfer::ReadBack::Same;
-    } else {
-        report.readBack = transfer::ReadBack::Differs;
-        report.result = transfer::ExchangeResult::Differences;
-        report.reason = Text::tr("Sikeres betöltés.\nA modul mást tárol!");
+        return fail(c, written.readBackNotOpen ? PortUnusable : Failed, report.reason);
     }
     record(c, report);
     if (!report.differences.isEmpty() && !c.json)

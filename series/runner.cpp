@@ -8,13 +8,13 @@
 #include "register/journal.h"
 #include "register/store.h"
 #include "serial/identifymodule.h"
-#include "serial/openadvice.h"
 #include "serial/serialline.h"
 #include "settings/devsettings.h"
 #include "settings/preferences.h"
 #include "transfer/configrecord.h"
 #include "transfer/download.h"
 #include "transfer/readoutcore.h"
+#include "transfer/writemodule.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -88,23 +88,24 @@ Presence probe(const QString &port, qint32 baud, int withinMs)
 class UnitProgress : public transfer::DownloadProgress, public ReadProgress
 {
 public:
-    UnitProgress(SeriesObserver &observer, int row) : m_observer(observer), m_row(row) {}
-    void span(int from, int to, int bytes)
+    // With a read-back the download is the first half of the unit's bar, the read-back the
+    // second.
+    UnitProgress(SeriesObserver &observer, int row, bool verify)
+        : m_observer(observer), m_row(row), m_downloadTo(verify ? 50 : 100)
     {
-        m_from = from;
-        m_to = to;
-        m_total = qMax(1, bytes);
-        m_done = 0;
     }
-    void range(int maximum) override { m_total = qMax(1, maximum); }
-    void value(int value) override { tell(value); }
-    void advance() override { tell(++m_done); }
+    void range(int maximum) override { m_downloadTotal = qMax(1, maximum); }
+    void value(int value) override { tell(0, m_downloadTo, value, m_downloadTotal); }
+    void advance() override
+    {
+        tell(50, 100, ++m_readBytes, record::FieldCount * record::ItemWidth);
+    }
     bool cancelled() override { return false; }
 
 private:
-    void tell(int done)
+    void tell(int from, int to, int done, int total)
     {
-        const int percent = m_from + (m_to - m_from) * qMin(done, m_total) / m_total;
+        const int percent = from + (to - from) * qMin(done, total) / total;
         if (percent != m_shown) {
             m_shown = percent;
             m_observer.progress(m_row, percent);
@@ -112,7 +113,8 @@ private:
     }
     SeriesObserver &m_observer;
     int m_row;
-    int m_from = 0, m_to = 100, m_total = 1, m_done = 0, m_shown = -1;
+    int m_downloadTo;
+    int m_downloadTotal = 1, m_readBytes = 0, m_shown = -1;
 };
 
 } // namespace
@@ -299,51 +301,18 @@ UnitResult SeriesRunner::State::writeUnit(int row, const QString &record,
     setResult(result);
     observer.unitChanged(result);
 
-    UnitProgress progress(observer, row);
-    progress.span(0, setup.verify ? 50 : 100, int(record.size()));
-    const transfer::DownloadOutcome download =
-        transfer::downloadRecord(setup.port, record, downloadSeparator(), link.AckChar, &progress);
-
-    transfer::ExchangeReport report;
-    report.kind = transfer::ExchangeKind::Download;
-    const LineSettings line = lines::download(setup.port);
-    report.port = line.port;
-    report.baud = line.baud;
-    report.fields = recordFields(record, downloadSeparator());
-    report.acknowledged = download.acknowledged;
-    if (!download.acknowledged) {
-        report.result = transfer::ExchangeResult::Failed;
-        report.reason =
-            Text::tr("Betöltés hiba.\nTipp: ellenőrizze az eszközt és a port beállítást.");
-        if (download.openFailure) {
-            report.reason += u'\n' + openFailureAdvice(*download.openFailure);
-            if (isRefusal(download.openFailure))
-                portFailure = download.openFailure;
-        }
-    } else if (setup.verify) {
-        progress.span(50, 100, record::FieldCount * record::ItemWidth);
-        const transfer::ReadOutOutcome readBack =
-            transfer::readOutModule(setup.port, setup.baud, uploadSeparator(), &progress);
-        if (readBack.end != transfer::ReadOutEnd::Ok) {
-            report.readBack = transfer::ReadBack::Failed;
-            report.result = transfer::ExchangeResult::Failed;
-            report.reason = Text::tr("Sikeres betöltés.\nAz ellenőrzés nem sikerült.\n") +
-                            transfer::readOutFailureText(readBack);
-        } else {
-            report.differences =
-                transfer::compareRecords(record, readBack.decoded.fields, downloadSeparator());
-            if (report.differences.isEmpty()) {
-                report.readBack = transfer::ReadBack::Same;
-            } else {
-                report.readBack = transfer::ReadBack::Differs;
-                report.result = transfer::ExchangeResult::Differences;
-                QStringList listed;
-                for (const transfer::FieldDifference &d : std::as_const(report.differences))
-                    listed << Text::tr("%1: „%2” / „%3”").arg(d.field, d.formValue, d.moduleValue);
-                report.reason = Text::tr("Sikeres betöltés.\nA modul mást tárol!\n") +
-                                listed.join(QStringLiteral("; "));
-            }
-        }
+    UnitProgress progress(observer, row, setup.verify);
+    transfer::WriteOutcome written =
+        transfer::writeModule(setup.port, setup.baud, record, downloadSeparator(),
+                              uploadSeparator(), link.AckChar, setup.verify, &progress, &progress);
+    if (isRefusal(written.openFailure))
+        portFailure = written.openFailure;
+    transfer::ExchangeReport &report = written.report;
+    if (report.readBack == transfer::ReadBack::Differs) {
+        QStringList listed;
+        for (const transfer::FieldDifference &d : std::as_const(report.differences))
+            listed << Text::tr("%1: „%2” / „%3”").arg(d.field, d.formValue, d.moduleValue);
+        report.reason += u'\n' + listed.join(QStringLiteral("; "));
     }
 
     reg::ExchangeContext context;

@@ -1529,20 +1529,8 @@ Type: %4
         <translation>module</translation>
     </message>
     <message>
-        <source>Betöltés hiba.
-Tipp: ellenőrizze az eszközt és a port beállítást.</source>
-        <translation>Download error.
-Tip: check the device and the port setting.</translation>
-    </message>
-    <message>
         <source>Sikeres betöltés.</source>
         <translation>Download complete.</translation>
-    </message>
-    <message>
-        <source>Sikeres betöltés.
-A modul mást tárol!</source>
-        <translation>Download complete.
-The module stores different values!</translation>
     </message>
     <message>
         <source>A modul mást tárol!</source>
@@ -1592,14 +1580,6 @@ Verified.</translation>
 A modul mostani konfigurációja nem került a nyilvántartásba; a betöltés elmarad.</source>
         <translation>%1
 The module&apos;s current configuration was not saved in the register; the download is skipped.</translation>
-    </message>
-    <message>
-        <source>Sikeres betöltés.
-Az ellenőrzés nem sikerült.
-%1</source>
-        <translation>Download complete.
-Verification failed.
-%1</translation>
     </message>
     <message>
         <source>Betöltés... %1%</source>
@@ -2396,6 +2376,29 @@ Check the device!</translation>
     </message>
 </context>
 <context>
+    <name>qv::WriteModule</name>
+    <message>
+        <source>Betöltés hiba.
+Tipp: ellenőrizze az eszközt és a port beállítást.</source>
+        <translation>Download error.
+Tip: check the device and the port setting.</translation>
+    </message>
+    <message>
+        <source>Sikeres betöltés.
+Az ellenőrzés nem sikerült.
+%1</source>
+        <translation>Download complete.
+Verification failed.
+%1</translation>
+    </message>
+    <message>
+        <source>Sikeres betöltés.
+A modul mást tárol!</source>
+        <translation>Download complete.
+The module stores different values!</translation>
+    </message>
+</context>
+<context>
     <name>qv::cli</name>
     <message numerus="yes">
         <source>%n sor korábban elkészült, azok kimaradnak.</source>
@@ -2824,30 +2827,8 @@ Check the device!</translation>
         <translation>The results file (%1) cannot be written: %2. Check that its folder is writable and that the file is not open in a spreadsheet program.</translation>
     </message>
     <message>
-        <source>Betöltés hiba.
-Tipp: ellenőrizze az eszközt és a port beállítást.</source>
-        <translation>Download error.
-Tip: check the device and the port setting.</translation>
-    </message>
-    <message>
-        <source>Sikeres betöltés.
-Az ellenőrzés nem sikerült.
-</source>
-        <translation>Download complete.
-Verification failed.
-</translation>
-    </message>
-    <message>
         <source>%1: „%2” / „%3”</source>
         <translation>%1: “%2” / “%3”</translation>
-    </message>
-    <message>
-        <source>Sikeres betöltés.
-A modul mást tárol!
-</source>
-        <translation>Download complete.
-The module stores different values!
-</translation>
     </message>
     <message>
         <source>A sorozat a nyilvántartás nélkül nem indítható, mert abból tudja, mely sorok készültek el korábban.

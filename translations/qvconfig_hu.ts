@@ -1458,17 +1458,7 @@ Típus: %4
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Betöltés hiba.
-Tipp: ellenőrizze az eszközt és a port beállítást.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Sikeres betöltés.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sikeres betöltés.
-A modul mást tárol!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1516,12 +1506,6 @@ Ellenőrizve.</source>
     <message>
         <source>%1
 A modul mostani konfigurációja nem került a nyilvántartásba; a betöltés elmarad.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sikeres betöltés.
-Az ellenőrzés nem sikerült.
-%1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2276,6 +2260,25 @@ Ellenőrizze az eszközt!</source>
     </message>
 </context>
 <context>
+    <name>qv::WriteModule</name>
+    <message>
+        <source>Betöltés hiba.
+Tipp: ellenőrizze az eszközt és a port beállítást.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sikeres betöltés.
+Az ellenőrzés nem sikerült.
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sikeres betöltés.
+A modul mást tárol!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>qv::cli</name>
     <message numerus="yes">
         <source>%n sor korábban elkészült, azok kimaradnak.</source>
@@ -2697,24 +2700,7 @@ Ellenőrizze az eszközt!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Betöltés hiba.
-Tipp: ellenőrizze az eszközt és a port beállítást.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sikeres betöltés.
-Az ellenőrzés nem sikerült.
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1: „%2” / „%3”</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sikeres betöltés.
-A modul mást tárol!
-</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

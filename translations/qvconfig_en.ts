@@ -554,6 +554,10 @@ Connection: a libpq connection string (host=… dbname=… user=…) or a servic
         <source>A(z) %1 bejegyzéshez nem tartozik konfiguráció.</source>
         <translation>The entry of %1 has no configuration.</translation>
     </message>
+    <message>
+        <source>Ügyféllap…</source>
+        <translation>Customer sheet…</translation>
+    </message>
 </context>
 <context>
     <name>SeriesController</name>
@@ -790,6 +794,96 @@ Take the module off.</translation>
     </message>
 </context>
 <context>
+    <name>SheetController</name>
+    <message>
+        <source>Ügyféllap</source>
+        <translation>Customer sheet</translation>
+    </message>
+    <message>
+        <source>A bejegyzés konfigurációja nem olvasható.</source>
+        <translation>The configuration of the entry cannot be read.</translation>
+    </message>
+    <message>
+        <source>%1
+Az ügyféllap nem készült el.</source>
+        <translation>%1
+The customer sheet was not made.</translation>
+    </message>
+    <message>
+        <source>Ügyféllap – nyomtatási kép</source>
+        <translation>Customer sheet – print preview</translation>
+    </message>
+    <message>
+        <source>Ügyféllap PDF-be</source>
+        <translation>Customer sheet as PDF</translation>
+    </message>
+    <message>
+        <source>ugyfellap.pdf</source>
+        <translation>customer-sheet.pdf</translation>
+    </message>
+    <message>
+        <source>ugyfellap-%1.pdf</source>
+        <translation>customer-sheet-%1.pdf</translation>
+    </message>
+    <message>
+        <source>PDF-dokumentum (*.pdf)</source>
+        <translation>PDF documents (*.pdf)</translation>
+    </message>
+    <message>
+        <source>A(z) %1 a megnyitott konfigurációs fájl: az ügyféllap nem kerülhet a helyére.</source>
+        <translation>%1 is the open configuration file: the customer sheet cannot take its place.</translation>
+    </message>
+    <message>
+        <source>Az ügyféllap nem menthető: %1
+%2</source>
+        <translation>The customer sheet cannot be saved: %1
+%2</translation>
+    </message>
+    <message>
+        <source>Az ügyféllap elkészült: %1</source>
+        <translation>Customer sheet saved: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SheetDialog</name>
+    <message>
+        <source>Ügyféllap</source>
+        <translation>Customer sheet</translation>
+    </message>
+    <message>
+        <source>Az ügyféllap a modul beállításairól.</source>
+        <translation>The customer sheet of the module&apos;s settings.</translation>
+    </message>
+    <message>
+        <source>Ügyféllap: %1</source>
+        <translation>Customer sheet: %1</translation>
+    </message>
+    <message>
+        <source>például: Kovács Kft., Pince u. 3.</source>
+        <translation>for example: Smith Ltd., 3 Cellar St.</translation>
+    </message>
+    <message>
+        <source>A modul PIN-kódja is a lapra kerül</source>
+        <translation>Print the module&apos;s PIN on the sheet</translation>
+    </message>
+    <message>
+        <source>Nyomtatás…</source>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <source>Mentés PDF-be…</source>
+        <translation>Save as PDF…</translation>
+    </message>
+    <message>
+        <source>Mégse</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Helyszín:</source>
+        <translation>Site:</translation>
+    </message>
+</context>
+<context>
     <name>StatusController</name>
     <message>
         <source>Állapot lekérdezése...</source>
@@ -881,6 +975,14 @@ Take the module off.</translation>
     <message>
         <source>Sorozatprogramozás…</source>
         <translation>Series programming…</translation>
+    </message>
+    <message>
+        <source>Ügyféllap nyomtatása…</source>
+        <translation>Print Customer Sheet…</translation>
+    </message>
+    <message>
+        <source>Ügyféllap PDF-be…</source>
+        <translation>Customer Sheet as PDF…</translation>
     </message>
 </context>
 <context>

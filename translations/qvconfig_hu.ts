@@ -539,6 +539,10 @@ Kapcsolat: libpq kapcsolati szöveg (host=… dbname=… user=…) vagy szolgál
         <source>A(z) %1 bejegyzéshez nem tartozik konfiguráció.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Ügyféllap…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SeriesController</name>
@@ -762,6 +766,94 @@ Vegye le a modult.</source>
     </message>
 </context>
 <context>
+    <name>SheetController</name>
+    <message>
+        <source>Ügyféllap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A bejegyzés konfigurációja nem olvasható.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+Az ügyféllap nem készült el.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ügyféllap – nyomtatási kép</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ügyféllap PDF-be</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ugyfellap.pdf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ugyfellap-%1.pdf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF-dokumentum (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1 a megnyitott konfigurációs fájl: az ügyféllap nem kerülhet a helyére.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az ügyféllap nem menthető: %1
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az ügyféllap elkészült: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SheetDialog</name>
+    <message>
+        <source>Ügyféllap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az ügyféllap a modul beállításairól.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ügyféllap: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>például: Kovács Kft., Pince u. 3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A modul PIN-kódja is a lapra kerül</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nyomtatás…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mentés PDF-be…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mégse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Helyszín:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>StatusController</name>
     <message>
         <source>Állapot lekérdezése...</source>
@@ -852,6 +944,14 @@ Vegye le a modult.</source>
     </message>
     <message>
         <source>Sorozatprogramozás…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ügyféllap nyomtatása…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ügyféllap PDF-be…</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -95,7 +95,7 @@ public:
     void section(const Section &section)
     {
         QTextBlockFormat heading;
-        heading.setTopMargin(18);
+        heading.setTopMargin(16);
         heading.setBottomMargin(3);
         startBlock(heading);
         m_cursor.insertText(section.heading, textFormat(11.5, true, kHeadingColour));
@@ -153,6 +153,7 @@ private:
         QTextTableFormat format;
         format.setBorder(0);
         format.setCellSpacing(0);
+        format.setBottomMargin(10); // a heading's top margin does not count below a table
         format.setCellPadding(1.5);
         format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
         format.setColumnWidthConstraints({QTextLength(QTextLength::PercentageLength, 23),
@@ -182,6 +183,7 @@ private:
         format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
         format.setBorderBrush(kRuleColour);
         format.setCellSpacing(0);
+        format.setBottomMargin(10); // a heading's top margin does not count below a table
         format.setCellPadding(2.5);
         format.setHeaderRowCount(1);
         format.setWidth(QTextLength(QTextLength::PercentageLength, 100));

@@ -295,8 +295,9 @@ Section commandSection(const Configuration &c, const Source &source)
             true);
     if (c.analogue())
         addFact(more.facts, Text::tr("Számláló törlése"), c.text(QStringLiteral("abe2_clr")), true);
-    const QString pin = c.text(QStringLiteral("m_pin"));
-    if (!pin.isEmpty())
+    // As the module keeps it: the download fills it to four digits ("7" is "0007").
+    const QString pin = c.text(QStringLiteral("m_pin")).rightJustified(4, u'0');
+    if (!c.text(QStringLiteral("m_pin")).isEmpty())
         addFact(more.facts, Text::tr("PIN-kód"),
                 source.withPin ? pin : Text::tr("nem szerepel ezen a lapon"), source.withPin);
     const QString centre = c.text(QStringLiteral("smskp"));

@@ -144,10 +144,10 @@ void TestSheet::content_data()
                        "Bemenet visszaállás\nbekapcsolva",
                        "Kovács Kft., Pince u. 3."}
         << QStringList{"4821", "visszaallas", "rele_time", "tc4_1"};
-    QTest::newRow("Q_QV3: no inputs 3-4 or outputs 3-4, the output 3 ring gone")
-        << int(qv::ModelQV3) << oneNumber << true
+    QTest::newRow("Q_QV3: no inputs 3-4 or outputs 3-4, the output 3 ring gone, PIN as sent")
+        << int(qv::ModelQV3) << oneNumber + Changes{{"m_pin", "7"}} << true
         << QStringList{"Q_QV3", "+36201234567\n–\n1. bemenet (BEMENET 1), analóg bemenet",
-                       "2. kimenet\nKIMENET 2 BE", "ANALOG MAGAS", "PIN-kód\n4821"}
+                       "2. kimenet\nKIMENET 2 BE", "ANALOG MAGAS", "PIN-kód\n0007"}
         << QStringList{"BEMENET 3", "3. kimenet", "KIMENET 3", "4. bemenet", "nem szerepel"};
     QTest::newRow("Q_BRK2: one output, no analogue input or counter")
         << int(qv::ModelBRK2) << oneNumber << false

@@ -68,7 +68,15 @@ public:
     {
         return !m_profile || device::hasTextField(*m_profile, field);
     }
-    QString text(const QString &field) const { return m_texts.value(field).trimmed(); }
+    // Without the blanks after it, which the module does not keep either; blanks before it
+    // are part of what is typed.
+    QString text(const QString &field) const
+    {
+        QString text = m_texts.value(field);
+        while (text.endsWith(u' '))
+            text.chop(1);
+        return text;
+    }
     void setText(const QString &field, const QString &text) { m_texts.insert(field, text); }
     const QHash<QString, QString> &texts() const { return m_texts; }
 

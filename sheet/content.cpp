@@ -13,8 +13,6 @@
 #include <QHash>
 #include <QLocale>
 
-#include <array>
-
 namespace qv::sheet {
 
 namespace {
@@ -58,9 +56,13 @@ public:
     Configuration(const QStringList &values, const std::optional<device::Profile> &profile)
         : m_values(values), m_profile(profile)
     {
+        // A line edit keeps no more than its length, as when the form opens a file.
         for (const form::Field &field : form::configurationFields()) {
-            if (field.kind == form::Kind::LineEdit)
-                m_texts.insert(field.name, has(field.name) ? raw(field.name) : QString());
+            if (field.kind != form::Kind::LineEdit)
+                continue;
+            const form::Item *item = form::findItem(field.name);
+            const int length = item && item->maxLength > 0 ? item->maxLength : -1;
+            m_texts.insert(field.name, has(field.name) ? raw(field.name).left(length) : QString());
         }
     }
 

@@ -1,5 +1,7 @@
 #include "app/commands.h"
 
+#include "app/sheetcommand.h"
+
 #include "files/configformat.h"
 #include "form/catalogue.h"
 #include "form/deviceprofile.h"
@@ -41,9 +43,9 @@ namespace qv::cli {
 namespace {
 
 const QStringList kCommands{
-    QStringLiteral("identify"), QStringLiteral("read"), QStringLiteral("write"),
-    QStringLiteral("compare"),  QStringLiteral("diff"), QStringLiteral("status"),
-    QStringLiteral("series"),
+    QStringLiteral("identify"), QStringLiteral("read"),  QStringLiteral("write"),
+    QStringLiteral("compare"),  QStringLiteral("diff"),  QStringLiteral("status"),
+    QStringLiteral("series"),   QStringLiteral("sheet"),
 };
 
 struct Text
@@ -68,6 +70,8 @@ QString usage()
         "  series ALAP.msw EGYSÉGEK.csv [--verify] [--model qv5|qv3|brk2] [--skip-invalid]\n"
         "         [--results FÁJL]  Sorozatprogramozás: egymás után csatlakoztatott modulok,\n"
         "                           mindegyik az alapfájl értékeivel és a táblázat saját sorával.\n"
+        "  sheet FÁJL.msw -o LAP.pdf [--with-pin] [--site SZÖVEG]\n"
+        "                           Ügyféllap a fájl konfigurációjáról, PDF-ben (modul nélkül).\n"
         "Kapcsolók:\n"
         "  --port <név>             A modul portja (alapértelmezés: COM1).\n"
         "  --baud <bit/s>           Az azonosítás és a kiolvasás sebessége (alapértelmezés: "
@@ -80,8 +84,11 @@ QString usage()
         "  --skip-invalid           series: a hibás sorok kihagyása (nélküle semmi sem íródik).\n"
         "  --results <fájl>         series: az eredményfájl (alapértelmezés: "
         "EGYSÉGEK-eredmeny.csv).\n"
+        "  --with-pin               sheet: a modul PIN-kódja is a lapra kerül.\n"
+        "  --site <szöveg>          sheet: a helyszín, ahogy a lapon áll.\n"
         "Kilépési kód: 0 kész, 1 hibás parancssor, 2 a port nem használható, 3 nincs modul vagy\n"
-        "nem kompatibilis, 4 sikertelen adatcsere (series: sikertelen egység vagy leállítva),\n"
+        "nem kompatibilis, 4 sikertelen adatcsere (series: sikertelen egység vagy leállítva;\n"
+        "sheet: a PDF nem írható),\n"
         "5 eltérések.\n");
 }
 
@@ -863,6 +870,11 @@ bool isCommand(const QString &argument)
     return kCommands.contains(argument);
 }
 
+bool laysOutText(const QString &command)
+{
+    return command == QLatin1String("sheet");
+}
+
 int run(const QStringList &arguments, const QString &version, QTextStream &out, QTextStream &err,
         bool progress)
 {
@@ -887,8 +899,10 @@ int run(const QStringList &arguments, const QString &version, QTextStream &out, 
     const QCommandLineOption model(QStringLiteral("model"), QString(), QStringLiteral("típus"));
     const QCommandLineOption skipInvalid(QStringLiteral("skip-invalid"));
     const QCommandLineOption results(QStringLiteral("results"), QString(), QStringLiteral("fájl"));
-    parser.addOptions(
-        {help, port, baud, json, verify, output, team, language, model, skipInvalid, results});
+    const QCommandLineOption withPin(QStringLiteral("with-pin"));
+    const QCommandLineOption site(QStringLiteral("site"), QString(), QStringLiteral("szöveg"));
+    parser.addOptions({help, port, baud, json, verify, output, team, language, model, skipInvalid,
+                       results, withPin, site});
     QStringList rest = arguments;
     rest.removeAt(1);
     if (!parser.parse(rest))
@@ -917,12 +931,13 @@ int run(const QStringList &arguments, const QString &version, QTextStream &out, 
         c.settings.Baudrate = value;
     }
 
-    const bool talksToModule = c.command != QLatin1String("diff");
+    const bool isSheet = c.command == QLatin1String("sheet");
+    const bool talksToModule = c.command != QLatin1String("diff") && !isSheet;
     if (!talksToModule && (parser.isSet(port) || parser.isSet(baud)))
-        return fail(c, Usage, Text::tr("A diff parancs nem használ portot."));
+        return fail(c, Usage, Text::tr("A(z) %1 parancs nem használ portot.").arg(c.command));
     qsizetype files = 0;
     const bool isSeries = c.command == QLatin1String("series");
-    if (c.command == QLatin1String("write") || c.command == QLatin1String("compare"))
+    if (c.command == QLatin1String("write") || c.command == QLatin1String("compare") || isSheet)
         files = 1;
     else if (c.command == QLatin1String("diff") || isSeries)
         files = 2;
@@ -935,8 +950,15 @@ int run(const QStringList &arguments, const QString &version, QTextStream &out, 
                 .arg(usage()));
     if (c.command == QLatin1String("read") && c.output.isEmpty())
         return fail(c, Usage, Text::tr("A read parancs a -o FÁJL.msw kapcsolót várja."));
-    if (c.command != QLatin1String("read") && parser.isSet(output))
-        return fail(c, Usage, Text::tr("A -o kapcsoló csak a read parancshoz tartozik."));
+    if (isSheet && c.output.isEmpty())
+        return fail(c, Usage, Text::tr("A sheet parancs a -o LAP.pdf kapcsolót várja."));
+    if (c.command != QLatin1String("read") && !isSheet && parser.isSet(output))
+        return fail(c, Usage,
+                    Text::tr("A -o kapcsoló csak a read és a sheet parancshoz tartozik."));
+    if (!isSheet && (parser.isSet(withPin) || parser.isSet(site)))
+        return fail(
+            c, Usage,
+            Text::tr("A --with-pin és a --site kapcsoló csak a sheet parancshoz tartozik."));
     if (c.command != QLatin1String("write") && !isSeries && c.verify)
         return fail(c, Usage, Text::tr("A --verify kapcsoló csak a write parancshoz tartozik."));
     if (!isSeries && (parser.isSet(model) || parser.isSet(skipInvalid) || parser.isSet(results)))
@@ -975,6 +997,14 @@ int run(const QStringList &arguments, const QString &version, QTextStream &out, 
         return writeCommand(c);
     if (isSeries)
         return seriesCommand(c);
+    if (isSheet) {
+        const std::optional<QStringList> values = readFile(c, c.files.value(0));
+        if (!values)
+            return Usage;
+        return sheetCommand({c.files.value(0), *values, c.output, parser.isSet(withPin),
+                             parser.value(site), c.version, c.json},
+                            out, err);
+    }
     return fail(c, Usage, usage());
 }
 

@@ -1,6 +1,6 @@
 // The commands run without a window: "qvconfig identify", "read", "write", "compare",
-// "diff" and "status". They use the window's exchanges, time-outs and texts, record into
-// the register as the window does, and end with a documented exit status.
+// "diff", "status", "series" and "sheet". They use the window's exchanges, time-outs and
+// texts, record into the register as the window does, and end with a documented exit status.
 #pragma once
 
 #include <QString>
@@ -21,6 +21,10 @@ enum Exit : int {
 
 // True when `argument` (the first after the program name) names a command.
 bool isCommand(const QString &argument);
+
+// True when `command` lays out text (the customer's sheet): it needs fonts, so a
+// QGuiApplication rather than a QCoreApplication.
+bool laysOutText(const QString &command);
 
 // Runs the command in `arguments` (the program name first) and returns its exit status.
 // Results go to `out`, errors to `err`; `progress` is whether to show progress on `err`.

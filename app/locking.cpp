@@ -24,6 +24,8 @@ void MainWindow::globalDisableUI()
     }
     ui->actionOpen->setEnabled(false);
     ui->actionSave->setEnabled(false);
+    ui->actionPrintSheet->setEnabled(false);
+    ui->actionExportSheet->setEnabled(false);
     // The menu stays open for the register, which needs no module.
     for (QAction *action : deviceActions())
         action->setEnabled(false);
@@ -42,6 +44,8 @@ void MainWindow::globalEnableUI()
     ui->allapot_gomb->setStyleSheet(qv::style::StatusUnlocked);
     ui->actionOpen->setEnabled(true);
     ui->actionSave->setEnabled(true);
+    ui->actionPrintSheet->setEnabled(true);
+    ui->actionExportSheet->setEnabled(true);
     for (QAction *action : deviceActions())
         action->setEnabled(true);
     holdSeriesLock();

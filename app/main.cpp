@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLoggingCategory>
 #include <QTextStream>
 
@@ -51,6 +52,21 @@ int report(int &argc, char **argv, const QString &version)
     return ok ? 0 : 1;
 }
 
+// The application object of a command. A command that lays out text needs fonts, so a
+// QGuiApplication, but never a window: on Linux and the other Unix desktops it runs on the
+// offscreen platform unless QT_QPA_PLATFORM says otherwise, so that it needs no display
+// (nor fails on one that cannot be reached) and loads no widgets.
+std::unique_ptr<QCoreApplication> commandApplication(int &argc, char **argv, const QString &command)
+{
+    if (!qv::cli::laysOutText(command))
+        return std::make_unique<QCoreApplication>(argc, argv);
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -62,7 +78,8 @@ int main(int argc, char *argv[])
         arguments << QString::fromLocal8Bit(argv[i]);
     // A command runs without widgets (and without a display) and ends the program.
     if (arguments.size() > 1 && qv::cli::isCommand(arguments.at(1))) {
-        QCoreApplication app(argc, argv);
+        const std::unique_ptr<QCoreApplication> app =
+            commandApplication(argc, argv, arguments.at(1));
         QCoreApplication::setApplicationName(QStringLiteral("qvconfig"));
         QCoreApplication::setApplicationVersion(version);
         // The exchanges' diagnostics would mix with a script's output; QT_LOGGING_RULES

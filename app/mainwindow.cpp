@@ -18,6 +18,7 @@
 #include "settings/branding.h"
 #include "settings/datafiles.h"
 #include "settings/preferences.h"
+#include "sheet/gui/sheetcontroller.h"
 #include "transfer/comparecontroller.h"
 #include "transfer/comparedialog.h"
 #include "transfer/downloadcontroller.h"
@@ -61,6 +62,7 @@ MainWindow::MainWindow(QWidget *parent, const QString &teamRegister)
     m_compare = new CompareController(settings, *m_download, this, this);
     m_register = new RegisterController(settings, this, teamRegister, this);
     m_series = new SeriesController(settings, teamRegister, this);
+    m_sheet = new SheetController(settings, *m_form, this, this);
 
     auto icon = [](const char *name) {
         QIcon result;
@@ -147,6 +149,13 @@ void MainWindow::connectSignals()
     connect(ui->actionCompare, &QAction::triggered, m_compare, &CompareController::compare);
     connect(ui->actionRegister, &QAction::triggered, this, &MainWindow::showRegister);
     connect(ui->actionSeries, &QAction::triggered, this, &MainWindow::showSeries);
+    // The register's site note is what the sheet offers for the site.
+    connect(ui->actionPrintSheet, &QAction::triggered, this,
+            [this] { m_sheet->sheetOfForm(SheetController::Output::Print, m_register->site()); });
+    connect(ui->actionExportSheet, &QAction::triggered, this,
+            [this] { m_sheet->sheetOfForm(SheetController::Output::Pdf, m_register->site()); });
+    connect(m_sheet, &SheetController::statusMessage, this,
+            [this](const QString &message) { statusBar()->showMessage(message, kNoticeMs); });
 
     connect(ui->allapot_gomb, &QPushButton::clicked, this, &MainWindow::allapot);
     connect(ui->port_gomb, &QPushButton::clicked, this, &MainWindow::show_port);
@@ -420,6 +429,9 @@ void MainWindow::showRegister()
             [this, &window](const qv::reg::Entry &entry) { saveEntry(entry, &window); });
     connect(&window, &RegisterWindow::compareWithFormRequested, this,
             [this, &window](const qv::reg::Entry &entry) { compareEntryWithForm(entry, &window); });
+    connect(
+        &window, &RegisterWindow::sheetRequested, this,
+        [this, &window](const qv::reg::Entry &entry) { m_sheet->sheetOfEntry(entry, &window); });
     connect(&window, &RegisterWindow::compareWithModuleRequested, this,
             [this, &window](const qv::reg::Entry &entry) {
                 m_compare->compareRecord(qv::record::buildDownloadRecord(entry.fields),

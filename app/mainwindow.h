@@ -24,6 +24,9 @@
 //     recorded in the register (the run's own journal) and the results file; its reports ->
 //     queued signals -> SeriesModel, the progress and prompt lines. While it runs the
 //     window's port commands are locked (runningChanged).
+//   FormBinding, or a register entry's 56 fields -> SheetController (sheet/gui/): the
+//     customer's sheet (qv::sheet::makeSheet, qvsheet: the form's checks, then the content)
+//     -> its pages (a QTextDocument) -> QPrintPreviewDialog and the printer, or a PDF file
 // The form is the only data model of a configuration: every subsystem reads and writes it
 // through form::FormBinding, in field values. Subsystems report back by signals; none of
 // them knows this class. All run on the GUI thread except the download transfer, the
@@ -49,6 +52,7 @@ class CompareController;
 class RegisterController;
 class SeriesController;
 class SeriesDialog;
+class SheetController;
 namespace Ui {
 class MainWindow;
 }
@@ -170,6 +174,7 @@ private:
     RegisterController *m_register = nullptr;
     SeriesController *m_series = nullptr;
     SeriesDialog *m_seriesDialog = nullptr;
+    SheetController *m_sheet = nullptr;
     bool m_seriesRunning = false;
     bool m_closeAfterSeries = false; // the window closes once the series has stopped
 };

@@ -16,9 +16,14 @@ set(ALLOWED_register/gui register transfer files serial form settings ui)
 set(ALLOWED_series series register transfer files serial form settings)
 # The series' widgets, beside the register's.
 set(ALLOWED_series/gui series register transfer files serial form settings ui)
+# The customer's sheet: its content and pages without widgets, above the form and the
+# record; its printing in the window beside the register's and the series' widgets.
+set(ALLOWED_sheet sheet transfer form settings)
+set(ALLOWED_sheet/gui sheet register transfer files serial form settings ui)
 
 set(faults "")
-foreach(folder settings ui form serial files transfer register register/gui series series/gui)
+foreach(folder settings ui form serial files transfer register register/gui series series/gui
+               sheet sheet/gui)
     file(GLOB sources ${SOURCE_DIR}/${folder}/*.h ${SOURCE_DIR}/${folder}/*.cpp)
     foreach(source ${sources})
         file(STRINGS ${source} includes REGEX "^#include \"[a-z]+/")

@@ -405,9 +405,18 @@ void TestMainWindow::menus_data()
     QTest::addColumn<QStringList>("shortcuts");
     QTest::addColumn<QStringList>("withIcon");
     QTest::newRow("File") << "menuFile"
-                          << words("actionNew actionOpen actionSave actionSaveAs | actionExit")
-                          << QStringList{"New", "Megnyitás", "Mentés", "Save As", "", "Kilépés"}
-                          << QStringList{"Ctrl+N", "Ctrl+O", "Ctrl+S", "", "", "Ctrl+Q"}
+                          << words("actionNew actionOpen actionSave actionPrintSheet "
+                                   "actionExportSheet actionSaveAs | actionExit")
+                          << QStringList{"New",
+                                         "Megnyitás",
+                                         "Mentés",
+                                         "Ügyféllap nyomtatása…",
+                                         "Ügyféllap PDF-be…",
+                                         "Save As",
+                                         "",
+                                         "Kilépés"}
+                          << QStringList{"Ctrl+N", "Ctrl+O", "Ctrl+S", "Ctrl+P",
+                                         "",       "",       "",       "Ctrl+Q"}
                           << words("actionOpen actionSave actionSaveAs actionExit");
     QTest::newRow("Beállítások") << "menuSettings" << words("actionPort menuLanguage")
                                  << QStringList{"Port", "Nyelv / Language"} << QStringList{"", ""}
@@ -515,6 +524,7 @@ void TestMainWindow::shortcutsAtStartup()
     QTest::keyClick(m_window, Qt::Key_S, Qt::ControlModifier);
     QTest::keyClick(m_window, Qt::Key_N, Qt::ControlModifier);
     QTest::keyClick(m_window, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(m_window, Qt::Key_P, Qt::ControlModifier);
     QTest::qWait(50);
     QCOMPARE(watcher.count(), 0);
     QVERIFY(m_window->isVisible());

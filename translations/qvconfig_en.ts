@@ -554,6 +554,10 @@ Connection: a libpq connection string (host=… dbname=… user=…) or a servic
         <source>A(z) %1 bejegyzéshez nem tartozik konfiguráció.</source>
         <translation>The entry of %1 has no configuration.</translation>
     </message>
+    <message>
+        <source>Ügyféllap…</source>
+        <translation>Customer sheet…</translation>
+    </message>
 </context>
 <context>
     <name>SeriesController</name>
@@ -790,6 +794,96 @@ Take the module off.</translation>
     </message>
 </context>
 <context>
+    <name>SheetController</name>
+    <message>
+        <source>Ügyféllap</source>
+        <translation>Customer sheet</translation>
+    </message>
+    <message>
+        <source>A bejegyzés konfigurációja nem olvasható.</source>
+        <translation>The configuration of the entry cannot be read.</translation>
+    </message>
+    <message>
+        <source>%1
+Az ügyféllap nem készült el.</source>
+        <translation>%1
+The customer sheet was not made.</translation>
+    </message>
+    <message>
+        <source>Ügyféllap – nyomtatási kép</source>
+        <translation>Customer sheet – print preview</translation>
+    </message>
+    <message>
+        <source>Ügyféllap PDF-be</source>
+        <translation>Customer sheet as PDF</translation>
+    </message>
+    <message>
+        <source>ugyfellap.pdf</source>
+        <translation>customer-sheet.pdf</translation>
+    </message>
+    <message>
+        <source>ugyfellap-%1.pdf</source>
+        <translation>customer-sheet-%1.pdf</translation>
+    </message>
+    <message>
+        <source>PDF-dokumentum (*.pdf)</source>
+        <translation>PDF documents (*.pdf)</translation>
+    </message>
+    <message>
+        <source>A(z) %1 a megnyitott konfigurációs fájl: az ügyféllap nem kerülhet a helyére.</source>
+        <translation>%1 is the open configuration file: the customer sheet cannot take its place.</translation>
+    </message>
+    <message>
+        <source>Az ügyféllap nem menthető: %1
+%2</source>
+        <translation>The customer sheet cannot be saved: %1
+%2</translation>
+    </message>
+    <message>
+        <source>Az ügyféllap elkészült: %1</source>
+        <translation>Customer sheet saved: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SheetDialog</name>
+    <message>
+        <source>Ügyféllap</source>
+        <translation>Customer sheet</translation>
+    </message>
+    <message>
+        <source>Az ügyféllap a modul beállításairól.</source>
+        <translation>The customer sheet of the module&apos;s settings.</translation>
+    </message>
+    <message>
+        <source>Ügyféllap: %1</source>
+        <translation>Customer sheet: %1</translation>
+    </message>
+    <message>
+        <source>például: Kovács Kft., Pince u. 3.</source>
+        <translation>for example: Smith Ltd., 3 Cellar St.</translation>
+    </message>
+    <message>
+        <source>A modul PIN-kódja is a lapra kerül</source>
+        <translation>Print the module&apos;s PIN on the sheet</translation>
+    </message>
+    <message>
+        <source>Nyomtatás…</source>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <source>Mentés PDF-be…</source>
+        <translation>Save as PDF…</translation>
+    </message>
+    <message>
+        <source>Mégse</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Helyszín:</source>
+        <translation>Site:</translation>
+    </message>
+</context>
+<context>
     <name>StatusController</name>
     <message>
         <source>Állapot lekérdezése...</source>
@@ -881,6 +975,14 @@ Take the module off.</translation>
     <message>
         <source>Sorozatprogramozás…</source>
         <translation>Series programming…</translation>
+    </message>
+    <message>
+        <source>Ügyféllap nyomtatása…</source>
+        <translation>Print Customer Sheet…</translation>
+    </message>
+    <message>
+        <source>Ügyféllap PDF-be…</source>
+        <translation>Customer Sheet as PDF…</translation>
     </message>
 </context>
 <context>
@@ -1560,16 +1662,8 @@ Verified.</translation>
         <translation>Invalid speed: %1</translation>
     </message>
     <message>
-        <source>A diff parancs nem használ portot.</source>
-        <translation>The diff command uses no port.</translation>
-    </message>
-    <message>
         <source>A read parancs a -o FÁJL.msw kapcsolót várja.</source>
         <translation>The read command expects the option -o FILE.msw.</translation>
-    </message>
-    <message>
-        <source>A -o kapcsoló csak a read parancshoz tartozik.</source>
-        <translation>The -o option belongs to the read command only.</translation>
     </message>
     <message>
         <source>A --verify kapcsoló csak a write parancshoz tartozik.</source>
@@ -1622,6 +1716,8 @@ Parancsok:
   series ALAP.msw EGYSÉGEK.csv [--verify] [--model qv5|qv3|brk2] [--skip-invalid]
          [--results FÁJL]  Sorozatprogramozás: egymás után csatlakoztatott modulok,
                            mindegyik az alapfájl értékeivel és a táblázat saját sorával.
+  sheet FÁJL.msw -o LAP.pdf [--with-pin] [--site SZÖVEG]
+                           Ügyféllap a fájl konfigurációjáról, PDF-ben (modul nélkül).
 Kapcsolók:
   --port &lt;név&gt;             A modul portja (alapértelmezés: COM1).
   --baud &lt;bit/s&gt;           Az azonosítás és a kiolvasás sebessége (alapértelmezés: 1200).
@@ -1631,8 +1727,11 @@ Kapcsolók:
   --model qv5|qv3|brk2     series: a sorozat modultípusa (alapértelmezés: az első modulé).
   --skip-invalid           series: a hibás sorok kihagyása (nélküle semmi sem íródik).
   --results &lt;fájl&gt;         series: az eredményfájl (alapértelmezés: EGYSÉGEK-eredmeny.csv).
+  --with-pin               sheet: a modul PIN-kódja is a lapra kerül.
+  --site &lt;szöveg&gt;          sheet: a helyszín, ahogy a lapon áll.
 Kilépési kód: 0 kész, 1 hibás parancssor, 2 a port nem használható, 3 nincs modul vagy
-nem kompatibilis, 4 sikertelen adatcsere (series: sikertelen egység vagy leállítva),
+nem kompatibilis, 4 sikertelen adatcsere (series: sikertelen egység vagy leállítva;
+sheet: a PDF nem írható),
 5 eltérések.
 </source>
         <extracomment>The commands&apos; --help. Command and option names, FÁJL/A/B as file names may be translated (FILE), the exit codes stay; the descriptions start in column 28.</extracomment>
@@ -1648,6 +1747,8 @@ Commands:
   series BASE.msw UNITS.csv [--verify] [--model qv5|qv3|brk2] [--skip-invalid]
          [--results FILE]  Series programming: modules connected one after the other,
                            each with the base file&apos;s values and its own row of the table.
+  sheet FILE.msw -o SHEET.pdf [--with-pin] [--site TEXT]
+                           A customer sheet of the file&apos;s configuration, as PDF (no module).
 Options:
   --port &lt;name&gt;            The module&apos;s port (default: COM1).
   --baud &lt;bit/s&gt;           Speed of the identification and the read-out (default: 1200).
@@ -1657,10 +1758,28 @@ Options:
   --model qv5|qv3|brk2     series: the series&apos; module model (default: the first module&apos;s).
   --skip-invalid           series: skip the invalid rows (without it nothing is written).
   --results &lt;file&gt;         series: the results file (default: UNITS-eredmeny.csv).
+  --with-pin               sheet: the module&apos;s PIN goes on the sheet as well.
+  --site &lt;text&gt;            sheet: the site as the sheet gives it.
 Exit status: 0 done, 1 invalid command line, 2 port unusable, 3 no module or not
-compatible, 4 exchange failed (series: a unit failed or the series was stopped),
-5 differences.
+compatible, 4 exchange failed (series: a unit failed or the series was stopped;
+sheet: the PDF cannot be written), 5 differences.
 </translation>
+    </message>
+    <message>
+        <source>A(z) %1 parancs nem használ portot.</source>
+        <translation>The %1 command uses no port.</translation>
+    </message>
+    <message>
+        <source>A sheet parancs a -o LAP.pdf kapcsolót várja.</source>
+        <translation>The sheet command needs the -o SHEET.pdf option.</translation>
+    </message>
+    <message>
+        <source>A -o kapcsoló csak a read és a sheet parancshoz tartozik.</source>
+        <translation>The -o option belongs to the read and sheet commands only.</translation>
+    </message>
+    <message>
+        <source>A --with-pin és a --site kapcsoló csak a sheet parancshoz tartozik.</source>
+        <translation>The --with-pin and --site options belong to the sheet command only.</translation>
     </message>
 </context>
 <context>
@@ -2364,6 +2483,323 @@ The port disappeared during the read-out: the device or the adapter was disconne
     <message>
         <source>ismeretlen hiba</source>
         <translation>unknown error</translation>
+    </message>
+</context>
+<context>
+    <name>qv::Sheet</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>A(z) „%1” mező nem tartalmazhat „%2” karaktert!</source>
+        <translation>The field “%1” must not contain the character “%2”!</translation>
+    </message>
+    <message>
+        <source>A(z) „%1” mező nem tartalmazhat sortörést!</source>
+        <translation>The field “%1” must not contain a line break!</translation>
+    </message>
+    <message>
+        <source>%1 V</source>
+        <translation>%1 V</translation>
+    </message>
+    <message>
+        <source>%1. bemenet</source>
+        <translation>input %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Modul neve</source>
+        <translation>Module name</translation>
+    </message>
+    <message>
+        <source>Modulazonosító</source>
+        <translation>Module ID</translation>
+    </message>
+    <message>
+        <source>Típus</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Helyszín</source>
+        <translation>Site</translation>
+    </message>
+    <message>
+        <source>Dátum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Technikus</source>
+        <translation>Technician</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>A modul</source>
+        <translation>The module</translation>
+    </message>
+    <message>
+        <source>Telefonszám</source>
+        <translation>Telephone number</translation>
+    </message>
+    <message>
+        <source>Hívása kapcsolja</source>
+        <translation>A call switches</translation>
+    </message>
+    <message>
+        <source>Riasztást kap</source>
+        <translation>Alarms it receives</translation>
+    </message>
+    <message>
+        <source>Értesítés</source>
+        <translation>Notified by</translation>
+    </message>
+    <message>
+        <source>analóg bemenet</source>
+        <translation>analog input</translation>
+    </message>
+    <message>
+        <source>számláló</source>
+        <translation>pulse counter</translation>
+    </message>
+    <message>
+        <source>SMS</source>
+        <translation>SMS</translation>
+    </message>
+    <message>
+        <source>hívás</source>
+        <translation>call</translation>
+    </message>
+    <message>
+        <source>–</source>
+        <translation>–</translation>
+    </message>
+    <message>
+        <source>%1. kimenet</source>
+        <translation>output %1</translation>
+    </message>
+    <message>
+        <source>Jogosult telefonszámok</source>
+        <translation>Authorised telephone numbers</translation>
+    </message>
+    <message>
+        <source>SMS-parancsok</source>
+        <translation>SMS commands</translation>
+    </message>
+    <message>
+        <source>Kimenet</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>Bekapcsolás</source>
+        <translation>Switch on</translation>
+    </message>
+    <message>
+        <source>Kikapcsolás</source>
+        <translation>Switch off</translation>
+    </message>
+    <message>
+        <source>Hívásra</source>
+        <translation>On a call</translation>
+    </message>
+    <message>
+        <source>bekapcsol a relé idejére</source>
+        <translation>switches on for the relay on time</translation>
+    </message>
+    <message>
+        <source>átvált (be ↔ ki)</source>
+        <translation>toggles (on ↔ off)</translation>
+    </message>
+    <message>
+        <source>Riasztások bekapcsolása</source>
+        <translation>Arm the alarms</translation>
+    </message>
+    <message>
+        <source>Riasztások kikapcsolása</source>
+        <translation>Disarm the alarms</translation>
+    </message>
+    <message>
+        <source>Számláló törlése</source>
+        <translation>Clear the pulse counter</translation>
+    </message>
+    <message>
+        <source>PIN-kód</source>
+        <translation>PIN</translation>
+    </message>
+    <message>
+        <source>nem szerepel ezen a lapon</source>
+        <translation>not printed on this sheet</translation>
+    </message>
+    <message>
+        <source>SMS-központ</source>
+        <translation>SMS centre</translation>
+    </message>
+    <message>
+        <source>Bemenetek</source>
+        <translation>Inputs</translation>
+    </message>
+    <message>
+        <source>Bemenet</source>
+        <translation>Input</translation>
+    </message>
+    <message>
+        <source>Név</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>SMS aktív állapotban</source>
+        <translation>SMS when it goes active</translation>
+    </message>
+    <message>
+        <source>SMS inaktív állapotban</source>
+        <translation>SMS when it goes inactive</translation>
+    </message>
+    <message>
+        <source>Analóg bemenet</source>
+        <translation>Analog input</translation>
+    </message>
+    <message>
+        <source>Mérési tartomány</source>
+        <translation>Measuring range</translation>
+    </message>
+    <message>
+        <source>0–30 V</source>
+        <translation>0–30 V</translation>
+    </message>
+    <message>
+        <source>0–15 V</source>
+        <translation>0–15 V</translation>
+    </message>
+    <message>
+        <source>Magas riasztási szint</source>
+        <translation>High alarm level</translation>
+    </message>
+    <message>
+        <source>SMS magas szintnél</source>
+        <translation>SMS at the high level</translation>
+    </message>
+    <message>
+        <source>Alacsony riasztási szint</source>
+        <translation>Low alarm level</translation>
+    </message>
+    <message>
+        <source>SMS alacsony szintnél</source>
+        <translation>SMS at the low level</translation>
+    </message>
+    <message>
+        <source>SMS visszaálláskor</source>
+        <translation>SMS back to normal</translation>
+    </message>
+    <message>
+        <source>Számláló</source>
+        <translation>Pulse counter</translation>
+    </message>
+    <message>
+        <source>Legnagyobb érték</source>
+        <translation>Maximum value</translation>
+    </message>
+    <message>
+        <source>SMS túlcsorduláskor</source>
+        <translation>SMS on overflow</translation>
+    </message>
+    <message>
+        <source>Relé meghúzási ideje</source>
+        <translation>Relay on time</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n másodperc</source>
+        <translation>
+            <numerusform>%n second</numerusform>
+            <numerusform>%n seconds</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>SMS-korlát</source>
+        <translation>SMS limit</translation>
+    </message>
+    <message numerus="yes">
+        <source>legfeljebb %n SMS 2 óra alatt</source>
+        <translation>
+            <numerusform>at most %n SMS in 2 hours</numerusform>
+            <numerusform>at most %n SMS in 2 hours</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Bemenet visszaállás</source>
+        <translation>Input reset</translation>
+    </message>
+    <message>
+        <source>bekapcsolva</source>
+        <translation>on</translation>
+    </message>
+    <message>
+        <source>kikapcsolva</source>
+        <translation>off</translation>
+    </message>
+    <message>
+        <source>Működés</source>
+        <translation>Behaviour</translation>
+    </message>
+    <message>
+        <source>Ügyféllap</source>
+        <translation>Customer sheet</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>%1 – %2. oldal</source>
+        <translation>%1 – page %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>bekapcsol %n másodpercre</source>
+        <translation>
+            <numerusform>switches on for %n second</numerusform>
+            <numerusform>switches on for %n seconds</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1. kimenet</source>
+        <comment>row heading</comment>
+        <translation>Output %1</translation>
+    </message>
+    <message>
+        <source>%1. bemenet</source>
+        <comment>row heading</comment>
+        <translation>Input %1</translation>
+    </message>
+</context>
+<context>
+    <name>qv::SheetCommand</name>
+    <message>
+        <source>A -o nem a konfigurációs fájlt nevezheti meg (%1): az ügyféllap felülírná.</source>
+        <translation>-o may not name the configuration file (%1): the sheet would overwrite it.</translation>
+    </message>
+    <message>
+        <source>A --site szövege legfeljebb %1 karakter lehet.</source>
+        <translation>The --site text may be at most %1 characters long.</translation>
+    </message>
+    <message>
+        <source>A(z) %1 konfigurációjából nem készül ügyféllap.
+%2</source>
+        <translation>No customer sheet is made of the configuration in %1.
+%2</translation>
+    </message>
+    <message>
+        <source>Az ügyféllap nem menthető: %1
+%2</source>
+        <translation>The customer sheet cannot be saved: %1
+%2</translation>
+    </message>
+    <message>
+        <source>Ügyféllap: %1</source>
+        <translation>Customer sheet: %1</translation>
     </message>
 </context>
 <context>

@@ -539,6 +539,10 @@ Kapcsolat: libpq kapcsolati szöveg (host=… dbname=… user=…) vagy szolgál
         <source>A(z) %1 bejegyzéshez nem tartozik konfiguráció.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Ügyféllap…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SeriesController</name>
@@ -762,6 +766,94 @@ Vegye le a modult.</source>
     </message>
 </context>
 <context>
+    <name>SheetController</name>
+    <message>
+        <source>Ügyféllap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A bejegyzés konfigurációja nem olvasható.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+Az ügyféllap nem készült el.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ügyféllap – nyomtatási kép</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ügyféllap PDF-be</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ugyfellap.pdf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ugyfellap-%1.pdf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF-dokumentum (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1 a megnyitott konfigurációs fájl: az ügyféllap nem kerülhet a helyére.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az ügyféllap nem menthető: %1
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az ügyféllap elkészült: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SheetDialog</name>
+    <message>
+        <source>Ügyféllap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az ügyféllap a modul beállításairól.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ügyféllap: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>például: Kovács Kft., Pince u. 3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A modul PIN-kódja is a lapra kerül</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nyomtatás…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mentés PDF-be…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mégse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Helyszín:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>StatusController</name>
     <message>
         <source>Állapot lekérdezése...</source>
@@ -852,6 +944,14 @@ Vegye le a modult.</source>
     </message>
     <message>
         <source>Sorozatprogramozás…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ügyféllap nyomtatása…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ügyféllap PDF-be…</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1488,15 +1588,7 @@ Ellenőrizve.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>A diff parancs nem használ portot.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>A read parancs a -o FÁJL.msw kapcsolót várja.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A -o kapcsoló csak a read parancshoz tartozik.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1543,6 +1635,8 @@ Parancsok:
   series ALAP.msw EGYSÉGEK.csv [--verify] [--model qv5|qv3|brk2] [--skip-invalid]
          [--results FÁJL]  Sorozatprogramozás: egymás után csatlakoztatott modulok,
                            mindegyik az alapfájl értékeivel és a táblázat saját sorával.
+  sheet FÁJL.msw -o LAP.pdf [--with-pin] [--site SZÖVEG]
+                           Ügyféllap a fájl konfigurációjáról, PDF-ben (modul nélkül).
 Kapcsolók:
   --port &lt;név&gt;             A modul portja (alapértelmezés: COM1).
   --baud &lt;bit/s&gt;           Az azonosítás és a kiolvasás sebessége (alapértelmezés: 1200).
@@ -1552,11 +1646,30 @@ Kapcsolók:
   --model qv5|qv3|brk2     series: a sorozat modultípusa (alapértelmezés: az első modulé).
   --skip-invalid           series: a hibás sorok kihagyása (nélküle semmi sem íródik).
   --results &lt;fájl&gt;         series: az eredményfájl (alapértelmezés: EGYSÉGEK-eredmeny.csv).
+  --with-pin               sheet: a modul PIN-kódja is a lapra kerül.
+  --site &lt;szöveg&gt;          sheet: a helyszín, ahogy a lapon áll.
 Kilépési kód: 0 kész, 1 hibás parancssor, 2 a port nem használható, 3 nincs modul vagy
-nem kompatibilis, 4 sikertelen adatcsere (series: sikertelen egység vagy leállítva),
+nem kompatibilis, 4 sikertelen adatcsere (series: sikertelen egység vagy leállítva;
+sheet: a PDF nem írható),
 5 eltérések.
 </source>
         <extracomment>The commands&apos; --help. Command and option names, FÁJL/A/B as file names may be translated (FILE), the exit codes stay; the descriptions start in column 28.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1 parancs nem használ portot.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A sheet parancs a -o LAP.pdf kapcsolót várja.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A -o kapcsoló csak a read és a sheet parancshoz tartozik.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A --with-pin és a --site kapcsoló csak a sheet parancshoz tartozik.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2248,6 +2361,318 @@ A port megszűnt a kiolvasás közben: az eszköz vagy az adapter lecsatlakozott
     </message>
     <message>
         <source>ismeretlen hiba</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qv::Sheet</name>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) „%1” mező nem tartalmazhat „%2” karaktert!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) „%1” mező nem tartalmazhat sortörést!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. bemenet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modul neve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modulazonosító</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Típus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Helyszín</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dátum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Technikus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A modul</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Telefonszám</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hívása kapcsolja</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Riasztást kap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Értesítés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>analóg bemenet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>számláló</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SMS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hívás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>–</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. kimenet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jogosult telefonszámok</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SMS-parancsok</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kimenet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bekapcsolás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kikapcsolás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hívásra</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bekapcsol a relé idejére</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>átvált (be ↔ ki)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Riasztások bekapcsolása</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Riasztások kikapcsolása</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Számláló törlése</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PIN-kód</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nem szerepel ezen a lapon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SMS-központ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bemenetek</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bemenet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Név</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SMS aktív állapotban</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SMS inaktív állapotban</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Analóg bemenet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mérési tartomány</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0–30 V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0–15 V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Magas riasztási szint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SMS magas szintnél</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alacsony riasztási szint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SMS alacsony szintnél</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SMS visszaálláskor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Számláló</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Legnagyobb érték</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SMS túlcsorduláskor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Relé meghúzási ideje</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n másodperc</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>SMS-korlát</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>legfeljebb %n SMS 2 óra alatt</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Bemenet visszaállás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bekapcsolva</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kikapcsolva</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Működés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ügyféllap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 – %2. oldal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>bekapcsol %n másodpercre</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1. kimenet</source>
+        <comment>row heading</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. bemenet</source>
+        <comment>row heading</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qv::SheetCommand</name>
+    <message>
+        <source>A -o nem a konfigurációs fájlt nevezheti meg (%1): az ügyféllap felülírná.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A --site szövege legfeljebb %1 karakter lehet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1 konfigurációjából nem készül ügyféllap.
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az ügyféllap nem menthető: %1
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ügyféllap: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -166,6 +166,7 @@ RegisterWindow::RegisterWindow(RegisterController &controller, bool moduleConnec
     m_compareEntries =
         button("registerCompareEntries", QT_TR_NOOP("Két bejegyzés összehasonlítása"));
     m_compareModule = button("registerCompareModule", QT_TR_NOOP("Összehasonlítás a modullal"));
+    m_sheet = button("registerSheet", QT_TR_NOOP("Ügyféllap…"));
     if (!m_moduleConnected)
         m_compareModule->setToolTip(tr("Ehhez csatlakoztatott eszköz kell."));
     auto *close = new QDialogButtonBox(QDialogButtonBox::Close, this);
@@ -184,7 +185,7 @@ RegisterWindow::RegisterWindow(RegisterController &controller, bool moduleConnec
     history->addWidget(m_all);
     auto *actions = new QHBoxLayout;
     for (QPushButton *b :
-         {m_history, m_open, m_save, m_compareForm, m_compareEntries, m_compareModule})
+         {m_history, m_open, m_save, m_compareForm, m_compareEntries, m_compareModule, m_sheet})
         actions->addWidget(b);
     actions->addStretch(1);
     actions->addWidget(close);
@@ -221,6 +222,8 @@ RegisterWindow::RegisterWindow(RegisterController &controller, bool moduleConnec
     connect(m_compareModule, &QPushButton::clicked, this,
             [this] { request(&RegisterWindow::compareWithModuleRequested); });
     connect(m_compareEntries, &QPushButton::clicked, this, &RegisterWindow::compareEntries);
+    connect(m_sheet, &QPushButton::clicked, this,
+            [this] { request(&RegisterWindow::sheetRequested); });
     connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &RegisterWindow::selectionChanged);
     connect(m_view, &QTableView::doubleClicked, this,
@@ -301,6 +304,7 @@ void RegisterWindow::selectionChanged()
     m_save->setEnabled(configuration);
     m_compareForm->setEnabled(configuration);
     m_compareModule->setEnabled(configuration && m_moduleConnected);
+    m_sheet->setEnabled(configuration);
     m_compareEntries->setEnabled(entries.size() == 2);
 }
 

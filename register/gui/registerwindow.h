@@ -1,7 +1,8 @@
 // The register window: the entries of the module register, newest first, found by one
 // search field and a date range, and one module's history. An entry opens into the form,
-// is saved as a file, or is compared with the form, with another entry or with the
-// module; the window asks the main window for what touches the form or the module.
+// is saved as a file, is compared with the form, with another entry or with the module, or
+// becomes a customer's sheet; the window asks the main window for what touches the form,
+// the module or a printer.
 #pragma once
 
 #include "register/entry.h"
@@ -39,6 +40,7 @@ signals:
     void saveRequested(const qv::reg::Entry &entry);
     void compareWithFormRequested(const qv::reg::Entry &entry);
     void compareWithModuleRequested(const qv::reg::Entry &entry);
+    void sheetRequested(const qv::reg::Entry &entry);
 
 private:
     void search();
@@ -68,6 +70,7 @@ private:
     QPushButton *m_compareForm = nullptr;
     QPushButton *m_compareEntries = nullptr;
     QPushButton *m_compareModule = nullptr;
+    QPushButton *m_sheet = nullptr;
     QTimer *m_searchDelay = nullptr;
     std::optional<std::pair<QString, QString>> m_module; // the history shown
 };

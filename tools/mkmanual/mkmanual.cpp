@@ -14,10 +14,12 @@
 #include <QColor>
 #include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QHash>
+#include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
@@ -28,6 +30,7 @@
 #include <QTextDocument>
 #include <QTextFrame>
 #include <QTextTable>
+#include <QUrl>
 #include <cstdio>
 #include <optional>
 
@@ -109,6 +112,49 @@ void setCodeFont(QTextDocument &document)
     }
 }
 
+// Pictures are named beside the manual's source. They go into the document itself: printing
+// works on a copy of the document, which keeps its resources but not where to find more.
+// Each is drawn no larger than fits the text of a page (in pixels of 96 to the inch), so
+// that it is never cut at a page's end.
+bool addPictures(QTextDocument &document, const QString &folder)
+{
+    const QSizeF largest(450, 620);
+    struct Picture
+    {
+        int position;
+        int length;
+        QTextImageFormat format;
+    };
+    QList<Picture> pictures;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (!fragment.charFormat().isImageFormat())
+                continue;
+            QTextImageFormat format = fragment.charFormat().toImageFormat();
+            const QString name = format.name();
+            const QImage picture(folder + QLatin1Char('/') + name);
+            if (picture.isNull()) {
+                std::fprintf(stderr, "mkmanual: %s: no such picture in %s\n", qPrintable(name),
+                             qPrintable(folder));
+                return false;
+            }
+            document.addResource(QTextDocument::ImageResource, QUrl(name), picture);
+            const QSizeF size = QSizeF(picture.size()).scaled(largest, Qt::KeepAspectRatio);
+            format.setWidth(std::min<qreal>(size.width(), picture.width()));
+            format.setHeight(std::min<qreal>(size.height(), picture.height()));
+            pictures.append({fragment.position(), fragment.length(), format});
+        }
+    }
+    QTextCursor cursor(&document);
+    for (const Picture &picture : pictures) {
+        cursor.setPosition(picture.position);
+        cursor.setPosition(picture.position + picture.length, QTextCursor::KeepAnchor);
+        cursor.setCharFormat(picture.format);
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -155,6 +201,8 @@ int main(int argc, char *argv[])
     document.setDefaultFont(font);
     document.setMarkdown(markdown, QTextDocument::MarkdownDialectGitHub);
     setCodeFont(document);
+    if (!addPictures(document, QFileInfo(args.at(1)).absolutePath()))
+        return 1;
     // Tables with single rules and a little air in the cells.
     for (QTextFrame *frame : document.rootFrame()->childFrames()) {
         if (auto *table = qobject_cast<QTextTable *>(frame)) {

@@ -1,0 +1,56 @@
+// The customer's sheet in the window: of the form (File menu) or of a register entry, printed
+// through a print preview or saved as a PDF. The content and its pages come from qvsheet
+// (sheet/); this only asks the user and hands the sheet to a printer or a file.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+struct devSettings;
+class QWidget;
+namespace form {
+class FormBinding;
+}
+namespace qv::reg {
+struct Entry;
+}
+namespace qv::sheet {
+struct Source;
+struct Sheet;
+} // namespace qv::sheet
+
+class SheetController : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Reads the window's `settings` (model, version, separator) and form; dialogs and
+    // messages are parented to `window`.
+    SheetController(const devSettings &settings, form::FormBinding &form, QWidget *window,
+                    QObject *parent = nullptr);
+
+    enum class Output { Print, Pdf };
+
+    // The sheet of the form, as a download of it would go; `site` is offered for the sheet
+    // (the register's site note). A form the checks refuse is reported as the download
+    // reports it, with its field shown.
+    void sheetOfForm(Output output, const QString &site);
+    // The sheet of a register entry's configuration, with the entry's site, technician
+    // and date; dialogs are parented to `parent`.
+    void sheetOfEntry(const qv::reg::Entry &entry, QWidget *parent);
+
+signals:
+    // For the status bar: where a sheet was saved.
+    void statusMessage(const QString &message);
+
+private:
+    // Asks for the site and the PIN, then prints or saves; `field` is shown when refused.
+    void run(qv::sheet::Source source, Output output, QWidget *parent, bool fromForm);
+    void preview(const qv::sheet::Sheet &sheet, QWidget *parent);
+    void save(const qv::sheet::Sheet &sheet, const QString &moduleId, QWidget *parent);
+
+    const devSettings &m_settings;
+    form::FormBinding &m_form;
+    QWidget *m_window = nullptr;
+};

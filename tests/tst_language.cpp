@@ -62,6 +62,18 @@ void TestLanguage::chooses_data()
     QTest::newRow("after --, a file name")
         << program + QStringList{"--", "--lang", "en"} << QString() << hu << Language::Hungarian;
     QTest::newRow("garbage remembered") << program << "xx" << hu << Language::Hungarian;
+    // No language named at all (LANG=C, LC_ALL=POSIX, nothing set): the program's own.
+    const QStringList c{QStringLiteral("C")};
+    QTest::newRow("C locale: Hungarian") << program << QString() << c << Language::Hungarian;
+    QTest::newRow("POSIX locale: Hungarian")
+        << program << QString() << QStringList{QStringLiteral("POSIX")} << Language::Hungarian;
+    QTest::newRow("nothing at all: Hungarian")
+        << program << QString() << QStringList() << Language::Hungarian;
+    QTest::newRow("C, but LANGUAGE=en")
+        << program << QString() << QStringList{"en", "en-Latn-US", "en-US"} << Language::English;
+    QTest::newRow("C locale, remembered English") << program << "en" << c << Language::English;
+    QTest::newRow("C locale, --lang en")
+        << program + QStringList{"--lang", "en"} << QString() << c << Language::English;
 }
 
 void TestLanguage::chooses()

@@ -338,6 +338,23 @@ void TestComPort::unplugEndsPromptly_data()
     QTest::newRow("read-out, a pause first") << int(Exchange::ReadOut) << 9600 << 900;
 }
 
+namespace {
+
+// Lets the module's unplug go once the program has read the answer's first byte: the pull
+// throws away what the program has not read yet, which on a busy machine may be all of it.
+class LetUnplugGo : public qv::ReadProgress
+{
+public:
+    explicit LetUnplugGo(Emulator &module) : m_module(module) {}
+    void advance() override { m_module.holdUnplug(false); }
+    bool cancelled() override { return false; }
+
+private:
+    Emulator &m_module;
+};
+
+} // namespace
+
 void TestComPort::unplugEndsPromptly()
 {
     QFETCH(int, exchange);
@@ -347,6 +364,7 @@ void TestComPort::unplugEndsPromptly()
     auto faults = qvsim::FaultSetup::only(Exchange(exchange), Fault::Unplug);
     faults.unplugPauseMs = pauseMs;
     auto module = startModule({.moduleBaud = speed}, faults);
+    module->holdUnplug(true);
     qv::LineSettings settings;
     QByteArray request;
     switch (Exchange(exchange)) {
@@ -368,25 +386,20 @@ void TestComPort::unplugEndsPromptly()
     QCOMPARE(line.writeBytes(request), 2);
     qv::ReplyOptions options;
     options.endAtCr = Exchange(exchange) == Exchange::Status;
-    QElapsedTimer clock;
-    clock.start();
+    LetUnplugGo letGo(*module);
+    options.progress = &letGo;
     const qv::Reply reply = line.readReply(options);
-    const qint64 elapsed = clock.elapsed();
 
+    // Gone, not Silence: the read ended when the line went, not after its time-out.
     QCOMPARE(reply.end, qv::ReplyEnd::Gone);
-    QVERIFY(!reply.text.isEmpty()); // half the answer came before the pull
+    QVERIFY(!reply.text.isEmpty()); // the first byte was read before the pull
     QVERIFY(!line.isOpen());
     QVERIFY(module->isUnplugged());
-    // Far less than the time the half answer took plus one read time-out.
-    QVERIFY2(elapsed < pauseMs + settings.readTimeout() / 2 + 300,
-             qPrintable(QString::number(elapsed)));
 
-    // The exchange is over: nothing hangs or spins afterwards.
-    clock.restart();
+    // The exchange is over: nothing waits again afterwards.
     QVERIFY(!line.writeByte('~'));
     QCOMPARE(line.readByte().status, qv::ReadStatus::Gone);
     QCOMPARE(line.readReply(options).end, qv::ReplyEnd::NotOpen);
-    QVERIFY(clock.elapsed() < 100);
 }
 
 void TestComPort::secondOpenRefused()

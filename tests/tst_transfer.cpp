@@ -6,6 +6,7 @@
 #include "serial/serialline.h"
 #include "settings/preferences.h"
 #include "transfer/configrecord.h"
+#include "transfer/writemodule.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,10 +17,13 @@
 #include <QProgressBar>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QSemaphore>
+#include <QSerialPort>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 
 #include <algorithm>
 #include <atomic>
@@ -192,6 +196,8 @@ private slots:
     void compareFailures();
     void checkedDownload_data();
     void checkedDownload();
+    void portHeldThroughReadBack_data();
+    void portHeldThroughReadBack();
 
 private:
     QTemporaryDir m_settingsHome; // the remembered check box, away from the user's own
@@ -529,21 +535,25 @@ void TestTransfer::checkedDownload_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("differs");
     QTest::addColumn<QString>("message"); // why the read-back failed
+    QTest::addColumn<bool>("cancel");     // Cancel pressed while it reads back (at 1200 bit/s)
     const QString failed = QStringLiteral("Sikeres betöltés.\nAz ellenőrzés nem sikerült.");
     // clang-format off
     QTest::newRow("stored as sent") << Fault::None << Fault::None << 0
-        << QStringLiteral("Sikeres betöltés.\nEllenőrizve.") << false << QString();
+        << QStringLiteral("Sikeres betöltés.\nEllenőrizve.") << false << QString() << false;
     QTest::newRow("stored something else") << Fault::StoresOther << Fault::None << 0
-        << QStringLiteral("Sikeres betöltés.\nA modul mást tárol!") << true << QString();
-    QTest::newRow("read-back silent") << Fault::None << Fault::Silent << 0 << failed << false << kUnreadable;
-    QTest::newRow("read-back garbage") << Fault::None << Fault::Garbage << 0 << failed << false << kUnreadable;
-    QTest::newRow("read-back unplugged") << Fault::None << Fault::Unplug << 0 << failed << false << kVanished;
+        << QStringLiteral("Sikeres betöltés.\nA modul mást tárol!") << true << QString() << false;
+    QTest::newRow("read-back silent") << Fault::None << Fault::Silent << 0 << failed << false << kUnreadable << false;
+    QTest::newRow("read-back garbage") << Fault::None << Fault::Garbage << 0 << failed << false << kUnreadable << false;
+    QTest::newRow("read-back unplugged") << Fault::None << Fault::Unplug << 0 << failed << false << kVanished << false;
     QTest::newRow("read-back unplugged at its end, after a pause")
-        << Fault::None << Fault::Unplug << 900 << failed << false << kVanished;
+        << Fault::None << Fault::Unplug << 900 << failed << false << kVanished << false;
+    QTest::newRow("read-back cancelled") << Fault::None << Fault::None << 0
+        << QStringLiteral("Sikeres betöltés.\nAz ellenőrzés megszakítva.") << false << QString() << true;
     // clang-format on
 }
 
-// "Ellenőrzés letöltés után" (remembered) reads the configuration back after a success.
+// "Ellenőrzés letöltés után" (remembered) reads the configuration back after a success, in
+// the download dialog, whose result line and then the status bar keep the outcome.
 void TestTransfer::checkedDownload()
 {
     QFETCH(Fault, fault);
@@ -552,9 +562,10 @@ void TestTransfer::checkedDownload()
     QFETCH(QString, text);
     QFETCH(bool, differs);
     QFETCH(QString, message);
+    QFETCH(bool, cancel);
 
     qv::preferences::setVerifyAfterDownload(true);
-    Rig rig(Model::QV5, 115200, false);
+    Rig rig(Model::QV5, cancel ? 1200 : 115200, false);
     rig.module->setFaults(qvsim::FaultSetup::only(Exchange::Download, fault));
     rig.module->setFaults(readFaults(*rig.module, readFault, pauseMs));
     edit(rig.window, "m_nev")->setText(QStringLiteral("PINCE"));
@@ -571,6 +582,12 @@ void TestTransfer::checkedDownload()
         auto *kiiras = dialog->findChild<QLabel *>(QStringLiteral("kiiras"));
         QVERIFY(dialog->findChild<QCheckBox *>(QStringLiteral("cb_verify"))->isChecked());
         QDeadlineTimer deadline(40000);
+        if (cancel) {
+            while (!kiiras->text().endsWith(QStringLiteral("Ellenőrzés...")) &&
+                   !deadline.hasExpired())
+                QTest::qWait(5);
+            dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Cancel)->click();
+        }
         while ((!kiiras->text().contains(QStringLiteral(".\n")) ||
                 kiiras->text().endsWith(QStringLiteral("Ellenőrzés..."))) &&
                !deadline.hasExpired())
@@ -584,13 +601,134 @@ void TestTransfer::checkedDownload()
     rig.window.download();
 
     QCOMPARE(shown, text);
-    QCOMPARE(closedItself, message.isEmpty() && !differs);
+    QCOMPARE(closedItself, text.endsWith(QStringLiteral("Ellenőrizve.")));
     QCOMPARE(watcher.last().text, message);
     QCOMPARE(rows.isEmpty(), !differs);
     if (differs)
         QCOMPARE(rows.value(0), (QStringList{"Modul neve", "PINCE", "MAS MODUL"}));
     // What the module holds is what the form says only when the read-back found no difference.
     QCOMPARE(widget<QLabel>(rig.window, "modifiedLabel")->isVisibleTo(&rig.window), differs);
+    // The outcome stays in the status bar once the dialog has closed.
+    const auto *verified = rig.window.findChild<QLabel *>(QStringLiteral("verifiedLabel"));
+    QVERIFY(verified && verified->isVisibleTo(&rig.window));
+    QCOMPARE(verified->text(), text.section(u'\n', -1));
+    QVERIFY(verified->toolTip().endsWith(QString(text).replace(u'\n', u' ')));
+    qv::preferences::setVerifyAfterDownload(false);
+}
+
+namespace {
+
+// Another program that wants the module's port. The moment the program closes it (its
+// serial trace says so) this one opens it, on a thread of its own, and keeps it until the
+// test ends; the closing thread waits until it has tried. A program that let the port go
+// between the write and its read-back finds it taken when it comes back.
+class PortGrabber
+{
+public:
+    explicit PortGrabber(const QString &path) : m_path(path)
+    {
+        m_thread.reset(QThread::create([this] {
+            QSerialPort port;
+            port.setPortName(m_path);
+            m_grabbed = port.open(QIODevice::ReadWrite);
+            m_tried.release();
+            m_release.acquire();
+        }));
+        s_grabber = this;
+        m_previousHandler = qInstallMessageHandler(&PortGrabber::message);
+        m_previousFilter = QLoggingCategory::installFilter(&PortGrabber::filter);
+    }
+    ~PortGrabber()
+    {
+        QLoggingCategory::installFilter(m_previousFilter);
+        qInstallMessageHandler(m_previousHandler);
+        s_grabber = nullptr;
+        m_release.release();
+        m_thread->wait();
+    }
+    bool grabbed() const { return m_grabbed; }
+
+private:
+    static void filter(QLoggingCategory *category)
+    {
+        if (s_grabber->m_previousFilter)
+            s_grabber->m_previousFilter(category);
+        if (qstrcmp(category->categoryName(), "qv.serial.trace") == 0)
+            category->setEnabled(QtDebugMsg, true);
+    }
+    // A trace line: "/dev/pts/7   1234.567 ms -- close".
+    static void message(QtMsgType type, const QMessageLogContext &context, const QString &text)
+    {
+        PortGrabber &self = *s_grabber;
+        if (qstrcmp(context.category, "qv.serial.trace") != 0) {
+            if (self.m_previousHandler)
+                self.m_previousHandler(type, context, text);
+            return;
+        }
+        if (text.startsWith(self.m_path + u' ') && text.endsWith(QLatin1String("-- close")) &&
+            !self.m_started.exchange(true)) {
+            self.m_thread->start();
+            self.m_tried.acquire();
+        }
+    }
+
+    static inline PortGrabber *s_grabber = nullptr;
+    const QString m_path;
+    std::unique_ptr<QThread> m_thread;
+    std::atomic<bool> m_started{false};
+    std::atomic<bool> m_grabbed{false};
+    QSemaphore m_tried, m_release;
+    QtMessageHandler m_previousHandler = nullptr;
+    QLoggingCategory::CategoryFilter m_previousFilter = nullptr;
+};
+
+} // namespace
+
+void TestTransfer::portHeldThroughReadBack_data()
+{
+    QTest::addColumn<bool>("window");
+    QTest::newRow("the window's download") << true;
+    QTest::newRow("write command and series (writeModule)") << false;
+}
+
+// From the first byte written to the last byte read back the port stays the program's: no
+// other program can take it between the write and its verification.
+void TestTransfer::portHeldThroughReadBack()
+{
+    QFETCH(bool, window);
+    qv::preferences::setVerifyAfterDownload(true);
+    Rig rig(Model::QV5, 115200, false);
+    edit(rig.window, "m_nev")->setText(QStringLiteral("PINCE"));
+    const QString path = rig.module->slavePath();
+    qv::transfer::ReadBack readBack = qv::transfer::ReadBack::NotRun;
+    {
+        PortGrabber grabber(path);
+        if (window) {
+            QString shown;
+            rig.watcher.onDialog(QStringLiteral("dload"), [&shown](QWidget *dialog) {
+                auto *kiiras = dialog->findChild<QLabel *>(QStringLiteral("kiiras"));
+                QDeadlineTimer deadline(40000);
+                while ((!kiiras->text().contains(QStringLiteral(".\n")) ||
+                        kiiras->text().endsWith(QStringLiteral("Ellenőrzés..."))) &&
+                       !deadline.hasExpired())
+                    QTest::qWait(5);
+                shown = kiiras->text();
+                static_cast<QDialog *>(dialog)->accept();
+            });
+            rig.window.download();
+            QCOMPARE(shown, QStringLiteral("Sikeres betöltés.\nEllenőrizve."));
+            readBack = qv::transfer::ReadBack::Same;
+        } else {
+            const QString record = qv::record::buildDownloadRecord(configuration(Model::QV5));
+            const qv::transfer::WriteOutcome written = qv::transfer::writeModule(
+                path, 115200, record, QChar(u'|'), QChar(u'|'), 'O', true);
+            QCOMPARE(written.report.reason, QString());
+            readBack = written.report.readBack;
+        }
+        QCOMPARE(rig.watcher.last().text, QString()); // no failed read-back reported
+        QVERIFY(grabber.grabbed()); // it had the port, once the program had let it go
+    }
+    QCOMPARE(readBack, qv::transfer::ReadBack::Same);
     qv::preferences::setVerifyAfterDownload(false);
 }
 

@@ -81,23 +81,15 @@ private:
 
 } // namespace
 
-DownloadOutcome downloadRecord(const QString &port, const QString &record, QChar separator,
-                               char ackChar, DownloadProgress *progress)
+int downloadProgressMaximum(const QString &record)
 {
-    DownloadOutcome outcome;
-    if (progress)
-        progress->range(int(record.size()) + ReadyProgress);
-    const QStringList lines = record::downloadLines(record, separator);
+    return int(record.size()) + ReadyProgress;
+}
 
-    // Opening the port logs why it failed.
-    SerialLine line;
-    if (line.open(lines::download(port)) != OpenResult::Ok) {
-        outcome.openFailure = line.openFailure();
-        return outcome;
-    }
-    outcome.acknowledged = Exchange(line, progress).run(lines, ackChar);
-    line.close();
-    return outcome;
+bool downloadRecord(SerialLine &line, const QString &record, QChar separator, char ackChar,
+                    DownloadProgress *progress)
+{
+    return Exchange(line, progress).run(record::downloadLines(record, separator), ackChar);
 }
 
 } // namespace qv::transfer

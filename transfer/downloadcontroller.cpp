@@ -106,6 +106,7 @@ void DownloadController::download()
     dload dialog(m_settings, m_window);
     dialog.exec();
     emit exchanged(dialog.report());
+    emit verificationShown(dialog.readBackRan() ? dialog.resultText() : QString());
     if (dialog.matchesModule())
         emit written();
 }

@@ -42,6 +42,11 @@ signals:
     void written();
     // The backup read-out, and the download, ended, whatever their outcome.
     void exchanged(const qv::transfer::ExchangeReport &report);
+    // What the status bar keeps of a download that went to the module, once its dialog has
+    // closed: the verification's outcome as the dialog's result line said it
+    // ("Sikeres betöltés.\nEllenőrizve."); empty when nothing was read back (the last
+    // outcome is then out of date).
+    void verificationShown(const QString &text);
 
 private:
     // Reads the module's configuration before it is overwritten; true when the download

@@ -103,7 +103,7 @@ void TestLanguage::windowSpeaks_data()
                                        "Port beállítások",
                                        "Nyilvántartás",
                                        "Betöltés",
-                                       "Ellenőrzés letöltés után"}
+                                       "Ellenőrzés betöltés után"}
                         << Language::English << "A program a következő indításakor vált nyelvet.";
     QTest::newRow("en") << Language::English
                         << QStringList{"Quorvel / Brastok download software",

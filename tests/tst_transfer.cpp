@@ -552,7 +552,7 @@ void TestTransfer::checkedDownload_data()
     // clang-format on
 }
 
-// "Ellenőrzés letöltés után" (remembered) reads the configuration back after a success, in
+// "Ellenőrzés betöltés után" (remembered) reads the configuration back after a success, in
 // the download dialog, whose result line and then the status bar keep the outcome.
 void TestTransfer::checkedDownload()
 {

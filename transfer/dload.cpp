@@ -233,9 +233,9 @@ void dload::retranslateUi()
 {
     setWindowTitle(tr("Betöltés"));
     m_label->setText(QString());
-    m_verify->setText(tr("Ellenőrzés letöltés után"));
-    m_backup->setText(tr("Kiolvasás letöltés előtt"));
-    m_backup->setToolTip(tr("A következő letöltések előtt a modul konfigurációja "
+    m_verify->setText(tr("Ellenőrzés betöltés után"));
+    m_backup->setText(tr("Kiolvasás betöltés előtt"));
+    m_backup->setToolTip(tr("A következő betöltések előtt a modul konfigurációja "
                             "kiolvasva a nyilvántartásba kerül."));
     if (!m_complete)
         m_kiiras->setText(tr("Betöltés folyamatban..."));

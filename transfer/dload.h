@@ -1,13 +1,13 @@
 // dload: the download's modal progress dialog. It starts the worker (dlThread) at once,
 // moves its bar from the worker's progress signals and shows the outcome: success
 // closes it after two seconds, failure waits for OK. Neither the close box nor Escape
-// ends it while the worker runs. With "Ellenőrzés letöltés után" ticked (remembered
+// ends it while the worker runs. With "Ellenőrzés betöltés után" ticked (remembered
 // between runs), the worker reads the configuration back on the port it still holds, the
 // bar following the bytes received and Cancel ending the check: the same as sent adds
 // "Ellenőrizve.", anything else is shown field by field and the dialog waits. The result
 // line keeps the outcome until the dialog closes (resultText()), and the status bar
 // keeps it after.
-// "Kiolvasás letöltés előtt" (remembered too) is the choice for the downloads to come: the
+// "Kiolvasás betöltés előtt" (remembered too) is the choice for the downloads to come: the
 // download controller reads the module before it opens this dialog.
 #pragma once
 

@@ -126,7 +126,7 @@ bool DownloadController::backUp()
     default:
         break;
     }
-    return qv::askYesNo(m_window, tr("Kiolvasás letöltés előtt"),
+    return qv::askYesNo(m_window, tr("Kiolvasás betöltés előtt"),
                         tr("%1\n\nA modul mostani konfigurációja nem került a "
                            "nyilvántartásba. Betölti mégis az űrlapot az eszközbe?")
                             .arg(qv::transfer::readOutFailureText(outcome)));

@@ -26,7 +26,7 @@ public:
 
     // Refuses an incomplete form or a text the module cannot take (naming the field and
     // showing it), otherwise builds the record into DownloadRecord and sends it under the
-    // download dialog. With "Kiolvasás letöltés előtt" chosen, the module is read out
+    // download dialog. With "Kiolvasás betöltés előtt" chosen, the module is read out
     // first; when that fails, the user decides whether to write all the same.
     void download();
 

@@ -80,7 +80,7 @@ A modul mostani konfigurációja nem került a nyilvántartásba. Betölti mégi
 The module&apos;s current configuration was not saved in the register. Download the form into the device anyway?</translation>
     </message>
     <message>
-        <source>Kiolvasás letöltés előtt</source>
+        <source>Kiolvasás betöltés előtt</source>
         <translation>Read out before download</translation>
     </message>
 </context>
@@ -960,15 +960,15 @@ The module stores different values!</translation>
         <translation>Downloading...</translation>
     </message>
     <message>
-        <source>Ellenőrzés letöltés után</source>
+        <source>Ellenőrzés betöltés után</source>
         <translation>Verify after download</translation>
     </message>
     <message>
-        <source>Kiolvasás letöltés előtt</source>
+        <source>Kiolvasás betöltés előtt</source>
         <translation>Read out before download</translation>
     </message>
     <message>
-        <source>A következő letöltések előtt a modul konfigurációja kiolvasva a nyilvántartásba kerül.</source>
+        <source>A következő betöltések előtt a modul konfigurációja kiolvasva a nyilvántartásba kerül.</source>
         <translation>Before the next downloads, the module&apos;s configuration is read out into the register.</translation>
     </message>
 </context>
@@ -2534,11 +2534,11 @@ Verification cancelled.</translation>
         <translation>failed</translation>
     </message>
     <message>
-        <source>Mentés letöltés előtt</source>
+        <source>Mentés betöltés előtt</source>
         <translation>Backup before download</translation>
     </message>
     <message>
-        <source>Letöltés</source>
+        <source>Betöltés</source>
         <translation>Download</translation>
     </message>
 </context>

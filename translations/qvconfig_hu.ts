@@ -76,7 +76,7 @@ A modul mostani konfigurációja nem került a nyilvántartásba. Betölti mégi
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Kiolvasás letöltés előtt</source>
+        <source>Kiolvasás betöltés előtt</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -925,15 +925,15 @@ A modul mást tárol!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Ellenőrzés letöltés után</source>
+        <source>Ellenőrzés betöltés után</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Kiolvasás letöltés előtt</source>
+        <source>Kiolvasás betöltés előtt</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>A következő letöltések előtt a modul konfigurációja kiolvasva a nyilvántartásba kerül.</source>
+        <source>A következő betöltések előtt a modul konfigurációja kiolvasva a nyilvántartásba kerül.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2410,11 +2410,11 @@ Az ellenőrzés megszakítva.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Mentés letöltés előtt</source>
+        <source>Mentés betöltés előtt</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Letöltés</source>
+        <source>Betöltés</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

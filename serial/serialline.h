@@ -2,7 +2,8 @@
 // the one-byte read with its time-out, byte-by-byte writes, and reading a whole reply.
 //
 // The identification and the read-out reach it through comPort; the port search, the
-// status query and the download worker use it directly, each with its own LineSettings.
+// status query and the download with its read-back (held open from one to the other, see
+// change()) use it directly, each with its own LineSettings.
 // The QSerialPort inside lives in the thread that creates the SerialLine.
 #pragma once
 

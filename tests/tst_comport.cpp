@@ -338,23 +338,6 @@ void TestComPort::unplugEndsPromptly_data()
     QTest::newRow("read-out, a pause first") << int(Exchange::ReadOut) << 9600 << 900;
 }
 
-namespace {
-
-// Lets the module's unplug go once the program has read the answer's first byte: the pull
-// throws away what the program has not read yet, which on a busy machine may be all of it.
-class LetUnplugGo : public qv::ReadProgress
-{
-public:
-    explicit LetUnplugGo(Emulator &module) : m_module(module) {}
-    void advance() override { m_module.holdUnplug(false); }
-    bool cancelled() override { return false; }
-
-private:
-    Emulator &m_module;
-};
-
-} // namespace
-
 void TestComPort::unplugEndsPromptly()
 {
     QFETCH(int, exchange);
@@ -386,7 +369,15 @@ void TestComPort::unplugEndsPromptly()
     QCOMPARE(line.writeBytes(request), 2);
     qv::ReplyOptions options;
     options.endAtCr = Exchange(exchange) == Exchange::Status;
-    LetUnplugGo letGo(*module);
+    // The pull throws away what the program has not read yet, which on a busy machine may be
+    // all of it: the module pulls only once the program has read the answer's first byte.
+    struct : qv::ReadProgress
+    {
+        Emulator *module = nullptr;
+        void advance() override { module->holdUnplug(false); }
+        bool cancelled() override { return false; }
+    } letGo;
+    letGo.module = module.get();
     options.progress = &letGo;
     const qv::Reply reply = line.readReply(options);
 

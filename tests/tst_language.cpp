@@ -70,11 +70,7 @@ void TestLanguage::chooses_data()
         << program << QString() << QStringList{QStringLiteral("POSIX")} << Language::Hungarian;
     QTest::newRow("nothing at all: Hungarian")
         << program << QString() << QStringList() << Language::Hungarian;
-    QTest::newRow("C, but LANGUAGE=en")
-        << program << QString() << QStringList{"en", "en-Latn-US", "en-US"} << Language::English;
     QTest::newRow("C locale, remembered English") << program << "en" << c << Language::English;
-    QTest::newRow("C locale, --lang en")
-        << program + QStringList{"--lang", "en"} << QString() << c << Language::English;
 }
 
 void TestLanguage::chooses()

@@ -624,11 +624,11 @@ namespace {
 // its read-back finds it taken when it comes back.
 struct PortGrabber
 {
-    explicit PortGrabber(const QString &path) : path(path)
+    explicit PortGrabber(const QString &port) : path(port)
     {
         thread.reset(QThread::create([this] {
-            QSerialPort port(this->path);
-            grabbed = port.open(QIODevice::ReadWrite);
+            QSerialPort other(path);
+            grabbed = other.open(QIODevice::ReadWrite);
             tried.release();
             done.acquire();
         }));

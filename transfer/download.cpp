@@ -92,4 +92,18 @@ bool downloadRecord(SerialLine &line, const QString &record, QChar separator, ch
     return Exchange(line, progress).run(record::downloadLines(record, separator), ackChar);
 }
 
+DownloadOutcome downloadRecord(const QString &port, const QString &record, QChar separator,
+                               char ackChar, DownloadProgress *progress)
+{
+    DownloadOutcome outcome;
+    if (progress)
+        progress->range(downloadProgressMaximum(record));
+    SerialLine line; // opening logs why it failed
+    if (line.open(lines::download(port)) != OpenResult::Ok)
+        outcome.openFailure = line.openFailure();
+    else
+        outcome.acknowledged = downloadRecord(line, record, separator, ackChar, progress);
+    return outcome;
+}
+
 } // namespace qv::transfer

@@ -5,8 +5,12 @@
 // series' thread for series programming.
 #pragma once
 
+#include "serial/openfailure.h"
+
 #include <QChar>
 #include <QString>
+
+#include <optional>
 
 namespace qv {
 class SerialLine;
@@ -27,6 +31,12 @@ public:
     virtual bool interrupted() { return false; }
 };
 
+struct DownloadOutcome
+{
+    bool acknowledged = false;              // the module took the record
+    std::optional<OpenFailure> openFailure; // why the port could not be opened
+};
+
 // The bar's maximum for `record`: 10 for the module's "R", then one for each character (the
 // lone CR at the end lies past it and leaves a full bar).
 int downloadProgressMaximum(const QString &record);
@@ -37,5 +47,10 @@ int downloadProgressMaximum(const QString &record);
 // away), so a read-back can follow on it. True when the module took the record.
 bool downloadRecord(qv::SerialLine &line, const QString &record, QChar separator, char ackChar,
                     DownloadProgress *progress = nullptr);
+
+// The same on `port`, opened for it and closed afterwards (no read-back can follow on it:
+// writeModule holds the port for one).
+DownloadOutcome downloadRecord(const QString &port, const QString &record, QChar separator,
+                               char ackChar, DownloadProgress *progress = nullptr);
 
 } // namespace qv::transfer

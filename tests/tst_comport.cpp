@@ -158,8 +158,8 @@ void TestComPort::identificationKeepsCarriageReturn()
     QCOMPARE(reply.text, QStringLiteral("Q_QV5_FW2.1\r"));
     QCOMPARE(module->received(), QByteArray("~|"));
     QCOMPARE(qv::evaluateIdentification(reply.text).model, int(qv::ModelQV5));
-    // 14 bytes at 1200 bit/s and 500 ms of silence.
-    QVERIFY2(elapsed >= 600 && elapsed < 1500, qPrintable(QString::number(elapsed)));
+    // 14 bytes at 1200 bit/s and 500 ms of silence at least: the reply ended by silence.
+    QVERIFY2(elapsed >= 600, qPrintable(QString::number(elapsed)));
     QVERIFY(!port.isOpen());
 }
 
@@ -221,10 +221,11 @@ void TestComPort::writesTakeWireTime()
     const qint64 writing = clock.elapsed();
     QCOMPARE(line.readByte().status, qv::ReadStatus::Silence);
     const qint64 total = clock.elapsed();
-    // 60 bytes take 500 ms on a 1200 bit/s line; the write returns with the last one
-    // still on its way, and the read's 300 ms count from when it has left.
-    QVERIFY2(writing >= 480 && writing < 700, qPrintable(QString::number(writing)));
-    QVERIFY2(total >= 795 && total < 1200, qPrintable(QString::number(total)));
+    // 60 bytes take 500 ms on a 1200 bit/s line: the writes never run ahead of the wire, and
+    // the read's 300 ms count from when the last byte has left. (How much longer a busy
+    // machine makes either is no property of the line.)
+    QVERIFY2(writing >= 480, qPrintable(QString::number(writing)));
+    QVERIFY2(total >= 795, qPrintable(QString::number(total)));
     QTRY_COMPARE_WITH_TIMEOUT(module->received(), QByteArray(60, 'A'), 2000);
 }
 
@@ -502,13 +503,10 @@ void TestComPort::progressAndCancel()
         QVERIFY(port.open(1000, 200, 0, 0));
         port.writeText(QStringLiteral("~{"), false);
         CountingProgress progress(100);
-        QElapsedTimer clock;
-        clock.start();
         const qv::Reply reply = port.readAll(&progress);
-        QCOMPARE(reply.end, qv::ReplyEnd::Cancelled);
+        QCOMPARE(reply.end, qv::ReplyEnd::Cancelled); // between bytes, not by silence
         QCOMPARE(progress.advances(), 100);
         QCOMPARE(reply.text.size() - reply.text.count(u'\r'), 100);
-        QVERIFY(clock.elapsed() < 1000); // ended between bytes, not by silence
     }
 }
 

@@ -30,11 +30,13 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDateTime>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenuBar>
 #include <QPixmap>
 #include <QPushButton>
@@ -99,6 +101,21 @@ MainWindow::MainWindow(QWidget *parent, const QString &teamRegister)
     for (auto signal : {&FileController::loaded, &FileController::saved})
         connect(m_files, signal, m_edits, &form::EditState::markClean);
     connect(m_download, &DownloadController::written, m_edits, &form::EditState::markClean);
+    connect(m_download, &DownloadController::verificationShown, this, [this](const QString &text) {
+        // The check's own words (the dialog's last line), within a width the status bar has
+        // room for; the whole result and when it came in the tooltip.
+        constexpr int Widest = 240;
+        const QString outcome = text.section(u'\n', -1);
+        m_verifiedLabel->setText(
+            m_verifiedLabel->fontMetrics().elidedText(outcome, Qt::ElideRight, Widest));
+        m_verifiedLabel->setToolTip(
+            text.isEmpty()
+                ? QString()
+                : QStringLiteral("%1  %2").arg(
+                      QLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat),
+                      QString(text).replace(u'\n', u' ')));
+        m_verifiedLabel->setVisible(!text.isEmpty());
+    });
     connect(m_compare, &CompareController::sameAsModule, m_edits, &form::EditState::markClean);
 }
 
@@ -227,6 +244,14 @@ void MainWindow::createStatusBar()
 
     settings.FooterText = qv::copyrightLine();
     replaceLinkLabel();
+
+    // After a download that was read back: what the check found, until the next download
+    // (its tooltip says when). Beside the unsaved edits, which it often explains.
+    m_verifiedLabel = new QLabel(this);
+    m_verifiedLabel->setObjectName(QStringLiteral("verifiedLabel"));
+    m_verifiedLabel->setTextFormat(Qt::PlainText);
+    m_verifiedLabel->setVisible(false);
+    ui->statusBar->insertWidget(3, m_verifiedLabel, 0);
 
     // At the far right, apart from the three labels above.
     m_modifiedLabel = new QLabel(tr("Nem mentett módosítások"), this);

@@ -6,7 +6,9 @@
 //     window unlocks, shapes the form (form/deviceshaping) and loads the defaults
 //   module -> ReadOutController (transfer/): "~{" -> decodeReadOut (qvcore) -> FormBinding
 //   FormBinding -> DownloadController (transfer/): assembleDownload (qvcore) -> a copy of
-//     devSettings -> dload / dlThread (its own port and thread) -> module
+//     devSettings -> dload / dlThread (its own thread; one port held through the write and
+//     its read-back: transfer/writemodule) -> module; the verification's outcome -> dload's
+//     result line, then the status bar
 //   module -> StatusController (transfer/): "~[" -> panelView (qvcore) -> StatusPanel
 //   FormBinding + module -> CompareController (transfer/): the record a download would
 //     send against the module's read-out, field by field -> CompareDialog
@@ -159,6 +161,7 @@ private:
     QLabel *fileLabel = nullptr;
     QLabel *linkLabel = nullptr;
     QLabel *m_modifiedLabel = nullptr; // shown while the form holds unsaved edits
+    QLabel *m_verifiedLabel = nullptr; // the last download's verification, while it holds
     QString m_pendingFile;             // opened after the first identification
 
     std::unique_ptr<form::FormBinding> m_form;

@@ -33,7 +33,7 @@ QString u8(const char *text)
     return QString::fromUtf8(text);
 }
 
-struct ActionSpec
+struct ActionDef
 {
     QAction *MainWindow::*member;
     const char *name;
@@ -42,17 +42,17 @@ struct ActionSpec
 };
 
 // Menus and their actions in order; a null action stands for a separator.
-struct MenuSpec
+struct MenuDef
 {
     QMenu *MainWindow::*member;
     const char *name;
     const char *title;
-    std::initializer_list<ActionSpec> actions;
+    std::initializer_list<ActionDef> actions;
 };
 
-const std::initializer_list<MenuSpec> &menus()
+const std::initializer_list<MenuDef> &menus()
 {
-    static const std::initializer_list<MenuSpec> list{
+    static const std::initializer_list<MenuDef> list{
         {&MainWindow::menuFile,
          "menuFile",
          QT_TRANSLATE_NOOP("Ui::MainWindow", "File"),
@@ -286,11 +286,11 @@ void MainWindow::setupUi(QMainWindow *window)
     menuBar = new QMenuBar(window);
     menuBar->setObjectName(QStringLiteral("menuBar"));
     menuBar->setGeometry(0, 0, 910, 21);
-    for (const MenuSpec &desc : menus()) {
+    for (const MenuDef &desc : menus()) {
         QMenu *menu = new QMenu(menuBar);
         menu->setObjectName(QLatin1StringView(desc.name));
         this->*desc.member = menu;
-        for (const ActionSpec &a : desc.actions) {
+        for (const ActionDef &a : desc.actions) {
             if (!a.member) {
                 menu->addSeparator();
                 continue;
@@ -370,9 +370,9 @@ void MainWindow::retranslateUi(QMainWindow *window)
     for (const form::Box &desc : form::sideBoxes())
         applyTexts(desc);
 
-    for (const MenuSpec &desc : menus()) {
+    for (const MenuDef &desc : menus()) {
         (this->*desc.member)->setTitle(QCoreApplication::translate("Ui::MainWindow", desc.title));
-        for (const ActionSpec &a : desc.actions) {
+        for (const ActionDef &a : desc.actions) {
             if (!a.member)
                 continue;
             QAction *action = this->*a.member;

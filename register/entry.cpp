@@ -182,9 +182,9 @@ QString operationText(Operation operation)
     case Operation::ReadOut:
         return Text::tr("Kiolvasás");
     case Operation::Backup:
-        return Text::tr("Mentés letöltés előtt");
+        return Text::tr("Mentés betöltés előtt");
     case Operation::Download:
-        return Text::tr("Letöltés");
+        return Text::tr("Betöltés");
     case Operation::Compare:
         return Text::tr("Összehasonlítás");
     }

@@ -86,7 +86,7 @@ void takeModuleFacts(Entry &entry);
 // "+36 20 123 4567", "06201234567" and "201234567" are the same number.
 QString searchableNumber(const QString &number);
 
-// The register's words for the window: "Kiolvasás", "Mentés letöltés előtt", "Letöltés",
+// The register's words for the window: "Kiolvasás", "Mentés betöltés előtt", "Betöltés",
 // "Összehasonlítás"; "rendben", "eltérés", "sikertelen".
 QString operationText(Operation operation);
 QString resultText(Result result);

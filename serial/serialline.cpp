@@ -185,6 +185,33 @@ OpenResult SerialLine::open(const LineSettings &settings)
     return result;
 }
 
+OpenResult SerialLine::change(const LineSettings &settings)
+{
+    if (!m_port.isOpen())
+        return OpenResult::OpenFailed;
+    // A byte still on its way leaves at the old speed first.
+    if (const qint64 wait = nanosUntilLineFree(); wait > 0)
+        std::this_thread::sleep_for(std::chrono::nanoseconds(wait));
+    const LineSettings previous = m_settings;
+    m_settings = settings;
+    m_settings.port = previous.port;
+    if (settings.baud <= 0 || settings.readMultiplier < 0 || settings.readConstant < 0 ||
+        settings.writeMultiplier < 0 || settings.writeConstant < 0) {
+        m_reason = QStringLiteral("invalid settings");
+        close();
+        return settings.baud <= 0 ? OpenResult::SettingsFailed : OpenResult::TimeoutsFailed;
+    }
+    m_port.clearError();
+    if (!m_port.setBaudRate(settings.baud) || !m_port.clear(QSerialPort::AllDirections)) {
+        m_reason = m_port.errorString();
+        m_trace.note(QStringLiteral("speed %1 refused: %2").arg(settings.baud).arg(m_reason));
+        close();
+        return OpenResult::ConfigFailed;
+    }
+    m_trace.note(QStringLiteral("now at %1 bit/s").arg(settings.baud));
+    return OpenResult::Ok;
+}
+
 void SerialLine::close()
 {
     if (m_port.isOpen()) {

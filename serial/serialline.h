@@ -2,7 +2,8 @@
 // the one-byte read with its time-out, byte-by-byte writes, and reading a whole reply.
 //
 // The identification and the read-out reach it through comPort; the port search, the
-// status query and the download worker use it directly, each with its own LineSettings.
+// status query and the download with its read-back (held open from one to the other, see
+// change()) use it directly, each with its own LineSettings.
 // The QSerialPort inside lives in the thread that creates the SerialLine.
 #pragma once
 
@@ -120,6 +121,12 @@ public:
     SerialLine &operator=(const SerialLine &) = delete;
 
     OpenResult open(const LineSettings &settings); // closes first when open
+    // Keeps the port open and takes another exchange's speed and time-outs on it (the same
+    // device: settings.port is not looked at), dropping what waits on the line as an open
+    // does. The port stays held from one exchange to the next, so no other program can
+    // take it in between. ConfigFailed (and the port closed) when the device refuses the
+    // speed; OpenFailed when the port is not open.
+    OpenResult change(const LineSettings &settings);
     void close();
     bool isOpen() const;
     const LineSettings &settings() const { return m_settings; }

@@ -45,13 +45,22 @@ std::optional<Language> fromCode(const QString &code)
 
 Language fromSystem(const QStringList &uiLanguages)
 {
+    bool named = false; // some entry names a language, spoken here or not
     for (const QString &name : uiLanguages) {
-        const QString language =
-            name.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
+        const QString language = name.section(QLatin1Char('-'), 0, 0)
+                                     .section(QLatin1Char('_'), 0, 0)
+                                     .section(QLatin1Char('.'), 0, 0)
+                                     .toLower();
+        if (language.isEmpty() || language == QLatin1String("c") ||
+            language == QLatin1String("posix"))
+            continue;
+        named = true;
         if (const std::optional<Language> known = fromCode(language))
             return *known;
     }
-    return Language::English;
+    // A system that names no language at all (the C or POSIX locale, nothing in LANGUAGE,
+    // LC_ALL, LC_MESSAGES or LANG) gets the program's own language, as before English came.
+    return named ? Language::English : Language::Hungarian;
 }
 
 QString requested(const QStringList &arguments)

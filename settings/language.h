@@ -16,7 +16,9 @@ QString code(Language language);
 std::optional<Language> fromCode(const QString &code);
 
 // The language of the system's list of user interface languages (QLocale::uiLanguages(),
-// e.g. "hu-HU", "en-US"): the first one the program speaks; English when it speaks none.
+// e.g. "hu-HU", "en-US"): the first one the program speaks; English when it speaks none of
+// those named, Hungarian when the list names no language at all (only "C" or "POSIX", or
+// nothing, as Qt reports a C or POSIX locale).
 Language fromSystem(const QStringList &uiLanguages);
 
 // The value of --lang among the program's arguments (after the command, for a command

@@ -158,8 +158,8 @@ void TestComPort::identificationKeepsCarriageReturn()
     QCOMPARE(reply.text, QStringLiteral("Q_QV5_FW2.1\r"));
     QCOMPARE(module->received(), QByteArray("~|"));
     QCOMPARE(qv::evaluateIdentification(reply.text).model, int(qv::ModelQV5));
-    // 14 bytes at 1200 bit/s and 500 ms of silence.
-    QVERIFY2(elapsed >= 600 && elapsed < 1500, qPrintable(QString::number(elapsed)));
+    // 14 bytes at 1200 bit/s and 500 ms of silence at least: the reply ended by silence.
+    QVERIFY2(elapsed >= 600, qPrintable(QString::number(elapsed)));
     QVERIFY(!port.isOpen());
 }
 
@@ -221,10 +221,11 @@ void TestComPort::writesTakeWireTime()
     const qint64 writing = clock.elapsed();
     QCOMPARE(line.readByte().status, qv::ReadStatus::Silence);
     const qint64 total = clock.elapsed();
-    // 60 bytes take 500 ms on a 1200 bit/s line; the write returns with the last one
-    // still on its way, and the read's 300 ms count from when it has left.
-    QVERIFY2(writing >= 480 && writing < 700, qPrintable(QString::number(writing)));
-    QVERIFY2(total >= 795 && total < 1200, qPrintable(QString::number(total)));
+    // 60 bytes take 500 ms on a 1200 bit/s line: the writes never run ahead of the wire, and
+    // the read's 300 ms count from when the last byte has left. (How much longer a busy
+    // machine makes either is no property of the line.)
+    QVERIFY2(writing >= 480, qPrintable(QString::number(writing)));
+    QVERIFY2(total >= 795, qPrintable(QString::number(total)));
     QTRY_COMPARE_WITH_TIMEOUT(module->received(), QByteArray(60, 'A'), 2000);
 }
 
@@ -347,6 +348,7 @@ void TestComPort::unplugEndsPromptly()
     auto faults = qvsim::FaultSetup::only(Exchange(exchange), Fault::Unplug);
     faults.unplugPauseMs = pauseMs;
     auto module = startModule({.moduleBaud = speed}, faults);
+    module->holdUnplug(true);
     qv::LineSettings settings;
     QByteArray request;
     switch (Exchange(exchange)) {
@@ -368,25 +370,28 @@ void TestComPort::unplugEndsPromptly()
     QCOMPARE(line.writeBytes(request), 2);
     qv::ReplyOptions options;
     options.endAtCr = Exchange(exchange) == Exchange::Status;
-    QElapsedTimer clock;
-    clock.start();
+    // The pull throws away what the program has not read yet, which on a busy machine may be
+    // all of it: the module pulls only once the program has read the answer's first byte.
+    struct : qv::ReadProgress
+    {
+        Emulator *module = nullptr;
+        void advance() override { module->holdUnplug(false); }
+        bool cancelled() override { return false; }
+    } letGo;
+    letGo.module = module.get();
+    options.progress = &letGo;
     const qv::Reply reply = line.readReply(options);
-    const qint64 elapsed = clock.elapsed();
 
+    // Gone, not Silence: the read ended when the line went, not after its time-out.
     QCOMPARE(reply.end, qv::ReplyEnd::Gone);
-    QVERIFY(!reply.text.isEmpty()); // half the answer came before the pull
+    QVERIFY(!reply.text.isEmpty()); // the first byte was read before the pull
     QVERIFY(!line.isOpen());
     QVERIFY(module->isUnplugged());
-    // Far less than the time the half answer took plus one read time-out.
-    QVERIFY2(elapsed < pauseMs + settings.readTimeout() / 2 + 300,
-             qPrintable(QString::number(elapsed)));
 
-    // The exchange is over: nothing hangs or spins afterwards.
-    clock.restart();
+    // The exchange is over: nothing waits again afterwards.
     QVERIFY(!line.writeByte('~'));
     QCOMPARE(line.readByte().status, qv::ReadStatus::Gone);
     QCOMPARE(line.readReply(options).end, qv::ReplyEnd::NotOpen);
-    QVERIFY(clock.elapsed() < 100);
 }
 
 void TestComPort::secondOpenRefused()
@@ -498,13 +503,10 @@ void TestComPort::progressAndCancel()
         QVERIFY(port.open(1000, 200, 0, 0));
         port.writeText(QStringLiteral("~{"), false);
         CountingProgress progress(100);
-        QElapsedTimer clock;
-        clock.start();
         const qv::Reply reply = port.readAll(&progress);
-        QCOMPARE(reply.end, qv::ReplyEnd::Cancelled);
+        QCOMPARE(reply.end, qv::ReplyEnd::Cancelled); // between bytes, not by silence
         QCOMPARE(progress.advances(), 100);
         QCOMPARE(reply.text.size() - reply.text.count(u'\r'), 100);
-        QVERIFY(clock.elapsed() < 1000); // ended between bytes, not by silence
     }
 }
 

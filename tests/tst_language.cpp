@@ -2,6 +2,7 @@
 // speaking it.
 #include "formhelpers.h"
 #include "modalwatcher.h"
+#include "register/entry.h"
 #include "settings/language.h"
 #include "settings/preferences.h"
 #include "transfer/dload.h"
@@ -62,6 +63,14 @@ void TestLanguage::chooses_data()
     QTest::newRow("after --, a file name")
         << program + QStringList{"--", "--lang", "en"} << QString() << hu << Language::Hungarian;
     QTest::newRow("garbage remembered") << program << "xx" << hu << Language::Hungarian;
+    // No language named at all (LANG=C, LC_ALL=POSIX, nothing set): the program's own.
+    const QStringList c{QStringLiteral("C")};
+    QTest::newRow("C locale: Hungarian") << program << QString() << c << Language::Hungarian;
+    QTest::newRow("POSIX locale: Hungarian")
+        << program << QString() << QStringList{QStringLiteral("POSIX")} << Language::Hungarian;
+    QTest::newRow("nothing at all: Hungarian")
+        << program << QString() << QStringList() << Language::Hungarian;
+    QTest::newRow("C locale, remembered English") << program << "en" << c << Language::English;
 }
 
 void TestLanguage::chooses()
@@ -75,7 +84,8 @@ void TestLanguage::chooses()
 }
 
 // The same places of the window in each language: the window, its menus, the form, the
-// status bar, the port dialog, the download dialog, the register window and a message.
+// status bar, the port dialog, the download dialog, the register window, the register's
+// operations and a message.
 void TestLanguage::windowSpeaks_data()
 {
     QTest::addColumn<Language>("language");
@@ -91,7 +101,10 @@ void TestLanguage::windowSpeaks_data()
                                        "Port beállítások",
                                        "Nyilvántartás",
                                        "Betöltés",
-                                       "Ellenőrzés letöltés után"}
+                                       "Ellenőrzés betöltés után",
+                                       "Kiolvasás betöltés előtt",
+                                       "Mentés betöltés előtt",
+                                       "Betöltés"}
                         << Language::English << "A program a következő indításakor vált nyelvet.";
     QTest::newRow("en") << Language::English
                         << QStringList{"Quorvel / Brastok download software",
@@ -102,7 +115,10 @@ void TestLanguage::windowSpeaks_data()
                                        "Port settings",
                                        "Register",
                                        "Download",
-                                       "Verify after download"}
+                                       "Verify after download",
+                                       "Read out before download",
+                                       "Backup before download",
+                                       "Download"}
                         << Language::Hungarian
                         << "The language changes the next time the program starts.";
 }
@@ -135,7 +151,11 @@ void TestLanguage::windowSpeaks()
     settings.Port = QStringLiteral("/nonexistent/qv-port");
     dload download(settings);
     shown << download.windowTitle()
-          << download.findChild<QCheckBox *>(QStringLiteral("cb_verify"))->text();
+          << download.findChild<QCheckBox *>(QStringLiteral("cb_verify"))->text()
+          << download.findChild<QCheckBox *>(QStringLiteral("cb_backup"))->text();
+    // The register's operations as entries stored under their keys read.
+    for (const char *key : {"backup", "download"})
+        shown << qv::reg::operationText(*qv::reg::operationFromKey(QLatin1String(key)));
     QCOMPARE(shown, texts);
 
     // The language submenu, the same in both, at the end of the settings menu.

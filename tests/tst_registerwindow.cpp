@@ -243,7 +243,7 @@ void TestRegisterWindow::backup_data()
     QTest::newRow("read fails, written all the same") << true << QMessageBox::Yes;
 }
 
-// "Kiolvasás letöltés előtt": the module's configuration is kept before it is overwritten.
+// "Kiolvasás betöltés előtt": the module's configuration is kept before it is overwritten.
 void TestRegisterWindow::backup()
 {
     QFETCH(bool, readFails);
@@ -258,7 +258,7 @@ void TestRegisterWindow::backup()
     rig.window.download();
 
     const bool written = answer != QMessageBox::No;
-    const QList<RecordedBox> questions = rig.boxes(QStringLiteral("Kiolvasás letöltés előtt"));
+    const QList<RecordedBox> questions = rig.boxes(QStringLiteral("Kiolvasás betöltés előtt"));
     QCOMPARE(questions.size(), readFails ? 1 : 0);
     if (readFails) {
         QCOMPARE(questions.first().icon, QMessageBox::Question);

@@ -6,6 +6,7 @@
 #include "serial/serialline.h"
 #include "settings/preferences.h"
 #include "transfer/configrecord.h"
+#include "transfer/writemodule.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,10 +17,13 @@
 #include <QProgressBar>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QSemaphore>
+#include <QSerialPort>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 
 #include <algorithm>
 #include <atomic>
@@ -192,6 +196,8 @@ private slots:
     void compareFailures();
     void checkedDownload_data();
     void checkedDownload();
+    void portHeldThroughReadBack_data();
+    void portHeldThroughReadBack();
 
 private:
     QTemporaryDir m_settingsHome; // the remembered check box, away from the user's own
@@ -540,10 +546,14 @@ void TestTransfer::checkedDownload_data()
     QTest::newRow("read-back unplugged") << Fault::None << Fault::Unplug << 0 << failed << false << kVanished;
     QTest::newRow("read-back unplugged at its end, after a pause")
         << Fault::None << Fault::Unplug << 900 << failed << false << kVanished;
+    // Cancel pressed while it reads back (at 1200 bit/s, long enough to press it).
+    QTest::newRow("read-back cancelled") << Fault::None << Fault::None << 0
+        << QStringLiteral("Sikeres betöltés.\nAz ellenőrzés megszakítva.") << false << QString();
     // clang-format on
 }
 
-// "Ellenőrzés letöltés után" (remembered) reads the configuration back after a success.
+// "Ellenőrzés betöltés után" (remembered) reads the configuration back after a success, in
+// the download dialog, whose result line and then the status bar keep the outcome.
 void TestTransfer::checkedDownload()
 {
     QFETCH(Fault, fault);
@@ -552,9 +562,10 @@ void TestTransfer::checkedDownload()
     QFETCH(QString, text);
     QFETCH(bool, differs);
     QFETCH(QString, message);
+    const bool cancel = text.endsWith(QStringLiteral("megszakítva."));
 
     qv::preferences::setVerifyAfterDownload(true);
-    Rig rig(Model::QV5, 115200, false);
+    Rig rig(Model::QV5, cancel ? 1200 : 115200, false);
     rig.module->setFaults(qvsim::FaultSetup::only(Exchange::Download, fault));
     rig.module->setFaults(readFaults(*rig.module, readFault, pauseMs));
     edit(rig.window, "m_nev")->setText(QStringLiteral("PINCE"));
@@ -571,6 +582,12 @@ void TestTransfer::checkedDownload()
         auto *kiiras = dialog->findChild<QLabel *>(QStringLiteral("kiiras"));
         QVERIFY(dialog->findChild<QCheckBox *>(QStringLiteral("cb_verify"))->isChecked());
         QDeadlineTimer deadline(40000);
+        if (cancel) {
+            while (!kiiras->text().endsWith(QStringLiteral("Ellenőrzés...")) &&
+                   !deadline.hasExpired())
+                QTest::qWait(5);
+            dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Cancel)->click();
+        }
         while ((!kiiras->text().contains(QStringLiteral(".\n")) ||
                 kiiras->text().endsWith(QStringLiteral("Ellenőrzés..."))) &&
                !deadline.hasExpired())
@@ -584,13 +601,112 @@ void TestTransfer::checkedDownload()
     rig.window.download();
 
     QCOMPARE(shown, text);
-    QCOMPARE(closedItself, message.isEmpty() && !differs);
+    QCOMPARE(closedItself, text.endsWith(QStringLiteral("Ellenőrizve.")));
     QCOMPARE(watcher.last().text, message);
     QCOMPARE(rows.isEmpty(), !differs);
     if (differs)
         QCOMPARE(rows.value(0), (QStringList{"Modul neve", "PINCE", "MAS MODUL"}));
     // What the module holds is what the form says only when the read-back found no difference.
     QCOMPARE(widget<QLabel>(rig.window, "modifiedLabel")->isVisibleTo(&rig.window), differs);
+    // The outcome stays in the status bar once the dialog has closed.
+    const auto *verified = rig.window.findChild<QLabel *>(QStringLiteral("verifiedLabel"));
+    QVERIFY(verified && verified->isVisibleTo(&rig.window));
+    QCOMPARE(verified->text(), text.section(u'\n', -1));
+    QVERIFY(verified->toolTip().endsWith(QString(text).replace(u'\n', u' ')));
+    qv::preferences::setVerifyAfterDownload(false);
+}
+
+namespace {
+
+// Another program that wants the module's port: the moment the program closes it (its serial
+// trace says so), this one opens it on a thread of its own and keeps it to the end, while the
+// closing thread waits for the attempt. A program that let the port go between the write and
+// its read-back finds it taken when it comes back.
+struct PortGrabber
+{
+    explicit PortGrabber(const QString &port) : path(port)
+    {
+        thread.reset(QThread::create([this] {
+            QSerialPort other(path);
+            grabbed = other.open(QIODevice::ReadWrite);
+            tried.release();
+            done.acquire();
+        }));
+        grabber = this;
+        previousHandler = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &c,
+                                                    const QString &text) {
+            if (qstrcmp(c.category, "qv.serial.trace") != 0)
+                return grabber->previousHandler ? grabber->previousHandler(type, c, text) : void();
+            if (text.startsWith(grabber->path + u' ') && text.endsWith(QLatin1String("-- close")) &&
+                !grabber->started.exchange(true)) {
+                grabber->thread->start();
+                grabber->tried.acquire();
+            }
+        });
+        previousFilter = QLoggingCategory::installFilter([](QLoggingCategory *category) {
+            if (grabber->previousFilter)
+                grabber->previousFilter(category);
+            if (qstrcmp(category->categoryName(), "qv.serial.trace") == 0)
+                category->setEnabled(QtDebugMsg, true);
+        });
+    }
+    ~PortGrabber()
+    {
+        QLoggingCategory::installFilter(previousFilter);
+        qInstallMessageHandler(previousHandler);
+        done.release();
+        thread->wait();
+    }
+
+    static inline PortGrabber *grabber = nullptr;
+    const QString path;
+    std::unique_ptr<QThread> thread;
+    std::atomic<bool> started{false}, grabbed{false};
+    QSemaphore tried, done;
+    QtMessageHandler previousHandler = nullptr;
+    QLoggingCategory::CategoryFilter previousFilter = nullptr;
+};
+
+} // namespace
+
+void TestTransfer::portHeldThroughReadBack_data()
+{
+    QTest::addColumn<bool>("window");
+    QTest::newRow("the window's download") << true;
+    QTest::newRow("write command and series (writeModule)") << false;
+}
+
+// From the first byte written to the last byte read back the port stays the program's.
+void TestTransfer::portHeldThroughReadBack()
+{
+    QFETCH(bool, window);
+    qv::preferences::setVerifyAfterDownload(true);
+    Rig rig(Model::QV5, 115200, false);
+    const QString path = rig.module->slavePath();
+    QString outcome;
+    {
+        PortGrabber grabber(path);
+        if (window) {
+            rig.watcher.onDialog(QStringLiteral("dload"), [&outcome](QWidget *dialog) {
+                auto *kiiras = dialog->findChild<QLabel *>(QStringLiteral("kiiras"));
+                QDeadlineTimer deadline(40000);
+                while ((!kiiras->text().contains(u'\n') ||
+                        kiiras->text().endsWith(QLatin1String("..."))) &&
+                       !deadline.hasExpired())
+                    QTest::qWait(5);
+                outcome = kiiras->text();
+                static_cast<QDialog *>(dialog)->accept();
+            });
+            rig.window.download();
+        } else {
+            const QString record = qv::record::buildDownloadRecord(configuration(Model::QV5));
+            outcome = qv::transfer::writeModule(path, 115200, record, u'|', u'|', 'O', true)
+                          .report.reason;
+        }
+        QVERIFY(grabber.grabbed); // it had the port once the program had let it go
+    }
+    QCOMPARE(outcome, window ? QStringLiteral("Sikeres betöltés.\nEllenőrizve.") : QString());
+    QCOMPARE(rig.watcher.last().text, QString()); // no failed read-back reported
     qv::preferences::setVerifyAfterDownload(false);
 }
 

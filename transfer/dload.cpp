@@ -1,11 +1,9 @@
 #include "transfer/dload.h"
 
 #include "serial/openadvice.h"
-#include "serial/serialline.h"
 #include "settings/preferences.h"
 #include "transfer/comparedialog.h"
 #include "transfer/dlthread.h"
-#include "transfer/readoutexchange.h"
 #include "ui/messages.h"
 
 #include <QCheckBox>
@@ -15,6 +13,7 @@
 #include <QPixmap>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTimer>
 
 namespace {
@@ -79,6 +78,10 @@ dload::dload(const devSettings &settings, QWidget *parent) : QDialog(parent), m_
 
     // The worker emits from its own thread: these reach the bar queued, on this thread.
     m_worker = std::make_unique<dlThread>(settings);
+    m_worker->setReadBack(m_verify->isChecked());
+    connect(m_verify, &QCheckBox::toggled, this,
+            [this](bool checked) { m_worker->setReadBack(checked); });
+    connect(m_worker.get(), &dlThread::readBackStarted, this, &dload::readBackStarted);
     connect(m_worker.get(), &dlThread::progressRange, this, [this](int minimum, int maximum) {
         m_progressBar->setRange(minimum, maximum);
         m_progressBar->reset();
@@ -100,94 +103,79 @@ bool dload::succeeded() const
     return m_worker->isFinished() && m_worker->succeeded();
 }
 
+QString dload::resultText() const
+{
+    return m_kiiras->text();
+}
+
 qv::transfer::ExchangeReport dload::report() const
 {
-    qv::transfer::ExchangeReport report;
-    report.kind = qv::transfer::ExchangeKind::Download;
-    const qv::LineSettings line = qv::lines::download(m_settings.Port);
-    report.port = line.port;
-    report.baud = line.baud;
-    QStringList items = qv::record::downloadLines(
-        m_settings.DownloadRecord, QChar(char16_t(quint8(m_settings.DownloadSeparator))));
-    if (items.size() > qv::record::FieldCount)
-        items.resize(qv::record::FieldCount); // the empty line that ends the record
-    report.fields = items;
-    report.acknowledged = succeeded();
-    report.readBack = m_readBack;
-    report.differences = m_differences;
-    if (!succeeded())
-        report.result = qv::transfer::ExchangeResult::Failed;
-    else if (m_differs)
-        report.result = qv::transfer::ExchangeResult::Differences;
-    // Anything but a plain success, as the dialog said it (and why the read-back failed).
-    const bool plain = succeeded() && (m_readBack == qv::transfer::ReadBack::NotRun ||
-                                       m_readBack == qv::transfer::ReadBack::Same);
-    if (!plain) {
-        QStringList reason{m_kiiras->text()};
-        if (!m_openReason->isHidden())
-            reason << m_openReason->text();
-        if (!m_readBackFailure.isEmpty())
-            reason << m_readBackFailure;
-        report.reason = reason.join(u'\n');
-    }
+    qv::transfer::ExchangeReport report = m_report;
+    // The window has always kept a download the module took as done when only its
+    // verification failed or was cancelled: the reason and the verification say so.
+    if (report.acknowledged.value_or(false) && report.readBack == qv::transfer::ReadBack::Failed)
+        report.result = qv::transfer::ExchangeResult::Ok;
     return report;
+}
+
+void dload::readBackStarted()
+{
+    m_readingBack = true;
+    m_kiiras->setText(tr("Sikeres betöltés.\nEllenőrzés..."));
+    {
+        const QSignalBlocker keep(m_verify); // the choice for the next downloads stays
+        m_verify->setChecked(true);
+    }
+    m_verify->setEnabled(false);
+    m_buttonBox->setEnabled(true); // Cancel ends the check
 }
 
 void dload::dlcomplete()
 {
+    m_readingBack = false;
+    const qv::transfer::WriteOutcome outcome = m_worker->outcome();
+    m_report = outcome.report;
     if (!m_worker->succeeded()) {
         m_kiiras->setText(tr("Betöltés hiba.\nTipp: ellenőrizze az eszközt és a port beállítást."));
-        if (const auto failure = m_worker->openFailure())
-            showOpenFailure(qv::openFailureAdvice(*failure));
+        if (outcome.openFailure)
+            showOpenFailure(qv::openFailureAdvice(*outcome.openFailure));
         finish(false);
         return;
     }
-    if (!m_verify->isChecked()) {
+    if (!outcome.readBack) {
         m_kiiras->setText(tr("Sikeres betöltés."));
         finish(true);
         return;
     }
-    m_kiiras->setText(tr("Sikeres betöltés.\nEllenőrzés..."));
-    verify();
+    showReadBack(outcome);
 }
 
-void dload::verify()
+void dload::showReadBack(const qv::transfer::WriteOutcome &outcome)
 {
-    m_verify->setEnabled(false);
-    const qv::transfer::ReadOutOutcome outcome =
-        qv::transfer::readOutModule(m_settings.Port, m_settings.Baudrate,
-                                    QChar(char16_t(quint8(m_settings.UploadSeparator))), this);
-    switch (outcome.end) {
+    m_readBack = outcome.report.readBack;
+    switch (outcome.readBack->end) {
     case qv::transfer::ReadOutEnd::Ok:
         break;
     case qv::transfer::ReadOutEnd::Cancelled:
-        m_readBack = qv::transfer::ReadBack::Failed;
         m_kiiras->setText(tr("Sikeres betöltés.\nAz ellenőrzés megszakítva."));
         return finish(false);
     default:
-        m_readBack = qv::transfer::ReadBack::Failed;
-        m_readBackFailure = qv::transfer::readOutFailureText(outcome);
         m_kiiras->setText(tr("Sikeres betöltés.\nAz ellenőrzés nem sikerült."));
         finish(false);
-        qv::showMessage(this, QMessageBox::Critical, tr("Hiba"), m_readBackFailure);
+        qv::showMessage(this, QMessageBox::Critical, tr("Hiba"),
+                        qv::transfer::readOutFailureText(*outcome.readBack));
         return;
     }
 
-    const QList<qv::transfer::FieldDifference> differences =
-        qv::transfer::compareRecords(m_settings.DownloadRecord, outcome.decoded.fields,
-                                     QChar(char16_t(quint8(m_settings.DownloadSeparator))));
-    m_differences = differences;
-    if (differences.isEmpty()) {
-        m_readBack = qv::transfer::ReadBack::Same;
+    if (m_readBack == qv::transfer::ReadBack::Same) {
         m_kiiras->setText(tr("Sikeres betöltés.\nEllenőrizve."));
         return finish(true);
     }
-    m_readBack = qv::transfer::ReadBack::Differs;
     m_differs = true;
     m_kiiras->setText(tr("Sikeres betöltés.\nA modul mást tárol!"));
     finish(false);
     //: Column of the differences: what was sent to the module.
-    CompareDialog dialog(differences, tr("Elküldve"), this);
+    CompareDialog dialog(outcome.report.differences, tr("Elküldve"), this);
     dialog.exec();
 }
 
@@ -225,6 +213,8 @@ void dload::reject()
 {
     if (m_complete)
         QDialog::reject();
+    else if (m_readingBack)
+        m_worker->requestInterruption(); // the worker ends the read, then the dialog says so
 }
 
 void dload::closeEvent(QCloseEvent *event)
@@ -243,9 +233,9 @@ void dload::retranslateUi()
 {
     setWindowTitle(tr("Betöltés"));
     m_label->setText(QString());
-    m_verify->setText(tr("Ellenőrzés letöltés után"));
-    m_backup->setText(tr("Kiolvasás letöltés előtt"));
-    m_backup->setToolTip(tr("A következő letöltések előtt a modul konfigurációja "
+    m_verify->setText(tr("Ellenőrzés betöltés után"));
+    m_backup->setText(tr("Kiolvasás betöltés előtt"));
+    m_backup->setToolTip(tr("A következő betöltések előtt a modul konfigurációja "
                             "kiolvasva a nyilvántartásba kerül."));
     if (!m_complete)
         m_kiiras->setText(tr("Betöltés folyamatban..."));

@@ -1,11 +1,14 @@
 #include "transfer/dlthread.h"
 
+#include "serial/serialline.h"
 #include "transfer/download.h"
+#include "transfer/modulerecord.h"
 
 namespace {
 
-// Hands the exchange's progress on as the worker's signals.
-class Signals : public qv::transfer::DownloadProgress
+// Hands the exchanges' progress on as the worker's signals; an interruption (the dialog
+// closed, or the read-back cancelled) ends either.
+class Signals : public qv::transfer::DownloadProgress, public qv::ReadProgress
 {
 public:
     explicit Signals(dlThread &worker) : m_worker(worker) {}
@@ -13,8 +16,18 @@ public:
     void value(int value) override { emit m_worker.progressValue(value); }
     bool interrupted() override { return m_worker.isInterruptionRequested(); }
 
+    // The read-back: its own bar, one step per byte as the read-out window counts them.
+    void startReadBack()
+    {
+        emit m_worker.readBackStarted();
+        emit m_worker.progressRange(0, qv::record::FieldCount * qv::record::ItemWidth);
+    }
+    void advance() override { emit m_worker.progressValue(++m_received); }
+    bool cancelled() override { return m_worker.isInterruptionRequested(); }
+
 private:
     dlThread &m_worker;
+    int m_received = 0;
 };
 
 } // namespace
@@ -24,23 +37,40 @@ dlThread::dlThread(const devSettings &settings, QObject *parent)
 {
 }
 
-// The port lives in this thread.
+// The port lives in this thread, and stays open from the download through the read-back.
 void dlThread::run()
 {
     m_success = false;
     Signals progress(*this);
-    const qv::transfer::DownloadOutcome outcome = qv::transfer::downloadRecord(
-        m_settings.Port, m_settings.DownloadRecord,
-        QChar(char16_t(quint8(m_settings.DownloadSeparator))), m_settings.AckChar, &progress);
+    const auto readBack = [this, &progress] {
+        if (!m_readBack || isInterruptionRequested())
+            return false;
+        progress.startReadBack();
+        return true;
+    };
+    qv::SerialLine line;
+    qv::transfer::WriteOutcome outcome = qv::transfer::writeModule(
+        line, m_settings.Port, m_settings.Baudrate, m_settings.DownloadRecord,
+        QChar(char16_t(quint8(m_settings.DownloadSeparator))),
+        QChar(char16_t(quint8(m_settings.UploadSeparator))), m_settings.AckChar, readBack,
+        &progress, &progress);
+    line.close();
+    const bool acknowledged = outcome.report.acknowledged.value_or(false);
     {
-        const QMutexLocker lock(&m_failureMutex);
-        m_openFailure = outcome.openFailure;
+        const QMutexLocker lock(&m_outcomeMutex);
+        m_outcome = std::move(outcome);
     }
-    m_success = outcome.acknowledged;
+    m_success = acknowledged;
 }
 
 std::optional<qv::OpenFailure> dlThread::openFailure() const
 {
-    const QMutexLocker lock(&m_failureMutex);
-    return m_openFailure;
+    const QMutexLocker lock(&m_outcomeMutex);
+    return m_outcome.openFailure;
+}
+
+qv::transfer::WriteOutcome dlThread::outcome() const
+{
+    const QMutexLocker lock(&m_outcomeMutex);
+    return m_outcome;
 }

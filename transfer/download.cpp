@@ -81,22 +81,28 @@ private:
 
 } // namespace
 
+int downloadProgressMaximum(const QString &record)
+{
+    return int(record.size()) + ReadyProgress;
+}
+
+bool downloadRecord(SerialLine &line, const QString &record, QChar separator, char ackChar,
+                    DownloadProgress *progress)
+{
+    return Exchange(line, progress).run(record::downloadLines(record, separator), ackChar);
+}
+
 DownloadOutcome downloadRecord(const QString &port, const QString &record, QChar separator,
                                char ackChar, DownloadProgress *progress)
 {
     DownloadOutcome outcome;
     if (progress)
-        progress->range(int(record.size()) + ReadyProgress);
-    const QStringList lines = record::downloadLines(record, separator);
-
-    // Opening the port logs why it failed.
-    SerialLine line;
-    if (line.open(lines::download(port)) != OpenResult::Ok) {
+        progress->range(downloadProgressMaximum(record));
+    SerialLine line; // opening logs why it failed
+    if (line.open(lines::download(port)) != OpenResult::Ok)
         outcome.openFailure = line.openFailure();
-        return outcome;
-    }
-    outcome.acknowledged = Exchange(line, progress).run(lines, ackChar);
-    line.close();
+    else
+        outcome.acknowledged = downloadRecord(line, record, separator, ackChar, progress);
     return outcome;
 }
 

@@ -106,6 +106,7 @@ void DownloadController::download()
     dload dialog(m_settings, m_window);
     dialog.exec();
     emit exchanged(dialog.report());
+    emit verificationShown(dialog.readBackRan() ? dialog.resultText() : QString());
     if (dialog.matchesModule())
         emit written();
 }
@@ -125,7 +126,7 @@ bool DownloadController::backUp()
     default:
         break;
     }
-    return qv::askYesNo(m_window, tr("Kiolvasás letöltés előtt"),
+    return qv::askYesNo(m_window, tr("Kiolvasás betöltés előtt"),
                         tr("%1\n\nA modul mostani konfigurációja nem került a "
                            "nyilvántartásba. Betölti mégis az űrlapot az eszközbe?")
                             .arg(qv::transfer::readOutFailureText(outcome)));

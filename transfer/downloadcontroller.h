@@ -26,7 +26,7 @@ public:
 
     // Refuses an incomplete form or a text the module cannot take (naming the field and
     // showing it), otherwise builds the record into DownloadRecord and sends it under the
-    // download dialog. With "Kiolvasás letöltés előtt" chosen, the module is read out
+    // download dialog. With "Kiolvasás betöltés előtt" chosen, the module is read out
     // first; when that fails, the user decides whether to write all the same.
     void download();
 
@@ -42,6 +42,11 @@ signals:
     void written();
     // The backup read-out, and the download, ended, whatever their outcome.
     void exchanged(const qv::transfer::ExchangeReport &report);
+    // What the status bar keeps of a download that went to the module, once its dialog has
+    // closed: the verification's outcome as the dialog's result line said it
+    // ("Sikeres betöltés.\nEllenőrizve."); empty when nothing was read back (the last
+    // outcome is then out of date).
+    void verificationShown(const QString &text);
 
 private:
     // Reads the module's configuration before it is overwritten; true when the download

@@ -25,7 +25,7 @@ enum class ExchangeResult {
     Failed,      // `reason` says why
 };
 
-// The read-back after a download ("Ellenőrzés letöltés után").
+// The read-back after a download ("Ellenőrzés betöltés után").
 enum class ReadBack { NotRun, Same, Differs, Failed };
 
 struct ExchangeReport

@@ -14,22 +14,10 @@ struct Text
     Q_DECLARE_TR_FUNCTIONS(qv::ReadOut)
 };
 
-} // namespace
-
-ReadOutOutcome readOutModule(const QString &port, qint32 baud, QChar separator,
-                             qv::ReadProgress *progress)
+// What a read-out's reply comes to.
+ReadOutOutcome decodeReply(const Reply &reply, QChar separator)
 {
     ReadOutOutcome outcome;
-    comPort line;
-    if (!line.open(lines::readOut(port, baud))) {
-        outcome.end = ReadOutEnd::NotOpen;
-        outcome.openFailure = line.openFailure();
-        return outcome;
-    }
-    line.writeText(QStringLiteral("~{"), false);
-    const Reply reply = line.readAll(progress);
-    line.close();
-
     switch (reply.end) {
     case ReplyEnd::Cancelled:
         outcome.end = ReadOutEnd::Cancelled;
@@ -60,6 +48,33 @@ ReadOutOutcome readOutModule(const QString &port, qint32 baud, QChar separator,
     }
     outcome.end = ReadOutEnd::Ok;
     return outcome;
+}
+
+} // namespace
+
+ReadOutOutcome readOutModule(const QString &port, qint32 baud, QChar separator,
+                             qv::ReadProgress *progress)
+{
+    comPort line;
+    if (!line.open(lines::readOut(port, baud))) {
+        ReadOutOutcome outcome;
+        outcome.end = ReadOutEnd::NotOpen;
+        outcome.openFailure = line.openFailure();
+        return outcome;
+    }
+    line.writeText(QStringLiteral("~{"), false);
+    return decodeReply(line.readAll(progress), separator);
+}
+
+ReadOutOutcome readOutModule(SerialLine &line, QChar separator, ReadProgress *progress)
+{
+    if (!line.isOpen())
+        return {};
+    line.writeBytes(QByteArrayLiteral("~{"));
+    ReplyOptions options;
+    options.bound = replybound::ReadOut;
+    options.progress = progress;
+    return decodeReply(line.readReply(options), separator);
 }
 
 QString readOutFailureText(const ReadOutOutcome &outcome)

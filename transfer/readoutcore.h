@@ -13,7 +13,8 @@
 
 namespace qv {
 class ReadProgress;
-}
+class SerialLine;
+} // namespace qv
 
 namespace qv::transfer {
 
@@ -37,6 +38,9 @@ struct ReadOutOutcome
 // qv.transfer.
 ReadOutOutcome readOutModule(const QString &port, qint32 baud, QChar separator,
                              qv::ReadProgress *progress);
+// The same on `line`, already open with the read-out's settings (lines::readOut); it stays
+// open unless the device went away.
+ReadOutOutcome readOutModule(qv::SerialLine &line, QChar separator, qv::ReadProgress *progress);
 
 // The message that reports a failed read-out, with why the port did not open and what
 // to do; empty for Ok and Cancelled.

@@ -72,16 +72,16 @@
         <translation>Every input field must be filled in!</translation>
     </message>
     <message>
-        <source>Kiolvasás letöltés előtt</source>
-        <translation>Read out before download</translation>
-    </message>
-    <message>
         <source>%1
 
 A modul mostani konfigurációja nem került a nyilvántartásba. Betölti mégis az űrlapot az eszközbe?</source>
         <translation>%1
 
 The module&apos;s current configuration was not saved in the register. Download the form into the device anyway?</translation>
+    </message>
+    <message>
+        <source>Kiolvasás betöltés előtt</source>
+        <translation>Read out before download</translation>
     </message>
 </context>
 <context>
@@ -1058,20 +1058,20 @@ The module stores different values!</translation>
         <translation>Download</translation>
     </message>
     <message>
-        <source>Ellenőrzés letöltés után</source>
+        <source>Betöltés folyamatban...</source>
+        <translation>Downloading...</translation>
+    </message>
+    <message>
+        <source>Ellenőrzés betöltés után</source>
         <translation>Verify after download</translation>
     </message>
     <message>
-        <source>Kiolvasás letöltés előtt</source>
+        <source>Kiolvasás betöltés előtt</source>
         <translation>Read out before download</translation>
     </message>
     <message>
-        <source>A következő letöltések előtt a modul konfigurációja kiolvasva a nyilvántartásba kerül.</source>
+        <source>A következő betöltések előtt a modul konfigurációja kiolvasva a nyilvántartásba kerül.</source>
         <translation>Before the next downloads, the module&apos;s configuration is read out into the register.</translation>
-    </message>
-    <message>
-        <source>Betöltés folyamatban...</source>
-        <translation>Downloading...</translation>
     </message>
 </context>
 <context>
@@ -2833,6 +2833,12 @@ A modul mást tárol!</source>
         <translation>Download complete.
 The module stores different values!</translation>
     </message>
+    <message>
+        <source>Sikeres betöltés.
+Az ellenőrzés megszakítva.</source>
+        <translation>Download complete.
+Verification cancelled.</translation>
+    </message>
 </context>
 <context>
     <name>qv::cli</name>
@@ -2948,14 +2954,6 @@ The module stores different values!</translation>
         <translation>Read-out</translation>
     </message>
     <message>
-        <source>Mentés letöltés előtt</source>
-        <translation>Backup before download</translation>
-    </message>
-    <message>
-        <source>Letöltés</source>
-        <translation>Download</translation>
-    </message>
-    <message>
         <source>Összehasonlítás</source>
         <translation>Comparison</translation>
     </message>
@@ -2970,6 +2968,14 @@ The module stores different values!</translation>
     <message>
         <source>sikertelen</source>
         <translation>failed</translation>
+    </message>
+    <message>
+        <source>Mentés betöltés előtt</source>
+        <translation>Backup before download</translation>
+    </message>
+    <message>
+        <source>Betöltés</source>
+        <translation>Download</translation>
     </message>
 </context>
 <context>

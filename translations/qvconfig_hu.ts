@@ -70,13 +70,13 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Kiolvasás letöltés előtt</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1
 
 A modul mostani konfigurációja nem került a nyilvántartásba. Betölti mégis az űrlapot az eszközbe?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kiolvasás betöltés előtt</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1021,19 +1021,19 @@ A modul mást tárol!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Ellenőrzés letöltés után</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Kiolvasás letöltés előtt</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A következő letöltések előtt a modul konfigurációja kiolvasva a nyilvántartásba kerül.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Betöltés folyamatban...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ellenőrzés betöltés után</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kiolvasás betöltés előtt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A következő betöltések előtt a modul konfigurációja kiolvasva a nyilvántartásba kerül.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2702,6 +2702,11 @@ Az ellenőrzés nem sikerült.
 A modul mást tárol!</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Sikeres betöltés.
+Az ellenőrzés megszakítva.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>qv::cli</name>
@@ -2814,14 +2819,6 @@ A modul mást tárol!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Mentés letöltés előtt</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Letöltés</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Összehasonlítás</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2835,6 +2832,14 @@ A modul mást tárol!</source>
     </message>
     <message>
         <source>sikertelen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mentés betöltés előtt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Betöltés</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -131,6 +131,11 @@ bool Emulator::isUnplugged() const
     return d->line.isUnplugged();
 }
 
+void Emulator::holdUnplug(bool held)
+{
+    d->line.holdUnplug(held);
+}
+
 bool Emulator::replug(QString *error)
 {
     return !isUnplugged() || d->line.plugIn(error);

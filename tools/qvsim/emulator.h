@@ -42,6 +42,11 @@ public:
     bool isUnplugged() const;
     // After an unplug fault: a new pseudo-terminal (a new slave path).
     bool replug(QString *error = nullptr);
+    // While held (from any thread), an unplug fault waits, once its pause is over, before it
+    // pulls the line. The pull throws away whatever the program has not read yet, as a real
+    // adapter's does: a test that needs part of the answer read lets it go from the
+    // program's side once that part has come.
+    void holdUnplug(bool held);
 
     // The module (its stored fields include what a download stored), its line and its
     // faults. A change applies from the next request on.

@@ -137,6 +137,22 @@ void Line::requestStop()
         const ssize_t n = ::write(m_wakeWrite, &c, 1);
 }
 
+void Line::holdUnplug(bool held)
+{
+    m_unplugHeld = held;
+}
+
+// Looks every millisecond: a byte in the wake-up pipe would make every later sleep return at
+// once, so letting go does not use it (a stop does, and ends this wait too).
+bool Line::waitWhileUnplugHeld()
+{
+    while (m_unplugHeld) {
+        if (!sleepFor(std::chrono::milliseconds(1)))
+            return false;
+    }
+    return !m_stopping;
+}
+
 Line::Input Line::receive(QByteArray &bytes, std::chrono::milliseconds limit)
 {
     const Clock::time_point deadline = Clock::now() + limit;
@@ -215,6 +231,8 @@ bool Line::send(const QByteArray &bytes, const Send &how)
         if (how.unplugAfter >= 0 && i >= how.unplugAfter) {
             if (how.unplugPauseMs > 0 &&
                 !sleepUntil(due + Nanos(std::chrono::milliseconds(how.unplugPauseMs))))
+                return false;
+            if (!waitWhileUnplugHeld())
                 return false;
             unplug();
             return false;

@@ -62,6 +62,10 @@ public:
     bool setLinkPath(const QString &path);
 
     void requestStop(); // from any thread: every wait below returns
+    // From any thread. While held, an answer cut by an unplug waits, after its pause, before
+    // the line goes: the system throws away with the line whatever the program had not read
+    // yet, so a test lets it go once the program has read what it needs.
+    void holdUnplug(bool held);
     void clearStop() { m_stopping = false; }
     bool stopping() const { return m_stopping; }
 
@@ -83,6 +87,7 @@ private:
     bool relink();     // with m_mutex held
     void removeLink(); // with m_mutex held
     bool programHasClosed() const;
+    bool waitWhileUnplugHeld(); // false when the module is stopping
     bool writeByte(char c);
     std::chrono::nanoseconds byteTime(int speed) const;
 
@@ -91,6 +96,7 @@ private:
     LineSetup m_setup;
     std::atomic<int> m_master{-1};
     std::atomic<bool> m_stopping{false};
+    std::atomic<bool> m_unplugHeld{false};
     int m_wakeRead = -1;
     int m_wakeWrite = -1;
     // The virtual clock of each direction: when the last byte received is fully in, and

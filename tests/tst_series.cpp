@@ -121,6 +121,7 @@ class TestSeries : public QObject
 private slots:
 #ifdef QV_SERIES_LONG
     void fiveUnitsStoppedRetriedResumed();
+    void failedRetriedAndRefused();
     void largestTableCheckedOnce();
 #else
     void readUnits_data();
@@ -130,7 +131,6 @@ private slots:
     void resultsCellsAreText();
     void resultsPathNotAnInput();
     void stoppedAndResumed();
-    void failedRetriedAndRefused();
     void looseContactIsNoNewUnit_data();
     void looseContactIsNoNewUnit();
     void readFirstRefusesAProgrammedModule();
@@ -489,46 +489,6 @@ void TestSeries::stoppedAndResumed()
     QCOMPARE(states(third.plan()), QList<UnitState>(2, UnitState::PassedEarlier));
 }
 
-// A module of another model uses up no row; a unit that stores something else fails with
-// its reason and, retried, goes into the next module; the register keeps the failure too.
-void TestSeries::failedRetriedAndRefused()
-{
-    QTemporaryDir dir;
-    const QString link = dir.filePath(u"port"_s);
-    const QString unitsPath = dir.filePath(u"egysegek.csv"_s);
-    const qv::series::UnitsTable table = *qv::series::readUnits(unitsCsv(1)).table;
-    QList<qvsim::SequenceUnit> units(3);
-    units[0].module = qvsim::ModuleSetup::of(qvsim::Model::QV3);
-    units[1].faults = qvsim::FaultSetup::only(qvsim::Exchange::Download, qvsim::Fault::StoresOther);
-    const auto module = startSequence(units, link);
-    QVERIFY(module);
-    const qv::series::SeriesSetup setup = seriesSetup(link, unitsPath, table);
-
-    qv::series::SeriesRunner runner(setup);
-    Observer observer;
-    observer.onUnit = [&runner](const qv::series::UnitResult &r) {
-        if (r.state == UnitState::Failed)
-            runner.retry(r.row);
-    };
-    QString error;
-    QVERIFY2(runSequence(runner, observer, *module, &error), qPrintable(error));
-    QCOMPARE(observer.refused.size(), 1);
-    QVERIFY2(observer.refused.at(0).contains(u"Q_QV3"_s), qPrintable(observer.refused.at(0)));
-    QCOMPARE(observer.ended.size(), 2);
-    QCOMPARE(observer.ended.at(0).row, 0);
-    QCOMPARE(observer.ended.at(0).state, UnitState::Failed);
-    QVERIFY2(observer.ended.at(0).reason.contains(u"mást tárol"_s),
-             qPrintable(observer.ended.at(0).reason));
-    QCOMPARE(states(runner.results()), QList<UnitState>({UnitState::Passed}));
-
-    QCOMPARE(module->downloadsPerUnit(), QList<int>({0, 1, 1}));
-    QCOMPARE(unitsHolding(*module, 3, table), QList<int>({2}));
-    QCOMPARE(passedRows(setup), QList<int>({1}));
-    const auto store = qv::reg::Store::openSqlite(qv::reg::Store::defaultSqlitePath());
-    QCOMPARE(store.search({}).size(), 2);
-    QCOMPARE(resultWords(unitsPath), QStringList({u"1 kész"_s}));
-}
-
 void TestSeries::looseContactIsNoNewUnit_data()
 {
     QTest::addColumn<bool>("portPerUnit");
@@ -661,8 +621,7 @@ void TestSeries::killedAndResumed()
     };
 
     const QString program = QCoreApplication::applicationDirPath() + u"/qvconfig"_s;
-    const QStringList arguments{u"series"_s, basePath,      unitsPath,  u"--port"_s,
-                                link,        u"--verify"_s, u"--json"_s};
+    const QStringList arguments{u"series"_s, basePath, unitsPath, u"--port"_s, link, u"--json"_s};
     QProcess killed;
     killed.start(program, arguments);
     QVERIFY(killed.waitForStarted());
@@ -867,6 +826,46 @@ void TestSeries::fiveUnitsStoppedRetriedResumed()
     QCOMPARE(store.search({}).size(), 6);
     QCOMPARE(resultWords(unitsPath), QStringList({u"1 korábban kész"_s, u"2 korábban kész"_s,
                                                   u"3 kész"_s, u"4 kész"_s, u"5 kész"_s}));
+}
+
+// A module of another model uses up no row; a unit that stores something else fails with
+// its reason and, retried, goes into the next module; the register keeps the failure too.
+void TestSeries::failedRetriedAndRefused()
+{
+    QTemporaryDir dir;
+    const QString link = dir.filePath(u"port"_s);
+    const QString unitsPath = dir.filePath(u"egysegek.csv"_s);
+    const qv::series::UnitsTable table = *qv::series::readUnits(unitsCsv(1)).table;
+    QList<qvsim::SequenceUnit> units(3);
+    units[0].module = qvsim::ModuleSetup::of(qvsim::Model::QV3);
+    units[1].faults = qvsim::FaultSetup::only(qvsim::Exchange::Download, qvsim::Fault::StoresOther);
+    const auto module = startSequence(units, link);
+    QVERIFY(module);
+    const qv::series::SeriesSetup setup = seriesSetup(link, unitsPath, table);
+
+    qv::series::SeriesRunner runner(setup);
+    Observer observer;
+    observer.onUnit = [&runner](const qv::series::UnitResult &r) {
+        if (r.state == UnitState::Failed)
+            runner.retry(r.row);
+    };
+    QString error;
+    QVERIFY2(runSequence(runner, observer, *module, &error), qPrintable(error));
+    QCOMPARE(observer.refused.size(), 1);
+    QVERIFY2(observer.refused.at(0).contains(u"Q_QV3"_s), qPrintable(observer.refused.at(0)));
+    QCOMPARE(observer.ended.size(), 2);
+    QCOMPARE(observer.ended.at(0).row, 0);
+    QCOMPARE(observer.ended.at(0).state, UnitState::Failed);
+    QVERIFY2(observer.ended.at(0).reason.contains(u"mást tárol"_s),
+             qPrintable(observer.ended.at(0).reason));
+    QCOMPARE(states(runner.results()), QList<UnitState>({UnitState::Passed}));
+
+    QCOMPARE(module->downloadsPerUnit(), QList<int>({0, 1, 1}));
+    QCOMPARE(unitsHolding(*module, 3, table), QList<int>({2}));
+    QCOMPARE(passedRows(setup), QList<int>({1}));
+    const auto store = qv::reg::Store::openSqlite(qv::reg::Store::defaultSqlitePath());
+    QCOMPARE(store.search({}).size(), 2);
+    QCOMPARE(resultWords(unitsPath), QStringList({u"1 kész"_s}));
 }
 
 // The largest table the size bound lets in, every row invalid: each row is listed once and

@@ -263,7 +263,7 @@ void SeriesController::stop()
 
 bool SeriesController::retry(const QList<int> &rows)
 {
-    if (!m_runner)
+    if (!m_runner || m_checking) // a new series is being checked: the old one is over
         return false;
     QList<int> again;
     for (int row : rows) {

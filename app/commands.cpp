@@ -68,7 +68,8 @@ QString usage()
         "  diff A.msw B.msw         Két fájl összehasonlítása (modul nélkül).\n"
         "  status                   A modul állapotának lekérdezése.\n"
         "  series ALAP.msw EGYSÉGEK.csv [--verify] [--model qv5|qv3|brk2] [--skip-invalid]\n"
-        "         [--results FÁJL]  Sorozatprogramozás: egymás után csatlakoztatott modulok,\n"
+        "         [--read-first] [--results FÁJL]\n"
+        "                           Sorozatprogramozás: egymás után csatlakoztatott modulok,\n"
         "                           mindegyik az alapfájl értékeivel és a táblázat saját sorával.\n"
         "  sheet FÁJL.msw -o LAP.pdf [--with-pin] [--site SZÖVEG]\n"
         "                           Ügyféllap a fájl konfigurációjáról, PDF-ben (modul nélkül).\n"
@@ -79,9 +80,12 @@ QString usage()
         "  --json                   Gépi feldolgozásra szánt JSON kimenet.\n"
         "  --register <kapcsolat>   A csapat nyilvántartása is (lásd qvconfig --help).\n"
         "  --lang <nyelv>           A kiírások nyelve: hu vagy en (lásd qvconfig --help).\n"
-        "  --model qv5|qv3|brk2     series: a sorozat modultípusa (alapértelmezés: az első "
-        "modulé).\n"
+        "  --model qv5|qv3|brk2     series: a sorozat modultípusa (alapértelmezés: ahová az\n"
+        "                           első sora került, különben az első modulé).\n"
         "  --skip-invalid           series: a hibás sorok kihagyása (nélküle semmi sem íródik).\n"
+        "  --read-first             series: minden modul kiolvasása betöltés előtt (mentésként a\n"
+        "                           nyilvántartásba); a sorozat egy sorát már tároló modul nem\n"
+        "                           kap újat.\n"
         "  --results <fájl>         series: az eredményfájl (alapértelmezés: "
         "EGYSÉGEK-eredmeny.csv).\n"
         "  --with-pin               sheet: a modul PIN-kódja is a lapra kerül.\n"
@@ -101,6 +105,7 @@ struct Context
     bool verify = false;
     int model = NoDevice;     // series --model
     bool skipInvalid = false; // series --skip-invalid
+    bool readFirst = false;   // series --read-first
     QString results;          // series --results
     QString teamRegister;
     devSettings settings;
@@ -597,6 +602,8 @@ QString stateKey(series::UnitState state)
         return QStringLiteral("failed");
     case series::UnitState::Skipped:
         return QStringLiteral("skipped");
+    case series::UnitState::WrittenNotRecorded:
+        return QStringLiteral("notRecorded");
     }
     return {};
 }
@@ -647,6 +654,12 @@ public:
             break;
         case series::UnitState::Failed:
             err << SeriesText::tr("%1. sor: sikertelen (%2)\n%3")
+                       .arg(result.row + 1)
+                       .arg(done, result.reason)
+                << '\n';
+            break;
+        case series::UnitState::WrittenNotRecorded:
+            err << SeriesText::tr("%1. sor: betöltve, nincs nyilvántartásban (%2)\n%3")
                        .arg(result.row + 1)
                        .arg(done, result.reason)
                 << '\n';
@@ -719,6 +732,11 @@ int seriesCommand(Context &c)
 {
     const QString basePath = c.files.value(0);
     const QString unitsPath = c.files.value(1);
+    const QString resultsPath =
+        c.results.isEmpty() ? series::defaultResultsPath(unitsPath) : c.results;
+    if (const QString why = series::resultsPathProblem(resultsPath, basePath, unitsPath);
+        !why.isEmpty())
+        return fail(c, Usage, why);
     const std::optional<QStringList> base = readFile(c, basePath);
     if (!base)
         return Usage;
@@ -768,10 +786,10 @@ int seriesCommand(Context &c)
     setup.skippedRows = skipped;
     setup.model = c.model;
     setup.verify = c.verify;
-    setup.resultsPath = c.results.isEmpty() ? series::defaultResultsPath(unitsPath) : c.results;
+    setup.readFirst = c.readFirst;
+    setup.resultsPath = resultsPath;
     setup.programVersion = c.settings.Version;
     setup.teamRegister = c.teamRegister;
-    const QString resultsPath = setup.resultsPath;
     const QString key = series::seriesKey(unitsPath, baseBytes);
 
     series::SeriesRunner runner(setup);
@@ -808,9 +826,13 @@ int seriesCommand(Context &c)
     g_seriesRunner = nullptr;
 
     const QList<series::UnitResult> results = runner.results();
-    int passed = 0, failed = 0, pending = 0, skippedCount = 0;
+    int passed = 0, failed = 0, pending = 0, skippedCount = 0, notRecorded = 0;
     for (const series::UnitResult &r : results) {
         switch (r.state) {
+        case series::UnitState::WrittenNotRecorded: // to be written again: still to do
+            ++notRecorded;
+            ++pending;
+            break;
         case series::UnitState::Passed:
             ++passed;
             break;
@@ -828,9 +850,10 @@ int seriesCommand(Context &c)
         }
     }
     int status = failed == 0 && pending == 0 ? Done : Failed;
-    // Not run at all (the register or the results file), or ended by the port.
+    // Not run at all (the series running elsewhere, the register or the results file), or
+    // ended by the port or by the register.
     if (!ran)
-        status = runner.portFailure() ? PortUnusable : Usage;
+        status = runner.portFailure() ? PortUnusable : runner.notRecorded() ? Failed : Usage;
     if (!ran && !error.isEmpty())
         *c.err << error << '\n';
     const QString done = series::progressText(results);
@@ -842,6 +865,7 @@ int seriesCommand(Context &c)
                                      {QStringLiteral("failed"), failed},
                                      {QStringLiteral("skipped"), skippedCount},
                                      {QStringLiteral("pending"), pending},
+                                     {QStringLiteral("notRecorded"), notRecorded},
                                      {QStringLiteral("stopped"), runner.stopRequested()},
                                      {QStringLiteral("results"), resultsPath},
                                      {QStringLiteral("series"), key},
@@ -898,11 +922,12 @@ int run(const QStringList &arguments, const QString &version, QTextStream &out, 
     const QCommandLineOption language(QStringLiteral("lang"), QString(), QStringLiteral("nyelv"));
     const QCommandLineOption model(QStringLiteral("model"), QString(), QStringLiteral("típus"));
     const QCommandLineOption skipInvalid(QStringLiteral("skip-invalid"));
+    const QCommandLineOption readFirst(QStringLiteral("read-first"));
     const QCommandLineOption results(QStringLiteral("results"), QString(), QStringLiteral("fájl"));
     const QCommandLineOption withPin(QStringLiteral("with-pin"));
     const QCommandLineOption site(QStringLiteral("site"), QString(), QStringLiteral("szöveg"));
     parser.addOptions({help, port, baud, json, verify, output, team, language, model, skipInvalid,
-                       results, withPin, site});
+                       readFirst, results, withPin, site});
     QStringList rest = arguments;
     rest.removeAt(1);
     if (!parser.parse(rest))
@@ -961,10 +986,11 @@ int run(const QStringList &arguments, const QString &version, QTextStream &out, 
             Text::tr("A --with-pin és a --site kapcsoló csak a sheet parancshoz tartozik."));
     if (c.command != QLatin1String("write") && !isSeries && c.verify)
         return fail(c, Usage, Text::tr("A --verify kapcsoló csak a write parancshoz tartozik."));
-    if (!isSeries && (parser.isSet(model) || parser.isSet(skipInvalid) || parser.isSet(results)))
+    if (!isSeries && (parser.isSet(model) || parser.isSet(skipInvalid) || parser.isSet(readFirst) ||
+                      parser.isSet(results)))
         return fail(c, Usage,
-                    SeriesText::tr("A --model, --skip-invalid és --results kapcsoló csak a series "
-                                   "parancshoz tartozik."));
+                    SeriesText::tr("A --model, --skip-invalid, --read-first és --results kapcsoló "
+                                   "csak a series parancshoz tartozik."));
     if (parser.isSet(model)) {
         const QString name = parser.value(model).toLower();
         const std::pair<const char *, int> models[] = {
@@ -979,6 +1005,7 @@ int run(const QStringList &arguments, const QString &version, QTextStream &out, 
                             .arg(parser.value(model)));
     }
     c.skipInvalid = parser.isSet(skipInvalid);
+    c.readFirst = parser.isSet(readFirst);
     c.results = parser.value(results);
     if (parser.isSet(results) && c.results.isEmpty())
         return fail(c, Usage, SeriesText::tr("A --results után meg kell adni a fájl nevét."));

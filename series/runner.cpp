@@ -1,6 +1,6 @@
 // The series run: one module after the other on one port, each written with its row's
 // record, read back, recorded and reported, with the rows the register holds as done left
-// alone.
+// alone; one run of a series at a time on this computer.
 #include "series/series.h"
 
 #include "form/deviceprofile.h"
@@ -17,10 +17,17 @@
 #include "transfer/writemodule.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QLockFile>
 #include <QMutex>
 #include <QSaveFile>
+#include <QSet>
+#include <QSysInfo>
 #include <QThread>
 
 #include <atomic>
@@ -117,6 +124,88 @@ private:
     int m_downloadTotal = 1, m_readBytes = 0, m_shown = -1;
 };
 
+// One run of a series at a time on this computer: two runs of one series would both write
+// its rows. A lock file beside the register, named after the series and this computer, is
+// held while the run goes, with a note of the run's port beside it. A run that crashed
+// leaves its lock file behind; the next run finds that the process it names is gone (or is
+// another program) and takes the lock over.
+class RunLock
+{
+public:
+    explicit RunLock(const QString &seriesKey)
+    {
+        const QByteArray name =
+            QCryptographicHash::hash((seriesKey + u'\n' + QSysInfo::machineHostName()).toUtf8(),
+                                     QCryptographicHash::Sha256)
+                .toHex()
+                .left(16);
+        const QString folder = QFileInfo(reg::Store::defaultSqlitePath()).absolutePath();
+        m_notePath = QDir(folder).filePath(QStringLiteral("series-%1.port").arg(name));
+        m_lock.emplace(QDir(folder).filePath(QStringLiteral("series-%1.lock").arg(name)));
+        m_lock->setStaleLockTime(0); // stale only when its process is gone, however old
+    }
+    ~RunLock()
+    {
+        if (m_lock->isLocked())
+            QFile::remove(m_notePath);
+    }
+
+    // False with the reason when the series runs elsewhere on this computer, or the lock
+    // file cannot be made.
+    bool take(const QString &port, QString *why)
+    {
+        qint64 pid = 0;
+        QString host, program;
+        // A run that ends just then lets go of the lock between the two looks: look again.
+        for (int look = 0; look < 2; ++look) {
+            if (m_lock->tryLock(0)) {
+                QSaveFile note(m_notePath);
+                if (note.open(QIODevice::WriteOnly)) {
+                    note.write(QByteArray::number(QCoreApplication::applicationPid()) + '\n' +
+                               port.toUtf8() + '\n');
+                    note.commit();
+                }
+                return true;
+            }
+            if (m_lock->error() != QLockFile::LockFailedError ||
+                m_lock->getLockInfo(&pid, &host, &program))
+                break;
+        }
+        if (m_lock->error() != QLockFile::LockFailedError || pid <= 0) {
+            *why = Text::tr("A sorozat zárolófájlja (%1) nem hozható létre. Ellenőrizze, hogy a "
+                            "mappája írható-e.")
+                       .arg(QDir::toNativeSeparators(m_lock->fileName()));
+            return false;
+        }
+        const QString heldPort = portOf(pid);
+        const QString process =
+            Text::tr("%1, folyamatazonosító: %2").arg(program, QString::number(pid));
+        *why = (heldPort.isEmpty()
+                    ? Text::tr("Ez a sorozat már fut ezen a számítógépen (%1).").arg(process)
+                    : Text::tr("Ez a sorozat már fut ezen a számítógépen, a(z) %1 porton (%2).")
+                          .arg(QDir::toNativeSeparators(heldPort), process)) +
+               u' ' +
+               Text::tr("Egy sorozat egyszerre csak egy helyen futhat, különben a sorai két "
+                        "modulba is bekerülnének. Várja meg, amíg véget ér, vagy állítsa le.");
+        return false;
+    }
+
+private:
+    // The port the run of process `pid` noted, if the note is that run's.
+    QString portOf(qint64 pid) const
+    {
+        QFile note(m_notePath);
+        if (!note.open(QIODevice::ReadOnly))
+            return {};
+        const QList<QByteArray> lines = note.read(4096).split('\n');
+        return lines.size() >= 2 && lines.at(0).toLongLong() == pid ? QString::fromUtf8(lines.at(1))
+                                                                    : QString();
+    }
+
+    std::optional<QLockFile> m_lock;
+    QString m_notePath;
+};
+
 } // namespace
 
 struct SeriesRunner::State
@@ -129,6 +218,10 @@ struct SeriesRunner::State
     std::atomic<bool> stopping{false};
     int model = NoDevice;
     std::optional<OpenFailure> portFailure;
+    bool notRecorded = false;
+    // The run's thread only: the rows' records for the series' model, as they are needed.
+    QHash<int, QString> records;
+    int recordsModel = NoDevice;
 
     QChar downloadSeparator() const { return QChar(char16_t(quint8(link.DownloadSeparator))); }
     QChar uploadSeparator() const { return QChar(char16_t(quint8(link.UploadSeparator))); }
@@ -143,6 +236,15 @@ struct SeriesRunner::State
         const QMutexLocker lock(&mutex);
         if (result.row >= 0 && result.row < results.size())
             results[result.row] = result;
+    }
+    bool anyDone() const
+    {
+        const QMutexLocker lock(&mutex);
+        for (const UnitResult &r : results) {
+            if (r.state == UnitState::PassedEarlier)
+                return true;
+        }
+        return false;
     }
     int nextRow() const
     {
@@ -187,10 +289,34 @@ struct SeriesRunner::State
     Found waitForModule(IdentifyOutcome &outcome);
     bool waitForRemoval();
     void takeModel(int newModel, SeriesObserver &observer);
-    int heldRow(int model, bool *readOut) const;
+    QString recordOf(int row, int moduleModel);
+    int heldRow(const QStringList &moduleFields, int moduleModel);
+    reg::Entry entryFor(const transfer::ExchangeReport &report, const IdentifyOutcome &module,
+                        int row) const;
     UnitResult writeUnit(int row, const QString &record, const IdentifyOutcome &module,
                          reg::Journal &journal, SeriesObserver &observer);
 };
+
+namespace {
+
+// The register's reason for the last entry it refused: the journal tells it as it refuses.
+class RefusalCatcher
+{
+public:
+    explicit RefusalCatcher(reg::Journal &journal)
+    {
+        m_connection = QObject::connect(&journal, &reg::Journal::statusMessage, &journal,
+                                        [this](const QString &message) { m_reason = message; });
+    }
+    ~RefusalCatcher() { QObject::disconnect(m_connection); }
+    QString reason() const { return m_reason; }
+
+private:
+    QMetaObject::Connection m_connection;
+    QString m_reason;
+};
+
+} // namespace
 
 SeriesRunner::State::Found SeriesRunner::State::waitForModule(IdentifyOutcome &outcome)
 {
@@ -219,77 +345,117 @@ SeriesRunner::State::Found SeriesRunner::State::waitForModule(IdentifyOutcome &o
     return Found::Stopped;
 }
 
-// The module is gone once it does not begin to answer within the identification's own
-// time-out, or its port is gone (or taken: then the wait for the next module says why).
+// The module is gone once its port has stayed silent (identifications left unanswered for
+// their own time-out) or absent (or taken: then the wait for the next module says why) for
+// RemovalSettleMs, from the first request that went unanswered on. One that answers before
+// then is the same module, its contact loose for a moment.
 bool SeriesRunner::State::waitForRemoval()
 {
     const int silence = lines::identification(setup.port, setup.baud).readTimeout();
+    QElapsedTimer clock;
+    clock.start();
+    qint64 awaySince = -1;
     while (!stopping) {
-        if (probe(setup.port, setup.baud, silence) != Presence::Answers)
+        const qint64 asked = clock.elapsed();
+        const Presence presence = probe(setup.port, setup.baud, silence);
+        if (presence == Presence::Answers) {
+            awaySince = -1;
+            pause(PresentPollMs);
+            continue;
+        }
+        if (awaySince < 0)
+            awaySince = asked;
+        if (clock.elapsed() - awaySince >= RemovalSettleMs)
             return true;
-        pause(PresentPollMs);
+        if (presence == Presence::Gone)
+            pause(MissingPortPollMs);
     }
     return false;
 }
 
-// The series' model is the first module's: the rows that set a field it lacks fail.
+// The series' model, from the register or the first module: the rows that set a field it
+// lacks fail.
 void SeriesRunner::State::takeModel(int newModel, SeriesObserver &observer)
 {
     model = newModel;
     const QList<CellProblem> problems = checkUnits(setup.units, setup.baseValues, model);
-    for (int row = 0; row < setup.units.rows.size(); ++row) {
-        QString reason;
-        for (const CellProblem &p : problems) {
-            const qsizetype column = setup.units.columns.indexOf(p.column);
-            const bool hit =
-                p.row == row + 1 ||
-                (p.row == 0 && column >= 0 && !setup.units.rows.at(row).value(column).isEmpty());
-            if (hit) {
-                reason = problemText(p);
-                break;
-            }
+    // Each row's first problem: the header's come first, and hit the rows that fill their
+    // column.
+    const qsizetype rows = setup.units.rows.size();
+    QList<QString> reasons(rows);
+    for (const CellProblem &p : problems) {
+        if (p.row > 0) {
+            if (p.row <= rows && reasons.at(p.row - 1).isEmpty())
+                reasons[p.row - 1] = problemText(p);
+            continue;
         }
+        const qsizetype column = setup.units.columns.indexOf(p.column);
+        if (column < 0)
+            continue;
+        for (qsizetype row = 0; row < rows; ++row) {
+            if (reasons.at(row).isEmpty() && !setup.units.rows.at(row).value(column).isEmpty())
+                reasons[row] = problemText(p);
+        }
+    }
+    for (int row = 0; row < rows; ++row) {
         UnitResult r = result(row);
-        if (reason.isEmpty() || r.state != UnitState::Pending)
+        if (reasons.at(row).isEmpty() || r.state != UnitState::Pending)
             continue;
         r.state = UnitState::Failed;
-        r.reason = reason;
+        r.reason = reasons.at(row);
         r.time = QDateTime::currentDateTimeUtc();
         setResult(r);
         observer.unitChanged(r);
     }
 }
 
-// The row done earlier whose record the connected module holds (-1: none, or it cannot be
-// read): after a stop the person may leave the last module on, and a resumed run must not
-// write the next row over it. *readOut tells whether the module was read (only when rows
-// were done earlier).
-int SeriesRunner::State::heldRow(int moduleModel, bool *readOut) const
+QString SeriesRunner::State::recordOf(int row, int moduleModel)
 {
-    *readOut = false;
-    QList<int> done;
+    if (moduleModel != recordsModel) {
+        records.clear();
+        recordsModel = moduleModel;
+    }
+    auto it = records.find(row);
+    if (it == records.end())
+        it = records.insert(
+            row, unitRecord(setup.units, row, setup.baseValues, moduleModel, downloadSeparator()));
+    return *it;
+}
+
+// The row this series wrote (earlier, or in this run) whose record `moduleFields`, a
+// module's read-out, holds; -1 when none.
+int SeriesRunner::State::heldRow(const QStringList &moduleFields, int moduleModel)
+{
+    QList<int> written;
     {
         const QMutexLocker lock(&mutex);
-        for (const UnitResult &r : results) {
-            if (r.state == UnitState::PassedEarlier)
-                done << r.row;
+        for (const UnitResult &r : std::as_const(results)) {
+            if (r.state == UnitState::PassedEarlier || r.state == UnitState::Passed ||
+                r.state == UnitState::WrittenNotRecorded)
+                written << r.row;
         }
     }
-    if (done.isEmpty())
-        return -1;
-    *readOut = true;
-    const transfer::ReadOutOutcome held =
-        transfer::readOutModule(setup.port, setup.baud, uploadSeparator(), nullptr);
-    if (held.end != transfer::ReadOutEnd::Ok)
-        return -1;
-    for (const int row : std::as_const(done)) {
-        const QString record =
-            unitRecord(setup.units, row, setup.baseValues, moduleModel, downloadSeparator());
+    for (const int row : std::as_const(written)) {
+        const QString record = recordOf(row, moduleModel);
         if (!record.isEmpty() &&
-            transfer::compareRecords(record, held.decoded.fields, downloadSeparator()).isEmpty())
+            transfer::compareRecords(record, moduleFields, downloadSeparator()).isEmpty())
             return row;
     }
     return -1;
+}
+
+reg::Entry SeriesRunner::State::entryFor(const transfer::ExchangeReport &report,
+                                         const IdentifyOutcome &module, int row) const
+{
+    reg::ExchangeContext context;
+    context.programVersion = setup.programVersion.isEmpty() ? link.Version : setup.programVersion;
+    context.technician = preferences::technician();
+    context.identification = module.id.text;
+    context.model = module.id.model;
+    reg::Entry entry = reg::entryForExchange(report, context);
+    entry.seriesKey = seriesKey(setup.unitsPath, setup.baseFileBytes);
+    entry.seriesRow = row + 1;
+    return entry;
 }
 
 UnitResult SeriesRunner::State::writeUnit(int row, const QString &record,
@@ -315,19 +481,22 @@ UnitResult SeriesRunner::State::writeUnit(int row, const QString &record,
         report.reason += u'\n' + listed.join(QStringLiteral("; "));
     }
 
-    reg::ExchangeContext context;
-    context.programVersion = setup.programVersion.isEmpty() ? link.Version : setup.programVersion;
-    context.technician = preferences::technician();
-    context.identification = module.id.text;
-    context.model = module.id.model;
-    reg::Entry entry = reg::entryForExchange(report, context);
-    entry.seriesKey = seriesKey(setup.unitsPath, setup.baseFileBytes);
-    entry.seriesRow = row + 1;
-    journal.record(entry);
-
-    result.state =
-        report.result == transfer::ExchangeResult::Ok ? UnitState::Passed : UnitState::Failed;
+    // Done only once the register holds it: a run resumed asks the register what is done.
+    const reg::Entry entry = entryFor(report, module, row);
+    const RefusalCatcher refusal(journal);
+    const bool recorded = journal.record(entry);
+    const bool passed = report.result == transfer::ExchangeResult::Ok;
+    result.state = passed ? UnitState::Passed : UnitState::Failed;
     result.reason = report.reason;
+    if (!recorded) {
+        notRecorded = true;
+        if (passed)
+            result.state = UnitState::WrittenNotRecorded;
+        result.reason =
+            (result.reason.isEmpty() ? QString() : result.reason + u'\n') +
+            (refusal.reason().isEmpty() ? Text::tr("A bejegyzés nem került be a nyilvántartásba.")
+                                        : refusal.reason());
+    }
     result.time = entry.time;
     observer.progress(row, 100);
     return result;
@@ -348,14 +517,17 @@ SeriesRunner::~SeriesRunner() = default;
 QList<UnitResult> SeriesRunner::plan(QString *error)
 {
     const SeriesSetup &s = d->setup;
+    const QSet<int> skipped(s.skippedRows.cbegin(), s.skippedRows.cend());
     QList<UnitResult> planned;
     for (int row = 0; row < s.units.rows.size(); ++row)
-        planned << UnitResult::of(row, s.skippedRows.contains(row) ? UnitState::Skipped
-                                                                   : UnitState::Pending);
+        planned << UnitResult::of(row,
+                                  skipped.contains(row) ? UnitState::Skipped : UnitState::Pending);
 
     // A row is done when the register holds a download of it into a module of the
     // series' model, acknowledged and (with verification) read back the same, that sent
-    // exactly what the row's record is now.
+    // exactly what the row's record is now. Without a model given, the series' model is
+    // the one its first written row went into.
+    int model = s.model;
     const reg::Store store = reg::Store::openSqlite(reg::Store::defaultSqlitePath());
     QString why;
     if (!store.isOpen()) {
@@ -363,13 +535,15 @@ QList<UnitResult> SeriesRunner::plan(QString *error)
     } else {
         const QString key = seriesKey(s.unitsPath, s.baseFileBytes);
         const QList<reg::Entry> entries = store.seriesDownloads(key, &why);
+        if (model == NoDevice && !entries.isEmpty())
+            model = entries.constFirst().model;
         for (const reg::Entry &entry : entries) {
             const int row = entry.seriesRow - 1;
             if (row < 0 || row >= planned.size() || planned.at(row).state != UnitState::Pending)
                 continue;
             if (s.verify && entry.verification != reg::Verification::Same)
                 continue;
-            if (s.model != NoDevice && entry.model != s.model)
+            if (entry.model != model)
                 continue;
             const QString record =
                 unitRecord(s.units, row, s.baseValues, entry.model, d->downloadSeparator());
@@ -384,6 +558,7 @@ QList<UnitResult> SeriesRunner::plan(QString *error)
         *error = why;
     const QMutexLocker lock(&d->mutex);
     d->results = planned;
+    d->model = model;
     d->planned = why.isEmpty();
     return planned;
 }
@@ -395,7 +570,10 @@ bool SeriesRunner::run(SeriesObserver &observer, QString *error)
             *error = text;
         return false;
     };
-    QString why;
+    const SeriesSetup &s = d->setup;
+    QString why = resultsPathProblem(s.resultsPath, s.basePath, s.unitsPath);
+    if (!why.isEmpty())
+        return fail(why);
     if (!d->planned) {
         plan(&why);
         if (!why.isEmpty())
@@ -407,14 +585,20 @@ bool SeriesRunner::run(SeriesObserver &observer, QString *error)
     reg::Journal journal;
     QObject::connect(&journal, &reg::Journal::problem, &journal,
                      [&observer](const QString &message) { observer.problem(message); });
-    journal.openDefault(d->setup.teamRegister);
+    journal.openDefault(s.teamRegister);
     if (!journal.isAvailable())
         return fail(Text::tr("A sorozat a nyilvántartás nélkül nem indítható, mert abba jegyzi fel "
                              "az elkészült sorokat.\n") +
                     (journal.local() ? journal.local()->message() : QString()));
+    RunLock lock(seriesKey(s.unitsPath, s.baseFileBytes));
+    if (!lock.take(s.port, &why))
+        return fail(why);
     why = d->saveResults();
     if (!why.isEmpty())
         return fail(why);
+    // The model the register gives a series that was begun before.
+    if (s.model == NoDevice && d->model != NoDevice)
+        d->takeModel(d->model, observer);
 
     bool ok = true;
     bool firstModule = true; // resuming: it may be the last one done before
@@ -430,6 +614,11 @@ bool SeriesRunner::run(SeriesObserver &observer, QString *error)
             ok = fail(identifyFailureText(module));
             break;
         }
+        auto refuse = [&](const QString &reason) {
+            observer.moduleRefused(reason);
+            observer.waiting(Wait::ForRemoval, -1);
+            return d->waitForRemoval();
+        };
 
         QString refusal;
         if (module.end != IdentifyEnd::Ok || module.id.model == NoDevice)
@@ -442,28 +631,9 @@ bool SeriesRunner::run(SeriesObserver &observer, QString *error)
                                "készül: ez a modul nem kap sort. Csatlakoztasson %2 modult.")
                           .arg(device::modelName(module.id.model), device::modelName(d->model));
         if (!refusal.isEmpty()) {
-            observer.moduleRefused(refusal);
-            observer.waiting(Wait::ForRemoval, -1);
-            if (!d->waitForRemoval())
+            if (!refuse(refusal))
                 break;
             continue;
-        }
-        if (firstModule) {
-            firstModule = false;
-            bool readOut = false;
-            if (const int held = d->heldRow(module.id.model, &readOut); held >= 0) {
-                observer.moduleRefused(
-                    Text::tr(
-                        "A csatlakoztatott modul már a(z) %1. sor értékeit tárolja: nem kap újat.")
-                        .arg(held + 1));
-                observer.waiting(Wait::ForRemoval, -1);
-                if (!d->waitForRemoval())
-                    break;
-                continue;
-            }
-            // The read-out took a while: the module written next must be the one there now.
-            if (readOut)
-                continue;
         }
         if (d->model == NoDevice)
             d->takeModel(module.id.model, observer);
@@ -473,8 +643,8 @@ bool SeriesRunner::run(SeriesObserver &observer, QString *error)
         QString record;
         while ((row = d->nextRow()) >= 0) {
             QString reason;
-            record = unitRecord(d->setup.units, row, d->setup.baseValues, d->model,
-                                d->downloadSeparator(), &reason);
+            record =
+                unitRecord(s.units, row, s.baseValues, d->model, d->downloadSeparator(), &reason);
             if (!record.isEmpty())
                 break;
             UnitResult r = UnitResult::of(row, UnitState::Failed, reason);
@@ -485,12 +655,71 @@ bool SeriesRunner::run(SeriesObserver &observer, QString *error)
         if (row < 0)
             break;
 
+        // A module that holds a row this series wrote gets no other. Each module is read
+        // first when asked; else the first one of a resumed run, which the person may have
+        // left on when the run stopped.
+        const bool check = s.readFirst || (firstModule && d->anyDone());
+        firstModule = false;
+        if (check) {
+            const transfer::ReadOutOutcome held =
+                transfer::readOutModule(s.port, s.baud, d->uploadSeparator(), nullptr);
+            const int heldRow = held.end == transfer::ReadOutEnd::Ok
+                                    ? d->heldRow(held.decoded.fields, module.id.model)
+                                    : -1;
+            if (heldRow >= 0)
+                refusal = Text::tr("A csatlakoztatott modul már programozva van (%1. sor): nem "
+                                   "kap újat.")
+                              .arg(heldRow + 1);
+            else if (s.readFirst && held.end != transfer::ReadOutEnd::Ok)
+                refusal = Text::tr("%1\nA modul mostani konfigurációja nem került a "
+                                   "nyilvántartásba, ezért nem kap sort.")
+                              .arg(transfer::readOutFailureText(held));
+            if (s.readFirst) {
+                // The read-out is the backup of the unit it is read for.
+                const reg::Entry backup = d->entryFor(
+                    transfer::readOutReport(held, transfer::ExchangeKind::Backup, s.port, s.baud),
+                    module, refusal.isEmpty() ? row : -1);
+                const RefusalCatcher refused(journal);
+                if (!journal.record(backup)) {
+                    d->notRecorded = true;
+                    ok = fail(Text::tr("A modul kiolvasása nem került be a nyilvántartásba: a "
+                                       "sorozat leáll, a modul nem kapott sort.\n%1")
+                                  .arg(refused.reason()));
+                    break;
+                }
+            }
+            if (!refusal.isEmpty()) {
+                if (!refuse(refusal))
+                    break;
+                continue;
+            }
+            // A read-out that failed may have been a swap: the module there now is
+            // identified again before it is written.
+            if (held.end != transfer::ReadOutEnd::Ok)
+                continue;
+        }
+
         const UnitResult result = d->writeUnit(row, record, module, journal, observer);
         d->setResult(result);
         why = d->saveResults();
         if (!why.isEmpty())
             observer.problem(why);
         observer.unitChanged(result);
+        if (d->notRecorded) {
+            ok = fail(
+                (result.state == UnitState::WrittenNotRecorded
+                     ? Text::tr("A(z) %1. sor a modulba került, de a nyilvántartásba nem, ezért "
+                                "nem számít késznek. A sorozat leáll: a nyilvántartás nélkül "
+                                "nem tudná, mely sorok készültek el.")
+                     : Text::tr("A(z) %1. sor eredménye nem került be a nyilvántartásba. A "
+                                "sorozat leáll: a nyilvántartás nélkül nem tudná, mely sorok "
+                                "készültek el."))
+                    .arg(row + 1) +
+                u'\n' + result.reason + u'\n' +
+                Text::tr("Hárítsa el a nyilvántartás hibáját, és indítsa újra a sorozatot ezzel "
+                         "a modullal a helyén: elsőként ezt írja."));
+            break;
+        }
         if (d->portFailure) {
             ok = fail(result.reason);
             break;
@@ -504,7 +733,7 @@ bool SeriesRunner::run(SeriesObserver &observer, QString *error)
     why = d->saveResults();
     if (!why.isEmpty())
         observer.problem(why);
-    if (!d->setup.teamRegister.isEmpty() || !journal.teamConnection().isEmpty())
+    if (!s.teamRegister.isEmpty() || !journal.teamConnection().isEmpty())
         journal.flush(3000);
     return ok;
 }
@@ -522,6 +751,11 @@ bool SeriesRunner::stopRequested() const
 std::optional<OpenFailure> SeriesRunner::portFailure() const
 {
     return d->portFailure;
+}
+
+bool SeriesRunner::notRecorded() const
+{
+    return d->notRecorded;
 }
 
 void SeriesRunner::retry(int row)

@@ -7,13 +7,15 @@
 //   UNITS.csv --readUnits()--> UnitsTable --checkUnits() (the form's own field rules)-->
 //   problems listed, rows skipped only when the user says so
 //   BASE.msw + UnitsTable --unitValues()--> the unit's file values --> download record
-//   SeriesRunner::run() (one thread): for each row still to do: wait until a module answers
-//   on the port, identify it (model as the series'), write the unit's record, read it
-//   back, record the unit in the register (series key + row), rewrite the results file,
-//   tell the observer, wait until the module goes (stops answering, or the port vanishes)
-//   before the next row. Rows the register already holds as passed are not written again,
-//   and neither is the first module of a resumed run when it holds one of them (the person
-//   left the last module on when the run stopped).
+//   SeriesRunner::run() (one thread, one run of a series on this computer at a time): for
+//   each row still to do: wait until a module answers on the port, identify it (model as the
+//   series'), read it first when asked (the read-out is the unit's backup in the register),
+//   write the unit's record, read it back, record the unit in the register (series key +
+//   row), rewrite the results file, tell the observer, wait until the module goes (its port
+//   silent or absent for RemovalSettleMs) before the next row. Rows the register already
+//   holds as passed are not written again, and neither is a module found holding a row this
+//   series wrote (the first module of a resumed run, which the person may have left on, or
+//   any module read first). A unit the register did not take ends the run.
 #pragma once
 
 #include "serial/openfailure.h"
@@ -75,7 +77,8 @@ struct CellProblem
 // row 0). `model` NoDevice: the fields the model lacks are not known yet.
 QList<CellProblem> checkUnits(const UnitsTable &table, const QStringList &baseValues, int model);
 
-// The 0-based rows that `problems` name (the header's problems name none).
+// The 0-based rows that `problems` name (the header's problems name none), each once, in
+// order.
 QList<int> rowsWithProblems(const QList<CellProblem> &problems);
 
 // "3. sor, m_id („12a”): Csak számok adhatóak meg!" for a list; the header's problems as
@@ -105,6 +108,9 @@ enum class UnitState {
     PassedEarlier, // the register already holds it as passed: not written again
     Failed,        // `reason` says why; the row can be retried
     Skipped,       // refused by the checks, and the user chose to skip it
+    // Written (and verified when asked) but the register did not take its entry (`reason`
+    // says why): not done, since a run resumed would not know of it; the run ends there.
+    WrittenNotRecorded,
 };
 
 struct UnitResult
@@ -139,8 +145,9 @@ public:
     virtual ~SeriesObserver() = default;
     virtual void unitChanged(const UnitResult &result) = 0;
     virtual void waiting(Wait what, int row) = 0;
-    // A module that cannot take this series (another model, not compatible): it is not
-    // written and no row is used up; the run waits for its removal.
+    // A module that cannot take this series (another model, not compatible, one that holds
+    // a row of this series, one that could not be read first): it is not written and no row
+    // is used up; the run waits for its removal.
     virtual void moduleRefused(const QString &reason) = 0;
     // Progress of the current unit's exchange, 0-100.
     virtual void progress(int row, int percent) = 0;
@@ -159,8 +166,14 @@ struct SeriesSetup
     UnitsTable units;
     QString unitsPath;
     QList<int> skippedRows; // 0-based rows refused by the checks that the user skipped
-    int model = 0;          // qv::DeviceModelCode; NoDevice: the first module's model
+    // qv::DeviceModelCode; NoDevice: the model of the series' first written row as the
+    // register holds it, or else the first module's.
+    int model = 0;
     bool verify = true;
+    // Each module read out before it is written: the read-out goes into the register as the
+    // unit's backup, and a module holding a row this series wrote is refused. Off: only the
+    // first module of a resumed run is read, and only when rows were done earlier.
+    bool readFirst = false;
     QString resultsPath; // the results CSV, rewritten after every unit
     QString programVersion;
     QString teamRegister; // as --register gives it; empty: the user's setting
@@ -169,10 +182,26 @@ struct SeriesSetup
     int answerWithinMs = 200;
 };
 
+// A module counts as taken off once its port has been silent (identifications left
+// unanswered for their own time-out, 0.5 s each) or absent for this long without a break,
+// counted from the first request that went unanswered; one that answers again before then is
+// the same module, whose contact came loose for a moment, not a new unit. With one adapter
+// the line goes silent when the module is taken off, and two identifications in a row go
+// unanswered; with an adapter per module its port vanishes. A person swapping modules takes
+// longer than this either way; a swap quicker than this is taken for the same module staying
+// on, and the run keeps waiting for it to go: no row is written twice, and none is lost.
+inline constexpr int RemovalSettleMs = 1000;
+
 // The results file written after each unit: "sor", the units columns, "eredmény", "indok",
 // "idő" (local time, ISO 8601), every row; the path defaults to UNITS-eredmeny.csv beside
 // the units file.
 QString defaultResultsPath(const QString &unitsPath);
+
+// Why `resultsPath` cannot take the results: it is the base file or the units file (the
+// same file, whatever the name: a link, another spelling of the path), which the results
+// would overwrite. Empty when it can.
+QString resultsPathProblem(const QString &resultsPath, const QString &basePath,
+                           const QString &unitsPath);
 
 class SeriesRunner
 {
@@ -185,10 +214,11 @@ public:
 
     // Runs until every row has passed, was skipped or failed once (failed rows that are
     // retried run again), or until stop(). Blocking; call on a thread of its own for the
-    // window. False when the run could not start (the reason in `error`: the register cannot
-    // be read or written, the results file cannot be written), or the port cannot be used
-    // for a reason that waiting does not cure (permissions, busy; see portFailure()). A
-    // missing port is waited for.
+    // window. False when the run could not start (the reason in `error`: the same series
+    // runs on this computer already, the register cannot be read or written, the results
+    // file cannot be written or is an input), when the register did not take a unit's entry
+    // (see notRecorded()), or when the port cannot be used for a reason that waiting does not
+    // cure (permissions, busy; see portFailure()). A missing port is waited for.
     bool run(SeriesObserver &observer, QString *error = nullptr);
 
     // Thread-safe, and safe in a signal handler (it only sets a flag): the run ends once
@@ -205,6 +235,8 @@ public:
     // Why the port could not be used, when that ended the run (permissions, busy); read
     // after run() returned.
     std::optional<OpenFailure> portFailure() const;
+    // Whether the register's refusal of an entry (a unit's, or a backup's) ended the run.
+    bool notRecorded() const;
 
 private:
     struct State;
@@ -212,13 +244,16 @@ private:
 };
 
 // The state's word for the window, the command and the results file: "vár", "folyamatban",
-// "kész", "korábban kész", "sikertelen", "kihagyva".
+// "kész", "korábban kész", "sikertelen", "kihagyva", "betöltve, nincs nyilvántartásban".
 QString stateText(UnitState state);
 
 // "12/40 kész": passed (now or earlier) of all rows that are not skipped.
 QString progressText(const QList<UnitResult> &results);
 
 // The results file's bytes: UTF-8 with a byte-order mark, the table's separator, CR LF.
+// Cells that a spreadsheet would run as a formula (beginning with = + - @, a tab or a
+// carriage return) and telephone numbers (which it would turn into numbers, losing a
+// leading 0 or +) begin with an apostrophe, which keeps them text.
 QByteArray resultsCsv(const UnitsTable &table, const QList<UnitResult> &results);
 
 } // namespace qv::series

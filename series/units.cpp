@@ -18,6 +18,8 @@
 #include <QSet>
 #include <QStringDecoder>
 
+#include <filesystem>
+
 namespace qv::series {
 
 namespace {
@@ -215,11 +217,12 @@ QList<int> groupMembers(const form::Item *item)
 const char *const kRequiredBoxes[] = {"g_general", "g_analog", "g_be", "g_ki", "g_activate"};
 
 // A column the checks accept: its field, when the header names it once and the model
-// has it.
+// has it; for a radio button, the value lines of its exclusive group.
 struct Column
 {
     QString name;
     std::optional<FieldInfo> field;
+    QList<int> members;
 };
 
 QList<Column> usableColumns(const UnitsTable &table, const std::optional<device::Profile> &profile,
@@ -228,7 +231,7 @@ QList<Column> usableColumns(const UnitsTable &table, const std::optional<device:
     QList<Column> columns;
     QSet<QString> seen;
     for (const QString &name : table.columns) {
-        Column column{name, std::nullopt};
+        Column column{name, std::nullopt, {}};
         const auto it = fieldsByName().constFind(name);
         QString reason;
         if (it == fieldsByName().cend() || !it->item)
@@ -243,6 +246,8 @@ QList<Column> usableColumns(const UnitsTable &table, const std::optional<device:
             reason = Text::tr("Ez a mező nem módosítható.");
         else
             column.field = *it;
+        if (column.field && column.field->item->kind == form::Kind::RadioButton)
+            column.members = groupMembers(column.field->item);
         if (!reason.isEmpty() && problems)
             problems->append(CellProblem{0, table.headerLine, name, QString(), reason});
         seen.insert(name);
@@ -312,7 +317,7 @@ QStringList mergedValues(const QList<Column> &columns, const QStringList &cells,
             if (form::isSetValue(cell) != on)
                 continue;
             if (on && f.item->kind == form::Kind::RadioButton) {
-                for (const int member : groupMembers(f.item))
+                for (const int member : column.members)
                     values[member] = config::flagLine(false);
             }
             values[f.index] = config::flagLine(on);
@@ -428,51 +433,58 @@ QList<CellProblem> checkUnits(const UnitsTable &table, const QStringList &baseVa
     const std::optional<device::Profile> profile = device::profileFor(model);
     const QList<Column> columns = usableColumns(table, profile, &problems);
 
-    // The required fields the base leaves empty and no column fills: once, for every row.
-    QSet<QString> givenByColumn;
-    for (const Column &column : columns) {
-        if (column.field)
-            givenByColumn.insert(column.name);
+    // The usable column of each field, the same for every row.
+    QHash<QString, qsizetype> columnOf;
+    for (qsizetype c = 0; c < columns.size(); ++c) {
+        if (columns.at(c).field)
+            columnOf.insert(columns.at(c).name, c);
     }
-    QList<std::pair<QString, int>> required; // name and value line
+
+    // The required fields the base leaves empty and no column fills: once, for every row.
+    // Those it leaves empty that a column fills: in every row whose cell is empty (an empty
+    // cell takes the base value).
+    QList<std::pair<QString, qsizetype>> required; // name and column
     for (const char *box : kRequiredBoxes) {
         for (const QString &name : form::names(box, form::Kind::LineEdit)) {
             const FieldInfo info = fieldsByName().value(name);
             if (!info.item || (info.item->flags & form::Disabled) ||
-                (profile && !device::hasTextField(*profile, name)))
+                (profile && !device::hasTextField(*profile, name)) ||
+                !baseValues.value(info.index).isEmpty())
                 continue;
-            if (baseValues.value(info.index).isEmpty() && !givenByColumn.contains(name))
+            if (const auto it = columnOf.constFind(name); it != columnOf.cend())
+                required << std::pair{name, *it};
+            else
                 problems << CellProblem{
                     0, table.headerLine, name, QString(),
                     Text::tr("Minden beviteli mező kitöltése kötelező! (%1): az "
                              "alapfájlban üres, és nincs ilyen oszlop.")
                         .arg(transfer::fieldCaption(name))};
-            else
-                required << std::pair{name, info.index};
         }
     }
 
+    // A reason is one text however many rows it is given for: a table of a million bad rows
+    // holds it once.
+    QSet<QString> reasons;
+    QStringList reported; // the columns of the row's problems (a few)
     for (int r = 0; r < table.rows.size(); ++r) {
         const QStringList &cells = table.rows.at(r);
         const int line = table.lines.value(r);
         const int number = r + 1;
-        QSet<QString> reported;
+        reported.clear();
         auto add = [&](const QString &column, const QString &value, const QString &reason) {
             if (reported.contains(column))
                 return;
-            reported.insert(column);
-            problems << CellProblem{number, line, column, value, reason};
+            reported << column;
+            problems << CellProblem{number, line, column, value, *reasons.insert(reason)};
         };
         QList<qsizetype> analogCells;
-        QHash<QString, qsizetype> cellOf;
+        bool buttons = false; // the row sets a check box or a radio button
         for (qsizetype c = 0; c < columns.size() && c < cells.size(); ++c) {
             const Column &column = columns.at(c);
             const QString &cell = cells.at(c);
-            if (!column.field)
+            if (!column.field || cell.isEmpty())
                 continue;
-            cellOf.insert(column.name, c);
-            if (cell.isEmpty())
-                continue;
+            buttons = buttons || column.field->item->kind != form::Kind::LineEdit;
             const QString reason = cellProblem(column.name, *column.field, cell);
             if (!reason.isEmpty())
                 add(column.name, cell, reason);
@@ -480,11 +492,14 @@ QList<CellProblem> checkUnits(const UnitsTable &table, const QStringList &baseVa
                 analogCells << c;
         }
 
-        const QStringList values = mergedValues(columns, cells, baseValues);
+        // The unit's values as a whole, only when the row sets what they are checked for.
+        const QStringList values = analogCells.isEmpty() && !buttons
+                                       ? QStringList()
+                                       : mergedValues(columns, cells, baseValues);
         auto blame = [&](const QString &field, const QString &reason) {
             // The cell that holds the field, or else the first of the row's analogue cells.
-            if (const auto it = cellOf.constFind(field);
-                it != cellOf.cend() && !cells.at(*it).isEmpty())
+            if (const auto it = columnOf.constFind(field);
+                it != columnOf.cend() && !cells.value(*it).isEmpty())
                 return add(field, cells.at(*it), reason);
             if (!analogCells.isEmpty())
                 add(columns.at(analogCells.first()).name, cells.at(analogCells.first()), reason);
@@ -503,14 +518,14 @@ QList<CellProblem> checkUnits(const UnitsTable &table, const QStringList &baseVa
         }
 
         // One button of each group the row touches switched on.
-        for (qsizetype c = 0; c < columns.size() && c < cells.size(); ++c) {
+        for (qsizetype c = 0; buttons && c < columns.size() && c < cells.size(); ++c) {
             const Column &column = columns.at(c);
             if (!column.field || cells.at(c).isEmpty() ||
                 column.field->item->kind != form::Kind::RadioButton ||
                 reported.contains(column.name))
                 continue;
             int on = 0;
-            for (const int member : groupMembers(column.field->item))
+            for (const int member : column.members)
                 on += form::isSetValue(values.value(member)) ? 1 : 0;
             if (on == 0)
                 add(column.name, cells.at(c),
@@ -521,8 +536,8 @@ QList<CellProblem> checkUnits(const UnitsTable &table, const QStringList &baseVa
                     Text::tr("A csoportjából csak egy gomb lehet bekapcsolva."));
         }
 
-        for (const auto &[name, index] : required) {
-            if (values.value(index).isEmpty())
+        for (const auto &[name, column] : required) {
+            if (cells.value(column).isEmpty())
                 add(name, QString(),
                     Text::tr("Minden beviteli mező kitöltése kötelező! (%1)")
                         .arg(transfer::fieldCaption(name)));
@@ -535,10 +550,11 @@ QList<int> rowsWithProblems(const QList<CellProblem> &problems)
 {
     QList<int> rows;
     for (const CellProblem &p : problems) {
-        if (p.row > 0 && !rows.contains(p.row - 1))
+        if (p.row > 0)
             rows << p.row - 1;
     }
     std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     return rows;
 }
 
@@ -599,6 +615,27 @@ QString defaultResultsPath(const QString &unitsPath)
     return info.path() == u"." ? name : QDir(info.path()).filePath(name);
 }
 
+QString resultsPathProblem(const QString &resultsPath, const QString &basePath,
+                           const QString &unitsPath)
+{
+    auto same = [&resultsPath](const QString &input) {
+        std::error_code error;
+        return !resultsPath.isEmpty() && !input.isEmpty() &&
+               std::filesystem::equivalent(QFileInfo(resultsPath).filesystemFilePath(),
+                                           QFileInfo(input).filesystemFilePath(), error);
+    };
+    const QString name = QDir::toNativeSeparators(resultsPath);
+    if (same(basePath))
+        return Text::tr("Az eredményfájl (%1) ugyanaz a fájl, mint az alapfájl: a sorozat "
+                        "felülírná. Adjon meg más eredményfájlt.")
+            .arg(name);
+    if (same(unitsPath))
+        return Text::tr("Az eredményfájl (%1) ugyanaz a fájl, mint a modulok táblázata: a "
+                        "sorozat felülírná. Adjon meg más eredményfájlt.")
+            .arg(name);
+    return {};
+}
+
 QString stateText(UnitState state)
 {
     switch (state) {
@@ -614,6 +651,8 @@ QString stateText(UnitState state)
         return Text::tr("sikertelen");
     case UnitState::Skipped:
         return Text::tr("kihagyva");
+    case UnitState::WrittenNotRecorded:
+        return Text::tr("betöltve, nincs nyilvántartásban");
     }
     return {};
 }
@@ -641,6 +680,24 @@ QString csvField(const QString &text, QChar separator)
     return u'"' + QString(text).replace(u'"', QStringLiteral("\"\"")) + u'"';
 }
 
+// Whether field `name` holds a telephone number (t1 ... t8, the SMS centre's).
+bool isTelephoneField(const QString &name)
+{
+    const std::optional<rules::Group> group = rules::groupOf(name);
+    return group && (*group == rules::Group::Telephones ||
+                     rules::fieldRule(*group, name).chars == rules::CharClass::Phone);
+}
+
+// A cell as a spreadsheet takes it as text: with an apostrophe before one it would run as
+// a formula, and before a telephone number, which it would turn into a number.
+QString textCell(const QString &text, bool telephone)
+{
+    static const QString formulaStarts = QStringLiteral("=+-@\t\r");
+    if (text.isEmpty() || (!telephone && !formulaStarts.contains(text.front())))
+        return text;
+    return u'\'' + text;
+}
+
 } // namespace
 
 QByteArray resultsCsv(const UnitsTable &table, const QList<UnitResult> &results)
@@ -652,16 +709,26 @@ QByteArray resultsCsv(const UnitsTable &table, const QList<UnitResult> &results)
             quoted << csvField(f, sep);
         return quoted.join(sep) + QStringLiteral("\r\n");
     };
+    QList<bool> telephone;
+    QStringList header;
+    for (const QString &column : table.columns) {
+        telephone << isTelephoneField(column);
+        header << textCell(column, false);
+    }
     QString text = line(
-        QStringList{QStringLiteral("sor")} + table.columns +
+        QStringList{QStringLiteral("sor")} + header +
         QStringList{QStringLiteral("eredmény"), QStringLiteral("indok"), QStringLiteral("idő")});
     for (int r = 0; r < table.rows.size(); ++r) {
         const UnitResult result = r < results.size() ? results.at(r) : UnitResult::of(r);
         const QString time =
             result.time.isValid() ? result.time.toLocalTime().toString(Qt::ISODate) : QString();
-        text += line(QStringList{QString::number(r + 1)} + table.rows.at(r) +
-                     QStringList{stateText(result.state),
-                                 QString(result.reason).replace(u'\n', u' '), time});
+        QStringList cells{QString::number(r + 1)};
+        const QStringList &row = table.rows.at(r);
+        for (qsizetype c = 0; c < row.size(); ++c)
+            cells << textCell(row.at(c), telephone.value(c));
+        cells << stateText(result.state)
+              << textCell(QString(result.reason).replace(u'\n', u' '), false) << time;
+        text += line(cells);
     }
     return QByteArrayLiteral("\xEF\xBB\xBF") + text.toUtf8();
 }

@@ -507,27 +507,33 @@ void TestModuleEmulator::unitItems_data()
     QTest::addColumn<QString>("ident"); // empty: refused
     QTest::addColumn<int>("model");
     QTest::addColumn<int>("downloadFault");
+    QTest::addColumn<int>("loose"); // ms
 
     const int qv5 = int(qvsim::Model::QV5), qv3 = int(qvsim::Model::QV3);
-    const int none = int(Fault::None);
+    const int none = int(Fault::None) << 0;
     QTest::newRow("nothing: the base") << ""
-                                       << "BASE" << qv5 << int(Fault::Silent);
-    QTest::newRow("a model, its own identification") << "model=qv3"
-                                                     << "Q_QV3_FW2.1" << qv3 << int(Fault::Silent);
+                                       << "BASE" << qv5 << int(Fault::Silent) << 0;
+    QTest::newRow("a model, its own identification")
+        << "model=qv3"
+        << "Q_QV3_FW2.1" << qv3 << int(Fault::Silent) << 0;
     QTest::newRow("the identification after the model") << "ident=X_1;model=qv3"
-                                                        << "X_1" << qv3 << int(Fault::Silent);
+                                                        << "X_1" << qv3 << int(Fault::Silent) << 0;
     QTest::newRow("a fault") << "fault=download=ack-wrong;fault=status=garbage"
-                             << "BASE" << qv5 << int(Fault::AckWrong);
+                             << "BASE" << qv5 << int(Fault::AckWrong) << 0;
+    QTest::newRow("a loose contact") << "loose=250"
+                                     << "BASE" << qv5 << int(Fault::Silent) << 250;
+    QTest::newRow("a loose contact of no length") << "loose=soon"
+                                                  << "" << qv5 << none << 0;
     QTest::newRow("unknown key") << "colour=red"
-                                 << "" << qv5 << none;
+                                 << "" << qv5 << none << 0;
     QTest::newRow("unknown model") << "model=qv9"
-                                   << "" << qv5 << none;
+                                   << "" << qv5 << none << 0;
     QTest::newRow("bad fault") << "fault=download=slow"
-                               << "" << qv5 << none;
+                               << "" << qv5 << none << 0;
     QTest::newRow("no value") << "model"
-                              << "" << qv5 << none;
+                              << "" << qv5 << none << 0;
     QTest::newRow("a missing file") << "config=/nonexistent/unit.txt"
-                                    << "" << qv5 << none;
+                                    << "" << qv5 << none << 0;
 }
 
 void TestModuleEmulator::unitItems()
@@ -551,6 +557,7 @@ void TestModuleEmulator::unitItems()
     QCOMPARE(int(unit->module.model), model);
     QCOMPARE(unit->module.status, qvsim::defaultStatus(qvsim::Model(model)));
     QCOMPARE(int(unit->faults[Exchange::Download].fault), downloadFault);
+    QTEST(unit->looseContactMs, "loose");
 }
 
 QTEST_GUILESS_MAIN(TestModuleEmulator)

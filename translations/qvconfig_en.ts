@@ -674,6 +674,22 @@ Take the module off.</translation>
         <source>A sorozat véget ért (%1).</source>
         <translation>The series has ended (%1).</translation>
     </message>
+    <message>
+        <source>A fájlok és a sorok ellenőrzése…</source>
+        <translation>Checking the files and the rows…</translation>
+    </message>
+    <message>
+        <source>A sorozat nem indult el.</source>
+        <translation>The series did not start.</translation>
+    </message>
+    <message>
+        <source>Válassza ki a fájlokat, majd indítsa a sorozatot.</source>
+        <translation>Choose the files, then start the series.</translation>
+    </message>
+    <message>
+        <source>Indítsa a sorozatot.</source>
+        <translation>Start the series.</translation>
+    </message>
 </context>
 <context>
     <name>SeriesDialog</name>
@@ -700,10 +716,6 @@ Take the module off.</translation>
     <message>
         <source>CSV: fejléc a mezők nevével, soronként egy modul</source>
         <translation>CSV: a header of field names, one module per row</translation>
-    </message>
-    <message>
-        <source>az első modul szerint</source>
-        <translation>as the first module</translation>
     </message>
     <message>
         <source>Ellenőrzés visszaolvasással</source>
@@ -772,6 +784,18 @@ Take the module off.</translation>
     <message>
         <source>A sorozat fut. Leállítja az éppen írt modul után, és bezárja az ablakot?</source>
         <translation>A series is running. Stop it after the module being written and close the window?</translation>
+    </message>
+    <message>
+        <source>a sorozat első modulja szerint</source>
+        <translation>as the series&apos; first module</translation>
+    </message>
+    <message>
+        <source>Kiolvasás betöltés előtt</source>
+        <translation>Read out before download</translation>
+    </message>
+    <message>
+        <source>Minden modul konfigurációja betöltés előtt kiolvasva a nyilvántartásba kerül, és a sorozat egy sorát már tároló modul nem kap újat.</source>
+        <translation>Each module&apos;s configuration is read out into the register before its download, and a module that already holds a row of the series gets no other.</translation>
     </message>
 </context>
 <context>
@@ -1714,7 +1738,8 @@ Parancsok:
   diff A.msw B.msw         Két fájl összehasonlítása (modul nélkül).
   status                   A modul állapotának lekérdezése.
   series ALAP.msw EGYSÉGEK.csv [--verify] [--model qv5|qv3|brk2] [--skip-invalid]
-         [--results FÁJL]  Sorozatprogramozás: egymás után csatlakoztatott modulok,
+         [--read-first] [--results FÁJL]
+                           Sorozatprogramozás: egymás után csatlakoztatott modulok,
                            mindegyik az alapfájl értékeivel és a táblázat saját sorával.
   sheet FÁJL.msw -o LAP.pdf [--with-pin] [--site SZÖVEG]
                            Ügyféllap a fájl konfigurációjáról, PDF-ben (modul nélkül).
@@ -1724,8 +1749,12 @@ Kapcsolók:
   --json                   Gépi feldolgozásra szánt JSON kimenet.
   --register &lt;kapcsolat&gt;   A csapat nyilvántartása is (lásd qvconfig --help).
   --lang &lt;nyelv&gt;           A kiírások nyelve: hu vagy en (lásd qvconfig --help).
-  --model qv5|qv3|brk2     series: a sorozat modultípusa (alapértelmezés: az első modulé).
+  --model qv5|qv3|brk2     series: a sorozat modultípusa (alapértelmezés: ahová az
+                           első sora került, különben az első modulé).
   --skip-invalid           series: a hibás sorok kihagyása (nélküle semmi sem íródik).
+  --read-first             series: minden modul kiolvasása betöltés előtt (mentésként a
+                           nyilvántartásba); a sorozat egy sorát már tároló modul nem
+                           kap újat.
   --results &lt;fájl&gt;         series: az eredményfájl (alapértelmezés: EGYSÉGEK-eredmeny.csv).
   --with-pin               sheet: a modul PIN-kódja is a lapra kerül.
   --site &lt;szöveg&gt;          sheet: a helyszín, ahogy a lapon áll.
@@ -1745,7 +1774,8 @@ Commands:
   diff A.msw B.msw         Compares two files (no module needed).
   status                   Queries the module&apos;s status.
   series BASE.msw UNITS.csv [--verify] [--model qv5|qv3|brk2] [--skip-invalid]
-         [--results FILE]  Series programming: modules connected one after the other,
+         [--read-first] [--results FILE]
+                           Series programming: modules connected one after the other,
                            each with the base file&apos;s values and its own row of the table.
   sheet FILE.msw -o SHEET.pdf [--with-pin] [--site TEXT]
                            A customer sheet of the file&apos;s configuration, as PDF (no module).
@@ -1755,8 +1785,12 @@ Options:
   --json                   JSON output for machine processing.
   --register &lt;connection&gt;  The team&apos;s register as well (see qvconfig --help).
   --lang &lt;language&gt;        The language of the output: hu or en (see qvconfig --help).
-  --model qv5|qv3|brk2     series: the series&apos; module model (default: the first module&apos;s).
+  --model qv5|qv3|brk2     series: the series&apos; module model (default: the one its first
+                           row went into, else the first module&apos;s).
   --skip-invalid           series: skip the invalid rows (without it nothing is written).
+  --read-first             series: read each module out before its download (into the
+                           register, as a backup); a module that already holds a row of
+                           the series gets no other.
   --results &lt;file&gt;         series: the results file (default: UNITS-eredmeny.csv).
   --with-pin               sheet: the module&apos;s PIN goes on the sheet as well.
   --site &lt;text&gt;            sheet: the site as the sheet gives it.
@@ -2894,10 +2928,6 @@ Verification cancelled.</translation>
         <translation>Results: %1</translation>
     </message>
     <message>
-        <source>A --model, --skip-invalid és --results kapcsoló csak a series parancshoz tartozik.</source>
-        <translation>The --model, --skip-invalid and --results options belong to the series command only.</translation>
-    </message>
-    <message>
         <source>Ismeretlen modultípus: %1 (qv5, qv3 vagy brk2 lehet).</source>
         <translation>Unknown module model: %1 (it can be qv5, qv3 or brk2).</translation>
     </message>
@@ -2908,6 +2938,16 @@ Verification cancelled.</translation>
     <message>
         <source>A táblázat fejléce vagy az alapfájl hibás (lásd fent): egyetlen modul sem kapott értéket.</source>
         <translation>The table&apos;s header or the base file is faulty (see above): no module was given any values.</translation>
+    </message>
+    <message>
+        <source>%1. sor: betöltve, nincs nyilvántartásban (%2)
+%3</source>
+        <translation>Row %1: written, not recorded (%2)
+%3</translation>
+    </message>
+    <message>
+        <source>A --model, --skip-invalid, --read-first és --results kapcsoló csak a series parancshoz tartozik.</source>
+        <translation>The --model, --skip-invalid, --read-first and --results options belong to the series command only.</translation>
     </message>
 </context>
 <context>
@@ -3293,8 +3333,68 @@ Verification cancelled.</translation>
         <translation>The connected module is a %1; the series is made for %2 modules: this module gets no row. Connect a %2 module.</translation>
     </message>
     <message>
-        <source>A csatlakoztatott modul már a(z) %1. sor értékeit tárolja: nem kap újat.</source>
-        <translation>The connected module already holds the values of row %1: it gets nothing new.</translation>
+        <source>A sorozat zárolófájlja (%1) nem hozható létre. Ellenőrizze, hogy a mappája írható-e.</source>
+        <translation>The series&apos; lock file (%1) cannot be created. Check that its folder can be written.</translation>
+    </message>
+    <message>
+        <source>%1, folyamatazonosító: %2</source>
+        <translation>%1, process id %2</translation>
+    </message>
+    <message>
+        <source>Ez a sorozat már fut ezen a számítógépen (%1).</source>
+        <translation>This series is already running on this computer (%1).</translation>
+    </message>
+    <message>
+        <source>Ez a sorozat már fut ezen a számítógépen, a(z) %1 porton (%2).</source>
+        <translation>This series is already running on this computer, on port %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Egy sorozat egyszerre csak egy helyen futhat, különben a sorai két modulba is bekerülnének. Várja meg, amíg véget ér, vagy állítsa le.</source>
+        <translation>A series can run in one place at a time, or its rows would go into two modules each. Wait until it ends, or stop it.</translation>
+    </message>
+    <message>
+        <source>A bejegyzés nem került be a nyilvántartásba.</source>
+        <translation>The entry did not get into the register.</translation>
+    </message>
+    <message>
+        <source>A csatlakoztatott modul már programozva van (%1. sor): nem kap újat.</source>
+        <translation>The connected module is already programmed (row %1): it gets no other.</translation>
+    </message>
+    <message>
+        <source>%1
+A modul mostani konfigurációja nem került a nyilvántartásba, ezért nem kap sort.</source>
+        <translation>%1
+The module&apos;s present configuration did not get into the register, so it gets no row.</translation>
+    </message>
+    <message>
+        <source>A modul kiolvasása nem került be a nyilvántartásba: a sorozat leáll, a modul nem kapott sort.
+%1</source>
+        <translation>The module&apos;s read-out did not get into the register: the series stops, and the module got no row.
+%1</translation>
+    </message>
+    <message>
+        <source>A(z) %1. sor a modulba került, de a nyilvántartásba nem, ezért nem számít késznek. A sorozat leáll: a nyilvántartás nélkül nem tudná, mely sorok készültek el.</source>
+        <translation>Row %1 went into the module but not into the register, so it does not count as done. The series stops: without the register it could not tell which rows are done.</translation>
+    </message>
+    <message>
+        <source>A(z) %1. sor eredménye nem került be a nyilvántartásba. A sorozat leáll: a nyilvántartás nélkül nem tudná, mely sorok készültek el.</source>
+        <translation>The result of row %1 did not get into the register. The series stops: without the register it could not tell which rows are done.</translation>
+    </message>
+    <message>
+        <source>Hárítsa el a nyilvántartás hibáját, és indítsa újra a sorozatot ezzel a modullal a helyén: elsőként ezt írja.</source>
+        <translation>Put the register right, and start the series again with this module in place: it is written first.</translation>
+    </message>
+    <message>
+        <source>betöltve, nincs nyilvántartásban</source>
+        <translation>written, not recorded</translation>
+    </message>
+    <message>
+        <source>Az eredményfájl (%1) ugyanaz a fájl, mint az alapfájl: a sorozat felülírná. Adjon meg más eredményfájlt.</source>
+        <translation>The results file (%1) is the same file as the base file: the series would overwrite it. Give another results file.</translation>
+    </message>
+    <message>
+        <source>Az eredményfájl (%1) ugyanaz a fájl, mint a modulok táblázata: a sorozat felülírná. Adjon meg más eredményfájlt.</source>
+        <translation>The results file (%1) is the same file as the units table: the series would overwrite it. Give another results file.</translation>
     </message>
 </context>
 <context>

@@ -646,6 +646,22 @@ Vegye le a modult.</source>
         <source>A sorozat véget ért (%1).</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>A fájlok és a sorok ellenőrzése…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A sorozat nem indult el.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Válassza ki a fájlokat, majd indítsa a sorozatot.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Indítsa a sorozatot.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SeriesDialog</name>
@@ -671,10 +687,6 @@ Vegye le a modult.</source>
     </message>
     <message>
         <source>CSV: fejléc a mezők nevével, soronként egy modul</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>az első modul szerint</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -743,6 +755,18 @@ Vegye le a modult.</source>
     </message>
     <message>
         <source>A sorozat fut. Leállítja az éppen írt modul után, és bezárja az ablakot?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a sorozat első modulja szerint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kiolvasás betöltés előtt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minden modul konfigurációja betöltés előtt kiolvasva a nyilvántartásba kerül, és a sorozat egy sorát már tároló modul nem kap újat.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1633,7 +1657,8 @@ Parancsok:
   diff A.msw B.msw         Két fájl összehasonlítása (modul nélkül).
   status                   A modul állapotának lekérdezése.
   series ALAP.msw EGYSÉGEK.csv [--verify] [--model qv5|qv3|brk2] [--skip-invalid]
-         [--results FÁJL]  Sorozatprogramozás: egymás után csatlakoztatott modulok,
+         [--read-first] [--results FÁJL]
+                           Sorozatprogramozás: egymás után csatlakoztatott modulok,
                            mindegyik az alapfájl értékeivel és a táblázat saját sorával.
   sheet FÁJL.msw -o LAP.pdf [--with-pin] [--site SZÖVEG]
                            Ügyféllap a fájl konfigurációjáról, PDF-ben (modul nélkül).
@@ -1643,8 +1668,12 @@ Kapcsolók:
   --json                   Gépi feldolgozásra szánt JSON kimenet.
   --register &lt;kapcsolat&gt;   A csapat nyilvántartása is (lásd qvconfig --help).
   --lang &lt;nyelv&gt;           A kiírások nyelve: hu vagy en (lásd qvconfig --help).
-  --model qv5|qv3|brk2     series: a sorozat modultípusa (alapértelmezés: az első modulé).
+  --model qv5|qv3|brk2     series: a sorozat modultípusa (alapértelmezés: ahová az
+                           első sora került, különben az első modulé).
   --skip-invalid           series: a hibás sorok kihagyása (nélküle semmi sem íródik).
+  --read-first             series: minden modul kiolvasása betöltés előtt (mentésként a
+                           nyilvántartásba); a sorozat egy sorát már tároló modul nem
+                           kap újat.
   --results &lt;fájl&gt;         series: az eredményfájl (alapértelmezés: EGYSÉGEK-eredmeny.csv).
   --with-pin               sheet: a modul PIN-kódja is a lapra kerül.
   --site &lt;szöveg&gt;          sheet: a helyszín, ahogy a lapon áll.
@@ -2759,10 +2788,6 @@ Az ellenőrzés megszakítva.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>A --model, --skip-invalid és --results kapcsoló csak a series parancshoz tartozik.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Ismeretlen modultípus: %1 (qv5, qv3 vagy brk2 lehet).</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2772,6 +2797,15 @@ Az ellenőrzés megszakítva.</source>
     </message>
     <message>
         <source>A táblázat fejléce vagy az alapfájl hibás (lásd fent): egyetlen modul sem kapott értéket.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. sor: betöltve, nincs nyilvántartásban (%2)
+%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A --model, --skip-invalid, --read-first és --results kapcsoló csak a series parancshoz tartozik.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3152,7 +3186,65 @@ Az ellenőrzés megszakítva.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>A csatlakoztatott modul már a(z) %1. sor értékeit tárolja: nem kap újat.</source>
+        <source>A sorozat zárolófájlja (%1) nem hozható létre. Ellenőrizze, hogy a mappája írható-e.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, folyamatazonosító: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ez a sorozat már fut ezen a számítógépen (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ez a sorozat már fut ezen a számítógépen, a(z) %1 porton (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Egy sorozat egyszerre csak egy helyen futhat, különben a sorai két modulba is bekerülnének. Várja meg, amíg véget ér, vagy állítsa le.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A bejegyzés nem került be a nyilvántartásba.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A csatlakoztatott modul már programozva van (%1. sor): nem kap újat.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+A modul mostani konfigurációja nem került a nyilvántartásba, ezért nem kap sort.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A modul kiolvasása nem került be a nyilvántartásba: a sorozat leáll, a modul nem kapott sort.
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1. sor a modulba került, de a nyilvántartásba nem, ezért nem számít késznek. A sorozat leáll: a nyilvántartás nélkül nem tudná, mely sorok készültek el.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1. sor eredménye nem került be a nyilvántartásba. A sorozat leáll: a nyilvántartás nélkül nem tudná, mely sorok készültek el.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hárítsa el a nyilvántartás hibáját, és indítsa újra a sorozatot ezzel a modullal a helyén: elsőként ezt írja.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>betöltve, nincs nyilvántartásban</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az eredményfájl (%1) ugyanaz a fájl, mint az alapfájl: a sorozat felülírná. Adjon meg más eredményfájlt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az eredményfájl (%1) ugyanaz a fájl, mint a modulok táblázata: a sorozat felülírná. Adjon meg más eredményfájlt.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -36,6 +36,10 @@ SeriesController::SeriesController(const devSettings &settings, const QString &t
 
 SeriesController::~SeriesController()
 {
+    if (m_checking) {
+        m_checking->wait();
+        delete m_checking;
+    }
     if (m_thread) {
         m_runner->stop();
         m_thread->wait();
@@ -53,107 +57,176 @@ QString SeriesController::showUnits(const QString &unitsPath)
     return read.error;
 }
 
-bool SeriesController::start(const Request &request, QWidget *parent)
+struct SeriesController::Prepared
 {
-    if (isRunning())
-        return false;
-    const QString title = tr("Sorozatprogramozás");
-    auto refuse = [&](const QString &text) {
-        qv::showMessage(parent, QMessageBox::Warning, title, text);
-        return false;
-    };
+    QString refusal; // why nothing starts
+    qv::series::SeriesSetup setup;
+    QStringList listed;    // the first refused cells, and how many more
+    bool everyRow = false; // the header, or a field every row leaves empty, was refused
+    QHash<int, QString> skipReasons;
+    std::unique_ptr<qv::series::SeriesRunner> runner;
+    QList<qv::series::UnitResult> plan;
+};
 
+// Reads both files and checks every row, off the window's thread; the rows refused are
+// taken as skipped (the run starts only once the user agreed to that).
+void SeriesController::prepare(const Request &request, qv::series::SeriesSetup setup, Prepared &out)
+{
     // The base file, whole (its digest names the series in the register).
     const QString baseName = QFileInfo(request.basePath).fileName();
     QFile base(request.basePath);
-    if (request.basePath.isEmpty())
-        return refuse(tr("Válassza ki az alap konfigurációs fájlt."));
-    if (!base.open(QIODevice::ReadOnly))
-        return refuse(tr("A(z) %1 fájl nem olvasható.\n%2").arg(baseName, base.errorString()));
-    if (base.size() > kMaxBaseFileBytes)
-        return refuse(tr("A(z) %1 nem konfigurációs fájl: túl nagy.").arg(baseName));
+    if (!base.open(QIODevice::ReadOnly)) {
+        out.refusal = tr("A(z) %1 fájl nem olvasható.\n%2").arg(baseName, base.errorString());
+        return;
+    }
+    if (base.size() > kMaxBaseFileBytes) {
+        out.refusal = tr("A(z) %1 nem konfigurációs fájl: túl nagy.").arg(baseName);
+        return;
+    }
     const QByteArray baseBytes = base.read(kMaxBaseFileBytes);
     QBuffer buffer;
     buffer.setData(baseBytes);
     buffer.open(QIODevice::ReadOnly);
     const qv::config::ReadResult read =
         qv::config::readConfig(buffer, int(form::configurationFields().size()));
-    if (read.status == qv::config::ReadStatus::TooFewLines)
-        return refuse(
-            tr("A kiválasztott file \"%1\" nem nyitható meg a jelenlegi verzióval.").arg(baseName));
-    if (read.status != qv::config::ReadStatus::Ok)
-        return refuse(tr("A(z) %1 fájl szintaxisa hibás.").arg(baseName));
+    if (read.status == qv::config::ReadStatus::TooFewLines) {
+        out.refusal =
+            tr("A kiválasztott file \"%1\" nem nyitható meg a jelenlegi verzióval.").arg(baseName);
+        return;
+    }
+    if (read.status != qv::config::ReadStatus::Ok) {
+        out.refusal = tr("A(z) %1 fájl szintaxisa hibás.").arg(baseName);
+        return;
+    }
 
-    if (request.unitsPath.isEmpty())
-        return refuse(tr("Válassza ki a modulok táblázatát (CSV)."));
-    const qv::series::UnitsRead units = qv::series::readUnitsFile(request.unitsPath);
-    if (!units.table)
-        return refuse(units.error);
-    if (units.table->rows.isEmpty())
-        return refuse(tr("A(z) %1 táblázatban nincs egy modul sora sem.")
-                          .arg(QFileInfo(request.unitsPath).fileName()));
+    qv::series::UnitsRead units = qv::series::readUnitsFile(request.unitsPath);
+    if (!units.table) {
+        out.refusal = units.error;
+        return;
+    }
+    if (units.table->rows.isEmpty()) {
+        out.refusal = tr("A(z) %1 táblázatban nincs egy modul sora sem.")
+                          .arg(QFileInfo(request.unitsPath).fileName());
+        return;
+    }
 
     // Every row is checked before anything is written.
     const QList<qv::series::CellProblem> problems =
         qv::series::checkUnits(*units.table, read.values, request.model);
-    QList<int> skipped;
-    if (!problems.isEmpty()) {
-        QStringList lines;
-        bool everyRow = false; // the header, or a field every row leaves empty
-        for (const qv::series::CellProblem &p : problems) {
-            everyRow = everyRow || p.row == 0;
-            if (lines.size() < kListedProblems)
-                lines << qv::series::problemText(p);
-        }
-        if (problems.size() > kListedProblems)
-            lines << tr("… és még %n hiba.", "", int(problems.size()) - kListedProblems);
-        const QString list = lines.join(u'\n');
-        if (everyRow)
-            return refuse(tr("A táblázat hibás, egyetlen modul sem kap értéket:\n%1").arg(list));
-        skipped = qv::series::rowsWithProblems(problems);
-        if (!qv::askYesNo(parent, title,
-                          tr("%n sor nem írható be a modulokba:\n%1\n\nKihagyja ezeket a "
-                             "sorokat, és a többivel kezdi a sorozatot?",
-                             "", int(skipped.size()))
-                              .arg(list)))
-            return false;
+    for (const qv::series::CellProblem &p : problems) {
+        out.everyRow = out.everyRow || p.row == 0;
+        if (out.listed.size() < kListedProblems)
+            out.listed << qv::series::problemText(p);
+        if (p.row > 0 && !out.skipReasons.contains(p.row - 1))
+            out.skipReasons.insert(p.row - 1, qv::series::problemText(p));
     }
+    if (problems.size() > kListedProblems)
+        out.listed << tr("… és még %n hiba.", "", int(problems.size()) - kListedProblems);
+    if (out.everyRow)
+        return;
+
+    setup.baseFileBytes = baseBytes;
+    setup.baseValues = read.values;
+    setup.units = std::move(*units.table);
+    setup.skippedRows = qv::series::rowsWithProblems(problems);
+    out.runner = std::make_unique<qv::series::SeriesRunner>(setup);
+    QString error;
+    out.plan = out.runner->plan(&error);
+    if (!error.isEmpty()) {
+        out.refusal = tr("A sorozat a nyilvántartás nélkül nem indítható, mert "
+                         "abból tudja, mely sorok készültek el korábban.\n") +
+                      error;
+        out.runner.reset();
+        return;
+    }
+    out.setup = std::move(setup);
+}
+
+bool SeriesController::start(const Request &request, QWidget *parent)
+{
+    if (isRunning())
+        return false;
+    auto refuse = [&](const QString &text) {
+        qv::showMessage(parent, QMessageBox::Warning, tr("Sorozatprogramozás"), text);
+        return false;
+    };
+    if (request.basePath.isEmpty())
+        return refuse(tr("Válassza ki az alap konfigurációs fájlt."));
+    if (request.unitsPath.isEmpty())
+        return refuse(tr("Válassza ki a modulok táblázatát (CSV)."));
 
     qv::series::SeriesSetup setup;
     setup.port = m_settings.Port;
     setup.baud = m_settings.Baudrate;
     setup.basePath = request.basePath;
-    setup.baseFileBytes = baseBytes;
-    setup.baseValues = read.values;
-    setup.units = *units.table;
     setup.unitsPath = request.unitsPath;
-    setup.skippedRows = skipped;
     setup.model = request.model;
     setup.verify = request.verify;
+    setup.readFirst = request.readFirst;
     setup.resultsPath = request.resultsPath.isEmpty()
                             ? qv::series::defaultResultsPath(request.unitsPath)
                             : request.resultsPath;
     setup.programVersion = m_settings.Version;
     setup.teamRegister = m_teamRegister;
+    if (const QString why =
+            qv::series::resultsPathProblem(setup.resultsPath, setup.basePath, setup.unitsPath);
+        !why.isEmpty())
+        return refuse(why);
 
-    auto runner = std::make_unique<qv::series::SeriesRunner>(setup);
-    QString error;
-    const QList<qv::series::UnitResult> plan = runner->plan(&error);
-    if (!error.isEmpty())
-        return refuse(tr("A sorozat a nyilvántartás nélkül nem indítható, mert abból tudja, "
-                         "mely sorok készültek el korábban.\n") +
-                      error);
-    m_setup = setup;
-    m_runner = std::move(runner);
-    m_model->setTable(setup.units);
-    m_skipReasons.clear();
-    for (const qv::series::CellProblem &p : problems) {
-        if (p.row > 0 && !m_skipReasons.contains(p.row - 1))
-            m_skipReasons.insert(p.row - 1, qv::series::problemText(p));
-    }
-    show(plan);
-    launch();
+    m_parent = parent;
+    m_prepared = std::make_shared<Prepared>();
+    m_checking = QThread::create(
+        [request, setup, prepared = m_prepared] { prepare(request, setup, *prepared); });
+    m_checking->setObjectName(QStringLiteral("series check"));
+    connect(m_checking, &QThread::finished, this, &SeriesController::checked);
+    m_stopping = false;
+    emit problem({});
+    emit prompt(tr("A fájlok és a sorok ellenőrzése…"));
+    emit runningChanged(true);
+    m_checking->start();
     return true;
+}
+
+// The check is over: its refusal shown, or the refused rows skipped once the user agrees,
+// and the run starts.
+void SeriesController::checked()
+{
+    m_checking->wait();
+    delete m_checking;
+    m_checking = nullptr;
+    const std::shared_ptr<Prepared> prepared = std::move(m_prepared);
+    const QString title = tr("Sorozatprogramozás");
+    auto notStarted = [this](const QString &text) {
+        emit prompt(text);
+        emit runningChanged(false);
+    };
+    if (m_stopping) {
+        m_stopping = false;
+        return notStarted(tr("A sorozat nem indult el."));
+    }
+    const QString list = prepared->listed.join(u'\n');
+    QString refusal = prepared->refusal;
+    if (refusal.isEmpty() && prepared->everyRow)
+        refusal = tr("A táblázat hibás, egyetlen modul sem kap értéket:\n%1").arg(list);
+    if (!refusal.isEmpty()) {
+        qv::showMessage(m_parent, QMessageBox::Warning, title, refusal);
+        return notStarted(tr("Válassza ki a fájlokat, majd indítsa a sorozatot."));
+    }
+    const QList<int> &skipped = prepared->setup.skippedRows;
+    if (!skipped.isEmpty() &&
+        !qv::askYesNo(m_parent, title,
+                      tr("%n sor nem írható be a modulokba:\n%1\n\nKihagyja ezeket a "
+                         "sorokat, és a többivel kezdi a sorozatot?",
+                         "", int(skipped.size()))
+                          .arg(list)))
+        return notStarted(tr("Indítsa a sorozatot."));
+
+    m_setup = prepared->setup;
+    m_runner = std::move(prepared->runner);
+    m_model->setTable(m_setup.units);
+    m_skipReasons = prepared->skipReasons;
+    show(prepared->plan);
+    launch();
 }
 
 void SeriesController::launch()
@@ -177,6 +250,10 @@ void SeriesController::launch()
 
 void SeriesController::stop()
 {
+    if (m_checking && !m_stopping) {
+        m_stopping = true; // the run does not start once the check is over
+        return;
+    }
     if (!m_thread || m_stopping)
         return;
     m_stopping = true;
@@ -186,7 +263,7 @@ void SeriesController::stop()
 
 bool SeriesController::retry(const QList<int> &rows)
 {
-    if (!m_runner)
+    if (!m_runner || m_checking) // a new series is being checked: the old one is over
         return false;
     QList<int> again;
     for (int row : rows) {
@@ -232,13 +309,13 @@ QString SeriesController::unitOf(int row) const
 }
 
 // A skipped row shows why the checks refused it.
-void SeriesController::show(const QList<qv::series::UnitResult> &results)
+void SeriesController::show(QList<qv::series::UnitResult> results)
 {
-    for (qv::series::UnitResult result : results) {
+    for (qv::series::UnitResult &result : results) {
         if (result.state == qv::series::UnitState::Skipped && result.reason.isEmpty())
             result.reason = m_skipReasons.value(result.row);
-        m_model->update(result);
     }
+    m_model->update(results);
 }
 
 void SeriesController::unitChanged(const qv::series::UnitResult &result)

@@ -1,14 +1,15 @@
-// Series programming in the window: reads the base file and the units table, has every row
-// checked before anything is written, and runs the series on a thread of its own. The
-// run's reports come back to the GUI thread as queued signals; the series dialog only
-// connects to them. While a series runs the port is the series': the window locks its own
-// exchanges (runningChanged).
+// Series programming in the window: reads the base file and the units table and has every
+// row checked before anything is written, on a thread of its own (a table may hold a
+// million rows), then runs the series on another. The run's reports come back to the GUI
+// thread as queued signals; the series dialog only connects to them. While a series runs the port
+// is the series': the window locks its own exchanges (runningChanged).
 #pragma once
 
 #include "series/series.h"
 
 #include <QHash>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <memory>
@@ -51,8 +52,9 @@ public:
         QString basePath;
         QString unitsPath;
         QString resultsPath; // empty: beside the units file
-        int model = 0;       // qv::DeviceModelCode; NoDevice: the first module's
+        int model = 0;       // qv::DeviceModelCode; NoDevice: the register's or the first module's
         bool verify = true;
+        bool readFirst = false; // each module read out before it is written, as its backup
     };
 
     // The port, its speed and the program's version come from the window's `settings`;
@@ -63,14 +65,17 @@ public:
     ~SeriesController() override;
 
     SeriesModel *model() const { return m_model; }
-    bool isRunning() const { return m_thread != nullptr; }
+    // From the start on: while the files are checked too.
+    bool isRunning() const { return m_thread != nullptr || m_checking != nullptr; }
 
     // Shows the rows of a units file before the run; empty when it could be read, otherwise
     // why not.
     QString showUnits(const QString &unitsPath);
-    // Reads both files and checks every row; rows the checks refuse are listed in a
-    // message parented to `parent` and skipped only when the user says so. Then the run
-    // starts. False when it did not start (the reason was shown or refused by the user).
+    // Reads both files and checks every row on a thread of its own; then the rows the
+    // checks refuse are listed in a message parented to `parent` and skipped only when the
+    // user says so, and the run starts. False when it did not begin (the reason was shown);
+    // runningChanged(false) tells when a check ends without a run (the reason shown, or
+    // refused by the user).
     bool start(const Request &request, QWidget *parent);
     // The run ends once the current unit is done (a module is never left half-written).
     void stop();
@@ -92,8 +97,12 @@ signals:
     void problem(const QString &message);
 
 private:
+    // What the check of the files and rows found, handed from its thread to the window's.
+    struct Prepared;
+    static void prepare(const Request &request, qv::series::SeriesSetup setup, Prepared &out);
+    void checked();
     void launch();
-    void show(const QList<qv::series::UnitResult> &results);
+    void show(QList<qv::series::UnitResult> results);
     void unitChanged(const qv::series::UnitResult &result);
     void waiting(qv::series::Wait what, int row);
     void refused(const QString &reason);
@@ -110,6 +119,9 @@ private:
     qv::series::SeriesSetup m_setup; // of the last run started
     std::unique_ptr<qv::series::SeriesRunner> m_runner;
     QThread *m_thread = nullptr;
+    QThread *m_checking = nullptr; // reads and checks the files before a run
+    std::shared_ptr<Prepared> m_prepared;
+    QPointer<QWidget> m_parent;        // of the messages after the check
     QHash<int, QString> m_skipReasons; // why the checks refused a skipped row
     QString m_refusal;                 // the module connected now was refused for this
     bool m_stopping = false;

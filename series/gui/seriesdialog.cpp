@@ -61,20 +61,28 @@ SeriesDialog::SeriesDialog(SeriesController &controller, const devSettings &sett
 
     m_model = new QComboBox(this);
     m_model->setObjectName(QStringLiteral("seriesType"));
-    m_model->addItem(tr("az első modul szerint"), int(qv::NoDevice));
+    m_model->addItem(tr("a sorozat első modulja szerint"), int(qv::NoDevice));
     for (int model : {qv::ModelQV5, qv::ModelQV3, qv::ModelBRK2})
         m_model->addItem(qv::device::modelName(model), model);
     m_verify = new QCheckBox(tr("Ellenőrzés visszaolvasással"), this);
     m_verify->setObjectName(QStringLiteral("seriesVerify"));
     m_verify->setChecked(true);
+    // Off unless asked for: it costs a read-out for every unit.
+    m_readFirst = new QCheckBox(tr("Kiolvasás betöltés előtt"), this);
+    m_readFirst->setObjectName(QStringLiteral("seriesReadFirst"));
+    m_readFirst->setToolTip(
+        tr("Minden modul konfigurációja betöltés előtt kiolvasva a nyilvántartásba kerül, és "
+           "a sorozat egy sorát már tároló modul nem kap újat."));
     m_port = new QLabel(this);
     m_port->setObjectName(QStringLiteral("seriesPort"));
     m_port->setTextFormat(Qt::PlainText);
-    m_choices << m_model << m_verify;
+    m_choices << m_model << m_verify << m_readFirst;
     auto *options = new QHBoxLayout;
     options->addWidget(m_model);
     options->addSpacing(16);
     options->addWidget(m_verify);
+    options->addSpacing(16);
+    options->addWidget(m_readFirst);
     options->addStretch(1);
     options->addWidget(m_port);
     files->addRow(tr("Típus:"), options);
@@ -253,6 +261,7 @@ void SeriesDialog::start()
     request.resultsPath = m_results->text().trimmed();
     request.model = m_model->currentData().toInt();
     request.verify = m_verify->isChecked();
+    request.readFirst = m_readFirst->isChecked();
     m_controller.start(request, this);
 }
 

@@ -51,6 +51,7 @@ private:
     QLineEdit *m_units = nullptr;
     QComboBox *m_model = nullptr;
     QCheckBox *m_verify = nullptr;
+    QCheckBox *m_readFirst = nullptr;
     QLineEdit *m_results = nullptr;
     QLabel *m_port = nullptr;
     QTableView *m_view = nullptr;

@@ -25,10 +25,21 @@ void SeriesModel::setTable(const qv::series::UnitsTable &table)
 
 void SeriesModel::update(const qv::series::UnitResult &result)
 {
-    if (result.row < 0 || result.row >= m_results.size())
-        return;
-    m_results[result.row] = result;
-    emit dataChanged(index(result.row, 0), index(result.row, columnCount() - 1));
+    update(QList<qv::series::UnitResult>{result});
+}
+
+void SeriesModel::update(const QList<qv::series::UnitResult> &results)
+{
+    int first = int(m_results.size()), last = -1;
+    for (const qv::series::UnitResult &result : results) {
+        if (result.row < 0 || result.row >= m_results.size())
+            continue;
+        m_results[result.row] = result;
+        first = qMin(first, result.row);
+        last = qMax(last, result.row);
+    }
+    if (last >= 0)
+        emit dataChanged(index(first, 0), index(last, columnCount() - 1));
 }
 
 QString SeriesModel::cell(int row, const QString &column) const

@@ -17,6 +17,8 @@ public:
     void setTable(const qv::series::UnitsTable &table);
     // One row's new state.
     void update(const qv::series::UnitResult &result);
+    // Several rows' new states, told to the view at once.
+    void update(const QList<qv::series::UnitResult> &results);
 
     const qv::series::UnitsTable &table() const { return m_table; }
     const QList<qv::series::UnitResult> &results() const { return m_results; }

@@ -3,8 +3,11 @@
 // verified one after the other. The time the whole series takes, less the bytes on the wire
 // and the modules' hold and gap (the person), divided by the units. Also how late the run
 // notices a module that came and one that went. Not part of the test run: about a minute.
+// With --check, how long a units table of `rows` invalid rows takes to read, check and plan
+// (the register read, the invalid rows skipped), without any module.
 //
 //   qvbenchseries [units] [--port-per-unit]
+//   qvbenchseries --check [rows]
 #include "emulator.h"
 #include "series/series.h"
 #include "settings/devsettings.h"
@@ -60,6 +63,44 @@ qint64 at(const QString &prefix, int n)
     return -1;
 }
 
+// A table of `rows` units, each an m_id the checks refuse, read, checked and planned: the
+// shortest invalid rows, as many as the size bound lets in (about two million).
+int checkInvalidRows(int rows, const QTemporaryDir &dir)
+{
+    QByteArray csv = "m_id\n";
+    for (int i = 0; i < rows; ++i)
+        csv += "x\n";
+    const auto decoded =
+        qv::transfer::decodeReadOut(qv::record::buildDownloadRecord(qvsim::factoryFields()));
+    const QStringList base = qv::transfer::fileValuesFromReadOut(decoded.form, qv::ModelQV5);
+
+    QElapsedTimer clock;
+    clock.start();
+    const qv::series::UnitsRead read = qv::series::readUnits(csv);
+    const qint64 readMs = clock.restart();
+    if (!read.table) {
+        std::fprintf(stderr, "units: %s\n", qPrintable(read.error));
+        return 1;
+    }
+    const QList<qv::series::CellProblem> problems =
+        qv::series::checkUnits(*read.table, base, qv::ModelQV5);
+    const QList<int> skipped = qv::series::rowsWithProblems(problems);
+    const qint64 checkMs = clock.restart();
+    qv::series::SeriesSetup setup;
+    setup.units = *read.table;
+    setup.baseValues = base;
+    setup.skippedRows = skipped;
+    setup.unitsPath = dir.filePath(QStringLiteral("bench.csv"));
+    qv::series::SeriesRunner runner(setup);
+    runner.plan();
+    const qint64 planMs = clock.elapsed();
+    std::printf("%d invalid rows (%lld bytes): read %lld ms, checked %lld ms (%lld problems, "
+                "%lld rows), planned %lld ms\n",
+                rows, qint64(csv.size()), readMs, checkMs, qint64(problems.size()),
+                qint64(skipped.size()), planMs);
+    return skipped.size() == rows ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -68,12 +109,14 @@ int main(int argc, char *argv[])
     QStandardPaths::setTestModeEnabled(true); // the register of a test, not the user's
     QTemporaryDir dir;
     const QStringList args = app.arguments();
+    if (args.value(1) == QStringLiteral("--check"))
+        return checkInvalidRows(args.size() > 2 ? args.at(2).toInt() : 160000, dir);
     const bool portPerUnit = args.contains(QStringLiteral("--port-per-unit"));
     const int units = args.size() > 1 && args.at(1).toInt() > 0 ? args.at(1).toInt() : 3;
 
     qvsim::SequenceSetup sequence;
     sequence.units = QList<qvsim::SequenceUnit>(units);
-    sequence.gapMs = 1000;
+    sequence.gapMs = 2000; // a person swapping modules, longer than the run's settle time
     // With an adapter per module the terminal goes with the module: the read-back's closing
     // silence (1.2 s) must be over by then, as a person waits for the prompt.
     sequence.holdMs = portPerUnit ? 1500 : 500;

@@ -43,6 +43,8 @@ struct Emulator::State
     std::optional<Line::Clock::time_point> takeOffAt;
     std::optional<Line::Clock::time_point> connectAt;
     int comingUnit = -1;
+    // The connected unit's loose contact: not yet, the unit off for it now, or over.
+    enum class Contact { Firm, Lost, Restored } contact = Contact::Firm;
 
     Line line{[this](const QString &text) { event(text); },
               [this](const QByteArray &bytes) {
@@ -65,6 +67,7 @@ struct Emulator::State
     }
     bool connectUnit(int index, QString *error);
     void takeOffUnit();
+    void loseContact();
     std::chrono::milliseconds stepSequence();
     void sequenceEvent(const QString &text) const;
     void store(const QStringList &fields);
@@ -304,7 +307,15 @@ bool Emulator::State::connectUnit(int index, QString *error)
     afterTilde = false;
     takeOffAt.reset();
     connectAt.reset();
-    sequenceEvent(QStringLiteral("unit %1 connected %2").arg(index + 1).arg(line.slavePath()));
+    if (contact == Contact::Lost) {
+        // The loose contact is over: the same unit again, held as after its last exchange.
+        contact = Contact::Restored;
+        sequenceEvent(QStringLiteral("unit %1 back %2").arg(index + 1).arg(line.slavePath()));
+        takeOffAt = Line::Clock::now() + std::chrono::milliseconds(sequence.holdMs);
+    } else {
+        contact = Contact::Firm;
+        sequenceEvent(QStringLiteral("unit %1 connected %2").arg(index + 1).arg(line.slavePath()));
+    }
     std::unique_lock lock(mutex);
     setup.module = sequence.units.at(index).module;
     setup.module.fields = unitFields.at(index);
@@ -323,6 +334,7 @@ void Emulator::State::takeOffUnit()
         line.unplug();
     afterTilde = false;
     takeOffAt.reset();
+    contact = Contact::Firm;
     sequenceEvent(QStringLiteral("unit %1 removed").arg(index + 1));
     if (last)
         sequenceEvent(QStringLiteral("sequence ended"));
@@ -337,6 +349,23 @@ void Emulator::State::takeOffUnit()
     sequenceChanged.notify_all();
 }
 
+// The connected unit drops off for its loose contact's time and is then connected again.
+void Emulator::State::loseContact()
+{
+    const int index = connectedUnit();
+    if (sequence.portPerUnit && line.isPlugged())
+        line.unplug();
+    afterTilde = false;
+    takeOffAt.reset();
+    contact = Contact::Lost;
+    comingUnit = index;
+    sequenceEvent(QStringLiteral("unit %1 lost contact").arg(index + 1));
+    connectAt =
+        Line::Clock::now() + std::chrono::milliseconds(sequence.units.at(index).looseContactMs);
+    std::unique_lock lock(mutex);
+    unit = -1;
+}
+
 // Takes the connected unit off or connects the next when its time has come; returns how long
 // the loop may wait for the program before it has to look again.
 std::chrono::milliseconds Emulator::State::stepSequence()
@@ -346,8 +375,12 @@ std::chrono::milliseconds Emulator::State::stepSequence()
         return Idle;
     const auto now = Line::Clock::now();
     const int connected = connectedUnit();
-    // A unit whose line was pulled out part-way (the unplug fault) is gone at once.
-    if (connected >= 0 && ((takeOffAt && now >= *takeOffAt) || !line.isPlugged()))
+    // The hold over: a loose contact first, if the unit has one. A unit whose line was
+    // pulled out part-way (the unplug fault) is gone at once.
+    if (connected >= 0 && takeOffAt && now >= *takeOffAt && contact == Contact::Firm &&
+        sequence.units.at(connected).looseContactMs > 0)
+        loseContact();
+    else if (connected >= 0 && ((takeOffAt && now >= *takeOffAt) || !line.isPlugged()))
         takeOffUnit();
     if (connectAt && now >= *connectAt) {
         QString error;

@@ -12,7 +12,8 @@
 // With a sequence (setSequence) the same loop presents one module after another: the unit
 // connected now answers as its own module with its own faults; once the program is done with
 // it (no exchange for the hold time) it is taken off, the line stays silent or the
-// pseudo-terminal goes away for the gap, and the next unit is connected.
+// pseudo-terminal goes away for the gap, and the next unit is connected. A unit with a loose
+// contact drops off for a moment first and comes back as it was.
 #pragma once
 
 #include "catalogue.h"
@@ -76,8 +77,9 @@ public:
     QStringList storedFields(int unit) const;     // the unit's 56 stored fields now
     bool waitForSequenceEnd(int timeoutMs) const; // the last unit was taken off
     // A line for each step of the sequence ("unit 1 connected /dev/pts/5", "unit 1 stored
-    // m_id=0001 m_nev=PINCE", "unit 1 removed", "sequence ended"; units counted from 1),
-    // also given to the event sink. Set it before start() to have the first unit's line.
+    // m_id=0001 m_nev=PINCE", "unit 1 lost contact", "unit 1 back /dev/pts/6", "unit 1
+    // removed", "sequence ended"; units counted from 1), also given to the event sink. Set it
+    // before start() to have the first unit's line.
     void setSequenceSink(EventSink sink);
 
 private:

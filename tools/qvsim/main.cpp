@@ -78,12 +78,15 @@ has passed) it is taken off, nothing is connected for --gap ms, then the next un
   config=FILE           the stored configuration (as --config)
   status=ITEMS          the live status (as --status)
   fault=download=ack-wrong  a fault (as --fault; repeatable)
+  loose=MS              a loose contact: when its hold is over the unit drops off for
+                        MS ms (silent, or its port gone with --port-per-unit) and comes
+                        back as it was, to be held and taken off as any unit
 A unit starts as the module the other options describe. For example:
   qvsim --link /tmp/qvmodule --sequence-log seq.log --unit model=qv5 \
         --unit "ident=Q_QV5_FW2.2;fault=download=ack-wrong" --unit model=qv3
 The sequence log gets one line per event, units counted from 1:
-  unit N connected PATH, unit N stored m_id=XXXX m_nev=NAME, unit N removed,
-  sequence ended
+  unit N connected PATH, unit N stored m_id=XXXX m_nev=NAME, unit N lost contact,
+  unit N back PATH, unit N removed, sequence ended
 After the last unit the port stays silent (or gone) until qvsim is interrupted.
 Without --unit qvsim is the one module of the other options.)";
 
@@ -178,8 +181,8 @@ int main(int argc, char *argv[])
         QStringLiteral("How long a unit stays after the program is done with it, in ms (500)."),
         QStringLiteral("ms"), QStringLiteral("500"));
     const QCommandLineOption gap(
-        QStringLiteral("gap"), QStringLiteral("Nothing connected between two units, in ms (1000)."),
-        QStringLiteral("ms"), QStringLiteral("1000"));
+        QStringLiteral("gap"), QStringLiteral("Nothing connected between two units, in ms (2000)."),
+        QStringLiteral("ms"), QStringLiteral("2000"));
     const QCommandLineOption portPerUnit(
         QStringLiteral("port-per-unit"),
         QStringLiteral("An adapter per unit: the port goes away between units."));

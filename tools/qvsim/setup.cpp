@@ -156,6 +156,11 @@ std::optional<SequenceUnit> parseUnitItems(const QString &text, const SequenceUn
             if (!exchange || !fault || !value.contains(u'='))
                 return fail(QStringLiteral("bad fault \"%1\" (see --help)").arg(value));
             unit.faults[*exchange].fault = *fault;
+        } else if (key == u"loose") {
+            bool ok = false;
+            unit.looseContactMs = value.toInt(&ok);
+            if (!ok || unit.looseContactMs < 0)
+                return fail(QStringLiteral("bad loose contact \"%1\" (ms)").arg(value));
         } else {
             return fail(QStringLiteral("unknown key \"%1\"").arg(key));
         }

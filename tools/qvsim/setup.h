@@ -84,6 +84,10 @@ struct SequenceUnit
 {
     ModuleSetup module{};
     FaultSetup faults{};
+    // A loose contact (0: none): when the hold is over the unit drops off for this long (the
+    // line silent, or with an adapter per module the pseudo-terminal gone) and comes back as
+    // it was; it is then held again and taken off as any unit.
+    int looseContactMs = 0;
 };
 
 struct SequenceSetup
@@ -94,7 +98,7 @@ struct SequenceSetup
                       // a person takes the module off once the program is done with it (an
                       // identification or a read-out is over once the silence that ends it,
                       // 500 or 1200 ms, has passed)
-    int gapMs = 1000; // nothing connected between two units (a person swapping modules)
+    int gapMs = 2000; // nothing connected between two units (a person swapping modules)
     bool portPerUnit = false; // false: one adapter stays plugged in, the line stays and nothing
                               // answers during the gap; true: an adapter per module, the
                               // pseudo-terminal goes away during the gap and a new one comes
@@ -110,7 +114,8 @@ std::optional<QStringList> loadFieldsFile(const QString &path, QString *error);
 bool applyStatusItems(qv::status::ModuleStatus &status, const QString &items, QString *error);
 
 // One unit of a sequence as qvsim's --unit gives it: "model=qv3;ident=Q_QV3_FW2.1;
-// config=FILE;status=ITEMS;fault=download=ack-wrong", every key optional, fault repeatable.
+// config=FILE;status=ITEMS;fault=download=ack-wrong;loose=MS", every key optional, fault
+// repeatable.
 // The unit starts as `base` (what the other options describe); model= makes it a module of
 // that model with the model's own identification and status, and the other keys then each
 // replace one part. Nothing (and *error) on an unknown key or a bad value.

@@ -62,6 +62,11 @@ bool SeriesController::start(const Request &request, QWidget *parent)
         qv::showMessage(parent, QMessageBox::Warning, title, text);
         return false;
     };
+    // Another user of the window's port (the status watch) says why it cannot be had.
+    if (m_portRefusal) {
+        if (const QString why = m_portRefusal(m_settings.Port); !why.isEmpty())
+            return refuse(why);
+    }
 
     // The base file, whole (its digest names the series in the register).
     const QString baseName = QFileInfo(request.basePath).fileName();

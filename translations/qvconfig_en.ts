@@ -945,7 +945,7 @@ The customer sheet was not made.</translation>
     </message>
     <message>
         <source>Számláló</source>
-        <translation>Pulse counter</translation>
+        <translation>Counter</translation>
     </message>
     <message>
         <source>Kimenet %1</source>

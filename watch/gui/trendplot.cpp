@@ -15,7 +15,7 @@ using qv::watch::History;
 
 namespace {
 
-constexpr int LeftMargin = 92;
+constexpr int LeftMargin = 104;
 constexpr int RightMargin = 8;
 constexpr int TopMargin = 6;
 constexpr int AxisHeight = 22;
@@ -218,7 +218,8 @@ void TrendPlot::paintEvent(QPaintEvent *)
         p.drawRect(lane.adjusted(0, 0, -1, -1));
         p.setPen(Qt::black);
         p.drawText(QRect(0, lane.top(), LeftMargin - 6, lane.height()),
-                   Qt::AlignRight | Qt::AlignVCenter, l.title);
+                   Qt::AlignRight | Qt::AlignVCenter,
+                   p.fontMetrics().elidedText(l.title, Qt::ElideRight, LeftMargin - 8));
         p.save();
         p.setClipRect(lane);
         if (l.kind == Lane::Line)
@@ -273,10 +274,14 @@ void TrendPlot::drawAxis(QPainter &p, const QRect &area, qint64 t0, qint64 span)
     for (; tick - offset - zero <= t0 + span; tick += step) {
         const qint64 t = tick - offset - zero;
         const int x = area.left() + int(double(t - t0) * area.width() / double(span));
+        if (x < area.left())
+            continue;
         p.drawLine(x, area.bottom() + 1, x, area.bottom() + 5);
         const QString label =
             QDateTime::fromMSecsSinceEpoch(tick - offset).toLocalTime().toString(format);
-        p.drawText(QRect(x - 45, area.bottom() + 5, 90, AxisHeight - 5), Qt::AlignHCenter, label);
+        const QRect box(x - 45, area.bottom() + 5, 90, AxisHeight - 5);
+        if (box.center().x() + p.fontMetrics().horizontalAdvance(label) / 2 <= width())
+            p.drawText(box, Qt::AlignHCenter, label);
     }
     // Missing samples: red marks under the axis.
     if (m_history.isEmpty())

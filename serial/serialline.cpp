@@ -25,9 +25,9 @@ constexpr int HandOverLimitMs = 2000;
 constexpr int TimeoutMarginMs = 2;
 
 // A wait that may be cancelled looks at its flag at least this often. Once cancelled, a
-// reply is still read (and dropped) until the line has been quiet this long, so that the
-// module is not left talking into the next exchange on the port: far more than a byte's
-// time at 1200 bit/s (8.3 ms), and more than a module takes to begin its answer.
+// reply that has begun is still read (and dropped) until the line has been quiet this
+// long, so that the module is not left talking into the next exchange on the port: far
+// more than a byte's time at 1200 bit/s (8.3 ms).
 constexpr int CancelSliceMs = 20;
 constexpr int CancelQuietMs = 150;
 
@@ -195,6 +195,7 @@ OpenResult SerialLine::open(const LineSettings &settings)
     close();
     m_settings = settings;
     const OpenResult result = openSerialPort(m_port, settings, &m_reason, &m_failure);
+    m_received = 0;
     if (result == OpenResult::Ok) {
         m_trace.start(settings.port);
         m_clock.start();
@@ -241,9 +242,14 @@ ByteRead SerialLine::readByte(int timeoutMs)
     if (!m_port.isOpen())
         return {ReadStatus::Gone};
     const int sending = int((nanosUntilLineFree() + 999'999) / 1'000'000);
-    const ByteRead read = readOneByte(m_port, timeoutMs + sending, m_cancel);
+    // A module that has the request answers it whatever happens here: until its answer has
+    // begun, a cancel does not shorten the wait, or the answer would come into the next
+    // exchange on the port.
+    const ByteRead read =
+        readOneByte(m_port, timeoutMs + sending, m_received > 0 ? m_cancel : nullptr);
     switch (read.status) {
     case ReadStatus::Byte:
+        ++m_received;
         m_trace.received(read.byte);
         break;
     case ReadStatus::Silence:

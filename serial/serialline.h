@@ -143,11 +143,12 @@ public:
     int writeBytes(const QByteArray &bytes); // one write per byte; returns bytes written
     Reply readReply(const ReplyOptions &options);
 
-    // A flag another thread may set to end the exchange: every wait for a byte looks at it.
-    // Once it is set, a reply read takes what the module still sends until its end (the
-    // carriage return, or a short quiet time instead of the whole time-out), so that the
-    // line is quiet for the next exchange, and ends as Cancelled. Null (the default): no
-    // cancel.
+    // A flag another thread may set to end the exchange: every wait for a byte of a reply
+    // that has begun looks at it. Once it is set, a reply read takes what the module still
+    // sends until its end (the carriage return, or a short quiet time instead of the whole
+    // time-out), so that the line is quiet for the next exchange, and ends as Cancelled;
+    // the wait for a reply's first byte keeps its whole time-out (the module answers a
+    // request it has). Null (the default): no cancel.
     void setCancelFlag(const std::atomic<bool> *flag) { m_cancel = flag; }
     bool cancelRequested() const { return m_cancel && m_cancel->load(); }
 
@@ -166,6 +167,7 @@ private:
     QElapsedTimer m_clock;   // runs while the port is open
     qint64 m_lineFreeAt = 0; // m_clock time when the last written byte has left
     const std::atomic<bool> *m_cancel = nullptr;
+    qint64 m_received = 0; // bytes read since the port was opened
 };
 
 } // namespace qv

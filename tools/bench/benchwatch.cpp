@@ -22,6 +22,7 @@
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -75,12 +76,12 @@ size_t heapBytes()
     return mallinfo2().uordblks;
 }
 
+// Runs the event loop for `ms` (sleeping in it, as the program does).
 void wait(int ms)
 {
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
 class Counter : public qv::watch::WatchLoop::Observer
@@ -93,7 +94,9 @@ public:
 void rate(const QString &link, int seconds)
 {
     // The exchange on the wire: "~[" and the status line with its CR, 10 bits a byte.
-    const int replyBytes = int(qv::status::buildStatusLine(qv::status::ModuleStatus{}).size() + 1);
+    // The line of the wandering module: its texts are as long as the default status's.
+    const int replyBytes =
+        int(qv::status::buildStatusLine(qvsim::defaultStatus(qvsim::Model::QV5)).size() + 1);
     const double exchangeMs = (2 + replyBytes) * 10 * 1000.0 / 1200;
     out << QStringLiteral("rate: the exchange on the wire ~%1 ms (%2 bytes); %3 s per interval\n")
                .arg(exchangeMs, 0, 'f', 0)
@@ -275,7 +278,8 @@ int main(int argc, char *argv[])
         return 1;
     }
     const bool quick = args.contains(QStringLiteral("--quick"));
-    rate(module.link, quick ? 15 : 60);
+    if (!args.contains(QStringLiteral("--no-rate")))
+        rate(module.link, quick ? 15 : 60);
     cpu(module.link, quick ? 20 : 120);
     module.process.terminate();
     module.process.waitForFinished(3000);

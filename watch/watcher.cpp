@@ -109,6 +109,7 @@ void WatchWorker::hold()
 {
     m_held = true;
     m_timer->stop();
+    emit held();
 }
 
 void WatchWorker::release(const QString &port)

@@ -99,8 +99,9 @@ private:
 
 // The window's watch on a thread of its own: created on the GUI thread, moved to the
 // watch's QThread, driven through queued calls of its slots; a QTimer of its own starts
-// each query. hold() and stop() are meant for blocking queued calls, after cancel() was
-// called from the caller's thread: they return once the port is free.
+// each query. hold() and stop() run once the query under way has ended (after cancel(),
+// called from the caller's thread, as soon as the module's answer is over): then the port
+// is free, and hold() says so with held().
 class WatchWorker : public QObject
 {
     Q_OBJECT
@@ -124,6 +125,8 @@ public slots:
 
 signals:
     void sampled(const qv::watch::Sample &sample);
+    // hold() has run: the port is free until release().
+    void held();
     // The port went away (true) or came back (false).
     void portGoneChanged(bool gone);
 

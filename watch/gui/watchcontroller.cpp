@@ -10,6 +10,7 @@
 #include "watch/watcher.h"
 
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QSaveFile>
 #include <QTemporaryFile>
@@ -166,8 +167,13 @@ void WatchController::hold(const QString &why)
 {
     if (m_holds++ > 0 || !m_running)
         return;
+    // The query under way ends with the module's answer; meanwhile the window repaints,
+    // but takes no input until the port is free.
     m_worker->cancel();
-    QMetaObject::invokeMethod(m_worker, &WatchWorker::hold, Qt::BlockingQueuedConnection);
+    QEventLoop wait;
+    connect(m_worker, &WatchWorker::held, &wait, &QEventLoop::quit);
+    QMetaObject::invokeMethod(m_worker, &WatchWorker::hold);
+    wait.exec(QEventLoop::ExcludeUserInputEvents);
     emit pausedChanged(true, why);
 }
 

@@ -1,6 +1,7 @@
 #include "app/commands.h"
 
 #include "app/sheetcommand.h"
+#include "app/watchcommand.h"
 
 #include "files/configformat.h"
 #include "form/catalogue.h"
@@ -67,6 +68,9 @@ QString usage()
         "  compare FÁJL.msw         A fájl összehasonlítása a modul konfigurációjával.\n"
         "  diff A.msw B.msw         Két fájl összehasonlítása (modul nélkül).\n"
         "  status                   A modul állapotának lekérdezése.\n"
+        "  status --watch MP [--count N] [--csv FÁJL]\n"
+        "                           Az állapot figyelése MP másodpercenként (Ctrl+C: vége,\n"
+        "                           összesítéssel); --csv: napló CSV-fájlba.\n"
         "  series ALAP.msw EGYSÉGEK.csv [--verify] [--model qv5|qv3|brk2] [--skip-invalid]\n"
         "         [--read-first] [--results FÁJL]\n"
         "                           Sorozatprogramozás: egymás után csatlakoztatott modulok,\n"
@@ -92,7 +96,7 @@ QString usage()
         "  --site <szöveg>          sheet: a helyszín, ahogy a lapon áll.\n"
         "Kilépési kód: 0 kész, 1 hibás parancssor, 2 a port nem használható, 3 nincs modul vagy\n"
         "nem kompatibilis, 4 sikertelen adatcsere (series: sikertelen egység vagy leállítva;\n"
-        "sheet: a PDF nem írható),\n"
+        "sheet: a PDF nem írható; status --watch: hiányzó minta vagy a napló nem írható),\n"
         "5 eltérések.\n");
 }
 
@@ -926,8 +930,11 @@ int run(const QStringList &arguments, const QString &version, QTextStream &out, 
     const QCommandLineOption results(QStringLiteral("results"), QString(), QStringLiteral("fájl"));
     const QCommandLineOption withPin(QStringLiteral("with-pin"));
     const QCommandLineOption site(QStringLiteral("site"), QString(), QStringLiteral("szöveg"));
+    const QCommandLineOption watch(QStringLiteral("watch"), QString(), QStringLiteral("mp"));
+    const QCommandLineOption count(QStringLiteral("count"), QString(), QStringLiteral("n"));
+    const QCommandLineOption csv(QStringLiteral("csv"), QString(), QStringLiteral("fájl"));
     parser.addOptions({help, port, baud, json, verify, output, team, language, model, skipInvalid,
-                       readFirst, results, withPin, site});
+                       readFirst, results, withPin, site, watch, count, csv});
     QStringList rest = arguments;
     rest.removeAt(1);
     if (!parser.parse(rest))
@@ -1010,8 +1017,44 @@ int run(const QStringList &arguments, const QString &version, QTextStream &out, 
     if (parser.isSet(results) && c.results.isEmpty())
         return fail(c, Usage, SeriesText::tr("A --results után meg kell adni a fájl nevét."));
 
+    if (c.command != QLatin1String("status") && parser.isSet(watch))
+        return fail(c, Usage, Text::tr("A --watch kapcsoló csak a status parancshoz tartozik."));
+    if (!parser.isSet(watch) && (parser.isSet(count) || parser.isSet(csv)))
+        return fail(
+            c, Usage,
+            Text::tr("A --count és a --csv kapcsoló a status --watch parancshoz tartozik."));
+
     if (c.command == QLatin1String("identify"))
         return identifyCommand(c);
+    if (c.command == QLatin1String("status") && parser.isSet(watch)) {
+        WatchRequest request;
+        const std::optional<int> interval = parseInterval(parser.value(watch));
+        if (!interval)
+            return fail(c, Usage,
+                        Text::tr("A --watch után a lekérdezések közti idő adható meg "
+                                 "másodpercben, 0,5 és 3600 között (kapott: %1).")
+                            .arg(parser.value(watch)));
+        bool ok = true;
+        if (parser.isSet(count))
+            request.count = parser.value(count).toInt(&ok);
+        if (!ok || request.count < 0 || (parser.isSet(count) && request.count == 0))
+            return fail(c, Usage,
+                        Text::tr("A --count után a minták száma adható meg (kapott: %1).")
+                            .arg(parser.value(count)));
+        if (parser.isSet(csv) && parser.value(csv).isEmpty())
+            return fail(c, Usage, Text::tr("A --csv után meg kell adni a fájl nevét."));
+        if (const int status = identify(c); status != Done)
+            return status;
+        request.port = c.settings.Port;
+        request.intervalMs = *interval;
+        request.csv = parser.value(csv);
+        request.json = c.json;
+        request.model = c.settings.DeviceModel;
+        request.identification = c.settings.DeviceId;
+        request.version = c.settings.Version;
+        request.teamRegister = c.teamRegister;
+        return watchCommand(request, out, err);
+    }
     if (c.command == QLatin1String("status"))
         return statusCommand(c);
     if (c.command == QLatin1String("read"))

@@ -5,6 +5,7 @@
 #include "form/mainwindowui.h"
 #include "form/styles.h"
 #include "ui/messages.h"
+#include "watch/gui/watchcontroller.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -54,14 +55,14 @@ void MainWindow::globalEnableUI()
 // The commands of the menu "Eszköz" that talk to the module.
 QList<QAction *> MainWindow::deviceActions() const
 {
-    return {ui->actionReadup, ui->actionDownload, ui->actionCompare};
+    return {ui->actionReadup, ui->actionDownload, ui->actionCompare, ui->actionWatch};
 }
 
 QList<QObject *> MainWindow::portCommands() const
 {
     return {ui->actionPort,   ui->actionReadup, ui->actionDownload, ui->actionCompare,
-            ui->actionSeries, ui->port_gomb,    ui->download_gomb,  ui->upload_gomb,
-            ui->verify_gomb,  ui->allapot_gomb};
+            ui->actionSeries, ui->actionWatch,  ui->port_gomb,      ui->download_gomb,
+            ui->upload_gomb,  ui->verify_gomb,  ui->allapot_gomb};
 }
 
 // The port commands come back as the window's state without the series says: the module's
@@ -69,6 +70,7 @@ QList<QObject *> MainWindow::portCommands() const
 void MainWindow::lockPortForSeries(bool locked)
 {
     m_seriesRunning = locked;
+    m_watch->setPortLocked(locked);
     if (locked) {
         holdSeriesLock();
         return;

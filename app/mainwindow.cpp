@@ -25,6 +25,8 @@
 #include "transfer/readoutcontroller.h"
 #include "transfer/statuscontroller.h"
 #include "ui/messages.h"
+#include "watch/gui/watchcontroller.h"
+#include "watch/gui/watchdialog.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -65,6 +67,8 @@ MainWindow::MainWindow(QWidget *parent, const QString &teamRegister)
     m_register = new RegisterController(settings, this, teamRegister, this);
     m_series = new SeriesController(settings, teamRegister, this);
     m_sheet = new SheetController(settings, *m_form, this, this);
+    m_watch = new WatchController(settings, m_panel.get(), m_register, this);
+    m_series->setPortRefusal([this](const QString &port) { return m_watch->portRefusal(port); });
 
     auto icon = [](const char *name) {
         QIcon result;
@@ -126,6 +130,8 @@ MainWindow::~MainWindow()
     // part is already gone.
     for (QObject *child : findChildren<QObject *>())
         QObject::disconnect(child, nullptr, this, nullptr);
+    // A running watch is recorded while the register is still there.
+    m_watch->stop();
     delete ui;
 }
 
@@ -163,7 +169,11 @@ void MainWindow::connectSignals()
             [this] { chooseLanguage(Language::English); });
 
     // Not a slot of its own: the command came after the others.
-    connect(ui->actionCompare, &QAction::triggered, m_compare, &CompareController::compare);
+    connect(ui->actionCompare, &QAction::triggered, this, [this] {
+        const auto pause = m_watch->pauseFor(tr("az összehasonlítás"));
+        m_compare->compare();
+    });
+    connect(ui->actionWatch, &QAction::triggered, this, &MainWindow::showWatch);
     connect(ui->actionRegister, &QAction::triggered, this, &MainWindow::showRegister);
     connect(ui->actionSeries, &QAction::triggered, this, &MainWindow::showSeries);
     // The register's site note is what the sheet offers for the site.
@@ -298,9 +308,10 @@ void MainWindow::closeEvent(QCloseEvent *event)
         return;
     }
     m_closeAfterSeries = false;
-    if (mayReplaceForm())
+    if (mayReplaceForm()) {
+        m_watch->stop();
         event->accept();
-    else
+    } else
         event->ignore();
 }
 
@@ -403,6 +414,7 @@ void MainWindow::save()
 
 void MainWindow::show_port()
 {
+    const auto pause = m_watch->pauseFor(tr("a port választása"));
     // Only the button searches; the menu entry opens the dialog as it is.
     m_ports->selectPort(sender() == ui->port_gomb);
 }
@@ -412,20 +424,36 @@ bool MainWindow::checkCompatibility(const QString &deviceVersion)
     return m_ports->isCompatible(deviceVersion);
 }
 
+// A running watch pauses for each of the window's exchanges, and goes on after it.
 void MainWindow::readup()
 {
-    if (mayReplaceForm())
-        m_readOut->readOut();
+    if (!mayReplaceForm())
+        return;
+    const auto pause = m_watch->pauseFor(tr("a kiolvasás"));
+    m_readOut->readOut();
 }
 
 void MainWindow::download()
 {
+    const auto pause = m_watch->pauseFor(tr("a betöltés"));
     m_download->download();
 }
 
 void MainWindow::allapot()
 {
+    const auto pause = m_watch->pauseFor(tr("az állapot lekérdezése"));
     m_status->query();
+}
+
+// ---- the status watch
+
+void MainWindow::showWatch()
+{
+    if (!m_watchDialog)
+        m_watchDialog = new WatchDialog(*m_watch, this);
+    m_watchDialog->show();
+    m_watchDialog->raise();
+    m_watchDialog->activateWindow();
 }
 
 // ---- series programming
@@ -459,6 +487,7 @@ void MainWindow::showRegister()
         [this, &window](const qv::reg::Entry &entry) { m_sheet->sheetOfEntry(entry, &window); });
     connect(&window, &RegisterWindow::compareWithModuleRequested, this,
             [this, &window](const qv::reg::Entry &entry) {
+                const auto pause = m_watch->pauseFor(tr("az összehasonlítás"));
                 m_compare->compareRecord(qv::record::buildDownloadRecord(entry.fields),
                                          tr("A bejegyzésben"), &window);
             });

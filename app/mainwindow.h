@@ -26,13 +26,18 @@
 //     recorded in the register (the run's own journal) and the results file; its reports ->
 //     queued signals -> SeriesModel, the progress and prompt lines. While it runs the
 //     window's port commands are locked (runningChanged).
+//   module -> WatchController (watch/gui/): qv::watch::WatchWorker (qvwatch) on the
+//     controller's thread repeats "~[" at the interval -> queued samples -> History, events,
+//     summary, the CSV log -> WatchDialog (TrendPlot, SignalMeter) and the StatusPanel; the
+//     session's summary -> the register. The window's other exchanges pause the watch for
+//     their duration (WatchController::pauseFor); a series does not start while it runs.
 //   FormBinding, or a register entry's 56 fields -> SheetController (sheet/gui/): the
 //     customer's sheet (qv::sheet::makeSheet, qvsheet: the form's checks, then the content)
 //     -> its pages (a QTextDocument) -> QPrintPreviewDialog and the printer, or a PDF file
 // The form is the only data model of a configuration: every subsystem reads and writes it
 // through form::FormBinding, in field values. Subsystems report back by signals; none of
 // them knows this class. All run on the GUI thread except the download transfer, the
-// register's sender and a series run.
+// register's sender, a series run and the status watch's queries.
 #pragma once
 
 #include "settings/devsettings.h"
@@ -55,6 +60,8 @@ class RegisterController;
 class SeriesController;
 class SeriesDialog;
 class SheetController;
+class WatchController;
+class WatchDialog;
 namespace Ui {
 class MainWindow;
 }
@@ -146,6 +153,8 @@ private:
     void showSeries();
     // The register window (not a slot of its own: the command came after the others).
     void showRegister();
+    // The status watch's window, non-modal, made on its first use.
+    void showWatch();
     // What the register window asks for an entry; dialogs are parented to `parent`. True
     // when the form now holds the entry.
     bool openEntry(const qv::reg::Entry &entry, QWidget *parent);
@@ -178,6 +187,8 @@ private:
     SeriesController *m_series = nullptr;
     SeriesDialog *m_seriesDialog = nullptr;
     SheetController *m_sheet = nullptr;
+    WatchController *m_watch = nullptr;
+    WatchDialog *m_watchDialog = nullptr;
     bool m_seriesRunning = false;
     bool m_closeAfterSeries = false; // the window closes once the series has stopped
 };

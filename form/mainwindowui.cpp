@@ -97,6 +97,8 @@ const std::initializer_list<MenuDef> &menus()
               QT_TRANSLATE_NOOP("Ui::MainWindow", "Nyilvántartás…"), ""},
              {&MainWindow::actionSeries, "actionSeries",
               QT_TRANSLATE_NOOP("Ui::MainWindow", "Sorozatprogramozás…"), ""},
+             {&MainWindow::actionWatch, "actionWatch",
+              QT_TRANSLATE_NOOP("Ui::MainWindow", "Állapot figyelése…"), ""},
          }},
         {&MainWindow::menuHelp,
          "menuHelp",

@@ -54,6 +54,8 @@ public:
             *actionCompare = nullptr, *actionRegister = nullptr, *actionSeries = nullptr,
             *actionContents = nullptr, *actionAbout = nullptr, *actionQ_QV5 = nullptr,
             *actionQ_QV3 = nullptr, *actionQ_BRK2 = nullptr, *actionNodevice = nullptr;
+    // The live status watch, at the end of "Eszköz".
+    QAction *actionWatch = nullptr;
     // The customer's sheet, in "File" after "Mentés".
     QAction *actionPrintSheet = nullptr, *actionExportSheet = nullptr;
     // "Nyelv / Language" at the end of "Beállítások": its texts are the same in every language.

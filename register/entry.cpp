@@ -88,7 +88,8 @@ template <typename Enum> struct Key
 constexpr Key<Operation> OperationKeys[] = {{Operation::ReadOut, "readout"},
                                             {Operation::Backup, "backup"},
                                             {Operation::Download, "download"},
-                                            {Operation::Compare, "compare"}};
+                                            {Operation::Compare, "compare"},
+                                            {Operation::Watch, "watch"}};
 constexpr Key<Result> ResultKeys[] = {
     {Result::Ok, "ok"}, {Result::Differences, "differences"}, {Result::Failed, "failed"}};
 constexpr Key<Verification> VerificationKeys[] = {{Verification::NotRun, "notrun"},
@@ -187,6 +188,8 @@ QString operationText(Operation operation)
         return Text::tr("Betöltés");
     case Operation::Compare:
         return Text::tr("Összehasonlítás");
+    case Operation::Watch:
+        return Text::tr("Figyelés");
     }
     return {};
 }

@@ -16,6 +16,7 @@ enum class Operation {
     Backup,   // a read-out before a download, kept in case the download must be undone
     Download, // the form's record written into the module
     Compare,  // the form's record compared with the module's read-out
+    Watch,    // the module's status watched for a while ("~[" repeated): `reason` sums it up
 };
 
 enum class Result {
@@ -87,11 +88,11 @@ void takeModuleFacts(Entry &entry);
 QString searchableNumber(const QString &number);
 
 // The register's words for the window: "Kiolvasás", "Mentés betöltés előtt", "Betöltés",
-// "Összehasonlítás"; "rendben", "eltérés", "sikertelen".
+// "Összehasonlítás", "Figyelés"; "rendben", "eltérés", "sikertelen".
 QString operationText(Operation operation);
 QString resultText(Result result);
 
-// Stored names ("readout", "backup", "download", "compare"; "ok", "differences",
+// Stored names ("readout", "backup", "download", "compare", "watch"; "ok", "differences",
 // "failed"; "notrun", "same", "differs", "failed"), and back (nothing for an unknown one).
 QString operationKey(Operation operation);
 std::optional<Operation> operationFromKey(const QString &key);

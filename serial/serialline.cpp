@@ -24,6 +24,13 @@ constexpr int HandOverLimitMs = 2000;
 // milliseconds the clocks count in.
 constexpr int TimeoutMarginMs = 2;
 
+// A wait that may be cancelled looks at its flag at least this often. Once cancelled, a
+// reply that has begun is still read (and dropped) until the line has been quiet this
+// long, so that the module is not left talking into the next exchange on the port: far
+// more than a byte's time at 1200 bit/s (8.3 ms).
+constexpr int CancelSliceMs = 20;
+constexpr int CancelQuietMs = 150;
+
 } // namespace
 
 namespace lines {
@@ -139,24 +146,35 @@ OpenResult openSerialPort(QSerialPort &port, const LineSettings &settings, QStri
     return OpenResult::Ok;
 }
 
-ByteRead readOneByte(QSerialPort &port, int timeoutMs)
+ByteRead readOneByte(QSerialPort &port, int timeoutMs, const std::atomic<bool> *cancel)
 {
     if (!port.isOpen())
         return {ReadStatus::Gone};
     QElapsedTimer clock;
     clock.start();
+    qint64 deadline = timeoutMs;
+    bool cut = false; // the cancel was seen: the wait ends once the line is quiet
     // Bytes already taken into the port's own buffer are not announced again, so look
     // there first and wait only when it is empty.
     while (port.bytesAvailable() == 0) {
-        const qint64 left = timeoutMs - clock.elapsed();
+        if (cancel && !cut && cancel->load()) {
+            cut = true;
+            deadline = qMin(deadline, clock.elapsed() + CancelQuietMs);
+        }
+        const qint64 left = deadline - clock.elapsed();
         if (left <= 0)
             return {ReadStatus::Silence};
+        // A wait that may still be cancelled looks at its flag every slice.
+        const int wait = cancel && !cut ? int(qMin<qint64>(left, CancelSliceMs)) : int(left);
+        QElapsedTimer slice;
+        slice.start();
         port.clearError();
-        if (!port.waitForReadyRead(int(left))) {
+        if (!port.waitForReadyRead(wait)) {
             if (port.bytesAvailable() > 0)
                 break;
-            return {clock.elapsed() < timeoutMs - TimeoutMarginMs ? ReadStatus::Gone
-                                                                  : ReadStatus::Silence};
+            // A wait that ends before its time is a hang-up, whether whole or a slice.
+            if (slice.elapsed() < wait - TimeoutMarginMs)
+                return {ReadStatus::Gone};
         }
     }
     char c = 0;
@@ -177,6 +195,7 @@ OpenResult SerialLine::open(const LineSettings &settings)
     close();
     m_settings = settings;
     const OpenResult result = openSerialPort(m_port, settings, &m_reason, &m_failure);
+    m_received = 0;
     if (result == OpenResult::Ok) {
         m_trace.start(settings.port);
         m_clock.start();
@@ -250,13 +269,19 @@ ByteRead SerialLine::readByte(int timeoutMs)
     if (!m_port.isOpen())
         return {ReadStatus::Gone};
     const int sending = int((nanosUntilLineFree() + 999'999) / 1'000'000);
-    const ByteRead read = readOneByte(m_port, timeoutMs + sending);
+    // A module that has the request answers it whatever happens here: until its answer has
+    // begun, a cancel does not shorten the wait, or the answer would come into the next
+    // exchange on the port.
+    const ByteRead read =
+        readOneByte(m_port, timeoutMs + sending, m_received > 0 ? m_cancel : nullptr);
     switch (read.status) {
     case ReadStatus::Byte:
+        ++m_received;
         m_trace.received(read.byte);
         break;
     case ReadStatus::Silence:
-        m_trace.note(QStringLiteral("silence %1 ms").arg(timeoutMs));
+        m_trace.note(cancelRequested() ? QStringLiteral("cancelled")
+                                       : QStringLiteral("silence %1 ms").arg(timeoutMs));
         break;
     case ReadStatus::Gone:
         m_trace.note(QStringLiteral("device gone: %1").arg(m_port.errorString()));
@@ -308,22 +333,20 @@ Reply SerialLine::readReply(const ReplyOptions &options)
     }
     for (;;) {
         const ByteRead read = readByte();
-        if (read.status == ReadStatus::Silence) {
-            reply.end = ReplyEnd::Silence;
+        // A cancelled read goes on until the reply ends, and then says it was cancelled.
+        auto end = [&](ReplyEnd how) {
+            reply.end = cancelRequested() ? ReplyEnd::Cancelled : how;
             return reply;
-        }
-        if (read.status == ReadStatus::Gone) {
-            reply.end = ReplyEnd::Gone;
-            return reply;
-        }
-        if (options.endAtCr && read.byte == 0x0D) {
-            reply.end = ReplyEnd::Terminator;
-            return reply;
-        }
+        };
+        if (read.status == ReadStatus::Silence)
+            return end(ReplyEnd::Silence);
+        if (read.status == ReadStatus::Gone)
+            return end(ReplyEnd::Gone);
+        if (options.endAtCr && read.byte == 0x0D)
+            return end(ReplyEnd::Terminator);
         if (reply.text.size() >= options.bound) {
             m_trace.note(QStringLiteral("reply longer than %1 bytes").arg(options.bound));
-            reply.end = ReplyEnd::Overlong;
-            return reply;
+            return end(ReplyEnd::Overlong);
         }
         reply.text.append(QChar(char16_t(read.byte)));
         if (options.progress) {

@@ -15,6 +15,7 @@
 #include <QSerialPort>
 #include <QString>
 
+#include <atomic>
 #include <optional>
 
 namespace qv {
@@ -76,8 +77,10 @@ struct ByteRead
 };
 
 // Reads one byte: at once when one is waiting, otherwise as soon as one arrives, or
-// Silence after timeoutMs. A closed port reads as Gone.
-ByteRead readOneByte(QSerialPort &port, int timeoutMs);
+// Silence after timeoutMs. A closed port reads as Gone. With `cancel`, the wait looks at the
+// flag every few milliseconds; once it is set, the wait ends as Silence when no byte has
+// come for a short quiet time (150 ms) instead of the whole time-out.
+ByteRead readOneByte(QSerialPort &port, int timeoutMs, const std::atomic<bool> *cancel = nullptr);
 
 // What a reply read reports to a progress window. The GUI wraps its progress dialog.
 class ReadProgress
@@ -147,6 +150,15 @@ public:
     int writeBytes(const QByteArray &bytes); // one write per byte; returns bytes written
     Reply readReply(const ReplyOptions &options);
 
+    // A flag another thread may set to end the exchange: every wait for a byte of a reply
+    // that has begun looks at it. Once it is set, a reply read takes what the module still
+    // sends until its end (the carriage return, or a short quiet time instead of the whole
+    // time-out), so that the line is quiet for the next exchange, and ends as Cancelled;
+    // the wait for a reply's first byte keeps its whole time-out (the module answers a
+    // request it has). Null (the default): no cancel.
+    void setCancelFlag(const std::atomic<bool> *flag) { m_cancel = flag; }
+    bool cancelRequested() const { return m_cancel && m_cancel->load(); }
+
     // Time one byte takes on the line: start bit, 8 data bits, stop bit.
     static qint64 byteNanos(qint32 baud);
 
@@ -161,6 +173,8 @@ private:
     std::optional<OpenFailure> m_failure;
     QElapsedTimer m_clock;   // runs while the port is open
     qint64 m_lineFreeAt = 0; // m_clock time when the last written byte has left
+    const std::atomic<bool> *m_cancel = nullptr;
+    qint64 m_received = 0; // bytes read since the port was opened
 };
 
 } // namespace qv

@@ -20,10 +20,14 @@ set(ALLOWED_series/gui series register transfer files serial form settings ui)
 # record; its printing in the window beside the register's and the series' widgets.
 set(ALLOWED_sheet sheet transfer form settings)
 set(ALLOWED_sheet/gui sheet register transfer files serial form settings ui)
+# The status watch: its samples, log and repeated query without widgets, above the status
+# exchange and the register; its window, plot and meter beside the other widgets.
+set(ALLOWED_watch watch register transfer serial form settings)
+set(ALLOWED_watch/gui watch register transfer files serial form settings ui)
 
 set(faults "")
 foreach(folder settings ui form serial files transfer register register/gui series series/gui
-               sheet sheet/gui)
+               sheet sheet/gui watch watch/gui)
     file(GLOB sources ${SOURCE_DIR}/${folder}/*.h ${SOURCE_DIR}/${folder}/*.cpp)
     foreach(source ${sources})
         file(STRINGS ${source} includes REGEX "^#include \"[a-z]+/")

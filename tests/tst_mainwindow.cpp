@@ -370,6 +370,7 @@ void TestMainWindow::startupState_data()
     QTest::newRow("actionCompare") << "actionCompare" << false << true << "-";
     QTest::newRow("actionRegister") << "actionRegister" << true << true << "-";
     QTest::newRow("actionSeries") << "actionSeries" << true << true << "-";
+    QTest::newRow("actionWatch") << "actionWatch" << false << true << "-";
 }
 
 void TestMainWindow::startupState()
@@ -423,12 +424,12 @@ void TestMainWindow::menus_data()
                                  << QStringList();
     QTest::newRow("Eszköz") << "menuDevice"
                             << words("actionReadup | actionDownload actionVerify actionCompare "
-                                     "actionRegister actionSeries")
+                                     "actionRegister actionSeries actionWatch")
                             << QStringList{"Kiolvasás az eszközből",     "",
                                            "Betöltés az eszközbe",       "Betöltés ellenőrzése",
                                            "Összehasonlítás a modullal", "Nyilvántartás…",
-                                           "Sorozatprogramozás…"}
-                            << QStringList{"Ctrl+R", "", "Ctrl+D", "Ctrl+V", "", "", ""}
+                                           "Sorozatprogramozás…",        "Állapot figyelése…"}
+                            << QStringList{"Ctrl+R", "", "Ctrl+D", "Ctrl+V", "", "", "", ""}
                             << words("actionReadup actionDownload");
     QTest::newRow("Help") << "menuHelp" << words("actionContents actionAbout")
                           << QStringList{"Tartalom", "Névjegy"} << QStringList{"F1", ""}

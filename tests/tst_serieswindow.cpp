@@ -111,7 +111,8 @@ void TestSeriesWindow::seriesRunsRetriesAndUnlocks()
              qPrintable(watcher.last().text));
     // The port is the series' while it runs.
     QVERIFY(!start->isEnabled());
-    for (const char *command : {"actionPort", "actionReadup", "actionSeries", "port_gomb"})
+    for (const char *command :
+         {"actionPort", "actionReadup", "actionSeries", "actionWatch", "port_gomb"})
         QVERIFY2(
             !window.findChild<QObject *>(QLatin1StringView(command))->property("enabled").toBool(),
             command);

@@ -17,13 +17,24 @@ struct Text
 
 } // namespace
 
-StatusQueryOutcome queryModuleStatus(const QString &port, qv::ReadProgress *progress)
+StatusQueryOutcome queryModuleStatus(const QString &port, qv::ReadProgress *progress,
+                                     const std::atomic<bool> *cancel)
 {
     StatusQueryOutcome outcome;
+    if (cancel && cancel->load()) {
+        outcome.end = StatusQueryEnd::Cancelled;
+        return outcome;
+    }
     // The module answers "~[" with one line ended by CR, always at 1200 bit/s.
     SerialLine line;
+    line.setCancelFlag(cancel);
     if (line.open(lines::status(port)) != OpenResult::Ok) {
         outcome.openFailure = line.openFailure();
+        return outcome;
+    }
+    // A query cancelled before its request went out asks nothing.
+    if (line.cancelRequested()) {
+        outcome.end = StatusQueryEnd::Cancelled;
         return outcome;
     }
     line.writeBytes("~[");
@@ -35,6 +46,12 @@ StatusQueryOutcome queryModuleStatus(const QString &port, qv::ReadProgress *prog
     options.progress = progress;
     const Reply reply = line.readReply(options);
     line.close();
+    outcome.reply = reply.text;
+    outcome.replyEnd = reply.end;
+    if (reply.end == ReplyEnd::Cancelled) {
+        outcome.end = StatusQueryEnd::Cancelled;
+        return outcome;
+    }
 
     // A line that ends by silence is taken as it came; one that broke off, never ended or
     // never came is a failed query.

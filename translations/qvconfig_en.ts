@@ -277,6 +277,26 @@ The entry cannot be saved to a file.</translation>
         <source>A sorozat fut. Leállítja az éppen írt modul után, és kilép?</source>
         <translation>A series is running. Stop it after the module being written and quit?</translation>
     </message>
+    <message>
+        <source>az összehasonlítás</source>
+        <translation>the comparison</translation>
+    </message>
+    <message>
+        <source>a port választása</source>
+        <translation>choosing the port</translation>
+    </message>
+    <message>
+        <source>a kiolvasás</source>
+        <translation>the read-out</translation>
+    </message>
+    <message>
+        <source>a betöltés</source>
+        <translation>the download</translation>
+    </message>
+    <message>
+        <source>az állapot lekérdezése</source>
+        <translation>the status query</translation>
+    </message>
 </context>
 <context>
     <name>PortController</name>
@@ -908,6 +928,21 @@ The customer sheet was not made.</translation>
     </message>
 </context>
 <context>
+    <name>SignalMeter</name>
+    <message>
+        <source>Térerő</source>
+        <translation>Signal</translation>
+    </message>
+    <message>
+        <source>nincs adat</source>
+        <translation>no data</translation>
+    </message>
+    <message>
+        <source>az utolsó perc</source>
+        <translation>the last minute</translation>
+    </message>
+</context>
+<context>
     <name>StatusController</name>
     <message>
         <source>Állapot lekérdezése...</source>
@@ -916,6 +951,37 @@ The customer sheet was not made.</translation>
     <message>
         <source>Hiba</source>
         <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>TrendPlot</name>
+    <message>
+        <source>Görgő: nagyítás, húzás: görgetés, dupla kattintás: a teljes figyelés</source>
+        <translation>Wheel: zoom, drag: pan, double click: the whole watch</translation>
+    </message>
+    <message>
+        <source>Térerő</source>
+        <translation>Signal</translation>
+    </message>
+    <message>
+        <source>Analóg (V)</source>
+        <translation>Analog (V)</translation>
+    </message>
+    <message>
+        <source>Számláló</source>
+        <translation>Counter</translation>
+    </message>
+    <message>
+        <source>Kimenet %1</source>
+        <translation>Output %1</translation>
+    </message>
+    <message>
+        <source>Bemenet %1</source>
+        <translation>Input %1</translation>
+    </message>
+    <message>
+        <source>Tápfeszültség</source>
+        <translation>Supply voltage</translation>
     </message>
 </context>
 <context>
@@ -1007,6 +1073,183 @@ The customer sheet was not made.</translation>
     <message>
         <source>Ügyféllap PDF-be…</source>
         <translation>Customer Sheet as PDF…</translation>
+    </message>
+    <message>
+        <source>Állapot figyelése…</source>
+        <translation>Watch status…</translation>
+    </message>
+</context>
+<context>
+    <name>WatchController</name>
+    <message>
+        <source>A figyelés naplója nem írható (%1): a figyelés megy, de a napló nem menthető.</source>
+        <translation>The watch log cannot be written (%1): the watch goes on, but its log cannot be saved.</translation>
+    </message>
+    <message>
+        <source>A figyelés naplója nem írható tovább (%1): a figyelés megy, de a mentett napló nem lesz teljes.</source>
+        <translation>The watch log cannot be written any more (%1): the watch goes on, but a saved log will not be complete.</translation>
+    </message>
+    <message>
+        <source>A(z) %1 porton állapotfigyelés fut, a sorozat nem indulhat el rajta. Állítsa le a figyelést (Eszköz → Állapot figyelése…, Leállítás), majd indítsa a sorozatot.</source>
+        <translation>A status watch is running on the port %1, so the series cannot start on it. Stop the watch (Device → Watch status…, Stop), then start the series.</translation>
+    </message>
+    <message>
+        <source>Nincs menthető napló: %1</source>
+        <translation>There is no log to save: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sor nem olvasható, kimaradt (az első a(z) %1. sor).</source>
+        <translation>
+            <numerusform>%n row cannot be read and was left out (line %1).</numerusform>
+            <numerusform>%n rows cannot be read and were left out (the first is line %1).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A napló csak a legutóbbi mintáival látszik.</source>
+        <translation>Only the latest samples of the log are shown.</translation>
+    </message>
+</context>
+<context>
+    <name>WatchDialog</name>
+    <message>
+        <source>Állapot figyelése</source>
+        <translation>Watch status</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Ennyi időnként kérdezi le a modul állapotát. Egy lekérdezés kb. fél másodpercig tart a vonalon: ennél sűrűbben nem lehet.</source>
+        <translation>How often the module&apos;s status is queried. One query takes about half a second on the line: it cannot be done more often than that.</translation>
+    </message>
+    <message>
+        <source>Indítás</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Leállítás</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Hangjelzés a térerővel</source>
+        <translation>Sound the signal</translation>
+    </message>
+    <message>
+        <source>Minden mintánál rövid hang: minél jobb a térerő, annál magasabb; gyenge térerőnél két mély hang.</source>
+        <translation>A short tone for every sample: the better the signal, the higher the tone; two low tones for a weak signal.</translation>
+    </message>
+    <message>
+        <source>Jelenlegi állapot</source>
+        <translation>Current status</translation>
+    </message>
+    <message>
+        <source>Kimenetek:</source>
+        <translation>Outputs:</translation>
+    </message>
+    <message>
+        <source>Bemenetek:</source>
+        <translation>Inputs:</translation>
+    </message>
+    <message>
+        <source>Tápfeszültség:</source>
+        <translation>Supply:</translation>
+    </message>
+    <message>
+        <source>Analóg bemenet:</source>
+        <translation>Analog input:</translation>
+    </message>
+    <message>
+        <source>Számláló:</source>
+        <translation>Counter:</translation>
+    </message>
+    <message>
+        <source>Verzió:</source>
+        <translation>Version:</translation>
+    </message>
+    <message>
+        <source>Utolsó minta:</source>
+        <translation>Last sample:</translation>
+    </message>
+    <message>
+        <source>Események másolása</source>
+        <translation>Copy events</translation>
+    </message>
+    <message>
+        <source>Napló mentése…</source>
+        <translation>Save log…</translation>
+    </message>
+    <message>
+        <source>Napló megnyitása…</source>
+        <translation>Open log…</translation>
+    </message>
+    <message>
+        <source>Bezárás</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Időköz:</source>
+        <translation>Interval:</translation>
+    </message>
+    <message>
+        <source>Események:</source>
+        <translation>Events:</translation>
+    </message>
+    <message>
+        <source>A modul nem válaszol (5 másodperc csend). A figyelés %1 s-onként újra kérdezi.</source>
+        <translation>The module does not answer (5 seconds of silence). The watch asks again every %1 s.</translation>
+    </message>
+    <message>
+        <source>A port nem nyitható meg (%1). A figyelés %2 s-onként újra próbálja.</source>
+        <translation>The port cannot be opened (%1). The watch tries again every %2 s.</translation>
+    </message>
+    <message>
+        <source>Sorozatprogramozás fut: a port a sorozaté, a figyelés nem indítható.</source>
+        <translation>Series programming is running: the port is the series&apos;, the watch cannot start.</translation>
+    </message>
+    <message>
+        <source>Leállítva.</source>
+        <translation>Stopped.</translation>
+    </message>
+    <message>
+        <source>Nem fut.</source>
+        <translation>Not running.</translation>
+    </message>
+    <message>
+        <source>Szünetel, amíg %1 tart.</source>
+        <translation>Paused during %1.</translation>
+    </message>
+    <message>
+        <source>Figyelés %1 s-onként a(z) %2 porton.</source>
+        <translation>Watching every %1 s on the port %2.</translation>
+    </message>
+    <message>
+        <source>A port eltűnt (kihúzott adapter?): a figyelés szünetel, és folytatódik, amint a port visszatér.</source>
+        <translation>The port is gone (adapter pulled out?): the watch is paused and goes on as soon as the port comes back.</translation>
+    </message>
+    <message>
+        <source>Napló mentése</source>
+        <translation>Save log</translation>
+    </message>
+    <message>
+        <source>CSV napló (*.csv)</source>
+        <translation>CSV log (*.csv)</translation>
+    </message>
+    <message>
+        <source>A napló nem menthető (%1): %2</source>
+        <translation>The log cannot be saved (%1): %2</translation>
+    </message>
+    <message>
+        <source>Napló megnyitása</source>
+        <translation>Open log</translation>
+    </message>
+    <message>
+        <source>Megnyitott napló: %1</source>
+        <translation>Log opened: %1</translation>
+    </message>
+    <message>
+        <source>Nincs hangkimenet: a hangjelzés nem szólhat.</source>
+        <translation>No audio output: the signal cannot be sounded.</translation>
     </message>
 </context>
 <context>
@@ -1728,6 +1971,22 @@ The module&apos;s current configuration was not saved in the register; the downl
         </translation>
     </message>
     <message>
+        <source>A(z) %1 parancs nem használ portot.</source>
+        <translation>The %1 command uses no port.</translation>
+    </message>
+    <message>
+        <source>A sheet parancs a -o LAP.pdf kapcsolót várja.</source>
+        <translation>The sheet command needs the -o SHEET.pdf option.</translation>
+    </message>
+    <message>
+        <source>A -o kapcsoló csak a read és a sheet parancshoz tartozik.</source>
+        <translation>The -o option belongs to the read and sheet commands only.</translation>
+    </message>
+    <message>
+        <source>A --with-pin és a --site kapcsoló csak a sheet parancshoz tartozik.</source>
+        <translation>The --with-pin and --site options belong to the sheet command only.</translation>
+    </message>
+    <message>
         <source>Használat: qvconfig &lt;parancs&gt; [kapcsolók]
 Parancsok:
   identify                 A modul azonosítása.
@@ -1737,6 +1996,9 @@ Parancsok:
   compare FÁJL.msw         A fájl összehasonlítása a modul konfigurációjával.
   diff A.msw B.msw         Két fájl összehasonlítása (modul nélkül).
   status                   A modul állapotának lekérdezése.
+  status --watch MP [--count N] [--csv FÁJL]
+                           Az állapot figyelése MP másodpercenként (Ctrl+C: vége,
+                           összesítéssel); --csv: napló CSV-fájlba.
   series ALAP.msw EGYSÉGEK.csv [--verify] [--model qv5|qv3|brk2] [--skip-invalid]
          [--read-first] [--results FÁJL]
                            Sorozatprogramozás: egymás után csatlakoztatott modulok,
@@ -1760,7 +2022,7 @@ Kapcsolók:
   --site &lt;szöveg&gt;          sheet: a helyszín, ahogy a lapon áll.
 Kilépési kód: 0 kész, 1 hibás parancssor, 2 a port nem használható, 3 nincs modul vagy
 nem kompatibilis, 4 sikertelen adatcsere (series: sikertelen egység vagy leállítva;
-sheet: a PDF nem írható),
+sheet: a PDF nem írható; status --watch: hiányzó minta vagy a napló nem írható),
 5 eltérések.
 </source>
         <extracomment>The commands&apos; --help. Command and option names, FÁJL/A/B as file names may be translated (FILE), the exit codes stay; the descriptions start in column 28.</extracomment>
@@ -1773,6 +2035,9 @@ Commands:
   compare FILE.msw         Compares the file with the module&apos;s configuration.
   diff A.msw B.msw         Compares two files (no module needed).
   status                   Queries the module&apos;s status.
+  status --watch SECONDS [--count N] [--csv FILE]
+                           Watches the status every SECONDS (Ctrl+C ends it with a
+                           summary); --csv: a log as a CSV file.
   series BASE.msw UNITS.csv [--verify] [--model qv5|qv3|brk2] [--skip-invalid]
          [--read-first] [--results FILE]
                            Series programming: modules connected one after the other,
@@ -1796,24 +2061,29 @@ Options:
   --site &lt;text&gt;            sheet: the site as the sheet gives it.
 Exit status: 0 done, 1 invalid command line, 2 port unusable, 3 no module or not
 compatible, 4 exchange failed (series: a unit failed or the series was stopped;
-sheet: the PDF cannot be written), 5 differences.
+sheet: the PDF cannot be written; status --watch: a sample was missing or the log
+cannot be written), 5 differences.
 </translation>
     </message>
     <message>
-        <source>A(z) %1 parancs nem használ portot.</source>
-        <translation>The %1 command uses no port.</translation>
+        <source>A --watch kapcsoló csak a status parancshoz tartozik.</source>
+        <translation>The --watch option belongs to the status command only.</translation>
     </message>
     <message>
-        <source>A sheet parancs a -o LAP.pdf kapcsolót várja.</source>
-        <translation>The sheet command needs the -o SHEET.pdf option.</translation>
+        <source>A --count és a --csv kapcsoló a status --watch parancshoz tartozik.</source>
+        <translation>The --count and --csv options belong to status --watch.</translation>
     </message>
     <message>
-        <source>A -o kapcsoló csak a read és a sheet parancshoz tartozik.</source>
-        <translation>The -o option belongs to the read and sheet commands only.</translation>
+        <source>A --watch után a lekérdezések közti idő adható meg másodpercben, 0,5 és 3600 között (kapott: %1).</source>
+        <translation>--watch takes the time between queries in seconds, from 0.5 to 3600 (given: %1).</translation>
     </message>
     <message>
-        <source>A --with-pin és a --site kapcsoló csak a sheet parancshoz tartozik.</source>
-        <translation>The --with-pin and --site options belong to the sheet command only.</translation>
+        <source>A --count után a minták száma adható meg (kapott: %1).</source>
+        <translation>--count takes the number of samples (given: %1).</translation>
+    </message>
+    <message>
+        <source>A --csv után meg kell adni a fájl nevét.</source>
+        <translation>The --csv option needs a file name.</translation>
     </message>
 </context>
 <context>
@@ -2949,6 +3219,56 @@ Verification cancelled.</translation>
         <source>A --model, --skip-invalid, --read-first és --results kapcsoló csak a series parancshoz tartozik.</source>
         <translation>The --model, --skip-invalid, --read-first and --results options belong to the series command only.</translation>
     </message>
+    <message>
+        <source>A napló (%1) nem írható tovább: %2</source>
+        <translation>The log (%1) cannot be written any more: %2</translation>
+    </message>
+    <message>
+        <source>kimenetek %1  bemenetek %2  táp %3</source>
+        <translation>outputs %1  inputs %2  supply %3</translation>
+    </message>
+    <message>
+        <source>van</source>
+        <comment>supply voltage</comment>
+        <translation>present</translation>
+    </message>
+    <message>
+        <source>nincs</source>
+        <comment>supply voltage</comment>
+        <translation>absent</translation>
+    </message>
+    <message>
+        <source>  analóg %1 V  számláló %2</source>
+        <translation>  analog %1 V  counter %2</translation>
+    </message>
+    <message>
+        <source>  térerő %1 (%2)</source>
+        <translation>  signal %1 (%2)</translation>
+    </message>
+    <message>
+        <source>hibás válasz: „%1”</source>
+        <translation>malformed reply: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>nincs válasz</source>
+        <translation>no answer</translation>
+    </message>
+    <message>
+        <source>a port nem érhető el</source>
+        <translation>the port is not there</translation>
+    </message>
+    <message>
+        <source>a port nem nyitható meg: %1</source>
+        <translation>the port cannot be opened: %1</translation>
+    </message>
+    <message>
+        <source>A napló (%1) nem írható: %2</source>
+        <translation>The log (%1) cannot be written: %2</translation>
+    </message>
+    <message>
+        <source>Összesítés: %1</source>
+        <translation>Summary: %1</translation>
+    </message>
 </context>
 <context>
     <name>qv::reg::Connection</name>
@@ -3016,6 +3336,10 @@ Verification cancelled.</translation>
     <message>
         <source>Betöltés</source>
         <translation>Download</translation>
+    </message>
+    <message>
+        <source>Figyelés</source>
+        <translation>Status watch</translation>
     </message>
 </context>
 <context>
@@ -3395,6 +3719,121 @@ The module&apos;s present configuration did not get into the register, so it get
     <message>
         <source>Az eredményfájl (%1) ugyanaz a fájl, mint a modulok táblázata: a sorozat felülírná. Adjon meg más eredményfájlt.</source>
         <translation>The results file (%1) is the same file as the units table: the series would overwrite it. Give another results file.</translation>
+    </message>
+</context>
+<context>
+    <name>qv::watch</name>
+    <message>
+        <source>A fájl nem állapotfigyelési napló: az első sora nem a napló fejléce.</source>
+        <translation>The file is not a status watch log: its first line is not the log&apos;s header.</translation>
+    </message>
+    <message>
+        <source>A napló (%1) nem fájl, vagy nem található.</source>
+        <translation>The log (%1) is not a file, or it is not found.</translation>
+    </message>
+    <message>
+        <source>A napló (%1) nem nyitható meg: %2</source>
+        <translation>The log (%1) cannot be opened: %2</translation>
+    </message>
+    <message>
+        <source>A napló (%1) túl nagy: %2 MB.</source>
+        <translation>The log (%1) is too large: %2 MB.</translation>
+    </message>
+    <message>
+        <source>bemenet %1 aktív</source>
+        <translation>input %1 active</translation>
+    </message>
+    <message>
+        <source>bemenet %1 inaktív</source>
+        <translation>input %1 inactive</translation>
+    </message>
+    <message>
+        <source>kimenet %1 be</source>
+        <translation>output %1 on</translation>
+    </message>
+    <message>
+        <source>kimenet %1 ki</source>
+        <translation>output %1 off</translation>
+    </message>
+    <message>
+        <source>tápfeszültség visszatért</source>
+        <translation>supply voltage back</translation>
+    </message>
+    <message>
+        <source>tápfeszültség megszűnt</source>
+        <translation>supply voltage lost</translation>
+    </message>
+    <message>
+        <source>gyenge térerő (%1)</source>
+        <translation>weak signal (%1)</translation>
+    </message>
+    <message>
+        <source>térerő ismét megfelelő (%1)</source>
+        <translation>signal good again (%1)</translation>
+    </message>
+    <message>
+        <source>a modul nem válaszol</source>
+        <translation>the module does not answer</translation>
+    </message>
+    <message>
+        <source>a modul ismét válaszol</source>
+        <translation>the module answers again</translation>
+    </message>
+    <message>
+        <source>a port eltűnt (kihúzott adapter?), a figyelés várakozik</source>
+        <translation>the port is gone (adapter pulled out?), the watch waits</translation>
+    </message>
+    <message>
+        <source>a port visszatért</source>
+        <translation>the port is back</translation>
+    </message>
+    <message>
+        <source>a port nem nyitható meg: %1</source>
+        <translation>the port cannot be opened: %1</translation>
+    </message>
+    <message>
+        <source>nincs jel</source>
+        <translation>no signal</translation>
+    </message>
+    <message>
+        <source>gyenge</source>
+        <translation>weak</translation>
+    </message>
+    <message>
+        <source>elfogadható</source>
+        <translation>fair</translation>
+    </message>
+    <message>
+        <source>közepes</source>
+        <translation>medium</translation>
+    </message>
+    <message>
+        <source>jó</source>
+        <translation>good</translation>
+    </message>
+    <message>
+        <source>kiváló</source>
+        <translation>excellent</translation>
+    </message>
+    <message>
+        <source>nincs adat</source>
+        <translation>no data</translation>
+    </message>
+    <message>
+        <source>érvénytelen</source>
+        <translation>invalid</translation>
+    </message>
+    <message>
+        <source>térerő: min. %1, medián %2, max. %3</source>
+        <translation>signal: min. %1, median %2, max. %3</translation>
+    </message>
+    <message>
+        <source>térerő: nincs adat</source>
+        <translation>signal: no data</translation>
+    </message>
+    <message>
+        <source>Időtartam: %1, minták: %2 (hiányzó: %3), %4, események: %5</source>
+        <translation>Duration: %1, samples: %2 (missing: %3), %4, events: %5</translation>
     </message>
 </context>
 <context>

@@ -266,6 +266,26 @@ A bejegyzés nem menthető fájlba.</source>
         <source>A sorozat fut. Leállítja az éppen írt modul után, és kilép?</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>az összehasonlítás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a port választása</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a kiolvasás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a betöltés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>az állapot lekérdezése</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PortController</name>
@@ -878,6 +898,21 @@ Az ügyféllap nem készült el.</source>
     </message>
 </context>
 <context>
+    <name>SignalMeter</name>
+    <message>
+        <source>Térerő</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nincs adat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>az utolsó perc</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>StatusController</name>
     <message>
         <source>Állapot lekérdezése...</source>
@@ -885,6 +920,37 @@ Az ügyféllap nem készült el.</source>
     </message>
     <message>
         <source>Hiba</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TrendPlot</name>
+    <message>
+        <source>Görgő: nagyítás, húzás: görgetés, dupla kattintás: a teljes figyelés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Térerő</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Analóg (V)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Számláló</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kimenet %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bemenet %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tápfeszültség</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -976,6 +1042,182 @@ Az ügyféllap nem készült el.</source>
     </message>
     <message>
         <source>Ügyféllap PDF-be…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Állapot figyelése…</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WatchController</name>
+    <message>
+        <source>A figyelés naplója nem írható (%1): a figyelés megy, de a napló nem menthető.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A figyelés naplója nem írható tovább (%1): a figyelés megy, de a mentett napló nem lesz teljes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1 porton állapotfigyelés fut, a sorozat nem indulhat el rajta. Állítsa le a figyelést (Eszköz → Állapot figyelése…, Leállítás), majd indítsa a sorozatot.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nincs menthető napló: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sor nem olvasható, kimaradt (az első a(z) %1. sor).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A napló csak a legutóbbi mintáival látszik.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WatchDialog</name>
+    <message>
+        <source>Állapot figyelése</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ennyi időnként kérdezi le a modul állapotát. Egy lekérdezés kb. fél másodpercig tart a vonalon: ennél sűrűbben nem lehet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Indítás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leállítás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hangjelzés a térerővel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minden mintánál rövid hang: minél jobb a térerő, annál magasabb; gyenge térerőnél két mély hang.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jelenlegi állapot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kimenetek:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bemenetek:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tápfeszültség:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Analóg bemenet:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Számláló:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verzió:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Utolsó minta:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Események másolása</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Napló mentése…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Napló megnyitása…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bezárás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Időköz:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Események:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A modul nem válaszol (5 másodperc csend). A figyelés %1 s-onként újra kérdezi.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A port nem nyitható meg (%1). A figyelés %2 s-onként újra próbálja.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sorozatprogramozás fut: a port a sorozaté, a figyelés nem indítható.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leállítva.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nem fut.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Szünetel, amíg %1 tart.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Figyelés %1 s-onként a(z) %2 porton.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A port eltűnt (kihúzott adapter?): a figyelés szünetel, és folytatódik, amint a port visszatér.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Napló mentése</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV napló (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A napló nem menthető (%1): %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Napló megnyitása</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Megnyitott napló: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nincs hangkimenet: a hangjelzés nem szólhat.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1647,6 +1889,22 @@ A modul mostani konfigurációja nem került a nyilvántartásba; a betöltés e
         </translation>
     </message>
     <message>
+        <source>A(z) %1 parancs nem használ portot.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A sheet parancs a -o LAP.pdf kapcsolót várja.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A -o kapcsoló csak a read és a sheet parancshoz tartozik.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A --with-pin és a --site kapcsoló csak a sheet parancshoz tartozik.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Használat: qvconfig &lt;parancs&gt; [kapcsolók]
 Parancsok:
   identify                 A modul azonosítása.
@@ -1656,6 +1914,9 @@ Parancsok:
   compare FÁJL.msw         A fájl összehasonlítása a modul konfigurációjával.
   diff A.msw B.msw         Két fájl összehasonlítása (modul nélkül).
   status                   A modul állapotának lekérdezése.
+  status --watch MP [--count N] [--csv FÁJL]
+                           Az állapot figyelése MP másodpercenként (Ctrl+C: vége,
+                           összesítéssel); --csv: napló CSV-fájlba.
   series ALAP.msw EGYSÉGEK.csv [--verify] [--model qv5|qv3|brk2] [--skip-invalid]
          [--read-first] [--results FÁJL]
                            Sorozatprogramozás: egymás után csatlakoztatott modulok,
@@ -1679,26 +1940,30 @@ Kapcsolók:
   --site &lt;szöveg&gt;          sheet: a helyszín, ahogy a lapon áll.
 Kilépési kód: 0 kész, 1 hibás parancssor, 2 a port nem használható, 3 nincs modul vagy
 nem kompatibilis, 4 sikertelen adatcsere (series: sikertelen egység vagy leállítva;
-sheet: a PDF nem írható),
+sheet: a PDF nem írható; status --watch: hiányzó minta vagy a napló nem írható),
 5 eltérések.
 </source>
         <extracomment>The commands&apos; --help. Command and option names, FÁJL/A/B as file names may be translated (FILE), the exit codes stay; the descriptions start in column 28.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>A(z) %1 parancs nem használ portot.</source>
+        <source>A --watch kapcsoló csak a status parancshoz tartozik.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>A sheet parancs a -o LAP.pdf kapcsolót várja.</source>
+        <source>A --count és a --csv kapcsoló a status --watch parancshoz tartozik.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>A -o kapcsoló csak a read és a sheet parancshoz tartozik.</source>
+        <source>A --watch után a lekérdezések közti idő adható meg másodpercben, 0,5 és 3600 között (kapott: %1).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>A --with-pin és a --site kapcsoló csak a sheet parancshoz tartozik.</source>
+        <source>A --count után a minták száma adható meg (kapott: %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A --csv után meg kell adni a fájl nevét.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2806,6 +3071,55 @@ Az ellenőrzés megszakítva.</source>
     </message>
     <message>
         <source>A --model, --skip-invalid, --read-first és --results kapcsoló csak a series parancshoz tartozik.</source>
+    </message>
+    <message>
+        <source>A napló (%1) nem írható tovább: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kimenetek %1  bemenetek %2  táp %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>van</source>
+        <comment>supply voltage</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nincs</source>
+        <comment>supply voltage</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  analóg %1 V  számláló %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  térerő %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hibás válasz: „%1”</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nincs válasz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a port nem érhető el</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a port nem nyitható meg: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A napló (%1) nem írható: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Összesítés: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2874,6 +3188,9 @@ Az ellenőrzés megszakítva.</source>
     </message>
     <message>
         <source>Betöltés</source>
+    </message>
+    <message>
+        <source>Figyelés</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3245,6 +3562,121 @@ A modul mostani konfigurációja nem került a nyilvántartásba, ezért nem kap
     </message>
     <message>
         <source>Az eredményfájl (%1) ugyanaz a fájl, mint a modulok táblázata: a sorozat felülírná. Adjon meg más eredményfájlt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qv::watch</name>
+    <message>
+        <source>A fájl nem állapotfigyelési napló: az első sora nem a napló fejléce.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A napló (%1) nem fájl, vagy nem található.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A napló (%1) nem nyitható meg: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A napló (%1) túl nagy: %2 MB.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bemenet %1 aktív</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bemenet %1 inaktív</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kimenet %1 be</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kimenet %1 ki</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tápfeszültség visszatért</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tápfeszültség megszűnt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>gyenge térerő (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>térerő ismét megfelelő (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a modul nem válaszol</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a modul ismét válaszol</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a port eltűnt (kihúzott adapter?), a figyelés várakozik</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a port visszatért</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a port nem nyitható meg: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nincs jel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>gyenge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>elfogadható</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>közepes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>jó</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kiváló</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nincs adat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>érvénytelen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>térerő: min. %1, medián %2, max. %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>térerő: nincs adat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Időtartam: %1, minták: %2 (hiányzó: %3), %4, események: %5</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

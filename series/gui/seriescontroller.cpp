@@ -150,6 +150,11 @@ bool SeriesController::start(const Request &request, QWidget *parent)
         qv::showMessage(parent, QMessageBox::Warning, tr("Sorozatprogramozás"), text);
         return false;
     };
+    // Another user of the window's port (the status watch) says why it cannot be had.
+    if (m_portRefusal) {
+        if (const QString why = m_portRefusal(m_settings.Port); !why.isEmpty())
+            return refuse(why);
+    }
     if (request.basePath.isEmpty())
         return refuse(tr("Válassza ki az alap konfigurációs fájlt."));
     if (request.unitsPath.isEmpty())

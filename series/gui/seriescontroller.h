@@ -12,6 +12,7 @@
 #include <QPointer>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 struct devSettings;
@@ -84,6 +85,12 @@ public:
     // them had failed.
     bool retry(const QList<int> &rows);
 
+    // Why the port cannot be had for a series now (empty: it can); asked before every start.
+    void setPortRefusal(std::function<QString(const QString &port)> why)
+    {
+        m_portRefusal = std::move(why);
+    }
+
 signals:
     void runningChanged(bool running);
     // What the person at the bench should do now.
@@ -126,4 +133,5 @@ private:
     QString m_refusal;                 // the module connected now was refused for this
     bool m_stopping = false;
     bool m_moduleOn = false; // a unit was written into the module connected now
+    std::function<QString(const QString &)> m_portRefusal;
 };

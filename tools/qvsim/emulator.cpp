@@ -53,6 +53,7 @@ struct Emulator::State
               }};
     std::thread thread;
     bool afterTilde = false; // the last byte of the program was the "~" of a request
+    int statusAnswers = 0;   // status requests answered under a status course
 
     void run();
     void take(const QByteArray &bytes, Exchanges &exchanges);
@@ -482,6 +483,9 @@ void Emulator::State::handle(Exchange exchange, Exchanges &exchanges)
         std::unique_lock lock(mutex);
         now = setup;
     }
+    if (exchange == Exchange::Status && !now.module.statusCourse.isEmpty())
+        now.module.status =
+            statusForAnswer(now.module.status, now.module.statusCourse, ++statusAnswers);
     line.use(now.line);
     exchanges.run(exchange, now);
     // The person takes the unit off once the program has been done with it for a while: an

@@ -64,6 +64,15 @@ Without it the module holds the values of the shipped defaults file.
 Status (--status): comma-separated items over the model's defaults, e.g.
   outputs=1010,inputs=0100,analog=12.5,counter=00042,supply=1,signal=4,version=FW2.1
 
+A status that changes (for a status watch): --status-at N:ITEMS (repeatable) applies
+ITEMS from the Nth answer to the status request on (counted from 1); --status-cycle N
+repeats that script every N answers; --wander SEED lets the signal level drift between 1
+and 5, the analogue value drift about its value and the counter climb, the same for the
+same seed. For example, input 2 goes active at the 5th answer and back at the 9th, and
+the supply fails for the 12th to the 14th, every 20 answers:
+  qvsim --status-at 5:inputs=0110 --status-at 9:inputs=0100 --status-at 12:supply=0 \
+        --status-at 15:supply=1 --status-cycle 20 --wander 7
+
 A sequence of modules (--unit ITEMS, repeated): one module after another on the same
 port, as a workshop writes a series. The first unit is connected at the start; once
 the program has been done with it for --hold ms (no exchange other than an
@@ -148,6 +157,18 @@ int main(int argc, char *argv[])
     const QCommandLineOption status({QStringLiteral("s"), QStringLiteral("status")},
                                     QStringLiteral("Live status, see above."),
                                     QStringLiteral("items"));
+    const QCommandLineOption statusAt(
+        QStringLiteral("status-at"),
+        QStringLiteral("From the Nth status answer on, these status items (repeatable)."),
+        QStringLiteral("n:items"));
+    const QCommandLineOption statusCycle(
+        QStringLiteral("status-cycle"),
+        QStringLiteral("Repeat the --status-at script every N status answers."),
+        QStringLiteral("n"), QStringLiteral("0"));
+    const QCommandLineOption wander(
+        QStringLiteral("wander"),
+        QStringLiteral("Let the signal, the analogue value and the counter move (a seed)."),
+        QStringLiteral("seed"));
     const QCommandLineOption faults({QStringLiteral("f"), QStringLiteral("fault")},
                                     QStringLiteral("A fault for one exchange, e.g. ident=silent."),
                                     QStringLiteral("exchange=fault"));
@@ -190,10 +211,10 @@ int main(int argc, char *argv[])
         QStringLiteral("sequence-log"),
         QStringLiteral("Write a line per step of the sequence to this file."),
         QStringLiteral("file"));
-    parser.addOptions({model,    ident,    terminator,  link,        baud,
-                       config,   status,   faults,      unpaced,     slowBytes,
-                       overlong, ackDelay, unplugPause, receivedLog, verbose,
-                       units,    hold,     gap,         portPerUnit, sequenceLog});
+    parser.addOptions({model,       ident,       terminator, link,        baud,     config,
+                       status,      faults,      unpaced,    slowBytes,   overlong, ackDelay,
+                       unplugPause, receivedLog, verbose,    units,       hold,     gap,
+                       portPerUnit, sequenceLog, statusAt,   statusCycle, wander});
     parser.process(app);
 
     const auto chosenModel = qvsim::modelFromName(parser.value(model));
@@ -238,6 +259,17 @@ int main(int argc, char *argv[])
     if (parser.isSet(status) &&
         !qvsim::applyStatusItems(setup.module.status, parser.value(status), &error))
         fail(error);
+    for (const QString &item : parser.values(statusAt)) {
+        const auto step = qvsim::parseStatusStep(item, &error);
+        if (!step)
+            fail(error);
+        setup.module.statusCourse.steps.append(*step);
+    }
+    setup.module.statusCourse.cycle = number(statusCycle, 0);
+    if (parser.isSet(wander)) {
+        setup.module.statusCourse.wander = true;
+        setup.module.statusCourse.seed = quint32(number(wander, 0));
+    }
     for (const QString &item : parser.values(faults)) {
         const auto exchange = qvsim::exchangeFromName(item.section(u'=', 0, 0));
         const auto fault = qvsim::faultFromName(item.section(u'=', 1));

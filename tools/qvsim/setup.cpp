@@ -2,6 +2,9 @@
 
 #include <QFile>
 
+#include <cmath>
+#include <numbers>
+
 namespace qvsim {
 
 namespace {
@@ -108,6 +111,63 @@ bool applyStatusItems(qv::status::ModuleStatus &status, const QString &items, QS
     }
     status = s;
     return true;
+}
+
+namespace {
+
+// A well-mixed number from the seed and the answer (splitmix32-like), the course's dice.
+quint32 dice(quint32 seed, int answer)
+{
+    quint32 x = seed * 0x9E3779B9u + quint32(answer) * 0x85EBCA6Bu;
+    x ^= x >> 16;
+    x *= 0x7FEB352Du;
+    x ^= x >> 15;
+    x *= 0x846CA68Bu;
+    x ^= x >> 16;
+    return x;
+}
+
+} // namespace
+
+qv::status::ModuleStatus statusForAnswer(const qv::status::ModuleStatus &base,
+                                         const StatusCourse &course, int answer)
+{
+    qv::status::ModuleStatus s = base;
+    const int n = course.cycle > 0 ? (answer - 1) % course.cycle + 1 : answer;
+    for (const StatusCourse::Step &step : course.steps) {
+        if (step.answer <= n)
+            applyStatusItems(s, step.items, nullptr);
+    }
+    if (!course.wander)
+        return s;
+    const double phase = double(course.seed % 97) / 97.0 * 2 * std::numbers::pi;
+    const quint32 roll = dice(course.seed, answer);
+    const int jitter = roll % 5 == 0 ? -1 : roll % 5 == 4 ? 1 : 0;
+    const double level = 3.0 + 1.7 * std::sin(answer * 2 * std::numbers::pi / 41 + phase) + jitter;
+    s.signalLevel = qBound(1, int(std::lround(level)), 5);
+    bool ok = false;
+    const double volts = s.analog.toDouble(&ok);
+    const double drift = 1.5 * std::sin(answer * 2 * std::numbers::pi / 67 + phase) +
+                         0.1 * double(int(roll >> 8 & 7) - 3);
+    s.analog = QString::number(qMax(0.0, (ok ? volts : 12.0) + drift), 'f', 1);
+    const qint64 count = s.counter.toLongLong(&ok);
+    s.counter = QStringLiteral("%1").arg((ok ? count : 0) + 2 * answer + qint64(roll >> 12 & 1),
+                                         int(s.counter.size()), 10, QLatin1Char('0'));
+    return s;
+}
+
+std::optional<StatusCourse::Step> parseStatusStep(const QString &text, QString *error)
+{
+    bool ok = false;
+    const int answer = text.section(u':', 0, 0).toInt(&ok, 10);
+    const QString items = text.section(u':', 1);
+    qv::status::ModuleStatus probe;
+    if (!ok || answer < 1 || !text.contains(u':') || !applyStatusItems(probe, items, error)) {
+        if (error && (!ok || answer < 1 || !text.contains(u':')))
+            *error = QStringLiteral("bad --status-at \"%1\" (N:ITEMS, N from 1)").arg(text);
+        return std::nullopt;
+    }
+    return StatusCourse::Step{answer, items};
 }
 
 std::optional<SequenceUnit> parseUnitItems(const QString &text, const SequenceUnit &base,

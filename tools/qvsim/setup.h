@@ -18,6 +18,33 @@
 
 namespace qvsim {
 
+// A status that changes over time, for demonstrations and tests of a watch: the module's
+// nth answer to the status request (counted from 1) shows its status with the steps up to n
+// applied in order (the script repeats every `cycle` answers when that is above 0), and
+// with `wander` the signal level, the analogue value and the counter move as on a site: the
+// level drifts between 1 and 5 with some jitter, the voltage drifts about its value, the
+// counter climbs. The same seed gives the same course.
+struct StatusCourse
+{
+    struct Step
+    {
+        int answer = 1;
+        QString items; // as --status gives them
+    };
+    QList<Step> steps;
+    int cycle = 0;
+    bool wander = false;
+    quint32 seed = 1;
+
+    bool isEmpty() const { return steps.isEmpty() && !wander; }
+};
+
+// The status of the `answer`th answer (from 1) under `course`, from `base`.
+qv::status::ModuleStatus statusForAnswer(const qv::status::ModuleStatus &base,
+                                         const StatusCourse &course, int answer);
+// "N:ITEMS" (--status-at): from the Nth status answer on, ITEMS as --status gives them.
+std::optional<StatusCourse::Step> parseStatusStep(const QString &text, QString *error);
+
 struct ModuleSetup
 {
     Model model = Model::QV5;
@@ -29,6 +56,7 @@ struct ModuleSetup
     // Bytes sent as they are in answer to the status request instead of the status line
     // and its CR (a malformed line, one without its CR); empty: the status line.
     QByteArray statusReply;
+    StatusCourse statusCourse; // empty: the status stays as it is
 
     // A module of `model`: its own identification text and status, the factory fields.
     static ModuleSetup of(Model model);

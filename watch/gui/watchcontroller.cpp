@@ -1,0 +1,274 @@
+#include "watch/gui/watchcontroller.h"
+
+#include "form/statuspanel.h"
+#include "register/gui/registercontroller.h"
+#include "register/journal.h"
+#include "settings/devsettings.h"
+#include "settings/preferences.h"
+#include "transfer/statusview.h"
+#include "watch/csvlog.h"
+#include "watch/watcher.h"
+
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QSaveFile>
+#include <QTemporaryFile>
+#include <QThread>
+
+using namespace qv::watch;
+
+WatchController::WatchController(const devSettings &settings, form::StatusPanel *panel,
+                                 RegisterController *registry, QObject *parent)
+    : QObject(parent), m_settings(settings), m_panel(panel), m_registry(registry)
+{
+    m_thread = new QThread(this);
+    m_thread->setObjectName(QStringLiteral("watch"));
+    m_worker = new WatchWorker;
+    m_worker->moveToThread(m_thread);
+    connect(m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
+    // The worker's signals come from its thread: queued.
+    connect(m_worker, &WatchWorker::sampled, this, &WatchController::take);
+    connect(m_worker, &WatchWorker::portGoneChanged, this, [this](bool gone) {
+        m_portGone = gone;
+        emit portGoneChanged(gone);
+    });
+    m_thread->start();
+}
+
+WatchController::~WatchController()
+{
+    stop();
+    m_thread->quit();
+    m_thread->wait();
+}
+
+void WatchController::beginSession(int model)
+{
+    m_model = model;
+    m_history.clear();
+    m_tracker = std::make_unique<EventTracker>(model);
+    m_summary = SummaryBuilder();
+    m_events.clear();
+    m_spool.reset();
+    m_logPath.clear();
+    m_logFailed = false;
+}
+
+void WatchController::start(int intervalMs)
+{
+    if (m_running || m_portLocked || m_holds > 0)
+        return;
+    beginSession(m_settings.DeviceModel);
+    m_port = m_settings.Port;
+    m_intervalMs = intervalMs;
+    // The log is written as the samples come, so that a long session is never lost.
+    m_spool = std::make_unique<QTemporaryFile>(QDir::tempPath() +
+                                               QStringLiteral("/qvconfig-figyeles-XXXXXX.csv"));
+    if (m_spool->open() && m_spool->write(logHeader()) > 0 && m_spool->flush()) {
+        m_logPath = m_spool->fileName();
+    } else {
+        m_logFailed = true;
+        emit problem(tr("A figyelés naplója nem írható (%1): a figyelés megy, de a napló nem "
+                        "menthető.")
+                         .arg(m_spool->errorString()));
+    }
+    m_session.start();
+    m_portGone = false;
+    m_running = true;
+    emit sessionReset();
+    emit runningChanged(true);
+    QMetaObject::invokeMethod(m_worker,
+                              [worker = m_worker, port = m_port, intervalMs, session = m_session] {
+                                  worker->start(port, intervalMs, session);
+                              });
+}
+
+void WatchController::setInterval(int intervalMs)
+{
+    m_intervalMs = intervalMs;
+    QMetaObject::invokeMethod(m_worker,
+                              [worker = m_worker, intervalMs] { worker->setInterval(intervalMs); });
+}
+
+void WatchController::stop()
+{
+    if (!m_running)
+        return;
+    // The query being made ends at once; the call returns once the port is free.
+    m_worker->cancel();
+    QMetaObject::invokeMethod(m_worker, &WatchWorker::stop, Qt::BlockingQueuedConnection);
+    m_running = false;
+    if (m_spool)
+        m_spool->flush();
+    record();
+    emit runningChanged(false);
+}
+
+void WatchController::record()
+{
+    const Summary summary = m_summary.summary();
+    if (!m_registry || summary.samples == 0)
+        return;
+    WatchContext context;
+    context.programVersion = m_settings.Version;
+    context.technician = qv::preferences::technician();
+    context.site = m_registry->site();
+    context.port = m_port;
+    context.identification = m_settings.DeviceId;
+    context.model = m_model;
+    m_registry->journal().record(watchEntry(summary, context));
+}
+
+void WatchController::take(const Sample &sample)
+{
+    // A sample that was under way when the session stopped belongs to none.
+    if (!m_running)
+        return;
+    m_history.append(sample);
+    m_summary.add(sample);
+    const QList<Event> events = m_tracker->add(sample);
+    m_summary.addEvents(int(events.size()));
+    for (const Event &e : events) {
+        if (e.isSwitch())
+            m_history.addMark(e.elapsedMs, e.kind == EventKind::Output);
+    }
+    m_events.append(events);
+    if (m_events.size() > MaxEvents)
+        m_events.remove(0, m_events.size() - MaxEvents);
+    if (m_spool && !m_logFailed) {
+        const QByteArray row = logRow(sample, m_model);
+        if (m_spool->write(row) != row.size() || !m_spool->flush()) {
+            m_logFailed = true;
+            emit problem(tr("A figyelés naplója nem írható tovább (%1): a figyelés megy, de a "
+                            "mentett napló nem lesz teljes.")
+                             .arg(m_spool->errorString()));
+        }
+    }
+    if (m_panel && sample.isOk())
+        m_panel->show(qv::status::panelView(statusOf(sample), m_model));
+    emit sampled(sample, events);
+}
+
+WatchController::Pause::Pause(WatchController *controller, const QString &why)
+    : m_controller(controller)
+{
+    if (m_controller)
+        m_controller->hold(why);
+}
+
+WatchController::Pause::~Pause()
+{
+    if (m_controller)
+        m_controller->release();
+}
+
+void WatchController::hold(const QString &why)
+{
+    if (m_holds++ > 0 || !m_running)
+        return;
+    // The query under way ends with the module's answer; meanwhile the window repaints,
+    // but takes no input until the port is free.
+    m_worker->cancel();
+    QEventLoop wait;
+    connect(m_worker, &WatchWorker::held, &wait, &QEventLoop::quit);
+    QMetaObject::invokeMethod(m_worker, &WatchWorker::hold);
+    wait.exec(QEventLoop::ExcludeUserInputEvents);
+    emit pausedChanged(true, why);
+}
+
+void WatchController::release()
+{
+    if (--m_holds > 0 || !m_running)
+        return;
+    // The port may have changed meanwhile (a port chosen in the dialog).
+    QMetaObject::invokeMethod(
+        m_worker, [worker = m_worker, port = m_settings.Port] { worker->release(port); });
+    m_port = m_settings.Port;
+    emit pausedChanged(false, {});
+}
+
+QString WatchController::portRefusal(const QString &port) const
+{
+    if (!m_running)
+        return {};
+    return tr("A(z) %1 porton állapotfigyelés fut, a sorozat nem indulhat el rajta. Állítsa le "
+              "a figyelést (Eszköz → Állapot figyelése…, Leállítás), majd indítsa a sorozatot.")
+        .arg(port);
+}
+
+void WatchController::setPortLocked(bool locked)
+{
+    m_portLocked = locked;
+    emit portLockChanged(locked);
+}
+
+bool WatchController::saveLog(const QString &path, QString *error) const
+{
+    QFile source(m_logPath);
+    QSaveFile target(path);
+    if (m_logPath.isEmpty() || !source.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = tr("Nincs menthető napló: %1").arg(source.errorString());
+        return false;
+    }
+    if (!target.open(QIODevice::WriteOnly)) {
+        if (error)
+            *error = target.errorString();
+        return false;
+    }
+    while (!source.atEnd()) {
+        const QByteArray chunk = source.read(1 << 16);
+        if (chunk.isEmpty() || target.write(chunk) != chunk.size()) {
+            if (error)
+                *error = target.errorString();
+            target.cancelWriting();
+            return false;
+        }
+    }
+    if (!target.commit()) {
+        if (error)
+            *error = target.errorString();
+        return false;
+    }
+    return true;
+}
+
+bool WatchController::openLog(const QString &path, QString *error, QString *notice)
+{
+    if (m_running)
+        return false;
+    const LogRead read = readLogFile(path);
+    if (!read.error.isEmpty()) {
+        if (error)
+            *error = read.error;
+        return false;
+    }
+    beginSession(read.model);
+    m_logPath = path;
+    for (const Sample &s : read.samples) {
+        m_history.append(s);
+        m_summary.add(s);
+        const QList<Event> events = m_tracker->add(s);
+        m_summary.addEvents(int(events.size()));
+        for (const Event &e : events) {
+            if (e.isSwitch())
+                m_history.addMark(e.elapsedMs, e.kind == EventKind::Output);
+        }
+        m_events.append(events);
+    }
+    if (m_events.size() > MaxEvents)
+        m_events.remove(0, m_events.size() - MaxEvents);
+    if (notice) {
+        notice->clear();
+        if (read.badRows > 0)
+            *notice =
+                tr("%n sor nem olvasható, kimaradt (az első a(z) %1. sor).", nullptr, read.badRows)
+                    .arg(read.firstBadLine);
+        if (read.cut)
+            *notice += (notice->isEmpty() ? QString() : QStringLiteral(" ")) +
+                       tr("A napló csak a legutóbbi mintáival látszik.");
+    }
+    emit sessionReset();
+    return true;
+}

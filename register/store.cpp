@@ -1,13 +1,16 @@
 #include "register/store.h"
 
 #include "register/conninfo.h"
+#include "register/localfile.h"
 #include "register/schema.h"
 
 #include <QAtomicInt>
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -16,7 +19,9 @@
 #include <QVariant>
 #include <QtEndian>
 
+#include <chrono>
 #include <climits>
+#include <thread>
 
 namespace qv::reg {
 
@@ -139,40 +144,6 @@ qint64 dayStartMs(QDate day, const QTimeZone &zone)
     return QDateTime(day, QTime(0, 0), zone).toMSecsSinceEpoch();
 }
 
-// What the first bytes of a file say about it, before SQLite touches it: SQLite would take
-// a file that is not a database for one only once it writes, and a truncated one it reads
-// until it reaches a missing page.
-enum class FileKind { Empty, Database, NotDatabase, Truncated, Unreadable };
-
-FileKind inspectFile(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return FileKind::Unreadable;
-    const qint64 size = file.size();
-    if (size == 0)
-        return FileKind::Empty;
-    const QByteArray head = file.read(100);
-    if (head.size() < 100 || !head.startsWith(QByteArrayView("SQLite format 3\0", 16)))
-        return FileKind::NotDatabase;
-    const auto *bytes = reinterpret_cast<const uchar *>(head.constData());
-    qint64 pageSize = qFromBigEndian<quint16>(bytes + 16);
-    if (pageSize == 1)
-        pageSize = 65536;
-    if (pageSize < 512 || (pageSize & (pageSize - 1)) != 0)
-        return FileKind::NotDatabase;
-    // The page count in the header is valid when the change counter matches the number
-    // written beside it. A write-ahead log that is not empty may hold the newest pages
-    // (or another program may be moving them into the file): then SQLite itself decides.
-    const quint32 pages = qFromBigEndian<quint32>(bytes + 28);
-    const bool countValid =
-        pages != 0 && qFromBigEndian<quint32>(bytes + 24) == qFromBigEndian<quint32>(bytes + 92);
-    const QFileInfo wal(path + QStringLiteral("-wal"));
-    if (countValid && !(wal.exists() && wal.size() > 0) && size < pages * pageSize)
-        return FileKind::Truncated;
-    return FileKind::Database;
-}
-
 } // namespace
 
 struct Store::Private
@@ -183,6 +154,7 @@ struct Store::Private
     QString location;
     QString connectionName;
     QSqlDatabase db;
+    FileClaim claim; // SQLite: this connection counted on its file until it is closed
     int recordedSharing = KeptHere;
 
     ~Private()
@@ -428,26 +400,46 @@ Store Store::openSqlite(const QString &path)
         QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                           QFileDevice::ExeOwner);
     }
-    if (!info.exists()) {
-        // Made here with the owner's rights only, before SQLite opens it: SQLite gives its
-        // -wal and -shm files the same rights. Another program may make it meanwhile.
-        QFile file(p->location);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly,
-                       QFileDevice::ReadOwner | QFileDevice::WriteOwner) &&
-            !QFileInfo::exists(p->location))
-            return fail(OpenStatus::CannotCreate,
-                        Text::tr("A nyilvántartás fájlja (%1) nem hozható létre: %2. "
-                                 "Ellenőrizze, hogy a mappája írható-e, és hogy van-e "
-                                 "hely a lemezen.")
-                            .arg(shown, file.errorString()));
-    }
-
     const QString notRegister =
         Text::tr("A(z) %1 fájl nem a program nyilvántartása (%2). A program a "
                  "nyilvántartás nélkül működik tovább, a fájlt nem változtatta meg. "
                  "Nevezze át vagy helyezze át a fájlt, és a program a következő "
                  "indításkor új nyilvántartást kezd.");
-    switch (inspectFile(p->location)) {
+    const QString notPlain =
+        Text::tr("nem közönséges fájl, hanem mappa, cső, foglalat vagy eszköz");
+    if (kindByName(p->location) == FileKind::NotPlain)
+        return fail(OpenStatus::NotARegister, notRegister.arg(shown, notPlain));
+
+    // Looked at here only while no other connection of this program has the file (see
+    // localfile.h); one that has it found it a register.
+    FileKind kind = FileKind::Database;
+    QString createError;
+    p->claim = FileClaim::claim(p->location, [&](bool alone) {
+        if (!alone)
+            return;
+        if (!QFileInfo::exists(p->location)) {
+            // Made here with the owner's rights only, before SQLite opens it: SQLite gives
+            // its -wal and -shm files the same rights. Another program may make it meanwhile.
+            QFile file(p->location);
+            if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly,
+                           QFileDevice::ReadOwner | QFileDevice::WriteOwner) &&
+                !QFileInfo::exists(p->location)) {
+                kind = FileKind::Missing;
+                createError = file.errorString();
+                return;
+            }
+        }
+        kind = inspectFile(p->location);
+    });
+    switch (kind) {
+    case FileKind::Missing:
+        return fail(OpenStatus::CannotCreate,
+                    Text::tr("A nyilvántartás fájlja (%1) nem hozható létre: %2. "
+                             "Ellenőrizze, hogy a mappája írható-e, és hogy van-e "
+                             "hely a lemezen.")
+                        .arg(shown, createError));
+    case FileKind::NotPlain:
+        return fail(OpenStatus::NotARegister, notRegister.arg(shown, notPlain));
     case FileKind::NotDatabase:
         return fail(OpenStatus::NotARegister,
                     notRegister.arg(shown, Text::tr("nem adatbázis, vagy sérült")));

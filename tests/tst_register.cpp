@@ -35,8 +35,13 @@
 #ifdef Q_OS_UNIX
 #include <grp.h>
 #include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 #endif
+
+#include <cstring>
 
 using namespace qv::reg;
 using namespace Qt::StringLiterals;
@@ -255,11 +260,11 @@ bool dropRoot()
 }
 
 // The child's exit code (-1: crashed or hung) and the lines it printed.
-std::pair<int, QStringList> runChild(const QStringList &arguments)
+std::pair<int, QStringList> runChild(const QStringList &arguments, int timeoutMs = 60000)
 {
     QProcess child;
     child.start(QCoreApplication::applicationFilePath(), arguments);
-    if (!child.waitForFinished(60000)) {
+    if (!child.waitForFinished(timeoutMs)) {
         child.kill();
         child.waitForFinished();
         return {-1, {}};
@@ -291,6 +296,8 @@ private slots:
     void sqliteNewerVersionReadOnly();
     void sqliteDamagedLeftAlone_data();
     void sqliteDamagedLeftAlone();
+    void sqliteNotAPlainFile_data();
+    void sqliteNotAPlainFile();
     void sqliteWritesRefused_data();
     void sqliteWritesRefused();
     void sqliteFullDisk();
@@ -693,6 +700,57 @@ void TestRegister::sqliteDamagedLeftAlone()
     QVERIFY(!store.record(newEntry(Operation::ReadOut, u"t"_s)));
     QVERIFY(store.search(Query{}).isEmpty());
     QCOMPARE(fileBytes(file), before);
+}
+
+void TestRegister::sqliteNotAPlainFile_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("suffix"); // where it is: the register's path or one beside it
+    QTest::newRow("a named pipe") << "pipe"
+                                  << "";
+    QTest::newRow("a socket") << "socket"
+                              << "";
+    QTest::newRow("a folder") << "folder"
+                              << "";
+    QTest::newRow("a named pipe as its write-ahead log") << "pipe"
+                                                         << "-wal";
+}
+
+// Something at the register's path that is not a plain file is not opened for reading
+// (a named pipe would hold the program there for ever): said as a file that is not a
+// register, and left as it is. Opened by a child, which ends if it is held.
+void TestRegister::sqliteNotAPlainFile()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, suffix);
+    const QString file = path(u"special-%1%2/register.sqlite"_s.arg(kind, suffix));
+    const QString special = file + suffix;
+    QVERIFY(QDir().mkpath(QFileInfo(file).absolutePath()));
+    if (!suffix.isEmpty())
+        QVERIFY(Store::openSqlite(file).record(searchFixture()));
+    const QByteArray name = QFile::encodeName(special);
+    if (kind == u"pipe") {
+        QCOMPARE(::mkfifo(name.constData(), 0600), 0);
+    } else if (kind == u"folder") {
+        QVERIFY(QDir().mkdir(special));
+    } else {
+        const int s = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        QVERIFY(size_t(name.size()) < sizeof address.sun_path);
+        std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
+        QCOMPARE(::bind(s, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
+        ::close(s);
+    }
+    const auto [exitCode, lines] = runChild({u"--record-once"_s, file}, 20000);
+    QCOMPARE(exitCode, 0);
+    const QStringList numbers = lines.value(0).split(u' '); // status, recorded, count
+    QCOMPARE(numbers.value(0).toInt(), int(Store::OpenStatus::NotARegister));
+    QCOMPARE(numbers.value(1), u"0"_s);
+    const QString message = lines.mid(1).join(u'\n');
+    QVERIFY2(message.contains(u"nem közönséges fájl"_s), qPrintable(message));
+    QVERIFY2(message.contains(QDir::toNativeSeparators(file)), qPrintable(message));
+    QVERIFY(QFileInfo::exists(special) && !QFileInfo(special).isFile());
 }
 
 void TestRegister::sqliteWritesRefused_data()

@@ -2671,6 +2671,10 @@ The module stores different values!</translation>
         <source>A bejegyzés nem került be a nyilvántartásba (%1): nem írható. (%2)</source>
         <translation>The entry did not get into the register (%1): it is not writable. (%2)</translation>
     </message>
+    <message>
+        <source>nem közönséges fájl, hanem mappa, cső, foglalat vagy eszköz</source>
+        <translation>not a plain file but a folder, a pipe, a socket or a device</translation>
+    </message>
 </context>
 <context>
     <name>qv::reg::TeamSender</name>

@@ -2546,6 +2546,10 @@ A modul mást tárol!</source>
         <source>A bejegyzés nem került be a nyilvántartásba (%1): nem írható. (%2)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>nem közönséges fájl, hanem mappa, cső, foglalat vagy eszköz</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>qv::reg::TeamSender</name>

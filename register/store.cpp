@@ -247,15 +247,33 @@ QString Store::Private::notWritable() const
 
 bool Store::Private::begin(QString *error)
 {
-    // SQLite: take the write lock at once, so that the busy time-out covers waiting for
-    // another program instead of failing when a read turns into a write.
     QSqlQuery q(db);
-    if (q.exec(engine == Engine::SQLite ? QStringLiteral("BEGIN IMMEDIATE")
-                                        : QStringLiteral("BEGIN")))
-        return true;
-    if (error)
+    if (engine != Engine::SQLite) {
+        if (q.exec(QStringLiteral("BEGIN")))
+            return true;
+        if (error)
+            *error = writeFailure(q.lastError());
+        return false;
+    }
+    // SQLite: the write lock is taken at once, so that another program's write is waited
+    // for here instead of failing when a read turns into a write. SQLite's own wait tries
+    // again after ever longer sleeps, up to a tenth of a second: a program writing entry
+    // after entry leaves the register free only for moments between them, which such a
+    // wait keeps missing until its time is up. So the lock is asked for here every
+    // millisecond or two, for as long as the busy time-out.
+    schema::exec(db, QStringLiteral("PRAGMA busy_timeout = 0"), nullptr);
+    const QDeadlineTimer deadline(SqliteBusyTimeoutMs);
+    bool locked = false;
+    if (q.prepare(QStringLiteral("BEGIN IMMEDIATE"))) {
+        while (!(locked = q.exec()) && sqliteCode(q.lastError()) == SqliteBusy &&
+               !deadline.hasExpired())
+            std::this_thread::sleep_for(
+                std::chrono::microseconds(500 + QRandomGenerator::global()->bounded(1500)));
+    }
+    if (!locked && error)
         *error = writeFailure(q.lastError());
-    return false;
+    schema::exec(db, QStringLiteral("PRAGMA busy_timeout = %1").arg(SqliteBusyTimeoutMs), nullptr);
+    return locked;
 }
 
 bool Store::Private::finish(bool ok, QString *error)

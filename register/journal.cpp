@@ -198,11 +198,8 @@ void Journal::teamDown(const QString &reason) const
 
 QList<Entry> Journal::search(const Query &query, QString *error) const
 {
-    // Both registers give the entries up to the end of the page asked for; the page is
-    // cut from the merged list.
-    Query each = query;
-    each.offset = 0;
-    each.limit = query.limit > 0 ? query.offset + query.limit : 0;
+    // Both registers give a page after the same entry; the page is cut from the merged list.
+    const Query &each = query;
 
     QString teamError;
     const std::shared_ptr<TeamAnswer> asked =
@@ -243,8 +240,6 @@ QList<Entry> Journal::search(const Query &query, QString *error) const
         }
         std::sort(entries.begin(), entries.end(), newerFirst);
     }
-    if (query.offset > 0)
-        entries.remove(0, qMin<qsizetype>(query.offset, entries.size()));
     if (query.limit > 0 && entries.size() > query.limit)
         entries.resize(query.limit);
     if (error) {

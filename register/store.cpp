@@ -764,11 +764,21 @@ QList<Entry> Store::find(const Query &query, bool notShared, QString *error) con
         where << QStringLiteral("e.module_id = ? AND e.module_name = ?");
         values << d->serverText(query.module->first) << d->serverText(query.module->second);
     }
+    // Ids compared as their bytes on both engines (a PostgreSQL database's own collation
+    // may order them otherwise), as the journal merges the two.
+    const QString id = d->engine == Engine::PostgreSQL ? QStringLiteral("e.id COLLATE \"C\"")
+                                                       : QStringLiteral("e.id");
+    if (query.after) {
+        // The time alone as a range that the time index serves, the id among equal times.
+        const qint64 time = query.after->time.toMSecsSinceEpoch();
+        where << QStringLiteral("e.time_ms <= ? AND (e.time_ms < ? OR %1 < ?)").arg(id);
+        values << time << time << d->serverText(query.after->id);
+    }
     QString sql = QStringLiteral("SELECT ") + kEntryColumns + QStringLiteral(" FROM qv_entry e");
     if (!where.isEmpty())
         sql += QStringLiteral(" WHERE ") + where.join(QStringLiteral(" AND "));
-    sql += QStringLiteral(" ORDER BY e.time_ms DESC, e.id DESC LIMIT ? OFFSET ?");
-    values << (query.limit > 0 ? query.limit : INT_MAX) << qMax(0, query.offset);
+    sql += QStringLiteral(" ORDER BY e.time_ms DESC, %1 DESC LIMIT ?").arg(id);
+    values << (query.limit > 0 ? query.limit : INT_MAX);
 
     return d->selectEntries(sql, values, false, error);
 }

@@ -3,6 +3,7 @@
 #include "register/conninfo.h"
 #include "register/localfile.h"
 #include "register/schema.h"
+#include "register/serverwait.h"
 
 #include <QAtomicInt>
 #include <QCoreApplication>
@@ -32,14 +33,15 @@ struct Text
     Q_DECLARE_TR_FUNCTIONS(qv::reg::Store)
 };
 
-constexpr int SqliteBusyTimeoutMs = 10000; // another program's write, waited for
-constexpr int ConnectTimeoutS = 3;         // an unreachable server fails this fast
-constexpr int StatementTimeoutMs = 15000;  // a server that accepted a query but hangs
-constexpr int TcpUserTimeoutMs = 10000;    // sent data unacknowledged: the network is gone
-constexpr int KeepalivesIdleS = 5;         // a silent connection is probed after this,
-constexpr int KeepalivesIntervalS = 2;     // then every so often,
-constexpr int KeepalivesCount = 3;         // and given up after this many unanswered probes
-constexpr int MinNumberDigits = 6;         // a shorter number is not looked for in numbers
+constexpr int SqliteBusyTimeoutMs = 10000;              // another program's write, waited for
+constexpr int ConnectTimeoutS = 3;                      // an unreachable server fails this fast
+constexpr int StatementTimeoutMs = 5000;                // a server that accepted a query but hangs
+constexpr int ServerWaitMs = StatementTimeoutMs + 1000; // one that does not answer at all
+constexpr int TcpUserTimeoutMs = 10000; // sent data unacknowledged: the network is gone
+constexpr int KeepalivesIdleS = 5;      // a silent connection is probed after this,
+constexpr int KeepalivesIntervalS = 2;  // then every so often,
+constexpr int KeepalivesCount = 3;      // and given up after this many unanswered probes
+constexpr int MinNumberDigits = 6;      // a shorter number is not looked for in numbers
 
 // Sharing states of an entry (see schema.cpp).
 constexpr int KeptHere = 0;
@@ -172,6 +174,14 @@ struct Store::Private
     }
 
     bool writable() const { return status == OpenStatus::Ok; }
+
+    // PostgreSQL: what the server is waited for in one operation, each statement bounded
+    // (see serverwait.h). Nothing for SQLite.
+    std::unique_ptr<ServerWait> bound() const
+    {
+        return engine == Engine::PostgreSQL ? std::make_unique<ServerWait>(db, ServerWaitMs)
+                                            : nullptr;
+    }
 
     // Why a write failed, in the program's words and the database's.
     QString writeFailure(const QSqlError &error) const;
@@ -605,8 +615,12 @@ Store Store::openPostgres(const QString &connection)
                                .arg(p->location, words);
         return Store(std::move(p));
     }
-    schema::exec(p->db, QStringLiteral("SET statement_timeout = %1").arg(StatementTimeoutMs),
-                 nullptr);
+    ServerWait::quietNotices(p->db);
+    {
+        const ServerWait waiting(p->db, ServerWaitMs);
+        schema::exec(p->db, QStringLiteral("SET statement_timeout = %1").arg(StatementTimeoutMs),
+                     nullptr);
+    }
 
     Store store(std::move(p));
     store.d->status = OpenStatus::Ok;
@@ -619,6 +633,7 @@ void Store::finishOpening()
     const schema::Engine engine = d->schemaEngine();
     const QString shown =
         d->engine == Engine::SQLite ? QDir::toNativeSeparators(d->location) : d->location;
+    const auto waiting = d->bound(); // the few statements of the schema at once
     QString error;
     int version = schema::version(d->db, engine, &error);
     if (version >= 0 && version < SchemaVersion) {
@@ -685,6 +700,7 @@ bool Store::record(const QList<Entry> &entries, QString *error)
             *error = d ? d->notWritable() : QString();
         return false;
     }
+    const auto waiting = d->bound();
     if (!d->begin(error))
         return false;
     QString fault;
@@ -705,10 +721,14 @@ bool Store::record(const QList<Entry> &entries, QString *error)
     for (const Entry &entry : entries) {
         if (!ok)
             break;
+        if (waiting)
+            waiting->restart();
         ok = d->insert(e, r, entry, &fault);
     }
     e.finish();
     r.finish();
+    if (waiting)
+        waiting->restart();
     if (!d->finish(ok, &fault)) {
         if (error)
             *error = fault;
@@ -787,6 +807,7 @@ QList<Entry> Store::Private::selectEntries(const QString &sql, const QVariantLis
                                            bool whole, QString *error) const
 {
     QList<Entry> entries;
+    const auto waiting = bound();
     QSqlQuery q(db);
     q.setForwardOnly(true);
     bool ok = q.prepare(sql);
@@ -810,6 +831,7 @@ std::optional<Entry> Store::entry(const QString &id, QString *error) const
 {
     if (!d || !isOpen())
         return std::nullopt;
+    const auto waiting = d->bound();
     QSqlQuery q(d->db);
     q.setForwardOnly(true);
     q.prepare(QStringLiteral("SELECT ") + kEntryColumns +
@@ -851,11 +873,14 @@ QSet<QString> Store::present(const QStringList &ids) const
     QSet<QString> found;
     if (!d || !isOpen() || ids.isEmpty())
         return found;
+    const auto waiting = d->bound();
     QSqlQuery q(d->db);
     q.setForwardOnly(true);
     if (!q.prepare(QStringLiteral("SELECT id FROM qv_entry WHERE id = ?")))
         return found;
     for (const QString &id : ids) {
+        if (waiting)
+            waiting->restart();
         q.addBindValue(columnText(id));
         if (q.exec() && q.next())
             found << id;
@@ -882,6 +907,7 @@ qint64 Store::count() const
 {
     if (!d || !isOpen())
         return 0;
+    const auto waiting = d->bound();
     QSqlQuery q(d->db);
     if (!q.exec(QStringLiteral("SELECT COUNT(*) FROM qv_entry")) || !q.next())
         return 0;

@@ -2,7 +2,8 @@
 // storage, the store on SQLite and (under pg_virtualenv, see with-postgres.sh) on
 // PostgreSQL: search, entries kept exactly, the schema's version, damaged files left alone,
 // disks that refuse writes, two programs writing one register; and the journal: a team's
-// server unreachable or stopped in the middle of a series, every entry arriving once.
+// server unreachable, stopped in the middle of a series or answering no more, every entry
+// arriving once.
 //
 // The test program also runs itself as a child: "--write-entries <file> <count>" records
 // entries as a second program would; "--record-once[-unprivileged] <file>" opens the
@@ -28,12 +29,19 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <atomic>
 #include <csignal>
 #include <cstdio>
 #include <functional>
+#include <mutex>
+#include <thread>
 
 #ifdef Q_OS_UNIX
+#include <arpa/inet.h>
+#include <fcntl.h>
 #include <grp.h>
+#include <netinet/in.h>
+#include <poll.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -201,6 +209,135 @@ bool cluster(const QString &action)
            ctl.exitCode() == 0;
 }
 
+// A TCP proxy in front of the throwaway server that stalls as a server that stops
+// answering: it forwards both ways until, once told to, it sees a client send a COMMIT;
+// that it passes on, and from then on forwards nothing on any connection, old or new (new
+// ones are still accepted), and closes none. After resume() new connections are forwarded
+// again; the stalled ones stay silent, as connections the server lost.
+class StallingProxy
+{
+public:
+    explicit StallingProxy(quint16 serverPort) : m_serverPort(serverPort)
+    {
+        m_listener = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t size = sizeof address;
+        ::bind(m_listener, reinterpret_cast<sockaddr *>(&address), size);
+        ::listen(m_listener, 16);
+        ::getsockname(m_listener, reinterpret_cast<sockaddr *>(&address), &size);
+        m_port = ntohs(address.sin_port);
+        ::pipe2(m_wake, O_CLOEXEC);
+        m_thread = std::thread([this] { run(); });
+    }
+    ~StallingProxy()
+    {
+        m_quit = true;
+        ::write(m_wake[1], "q", 1);
+        m_thread.join();
+        for (int fd : m_open)
+            ::close(fd);
+        for (int fd : {m_listener, m_wake[0], m_wake[1]})
+            ::close(fd);
+    }
+    quint16 port() const { return m_port; }
+    void stallAtCommit() { m_armed = true; }
+    void resume()
+    {
+        m_stalled = false;
+        ::write(m_wake[1], "r", 1);
+    }
+    bool stalled() const { return m_stalled; }
+
+private:
+    struct Pair
+    {
+        int client;
+        int server;
+    };
+
+    int connectServer() const
+    {
+        const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_port = htons(m_serverPort);
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        return ::connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0 ? fd : -1;
+    }
+
+    void run()
+    {
+        QList<Pair> live;
+        while (!m_quit) {
+            QList<pollfd> fds{{m_listener, POLLIN, 0}, {m_wake[0], POLLIN, 0}};
+            if (!m_stalled) {
+                for (const Pair &p : std::as_const(live))
+                    fds << pollfd{p.client, POLLIN, 0} << pollfd{p.server, POLLIN, 0};
+            }
+            ::poll(fds.data(), nfds_t(fds.size()), -1);
+            if (fds[1].revents) {
+                char c;
+                ::read(m_wake[0], &c, 1);
+                if (c == 'r')
+                    live.clear(); // the stalled connections stay open and silent
+                continue;
+            }
+            if (fds[0].revents) {
+                const int client = ::accept4(m_listener, nullptr, nullptr, SOCK_CLOEXEC);
+                m_open << client;
+                const int server = m_stalled ? -1 : connectServer();
+                if (server >= 0) {
+                    m_open << server;
+                    live << Pair{client, server};
+                }
+            }
+            QList<int> ended;
+            for (qsizetype i = 2; i < fds.size() && !m_stalled; ++i) {
+                if (!fds[i].revents)
+                    continue;
+                const Pair &p = live.at((i - 2) / 2);
+                const bool fromClient = fds[i].fd == p.client;
+                char buffer[65536];
+                const ssize_t n = ::read(fds[i].fd, buffer, sizeof buffer);
+                if (n <= 0) {
+                    ::shutdown(p.client, SHUT_RDWR);
+                    ::shutdown(p.server, SHUT_RDWR);
+                    ended << int((i - 2) / 2);
+                    continue;
+                }
+                ::write(fromClient ? p.server : p.client, buffer, size_t(n));
+                if (fromClient && m_armed &&
+                    QByteArrayView(buffer, n).contains(QByteArrayView("COMMIT"))) {
+                    m_armed = false;
+                    m_stalled = true;
+                }
+            }
+            std::sort(ended.begin(), ended.end());
+            ended.erase(std::unique(ended.begin(), ended.end()), ended.end());
+            for (qsizetype k = ended.size() - 1; k >= 0 && !m_stalled; --k)
+                live.removeAt(ended.at(k));
+        }
+    }
+
+    quint16 m_serverPort;
+    quint16 m_port = 0;
+    int m_listener = -1;
+    int m_wake[2] = {-1, -1};
+    QList<int> m_open;
+    std::atomic<bool> m_armed{false};
+    std::atomic<bool> m_stalled{false};
+    std::atomic<bool> m_quit{false};
+    std::thread m_thread;
+};
+
+// The connection of a schema of the throwaway server, through `proxy`.
+QString throughProxy(const QString &connection, const StallingProxy &proxy)
+{
+    return connection + u" host=127.0.0.1 port=%1"_s.arg(proxy.port());
+}
+
 #define REQUIRE_POSTGRES()                                                                         \
     if (!qEnvironmentVariableIsSet("PGHOST"))                                                      \
     QSKIP("no PostgreSQL server (run under pg_virtualenv: ctest -R tst_register_postgres)")
@@ -318,6 +455,7 @@ private slots:
     void journalTeamChoice();
     void postgresJournalAcrossOutage();
     void postgresJournalServerStopped();
+    void postgresJournalServerStalls();
 
 private:
     QTemporaryDir m_dir;
@@ -1091,6 +1229,34 @@ void TestRegister::postgresJournalServerStopped()
     QCOMPARE(found.first().id, other.id);
     QCOMPARE(found.first().where, Where::Shared);
     QCOMPARE(journal.entry(other.id)->where, Where::Shared);
+}
+
+// A server that takes a COMMIT and then answers nothing more, on any connection: the wait
+// is cut, the entries stay queued and are sent once the server answers again, each once.
+void TestRegister::postgresJournalServerStalls()
+{
+    REQUIRE_POSTGRES();
+    const QString direct = postgresSchema(u"stalls"_s);
+    StallingProxy proxy(quint16(qEnvironmentVariableIntValue("PGPORT")));
+    const QList<Entry> entries = someEntries(4, u"stalls"_s);
+    Journal journal;
+    journal.open(path(u"stalls.sqlite"_s), throughProxy(direct, proxy));
+    QVERIFY(journal.record(entries.first()));
+    QVERIFY(journal.flush(20000));
+
+    proxy.stallAtCommit();
+    for (const Entry &e : entries.mid(1))
+        QVERIFY(journal.record(e));
+    QVERIFY(!journal.flush(60000));
+    QVERIFY(proxy.stalled());
+    QVERIFY2(journal.teamProblem().contains(u"nem érhető el"_s), qPrintable(journal.teamProblem()));
+    QCOMPARE(journal.waiting(), 3);
+
+    proxy.resume();
+    QTRY_VERIFY_WITH_TIMEOUT(journal.flush(5000), 30000);
+    QCOMPARE(journal.waiting(), 0);
+    QCOMPARE(rawSql(u"QPSQL"_s, direct, {u"SELECT COUNT(*) FROM qv_entry"_s}), QStringList{u"4"_s});
+    QCOMPARE(serverIds(direct), idSet(entries));
 }
 
 int main(int argc, char *argv[])

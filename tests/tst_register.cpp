@@ -3,13 +3,14 @@
 // PostgreSQL: search, entries kept exactly, the schema's version, damaged files left alone,
 // disks that refuse writes, two programs writing one register; and the journal: a team's
 // server unreachable, stopped in the middle of a series or answering no more, every entry
-// arriving once.
+// arriving once; and what the commands say about a team's server.
 //
 // The test program also runs itself as a child: "--write-entries <file> <count>" records
 // entries as a second program would; "--record-once[-unprivileged] <file>" opens the
 // register and records one entry (as the user nobody when run by root, for whom no file is
 // read-only); "--fill-limited <file> <bytes>" records until the process's file size limit
 // stops it, as a full disk would.
+#include "modulefixture.h"
 #include "register/entry.h"
 #include "register/journal.h"
 #include "register/store.h"
@@ -22,6 +23,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QSqlDatabase>
@@ -456,6 +458,8 @@ private slots:
     void postgresJournalAcrossOutage();
     void postgresJournalServerStopped();
     void postgresJournalServerStalls();
+    void postgresCommandsSay_data();
+    void postgresCommandsSay();
 
 private:
     QTemporaryDir m_dir;
@@ -1257,6 +1261,68 @@ void TestRegister::postgresJournalServerStalls()
     QCOMPARE(journal.waiting(), 0);
     QCOMPARE(rawSql(u"QPSQL"_s, direct, {u"SELECT COUNT(*) FROM qv_entry"_s}), QStringList{u"4"_s});
     QCOMPARE(serverIds(direct), idSet(entries));
+}
+
+void TestRegister::postgresCommandsSay_data()
+{
+    REQUIRE_POSTGRES();
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("said"); // on the standard error; empty: nothing
+    QTest::addColumn<int>("waiting");  // entries left waiting in the local register
+    QTest::newRow("a new team register") << "new" << QString() << 0;
+    QTest::newRow("a wrong password") << "password" << u"elutasította"_s << 1;
+    QTest::newRow("a server that stalls after the commit") << "stall" << u"nem válaszolt"_s << 1;
+}
+
+// `qvconfig read --register ...` as a script runs it: the read-out's own result and exit
+// status whatever the server does; what it could not share said once on the standard
+// error with how many entries wait; nothing from the server itself (its notices).
+void TestRegister::postgresCommandsSay()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, said);
+    QFETCH(int, waiting);
+    const QString direct = postgresSchema(u"command_"_s + kind);
+    StallingProxy proxy(quint16(qEnvironmentVariableIntValue("PGPORT")));
+    if (kind == u"stall") {
+        QVERIFY(Store::openPostgres(direct).isOpen()); // its tables made beforehand
+        proxy.stallAtCommit();
+    }
+    qvsim::LineSetup fast;
+    fast.paced = false;
+    const auto module = startModule(fast);
+    QTemporaryDir home;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"XDG_DATA_HOME"_s, home.path());
+    environment.insert(u"XDG_CONFIG_HOME"_s, home.path());
+    environment.insert(u"LANGUAGE"_s, u"hu"_s);
+    if (kind == u"password")
+        environment.insert(u"PGPASSWORD"_s, u"wrong"_s);
+    QProcess command;
+    command.setProcessEnvironment(environment);
+    command.start(QCoreApplication::applicationDirPath() + u"/qvconfig"_s,
+                  {u"read"_s, u"--port"_s, module->slavePath(), u"-o"_s,
+                   home.filePath(u"read.msw"_s), u"--register"_s, throughProxy(direct, proxy)});
+    QVERIFY(command.waitForFinished(60000));
+    const QString err = QString::fromLocal8Bit(command.readAllStandardError());
+    QCOMPARE(command.exitCode(), 0);
+    QVERIFY(QString::fromLocal8Bit(command.readAllStandardOutput()).contains(u"Sikeres"_s));
+    if (said.isEmpty()) {
+        QVERIFY2(err.isEmpty(), qPrintable(err));
+    } else {
+        QVERIFY2(err.contains(said), qPrintable(err));
+        QVERIFY2(err.contains(u"%1 bejegyzés vár"_s.arg(waiting)), qPrintable(err));
+        QCOMPARE(err.count(said), 1);
+    }
+    const Store local = Store::openSqlite(home.filePath(u"qvconfig/register.sqlite"_s));
+    QCOMPARE(local.count(), 1);
+    QCOMPARE(local.waiting(), waiting);
+    // A stalled server took the entry before it stopped answering: sent again later, it is
+    // kept once.
+    if (kind != u"password")
+        QCOMPARE(serverIds(direct).size(), 1);
+    if (kind == u"stall")
+        QVERIFY(proxy.stalled());
 }
 
 int main(int argc, char *argv[])

@@ -1548,14 +1548,6 @@ Verified.</translation>
         <translation>sent</translation>
     </message>
     <message>
-        <source>A --lang után a program nyelve adható meg: hu vagy en.</source>
-        <translation>--lang must be followed by the program&apos;s language: hu or en.</translation>
-    </message>
-    <message>
-        <source>A --port után meg kell adni a port nevét.</source>
-        <translation>--port must be followed by the name of the port.</translation>
-    </message>
-    <message>
         <source>Hibás sebesség: %1</source>
         <translation>Invalid speed: %1</translation>
     </message>
@@ -1661,6 +1653,13 @@ Exit status: 0 done, 1 invalid command line, 2 port unusable, 3 no module or not
 compatible, 4 exchange failed (series: a unit failed or the series was stopped),
 5 differences.
 </translation>
+    </message>
+    <message numerus="yes">
+        <source>A helyi nyilvántartásban %n bejegyzés vár a csapat nyilvántartásába küldésre.</source>
+        <translation>
+            <numerusform>%n entry waits in the local register to be sent to the team register.</numerusform>
+            <numerusform>%n entries wait in the local register to be sent to the team register.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2562,6 +2561,13 @@ The module stores different values!</translation>
         <translation>
             <numerusform>%n entry sent to the team&apos;s register.</numerusform>
             <numerusform>%n entries sent to the team&apos;s register.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>A csapat nyilvántartása (%1) nem válaszolt %n másodpercen belül; addig a bejegyzések a helyi nyilvántartásban várnak.</source>
+        <translation>
+            <numerusform>The team register (%1) did not answer within %n second; until it does, the entries wait in the local register.</numerusform>
+            <numerusform>The team register (%1) did not answer within %n seconds; until it does, the entries wait in the local register.</numerusform>
         </translation>
     </message>
 </context>

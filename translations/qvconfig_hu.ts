@@ -1476,14 +1476,6 @@ Ellenőrizve.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>A --lang után a program nyelve adható meg: hu vagy en.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A --port után meg kell adni a port nevét.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Hibás sebesség: %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1558,6 +1550,12 @@ nem kompatibilis, 4 sikertelen adatcsere (series: sikertelen egység vagy leáll
 </source>
         <extracomment>The commands&apos; --help. Command and option names, FÁJL/A/B as file names may be translated (FILE), the exit codes stay; the descriptions start in column 28.</extracomment>
         <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>A helyi nyilvántartásban %n bejegyzés vár a csapat nyilvántartásába küldésre.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2435,6 +2433,12 @@ A modul mást tárol!</source>
     </message>
     <message numerus="yes">
         <source>%n bejegyzés elküldve a csapat nyilvántartásába.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>A csapat nyilvántartása (%1) nem válaszolt %n másodpercen belül; addig a bejegyzések a helyi nyilvántartásban várnak.</source>
         <translation type="unfinished">
             <numerusform></numerusform>
         </translation>

@@ -37,7 +37,7 @@ namespace {
 #ifdef QV_REGISTER_LONG
 constexpr int Rounds = 5;
 constexpr int Scripts = 4;
-constexpr int SeriesUnits = 2;
+constexpr int SeriesUnits = 1;
 #else
 constexpr int Rounds = 1;
 constexpr int Scripts = 3;

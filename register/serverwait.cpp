@@ -167,6 +167,21 @@ Watcher &watcher()
     return one;
 }
 
+// Qt's PostgreSQL driver warns by itself when a statement cannot be freed or run on a
+// connection that is gone (one cut above, or a server that went away), which the register
+// reports in its own words: those warnings are dropped, not printed on a command's
+// standard error.
+QtMessageHandler g_nextHandler = nullptr;
+
+void quietLostConnections(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (type == QtWarningMsg && (text.startsWith(QLatin1StringView("Unable to free statement")) ||
+                                 text == QLatin1StringView("QSqlQuery::exec: database not open")))
+        return;
+    if (g_nextHandler)
+        g_nextHandler(type, context, text);
+}
+
 } // namespace
 
 ServerWait::ServerWait(const QSqlDatabase &db, int ms)
@@ -219,6 +234,8 @@ void ServerWait::forgive(const QThread *thread)
 
 void ServerWait::quietNotices(const QSqlDatabase &db)
 {
+    static std::once_flag installed;
+    std::call_once(installed, [] { g_nextHandler = qInstallMessageHandler(quietLostConnections); });
 #ifdef QV_WITH_LIBPQ
     if (PGconn *connection = connectionOf(db)) {
         PQsetNoticeProcessor(

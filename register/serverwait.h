@@ -36,7 +36,8 @@ public:
     static void forgive(const QThread *thread);
 
     // The server's notices on `db` ("relation ... already exists, skipping") go to the
-    // debug output under qv.register instead of the program's standard error.
+    // debug output under qv.register instead of the program's standard error, and Qt's
+    // warnings about statements on a connection that is gone are dropped.
     static void quietNotices(const QSqlDatabase &db);
 
     struct Slot; // what the watching thread knows of one bounded connection

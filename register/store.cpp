@@ -295,7 +295,8 @@ bool Store::Private::finish(bool ok, QString *error)
         if (error)
             *error = writeFailure(commit.lastError());
     }
-    schema::exec(db, QStringLiteral("ROLLBACK"), nullptr);
+    if (db.isOpen()) // not on a connection that is gone
+        schema::exec(db, QStringLiteral("ROLLBACK"), nullptr);
     return false;
 }
 

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <functional>
 #include <mutex>
 
 namespace qv::reg {
@@ -39,14 +40,17 @@ bool newerFirst(const Entry &a, const Entry &b)
     return a.id > b.id;
 }
 
-// Workers' threads that did not end in time when stopped (a connection still being made):
-// left to end by themselves, never destroyed while they run; the program may exit first.
+// Workers' threads that did not end in time when stopped because they were still connecting
+// to a server: left to end by themselves, never destroyed while they run; the program may
+// exit first.
 std::mutex g_leftMutex;
 QList<QThread *> g_left;
 
 // Stops a worker's thread: what it waits for from a server is cut, the worker ends what it
-// is doing, closes its connections in its own thread and is deleted there.
-template <typename Worker> void stopWorker(QThread *&thread, Worker *&worker)
+// is doing, closes its connections in its own thread and is deleted there. A worker still
+// connecting after StopWaitMs (`connecting`) is left; local work is waited for.
+template <typename Worker>
+void stopWorker(QThread *&thread, Worker *&worker, const std::function<bool()> &connecting)
 {
     if (!thread)
         return;
@@ -54,7 +58,8 @@ template <typename Worker> void stopWorker(QThread *&thread, Worker *&worker)
     ServerWait::interrupt(thread);
     QMetaObject::invokeMethod(worker, &Worker::stop, Qt::QueuedConnection);
     thread->quit();
-    if (thread->wait(StopWaitMs)) {
+    if (thread->wait(StopWaitMs) || !connecting() || thread->wait(0)) {
+        thread->wait();
         ServerWait::forgive(thread);
         delete thread;
     } else {
@@ -87,8 +92,9 @@ Journal::~Journal()
 
 void Journal::close()
 {
-    stopWorker(m_senderThread, m_sender);
-    stopWorker(m_readerThread, m_reader);
+    const std::shared_ptr<SenderProgress> progress = m_progress;
+    stopWorker(m_senderThread, m_sender, [progress] { return progress && progress->connecting; });
+    stopWorker(m_readerThread, m_reader, [] { return true; }); // it only ever waits for a server
     m_progress.reset();
     m_teamDown = false;
     m_teamDownReason.clear();

@@ -91,7 +91,7 @@ bool TeamSender::sendBatches()
         if (batch.isEmpty())
             return true;
         if (!m_server || m_server->status() != Store::OpenStatus::Ok) {
-            m_server = Store::openPostgres(m_connection);
+            connectServer();
             switch (m_server->status()) {
             case Store::OpenStatus::Ok:
                 break;
@@ -115,7 +115,7 @@ bool TeamSender::sendBatches()
                 fail(QStringLiteral("team-connect"), error);
                 return false;
             }
-            m_server = Store::openPostgres(m_connection);
+            connectServer();
             if (m_server->status() != Store::OpenStatus::Ok) {
                 fail(QStringLiteral("team-connect"), m_server->message());
                 m_server.reset();
@@ -141,6 +141,13 @@ bool TeamSender::sendBatches()
         emit sent(int(batch.size()), m_local->waiting());
     }
     return false;
+}
+
+void TeamSender::connectServer()
+{
+    m_progress->connecting = true;
+    m_server = Store::openPostgres(m_connection);
+    m_progress->connecting = false;
 }
 
 void TeamSender::fail(const QString &kind, const QString &message)

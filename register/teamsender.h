@@ -13,6 +13,7 @@
 #include <QObject>
 #include <QString>
 
+#include <atomic>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
@@ -29,6 +30,9 @@ struct SenderProgress
     std::condition_variable changed;
     int rounds = 0;  // rounds ended so far
     QString failure; // why the last one left entries waiting, or empty
+    // Connecting to the server, which closing cannot cut short (see ServerWait): set only
+    // in the sender's thread, read by the journal's.
+    std::atomic<bool> connecting{false};
 };
 
 class TeamSender : public QObject
@@ -58,6 +62,7 @@ signals:
 private:
     void sendRound();
     bool sendBatches();
+    void connectServer(); // m_server: a new connection to the team's register
     void fail(const QString &kind, const QString &message);
     QString m_failure; // why this round leaves entries waiting
 

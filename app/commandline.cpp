@@ -114,35 +114,66 @@ CommandLine error(const QString &reason)
 
 } // namespace
 
+void addSharedOptions(QCommandLineParser &parser)
+{
+    parser.addOptions({
+        QCommandLineOption(QStringLiteral("port"), QString(), QStringLiteral("név")),
+        QCommandLineOption(QStringLiteral("register"), QString(), QStringLiteral("kapcsolat")),
+        QCommandLineOption(QStringLiteral("lang"), QString(), QStringLiteral("nyelv")),
+    });
+}
+
+QString readSharedOptions(const QCommandLineParser &parser, SharedOptions *options)
+{
+    const QString port = QStringLiteral("port");
+    const QString team = QStringLiteral("register");
+    const QString language = QStringLiteral("lang");
+    if (parser.isSet(port) && parser.value(port).isEmpty())
+        return noPortName();
+    if (parser.isSet(team) && parser.value(team).trimmed().isEmpty())
+        return noConnection();
+    if (parser.isSet(language) && !language::fromCode(parser.value(language)))
+        return badLanguage();
+    if (parser.isSet(team)) {
+        if (const QString problem = qv::reg::Store::connectionProblem(parser.value(team));
+            !problem.isEmpty())
+            return QStringLiteral("--register: ") + problem;
+    }
+    options->port = parser.value(port);
+    options->teamRegister = parser.value(team).trimmed();
+    options->language = parser.value(language);
+    return {};
+}
+
+QString parseFailure(const QCommandLineParser &parser)
+{
+    const QStringList unknown = parser.unknownOptionNames();
+    if (!unknown.isEmpty()) {
+        const QString &name = unknown.constFirst();
+        return Text::tr("Ismeretlen kapcsoló: %1%2")
+            .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name);
+    }
+    if (parser.errorText().contains(QLatin1String("port")))
+        return noPortName();
+    if (parser.errorText().contains(QLatin1String("register")))
+        return noConnection();
+    if (parser.errorText().contains(QLatin1String("lang")))
+        return badLanguage();
+    return Text::tr("Hibás parancssor: %1").arg(parser.errorText());
+}
+
 CommandLine parseCommandLine(const QStringList &arguments, const QString &version)
 {
     QCommandLineParser parser;
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption versionOption(
         QStringList{QStringLiteral("v"), QStringLiteral("version")});
-    const QCommandLineOption port(QStringLiteral("port"), QString(), QStringLiteral("név"));
-    const QCommandLineOption team(QStringLiteral("register"), QString(),
-                                  QStringLiteral("kapcsolat"));
-    const QCommandLineOption language(QStringLiteral("lang"), QString(), QStringLiteral("nyelv"));
-    parser.addOptions({help, versionOption, port, team, language});
+    parser.addOptions({help, versionOption});
+    addSharedOptions(parser);
     parser.addPositionalArgument(QStringLiteral("fájl"), QString());
 
-    if (!parser.parse(withoutQtOptions(arguments))) {
-        const QStringList unknown = parser.unknownOptionNames();
-        if (!unknown.isEmpty()) {
-            const QString &name = unknown.constFirst();
-            return error(
-                Text::tr("Ismeretlen kapcsoló: %1%2")
-                    .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name));
-        }
-        if (parser.errorText().contains(QLatin1String("port")))
-            return error(noPortName());
-        if (parser.errorText().contains(QLatin1String("register")))
-            return error(noConnection());
-        if (parser.errorText().contains(QLatin1String("lang")))
-            return error(badLanguage());
-        return error(Text::tr("Hibás parancssor: %1").arg(parser.errorText()));
-    }
+    if (!parser.parse(withoutQtOptions(arguments)))
+        return error(parseFailure(parser));
 
     CommandLine result;
     if (parser.isSet(help)) {
@@ -155,25 +186,17 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
         result.text = QStringLiteral("qvconfig %1\n").arg(version);
         return result;
     }
-    if (parser.isSet(port) && parser.value(port).isEmpty())
-        return error(noPortName());
-    if (parser.isSet(team) && parser.value(team).trimmed().isEmpty())
-        return error(noConnection());
-    if (parser.isSet(language) && !language::fromCode(parser.value(language)))
-        return error(badLanguage());
-    if (parser.isSet(team)) {
-        if (const QString problem = qv::reg::Store::connectionProblem(parser.value(team));
-            !problem.isEmpty())
-            return error(QStringLiteral("--register: ") + problem);
-    }
+    SharedOptions shared;
+    if (const QString problem = readSharedOptions(parser, &shared); !problem.isEmpty())
+        return error(problem);
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1)
         return error(
             Text::tr("Csak egy konfigurációs fájl adható meg (kapott: %1).").arg(files.size()));
     if (files.size() == 1 && files.constFirst().isEmpty())
         return error(Text::tr("A fájl neve üres."));
-    result.port = parser.value(port);
-    result.teamRegister = parser.value(team).trimmed();
+    result.port = shared.port;
+    result.teamRegister = shared.teamRegister;
     result.file = files.value(0);
     return result;
 }

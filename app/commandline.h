@@ -4,7 +4,27 @@
 #include <QString>
 #include <QStringList>
 
+class QCommandLineParser;
+
 namespace qv {
+
+// The options the window and the commands share, read in one place: the port, the team
+// register for this run and the language.
+struct SharedOptions
+{
+    QString port;         // empty: not given
+    QString teamRegister; // empty: the remembered choice
+    QString language;     // "hu" or "en"; empty: not given
+};
+
+// Adds --port, --register and --lang to `parser`.
+void addSharedOptions(QCommandLineParser &parser);
+// Reads them from `parser` once it has parsed the arguments: why they cannot be used (a
+// port or a connection without a value, a connection that does not parse or holds a
+// password, an unknown language), or empty when they can.
+QString readSharedOptions(const QCommandLineParser &parser, SharedOptions *options);
+// Why `parser` could not parse the arguments, in the program's words.
+QString parseFailure(const QCommandLineParser &parser);
 
 struct CommandLine
 {

@@ -1,8 +1,8 @@
 #include "app/commands.h"
 
+#include "app/commandline.h"
 #include "app/sheetcommand.h"
 #include "app/watchcommand.h"
-
 #include "files/configformat.h"
 #include "form/catalogue.h"
 #include "form/deviceprofile.h"
@@ -112,6 +112,7 @@ struct Context
     bool readFirst = false;   // series --read-first
     QString results;          // series --results
     QString teamRegister;
+    std::unique_ptr<reg::Journal> journal; // opened at the command's first entry
     devSettings settings;
     QString version;
     QTextStream *out = nullptr;
@@ -165,20 +166,46 @@ private:
     int m_shown = -1;
 };
 
+// How long a command waits for the team's register once its exchanges are done; closing the
+// register then takes at most another second, so that a command ends within five seconds of
+// its exchange whatever the server does.
+constexpr int ShareWaitMs = 3500;
+
 void record(Context &c, const transfer::ExchangeReport &report)
 {
-    reg::Journal journal;
-    QObject::connect(&journal, &reg::Journal::problem, &journal,
-                     [&c](const QString &message) { *c.err << message << '\n'; });
-    journal.openDefault(c.teamRegister);
+    if (!c.journal) {
+        c.journal = std::make_unique<reg::Journal>();
+        QObject::connect(c.journal.get(), &reg::Journal::problem, c.journal.get(),
+                         [&c](const QString &message) {
+                             *c.err << message << '\n';
+                             c.err->flush();
+                         });
+        c.journal->openDefault(c.teamRegister);
+    }
     reg::ExchangeContext context;
     context.programVersion = c.settings.Version;
     context.technician = preferences::technician();
     context.identification = c.settings.DeviceId;
     context.model = c.settings.DeviceModel;
-    journal.record(reg::entryForExchange(report, context));
-    if (!c.teamRegister.isEmpty() || !journal.teamConnection().isEmpty())
-        journal.flush(3000);
+    c.journal->record(reg::entryForExchange(report, context));
+}
+
+// With a team register, what the command recorded goes to the server before it ends, or
+// waits in the local register: then it says so once, with how many entries wait. The exit
+// status stays the exchange's.
+void shareRecorded(Context &c)
+{
+    if (!c.journal)
+        return;
+    if (!c.journal->teamConnection().isEmpty() && !c.journal->flush(ShareWaitMs)) {
+        *c.err << c.journal->teamProblem() << '\n'
+               << Text::tr("A helyi nyilvántartásban %n bejegyzés vár a csapat "
+                           "nyilvántartásába küldésre.",
+                           nullptr, c.journal->waiting())
+               << '\n';
+        c.err->flush();
+    }
+    c.journal.reset();
 }
 
 // The identification as the window's port selection runs it; Done when a compatible
@@ -891,6 +918,25 @@ int seriesCommand(Context &c)
     return status;
 }
 
+int runCommand(Context &c)
+{
+    if (c.command == QLatin1String("identify"))
+        return identifyCommand(c);
+    if (c.command == QLatin1String("status"))
+        return statusCommand(c);
+    if (c.command == QLatin1String("read"))
+        return readCommand(c);
+    if (c.command == QLatin1String("compare"))
+        return compareCommand(c);
+    if (c.command == QLatin1String("diff"))
+        return diffCommand(c);
+    if (c.command == QLatin1String("write"))
+        return writeCommand(c);
+    if (c.command == QLatin1String("series"))
+        return seriesCommand(c);
+    return fail(c, Usage, usage());
+}
+
 } // namespace
 
 bool isCommand(const QString &argument)
@@ -915,15 +961,11 @@ int run(const QStringList &arguments, const QString &version, QTextStream &out, 
 
     QCommandLineParser parser;
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
-    const QCommandLineOption port(QStringLiteral("port"), QString(), QStringLiteral("név"));
     const QCommandLineOption baud(QStringLiteral("baud"), QString(), QStringLiteral("bit/s"));
     const QCommandLineOption json(QStringLiteral("json"));
     const QCommandLineOption verify(QStringLiteral("verify"));
     const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
                                     QString(), QStringLiteral("fájl"));
-    const QCommandLineOption team(QStringLiteral("register"), QString(),
-                                  QStringLiteral("kapcsolat"));
-    const QCommandLineOption language(QStringLiteral("lang"), QString(), QStringLiteral("nyelv"));
     const QCommandLineOption model(QStringLiteral("model"), QString(), QStringLiteral("típus"));
     const QCommandLineOption skipInvalid(QStringLiteral("skip-invalid"));
     const QCommandLineOption readFirst(QStringLiteral("read-first"));
@@ -933,28 +975,28 @@ int run(const QStringList &arguments, const QString &version, QTextStream &out, 
     const QCommandLineOption watch(QStringLiteral("watch"), QString(), QStringLiteral("mp"));
     const QCommandLineOption count(QStringLiteral("count"), QString(), QStringLiteral("n"));
     const QCommandLineOption csv(QStringLiteral("csv"), QString(), QStringLiteral("fájl"));
-    parser.addOptions({help, port, baud, json, verify, output, team, language, model, skipInvalid,
-                       readFirst, results, withPin, site, watch, count, csv});
+    parser.addOptions({help, baud, json, verify, output, model, skipInvalid, readFirst, results,
+                       withPin, site, watch, count, csv});
+    addSharedOptions(parser);
     QStringList rest = arguments;
     rest.removeAt(1);
     if (!parser.parse(rest))
-        return fail(c, Usage, parser.errorText() + u'\n' + usage());
+        return fail(c, Usage, parseFailure(parser) + u'\n' + usage());
     if (parser.isSet(help)) {
         out << usage();
         return Done;
     }
-    if (parser.isSet(language) && !language::fromCode(parser.value(language)))
-        return fail(c, Usage, Text::tr("A --lang után a program nyelve adható meg: hu vagy en."));
+    // A port without a name, a team register with a password: refused before anything.
+    SharedOptions shared;
+    if (const QString problem = readSharedOptions(parser, &shared); !problem.isEmpty())
+        return fail(c, Usage, problem);
     c.json = parser.isSet(json);
     c.verify = parser.isSet(verify);
     c.output = parser.value(output);
     c.files = parser.positionalArguments();
-    c.teamRegister = parser.value(team).trimmed();
-    if (parser.isSet(port)) {
-        if (parser.value(port).isEmpty())
-            return fail(c, Usage, Text::tr("A --port után meg kell adni a port nevét."));
-        c.settings.Port = parser.value(port);
-    }
+    c.teamRegister = shared.teamRegister;
+    if (!shared.port.isEmpty())
+        c.settings.Port = shared.port;
     if (parser.isSet(baud)) {
         bool ok = false;
         const int value = parser.value(baud).toInt(&ok);
@@ -965,7 +1007,7 @@ int run(const QStringList &arguments, const QString &version, QTextStream &out, 
 
     const bool isSheet = c.command == QLatin1String("sheet");
     const bool talksToModule = c.command != QLatin1String("diff") && !isSheet;
-    if (!talksToModule && (parser.isSet(port) || parser.isSet(baud)))
+    if (!talksToModule && (!shared.port.isEmpty() || parser.isSet(baud)))
         return fail(c, Usage, Text::tr("A(z) %1 parancs nem használ portot.").arg(c.command));
     qsizetype files = 0;
     const bool isSeries = c.command == QLatin1String("series");
@@ -1024,8 +1066,6 @@ int run(const QStringList &arguments, const QString &version, QTextStream &out, 
             c, Usage,
             Text::tr("A --count és a --csv kapcsoló a status --watch parancshoz tartozik."));
 
-    if (c.command == QLatin1String("identify"))
-        return identifyCommand(c);
     if (c.command == QLatin1String("status") && parser.isSet(watch)) {
         WatchRequest request;
         const std::optional<int> interval = parseInterval(parser.value(watch));
@@ -1055,18 +1095,6 @@ int run(const QStringList &arguments, const QString &version, QTextStream &out, 
         request.teamRegister = c.teamRegister;
         return watchCommand(request, out, err);
     }
-    if (c.command == QLatin1String("status"))
-        return statusCommand(c);
-    if (c.command == QLatin1String("read"))
-        return readCommand(c);
-    if (c.command == QLatin1String("compare"))
-        return compareCommand(c);
-    if (c.command == QLatin1String("diff"))
-        return diffCommand(c);
-    if (c.command == QLatin1String("write"))
-        return writeCommand(c);
-    if (isSeries)
-        return seriesCommand(c);
     if (isSheet) {
         const std::optional<QStringList> values = readFile(c, c.files.value(0));
         if (!values)
@@ -1075,7 +1103,9 @@ int run(const QStringList &arguments, const QString &version, QTextStream &out, 
                              parser.value(site), c.version, c.json},
                             out, err);
     }
-    return fail(c, Usage, usage());
+    const int status = runCommand(c);
+    shareRecorded(c);
+    return status;
 }
 
 } // namespace qv::cli

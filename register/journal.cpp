@@ -1,14 +1,18 @@
 #include "register/journal.h"
 
+#include "register/serverwait.h"
 #include "register/teamreader.h"
 #include "register/teamsender.h"
 #include "settings/preferences.h"
 
+#include <QDeadlineTimer>
 #include <QHash>
 #include <QThread>
 
 #include <algorithm>
 #include <chrono>
+#include <functional>
+#include <mutex>
 
 namespace qv::reg {
 
@@ -21,6 +25,10 @@ constexpr int TeamAnswerMs = 3500;
 // sender reaches it meanwhile), so that each does not wait again.
 constexpr int TeamRetryMs = 30000;
 
+// How long closing waits for a worker's thread: what it waits for from a server is cut at
+// once (ServerWait::interrupt); only a connection still being made can take longer.
+constexpr int StopWaitMs = 1000;
+
 const QString kLocalOpen = QStringLiteral("local-open");
 const QString kLocalWrite = QStringLiteral("local-write");
 const QString kTeamConnection = QStringLiteral("team-connection");
@@ -32,18 +40,32 @@ bool newerFirst(const Entry &a, const Entry &b)
     return a.id > b.id;
 }
 
-// Stops a worker's thread: the worker ends what it is doing (its connections give up
-// within seconds when the network is gone), closes its connections in its own thread and
-// is deleted there.
-template <typename Worker> void stopWorker(QThread *&thread, Worker *&worker)
+// Workers' threads that did not end in time when stopped because they were still connecting
+// to a server: left to end by themselves, never destroyed while they run; the program may
+// exit first.
+std::mutex g_leftMutex;
+QList<QThread *> g_left;
+
+// Stops a worker's thread: what it waits for from a server is cut, the worker ends what it
+// is doing, closes its connections in its own thread and is deleted there. A worker still
+// connecting after StopWaitMs (`connecting`) is left; local work is waited for.
+template <typename Worker>
+void stopWorker(QThread *&thread, Worker *&worker, const std::function<bool()> &connecting)
 {
     if (!thread)
         return;
     thread->requestInterruption();
+    ServerWait::interrupt(thread);
     QMetaObject::invokeMethod(worker, &Worker::stop, Qt::QueuedConnection);
     thread->quit();
-    thread->wait();
-    delete thread;
+    if (thread->wait(StopWaitMs) || !connecting() || thread->wait(0)) {
+        thread->wait();
+        ServerWait::forgive(thread);
+        delete thread;
+    } else {
+        const std::lock_guard lock(g_leftMutex);
+        g_left << thread;
+    }
     thread = nullptr;
     worker = nullptr;
 }
@@ -70,8 +92,9 @@ Journal::~Journal()
 
 void Journal::close()
 {
-    stopWorker(m_senderThread, m_sender);
-    stopWorker(m_readerThread, m_reader);
+    const std::shared_ptr<SenderProgress> progress = m_progress;
+    stopWorker(m_senderThread, m_sender, [progress] { return progress && progress->connecting; });
+    stopWorker(m_readerThread, m_reader, [] { return true; }); // it only ever waits for a server
     m_progress.reset();
     m_teamDown = false;
     m_teamDownReason.clear();
@@ -198,11 +221,8 @@ void Journal::teamDown(const QString &reason) const
 
 QList<Entry> Journal::search(const Query &query, QString *error) const
 {
-    // Both registers give the entries up to the end of the page asked for; the page is
-    // cut from the merged list.
-    Query each = query;
-    each.offset = 0;
-    each.limit = query.limit > 0 ? query.offset + query.limit : 0;
+    // Both registers give a page after the same entry; the page is cut from the merged list.
+    const Query &each = query;
 
     QString teamError;
     const std::shared_ptr<TeamAnswer> asked =
@@ -243,8 +263,6 @@ QList<Entry> Journal::search(const Query &query, QString *error) const
         }
         std::sort(entries.begin(), entries.end(), newerFirst);
     }
-    if (query.offset > 0)
-        entries.remove(0, qMin<qsizetype>(query.offset, entries.size()));
     if (query.limit > 0 && entries.size() > query.limit)
         entries.resize(query.limit);
     if (error) {
@@ -275,19 +293,41 @@ std::optional<Entry> Journal::entry(const QString &id) const
 
 bool Journal::flush(int timeoutMs)
 {
+    m_teamProblem.clear();
     if (!m_sender)
         return true;
-    const int request = ++m_flushRequests;
-    QMetaObject::invokeMethod(
-        m_sender, [sender = m_sender, request] { sender->sendNow(request); }, Qt::QueuedConnection);
+    const QDeadlineTimer deadline(timeoutMs);
     std::unique_lock lock(m_progress->mutex);
-    const bool finished =
-        m_progress->changed.wait_for(lock, std::chrono::milliseconds(timeoutMs),
-                                     [this, request] { return m_progress->finished >= request; });
-    const bool sent = finished && m_progress->empty;
-    if (sent && !m_teamConnection.isEmpty())
-        m_teamDown = false; // reached just now, whether or not its signal has arrived yet
-    return sent;
+    int seen = m_progress->rounds;
+    lock.unlock();
+    QMetaObject::invokeMethod(m_sender, &TeamSender::sendNow, Qt::QueuedConnection);
+    lock.lock();
+    // Any round that ends from now on answers: it sends until nothing waits, or fails. One
+    // that began before the last entry was recorded may end without it; the round asked
+    // for follows.
+    while (true) {
+        if (!m_progress->changed.wait_for(lock, std::chrono::milliseconds(deadline.remainingTime()),
+                                          [&] { return m_progress->rounds > seen; })) {
+            m_teamProblem = tr("A csapat nyilvántartása (%1) nem válaszolt %n másodpercen "
+                               "belül; addig a bejegyzések a helyi nyilvántartásban várnak.",
+                               nullptr, (timeoutMs + 999) / 1000)
+                                .arg(m_teamConnection);
+            return false;
+        }
+        seen = m_progress->rounds;
+        if (!m_progress->failure.isEmpty()) {
+            m_teamProblem = m_progress->failure;
+            return false;
+        }
+        lock.unlock();
+        const bool sent = waiting() == 0;
+        lock.lock();
+        if (sent) {
+            if (!m_teamConnection.isEmpty())
+                m_teamDown = false; // reached just now, whether or not its signal came yet
+            return true;
+        }
+    }
 }
 
 int Journal::waiting() const

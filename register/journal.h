@@ -54,8 +54,11 @@ public:
     QList<Entry> search(const Query &query, QString *error = nullptr) const;
     std::optional<Entry> entry(const QString &id) const;
 
-    // Sends what is waiting now and waits up to `timeoutMs` for it (tests, closing).
+    // Sends what is waiting now and waits up to `timeoutMs` for it (commands, tests): true
+    // once nothing waits; false when the team's register could not be reached, refused the
+    // entries or did not answer in time, and teamProblem() then says so.
     bool flush(int timeoutMs);
+    QString teamProblem() const { return m_teamProblem; }
     // Entries written here and not yet on the team's server.
     int waiting() const;
 
@@ -87,7 +90,7 @@ private:
     TeamSender *m_sender = nullptr;
     QStringList m_reported; // the kinds of problem already reported
     std::shared_ptr<SenderProgress> m_progress;
-    int m_flushRequests = 0;
+    QString m_teamProblem; // why the last flush() did not send everything
     QThread *m_readerThread = nullptr;
     TeamReader *m_reader = nullptr;
     mutable bool m_teamDown = false;

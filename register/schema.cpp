@@ -87,7 +87,9 @@ bool lockForWriting(QSqlDatabase &db, Engine engine, QString *error)
 {
     if (engine == Engine::SQLite)
         return exec(db, QStringLiteral("BEGIN IMMEDIATE"), error);
+    // The server's notice that another program made the version table first is no news.
     return exec(db, QStringLiteral("BEGIN"), error) &&
+           exec(db, QStringLiteral("SET LOCAL client_min_messages = warning"), error) &&
            exec(db, QStringLiteral("SELECT pg_advisory_xact_lock(1362170417)"), error);
 }
 

@@ -1,13 +1,17 @@
 #include "register/store.h"
 
 #include "register/conninfo.h"
+#include "register/localfile.h"
 #include "register/schema.h"
+#include "register/serverwait.h"
 
 #include <QAtomicInt>
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -16,7 +20,9 @@
 #include <QVariant>
 #include <QtEndian>
 
+#include <chrono>
 #include <climits>
+#include <thread>
 
 namespace qv::reg {
 
@@ -27,14 +33,15 @@ struct Text
     Q_DECLARE_TR_FUNCTIONS(qv::reg::Store)
 };
 
-constexpr int SqliteBusyTimeoutMs = 10000; // another program's write, waited for
-constexpr int ConnectTimeoutS = 3;         // an unreachable server fails this fast
-constexpr int StatementTimeoutMs = 15000;  // a server that accepted a query but hangs
-constexpr int TcpUserTimeoutMs = 10000;    // sent data unacknowledged: the network is gone
-constexpr int KeepalivesIdleS = 5;         // a silent connection is probed after this,
-constexpr int KeepalivesIntervalS = 2;     // then every so often,
-constexpr int KeepalivesCount = 3;         // and given up after this many unanswered probes
-constexpr int MinNumberDigits = 6;         // a shorter number is not looked for in numbers
+constexpr int SqliteBusyTimeoutMs = 10000;              // another program's write, waited for
+constexpr int ConnectTimeoutS = 3;                      // an unreachable server fails this fast
+constexpr int StatementTimeoutMs = 5000;                // a server that accepted a query but hangs
+constexpr int ServerWaitMs = StatementTimeoutMs + 1000; // one that does not answer at all
+constexpr int TcpUserTimeoutMs = 10000; // sent data unacknowledged: the network is gone
+constexpr int KeepalivesIdleS = 5;      // a silent connection is probed after this,
+constexpr int KeepalivesIntervalS = 2;  // then every so often,
+constexpr int KeepalivesCount = 3;      // and given up after this many unanswered probes
+constexpr int MinNumberDigits = 6;      // a shorter number is not looked for in numbers
 
 // Sharing states of an entry (see schema.cpp).
 constexpr int KeptHere = 0;
@@ -139,40 +146,6 @@ qint64 dayStartMs(QDate day, const QTimeZone &zone)
     return QDateTime(day, QTime(0, 0), zone).toMSecsSinceEpoch();
 }
 
-// What the first bytes of a file say about it, before SQLite touches it: SQLite would take
-// a file that is not a database for one only once it writes, and a truncated one it reads
-// until it reaches a missing page.
-enum class FileKind { Empty, Database, NotDatabase, Truncated, Unreadable };
-
-FileKind inspectFile(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return FileKind::Unreadable;
-    const qint64 size = file.size();
-    if (size == 0)
-        return FileKind::Empty;
-    const QByteArray head = file.read(100);
-    if (head.size() < 100 || !head.startsWith(QByteArrayView("SQLite format 3\0", 16)))
-        return FileKind::NotDatabase;
-    const auto *bytes = reinterpret_cast<const uchar *>(head.constData());
-    qint64 pageSize = qFromBigEndian<quint16>(bytes + 16);
-    if (pageSize == 1)
-        pageSize = 65536;
-    if (pageSize < 512 || (pageSize & (pageSize - 1)) != 0)
-        return FileKind::NotDatabase;
-    // The page count in the header is valid when the change counter matches the number
-    // written beside it. A write-ahead log that is not empty may hold the newest pages
-    // (or another program may be moving them into the file): then SQLite itself decides.
-    const quint32 pages = qFromBigEndian<quint32>(bytes + 28);
-    const bool countValid =
-        pages != 0 && qFromBigEndian<quint32>(bytes + 24) == qFromBigEndian<quint32>(bytes + 92);
-    const QFileInfo wal(path + QStringLiteral("-wal"));
-    if (countValid && !(wal.exists() && wal.size() > 0) && size < pages * pageSize)
-        return FileKind::Truncated;
-    return FileKind::Database;
-}
-
 } // namespace
 
 struct Store::Private
@@ -183,6 +156,7 @@ struct Store::Private
     QString location;
     QString connectionName;
     QSqlDatabase db;
+    FileClaim claim; // SQLite: this connection counted on its file until it is closed
     int recordedSharing = KeptHere;
 
     ~Private()
@@ -200,6 +174,14 @@ struct Store::Private
     }
 
     bool writable() const { return status == OpenStatus::Ok; }
+
+    // PostgreSQL: what the server is waited for in one operation, each statement bounded
+    // (see serverwait.h). Nothing for SQLite.
+    std::unique_ptr<ServerWait> bound() const
+    {
+        return engine == Engine::PostgreSQL ? std::make_unique<ServerWait>(db, ServerWaitMs)
+                                            : nullptr;
+    }
 
     // Why a write failed, in the program's words and the database's.
     QString writeFailure(const QSqlError &error) const;
@@ -275,15 +257,33 @@ QString Store::Private::notWritable() const
 
 bool Store::Private::begin(QString *error)
 {
-    // SQLite: take the write lock at once, so that the busy time-out covers waiting for
-    // another program instead of failing when a read turns into a write.
     QSqlQuery q(db);
-    if (q.exec(engine == Engine::SQLite ? QStringLiteral("BEGIN IMMEDIATE")
-                                        : QStringLiteral("BEGIN")))
-        return true;
-    if (error)
+    if (engine != Engine::SQLite) {
+        if (q.exec(QStringLiteral("BEGIN")))
+            return true;
+        if (error)
+            *error = writeFailure(q.lastError());
+        return false;
+    }
+    // SQLite: the write lock is taken at once, so that another program's write is waited
+    // for here instead of failing when a read turns into a write. SQLite's own wait tries
+    // again after ever longer sleeps, up to a tenth of a second: a program writing entry
+    // after entry leaves the register free only for moments between them, which such a
+    // wait keeps missing until its time is up. So the lock is asked for here every
+    // millisecond or two, for as long as the busy time-out.
+    schema::exec(db, QStringLiteral("PRAGMA busy_timeout = 0"), nullptr);
+    const QDeadlineTimer deadline(SqliteBusyTimeoutMs);
+    bool locked = false;
+    if (q.prepare(QStringLiteral("BEGIN IMMEDIATE"))) {
+        while (!(locked = q.exec()) && sqliteCode(q.lastError()) == SqliteBusy &&
+               !deadline.hasExpired())
+            std::this_thread::sleep_for(
+                std::chrono::microseconds(500 + QRandomGenerator::global()->bounded(1500)));
+    }
+    if (!locked && error)
         *error = writeFailure(q.lastError());
-    return false;
+    schema::exec(db, QStringLiteral("PRAGMA busy_timeout = %1").arg(SqliteBusyTimeoutMs), nullptr);
+    return locked;
 }
 
 bool Store::Private::finish(bool ok, QString *error)
@@ -295,7 +295,8 @@ bool Store::Private::finish(bool ok, QString *error)
         if (error)
             *error = writeFailure(commit.lastError());
     }
-    schema::exec(db, QStringLiteral("ROLLBACK"), nullptr);
+    if (db.isOpen()) // not on a connection that is gone
+        schema::exec(db, QStringLiteral("ROLLBACK"), nullptr);
     return false;
 }
 
@@ -428,26 +429,46 @@ Store Store::openSqlite(const QString &path)
         QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                           QFileDevice::ExeOwner);
     }
-    if (!info.exists()) {
-        // Made here with the owner's rights only, before SQLite opens it: SQLite gives its
-        // -wal and -shm files the same rights. Another program may make it meanwhile.
-        QFile file(p->location);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly,
-                       QFileDevice::ReadOwner | QFileDevice::WriteOwner) &&
-            !QFileInfo::exists(p->location))
-            return fail(OpenStatus::CannotCreate,
-                        Text::tr("A nyilvántartás fájlja (%1) nem hozható létre: %2. "
-                                 "Ellenőrizze, hogy a mappája írható-e, és hogy van-e "
-                                 "hely a lemezen.")
-                            .arg(shown, file.errorString()));
-    }
-
     const QString notRegister =
         Text::tr("A(z) %1 fájl nem a program nyilvántartása (%2). A program a "
                  "nyilvántartás nélkül működik tovább, a fájlt nem változtatta meg. "
                  "Nevezze át vagy helyezze át a fájlt, és a program a következő "
                  "indításkor új nyilvántartást kezd.");
-    switch (inspectFile(p->location)) {
+    const QString notPlain =
+        Text::tr("nem közönséges fájl, hanem mappa, cső, foglalat vagy eszköz");
+    if (kindByName(p->location) == FileKind::NotPlain)
+        return fail(OpenStatus::NotARegister, notRegister.arg(shown, notPlain));
+
+    // Looked at here only while no other connection of this program has the file (see
+    // localfile.h); one that has it found it a register.
+    FileKind kind = FileKind::Database;
+    QString createError;
+    p->claim = FileClaim::claim(p->location, [&](bool alone) {
+        if (!alone)
+            return;
+        if (!QFileInfo::exists(p->location)) {
+            // Made here with the owner's rights only, before SQLite opens it: SQLite gives
+            // its -wal and -shm files the same rights. Another program may make it meanwhile.
+            QFile file(p->location);
+            if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly,
+                           QFileDevice::ReadOwner | QFileDevice::WriteOwner) &&
+                !QFileInfo::exists(p->location)) {
+                kind = FileKind::Missing;
+                createError = file.errorString();
+                return;
+            }
+        }
+        kind = inspectFile(p->location);
+    });
+    switch (kind) {
+    case FileKind::Missing:
+        return fail(OpenStatus::CannotCreate,
+                    Text::tr("A nyilvántartás fájlja (%1) nem hozható létre: %2. "
+                             "Ellenőrizze, hogy a mappája írható-e, és hogy van-e "
+                             "hely a lemezen.")
+                        .arg(shown, createError));
+    case FileKind::NotPlain:
+        return fail(OpenStatus::NotARegister, notRegister.arg(shown, notPlain));
     case FileKind::NotDatabase:
         return fail(OpenStatus::NotARegister,
                     notRegister.arg(shown, Text::tr("nem adatbázis, vagy sérült")));
@@ -595,8 +616,12 @@ Store Store::openPostgres(const QString &connection)
                                .arg(p->location, words);
         return Store(std::move(p));
     }
-    schema::exec(p->db, QStringLiteral("SET statement_timeout = %1").arg(StatementTimeoutMs),
-                 nullptr);
+    ServerWait::quietNotices(p->db);
+    {
+        const ServerWait waiting(p->db, ServerWaitMs);
+        schema::exec(p->db, QStringLiteral("SET statement_timeout = %1").arg(StatementTimeoutMs),
+                     nullptr);
+    }
 
     Store store(std::move(p));
     store.d->status = OpenStatus::Ok;
@@ -609,6 +634,7 @@ void Store::finishOpening()
     const schema::Engine engine = d->schemaEngine();
     const QString shown =
         d->engine == Engine::SQLite ? QDir::toNativeSeparators(d->location) : d->location;
+    const auto waiting = d->bound(); // the few statements of the schema at once
     QString error;
     int version = schema::version(d->db, engine, &error);
     if (version >= 0 && version < SchemaVersion) {
@@ -675,6 +701,7 @@ bool Store::record(const QList<Entry> &entries, QString *error)
             *error = d ? d->notWritable() : QString();
         return false;
     }
+    const auto waiting = d->bound();
     if (!d->begin(error))
         return false;
     QString fault;
@@ -695,10 +722,14 @@ bool Store::record(const QList<Entry> &entries, QString *error)
     for (const Entry &entry : entries) {
         if (!ok)
             break;
+        if (waiting)
+            waiting->restart();
         ok = d->insert(e, r, entry, &fault);
     }
     e.finish();
     r.finish();
+    if (waiting)
+        waiting->restart();
     if (!d->finish(ok, &fault)) {
         if (error)
             *error = fault;
@@ -754,11 +785,21 @@ QList<Entry> Store::find(const Query &query, bool notShared, QString *error) con
         where << QStringLiteral("e.module_id = ? AND e.module_name = ?");
         values << d->serverText(query.module->first) << d->serverText(query.module->second);
     }
+    // Ids compared as their bytes on both engines (a PostgreSQL database's own collation
+    // may order them otherwise), as the journal merges the two.
+    const QString id = d->engine == Engine::PostgreSQL ? QStringLiteral("e.id COLLATE \"C\"")
+                                                       : QStringLiteral("e.id");
+    if (query.after) {
+        // The time alone as a range that the time index serves, the id among equal times.
+        const qint64 time = query.after->time.toMSecsSinceEpoch();
+        where << QStringLiteral("e.time_ms <= ? AND (e.time_ms < ? OR %1 < ?)").arg(id);
+        values << time << time << d->serverText(query.after->id);
+    }
     QString sql = QStringLiteral("SELECT ") + kEntryColumns + QStringLiteral(" FROM qv_entry e");
     if (!where.isEmpty())
         sql += QStringLiteral(" WHERE ") + where.join(QStringLiteral(" AND "));
-    sql += QStringLiteral(" ORDER BY e.time_ms DESC, e.id DESC LIMIT ? OFFSET ?");
-    values << (query.limit > 0 ? query.limit : INT_MAX) << qMax(0, query.offset);
+    sql += QStringLiteral(" ORDER BY e.time_ms DESC, %1 DESC LIMIT ?").arg(id);
+    values << (query.limit > 0 ? query.limit : INT_MAX);
 
     return d->selectEntries(sql, values, false, error);
 }
@@ -767,6 +808,7 @@ QList<Entry> Store::Private::selectEntries(const QString &sql, const QVariantLis
                                            bool whole, QString *error) const
 {
     QList<Entry> entries;
+    const auto waiting = bound();
     QSqlQuery q(db);
     q.setForwardOnly(true);
     bool ok = q.prepare(sql);
@@ -790,6 +832,7 @@ std::optional<Entry> Store::entry(const QString &id, QString *error) const
 {
     if (!d || !isOpen())
         return std::nullopt;
+    const auto waiting = d->bound();
     QSqlQuery q(d->db);
     q.setForwardOnly(true);
     q.prepare(QStringLiteral("SELECT ") + kEntryColumns +
@@ -831,11 +874,14 @@ QSet<QString> Store::present(const QStringList &ids) const
     QSet<QString> found;
     if (!d || !isOpen() || ids.isEmpty())
         return found;
+    const auto waiting = d->bound();
     QSqlQuery q(d->db);
     q.setForwardOnly(true);
     if (!q.prepare(QStringLiteral("SELECT id FROM qv_entry WHERE id = ?")))
         return found;
     for (const QString &id : ids) {
+        if (waiting)
+            waiting->restart();
         q.addBindValue(columnText(id));
         if (q.exec() && q.next())
             found << id;
@@ -862,6 +908,7 @@ qint64 Store::count() const
 {
     if (!d || !isOpen())
         return 0;
+    const auto waiting = d->bound();
     QSqlQuery q(d->db);
     if (!q.exec(QStringLiteral("SELECT COUNT(*) FROM qv_entry")) || !q.next())
         return 0;

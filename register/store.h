@@ -6,6 +6,7 @@
 #include "register/entry.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <QList>
 #include <QSet>
 #include <QString>
@@ -20,6 +21,14 @@ namespace qv::reg {
 // read-only.
 inline constexpr int SchemaVersion = 2;
 
+// Where a page of entries starts: after the entry of this time and id, in the order the
+// searches give (newest first; of one time, the greater id first).
+struct PageKey
+{
+    QDateTime time;
+    QString id;
+};
+
 // What to search for; empty parts match everything.
 struct Query
 {
@@ -32,8 +41,10 @@ struct Query
     QDate to;   // last day, inclusive
     // One module's history: entries whose module id and name are exactly these.
     std::optional<std::pair<QString, QString>> module;
-    int limit = 500;
-    int offset = 0;
+    int limit = 500; // 0: no limit
+    // The next page: the entries after this one's. Every page then costs what the first
+    // does, and entries recorded meanwhile neither repeat nor shift the rows already shown.
+    std::optional<PageKey> after;
     // Whose days `from` and `to` are: the window's are the user's local days.
     QTimeZone zone = QTimeZone::utc();
 };

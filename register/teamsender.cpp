@@ -25,21 +25,21 @@ void TeamSender::start()
 {
     m_retry = new QTimer(this);
     m_retry->setSingleShot(true);
-    connect(m_retry, &QTimer::timeout, this, [this] { sendRound(0); });
+    connect(m_retry, &QTimer::timeout, this, [this] { sendRound(); });
     m_local = Store::openSqlite(m_sqlitePath);
-    sendRound(0);
+    sendRound();
 }
 
 void TeamSender::wake()
 {
     if (m_retryMs > 0 && m_sinceFailure.isValid() && m_sinceFailure.elapsed() < QuietAfterFailureMs)
         return;
-    sendRound(0);
+    sendRound();
 }
 
-void TeamSender::sendNow(int request)
+void TeamSender::sendNow()
 {
-    sendRound(request);
+    sendRound();
 }
 
 void TeamSender::stop()
@@ -50,10 +50,11 @@ void TeamSender::stop()
     m_local.reset();
 }
 
-void TeamSender::sendRound(int request)
+void TeamSender::sendRound()
 {
-    if (!m_retry)
-        return; // stopped before it started
+    if (!m_retry || QThread::currentThread()->isInterruptionRequested())
+        return; // stopped before it started, or being stopped
+    m_failure.clear();
     const bool ok = sendBatches();
     // The journal's own connection leaves copying the write-ahead log into the file to
     // this thread, so that recording an entry never waits for it.
@@ -67,15 +68,12 @@ void TeamSender::sendRound(int request)
         m_sinceFailure.start();
         m_retry->start(m_retryMs);
     }
-    if (request > 0) {
-        const bool empty = ok && (m_connection.isEmpty() || (m_local && m_local->waiting() == 0));
-        {
-            std::lock_guard lock(m_progress->mutex);
-            m_progress->finished = qMax(m_progress->finished, request);
-            m_progress->empty = empty;
-        }
-        m_progress->changed.notify_all();
+    {
+        std::lock_guard lock(m_progress->mutex);
+        ++m_progress->rounds;
+        m_progress->failure = m_failure;
     }
+    m_progress->changed.notify_all();
 }
 
 // False when something is still waiting because of a failure (reported).
@@ -93,7 +91,7 @@ bool TeamSender::sendBatches()
         if (batch.isEmpty())
             return true;
         if (!m_server || m_server->status() != Store::OpenStatus::Ok) {
-            m_server = Store::openPostgres(m_connection);
+            connectServer();
             switch (m_server->status()) {
             case Store::OpenStatus::Ok:
                 break;
@@ -110,16 +108,23 @@ bool TeamSender::sendBatches()
         }
         QString error;
         if (!m_server->record(batch, &error)) {
-            // A server that went away is the same problem as one not reached; a server
-            // that answers and still refuses the entries is another.
-            m_server = Store::openPostgres(m_connection);
+            // A server that went away (or a connection cut because it stopped answering) is
+            // the same problem as one not reached: a new connection tries once more. A
+            // server that answers and still refuses the entries is another problem.
+            if (QThread::currentThread()->isInterruptionRequested()) {
+                fail(QStringLiteral("team-connect"), error);
+                return false;
+            }
+            connectServer();
             if (m_server->status() != Store::OpenStatus::Ok) {
                 fail(QStringLiteral("team-connect"), m_server->message());
                 m_server.reset();
-            } else {
-                fail(QStringLiteral("team-write"), error);
+                return false;
             }
-            return false;
+            if (!m_server->record(batch, &error)) {
+                fail(QStringLiteral("team-write"), error);
+                return false;
+            }
         }
         QStringList ids;
         for (const Entry &entry : batch)
@@ -138,8 +143,16 @@ bool TeamSender::sendBatches()
     return false;
 }
 
+void TeamSender::connectServer()
+{
+    m_progress->connecting = true;
+    m_server = Store::openPostgres(m_connection);
+    m_progress->connecting = false;
+}
+
 void TeamSender::fail(const QString &kind, const QString &message)
 {
+    m_failure = message;
     emit failed(kind, message);
 }
 

@@ -13,6 +13,7 @@
 #include <QObject>
 #include <QString>
 
+#include <atomic>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
@@ -22,13 +23,16 @@ class QTimer;
 
 namespace qv::reg {
 
-// What the journal's flush() waits for: the rounds that ended, by their request number.
+// What the journal's flush() waits for: the sender's rounds as they end.
 struct SenderProgress
 {
     std::mutex mutex;
     std::condition_variable changed;
-    int finished = 0;   // the highest request whose round has ended
-    bool empty = false; // that round left nothing waiting
+    int rounds = 0;  // rounds ended so far
+    QString failure; // why the last one left entries waiting, or empty
+    // Connecting to the server, which closing cannot cut short (see ServerWait): set only
+    // in the sender's thread, read by the journal's.
+    std::atomic<bool> connecting{false};
 };
 
 class TeamSender : public QObject
@@ -45,10 +49,10 @@ public:
     ~TeamSender() override;
 
     // Called in the sender's thread (queued from the journal's).
-    void start();              // opens the local register, sends what is waiting
-    void wake();               // entries were recorded: send, unless a retry is due soon
-    void sendNow(int request); // send at once, then report the round as `request`
-    void stop();               // closes both connections
+    void start();   // opens the local register, sends what is waiting
+    void wake();    // entries were recorded: send, unless a retry is due soon
+    void sendNow(); // send at once
+    void stop();    // closes both connections
 
 signals:
     void sent(int count, int waiting);
@@ -56,9 +60,11 @@ signals:
     void failed(const QString &kind, const QString &message);
 
 private:
-    void sendRound(int request);
+    void sendRound();
     bool sendBatches();
+    void connectServer(); // m_server: a new connection to the team's register
     void fail(const QString &kind, const QString &message);
+    QString m_failure; // why this round leaves entries waiting
 
     QString m_sqlitePath;
     QString m_connection;

@@ -12,6 +12,7 @@
 #include "transfer/configvalues.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -21,6 +22,7 @@
 
 #include <grp.h>
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -82,6 +84,8 @@ private slots:
     void commands_data();
     void commands();
     void readOutGivesTheFileBack();
+    void registerProblems_data();
+    void registerProblems();
 
 private:
     QTemporaryDir m_dir;
@@ -285,6 +289,66 @@ void TestCommands::readOutGivesTheFileBack()
     QFile a(file("sample.msw")), b(again);
     QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
     QCOMPARE(b.readAll(), a.readAll());
+}
+
+void TestCommands::registerProblems_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<bool>("pipe"); // a named pipe where the register should be
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QStringList>("said"); // parts of the standard error, in this order
+    QTest::addColumn<int>("recorded");
+    QTest::newRow("a password in the team register's connection")
+        << QStringList{u"--register"_s, u"host=db password=secret"_s} << false << 1
+        << QStringList{u"--register"_s, u"~/.pgpass"_s} << 0;
+    QTest::newRow("a password in a URI")
+        << QStringList{u"--register"_s, u"postgresql://tech:secret@db/qv"_s} << false << 1
+        << QStringList{u"--register"_s, u"~/.pgpass"_s} << 0;
+    QTest::newRow("the team register not reached")
+        << QStringList{u"--register"_s, u"host=127.0.0.1 port=1 dbname=qv user=tech"_s} << false
+        << 0 << QStringList{u"nem érhető el"_s, u"1 bejegyzés vár"_s} << 1;
+    QTest::newRow("a named pipe as the register")
+        << QStringList() << true << 0 << QStringList{u"nem közönséges fájl"_s} << 0;
+}
+
+// The register's and the team's problems: a connection with a password is refused before
+// anything happens; otherwise the read-out's own result and status stand, and the problem
+// is said once on the standard error.
+void TestCommands::registerProblems()
+{
+    QFETCH(QStringList, options);
+    QFETCH(bool, pipe);
+    QFETCH(int, status);
+    QFETCH(QStringList, said);
+    QFETCH(int, recorded);
+    qvsim::LineSetup fast;
+    fast.paced = false;
+    const auto emulator = startModule(fast);
+    const QString registerPath = qv::reg::Store::defaultSqlitePath();
+    const qsizetype before = registerSize();
+    if (pipe) {
+        QVERIFY(QFile::rename(registerPath, registerPath + u".aside"_s));
+        QCOMPARE(::mkfifo(QFile::encodeName(registerPath).constData(), 0600), 0);
+    }
+    const QString out = file("problems.msw");
+    QFile::remove(out);
+    const Outcome result = runCommand(
+        QStringList{u"read"_s, u"--port"_s, emulator->slavePath(), u"-o"_s, out} + options);
+    if (pipe) {
+        QVERIFY(QFile::remove(registerPath));
+        QVERIFY(QFile::rename(registerPath + u".aside"_s, registerPath));
+    }
+    QCOMPARE(result.status, status);
+    qsizetype at = 0;
+    for (const QString &part : said) {
+        at = result.err.indexOf(part, at);
+        QVERIFY2(at >= 0, qPrintable(result.err));
+    }
+    QCOMPARE(result.err.count(said.first()), 1);
+    QCOMPARE(QFileInfo::exists(out), status == 0);
+    // Refused: the module was not even asked who it is.
+    QCOMPARE(emulator->waitForHandled(Exchange::Identification, 1, 0), status == 0);
+    QCOMPARE(registerSize(), before + recorded);
 }
 
 int main(int argc, char *argv[])

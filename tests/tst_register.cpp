@@ -2,13 +2,15 @@
 // storage, the store on SQLite and (under pg_virtualenv, see with-postgres.sh) on
 // PostgreSQL: search, entries kept exactly, the schema's version, damaged files left alone,
 // disks that refuse writes, two programs writing one register; and the journal: a team's
-// server unreachable or stopped in the middle of a series, every entry arriving once.
+// server unreachable, stopped in the middle of a series or answering no more, every entry
+// arriving once; and what the commands say about a team's server.
 //
 // The test program also runs itself as a child: "--write-entries <file> <count>" records
 // entries as a second program would; "--record-once[-unprivileged] <file>" opens the
 // register and records one entry (as the user nobody when run by root, for whom no file is
 // read-only); "--fill-limited <file> <bytes>" records until the process's file size limit
 // stops it, as a full disk would.
+#include "modulefixture.h"
 #include "register/entry.h"
 #include "register/journal.h"
 #include "register/store.h"
@@ -18,9 +20,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QSqlDatabase>
@@ -28,15 +30,27 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <atomic>
 #include <csignal>
 #include <cstdio>
 #include <functional>
+#include <mutex>
+#include <thread>
 
 #ifdef Q_OS_UNIX
+#include <arpa/inet.h>
+#include <fcntl.h>
 #include <grp.h>
+#include <netinet/in.h>
+#include <poll.h>
 #include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 #endif
+
+#include <cstring>
 
 using namespace qv::reg;
 using namespace Qt::StringLiterals;
@@ -63,6 +77,7 @@ QList<Entry> searchFixture()
          "36 70 555 0000"},
         {"d", "2024-04-01T08:00:00.000", "0777", "Szivattyú_1", "", "Eger", "36 123 456"},
         {"e", "2024-04-02T08:00:00.000", "0778", "SzivattyúX1", "", "", ""},
+        {"f", "2024-03-10T00:00:00.000", "0999", "Tartály", "", "", ""}, // c's time
     };
     QList<Entry> entries;
     for (const auto &row : rows) {
@@ -195,6 +210,135 @@ bool cluster(const QString &action)
            ctl.exitCode() == 0;
 }
 
+// A TCP proxy in front of the throwaway server that stalls as a server that stops
+// answering: it forwards both ways until, once told to, it sees a client send a COMMIT;
+// that it passes on, and from then on forwards nothing on any connection, old or new (new
+// ones are still accepted), and closes none. After resume() new connections are forwarded
+// again; the stalled ones stay silent, as connections the server lost.
+class StallingProxy
+{
+public:
+    explicit StallingProxy(quint16 serverPort) : m_serverPort(serverPort)
+    {
+        m_listener = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t size = sizeof address;
+        ::bind(m_listener, reinterpret_cast<sockaddr *>(&address), size);
+        ::listen(m_listener, 16);
+        ::getsockname(m_listener, reinterpret_cast<sockaddr *>(&address), &size);
+        m_port = ntohs(address.sin_port);
+        ::pipe2(m_wake, O_CLOEXEC);
+        m_thread = std::thread([this] { run(); });
+    }
+    ~StallingProxy()
+    {
+        m_quit = true;
+        ::write(m_wake[1], "q", 1);
+        m_thread.join();
+        for (int fd : m_open)
+            ::close(fd);
+        for (int fd : {m_listener, m_wake[0], m_wake[1]})
+            ::close(fd);
+    }
+    quint16 port() const { return m_port; }
+    void stallAtCommit() { m_armed = true; }
+    void resume()
+    {
+        m_stalled = false;
+        ::write(m_wake[1], "r", 1);
+    }
+    bool stalled() const { return m_stalled; }
+
+private:
+    struct Pair
+    {
+        int client;
+        int server;
+    };
+
+    int connectServer() const
+    {
+        const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_port = htons(m_serverPort);
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        return ::connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0 ? fd : -1;
+    }
+
+    void run()
+    {
+        QList<Pair> live;
+        while (!m_quit) {
+            QList<pollfd> fds{{m_listener, POLLIN, 0}, {m_wake[0], POLLIN, 0}};
+            if (!m_stalled) {
+                for (const Pair &p : std::as_const(live))
+                    fds << pollfd{p.client, POLLIN, 0} << pollfd{p.server, POLLIN, 0};
+            }
+            ::poll(fds.data(), nfds_t(fds.size()), -1);
+            if (fds[1].revents) {
+                char c;
+                ::read(m_wake[0], &c, 1);
+                if (c == 'r')
+                    live.clear(); // the stalled connections stay open and silent
+                continue;
+            }
+            if (fds[0].revents) {
+                const int client = ::accept4(m_listener, nullptr, nullptr, SOCK_CLOEXEC);
+                m_open << client;
+                const int server = m_stalled ? -1 : connectServer();
+                if (server >= 0) {
+                    m_open << server;
+                    live << Pair{client, server};
+                }
+            }
+            QList<int> ended;
+            for (qsizetype i = 2; i < fds.size() && !m_stalled; ++i) {
+                if (!fds[i].revents)
+                    continue;
+                const Pair &p = live.at((i - 2) / 2);
+                const bool fromClient = fds[i].fd == p.client;
+                char buffer[65536];
+                const ssize_t n = ::read(fds[i].fd, buffer, sizeof buffer);
+                if (n <= 0) {
+                    ::shutdown(p.client, SHUT_RDWR);
+                    ::shutdown(p.server, SHUT_RDWR);
+                    ended << int((i - 2) / 2);
+                    continue;
+                }
+                ::write(fromClient ? p.server : p.client, buffer, size_t(n));
+                if (fromClient && m_armed &&
+                    QByteArrayView(buffer, n).contains(QByteArrayView("COMMIT"))) {
+                    m_armed = false;
+                    m_stalled = true;
+                }
+            }
+            std::sort(ended.begin(), ended.end());
+            ended.erase(std::unique(ended.begin(), ended.end()), ended.end());
+            for (qsizetype k = ended.size() - 1; k >= 0 && !m_stalled; --k)
+                live.removeAt(ended.at(k));
+        }
+    }
+
+    quint16 m_serverPort;
+    quint16 m_port = 0;
+    int m_listener = -1;
+    int m_wake[2] = {-1, -1};
+    QList<int> m_open;
+    std::atomic<bool> m_armed{false};
+    std::atomic<bool> m_stalled{false};
+    std::atomic<bool> m_quit{false};
+    std::thread m_thread;
+};
+
+// The connection of a schema of the throwaway server, through `proxy`.
+QString throughProxy(const QString &connection, const StallingProxy &proxy)
+{
+    return connection + u" host=127.0.0.1 port=%1"_s.arg(proxy.port());
+}
+
 #define REQUIRE_POSTGRES()                                                                         \
     if (!qEnvironmentVariableIsSet("PGHOST"))                                                      \
     QSKIP("no PostgreSQL server (run under pg_virtualenv: ctest -R tst_register_postgres)")
@@ -255,11 +399,11 @@ bool dropRoot()
 }
 
 // The child's exit code (-1: crashed or hung) and the lines it printed.
-std::pair<int, QStringList> runChild(const QStringList &arguments)
+std::pair<int, QStringList> runChild(const QStringList &arguments, int timeoutMs = 60000)
 {
     QProcess child;
     child.start(QCoreApplication::applicationFilePath(), arguments);
-    if (!child.waitForFinished(60000)) {
+    if (!child.waitForFinished(timeoutMs)) {
         child.kill();
         child.waitForFinished();
         return {-1, {}};
@@ -291,6 +435,8 @@ private slots:
     void sqliteNewerVersionReadOnly();
     void sqliteDamagedLeftAlone_data();
     void sqliteDamagedLeftAlone();
+    void sqliteNotAPlainFile_data();
+    void sqliteNotAPlainFile();
     void sqliteWritesRefused_data();
     void sqliteWritesRefused();
     void sqliteFullDisk();
@@ -310,6 +456,9 @@ private slots:
     void journalTeamChoice();
     void postgresJournalAcrossOutage();
     void postgresJournalServerStopped();
+    void postgresJournalServerStalls();
+    void postgresCommandsSay_data();
+    void postgresCommandsSay();
 
 private:
     QTemporaryDir m_dir;
@@ -461,14 +610,14 @@ void TestRegister::searchRows()
     QTest::addColumn<QDate>("to");
     QTest::addColumn<QStringList>("module");
     QTest::addColumn<int>("limit");
-    QTest::addColumn<int>("offset");
+    QTest::addColumn<QString>("after"); // the page after this entry's
     QTest::addColumn<QString>("expected");
     QTest::addColumn<int>("utcOffset"); // the days' time zone, in seconds east of UTC
     const auto row = [](const char *name, const char *text, const char *expected) {
         QTest::newRow(name) << QString::fromUtf8(text) << QDate() << QDate() << QStringList() << 500
-                            << 0 << QString::fromLatin1(expected) << 0;
+                            << QString() << QString::fromLatin1(expected) << 0;
     };
-    row("everything, newest first", "", "e d c b a");
+    row("everything, newest first, of one time the greater id", "", "e d f c b a");
     row("module id", "0042", "c b a");
     row("name in other case", "KAZÁN", "b a");
     row("technician", "kovács", "c a");
@@ -485,20 +634,25 @@ void TestRegister::searchRows()
     row("quote", "'", "");
     const QStringList kazan{u"0042"_s, u"Kazán"_s};
     QTest::newRow("date range") << QString() << QDate(2024, 3, 5) << QDate(2024, 3, 10)
-                                << QStringList() << 500 << 0 << u"c b"_s << 0;
+                                << QStringList() << 500 << QString() << u"f c b"_s << 0;
     QTest::newRow("until a day") << QString() << QDate() << QDate(2024, 3, 1) << QStringList()
-                                 << 500 << 0 << u"a"_s << 0;
-    QTest::newRow("history") << QString() << QDate() << QDate() << kazan << 500 << 0 << u"b a"_s
-                             << 0;
+                                 << 500 << QString() << u"a"_s << 0;
+    QTest::newRow("history") << QString() << QDate() << QDate() << kazan << 500 << QString()
+                             << u"b a"_s << 0;
     QTest::newRow("history, second page")
-        << QString() << QDate() << QDate() << kazan << 1 << 1 << u"a"_s << 0;
-    QTest::newRow("first page") << QString() << QDate() << QDate() << QStringList() << 2 << 0
-                                << u"e d"_s << 0;
-    QTest::newRow("second page") << QString() << QDate() << QDate() << QStringList() << 2 << 2
-                                 << u"c b"_s << 0;
+        << QString() << QDate() << QDate() << kazan << 1 << u"b"_s << u"a"_s << 0;
+    const auto page = [](const char *name, const char *after, const char *expected) {
+        QTest::newRow(name) << QString() << QDate() << QDate() << QStringList() << 2
+                            << QString::fromLatin1(after) << QString::fromLatin1(expected) << 0;
+    };
+    page("first page", "", "e d");
+    page("second page", "d", "f c");
+    page("a page from between two of one time", "f", "c b");
+    page("a page after two of one time", "c", "b a");
+    page("after the last", "a", "");
     // 23:59 UTC on the 5th is the 6th an hour east of Greenwich.
     QTest::newRow("a local day") << QString() << QDate(2024, 3, 6) << QDate(2024, 3, 6)
-                                 << QStringList() << 500 << 0 << u"b"_s << 3600;
+                                 << QStringList() << 500 << QString() << u"b"_s << 3600;
 }
 
 void TestRegister::checkSearch(Store &store)
@@ -508,14 +662,18 @@ void TestRegister::checkSearch(Store &store)
     QFETCH(QDate, to);
     QFETCH(QStringList, module);
     QFETCH(int, limit);
-    QFETCH(int, offset);
+    QFETCH(QString, after);
     QFETCH(QString, expected);
     QFETCH(int, utcOffset);
     QVERIFY2(store.status() == Store::OpenStatus::Ok, qPrintable(store.message()));
     QString error;
     if (store.count() == 0)
         QVERIFY2(store.record(searchFixture(), &error), qPrintable(error));
-    Query query{text, from, to, std::nullopt, limit, offset, QTimeZone(utcOffset)};
+    Query query{text, from, to, std::nullopt, limit, std::nullopt, QTimeZone(utcOffset)};
+    for (const Entry &e : searchFixture()) {
+        if (e.id == after)
+            query.after = PageKey{e.time, e.id};
+    }
     if (!module.isEmpty())
         query.module = std::make_pair(module.at(0), module.at(1));
     const QList<Entry> found = store.search(query, &error);
@@ -585,7 +743,7 @@ void TestRegister::checkEntryExact(Store &store)
     QCOMPARE(back->differences, expected.differences);
     QCOMPARE(back->identification, expected.identification);
     QCOMPARE(*back, expected);
-    QVERIFY(ids(store.search(Query{{}, {}, {}, {}, 0, 0})).contains(entry.id));
+    QVERIFY(ids(store.search(Query{{}, {}, {}, {}, 0, {}})).contains(entry.id));
 }
 
 // Written by a newer program: read, never written.
@@ -600,7 +758,7 @@ void TestRegister::checkNewerReadOnly(const std::function<Store()> &open,
     QString error;
     QVERIFY(!store.record(newEntry(Operation::ReadOut, u"t"_s), &error));
     QCOMPARE(error, store.message());
-    QCOMPARE(store.search(Query{}).size(), 5);
+    QCOMPARE(store.search(Query{}).size(), searchFixture().size());
 }
 
 // ---- SQLite
@@ -695,6 +853,57 @@ void TestRegister::sqliteDamagedLeftAlone()
     QCOMPARE(fileBytes(file), before);
 }
 
+void TestRegister::sqliteNotAPlainFile_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("suffix"); // where it is: the register's path or one beside it
+    QTest::newRow("a named pipe") << "pipe"
+                                  << "";
+    QTest::newRow("a socket") << "socket"
+                              << "";
+    QTest::newRow("a folder") << "folder"
+                              << "";
+    QTest::newRow("a named pipe as its write-ahead log") << "pipe"
+                                                         << "-wal";
+}
+
+// Something at the register's path that is not a plain file is not opened for reading
+// (a named pipe would hold the program there for ever): said as a file that is not a
+// register, and left as it is. Opened by a child, which ends if it is held.
+void TestRegister::sqliteNotAPlainFile()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, suffix);
+    const QString file = path(u"special-%1%2/register.sqlite"_s.arg(kind, suffix));
+    const QString special = file + suffix;
+    QVERIFY(QDir().mkpath(QFileInfo(file).absolutePath()));
+    if (!suffix.isEmpty())
+        QVERIFY(Store::openSqlite(file).record(searchFixture()));
+    const QByteArray name = QFile::encodeName(special);
+    if (kind == u"pipe") {
+        QCOMPARE(::mkfifo(name.constData(), 0600), 0);
+    } else if (kind == u"folder") {
+        QVERIFY(QDir().mkdir(special));
+    } else {
+        const int s = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        QVERIFY(size_t(name.size()) < sizeof address.sun_path);
+        std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
+        QCOMPARE(::bind(s, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
+        ::close(s);
+    }
+    const auto [exitCode, lines] = runChild({u"--record-once"_s, file}, 20000);
+    QCOMPARE(exitCode, 0);
+    const QStringList numbers = lines.value(0).split(u' '); // status, recorded, count
+    QCOMPARE(numbers.value(0).toInt(), int(Store::OpenStatus::NotARegister));
+    QCOMPARE(numbers.value(1), u"0"_s);
+    const QString message = lines.mid(1).join(u'\n');
+    QVERIFY2(message.contains(u"nem közönséges fájl"_s), qPrintable(message));
+    QVERIFY2(message.contains(QDir::toNativeSeparators(file)), qPrintable(message));
+    QVERIFY(QFileInfo::exists(special) && !QFileInfo(special).isFile());
+}
+
 void TestRegister::sqliteWritesRefused_data()
 {
     QTest::addColumn<QString>("kind");
@@ -734,7 +943,7 @@ void TestRegister::sqliteWritesRefused()
         QVERIFY(!error.isEmpty());
     } else {
         QVERIFY2(error.contains(u"nem írható"_s), qPrintable(error));
-        QCOMPARE(numbers.value(2), u"5"_s);
+        QCOMPARE(numbers.value(2), QString::number(searchFixture().size()));
     }
 }
 
@@ -829,7 +1038,7 @@ void TestRegister::postgresServiceName()
     QVERIFY2(store.status() == Store::OpenStatus::Ok, qPrintable(store.message()));
     QVERIFY(store.record(searchFixture()));
     QCOMPARE(rawSql(u"QPSQL"_s, postgresBase(), {u"SELECT COUNT(*) FROM service.qv_entry"_s}),
-             QStringList{u"5"_s});
+             QStringList{QString::number(searchFixture().size())});
 }
 
 void TestRegister::postgresRefused_data()
@@ -842,7 +1051,7 @@ void TestRegister::postgresRefused_data()
     QTest::newRow("unknown database") << "database" << u"nem érhető el"_s;
 }
 
-// A server that cannot be used is reported quickly, with what to do.
+// A server that cannot be used is reported with what to do.
 void TestRegister::postgresRefused()
 {
     QFETCH(QString, kind);
@@ -855,11 +1064,8 @@ void TestRegister::postgresRefused()
         connection += u" dbname=no_such_register"_s;
     else
         qputenv("PGPASSWORD", "wrong");
-    QElapsedTimer clock;
-    clock.start();
     Store store = Store::openPostgres(connection);
     qputenv("PGPASSWORD", password);
-    QVERIFY(clock.elapsed() < 4000);
     QCOMPARE(store.status(), Store::OpenStatus::CannotConnect);
     QVERIFY2(store.message().contains(words), qPrintable(store.message()));
     QString error;
@@ -937,8 +1143,9 @@ void TestRegister::journalTeamChoice()
     qv::preferences::setTeamRegister(QString());
 }
 
-// Entries recorded while the team's server cannot be reached wait in the local register,
-// without slowing the recording; the first try that reaches the server sends each once.
+// Entries recorded while the team's server cannot be reached wait in the local register
+// (how long recording takes then, tools/bench-register.sh measures); the first try that
+// reaches the server sends each once.
 void TestRegister::postgresJournalAcrossOutage()
 {
     REQUIRE_POSTGRES();
@@ -950,14 +1157,8 @@ void TestRegister::postgresJournalAcrossOutage()
         QSignalSpy problems(&journal, &Journal::problem);
         QSignalSpy messages(&journal, &Journal::statusMessage);
         journal.open(file, team + u" port=1"_s);
-        qint64 longest = 0;
-        for (const Entry &e : entries) {
-            QElapsedTimer clock;
-            clock.start();
+        for (const Entry &e : entries)
             QVERIFY(journal.record(e));
-            longest = qMax(longest, clock.elapsed());
-        }
-        QVERIFY2(longest < 200, qPrintable(QString::number(longest)));
         QVERIFY(!journal.flush(10000));
         QVERIFY(!journal.flush(10000));
         QCOMPARE(journal.waiting(), 30);
@@ -1018,11 +1219,101 @@ void TestRegister::postgresJournalServerStopped()
     Entry other = newEntry(Operation::ReadOut, u"test"_s);
     other.moduleId = u"stopped"_s;
     QVERIFY(Store::openPostgres(team).record(other));
-    const QList<Entry> found = journal.search(Query{u"stopped"_s, {}, {}, {}, 0, 0});
+    const QList<Entry> found = journal.search(Query{u"stopped"_s, {}, {}, {}, 0, {}});
     QCOMPARE(found.size(), 41);
     QCOMPARE(found.first().id, other.id);
     QCOMPARE(found.first().where, Where::Shared);
     QCOMPARE(journal.entry(other.id)->where, Where::Shared);
+}
+
+// A server that takes a COMMIT and then answers nothing more, on any connection: the wait
+// is cut, the entries stay queued and are sent once the server answers again, each once.
+void TestRegister::postgresJournalServerStalls()
+{
+    REQUIRE_POSTGRES();
+    const QString direct = postgresSchema(u"stalls"_s);
+    StallingProxy proxy(quint16(qEnvironmentVariableIntValue("PGPORT")));
+    const QList<Entry> entries = someEntries(4, u"stalls"_s);
+    Journal journal;
+    journal.open(path(u"stalls.sqlite"_s), throughProxy(direct, proxy));
+    QVERIFY(journal.record(entries.first()));
+    QVERIFY(journal.flush(20000));
+
+    proxy.stallAtCommit();
+    for (const Entry &e : entries.mid(1))
+        QVERIFY(journal.record(e));
+    QVERIFY(!journal.flush(60000));
+    QVERIFY(proxy.stalled());
+    QVERIFY2(journal.teamProblem().contains(u"nem érhető el"_s), qPrintable(journal.teamProblem()));
+    QCOMPARE(journal.waiting(), 3);
+
+    proxy.resume();
+    QTRY_VERIFY_WITH_TIMEOUT(journal.flush(5000), 30000);
+    QCOMPARE(journal.waiting(), 0);
+    QCOMPARE(rawSql(u"QPSQL"_s, direct, {u"SELECT COUNT(*) FROM qv_entry"_s}), QStringList{u"4"_s});
+    QCOMPARE(serverIds(direct), idSet(entries));
+}
+
+void TestRegister::postgresCommandsSay_data()
+{
+    REQUIRE_POSTGRES();
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("said"); // on the standard error; empty: nothing
+    QTest::addColumn<int>("waiting");  // entries left waiting in the local register
+    QTest::newRow("a new team register") << "new" << QString() << 0;
+    QTest::newRow("a wrong password") << "password" << u"elutasította"_s << 1;
+    QTest::newRow("a server that stalls after the commit") << "stall" << u"nem válaszolt"_s << 1;
+}
+
+// `qvconfig read --register ...` as a script runs it: the read-out's own result and exit
+// status whatever the server does; what it could not share said once on the standard
+// error with how many entries wait; nothing from the server itself (its notices).
+void TestRegister::postgresCommandsSay()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, said);
+    QFETCH(int, waiting);
+    const QString direct = postgresSchema(u"command_"_s + kind);
+    StallingProxy proxy(quint16(qEnvironmentVariableIntValue("PGPORT")));
+    if (kind == u"stall") {
+        QVERIFY(Store::openPostgres(direct).isOpen()); // its tables made beforehand
+        proxy.stallAtCommit();
+    }
+    qvsim::LineSetup fast;
+    fast.paced = false;
+    const auto module = startModule(fast);
+    QTemporaryDir home;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"XDG_DATA_HOME"_s, home.path());
+    environment.insert(u"XDG_CONFIG_HOME"_s, home.path());
+    environment.insert(u"LANGUAGE"_s, u"hu"_s);
+    if (kind == u"password")
+        environment.insert(u"PGPASSWORD"_s, u"wrong"_s);
+    QProcess command;
+    command.setProcessEnvironment(environment);
+    command.start(QCoreApplication::applicationDirPath() + u"/qvconfig"_s,
+                  {u"read"_s, u"--port"_s, module->slavePath(), u"-o"_s,
+                   home.filePath(u"read.msw"_s), u"--register"_s, throughProxy(direct, proxy)});
+    QVERIFY(command.waitForFinished(60000));
+    const QString err = QString::fromLocal8Bit(command.readAllStandardError());
+    QCOMPARE(command.exitCode(), 0);
+    QVERIFY(QString::fromLocal8Bit(command.readAllStandardOutput()).contains(u"Sikeres"_s));
+    // Said once, in two lines: what happened, and the entries waiting; nothing else.
+    const QStringList lines = err.split(u'\n', Qt::SkipEmptyParts);
+    QVERIFY2(lines.size() == (said.isEmpty() ? 0 : 2), qPrintable(err));
+    if (!said.isEmpty()) {
+        QVERIFY2(lines.at(0).contains(said), qPrintable(err));
+        QVERIFY2(lines.at(1).contains(u"%1 bejegyzés vár"_s.arg(waiting)), qPrintable(err));
+    }
+    const Store local = Store::openSqlite(home.filePath(u"qvconfig/register.sqlite"_s));
+    QCOMPARE(local.count(), 1);
+    QCOMPARE(local.waiting(), waiting);
+    // A stalled server took the entry before it stopped answering: sent again later, it is
+    // kept once.
+    if (kind != u"password")
+        QCOMPARE(serverIds(direct).size(), 1);
+    if (kind == u"stall")
+        QVERIFY(proxy.stalled());
 }
 
 int main(int argc, char *argv[])

@@ -5,6 +5,7 @@
 #include "formhelpers.h"
 #include "modalwatcher.h"
 #include "modulefixture.h"
+#include "register/gui/registermodel.h"
 #include "register/store.h"
 #include "settings/preferences.h"
 #include "transfer/configrecord.h"
@@ -393,16 +394,26 @@ void TestRegisterWindow::pages()
     ModalWatcher watcher;
     MainWindow window;
     QList<int> rows;
-    watcher.onDialog(QStringLiteral("registerDialog"), [&rows](QWidget *dialog) {
+    QSet<QString> shown;
+    watcher.onDialog(QStringLiteral("registerDialog"), [&](QWidget *dialog) {
         auto *view = dialog->findChild<QTableView *>(QStringLiteral("registerView"));
         rows << view->model()->rowCount();
+        // Recorded while the first page is shown: the next page goes on where it ended.
+        QVERIFY(qv::reg::Store::openSqlite(qv::reg::Store::defaultSqlitePath())
+                    .record(qv::reg::newEntry(Op::ReadOut, QStringLiteral("1.31"))));
         view->scrollToBottom();
         QTRY_VERIFY(view->model()->rowCount() > 500);
         rows << view->model()->rowCount();
+        for (int row = 0; row < view->model()->rowCount(); ++row)
+            shown << static_cast<RegisterModel *>(view->model())->entryAt(row).id;
         static_cast<QDialog *>(dialog)->reject();
     });
     widget<QAction>(window, "actionRegister")->trigger();
     QCOMPARE(rows, (QList<int>{500, 501}));
+    QSet<QString> recorded;
+    for (const qv::reg::Entry &e : many)
+        recorded << e.id;
+    QCOMPARE(shown, recorded);
 }
 
 QTEST_MAIN(TestRegisterWindow)

@@ -1917,14 +1917,6 @@ Verified.</translation>
         <translation>sent</translation>
     </message>
     <message>
-        <source>A --lang után a program nyelve adható meg: hu vagy en.</source>
-        <translation>--lang must be followed by the program&apos;s language: hu or en.</translation>
-    </message>
-    <message>
-        <source>A --port után meg kell adni a port nevét.</source>
-        <translation>--port must be followed by the name of the port.</translation>
-    </message>
-    <message>
         <source>Hibás sebesség: %1</source>
         <translation>Invalid speed: %1</translation>
     </message>
@@ -2084,6 +2076,13 @@ cannot be written), 5 differences.
     <message>
         <source>A --csv után meg kell adni a fájl nevét.</source>
         <translation>The --csv option needs a file name.</translation>
+    </message>
+    <message numerus="yes">
+        <source>A helyi nyilvántartásban %n bejegyzés vár a csapat nyilvántartásába küldésre.</source>
+        <translation>
+            <numerusform>%n entry waits in the local register to be sent to the team register.</numerusform>
+            <numerusform>%n entries wait in the local register to be sent to the team register.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3370,6 +3369,13 @@ Verification cancelled.</translation>
             <numerusform>%n entries sent to the team&apos;s register.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>A csapat nyilvántartása (%1) nem válaszolt %n másodpercen belül; addig a bejegyzések a helyi nyilvántartásban várnak.</source>
+        <translation>
+            <numerusform>The team register (%1) did not answer within %n second; until it does, the entries wait in the local register.</numerusform>
+            <numerusform>The team register (%1) did not answer within %n seconds; until it does, the entries wait in the local register.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>qv::reg::Store</name>
@@ -3476,6 +3482,10 @@ Verification cancelled.</translation>
     <message>
         <source>A bejegyzés nem került be a nyilvántartásba (%1): nem írható. (%2)</source>
         <translation>The entry did not get into the register (%1): it is not writable. (%2)</translation>
+    </message>
+    <message>
+        <source>nem közönséges fájl, hanem mappa, cső, foglalat vagy eszköz</source>
+        <translation>not a plain file but a folder, a pipe, a socket or a device</translation>
     </message>
 </context>
 <context>

@@ -1842,14 +1842,6 @@ Ellenőrizve.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>A --lang után a program nyelve adható meg: hu vagy en.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A --port után meg kell adni a port nevét.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Hibás sebesség: %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1965,6 +1957,12 @@ sheet: a PDF nem írható; status --watch: hiányzó minta vagy a napló nem ír
     <message>
         <source>A --csv után meg kell adni a fájl nevét.</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>A helyi nyilvántartásban %n bejegyzés vár a csapat nyilvántartásába küldésre.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3220,6 +3218,12 @@ Az ellenőrzés megszakítva.</source>
             <numerusform></numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>A csapat nyilvántartása (%1) nem válaszolt %n másodpercen belül; addig a bejegyzések a helyi nyilvántartásban várnak.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>qv::reg::Store</name>
@@ -3325,6 +3329,10 @@ Az ellenőrzés megszakítva.</source>
     </message>
     <message>
         <source>A bejegyzés nem került be a nyilvántartásba (%1): nem írható. (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nem közönséges fájl, hanem mappa, cső, foglalat vagy eszköz</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

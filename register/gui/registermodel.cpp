@@ -39,7 +39,8 @@ void RegisterModel::fetchMore(const QModelIndex &parent)
         return;
     qv::reg::Query page = m_query;
     page.limit = PageSize;
-    page.offset = int(m_entries.size());
+    if (!m_entries.isEmpty())
+        page.after = qv::reg::PageKey{m_entries.constLast().time, m_entries.constLast().id};
     QString error;
     const QList<qv::reg::Entry> entries = m_search(page, &error);
     m_error = error;

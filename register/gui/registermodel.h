@@ -28,7 +28,7 @@ public:
     };
     static constexpr int PageSize = 500;
 
-    // Runs a query with its limit and offset, as the journal does.
+    // Runs a query with its limit and the key of the page, as the journal does.
     using Search = std::function<QList<qv::reg::Entry>(const qv::reg::Query &, QString *error)>;
     explicit RegisterModel(Search search, QObject *parent = nullptr);
 

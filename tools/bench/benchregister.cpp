@@ -1,10 +1,15 @@
 // Module register benchmark: a register of 100,000 entries on SQLite (in a temporary
 // folder) and, when PGHOST is set (under pg_virtualenv, see tools/bench-register.sh), on
 // PostgreSQL. Prints the time to record one entry, the time of the window's searches (a
-// first page of 500) by module id, name and telephone number, and how much the process
-// grows for a first page of 500 entries; then how long the register window takes to show
-// its first rows of the SQLite register, and how much the process grows for it.
+// first page of 500) by module id, name and telephone number, the page of 500 the window
+// reads as it scrolls at the start, the middle and the end of the register (by key, and by
+// offset as it was read before), and how much the process grows for a first page of 500
+// entries; then how long the register window takes to show its first rows of the SQLite
+// register, and how much the process grows for it; then N programs recording M entries
+// each at once into one register beside the open window (entries per second, the slowest
+// entry); and recording while the team's server cannot be reached.
 //   qvbenchregister [entries]
+//   qvbenchregister --record FILE COUNT   (one of the N programs: prints its times)
 #include "register/gui/registercontroller.h"
 #include "register/gui/registerwindow.h"
 #include "register/journal.h"
@@ -16,15 +21,18 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
 #include <malloc.h>
+#include <memory>
 
 using namespace qv::reg;
 
@@ -210,10 +218,171 @@ void windowFigures()
                 grown <= 20 ? "ok" : "OVER");
 }
 
+// The page of 500 the window reads at `position` (0: the first): by key, as the window does
+// now, through the store and as bare SQL, and by offset as bare SQL, as it was read before.
+// `db` is a connection of the benchmark's own.
+void pageFigures(Store &store, QSqlDatabase db, int count)
+{
+    const QString columns = QStringLiteral(
+        "e.id, e.time_ms, e.operation, e.result, e.reason, e.program_version, e.os_user, "
+        "e.host, e.technician, e.site, e.port, e.baud, e.identification, e.model, "
+        "e.module_id, e.module_name, e.telephones, e.acknowledged, e.verification, "
+        "e.sharing, e.series_key, e.series_row");
+    const QString id = store.engine() == Store::Engine::PostgreSQL
+                           ? QStringLiteral("e.id COLLATE \"C\"")
+                           : QStringLiteral("e.id");
+    const auto run = [&db](const QString &sql, const QVariantList &values) {
+        QSqlQuery q(db);
+        q.setForwardOnly(true);
+        q.prepare(sql);
+        for (const QVariant &value : values)
+            q.addBindValue(value);
+        q.exec();
+        int rows = 0;
+        while (q.next())
+            ++rows;
+        return rows;
+    };
+    const std::pair<const char *, int> positions[] = {
+        {"page of 500 at the start", 0},
+        {"page of 500 in the middle", count / 2},
+        {"page of 500 at the end", qMax(0, count - 500)},
+    };
+    for (const auto &[what, position] : positions) {
+        Query query;
+        QVariantList key;
+        QString where;
+        if (position > 0) {
+            QSqlQuery q(db);
+            q.exec(QStringLiteral("SELECT time_ms, id FROM qv_entry e ORDER BY e.time_ms DESC, "
+                                  "%1 DESC LIMIT 1 OFFSET %2")
+                       .arg(id)
+                       .arg(position - 1));
+            if (!q.next())
+                continue;
+            query.after =
+                PageKey{QDateTime::fromMSecsSinceEpoch(q.value(0).toLongLong(), QTimeZone::utc()),
+                        q.value(1).toString()};
+            key = {q.value(0), q.value(0), q.value(1)};
+            where = QStringLiteral(" WHERE e.time_ms <= ? AND (e.time_ms < ? OR %1 < ?)").arg(id);
+        }
+        int found = 0;
+        const Figures window =
+            measure(SearchRuns, [&] { found = int(store.search(query).size()); });
+        const QString order = QStringLiteral(" ORDER BY e.time_ms DESC, %1 DESC LIMIT 500").arg(id);
+        const Figures byKey = measure(SearchRuns, [&] {
+            run(QStringLiteral("SELECT ") + columns + QStringLiteral(" FROM qv_entry e") + where +
+                    order,
+                key);
+        });
+        const Figures byOffset = measure(SearchRuns, [&] {
+            run(QStringLiteral("SELECT ") + columns + QStringLiteral(" FROM qv_entry e") + order +
+                    QStringLiteral(" OFFSET %1").arg(position),
+                {});
+        });
+        std::printf("  %-44s window's search median %6.2f ms max %6.2f ms (%d found); "
+                    "SQL by key %6.2f / %6.2f ms, by offset (before) %6.2f / %6.2f ms\n",
+                    what, window.median, window.max, found, byKey.median, byKey.max,
+                    byOffset.median, byOffset.max);
+    }
+}
+
+// One of the programs of sharedFigures(): records `count` entries one after another into
+// the register at `file` as a command does (through the journal), and prints each one's
+// time in microseconds.
+int recordChild(const QString &file, int count)
+{
+    Journal journal;
+    journal.open(file);
+    QRandomGenerator random(quint32(QCoreApplication::applicationPid()));
+    for (int n = 0; n < count; ++n) {
+        QElapsedTimer clock;
+        clock.start();
+        if (!journal.record(sample(20000000 + n, random)))
+            return 1;
+        std::printf("%lld\n", clock.nsecsElapsed() / 1000);
+    }
+    return 0;
+}
+
+// N programs recording M entries each at once, into the register the open window has open
+// (its journal, recording an entry every 50 ms meanwhile): entries per second over all, the
+// median and slowest entry, and that the register holds every entry, intact.
+void sharedFigures(const QString &file, int programs, int entries)
+{
+    for (const char *suffix : {"", "-wal", "-shm"})
+        QFile::remove(file + QLatin1StringView(suffix));
+    devSettings settings;
+    QWidget parent;
+    RegisterController window(settings, &parent); // opens this user's register, as the window
+    QRandomGenerator random(5);
+    int windowEntries = 0;
+    QList<double> windowTimes;
+    QTimer beside;
+    QObject::connect(&beside, &QTimer::timeout, [&] {
+        QElapsedTimer clock;
+        clock.start();
+        if (window.journal().record(sample(30000000 + windowEntries, random)))
+            ++windowEntries;
+        windowTimes << clock.nsecsElapsed() / 1e6;
+    });
+    beside.start(50);
+
+    QElapsedTimer clock;
+    clock.start();
+    std::vector<std::unique_ptr<QProcess>> children;
+    for (int k = 0; k < programs; ++k) {
+        children.push_back(std::make_unique<QProcess>());
+        children.back()->start(QCoreApplication::applicationFilePath(),
+                               {QStringLiteral("--record"), file, QString::number(entries)});
+    }
+    QList<double> times;
+    bool failed = false;
+    for (auto &child : children) {
+        while (child->state() != QProcess::NotRunning) {
+            child->waitForFinished(20);
+            QCoreApplication::processEvents(); // the window's entries
+        }
+        failed = failed || child->exitCode() != 0;
+        for (const QByteArray &line : child->readAllStandardOutput().split('\n')) {
+            if (!line.isEmpty())
+                times << line.toLongLong() / 1000.0;
+        }
+    }
+    const double seconds = clock.nsecsElapsed() / 1e9;
+    beside.stop();
+    std::sort(times.begin(), times.end());
+    std::sort(windowTimes.begin(), windowTimes.end());
+    const qint64 held = window.journal().local()->count();
+    QString integrity;
+    {
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
+        db.setDatabaseName(file);
+        QSqlQuery q(db);
+        if (db.open() && q.exec(QStringLiteral("PRAGMA integrity_check")) && q.next())
+            integrity = q.value(0).toString();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("check"));
+    std::printf("  %2d programs x %4d entries beside the window: %7.0f entries/s, entry median "
+                "%6.2f ms, slowest %7.2f ms; window's entries: %d, slowest %7.2f ms; held %lld "
+                "of %d, %s%s\n",
+                programs, entries, times.size() / seconds, times.value(times.size() / 2),
+                times.isEmpty() ? 0.0 : times.last(), windowEntries,
+                windowTimes.isEmpty() ? 0.0 : windowTimes.last(), qlonglong(held),
+                programs * entries + windowEntries, qPrintable(integrity),
+                failed ? ", A PROGRAM FAILED" : "");
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    std::setvbuf(stdout, nullptr, _IOLBF, 0); // each figure as soon as it is measured
+    if (argc == 4 && qstrcmp(argv[1], "--record") == 0) {
+        QCoreApplication app(argc, argv);
+        return recordChild(QString::fromLocal8Bit(argv[2]), QByteArray(argv[3]).toInt());
+    }
     // The register window's own file is the user's: here one in a folder of the benchmark.
     QTemporaryDir dir;
     dir.setAutoRemove(!qEnvironmentVariableIsSet("QV_KEEP"));
@@ -238,6 +407,14 @@ int main(int argc, char *argv[])
         known = store.search(Query{}).value(count / 3 % 500);
         known = *store.entry(known.id);
         searches(known, 50.0, [&store](const Query &q) { return store.search(q); });
+        {
+            QSqlDatabase db =
+                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("pages"));
+            db.setDatabaseName(file);
+            if (db.open())
+                pageFigures(store, db, count);
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("pages"));
     }
     {
         Journal journal;
@@ -245,6 +422,18 @@ int main(int argc, char *argv[])
         recordTimes(journal, RecordRuns);
     }
     windowFigures();
+    {
+        // In a register of their own (the window's, this user's): the large one set aside.
+        std::printf("Programs recording at once into one register\n");
+        const QString kept = file + QStringLiteral(".kept");
+        QFile::rename(file, kept);
+        for (const auto &[programs, entries] :
+             {std::pair{1, 500}, std::pair{4, 250}, std::pair{8, 125}, std::pair{8, 500}})
+            sharedFigures(file, programs, entries);
+        for (const char *suffix : {"", "-wal", "-shm"})
+            QFile::remove(file + QLatin1StringView(suffix));
+        QFile::rename(kept, file);
+    }
 
     if (!qEnvironmentVariableIsSet("PGHOST")) {
         std::printf("PostgreSQL: PGHOST not set (tools/bench-register.sh runs it under "
@@ -272,6 +461,14 @@ int main(int argc, char *argv[])
         QSqlDatabase::removeDatabase(QStringLiteral("analyze"));
         memoryOfFirstPage([&store](const Query &q) { return store.search(q); });
         searches(known, 100.0, [&store](const Query &q) { return store.search(q); });
+        {
+            QSqlDatabase db =
+                QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("pages"));
+            db.setConnectOptions(team);
+            if (db.open())
+                pageFigures(store, db, count);
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("pages"));
     }
     {
         // The window's search with a team: the local register and the server's, merged.
@@ -281,6 +478,13 @@ int main(int argc, char *argv[])
         std::printf("Journal (both registers, merged)\n");
         memoryOfFirstPage([&journal](const Query &q) { return journal.search(q); });
         searches(known, 100.0, [&journal](const Query &q) { return journal.search(q); });
+        recordTimes(journal, RecordRuns);
+    }
+    {
+        // The team's server down: entries wait in the local register.
+        Journal journal;
+        journal.open(file, team + QStringLiteral(" port=1"));
+        std::printf("Journal, the team's server not reached\n");
         recordTimes(journal, RecordRuns);
     }
     return 0;

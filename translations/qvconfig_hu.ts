@@ -3069,6 +3069,7 @@ Az ellenőrzés megszakítva.</source>
     </message>
     <message>
         <source>A --model, --skip-invalid, --read-first és --results kapcsoló csak a series parancshoz tartozik.</source>
+        <translation></translation>
     </message>
     <message>
         <source>A napló (%1) nem írható tovább: %2</source>
@@ -3186,6 +3187,7 @@ Az ellenőrzés megszakítva.</source>
     </message>
     <message>
         <source>Betöltés</source>
+        <translation></translation>
     </message>
     <message>
         <source>Figyelés</source>

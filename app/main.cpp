@@ -1,10 +1,10 @@
-#include "app/appfont.h"
-#include "app/commandline.h"
-#include "app/commands.h"
-#include "app/mainwindow.h"
+#include "app/gui/appfont.h"
+#include "app/gui/mainwindow.h"
+#include "cli/commandline.h"
+#include "cli/commands.h"
 #include "settings/datafiles.h"
+#include "settings/gui/appicon.h"
 #include "settings/language.h"
-#include "ui/appicon.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -2,7 +2,7 @@
 // in file order, and a scope that points the data-file search at a folder of its own.
 #pragma once
 
-#include "app/mainwindow.h"
+#include "app/gui/mainwindow.h"
 #include "settings/datafiles.h"
 
 #include <QCheckBox>

@@ -1,5 +1,5 @@
 // The program's command line: what starts the window, what prints and exits, what fails.
-#include "app/commandline.h"
+#include "cli/commandline.h"
 
 #include <QTest>
 

@@ -2,15 +2,15 @@
 // widgets: for the same file, what "qvconfig write" sends must be what the window sends
 // after opening it, for each model, and "qvconfig read" must save what the window saves
 // after a read-out.
-#include "app/mainwindow.h"
+#include "app/gui/mainwindow.h"
 #include "files/configformat.h"
 #include "form/deviceprofile.h"
 #include "formhelpers.h"
 #include "modalwatcher.h"
 #include "modulefixture.h"
+#include "settings/gui/messages.h"
 #include "settings/preferences.h"
 #include "transfer/configvalues.h"
-#include "ui/messages.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>

@@ -1,6 +1,6 @@
 // The commands without a window against the emulated module: output, JSON and exit
 // status of each, on a good module and on every way a module or its port can fail.
-#include "app/commands.h"
+#include "cli/commands.h"
 #include "files/configformat.h"
 #include "form/catalogue.h"
 #include "modulefixture.h"

@@ -14,7 +14,7 @@
 #include "serial/portlist.h"
 #include "serial/serialline.h"
 #include "settings/branding.h"
-#include "ui/messages.h"
+#include "settings/gui/messages.h"
 
 #include <QAction>
 #include <QDialogButtonBox>

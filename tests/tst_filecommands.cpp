@@ -2,7 +2,7 @@
 // messages, and the mends (safe saving, "---" values, bounded reading).
 #include "formhelpers.h"
 #include "modalwatcher.h"
-#include "ui/messages.h"
+#include "settings/gui/messages.h"
 
 #include <QComboBox>
 #include <QDir>

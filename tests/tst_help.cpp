@@ -1,7 +1,7 @@
 // Help menu: the about box and the manual, opened through a test seam instead of a viewer.
 #include "formhelpers.h"
 #include "modalwatcher.h"
-#include "ui/messages.h"
+#include "settings/gui/messages.h"
 
 #include <QAction>
 #include <QDialog>

@@ -4,7 +4,7 @@
 // result, and a refused file leaves the form as it was.
 #include "formhelpers.h"
 #include "modalwatcher.h"
-#include "ui/messages.h"
+#include "settings/gui/messages.h"
 
 #include <QDialogButtonBox>
 #include <QFile>

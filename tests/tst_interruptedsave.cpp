@@ -11,7 +11,7 @@
 #include "files/configformat.h"
 #include "formhelpers.h"
 #include "modalwatcher.h"
-#include "ui/messages.h"
+#include "settings/gui/messages.h"
 
 #include <QApplication>
 #include <QCryptographicHash>

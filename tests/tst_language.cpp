@@ -5,7 +5,7 @@
 #include "register/entry.h"
 #include "settings/language.h"
 #include "settings/preferences.h"
-#include "transfer/dload.h"
+#include "transfer/gui/dload.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,14 +1,14 @@
 // The main window is legible: every caption shows its whole text in its rectangle,
 // measured with the widget's own font and style, on every page and beside the tabs; and
 // every field carries the hint of what it accepts. In Hungarian and in English.
-#include "app/appfont.h"
-#include "app/mainwindow.h"
+#include "app/gui/appfont.h"
+#include "app/gui/mainwindow.h"
 #include "form/catalogue.h"
 #include "form/fieldhints.h"
-#include "settings/language.h"
 #include "series/gui/seriescontroller.h"
 #include "series/gui/seriesdialog.h"
-#include "transfer/dload.h"
+#include "settings/language.h"
+#include "transfer/gui/dload.h"
 
 #include <QApplication>
 #include <QCheckBox>

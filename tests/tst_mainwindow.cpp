@@ -1,7 +1,7 @@
 // The main window as built: widget catalogue and creation order, start-up state,
 // menus, status bar, slot table, and the picture.
-#include "app/mainwindow.h"
-#include "form/mainwindowui.h"
+#include "app/gui/mainwindow.h"
+#include "form/gui/mainwindowui.h"
 #include "modalwatcher.h"
 #include "settings/datafiles.h"
 

@@ -5,7 +5,7 @@
 #include "modulefixture.h"
 #include "serial/portlist.h"
 #include "settings/branding.h"
-#include "transfer/dload.h"
+#include "transfer/gui/dload.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -7,9 +7,9 @@
 #include "modulefixture.h"
 #include "register/gui/registermodel.h"
 #include "register/store.h"
+#include "settings/gui/messages.h"
 #include "settings/preferences.h"
 #include "transfer/configrecord.h"
-#include "ui/messages.h"
 
 #include <QAction>
 #include <QCheckBox>

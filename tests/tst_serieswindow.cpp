@@ -9,7 +9,7 @@
 #include "modulefixture.h"
 #include "series/gui/seriescontroller.h"
 #include "settings/datafiles.h"
-#include "ui/messages.h"
+#include "settings/gui/messages.h"
 
 #include <QAbstractItemModel>
 #include <QAction>

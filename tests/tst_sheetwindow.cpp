@@ -5,10 +5,10 @@
 #include "formhelpers.h"
 #include "modalwatcher.h"
 #include "register/store.h"
+#include "settings/gui/messages.h"
 #include "transfer/configrecord.h"
 #include "transfer/configvalues.h"
 #include "transfer/modulerecord.h"
-#include "ui/messages.h"
 
 #include <QAction>
 #include <QProcess>

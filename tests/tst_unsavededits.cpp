@@ -5,7 +5,7 @@
 #include "formhelpers.h"
 #include "modalwatcher.h"
 #include "modulefixture.h"
-#include "ui/messages.h"
+#include "settings/gui/messages.h"
 
 #include <QAction>
 #include <QClipboard>

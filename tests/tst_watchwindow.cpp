@@ -7,7 +7,7 @@
 #include "modalwatcher.h"
 #include "modulefixture.h"
 #include "register/store.h"
-#include "ui/messages.h"
+#include "settings/gui/messages.h"
 #include "watch/gui/signalmeter.h"
 #include "watch/gui/watchcontroller.h"
 #include "watch/gui/watchdialog.h"

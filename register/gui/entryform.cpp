@@ -1,12 +1,12 @@
 #include "register/gui/entryform.h"
 
 #include "form/catalogue.h"
-#include "form/deviceshaping.h"
-#include "form/formbinding.h"
-#include "form/formchecks.h"
-#include "form/mainwindowui.h"
+#include "form/gui/deviceshaping.h"
+#include "form/gui/formbinding.h"
+#include "form/gui/formchecks.h"
+#include "form/gui/mainwindowui.h"
 #include "transfer/configrecord.h"
-#include "transfer/readoutcontroller.h"
+#include "transfer/gui/readoutcontroller.h"
 
 #include <QCheckBox>
 #include <QComboBox>

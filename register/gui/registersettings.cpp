@@ -3,8 +3,8 @@
 #include "register/gui/registercontroller.h"
 #include "register/journal.h"
 #include "register/store.h"
+#include "settings/gui/messages.h"
 #include "settings/preferences.h"
-#include "ui/messages.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>

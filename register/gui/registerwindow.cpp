@@ -5,9 +5,9 @@
 #include "register/gui/registermodel.h"
 #include "register/gui/registersettings.h"
 #include "register/journal.h"
-#include "transfer/comparedialog.h"
+#include "settings/gui/messages.h"
 #include "transfer/configrecord.h"
-#include "ui/messages.h"
+#include "transfer/gui/comparedialog.h"
 
 #include <QCheckBox>
 #include <QDateEdit>

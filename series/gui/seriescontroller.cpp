@@ -4,7 +4,7 @@
 #include "form/catalogue.h"
 #include "series/gui/seriesmodel.h"
 #include "settings/devsettings.h"
-#include "ui/messages.h"
+#include "settings/gui/messages.h"
 
 #include <QBuffer>
 #include <QFile>

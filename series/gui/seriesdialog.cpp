@@ -4,7 +4,7 @@
 #include "series/gui/seriescontroller.h"
 #include "series/gui/seriesmodel.h"
 #include "settings/devsettings.h"
-#include "ui/messages.h"
+#include "settings/gui/messages.h"
 
 #include <QCheckBox>
 #include <QComboBox>

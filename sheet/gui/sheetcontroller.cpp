@@ -1,14 +1,14 @@
 #include "sheet/gui/sheetcontroller.h"
 
 #include "form/catalogue.h"
-#include "form/formbinding.h"
+#include "form/gui/formbinding.h"
 #include "register/entry.h"
 #include "settings/devsettings.h"
+#include "settings/gui/messages.h"
 #include "settings/preferences.h"
 #include "sheet/content.h"
 #include "sheet/document.h"
 #include "sheet/gui/sheetdialog.h"
-#include "ui/messages.h"
 
 #include <QDate>
 #include <QDir>

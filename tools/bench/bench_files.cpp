@@ -1,9 +1,10 @@
 // Benchmark of the configuration files: prints how long saving and opening take on the
 // real window, and what reading huge or endless inputs costs in time and peak memory.
 // Not part of the test run:  QT_QPA_PLATFORM=offscreen build/bin/bench_files
+#include "app/gui/mainwindow.h"
 #include "files/configformat.h"
-#include "formhelpers.h"
-#include "ui/messages.h"
+#include "settings/datafiles.h"
+#include "settings/gui/messages.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
 // Identification benchmark: the time from pressing "Eszköz csatlakoztatása" on the real
 // main window to the greeting, against a paced emulated module at 1200 bit/s, next to the
 // time that the wire and the silences the exchanges wait for take; and the status query.
-#include "app/mainwindow.h"
+#include "app/gui/mainwindow.h"
 #include "emulator.h"
 #include "serial/portlist.h"
 

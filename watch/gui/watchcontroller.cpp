@@ -1,6 +1,6 @@
 #include "watch/gui/watchcontroller.h"
 
-#include "form/statuspanel.h"
+#include "form/gui/statuspanel.h"
 #include "register/gui/registercontroller.h"
 #include "register/journal.h"
 #include "settings/devsettings.h"

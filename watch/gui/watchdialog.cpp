@@ -1,8 +1,8 @@
 #include "watch/gui/watchdialog.h"
 
 #include "form/deviceprofile.h"
+#include "settings/gui/messages.h"
 #include "transfer/statusview.h"
-#include "ui/messages.h"
 #include "watch/gui/signalmeter.h"
 #include "watch/gui/signaltone.h"
 #include "watch/gui/trendplot.h"

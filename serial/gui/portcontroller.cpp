@@ -1,0 +1,69 @@
+#include "serial/gui/portcontroller.h"
+
+#include "form/gui/statuspanel.h"
+#include "serial/comport.h"
+#include "serial/gui/setcom.h"
+#include "serial/identification.h"
+#include "serial/identifymodule.h"
+#include "serial/openadvice.h"
+#include "settings/branding.h"
+#include "settings/compattable.h"
+#include "settings/devsettings.h"
+#include "settings/gui/messages.h"
+
+PortController::PortController(devSettings &settings, form::StatusPanel &panel, QWidget *window,
+                               QObject *parent)
+    : QObject(parent), m_settings(settings), m_panel(panel), m_window(window)
+{
+}
+
+void PortController::selectPort(bool search)
+{
+    if (!m_settings.Port.isEmpty() && !m_knownPorts.contains(m_settings.Port))
+        m_knownPorts << m_settings.Port;
+    setcom dialog(m_settings.Port, m_settings.Baudrate, qv::lines::SearchProbeTimeoutMs, search,
+                  m_knownPorts, m_window);
+    if (dialog.exec() != QDialog::Accepted || dialog.portName().isEmpty())
+        return;
+
+    m_settings.Port = dialog.portName();
+    if (!m_knownPorts.contains(m_settings.Port))
+        m_knownPorts << m_settings.Port;
+    m_settings.Baudrate = dialog.baud();
+    emit portChosen();
+
+    const qv::IdentifyOutcome outcome =
+        qv::identifyModule(m_settings.Port, m_settings.Baudrate, m_settings.Version);
+    switch (outcome.end) {
+    case qv::IdentifyEnd::Ok:
+        break;
+    case qv::IdentifyEnd::NotOpen:
+        // Nothing else changes.
+        qv::showMessage(m_window, QMessageBox::Warning, tr("Eszköz"),
+                        qv::identifyFailureText(outcome));
+        return;
+    case qv::IdentifyEnd::NoModule:
+    case qv::IdentifyEnd::Incompatible:
+        m_settings.DeviceModel = qv::NoDevice;
+        qv::showMessage(m_window, QMessageBox::Warning, tr("Eszköz"),
+                        qv::identifyFailureText(outcome));
+        return;
+    }
+    const qv::Identification &id = outcome.id;
+
+    m_panel.setVersion(id.text);
+    m_settings.DeviceModel = id.model;
+    if (id.model == qv::NoDevice)
+        return;
+
+    emit moduleIdentified();
+    m_settings.DeviceId = id.text;
+    qv::showMessage(m_window, QMessageBox::Information, tr("Eszköz"),
+                    tr("A port sikeresen kiválasztva: %1\nA csatlakoztatott eszköz: %2")
+                        .arg(m_settings.Port, id.text));
+}
+
+bool PortController::isCompatible(const QString &identification) const
+{
+    return qv::compat::isCompatible(m_settings.Version, identification);
+}

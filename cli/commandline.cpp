@@ -7,6 +7,8 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
+#include <cstdio>
+
 namespace qv {
 
 namespace {
@@ -199,6 +201,13 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
     result.teamRegister = shared.teamRegister;
     result.file = files.value(0);
     return result;
+}
+
+int printAnswer(const CommandLine &line)
+{
+    const bool ok = line.action != CommandLine::Action::Error;
+    std::fputs(qPrintable(line.text), ok ? stdout : stderr);
+    return ok ? 0 : 1;
 }
 
 } // namespace qv

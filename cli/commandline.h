@@ -50,4 +50,9 @@ struct CommandLine
 // Needs no application object.
 CommandLine parseCommandLine(const QStringList &arguments, const QString &version);
 
+// Prints the answer of a command line that starts no window (the usage, the version, or why
+// the command line cannot be used, then the usage) on the standard output, or for an error on
+// the standard error; returns the program's exit status: 0, or 1 for an error.
+int printAnswer(const CommandLine &line);
+
 } // namespace qv

@@ -1,6 +1,6 @@
 #include "cli/watchcommand.h"
 
-#include "cli/commands.h"
+#include "cli/command.h"
 #include "form/deviceprofile.h"
 #include "register/journal.h"
 #include "settings/preferences.h"
@@ -9,6 +9,7 @@
 #include "watch/summary.h"
 #include "watch/watcher.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
@@ -315,6 +316,41 @@ int watchCommand(const WatchRequest &request, QTextStream &out, QTextStream &err
     }
     out.flush();
     return status;
+}
+
+int watchStatusCommand(Context &c)
+{
+    const QCommandLineParser &options = *c.options;
+    const QString watch = QStringLiteral("watch");
+    const QString count = QStringLiteral("count");
+    const QString csv = QStringLiteral("csv");
+    WatchRequest request;
+    const std::optional<int> interval = parseInterval(options.value(watch));
+    if (!interval)
+        return fail(c, Usage,
+                    CommandText::tr("A --watch után a lekérdezések közti idő adható meg "
+                                    "másodpercben, 0,5 és 3600 között (kapott: %1).")
+                        .arg(options.value(watch)));
+    bool ok = true;
+    if (options.isSet(count))
+        request.count = options.value(count).toInt(&ok);
+    if (!ok || request.count < 0 || (options.isSet(count) && request.count == 0))
+        return fail(c, Usage,
+                    CommandText::tr("A --count után a minták száma adható meg (kapott: %1).")
+                        .arg(options.value(count)));
+    if (options.isSet(csv) && options.value(csv).isEmpty())
+        return fail(c, Usage, CommandText::tr("A --csv után meg kell adni a fájl nevét."));
+    if (const int status = identify(c); status != Done)
+        return status;
+    request.port = c.settings.Port;
+    request.intervalMs = *interval;
+    request.csv = options.value(csv);
+    request.json = c.json;
+    request.model = c.settings.DeviceModel;
+    request.identification = c.settings.DeviceId;
+    request.version = c.settings.Version;
+    request.teamRegister = c.teamRegister;
+    return watchCommand(request, *c.out, *c.err);
 }
 
 } // namespace qv::cli

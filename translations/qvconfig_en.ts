@@ -1979,85 +1979,6 @@ The module&apos;s current configuration was not saved in the register; the downl
         <translation>The --with-pin and --site options belong to the sheet command only.</translation>
     </message>
     <message>
-        <source>Használat: qvconfig &lt;parancs&gt; [kapcsolók]
-Parancsok:
-  identify                 A modul azonosítása.
-  read -o FÁJL.msw         A modul konfigurációjának kiolvasása fájlba.
-  write FÁJL.msw [--verify]
-                           A fájl betöltése a modulba (--verify: visszaolvasással).
-  compare FÁJL.msw         A fájl összehasonlítása a modul konfigurációjával.
-  diff A.msw B.msw         Két fájl összehasonlítása (modul nélkül).
-  status                   A modul állapotának lekérdezése.
-  status --watch MP [--count N] [--csv FÁJL]
-                           Az állapot figyelése MP másodpercenként (Ctrl+C: vége,
-                           összesítéssel); --csv: napló CSV-fájlba.
-  series ALAP.msw EGYSÉGEK.csv [--verify] [--model qv5|qv3|brk2] [--skip-invalid]
-         [--read-first] [--results FÁJL]
-                           Sorozatprogramozás: egymás után csatlakoztatott modulok,
-                           mindegyik az alapfájl értékeivel és a táblázat saját sorával.
-  sheet FÁJL.msw -o LAP.pdf [--with-pin] [--site SZÖVEG]
-                           Ügyféllap a fájl konfigurációjáról, PDF-ben (modul nélkül).
-Kapcsolók:
-  --port &lt;név&gt;             A modul portja (alapértelmezés: COM1).
-  --baud &lt;bit/s&gt;           Az azonosítás és a kiolvasás sebessége (alapértelmezés: 1200).
-  --json                   Gépi feldolgozásra szánt JSON kimenet.
-  --register &lt;kapcsolat&gt;   A csapat nyilvántartása is (lásd qvconfig --help).
-  --lang &lt;nyelv&gt;           A kiírások nyelve: hu vagy en (lásd qvconfig --help).
-  --model qv5|qv3|brk2     series: a sorozat modultípusa (alapértelmezés: ahová az
-                           első sora került, különben az első modulé).
-  --skip-invalid           series: a hibás sorok kihagyása (nélküle semmi sem íródik).
-  --read-first             series: minden modul kiolvasása betöltés előtt (mentésként a
-                           nyilvántartásba); a sorozat egy sorát már tároló modul nem
-                           kap újat.
-  --results &lt;fájl&gt;         series: az eredményfájl (alapértelmezés: EGYSÉGEK-eredmeny.csv).
-  --with-pin               sheet: a modul PIN-kódja is a lapra kerül.
-  --site &lt;szöveg&gt;          sheet: a helyszín, ahogy a lapon áll.
-Kilépési kód: 0 kész, 1 hibás parancssor, 2 a port nem használható, 3 nincs modul vagy
-nem kompatibilis, 4 sikertelen adatcsere (series: sikertelen egység vagy leállítva;
-sheet: a PDF nem írható; status --watch: hiányzó minta vagy a napló nem írható),
-5 eltérések.
-</source>
-        <extracomment>The commands&apos; --help. Command and option names, FÁJL/A/B as file names may be translated (FILE), the exit codes stay; the descriptions start in column 28.</extracomment>
-        <translation>Usage: qvconfig &lt;command&gt; [options]
-Commands:
-  identify                 Identifies the module.
-  read -o FILE.msw         Reads the module&apos;s configuration out into a file.
-  write FILE.msw [--verify]
-                           Downloads the file into the module (--verify: reads it back).
-  compare FILE.msw         Compares the file with the module&apos;s configuration.
-  diff A.msw B.msw         Compares two files (no module needed).
-  status                   Queries the module&apos;s status.
-  status --watch SECONDS [--count N] [--csv FILE]
-                           Watches the status every SECONDS (Ctrl+C ends it with a
-                           summary); --csv: a log as a CSV file.
-  series BASE.msw UNITS.csv [--verify] [--model qv5|qv3|brk2] [--skip-invalid]
-         [--read-first] [--results FILE]
-                           Series programming: modules connected one after the other,
-                           each with the base file&apos;s values and its own row of the table.
-  sheet FILE.msw -o SHEET.pdf [--with-pin] [--site TEXT]
-                           A customer sheet of the file&apos;s configuration, as PDF (no module).
-Options:
-  --port &lt;name&gt;            The module&apos;s port (default: COM1).
-  --baud &lt;bit/s&gt;           Speed of the identification and the read-out (default: 1200).
-  --json                   JSON output for machine processing.
-  --register &lt;connection&gt;  The team&apos;s register as well (see qvconfig --help).
-  --lang &lt;language&gt;        The language of the output: hu or en (see qvconfig --help).
-  --model qv5|qv3|brk2     series: the series&apos; module model (default: the one its first
-                           row went into, else the first module&apos;s).
-  --skip-invalid           series: skip the invalid rows (without it nothing is written).
-  --read-first             series: read each module out before its download (into the
-                           register, as a backup); a module that already holds a row of
-                           the series gets no other.
-  --results &lt;file&gt;         series: the results file (default: UNITS-eredmeny.csv).
-  --with-pin               sheet: the module&apos;s PIN goes on the sheet as well.
-  --site &lt;text&gt;            sheet: the site as the sheet gives it.
-Exit status: 0 done, 1 invalid command line, 2 port unusable, 3 no module or not
-compatible, 4 exchange failed (series: a unit failed or the series was stopped;
-sheet: the PDF cannot be written; status --watch: a sample was missing or the log
-cannot be written), 5 differences.
-</translation>
-    </message>
-    <message>
         <source>A --watch kapcsoló csak a status parancshoz tartozik.</source>
         <translation>The --watch option belongs to the status command only.</translation>
     </message>
@@ -2083,6 +2004,204 @@ cannot be written), 5 differences.
             <numerusform>%n entry waits in the local register to be sent to the team register.</numerusform>
             <numerusform>%n entries wait in the local register to be sent to the team register.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>A modul azonosítása.</source>
+        <extracomment>The commands&apos; --help, a command&apos;s line: its arguments (option names stay; FÁJL, A, B, MP, ALAP, EGYSÉGEK, LAP, SZÖVEG are placeholders to translate) and what it does. The usage puts the description in column 28.</extracomment>
+        <translation>Identifies the module.</translation>
+    </message>
+    <message>
+        <source>-o FÁJL.msw</source>
+        <translation>-o FILE.msw</translation>
+    </message>
+    <message>
+        <source>A modul konfigurációjának kiolvasása fájlba.</source>
+        <translation>Reads the module&apos;s configuration out into a file.</translation>
+    </message>
+    <message>
+        <source>FÁJL.msw [--verify]</source>
+        <translation>FILE.msw [--verify]</translation>
+    </message>
+    <message>
+        <source>A fájl betöltése a modulba (--verify: visszaolvasással).</source>
+        <translation>Downloads the file into the module (--verify: reads it back).</translation>
+    </message>
+    <message>
+        <source>FÁJL.msw</source>
+        <translation>FILE.msw</translation>
+    </message>
+    <message>
+        <source>A fájl összehasonlítása a modul konfigurációjával.</source>
+        <translation>Compares the file with the module&apos;s configuration.</translation>
+    </message>
+    <message>
+        <source>A.msw B.msw</source>
+        <translation>A.msw B.msw</translation>
+    </message>
+    <message>
+        <source>Két fájl összehasonlítása (modul nélkül).</source>
+        <translation>Compares two files (no module needed).</translation>
+    </message>
+    <message>
+        <source>A modul állapotának lekérdezése.</source>
+        <translation>Queries the module&apos;s status.</translation>
+    </message>
+    <message>
+        <source>--watch MP [--count N] [--csv FÁJL]</source>
+        <translation>--watch SECONDS [--count N] [--csv FILE]</translation>
+    </message>
+    <message>
+        <source>Az állapot figyelése MP másodpercenként (Ctrl+C: vége,
+összesítéssel); --csv: napló CSV-fájlba.</source>
+        <translation>Watches the status every SECONDS (Ctrl+C ends it with a
+summary); --csv: a log as a CSV file.</translation>
+    </message>
+    <message>
+        <source>ALAP.msw EGYSÉGEK.csv [--verify] [--model qv5|qv3|brk2] [--skip-invalid]
+[--read-first] [--results FÁJL]</source>
+        <translation>BASE.msw UNITS.csv [--verify] [--model qv5|qv3|brk2] [--skip-invalid]
+[--read-first] [--results FILE]</translation>
+    </message>
+    <message>
+        <source>Sorozatprogramozás: egymás után csatlakoztatott modulok,
+mindegyik az alapfájl értékeivel és a táblázat saját sorával.</source>
+        <translation>Series programming: modules connected one after the other,
+each with the base file&apos;s values and its own row of the table.</translation>
+    </message>
+    <message>
+        <source>FÁJL.msw -o LAP.pdf [--with-pin] [--site SZÖVEG]</source>
+        <translation>FILE.msw -o SHEET.pdf [--with-pin] [--site TEXT]</translation>
+    </message>
+    <message>
+        <source>Ügyféllap a fájl konfigurációjáról, PDF-ben (modul nélkül).</source>
+        <translation>A customer sheet of the file&apos;s configuration, as PDF (no module).</translation>
+    </message>
+    <message>
+        <source>--port &lt;név&gt;</source>
+        <translation>--port &lt;name&gt;</translation>
+    </message>
+    <message>
+        <source>A modul portja (alapértelmezés: COM1).</source>
+        <translation>The module&apos;s port (default: COM1).</translation>
+    </message>
+    <message>
+        <source>--baud &lt;bit/s&gt;</source>
+        <translation>--baud &lt;bit/s&gt;</translation>
+    </message>
+    <message>
+        <source>Az azonosítás és a kiolvasás sebessége (alapértelmezés: 1200).</source>
+        <translation>Speed of the identification and the read-out (default: 1200).</translation>
+    </message>
+    <message>
+        <source>--json</source>
+        <translation>--json</translation>
+    </message>
+    <message>
+        <source>Gépi feldolgozásra szánt JSON kimenet.</source>
+        <translation>JSON output for machine processing.</translation>
+    </message>
+    <message>
+        <source>--register &lt;kapcsolat&gt;</source>
+        <translation>--register &lt;connection&gt;</translation>
+    </message>
+    <message>
+        <source>A csapat nyilvántartása is (lásd qvconfig --help).</source>
+        <translation>The team&apos;s register as well (see qvconfig --help).</translation>
+    </message>
+    <message>
+        <source>--lang &lt;nyelv&gt;</source>
+        <translation>--lang &lt;language&gt;</translation>
+    </message>
+    <message>
+        <source>A kiírások nyelve: hu vagy en (lásd qvconfig --help).</source>
+        <translation>The language of the output: hu or en (see qvconfig --help).</translation>
+    </message>
+    <message>
+        <source>--model qv5|qv3|brk2</source>
+        <translation>--model qv5|qv3|brk2</translation>
+    </message>
+    <message>
+        <source>series: a sorozat modultípusa (alapértelmezés: ahová az
+első sora került, különben az első modulé).</source>
+        <translation>series: the series&apos; module model (default: the one its first
+row went into, else the first module&apos;s).</translation>
+    </message>
+    <message>
+        <source>--skip-invalid</source>
+        <translation>--skip-invalid</translation>
+    </message>
+    <message>
+        <source>series: a hibás sorok kihagyása (nélküle semmi sem íródik).</source>
+        <translation>series: skip the invalid rows (without it nothing is written).</translation>
+    </message>
+    <message>
+        <source>--read-first</source>
+        <translation>--read-first</translation>
+    </message>
+    <message>
+        <source>series: minden modul kiolvasása betöltés előtt (mentésként a
+nyilvántartásba); a sorozat egy sorát már tároló modul nem
+kap újat.</source>
+        <translation>series: read each module out before its download (into the
+register, as a backup); a module that already holds a row of
+the series gets no other.</translation>
+    </message>
+    <message>
+        <source>--results &lt;fájl&gt;</source>
+        <translation>--results &lt;file&gt;</translation>
+    </message>
+    <message>
+        <source>series: az eredményfájl (alapértelmezés: EGYSÉGEK-eredmeny.csv).</source>
+        <translation>series: the results file (default: UNITS-eredmeny.csv).</translation>
+    </message>
+    <message>
+        <source>--with-pin</source>
+        <translation>--with-pin</translation>
+    </message>
+    <message>
+        <source>sheet: a modul PIN-kódja is a lapra kerül.</source>
+        <translation>sheet: the module&apos;s PIN goes on the sheet as well.</translation>
+    </message>
+    <message>
+        <source>--site &lt;szöveg&gt;</source>
+        <translation>--site &lt;text&gt;</translation>
+    </message>
+    <message>
+        <source>sheet: a helyszín, ahogy a lapon áll.</source>
+        <translation>sheet: the site as the sheet gives it.</translation>
+    </message>
+    <message>
+        <source>Használat: qvconfig &lt;parancs&gt; [kapcsolók]
+Parancsok:
+</source>
+        <extracomment>The commands&apos; --help: its first lines.</extracomment>
+        <translation>Usage: qvconfig &lt;command&gt; [options]
+Commands:
+</translation>
+    </message>
+    <message>
+        <source>Kapcsolók:
+</source>
+        <extracomment>The commands&apos; --help: the heading of the options.</extracomment>
+        <translation>Options:
+</translation>
+    </message>
+    <message>
+        <source>Kilépési kód: 0 kész, 1 hibás parancssor, 2 a port nem használható, 3 nincs modul vagy
+nem kompatibilis, 4 sikertelen adatcsere (series: sikertelen egység vagy leállítva;
+sheet: a PDF nem írható; status --watch: hiányzó minta vagy a napló nem írható),
+5 eltérések.
+</source>
+        <extracomment>The commands&apos; --help: the exit codes (the numbers stay).</extracomment>
+        <translation>Exit status: 0 done, 1 invalid command line, 2 port unusable, 3 no module or not
+compatible, 4 exchange failed (series: a unit failed or the series was stopped;
+sheet: the PDF cannot be written; status --watch: a sample was missing or the log
+cannot be written), 5 differences.
+</translation>
+    </message>
+    <message>
+        <source>A(z) %1 parancs Qt Gui nélkül nem futtatható.</source>
+        <translation>The %1 command cannot run without Qt Gui.</translation>
     </message>
 </context>
 <context>
@@ -2712,6 +2831,15 @@ Do you want to replace it?</translation>
     <message>
         <source>Nem használható portok:</source>
         <translation>Unusable ports:</translation>
+    </message>
+</context>
+<context>
+    <name>qv::Program</name>
+    <message>
+        <source>A program egy része (%1) nem tölthető be: %2
+Telepítse újra a programot.</source>
+        <translation>A part of the program (%1) cannot be loaded: %2
+Install the program again.</translation>
     </message>
 </context>
 <context>

@@ -1897,48 +1897,6 @@ A modul mostani konfigurációja nem került a nyilvántartásba; a betöltés e
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Használat: qvconfig &lt;parancs&gt; [kapcsolók]
-Parancsok:
-  identify                 A modul azonosítása.
-  read -o FÁJL.msw         A modul konfigurációjának kiolvasása fájlba.
-  write FÁJL.msw [--verify]
-                           A fájl betöltése a modulba (--verify: visszaolvasással).
-  compare FÁJL.msw         A fájl összehasonlítása a modul konfigurációjával.
-  diff A.msw B.msw         Két fájl összehasonlítása (modul nélkül).
-  status                   A modul állapotának lekérdezése.
-  status --watch MP [--count N] [--csv FÁJL]
-                           Az állapot figyelése MP másodpercenként (Ctrl+C: vége,
-                           összesítéssel); --csv: napló CSV-fájlba.
-  series ALAP.msw EGYSÉGEK.csv [--verify] [--model qv5|qv3|brk2] [--skip-invalid]
-         [--read-first] [--results FÁJL]
-                           Sorozatprogramozás: egymás után csatlakoztatott modulok,
-                           mindegyik az alapfájl értékeivel és a táblázat saját sorával.
-  sheet FÁJL.msw -o LAP.pdf [--with-pin] [--site SZÖVEG]
-                           Ügyféllap a fájl konfigurációjáról, PDF-ben (modul nélkül).
-Kapcsolók:
-  --port &lt;név&gt;             A modul portja (alapértelmezés: COM1).
-  --baud &lt;bit/s&gt;           Az azonosítás és a kiolvasás sebessége (alapértelmezés: 1200).
-  --json                   Gépi feldolgozásra szánt JSON kimenet.
-  --register &lt;kapcsolat&gt;   A csapat nyilvántartása is (lásd qvconfig --help).
-  --lang &lt;nyelv&gt;           A kiírások nyelve: hu vagy en (lásd qvconfig --help).
-  --model qv5|qv3|brk2     series: a sorozat modultípusa (alapértelmezés: ahová az
-                           első sora került, különben az első modulé).
-  --skip-invalid           series: a hibás sorok kihagyása (nélküle semmi sem íródik).
-  --read-first             series: minden modul kiolvasása betöltés előtt (mentésként a
-                           nyilvántartásba); a sorozat egy sorát már tároló modul nem
-                           kap újat.
-  --results &lt;fájl&gt;         series: az eredményfájl (alapértelmezés: EGYSÉGEK-eredmeny.csv).
-  --with-pin               sheet: a modul PIN-kódja is a lapra kerül.
-  --site &lt;szöveg&gt;          sheet: a helyszín, ahogy a lapon áll.
-Kilépési kód: 0 kész, 1 hibás parancssor, 2 a port nem használható, 3 nincs modul vagy
-nem kompatibilis, 4 sikertelen adatcsere (series: sikertelen egység vagy leállítva;
-sheet: a PDF nem írható; status --watch: hiányzó minta vagy a napló nem írható),
-5 eltérések.
-</source>
-        <extracomment>The commands&apos; --help. Command and option names, FÁJL/A/B as file names may be translated (FILE), the exit codes stay; the descriptions start in column 28.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>A --watch kapcsoló csak a status parancshoz tartozik.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1963,6 +1921,191 @@ sheet: a PDF nem írható; status --watch: hiányzó minta vagy a napló nem ír
         <translation type="unfinished">
             <numerusform></numerusform>
         </translation>
+    </message>
+    <message>
+        <source>A modul azonosítása.</source>
+        <extracomment>The commands&apos; --help, a command&apos;s line: its arguments (option names stay; FÁJL, A, B, MP, ALAP, EGYSÉGEK, LAP, SZÖVEG are placeholders to translate) and what it does. The usage puts the description in column 28.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-o FÁJL.msw</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A modul konfigurációjának kiolvasása fájlba.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FÁJL.msw [--verify]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A fájl betöltése a modulba (--verify: visszaolvasással).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FÁJL.msw</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A fájl összehasonlítása a modul konfigurációjával.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A.msw B.msw</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Két fájl összehasonlítása (modul nélkül).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A modul állapotának lekérdezése.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--watch MP [--count N] [--csv FÁJL]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az állapot figyelése MP másodpercenként (Ctrl+C: vége,
+összesítéssel); --csv: napló CSV-fájlba.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ALAP.msw EGYSÉGEK.csv [--verify] [--model qv5|qv3|brk2] [--skip-invalid]
+[--read-first] [--results FÁJL]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sorozatprogramozás: egymás után csatlakoztatott modulok,
+mindegyik az alapfájl értékeivel és a táblázat saját sorával.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FÁJL.msw -o LAP.pdf [--with-pin] [--site SZÖVEG]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ügyféllap a fájl konfigurációjáról, PDF-ben (modul nélkül).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--port &lt;név&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A modul portja (alapértelmezés: COM1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--baud &lt;bit/s&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az azonosítás és a kiolvasás sebessége (alapértelmezés: 1200).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--json</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gépi feldolgozásra szánt JSON kimenet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--register &lt;kapcsolat&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A csapat nyilvántartása is (lásd qvconfig --help).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--lang &lt;nyelv&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A kiírások nyelve: hu vagy en (lásd qvconfig --help).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--model qv5|qv3|brk2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>series: a sorozat modultípusa (alapértelmezés: ahová az
+első sora került, különben az első modulé).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--skip-invalid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>series: a hibás sorok kihagyása (nélküle semmi sem íródik).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--read-first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>series: minden modul kiolvasása betöltés előtt (mentésként a
+nyilvántartásba); a sorozat egy sorát már tároló modul nem
+kap újat.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--results &lt;fájl&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>series: az eredményfájl (alapértelmezés: EGYSÉGEK-eredmeny.csv).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--with-pin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sheet: a modul PIN-kódja is a lapra kerül.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--site &lt;szöveg&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sheet: a helyszín, ahogy a lapon áll.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Használat: qvconfig &lt;parancs&gt; [kapcsolók]
+Parancsok:
+</source>
+        <extracomment>The commands&apos; --help: its first lines.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kapcsolók:
+</source>
+        <extracomment>The commands&apos; --help: the heading of the options.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kilépési kód: 0 kész, 1 hibás parancssor, 2 a port nem használható, 3 nincs modul vagy
+nem kompatibilis, 4 sikertelen adatcsere (series: sikertelen egység vagy leállítva;
+sheet: a PDF nem írható; status --watch: hiányzó minta vagy a napló nem írható),
+5 eltérések.
+</source>
+        <extracomment>The commands&apos; --help: the exit codes (the numbers stay).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1 parancs Qt Gui nélkül nem futtatható.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2581,6 +2724,14 @@ Szeretné lecserélni?</source>
     </message>
     <message>
         <source>Nem használható portok:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qv::Program</name>
+    <message>
+        <source>A program egy része (%1) nem tölthető be: %2
+Telepítse újra a programot.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1,6 +1,5 @@
 #include "cli/gui/sheetcommand.h"
 
-#include "cli/commands.h"
 #include "settings/devsettings.h"
 #include "settings/preferences.h"
 #include "sheet/content.h"
@@ -14,7 +13,7 @@
 #include <QJsonObject>
 #include <QTextStream>
 
-namespace qv::cli {
+namespace qv::cli::gui {
 
 namespace {
 
@@ -44,7 +43,7 @@ bool sameFile(const QString &input, const QString &output)
 
 } // namespace
 
-int sheetCommand(const SheetRequest &request, QTextStream &out, QTextStream &err)
+int writeSheet(const SheetRequest &request, QTextStream &out, QTextStream &err)
 {
     if (sameFile(request.input, request.output))
         return fail(err, Usage,
@@ -84,4 +83,4 @@ int sheetCommand(const SheetRequest &request, QTextStream &out, QTextStream &err
     return Done;
 }
 
-} // namespace qv::cli
+} // namespace qv::cli::gui

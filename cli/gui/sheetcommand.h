@@ -3,27 +3,15 @@
 // plugin: the offscreen one does.
 #pragma once
 
-#include <QString>
-#include <QStringList>
+#include "cli/commands.h"
 
 class QTextStream;
 
-namespace qv::cli {
+namespace qv::cli::gui {
 
-struct SheetRequest
-{
-    QString input;      // the configuration file, as given
-    QStringList values; // its values, already read
-    QString output;     // the PDF to write
-    bool withPin = false;
-    QString site;
-    QString version;   // the program's
-    bool json = false; // the result as one JSON object
-};
+// Writes the sheet and returns the command's exit status (see cli/commands.h): Usage when
+// the output names the input or the configuration is refused by the form's checks, Failed
+// when the PDF cannot be written. The sheet command's writer (SheetWriter).
+int writeSheet(const SheetRequest &request, QTextStream &out, QTextStream &err);
 
-// Writes the sheet and returns the command's exit status (see commands.h): Usage when the
-// output names the input or the configuration is refused by the form's checks, Failed when
-// the PDF cannot be written.
-int sheetCommand(const SheetRequest &request, QTextStream &out, QTextStream &err);
-
-} // namespace qv::cli
+} // namespace qv::cli::gui

@@ -52,7 +52,8 @@ void reportMissingModule(int &argc, char **argv, const QString &module, const QS
     std::unique_ptr<QCoreApplication> app;
     if (!QCoreApplication::instance()) {
         app = std::make_unique<QCoreApplication>(argc, argv);
-        qv::language::use(qv::language::chooseForThisProcess(QCoreApplication::arguments()));
+        qv::settings::language::use(
+            qv::settings::language::chooseForThisProcess(QCoreApplication::arguments()));
     }
     const QString text = Text::tr("A program egy része (%1) nem tölthető be: %2\n"
                                   "Telepítse újra a programot.")
@@ -101,11 +102,13 @@ int main(int argc, char *argv[])
     // Help, version and command-line errors need no display, nor the window's libraries: they
     // are printed in the program's language. (A Windows GUI program has no console: there the
     // window's module shows them in a message box.)
-    const qv::CommandLine line = qv::parseCommandLine(arguments, version);
-    if (line.action != qv::CommandLine::Action::Run) {
+    const qv::cli::CommandLine line = qv::cli::parseCommandLine(arguments, version);
+    if (line.action != qv::cli::CommandLine::Action::Run) {
         QCoreApplication app(argc, argv);
-        qv::language::use(qv::language::chooseForThisProcess(QCoreApplication::arguments()));
-        return qv::printAnswer(qv::parseCommandLine(QCoreApplication::arguments(), version));
+        qv::settings::language::use(
+            qv::settings::language::chooseForThisProcess(QCoreApplication::arguments()));
+        return qv::cli::printAnswer(
+            qv::cli::parseCommandLine(QCoreApplication::arguments(), version));
     }
 #endif
     return runInGuiModule(argc, argv, "qvconfigWindow", 1);

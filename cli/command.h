@@ -44,13 +44,13 @@ struct Context
     QString output;
     bool json = false;
     bool verify = false;
-    int model = NoDevice;     // series --model
-    bool skipInvalid = false; // series --skip-invalid
-    bool readFirst = false;   // series --read-first
-    QString results;          // series --results
+    int model = settings::NoDevice; // series --model
+    bool skipInvalid = false;       // series --skip-invalid
+    bool readFirst = false;         // series --read-first
+    QString results;                // series --results
     QString teamRegister;
     std::unique_ptr<reg::Journal> journal; // opened at the command's first entry
-    devSettings settings;
+    settings::devSettings settings;
     QString version;
     QTextStream *out = nullptr;
     QTextStream *err = nullptr;
@@ -107,7 +107,7 @@ int reportDifferences(Context &c, const QList<transfer::FieldDifference> &differ
                       const QString &first, const QString &second, QJsonObject json);
 
 // Progress on the standard error, when it is a terminal: a percentage rewritten in place.
-class TerminalProgress : public qv::ReadProgress
+class TerminalProgress : public qv::serial::ReadProgress
 {
 public:
     TerminalProgress(QTextStream &err, QString label, int total);

@@ -9,7 +9,7 @@
 
 #include <cstdio>
 
-namespace qv {
+namespace qv::cli {
 
 namespace {
 
@@ -134,7 +134,7 @@ QString readSharedOptions(const QCommandLineParser &parser, SharedOptions *optio
         return noPortName();
     if (parser.isSet(team) && parser.value(team).trimmed().isEmpty())
         return noConnection();
-    if (parser.isSet(language) && !language::fromCode(parser.value(language)))
+    if (parser.isSet(language) && !settings::language::fromCode(parser.value(language)))
         return badLanguage();
     if (parser.isSet(team)) {
         if (const QString problem = qv::reg::Store::connectionProblem(parser.value(team));
@@ -210,4 +210,4 @@ int printAnswer(const CommandLine &line)
     return ok ? 0 : 1;
 }
 
-} // namespace qv
+} // namespace qv::cli

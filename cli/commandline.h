@@ -6,7 +6,7 @@
 
 class QCommandLineParser;
 
-namespace qv {
+namespace qv::cli {
 
 // The options the window and the commands share, read in one place: the port, the team
 // register for this run and the language.
@@ -55,4 +55,4 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
 // the standard error; returns the program's exit status: 0, or 1 for an error.
 int printAnswer(const CommandLine &line);
 
-} // namespace qv
+} // namespace qv::cli

@@ -250,13 +250,14 @@ QString readSeriesOptions(Context &c)
     const QString results = QStringLiteral("results");
     if (options.isSet(model)) {
         const QString name = options.value(model).toLower();
-        const std::pair<const char *, int> models[] = {
-            {"qv5", ModelQV5}, {"qv3", ModelQV3}, {"brk2", ModelBRK2}};
+        const std::pair<const char *, int> models[] = {{"qv5", settings::ModelQV5},
+                                                       {"qv3", settings::ModelQV3},
+                                                       {"brk2", settings::ModelBRK2}};
         for (const auto &[word, code] : models) {
             if (name == QLatin1StringView(word))
                 c.model = code;
         }
-        if (c.model == NoDevice)
+        if (c.model == settings::NoDevice)
             return SeriesText::tr("Ismeretlen modultípus: %1 (qv5, qv3 vagy brk2 lehet).")
                 .arg(options.value(model));
     }
@@ -422,7 +423,8 @@ int runInApplication(const QString &version, SheetWriter writeSheet)
     // turns them on.
     if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"))
         QLoggingCategory::setFilterRules(QStringLiteral("qv.*.debug=false"));
-    language::use(language::chooseForThisProcess(QCoreApplication::arguments()));
+    settings::language::use(
+        settings::language::chooseForThisProcess(QCoreApplication::arguments()));
     QTextStream out(stdout);
     QTextStream err(stderr);
 #ifdef Q_OS_UNIX

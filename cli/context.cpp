@@ -75,7 +75,7 @@ void record(Context &c, const transfer::ExchangeReport &report)
     }
     reg::ExchangeContext context;
     context.programVersion = c.settings.Version;
-    context.technician = preferences::technician();
+    context.technician = settings::preferences::technician();
     context.identification = c.settings.DeviceId;
     context.model = c.settings.DeviceModel;
     c.journal->record(reg::entryForExchange(report, context));
@@ -103,19 +103,19 @@ void shareRecorded(Context &c)
 // module answered (its text and model are then in the settings).
 int identify(Context &c)
 {
-    const IdentifyOutcome outcome =
-        identifyModule(c.settings.Port, c.settings.Baudrate, c.settings.Version);
+    const serial::IdentifyOutcome outcome =
+        serial::identifyModule(c.settings.Port, c.settings.Baudrate, c.settings.Version);
     switch (outcome.end) {
-    case IdentifyEnd::Ok:
+    case serial::IdentifyEnd::Ok:
         break;
-    case IdentifyEnd::NotOpen:
-        return fail(c, PortUnusable, identifyFailureText(outcome));
-    case IdentifyEnd::NoModule:
-    case IdentifyEnd::Incompatible:
+    case serial::IdentifyEnd::NotOpen:
+        return fail(c, PortUnusable, serial::identifyFailureText(outcome));
+    case serial::IdentifyEnd::NoModule:
+    case serial::IdentifyEnd::Incompatible:
         return fail(c, NoModule, identifyFailureText(outcome));
     }
     // The window greets no module of an unknown model either.
-    if (outcome.id.model == NoDevice)
+    if (outcome.id.model == settings::NoDevice)
         return fail(c, NoModule,
                     CommandText::tr("A kiválasztott porton nem található csatlakoztatott eszköz."));
     c.settings.DeviceId = outcome.id.text;
@@ -138,8 +138,8 @@ transfer::ReadOutOutcome readOut(Context &c)
     // (lupdate reads the function's "transfer::" as a class: the context is named here.)
     const QString label = QCoreApplication::translate("qv::Commands", "Kiolvasás...");
     if (c.progress)
-        progress = std::make_unique<TerminalProgress>(*c.err, label,
-                                                      record::FieldCount * record::ItemWidth);
+        progress = std::make_unique<TerminalProgress>(
+            *c.err, label, transfer::record::FieldCount * transfer::record::ItemWidth);
     return transfer::readOutModule(c.settings.Port, c.settings.Baudrate, uploadSeparator(c),
                                    progress.get());
 }
@@ -160,12 +160,11 @@ std::optional<QStringList> readFile(Context &c, const QString &path)
              CommandText::tr("A(z) %1 fájl nem olvasható.\n%2").arg(name, file.errorString()));
         return std::nullopt;
     }
-    const config::ReadResult read =
-        config::readConfig(file, int(form::configurationFields().size()));
+    const files::ReadResult read = files::readConfig(file, int(form::configurationFields().size()));
     switch (read.status) {
-    case config::ReadStatus::Ok:
+    case files::ReadStatus::Ok:
         return read.values;
-    case config::ReadStatus::TooFewLines:
+    case files::ReadStatus::TooFewLines:
         fail(c, Usage,
              CommandText::tr("A kiválasztott file \"%1\" nem nyitható meg a jelenlegi "
                              "verzióval.")
@@ -182,7 +181,7 @@ std::optional<QStringList> readFile(Context &c, const QString &path)
 QString recordOf(Context &c, const QStringList &values, int model)
 {
     transfer::FormValues formValues = transfer::formValuesFromFile(values);
-    formValues.profile = device::profileFor(model);
+    formValues.profile = form::device::profileFor(model);
     const QChar separator = downloadSeparator(c);
     const transfer::Assembly assembly = transfer::assembleDownload(formValues, separator);
     const QString caption = transfer::fieldCaption(assembly.field);
@@ -211,13 +210,13 @@ QString recordOf(Context &c, const QStringList &values, int model)
 // these boxes must be filled; the telephone numbers need not.
 bool allFilled(Context &c, const QStringList &values, int model)
 {
-    const std::optional<device::Profile> profile = device::profileFor(model);
+    const std::optional<form::device::Profile> profile = form::device::profileFor(model);
     const transfer::FormValues formValues = transfer::formValuesFromFile(values);
     for (const char *box : {"g_general", "g_analog", "g_be", "g_ki", "g_activate"}) {
         for (const QString &field : form::names(box, form::Kind::LineEdit)) {
             const form::Item *item = form::findItem(field);
             if ((item && (item->flags & form::Disabled)) ||
-                (profile && !device::hasTextField(*profile, field)))
+                (profile && !form::device::hasTextField(*profile, field)))
                 continue;
             if (formValues.texts.value(field).isEmpty()) {
                 fail(c, Usage,
@@ -235,7 +234,7 @@ QJsonObject identificationJson(const Context &c)
     return QJsonObject{{QStringLiteral("port"), c.settings.Port},
                        {QStringLiteral("baud"), c.settings.Baudrate},
                        {QStringLiteral("identification"), c.settings.DeviceId},
-                       {QStringLiteral("model"), device::modelName(c.settings.DeviceModel)}};
+                       {QStringLiteral("model"), form::device::modelName(c.settings.DeviceModel)}};
 }
 
 // The differences as "field: first -> second" lines, or as JSON.

@@ -17,15 +17,15 @@ int diffCommand(Context &c)
     const std::optional<QStringList> second = readFile(c, c.files.value(1));
     if (!second)
         return Usage;
-    const QString a = recordOf(c, *first, NoDevice);
+    const QString a = recordOf(c, *first, settings::NoDevice);
     if (a.isEmpty())
         return Usage;
-    const QString b = recordOf(c, *second, NoDevice);
+    const QString b = recordOf(c, *second, settings::NoDevice);
     if (b.isEmpty())
         return Usage;
-    QStringList fields = record::downloadLines(b, downloadSeparator(c));
-    if (fields.size() > record::FieldCount)
-        fields.resize(record::FieldCount);
+    QStringList fields = transfer::record::downloadLines(b, downloadSeparator(c));
+    if (fields.size() > transfer::record::FieldCount)
+        fields.resize(transfer::record::FieldCount);
     const QList<transfer::FieldDifference> differences =
         transfer::compareRecords(a, fields, downloadSeparator(c));
     const QJsonObject json{{QStringLiteral("first"), c.files.value(0)},

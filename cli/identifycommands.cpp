@@ -21,7 +21,7 @@ int identifyCommand(Context &c)
         *c.out << CommandText::tr("Port: %1 (%2 bit/s)\nEszköz: %3\nTípus: %4\n")
                       .arg(c.settings.Port)
                       .arg(c.settings.Baudrate)
-                      .arg(c.settings.DeviceId, device::modelName(c.settings.DeviceModel));
+                      .arg(c.settings.DeviceId, form::device::modelName(c.settings.DeviceModel));
     return Done;
 }
 
@@ -35,7 +35,7 @@ int statusCommand(Context &c)
     if (outcome.end != transfer::StatusQueryEnd::Ok)
         return fail(c, outcome.end == transfer::StatusQueryEnd::NotOpen ? PortUnusable : Failed,
                     transfer::statusFailureText(outcome));
-    const status::ModuleStatus &s = outcome.status;
+    const transfer::status::ModuleStatus &s = outcome.status;
     if (c.json) {
         QJsonArray outputs, inputs;
         for (bool on : s.outputs)

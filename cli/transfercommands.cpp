@@ -23,8 +23,8 @@ int readCommand(Context &c)
     if (outcome.end != transfer::ReadOutEnd::Ok)
         return readOutFailure(c, outcome);
 
-    const QString path = config::withDefaultSuffix(c.output);
-    const QString reason = config::saveConfig(
+    const QString path = files::withDefaultSuffix(c.output);
+    const QString reason = files::saveConfig(
         path, transfer::fileValuesFromReadOut(outcome.decoded.form, c.settings.DeviceModel));
     if (!reason.isEmpty())
         return fail(c, Failed,
@@ -81,7 +81,7 @@ int writeCommand(Context &c)
         return Usage;
 
     // What the download overwrites goes into the register first, when the user wants it.
-    if (preferences::backupBeforeDownload()) {
+    if (settings::preferences::backupBeforeDownload()) {
         const transfer::ReadOutOutcome backup = readOut(c);
         record(c, transfer::readOutReport(backup, transfer::ExchangeKind::Backup, c.settings.Port,
                                           c.settings.Baudrate));
@@ -122,7 +122,7 @@ int writeCommand(Context &c)
         downloadPercent.emplace(*c.err);
         if (c.verify)
             readPercent.emplace(*c.err, QCoreApplication::translate("qv::Commands", "Kiolvasás..."),
-                                record::FieldCount * record::ItemWidth);
+                                transfer::record::FieldCount * transfer::record::ItemWidth);
     }
     const transfer::WriteOutcome written = transfer::writeModule(
         c.settings.Port, c.settings.Baudrate, download, downloadSeparator(c), uploadSeparator(c),

@@ -108,8 +108,8 @@ public:
     Printer(const WatchRequest &request, QTextStream &out, QTextStream &err, QFile *csv)
         : m_request(request), m_out(out), m_err(err), m_csv(csv), m_tracker(request.model)
     {
-        const device::Profile has =
-            device::profileFor(request.model).value_or(device::smallestProfile());
+        const form::device::Profile has =
+            form::device::profileFor(request.model).value_or(form::device::smallestProfile());
         m_outputs = has.outputs;
         m_inputs = has.inputs;
         m_analogue = has.analogue;
@@ -149,7 +149,7 @@ private:
                       {QStringLiteral("state"), stateKey(s.state)},
                       {QStringLiteral("reply"), QString::fromLatin1(s.reply)}};
         if (s.isOk()) {
-            const status::ModuleStatus st = statusOf(s);
+            const transfer::status::ModuleStatus st = statusOf(s);
             QJsonArray outputs, inputs;
             for (int i = 0; i < 4; ++i) {
                 outputs.append(s.output(i));
@@ -192,7 +192,7 @@ private:
         QString text = clock(s.timeMs) + QStringLiteral("  ");
         switch (s.state) {
         case SampleState::Ok: {
-            const status::ModuleStatus st = statusOf(s);
+            const transfer::status::ModuleStatus st = statusOf(s);
             QString outputs, inputs;
             for (int i = 0; i < m_outputs; ++i)
                 outputs += s.output(i) ? u'1' : u'0';
@@ -246,7 +246,7 @@ void record(const WatchRequest &request, const Summary &summary, QTextStream &er
     journal.openDefault(request.teamRegister);
     WatchContext context;
     context.programVersion = request.version;
-    context.technician = preferences::technician();
+    context.technician = settings::preferences::technician();
     context.port = request.port;
     context.identification = request.identification;
     context.model = request.model;

@@ -11,6 +11,8 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 
+using qv::app::gui::MainWindow;
+
 template <class T> T *widget(const MainWindow &window, QByteArrayView name)
 {
     T *w = window.findChild<T *>(QString::fromLatin1(name));
@@ -46,8 +48,8 @@ inline QStringList formValues(const MainWindow &window)
 class DataFolderScope
 {
 public:
-    DataFolderScope() { qv::overrideDataFileFolders({m_dir.path()}); }
-    ~DataFolderScope() { qv::overrideDataFileFolders({}); }
+    DataFolderScope() { qv::settings::overrideDataFileFolders({m_dir.path()}); }
+    ~DataFolderScope() { qv::settings::overrideDataFileFolders({}); }
     QString path() const { return m_dir.path(); }
     QString filePath(const QString &name) const { return m_dir.filePath(name); }
 

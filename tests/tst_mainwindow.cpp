@@ -23,6 +23,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using qv::app::gui::MainWindow;
+
 namespace {
 
 template <class T> QStringList names(const QObject *parent)
@@ -537,7 +539,7 @@ void TestMainWindow::shortcutsAtStartup()
 void TestMainWindow::textPassCanRunAgain()
 {
     QMainWindow window;
-    Ui::MainWindow form;
+    qv::form::gui::Ui::MainWindow form;
     form.setupUi(&window);
     const int before = window.findChildren<QObject *>().size();
     form.get<QLabel>("label_28")->setText(QStringLiteral("x"));
@@ -556,12 +558,12 @@ void TestMainWindow::pictureMissingLeavesEmptyArea()
 {
     QVERIFY(!find<QLabel>("image")->pixmap().isNull());
     QTemporaryDir empty;
-    qv::overrideDataFileFolders({empty.path()});
+    qv::settings::overrideDataFileFolders({empty.path()});
     ModalWatcher watcher;
     MainWindow bare;
     bare.show();
     QVERIFY(QTest::qWaitForWindowExposed(&bare));
-    qv::overrideDataFileFolders({});
+    qv::settings::overrideDataFileFolders({});
     QVERIFY(bare.findChild<QLabel *>("image")->pixmap().isNull());
     QTest::qWait(20);
     QCOMPARE(watcher.count(), 0);

@@ -7,6 +7,8 @@
 #include <QSpacerItem>
 #include <QVBoxLayout>
 
+namespace qv::app::gui {
+
 namespace {
 QLabel *centredLabel(const QString &name, const QString &text, QWidget *parent)
 {
@@ -38,10 +40,12 @@ about::about(const QString &footerText, const QString &footerText2, const QStrin
                               tr("Quorvel / Brastok\nLetöltő Szoftver"), m_layoutWidget);
     m_software->setOpenExternalLinks(true);
     // Our own texts, with a working link: shown as rich text on purpose.
-    m_company = centredLabel(QStringLiteral("label_comp"), qv::copyrightLine(), m_layoutWidget);
+    m_company =
+        centredLabel(QStringLiteral("label_comp"), qv::settings::copyrightLine(), m_layoutWidget);
     m_company->setTextFormat(Qt::RichText);
     m_company->setOpenExternalLinks(true);
-    m_author = centredLabel(QStringLiteral("label_wby"), qv::authorLine(), m_layoutWidget);
+    m_author =
+        centredLabel(QStringLiteral("label_wby"), qv::settings::authorLine(), m_layoutWidget);
     QFont italic = m_author->font();
     italic.setItalic(true);
     m_author->setFont(italic);
@@ -68,3 +72,5 @@ about::about(const QString &footerText, const QString &footerText2, const QStrin
     connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
+
+} // namespace qv::app::gui

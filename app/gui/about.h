@@ -7,6 +7,8 @@ class QDialogButtonBox;
 class QLabel;
 class QVBoxLayout;
 
+namespace qv::app::gui {
+
 class about : public QDialog
 {
     Q_OBJECT
@@ -25,3 +27,5 @@ private:
     QLabel *m_version = nullptr;
     QDialogButtonBox *m_buttons = nullptr;
 };
+
+} // namespace qv::app::gui

@@ -2,7 +2,7 @@
 
 #include <QFontDatabase>
 
-namespace qv {
+namespace qv::app::gui {
 
 namespace {
 
@@ -47,4 +47,4 @@ QFont interfaceFont(const QFont &base)
     return fonts.constLast();
 }
 
-} // namespace qv
+} // namespace qv::app::gui

@@ -5,7 +5,7 @@
 #include <QFont>
 #include <QList>
 
-namespace qv {
+namespace qv::app::gui {
 
 // The interface fonts in order of preference, each made from `base` (the platform's
 // default font) by setting family and size.
@@ -14,4 +14,4 @@ QList<QFont> interfaceFonts(const QFont &base);
 // The first of interfaceFonts() whose family is installed; the last one when none is.
 QFont interfaceFont(const QFont &base);
 
-} // namespace qv
+} // namespace qv::app::gui

@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QUrl>
 
+namespace qv::app::gui {
+
 void MainWindow::nevjegy()
 {
     // Not modal: the main window stays usable. A closed box is only hidden.
@@ -20,9 +22,12 @@ void MainWindow::contents()
     // The desktop's viewer opens the manual in the program's language found among the
     // data files (the other language's when that one is missing). A missing manual is
     // reported here: the desktop may accept a request for it and fail later.
-    const QFileInfo manual(qv::locateManual());
-    if (!manual.isFile() || !qv::openUrl(QUrl::fromLocalFile(manual.absoluteFilePath()))) {
-        qv::showMessage(this, QMessageBox::Critical, tr("Help"),
-                        tr("Hiba! A dokumentáció nem nyitható meg."));
+    const QFileInfo manual(qv::settings::locateManual());
+    if (!manual.isFile() ||
+        !qv::settings::gui::openUrl(QUrl::fromLocalFile(manual.absoluteFilePath()))) {
+        qv::settings::gui::showMessage(this, QMessageBox::Critical, tr("Help"),
+                                       tr("Hiba! A dokumentáció nem nyitható meg."));
     }
 }
+
+} // namespace qv::app::gui

@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QTabWidget>
 
+namespace qv::app::gui {
+
 void MainWindow::globalDisableUI()
 {
     ui->tabWidget->setEnabled(false);
@@ -20,7 +22,7 @@ void MainWindow::globalDisableUI()
     for (QPushButton *button : ui->centralWidget->findChildren<QPushButton *>()) {
         if (button == ui->port_gomb)
             continue;
-        button->setStyleSheet(qv::style::ButtonLocked);
+        button->setStyleSheet(qv::form::style::ButtonLocked);
         button->setEnabled(false);
     }
     ui->actionOpen->setEnabled(false);
@@ -39,10 +41,10 @@ void MainWindow::globalEnableUI()
     ui->g_allapot->setEnabled(true);
     for (QPushButton *button : ui->centralWidget->findChildren<QPushButton *>())
         button->setEnabled(true);
-    ui->download_gomb->setStyleSheet(qv::style::DownloadUnlocked);
-    ui->verify_gomb->setStyleSheet(qv::style::VerifyUnlocked);
-    ui->upload_gomb->setStyleSheet(qv::style::ReadOutUnlocked);
-    ui->allapot_gomb->setStyleSheet(qv::style::StatusUnlocked);
+    ui->download_gomb->setStyleSheet(qv::form::style::DownloadUnlocked);
+    ui->verify_gomb->setStyleSheet(qv::form::style::VerifyUnlocked);
+    ui->upload_gomb->setStyleSheet(qv::form::style::ReadOutUnlocked);
+    ui->allapot_gomb->setStyleSheet(qv::form::style::StatusUnlocked);
     ui->actionOpen->setEnabled(true);
     ui->actionSave->setEnabled(true);
     ui->actionPrintSheet->setEnabled(true);
@@ -92,7 +94,7 @@ void MainWindow::holdSeriesLock()
     for (QObject *command : portCommands()) {
         command->setProperty("enabled", false);
         if (auto *button = qobject_cast<QPushButton *>(command); button && button != ui->port_gomb)
-            button->setStyleSheet(qv::style::ButtonLocked);
+            button->setStyleSheet(qv::form::style::ButtonLocked);
     }
 }
 
@@ -105,28 +107,31 @@ void MainWindow::enterDebugMode(int model, const QString &message)
     globalEnableUI();
     setDeviceUI();
     m_files->newFile();
-    qv::showMessage(this, QMessageBox::Information, tr("Eszköz"), message);
+    qv::settings::gui::showMessage(this, QMessageBox::Information, tr("Eszköz"), message);
 }
 
 void MainWindow::deviceDebugMS5()
 {
-    enterDebugMode(qv::ModelQV5, tr("Debug Mode: Quorvel-5"));
+    enterDebugMode(qv::settings::ModelQV5, tr("Debug Mode: Quorvel-5"));
 }
 
 void MainWindow::deviceDebugMS3()
 {
-    enterDebugMode(qv::ModelQV3, tr("Debug Mode: Quorvel-3"));
+    enterDebugMode(qv::settings::ModelQV3, tr("Debug Mode: Quorvel-3"));
 }
 
 void MainWindow::deviceDebugMArm2()
 {
-    enterDebugMode(qv::ModelBRK2, tr("Debug Mode: Brastok-2"));
+    enterDebugMode(qv::settings::ModelBRK2, tr("Debug Mode: Brastok-2"));
 }
 
 void MainWindow::deviceDebugDisable()
 {
-    settings.DeviceModel = qv::NoDevice;
+    settings.DeviceModel = qv::settings::NoDevice;
     globalDisableUI();
     setDeviceUI();
-    qv::showMessage(this, QMessageBox::Information, tr("Eszköz"), tr("Debug Mode: No Device"));
+    qv::settings::gui::showMessage(this, QMessageBox::Information, tr("Eszköz"),
+                                   tr("Debug Mode: No Device"));
 }
+
+} // namespace qv::app::gui

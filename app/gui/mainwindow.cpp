@@ -46,28 +46,30 @@
 #include <QStatusBar>
 #include <QTabWidget>
 
+namespace qv::app::gui {
+
 namespace {
 // How long a notice stays in the status bar (it hides the labels meanwhile).
 constexpr int kNoticeMs = 15000;
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent, const QString &teamRegister)
-    : QMainWindow(parent), ui(new Ui::MainWindow)
+    : QMainWindow(parent), ui(new form::gui::Ui::MainWindow)
 {
     ui->setupUi(this);
-    m_form = std::make_unique<form::FormBinding>(*ui);
-    m_panel = std::make_unique<form::StatusPanel>(*ui);
-    m_checks = std::make_unique<form::FormChecks>(*m_form, this);
-    m_ports = new PortController(settings, *m_panel, this, this);
-    m_readOut = new ReadOutController(settings, *m_form, this, this);
-    m_download = new DownloadController(settings, *m_form, this, this);
-    m_status = new StatusController(settings, *m_panel, this, this);
-    m_files = new FileController(settings, *m_form, this, this);
-    m_compare = new CompareController(settings, *m_download, this, this);
-    m_register = new RegisterController(settings, this, teamRegister, this);
-    m_series = new SeriesController(settings, teamRegister, this);
-    m_sheet = new SheetController(settings, *m_form, this, this);
-    m_watch = new WatchController(settings, m_panel.get(), m_register, this);
+    m_form = std::make_unique<form::gui::FormBinding>(*ui);
+    m_panel = std::make_unique<form::gui::StatusPanel>(*ui);
+    m_checks = std::make_unique<form::gui::FormChecks>(*m_form, this);
+    m_ports = new serial::gui::PortController(settings, *m_panel, this, this);
+    m_readOut = new transfer::gui::ReadOutController(settings, *m_form, this, this);
+    m_download = new transfer::gui::DownloadController(settings, *m_form, this, this);
+    m_status = new transfer::gui::StatusController(settings, *m_panel, this, this);
+    m_files = new files::gui::FileController(settings, *m_form, this, this);
+    m_compare = new transfer::gui::CompareController(settings, *m_download, this, this);
+    m_register = new reg::gui::RegisterController(settings, this, teamRegister, this);
+    m_series = new series::gui::SeriesController(settings, teamRegister, this);
+    m_sheet = new sheet::gui::SheetController(settings, *m_form, this, this);
+    m_watch = new watch::gui::WatchController(settings, m_panel.get(), m_register, this);
     m_series->setPortRefusal([this](const QString &port) { return m_watch->portRefusal(port); });
 
     auto icon = [](const char *name) {
@@ -100,27 +102,30 @@ MainWindow::MainWindow(QWidget *parent, const QString &teamRegister)
     globalDisableUI();
 
     // Only now: what the constructor put into the form is no edit.
-    m_edits = new form::EditState(*m_form, this);
-    connect(m_edits, &form::EditState::modifiedChanged, m_modifiedLabel, &QWidget::setVisible);
-    for (auto signal : {&FileController::loaded, &FileController::saved})
-        connect(m_files, signal, m_edits, &form::EditState::markClean);
-    connect(m_download, &DownloadController::written, m_edits, &form::EditState::markClean);
-    connect(m_download, &DownloadController::verificationShown, this, [this](const QString &text) {
-        // The check's own words (the dialog's last line), within a width the status bar has
-        // room for; the whole result and when it came in the tooltip.
-        constexpr int Widest = 240;
-        const QString outcome = text.section(u'\n', -1);
-        m_verifiedLabel->setText(
-            m_verifiedLabel->fontMetrics().elidedText(outcome, Qt::ElideRight, Widest));
-        m_verifiedLabel->setToolTip(
-            text.isEmpty()
-                ? QString()
-                : QStringLiteral("%1  %2").arg(
-                      QLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat),
-                      QString(text).replace(u'\n', u' ')));
-        m_verifiedLabel->setVisible(!text.isEmpty());
-    });
-    connect(m_compare, &CompareController::sameAsModule, m_edits, &form::EditState::markClean);
+    m_edits = new form::gui::EditState(*m_form, this);
+    connect(m_edits, &form::gui::EditState::modifiedChanged, m_modifiedLabel, &QWidget::setVisible);
+    for (auto signal : {&files::gui::FileController::loaded, &files::gui::FileController::saved})
+        connect(m_files, signal, m_edits, &form::gui::EditState::markClean);
+    connect(m_download, &transfer::gui::DownloadController::written, m_edits,
+            &form::gui::EditState::markClean);
+    connect(m_download, &transfer::gui::DownloadController::verificationShown, this,
+            [this](const QString &text) {
+                // The check's own words (the dialog's last line), within a width the status bar has
+                // room for; the whole result and when it came in the tooltip.
+                constexpr int Widest = 240;
+                const QString outcome = text.section(u'\n', -1);
+                m_verifiedLabel->setText(
+                    m_verifiedLabel->fontMetrics().elidedText(outcome, Qt::ElideRight, Widest));
+                m_verifiedLabel->setToolTip(
+                    text.isEmpty() ? QString()
+                                   : QStringLiteral("%1  %2").arg(
+                                         QLocale().toString(QDateTime::currentDateTime(),
+                                                            QLocale::ShortFormat),
+                                         QString(text).replace(u'\n', u' ')));
+                m_verifiedLabel->setVisible(!text.isEmpty());
+            });
+    connect(m_compare, &transfer::gui::CompareController::sameAsModule, m_edits,
+            &form::gui::EditState::markClean);
 }
 
 MainWindow::~MainWindow()
@@ -160,8 +165,8 @@ void MainWindow::connectSignals()
         else
             connect(action, &QAction::triggered, this, &QWidget::close);
     }
-    using qv::language::Language;
-    (qv::language::current() == Language::English ? ui->actionLangEn : ui->actionLangHu)
+    using qv::settings::language::Language;
+    (qv::settings::language::current() == Language::English ? ui->actionLangEn : ui->actionLangHu)
         ->setChecked(true);
     connect(ui->actionLangHu, &QAction::triggered, this,
             [this] { chooseLanguage(Language::Hungarian); });
@@ -177,11 +182,13 @@ void MainWindow::connectSignals()
     connect(ui->actionRegister, &QAction::triggered, this, &MainWindow::showRegister);
     connect(ui->actionSeries, &QAction::triggered, this, &MainWindow::showSeries);
     // The register's site note is what the sheet offers for the site.
-    connect(ui->actionPrintSheet, &QAction::triggered, this,
-            [this] { m_sheet->sheetOfForm(SheetController::Output::Print, m_register->site()); });
-    connect(ui->actionExportSheet, &QAction::triggered, this,
-            [this] { m_sheet->sheetOfForm(SheetController::Output::Pdf, m_register->site()); });
-    connect(m_sheet, &SheetController::statusMessage, this,
+    connect(ui->actionPrintSheet, &QAction::triggered, this, [this] {
+        m_sheet->sheetOfForm(sheet::gui::SheetController::Output::Print, m_register->site());
+    });
+    connect(ui->actionExportSheet, &QAction::triggered, this, [this] {
+        m_sheet->sheetOfForm(sheet::gui::SheetController::Output::Pdf, m_register->site());
+    });
+    connect(m_sheet, &sheet::gui::SheetController::statusMessage, this,
             [this](const QString &message) { statusBar()->showMessage(message, kNoticeMs); });
 
     connect(ui->allapot_gomb, &QPushButton::clicked, this, &MainWindow::allapot);
@@ -207,36 +214,42 @@ void MainWindow::connectSignals()
     connect(ui->max_be_30, &QRadioButton::clicked, this, &MainWindow::check_analog);
 
     // What the subsystems report back.
-    connect(m_ports, &PortController::portChosen, this, [this] { showPort(true); });
-    connect(m_ports, &PortController::moduleIdentified, this, &MainWindow::moduleIdentified);
-    connect(m_readOut, &ReadOutController::formFilled, this, [this] {
+    connect(m_ports, &serial::gui::PortController::portChosen, this, [this] { showPort(true); });
+    connect(m_ports, &serial::gui::PortController::moduleIdentified, this,
+            &MainWindow::moduleIdentified);
+    connect(m_readOut, &transfer::gui::ReadOutController::formFilled, this, [this] {
         setDeviceUI();
         // Shaping the form enables every RING and SMS box; those of an entry without an
         // alarm source go off again, as check_cbs keeps them while the user edits.
         check_cbs();
         m_edits->markClean();
     });
-    connect(m_files, &FileController::fileNameChanged, this,
+    connect(m_files, &files::gui::FileController::fileNameChanged, this,
             [this](const QString &name) { fileLabel->setText(name); });
-    connect(m_files, &FileController::footerChanged, this, &MainWindow::replaceLinkLabel);
+    connect(m_files, &files::gui::FileController::footerChanged, this,
+            &MainWindow::replaceLinkLabel);
 
     // Every exchange with the module goes into the register.
-    connect(m_readOut, &ReadOutController::exchanged, m_register, &RegisterController::record);
-    connect(m_download, &DownloadController::exchanged, m_register, &RegisterController::record);
-    connect(m_compare, &CompareController::exchanged, m_register, &RegisterController::record);
-    connect(m_register, &RegisterController::statusMessage, this,
+    connect(m_readOut, &transfer::gui::ReadOutController::exchanged, m_register,
+            &reg::gui::RegisterController::record);
+    connect(m_download, &transfer::gui::DownloadController::exchanged, m_register,
+            &reg::gui::RegisterController::record);
+    connect(m_compare, &transfer::gui::CompareController::exchanged, m_register,
+            &reg::gui::RegisterController::record);
+    connect(m_register, &reg::gui::RegisterController::statusMessage, this,
             [this](const QString &message) { statusBar()->showMessage(message, kNoticeMs); });
 
     // A running series has the port to itself.
-    connect(m_series, &SeriesController::runningChanged, this, &MainWindow::lockPortForSeries);
+    connect(m_series, &series::gui::SeriesController::runningChanged, this,
+            &MainWindow::lockPortForSeries);
 }
 
-void MainWindow::chooseLanguage(qv::language::Language language)
+void MainWindow::chooseLanguage(qv::settings::language::Language language)
 {
-    qv::preferences::setLanguage(qv::language::code(language));
-    if (language != qv::language::current())
-        qv::showMessage(this, QMessageBox::Information, tr("Nyelv"),
-                        tr("A program a következő indításakor vált nyelvet."));
+    qv::settings::preferences::setLanguage(qv::settings::language::code(language));
+    if (language != qv::settings::language::current())
+        qv::settings::gui::showMessage(this, QMessageBox::Information, tr("Nyelv"),
+                                       tr("A program a következő indításakor vált nyelvet."));
 }
 
 void MainWindow::createStatusBar()
@@ -252,7 +265,7 @@ void MainWindow::createStatusBar()
     showPort(false);
     ui->statusBar->insertWidget(1, portLabel, 1);
 
-    settings.FooterText = qv::copyrightLine();
+    settings.FooterText = qv::settings::copyrightLine();
     replaceLinkLabel();
 
     // After a download that was read back: what the check found, until the next download
@@ -282,12 +295,12 @@ bool MainWindow::mayReplaceForm()
 {
     if (!m_edits->isModified())
         return true;
-    switch (qv::askAboutUnsavedEdits(this)) {
-    case qv::UnsavedEdits::Save:
+    switch (qv::settings::gui::askAboutUnsavedEdits(this)) {
+    case qv::settings::gui::UnsavedEdits::Save:
         return m_files->save();
-    case qv::UnsavedEdits::Discard:
+    case qv::settings::gui::UnsavedEdits::Discard:
         return true;
-    case qv::UnsavedEdits::Cancel:
+    case qv::settings::gui::UnsavedEdits::Cancel:
         break;
     }
     return false;
@@ -300,8 +313,9 @@ void MainWindow::closeEvent(QCloseEvent *event)
     if (m_series->isRunning()) {
         event->ignore();
         if (m_closeAfterSeries ||
-            qv::askYesNo(this, tr("Sorozatprogramozás"),
-                         tr("A sorozat fut. Leállítja az éppen írt modul után, és kilép?"))) {
+            qv::settings::gui::askYesNo(
+                this, tr("Sorozatprogramozás"),
+                tr("A sorozat fut. Leállítja az éppen írt modul után, és kilép?"))) {
             m_closeAfterSeries = true;
             m_series->stop();
         }
@@ -330,7 +344,7 @@ void MainWindow::moduleIdentified()
         check_cbs();
         statusBar()->showMessage(tr("Az alapértékek nem töltődtek be: a módosítások "
                                     "megmaradtak, az űrlap a(z) %1 modellhez igazítva.")
-                                     .arg(qv::device::modelName(settings.DeviceModel)),
+                                     .arg(qv::form::device::modelName(settings.DeviceModel)),
                                  kNoticeMs);
         return;
     }
@@ -380,7 +394,7 @@ void MainWindow::replaceLinkLabel()
 void MainWindow::showPicture()
 {
     QPixmap picture;
-    picture.load(qv::locateLocalisedDataFile(settings.PictureFile));
+    picture.load(qv::settings::locateLocalisedDataFile(settings.PictureFile));
     ui->image->setPixmap(picture);
 }
 
@@ -450,7 +464,7 @@ void MainWindow::allapot()
 void MainWindow::showWatch()
 {
     if (!m_watchDialog)
-        m_watchDialog = new WatchDialog(*m_watch, this);
+        m_watchDialog = new watch::gui::WatchDialog(*m_watch, this);
     m_watchDialog->show();
     m_watchDialog->raise();
     m_watchDialog->activateWindow();
@@ -461,7 +475,7 @@ void MainWindow::showWatch()
 void MainWindow::showSeries()
 {
     if (!m_seriesDialog)
-        m_seriesDialog = new SeriesDialog(*m_series, settings, this);
+        m_seriesDialog = new series::gui::SeriesDialog(*m_series, settings, this);
     m_seriesDialog->refresh();
     m_seriesDialog->show();
     m_seriesDialog->raise();
@@ -472,23 +486,23 @@ void MainWindow::showSeries()
 
 void MainWindow::showRegister()
 {
-    RegisterWindow window(*m_register, ui->actionCompare->isEnabled(), this);
-    connect(&window, &RegisterWindow::openRequested, this,
+    reg::gui::RegisterWindow window(*m_register, ui->actionCompare->isEnabled(), this);
+    connect(&window, &reg::gui::RegisterWindow::openRequested, this,
             [this, &window](const qv::reg::Entry &entry) {
                 if (openEntry(entry, &window))
                     window.accept();
             });
-    connect(&window, &RegisterWindow::saveRequested, this,
+    connect(&window, &reg::gui::RegisterWindow::saveRequested, this,
             [this, &window](const qv::reg::Entry &entry) { saveEntry(entry, &window); });
-    connect(&window, &RegisterWindow::compareWithFormRequested, this,
+    connect(&window, &reg::gui::RegisterWindow::compareWithFormRequested, this,
             [this, &window](const qv::reg::Entry &entry) { compareEntryWithForm(entry, &window); });
     connect(
-        &window, &RegisterWindow::sheetRequested, this,
+        &window, &reg::gui::RegisterWindow::sheetRequested, this,
         [this, &window](const qv::reg::Entry &entry) { m_sheet->sheetOfEntry(entry, &window); });
-    connect(&window, &RegisterWindow::compareWithModuleRequested, this,
+    connect(&window, &reg::gui::RegisterWindow::compareWithModuleRequested, this,
             [this, &window](const qv::reg::Entry &entry) {
                 const auto pause = m_watch->pauseFor(tr("az összehasonlítás"));
-                m_compare->compareRecord(qv::record::buildDownloadRecord(entry.fields),
+                m_compare->compareRecord(qv::transfer::record::buildDownloadRecord(entry.fields),
                                          tr("A bejegyzésben"), &window);
             });
     window.exec();
@@ -496,13 +510,13 @@ void MainWindow::showRegister()
 
 QString MainWindow::shapeRefusal(const qv::reg::Entry &entry, bool current) const
 {
-    const QString model = qv::device::modelName(entry.model);
+    const QString model = qv::form::device::modelName(entry.model);
     if (model.isEmpty())
         return tr("A bejegyzés modellje nem ismert, ezért az űrlap nem igazítható "
                   "hozzá.");
     if (!current || entry.model == settings.DeviceModel)
         return {};
-    const QString connected = qv::device::modelName(settings.DeviceModel);
+    const QString connected = qv::form::device::modelName(settings.DeviceModel);
     if (connected.isEmpty())
         return tr("A bejegyzés egy %1 modul konfigurációja, de nincs azonosított eszköz. "
                   "Csatlakoztasson egy %1 modult (Eszköz csatlakoztatása), hogy az űrlap ehhez a "
@@ -518,15 +532,16 @@ QString MainWindow::shapeRefusal(const qv::reg::Entry &entry, bool current) cons
 bool MainWindow::openEntry(const qv::reg::Entry &entry, QWidget *parent)
 {
     if (const QString refusal = shapeRefusal(entry, true); !refusal.isEmpty()) {
-        qv::showMessage(parent, QMessageBox::Warning, tr("Megnyitás"),
-                        tr("%1\nA bejegyzés nem nyitható meg az űrlapon.").arg(refusal));
+        qv::settings::gui::showMessage(
+            parent, QMessageBox::Warning, tr("Megnyitás"),
+            tr("%1\nA bejegyzés nem nyitható meg az űrlapon.").arg(refusal));
         return false;
     }
     if (!mayReplaceForm())
         return false;
     if (!m_readOut->restore(entry.fields)) {
-        qv::showMessage(parent, QMessageBox::Critical, tr("Megnyitás"),
-                        tr("A bejegyzés konfigurációja nem olvasható."));
+        qv::settings::gui::showMessage(parent, QMessageBox::Critical, tr("Megnyitás"),
+                                       tr("A bejegyzés konfigurációja nem olvasható."));
         return false;
     }
     statusBar()->showMessage(
@@ -540,14 +555,15 @@ bool MainWindow::openEntry(const qv::reg::Entry &entry, QWidget *parent)
 void MainWindow::saveEntry(const qv::reg::Entry &entry, QWidget *parent)
 {
     if (const QString refusal = shapeRefusal(entry, false); !refusal.isEmpty()) {
-        qv::showMessage(parent, QMessageBox::Warning, tr("Mentés"),
-                        tr("%1\nA bejegyzés nem menthető fájlba.").arg(refusal));
+        qv::settings::gui::showMessage(parent, QMessageBox::Warning, tr("Mentés"),
+                                       tr("%1\nA bejegyzés nem menthető fájlba.").arg(refusal));
         return;
     }
-    const std::optional<QStringList> values = qv::entryform::formValues(entry.fields, entry.model);
+    const std::optional<QStringList> values =
+        qv::reg::gui::entryform::formValues(entry.fields, entry.model);
     if (!values) {
-        qv::showMessage(parent, QMessageBox::Critical, tr("Mentés"),
-                        tr("A bejegyzés konfigurációja nem olvasható."));
+        qv::settings::gui::showMessage(parent, QMessageBox::Critical, tr("Mentés"),
+                                       tr("A bejegyzés konfigurációja nem olvasható."));
         return;
     }
     m_files->saveValues(*values, parent);
@@ -560,55 +576,56 @@ void MainWindow::compareEntryWithForm(const qv::reg::Entry &entry, QWidget *pare
         return;
     const QList<qv::transfer::FieldDifference> differences = qv::transfer::compareRecords(
         *record, entry.fields, QChar(char16_t(quint8(settings.DownloadSeparator))));
-    showDifferences(differences,
-                    {tr("Összehasonlítás az űrlappal"),
-                     tr("A bejegyzésben %n érték tér el:", nullptr, int(differences.size())),
-                     tr("Az űrlapon"), tr("A bejegyzésben")},
-                    parent);
+    transfer::gui::showDifferences(
+        differences,
+        {tr("Összehasonlítás az űrlappal"),
+         tr("A bejegyzésben %n érték tér el:", nullptr, int(differences.size())), tr("Az űrlapon"),
+         tr("A bejegyzésben")},
+        parent);
 }
 
 // Shapes the form, the status panel and the picture for DeviceModel.
 void MainWindow::setDeviceUI()
 {
-    form::shapeForModel(*m_form, settings.DeviceModel);
+    form::gui::shapeForModel(*m_form, settings.DeviceModel);
     m_panel->shapeFor(settings.DeviceModel);
-    settings.PictureFile = qv::device::pictureFileFor(settings.DeviceModel);
+    settings.PictureFile = qv::form::device::pictureFileFor(settings.DeviceModel);
     showPicture();
 }
 
 void MainWindow::check_general()
 {
-    runCheck(qv::rules::Group::General);
+    runCheck(qv::form::rules::Group::General);
 }
 
 void MainWindow::check_tel()
 {
-    runCheck(qv::rules::Group::Telephones);
+    runCheck(qv::form::rules::Group::Telephones);
 }
 
 void MainWindow::check_analog()
 {
-    runCheck(qv::rules::Group::Analog);
+    runCheck(qv::form::rules::Group::Analog);
 }
 
 void MainWindow::check_be()
 {
-    runCheck(qv::rules::Group::Inputs);
+    runCheck(qv::form::rules::Group::Inputs);
 }
 
 void MainWindow::check_ki()
 {
-    runCheck(qv::rules::Group::Outputs);
+    runCheck(qv::form::rules::Group::Outputs);
 }
 
 void MainWindow::check_activate()
 {
-    runCheck(qv::rules::Group::Activation);
+    runCheck(qv::form::rules::Group::Activation);
 }
 
 // A line edit's editing finished (Return, or a focus change the check of its own loss of
 // focus stands for), or the analogue range changed.
-void MainWindow::runCheck(qv::rules::Group group)
+void MainWindow::runCheck(qv::form::rules::Group group)
 {
     if (!m_checks->isLeaving(sender()))
         m_checks->checkGroup(group);
@@ -623,3 +640,5 @@ void MainWindow::smskpSelect()
 {
     m_checks->selectSmsCentre();
 }
+
+} // namespace qv::app::gui

@@ -35,7 +35,7 @@
 //     customer's sheet (qv::sheet::makeSheet, qvsheet: the form's checks, then the content)
 //     -> its pages (a QTextDocument) -> QPrintPreviewDialog and the printer, or a PDF file
 // The form is the only data model of a configuration: every subsystem reads and writes it
-// through form::FormBinding, in field values. Subsystems report back by signals; none of
+// through form::gui::FormBinding, in field values. Subsystems report back by signals; none of
 // them knows this class. All run on the GUI thread except the download transfer, the
 // register's sender, a series run and the status watch's queries.
 #pragma once
@@ -50,33 +50,49 @@
 class QAction;
 class QCloseEvent;
 class QLabel;
-class PortController;
-class ReadOutController;
-class DownloadController;
-class StatusController;
-class FileController;
-class CompareController;
-class RegisterController;
-class SeriesController;
-class SeriesDialog;
-class SheetController;
-class WatchController;
-class WatchDialog;
-namespace Ui {
-class MainWindow;
-}
-namespace qv::rules {
-enum class Group;
-}
-namespace qv::reg {
-struct Entry;
-}
-namespace form {
+namespace qv::form::gui {
 class FormBinding;
 class EditState;
 class FormChecks;
 class StatusPanel;
-} // namespace form
+} // namespace qv::form::gui
+namespace qv::form::gui::Ui {
+class MainWindow;
+}
+namespace qv::form::rules {
+enum class Group;
+}
+namespace qv::serial::gui {
+class PortController;
+}
+namespace qv::files::gui {
+class FileController;
+}
+namespace qv::transfer::gui {
+class ReadOutController;
+class DownloadController;
+class StatusController;
+class CompareController;
+} // namespace qv::transfer::gui
+namespace qv::reg {
+struct Entry;
+}
+namespace qv::reg::gui {
+class RegisterController;
+}
+namespace qv::series::gui {
+class SeriesController;
+class SeriesDialog;
+} // namespace qv::series::gui
+namespace qv::sheet::gui {
+class SheetController;
+}
+namespace qv::watch::gui {
+class WatchController;
+class WatchDialog;
+} // namespace qv::watch::gui
+
+namespace qv::app::gui {
 
 class MainWindow : public QMainWindow
 {
@@ -88,7 +104,7 @@ public:
     explicit MainWindow(QWidget *parent = nullptr, const QString &teamRegister = {});
     ~MainWindow() override;
 
-    const devSettings &deviceSettings() const { return settings; }
+    const settings::devSettings &deviceSettings() const { return settings; }
     // Starts with another port and speed than "COM1" at 1200 bit/s (command line, tests);
     // the window stays locked until a module is identified.
     void useLink(const QString &port, qint32 baud);
@@ -132,7 +148,7 @@ protected:
 
 private:
     // Remembers the language chosen in the menu; it applies from the next start.
-    void chooseLanguage(qv::language::Language language);
+    void chooseLanguage(settings::language::Language language);
     // True when the form may be replaced: it holds no unsaved edits, or the user saved
     // or discarded them.
     bool mayReplaceForm();
@@ -143,7 +159,7 @@ private:
     void showPicture();
     void replaceLinkLabel();
     void enterDebugMode(int model, const QString &message);
-    void runCheck(qv::rules::Group group);
+    void runCheck(form::rules::Group group);
     QList<QAction *> deviceActions() const;
     // The commands that use the port (actions and buttons), locked while a series runs.
     QList<QObject *> portCommands() const;
@@ -164,8 +180,8 @@ private:
     // `current`: the form must be shaped for that model now.
     QString shapeRefusal(const qv::reg::Entry &entry, bool current) const;
 
-    Ui::MainWindow *ui;
-    devSettings settings;
+    form::gui::Ui::MainWindow *ui;
+    settings::devSettings settings;
     QLabel *portLabel = nullptr;
     QLabel *fileLabel = nullptr;
     QLabel *linkLabel = nullptr;
@@ -173,22 +189,24 @@ private:
     QLabel *m_verifiedLabel = nullptr; // the last download's verification, while it holds
     QString m_pendingFile;             // opened after the first identification
 
-    std::unique_ptr<form::FormBinding> m_form;
-    std::unique_ptr<form::StatusPanel> m_panel;
-    std::unique_ptr<form::FormChecks> m_checks;
-    form::EditState *m_edits = nullptr;
-    PortController *m_ports = nullptr;
-    ReadOutController *m_readOut = nullptr;
-    DownloadController *m_download = nullptr;
-    StatusController *m_status = nullptr;
-    FileController *m_files = nullptr;
-    CompareController *m_compare = nullptr;
-    RegisterController *m_register = nullptr;
-    SeriesController *m_series = nullptr;
-    SeriesDialog *m_seriesDialog = nullptr;
-    SheetController *m_sheet = nullptr;
-    WatchController *m_watch = nullptr;
-    WatchDialog *m_watchDialog = nullptr;
+    std::unique_ptr<form::gui::FormBinding> m_form;
+    std::unique_ptr<form::gui::StatusPanel> m_panel;
+    std::unique_ptr<form::gui::FormChecks> m_checks;
+    form::gui::EditState *m_edits = nullptr;
+    serial::gui::PortController *m_ports = nullptr;
+    transfer::gui::ReadOutController *m_readOut = nullptr;
+    transfer::gui::DownloadController *m_download = nullptr;
+    transfer::gui::StatusController *m_status = nullptr;
+    files::gui::FileController *m_files = nullptr;
+    transfer::gui::CompareController *m_compare = nullptr;
+    reg::gui::RegisterController *m_register = nullptr;
+    series::gui::SeriesController *m_series = nullptr;
+    series::gui::SeriesDialog *m_seriesDialog = nullptr;
+    sheet::gui::SheetController *m_sheet = nullptr;
+    watch::gui::WatchController *m_watch = nullptr;
+    watch::gui::WatchDialog *m_watchDialog = nullptr;
     bool m_seriesRunning = false;
     bool m_closeAfterSeries = false; // the window closes once the series has stopped
 };
+
+} // namespace qv::app::gui

@@ -41,17 +41,19 @@ int report(int &argc, char **argv)
 #else
         app = std::make_unique<QCoreApplication>(argc, argv);
 #endif
-        qv::language::use(qv::language::chooseForThisProcess(QCoreApplication::arguments()));
+        qv::settings::language::use(
+            qv::settings::language::chooseForThisProcess(QCoreApplication::arguments()));
     }
-    const qv::CommandLine line = qv::parseCommandLine(QCoreApplication::arguments(), version());
+    const qv::cli::CommandLine line =
+        qv::cli::parseCommandLine(QCoreApplication::arguments(), version());
 #ifdef Q_OS_WIN
-    const bool ok = line.action != qv::CommandLine::Action::Error;
+    const bool ok = line.action != qv::cli::CommandLine::Action::Error;
     QMessageBox box(ok ? QMessageBox::Information : QMessageBox::Critical,
                     QStringLiteral("qvconfig"), line.text);
     box.exec();
     return ok ? 0 : 1;
 #else
-    return qv::printAnswer(line);
+    return qv::cli::printAnswer(line);
 #endif
 }
 
@@ -64,8 +66,8 @@ extern "C" Q_DECL_EXPORT int qvconfigWindow(int argc, char **argv)
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    qv::CommandLine line = qv::parseCommandLine(arguments, version());
-    if (line.action != qv::CommandLine::Action::Run)
+    qv::cli::CommandLine line = qv::cli::parseCommandLine(arguments, version());
+    if (line.action != qv::cli::CommandLine::Action::Run)
         return report(argc, argv);
 
     QApplication app(argc, argv);
@@ -74,24 +76,25 @@ extern "C" Q_DECL_EXPORT int qvconfigWindow(int argc, char **argv)
     // Ties the window to its desktop entry (icon and name in the task bar); every window
     // without an icon of its own shows the program's.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.qvconfig"));
-    QApplication::setWindowIcon(qv::applicationIcon());
+    QApplication::setWindowIcon(qv::settings::gui::applicationIcon());
     // The program's texts, Qt's dialogs and standard buttons ("Megnyitás", "Mégse") and the
     // locale in the language chosen by --lang, the menu or the system.
-    qv::language::use(qv::language::chooseForThisProcess(QCoreApplication::arguments()));
+    qv::settings::language::use(
+        qv::settings::language::chooseForThisProcess(QCoreApplication::arguments()));
     // Read again from the application object, which has taken Qt's own options out and,
     // on Windows, has the arguments in full Unicode.
-    line = qv::parseCommandLine(QCoreApplication::arguments(), version());
-    if (line.action != qv::CommandLine::Action::Run)
+    line = qv::cli::parseCommandLine(QCoreApplication::arguments(), version());
+    if (line.action != qv::cli::CommandLine::Action::Run)
         return report(argc, argv);
 
     // Every window is laid out in pixels for a small dialog font (8 points).
-    QApplication::setFont(qv::interfaceFont(QApplication::font()));
+    QApplication::setFont(qv::app::gui::interfaceFont(QApplication::font()));
 
-    MainWindow window(nullptr, line.teamRegister);
+    qv::app::gui::MainWindow window(nullptr, line.teamRegister);
     // For a support request: the log tells at once where every data file is taken from.
-    if (qv::lcData().isDebugEnabled()) {
-        for (const QString &name : qv::dataFileNames(window.deviceSettings().Version))
-            qv::locateDataFile(name);
+    if (qv::settings::lcData().isDebugEnabled()) {
+        for (const QString &name : qv::settings::dataFileNames(window.deviceSettings().Version))
+            qv::settings::locateDataFile(name);
     }
     if (!line.port.isEmpty())
         window.useLink(line.port, 1200);

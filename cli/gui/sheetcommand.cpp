@@ -56,9 +56,9 @@ int writeSheet(const SheetRequest &request, QTextStream &out, QTextStream &err)
 
     sheet::Source source;
     source.values = request.values;
-    source.model = NoDevice; // the model the file was saved for
+    source.model = settings::NoDevice; // the model the file was saved for
     source.site = request.site;
-    source.technician = preferences::technician();
+    source.technician = settings::preferences::technician();
     source.date = QDate::currentDate();
     source.programVersion = request.version;
     source.withPin = request.withPin;

@@ -12,6 +12,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+namespace qv::files::gui {
+
 namespace {
 
 const QString kDefaultsFile = QStringLiteral("defval_qv.dll");
@@ -19,7 +21,7 @@ const QString kDefaultsFile = QStringLiteral("defval_qv.dll");
 // Writes the values of a configuration file into the form. Disabled fields stay empty
 // (only the fixed "+" boxes and the SMS centre number take their value), disabled boxes
 // stay unticked.
-void applyValues(form::FormBinding &form, const QStringList &values)
+void applyValues(form::gui::FormBinding &form, const QStringList &values)
 {
     const QList<form::Field> &fields = form::configurationFields();
     for (qsizetype line = 0; line < fields.size(); ++line) {
@@ -38,7 +40,7 @@ void applyValues(form::FormBinding &form, const QStringList &values)
         // unchecks the others.
         case form::Kind::CheckBox:
         case form::Kind::RadioButton:
-            form.setChecked(field.name, qv::config::isSetLine(value) && form.isEnabled(field.name));
+            form.setChecked(field.name, qv::files::isSetLine(value) && form.isEnabled(field.name));
             break;
         default:
             break;
@@ -48,8 +50,8 @@ void applyValues(form::FormBinding &form, const QStringList &values)
 
 } // namespace
 
-FileController::FileController(devSettings &settings, form::FormBinding &form, QWidget *window,
-                               QObject *parent)
+FileController::FileController(settings::devSettings &settings, form::gui::FormBinding &form,
+                               QWidget *window, QObject *parent)
     : QObject(parent), m_settings(settings), m_form(form), m_window(window)
 {
 }
@@ -63,8 +65,9 @@ void FileController::newFile()
 
 void FileController::openFile()
 {
-    m_settings.FilePath = qv::chooseFileToOpen(m_window, tr("Fájl megnyitása"), QStringLiteral("."),
-                                               tr("Quorvel Files (*.msw);;All Files (*.*)"));
+    m_settings.FilePath =
+        qv::settings::gui::chooseFileToOpen(m_window, tr("Fájl megnyitása"), QStringLiteral("."),
+                                            tr("Quorvel Files (*.msw);;All Files (*.*)"));
     if (!m_settings.FilePath.isEmpty())
         load(false);
 }
@@ -82,10 +85,11 @@ bool FileController::save()
     if (path.isEmpty())
         return false;
     m_settings.FilePath = path;
-    m_settings.FileName = qv::config::displayFileName(path);
+    m_settings.FileName = qv::files::displayFileName(path);
     emit fileNameChanged(m_settings.FileName);
     emit saved();
-    qv::showMessage(m_window, QMessageBox::Information, tr("Mentés"), tr("Sikeres mentés."));
+    qv::settings::gui::showMessage(m_window, QMessageBox::Information, tr("Mentés"),
+                                   tr("Sikeres mentés."));
     return true;
 }
 
@@ -93,28 +97,30 @@ bool FileController::saveValues(const QStringList &values, QWidget *parent)
 {
     if (chooseAndWrite(values, parent).isEmpty())
         return false;
-    qv::showMessage(parent, QMessageBox::Information, tr("Mentés"), tr("Sikeres mentés."));
+    qv::settings::gui::showMessage(parent, QMessageBox::Information, tr("Mentés"),
+                                   tr("Sikeres mentés."));
     return true;
 }
 
 QString FileController::chooseAndWrite(const QStringList &values, QWidget *parent)
 {
     const QString caption = tr("Fájl mentése");
-    const QString chosen = qv::chooseFileToSave(parent, caption, QStringLiteral("."),
-                                                tr("Quorvel Files (*.msw)"), qv::config::kSuffix);
+    const QString chosen = qv::settings::gui::chooseFileToSave(
+        parent, caption, QStringLiteral("."), tr("Quorvel Files (*.msw)"), qv::files::kSuffix);
     if (chosen.isEmpty())
         return {};
     // A name typed without a suffix gets ".msw"; a folder stays what it is, and the save
     // into it fails with its reason.
-    const QString path = QFileInfo(chosen).isDir() ? chosen : qv::config::withDefaultSuffix(chosen);
+    const QString path = QFileInfo(chosen).isDir() ? chosen : qv::files::withDefaultSuffix(chosen);
     // The dialog asked about the name it returned, not about the one with the suffix: a
     // desktop's own dialog lets "x" through while "x.msw" exists.
-    if (path != chosen && QFileInfo::exists(path) && !qv::confirmReplace(parent, caption, path))
+    if (path != chosen && QFileInfo::exists(path) &&
+        !qv::settings::gui::confirmReplace(parent, caption, path))
         return {};
 
     // The old file is replaced only once the new one is completely written.
-    if (const QString reason = qv::config::saveConfig(path, values); !reason.isEmpty()) {
-        qv::showMessage(
+    if (const QString reason = qv::files::saveConfig(path, values); !reason.isEmpty()) {
+        qv::settings::gui::showMessage(
             parent, QMessageBox::Critical, tr("File hiba"),
             tr("A(z) %1 fájl mentése nem sikerült.\n%2").arg(QFileInfo(path).fileName(), reason));
         return {};
@@ -129,11 +135,12 @@ void FileController::load(bool defaults)
     // The defaults file is looked for among the data files and fails silently: a
     // module is usable without it.
     const bool defaultsFile = m_settings.FilePath == kDefaultsFile;
-    const QString path = defaultsFile ? qv::locateDataFile(kDefaultsFile) : m_settings.FilePath;
+    const QString path =
+        defaultsFile ? qv::settings::locateDataFile(kDefaultsFile) : m_settings.FilePath;
     const QString name = QFileInfo(m_settings.FilePath).fileName();
     auto report = [&](QMessageBox::Icon icon, const QString &text) {
         if (!defaultsFile)
-            qv::showMessage(m_window, icon, tr("File hiba"), text);
+            qv::settings::gui::showMessage(m_window, icon, tr("File hiba"), text);
     };
 
     const QFileInfo info(path);
@@ -148,22 +155,22 @@ void FileController::load(bool defaults)
         return report(QMessageBox::Critical,
                       tr("A(z) %1 fájl nem olvasható.\n%2").arg(name, file.errorString()));
     }
-    const qv::config::ReadResult read =
-        qv::config::readConfig(file, int(form::configurationFields().size()));
+    const qv::files::ReadResult read =
+        qv::files::readConfig(file, int(form::configurationFields().size()));
     file.close();
 
     switch (read.status) {
-    case qv::config::ReadStatus::Ok:
+    case qv::files::ReadStatus::Ok:
         break;
-    case qv::config::ReadStatus::TooFewLines:
+    case qv::files::ReadStatus::TooFewLines:
         return report(QMessageBox::Warning,
                       tr("A kiválasztott file \"%1\" nem nyitható meg a jelenlegi "
                          "verzióval.\nKérem töltse le a legújabb verziót a '%2' "
                          "oldalról,\nmajd töltse be a 'defval_qv.dll' fájlt!")
-                          .arg(name, qv::makerWebAddress()));
-    case qv::config::ReadStatus::LineTooLong:
-    case qv::config::ReadStatus::ReadError:
-    case qv::config::ReadStatus::WideText:
+                          .arg(name, qv::settings::makerWebAddress()));
+    case qv::files::ReadStatus::LineTooLong:
+    case qv::files::ReadStatus::ReadError:
+    case qv::files::ReadStatus::WideText:
         return report(QMessageBox::Critical, tr("A(z) %1 fájl szintaxisa hibás.").arg(name));
     }
 
@@ -176,10 +183,12 @@ void FileController::load(bool defaults)
             m_settings.FooterText2 = read.footer.at(1);
         emit footerChanged();
     }
-    m_settings.FileName = qv::config::displayFileName(m_settings.FilePath);
+    m_settings.FileName = qv::files::displayFileName(m_settings.FilePath);
     m_settings.DownloadRecord.clear();
     // Changing the selector runs smskpSelect, which sets up the number field.
-    m_form.setSmsOperator(qv::rules::operatorIndexFor(m_form.text(QStringLiteral("smskp"))));
+    m_form.setSmsOperator(qv::form::rules::operatorIndexFor(m_form.text(QStringLiteral("smskp"))));
     emit fileNameChanged(m_settings.FileName);
     emit loaded();
 }
+
+} // namespace qv::files::gui

@@ -4,11 +4,15 @@
 #include <QObject>
 #include <QString>
 
+namespace qv::settings {
 struct devSettings;
+}
 class QWidget;
-namespace form {
+namespace qv::form::gui {
 class FormBinding;
 }
+
+namespace qv::files::gui {
 
 class FileController : public QObject
 {
@@ -17,7 +21,7 @@ class FileController : public QObject
 public:
     // Works on the window's `settings` and form; dialogs and messages are parented to
     // `window`.
-    FileController(devSettings &settings, form::FormBinding &form, QWidget *window,
+    FileController(settings::devSettings &settings, form::gui::FormBinding &form, QWidget *window,
                    QObject *parent = nullptr);
 
     // Loads the defaults file (found among the data files; silently nothing without it).
@@ -52,7 +56,9 @@ private:
     // file, whose footer lines replace the status-bar texts.
     void load(bool defaults);
 
-    devSettings &m_settings;
-    form::FormBinding &m_form;
+    settings::devSettings &m_settings;
+    form::gui::FormBinding &m_form;
     QWidget *m_window = nullptr;
 };
+
+} // namespace qv::files::gui

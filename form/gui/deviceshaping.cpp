@@ -4,7 +4,7 @@
 #include "form/deviceprofile.h"
 #include "form/gui/formbinding.h"
 
-namespace form {
+namespace qv::form::gui {
 
 namespace {
 
@@ -24,17 +24,18 @@ void enableOrClear(FormBinding &form, const QString &field, bool available)
 
 void shapeForModel(FormBinding &form, int model)
 {
-    using namespace qv::device;
-    const std::optional<Profile> profile = profileFor(model);
+    using namespace qv::form::device;
+    const std::optional<form::device::Profile> profile = form::device::profileFor(model);
 
     if (profile) {
         // Notification matrix: columns of inputs and features the model lacks.
         for (const QString &box : names("g_tel", Kind::CheckBox)) {
             const Item *item = findItem(box);
-            const auto cell = parseMatrixTag(QString::fromLatin1(item->groupProperty));
+            const auto cell =
+                form::device::parseMatrixTag(QString::fromLatin1(item->groupProperty));
             if (!cell)
                 continue;
-            const bool available = hasMatrixColumn(*profile, cell->column);
+            const bool available = form::device::hasMatrixColumn(*profile, cell->column);
             form.setEnabled(box, available);
             if (!available)
                 form.setChecked(box, false); // runs check_cbs
@@ -45,12 +46,12 @@ void shapeForModel(FormBinding &form, int model)
         // not simply be dropped, and leaving the disabled button selected would save and
         // send an output the module does not have.
         for (const QString &button : names("g_tel", Kind::RadioButton)) {
-            const auto ring = parseRingButton(button);
+            const auto ring = form::device::parseRingButton(button);
             if (!ring)
                 continue;
             const bool available = ring->output <= profile->outputs;
             if (!available && form.isChecked(button))
-                form.setChecked(ringButtonName(ring->entry, 0), true);
+                form.setChecked(form::device::ringButtonName(ring->entry, 0), true);
             form.setEnabled(button, available);
         }
     }
@@ -71,7 +72,7 @@ void shapeForModel(FormBinding &form, int model)
     // download record leaves out the same texts (see hasTextField).
     for (const char *box : {"g_be", "g_ki"}) {
         for (const QString &field : names(box, Kind::LineEdit))
-            enableOrClear(form, field, hasTextField(*profile, field));
+            enableOrClear(form, field, form::device::hasTextField(*profile, field));
     }
 
     // Monostable / bistable choice of each output; the choice itself stays.
@@ -81,4 +82,4 @@ void shapeForModel(FormBinding &form, int model)
     }
 }
 
-} // namespace form
+} // namespace qv::form::gui

@@ -1,7 +1,7 @@
 // Shaping the form for a module model: what the model lacks is emptied and disabled.
 #pragma once
 
-namespace form {
+namespace qv::form::gui {
 
 class FormBinding;
 
@@ -11,4 +11,4 @@ class FormBinding;
 // has are enabled again. No device and unknown codes only open the analogue page.
 void shapeForModel(FormBinding &form, int model);
 
-} // namespace form
+} // namespace qv::form::gui

@@ -6,14 +6,15 @@
 #include <QAbstractButton>
 #include <QLineEdit>
 
-namespace form {
+namespace qv::form::gui {
 
 EditState::EditState(FormBinding &form, QObject *parent) : QObject(parent), m_form(form)
 {
     for (const Field &field : configurationFields()) {
         const auto group =
-            field.kind == Kind::LineEdit ? qv::rules::groupOf(field.name) : std::nullopt;
-        m_rules.append(group ? qv::rules::fieldRule(*group, field.name) : qv::rules::FieldRule{});
+            field.kind == Kind::LineEdit ? qv::form::rules::groupOf(field.name) : std::nullopt;
+        m_rules.append(group ? qv::form::rules::fieldRule(*group, field.name)
+                             : qv::form::rules::FieldRule{});
         QWidget *w = m_form.widget(field.name);
         if (auto *edit = qobject_cast<QLineEdit *>(w))
             connect(edit, &QLineEdit::textChanged, this, &EditState::update);
@@ -33,7 +34,7 @@ QStringList EditState::normalisedValues() const
 {
     QStringList values = m_form.values(configurationFields());
     for (qsizetype i = 0; i < values.size(); ++i)
-        values[i] = qv::rules::normalised(m_rules.at(i), values.at(i));
+        values[i] = qv::form::rules::normalised(m_rules.at(i), values.at(i));
     return values;
 }
 
@@ -47,4 +48,4 @@ void EditState::update()
     emit modifiedChanged(modified);
 }
 
-} // namespace form
+} // namespace qv::form::gui

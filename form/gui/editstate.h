@@ -10,7 +10,7 @@
 #include <QObject>
 #include <QStringList>
 
-namespace form {
+namespace qv::form::gui {
 
 class FormBinding;
 
@@ -34,9 +34,9 @@ private:
     QStringList normalisedValues() const;
 
     FormBinding &m_form;
-    QList<qv::rules::FieldRule> m_rules; // the rule of each configuration field
+    QList<qv::form::rules::FieldRule> m_rules; // the rule of each configuration field
     QStringList m_clean; // every configuration field's value when last filled or written
     bool m_modified = false;
 };
 
-} // namespace form
+} // namespace qv::form::gui

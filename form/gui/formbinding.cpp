@@ -8,7 +8,7 @@
 #include <QLineEdit>
 #include <QTabWidget>
 
-namespace form {
+namespace qv::form::gui {
 
 FormBinding::FormBinding(const Ui::MainWindow &ui) : m_ui(ui)
 {
@@ -109,4 +109,4 @@ void FormBinding::reveal(const QString &field)
     w->setFocus(Qt::OtherFocusReason);
 }
 
-} // namespace form
+} // namespace qv::form::gui

@@ -16,11 +16,11 @@
 
 class QLineEdit;
 class QWidget;
-namespace Ui {
+namespace qv::form::gui::Ui {
 class MainWindow;
 }
 
-namespace form {
+namespace qv::form::gui {
 
 class FormBinding
 {
@@ -65,4 +65,4 @@ private:
     QHash<QString, QWidget *> m_widgets; // every widget of the catalogue, by field name
 };
 
-} // namespace form
+} // namespace qv::form::gui

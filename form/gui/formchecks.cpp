@@ -12,13 +12,13 @@
 
 #include <array>
 
-namespace form {
+namespace qv::form::gui {
 
 namespace {
 
-const char *boxOf(qv::rules::Group group)
+const char *boxOf(qv::form::rules::Group group)
 {
-    using qv::rules::Group;
+    using qv::form::rules::Group;
     switch (group) {
     case Group::General:
         return "g_general";
@@ -41,7 +41,7 @@ const char *boxOf(qv::rules::Group group)
 FormChecks::FormChecks(FormBinding &form, QWidget *window, QObject *parent)
     : QObject(parent), m_form(form), m_window(window)
 {
-    using qv::rules::Group;
+    using qv::form::rules::Group;
     for (const Group group : {Group::General, Group::Telephones, Group::Analog, Group::Inputs,
                               Group::Outputs, Group::Activation}) {
         for (const QString &name : form::names(boxOf(group), Kind::LineEdit)) {
@@ -75,7 +75,7 @@ bool FormChecks::eventFilter(QObject *watched, QEvent *event)
     return true;
 }
 
-void FormChecks::checkGroup(qv::rules::Group group)
+void FormChecks::checkGroup(qv::form::rules::Group group)
 {
     // Moving the focus around a warning can finish the editing of a field and so run a
     // check again while the warning is still open. That run is dropped: the offending
@@ -85,27 +85,27 @@ void FormChecks::checkGroup(qv::rules::Group group)
         return;
 
     const QStringList names = form::names(boxOf(group), Kind::LineEdit);
-    QList<qv::rules::Field> fields;
+    QList<qv::form::rules::Field> fields;
     fields.reserve(names.size());
     for (const QString &name : names)
         fields.append({name, m_form.text(name)});
     const auto range = m_form.isChecked(QStringLiteral("max_be_15"))
-                           ? qv::rules::AnalogRange::Volts15
-                           : qv::rules::AnalogRange::Volts30;
-    const qv::rules::GroupCheck result = qv::rules::checkGroup(group, fields, range);
+                           ? qv::form::rules::AnalogRange::Volts15
+                           : qv::form::rules::AnalogRange::Volts30;
+    const qv::form::rules::GroupCheck result = qv::form::rules::checkGroup(group, fields, range);
 
     for (int i = 0; i < names.size(); ++i) {
         if (fields.at(i).text != result.texts.at(i))
             m_form.setText(names.at(i), result.texts.at(i));
     }
-    if (result.problem == qv::rules::Problem::None)
+    if (result.problem == qv::form::rules::Problem::None)
         return;
     // From here on the focus moves and the warning opens: both take the focus from a line
     // edit, and the checks that run for that are dropped.
     const QScopedValueRollback open(m_warningOpen, true);
     m_form.widget(names.at(result.focus))->setFocus(Qt::OtherFocusReason);
-    const qv::rules::Warning warning = qv::rules::warningFor(result.problem, range);
-    qv::showMessage(m_window, QMessageBox::Warning, warning.title, warning.text);
+    const qv::form::rules::Warning warning = qv::form::rules::warningFor(result.problem, range);
+    qv::settings::gui::showMessage(m_window, QMessageBox::Warning, warning.title, warning.text);
 }
 
 void FormChecks::checkMatrix()
@@ -115,12 +115,12 @@ void FormChecks::checkMatrix()
     std::array<QString, kEntries + 1> ring{}, sms{};
     for (const QString &box : names("g_tel", Kind::CheckBox)) {
         const auto cell =
-            qv::device::parseMatrixTag(QString::fromLatin1(findItem(box)->groupProperty));
+            qv::form::device::parseMatrixTag(QString::fromLatin1(findItem(box)->groupProperty));
         if (!cell || cell->entry < 1 || cell->entry > kEntries)
             continue;
-        if (cell->column == qv::device::kRingColumn)
+        if (cell->column == qv::form::device::kRingColumn)
             ring[size_t(cell->entry)] = box;
-        else if (cell->column == qv::device::kSmsColumn)
+        else if (cell->column == qv::form::device::kSmsColumn)
             sms[size_t(cell->entry)] = box;
         else if (cell->column >= 1 && cell->column <= 6 && m_form.isChecked(box))
             hasSource[size_t(cell->entry)] = true; // inputs 1-4, analogue, counter
@@ -141,15 +141,15 @@ void FormChecks::selectSmsCentre()
 {
     const int index = m_form.smsOperator();
     const QString number = QStringLiteral("smskp");
-    if (index == qv::rules::kCustomOperator) {
+    if (index == qv::form::rules::kCustomOperator) {
         m_form.setEnabled(number, true);
         m_form.widget(number)->setFocus(Qt::OtherFocusReason);
     } else {
         m_form.setEnabled(number, false);
     }
-    const QString operatorNumber = qv::rules::operatorNumber(index);
+    const QString operatorNumber = qv::form::rules::operatorNumber(index);
     if (!operatorNumber.isEmpty())
         m_form.setText(number, operatorNumber);
 }
 
-} // namespace form
+} // namespace qv::form::gui

@@ -9,7 +9,7 @@
 
 class QWidget;
 
-namespace form {
+namespace qv::form::gui {
 
 class FormBinding;
 
@@ -28,7 +28,7 @@ public:
 
     // Checks every line edit of the group and writes back the result: paddings, the
     // cleared field, the focus and one warning.
-    void checkGroup(qv::rules::Group group);
+    void checkGroup(qv::form::rules::Group group);
 
     // A telephone entry may be notified by call or SMS only when something can raise an
     // alarm for it: its RING and SMS boxes are unticked and disabled otherwise.
@@ -46,8 +46,8 @@ private:
     QWidget *m_window = nullptr;
     // Set while a validation warning is open (see checkGroup).
     bool m_warningOpen = false;
-    QHash<const QObject *, qv::rules::Group> m_groupOf; // every watched line edit
+    QHash<const QObject *, qv::form::rules::Group> m_groupOf; // every watched line edit
     const QObject *m_leaving = nullptr;
 };
 
-} // namespace form
+} // namespace qv::form::gui

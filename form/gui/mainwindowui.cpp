@@ -24,7 +24,7 @@
 #include <QStatusBar>
 #include <QTabWidget>
 
-namespace Ui {
+namespace qv::form::gui::Ui {
 
 namespace {
 
@@ -222,7 +222,7 @@ void MainWindow::setupUi(QMainWindow *window)
     window->resize(910, 600);
     window->setMinimumSize(910, 600);
     window->setMaximumSize(910, 600);
-    window->setWindowIcon(qv::applicationIcon());
+    window->setWindowIcon(qv::settings::gui::applicationIcon());
 
     QPalette palette = window->palette();
     palette.setColor(QPalette::Active, QPalette::Text, QColor(0, 111, 0));
@@ -367,7 +367,7 @@ void MainWindow::retranslateUi(QMainWindow *window)
         // Every field says what it accepts.
         for (const form::Item &item : desc.items)
             widgets.value(QByteArray(item.name))
-                ->setToolTip(qv::rules::fieldHint(QLatin1StringView(item.name)));
+                ->setToolTip(qv::form::rules::fieldHint(QLatin1StringView(item.name)));
     }
     for (const form::Box &desc : form::sideBoxes())
         applyTexts(desc);
@@ -384,4 +384,4 @@ void MainWindow::retranslateUi(QMainWindow *window)
     }
 }
 
-} // namespace Ui
+} // namespace qv::form::gui::Ui

@@ -17,7 +17,7 @@ class QStatusBar;
 class QTabWidget;
 class QWidget;
 
-namespace Ui {
+namespace qv::form::gui::Ui {
 
 class MainWindow
 {
@@ -66,4 +66,4 @@ public:
     QHash<QByteArray, QWidget *> widgets; // every widget of the catalogue
 };
 
-} // namespace Ui
+} // namespace qv::form::gui::Ui

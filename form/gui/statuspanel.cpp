@@ -10,7 +10,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 
-namespace form {
+namespace qv::form::gui {
 
 namespace {
 
@@ -32,7 +32,7 @@ void StatusPanel::setVersion(const QString &text)
 
 void StatusPanel::shapeFor(int model)
 {
-    const std::optional<qv::device::Profile> profile = qv::device::profileFor(model);
+    const std::optional<qv::form::device::Profile> profile = qv::form::device::profileFor(model);
     if (!profile)
         return;
     for (int n = 1; n <= 4; ++n)
@@ -40,11 +40,11 @@ void StatusPanel::shapeFor(int model)
     for (int n = 1; n <= 4; ++n)
         m_ui.get<QLabel>(numbered("label_ki", n))->setEnabled(n <= profile->outputs);
     for (int n = profile->inputs + 1; n <= 4; ++n)
-        m_ui.get<QWidget>(numbered("w_be", n))->setStyleSheet(qv::style::LampOff);
+        m_ui.get<QWidget>(numbered("w_be", n))->setStyleSheet(qv::form::style::LampOff);
     for (int n = profile->outputs + 1; n <= 4; ++n)
-        m_ui.get<QWidget>(numbered("w_ki", n))->setStyleSheet(qv::style::LampOff);
+        m_ui.get<QWidget>(numbered("w_ki", n))->setStyleSheet(qv::form::style::LampOff);
     const QString readoutStyle =
-        profile->analogue ? qv::style::ReadoutLive : qv::style::ReadoutAbsent;
+        profile->analogue ? qv::form::style::ReadoutLive : qv::form::style::ReadoutAbsent;
     const std::tuple<const char *, const char *, const char *> readouts[] = {
         {"label_analog", "l_analog", "0.0 V"}, {"label_counter", "l_counter", "00000"}};
     for (const auto &[caption, value, zero] : readouts) {
@@ -60,21 +60,21 @@ void StatusPanel::setQueryRunning(bool running)
 {
     QPushButton *button = m_ui.allapot_gomb;
     if (running) {
-        button->setStyleSheet(qv::style::QueryRunning);
+        button->setStyleSheet(qv::form::style::QueryRunning);
         button->setText(QCoreApplication::translate("form::StatusPanel", "Várjon!..."));
         button->setEnabled(false);
         auto *bar = m_ui.get<QProgressBar>("terero");
         bar->setStyleSheet(QString());
         bar->reset();
     } else {
-        button->setStyleSheet(qv::style::QueryAtRest);
+        button->setStyleSheet(qv::form::style::QueryAtRest);
         button->setText(
             form::translated(QT_TRANSLATE_NOOP("form::Catalogue", "Állapot lekérdezése")));
         button->setEnabled(true);
     }
 }
 
-void StatusPanel::show(const qv::status::PanelView &view)
+void StatusPanel::show(const qv::form::PanelView &view)
 {
     for (int n = 1; n <= 4; ++n)
         m_ui.get<QWidget>(numbered("w_ki", n))->setStyleSheet(view.outputStyles[n - 1]);
@@ -84,11 +84,11 @@ void StatusPanel::show(const qv::status::PanelView &view)
     m_ui.get<QLabel>("l_counter")->setText(view.counter);
     m_ui.get<QWidget>("w_tp")->setStyleSheet(view.supplyStyle);
     auto *bar = m_ui.get<QProgressBar>("terero");
-    bar->setRange(0, qv::status::SignalBarMaximum);
+    bar->setRange(0, qv::form::SignalBarMaximum);
     bar->reset();
     bar->setValue(view.signal);
     bar->setStyleSheet(view.signalStyle);
     setVersion(view.version);
 }
 
-} // namespace form
+} // namespace qv::form::gui

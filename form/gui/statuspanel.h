@@ -6,11 +6,11 @@
 
 #include <QString>
 
-namespace Ui {
+namespace qv::form::gui::Ui {
 class MainWindow;
 }
 
-namespace form {
+namespace qv::form::gui {
 
 class StatusPanel
 {
@@ -30,10 +30,10 @@ public:
     void setQueryRunning(bool running);
 
     // Shows a status reply.
-    void show(const qv::status::PanelView &view);
+    void show(const qv::form::PanelView &view);
 
 private:
     const Ui::MainWindow &m_ui;
 };
 
-} // namespace form
+} // namespace qv::form::gui

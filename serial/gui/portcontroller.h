@@ -5,11 +5,15 @@
 #include <QString>
 #include <QStringList>
 
+namespace qv::settings {
 struct devSettings;
+}
 class QWidget;
-namespace form {
+namespace qv::form::gui {
 class StatusPanel;
 }
+
+namespace qv::serial::gui {
 
 class PortController : public QObject
 {
@@ -17,7 +21,7 @@ class PortController : public QObject
 
 public:
     // Works on the window's `settings`; dialogs and messages are parented to `window`.
-    PortController(devSettings &settings, form::StatusPanel &panel, QWidget *window,
+    PortController(settings::devSettings &settings, form::gui::StatusPanel &panel, QWidget *window,
                    QObject *parent = nullptr);
 
     // Runs the port dialog (searching the ports first when `search`), stores the chosen
@@ -36,9 +40,11 @@ signals:
     void moduleIdentified();
 
 private:
-    devSettings &m_settings;
-    form::StatusPanel &m_panel;
+    settings::devSettings &m_settings;
+    form::gui::StatusPanel &m_panel;
     QWidget *m_window = nullptr;
     // Every port that was current or chosen: the dialog offers them while they exist.
     QStringList m_knownPorts;
 };
+
+} // namespace qv::serial::gui

@@ -23,6 +23,8 @@
 
 #include <algorithm>
 
+namespace qv::serial::gui {
+
 namespace {
 
 template <class T> T *named(T *widget, const char *name)
@@ -38,7 +40,7 @@ constexpr int kVisibleRows = 6;
 
 // What the system knows of a port, a line for each kind of fact: product and maker,
 // serial number and USB identifiers, the stable by-id name.
-QString deviceText(const qv::PortDescription &port)
+QString deviceText(const qv::serial::PortDescription &port)
 {
     QStringList lines;
     QStringList product;
@@ -159,15 +161,15 @@ void setcom::lookupCom()
         const QSignalBlocker blocker(m_comboBox); // the table follows once it is filled
         m_comboBox->clear();
         m_ports.clear();
-        m_entries = qv::surveyPorts(m_initialPort, m_knownPorts);
+        m_entries = qv::serial::surveyPorts(m_initialPort, m_knownPorts);
         int index = -1;
-        for (const qv::PortEntry &entry : std::as_const(m_entries)) {
+        for (const qv::serial::PortEntry &entry : std::as_const(m_entries)) {
             if (!entry.opens())
                 continue;
             const QString &name = entry.port.name;
             m_ports << name;
             m_comboBox->addItem(name);
-            if (index < 0 && qv::samePort(name, chosen))
+            if (index < 0 && qv::serial::samePort(name, chosen))
                 index = m_comboBox->count() - 1;
         }
         m_comboBox->setCurrentIndex(index);
@@ -185,18 +187,18 @@ void setcom::fillTable()
     const QIcon usable = style()->standardIcon(QStyle::SP_DialogApplyButton);
     const QIcon unusable = style()->standardIcon(QStyle::SP_MessageBoxWarning);
     for (int row = 0; row < m_entries.size(); ++row) {
-        const qv::PortEntry &entry = m_entries.at(row);
+        const qv::serial::PortEntry &entry = m_entries.at(row);
         const QString device = deviceText(entry.port);
         QString tip;
         QString state;
         if (entry.opens()) {
             state = tr("használható");
-            tip = qv::systemPortPath(entry.port.name);
+            tip = qv::serial::systemPortPath(entry.port.name);
             if (!device.isEmpty())
                 tip += u'\n' + device;
         } else {
-            state = qv::openFailureReason(*entry.failure);
-            tip = qv::openFailureAdvice(*entry.failure);
+            state = qv::serial::openFailureReason(*entry.failure);
+            tip = qv::serial::openFailureAdvice(*entry.failure);
         }
         // As rich text the tooltip wraps; the words from outside are escaped.
         tip = QStringLiteral("<p>%1</p>").arg(tip.toHtmlEscaped().replace(u'\n', "<br>"));
@@ -283,25 +285,25 @@ void setcom::autoLookup()
 
     lookupCom();
 
-    qv::PortSearch search(m_ports, baud(), m_probeTimeout);
-    connect(&progress, &QProgressDialog::canceled, &search, &qv::PortSearch::cancel);
+    qv::serial::PortSearch search(m_ports, baud(), m_probeTimeout);
+    connect(&progress, &QProgressDialog::canceled, &search, &qv::serial::PortSearch::cancel);
     bool hit = false;
-    connect(&search, &qv::PortSearch::probeFinished, &progress, [&](int index) {
-        const qv::ProbeOutcome &outcome = search.outcomes().at(index);
-        if (outcome.open != qv::OpenResult::Ok || search.isCancelled())
+    connect(&search, &qv::serial::PortSearch::probeFinished, &progress, [&](int index) {
+        const qv::serial::ProbeOutcome &outcome = search.outcomes().at(index);
+        if (outcome.open != qv::serial::OpenResult::Ok || search.isCancelled())
             return;
         hit = hit || outcome.answered;
         progress.setValue(hit ? int(search.ports().size())
                               : std::min(progress.value() + 1, progress.maximum()));
     });
     QEventLoop loop;
-    connect(&search, &qv::PortSearch::finished, &loop, &QEventLoop::quit);
+    connect(&search, &qv::serial::PortSearch::finished, &loop, &QEventLoop::quit);
     search.start();
     if (!search.isFinished())
         loop.exec();
 
     // Closing the window reports a cancel of its own: the search is over by now.
-    disconnect(&progress, &QProgressDialog::canceled, &search, &qv::PortSearch::cancel);
+    disconnect(&progress, &QProgressDialog::canceled, &search, &qv::serial::PortSearch::cancel);
     progress.close();
     if (search.isCancelled())
         return;
@@ -309,19 +311,19 @@ void setcom::autoLookup()
     const QString found = search.found();
     if (found.isEmpty()) {
         // The ports the refresh found unusable, and those whose probe could not open them.
-        QList<qv::OpenFailure> failures;
-        for (const qv::PortEntry &entry : std::as_const(m_entries)) {
+        QList<qv::serial::OpenFailure> failures;
+        for (const qv::serial::PortEntry &entry : std::as_const(m_entries)) {
             if (entry.failure)
                 failures << *entry.failure;
         }
-        for (const qv::ProbeOutcome &outcome : search.outcomes()) {
+        for (const qv::serial::ProbeOutcome &outcome : search.outcomes()) {
             if (outcome.failure)
                 failures << *outcome.failure;
         }
         QString text = tr("Az eszköz nem található.");
-        if (const QString summary = qv::unusablePortsSummary(failures); !summary.isEmpty())
+        if (const QString summary = qv::serial::unusablePortsSummary(failures); !summary.isEmpty())
             text += QStringLiteral("\n\n") + summary;
-        qv::showMessage(this, QMessageBox::Critical, tr("Hiba"), text);
+        qv::settings::gui::showMessage(this, QMessageBox::Critical, tr("Hiba"), text);
         return;
     }
     m_comboBox->clear();
@@ -329,3 +331,5 @@ void setcom::autoLookup()
     m_comboBox->setFocus();
     QTimer::singleShot(200, this, &QDialog::accept);
 }
+
+} // namespace qv::serial::gui

@@ -22,6 +22,8 @@ class QLabel;
 class QPushButton;
 class QTableWidget;
 
+namespace qv::serial::gui {
+
 class setcom : public QDialog
 {
     Q_OBJECT
@@ -52,8 +54,8 @@ private:
     void takeRowSelection();
     void fitToTable();
 
-    QStringList m_ports;            // the ports that opened at the last refresh
-    QList<qv::PortEntry> m_entries; // every port found by the last refresh
+    QStringList m_ports;                    // the ports that opened at the last refresh
+    QList<qv::serial::PortEntry> m_entries; // every port found by the last refresh
     QString m_initialPort;
     QStringList m_knownPorts;
     QString m_initialBaud;
@@ -69,3 +71,5 @@ private:
     QTableWidget *m_portTable = nullptr;
     QDialogButtonBox *m_buttonBox = nullptr;
 };
+
+} // namespace qv::serial::gui

@@ -1,6 +1,6 @@
 #include "settings/gui/appicon.h"
 
-namespace qv {
+namespace qv::settings::gui {
 
 QIcon applicationIcon()
 {
@@ -11,4 +11,4 @@ QIcon applicationIcon()
     return icon;
 }
 
-} // namespace qv
+} // namespace qv::settings::gui

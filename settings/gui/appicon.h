@@ -3,8 +3,8 @@
 
 #include <QIcon>
 
-namespace qv {
+namespace qv::settings::gui {
 
 QIcon applicationIcon();
 
-} // namespace qv
+} // namespace qv::settings::gui

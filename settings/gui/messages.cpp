@@ -7,7 +7,7 @@
 #include <QFileInfo>
 #include <QUrl>
 
-namespace qv {
+namespace qv::settings::gui {
 
 namespace {
 struct Text
@@ -137,4 +137,4 @@ bool openUrl(const QUrl &url)
     return QDesktopServices::openUrl(url);
 }
 
-} // namespace qv
+} // namespace qv::settings::gui

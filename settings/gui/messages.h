@@ -8,7 +8,7 @@
 class QUrl;
 class QWidget;
 
-namespace qv {
+namespace qv::settings::gui {
 
 enum class TextFormat { Plain, Rich };
 
@@ -52,4 +52,4 @@ using UrlOpener = std::function<bool(const QUrl &url)>;
 void setUrlOpener(UrlOpener opener);
 bool openUrl(const QUrl &url);
 
-} // namespace qv
+} // namespace qv::settings::gui

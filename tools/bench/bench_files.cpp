@@ -19,6 +19,8 @@
 #include <sys/resource.h>
 #endif
 
+using qv::app::gui::MainWindow;
+
 namespace {
 
 // Peak resident memory in KiB. On Linux the peak can be reset, so each input gets a
@@ -106,16 +108,16 @@ void readFile(const QString &what, const QString &path)
         std::printf("%-40s cannot open\n", qPrintable(what));
         return;
     }
-    const auto result = qv::config::readConfig(file);
+    const auto result = qv::files::readConfig(file);
     row(what, clock.nsecsElapsed() / 1e6, before,
         QStringLiteral("%1 value lines, %2")
             .arg(result.values.size())
-            .arg(result.status == qv::config::ReadStatus::Ok ? "complete" : "refused"));
+            .arg(result.status == qv::files::ReadStatus::Ok ? "complete" : "refused"));
 }
 
 void openOnWindow(MainWindow &window, const QString &what, const QString &path)
 {
-    qv::setOpenFileChooser(
+    qv::settings::gui::setOpenFileChooser(
         [path](QWidget *, const QString &, const QString &, const QString &) { return path; });
     lastMessage.clear();
     window.newfile();
@@ -184,9 +186,9 @@ int main(int argc, char *argv[])
     MainWindow window;
     window.deviceDebugMS5();
     const QString path = dir.filePath(QStringLiteral("bench.msw"));
-    qv::setSaveFileChooser(
+    qv::settings::gui::setSaveFileChooser(
         [&](QWidget *, const QString &, const QString &, const QString &) { return path; });
-    qv::setOpenFileChooser(
+    qv::settings::gui::setOpenFileChooser(
         [&](QWidget *, const QString &, const QString &, const QString &) { return path; });
 
     std::printf("Configuration files, %d rounds each\n", kRounds);
@@ -208,7 +210,7 @@ int main(int argc, char *argv[])
     // Hostile inputs, opened with the window's open command.
     QByteArray config;
     {
-        QFile defaults(qv::locateDataFile(QStringLiteral("defval_qv.dll")));
+        QFile defaults(qv::settings::locateDataFile(QStringLiteral("defval_qv.dll")));
         defaults.open(QIODevice::ReadOnly);
         config = defaults.readAll();
     }

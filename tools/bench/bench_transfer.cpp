@@ -25,6 +25,8 @@
 #include <cstdio>
 #include <functional>
 
+using qv::app::gui::MainWindow;
+
 namespace {
 
 constexpr qint32 Baud = 1200;
@@ -169,7 +171,8 @@ int main(int argc, char *argv[])
     QElapsedTimer clock;
 
     // "~{", the reply, then the 1.2 s of silence that ends it.
-    const qint64 replyBytes = qv::record::encodeReadOut(module.moduleSetup().fields).size();
+    const qint64 replyBytes =
+        qv::transfer::record::encodeReadOut(module.moduleSetup().fields).size();
     heartbeat.start();
     clock.start();
     window.readup();
@@ -208,7 +211,8 @@ int main(int argc, char *argv[])
     bool commandsOk = start > 0;
     for (int run = 0; run < 2; ++run) {
         const qint64 readBytes =
-            identBytes + 2 + qv::record::encodeReadOut(module.moduleSetup().fields).size();
+            identBytes + 2 +
+            qv::transfer::record::encodeReadOut(module.moduleSetup().fields).size();
         const double read = runCommand(home.path(), {QStringLiteral("read"), QStringLiteral("-o"),
                                                      file, QStringLiteral("--port"), port});
         printRow("read -o", readBytes, 500 + 1200, read, -1, read > 0);

@@ -15,6 +15,8 @@
 #include <algorithm>
 #include <cstdio>
 
+using qv::app::gui::MainWindow;
+
 namespace {
 
 // Times when the port dialog appears and when the greeting does (which it answers).
@@ -34,7 +36,7 @@ int main(int argc, char *argv[])
     if (!module.start())
         return 1;
     const QString port = module.slavePath();
-    qv::setPortEnumerator([] { return QStringList(); }); // only the module's port
+    qv::serial::setPortEnumerator([] { return QStringList(); }); // only the module's port
 
     // Probe: "~|" and "Q_QV5_FW2.1" CR, then 300 ms of silence; the dialog accepts 200 ms
     // after the hit; identification: the same 14 bytes, then 500 ms of silence.

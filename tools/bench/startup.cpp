@@ -13,6 +13,8 @@
 #include <unistd.h>
 #endif
 
+using qv::app::gui::MainWindow;
+
 namespace {
 
 // Milliseconds since the kernel started this process (-1 where unknown).

@@ -6,8 +6,10 @@
 #include "transfer/gui/downloadcontroller.h"
 #include "transfer/gui/readoutexchange.h"
 
-CompareController::CompareController(const devSettings &settings, DownloadController &download,
-                                     QWidget *window, QObject *parent)
+namespace qv::transfer::gui {
+
+CompareController::CompareController(const settings::devSettings &settings,
+                                     DownloadController &download, QWidget *window, QObject *parent)
     : QObject(parent), m_settings(settings), m_download(download), m_window(window)
 {
 }
@@ -29,13 +31,13 @@ void CompareController::readAndCompare(const QString &record, const QString &our
                                        bool formRecord)
 {
     const qv::transfer::ReadOutOutcome outcome =
-        qv::transfer::readOutModule(m_settings.Port, m_settings.Baudrate,
-                                    QChar(char16_t(quint8(m_settings.UploadSeparator))), parent);
+        readOutModule(m_settings.Port, m_settings.Baudrate,
+                      QChar(char16_t(quint8(m_settings.UploadSeparator))), parent);
     qv::transfer::ExchangeReport report = qv::transfer::readOutReport(
         outcome, qv::transfer::ExchangeKind::Compare, m_settings.Port, m_settings.Baudrate);
     if (outcome.end != qv::transfer::ReadOutEnd::Ok) {
         if (const QString text = qv::transfer::readOutFailureText(outcome); !text.isEmpty())
-            qv::showMessage(parent, QMessageBox::Critical, tr("Hiba"), text);
+            qv::settings::gui::showMessage(parent, QMessageBox::Critical, tr("Hiba"), text);
         emit exchanged(report);
         return;
     }
@@ -50,10 +52,12 @@ void CompareController::readAndCompare(const QString &record, const QString &our
     if (report.differences.isEmpty()) {
         if (formRecord)
             emit sameAsModule();
-        qv::showMessage(parent, QMessageBox::Information, tr("Összehasonlítás"),
-                        tr("Nincs eltérés."));
+        qv::settings::gui::showMessage(parent, QMessageBox::Information, tr("Összehasonlítás"),
+                                       tr("Nincs eltérés."));
         return;
     }
     CompareDialog dialog(report.differences, ours, parent);
     dialog.exec();
 }
+
+} // namespace qv::transfer::gui

@@ -6,9 +6,15 @@
 
 #include <QObject>
 
+namespace qv::settings {
 struct devSettings;
+}
+namespace qv::transfer::gui {
 class DownloadController;
+}
 class QWidget;
+
+namespace qv::transfer::gui {
 
 class CompareController : public QObject
 {
@@ -18,8 +24,8 @@ public:
     // Reads Port, Baudrate and the separators of the window's `settings`; the record
     // comes from `download` as a download would build it; dialogs and messages are
     // parented to `window`.
-    CompareController(const devSettings &settings, DownloadController &download, QWidget *window,
-                      QObject *parent = nullptr);
+    CompareController(const settings::devSettings &settings, DownloadController &download,
+                      QWidget *window, QObject *parent = nullptr);
 
     // Builds the form's record, reads the module's configuration as the read-out does and
     // shows the fields that differ, or "Nincs eltérés.". A failed read shows the
@@ -43,7 +49,9 @@ private:
     void readAndCompare(const QString &record, const QString &ours, QWidget *parent,
                         bool formRecord);
 
-    const devSettings &m_settings;
+    const settings::devSettings &m_settings;
     DownloadController &m_download;
     QWidget *m_window = nullptr;
 };
+
+} // namespace qv::transfer::gui

@@ -9,6 +9,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+namespace qv::transfer::gui {
+
 CompareDialog::CompareDialog(const QList<qv::transfer::FieldDifference> &differences,
                              const QString &ours, QWidget *parent)
     : CompareDialog(differences,
@@ -68,10 +70,12 @@ void showDifferences(const QList<qv::transfer::FieldDifference> &differences,
                      const CompareDialog::Captions &captions, QWidget *parent)
 {
     if (differences.isEmpty()) {
-        qv::showMessage(parent, QMessageBox::Information, captions.title,
-                        CompareDialog::tr("Nincs eltérés."));
+        qv::settings::gui::showMessage(parent, QMessageBox::Information, captions.title,
+                                       CompareDialog::tr("Nincs eltérés."));
         return;
     }
     CompareDialog dialog(differences, captions, parent);
     dialog.exec();
 }
+
+} // namespace qv::transfer::gui

@@ -6,6 +6,8 @@
 
 #include <QDialog>
 
+namespace qv::transfer::gui {
+
 class CompareDialog : public QDialog
 {
     Q_OBJECT
@@ -31,3 +33,5 @@ public:
 // "Nincs eltérés." when there is no difference, otherwise the dialog listing them.
 void showDifferences(const QList<qv::transfer::FieldDifference> &differences,
                      const CompareDialog::Captions &captions, QWidget *parent);
+
+} // namespace qv::transfer::gui

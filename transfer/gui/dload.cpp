@@ -16,12 +16,15 @@
 #include <QSignalBlocker>
 #include <QTimer>
 
+namespace qv::transfer::gui {
+
 namespace {
 // A successful download closes its dialog by itself after this time.
 constexpr int SuccessCloseMs = 2000;
 } // namespace
 
-dload::dload(const devSettings &settings, QWidget *parent) : QDialog(parent), m_settings(settings)
+dload::dload(const settings::devSettings &settings, QWidget *parent)
+    : QDialog(parent), m_settings(settings)
 {
     setObjectName(QStringLiteral("dload"));
     resize(262, 164);
@@ -62,15 +65,17 @@ dload::dload(const devSettings &settings, QWidget *parent) : QDialog(parent), m_
     m_verify = new QCheckBox(this);
     m_verify->setObjectName(QStringLiteral("cb_verify"));
     m_verify->setGeometry(10, 118, 241, 20);
-    m_verify->setChecked(qv::preferences::verifyAfterDownload());
-    connect(m_verify, &QCheckBox::toggled, this, &qv::preferences::setVerifyAfterDownload);
+    m_verify->setChecked(qv::settings::preferences::verifyAfterDownload());
+    connect(m_verify, &QCheckBox::toggled, this,
+            &qv::settings::preferences::setVerifyAfterDownload);
 
     // For the next download: this one has begun.
     m_backup = new QCheckBox(this);
     m_backup->setObjectName(QStringLiteral("cb_backup"));
     m_backup->setGeometry(10, 138, 241, 20);
-    m_backup->setChecked(qv::preferences::backupBeforeDownload());
-    connect(m_backup, &QCheckBox::toggled, this, &qv::preferences::setBackupBeforeDownload);
+    m_backup->setChecked(qv::settings::preferences::backupBeforeDownload());
+    connect(m_backup, &QCheckBox::toggled, this,
+            &qv::settings::preferences::setBackupBeforeDownload);
 
     retranslateUi();
     connect(m_buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -138,7 +143,7 @@ void dload::dlcomplete()
     if (!m_worker->succeeded()) {
         m_kiiras->setText(tr("Betöltés hiba.\nTipp: ellenőrizze az eszközt és a port beállítást."));
         if (outcome.openFailure)
-            showOpenFailure(qv::openFailureAdvice(*outcome.openFailure));
+            showOpenFailure(qv::serial::openFailureAdvice(*outcome.openFailure));
         finish(false);
         return;
     }
@@ -162,8 +167,8 @@ void dload::showReadBack(const qv::transfer::WriteOutcome &outcome)
     default:
         m_kiiras->setText(tr("Sikeres betöltés.\nAz ellenőrzés nem sikerült."));
         finish(false);
-        qv::showMessage(this, QMessageBox::Critical, tr("Hiba"),
-                        qv::transfer::readOutFailureText(*outcome.readBack));
+        qv::settings::gui::showMessage(this, QMessageBox::Critical, tr("Hiba"),
+                                       qv::transfer::readOutFailureText(*outcome.readBack));
         return;
     }
 
@@ -240,3 +245,5 @@ void dload::retranslateUi()
     if (!m_complete)
         m_kiiras->setText(tr("Betöltés folyamatban..."));
 }
+
+} // namespace qv::transfer::gui

@@ -23,7 +23,11 @@ class QCheckBox;
 class QDialogButtonBox;
 class QLabel;
 class QProgressBar;
+namespace qv::transfer {
 class dlThread;
+}
+
+namespace qv::transfer::gui {
 
 class dload : public QDialog
 {
@@ -31,7 +35,7 @@ class dload : public QDialog
 
 public:
     // `settings` (copied) holds the record in DownloadRecord.
-    explicit dload(const devSettings &settings, QWidget *parent = nullptr);
+    explicit dload(const settings::devSettings &settings, QWidget *parent = nullptr);
     ~dload() override; // asks a running worker to stop and waits for it
 
     // Whether the module took the record (known once the worker has finished).
@@ -72,11 +76,13 @@ private:
     QProgressBar *m_progressBar = nullptr;
     QCheckBox *m_verify = nullptr;
     QCheckBox *m_backup = nullptr;
-    const devSettings m_settings;
-    std::unique_ptr<dlThread> m_worker;
+    const settings::devSettings m_settings;
+    std::unique_ptr<transfer::dlThread> m_worker;
     bool m_complete = false;
     bool m_readingBack = false;
     bool m_differs = false; // the read-back found the module holding something else
     qv::transfer::ReadBack m_readBack = qv::transfer::ReadBack::NotRun;
     qv::transfer::ExchangeReport m_report; // the worker's, once it has finished
 };
+
+} // namespace qv::transfer::gui

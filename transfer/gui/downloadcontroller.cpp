@@ -9,8 +9,11 @@
 #include "transfer/gui/dload.h"
 #include "transfer/gui/readoutexchange.h"
 
-DownloadController::DownloadController(devSettings &settings, form::FormBinding &form,
-                                       QWidget *window, QObject *parent)
+namespace qv::transfer::gui {
+
+DownloadController::DownloadController(settings::devSettings &settings,
+                                       form::gui::FormBinding &form, QWidget *window,
+                                       QObject *parent)
     : QObject(parent), m_settings(settings), m_form(form), m_window(window)
 {
 }
@@ -18,10 +21,10 @@ DownloadController::DownloadController(devSettings &settings, form::FormBinding 
 void DownloadController::refuseAt(const QString &field, const QString &text)
 {
     m_form.reveal(field);
-    qv::showMessage(m_window, QMessageBox::Critical, tr("Hiba"), text);
+    qv::settings::gui::showMessage(m_window, QMessageBox::Critical, tr("Hiba"), text);
 }
 
-qv::transfer::FormValues DownloadController::recordValues(const form::FormBinding &form)
+qv::transfer::FormValues DownloadController::recordValues(const form::gui::FormBinding &form)
 {
     qv::transfer::FormValues values;
     for (const form::Field &field : form::configurationFields()) {
@@ -56,10 +59,10 @@ std::optional<QString> DownloadController::assembleRecord()
     qv::transfer::FormValues values = recordValues(m_form);
     // The form is shaped for the module already; this keeps a record from ever holding
     // what the module lacks.
-    values.profile = qv::device::profileFor(m_settings.DeviceModel);
+    values.profile = qv::form::device::profileFor(m_settings.DeviceModel);
     const qv::transfer::Assembly assembly = qv::transfer::assembleDownload(values, separator);
     for (int i = 0; i < assembly.unreadableTags; ++i)
-        qCDebug(qv::lcTransfer) << "toInt error.";
+        qCDebug(qv::transfer::lcTransfer) << "toInt error.";
 
     switch (assembly.status) {
     case qv::transfer::AssemblyStatus::Ok:
@@ -100,7 +103,7 @@ void DownloadController::download()
     const std::optional<QString> record = assembleRecord();
     if (!record)
         return;
-    if (qv::preferences::backupBeforeDownload() && !backUp())
+    if (qv::settings::preferences::backupBeforeDownload() && !backUp())
         return;
     m_settings.DownloadRecord = *record;
     dload dialog(m_settings, m_window);
@@ -114,8 +117,8 @@ void DownloadController::download()
 bool DownloadController::backUp()
 {
     const qv::transfer::ReadOutOutcome outcome =
-        qv::transfer::readOutModule(m_settings.Port, m_settings.Baudrate,
-                                    QChar(char16_t(quint8(m_settings.UploadSeparator))), m_window);
+        readOutModule(m_settings.Port, m_settings.Baudrate,
+                      QChar(char16_t(quint8(m_settings.UploadSeparator))), m_window);
     emit exchanged(qv::transfer::readOutReport(outcome, qv::transfer::ExchangeKind::Backup,
                                                m_settings.Port, m_settings.Baudrate));
     switch (outcome.end) {
@@ -126,8 +129,10 @@ bool DownloadController::backUp()
     default:
         break;
     }
-    return qv::askYesNo(m_window, tr("Kiolvasás betöltés előtt"),
-                        tr("%1\n\nA modul mostani konfigurációja nem került a "
-                           "nyilvántartásba. Betölti mégis az űrlapot az eszközbe?")
-                            .arg(qv::transfer::readOutFailureText(outcome)));
+    return qv::settings::gui::askYesNo(m_window, tr("Kiolvasás betöltés előtt"),
+                                       tr("%1\n\nA modul mostani konfigurációja nem került a "
+                                          "nyilvántartásba. Betölti mégis az űrlapot az eszközbe?")
+                                           .arg(qv::transfer::readOutFailureText(outcome)));
 }
+
+} // namespace qv::transfer::gui

@@ -8,11 +8,15 @@
 
 #include <optional>
 
+namespace qv::settings {
 struct devSettings;
+}
 class QWidget;
-namespace form {
+namespace qv::form::gui {
 class FormBinding;
 }
+
+namespace qv::transfer::gui {
 
 class DownloadController : public QObject
 {
@@ -21,8 +25,8 @@ class DownloadController : public QObject
 public:
     // Works on the window's `settings` and form; dialogs and messages are parented to
     // `window`.
-    DownloadController(devSettings &settings, form::FormBinding &form, QWidget *window,
-                       QObject *parent = nullptr);
+    DownloadController(settings::devSettings &settings, form::gui::FormBinding &form,
+                       QWidget *window, QObject *parent = nullptr);
 
     // Refuses an incomplete form or a text the module cannot take (naming the field and
     // showing it), otherwise builds the record into DownloadRecord and sends it under the
@@ -35,7 +39,7 @@ public:
     std::optional<QString> assembleRecord();
 
     // The form's values a download record is made of.
-    static qv::transfer::FormValues recordValues(const form::FormBinding &form);
+    static qv::transfer::FormValues recordValues(const form::gui::FormBinding &form);
 
 signals:
     // The module took the form's record (and, when it was read back, holds it).
@@ -55,7 +59,9 @@ private:
     // Shows `field`, puts the focus there and reports `text`.
     void refuseAt(const QString &field, const QString &text);
 
-    devSettings &m_settings;
-    form::FormBinding &m_form;
+    settings::devSettings &m_settings;
+    form::gui::FormBinding &m_form;
     QWidget *m_window = nullptr;
 };
+
+} // namespace qv::transfer::gui

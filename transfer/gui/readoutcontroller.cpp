@@ -7,7 +7,9 @@
 #include "settings/gui/messages.h"
 #include "transfer/gui/readoutexchange.h"
 
-ReadOutController::ReadOutController(devSettings &settings, form::FormBinding &form,
+namespace qv::transfer::gui {
+
+ReadOutController::ReadOutController(settings::devSettings &settings, form::gui::FormBinding &form,
                                      QWidget *window, QObject *parent)
     : QObject(parent), m_settings(settings), m_form(form), m_window(window)
 {
@@ -17,13 +19,13 @@ void ReadOutController::readOut()
 {
     m_form.showPage(0);
     const qv::transfer::ReadOutOutcome outcome =
-        qv::transfer::readOutModule(m_settings.Port, m_settings.Baudrate,
-                                    QChar(char16_t(quint8(m_settings.UploadSeparator))), m_window);
+        readOutModule(m_settings.Port, m_settings.Baudrate,
+                      QChar(char16_t(quint8(m_settings.UploadSeparator))), m_window);
     if (outcome.end == qv::transfer::ReadOutEnd::Ok) {
         apply(m_form, outcome.decoded.form);
         emit formFilled();
     } else if (const QString text = qv::transfer::readOutFailureText(outcome); !text.isEmpty()) {
-        qv::showMessage(m_window, QMessageBox::Critical, tr("Hiba"), text);
+        qv::settings::gui::showMessage(m_window, QMessageBox::Critical, tr("Hiba"), text);
     }
     emit exchanged(qv::transfer::readOutReport(outcome, qv::transfer::ExchangeKind::ReadOut,
                                                m_settings.Port, m_settings.Baudrate));
@@ -33,10 +35,10 @@ void ReadOutController::readOut()
 // followed by "|", and are decoded as that reply would be.
 bool ReadOutController::restore(const QStringList &fields)
 {
-    if (fields.size() != qv::record::FieldCount)
+    if (fields.size() != qv::transfer::record::FieldCount)
         return false;
     const qv::transfer::ReadOutResult decoded =
-        qv::transfer::decodeReadOut(qv::record::buildDownloadRecord(fields));
+        qv::transfer::decodeReadOut(qv::transfer::record::buildDownloadRecord(fields));
     if (decoded.status != qv::transfer::ReadOutStatus::Ok)
         return false;
     m_form.showPage(0);
@@ -45,12 +47,12 @@ bool ReadOutController::restore(const QStringList &fields)
     return true;
 }
 
-void ReadOutController::apply(form::FormBinding &into, const qv::transfer::ReadOutForm &values)
+void ReadOutController::apply(form::gui::FormBinding &into, const qv::transfer::ReadOutForm &values)
 {
     const QStringList ringButtons = form::names("g_tel", form::Kind::RadioButton);
     for (const QString &button : ringButtons) {
-        if (button.startsWith(QLatin1Char('r')) && !qv::device::parseRingButton(button))
-            qCDebug(qv::lcTransfer) << "toInt error.";
+        if (button.startsWith(QLatin1Char('r')) && !qv::form::device::parseRingButton(button))
+            qCDebug(qv::transfer::lcTransfer) << "toInt error.";
     }
 
     for (const auto &[field, text] : values.texts)
@@ -70,8 +72,8 @@ void ReadOutController::apply(form::FormBinding &into, const qv::transfer::ReadO
     const QStringList matrix = form::names("g_tel", form::Kind::CheckBox);
     for (int entry = 1; entry <= qv::transfer::Entries; ++entry) {
         for (const QString &box : matrix) {
-            const auto cell =
-                qv::device::parseMatrixTag(QString::fromLatin1(form::findItem(box)->groupProperty));
+            const auto cell = qv::form::device::parseMatrixTag(
+                QString::fromLatin1(form::findItem(box)->groupProperty));
             if (cell && cell->entry == entry)
                 into.setChecked(
                     box, qv::transfer::hasRight(values.rights[size_t(entry - 1)], cell->column));
@@ -80,7 +82,7 @@ void ReadOutController::apply(form::FormBinding &into, const qv::transfer::ReadO
     // A selection outside 0..4 checks no button and so keeps the entry's choice.
     for (int entry = 1; entry <= qv::transfer::Entries; ++entry) {
         for (const QString &button : ringButtons) {
-            const auto ring = qv::device::parseRingButton(button);
+            const auto ring = qv::form::device::parseRingButton(button);
             if (ring && ring->entry == entry)
                 into.setChecked(button, ring->output == values.selection[size_t(entry - 1)]);
         }
@@ -89,3 +91,5 @@ void ReadOutController::apply(form::FormBinding &into, const qv::transfer::ReadO
     // Changing the operator runs smskpSelect, which sets up the number field.
     into.setSmsOperator(values.smsOperator);
 }
+
+} // namespace qv::transfer::gui

@@ -6,11 +6,15 @@
 
 #include <QObject>
 
+namespace qv::settings {
 struct devSettings;
+}
 class QWidget;
-namespace form {
+namespace qv::form::gui {
 class FormBinding;
 }
+
+namespace qv::transfer::gui {
 
 class ReadOutController : public QObject
 {
@@ -19,8 +23,8 @@ class ReadOutController : public QObject
 public:
     // Works on the window's `settings` and form; dialogs and messages are parented to
     // `window`.
-    ReadOutController(devSettings &settings, form::FormBinding &form, QWidget *window,
-                      QObject *parent = nullptr);
+    ReadOutController(settings::devSettings &settings, form::gui::FormBinding &form,
+                      QWidget *window, QObject *parent = nullptr);
 
     // Asks the module for its configuration and fills the form with it, then announces
     // formFilled(). A failed or cancelled read-out leaves the form as it was. Either way
@@ -34,7 +38,7 @@ public:
 
     // Writes what a read-out decoded into the form `into`, widget by widget, so that the
     // form's own checks run as they do while the user edits.
-    static void apply(form::FormBinding &into, const qv::transfer::ReadOutForm &values);
+    static void apply(form::gui::FormBinding &into, const qv::transfer::ReadOutForm &values);
 
 signals:
     // The form holds what the module sent: the window shapes it for the model.
@@ -43,7 +47,9 @@ signals:
     void exchanged(const qv::transfer::ExchangeReport &report);
 
 private:
-    devSettings &m_settings;
-    form::FormBinding &m_form;
+    settings::devSettings &m_settings;
+    form::gui::FormBinding &m_form;
     QWidget *m_window = nullptr;
 };
+
+} // namespace qv::transfer::gui

@@ -5,13 +5,13 @@
 #include <QCoreApplication>
 #include <QProgressDialog>
 
-namespace qv::transfer {
+namespace qv::transfer::gui {
 
 namespace {
 
 // The read-out's progress window as the serial read sees it: one step per byte that is
 // not a carriage return, and the cancel button asked between bytes.
-class ProgressWindow : public qv::ReadProgress
+class ProgressWindow : public qv::serial::ReadProgress
 {
 public:
     explicit ProgressWindow(QProgressDialog &dialog) : m_dialog(dialog) {}
@@ -42,9 +42,9 @@ ReadOutOutcome readOutModule(const QString &port, qint32 baud, QChar separator, 
     progress.setWindowModality(Qt::WindowModal);
     progress.setAutoReset(false);
     ProgressWindow window(progress);
-    ReadOutOutcome outcome = readOutModule(port, baud, separator, &window);
+    ReadOutOutcome outcome = transfer::readOutModule(port, baud, separator, &window);
     progress.reset(); // it must not pop up behind a message
     return outcome;
 }
 
-} // namespace qv::transfer
+} // namespace qv::transfer::gui

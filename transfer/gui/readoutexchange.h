@@ -6,9 +6,9 @@
 
 class QWidget;
 
-namespace qv::transfer {
+namespace qv::transfer::gui {
 
 // Runs the exchange on `port` at `baud`, with the progress window parented to `parent`.
 ReadOutOutcome readOutModule(const QString &port, qint32 baud, QChar separator, QWidget *parent);
 
-} // namespace qv::transfer
+} // namespace qv::transfer::gui

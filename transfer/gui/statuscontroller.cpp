@@ -9,10 +9,12 @@
 
 #include <QProgressDialog>
 
+namespace qv::transfer::gui {
+
 namespace {
 
 // The query's progress window: one step for the request and one for each byte.
-class StatusProgress : public qv::ReadProgress
+class StatusProgress : public qv::serial::ReadProgress
 {
 public:
     explicit StatusProgress(QProgressDialog &dialog) : m_dialog(dialog) {}
@@ -29,8 +31,8 @@ private:
 
 } // namespace
 
-StatusController::StatusController(const devSettings &settings, form::StatusPanel &panel,
-                                   QWidget *window, QObject *parent)
+StatusController::StatusController(const settings::devSettings &settings,
+                                   form::gui::StatusPanel &panel, QWidget *window, QObject *parent)
     : QObject(parent), m_settings(settings), m_panel(panel), m_window(window)
 {
 }
@@ -56,11 +58,13 @@ void StatusController::query()
 
     if (outcome.end != qv::transfer::StatusQueryEnd::Ok) {
         m_panel.setQueryRunning(false);
-        qv::showMessage(m_window, QMessageBox::Critical, tr("Hiba"),
-                        qv::transfer::statusFailureText(outcome));
+        qv::settings::gui::showMessage(m_window, QMessageBox::Critical, tr("Hiba"),
+                                       qv::transfer::statusFailureText(outcome));
         return;
     }
 
-    m_panel.show(qv::status::panelView(outcome.status, m_settings.DeviceModel));
+    m_panel.show(qv::transfer::status::panelView(outcome.status, m_settings.DeviceModel));
     m_panel.setQueryRunning(false);
 }
+
+} // namespace qv::transfer::gui

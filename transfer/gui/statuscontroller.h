@@ -3,11 +3,15 @@
 
 #include <QObject>
 
+namespace qv::settings {
 struct devSettings;
+}
 class QWidget;
-namespace form {
+namespace qv::form::gui {
 class StatusPanel;
 }
+
+namespace qv::transfer::gui {
 
 class StatusController : public QObject
 {
@@ -16,15 +20,17 @@ class StatusController : public QObject
 public:
     // Reads Port and DeviceModel of the window's `settings`; the progress window and the
     // messages are parented to `window`.
-    StatusController(const devSettings &settings, form::StatusPanel &panel, QWidget *window,
-                     QObject *parent = nullptr);
+    StatusController(const settings::devSettings &settings, form::gui::StatusPanel &panel,
+                     QWidget *window, QObject *parent = nullptr);
 
     // Asks the module for its status ("~[", always at 1200 bit/s) and shows it; a failed
     // query leaves the panel as it was and says so.
     void query();
 
 private:
-    const devSettings &m_settings;
-    form::StatusPanel &m_panel;
+    const settings::devSettings &m_settings;
+    form::gui::StatusPanel &m_panel;
     QWidget *m_window = nullptr;
 };
+
+} // namespace qv::transfer::gui

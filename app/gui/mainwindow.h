@@ -1,39 +1,36 @@
-// The main window: the hub that owns the form, the settings record and the subsystems, and
-// turns every user command into a call on the subsystem that carries it out.
+// The main window (qv::app::gui): the hub that owns the form, the settings record
+// (devSettings) and a controller per subsystem, and turns every user command into a call on
+// the controller that carries it out. It lives in the program's Gui module: the qvconfig
+// program (app/main.cpp, Qt Core only) runs the commands (cli/) itself and loads the window
+// only when it is asked for.
 //
-// How data flows:
-//   port dialog -> PortController (serial/): identification "~|" -> devSettings, then the
-//     window unlocks, shapes the form (form/deviceshaping) and loads the defaults
-//   module -> ReadOutController (transfer/): "~{" -> decodeReadOut (qvcore) -> FormBinding
-//   FormBinding -> DownloadController (transfer/): assembleDownload (qvcore) -> a copy of
-//     devSettings -> dload / dlThread (its own thread; one port held through the write and
-//     its read-back: transfer/writemodule) -> module; the verification's outcome -> dload's
-//     result line, then the status bar
-//   module -> StatusController (transfer/): "~[" -> panelView (qvcore) -> StatusPanel
-//   FormBinding + module -> CompareController (transfer/): the record a download would
-//     send against the module's read-out, field by field -> CompareDialog
-//   FormBinding <-> FileController (files/) <-> configuration file format (qvcore) <-> *.msw
-//   ReadOutController, DownloadController (dload: acknowledgement, read-back), CompareController
-//     -> ExchangeReport (signals) -> RegisterController (register/gui/): qv::reg::Entry ->
-//     qv::reg::Journal (register/, qvregister) -> local SQLite register -> its sender thread
-//     -> the team's PostgreSQL register
-//   Journal search -> RegisterModel (fetched a page at a time) -> RegisterWindow; an entry's
-//     56 fields -> ReadOutController::restore -> FormBinding, or -> entryform (a hidden
-//     form) -> FileController -> *.msw, or -> compareRecords -> CompareDialog
-//   BASE.msw + UNITS.csv -> SeriesDialog (series/gui/) -> SeriesController: the rows checked
-//     (qv::series::checkUnits, qvseries), then qv::series::SeriesRunner on the controller's
-//     thread: module after module on the window's port (never through the form), each unit
-//     recorded in the register (the run's own journal) and the results file; its reports ->
-//     queued signals -> SeriesModel, the progress and prompt lines. While it runs the
-//     window's port commands are locked (runningChanged).
-//   module -> WatchController (watch/gui/): qv::watch::WatchWorker (qvwatch) on the
-//     controller's thread repeats "~[" at the interval -> queued samples -> History, events,
-//     summary, the CSV log -> WatchDialog (TrendPlot, SignalMeter) and the StatusPanel; the
-//     session's summary -> the register. The window's other exchanges pause the watch for
-//     their duration (WatchController::pauseFor); a series does not start while it runs.
-//   FormBinding, or a register entry's 56 fields -> SheetController (sheet/gui/): the
-//     customer's sheet (qv::sheet::makeSheet, qvsheet: the form's checks, then the content)
-//     -> its pages (a QTextDocument) -> QPrintPreviewDialog and the printer, or a PDF file
+// The house: a folder is a library without widgets (the exchanges, the record, the file
+// format, the register, the series, the sheet, the watch) and its gui/ subfolder holds the
+// controllers and dialogs that call it and show its results; the commands call the same
+// libraries without a window. How data flows (controller in <folder>/gui -> <folder>):
+//   port dialog (setcom) -> PortController (serial/gui) -> identifyModule "~|" (serial) ->
+//     devSettings; the window unlocks, shapes the form (form/gui) and loads the defaults
+//   module -> ReadOutController (transfer/gui) -> readOutModule "~{", decodeReadOut
+//     (transfer) -> FormBinding (form/gui)
+//   FormBinding -> DownloadController (transfer/gui): assembleDownload (transfer) -> a copy
+//     of devSettings -> dload / dlThread (its own thread; writeModule holds one port through
+//     the write and its read-back) -> module; the verification -> dload, the status bar
+//   module -> StatusController (transfer/gui) -> queryModuleStatus "~[", panelView ->
+//     StatusPanel (form/gui)
+//   FormBinding + module -> CompareController (transfer/gui) -> compareRecords -> CompareDialog
+//   FormBinding <-> FileController (files/gui) <-> configformat (files) <-> *.msw
+//   the exchanges' ExchangeReport (signals) -> RegisterController (register/gui) -> Journal
+//     (register) -> the local SQLite register -> its sender thread -> the team's PostgreSQL
+//   Journal search -> RegisterModel -> RegisterWindow (register/gui); an entry -> the form,
+//     a *.msw file (entryform, a hidden form) or CompareDialog
+//   BASE.msw + UNITS.csv -> SeriesDialog, SeriesController (series/gui) -> SeriesRunner
+//     (series) on the controller's thread, module after module on the window's port; the
+//     window's port commands are locked while it runs
+//   module -> WatchController (watch/gui) -> WatchWorker (watch) on its thread repeats "~["
+//     -> WatchDialog (TrendPlot, SignalMeter), StatusPanel, the session into the register;
+//     the window's other exchanges pause it
+//   FormBinding or an entry -> SheetController (sheet/gui) -> makeSheet (sheet) -> print
+//     preview or PDF
 // The form is the only data model of a configuration: every subsystem reads and writes it
 // through form::gui::FormBinding, in field values. Subsystems report back by signals; none of
 // them knows this class. All run on the GUI thread except the download transfer, the

@@ -50,7 +50,7 @@ struct Context
     QString results;                // series --results
     QString teamRegister;
     std::unique_ptr<reg::Journal> journal; // opened at the command's first entry
-    settings::devSettings settings;
+    settings::devSettings settings; // the link and the module, as the window's record has them
     QString version;
     QTextStream *out = nullptr;
     QTextStream *err = nullptr;

@@ -94,11 +94,10 @@ private:
         m_seen << modal;
         if (auto *box = qobject_cast<QMessageBox *>(modal)) {
             ++m_boxes;
-            QTimer::singleShot(0, box, [box] {
-                if (QAbstractButton *button =
-                        box->escapeButton() ? box->escapeButton() : box->defaultButton())
-                    button->click();
-            });
+            QAbstractButton *button = box->button(QMessageBox::Ok);
+            if (!button)
+                button = box->escapeButton() ? box->escapeButton() : box->buttons().value(0);
+            QTimer::singleShot(0, button, &QAbstractButton::click);
         } else if (modal->objectName() == QLatin1String("dload") && m_dialog) {
             QTimer::singleShot(0, modal, [this, modal] { m_dialog(modal); });
         }

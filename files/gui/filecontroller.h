@@ -1,12 +1,11 @@
 // New, Open and Save: the form to and from configuration files.
 #pragma once
 
+#include "settings/devsettings.h"
+
 #include <QObject>
 #include <QString>
 
-namespace qv::settings {
-struct devSettings;
-}
 class QWidget;
 namespace qv::form::gui {
 class FormBinding;

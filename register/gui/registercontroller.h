@@ -5,6 +5,7 @@
 // result stands.
 #pragma once
 
+#include "settings/devsettings.h"
 #include "transfer/exchangereport.h"
 
 #include <QObject>
@@ -12,9 +13,6 @@
 
 #include <memory>
 
-namespace qv::settings {
-struct devSettings;
-}
 class QWidget;
 namespace qv::reg {
 class Journal;

@@ -1,13 +1,12 @@
 // Port selection and identification: the port dialog, then who answers "~|" on the port.
 #pragma once
 
+#include "settings/devsettings.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
 
-namespace qv::settings {
-struct devSettings;
-}
 class QWidget;
 namespace qv::form::gui {
 class StatusPanel;

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "series/series.h"
+#include "settings/devsettings.h"
 
 #include <QHash>
 #include <QObject>
@@ -15,9 +16,6 @@
 #include <functional>
 #include <memory>
 
-namespace qv::settings {
-struct devSettings;
-}
 class QThread;
 class QWidget;
 namespace qv::series::gui {

@@ -6,11 +6,10 @@
 // series controller.
 #pragma once
 
+#include "settings/devsettings.h"
+
 #include <QDialog>
 
-namespace qv::settings {
-struct devSettings;
-}
 class QCheckBox;
 class QComboBox;
 class QLabel;

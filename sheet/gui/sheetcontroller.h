@@ -3,13 +3,12 @@
 // (sheet/); this only asks the user and hands the sheet to a printer or a file.
 #pragma once
 
+#include "settings/devsettings.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
 
-namespace qv::settings {
-struct devSettings;
-}
 class QWidget;
 namespace qv::form::gui {
 class FormBinding;

@@ -2,13 +2,11 @@
 // module holds, without touching the form.
 #pragma once
 
+#include "settings/devsettings.h"
 #include "transfer/exchangereport.h"
 
 #include <QObject>
 
-namespace qv::settings {
-struct devSettings;
-}
 namespace qv::transfer::gui {
 class DownloadController;
 }

@@ -1,6 +1,7 @@
 // Writing the form into the module: the completeness check, the record, the transfer.
 #pragma once
 
+#include "settings/devsettings.h"
 #include "transfer/configrecord.h"
 #include "transfer/exchangereport.h"
 
@@ -8,9 +9,6 @@
 
 #include <optional>
 
-namespace qv::settings {
-struct devSettings;
-}
 class QWidget;
 namespace qv::form::gui {
 class FormBinding;

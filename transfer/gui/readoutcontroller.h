@@ -1,14 +1,12 @@
 // Reading the module's configuration out into the form.
 #pragma once
 
+#include "settings/devsettings.h"
 #include "transfer/configrecord.h"
 #include "transfer/exchangereport.h"
 
 #include <QObject>
 
-namespace qv::settings {
-struct devSettings;
-}
 class QWidget;
 namespace qv::form::gui {
 class FormBinding;

@@ -1,11 +1,10 @@
 // The module's live status in the status panel.
 #pragma once
 
+#include "settings/devsettings.h"
+
 #include <QObject>
 
-namespace qv::settings {
-struct devSettings;
-}
 class QWidget;
 namespace qv::form::gui {
 class StatusPanel;

@@ -6,6 +6,7 @@
 // series does not start while it runs (portRefusal).
 #pragma once
 
+#include "settings/devsettings.h"
 #include "watch/events.h"
 #include "watch/history.h"
 #include "watch/summary.h"
@@ -17,9 +18,6 @@
 #include <memory>
 #include <optional>
 
-namespace qv::settings {
-struct devSettings;
-}
 class QThread;
 class QTemporaryFile;
 namespace qv::reg::gui {

@@ -1,134 +1,115 @@
-#include "app/appfont.h"
-#include "app/commandline.h"
-#include "app/commands.h"
-#include "app/mainwindow.h"
-#include "settings/datafiles.h"
+// The qvconfig program: Qt Core (with Qt Sql and Qt Serial Port) only. It runs a command
+// without a window itself, and loads the window, and the commands that lay out text, from its
+// Gui module (app/gui/windowmodule.cpp) only when they are asked for: a script's command loads
+// no widget, Qt Gui, Print Support or Multimedia library.
+#include "cli/commandline.h"
+#include "cli/commands.h"
 #include "settings/language.h"
-#include "ui/appicon.h"
 
-#include <QApplication>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
-#include <QLoggingCategory>
-#include <QTextStream>
-
-#ifdef Q_OS_WIN
-#include <QMessageBox>
-#endif
+#include <QLibrary>
+#include <QStandardPaths>
 
 #include <cstdio>
 #include <memory>
 
-#ifdef Q_OS_UNIX
-#include <unistd.h>
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
 #endif
 
 namespace {
 
-// Help, version and command-line errors need no display: they are printed by an application
-// object without widgets, in the program's language. A Windows GUI program has no console
-// to print to, so there they are shown in a message box instead.
-int report(int &argc, char **argv, const QString &version)
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(qv::Program)
+};
+
+// The folder of this program, found without an application object (the window's
+// QApplication must be the process's first).
+QString programFolder(const char *argv0)
+{
+#if defined(Q_OS_WIN)
+    wchar_t path[32768];
+    const DWORD length = GetModuleFileNameW(nullptr, path, DWORD(std::size(path)));
+    if (length > 0 && length < std::size(path))
+        return QFileInfo(QString::fromWCharArray(path, int(length))).absolutePath();
+#elif defined(Q_OS_LINUX)
+    const QString path = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
+    if (!path.isEmpty())
+        return QFileInfo(path).absolutePath();
+#endif
+    // Elsewhere as the shell found it: a path, or a name looked up in PATH.
+    const QString name = QString::fromLocal8Bit(argv0);
+    const QString found = name.contains(u'/') ? name : QStandardPaths::findExecutable(name);
+    return QFileInfo(QFileInfo(found).canonicalFilePath()).absolutePath();
+}
+
+// Says, in the program's language, that the Gui module could not be used.
+void reportMissingModule(int &argc, char **argv, const QString &module, const QString &reason)
 {
     std::unique_ptr<QCoreApplication> app;
     if (!QCoreApplication::instance()) {
-#ifdef Q_OS_WIN
-        app = std::make_unique<QApplication>(argc, argv);
-#else
         app = std::make_unique<QCoreApplication>(argc, argv);
-#endif
-        qv::language::use(qv::language::chooseForThisProcess(QCoreApplication::arguments()));
+        qv::settings::language::use(
+            qv::settings::language::chooseForThisProcess(QCoreApplication::arguments()));
     }
-    const qv::CommandLine line = qv::parseCommandLine(QCoreApplication::arguments(), version);
-    const bool ok = line.action != qv::CommandLine::Action::Error;
+    const QString text = Text::tr("A program egy része (%1) nem tölthető be: %2\n"
+                                  "Telepítse újra a programot.")
+                             .arg(QDir::toNativeSeparators(module), reason);
 #ifdef Q_OS_WIN
-    QMessageBox box(ok ? QMessageBox::Information : QMessageBox::Critical,
-                    QStringLiteral("qvconfig"), line.text);
-    box.exec();
+    MessageBoxW(nullptr, reinterpret_cast<const wchar_t *>(text.utf16()), L"qvconfig",
+                MB_OK | MB_ICONERROR);
 #else
-    std::fputs(qPrintable(line.text), ok ? stdout : stderr);
+    std::fprintf(stderr, "%s\n", qPrintable(text));
 #endif
-    return ok ? 0 : 1;
 }
 
-// The application object of a command. A command that lays out text needs fonts, so a
-// QGuiApplication, but never a window: on Linux and the other Unix desktops it runs on the
-// offscreen platform unless QT_QPA_PLATFORM says otherwise, so that it needs no display
-// (nor fails on one that cannot be reached) and loads no widgets.
-std::unique_ptr<QCoreApplication> commandApplication(int &argc, char **argv, const QString &command)
+// Runs `entry` of the Gui module with the program's arguments; `failed` is the exit status
+// when the module cannot be loaded.
+int runInGuiModule(int argc, char **argv, const char *entry, int failed)
 {
-    if (!qv::cli::laysOutText(command))
-        return std::make_unique<QCoreApplication>(argc, argv);
-#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-#endif
-    return std::make_unique<QGuiApplication>(argc, argv);
+    const QString module = QDir::cleanPath(
+        programFolder(argv[0]) + QStringLiteral("/" QV_MODULE_FROM_BIN_DIR "/qvconfig-gui"));
+    QLibrary library(module);
+    using Entry = int (*)(int, char **);
+    const auto run = reinterpret_cast<Entry>(library.resolve(entry));
+    if (!run) {
+        reportMissingModule(argc, argv, module, library.errorString());
+        return failed;
+    }
+    // The module stays loaded to the end: the window's objects and Qt's plugins live in it.
+    return run(argc, argv);
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    // Without arguments the program starts as always: port "COM1" at 1200 bit/s.
     const QString version = QStringLiteral(QVCONFIG_VERSION);
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    // A command runs without widgets (and without a display) and ends the program.
+    // A command runs without a window (and without a display) and ends the program.
     if (arguments.size() > 1 && qv::cli::isCommand(arguments.at(1))) {
-        const std::unique_ptr<QCoreApplication> app =
-            commandApplication(argc, argv, arguments.at(1));
-        QCoreApplication::setApplicationName(QStringLiteral("qvconfig"));
-        QCoreApplication::setApplicationVersion(version);
-        // The exchanges' diagnostics would mix with a script's output; QT_LOGGING_RULES
-        // still turns them on.
-        if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"))
-            QLoggingCategory::setFilterRules(QStringLiteral("qv.*.debug=false"));
-        qv::language::use(qv::language::chooseForThisProcess(QCoreApplication::arguments()));
-        QTextStream out(stdout);
-        QTextStream err(stderr);
-#ifdef Q_OS_UNIX
-        const bool terminal = isatty(STDERR_FILENO);
-#else
-        const bool terminal = false;
+        if (qv::cli::laysOutText(arguments.at(1)))
+            return runInGuiModule(argc, argv, "qvconfigTextCommand", qv::cli::Failed);
+        QCoreApplication app(argc, argv);
+        return qv::cli::runInApplication(version);
+    }
+#ifndef Q_OS_WIN
+    // Help, version and command-line errors need no display, nor the window's libraries: they
+    // are printed in the program's language. (A Windows GUI program has no console: there the
+    // window's module shows them in a message box.)
+    const qv::cli::CommandLine line = qv::cli::parseCommandLine(arguments, version);
+    if (line.action != qv::cli::CommandLine::Action::Run) {
+        QCoreApplication app(argc, argv);
+        qv::settings::language::use(
+            qv::settings::language::chooseForThisProcess(QCoreApplication::arguments()));
+        return qv::cli::printAnswer(
+            qv::cli::parseCommandLine(QCoreApplication::arguments(), version));
+    }
 #endif
-        return qv::cli::run(QCoreApplication::arguments(), version, out, err, terminal);
-    }
-    qv::CommandLine line = qv::parseCommandLine(arguments, version);
-    if (line.action != qv::CommandLine::Action::Run)
-        return report(argc, argv, version);
-
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("qvconfig"));
-    QApplication::setApplicationVersion(version);
-    // Ties the window to its desktop entry (icon and name in the task bar); every window
-    // without an icon of its own shows the program's.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.qvconfig"));
-    QApplication::setWindowIcon(qv::applicationIcon());
-    // The program's texts, Qt's dialogs and standard buttons ("Megnyitás", "Mégse") and the
-    // locale in the language chosen by --lang, the menu or the system.
-    qv::language::use(qv::language::chooseForThisProcess(QCoreApplication::arguments()));
-    // Read again from the application object, which has taken Qt's own options out and,
-    // on Windows, has the arguments in full Unicode.
-    line = qv::parseCommandLine(QCoreApplication::arguments(), version);
-    if (line.action != qv::CommandLine::Action::Run)
-        return report(argc, argv, version);
-
-    // Every window is laid out in pixels for a small dialog font (8 points).
-    QApplication::setFont(qv::interfaceFont(QApplication::font()));
-
-    MainWindow window(nullptr, line.teamRegister);
-    // For a support request: the log tells at once where every data file is taken from.
-    if (qv::lcData().isDebugEnabled()) {
-        for (const QString &name : qv::dataFileNames(window.deviceSettings().Version))
-            qv::locateDataFile(name);
-    }
-    if (!line.port.isEmpty())
-        window.useLink(line.port, 1200);
-    if (!line.file.isEmpty())
-        window.openWhenIdentified(QFileInfo(line.file).absoluteFilePath());
-    window.show();
-    return app.exec();
+    return runInGuiModule(argc, argv, "qvconfigWindow", 1);
 }

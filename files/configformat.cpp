@@ -6,7 +6,7 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
-namespace qv::config {
+namespace qv::files {
 
 namespace {
 
@@ -136,4 +136,4 @@ QString withDefaultSuffix(const QString &path)
     return result + kSuffix;
 }
 
-} // namespace qv::config
+} // namespace qv::files

@@ -14,7 +14,7 @@
 
 class QIODevice;
 
-namespace qv::config {
+namespace qv::files {
 
 // How many values the form contributes; their sum is the number of value lines.
 inline constexpr int kLineEdits = 58;
@@ -86,4 +86,4 @@ QString displayFileName(const QString &path);
 inline constexpr QLatin1StringView kSuffix{"msw"};
 QString withDefaultSuffix(const QString &path);
 
-} // namespace qv::config
+} // namespace qv::files

@@ -4,13 +4,13 @@
 
 #include <QCoreApplication>
 
-namespace form {
+namespace qv::form {
 
 namespace {
 
 constexpr const char *kGreenHeader = "color: rgb(0, 85, 0);";
-constexpr const char *kGreyLamp = qv::style::LampOff.data();
-constexpr const char *kBlueReadout = qv::style::ReadoutBuilt.data();
+constexpr const char *kGreyLamp = qv::form::style::LampOff.data();
+constexpr const char *kBlueReadout = qv::form::style::ReadoutBuilt.data();
 
 Item label(const char *name, QRect g, const char *text, quint16 flags = 0,
            const char *style = nullptr)
@@ -337,7 +337,7 @@ Box statusPanel()
              0,
              0,
              nullptr,
-             qv::style::SignalNormal.data()},
+             qv::form::style::SignalNormal.data()},
             label("l_terero", {120, 10, 41, 16},
                   //: Signal strength, over its bar: 41 px.
                   QT_TRANSLATE_NOOP("form::Catalogue", "Térerő"), Centred),
@@ -494,4 +494,4 @@ const QList<const char *> &smsCentreOperators()
     return list;
 }
 
-} // namespace form
+} // namespace qv::form

@@ -11,7 +11,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace form {
+namespace qv::form {
 
 enum class Kind : quint8 {
     Label,
@@ -101,4 +101,4 @@ const QList<Field> &configurationFields();
 // box that holds it.
 const Item *findItem(QStringView name, const Box **box = nullptr);
 
-} // namespace form
+} // namespace qv::form

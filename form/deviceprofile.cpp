@@ -7,7 +7,7 @@
 
 #include <algorithm>
 
-namespace qv::device {
+namespace qv::form::device {
 
 namespace {
 std::optional<int> decimal(const QString &text)
@@ -28,11 +28,11 @@ int numberOf(QStringView name)
 std::optional<Profile> profileFor(int model)
 {
     switch (model) {
-    case qv::ModelQV5:
+    case qv::settings::ModelQV5:
         return Profile{4, 4, true};
-    case qv::ModelQV3:
+    case qv::settings::ModelQV3:
         return Profile{2, 2, true};
-    case qv::ModelBRK2:
+    case qv::settings::ModelBRK2:
         return Profile{2, 1, false};
     default:
         return std::nullopt;
@@ -41,17 +41,17 @@ std::optional<Profile> profileFor(int model)
 
 Profile smallestProfile()
 {
-    return *profileFor(qv::ModelBRK2);
+    return *profileFor(qv::settings::ModelBRK2);
 }
 
 QString modelName(int model)
 {
     switch (model) {
-    case qv::ModelQV5:
+    case qv::settings::ModelQV5:
         return QStringLiteral("Q_QV5");
-    case qv::ModelQV3:
+    case qv::settings::ModelQV3:
         return QStringLiteral("Q_QV3");
-    case qv::ModelBRK2:
+    case qv::settings::ModelBRK2:
         return QStringLiteral("Q_BRK2");
     default:
         return {};
@@ -61,11 +61,11 @@ QString modelName(int model)
 QString pictureFileFor(int model)
 {
     switch (model) {
-    case qv::ModelQV5:
+    case qv::settings::ModelQV5:
         return QStringLiteral("i_qv-5.dll");
-    case qv::ModelQV3:
+    case qv::settings::ModelQV3:
         return QStringLiteral("i_qv-3.dll");
-    case qv::ModelBRK2:
+    case qv::settings::ModelBRK2:
         return QStringLiteral("i_bk-2.dll");
     default:
         return QStringLiteral("i_default.dll");
@@ -123,4 +123,4 @@ QString ringButtonName(int entry, int output)
     return QStringLiteral("r%1_%2").arg(entry).arg(output);
 }
 
-} // namespace qv::device
+} // namespace qv::form::device

@@ -5,7 +5,7 @@
 #include <QString>
 #include <optional>
 
-namespace qv::device {
+namespace qv::form::device {
 
 struct Profile
 {
@@ -57,4 +57,4 @@ struct RingButton
 std::optional<RingButton> parseRingButton(const QString &objectName);
 QString ringButtonName(int entry, int output);
 
-} // namespace qv::device
+} // namespace qv::form::device

@@ -7,7 +7,7 @@
 #include <QCoreApplication>
 #include <QStringList>
 
-namespace qv::rules {
+namespace qv::form::rules {
 
 namespace {
 
@@ -157,4 +157,4 @@ QString fieldHint(const QString &field)
     return lineEditHint(*item, *group);
 }
 
-} // namespace qv::rules
+} // namespace qv::form::rules

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-namespace qv::rules {
+namespace qv::form::rules {
 
 // The hint of the form's widget `field`: for a line edit, the characters it takes, its
 // maximum length, the range its value stands for and how it is padded; for a check box
@@ -12,4 +12,4 @@ namespace qv::rules {
 // every other widget.
 QString fieldHint(const QString &field);
 
-} // namespace qv::rules
+} // namespace qv::form::rules

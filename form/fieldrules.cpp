@@ -6,7 +6,7 @@
 
 #include <array>
 
-namespace qv::rules {
+namespace qv::form::rules {
 
 namespace {
 
@@ -254,4 +254,4 @@ int operatorIndexFor(const QString &number)
     return kCustomOperator;
 }
 
-} // namespace qv::rules
+} // namespace qv::form::rules

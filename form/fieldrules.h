@@ -14,7 +14,7 @@
 
 #include <optional>
 
-namespace qv::rules {
+namespace qv::form::rules {
 
 enum class CharClass {
     Plain,  // codes 1 to 127: no accented letters, no NUL
@@ -124,4 +124,4 @@ QString operatorNumber(int index);
 // The operator whose number `number` is, or kCustomOperator.
 int operatorIndexFor(const QString &number);
 
-} // namespace qv::rules
+} // namespace qv::form::rules

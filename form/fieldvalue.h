@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringView>
 
-namespace form {
+namespace qv::form {
 
 inline QString flagValue(bool set)
 {
@@ -19,4 +19,4 @@ inline bool isSetValue(QStringView value)
     return value == u"1";
 }
 
-} // namespace form
+} // namespace qv::form

@@ -7,7 +7,7 @@
 
 #include <array>
 
-namespace qv::status {
+namespace qv::form {
 
 // The signal bar runs from 0 to this; level 5 fills 50 of it.
 inline constexpr int SignalBarMaximum = 55;
@@ -24,4 +24,4 @@ struct PanelView
     QString version;                     // l_ver
 };
 
-} // namespace qv::status
+} // namespace qv::form

@@ -3,7 +3,7 @@
 
 #include <QLatin1StringView>
 
-namespace qv::style {
+namespace qv::form::style {
 
 // Lamps of the status panel (a 16 x 16 widget coloured by its background).
 inline constexpr QLatin1StringView LampOff{"background-color: rgb(180, 180, 180);"};
@@ -40,4 +40,4 @@ inline constexpr QLatin1StringView ReadOutUnlocked{
 inline constexpr QLatin1StringView StatusUnlocked{
     "color: rgb(255,255,255); background-color: rgb(0,170,127);"};
 
-} // namespace qv::style
+} // namespace qv::form::style

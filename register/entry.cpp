@@ -137,14 +137,14 @@ Entry newEntry(Operation operation, const QString &programVersion)
 
 void takeModuleFacts(Entry &entry)
 {
-    if (entry.fields.size() != record::FieldCount)
+    if (entry.fields.size() != transfer::record::FieldCount)
         return;
     entry.moduleId = shownText(entry.fields.at(ModuleIdField));
     entry.moduleName = shownText(entry.fields.at(ModuleNameField));
     entry.telephones.clear();
     for (int k = 0; k < transfer::Entries; ++k) {
         const QString &field = entry.fields.at(transfer::FirstTelephoneField + k);
-        entry.telephones << shownText(record::decodeTelephone(field).number);
+        entry.telephones << shownText(transfer::record::decodeTelephone(field).number);
     }
 }
 

@@ -55,7 +55,7 @@ struct Entry
     QString port;
     qint32 baud = 0;
     QString identification; // as the module answered "~|"
-    int model = 0;          // qv::DeviceModelCode
+    int model = 0;          // qv::settings::DeviceModelCode
     QString moduleId;       // m_id
     QString moduleName;     // m_nev
     QStringList telephones; // the eight numbers, for searching

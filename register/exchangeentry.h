@@ -16,7 +16,7 @@ struct ExchangeContext
     QString technician;
     QString site;
     QString identification; // as the module answered it
-    int model = 0;          // qv::DeviceModelCode
+    int model = 0;          // qv::settings::DeviceModelCode
 };
 
 Entry entryForExchange(const qv::transfer::ExchangeReport &report, const ExchangeContext &context);

@@ -137,8 +137,9 @@ void Journal::open(const QString &sqlitePath, const QString &teamConnection)
 
 void Journal::openDefault(const QString &teamConnectionOverride)
 {
-    const QString team = teamConnectionOverride.trimmed().isEmpty() ? preferences::teamRegister()
-                                                                    : teamConnectionOverride;
+    const QString team = teamConnectionOverride.trimmed().isEmpty()
+                             ? settings::preferences::teamRegister()
+                             : teamConnectionOverride;
     open(Store::defaultSqlitePath(), team);
 }
 

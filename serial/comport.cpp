@@ -1,5 +1,7 @@
 #include "serial/comport.h"
 
+namespace qv::serial {
+
 comPort::comPort() = default;
 
 comPort::comPort(const QString &portName, qint32 baud) : m_portName(portName), m_baud(baud)
@@ -13,16 +15,16 @@ comPort::~comPort()
 
 bool comPort::open(int readMultiplier, int readConstant, int writeMultiplier, int writeConstant)
 {
-    return open(qv::LineSettings{m_portName, m_baud, readMultiplier, readConstant, writeMultiplier,
-                                 writeConstant});
+    return open(qv::serial::LineSettings{m_portName, m_baud, readMultiplier, readConstant,
+                                         writeMultiplier, writeConstant});
 }
 
-bool comPort::open(const qv::LineSettings &settings)
+bool comPort::open(const qv::serial::LineSettings &settings)
 {
     m_portName = settings.port;
     m_baud = settings.baud;
     m_openResult = m_line.open(settings);
-    return m_openResult == qv::OpenResult::Ok;
+    return m_openResult == qv::serial::OpenResult::Ok;
 }
 
 void comPort::writeText(const QString &text, bool appendCr)
@@ -45,9 +47,9 @@ void comPort::writeCr()
     m_line.writeByte(0x0D);
 }
 
-qv::Reply comPort::readAll(qv::ReadProgress *progress)
+qv::serial::Reply comPort::readAll(qv::serial::ReadProgress *progress)
 {
-    qv::ReplyOptions options;
+    qv::serial::ReplyOptions options;
     options.bound = m_replyBound;
     options.progress = progress;
     return m_line.readReply(options);
@@ -63,3 +65,5 @@ void comPort::setPort(const QString &portName, qint32 baud)
     m_portName = portName;
     m_baud = baud;
 }
+
+} // namespace qv::serial

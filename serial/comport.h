@@ -10,6 +10,8 @@
 
 #include <QString>
 
+namespace qv::serial {
+
 class comPort
 {
 public:
@@ -23,11 +25,14 @@ public:
     // control; a one-byte read then waits at most readMultiplier + readConstant ms.
     // False when any step fails; openResult() tells which.
     bool open(int readMultiplier, int readConstant, int writeMultiplier, int writeConstant);
-    // The same with the port, speed and time-outs of an exchange (see qv::lines).
-    bool open(const qv::LineSettings &settings);
-    qv::OpenResult openResult() const { return m_openResult; }
-    // Why the last open failed (see qv::openFailureAdvice for the user's words).
-    const std::optional<qv::OpenFailure> &openFailure() const { return m_line.openFailure(); }
+    // The same with the port, speed and time-outs of an exchange (see qv::serial::lines).
+    bool open(const qv::serial::LineSettings &settings);
+    qv::serial::OpenResult openResult() const { return m_openResult; }
+    // Why the last open failed (see qv::serial::openFailureAdvice for the user's words).
+    const std::optional<qv::serial::OpenFailure> &openFailure() const
+    {
+        return m_line.openFailure();
+    }
 
     // Each character as one byte (a character above U+00FF as 0), then CR when asked.
     void writeText(const QString &text, bool appendCr);
@@ -37,7 +42,7 @@ public:
     // Reads until the line is silent for the read time-out, the reply passes the reply
     // bound, the progress window is cancelled, or the device goes away (which closes
     // the port). Carriage returns stay in the text; they do not advance the progress.
-    qv::Reply readAll(qv::ReadProgress *progress = nullptr);
+    qv::serial::Reply readAll(qv::serial::ReadProgress *progress = nullptr);
 
     void close();
     bool isOpen() const { return m_line.isOpen(); }
@@ -55,9 +60,11 @@ public:
     int replyBound() const { return m_replyBound; }
 
 private:
-    qv::SerialLine m_line;
+    qv::serial::SerialLine m_line;
     QString m_portName = QStringLiteral("COM1");
     qint32 m_baud = 1200;
-    int m_replyBound = qv::replybound::ReadOut;
-    qv::OpenResult m_openResult = qv::OpenResult::OpenFailed;
+    int m_replyBound = qv::serial::replybound::ReadOut;
+    qv::serial::OpenResult m_openResult = qv::serial::OpenResult::OpenFailed;
 };
+
+} // namespace qv::serial

@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-namespace qv {
+namespace qv::serial {
 
 QString normaliseIdentification(const QString &reply)
 {
@@ -15,16 +15,16 @@ int modelFromIdentification(const QString &normalised)
 {
     const QStringList fields = normalised.split(u'_', Qt::KeepEmptyParts);
     if (fields.size() < 2 || fields.at(1).isEmpty())
-        return NoDevice;
+        return settings::NoDevice;
     switch (fields.at(1).back().unicode()) {
     case u'5':
-        return ModelQV5;
+        return settings::ModelQV5;
     case u'3':
-        return ModelQV3;
+        return settings::ModelQV3;
     case u'2':
-        return ModelBRK2;
+        return settings::ModelBRK2;
     default:
-        return NoDevice;
+        return settings::NoDevice;
     }
 }
 
@@ -33,7 +33,7 @@ Identification evaluateIdentification(const QString &reply)
     Identification id;
     id.text = normaliseIdentification(reply);
     id.isModule = id.text.startsWith(QStringLiteral("Q_"));
-    id.model = id.isModule ? modelFromIdentification(id.text) : int(NoDevice);
+    id.model = id.isModule ? modelFromIdentification(id.text) : int(settings::NoDevice);
     return id;
 }
 
@@ -42,4 +42,4 @@ bool answersAsModule(const QString &rawReply)
     return rawReply.startsWith(QStringLiteral("Q_"));
 }
 
-} // namespace qv
+} // namespace qv::serial

@@ -5,13 +5,13 @@
 
 #include <QString>
 
-namespace qv {
+namespace qv::serial {
 
 struct Identification
 {
-    QString text;          // upper-cased, carriage returns removed (line feeds stay)
-    bool isModule = false; // the text begins with "Q_"
-    int model = NoDevice;  // from the last character of the second "_" field
+    QString text;                   // upper-cased, carriage returns removed (line feeds stay)
+    bool isModule = false;          // the text begins with "Q_"
+    int model = settings::NoDevice; // from the last character of the second "_" field
 };
 
 // Upper-cases the reply and removes every carriage return.
@@ -25,4 +25,4 @@ Identification evaluateIdentification(const QString &reply);
 // The port search's test: the raw reply, not upper-cased, begins with "Q_".
 bool answersAsModule(const QString &rawReply);
 
-} // namespace qv
+} // namespace qv::serial

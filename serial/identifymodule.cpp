@@ -7,7 +7,7 @@
 
 #include <QCoreApplication>
 
-namespace qv {
+namespace qv::serial {
 
 namespace {
 
@@ -23,12 +23,13 @@ IdentifyOutcome evaluate(const Reply &reply, const QString &version)
     outcome.id = evaluateIdentification(reply.text);
     if (!reply.isComplete() || !outcome.id.isModule) {
         if (!reply.isComplete())
-            qCDebug(lcIdent) << "identification reply incomplete:" << int(reply.end);
+            qCDebug(settings::lcIdent) << "identification reply incomplete:" << int(reply.end);
         outcome.end = IdentifyEnd::NoModule;
         return outcome;
     }
-    outcome.end = compat::isCompatible(version, outcome.id.text) ? IdentifyEnd::Ok
-                                                                 : IdentifyEnd::Incompatible;
+    outcome.end = settings::compat::isCompatible(version, outcome.id.text)
+                      ? IdentifyEnd::Ok
+                      : IdentifyEnd::Incompatible;
     return outcome;
 }
 
@@ -93,9 +94,9 @@ QString identifyFailureText(const IdentifyOutcome &outcome)
         return Text::tr("A csatlakoztatott eszköz nem kompatibilis a jelenlegi "
                         "szoftververzióval.\nKérem töltse le a legújabb verziót "
                         "a \"%1\" oldalról!")
-            .arg(makerWebAddress());
+            .arg(settings::makerWebAddress());
     }
     return {};
 }
 
-} // namespace qv
+} // namespace qv::serial

@@ -9,7 +9,7 @@
 
 #include <optional>
 
-namespace qv {
+namespace qv::serial {
 
 enum class IdentifyEnd {
     Ok,           // a module this version supports answered
@@ -41,4 +41,4 @@ IdentifyOutcome identifyModule(const QString &port, qint32 baud, const QString &
 // The message for an identification that did not end Ok; empty for Ok.
 QString identifyFailureText(const IdentifyOutcome &outcome);
 
-} // namespace qv
+} // namespace qv::serial

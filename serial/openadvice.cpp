@@ -7,7 +7,7 @@
 #include <unistd.h>
 #endif
 
-namespace qv {
+namespace qv::serial {
 
 namespace {
 
@@ -230,4 +230,4 @@ QString unusablePortsSummary(const QList<OpenFailure> &failures, PortNaming nami
     return lines.join(u'\n') + QStringLiteral("\n\n") + remedies.join(u'\n');
 }
 
-} // namespace qv
+} // namespace qv::serial

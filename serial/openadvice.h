@@ -7,7 +7,7 @@
 #include <QList>
 #include <QString>
 
-namespace qv {
+namespace qv::serial {
 
 // The port as the message names it: the device path on Unix ("/dev/ttyUSB0", or
 // "COM1 (/dev/ttyS0)" when the name differs), the name on Windows.
@@ -30,4 +30,4 @@ QString openFailureAdvice(const OpenFailure &failure, PortNaming naming = native
 QString unusablePortsSummary(const QList<OpenFailure> &failures,
                              PortNaming naming = nativePortNaming());
 
-} // namespace qv
+} // namespace qv::serial

@@ -6,7 +6,7 @@
 #include <cerrno>
 #include <cstring>
 
-namespace qv {
+namespace qv::serial {
 
 namespace {
 
@@ -180,4 +180,4 @@ QString describeForLog(const OpenFailure &failure)
     return QStringLiteral("other: ") + failure.systemText;
 }
 
-} // namespace qv
+} // namespace qv::serial

@@ -17,7 +17,7 @@
 
 #include <optional>
 
-namespace qv {
+namespace qv::serial {
 
 struct OpenFailure
 {
@@ -128,4 +128,4 @@ std::optional<PortHolder> parseLockFile(const QByteArray &contents);
 // (pid 1234)", "missing", "other: Input/output error".
 QString describeForLog(const OpenFailure &failure);
 
-} // namespace qv
+} // namespace qv::serial

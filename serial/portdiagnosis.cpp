@@ -21,7 +21,7 @@
 #include <vector>
 #endif
 
-namespace qv {
+namespace qv::serial {
 
 namespace {
 
@@ -462,4 +462,4 @@ OpenFailure diagnoseFailedOpen(const QString &portName, const QString &path,
     return classifyOpenFailure(facts);
 }
 
-} // namespace qv
+} // namespace qv::serial

@@ -10,7 +10,7 @@
 
 #include <optional>
 
-namespace qv {
+namespace qv::serial {
 
 // The serial port's error in the program's words: Qt's own (errorString()) are English only.
 QString serialPortErrorText(QSerialPort::SerialPortError error);
@@ -36,4 +36,4 @@ std::optional<PortHolder> portLockHolder(const QString &path);
 // for serial ports).
 int lastSystemError();
 
-} // namespace qv
+} // namespace qv::serial

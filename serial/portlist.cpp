@@ -13,7 +13,7 @@
 
 #include <algorithm>
 
-namespace qv {
+namespace qv::serial {
 
 namespace {
 
@@ -195,4 +195,4 @@ QList<PortEntry> surveyPorts(const QString &currentPort, const QStringList &know
     return entries;
 }
 
-} // namespace qv
+} // namespace qv::serial

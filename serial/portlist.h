@@ -16,7 +16,7 @@
 #include <functional>
 #include <optional>
 
-namespace qv {
+namespace qv::serial {
 
 // What the system tells about a serial port.
 struct PortDescription
@@ -73,4 +73,4 @@ QList<PortEntry> surveyPorts(const QString &currentPort, const QStringList &know
 // by-id link and its target).
 bool samePort(const QString &a, const QString &b);
 
-} // namespace qv
+} // namespace qv::serial

@@ -1,6 +1,6 @@
 #include "serial/portnames.h"
 
-namespace qv {
+namespace qv::serial {
 
 namespace {
 
@@ -47,4 +47,4 @@ QString systemPortPath(const QString &portName, PortNaming naming)
     return QStringLiteral("/dev/") + portName;
 }
 
-} // namespace qv
+} // namespace qv::serial

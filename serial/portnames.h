@@ -4,7 +4,7 @@
 
 #include <QString>
 
-namespace qv {
+namespace qv::serial {
 
 enum class PortNaming { Windows, Unix };
 
@@ -16,4 +16,4 @@ PortNaming nativePortNaming();
 // any other name (ttyUSB0, ttyACM0, ttyS0) inside /dev. An empty name stays empty.
 QString systemPortPath(const QString &portName, PortNaming naming = nativePortNaming());
 
-} // namespace qv
+} // namespace qv::serial

@@ -6,7 +6,7 @@
 #include <QMetaObject>
 #include <QThread>
 
-namespace qv {
+namespace qv::serial {
 
 namespace {
 
@@ -117,4 +117,4 @@ QString PortSearch::found() const
     return {};
 }
 
-} // namespace qv
+} // namespace qv::serial

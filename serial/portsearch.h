@@ -21,7 +21,7 @@
 
 class QThread;
 
-namespace qv {
+namespace qv::serial {
 
 struct ProbeOutcome
 {
@@ -79,4 +79,4 @@ private:
     std::vector<std::unique_ptr<QThread>> m_threads;
 };
 
-} // namespace qv
+} // namespace qv::serial

@@ -5,7 +5,7 @@
 // longest valid reply of its exchange.
 #pragma once
 
-namespace qv::replybound {
+namespace qv::serial::replybound {
 
 // "Q_QV5_FW2.1" and a line end: a dozen bytes.
 inline constexpr int Identification = 256;
@@ -16,4 +16,4 @@ inline constexpr int ReadOut = 4096;
 // One line of eight short fields: well under 100 bytes.
 inline constexpr int Status = 512;
 
-} // namespace qv::replybound
+} // namespace qv::serial::replybound

@@ -9,7 +9,7 @@
 #include <chrono>
 #include <thread>
 
-namespace qv {
+namespace qv::serial {
 
 namespace {
 
@@ -360,4 +360,4 @@ Reply SerialLine::readReply(const ReplyOptions &options)
     }
 }
 
-} // namespace qv
+} // namespace qv::serial

@@ -18,7 +18,7 @@
 #include <atomic>
 #include <optional>
 
-namespace qv {
+namespace qv::serial {
 
 struct LineSettings
 {
@@ -177,4 +177,4 @@ private:
     qint64 m_received = 0; // bytes read since the port was opened
 };
 
-} // namespace qv
+} // namespace qv::serial

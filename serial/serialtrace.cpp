@@ -1,6 +1,6 @@
 #include "serial/serialtrace.h"
 
-namespace qv {
+namespace qv::serial {
 
 Q_LOGGING_CATEGORY(lcSerial, "qv.serial")
 Q_LOGGING_CATEGORY(lcSerialTrace, "qv.serial.trace", QtWarningMsg)
@@ -57,4 +57,4 @@ void SerialTrace::line(const char *direction, const QString &what) const
                                             .arg(QLatin1String(direction), what);
 }
 
-} // namespace qv
+} // namespace qv::serial

@@ -10,7 +10,7 @@
 #include <QLoggingCategory>
 #include <QString>
 
-namespace qv {
+namespace qv::serial {
 
 Q_DECLARE_LOGGING_CATEGORY(lcSerial)
 Q_DECLARE_LOGGING_CATEGORY(lcSerialTrace)
@@ -34,4 +34,4 @@ private:
     QString m_port;
 };
 
-} // namespace qv
+} // namespace qv::serial

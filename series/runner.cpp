@@ -56,16 +56,16 @@ constexpr int RefusalRetryMs = 300;
 // The 56 items of a download record.
 QStringList recordFields(const QString &record, QChar separator)
 {
-    QStringList items = record::downloadLines(record, separator);
-    if (items.size() > record::FieldCount)
-        items.resize(record::FieldCount);
+    QStringList items = transfer::record::downloadLines(record, separator);
+    if (items.size() > transfer::record::FieldCount)
+        items.resize(transfer::record::FieldCount);
     return items;
 }
 
-bool isRefusal(const std::optional<OpenFailure> &failure)
+bool isRefusal(const std::optional<serial::OpenFailure> &failure)
 {
-    return failure && (failure->kind == OpenFailure::Kind::PermissionDenied ||
-                       failure->kind == OpenFailure::Kind::Busy);
+    return failure && (failure->kind == serial::OpenFailure::Kind::PermissionDenied ||
+                       failure->kind == serial::OpenFailure::Kind::Busy);
 }
 
 // Whether a module on `port` begins to answer the identification request within
@@ -74,25 +74,25 @@ enum class Presence { Answers, Silent, Gone };
 
 Presence probe(const QString &port, qint32 baud, int withinMs)
 {
-    SerialLine line;
-    if (line.open(lines::identification(port, baud)) != OpenResult::Ok)
+    serial::SerialLine line;
+    if (line.open(serial::lines::identification(port, baud)) != serial::OpenResult::Ok)
         return Presence::Gone;
     line.writeBytes(QByteArrayLiteral("~|"));
-    const ByteRead read = line.readByte(withinMs);
+    const serial::ByteRead read = line.readByte(withinMs);
     line.close();
     switch (read.status) {
-    case ReadStatus::Byte:
+    case serial::ReadStatus::Byte:
         return Presence::Answers;
-    case ReadStatus::Silence:
+    case serial::ReadStatus::Silence:
         return Presence::Silent;
-    case ReadStatus::Gone:
+    case serial::ReadStatus::Gone:
         break;
     }
     return Presence::Gone;
 }
 
 // Hands the exchange's bytes on as the unit's percentage, within [from, to].
-class UnitProgress : public transfer::DownloadProgress, public ReadProgress
+class UnitProgress : public transfer::DownloadProgress, public serial::ReadProgress
 {
 public:
     // With a read-back the download is the first half of the unit's bar, the read-back the
@@ -105,7 +105,7 @@ public:
     void value(int value) override { tell(0, m_downloadTo, value, m_downloadTotal); }
     void advance() override
     {
-        tell(50, 100, ++m_readBytes, record::FieldCount * record::ItemWidth);
+        tell(50, 100, ++m_readBytes, transfer::record::FieldCount * transfer::record::ItemWidth);
     }
     bool cancelled() override { return false; }
 
@@ -211,17 +211,17 @@ private:
 struct SeriesRunner::State
 {
     SeriesSetup setup;
-    devSettings link; // separators, acknowledgement, the compatibility table's version
+    settings::devSettings link; // separators, acknowledgement, the compatibility table's version
     mutable QMutex mutex;
     QList<UnitResult> results;
     bool planned = false;
     std::atomic<bool> stopping{false};
-    int model = NoDevice;
-    std::optional<OpenFailure> portFailure;
+    int model = settings::NoDevice;
+    std::optional<serial::OpenFailure> portFailure;
     bool notRecorded = false;
     // The run's thread only: the rows' records for the series' model, as they are needed.
     QHash<int, QString> records;
-    int recordsModel = NoDevice;
+    int recordsModel = settings::NoDevice;
 
     QChar downloadSeparator() const { return QChar(char16_t(quint8(link.DownloadSeparator))); }
     QChar uploadSeparator() const { return QChar(char16_t(quint8(link.UploadSeparator))); }
@@ -286,14 +286,14 @@ struct SeriesRunner::State
     }
 
     enum class Found { Module, Stopped, PortUnusable };
-    Found waitForModule(IdentifyOutcome &outcome);
+    Found waitForModule(serial::IdentifyOutcome &outcome);
     bool waitForRemoval();
     void takeModel(int newModel, SeriesObserver &observer);
     QString recordOf(int row, int moduleModel);
     int heldRow(const QStringList &moduleFields, int moduleModel);
-    reg::Entry entryFor(const transfer::ExchangeReport &report, const IdentifyOutcome &module,
-                        int row) const;
-    UnitResult writeUnit(int row, const QString &record, const IdentifyOutcome &module,
+    reg::Entry entryFor(const transfer::ExchangeReport &report,
+                        const serial::IdentifyOutcome &module, int row) const;
+    UnitResult writeUnit(int row, const QString &record, const serial::IdentifyOutcome &module,
                          reg::Journal &journal, SeriesObserver &observer);
 };
 
@@ -318,14 +318,15 @@ private:
 
 } // namespace
 
-SeriesRunner::State::Found SeriesRunner::State::waitForModule(IdentifyOutcome &outcome)
+SeriesRunner::State::Found SeriesRunner::State::waitForModule(serial::IdentifyOutcome &outcome)
 {
     int refusals = 0;
     while (!stopping) {
-        outcome = identifyModule(setup.port, setup.baud, link.Version, setup.answerWithinMs);
-        if (outcome.end == IdentifyEnd::NotOpen) {
-            const bool other =
-                outcome.openFailure && outcome.openFailure->kind == OpenFailure::Kind::Other;
+        outcome =
+            serial::identifyModule(setup.port, setup.baud, link.Version, setup.answerWithinMs);
+        if (outcome.end == serial::IdentifyEnd::NotOpen) {
+            const bool other = outcome.openFailure &&
+                               outcome.openFailure->kind == serial::OpenFailure::Kind::Other;
             if (isRefusal(outcome.openFailure) || other) {
                 if (++refusals >= (other ? OtherFailureTries : RefusalTries)) {
                     portFailure = outcome.openFailure;
@@ -339,7 +340,7 @@ SeriesRunner::State::Found SeriesRunner::State::waitForModule(IdentifyOutcome &o
             continue;
         }
         refusals = 0;
-        if (outcome.end != IdentifyEnd::NoModule)
+        if (outcome.end != serial::IdentifyEnd::NoModule)
             return Found::Module;
     }
     return Found::Stopped;
@@ -351,7 +352,7 @@ SeriesRunner::State::Found SeriesRunner::State::waitForModule(IdentifyOutcome &o
 // then is the same module, its contact loose for a moment.
 bool SeriesRunner::State::waitForRemoval()
 {
-    const int silence = lines::identification(setup.port, setup.baud).readTimeout();
+    const int silence = serial::lines::identification(setup.port, setup.baud).readTimeout();
     QElapsedTimer clock;
     clock.start();
     qint64 awaySince = -1;
@@ -445,11 +446,11 @@ int SeriesRunner::State::heldRow(const QStringList &moduleFields, int moduleMode
 }
 
 reg::Entry SeriesRunner::State::entryFor(const transfer::ExchangeReport &report,
-                                         const IdentifyOutcome &module, int row) const
+                                         const serial::IdentifyOutcome &module, int row) const
 {
     reg::ExchangeContext context;
     context.programVersion = setup.programVersion.isEmpty() ? link.Version : setup.programVersion;
-    context.technician = preferences::technician();
+    context.technician = settings::preferences::technician();
     context.identification = module.id.text;
     context.model = module.id.model;
     reg::Entry entry = reg::entryForExchange(report, context);
@@ -459,8 +460,8 @@ reg::Entry SeriesRunner::State::entryFor(const transfer::ExchangeReport &report,
 }
 
 UnitResult SeriesRunner::State::writeUnit(int row, const QString &record,
-                                          const IdentifyOutcome &module, reg::Journal &journal,
-                                          SeriesObserver &observer)
+                                          const serial::IdentifyOutcome &module,
+                                          reg::Journal &journal, SeriesObserver &observer)
 {
     UnitResult result = UnitResult::of(row, UnitState::Working);
     result.identification = module.id.text;
@@ -535,7 +536,7 @@ QList<UnitResult> SeriesRunner::plan(QString *error)
     } else {
         const QString key = seriesKey(s.unitsPath, s.baseFileBytes);
         const QList<reg::Entry> entries = store.seriesDownloads(key, &why);
-        if (model == NoDevice && !entries.isEmpty())
+        if (model == settings::NoDevice && !entries.isEmpty())
             model = entries.constFirst().model;
         for (const reg::Entry &entry : entries) {
             const int row = entry.seriesRow - 1;
@@ -597,7 +598,7 @@ bool SeriesRunner::run(SeriesObserver &observer, QString *error)
     if (!why.isEmpty())
         return fail(why);
     // The model the register gives a series that was begun before.
-    if (s.model == NoDevice && d->model != NoDevice)
+    if (s.model == settings::NoDevice && d->model != settings::NoDevice)
         d->takeModel(d->model, observer);
 
     bool ok = true;
@@ -606,12 +607,12 @@ bool SeriesRunner::run(SeriesObserver &observer, QString *error)
         if (d->nextRow() < 0)
             break;
         observer.waiting(Wait::ForModule, d->nextRow());
-        IdentifyOutcome module;
+        serial::IdentifyOutcome module;
         const State::Found found = d->waitForModule(module);
         if (found == State::Found::Stopped)
             break;
         if (found == State::Found::PortUnusable) {
-            ok = fail(identifyFailureText(module));
+            ok = fail(serial::identifyFailureText(module));
             break;
         }
         auto refuse = [&](const QString &reason) {
@@ -621,21 +622,22 @@ bool SeriesRunner::run(SeriesObserver &observer, QString *error)
         };
 
         QString refusal;
-        if (module.end != IdentifyEnd::Ok || module.id.model == NoDevice)
-            refusal = identifyFailureText(module);
-        if (module.id.model == NoDevice && refusal.isEmpty())
+        if (module.end != serial::IdentifyEnd::Ok || module.id.model == settings::NoDevice)
+            refusal = serial::identifyFailureText(module);
+        if (module.id.model == settings::NoDevice && refusal.isEmpty())
             refusal = Text::tr("A csatlakoztatott eszköz (%1) típusa ismeretlen: nem kap sort.")
                           .arg(module.id.text);
-        else if (refusal.isEmpty() && d->model != NoDevice && module.id.model != d->model)
+        else if (refusal.isEmpty() && d->model != settings::NoDevice && module.id.model != d->model)
             refusal = Text::tr("A csatlakoztatott modul %1 típusú, a sorozat %2 típusú modulokhoz "
                                "készül: ez a modul nem kap sort. Csatlakoztasson %2 modult.")
-                          .arg(device::modelName(module.id.model), device::modelName(d->model));
+                          .arg(form::device::modelName(module.id.model),
+                               form::device::modelName(d->model));
         if (!refusal.isEmpty()) {
             if (!refuse(refusal))
                 break;
             continue;
         }
-        if (d->model == NoDevice)
+        if (d->model == settings::NoDevice)
             d->takeModel(module.id.model, observer);
 
         // The first row still to do that this model can take.
@@ -748,7 +750,7 @@ bool SeriesRunner::stopRequested() const
     return d->stopping;
 }
 
-std::optional<OpenFailure> SeriesRunner::portFailure() const
+std::optional<serial::OpenFailure> SeriesRunner::portFailure() const
 {
     return d->portFailure;
 }

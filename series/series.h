@@ -85,7 +85,7 @@ QList<int> rowsWithProblems(const QList<CellProblem> &problems);
 // "fejléc, ...".
 QString problemText(const CellProblem &problem);
 
-// The file values (qv::config::kValueLines) of unit `row` (0-based): the base file's with
+// The file values (qv::files::kValueLines) of unit `row` (0-based): the base file's with
 // the row's non-empty cells in place, normalised as the form normalises them.
 QStringList unitValues(const UnitsTable &table, int row, const QStringList &baseValues);
 
@@ -166,7 +166,7 @@ struct SeriesSetup
     UnitsTable units;
     QString unitsPath;
     QList<int> skippedRows; // 0-based rows refused by the checks that the user skipped
-    // qv::DeviceModelCode; NoDevice: the model of the series' first written row as the
+    // qv::settings::DeviceModelCode; NoDevice: the model of the series' first written row as the
     // register holds it, or else the first module's.
     int model = 0;
     bool verify = true;
@@ -234,7 +234,7 @@ public:
 
     // Why the port could not be used, when that ended the run (permissions, busy); read
     // after run() returned.
-    std::optional<OpenFailure> portFailure() const;
+    std::optional<serial::OpenFailure> portFailure() const;
     // Whether the register's refusal of an entry (a unit's, or a backup's) ended the run.
     bool notRecorded() const;
 

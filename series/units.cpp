@@ -174,14 +174,15 @@ const QHash<QString, FieldInfo> &fieldsByName()
 // Whether a module of `profile` has the field: a text it lacks, a matrix column it lacks,
 // a ring-in output or an output mode of an output it lacks, the analogue range without an
 // analogue input.
-bool modelHas(const device::Profile &profile, const QString &name, const FieldInfo &info)
+bool modelHas(const form::device::Profile &profile, const QString &name, const FieldInfo &info)
 {
     switch (info.item->kind) {
     case form::Kind::LineEdit:
-        return device::hasTextField(profile, name);
+        return form::device::hasTextField(profile, name);
     case form::Kind::CheckBox: {
-        const auto cell = device::parseMatrixTag(QString::fromLatin1(info.item->groupProperty));
-        return !cell || device::hasMatrixColumn(profile, cell->column);
+        const auto cell =
+            form::device::parseMatrixTag(QString::fromLatin1(info.item->groupProperty));
+        return !cell || form::device::hasMatrixColumn(profile, cell->column);
     }
     case form::Kind::RadioButton: {
         const QLatin1StringView box(info.box->name);
@@ -189,7 +190,7 @@ bool modelHas(const device::Profile &profile, const QString &name, const FieldIn
             return profile.analogue;
         if (box == QLatin1StringView("g_ki_csengetes"))
             return name.mid(1).toInt() <= profile.outputs;
-        const auto ring = device::parseRingButton(name);
+        const auto ring = form::device::parseRingButton(name);
         return !ring || ring->output <= profile.outputs;
     }
     default:
@@ -225,7 +226,8 @@ struct Column
     QList<int> members;
 };
 
-QList<Column> usableColumns(const UnitsTable &table, const std::optional<device::Profile> &profile,
+QList<Column> usableColumns(const UnitsTable &table,
+                            const std::optional<form::device::Profile> &profile,
                             QList<CellProblem> *problems)
 {
     QList<Column> columns;
@@ -256,11 +258,11 @@ QList<Column> usableColumns(const UnitsTable &table, const std::optional<device:
     return columns;
 }
 
-rules::AnalogRange rangeOf(const QStringList &values)
+form::rules::AnalogRange rangeOf(const QStringList &values)
 {
     const int index = fieldsByName().value(QStringLiteral("max_be_30")).index;
-    return index >= 0 && form::isSetValue(values.value(index)) ? rules::AnalogRange::Volts30
-                                                               : rules::AnalogRange::Volts15;
+    return index >= 0 && form::isSetValue(values.value(index)) ? form::rules::AnalogRange::Volts30
+                                                               : form::rules::AnalogRange::Volts15;
 }
 
 // Why one cell cannot be the field's value; empty when it can.
@@ -268,7 +270,7 @@ QString cellProblem(const QString &name, const FieldInfo &field, const QString &
 {
     if (field.item->kind != form::Kind::LineEdit) {
         if (value != u"0" && value != u"1")
-            return rules::warningFor(rules::Problem::NotZeroOne).text;
+            return form::rules::warningFor(form::rules::Problem::NotZeroOne).text;
         return {};
     }
     if (value.contains(u'\n') || value.contains(u'\r'))
@@ -282,11 +284,11 @@ QString cellProblem(const QString &name, const FieldInfo &field, const QString &
     if (value.contains(u'|'))
         return Text::tr("A(z) „%1” mező nem tartalmazhat „|” karaktert!")
             .arg(transfer::fieldCaption(name));
-    const std::optional<rules::Group> group = rules::groupOf(name);
+    const std::optional<form::rules::Group> group = form::rules::groupOf(name);
     if (!group)
         return {};
-    const rules::GroupCheck check = rules::checkGroup(*group, {{name, value}});
-    return rules::warningFor(check.problem).text;
+    const form::rules::GroupCheck check = form::rules::checkGroup(*group, {{name, value}});
+    return form::rules::warningFor(check.problem).text;
 }
 
 // The unit's values with its cells in place; radio buttons switched on switch the others
@@ -295,7 +297,7 @@ QStringList mergedValues(const QList<Column> &columns, const QStringList &cells,
                          const QStringList &baseValues)
 {
     QStringList values = baseValues;
-    while (values.size() < config::kValueLines)
+    while (values.size() < files::kValueLines)
         values << QString();
     // Off first, so that a button switched on wins over one of its group switched off.
     for (const bool on : {false, true}) {
@@ -307,10 +309,11 @@ QStringList mergedValues(const QList<Column> &columns, const QStringList &cells,
             const FieldInfo &f = *column.field;
             if (f.item->kind == form::Kind::LineEdit) {
                 if (!on) {
-                    const std::optional<rules::Group> group = rules::groupOf(column.name);
-                    values[f.index] =
-                        group ? rules::normalised(rules::fieldRule(*group, column.name), cell)
-                              : cell;
+                    const std::optional<form::rules::Group> group =
+                        form::rules::groupOf(column.name);
+                    values[f.index] = group ? form::rules::normalised(
+                                                  form::rules::fieldRule(*group, column.name), cell)
+                                            : cell;
                 }
                 continue;
             }
@@ -318,9 +321,9 @@ QStringList mergedValues(const QList<Column> &columns, const QStringList &cells,
                 continue;
             if (on && f.item->kind == form::Kind::RadioButton) {
                 for (const int member : column.members)
-                    values[member] = config::flagLine(false);
+                    values[member] = files::flagLine(false);
             }
-            values[f.index] = config::flagLine(on);
+            values[f.index] = files::flagLine(on);
         }
     }
     return values;
@@ -430,7 +433,7 @@ UnitsRead readUnitsFile(const QString &path)
 QList<CellProblem> checkUnits(const UnitsTable &table, const QStringList &baseValues, int model)
 {
     QList<CellProblem> problems;
-    const std::optional<device::Profile> profile = device::profileFor(model);
+    const std::optional<form::device::Profile> profile = form::device::profileFor(model);
     const QList<Column> columns = usableColumns(table, profile, &problems);
 
     // The usable column of each field, the same for every row.
@@ -448,7 +451,7 @@ QList<CellProblem> checkUnits(const UnitsTable &table, const QStringList &baseVa
         for (const QString &name : form::names(box, form::Kind::LineEdit)) {
             const FieldInfo info = fieldsByName().value(name);
             if (!info.item || (info.item->flags & form::Disabled) ||
-                (profile && !device::hasTextField(*profile, name)) ||
+                (profile && !form::device::hasTextField(*profile, name)) ||
                 !baseValues.value(info.index).isEmpty())
                 continue;
             if (const auto it = columnOf.constFind(name); it != columnOf.cend())
@@ -508,13 +511,15 @@ QList<CellProblem> checkUnits(const UnitsTable &table, const QStringList &baseVa
         // The analogue alarm levels against the range and each other, as the form checks
         // its analogue page, when the row sets any of that page.
         if (!analogCells.isEmpty()) {
-            QList<rules::Field> fields;
+            QList<form::rules::Field> fields;
             for (const QString &name : form::names("g_analog", form::Kind::LineEdit))
-                fields << rules::Field{name, values.value(fieldsByName().value(name).index)};
-            const rules::AnalogRange range = rangeOf(values);
-            const rules::GroupCheck check = rules::checkGroup(rules::Group::Analog, fields, range);
-            if (check.problem != rules::Problem::None)
-                blame(fields.at(check.focus).name, rules::warningFor(check.problem, range).text);
+                fields << form::rules::Field{name, values.value(fieldsByName().value(name).index)};
+            const form::rules::AnalogRange range = rangeOf(values);
+            const form::rules::GroupCheck check =
+                form::rules::checkGroup(form::rules::Group::Analog, fields, range);
+            if (check.problem != form::rules::Problem::None)
+                blame(fields.at(check.focus).name,
+                      form::rules::warningFor(check.problem, range).text);
         }
 
         // One button of each group the row touches switched on.
@@ -579,7 +584,7 @@ QString unitRecord(const UnitsTable &table, int row, const QStringList &baseValu
                    QChar separator, QString *reason)
 {
     transfer::FormValues values = transfer::formValuesFromFile(unitValues(table, row, baseValues));
-    values.profile = device::profileFor(model);
+    values.profile = form::device::profileFor(model);
     const transfer::Assembly assembly = transfer::assembleDownload(values, separator);
     const QString caption = transfer::fieldCaption(assembly.field);
     QString why;
@@ -683,9 +688,9 @@ QString csvField(const QString &text, QChar separator)
 // Whether field `name` holds a telephone number (t1 ... t8, the SMS centre's).
 bool isTelephoneField(const QString &name)
 {
-    const std::optional<rules::Group> group = rules::groupOf(name);
-    return group && (*group == rules::Group::Telephones ||
-                     rules::fieldRule(*group, name).chars == rules::CharClass::Phone);
+    const std::optional<form::rules::Group> group = form::rules::groupOf(name);
+    return group && (*group == form::rules::Group::Telephones ||
+                     form::rules::fieldRule(*group, name).chars == form::rules::CharClass::Phone);
 }
 
 // A cell as a spreadsheet takes it as text: with an apostrophe before one it would run as

@@ -4,7 +4,7 @@
 #include <QCoreApplication>
 #include <QString>
 
-namespace qv {
+namespace qv::settings {
 
 inline QString makerWebAddress()
 {
@@ -25,4 +25,4 @@ inline QString authorLine()
     return QCoreApplication::translate("qv::Branding", "Készítette: a qvconfig csapat");
 }
 
-} // namespace qv
+} // namespace qv::settings

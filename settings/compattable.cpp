@@ -6,11 +6,11 @@
 #include <QFileInfo>
 #include <QIODevice>
 
-namespace qv {
+namespace qv::settings {
 Q_LOGGING_CATEGORY(lcIdent, "qv.ident")
 }
 
-namespace qv::compat {
+namespace qv::settings::compat {
 
 QString tableFileName(const QString &version)
 {
@@ -98,4 +98,4 @@ bool isCompatible(const QString &version, const QString &identification)
     return lists(table, identification);
 }
 
-} // namespace qv::compat
+} // namespace qv::settings::compat

@@ -11,12 +11,12 @@
 
 class QIODevice;
 
-namespace qv {
+namespace qv::settings {
 // "qv.ident": why an identification was not accepted (on by default, like all debug output).
 Q_DECLARE_LOGGING_CATEGORY(lcIdent)
-} // namespace qv
+} // namespace qv::settings
 
-namespace qv::compat {
+namespace qv::settings::compat {
 
 // No identification is longer than the identification reply may be, so a longer table
 // line can never match; such a line is passed over.
@@ -53,4 +53,4 @@ bool lists(const Table &table, const QString &identification);
 // nothing; the reason goes to qv.ident.
 bool isCompatible(const QString &version, const QString &identification);
 
-} // namespace qv::compat
+} // namespace qv::settings::compat

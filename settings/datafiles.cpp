@@ -7,7 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-namespace qv {
+namespace qv::settings {
 
 Q_LOGGING_CATEGORY(lcData, "qv.data", QtInfoMsg)
 
@@ -102,4 +102,4 @@ QString locateManual(QLocale::Language language)
     return wanted;
 }
 
-} // namespace qv
+} // namespace qv::settings

@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace qv {
+namespace qv::settings {
 
 // Where each data file was found, or that it was not (debug level, off by default:
 // QT_LOGGING_RULES="qv.data.debug=true").
@@ -47,4 +47,4 @@ QString manualFileName(QLocale::Language language);
 // exists, or the bare name of the one in the program's language when neither does.
 QString locateManual(QLocale::Language language = QLocale().language());
 
-} // namespace qv
+} // namespace qv::settings

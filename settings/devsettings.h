@@ -3,10 +3,10 @@
 
 #include <QString>
 
+namespace qv::settings {
+
 // Model codes kept in devSettings::DeviceModel.
-namespace qv {
 enum DeviceModelCode : int { NoDevice = 0, ModelQV5 = 1, ModelQV3 = 2, ModelBRK2 = 3 };
-}
 
 // One record lives in the main window; the download worker gets a copy of it.
 // The field names follow the modules' own documentation, so they stay as they are.
@@ -27,9 +27,11 @@ struct devSettings
     QString FooterText;                    // rich text of the status-bar link label
     QString FooterText2;                   // second footer line of the defaults file
     QString PictureFile = QStringLiteral("i_default.dll");
-    qint32 DeviceModel = qv::NoDevice;        // see qv::DeviceModelCode
+    qint32 DeviceModel = NoDevice;            // see DeviceModelCode
     QString Version = QStringLiteral("1.31"); // software version
     QString DeviceId;                         // identification as received
 
     friend bool operator==(const devSettings &, const devSettings &) = default;
 };
+
+} // namespace qv::settings

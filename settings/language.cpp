@@ -8,7 +8,7 @@
 #include <QLoggingCategory>
 #include <QTranslator>
 
-namespace qv::language {
+namespace qv::settings::language {
 
 namespace {
 
@@ -128,4 +128,4 @@ Language current()
     return installed().language;
 }
 
-} // namespace qv::language
+} // namespace qv::settings::language

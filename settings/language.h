@@ -7,7 +7,7 @@
 
 #include <optional>
 
-namespace qv::language {
+namespace qv::settings::language {
 
 enum class Language { Hungarian, English };
 
@@ -41,4 +41,4 @@ void use(Language language);
 // The language installed by use(); Hungarian before any call.
 Language current();
 
-} // namespace qv::language
+} // namespace qv::settings::language

@@ -3,7 +3,7 @@
 #include <QRegularExpression>
 #include <QSettings>
 
-namespace qv::preferences {
+namespace qv::settings::preferences {
 
 namespace {
 
@@ -80,4 +80,4 @@ void setLanguage(const QString &code)
     store().setValue(kLanguage, code);
 }
 
-} // namespace qv::preferences
+} // namespace qv::settings::preferences

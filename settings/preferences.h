@@ -3,7 +3,7 @@
 
 #include <QString>
 
-namespace qv::preferences {
+namespace qv::settings::preferences {
 
 // Whether the download dialog reads the configuration back and compares it with what was
 // sent ("Ellenőrzés betöltés után"); off until the user asks for it.
@@ -29,4 +29,4 @@ void setTechnician(const QString &name);
 QString language();
 void setLanguage(const QString &code);
 
-} // namespace qv::preferences
+} // namespace qv::settings::preferences

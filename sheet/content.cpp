@@ -53,7 +53,7 @@ QString shown(QString text)
 class Configuration
 {
 public:
-    Configuration(const QStringList &values, const std::optional<device::Profile> &profile)
+    Configuration(const QStringList &values, const std::optional<form::device::Profile> &profile)
         : m_values(values), m_profile(profile)
     {
         // A line edit keeps no more than its length, as when the form opens a file.
@@ -68,7 +68,7 @@ public:
 
     bool has(const QString &field) const
     {
-        return !m_profile || device::hasTextField(*m_profile, field);
+        return !m_profile || form::device::hasTextField(*m_profile, field);
     }
     // Without the blanks after it, which the module does not keep either; blanks before it
     // are part of what is typed.
@@ -88,7 +88,7 @@ public:
     bool analogue() const { return !m_profile || m_profile->analogue; }
     bool hasColumn(int column) const
     {
-        return !m_profile || device::hasMatrixColumn(*m_profile, column);
+        return !m_profile || form::device::hasMatrixColumn(*m_profile, column);
     }
 
     // Entry k's ticked matrix columns, as bits 0..7 for columns 1..8.
@@ -99,9 +99,9 @@ public:
             if (field.kind != form::Kind::CheckBox || !isSet(field.name))
                 continue;
             const form::Item *item = form::findItem(field.name);
-            const auto cell = item
-                                  ? device::parseMatrixTag(QString::fromLatin1(item->groupProperty))
-                                  : std::nullopt;
+            const auto cell =
+                item ? form::device::parseMatrixTag(QString::fromLatin1(item->groupProperty))
+                     : std::nullopt;
             if (cell && cell->entry == entry && cell->column >= 1 && cell->column <= 8 &&
                 hasColumn(cell->column))
                 bits |= 1 << (cell->column - 1);
@@ -112,7 +112,7 @@ public:
     int ringOutput(int entry) const
     {
         for (int output = 1; output <= outputs(); ++output) {
-            if (isSet(device::ringButtonName(entry, output)))
+            if (isSet(form::device::ringButtonName(entry, output)))
                 return output;
         }
         return 0;
@@ -125,14 +125,14 @@ private:
     }
 
     const QStringList &m_values;
-    std::optional<device::Profile> m_profile;
+    std::optional<form::device::Profile> m_profile;
     QHash<QString, QString> m_texts;
 };
 
-rules::AnalogRange rangeOf(const Configuration &c)
+form::rules::AnalogRange rangeOf(const Configuration &c)
 {
-    return c.isSet(QStringLiteral("max_be_30")) ? rules::AnalogRange::Volts30
-                                                : rules::AnalogRange::Volts15;
+    return c.isSet(QStringLiteral("max_be_30")) ? form::rules::AnalogRange::Volts30
+                                                : form::rules::AnalogRange::Volts15;
 }
 
 // The form's own checks, group box by group box in the form's order, and then the
@@ -140,22 +140,22 @@ rules::AnalogRange rangeOf(const Configuration &c)
 // checks leave them (the module id padded to four digits and the like).
 std::optional<std::pair<QString, QString>> refusal(Configuration &c, const Source &source)
 {
-    const std::pair<const char *, rules::Group> boxes[] = {
-        {"g_general", rules::Group::General},     {"g_analog", rules::Group::Analog},
-        {"g_be", rules::Group::Inputs},           {"g_ki", rules::Group::Outputs},
-        {"g_activate", rules::Group::Activation}, {"g_tel", rules::Group::Telephones},
+    const std::pair<const char *, form::rules::Group> boxes[] = {
+        {"g_general", form::rules::Group::General},     {"g_analog", form::rules::Group::Analog},
+        {"g_be", form::rules::Group::Inputs},           {"g_ki", form::rules::Group::Outputs},
+        {"g_activate", form::rules::Group::Activation}, {"g_tel", form::rules::Group::Telephones},
     };
-    const rules::AnalogRange range = rangeOf(c);
+    const form::rules::AnalogRange range = rangeOf(c);
     for (const auto &[box, group] : boxes) {
-        QList<rules::Field> fields;
+        QList<form::rules::Field> fields;
         for (const QString &name : form::names(box, form::Kind::LineEdit))
-            fields << rules::Field{name, c.texts().value(name)};
-        const rules::GroupCheck check = rules::checkGroup(group, fields, range);
-        if (check.problem != rules::Problem::None) {
+            fields << form::rules::Field{name, c.texts().value(name)};
+        const form::rules::GroupCheck check = form::rules::checkGroup(group, fields, range);
+        if (check.problem != form::rules::Problem::None) {
             const QString &name = fields.at(check.focus).name;
-            return std::pair{name,
-                             Text::tr("%1: %2").arg(transfer::fieldCaption(name),
-                                                    rules::warningFor(check.problem, range).text)};
+            return std::pair{
+                name, Text::tr("%1: %2").arg(transfer::fieldCaption(name),
+                                             form::rules::warningFor(check.problem, range).text)};
         }
         for (int i = 0; i < fields.size(); ++i)
             c.setText(fields.at(i).name, check.texts.at(i));
@@ -188,7 +188,7 @@ void addFact(QList<Fact> &facts, const QString &label, const QString &value, boo
 }
 
 // A level in tenths of a volt, from its whole and tenth fields; empty unless both are set.
-QString volts(const Configuration &c, const rules::AnalogLevelFields &level)
+QString volts(const Configuration &c, const form::rules::AnalogLevelFields &level)
 {
     const QString whole = c.text(QString(level.whole)), tenth = c.text(QString(level.tenth));
     if (whole.isEmpty() || tenth.isEmpty())
@@ -222,7 +222,7 @@ Section moduleSection(const Configuration &c, const Source &source, int model)
     Part part;
     addFact(part.facts, Text::tr("Modul neve"), c.text(QStringLiteral("m_nev")));
     addFact(part.facts, Text::tr("Modulazonosító"), c.text(QStringLiteral("m_id")));
-    addFact(part.facts, Text::tr("Típus"), device::modelName(model));
+    addFact(part.facts, Text::tr("Típus"), form::device::modelName(model));
     addFact(part.facts, Text::tr("Helyszín"), source.site.simplified());
     addFact(part.facts, Text::tr("Dátum"),
             source.date.isValid() ? source.date.toString(Qt::ISODate) : QString());
@@ -256,9 +256,9 @@ std::optional<Section> telephoneSection(const Configuration &c)
             alarms << named(Text::tr("számláló"), c.text(QStringLiteral("be_a2_nev")));
         // Without an alarm source an entry is neither called nor sent an SMS.
         QStringList how;
-        if (!alarms.isEmpty() && transfer::hasRight(rights, device::kSmsColumn))
+        if (!alarms.isEmpty() && transfer::hasRight(rights, form::device::kSmsColumn))
             how << Text::tr("SMS");
-        if (!alarms.isEmpty() && transfer::hasRight(rights, device::kRingColumn))
+        if (!alarms.isEmpty() && transfer::hasRight(rights, form::device::kRingColumn))
             how << Text::tr("hívás");
         const QString none = Text::tr("–");
         table.rows << QStringList{u'+' + shown(number),
@@ -313,9 +313,9 @@ Section commandSection(const Configuration &c, const Source &source)
     const QString centre = c.text(QStringLiteral("smskp"));
     if (!centre.isEmpty()) {
         const QString withPlus = centre.startsWith(u'+') ? centre : u'+' + centre;
-        const int op = rules::operatorIndexFor(centre);
+        const int op = form::rules::operatorIndexFor(centre);
         addFact(more.facts, Text::tr("SMS-központ"),
-                op == rules::kCustomOperator
+                op == form::rules::kCustomOperator
                     ? withPlus
                     : Text::tr("%1 (%2)").arg(withPlus,
                                               form::translated(form::smsCentreOperators().at(op))));
@@ -353,12 +353,14 @@ std::optional<Section> inputSection(const Configuration &c)
         analogue.subheading = Text::tr("Analóg bemenet");
         addFact(analogue.facts, Text::tr("Név"), c.text(QStringLiteral("be_a1_nev")));
         addFact(analogue.facts, Text::tr("Mérési tartomány"),
-                rangeOf(c) == rules::AnalogRange::Volts30 ? Text::tr("0–30 V")
-                                                          : Text::tr("0–15 V"));
-        addFact(analogue.facts, Text::tr("Magas riasztási szint"), volts(c, rules::kHighLevel));
+                rangeOf(c) == form::rules::AnalogRange::Volts30 ? Text::tr("0–30 V")
+                                                                : Text::tr("0–15 V"));
+        addFact(analogue.facts, Text::tr("Magas riasztási szint"),
+                volts(c, form::rules::kHighLevel));
         addFact(analogue.facts, Text::tr("SMS magas szintnél"),
                 c.text(QStringLiteral("abe1_hi_msg")), true);
-        addFact(analogue.facts, Text::tr("Alacsony riasztási szint"), volts(c, rules::kLowLevel));
+        addFact(analogue.facts, Text::tr("Alacsony riasztási szint"),
+                volts(c, form::rules::kLowLevel));
         addFact(analogue.facts, Text::tr("SMS alacsony szintnél"),
                 c.text(QStringLiteral("abe1_lo_msg")), true);
         addFact(analogue.facts, Text::tr("SMS visszaálláskor"),
@@ -414,8 +416,8 @@ std::optional<Section> behaviourSection(const Configuration &c)
 
 Made makeSheet(const Source &source)
 {
-    const int model = source.model == NoDevice ? modelOf(source.values) : source.model;
-    Configuration c(source.values, device::profileFor(model));
+    const int model = source.model == settings::NoDevice ? modelOf(source.values) : source.model;
+    Configuration c(source.values, form::device::profileFor(model));
     Made made;
     if (const auto refused = refusal(c, source)) {
         made.field = refused->first;
@@ -449,39 +451,40 @@ Made makeSheet(const Source &source)
 
 int modelOf(const QStringList &values)
 {
-    for (const int model : {ModelBRK2, ModelQV3, ModelQV5}) {
-        const device::Profile profile = *device::profileFor(model);
+    for (const int model : {settings::ModelBRK2, settings::ModelQV3, settings::ModelQV5}) {
+        const form::device::Profile profile = *form::device::profileFor(model);
         bool fits = true;
         const QList<form::Field> &fields = form::configurationFields();
         for (int i = 0; i < fields.size() && fits; ++i) {
             const form::Field &field = fields.at(i);
             const QString value = values.value(i);
             if (field.kind == form::Kind::LineEdit) {
-                fits = value.trimmed().isEmpty() || device::hasTextField(profile, field.name);
+                fits = value.trimmed().isEmpty() || form::device::hasTextField(profile, field.name);
                 continue;
             }
             if (!form::isSetValue(value))
                 continue;
             const form::Item *item = form::findItem(field.name);
             if (field.kind == form::Kind::CheckBox && item) {
-                const auto cell = device::parseMatrixTag(QString::fromLatin1(item->groupProperty));
-                fits = !cell || device::hasMatrixColumn(profile, cell->column);
-            } else if (const auto ring = device::parseRingButton(field.name)) {
+                const auto cell =
+                    form::device::parseMatrixTag(QString::fromLatin1(item->groupProperty));
+                fits = !cell || form::device::hasMatrixColumn(profile, cell->column);
+            } else if (const auto ring = form::device::parseRingButton(field.name)) {
                 fits = ring->output <= profile.outputs;
             }
         }
         if (fits)
             return model;
     }
-    return ModelQV5;
+    return settings::ModelQV5;
 }
 
 std::optional<QStringList> valuesFromRecord(const QStringList &fields, int model)
 {
-    if (fields.size() != record::FieldCount)
+    if (fields.size() != transfer::record::FieldCount)
         return std::nullopt;
     const transfer::ReadOutResult decoded =
-        transfer::decodeReadOut(record::buildDownloadRecord(fields));
+        transfer::decodeReadOut(transfer::record::buildDownloadRecord(fields));
     if (decoded.status != transfer::ReadOutStatus::Ok)
         return std::nullopt;
     return transfer::fileValuesFromReadOut(decoded.form, model);

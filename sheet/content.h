@@ -23,8 +23,8 @@ namespace qv::sheet {
 struct Source
 {
     QStringList values; // the form's values, in the order of form::configurationFields()
-    int model = 0;      // qv::DeviceModelCode; NoDevice: the smallest model the values fit
-    QString site;       // where the module is; empty: left out
+    int model = 0; // qv::settings::DeviceModelCode; NoDevice: the smallest model the values fit
+    QString site;  // where the module is; empty: left out
     QString technician; // who set it up; empty: left out
     QDate date;         // the date the sheet gives; invalid: left out
     QString programVersion;

@@ -2,7 +2,7 @@
 // in file order, and a scope that points the data-file search at a folder of its own.
 #pragma once
 
-#include "app/mainwindow.h"
+#include "app/gui/mainwindow.h"
 #include "settings/datafiles.h"
 
 #include <QCheckBox>
@@ -10,6 +10,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTemporaryDir>
+
+using qv::app::gui::MainWindow;
 
 template <class T> T *widget(const MainWindow &window, QByteArrayView name)
 {
@@ -46,8 +48,8 @@ inline QStringList formValues(const MainWindow &window)
 class DataFolderScope
 {
 public:
-    DataFolderScope() { qv::overrideDataFileFolders({m_dir.path()}); }
-    ~DataFolderScope() { qv::overrideDataFileFolders({}); }
+    DataFolderScope() { qv::settings::overrideDataFileFolders({m_dir.path()}); }
+    ~DataFolderScope() { qv::settings::overrideDataFileFolders({}); }
     QString path() const { return m_dir.path(); }
     QString filePath(const QString &name) const { return m_dir.filePath(name); }
 

@@ -27,7 +27,9 @@ inline QStringList sampleFields()
     QStringList fields = qvsim::factoryFields();
     fields[3] = QStringLiteral("PINCE");
     fields[16] = QStringLiteral("FESZ ALACSONY");
-    fields[48] = qv::record::encodeTelephone(0x43, true, 3, QStringLiteral("36201234567"));
-    fields[49] = qv::record::encodeTelephone(0x7F, false, 4, QStringLiteral("36309999999"));
+    fields[48] =
+        qv::transfer::record::encodeTelephone(0x43, true, 3, QStringLiteral("36201234567"));
+    fields[49] =
+        qv::transfer::record::encodeTelephone(0x7F, false, 4, QStringLiteral("36309999999"));
     return fields;
 }

@@ -1,9 +1,9 @@
 // The program's command line: what starts the window, what prints and exits, what fails.
-#include "app/commandline.h"
+#include "cli/commandline.h"
 
 #include <QTest>
 
-using Action = qv::CommandLine::Action;
+using Action = qv::cli::CommandLine::Action;
 Q_DECLARE_METATYPE(Action)
 
 class TestCommandLine : public QObject
@@ -82,7 +82,7 @@ void TestCommandLine::parse()
     QFETCH(QString, file);
     QFETCH(QString, textStart);
     QFETCH(QString, team);
-    const qv::CommandLine line = qv::parseCommandLine(arguments, QStringLiteral("1.31"));
+    const qv::cli::CommandLine line = qv::cli::parseCommandLine(arguments, QStringLiteral("1.31"));
     QCOMPARE(line.action, action);
     QCOMPARE(line.port, port);
     QCOMPARE(line.file, file);

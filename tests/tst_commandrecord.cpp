@@ -2,15 +2,15 @@
 // widgets: for the same file, what "qvconfig write" sends must be what the window sends
 // after opening it, for each model, and "qvconfig read" must save what the window saves
 // after a read-out.
-#include "app/mainwindow.h"
+#include "app/gui/mainwindow.h"
 #include "files/configformat.h"
 #include "form/deviceprofile.h"
 #include "formhelpers.h"
 #include "modalwatcher.h"
 #include "modulefixture.h"
+#include "settings/gui/messages.h"
 #include "settings/preferences.h"
 #include "transfer/configvalues.h"
-#include "ui/messages.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -18,6 +18,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+
+using qv::app::gui::MainWindow;
 
 using qvsim::Model;
 
@@ -36,23 +38,24 @@ void TestCommandRecord::sameAsTheWindow_data()
 {
     QTest::addColumn<Model>("model");
     QTest::addColumn<int>("code");
-    QTest::newRow("Q_QV5") << Model::QV5 << int(qv::ModelQV5);
-    QTest::newRow("Q_QV3") << Model::QV3 << int(qv::ModelQV3);
-    QTest::newRow("Q_BRK2") << Model::BRK2 << int(qv::ModelBRK2);
+    QTest::newRow("Q_QV5") << Model::QV5 << int(qv::settings::ModelQV5);
+    QTest::newRow("Q_QV3") << Model::QV3 << int(qv::settings::ModelQV3);
+    QTest::newRow("Q_BRK2") << Model::BRK2 << int(qv::settings::ModelBRK2);
 }
 
 void TestCommandRecord::sameAsTheWindow()
 {
     QFETCH(Model, model);
     QFETCH(int, code);
-    qv::preferences::setVerifyAfterDownload(false);
+    qv::settings::preferences::setVerifyAfterDownload(false);
 
     // A file the Q_QV5 fills whole: every model leaves out what it lacks.
     QStringList fields = sampleFields();
     for (int entry = 2; entry < 8; ++entry)
-        fields[48 + entry] = qv::record::encodeTelephone(0x7F, entry % 2, entry % 5,
-                                                         QStringLiteral("3630%1").arg(entry));
-    const auto decoded = qv::transfer::decodeReadOut(qv::record::buildDownloadRecord(fields));
+        fields[48 + entry] = qv::transfer::record::encodeTelephone(
+            0x7F, entry % 2, entry % 5, QStringLiteral("3630%1").arg(entry));
+    const auto decoded =
+        qv::transfer::decodeReadOut(qv::transfer::record::buildDownloadRecord(fields));
     QCOMPARE(decoded.status, qv::transfer::ReadOutStatus::Ok);
     const QStringList values = qv::transfer::fileValuesFromReadOut(decoded.form, code);
     QTemporaryDir dir;
@@ -60,7 +63,7 @@ void TestCommandRecord::sameAsTheWindow()
     {
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(qv::config::writeConfig(values));
+        file.write(qv::files::writeConfig(values));
     }
 
     ModalWatcher watcher;
@@ -85,7 +88,7 @@ void TestCommandRecord::sameAsTheWindow()
     QCOMPARE(formValues(window), values);
 
     // The download: the window sends, after opening the file, the command's record.
-    qv::setOpenFileChooser([path](auto &&...) { return path; });
+    qv::settings::gui::setOpenFileChooser([path](auto &&...) { return path; });
     window.openfile();
     watcher.onDialog(QStringLiteral("dload"), [](QWidget *dialog) {
         auto *text = dialog->findChild<QLabel *>(QStringLiteral("kiiras"));
@@ -97,11 +100,12 @@ void TestCommandRecord::sameAsTheWindow()
     window.download();
 
     qv::transfer::FormValues formValues = qv::transfer::formValuesFromFile(values);
-    formValues.profile = qv::device::profileFor(code);
+    formValues.profile = qv::form::device::profileFor(code);
     const qv::transfer::Assembly assembly = qv::transfer::assembleDownload(formValues);
     QCOMPARE(assembly.status, qv::transfer::AssemblyStatus::Ok);
-    QStringList sent = qv::record::downloadLines(assembly.record, qv::record::DefaultSeparator);
-    sent.resize(qv::record::FieldCount);
+    QStringList sent = qv::transfer::record::downloadLines(assembly.record,
+                                                           qv::transfer::record::DefaultSeparator);
+    sent.resize(qv::transfer::record::FieldCount);
     QCOMPARE(module->moduleSetup().fields, sent);
 }
 

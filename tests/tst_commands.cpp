@@ -1,6 +1,6 @@
 // The commands without a window against the emulated module: output, JSON and exit
 // status of each, on a good module and on every way a module or its port can fail.
-#include "app/commands.h"
+#include "cli/commands.h"
 #include "files/configformat.h"
 #include "form/catalogue.h"
 #include "modulefixture.h"
@@ -98,15 +98,17 @@ void TestCommands::initTestCase()
     QVERIFY(m_dir.isValid());
     for (const auto &[name, fields] : {std::pair{"sample.msw", sampleFields()},
                                        std::pair{"factory.msw", qvsim::factoryFields()}}) {
-        const auto decoded = qv::transfer::decodeReadOut(qv::record::buildDownloadRecord(fields));
+        const auto decoded =
+            qv::transfer::decodeReadOut(qv::transfer::record::buildDownloadRecord(fields));
         QCOMPARE(decoded.status, qv::transfer::ReadOutStatus::Ok);
-        QStringList values = qv::transfer::fileValuesFromReadOut(decoded.form, qv::ModelQV5);
+        QStringList values =
+            qv::transfer::fileValuesFromReadOut(decoded.form, qv::settings::ModelQV5);
         for (const auto &[path, blank] : {std::pair{QString::fromLatin1(name), false},
                                           std::pair{QStringLiteral("empty.msw"), true}}) {
             if (blank) {
                 if (name != std::string_view("sample.msw"))
                     continue;
-                const QList<form::Field> &layout = form::configurationFields();
+                const QList<qv::form::Field> &layout = qv::form::configurationFields();
                 for (qsizetype i = 0; i < layout.size(); ++i) {
                     if (layout.at(i).name == u"m_nev")
                         values[i].clear();
@@ -114,7 +116,7 @@ void TestCommands::initTestCase()
             }
             QFile out(m_dir.filePath(path));
             QVERIFY(out.open(QIODevice::WriteOnly));
-            out.write(qv::config::writeConfig(values));
+            out.write(qv::files::writeConfig(values));
         }
     }
 }
@@ -221,7 +223,7 @@ void TestCommands::commands()
     QFETCH(int, recorded);
     // "BACKUP" first: the user keeps a backup before every download.
     const bool backup = arguments.removeOne(u"BACKUP"_s);
-    qv::preferences::setBackupBeforeDownload(backup);
+    qv::settings::preferences::setBackupBeforeDownload(backup);
 
     qvsim::LineSetup fast;
     fast.paced = false;
@@ -235,9 +237,9 @@ void TestCommands::commands()
         emulator = startModule(fast, qvsim::FaultSetup::only(exchange, fault), module);
         path = emulator->slavePath();
     }
-    comPort holder;
+    qv::serial::comPort holder;
     if (port == Port::Busy)
-        QVERIFY(holder.open(qv::lines::status(path)));
+        QVERIFY(holder.open(qv::serial::lines::status(path)));
     if (port == Port::Forbidden)
         QVERIFY(QFile::setPermissions(path, QFileDevice::Permissions()));
     for (QString &argument : arguments) {

@@ -4,7 +4,7 @@
 #include <QBuffer>
 #include <QTest>
 
-using namespace qv::compat;
+using namespace qv::settings::compat;
 
 class TestCompatTable : public QObject
 {

@@ -69,7 +69,7 @@ QStringList takeCaptured()
 }
 
 // Counts the bytes that advance the window and cancels after `cancelAfter` of them.
-class CountingProgress : public qv::ReadProgress
+class CountingProgress : public qv::serial::ReadProgress
 {
 public:
     explicit CountingProgress(int cancelAfter = -1) : m_cancelAfter(cancelAfter) {}
@@ -144,20 +144,20 @@ void TestComPort::init()
 void TestComPort::identificationKeepsCarriageReturn()
 {
     auto module = startModule();
-    comPort port(module->slavePath(), 1200);
-    port.setReplyBound(qv::replybound::Identification);
+    qv::serial::comPort port(module->slavePath(), 1200);
+    port.setReplyBound(qv::serial::replybound::Identification);
     QVERIFY(port.open(500, 0, 0, 0));
     QElapsedTimer clock;
     clock.start();
     port.writeText(QStringLiteral("~|"), false);
-    const qv::Reply reply = port.readAll();
+    const qv::serial::Reply reply = port.readAll();
     const qint64 elapsed = clock.elapsed();
     port.close();
 
-    QCOMPARE(reply.end, qv::ReplyEnd::Silence);
+    QCOMPARE(reply.end, qv::serial::ReplyEnd::Silence);
     QCOMPARE(reply.text, QStringLiteral("Q_QV5_FW2.1\r"));
     QCOMPARE(module->received(), QByteArray("~|"));
-    QCOMPARE(qv::evaluateIdentification(reply.text).model, int(qv::ModelQV5));
+    QCOMPARE(qv::serial::evaluateIdentification(reply.text).model, int(qv::settings::ModelQV5));
     // 14 bytes at 1200 bit/s and 500 ms of silence at least: the reply ended by silence.
     QVERIFY2(elapsed >= 600, qPrintable(QString::number(elapsed)));
     QVERIFY(!port.isOpen());
@@ -168,15 +168,15 @@ void TestComPort::readOutAtChosenSpeed()
     qvsim::ModuleSetup stored;
     stored.fields = sampleFields();
     auto module = startModule({.moduleBaud = 9600}, {}, stored);
-    comPort port(module->slavePath(), 9600);
+    qv::serial::comPort port(module->slavePath(), 9600);
     QVERIFY(port.open(1000, 200, 0, 0));
     port.writeText(QStringLiteral("~{"), false);
-    const qv::Reply reply = port.readAll();
-    QCOMPARE(reply.end, qv::ReplyEnd::Silence);
+    const qv::serial::Reply reply = port.readAll();
+    QCOMPARE(reply.end, qv::serial::ReplyEnd::Silence);
     QVERIFY(reply.text.contains(QStringLiteral("|\r\n")));
     QVERIFY(reply.text.contains(QChar(0xFF)));
-    const qv::record::SplitResult split = qv::record::splitReadOut(reply.text);
-    QCOMPARE(split.status, qv::record::SplitStatus::Ok);
+    const qv::transfer::record::SplitResult split = qv::transfer::record::splitReadOut(reply.text);
+    QCOMPARE(split.status, qv::transfer::record::SplitStatus::Ok);
     QCOMPARE(split.fields, sampleFields());
 }
 
@@ -196,13 +196,13 @@ void TestComPort::silenceEndsAfterTimeout()
     QFETCH(int, multiplier);
     QFETCH(int, constant);
     auto module = startModule();
-    comPort port(module->slavePath(), 1200);
+    qv::serial::comPort port(module->slavePath(), 1200);
     QVERIFY(port.open(multiplier, constant, 0, 0));
     QElapsedTimer clock;
     clock.start();
-    const qv::Reply reply = port.readAll(); // nothing was asked: the module stays silent
+    const qv::serial::Reply reply = port.readAll(); // nothing was asked: the module stays silent
     const qint64 elapsed = clock.elapsed();
-    QCOMPARE(reply.end, qv::ReplyEnd::Silence);
+    QCOMPARE(reply.end, qv::serial::ReplyEnd::Silence);
     QVERIFY(reply.text.isEmpty());
     const int timeout = multiplier + constant;
     QVERIFY2(elapsed >= timeout - 5 && elapsed < timeout + 300,
@@ -213,13 +213,13 @@ void TestComPort::silenceEndsAfterTimeout()
 void TestComPort::writesTakeWireTime()
 {
     auto module = startModule(); // "A" is no request: the module stays silent
-    qv::SerialLine line;
-    QCOMPARE(line.open({module->slavePath(), 1200, 0, 300, 0, 0}), qv::OpenResult::Ok);
+    qv::serial::SerialLine line;
+    QCOMPARE(line.open({module->slavePath(), 1200, 0, 300, 0, 0}), qv::serial::OpenResult::Ok);
     QElapsedTimer clock;
     clock.start();
     QCOMPARE(line.writeBytes(QByteArray(60, 'A')), 60);
     const qint64 writing = clock.elapsed();
-    QCOMPARE(line.readByte().status, qv::ReadStatus::Silence);
+    QCOMPARE(line.readByte().status, qv::serial::ReadStatus::Silence);
     const qint64 total = clock.elapsed();
     // 60 bytes take 500 ms on a 1200 bit/s line: the writes never run ahead of the wire, and
     // the read's 300 ms count from when the last byte has left. (How much longer a busy
@@ -259,11 +259,11 @@ void TestComPort::slowBytes()
     qvsim::FaultSetup faults = qvsim::FaultSetup::only(Exchange(exchange), Fault(fault));
     faults.slowBytes = slowBytes;
     auto module = startModule({.moduleBaud = speed}, faults);
-    comPort port(module->slavePath(), speed);
+    qv::serial::comPort port(module->slavePath(), speed);
     QVERIFY(ident ? port.open(500, 0, 0, 0) : port.open(1000, 200, 0, 0));
     port.writeText(ident ? QStringLiteral("~|") : QStringLiteral("~{"), false);
-    const qv::Reply reply = port.readAll();
-    QCOMPARE(reply.end, qv::ReplyEnd::Silence);
+    const qv::serial::Reply reply = port.readAll();
+    QCOMPARE(reply.end, qv::serial::ReplyEnd::Silence);
     if (!complete) {
         QVERIFY(reply.text.isEmpty());
         return;
@@ -271,7 +271,7 @@ void TestComPort::slowBytes()
     if (ident)
         QCOMPARE(reply.text, QStringLiteral("Q_QV5_FW2.1\r"));
     else
-        QCOMPARE(qv::record::splitReadOut(reply.text).fields, qvsim::factoryFields());
+        QCOMPARE(qv::transfer::record::splitReadOut(reply.text).fields, qvsim::factoryFields());
 }
 
 void TestComPort::replyBound_data()
@@ -285,21 +285,21 @@ void TestComPort::replyBound_data()
 
     const int ident = int(Exchange::Identification);
     const int readOut = int(Exchange::ReadOut);
-    const int overlong = int(qv::ReplyEnd::Overlong);
+    const int overlong = int(qv::serial::ReplyEnd::Overlong);
     QTest::newRow("identification, never silent")
-        << ident << int(Fault::NeverSilent) << 1200 << qv::replybound::Identification << overlong
-        << qv::replybound::Identification;
+        << ident << int(Fault::NeverSilent) << 1200 << qv::serial::replybound::Identification
+        << overlong << qv::serial::replybound::Identification;
     QTest::newRow("identification, over-long")
-        << ident << int(Fault::Overlong) << 1200 << qv::replybound::Identification << overlong
-        << qv::replybound::Identification;
+        << ident << int(Fault::Overlong) << 1200 << qv::serial::replybound::Identification
+        << overlong << qv::serial::replybound::Identification;
     QTest::newRow("read-out, never silent")
-        << readOut << int(Fault::NeverSilent) << 115200 << qv::replybound::ReadOut << overlong
-        << qv::replybound::ReadOut;
+        << readOut << int(Fault::NeverSilent) << 115200 << qv::serial::replybound::ReadOut
+        << overlong << qv::serial::replybound::ReadOut;
     QTest::newRow("read-out, over-long")
-        << readOut << int(Fault::Overlong) << 115200 << qv::replybound::ReadOut << overlong
-        << qv::replybound::ReadOut;
+        << readOut << int(Fault::Overlong) << 115200 << qv::serial::replybound::ReadOut << overlong
+        << qv::serial::replybound::ReadOut;
     QTest::newRow("reply exactly at the bound is whole")
-        << ident << int(Fault::None) << 1200 << 12 << int(qv::ReplyEnd::Silence) << 12;
+        << ident << int(Fault::None) << 1200 << 12 << int(qv::serial::ReplyEnd::Silence) << 12;
     QTest::newRow("one byte over the bound")
         << ident << int(Fault::None) << 1200 << 11 << overlong << 11;
 }
@@ -316,15 +316,15 @@ void TestComPort::replyBound()
     const bool ident = Exchange(exchange) == Exchange::Identification;
     auto module = startModule({.moduleBaud = speed},
                               qvsim::FaultSetup::only(Exchange(exchange), Fault(fault)));
-    comPort port(module->slavePath(), speed);
+    qv::serial::comPort port(module->slavePath(), speed);
     port.setReplyBound(bound);
     QVERIFY(ident ? port.open(500, 0, 0, 0) : port.open(1000, 200, 0, 0));
     port.writeText(ident ? QStringLiteral("~|") : QStringLiteral("~{"), false);
-    const qv::Reply reply = port.readAll();
+    const qv::serial::Reply reply = port.readAll();
     QCOMPARE(int(reply.end), end);
     QCOMPARE(reply.text.size(), length);
     QVERIFY(reply.text.startsWith(ident ? QStringLiteral("Q_QV5") : QStringLiteral("36309888000")));
-    QVERIFY(!reply.isComplete() || end == int(qv::ReplyEnd::Silence));
+    QVERIFY(!reply.isComplete() || end == int(qv::serial::ReplyEnd::Silence));
 }
 
 void TestComPort::unplugEndsPromptly_data()
@@ -349,30 +349,30 @@ void TestComPort::unplugEndsPromptly()
     faults.unplugPauseMs = pauseMs;
     auto module = startModule({.moduleBaud = speed}, faults);
     module->holdUnplug(true);
-    qv::LineSettings settings;
+    qv::serial::LineSettings settings;
     QByteArray request;
     switch (Exchange(exchange)) {
     case Exchange::Identification:
-        settings = qv::lines::identification(module->slavePath(), speed);
+        settings = qv::serial::lines::identification(module->slavePath(), speed);
         request = "~|";
         break;
     case Exchange::ReadOut:
-        settings = qv::lines::readOut(module->slavePath(), speed);
+        settings = qv::serial::lines::readOut(module->slavePath(), speed);
         request = "~{";
         break;
     default:
-        settings = qv::lines::status(module->slavePath());
+        settings = qv::serial::lines::status(module->slavePath());
         request = "~[";
         break;
     }
-    qv::SerialLine line;
-    QCOMPARE(line.open(settings), qv::OpenResult::Ok);
+    qv::serial::SerialLine line;
+    QCOMPARE(line.open(settings), qv::serial::OpenResult::Ok);
     QCOMPARE(line.writeBytes(request), 2);
-    qv::ReplyOptions options;
+    qv::serial::ReplyOptions options;
     options.endAtCr = Exchange(exchange) == Exchange::Status;
     // The pull throws away what the program has not read yet, which on a busy machine may be
     // all of it: the module pulls only once the program has read the answer's first byte.
-    struct : qv::ReadProgress
+    struct : qv::serial::ReadProgress
     {
         Emulator *module = nullptr;
         void advance() override { module->holdUnplug(false); }
@@ -380,28 +380,28 @@ void TestComPort::unplugEndsPromptly()
     } letGo;
     letGo.module = module.get();
     options.progress = &letGo;
-    const qv::Reply reply = line.readReply(options);
+    const qv::serial::Reply reply = line.readReply(options);
 
     // Gone, not Silence: the read ended when the line went, not after its time-out.
-    QCOMPARE(reply.end, qv::ReplyEnd::Gone);
+    QCOMPARE(reply.end, qv::serial::ReplyEnd::Gone);
     QVERIFY(!reply.text.isEmpty()); // the first byte was read before the pull
     QVERIFY(!line.isOpen());
     QVERIFY(module->isUnplugged());
 
     // The exchange is over: nothing waits again afterwards.
     QVERIFY(!line.writeByte('~'));
-    QCOMPARE(line.readByte().status, qv::ReadStatus::Gone);
-    QCOMPARE(line.readReply(options).end, qv::ReplyEnd::NotOpen);
+    QCOMPARE(line.readByte().status, qv::serial::ReadStatus::Gone);
+    QCOMPARE(line.readReply(options).end, qv::serial::ReplyEnd::NotOpen);
 }
 
 void TestComPort::secondOpenRefused()
 {
     auto module = startModule();
-    comPort first(module->slavePath(), 1200);
+    qv::serial::comPort first(module->slavePath(), 1200);
     QVERIFY(first.open(500, 0, 0, 0));
-    comPort second(module->slavePath(), 1200);
+    qv::serial::comPort second(module->slavePath(), 1200);
     QVERIFY(!second.open(500, 0, 0, 0));
-    QCOMPARE(second.openResult(), qv::OpenResult::OpenFailed);
+    QCOMPARE(second.openResult(), qv::serial::OpenResult::OpenFailed);
     QVERIFY(!second.isOpen());
     const QStringList diagnostics = takeCaptured();
     QCOMPARE(diagnostics.size(), 1);
@@ -424,9 +424,9 @@ void TestComPort::secondOpenRefusedAcrossProcesses()
     QVERIFY(holder.waitForReadyRead(5000));
     QCOMPARE(holder.readLine().trimmed(), QByteArray("held"));
 
-    comPort port(module->slavePath(), 1200);
+    qv::serial::comPort port(module->slavePath(), 1200);
     QVERIFY(!port.open(500, 0, 0, 0));
-    QCOMPARE(port.openResult(), qv::OpenResult::OpenFailed);
+    QCOMPARE(port.openResult(), qv::serial::OpenResult::OpenFailed);
 
     holder.closeWriteChannel();
     QVERIFY(holder.waitForFinished(5000));
@@ -444,15 +444,16 @@ void TestComPort::openFailures_data()
     QTest::addColumn<QString>("diagnostic");
 
     QTest::newRow("no such device")
-        << false << "/dev/qv-no-such-port" << 1200 << 300 << int(qv::OpenResult::OpenFailed)
+        << false << "/dev/qv-no-such-port" << 1200 << 300 << int(qv::serial::OpenResult::OpenFailed)
         << "unable to open comport (/dev/qv-no-such-port: ";
     QTest::newRow("empty port name")
-        << false << "" << 1200 << 300 << int(qv::OpenResult::OpenFailed)
+        << false << "" << 1200 << 300 << int(qv::serial::OpenResult::OpenFailed)
         << "unable to open comport (no port: empty port name)";
-    QTest::newRow("speed zero") << true << "" << 0 << 300 << int(qv::OpenResult::SettingsFailed)
+    QTest::newRow("speed zero") << true << "" << 0 << 300
+                                << int(qv::serial::OpenResult::SettingsFailed)
                                 << "unable to set comport dcb settings (";
     QTest::newRow("negative time-out")
-        << true << "" << 1200 << -1 << int(qv::OpenResult::TimeoutsFailed)
+        << true << "" << 1200 << -1 << int(qv::serial::OpenResult::TimeoutsFailed)
         << "unable to set comport time-out settings (";
 }
 
@@ -470,7 +471,7 @@ void TestComPort::openFailures()
         module = startModule();
         port = module->slavePath();
     }
-    comPort com(port, baud);
+    qv::serial::comPort com(port, baud);
     QVERIFY(!com.open(0, readConstant, 0, 0));
     QCOMPARE(int(com.openResult()), result);
     QVERIFY(!com.isOpen());
@@ -481,7 +482,7 @@ void TestComPort::openFailures()
 
     // After a failed open the port is free: a good open works at once.
     if (realPort) {
-        comPort again(port, 1200);
+        qv::serial::comPort again(port, 1200);
         QVERIFY(again.open(500, 0, 0, 0));
     }
 }
@@ -490,21 +491,21 @@ void TestComPort::progressAndCancel()
 {
     auto module = startModule({.moduleBaud = 115200});
     {
-        comPort port(module->slavePath(), 115200);
+        qv::serial::comPort port(module->slavePath(), 115200);
         QVERIFY(port.open(1000, 200, 0, 0));
         port.writeText(QStringLiteral("~{"), false);
         CountingProgress progress;
-        const qv::Reply reply = port.readAll(&progress);
-        QCOMPARE(reply.end, qv::ReplyEnd::Silence);
+        const qv::serial::Reply reply = port.readAll(&progress);
+        QCOMPARE(reply.end, qv::serial::ReplyEnd::Silence);
         QCOMPARE(progress.advances(), reply.text.size() - reply.text.count(u'\r'));
     }
     {
-        comPort port(module->slavePath(), 115200);
+        qv::serial::comPort port(module->slavePath(), 115200);
         QVERIFY(port.open(1000, 200, 0, 0));
         port.writeText(QStringLiteral("~{"), false);
         CountingProgress progress(100);
-        const qv::Reply reply = port.readAll(&progress);
-        QCOMPARE(reply.end, qv::ReplyEnd::Cancelled); // between bytes, not by silence
+        const qv::serial::Reply reply = port.readAll(&progress);
+        QCOMPARE(reply.end, qv::serial::ReplyEnd::Cancelled); // between bytes, not by silence
         QCOMPARE(progress.advances(), 100);
         QCOMPARE(reply.text.size() - reply.text.count(u'\r'), 100);
     }
@@ -513,7 +514,7 @@ void TestComPort::progressAndCancel()
 void TestComPort::writesByteByByte()
 {
     auto module = startModule();
-    comPort port(module->slavePath(), 1200);
+    qv::serial::comPort port(module->slavePath(), 1200);
     QVERIFY(port.open(500, 0, 0, 0));
     port.writeText(QString::fromUtf8("A\u0151\u00E9"), true); // ő has no byte: 0
     port.writeChar('x', true);
@@ -526,10 +527,10 @@ void TestComPort::traceShowsEveryByte()
 {
     auto module = startModule();
     setTrace(true);
-    comPort port(module->slavePath(), 1200);
+    qv::serial::comPort port(module->slavePath(), 1200);
     QVERIFY(port.open(500, 0, 0, 0));
     port.writeText(QStringLiteral("~|"), false);
-    const qv::Reply reply = port.readAll();
+    const qv::serial::Reply reply = port.readAll();
     port.close();
     setTrace(false);
 

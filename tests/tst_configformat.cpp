@@ -4,9 +4,9 @@
 #include <QBuffer>
 #include <QTest>
 
-using namespace qv::config;
+using namespace qv::files;
 
-Q_DECLARE_METATYPE(qv::config::ReadStatus)
+Q_DECLARE_METATYPE(qv::files::ReadStatus)
 
 namespace {
 
@@ -297,9 +297,9 @@ void TestConfigFormat::displayFileName()
     QFETCH(QString, path);
     QFETCH(QString, name);
     QFETCH(QString, savedAs);
-    QCOMPARE(qv::config::displayFileName(path), name);
-    QCOMPARE(qv::config::withDefaultSuffix(path), savedAs);
-    QCOMPARE(qv::config::withDefaultSuffix(QString()), QString());
+    QCOMPARE(qv::files::displayFileName(path), name);
+    QCOMPARE(qv::files::withDefaultSuffix(path), savedAs);
+    QCOMPARE(qv::files::withDefaultSuffix(QString()), QString());
 }
 
 QTEST_GUILESS_MAIN(TestConfigFormat)

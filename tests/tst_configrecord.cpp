@@ -33,7 +33,9 @@ QList<std::pair<QString, QString>> pairs(const QString &text)
 // The values a form shows after reading `fields` out, as the download collects them.
 transfer::FormValues formFor(const QStringList &fields)
 {
-    const auto form = transfer::decodeReadOut(record::fromWire(record::encodeReadOut(fields))).form;
+    const auto form =
+        transfer::decodeReadOut(transfer::record::fromWire(transfer::record::encodeReadOut(fields)))
+            .form;
     transfer::FormValues values;
     for (const auto &[name, text] : form.texts)
         values.texts.insert(name, text);
@@ -44,7 +46,7 @@ transfer::FormValues formFor(const QStringList &fields)
             values.matrix.append({QStringLiteral("%1.%2").arg(k).arg(c),
                                   transfer::hasRight(form.rights[size_t(k - 1)], c)});
         for (int v = 0; v <= 4; ++v)
-            values.radios.append({device::ringButtonName(k, v), v == form.selection[k - 1]});
+            values.radios.append({form::device::ringButtonName(k, v), v == form.selection[k - 1]});
     }
     values.radios.append({QStringLiteral("b1"), true}); // not an "r" button: passed over
     return values;
@@ -116,7 +118,7 @@ void TestConfigRecord::readOut()
     if (field >= 0)
         fields[field] = value;
     const auto result = transfer::decodeReadOut(
-        field >= 0 ? record::fromWire(record::encodeReadOut(fields)) : value);
+        field >= 0 ? transfer::record::fromWire(transfer::record::encodeReadOut(fields)) : value);
     if (!expected.contains(u'=')) {
         QCOMPARE(result.diagnostic(), expected);
         return;
@@ -197,13 +199,13 @@ void TestConfigRecord::assemble()
     transfer::FormValues values = formFor(moduleFields());
     for (const auto &[name, text] : pairs(changes)) {
         if (name == u"model")
-            values.profile = device::profileFor(text.toInt());
+            values.profile = form::device::profileFor(text.toInt());
         else if (name == u"mask")
             values.monostable = text.toInt();
-        else if (device::parseMatrixTag(name))
+        else if (form::device::parseMatrixTag(name))
             for (auto &[tag, ticked] : values.matrix)
                 ticked = ticked || tag == name;
-        else if (const auto ring = device::parseRingButton(name))
+        else if (const auto ring = form::device::parseRingButton(name))
             for (auto &[radio, checked] : values.radios)
                 checked = radio.startsWith(name.left(3)) ? radio == name : checked;
         else
@@ -220,15 +222,15 @@ void TestConfigRecord::assemble()
         return;
     }
     if (index < 0)
-        QCOMPARE(result.record, record::buildDownloadRecord(moduleFields(), sep));
+        QCOMPARE(result.record, transfer::record::buildDownloadRecord(moduleFields(), sep));
     // Whatever the items hold, the wire gets 56 lines of 16 and the empty line.
-    const QStringList lines = record::downloadLines(result.record, sep);
+    const QStringList lines = transfer::record::downloadLines(result.record, sep);
     QCOMPARE(lines.size(), 57);
     QVERIFY(lines.last().isEmpty());
     for (int i = 0; i < 56; ++i)
         QCOMPARE(result.record.at(i * 17 + 16), sep);
     if (index >= 0)
-        QCOMPARE(lines.at(index), record::padItem(item));
+        QCOMPARE(lines.at(index), transfer::record::padItem(item));
 }
 
 using Differences = QList<transfer::FieldDifference>;
@@ -270,10 +272,10 @@ void TestConfigRecord::compare_data()
     QTest::newRow("a reserved field")
         << ""
         << "13=X" << Differences{{"Fenntartott mező (13.)", "(üres)", "X"}};
-    const QString entry = record::encodeTelephone(0x03, true, 2, QStringLiteral("3620"));
+    const QString entry = transfer::record::encodeTelephone(0x03, true, 2, QStringLiteral("3620"));
     QTest::newRow("a number, its output and rights")
         << QStringLiteral("49=%1").arg(entry)
-        << QStringLiteral("49=%1").arg(record::encodeTelephone(0x41, false, 0, "3630"))
+        << QStringLiteral("49=%1").arg(transfer::record::encodeTelephone(0x41, false, 0, "3630"))
         << Differences{{"2. telefonszám", "3620", "3630"},
                        {"2. telefonszám: vezérelt kimenet", "2. kimenet", "nincs"},
                        {"2. telefonszám: jogok", "1. bemenet, 2. bemenet, SMS",
@@ -300,7 +302,7 @@ void TestConfigRecord::compare()
         }
         return fields;
     };
-    const QString record = record::buildDownloadRecord(apply(moduleFields(), ours));
+    const QString record = transfer::record::buildDownloadRecord(apply(moduleFields(), ours));
     QCOMPARE(transfer::compareRecords(record, apply(moduleFields(), theirs)), expected);
 }
 

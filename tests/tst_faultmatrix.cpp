@@ -14,7 +14,7 @@
 #include "serial/portlist.h"
 #include "serial/serialline.h"
 #include "settings/branding.h"
-#include "ui/messages.h"
+#include "settings/gui/messages.h"
 
 #include <QAction>
 #include <QDialogButtonBox>
@@ -150,7 +150,7 @@ std::optional<Box> expectedBox(Seen seen, Ex ex, const QString &port, const QStr
                    QStringLiteral("A csatlakoztatott eszköz nem kompatibilis a jelenlegi "
                                   "szoftververzióval.\nKérem töltse le a legújabb verziót a "
                                   "\"%1\" oldalról!")
-                       .arg(qv::makerWebAddress()),
+                       .arg(qv::settings::makerWebAddress()),
                    main};
     case NoModule:
         return Box{QMessageBox::Critical, error, QStringLiteral("Az eszköz nem található."),
@@ -343,14 +343,14 @@ private:
 
 void TestFaultMatrix::init()
 {
-    qv::setPortEnumerator([] { return QStringList(); });
+    qv::serial::setPortEnumerator([] { return QStringList(); });
 }
 
 void TestFaultMatrix::cleanup()
 {
-    qv::setPortEnumerator({});
-    qv::setOpenFileChooser({});
-    qv::setSaveFileChooser({});
+    qv::serial::setPortEnumerator({});
+    qv::settings::gui::setOpenFileChooser({});
+    qv::settings::gui::setSaveFileChooser({});
     if (m_report.isEmpty())
         return;
     if (m_report.size() < 6)
@@ -416,8 +416,9 @@ void TestFaultMatrix::runCell(Ex ex)
     // The port is free again (after an unplug, once the adapter is back).
     if (b.module->isUnplugged())
         QVERIFY(b.module->replug());
-    qv::SerialLine line;
-    QCOMPARE(line.open(qv::lines::identification(b.port, 1200)), qv::OpenResult::Ok);
+    qv::serial::SerialLine line;
+    QCOMPARE(line.open(qv::serial::lines::identification(b.port, 1200)),
+             qv::serial::OpenResult::Ok);
 
     // Texts from the module are shown as they came, never as markup.
     for (const char *name : {"l_ver", "l_analog", "l_counter", "portLabel", "fileLabel"})
@@ -431,7 +432,7 @@ void TestFaultMatrix::runCell(Ex ex)
     case Ex::Ident:
     case Ex::Search: // identified, unlocked and filled with the defaults
         QCOMPARE(b.label("l_ver")->text(), ident);
-        QCOMPARE(b.window.deviceSettings().DeviceModel, int(qv::ModelQV5));
+        QCOMPARE(b.window.deviceSettings().DeviceModel, int(qv::settings::ModelQV5));
         QCOMPARE(b.label("fileLabel")->text(), QStringLiteral("defval_qv.dll"));
         QVERIFY(edit(b.window, "m_nev")->text() != kMarker);
         break;
@@ -443,7 +444,7 @@ void TestFaultMatrix::runCell(Ex ex)
         QCOMPARE(b.module->moduleSetup().fields.at(3).trimmed(), kMarker);
         break;
     case Ex::Status: {
-        const qv::status::ModuleStatus &status = module.status;
+        const qv::transfer::status::ModuleStatus &status = module.status;
         QCOMPARE(b.label("l_ver")->text(), status.version);
         QCOMPARE(b.label("l_analog")->text(), status.analog + QStringLiteral(" V"));
         QCOMPARE(b.label("l_counter")->text(), status.counter);
@@ -487,8 +488,8 @@ void TestFaultMatrix::fileNames()
     auto choose = [path](QWidget *, const QString &, const QString &, const QString &) {
         return path;
     };
-    qv::setSaveFileChooser(choose);
-    qv::setOpenFileChooser(choose);
+    qv::settings::gui::setSaveFileChooser(choose);
+    qv::settings::gui::setOpenFileChooser(choose);
 
     ModalWatcher watcher;
     MainWindow w;

@@ -6,7 +6,7 @@
 #include <QRegularExpression>
 #include <QTest>
 
-using qv::rules::fieldHint;
+using qv::form::rules::fieldHint;
 
 class TestFieldHints : public QObject
 {
@@ -104,9 +104,9 @@ void TestFieldHints::statedRangesAreTheLabels()
 {
     QFETCH(QString, field);
     QFETCH(QString, label);
-    const auto range = qv::rules::fieldRule(qv::rules::Group::General, field).stated;
+    const auto range = qv::form::rules::fieldRule(qv::form::rules::Group::General, field).stated;
     QVERIFY(range);
-    const QString text = QString::fromUtf8(form::findItem(label)->text);
+    const QString text = QString::fromUtf8(qv::form::findItem(label)->text);
     const auto printed = QRegularExpression(QStringLiteral("\\((\\d+)-(\\d+)")).match(text);
     QVERIFY2(printed.hasMatch(), qPrintable(text));
     QCOMPARE(printed.captured(1).toInt(), range->minimum);

@@ -6,12 +6,12 @@
 
 #include <QTest>
 
-using namespace qv::rules;
+using namespace qv::form::rules;
 
-Q_DECLARE_METATYPE(qv::rules::CharClass)
-Q_DECLARE_METATYPE(qv::rules::Group)
-Q_DECLARE_METATYPE(qv::rules::Problem)
-Q_DECLARE_METATYPE(qv::rules::AnalogRange)
+Q_DECLARE_METATYPE(qv::form::rules::CharClass)
+Q_DECLARE_METATYPE(qv::form::rules::Group)
+Q_DECLARE_METATYPE(qv::form::rules::Problem)
+Q_DECLARE_METATYPE(qv::form::rules::AnalogRange)
 
 namespace {
 
@@ -346,7 +346,7 @@ void TestFieldRules::matrixTags()
     QFETCH(int, entry);
     QFETCH(int, column);
 
-    const auto cell = qv::device::parseMatrixTag(tag);
+    const auto cell = qv::form::device::parseMatrixTag(tag);
     QCOMPARE(cell.has_value(), valid);
     if (cell) {
         QCOMPARE(cell->entry, entry);
@@ -374,23 +374,23 @@ void TestFieldRules::ringButtons()
     QFETCH(int, entry);
     QFETCH(int, output);
 
-    const auto button = qv::device::parseRingButton(name);
+    const auto button = qv::form::device::parseRingButton(name);
     QCOMPARE(button.has_value(), valid);
     if (button) {
         QCOMPARE(button->entry, entry);
         QCOMPARE(button->output, output);
-        QCOMPARE(qv::device::ringButtonName(entry, output), name);
+        QCOMPARE(qv::form::device::ringButtonName(entry, output), name);
     }
 }
 
 void TestFieldRules::modelProfiles()
 {
-    using namespace qv::device;
+    using namespace qv::form::device;
     // Matrix columns each model keeps: 1-4 inputs, 5 analogue, 6 counter, 7-8 RING/SMS.
     const std::pair<int, QList<int>> columns[] = {
-        {qv::ModelQV5, {1, 2, 3, 4, 5, 6, 7, 8}},
-        {qv::ModelQV3, {1, 2, 5, 6, 7, 8}},
-        {qv::ModelBRK2, {1, 2, 7, 8}},
+        {qv::settings::ModelQV5, {1, 2, 3, 4, 5, 6, 7, 8}},
+        {qv::settings::ModelQV3, {1, 2, 5, 6, 7, 8}},
+        {qv::settings::ModelBRK2, {1, 2, 7, 8}},
     };
     for (const auto &[model, kept] : columns) {
         const auto profile = profileFor(model);
@@ -398,12 +398,12 @@ void TestFieldRules::modelProfiles()
         for (int column = 1; column <= 8; ++column)
             QCOMPARE(hasMatrixColumn(*profile, column), kept.contains(column));
     }
-    QCOMPARE(profileFor(qv::ModelQV3)->outputs, 2);
-    QCOMPARE(profileFor(qv::ModelBRK2)->outputs, 1);
-    QVERIFY(!profileFor(qv::NoDevice));
+    QCOMPARE(profileFor(qv::settings::ModelQV3)->outputs, 2);
+    QCOMPARE(profileFor(qv::settings::ModelBRK2)->outputs, 1);
+    QVERIFY(!profileFor(qv::settings::NoDevice));
     QVERIFY(!profileFor(7));
     QVERIFY(!profileFor(-1));
-    QCOMPARE(pictureFileFor(qv::ModelBRK2), QStringLiteral("i_bk-2.dll"));
+    QCOMPARE(pictureFileFor(qv::settings::ModelBRK2), QStringLiteral("i_bk-2.dll"));
     QCOMPARE(pictureFileFor(7), QStringLiteral("i_default.dll"));
 }
 

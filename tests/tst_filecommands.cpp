@@ -2,7 +2,7 @@
 // messages, and the mends (safe saving, "---" values, bounded reading).
 #include "formhelpers.h"
 #include "modalwatcher.h"
-#include "ui/messages.h"
+#include "settings/gui/messages.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -23,7 +23,7 @@ namespace {
 
 QList<QByteArray> readDefaultsFile()
 {
-    QFile file(qv::locateDataFile(QStringLiteral("defval_qv.dll")));
+    QFile file(qv::settings::locateDataFile(QStringLiteral("defval_qv.dll")));
     if (!file.open(QIODevice::ReadOnly))
         qFatal("defaults file missing");
     QList<QByteArray> lines = file.readAll().split('\n');
@@ -63,7 +63,7 @@ struct DialogRequest
 };
 DialogRequest lastDialog;
 
-qv::FileChooser answer(const QString &path)
+qv::settings::gui::FileChooser answer(const QString &path)
 {
     return [path](QWidget *, const QString &caption, const QString &folder, const QString &filter) {
         lastDialog = {caption, folder, filter};
@@ -73,11 +73,11 @@ qv::FileChooser answer(const QString &path)
 
 void answerOpen(const QString &path)
 {
-    qv::setOpenFileChooser(answer(path));
+    qv::settings::gui::setOpenFileChooser(answer(path));
 }
 void answerSave(const QString &path)
 {
-    qv::setSaveFileChooser(answer(path));
+    qv::settings::gui::setSaveFileChooser(answer(path));
 }
 
 QString versionWarning(const QString &name)
@@ -142,9 +142,9 @@ private slots:
 
 void TestFileCommands::cleanup()
 {
-    qv::setOpenFileChooser({});
-    qv::setSaveFileChooser({});
-    qv::overrideDataFileFolders({});
+    qv::settings::gui::setOpenFileChooser({});
+    qv::settings::gui::setSaveFileChooser({});
+    qv::settings::overrideDataFileFolders({});
 }
 
 void TestFileCommands::saveAfterNewFileWritesTheDefaults()
@@ -302,7 +302,7 @@ void TestFileCommands::openRejects()
     }
     edit(s.window, "m_nev")->setText(QStringLiteral("MARAD"));
     const QStringList before = formValues(s.window);
-    const devSettings settingsBefore = s.window.deviceSettings();
+    const qv::settings::devSettings settingsBefore = s.window.deviceSettings();
 
     answerOpen(path);
     QElapsedTimer clock;

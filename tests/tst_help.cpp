@@ -1,7 +1,7 @@
 // Help menu: the about box and the manual, opened through a test seam instead of a viewer.
 #include "formhelpers.h"
 #include "modalwatcher.h"
-#include "ui/messages.h"
+#include "settings/gui/messages.h"
 
 #include <QAction>
 #include <QDialog>
@@ -33,8 +33,8 @@ private:
 void TestHelp::cleanup()
 {
     QLocale::setDefault(m_locale);
-    qv::setUrlOpener({});
-    qv::overrideDataFileFolders({});
+    qv::settings::gui::setUrlOpener({});
+    qv::settings::overrideDataFileFolders({});
 }
 
 void TestHelp::aboutBoxes()
@@ -122,7 +122,7 @@ void TestHelp::manualOpens()
         manual.write("%PDF-1.4\n");
     }
     QList<QUrl> opened;
-    qv::setUrlOpener([&opened, accepted](const QUrl &url) {
+    qv::settings::gui::setUrlOpener([&opened, accepted](const QUrl &url) {
         opened << url;
         return accepted;
     });
@@ -163,7 +163,7 @@ void TestHelp::manualIsBuilt_data()
 void TestHelp::manualIsBuilt()
 {
     QFETCH(QString, name);
-    QFile manual(qv::locateDataFile(name));
+    QFile manual(qv::settings::locateDataFile(name));
     QVERIFY2(manual.open(QIODevice::ReadOnly), qPrintable(manual.fileName()));
     QVERIFY(manual.read(5) == "%PDF-");
     QVERIFY(manual.size() > 20000); // a real document, not an empty page

@@ -4,7 +4,7 @@
 // result, and a refused file leaves the form as it was.
 #include "formhelpers.h"
 #include "modalwatcher.h"
-#include "ui/messages.h"
+#include "settings/gui/messages.h"
 
 #include <QDialogButtonBox>
 #include <QFile>
@@ -19,7 +19,7 @@ const QString kNoPort = QStringLiteral("/nonexistent/qv-port");
 QList<QByteArray> defaultsLines()
 {
     static const QList<QByteArray> lines = [] {
-        QFile file(qv::locateDataFile(QStringLiteral("defval_qv.dll")));
+        QFile file(qv::settings::locateDataFile(QStringLiteral("defval_qv.dll")));
         if (!file.open(QIODevice::ReadOnly))
             qFatal("defaults file missing");
         QList<QByteArray> all = file.readAll().split('\n');
@@ -51,7 +51,7 @@ QByteArray utf16(const QByteArray &bytes)
 
 QByteArray dataFile(const char *name)
 {
-    QFile file(qv::locateDataFile(QString::fromLatin1(name)));
+    QFile file(qv::settings::locateDataFile(QString::fromLatin1(name)));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
@@ -72,8 +72,8 @@ struct Session
         auto chooser = [file](QWidget *, const QString &, const QString &, const QString &) {
             return file;
         };
-        qv::setOpenFileChooser(chooser);
-        qv::setSaveFileChooser(chooser);
+        qv::settings::gui::setOpenFileChooser(chooser);
+        qv::settings::gui::setSaveFileChooser(chooser);
         watcher.onDialog(QStringLiteral("dload"), [this](QWidget *dialog) {
             downloadShown = true;
             auto *buttons = dialog->findChild<QDialogButtonBox *>();
@@ -87,8 +87,8 @@ struct Session
     }
     ~Session()
     {
-        qv::setOpenFileChooser({});
-        qv::setSaveFileChooser({});
+        qv::settings::gui::setOpenFileChooser({});
+        qv::settings::gui::setSaveFileChooser({});
     }
     QString path() const { return dir.filePath(QStringLiteral("f.msw")); }
     void write(const QByteArray &bytes) const

@@ -11,7 +11,7 @@
 #include "files/configformat.h"
 #include "formhelpers.h"
 #include "modalwatcher.h"
-#include "ui/messages.h"
+#include "settings/gui/messages.h"
 
 #include <QApplication>
 #include <QCryptographicHash>
@@ -88,13 +88,13 @@ int saveLoop(const QString &path, qint64 first)
     });
     answer.start(0);
     window.deviceDebugMS5();
-    qv::setSaveFileChooser(
+    qv::settings::gui::setSaveFileChooser(
         [path](QWidget *, const QString &, const QString &, const QString &) { return path; });
     QElapsedTimer clock;
     clock.start();
     for (qint64 version = first; clock.elapsed() < 30000; ++version) {
         fill(window, version);
-        const QByteArray expected = qv::config::writeConfig(formValues(window));
+        const QByteArray expected = qv::files::writeConfig(formValues(window));
         std::printf("begin %lld %s\n", version, sha1(expected).constData());
         std::fflush(stdout);
         QElapsedTimer saving;
@@ -247,13 +247,13 @@ void TestInterruptedSave::killedSavesLeaveACompleteFile()
     MainWindow window;
     window.deviceDebugMS5();
     watcher.clear();
-    qv::setOpenFileChooser(
+    qv::settings::gui::setOpenFileChooser(
         [target](QWidget *, const QString &, const QString &, const QString &) { return target; });
-    qv::setSaveFileChooser(
+    qv::settings::gui::setSaveFileChooser(
         [target](QWidget *, const QString &, const QString &, const QString &) { return target; });
     window.openfile();
     QCOMPARE(watcher.count(), 0);
-    QCOMPARE(sha1(qv::config::writeConfig(formValues(window))), current);
+    QCOMPARE(sha1(qv::files::writeConfig(formValues(window))), current);
     fill(window, nextVersion);
     const QStringList saved = formValues(window);
     window.save();

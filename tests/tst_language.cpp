@@ -5,7 +5,7 @@
 #include "register/entry.h"
 #include "settings/language.h"
 #include "settings/preferences.h"
-#include "transfer/dload.h"
+#include "transfer/gui/dload.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -16,7 +16,7 @@
 #include <QTabWidget>
 #include <QTest>
 
-using qv::language::Language;
+using qv::settings::language::Language;
 
 class TestLanguage : public QObject
 {
@@ -79,7 +79,8 @@ void TestLanguage::chooses()
     QFETCH(QString, remembered);
     QFETCH(QStringList, system);
     QFETCH(Language, expected);
-    QCOMPARE(qv::language::choose(qv::language::requested(arguments), remembered, system),
+    QCOMPARE(qv::settings::language::choose(qv::settings::language::requested(arguments),
+                                            remembered, system),
              expected);
 }
 
@@ -129,7 +130,7 @@ void TestLanguage::windowSpeaks()
     QFETCH(QStringList, texts);
     QFETCH(Language, other);
     QFETCH(QString, restartNote);
-    qv::language::use(language);
+    qv::settings::language::use(language);
     QCOMPARE(QLocale().language(),
              language == Language::English ? QLocale::English : QLocale::Hungarian);
 
@@ -147,9 +148,9 @@ void TestLanguage::windowSpeaks()
     }
     widget<QAction>(window, "actionPort")->trigger();
     widget<QAction>(window, "actionRegister")->trigger();
-    devSettings settings;
+    qv::settings::devSettings settings;
     settings.Port = QStringLiteral("/nonexistent/qv-port");
-    dload download(settings);
+    qv::transfer::gui::dload download(settings);
     shown << download.windowTitle()
           << download.findChild<QCheckBox *>(QStringLiteral("cb_verify"))->text()
           << download.findChild<QCheckBox *>(QStringLiteral("cb_backup"))->text();
@@ -172,13 +173,13 @@ void TestLanguage::windowSpeaks()
     (other == Language::English ? en : hu)->trigger();
     QVERIFY(watcher.waitForBoxes(1));
     QCOMPARE(watcher.last().text, restartNote);
-    QCOMPARE(qv::preferences::language(), qv::language::code(other));
+    QCOMPARE(qv::settings::preferences::language(), qv::settings::language::code(other));
 }
 
 void TestLanguage::cleanup()
 {
-    qv::language::use(Language::Hungarian);
-    qv::preferences::setLanguage({});
+    qv::settings::language::use(Language::Hungarian);
+    qv::settings::preferences::setLanguage({});
 }
 
 QTEST_MAIN(TestLanguage)

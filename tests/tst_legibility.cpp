@@ -1,14 +1,14 @@
 // The main window is legible: every caption shows its whole text in its rectangle,
 // measured with the widget's own font and style, on every page and beside the tabs; and
 // every field carries the hint of what it accepts. In Hungarian and in English.
-#include "app/appfont.h"
-#include "app/mainwindow.h"
+#include "app/gui/appfont.h"
+#include "app/gui/mainwindow.h"
 #include "form/catalogue.h"
 #include "form/fieldhints.h"
-#include "settings/language.h"
 #include "series/gui/seriescontroller.h"
 #include "series/gui/seriesdialog.h"
-#include "transfer/dload.h"
+#include "settings/language.h"
+#include "transfer/gui/dload.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -22,6 +22,8 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTextLayout>
+
+using qv::app::gui::MainWindow;
 
 namespace {
 
@@ -153,9 +155,9 @@ private slots:
 namespace {
 
 // Each language a row can be drawn in, with its name for the row.
-const std::pair<qv::language::Language, const char *> kLanguages[] = {
-    {qv::language::Language::Hungarian, "hu"},
-    {qv::language::Language::English, "en"},
+const std::pair<qv::settings::language::Language, const char *> kLanguages[] = {
+    {qv::settings::language::Language::Hungarian, "hu"},
+    {qv::settings::language::Language::English, "en"},
 };
 
 } // namespace
@@ -163,7 +165,7 @@ const std::pair<qv::language::Language, const char *> kLanguages[] = {
 void TestLegibility::initTestCase()
 {
     // The face the program is drawn with on Debian: it is measured at least.
-    const QFont font = qv::interfaceFont(QApplication::font());
+    const QFont font = qv::app::gui::interfaceFont(QApplication::font());
     QVERIFY2(QFontDatabase::hasFamily(font.family()),
              qPrintable(font.family() + " is not installed"));
 }
@@ -173,19 +175,20 @@ void TestLegibility::everyTextFits_data()
 {
     QTest::addColumn<QFont>("font");
     QTest::addColumn<int>("page"); // tab index; -1 for what lies beside the pages
-    QTest::addColumn<qv::language::Language>("language");
+    QTest::addColumn<qv::settings::language::Language>("language");
     for (const auto &[language, code] : kLanguages) {
         // The Hungarian rows keep their names from before English came.
-        const QByteArray suffix =
-            language == qv::language::Language::Hungarian ? QByteArray() : QByteArray(", ") + code;
-        for (const QFont &font : qv::interfaceFonts(QApplication::font())) {
+        const QByteArray suffix = language == qv::settings::language::Language::Hungarian
+                                      ? QByteArray()
+                                      : QByteArray(", ") + code;
+        for (const QFont &font : qv::app::gui::interfaceFonts(QApplication::font())) {
             if (!QFontDatabase::hasFamily(font.family()))
                 continue;
             const QByteArray face =
                 font.family().toUtf8() + ' ' + QByteArray::number(font.pointSizeF());
-            for (const form::Page &page : form::pages())
+            for (const qv::form::Page &page : qv::form::pages())
                 QTest::addRow("%s pt, %s%s", face.data(), page.title, suffix.data())
-                    << font << int(&page - form::pages().data()) << language;
+                    << font << int(&page - qv::form::pages().data()) << language;
             QTest::addRow("%s pt, tabs, status panel, device box%s", face.data(), suffix.data())
                 << font << -1 << language;
         }
@@ -196,8 +199,8 @@ void TestLegibility::everyTextFits()
 {
     QFETCH(QFont, font);
     QFETCH(int, page);
-    QFETCH(qv::language::Language, language);
-    qv::language::use(language);
+    QFETCH(qv::settings::language::Language, language);
+    qv::settings::language::use(language);
     QApplication::setFont(font);
     MainWindow window;
     window.show();
@@ -219,11 +222,12 @@ void TestLegibility::everyTextFits()
 void TestLegibility::downloadDialogFits_data()
 {
     QTest::addColumn<QFont>("font");
-    QTest::addColumn<qv::language::Language>("language");
+    QTest::addColumn<qv::settings::language::Language>("language");
     for (const auto &[language, code] : kLanguages) {
-        const QByteArray suffix =
-            language == qv::language::Language::Hungarian ? QByteArray() : QByteArray(", ") + code;
-        for (const QFont &font : qv::interfaceFonts(QApplication::font())) {
+        const QByteArray suffix = language == qv::settings::language::Language::Hungarian
+                                      ? QByteArray()
+                                      : QByteArray(", ") + code;
+        for (const QFont &font : qv::app::gui::interfaceFonts(QApplication::font())) {
             if (QFontDatabase::hasFamily(font.family()))
                 QTest::addRow("%s %g pt%s", qPrintable(font.family()), font.pointSizeF(),
                               suffix.data())
@@ -237,12 +241,12 @@ void TestLegibility::downloadDialogFits_data()
 void TestLegibility::downloadDialogFits()
 {
     QFETCH(QFont, font);
-    QFETCH(qv::language::Language, language);
-    qv::language::use(language);
+    QFETCH(qv::settings::language::Language, language);
+    qv::settings::language::use(language);
     QApplication::setFont(font);
-    devSettings settings;
+    qv::settings::devSettings settings;
     settings.Port = QStringLiteral("/nonexistent/qv-port");
-    dload dialog(settings);
+    qv::transfer::gui::dload dialog(settings);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QTRY_VERIFY(dialog.findChild<QLabel *>(QStringLiteral("openReason"))->isVisible());
@@ -266,12 +270,12 @@ void TestLegibility::seriesDialogFits_data()
 void TestLegibility::seriesDialogFits()
 {
     QFETCH(QFont, font);
-    QFETCH(qv::language::Language, language);
-    qv::language::use(language);
+    QFETCH(qv::settings::language::Language, language);
+    qv::settings::language::use(language);
     QApplication::setFont(font);
-    devSettings settings;
-    SeriesController controller(settings, {});
-    SeriesDialog dialog(controller, settings);
+    qv::settings::devSettings settings;
+    qv::series::gui::SeriesController controller(settings, {});
+    qv::series::gui::SeriesDialog dialog(controller, settings);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QStringList misfits = misfitsIn(&dialog);
@@ -287,18 +291,18 @@ void TestLegibility::seriesDialogFits()
 void TestLegibility::everyFieldHasItsHint()
 {
     MainWindow window;
-    for (const form::Field &field : form::configurationFields()) {
-        if (field.kind == form::Kind::RadioButton)
+    for (const qv::form::Field &field : qv::form::configurationFields()) {
+        if (field.kind == qv::form::Kind::RadioButton)
             continue;
         const QString hint = window.findChild<QWidget *>(field.name)->toolTip();
         QVERIFY2(!hint.isEmpty(), qPrintable(field.name));
-        QCOMPARE(hint, qv::rules::fieldHint(field.name));
+        QCOMPARE(hint, qv::form::rules::fieldHint(field.name));
     }
 }
 
 void TestLegibility::cleanup()
 {
-    qv::language::use(qv::language::Language::Hungarian);
+    qv::settings::language::use(qv::settings::language::Language::Hungarian);
 }
 
 QTEST_MAIN(TestLegibility)

@@ -1,7 +1,7 @@
 // The main window as built: widget catalogue and creation order, start-up state,
 // menus, status bar, slot table, and the picture.
-#include "app/mainwindow.h"
-#include "form/mainwindowui.h"
+#include "app/gui/mainwindow.h"
+#include "form/gui/mainwindowui.h"
 #include "modalwatcher.h"
 #include "settings/datafiles.h"
 
@@ -22,6 +22,8 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+
+using qv::app::gui::MainWindow;
 
 namespace {
 
@@ -537,7 +539,7 @@ void TestMainWindow::shortcutsAtStartup()
 void TestMainWindow::textPassCanRunAgain()
 {
     QMainWindow window;
-    Ui::MainWindow form;
+    qv::form::gui::Ui::MainWindow form;
     form.setupUi(&window);
     const int before = window.findChildren<QObject *>().size();
     form.get<QLabel>("label_28")->setText(QStringLiteral("x"));
@@ -556,12 +558,12 @@ void TestMainWindow::pictureMissingLeavesEmptyArea()
 {
     QVERIFY(!find<QLabel>("image")->pixmap().isNull());
     QTemporaryDir empty;
-    qv::overrideDataFileFolders({empty.path()});
+    qv::settings::overrideDataFileFolders({empty.path()});
     ModalWatcher watcher;
     MainWindow bare;
     bare.show();
     QVERIFY(QTest::qWaitForWindowExposed(&bare));
-    qv::overrideDataFileFolders({});
+    qv::settings::overrideDataFileFolders({});
     QVERIFY(bare.findChild<QLabel *>("image")->pixmap().isNull());
     QTest::qWait(20);
     QCOMPARE(watcher.count(), 0);

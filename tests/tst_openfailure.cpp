@@ -29,11 +29,11 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-using qv::OpenFailure;
-using Kind = qv::OpenFailure::Kind;
-Q_DECLARE_METATYPE(qv::OpenFailure)
+using qv::serial::OpenFailure;
+using Kind = qv::serial::OpenFailure::Kind;
+Q_DECLARE_METATYPE(qv::serial::OpenFailure)
 Q_DECLARE_METATYPE(Kind)
-Q_DECLARE_METATYPE(qv::OpenFailure::Lock)
+Q_DECLARE_METATYPE(qv::serial::OpenFailure::Lock)
 
 namespace {
 
@@ -80,12 +80,13 @@ int holdPort(const QString &path, const QString &how)
 // Child: opens the port as the identification does and prints why it failed.
 int tryOpen(const QString &path)
 {
-    qv::SerialLine line;
-    if (line.open(qv::lines::identification(path, 1200)) == qv::OpenResult::Ok)
+    qv::serial::SerialLine line;
+    if (line.open(qv::serial::lines::identification(path, 1200)) == qv::serial::OpenResult::Ok)
         return 1;
     const OpenFailure f = *line.openFailure();
     std::printf("%d\t%s\t%s\t%lld\t%s\n", int(f.kind), qPrintable(f.group),
-                qPrintable(f.holderProgram), f.holderPid, qPrintable(qv::openFailureAdvice(f)));
+                qPrintable(f.holderProgram), f.holderPid,
+                qPrintable(qv::serial::openFailureAdvice(f)));
     return 0;
 }
 
@@ -107,8 +108,9 @@ OpenFailure failure(Kind kind, const QString &port, const QString &path, const Q
 }
 
 // /dev/ttyUSB0 of the group "dialout"; the lock file names minicom, pid 4321.
-qv::OpenFacts facts(qv::PortError error, int systemErrno, bool exists, bool accessible, bool locked,
-                    qv::PortNaming naming = qv::PortNaming::Unix)
+qv::serial::OpenFacts facts(qv::serial::PortError error, int systemErrno, bool exists,
+                            bool accessible, bool locked,
+                            qv::serial::PortNaming naming = qv::serial::PortNaming::Unix)
 {
     return {.port = "ttyUSB0",
             .path = "/dev/ttyUSB0",
@@ -118,13 +120,14 @@ qv::OpenFacts facts(qv::PortError error, int systemErrno, bool exists, bool acce
             .exists = exists,
             .accessible = accessible,
             .group = "dialout",
-            .lockHolder = locked ? std::optional<qv::PortHolder>({"minicom", 4321}) : std::nullopt,
+            .lockHolder =
+                locked ? std::optional<qv::serial::PortHolder>({"minicom", 4321}) : std::nullopt,
             .naming = naming};
 }
 
 } // namespace
 
-Q_DECLARE_METATYPE(qv::OpenFacts)
+Q_DECLARE_METATYPE(qv::serial::OpenFacts)
 
 class TestOpenFailure : public QObject
 {
@@ -146,10 +149,10 @@ private slots:
 
 void TestOpenFailure::classification_data()
 {
-    QTest::addColumn<qv::OpenFacts>("facts");
+    QTest::addColumn<qv::serial::OpenFacts>("facts");
     QTest::addColumn<Kind>("kind");
 
-    using E = qv::PortError;
+    using E = qv::serial::PortError;
     QTest::newRow("no such file") << facts(E::DeviceNotFound, ENOENT, false, true, false)
                                   << Kind::Missing;
     QTest::newRow("gone, only the port says so")
@@ -165,26 +168,27 @@ void TestOpenFailure::classification_data()
     QTest::newRow("not a terminal")
         << facts(E::Unsupported, ENOTTY, true, true, true) << Kind::Other;
     QTest::newRow("Windows: access denied")
-        << facts(E::Permission, 0, true, true, false, qv::PortNaming::Windows)
+        << facts(E::Permission, 0, true, true, false, qv::serial::PortNaming::Windows)
         << Kind::PermissionDenied;
     QTest::newRow("Windows: not found")
-        << facts(E::DeviceNotFound, 0, true, true, false, qv::PortNaming::Windows) << Kind::Missing;
+        << facts(E::DeviceNotFound, 0, true, true, false, qv::serial::PortNaming::Windows)
+        << Kind::Missing;
 }
 
 void TestOpenFailure::classification()
 {
-    QFETCH(qv::OpenFacts, facts);
+    QFETCH(qv::serial::OpenFacts, facts);
     QFETCH(Kind, kind);
-    const OpenFailure result = qv::classifyOpenFailure(facts);
+    const OpenFailure result = qv::serial::classifyOpenFailure(facts);
     QCOMPARE(result.kind, kind);
     const bool named = facts.lockHolder && kind == Kind::Busy; // the holder only when busy
     QCOMPARE(result.holderPid, named ? 4321 : 0);
     QCOMPARE(result.holderProgram, named ? QStringLiteral("minicom") : QString());
     QCOMPARE(result.systemText, facts.errorText);
-    QCOMPARE(result.group.isEmpty(), facts.naming == qv::PortNaming::Windows);
+    QCOMPARE(result.group.isEmpty(), facts.naming == qv::serial::PortNaming::Windows);
 
     facts.path.clear(); // no port chosen at all
-    QCOMPARE(qv::classifyOpenFailure(facts).kind, Kind::Missing);
+    QCOMPARE(qv::serial::classifyOpenFailure(facts).kind, Kind::Missing);
 }
 
 // Who a busy port is blamed on: the process table, a lock file's live process, or the
@@ -192,16 +196,16 @@ void TestOpenFailure::classification()
 // system refuses gets no group advice.
 void TestOpenFailure::busyHolder_data()
 {
-    QTest::addColumn<qv::OpenFacts>("facts");
+    QTest::addColumn<qv::serial::OpenFacts>("facts");
     QTest::addColumn<Kind>("kind");
     QTest::addColumn<qint64>("holderPid");
     QTest::addColumn<OpenFailure::Lock>("lock");
     QTest::addColumn<QStringList>("advice"); // what it says; "!..." what it must not
 
-    using E = qv::PortError;
+    using E = qv::serial::PortError;
     using L = OpenFailure::Lock;
     const QString lockPath = QStringLiteral("/var/lock/LCK..ttyUSB0");
-    qv::OpenFacts f = facts(E::Permission, 0, true, true, false);
+    qv::serial::OpenFacts f = facts(E::Permission, 0, true, true, false);
     f.blockingLock = {L::Stale, lockPath, 999};
     QTest::newRow("stale lock file")
         << f << Kind::Busy << 0LL << L::Stale
@@ -213,7 +217,7 @@ void TestOpenFailure::busyHolder_data()
     QTest::newRow("lock file of a process that does not use the port")
         << f << Kind::Busy << 0LL << L::Foreign
         << QStringList{"(PID 1) nem használja a portot", "rm " + lockPath};
-    f.processHolder = qv::PortHolder{"picocom", 77};
+    f.processHolder = qv::serial::PortHolder{"picocom", 77};
     QTest::newRow("the process table before a foreign lock file")
         << f << Kind::Busy << 77LL << L::None
         << QStringList{"használja: picocom (PID 77)", "!zárolófájl"};
@@ -236,16 +240,16 @@ void TestOpenFailure::busyHolder_data()
 
 void TestOpenFailure::busyHolder()
 {
-    QFETCH(qv::OpenFacts, facts);
+    QFETCH(qv::serial::OpenFacts, facts);
     QFETCH(Kind, kind);
     QFETCH(qint64, holderPid);
     QFETCH(OpenFailure::Lock, lock);
     QFETCH(QStringList, advice);
-    const OpenFailure result = qv::classifyOpenFailure(facts);
+    const OpenFailure result = qv::serial::classifyOpenFailure(facts);
     QCOMPARE(result.kind, kind);
     QCOMPARE(result.holderPid, holderPid);
     QCOMPARE(result.lock, lock);
-    const QString text = qv::openFailureAdvice(result, qv::PortNaming::Unix);
+    const QString text = qv::serial::openFailureAdvice(result, qv::serial::PortNaming::Unix);
     for (const QString &part : advice)
         QVERIFY2(part.startsWith(u'!') ? !text.contains(part.mid(1)) : text.contains(part),
                  qPrintable(part + u'\n' + text));
@@ -278,16 +282,16 @@ void TestOpenFailure::lockFiles()
     QFETCH(QByteArray, contents);
     QFETCH(qint64, pid);
     QFETCH(QString, program);
-    const auto holder = qv::parseLockFile(contents);
+    const auto holder = qv::serial::parseLockFile(contents);
     QCOMPARE(holder.has_value(), pid != 0);
     if (holder)
         QCOMPARE(QStringList({QString::number(holder->pid), holder->program}),
                  QStringList({QString::number(pid), program}));
-    QCOMPARE(qv::lockFileName(QStringLiteral("/dev/pts/3")), QStringLiteral("LCK..pts_3"));
-    QCOMPARE(qv::lockFileName(QStringLiteral("/tmp/qv")), QStringLiteral("LCK.._tmp_qv"));
+    QCOMPARE(qv::serial::lockFileName(QStringLiteral("/dev/pts/3")), QStringLiteral("LCK..pts_3"));
+    QCOMPARE(qv::serial::lockFileName(QStringLiteral("/tmp/qv")), QStringLiteral("LCK.._tmp_qv"));
     // The process table's names are cleaned the same way.
-    QCOMPARE(qv::cleanProgramName("minicom\n"), QStringLiteral("minicom"));
-    QCOMPARE(qv::cleanProgramName("\x1b]0;owned\x07"), QString());
+    QCOMPARE(qv::serial::cleanProgramName("minicom\n"), QStringLiteral("minicom"));
+    QCOMPARE(qv::serial::cleanProgramName("\x1b]0;owned\x07"), QString());
 }
 
 void TestOpenFailure::advice_data()
@@ -336,9 +340,9 @@ void TestOpenFailure::advice()
     QFETCH(bool, windows);
     QFETCH(QString, reason);
     QFETCH(QStringList, advice);
-    const auto naming = windows ? qv::PortNaming::Windows : qv::PortNaming::Unix;
-    QCOMPARE(qv::openFailureReason(failure, naming), reason);
-    const QString text = qv::openFailureAdvice(failure, naming);
+    const auto naming = windows ? qv::serial::PortNaming::Windows : qv::serial::PortNaming::Unix;
+    QCOMPARE(qv::serial::openFailureReason(failure, naming), reason);
+    const QString text = qv::serial::openFailureAdvice(failure, naming);
     for (const QString &part : advice)
         QVERIFY2(part.startsWith(u'!') ? !text.contains(part.mid(1)) : text.contains(part),
                  qPrintable(part + u'\n' + text));
@@ -347,17 +351,18 @@ void TestOpenFailure::advice()
 // One line per port, each remedy once.
 void TestOpenFailure::summary()
 {
-    QCOMPARE(qv::unusablePortsSummary({}), QString());
+    QCOMPARE(qv::serial::unusablePortsSummary({}), QString());
     const OpenFailure s0 = failure(Kind::PermissionDenied, "ttyS0", "/dev/ttyS0", "dialout");
     const OpenFailure s1 = failure(Kind::PermissionDenied, "ttyS1", "/dev/ttyS1", "dialout");
     const OpenFailure gone = failure(Kind::Missing, "ttyUSB0", "/dev/ttyUSB0");
-    const auto unix_ = qv::PortNaming::Unix;
-    QCOMPARE(qv::unusablePortsSummary({s0, gone, s1}, unix_),
+    const auto unix_ = qv::serial::PortNaming::Unix;
+    QCOMPARE(qv::serial::unusablePortsSummary({s0, gone, s1}, unix_),
              QStringLiteral("Nem használható portok:\n"
                             "/dev/ttyS0: nincs jogosultság (\"dialout\" csoport)\n"
                             "/dev/ttyUSB0: nem található\n"
                             "/dev/ttyS1: nincs jogosultság (\"dialout\" csoport)\n\n") +
-                 qv::openFailureRemedy(s0, unix_) + u'\n' + qv::openFailureRemedy(gone, unix_));
+                 qv::serial::openFailureRemedy(s0, unix_) + u'\n' +
+                 qv::serial::openFailureRemedy(gone, unix_));
 }
 
 // The serial port's lock folder for the opening child: the first of its folders that the
@@ -477,7 +482,7 @@ void TestOpenFailure::refusals()
         const QString folder =
             lockFile.endsWith(u"/tmp") ? QStringLiteral("/tmp") : childLockFolder();
         QVERIFY(!folder.isEmpty());
-        planted = folder + u'/' + qv::lockFileName(path);
+        planted = folder + u'/' + qv::serial::lockFileName(path);
         QVERIFY2(plantLockFile(planted, lockFile.section(u' ', 0, 0) == u"idle"
                                             ? QStringLiteral("idle %1").arg(holderPid)
                                             : lockFile.section(u' ', 0, 0)),

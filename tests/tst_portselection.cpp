@@ -5,7 +5,7 @@
 #include "modulefixture.h"
 #include "serial/portlist.h"
 #include "settings/branding.h"
-#include "transfer/dload.h"
+#include "transfer/gui/dload.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -28,7 +28,7 @@ const QString kNotFound =
 const QString kIncompatible =
     QStringLiteral("A csatlakoztatott eszköz nem kompatibilis a jelenlegi szoftververzióval.\n"
                    "Kérem töltse le a legújabb verziót a \"%1\" oldalról!")
-        .arg(qv::makerWebAddress());
+        .arg(qv::settings::makerWebAddress());
 
 // The shipped defaults and table, and two more table lines for the cases below.
 void prepareData(const DataFolderScope &data, bool withTable)
@@ -70,9 +70,9 @@ class TestPortSelection : public QObject
 private slots:
     void init()
     {
-        qv::setPortEnumerator([] { return QStringList(); });
+        qv::serial::setPortEnumerator([] { return QStringList(); });
     }
-    void cleanup() { qv::setPortDescriber({}); }
+    void cleanup() { qv::serial::setPortDescriber({}); }
     void identification_data();
     void identification();
     void search_data();
@@ -213,7 +213,7 @@ void TestPortSelection::search()
         ports << module->slavePath();
         emulators.push_back(std::move(module));
     }
-    qv::setPortEnumerator([ports] { return ports; });
+    qv::serial::setPortEnumerator([ports] { return ports; });
 
     ModalWatcher watcher;
     watcher.onDialog("QProgressDialog", [&](QWidget *progress) {
@@ -303,10 +303,10 @@ struct UnusablePorts
 
     explicit UnusablePorts(int usable)
     {
-        QList<qv::PortDescription> ports;
+        QList<qv::serial::PortDescription> ports;
         for (int i = 0; i <= usable; ++i) {
             modules.push_back(startModule());
-            ports << qv::PortDescription{.name = modules.back()->slavePath()};
+            ports << qv::serial::PortDescription{.name = modules.back()->slavePath()};
         }
         ports.first() = {.name = ports.first().name,
                          .description = "FT232R USB UART",
@@ -318,8 +318,8 @@ struct UnusablePorts
         held = ports.last().name;
         holder.setPortName(held);
         QVERIFY(holder.open(QIODevice::ReadWrite));
-        ports << qv::PortDescription{.name = gone};
-        qv::setPortDescriber([ports] { return ports; });
+        ports << qv::serial::PortDescription{.name = gone};
+        qv::serial::setPortDescriber([ports] { return ports; });
     }
     QString port(int i) const { return modules.at(i)->slavePath(); }
 };
@@ -395,9 +395,9 @@ void TestPortSelection::unusablePortsInNotFound()
 void TestPortSelection::downloadOnHeldPort()
 {
     UnusablePorts ports(0);
-    devSettings settings;
+    qv::settings::devSettings settings;
     settings.Port = ports.held;
-    dload dialog(settings);
+    qv::transfer::gui::dload dialog(settings);
     auto *reason = dialog.findChild<QLabel *>(QStringLiteral("openReason"));
     QTRY_VERIFY_WITH_TIMEOUT(!reason->isHidden(), 5000);
     QCOMPARE(dialog.findChild<QLabel *>(QStringLiteral("kiiras"))->text(),
@@ -419,7 +419,7 @@ void TestPortSelection::currentPortKept()
     auto adapter = startModule();
     const QString a = current->slavePath();
     const QString b = adapter->slavePath();
-    qv::setPortDescriber([b] { return QList<qv::PortDescription>{{.name = b}}; });
+    qv::serial::setPortDescriber([b] { return QList<qv::serial::PortDescription>{{.name = b}}; });
     QSerialPort holder;
     holder.setPortName(a);
     QVERIFY(holder.open(QIODevice::ReadWrite));

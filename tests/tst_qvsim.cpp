@@ -53,7 +53,7 @@ namespace {
 // The identification the module on `port` gives, empty when nothing answers.
 QString identify(const QString &port)
 {
-    comPort line(port, 1200);
+    qv::serial::comPort line(port, 1200);
     if (!line.open(400, 0, 0, 0))
         return QStringLiteral("(cannot open)");
     line.writeText(QStringLiteral("~|"), false);
@@ -83,10 +83,11 @@ void TestModuleEmulator::speedMismatchGarbles()
     QFETCH(bool, answered);
 
     auto module = startModule({.moduleBaud = moduleSpeed});
-    qv::SerialLine line;
-    QCOMPARE(line.open({module->slavePath(), programSpeed, 0, 600, 0, 0}), qv::OpenResult::Ok);
+    qv::serial::SerialLine line;
+    QCOMPARE(line.open({module->slavePath(), programSpeed, 0, 600, 0, 0}),
+             qv::serial::OpenResult::Ok);
     line.writeBytes(request);
-    const qv::Reply reply = line.readReply({});
+    const qv::serial::Reply reply = line.readReply({});
     QCOMPARE(reply.text.isEmpty(), !answered);
     QCOMPARE(module->garbledRequests(), answered ? 0 : 1);
     QCOMPARE(module->received(), request); // the log keeps what was really sent
@@ -95,22 +96,23 @@ void TestModuleEmulator::speedMismatchGarbles()
 void TestModuleEmulator::downloadStoresWhatWasSent()
 {
     auto module = startModule({.moduleBaud = 19200});
-    const QString record = qv::record::buildDownloadRecord(sampleFields());
-    const QByteArray wire = qv::record::downloadWire(record);
+    const QString record = qv::transfer::record::buildDownloadRecord(sampleFields());
+    const QByteArray wire = qv::transfer::record::downloadWire(record);
 
-    qv::SerialLine line;
-    QCOMPARE(line.open(qv::lines::download(module->slavePath())), qv::OpenResult::Ok);
+    qv::serial::SerialLine line;
+    QCOMPARE(line.open(qv::serial::lines::download(module->slavePath())),
+             qv::serial::OpenResult::Ok);
     QCOMPARE(line.writeBytes("~}"), 2);
-    const qv::ByteRead ready = line.readByte();
-    QCOMPARE(ready.status, qv::ReadStatus::Byte);
+    const qv::serial::ByteRead ready = line.readByte();
+    QCOMPARE(ready.status, qv::serial::ReadStatus::Byte);
     QCOMPARE(char(ready.byte), 'R');
-    QCOMPARE(line.readByte().status, qv::ReadStatus::Byte); // the byte after "R"
+    QCOMPARE(line.readByte().status, qv::serial::ReadStatus::Byte); // the byte after "R"
     QElapsedTimer clock;
     clock.start();
     QCOMPARE(line.writeBytes(wire), int(wire.size()));
-    const qv::ByteRead ack = line.readByte();
+    const qv::serial::ByteRead ack = line.readByte();
     const qint64 elapsed = clock.elapsed();
-    QCOMPARE(ack.status, qv::ReadStatus::Byte);
+    QCOMPARE(ack.status, qv::serial::ReadStatus::Byte);
     QCOMPARE(char(ack.byte), 'O');
     // The module takes the 953 bytes at the pace of a 1200 bit/s line: about 7.9 s
     // (the upper bound only guards against a hang on a loaded machine).
@@ -119,13 +121,13 @@ void TestModuleEmulator::downloadStoresWhatWasSent()
 
     QVERIFY(module->waitForHandled(Exchange::Download, 1, 5000));
     QCOMPARE(module->received(), QByteArray("~}") + wire); // byte for byte
-    QCOMPARE(module->moduleSetup().fields, qv::record::downloadLines(record).mid(0, 56));
+    QCOMPARE(module->moduleSetup().fields, qv::transfer::record::downloadLines(record).mid(0, 56));
 
     // A later read-out gives back what was downloaded.
-    comPort port(module->slavePath(), 19200);
+    qv::serial::comPort port(module->slavePath(), 19200);
     QVERIFY(port.open(1000, 200, 0, 0));
     port.writeText(QStringLiteral("~{"), false);
-    QCOMPARE(qv::record::splitReadOut(port.readAll().text).fields, sampleFields());
+    QCOMPARE(qv::transfer::record::splitReadOut(port.readAll().text).fields, sampleFields());
 }
 
 void TestModuleEmulator::downloadFaults_data()
@@ -163,15 +165,16 @@ void TestModuleEmulator::downloadFaults()
     faults.ackDelayMs = 700;
     auto module = startModule({.fixedBaud = 115200}, faults);
     const QStringList fields = sampleFields();
-    const QByteArray wire = qv::record::downloadWire(qv::record::buildDownloadRecord(fields));
+    const QByteArray wire =
+        qv::transfer::record::downloadWire(qv::transfer::record::buildDownloadRecord(fields));
 
-    qv::LineSettings fast = qv::lines::download(module->slavePath());
+    qv::serial::LineSettings fast = qv::serial::lines::download(module->slavePath());
     fast.baud = 115200;
-    qv::SerialLine line;
-    QCOMPARE(line.open(fast), qv::OpenResult::Ok);
+    qv::serial::SerialLine line;
+    QCOMPARE(line.open(fast), qv::serial::OpenResult::Ok);
     line.writeBytes("~}");
     QByteArray got;
-    for (qv::ByteRead r = line.readByte(500); r.status == qv::ReadStatus::Byte;
+    for (qv::serial::ByteRead r = line.readByte(500); r.status == qv::serial::ReadStatus::Byte;
          r = line.readByte(500))
         got.append(char(r.byte));
     QCOMPARE(got, ready);
@@ -179,8 +182,8 @@ void TestModuleEmulator::downloadFaults()
         line.writeBytes(wire);
         QByteArray answer;
         for (int i = 0; i < 2; ++i) {
-            const qv::ByteRead r = line.readByte(500);
-            answer.append(r.status == qv::ReadStatus::Byte ? char(r.byte) : '-');
+            const qv::serial::ByteRead r = line.readByte(500);
+            answer.append(r.status == qv::serial::ReadStatus::Byte ? char(r.byte) : '-');
         }
         QCOMPARE(answer, acks);
     }
@@ -195,24 +198,24 @@ void TestModuleEmulator::downloadUnpluggedPartWay()
     // it to see half of the lines and pull out, also on a loaded machine.
     auto module = startModule({.fixedBaud = 9600},
                               qvsim::FaultSetup::only(Exchange::Download, Fault::Unplug));
-    const QByteArray wire =
-        qv::record::downloadWire(qv::record::buildDownloadRecord(sampleFields()));
-    qv::LineSettings fast = qv::lines::download(module->slavePath());
+    const QByteArray wire = qv::transfer::record::downloadWire(
+        qv::transfer::record::buildDownloadRecord(sampleFields()));
+    qv::serial::LineSettings fast = qv::serial::lines::download(module->slavePath());
     fast.baud = 9600;
-    qv::SerialLine line;
-    QCOMPARE(line.open(fast), qv::OpenResult::Ok);
+    qv::serial::SerialLine line;
+    QCOMPARE(line.open(fast), qv::serial::OpenResult::Ok);
     line.writeBytes("~}");
     QCOMPARE(char(line.readByte().byte), 'R');
     line.readByte();
     QElapsedTimer clock;
     clock.start();
     const int written = line.writeBytes(wire);
-    const qv::ByteRead ack = line.readByte();
+    const qv::serial::ByteRead ack = line.readByte();
     // The writes after the pull fail at once and the acknowledgement read sees the
     // device gone: no hang, no wait for the 3.5 s time-out.
     QVERIFY2(clock.elapsed() < 2500, qPrintable(QString::number(clock.elapsed())));
     QVERIFY(written < wire.size());
-    QCOMPARE(ack.status, qv::ReadStatus::Gone);
+    QCOMPARE(ack.status, qv::serial::ReadStatus::Gone);
     QVERIFY(!line.isOpen());
     QVERIFY(module->isUnplugged());
     QCOMPARE(module->moduleSetup().fields, qvsim::factoryFields()); // half a download is not kept
@@ -220,7 +223,7 @@ void TestModuleEmulator::downloadUnpluggedPartWay()
 
 void TestModuleEmulator::statusLine()
 {
-    qv::status::ModuleStatus state = qvsim::defaultStatus(qvsim::Model::QV3);
+    qv::transfer::status::ModuleStatus state = qvsim::defaultStatus(qvsim::Model::QV3);
     state.outputs = {false, true, false, false};
     state.signalLevel = 5;
     state.analog = QStringLiteral("03.1");
@@ -228,17 +231,18 @@ void TestModuleEmulator::statusLine()
     setup.status = state;
     auto module = startModule({}, {}, setup);
 
-    qv::SerialLine line;
-    QCOMPARE(line.open(qv::lines::status(module->slavePath())), qv::OpenResult::Ok);
+    qv::serial::SerialLine line;
+    QCOMPARE(line.open(qv::serial::lines::status(module->slavePath())), qv::serial::OpenResult::Ok);
     line.writeBytes("~[");
-    qv::ReplyOptions options;
-    options.bound = qv::replybound::Status;
+    qv::serial::ReplyOptions options;
+    options.bound = qv::serial::replybound::Status;
     options.endAtCr = true;
-    const qv::Reply reply = line.readReply(options);
-    QCOMPARE(reply.end, qv::ReplyEnd::Terminator);
+    const qv::serial::Reply reply = line.readReply(options);
+    QCOMPARE(reply.end, qv::serial::ReplyEnd::Terminator);
     QVERIFY(!reply.text.contains(u'\r'));
-    const qv::status::ParseResult parsed = qv::status::parseStatusLine(reply.text);
-    QCOMPARE(parsed.result, qv::status::ParseStatus::Ok);
+    const qv::transfer::status::ParseResult parsed =
+        qv::transfer::status::parseStatusLine(reply.text);
+    QCOMPARE(parsed.result, qv::transfer::status::ParseStatus::Ok);
     QCOMPARE(parsed.status, state);
 }
 
@@ -249,12 +253,13 @@ void TestModuleEmulator::statusFaults_data()
     QTest::addColumn<bool>("parses");
 
     QTest::newRow("truncated: no CR, too few fields")
-        << int(Fault::Truncated) << int(qv::ReplyEnd::Silence) << false;
-    QTest::newRow("over-long line") << int(Fault::Overlong) << int(qv::ReplyEnd::Overlong) << false;
-    QTest::newRow("never silent") << int(Fault::NeverSilent) << int(qv::ReplyEnd::Overlong)
+        << int(Fault::Truncated) << int(qv::serial::ReplyEnd::Silence) << false;
+    QTest::newRow("over-long line")
+        << int(Fault::Overlong) << int(qv::serial::ReplyEnd::Overlong) << false;
+    QTest::newRow("never silent") << int(Fault::NeverSilent) << int(qv::serial::ReplyEnd::Overlong)
                                   << false;
     QTest::newRow("slow, inside the time-out")
-        << int(Fault::SlowUnder) << int(qv::ReplyEnd::Terminator) << true;
+        << int(Fault::SlowUnder) << int(qv::serial::ReplyEnd::Terminator) << true;
 }
 
 void TestModuleEmulator::statusFaults()
@@ -266,19 +271,20 @@ void TestModuleEmulator::statusFaults()
     qvsim::FaultSetup faults;
     faults[Exchange::Status] = {Fault(fault), 400, 600}; // straddle the short read below
     auto module = startModule({.fixedBaud = 115200}, faults);
-    qv::SerialLine line;
-    QCOMPARE(line.open({module->slavePath(), 115200, 0, 500, 0, 0}), qv::OpenResult::Ok);
+    qv::serial::SerialLine line;
+    QCOMPARE(line.open({module->slavePath(), 115200, 0, 500, 0, 0}), qv::serial::OpenResult::Ok);
     line.writeBytes("~[");
-    qv::ReplyOptions options;
-    options.bound = qv::replybound::Status;
+    qv::serial::ReplyOptions options;
+    options.bound = qv::serial::replybound::Status;
     options.endAtCr = true;
-    const qv::Reply reply = line.readReply(options);
+    const qv::serial::Reply reply = line.readReply(options);
     QCOMPARE(int(reply.end), end);
     if (reply.isComplete()) {
-        QCOMPARE(qv::status::parseStatusLine(reply.text).result == qv::status::ParseStatus::Ok,
+        QCOMPARE(qv::transfer::status::parseStatusLine(reply.text).result ==
+                     qv::transfer::status::ParseStatus::Ok,
                  parses);
     } else {
-        QCOMPARE(reply.text.size(), qv::replybound::Status); // malformed whatever it holds
+        QCOMPARE(reply.text.size(), qv::serial::replybound::Status); // malformed whatever it holds
     }
 }
 
@@ -286,11 +292,11 @@ void TestModuleEmulator::garbageIsNoIdentification()
 {
     auto module =
         startModule({}, qvsim::FaultSetup::only(Exchange::Identification, Fault::Garbage));
-    comPort port(module->slavePath(), 1200);
+    qv::serial::comPort port(module->slavePath(), 1200);
     QVERIFY(port.open(0, 300, 0, 0));
     port.writeText(QStringLiteral("~|"), false);
-    const qv::Reply reply = port.readAll();
-    QCOMPARE(reply.end, qv::ReplyEnd::Silence);
+    const qv::serial::Reply reply = port.readAll();
+    QCOMPARE(reply.end, qv::serial::ReplyEnd::Silence);
     QCOMPARE(reply.text.size(), 48);
     QVERIFY(!reply.text.startsWith(QStringLiteral("Q_")));
 }
@@ -306,10 +312,10 @@ void TestModuleEmulator::linkFollowsReplug()
 
     module->setFaults(qvsim::FaultSetup::only(Exchange::Identification, Fault::Unplug));
     {
-        comPort port(link, 1200);
+        qv::serial::comPort port(link, 1200);
         QVERIFY(port.open(500, 0, 0, 0));
         port.writeText(QStringLiteral("~|"), false);
-        QCOMPARE(port.readAll().end, qv::ReplyEnd::Gone);
+        QCOMPARE(port.readAll().end, qv::serial::ReplyEnd::Gone);
     }
     QVERIFY(module->isUnplugged());
     // The link goes with the adapter, before the hang-up shows: not even a dangling one is
@@ -319,7 +325,7 @@ void TestModuleEmulator::linkFollowsReplug()
     module->setFaults({});
     QVERIFY(module->replug());
     QCOMPARE(QFileInfo(link).symLinkTarget(), module->slavePath());
-    comPort port(link, 1200);
+    qv::serial::comPort port(link, 1200);
     QVERIFY(port.open(500, 0, 0, 0));
     port.writeText(QStringLiteral("~|"), false);
     QCOMPARE(port.readAll().text, QStringLiteral("Q_QV5_FW2.1\r"));
@@ -339,13 +345,14 @@ void TestModuleEmulator::newTerminalBesideAnOldLock()
     QString error;
     const qvsim::PtyMaster closing = qvsim::openPty(&error);
     QVERIFY2(closing.fd >= 0, qPrintable(error));
-    QLockFile lock(folder + u'/' + qv::lockFileName(closing.slavePath));
+    QLockFile lock(folder + u'/' + qv::serial::lockFileName(closing.slavePath));
     QVERIFY(lock.tryLock(0));
     ::close(closing.fd); // the number is free again, its lock file still there
 
     auto module = startModule();
-    qv::SerialLine line;
-    QCOMPARE(line.open(qv::lines::identification(module->slavePath(), 1200)), qv::OpenResult::Ok);
+    qv::serial::SerialLine line;
+    QCOMPARE(line.open(qv::serial::lines::identification(module->slavePath(), 1200)),
+             qv::serial::OpenResult::Ok);
 }
 
 void TestModuleEmulator::loadFieldsFile_data()
@@ -356,14 +363,14 @@ void TestModuleEmulator::loadFieldsFile_data()
     const QStringList fields = sampleFields();
     QByteArray lf, crlf;
     for (const QString &f : fields) {
-        lf += qv::record::toWire(f) + '\n';
-        crlf += qv::record::toWire(f) + "\r\n";
+        lf += qv::transfer::record::toWire(f) + '\n';
+        crlf += qv::transfer::record::toWire(f) + "\r\n";
     }
     QTest::newRow("56 lines, LF") << lf << true;
     QTest::newRow("56 lines, CR LF") << crlf << true;
     QTest::newRow("56 lines, no final line end") << lf.chopped(1) << true;
     QTest::newRow("one download record")
-        << qv::record::toWire(qv::record::buildDownloadRecord(fields)) + '\n'
+        << qv::transfer::record::toWire(qv::transfer::record::buildDownloadRecord(fields)) + '\n'
         << true;
     QTest::newRow("55 lines") << lf.left(lf.lastIndexOf('\n', lf.size() - 2) + 1) << false;
     QTest::newRow("57 lines") << lf + "extra\n" << false;
@@ -424,12 +431,12 @@ void TestModuleEmulator::statusItems()
     QFETCH(bool, ok);
     QFETCH(QString, line);
 
-    qv::status::ModuleStatus status = qvsim::defaultStatus(qvsim::Model::QV5);
-    const qv::status::ModuleStatus before = status;
+    qv::transfer::status::ModuleStatus status = qvsim::defaultStatus(qvsim::Model::QV5);
+    const qv::transfer::status::ModuleStatus before = status;
     QString error;
     QCOMPARE(qvsim::applyStatusItems(status, items, &error), ok);
     if (ok) {
-        QCOMPARE(qv::status::buildStatusLine(status), line);
+        QCOMPARE(qv::transfer::status::buildStatusLine(status), line);
     } else {
         QVERIFY(!error.isEmpty());
         QCOMPARE(status, before); // bad items change nothing
@@ -477,15 +484,15 @@ void TestModuleEmulator::sequence()
     QCOMPARE(QFileInfo(link).symLinkTarget(), module.slavePath());
     QCOMPARE(identify(link), QStringLiteral("Q_QV3_FW2.2\r"));
 
-    qv::LineSettings fast = qv::lines::download(link);
+    qv::serial::LineSettings fast = qv::serial::lines::download(link);
     fast.baud = 115200;
-    qv::SerialLine line;
-    QCOMPARE(line.open(fast), qv::OpenResult::Ok);
+    qv::serial::SerialLine line;
+    QCOMPARE(line.open(fast), qv::serial::OpenResult::Ok);
     line.writeBytes("~}");
     QCOMPARE(char(line.readByte().byte), 'R');
     line.readByte();
-    const QString record = qv::record::buildDownloadRecord(sampleFields());
-    line.writeBytes(qv::record::downloadWire(record));
+    const QString record = qv::transfer::record::buildDownloadRecord(sampleFields());
+    line.writeBytes(qv::transfer::record::downloadWire(record));
     QCOMPARE(char(line.readByte().byte), 'O');
     line.close();
 
@@ -493,7 +500,7 @@ void TestModuleEmulator::sequence()
     QCOMPARE(module.currentUnit(), -1);
     QCOMPARE(module.downloadsPerUnit(), QList<int>({0, 1}));
     QCOMPARE(module.storedFields(0), qvsim::factoryFields());
-    QCOMPARE(module.storedFields(1), qv::record::downloadLines(record).mid(0, 56));
+    QCOMPARE(module.storedFields(1), qv::transfer::record::downloadLines(record).mid(0, 56));
     std::unique_lock lock(mutex);
     QCOMPARE(log, QStringList({"unit 1 connected " + firstPath, "unit 1 removed",
                                "unit 2 connected " + module.slavePath(),

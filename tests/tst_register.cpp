@@ -98,7 +98,7 @@ QList<Entry> searchFixture()
 QStringList everyByteFields()
 {
     QStringList fields;
-    for (int i = 0; i < qv::record::FieldCount; ++i) {
+    for (int i = 0; i < qv::transfer::record::FieldCount; ++i) {
         QString field;
         for (int k = 0; k < 16; ++k)
             field += QChar(char16_t((i * 16 + k) % 256));
@@ -540,16 +540,16 @@ void TestRegister::fieldsKeepEveryByte()
 void TestRegister::moduleFactsAsTheReadOutShowsThem()
 {
     QStringList fields;
-    for (int i = 0; i < qv::record::FieldCount; ++i)
+    for (int i = 0; i < qv::transfer::record::FieldCount; ++i)
         fields << u"f%1"_s.arg(i);
     fields[2] = u"0042"_s;
     fields[3] = u"Kazán ház"_s;
     for (int k = 0; k < 8; ++k)
-        fields[48 + k] = qv::record::encodeTelephone(0x7F, k % 2, k % 5,
-                                                     u"+3620%1"_s.arg(k, 7, 10, QLatin1Char('0')));
+        fields[48 + k] = qv::transfer::record::encodeTelephone(
+            0x7F, k % 2, k % 5, u"+3620%1"_s.arg(k, 7, 10, QLatin1Char('0')));
     fields[55] = u"|"_s; // a flag character only
-    const auto decoded =
-        qv::transfer::decodeReadOut(QString::fromLatin1(qv::record::encodeReadOut(fields)));
+    const auto decoded = qv::transfer::decodeReadOut(
+        QString::fromLatin1(qv::transfer::record::encodeReadOut(fields)));
     QCOMPARE(decoded.status, qv::transfer::ReadOutStatus::Ok);
     QHash<QString, QString> shown;
     for (const auto &[edit, text] : decoded.form.texts)
@@ -1130,9 +1130,9 @@ void TestRegister::journalTeamChoice()
     QFETCH(QString, option);
     QFETCH(QString, team);
     QFETCH(bool, kept);
-    qv::preferences::setTeamRegister(QString());
-    QCOMPARE(qv::preferences::setTeamRegister(remembered), kept);
-    QCOMPARE(qv::preferences::teamRegister(), kept ? remembered : QString());
+    qv::settings::preferences::setTeamRegister(QString());
+    QCOMPARE(qv::settings::preferences::setTeamRegister(remembered), kept);
+    QCOMPARE(qv::settings::preferences::teamRegister(), kept ? remembered : QString());
     Journal journal;
     QSignalSpy problems(&journal, &Journal::problem);
     journal.openDefault(option);
@@ -1144,7 +1144,7 @@ void TestRegister::journalTeamChoice()
     QCOMPARE(problems.size(), refused ? 1 : 0);
     if (refused)
         QVERIFY(problems.at(0).at(0).toString().contains(u"~/.pgpass"_s));
-    qv::preferences::setTeamRegister(QString());
+    qv::settings::preferences::setTeamRegister(QString());
 }
 
 // Entries recorded while the team's server cannot be reached wait in the local register

@@ -7,9 +7,9 @@
 #include "modulefixture.h"
 #include "register/gui/registermodel.h"
 #include "register/store.h"
+#include "settings/gui/messages.h"
 #include "settings/preferences.h"
 #include "transfer/configrecord.h"
-#include "ui/messages.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -53,7 +53,8 @@ QStringList configuration()
 // The fields as the read-out receives them from a module that stores `fields`.
 QStringList received(const QStringList &fields)
 {
-    return qv::transfer::decodeReadOut(qv::record::fromWire(qv::record::encodeReadOut(fields)))
+    return qv::transfer::decodeReadOut(
+               qv::transfer::record::fromWire(qv::transfer::record::encodeReadOut(fields)))
         .fields;
 }
 
@@ -95,7 +96,7 @@ struct Rig
     }
     QString saveTo(const QString &path)
     {
-        qv::setSaveFileChooser([path](auto &&...) { return path; });
+        qv::settings::gui::setSaveFileChooser([path](auto &&...) { return path; });
         window.save();
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : QString();
@@ -142,8 +143,8 @@ void TestRegisterWindow::init()
 {
     for (const char *suffix : {"", "-wal", "-shm"})
         QFile::remove(qv::reg::Store::defaultSqlitePath() + QLatin1StringView(suffix));
-    qv::preferences::setVerifyAfterDownload(false);
-    qv::preferences::setBackupBeforeDownload(false);
+    qv::settings::preferences::setVerifyAfterDownload(false);
+    qv::settings::preferences::setBackupBeforeDownload(false);
 }
 
 void TestRegisterWindow::readOut_data()
@@ -169,7 +170,7 @@ void TestRegisterWindow::readOut()
     QCOMPARE(e.result, silent ? Res::Failed : Res::Ok);
     QCOMPARE(e.port, rig.module->slavePath());
     QCOMPARE(e.baud, 115200);
-    QCOMPARE(e.model, int(qv::ModelQV5));
+    QCOMPARE(e.model, int(qv::settings::ModelQV5));
     QCOMPARE(e.fields, silent ? QStringList() : received(configuration()));
     QCOMPARE(e.moduleName, silent ? QString() : QStringLiteral("PINCE KAPU"));
     QCOMPARE(e.reason, silent ? rig.watcher.last().text : QString());
@@ -191,7 +192,7 @@ void TestRegisterWindow::download()
     QFETCH(QString, port);
     QFETCH(Res, result);
     QFETCH(qv::reg::Verification, verification);
-    qv::preferences::setVerifyAfterDownload(true);
+    qv::settings::preferences::setVerifyAfterDownload(true);
     Rig rig;
     rig.module->setFaults(qvsim::FaultSetup::only(Exchange::Download, Fault::StoresOther));
     if (!port.isEmpty())
@@ -209,7 +210,7 @@ void TestRegisterWindow::download()
     QCOMPARE(e.verification, verification);
     QCOMPARE(e.baud, 1200);
     const QStringList sent =
-        qv::record::downloadLines(rig.window.deviceSettings().DownloadRecord).mid(0, 56);
+        qv::transfer::record::downloadLines(rig.window.deviceSettings().DownloadRecord).mid(0, 56);
     QCOMPARE(e.fields, sent);
     QCOMPARE(e.moduleName, QStringLiteral("PINCE"));
     if (result == Res::Failed) {
@@ -249,7 +250,7 @@ void TestRegisterWindow::backup()
 {
     QFETCH(bool, readFails);
     QFETCH(QMessageBox::StandardButton, answer);
-    qv::preferences::setBackupBeforeDownload(true);
+    qv::settings::preferences::setBackupBeforeDownload(true);
     Rig rig;
     if (readFails)
         rig.module->setFaults(qvsim::FaultSetup::only(Exchange::ReadOut, Fault::Silent));
@@ -336,7 +337,7 @@ void TestRegisterWindow::window()
         click("registerHistory");
         history = rows();
         view->selectRow(0);
-        qv::setSaveFileChooser(
+        qv::settings::gui::setSaveFileChooser(
             [this](auto &&...) { return m_files.filePath(QStringLiteral("entry.msw")); });
         click("registerSave");
         QFile file(m_files.filePath(QStringLiteral("entry.msw")));
@@ -405,7 +406,7 @@ void TestRegisterWindow::pages()
         QTRY_VERIFY(view->model()->rowCount() > 500);
         rows << view->model()->rowCount();
         for (int row = 0; row < view->model()->rowCount(); ++row)
-            shown << static_cast<RegisterModel *>(view->model())->entryAt(row).id;
+            shown << static_cast<qv::reg::gui::RegisterModel *>(view->model())->entryAt(row).id;
         static_cast<QDialog *>(dialog)->reject();
     });
     widget<QAction>(window, "actionRegister")->trigger();

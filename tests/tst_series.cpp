@@ -34,14 +34,14 @@ namespace {
 // The factory configuration as a base file holds it.
 QStringList baseValues()
 {
-    const auto decoded =
-        qv::transfer::decodeReadOut(qv::record::buildDownloadRecord(qvsim::factoryFields()));
-    return qv::transfer::fileValuesFromReadOut(decoded.form, qv::ModelQV5);
+    const auto decoded = qv::transfer::decodeReadOut(
+        qv::transfer::record::buildDownloadRecord(qvsim::factoryFields()));
+    return qv::transfer::fileValuesFromReadOut(decoded.form, qv::settings::ModelQV5);
 }
 
 [[maybe_unused]] QString valueOf(const QStringList &values, const QString &field)
 {
-    const QList<form::Field> &fields = form::configurationFields();
+    const QList<qv::form::Field> &fields = qv::form::configurationFields();
     for (qsizetype i = 0; i < fields.size(); ++i) {
         if (fields.at(i).name == field)
             return values.value(i);
@@ -61,9 +61,9 @@ QByteArray unitsCsv(int rows)
 // The 56 fields a module holds once row `row` is written into it.
 QStringList rowFields(const qv::series::UnitsTable &table, int row)
 {
-    return qv::record::downloadLines(
-               qv::series::unitRecord(table, row, baseValues(), qv::ModelQV5, u'|'))
-        .mid(0, qv::record::FieldCount);
+    return qv::transfer::record::downloadLines(
+               qv::series::unitRecord(table, row, baseValues(), qv::settings::ModelQV5, u'|'))
+        .mid(0, qv::transfer::record::FieldCount);
 }
 
 // The unit of the sequence that holds each row, or -1.
@@ -194,11 +194,11 @@ qv::series::SeriesSetup seriesSetup(const QString &link, const QString &unitsPat
 {
     qv::series::SeriesSetup setup;
     setup.port = link;
-    setup.baseFileBytes = qv::config::writeConfig(baseValues());
+    setup.baseFileBytes = qv::files::writeConfig(baseValues());
     setup.baseValues = baseValues();
     setup.units = table;
     setup.unitsPath = unitsPath;
-    setup.model = qv::ModelQV5;
+    setup.model = qv::settings::ModelQV5;
     return setup;
 }
 
@@ -314,12 +314,12 @@ void TestSeries::checkUnits_data()
     QTest::addColumn<QStringList>("values");   // "field=value" of row 1's file values
 
     QTest::newRow("good: id padded, an empty cell takes the base value")
-        << QByteArray("m_id;m_nev;t1;smskp\n7;;36201234567;36209300099\n") << int(qv::ModelQV5)
-        << QStringList()
+        << QByteArray("m_id;m_nev;t1;smskp\n7;;36201234567;36209300099\n")
+        << int(qv::settings::ModelQV5) << QStringList()
         << QStringList{u"m_id=0007"_s, u"m_nev="_s + valueOf(baseValues(), u"m_nev"_s),
                        u"t1=36201234567"_s, u"smskp=36209300099"_s};
     QTest::newRow("unknown, repeated and fixed columns")
-        << QByteArray("m_id;nev;m_id;tplus_1\n1;A;2;+\n") << int(qv::NoDevice)
+        << QByteArray("m_id;nev;m_id;tplus_1\n1;A;2;+\n") << int(qv::settings::NoDevice)
         << QStringList{u"0|nev|Ismeretlen oszlop"_s, u"0|m_id|kétszer"_s,
                        u"0|tplus_1|nem módosítható"_s}
         << QStringList{u"m_id=0001"_s};
@@ -328,7 +328,7 @@ void TestSeries::checkUnits_data()
                       "12a;\xC3\x81RP\xC3\x81"
                       "D;+3620;2;igen;EGY|KETTO\n"
                       "1;TIZENHET BETU HOSSZ;;1;1;\"A\nB\"\n")
-        << int(qv::ModelQV5)
+        << int(qv::settings::ModelQV5)
         << QStringList{u"1|m_id|Csak számok"_s,
                        u"1|m_nev|Ékezetek"_s,
                        u"1|t1|valós telefonszámok"_s,
@@ -339,23 +339,23 @@ void TestSeries::checkUnits_data()
                        u"2|be1_nev|sortörést"_s}
         << QStringList();
     QTest::newRow("a field the model lacks")
-        << QByteArray("m_id;be3_nev;tc1_9\n1;HARMAS;1\n") << int(qv::ModelBRK2)
+        << QByteArray("m_id;be3_nev;tc1_9\n1;HARMAS;1\n") << int(qv::settings::ModelBRK2)
         << QStringList{u"0|be3_nev|nincs ilyen mezője"_s, u"0|tc1_9|nincs ilyen mezője"_s}
         << QStringList();
     QTest::newRow("the same before the model is known")
-        << QByteArray("m_id;be3_nev\n1;HARMAS\n") << int(qv::NoDevice) << QStringList()
+        << QByteArray("m_id;be3_nev\n1;HARMAS\n") << int(qv::settings::NoDevice) << QStringList()
         << QStringList{u"be3_nev=HARMAS"_s};
     QTest::newRow("an analogue level above the range the row leaves")
-        << QByteArray("abe1_hi;abe1_hi_2;max_be_30\n16;0;\n16;0;1\n") << int(qv::ModelQV5)
+        << QByteArray("abe1_hi;abe1_hi_2;max_be_30\n16;0;\n16;0;1\n") << int(qv::settings::ModelQV5)
         << QStringList{u"1|abe1_hi|maximum 15.0 V"_s} << QStringList();
     QTest::newRow("the 30 V range switched on switches 15 V off")
-        << QByteArray("abe1_hi;abe1_hi_2;max_be_30\n16;0;1\n") << int(qv::ModelQV5) << QStringList()
-        << QStringList{u"max_be_30=1"_s, u"max_be_15=0"_s, u"abe1_hi=16"_s};
+        << QByteArray("abe1_hi;abe1_hi_2;max_be_30\n16;0;1\n") << int(qv::settings::ModelQV5)
+        << QStringList() << QStringList{u"max_be_30=1"_s, u"max_be_15=0"_s, u"abe1_hi=16"_s};
     QTest::newRow("a group's only button switched off")
-        << QByteArray("max_be_15\n0\n") << int(qv::ModelQV5)
+        << QByteArray("max_be_15\n0\n") << int(qv::settings::ModelQV5)
         << QStringList{u"1|max_be_15|bekapcsolva kell lennie"_s} << QStringList();
     QTest::newRow("a required field emptied by no column, filled by the row")
-        << QByteArray("m_nev\nX\n") << int(qv::ModelQV5) << QStringList()
+        << QByteArray("m_nev\nX\n") << int(qv::settings::ModelQV5) << QStringList()
         << QStringList{u"m_nev=X"_s};
 }
 
@@ -456,7 +456,7 @@ void TestSeries::stoppedAndResumed()
     const auto module = startSequence(units, link);
     QVERIFY(module);
     qv::series::SeriesSetup setup = seriesSetup(link, unitsPath, table);
-    setup.model = qv::NoDevice;
+    setup.model = qv::settings::NoDevice;
 
     qv::series::SeriesRunner first(setup);
     Observer firstObserver;
@@ -553,7 +553,7 @@ void TestSeries::readFirstRefusesAProgrammedModule()
         qv::reg::Entry done = qv::reg::newEntry(qv::reg::Operation::Download, u"1.0"_s);
         done.fields = rowFields(table, row);
         done.acknowledged = true;
-        done.model = qv::ModelQV5;
+        done.model = qv::settings::ModelQV5;
         done.seriesKey = key;
         done.seriesRow = row + 1;
         done.time = done.time.addSecs(row - 3600); // an hour ago, in their order
@@ -596,7 +596,7 @@ void TestSeries::killedAndResumed()
     const QString unitsPath = dir.filePath(u"sorozat.csv"_s);
     const QString basePath = dir.filePath(u"alap.msw"_s);
     const QByteArray csv = unitsCsv(3);
-    const QByteArray baseBytes = qv::config::writeConfig(baseValues());
+    const QByteArray baseBytes = qv::files::writeConfig(baseValues());
     writeFile(unitsPath, csv);
     writeFile(basePath, baseBytes);
     const qv::series::UnitsTable table = *qv::series::readUnits(csv).table;
@@ -677,7 +677,7 @@ void TestSeries::unrecordedUnitStopsTheSeries()
     const QString unitsPath = dir.filePath(u"sorozat.csv"_s);
     const QString basePath = dir.filePath(u"alap.msw"_s);
     writeFile(unitsPath, unitsCsv(2));
-    writeFile(basePath, qv::config::writeConfig(baseValues()));
+    writeFile(basePath, qv::files::writeConfig(baseValues()));
     const QString registerPath =
         QDir(qEnvironmentVariable("XDG_DATA_HOME")).filePath(u"qvconfig/register.sqlite"_s);
     QVERIFY(qv::reg::Store::openSqlite(registerPath).isOpen());
@@ -741,7 +741,7 @@ void TestSeries::commandRefuses()
     QTemporaryDir dir;
     const QString unitsPath = dir.filePath(u"hibas.csv"_s);
     const QString basePath = dir.filePath(u"alap.msw"_s);
-    const QByteArray baseBytes = qv::config::writeConfig(baseValues());
+    const QByteArray baseBytes = qv::files::writeConfig(baseValues());
     writeFile(unitsPath, csv);
     writeFile(basePath, baseBytes);
     QVERIFY(QFile::link(unitsPath, dir.filePath(u"link.csv"_s)));
@@ -749,9 +749,10 @@ void TestSeries::commandRefuses()
     options.replaceInStrings(u"LINK"_s, dir.filePath(u"link.csv"_s));
     // The module's port held by this program, as another program would hold it.
     auto module = startModule();
-    qv::SerialLine holder;
+    qv::serial::SerialLine holder;
     if (options.removeAll(u"BUSY"_s))
-        QCOMPARE(holder.open(qv::lines::download(module->slavePath())), qv::OpenResult::Ok);
+        QCOMPARE(holder.open(qv::serial::lines::download(module->slavePath())),
+                 qv::serial::OpenResult::Ok);
 
     QProcess command;
     command.start(QCoreApplication::applicationDirPath() + u"/qvconfig"_s,
@@ -885,7 +886,7 @@ void TestSeries::largestTableCheckedOnce()
     const auto read = qv::series::readUnits(csv);
     QVERIFY2(read.table, qPrintable(read.error));
     const QList<qv::series::CellProblem> problems =
-        qv::series::checkUnits(*read.table, baseValues(), qv::ModelQV5);
+        qv::series::checkUnits(*read.table, baseValues(), qv::settings::ModelQV5);
     QCOMPARE(problems.size(), Rows);
     qv::series::SeriesSetup setup;
     setup.units = *read.table;

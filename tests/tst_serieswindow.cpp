@@ -9,7 +9,7 @@
 #include "modulefixture.h"
 #include "series/gui/seriescontroller.h"
 #include "settings/datafiles.h"
-#include "ui/messages.h"
+#include "settings/gui/messages.h"
 
 #include <QAbstractItemModel>
 #include <QAction>
@@ -74,7 +74,7 @@ void TestSeriesWindow::seriesRunsRetriesAndUnlocks()
     QVERIFY(csv.open(QIODevice::WriteOnly));
     csv.write("m_id;m_nev\n0001;PINCE\n12AB;KAPU\n0003;GARAZS\n");
     csv.close();
-    const QString base = qv::locateDataFile(QStringLiteral("defval_qv.dll"));
+    const QString base = qv::settings::locateDataFile(QStringLiteral("defval_qv.dll"));
 
     ModalWatcher watcher;
     watcher.answerWith(QMessageBox::Yes);
@@ -88,7 +88,7 @@ void TestSeriesWindow::seriesRunsRetriesAndUnlocks()
     auto *start = child<QPushButton>(dialog, "seriesStart");
     auto *progress = child<QLabel>(dialog, "seriesProgress");
 
-    qv::setOpenFileChooser([&](QWidget *, const QString &caption, auto &&...) {
+    qv::settings::gui::setOpenFileChooser([&](QWidget *, const QString &caption, auto &&...) {
         return caption.contains(QStringLiteral("táblázat")) ? units : base;
     });
     child<QPushButton>(dialog, "seriesBaseBrowse")->click();
@@ -97,8 +97,8 @@ void TestSeriesWindow::seriesRunsRetriesAndUnlocks()
     QCOMPARE(child<QLineEdit>(dialog, "seriesResults")->text(),
              qv::series::defaultResultsPath(units));
 
-    auto *controller = window.findChild<SeriesController *>();
-    QSignalSpy prompts(controller, &SeriesController::prompt);
+    auto *controller = window.findChild<qv::series::gui::SeriesController *>();
+    QSignalSpy prompts(controller, &qv::series::gui::SeriesController::prompt);
     start->click();
     // The rows are checked on a thread of their own: the window goes on meanwhile. Then the
     // refused row is listed with its column and value, and skipped on "Igen".

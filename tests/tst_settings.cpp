@@ -1,7 +1,7 @@
 // devSettings defaults and copies; where data files are looked up.
 #include "settings/datafiles.h"
-#include "settings/language.h"
 #include "settings/devsettings.h"
+#include "settings/language.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,7 +29,7 @@ void TestSettings::defaults_data()
 {
     QTest::addColumn<QVariant>("actual");
     QTest::addColumn<QVariant>("expected");
-    const devSettings s;
+    const qv::settings::devSettings s;
     QTest::newRow("Port") << QVariant(s.Port) << QVariant(QStringLiteral("COM1"));
     QTest::newRow("Baudrate") << QVariant(s.Baudrate) << QVariant(1200);
     QTest::newRow("CheckSize") << QVariant(int(s.CheckSize)) << QVariant(0);
@@ -60,17 +60,17 @@ void TestSettings::defaults()
 
 void TestSettings::copyIsIndependent()
 {
-    devSettings original;
+    qv::settings::devSettings original;
     original.DownloadRecord = QStringLiteral("record|");
     original.Port = QStringLiteral("/dev/pts/7");
-    devSettings copy = original;
+    qv::settings::devSettings copy = original;
     QCOMPARE(copy, original);
     original.DownloadRecord.append(QLatin1Char('x'));
     original.Port = QStringLiteral("COM2");
-    original.DeviceModel = qv::ModelBRK2;
+    original.DeviceModel = qv::settings::ModelBRK2;
     QCOMPARE(copy.DownloadRecord, QStringLiteral("record|"));
     QCOMPARE(copy.Port, QStringLiteral("/dev/pts/7"));
-    QCOMPARE(copy.DeviceModel, int(qv::NoDevice));
+    QCOMPARE(copy.DeviceModel, int(qv::settings::NoDevice));
 }
 
 // Folders: "cwd" (the working directory), "app" (the program's folder); each row
@@ -105,9 +105,9 @@ void TestSettings::lookupOrder()
         create(app);
     const QString previous = QDir::currentPath();
     QVERIFY(QDir::setCurrent(cwd.path()));
-    qv::overrideDataFileFolders({QDir::currentPath(), app.path()});
-    const QString found = qv::locateDataFile(name);
-    qv::overrideDataFileFolders({});
+    qv::settings::overrideDataFileFolders({QDir::currentPath(), app.path()});
+    const QString found = qv::settings::locateDataFile(name);
+    qv::settings::overrideDataFileFolders({});
     QDir::setCurrent(previous);
     if (foundIn == QLatin1String("cwd"))
         QCOMPARE(QFileInfo(found).canonicalFilePath(),
@@ -144,12 +144,12 @@ void TestSettings::localisedPicture()
         QFile f(folder.filePath(name));
         QVERIFY(f.open(QIODevice::WriteOnly));
     }
-    qv::overrideDataFileFolders({folder.path()});
-    qv::language::use(english ? qv::language::Language::English
-                              : qv::language::Language::Hungarian);
-    const QString path = qv::locateLocalisedDataFile(QStringLiteral("i_default.dll"));
-    qv::language::use(qv::language::Language::Hungarian);
-    qv::overrideDataFileFolders({});
+    qv::settings::overrideDataFileFolders({folder.path()});
+    qv::settings::language::use(english ? qv::settings::language::Language::English
+                                        : qv::settings::language::Language::Hungarian);
+    const QString path = qv::settings::locateLocalisedDataFile(QStringLiteral("i_default.dll"));
+    qv::settings::language::use(qv::settings::language::Language::Hungarian);
+    qv::settings::overrideDataFileFolders({});
     QCOMPARE(path, folder.filePath(found));
 }
 
@@ -160,8 +160,8 @@ void TestSettings::defaultFoldersReachProgramData()
     QTemporaryDir elsewhere;
     const QString previous = QDir::currentPath();
     QVERIFY(QDir::setCurrent(elsewhere.path()));
-    const QStringList folders = qv::dataFileFolders();
-    const QString found = qv::locateDataFile(QStringLiteral("defval_qv.dll"));
+    const QStringList folders = qv::settings::dataFileFolders();
+    const QString found = qv::settings::locateDataFile(QStringLiteral("defval_qv.dll"));
     QDir::setCurrent(previous);
     QCOMPARE(QFileInfo(folders.value(0)).canonicalFilePath(),
              QFileInfo(elsewhere.path()).canonicalFilePath());
@@ -195,7 +195,7 @@ void TestSettings::installedFolders()
     QFETCH(QString, workingDir);
     QFETCH(QString, programDir);
     QFETCH(QStringList, first);
-    const QStringList folders = qv::dataFileFolders(workingDir, programDir);
+    const QStringList folders = qv::settings::dataFileFolders(workingDir, programDir);
     QCOMPARE(folders.mid(0, first.size()), first);
     // At most the built-for data folder follows, unless it is one of those already listed.
     QVERIFY2(folders.size() <= first.size() + 1, qPrintable(folders.join(u',')));

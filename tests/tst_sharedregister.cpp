@@ -148,10 +148,10 @@ void TestSharedRegister::round(int number)
     QTemporaryDir dir;
     const QString basePath = dir.filePath(u"alap.msw"_s);
     const QString unitsPath = dir.filePath(u"sorozat.csv"_s);
-    const auto factory =
-        qv::transfer::decodeReadOut(qv::record::buildDownloadRecord(qvsim::factoryFields()));
-    QVERIFY(writeFile(basePath, qv::config::writeConfig(qv::transfer::fileValuesFromReadOut(
-                                    factory.form, qv::ModelQV5))));
+    const auto factory = qv::transfer::decodeReadOut(
+        qv::transfer::record::buildDownloadRecord(qvsim::factoryFields()));
+    QVERIFY(writeFile(basePath, qv::files::writeConfig(qv::transfer::fileValuesFromReadOut(
+                                    factory.form, qv::settings::ModelQV5))));
     QVERIFY(writeFile(unitsPath, "m_id;m_nev\r\n1;EGYSEG 1\r\n"));
 
     // A module for the window, one for each script, a sequence of one for the series.

@@ -18,7 +18,7 @@
 #include <QTextDocument>
 
 using Changes = QList<std::pair<QString, QString>>;
-using qv::language::Language;
+using qv::settings::language::Language;
 
 namespace {
 
@@ -26,11 +26,11 @@ namespace {
 // the others of its entry off.
 QStringList configuration(const Changes &changes = {})
 {
-    QFile file(qv::locateDataFile(QStringLiteral("defval_qv.dll")));
+    QFile file(qv::settings::locateDataFile(QStringLiteral("defval_qv.dll")));
     if (!file.open(QIODevice::ReadOnly))
         qFatal("no defaults file");
-    QStringList values = qv::config::readConfig(file).values;
-    const QList<form::Field> &fields = form::configurationFields();
+    QStringList values = qv::files::readConfig(file).values;
+    const QList<qv::form::Field> &fields = qv::form::configurationFields();
     auto set = [&](const QString &name, const QString &value) {
         for (qsizetype i = 0; i < fields.size(); ++i) {
             if (fields.at(i).name == name)
@@ -106,7 +106,7 @@ class TestSheet : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { qv::language::use(Language::Hungarian); }
+    void initTestCase() { qv::settings::language::use(Language::Hungarian); }
     void content_data();
     void content();
     void refused_data();
@@ -129,7 +129,7 @@ void TestSheet::content_data()
                             {"tc1_14", "1"},       {"cb_s_1", "1"}, {"r1_3", "1"},
                             {"m_pin", "4821"}};
     QTest::newRow("Q_QV5: every input and output, a number's rights, no PIN")
-        << int(qv::ModelQV5) << oneNumber << false
+        << int(qv::settings::ModelQV5) << oneNumber << false
         << QStringList{"Q_QV5",
                        "+36201234567\n3. kimenet\n1. bemenet (BEMENET 1), 3. bemenet "
                        "(BEMENET 3), analóg bemenet (ANALOG BEMENET)\nSMS",
@@ -145,23 +145,24 @@ void TestSheet::content_data()
                        "Kovács Kft., Pince u. 3."}
         << QStringList{"4821", "visszaallas", "rele_time", "tc4_1"};
     QTest::newRow("Q_QV3: no inputs 3-4 or outputs 3-4, the output 3 ring gone, PIN as sent")
-        << int(qv::ModelQV3) << oneNumber + Changes{{"m_pin", "7"}} << true
+        << int(qv::settings::ModelQV3) << oneNumber + Changes{{"m_pin", "7"}} << true
         << QStringList{"Q_QV3", "+36201234567\n–\n1. bemenet (BEMENET 1), analóg bemenet",
                        "2. kimenet\nKIMENET 2 BE", "ANALOG MAGAS", "PIN-kód\n0007"}
         << QStringList{"BEMENET 3", "3. kimenet", "KIMENET 3", "4. bemenet", "nem szerepel"};
     QTest::newRow("Q_BRK2: one output, no analogue input or counter")
-        << int(qv::ModelBRK2) << oneNumber << false
+        << int(qv::settings::ModelBRK2) << oneNumber << false
         << QStringList{"Q_BRK2", "+36201234567\n–\n1. bemenet (BEMENET 1)\nSMS",
                        "1. kimenet\nKIMENET 1 BE", "BEMENET 2 KI"}
         << QStringList{"ANALOG", "SZAMLALO", "Számláló", "2. kimenet", "KIMENET 2", "analóg"};
     QTest::newRow("empty fields left out, no alarm source means no notice")
-        << int(qv::ModelQV5)
+        << int(qv::settings::ModelQV5)
         << Changes{{"be2_nev", ""}, {"be2_on_msg", ""},    {"be2_off_msg", ""}, {"maxsms", ""},
                    {"m_pin", ""},   {"t2", "36301112222"}, {"cb_s_2", "1"},     {"r2_0", "1"}}
         << false << QStringList{"+36301112222\n–\n–\n–"}
         << QStringList{"2. bemenet", "SMS-korlát", "PIN-kód"};
     QTest::newRow("texts are text, never markup")
-        << int(qv::ModelQV5) << Changes{{"m_nev", "<b>KAPU</b>&amp;"}, {"act_be", "<i>BE"}} << false
+        << int(qv::settings::ModelQV5)
+        << Changes{{"m_nev", "<b>KAPU</b>&amp;"}, {"act_be", "<i>BE"}} << false
         << QStringList{"<b>KAPU</b>&amp; (0001)", "<i>BE"} << QStringList{};
 }
 
@@ -187,19 +188,21 @@ void TestSheet::refused_data()
     QTest::addColumn<Changes>("changes");
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("accented name") << int(qv::ModelQV5) << Changes{{"m_nev", "KAPUÉ"}} << "m_nev"
-                                   << "Modul neve: Ékezetek nem használhatóak!";
-    QTest::newRow("letter in a number") << int(qv::ModelQV5) << Changes{{"t3", "3620a"}} << "t3"
-                                        << "3. telefonszám: Csak valós telefonszámok";
+    QTest::newRow("accented name")
+        << int(qv::settings::ModelQV5) << Changes{{"m_nev", "KAPUÉ"}} << "m_nev"
+        << "Modul neve: Ékezetek nem használhatóak!";
+    QTest::newRow("letter in a number")
+        << int(qv::settings::ModelQV5) << Changes{{"t3", "3620a"}} << "t3"
+        << "3. telefonszám: Csak valós telefonszámok";
     QTest::newRow("separator in a text")
-        << int(qv::ModelQV3) << Changes{{"ki2_off", "KI|BE"}} << "ki2_off"
+        << int(qv::settings::ModelQV3) << Changes{{"ki2_off", "KI|BE"}} << "ki2_off"
         << "„|” karaktert";
     QTest::newRow("level above the range")
-        << int(qv::ModelQV5) << Changes{{"abe1_hi", "16"}} << "abe1_hi"
+        << int(qv::settings::ModelQV5) << Changes{{"abe1_hi", "16"}} << "abe1_hi"
         << "maximum 15.0 V";
     // A text the model lacks is not on the sheet, so it is not checked either.
     QTest::newRow("input 3 of a Q_QV3 not checked")
-        << int(qv::ModelQV3) << Changes{{"be3_nev", "É"}} << QString() << QString();
+        << int(qv::settings::ModelQV3) << Changes{{"be3_nev", "É"}} << QString() << QString();
 }
 
 void TestSheet::refused()
@@ -220,21 +223,23 @@ void TestSheet::modelOfAFile()
                              {"be4_on_msg", ""}, {"be3_off_msg", ""}, {"be4_off_msg", ""},
                              {"ki3_on", ""},     {"ki4_on", ""},      {"ki3_off", ""},
                              {"ki4_off", ""}};
-    QCOMPARE(qv::sheet::modelOf(configuration()), int(qv::ModelQV5));
-    QCOMPARE(qv::sheet::modelOf(configuration(noInputs34)), int(qv::ModelQV3));
+    QCOMPARE(qv::sheet::modelOf(configuration()), int(qv::settings::ModelQV5));
+    QCOMPARE(qv::sheet::modelOf(configuration(noInputs34)), int(qv::settings::ModelQV3));
     Changes brk2 = noInputs34 + Changes{{"ki2_on", ""}, {"ki2_off", ""}};
-    for (const QString &name : form::names("g_analog", form::Kind::LineEdit))
+    for (const QString &name : qv::form::names("g_analog", qv::form::Kind::LineEdit))
         brk2 << std::pair{name, QString()};
-    QCOMPARE(qv::sheet::modelOf(configuration(brk2)), int(qv::ModelBRK2));
-    QCOMPARE(qv::sheet::modelOf(configuration(brk2 + Changes{{"r5_2", "1"}})), int(qv::ModelQV3));
-    QCOMPARE(qv::sheet::modelOf(configuration(brk2 + Changes{{"tc2_1", "1"}})), int(qv::ModelQV5));
+    QCOMPARE(qv::sheet::modelOf(configuration(brk2)), int(qv::settings::ModelBRK2));
+    QCOMPARE(qv::sheet::modelOf(configuration(brk2 + Changes{{"r5_2", "1"}})),
+             int(qv::settings::ModelQV3));
+    QCOMPARE(qv::sheet::modelOf(configuration(brk2 + Changes{{"tc2_1", "1"}})),
+             int(qv::settings::ModelQV5));
 }
 
 // A typical module on one page; a full one breaks between sections, each whole on a page.
 void TestSheet::pages()
 {
-    QCOMPARE(laidOut(source(qv::ModelQV5, everyNumber().mid(0, 25))).second, 1);
-    qv::sheet::Source full = source(qv::ModelQV5, everyNumber(), true);
+    QCOMPARE(laidOut(source(qv::settings::ModelQV5, everyNumber().mid(0, 25))).second, 1);
+    qv::sheet::Source full = source(qv::settings::ModelQV5, everyNumber(), true);
     full.site = QString(120, u'W');
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("full.pdf"));
@@ -291,8 +296,8 @@ void TestSheet::command()
     QTemporaryDir dir;
     QDir::setCurrent(dir.path());
     QDir().mkdir(QStringLiteral("sub"));
-    QVERIFY(qv::config::saveConfig(QStringLiteral("alap.msw"), configuration()).isEmpty());
-    QVERIFY(qv::config::saveConfig(QStringLiteral("hibas.msw"), configuration({{"m_nev", "KAPUÉ"}}))
+    QVERIFY(qv::files::saveConfig(QStringLiteral("alap.msw"), configuration()).isEmpty());
+    QVERIFY(qv::files::saveConfig(QStringLiteral("hibas.msw"), configuration({{"m_nev", "KAPUÉ"}}))
                 .isEmpty());
     const QByteArray before = [] {
         QFile f(QStringLiteral("alap.msw"));
@@ -319,8 +324,8 @@ void TestSheet::pdfInBothLanguages()
 {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("alap.msw"));
-    QVERIFY(qv::config::saveConfig(file, configuration(everyNumber().mid(0, 25))).isEmpty());
-    qv::preferences::setTechnician(QStringLiteral("Kiss Anna"));
+    QVERIFY(qv::files::saveConfig(file, configuration(everyNumber().mid(0, 25))).isEmpty());
+    qv::settings::preferences::setTechnician(QStringLiteral("Kiss Anna"));
     const std::pair<const char *, QStringList> languages[] = {
         {"hu", {"Ügyféllap", "Jogosult telefonszámok", "SMS-parancsok", "Bemenetek", "Működés"}},
         {"en",

@@ -5,10 +5,10 @@
 #include "formhelpers.h"
 #include "modalwatcher.h"
 #include "register/store.h"
+#include "settings/gui/messages.h"
 #include "transfer/configrecord.h"
 #include "transfer/configvalues.h"
 #include "transfer/modulerecord.h"
-#include "ui/messages.h"
 
 #include <QAction>
 #include <QProcess>
@@ -49,11 +49,11 @@ void TestSheetWindow::savedAsPdf()
     edit(window, "m_pin")->setText(QStringLiteral("4821"));
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("lap")); // the suffix comes with saving
-    qv::setSaveFileChooser(
+    qv::settings::gui::setSaveFileChooser(
         [&path](QWidget *, const QString &, const QString &, const QString &) { return path; });
     watcher.onDialog(QStringLiteral("sheetDialog"), answer("sheetPdf", true));
     widget<QAction>(window, "actionExportSheet")->trigger();
-    qv::setSaveFileChooser({});
+    qv::settings::gui::setSaveFileChooser({});
     QVERIFY(window.statusBar()->currentMessage().contains(QLatin1String("lap.pdf")));
     QProcess text;
     text.start(QStringLiteral("pdftotext"), {path + QStringLiteral(".pdf"), QStringLiteral("-")});
@@ -94,14 +94,15 @@ void TestSheetWindow::refused()
 void TestSheetWindow::fromTheRegister()
 {
     qv::reg::Entry entry = qv::reg::newEntry(qv::reg::Operation::Download, QStringLiteral("1.31"));
-    entry.model = qv::ModelQV3;
+    entry.model = qv::settings::ModelQV3;
     entry.site = QStringLiteral("Pince u. 3.");
-    QFile defaults(qv::locateDataFile(QStringLiteral("defval_qv.dll")));
+    QFile defaults(qv::settings::locateDataFile(QStringLiteral("defval_qv.dll")));
     QVERIFY(defaults.open(QIODevice::ReadOnly));
     const qv::transfer::Assembly record = qv::transfer::assembleDownload(
-        qv::transfer::formValuesFromFile(qv::config::readConfig(defaults).values));
-    entry.fields = qv::record::downloadLines(record.record, qv::record::DefaultSeparator)
-                       .mid(0, qv::record::FieldCount);
+        qv::transfer::formValuesFromFile(qv::files::readConfig(defaults).values));
+    entry.fields =
+        qv::transfer::record::downloadLines(record.record, qv::transfer::record::DefaultSeparator)
+            .mid(0, qv::transfer::record::FieldCount);
     qv::reg::takeModuleFacts(entry);
     QVERIFY(qv::reg::Store::openSqlite(qv::reg::Store::defaultSqlitePath()).record(entry));
 

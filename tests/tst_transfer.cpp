@@ -79,14 +79,16 @@ QStringList configuration(Model model)
         f[i].clear();
     for (int k = 0; k < entries.size(); ++k) {
         const auto &[rights, sms, output, number] = entries.at(k);
-        f[48 + k] = qv::record::encodeTelephone(rights, sms, output, QLatin1String(number));
+        f[48 + k] =
+            qv::transfer::record::encodeTelephone(rights, sms, output, QLatin1String(number));
     }
     return f;
 }
 
 QByteArray wireFor(const QStringList &fields)
 {
-    return "~}" + qv::record::downloadWire(qv::record::buildDownloadRecord(fields));
+    return "~}" +
+           qv::transfer::record::downloadWire(qv::transfer::record::buildDownloadRecord(fields));
 }
 
 // What a download dialog showed.
@@ -239,8 +241,8 @@ void TestTransfer::readOutFailures()
         rig.module->setFaults(qvsim::FaultSetup::only(Exchange::ReadOut, Fault::Silent));
     if (row.startsWith("fields")) {
         qvsim::ModuleSetup setup = rig.module->moduleSetup();
-        setup.readOutStyle = {true, qv::record::ReadOutStyle::LineEnd::CrLf, 4,
-                              qv::record::ReadOutStyle::Padding::None};
+        setup.readOutStyle = {true, qv::transfer::record::ReadOutStyle::LineEnd::CrLf, 4,
+                              qv::transfer::record::ReadOutStyle::Padding::None};
         rig.module->setModuleSetup(setup);
     }
     if (row.startsWith("no port"))
@@ -248,14 +250,15 @@ void TestTransfer::readOutFailures()
     if (row.startsWith("cut")) {
         qvsim::ModuleSetup setup = rig.module->moduleSetup();
         setup.fields[55] =
-            qv::record::encodeTelephone(0x01, true, 0, QStringLiteral("36201234567"));
+            qv::transfer::record::encodeTelephone(0x01, true, 0, QStringLiteral("36201234567"));
         rig.module->setModuleSetup(setup);
-        const QByteArray reply = qv::record::encodeReadOut(setup.fields, setup.readOutStyle);
+        const QByteArray reply =
+            qv::transfer::record::encodeReadOut(setup.fields, setup.readOutStyle);
         auto faults = qvsim::FaultSetup::only(Exchange::ReadOut, Fault::Unplug);
         faults.unplugAfterBytes = int(reply.size()) - 8; // inside the last number
         faults.unplugPauseMs = row.endsWith("pause") ? 900 : 0;
-        const auto cut =
-            qv::transfer::decodeReadOut(qv::record::fromWire(reply.left(faults.unplugAfterBytes)));
+        const auto cut = qv::transfer::decodeReadOut(
+            qv::transfer::record::fromWire(reply.left(faults.unplugAfterBytes)));
         QCOMPARE(cut.status, qv::transfer::ReadOutStatus::Ok);
         QCOMPARE(cut.form.texts.constLast().second, QStringLiteral("362012345"));
         rig.module->setFaults(faults);
@@ -290,8 +293,9 @@ void TestTransfer::readOutFailures()
     // The port was closed: it opens again at once (an unplugged one once it is back).
     if (rig.module->isUnplugged())
         QVERIFY(rig.module->replug());
-    qv::SerialLine line;
-    QCOMPARE(line.open(qv::lines::readOut(rig.module->slavePath(), baud)), qv::OpenResult::Ok);
+    qv::serial::SerialLine line;
+    QCOMPARE(line.open(qv::serial::lines::readOut(rig.module->slavePath(), baud)),
+             qv::serial::OpenResult::Ok);
 }
 
 void TestTransfer::refusals_data()
@@ -379,7 +383,8 @@ void TestTransfer::changeAndReadAgain()
 {
     Rig rig;
     QStringList fields = configuration(Model::QV5);
-    fields[55] = qv::record::encodeTelephone(0x40, true, 0, QStringLiteral("3611")); // RING only
+    fields[55] =
+        qv::transfer::record::encodeTelephone(0x40, true, 0, QStringLiteral("3611")); // RING only
     rig.store(fields);
     rig.window.readup();
     for (const char *name : {"cb_r_8", "cb_s_8"}) {
@@ -488,7 +493,7 @@ qvsim::FaultSetup readFaults(const qvsim::Emulator &module, Fault fault, int pau
     if (pauseMs > 0) {
         const qvsim::ModuleSetup setup = module.moduleSetup();
         faults.unplugAfterBytes =
-            int(qv::record::encodeReadOut(setup.fields, setup.readOutStyle).size()) - 1;
+            int(qv::transfer::record::encodeReadOut(setup.fields, setup.readOutStyle).size()) - 1;
         faults.unplugPauseMs = pauseMs;
     }
     return faults;
@@ -564,7 +569,7 @@ void TestTransfer::checkedDownload()
     QFETCH(QString, message);
     const bool cancel = text.endsWith(QStringLiteral("megszakítva."));
 
-    qv::preferences::setVerifyAfterDownload(true);
+    qv::settings::preferences::setVerifyAfterDownload(true);
     Rig rig(Model::QV5, cancel ? 1200 : 115200, false);
     rig.module->setFaults(qvsim::FaultSetup::only(Exchange::Download, fault));
     rig.module->setFaults(readFaults(*rig.module, readFault, pauseMs));
@@ -613,7 +618,7 @@ void TestTransfer::checkedDownload()
     QVERIFY(verified && verified->isVisibleTo(&rig.window));
     QCOMPARE(verified->text(), text.section(u'\n', -1));
     QVERIFY(verified->toolTip().endsWith(QString(text).replace(u'\n', u' ')));
-    qv::preferences::setVerifyAfterDownload(false);
+    qv::settings::preferences::setVerifyAfterDownload(false);
 }
 
 namespace {
@@ -680,7 +685,7 @@ void TestTransfer::portHeldThroughReadBack_data()
 void TestTransfer::portHeldThroughReadBack()
 {
     QFETCH(bool, window);
-    qv::preferences::setVerifyAfterDownload(true);
+    qv::settings::preferences::setVerifyAfterDownload(true);
     Rig rig(Model::QV5, 115200, false);
     const QString path = rig.module->slavePath();
     QString outcome;
@@ -699,7 +704,8 @@ void TestTransfer::portHeldThroughReadBack()
             });
             rig.window.download();
         } else {
-            const QString record = qv::record::buildDownloadRecord(configuration(Model::QV5));
+            const QString record =
+                qv::transfer::record::buildDownloadRecord(configuration(Model::QV5));
             outcome = qv::transfer::writeModule(path, 115200, record, u'|', u'|', 'O', true)
                           .report.reason;
         }
@@ -707,7 +713,7 @@ void TestTransfer::portHeldThroughReadBack()
     }
     QCOMPARE(outcome, window ? QStringLiteral("Sikeres betöltés.\nEllenőrizve.") : QString());
     QCOMPARE(rig.watcher.last().text, QString()); // no failed read-back reported
-    qv::preferences::setVerifyAfterDownload(false);
+    qv::settings::preferences::setVerifyAfterDownload(false);
 }
 
 QTEST_MAIN(TestTransfer)

@@ -5,7 +5,7 @@
 #include "formhelpers.h"
 #include "modalwatcher.h"
 #include "modulefixture.h"
-#include "ui/messages.h"
+#include "settings/gui/messages.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -35,7 +35,8 @@ struct Bench
     ModalWatcher watcher;
     MainWindow window;
 
-    explicit Bench(int formModel = qv::ModelQV5, qvsim::Model moduleModel = qvsim::Model::QV5)
+    explicit Bench(int formModel = qv::settings::ModelQV5,
+                   qvsim::Model moduleModel = qvsim::Model::QV5)
         : module(startModule({.paced = false}, {}, qvsim::ModuleSetup::of(moduleModel)))
     {
         const QString shipped = QCoreApplication::applicationDirPath() + u'/';
@@ -44,10 +45,10 @@ struct Bench
         QFile::copy(shipped + QStringLiteral("defval_qv.dll"), data.filePath("masik.msw"));
         window.useLink(module->slavePath(), 1200);
         switch (formModel) {
-        case qv::ModelQV3:
+        case qv::settings::ModelQV3:
             window.deviceDebugMS3();
             break;
-        case qv::ModelBRK2:
+        case qv::settings::ModelBRK2:
             window.deviceDebugMArm2();
             break;
         default:
@@ -59,15 +60,19 @@ struct Bench
                 ->button(QDialogButtonBox::Ok)
                 ->click();
         });
-        qv::setOpenFileChooser([this](QWidget *, const QString &, const QString &,
-                                      const QString &) { return data.filePath("masik.msw"); });
-        qv::setSaveFileChooser([this](QWidget *, const QString &, const QString &,
-                                      const QString &) { return data.filePath("mentett"); });
+        qv::settings::gui::setOpenFileChooser(
+            [this](QWidget *, const QString &, const QString &, const QString &) {
+                return data.filePath("masik.msw");
+            });
+        qv::settings::gui::setSaveFileChooser(
+            [this](QWidget *, const QString &, const QString &, const QString &) {
+                return data.filePath("mentett");
+            });
     }
     ~Bench()
     {
-        qv::setOpenFileChooser({});
-        qv::setSaveFileChooser({});
+        qv::settings::gui::setOpenFileChooser({});
+        qv::settings::gui::setSaveFileChooser({});
     }
 
     bool marked() const { return widget<QLabel>(window, "modifiedLabel")->isVisibleTo(&window); }
@@ -141,7 +146,7 @@ void TestUnsavedEdits::askOnlyWhenEdited()
     edit(b.window, "m_nev")->setText(kEdited);
     QVERIFY(b.marked());
     const QStringList before = formValues(b.window);
-    const devSettings settings = b.window.deviceSettings();
+    const qv::settings::devSettings settings = b.window.deviceSettings();
     b.watcher.answerQuestionsWith(QMessageBox::Cancel);
     b.run(command);
     QCOMPARE(b.watcher.questions(), 1);
@@ -153,7 +158,7 @@ void TestUnsavedEdits::askOnlyWhenEdited()
     if (command == Command::Close)
         QVERIFY(b.window.isVisible());
     if (command == Command::Identification) {
-        QCOMPARE(b.window.deviceSettings().DeviceModel, int(qv::ModelQV5));
+        QCOMPARE(b.window.deviceSettings().DeviceModel, int(qv::settings::ModelQV5));
         QCOMPARE(b.window.deviceSettings().DeviceId, QStringLiteral("Q_QV5_FW2.1"));
         QCOMPARE(b.watcher.last().title, QStringLiteral("Eszköz")); // the greeting
     }
@@ -275,12 +280,18 @@ void TestUnsavedEdits::cancelShapesForAnotherModel_data()
     QTest::addColumn<int>("model"); // the module's model code
 
     const std::tuple<const char *, int, qvsim::Model, int> rows[] = {
-        {"Q_QV5 form, Q_QV3 module", qv::ModelQV5, qvsim::Model::QV3, qv::ModelQV3},
-        {"Q_QV5 form, Q_BRK2 module", qv::ModelQV5, qvsim::Model::BRK2, qv::ModelBRK2},
-        {"Q_QV3 form, Q_QV5 module", qv::ModelQV3, qvsim::Model::QV5, qv::ModelQV5},
-        {"Q_QV3 form, Q_BRK2 module", qv::ModelQV3, qvsim::Model::BRK2, qv::ModelBRK2},
-        {"Q_BRK2 form, Q_QV5 module", qv::ModelBRK2, qvsim::Model::QV5, qv::ModelQV5},
-        {"Q_BRK2 form, Q_QV3 module", qv::ModelBRK2, qvsim::Model::QV3, qv::ModelQV3},
+        {"Q_QV5 form, Q_QV3 module", qv::settings::ModelQV5, qvsim::Model::QV3,
+         qv::settings::ModelQV3},
+        {"Q_QV5 form, Q_BRK2 module", qv::settings::ModelQV5, qvsim::Model::BRK2,
+         qv::settings::ModelBRK2},
+        {"Q_QV3 form, Q_QV5 module", qv::settings::ModelQV3, qvsim::Model::QV5,
+         qv::settings::ModelQV5},
+        {"Q_QV3 form, Q_BRK2 module", qv::settings::ModelQV3, qvsim::Model::BRK2,
+         qv::settings::ModelBRK2},
+        {"Q_BRK2 form, Q_QV5 module", qv::settings::ModelBRK2, qvsim::Model::QV5,
+         qv::settings::ModelQV5},
+        {"Q_BRK2 form, Q_QV3 module", qv::settings::ModelBRK2, qvsim::Model::QV3,
+         qv::settings::ModelQV3},
     };
     for (const auto &[name, formModel, module, model] : rows)
         QTest::newRow(name) << formModel << module << model;
@@ -296,14 +307,15 @@ void TestUnsavedEdits::cancelShapesForAnotherModel()
     // Line edits of each model, and line edits only the others have (each with a text in
     // the defaults).
     const QHash<int, QStringList> has{
-        {qv::ModelQV5, {"be4_nev", "ki4_on", "be_a1_nev"}},
-        {qv::ModelQV3, {"be2_nev", "ki2_off", "be_a1_nev"}},
-        {qv::ModelBRK2, {"be2_off_msg", "ki1_on"}},
+        {qv::settings::ModelQV5, {"be4_nev", "ki4_on", "be_a1_nev"}},
+        {qv::settings::ModelQV3, {"be2_nev", "ki2_off", "be_a1_nev"}},
+        {qv::settings::ModelBRK2, {"be2_off_msg", "ki1_on"}},
     };
     const QHash<int, QStringList> lacks{
-        {qv::ModelQV5, {}},
-        {qv::ModelQV3, {"be3_nev", "be4_off_msg", "ki3_on", "ki4_off"}},
-        {qv::ModelBRK2, {"be3_nev", "be4_off_msg", "ki2_on", "ki4_off", "be_a1_nev", "abe2_clr"}},
+        {qv::settings::ModelQV5, {}},
+        {qv::settings::ModelQV3, {"be3_nev", "be4_off_msg", "ki3_on", "ki4_off"}},
+        {qv::settings::ModelBRK2,
+         {"be3_nev", "be4_off_msg", "ki2_on", "ki4_off", "be_a1_nev", "abe2_clr"}},
     };
 
     Bench b(formModel, module);
@@ -321,7 +333,7 @@ void TestUnsavedEdits::cancelShapesForAnotherModel()
 
     QCOMPARE(b.watcher.questions(), 1);
     QCOMPARE(b.window.deviceSettings().DeviceModel, model);
-    QCOMPARE(b.window.deviceSettings().PictureFile, qv::device::pictureFileFor(model));
+    QCOMPARE(b.window.deviceSettings().PictureFile, qv::form::device::pictureFileFor(model));
     QCOMPARE(edit(b.window, "m_nev")->text(), kEdited);
     QVERIFY(b.marked());
     QVERIFY(
@@ -363,14 +375,15 @@ void TestUnsavedEdits::saveAnswerSavesFirst()
     Bench b;
     edit(b.window, "m_nev")->setText(kEdited);
     b.watcher.answerQuestionsWith(QMessageBox::Save);
-    qv::setSaveFileChooser(
+    qv::settings::gui::setSaveFileChooser(
         [](QWidget *, const QString &, const QString &, const QString &) { return QString(); });
     b.run(Command::Open);
     QCOMPARE(edit(b.window, "m_nev")->text(), kEdited); // save cancelled: nothing opened
 
-    qv::setSaveFileChooser([&b](QWidget *, const QString &, const QString &, const QString &) {
-        return b.data.filePath("mentett");
-    });
+    qv::settings::gui::setSaveFileChooser(
+        [&b](QWidget *, const QString &, const QString &, const QString &) {
+            return b.data.filePath("mentett");
+        });
     b.run(Command::Open);
     QCOMPARE(b.watcher.boxes().constFirst().text, QStringLiteral("Sikeres mentés."));
     QFile saved(b.data.filePath("mentett.msw"));

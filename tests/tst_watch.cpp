@@ -132,25 +132,30 @@ void TestWatch::outcomes_data()
     QTest::addColumn<int>("failure"); // OpenFailure::Kind, -1 none
     QTest::addColumn<int>("state");   // -1: no sample
 
-    QTest::newRow("answered") << int(StatusQueryEnd::Ok) << int(qv::ReplyEnd::Terminator) << Line
-                              << -1 << int(SampleState::Ok);
-    QTest::newRow("ended by silence") << int(StatusQueryEnd::Ok) << int(qv::ReplyEnd::Silence)
-                                      << Line << -1 << int(SampleState::Ok);
-    QTest::newRow("silent") << int(StatusQueryEnd::Failed) << int(qv::ReplyEnd::Silence) << "" << -1
-                            << int(SampleState::Silent);
-    QTest::newRow("too short") << int(StatusQueryEnd::Failed) << int(qv::ReplyEnd::Terminator)
-                               << "a b" << -1 << int(SampleState::Garbled);
-    QTest::newRow("over-long") << int(StatusQueryEnd::Failed) << int(qv::ReplyEnd::Overlong) << Line
-                               << -1 << int(SampleState::Garbled);
-    QTest::newRow("pulled out mid-line") << int(StatusQueryEnd::Failed) << int(qv::ReplyEnd::Gone)
-                                         << "OUTP:1" << -1 << int(SampleState::PortGone);
-    QTest::newRow("port missing") << int(StatusQueryEnd::NotOpen) << int(qv::ReplyEnd::NotOpen)
-                                  << "" << int(qv::OpenFailure::Kind::Missing)
+    QTest::newRow("answered") << int(StatusQueryEnd::Ok) << int(qv::serial::ReplyEnd::Terminator)
+                              << Line << -1 << int(SampleState::Ok);
+    QTest::newRow("ended by silence")
+        << int(StatusQueryEnd::Ok) << int(qv::serial::ReplyEnd::Silence) << Line << -1
+        << int(SampleState::Ok);
+    QTest::newRow("silent") << int(StatusQueryEnd::Failed) << int(qv::serial::ReplyEnd::Silence)
+                            << "" << -1 << int(SampleState::Silent);
+    QTest::newRow("too short") << int(StatusQueryEnd::Failed)
+                               << int(qv::serial::ReplyEnd::Terminator) << "a b" << -1
+                               << int(SampleState::Garbled);
+    QTest::newRow("over-long") << int(StatusQueryEnd::Failed) << int(qv::serial::ReplyEnd::Overlong)
+                               << Line << -1 << int(SampleState::Garbled);
+    QTest::newRow("pulled out mid-line")
+        << int(StatusQueryEnd::Failed) << int(qv::serial::ReplyEnd::Gone) << "OUTP:1" << -1
+        << int(SampleState::PortGone);
+    QTest::newRow("port missing") << int(StatusQueryEnd::NotOpen)
+                                  << int(qv::serial::ReplyEnd::NotOpen) << ""
+                                  << int(qv::serial::OpenFailure::Kind::Missing)
                                   << int(SampleState::PortGone);
-    QTest::newRow("port busy") << int(StatusQueryEnd::NotOpen) << int(qv::ReplyEnd::NotOpen) << ""
-                               << int(qv::OpenFailure::Kind::Busy) << int(SampleState::PortRefused);
-    QTest::newRow("cancelled") << int(StatusQueryEnd::Cancelled) << int(qv::ReplyEnd::Cancelled)
-                               << "OUT" << -1 << -1;
+    QTest::newRow("port busy") << int(StatusQueryEnd::NotOpen) << int(qv::serial::ReplyEnd::NotOpen)
+                               << "" << int(qv::serial::OpenFailure::Kind::Busy)
+                               << int(SampleState::PortRefused);
+    QTest::newRow("cancelled") << int(StatusQueryEnd::Cancelled)
+                               << int(qv::serial::ReplyEnd::Cancelled) << "OUT" << -1 << -1;
 }
 
 void TestWatch::outcomes()
@@ -162,10 +167,10 @@ void TestWatch::outcomes()
     QFETCH(int, state);
     qv::transfer::StatusQueryOutcome outcome;
     outcome.end = qv::transfer::StatusQueryEnd(end);
-    outcome.replyEnd = qv::ReplyEnd(replyEnd);
+    outcome.replyEnd = qv::serial::ReplyEnd(replyEnd);
     outcome.reply = reply;
     if (failure >= 0)
-        outcome.openFailure = qv::OpenFailure{qv::OpenFailure::Kind(failure)};
+        outcome.openFailure = qv::serial::OpenFailure{qv::serial::OpenFailure::Kind(failure)};
     const std::optional<Sample> s = sampleOf(outcome);
     QCOMPARE(s ? int(s->state) : -1, state);
     if (state == int(SampleState::PortRefused))

@@ -1,7 +1,7 @@
 // qvconfig status --watch against the emulated module: a line per sample with the events
 // marked, the same as JSON lines, the CSV log, the summary and exit status, the register's
 // entry, the options refused; and the program itself ended by Ctrl+C.
-#include "app/commands.h"
+#include "cli/commands.h"
 #include "modulefixture.h"
 #include "register/store.h"
 #include "watch/csvlog.h"

@@ -7,7 +7,7 @@
 #include "modalwatcher.h"
 #include "modulefixture.h"
 #include "register/store.h"
-#include "ui/messages.h"
+#include "settings/gui/messages.h"
 #include "watch/gui/signalmeter.h"
 #include "watch/gui/watchcontroller.h"
 #include "watch/gui/watchdialog.h"
@@ -28,8 +28,8 @@ struct Session
 {
     std::unique_ptr<qvsim::Emulator> module;
     std::unique_ptr<MainWindow> window;
-    WatchDialog *dialog = nullptr;
-    WatchController *controller = nullptr;
+    qv::watch::gui::WatchDialog *dialog = nullptr;
+    qv::watch::gui::WatchController *controller = nullptr;
 };
 
 // A Q_QV5 window (debug mode) linked to `module` at `port`, with the watch window open and
@@ -41,9 +41,9 @@ void open(Session &s, const QString &port, ModalWatcher &watcher)
     s.window->deviceDebugMS5();
     QVERIFY(watcher.waitForBoxes(1));
     s.window->findChild<QAction *>("actionWatch")->trigger();
-    s.dialog = s.window->findChild<WatchDialog *>("watchDialog");
+    s.dialog = s.window->findChild<qv::watch::gui::WatchDialog *>("watchDialog");
     QVERIFY(s.dialog && s.dialog->isVisible());
-    s.controller = s.window->findChild<WatchController *>();
+    s.controller = s.window->findChild<qv::watch::gui::WatchController *>();
     s.dialog->findChild<QDoubleSpinBox *>("watchInterval")->setValue(0.5);
     s.dialog->findChild<QPushButton *>("watchStart")->click();
     QVERIFY(s.controller->isRunning());
@@ -86,7 +86,7 @@ void TestWatchWindow::samplesAndEvents()
     QCOMPARE(h.marks().size(), 1);
     QCOMPARE(h.marks().first().elapsedMs, h.at(2).elapsedMs);
     QCOMPARE(h.marks().first().output, false);
-    QCOMPARE(s.dialog->findChild<SignalMeter *>("watchSignal")->level(), 4);
+    QCOMPARE(s.dialog->findChild<qv::watch::gui::SignalMeter *>("watchSignal")->level(), 4);
     // The status panel follows the watch.
     QCOMPARE(widget<QWidget>(*s.window, "w_be3")->styleSheet(),
              QStringLiteral("background-color: rgb(0, 170, 255);"));
@@ -103,13 +103,13 @@ void TestWatchWindow::samplesAndEvents()
     // The log saved and opened again plots the same session.
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("figyeles.csv"));
-    qv::setSaveFileChooser([path](auto &&...) { return path; });
-    qv::setOpenFileChooser([path](auto &&...) { return path; });
+    qv::settings::gui::setSaveFileChooser([path](auto &&...) { return path; });
+    qv::settings::gui::setOpenFileChooser([path](auto &&...) { return path; });
     const qsizetype kept = samples(s);
     s.dialog->findChild<QPushButton *>("watchSave")->click();
     s.dialog->findChild<QPushButton *>("watchOpen")->click();
-    qv::setSaveFileChooser({});
-    qv::setOpenFileChooser({});
+    qv::settings::gui::setSaveFileChooser({});
+    qv::settings::gui::setOpenFileChooser({});
     QCOMPARE(samples(s), kept);
     QCOMPARE(h.marks().size(), 1);
     QVERIFY(s.dialog->eventsText().endsWith(u"bemenet 3 aktív"));
@@ -157,7 +157,7 @@ void TestWatchWindow::readOutInTheMiddle()
     ModalWatcher watcher;
     open(s, s.module->slavePath(), watcher);
     QTRY_VERIFY_WITH_TIMEOUT(samples(s) >= 2, WaitMs);
-    QSignalSpy paused(s.controller, &WatchController::pausedChanged);
+    QSignalSpy paused(s.controller, &qv::watch::gui::WatchController::pausedChanged);
 
     s.window->useLink(s.module->slavePath(), 9600);
     s.window->readup();

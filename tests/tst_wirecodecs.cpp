@@ -14,12 +14,12 @@ namespace {
 QStringList sampleFields()
 {
     QStringList fields;
-    for (int i = 0; i < record::FieldCount; ++i)
+    for (int i = 0; i < transfer::record::FieldCount; ++i)
         fields << QStringLiteral("F%1").arg(i);
     fields[12] = QString(); // reserved fields are empty
     fields[47] = QString();
     fields[3] = QStringLiteral("QV MODUL");
-    fields[48] = record::encodeTelephone(0x43, true, 3, QStringLiteral("36201234567"));
+    fields[48] = transfer::record::encodeTelephone(0x43, true, 3, QStringLiteral("36201234567"));
     return fields;
 }
 
@@ -69,9 +69,9 @@ void TestWireCodecs::splitReadOut_data()
     QStringList fifty6;
     for (int i = 0; i < 56; ++i)
         fifty6 << QStringLiteral("v%1").arg(i);
-    const int ok = int(record::SplitStatus::Ok);
-    const int wrong = int(record::SplitStatus::WrongCount);
-    const int none = int(record::SplitStatus::NoSeparator);
+    const int ok = int(transfer::record::SplitStatus::Ok);
+    const int wrong = int(transfer::record::SplitStatus::WrongCount);
+    const int none = int(transfer::record::SplitStatus::NoSeparator);
 
     QTest::newRow("empty reply") << QString() << none << 0 << QString() << QString();
     QTest::newRow("text without separator")
@@ -132,7 +132,7 @@ void TestWireCodecs::splitReadOut()
     QFETCH(QString, firstField);
     QFETCH(QString, lastField);
 
-    const record::SplitResult r = record::splitReadOut(reply);
+    const transfer::record::SplitResult r = transfer::record::splitReadOut(reply);
     QCOMPARE(int(r.status), status);
     QCOMPARE(r.count, count);
     QCOMPARE(r.fields.size(), count);
@@ -144,7 +144,7 @@ void TestWireCodecs::splitReadOut()
 
 void TestWireCodecs::readOutRoundTrip_data()
 {
-    using Style = record::ReadOutStyle;
+    using Style = transfer::record::ReadOutStyle;
     QTest::addColumn<bool>("separators");
     QTest::addColumn<int>("lineEnd");
     QTest::addColumn<int>("perLine");
@@ -171,19 +171,19 @@ void TestWireCodecs::readOutRoundTrip()
     QFETCH(int, padding);
     QFETCH(bool, survives);
 
-    record::ReadOutStyle style;
+    transfer::record::ReadOutStyle style;
     style.separators = separators;
-    style.lineEnd = record::ReadOutStyle::LineEnd(lineEnd);
+    style.lineEnd = transfer::record::ReadOutStyle::LineEnd(lineEnd);
     style.fieldsPerLine = perLine;
-    style.padding = record::ReadOutStyle::Padding(padding);
+    style.padding = transfer::record::ReadOutStyle::Padding(padding);
     const QStringList fields = sampleFields();
-    const record::SplitResult r =
-        record::splitReadOut(record::fromWire(record::encodeReadOut(fields, style)));
+    const transfer::record::SplitResult r = transfer::record::splitReadOut(
+        transfer::record::fromWire(transfer::record::encodeReadOut(fields, style)));
     if (survives) {
-        QCOMPARE(r.status, record::SplitStatus::Ok);
+        QCOMPARE(r.status, transfer::record::SplitStatus::Ok);
         QCOMPARE(r.fields, fields);
     } else {
-        QCOMPARE(r.status, record::SplitStatus::WrongCount);
+        QCOMPARE(r.status, transfer::record::SplitStatus::WrongCount);
         QCOMPARE(r.count, 54);
     }
 }
@@ -193,39 +193,41 @@ void TestWireCodecs::latin1KeepsEveryByte()
     QByteArray all;
     for (int b = 0; b < 256; ++b)
         all.append(char(b));
-    const QString text = record::fromWire(all);
+    const QString text = transfer::record::fromWire(all);
     QCOMPARE(text.size(), 256);
     QCOMPARE(text.at(0xAF).unicode(), char16_t(0xAF));
-    QCOMPARE(record::toWire(text), all);
-    QCOMPARE(record::toWire(QStringLiteral("a\u0151b")), QByteArray("a\0b", 3)); // ő has no byte
+    QCOMPARE(transfer::record::toWire(text), all);
+    QCOMPARE(transfer::record::toWire(QStringLiteral("a\u0151b")),
+             QByteArray("a\0b", 3)); // ő has no byte
 }
 
 void TestWireCodecs::downloadRecord()
 {
     const QStringList fields = sampleFields();
-    const QString rec = record::buildDownloadRecord(fields);
+    const QString rec = transfer::record::buildDownloadRecord(fields);
     QCOMPARE(rec.size(), 56 * 17);
     QVERIFY(rec.endsWith(u'|'));
     QCOMPARE(rec.left(17), QStringLiteral("F0              |"));
 
-    const QStringList lines = record::downloadLines(rec);
+    const QStringList lines = transfer::record::downloadLines(rec);
     QCOMPARE(lines.size(), 57);
     QVERIFY(lines.last().isEmpty());
 
-    const QByteArray wire = record::downloadWire(rec);
+    const QByteArray wire = transfer::record::downloadWire(rec);
     QCOMPARE(wire.size(), 56 * 17 + 1); // with "~}" the program sends 955 bytes
     QVERIFY(wire.endsWith("\r\r"));
     QCOMPARE(quint8(wire.at(48 * 17)), quint8(0x30 + 0x43)); // rights character unchanged
 
-    const record::Receipt receipt = record::receiveDownload(wire);
-    QCOMPARE(receipt.status, record::ReceiptStatus::Complete);
+    const transfer::record::Receipt receipt = transfer::record::receiveDownload(wire);
+    QCOMPARE(receipt.status, transfer::record::ReceiptStatus::Complete);
     QCOMPARE(receipt.items, lines.mid(0, 56));
-    QCOMPARE(
-        record::splitReadOut(record::fromWire(record::encodeReadOut(receipt.items, {}))).fields,
-        fields);
+    QCOMPARE(transfer::record::splitReadOut(
+                 transfer::record::fromWire(transfer::record::encodeReadOut(receipt.items, {})))
+                 .fields,
+             fields);
 
     // A longer value is never cut.
-    QCOMPARE(record::padItem(QStringLiteral("12345678901234567")).size(), 17);
+    QCOMPARE(transfer::record::padItem(QStringLiteral("12345678901234567")).size(), 17);
 }
 
 void TestWireCodecs::receiveDownload_data()
@@ -237,15 +239,18 @@ void TestWireCodecs::receiveDownload_data()
     QByteArray lines;
     for (int i = 0; i < 56; ++i)
         lines += QByteArray(16, 'a' + i % 26) + '\r';
-    QTest::newRow("nothing yet") << QByteArray() << int(record::ReceiptStatus::Incomplete) << 0;
-    QTest::newRow("half a line") << QByteArray("abc") << int(record::ReceiptStatus::Incomplete)
+    QTest::newRow("nothing yet") << QByteArray() << int(transfer::record::ReceiptStatus::Incomplete)
                                  << 0;
-    QTest::newRow("56 lines, no end yet") << lines << int(record::ReceiptStatus::Incomplete) << 56;
-    QTest::newRow("complete") << lines + '\r' << int(record::ReceiptStatus::Complete) << 56;
+    QTest::newRow("half a line") << QByteArray("abc")
+                                 << int(transfer::record::ReceiptStatus::Incomplete) << 0;
+    QTest::newRow("56 lines, no end yet")
+        << lines << int(transfer::record::ReceiptStatus::Incomplete) << 56;
+    QTest::newRow("complete") << lines + '\r' << int(transfer::record::ReceiptStatus::Complete)
+                              << 56;
     QTest::newRow("57th line not empty")
-        << lines + "x\r" << int(record::ReceiptStatus::Malformed) << 56;
+        << lines + "x\r" << int(transfer::record::ReceiptStatus::Malformed) << 56;
     QTest::newRow("empty line too early")
-        << lines.left(17) + '\r' << int(record::ReceiptStatus::Malformed) << 1;
+        << lines.left(17) + '\r' << int(transfer::record::ReceiptStatus::Malformed) << 1;
 }
 
 void TestWireCodecs::receiveDownload()
@@ -253,7 +258,7 @@ void TestWireCodecs::receiveDownload()
     QFETCH(QByteArray, bytes);
     QFETCH(int, status);
     QFETCH(int, items);
-    const record::Receipt r = record::receiveDownload(bytes);
+    const transfer::record::Receipt r = transfer::record::receiveDownload(bytes);
     QCOMPARE(int(r.status), status);
     QCOMPARE(r.items.size(), items);
 }
@@ -288,7 +293,7 @@ void TestWireCodecs::decodeTelephone()
     QFETCH(int, flags);
     QFETCH(int, selection);
     QFETCH(QString, number);
-    const record::TelephoneEntry e = record::decodeTelephone(field);
+    const transfer::record::TelephoneEntry e = transfer::record::decodeTelephone(field);
     QCOMPARE(e.hasFlags, hasFlags);
     QCOMPARE(e.flags, flags);
     QCOMPARE(e.selection, selection);
@@ -301,13 +306,13 @@ void TestWireCodecs::telephoneRoundTrip()
         for (int output = 0; output <= 4; ++output) {
             for (const bool sms : {false, true}) {
                 const QString field =
-                    record::encodeTelephone(rights, sms, output, QStringLiteral("3630"));
-                const record::TelephoneEntry e = record::decodeTelephone(field);
+                    transfer::record::encodeTelephone(rights, sms, output, QStringLiteral("3630"));
+                const transfer::record::TelephoneEntry e = transfer::record::decodeTelephone(field);
                 QCOMPARE(e.flags, rights | (sms ? 128 : 0));
                 QCOMPARE(e.selection, output);
                 QCOMPARE(e.number, QStringLiteral("3630"));
                 // Every flag character survives the wire.
-                QCOMPARE(record::fromWire(record::toWire(field)), field);
+                QCOMPARE(transfer::record::fromWire(transfer::record::toWire(field)), field);
             }
         }
     }
@@ -367,10 +372,10 @@ void TestWireCodecs::parseStatus()
     QFETCH(int, signal);
     QFETCH(QString, version);
 
-    const status::ParseResult r = status::parseStatusLine(line);
-    QCOMPARE(r.result == status::ParseStatus::Ok, ok);
+    const transfer::status::ParseResult r = transfer::status::parseStatusLine(line);
+    QCOMPARE(r.result == transfer::status::ParseStatus::Ok, ok);
     if (!ok) {
-        QVERIFY(r.fieldCount < status::MinimumFields);
+        QVERIFY(r.fieldCount < transfer::status::MinimumFields);
         return;
     }
     QString outs, ins;
@@ -406,12 +411,12 @@ void TestWireCodecs::signalBar()
 {
     QFETCH(int, level);
     QFETCH(int, bar);
-    QCOMPARE(status::signalBarValue(level), bar);
+    QCOMPARE(transfer::status::signalBarValue(level), bar);
 }
 
 void TestWireCodecs::statusRoundTrip()
 {
-    status::ModuleStatus s;
+    transfer::status::ModuleStatus s;
     s.outputs = {true, false, true, true};
     s.inputs = {false, false, true, false};
     s.analog = QStringLiteral("27.9");
@@ -419,8 +424,9 @@ void TestWireCodecs::statusRoundTrip()
     s.supply = true;
     s.signalLevel = 2;
     s.version = QStringLiteral("Q_QV3_FW2.1");
-    const status::ParseResult r = status::parseStatusLine(status::buildStatusLine(s));
-    QCOMPARE(r.result, status::ParseStatus::Ok);
+    const transfer::status::ParseResult r =
+        transfer::status::parseStatusLine(transfer::status::buildStatusLine(s));
+    QCOMPARE(r.result, transfer::status::ParseStatus::Ok);
     QCOMPARE(r.fieldCount, 8);
     QCOMPARE(r.status, s);
 }
@@ -463,11 +469,11 @@ void TestWireCodecs::identification()
     QFETCH(bool, isModule);
     QFETCH(int, model);
     QFETCH(bool, searchHit);
-    const Identification id = evaluateIdentification(reply);
+    const qv::serial::Identification id = qv::serial::evaluateIdentification(reply);
     QCOMPARE(id.text, text);
     QCOMPARE(id.isModule, isModule);
     QCOMPARE(id.model, model);
-    QCOMPARE(answersAsModule(reply), searchHit);
+    QCOMPARE(qv::serial::answersAsModule(reply), searchHit);
 }
 
 void TestWireCodecs::portPath_data()
@@ -498,7 +504,9 @@ void TestWireCodecs::portPath()
     QFETCH(QString, name);
     QFETCH(bool, windows);
     QFETCH(QString, path);
-    QCOMPARE(systemPortPath(name, windows ? PortNaming::Windows : PortNaming::Unix), path);
+    QCOMPARE(qv::serial::systemPortPath(name, windows ? qv::serial::PortNaming::Windows
+                                                      : qv::serial::PortNaming::Unix),
+             path);
 }
 
 QTEST_GUILESS_MAIN(TestWireCodecs)

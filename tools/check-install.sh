@@ -3,8 +3,9 @@
 # installed: the desktop entry, the AppStream metainfo and the file type validate, both
 # manual pages render without warnings in both languages, and the installed program, started from the
 # prefix (not the build folder) and from an empty working directory, finds every data
-# file, both user manuals and Qt's Hungarian translation; and the module register's SQL
-# drivers, which the package names itself.
+# file, both user manuals and Qt's Hungarian translation; the program's Gui module installed
+# and found, no empty entry in any search path; and the module register's SQL drivers, which
+# the package names itself.
 #   tools/check-install.sh [build folder]
 set -eu
 cd "$(dirname "$0")/.."
@@ -109,6 +110,46 @@ if grep -q '^qv.language: qtbase_hu.qm: /' "$log"; then
 else
     fail "installed program does not find qtbase_hu.qm (qt6-translations-l10n)"
 fi
+
+# The Gui module: installed in the private folder of the library folder, where the installed
+# program finds it (the window above came from it); `sheet` loads it from the prefix and writes
+# a PDF; a command without a window loads no Qt Gui (glibc's loader says what it loads).
+module=$(find "$prefix/usr" -path '*/qvconfig/qvconfig-gui.so' | head -n 1)
+if [ -n "$module" ]; then
+    pass "the Gui module is installed (${module#"$prefix"})"
+else
+    fail "the Gui module qvconfig-gui.so is not installed under lib*/qvconfig/"
+fi
+loaded="$prefix/loaded.log"
+if (cd "$empty" && env -u QT_QPA_PLATFORMTHEME LD_DEBUG=files "$prefix/usr/bin/qvconfig" sheet \
+        "$share/qvconfig/defval_qv.dll" -o "$prefix/sheet.pdf" >/dev/null 2>"$loaded") &&
+   head -c 4 "$prefix/sheet.pdf" | grep -q '%PDF' &&
+   grep -q "file=$module .*dynamically loaded" "$loaded"; then
+    pass "qvconfig sheet loads the Gui module from the prefix and writes a PDF"
+else
+    fail "qvconfig sheet from the prefix: $(grep -v '^ *[0-9]*:' "$loaded" | tail -n 3)"
+fi
+if (cd "$empty" && LD_DEBUG=files "$prefix/usr/bin/qvconfig" --version >/dev/null 2>"$loaded") &&
+   ! grep -q 'file=libQt6Gui\|file=libQt6Widgets\|qvconfig-gui' "$loaded"; then
+    pass "a command without a window loads neither Qt Gui nor the widgets"
+else
+    fail "qvconfig --version loads Qt Gui, the widgets or the Gui module"
+fi
+
+# No run-time search path with an empty entry (the loader would search the current folder)
+# in the installed programs and module, nor in the build tree's.
+before=$failures
+for elf in "$prefix"/usr/bin/* "$module" "$build"/bin/* "$build"/lib/qvconfig/*; do
+    [ -f "$elf" ] && head -c 4 "$elf" | grep -q 'ELF' || continue
+    path=$(readelf -d "$elf" | sed -n 's/.*(R\(UN\)\{0,1\}PATH).*\[\(.*\)\]/\2/p')
+    if [ -n "$path" ]; then
+        case ":$path:" in
+        *::*) fail "empty entry in the search path of ${elf#"$prefix"}: [$path]" ;;
+        esac
+    fi
+done
+[ "$failures" -eq "$before" ] &&
+    pass "no search path with an empty entry in the installed or the built programs"
 
 # The register's SQL drivers are Qt plugins, which the package's library scan does not see:
 # the package names them itself, and the SQLite one must be there for the program.

@@ -7,7 +7,7 @@
 
 #include <algorithm>
 
-namespace qv {
+namespace qv::transfer {
 Q_LOGGING_CATEGORY(lcTransfer, "qv.transfer")
 }
 
@@ -206,20 +206,20 @@ ReadOutResult decodeReadOut(const QString &reply, QChar separator)
         }
         }
     }
-    form.smsOperator = rules::operatorIndexFor(split.fields.at(0));
+    form.smsOperator = form::rules::operatorIndexFor(split.fields.at(0));
     return result;
 }
 
 Assembly assembleDownload(const FormValues &values, QChar separator)
 {
     Assembly result;
-    const std::optional<device::Profile> &profile = values.profile;
+    const std::optional<form::device::Profile> &profile = values.profile;
     auto text = [&values, &profile](const QString &edit) {
-        return !profile || device::hasTextField(*profile, edit) ? values.texts.value(edit)
-                                                                : QString();
+        return !profile || form::device::hasTextField(*profile, edit) ? values.texts.value(edit)
+                                                                      : QString();
     };
     auto hasColumn = [&profile](int column) {
-        return !profile || device::hasMatrixColumn(*profile, column);
+        return !profile || form::device::hasMatrixColumn(*profile, column);
     };
     const int outputs = profile ? profile->outputs : 4;
 
@@ -252,23 +252,23 @@ Assembly assembleDownload(const FormValues &values, QChar separator)
     std::array<int, Entries + 1> rights{}, selection{};
     auto inRange = [](int entry) { return entry >= 1 && entry <= Entries; };
     for (const auto &[tag, ticked] : values.matrix) {
-        const auto cell = device::parseMatrixTag(tag);
+        const auto cell = form::device::parseMatrixTag(tag);
         if (!cell) {
             ++result.unreadableTags;
             continue;
         }
         if (!inRange(cell->entry))
             continue;
-        if (ticked && cell->column >= 1 && cell->column < device::kSmsColumn &&
+        if (ticked && cell->column >= 1 && cell->column < form::device::kSmsColumn &&
             hasColumn(cell->column))
             rights[size_t(cell->entry)] += 1 << (cell->column - 1);
-        else if (!ticked && cell->column == device::kSmsColumn)
+        else if (!ticked && cell->column == form::device::kSmsColumn)
             selection[size_t(cell->entry)] += 8;
     }
     for (const auto &[name, checked] : values.radios) {
         if (!name.startsWith(QLatin1Char('r')))
             continue;
-        const auto ring = device::parseRingButton(name);
+        const auto ring = form::device::parseRingButton(name);
         if (!ring) {
             ++result.unreadableTags;
             continue;

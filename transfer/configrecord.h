@@ -16,11 +16,11 @@
 #include <optional>
 #include <utility>
 
-namespace qv {
+namespace qv::transfer {
 // "qv.transfer": diagnostics of the read-out and the download ("sep error", "dberror: N",
 // "toInt error.", a wrong acknowledgement byte); on by default, like all debug output.
 Q_DECLARE_LOGGING_CATEGORY(lcTransfer)
-} // namespace qv
+} // namespace qv::transfer
 
 namespace qv::transfer {
 
@@ -86,7 +86,7 @@ struct FormValues
     int monostable = 0;  // bit n-1: bn checked
     bool range15 = true; // max_be_15 checked
     // The module's: what it lacks goes blank. None: every value as it is.
-    std::optional<device::Profile> profile;
+    std::optional<form::device::Profile> profile;
 };
 
 enum class AssemblyStatus {

@@ -44,13 +44,13 @@ FormValues formValuesFromFile(const QStringList &values)
 
 QStringList fileValuesFromReadOut(const ReadOutForm &given, int model)
 {
-    const std::optional<device::Profile> profile = device::profileFor(model);
+    const std::optional<form::device::Profile> profile = form::device::profileFor(model);
     ReadOutForm readOut = given;
     for (size_t entry = 0; entry < readOut.rights.size(); ++entry) {
         int &rights = readOut.rights[entry];
         if (profile) {
             for (int column = 1; column <= 8; ++column) {
-                if (!device::hasMatrixColumn(*profile, column))
+                if (!form::device::hasMatrixColumn(*profile, column))
                     rights &= ~(1 << (column - 1));
             }
             // A ring-in output the model lacks becomes "no output".
@@ -60,7 +60,8 @@ QStringList fileValuesFromReadOut(const ReadOutForm &given, int model)
         }
         // Alarm sources are columns 1..6; without one an entry neither rings nor sends SMS.
         if ((rights & 0x3F) == 0)
-            rights &= ~((1 << (device::kRingColumn - 1)) | (1 << (device::kSmsColumn - 1)));
+            rights &=
+                ~((1 << (form::device::kRingColumn - 1)) | (1 << (form::device::kSmsColumn - 1)));
     }
     QHash<QString, QString> texts;
     for (const auto &[name, text] : readOut.texts)
@@ -72,15 +73,15 @@ QStringList fileValuesFromReadOut(const ReadOutForm &given, int model)
         switch (field.kind) {
         case form::Kind::LineEdit: {
             const QString initial = item && item->text ? QString::fromUtf8(item->text) : QString();
-            lines << (profile && !device::hasTextField(*profile, field.name)
+            lines << (profile && !form::device::hasTextField(*profile, field.name)
                           ? QString()
                           : texts.value(field.name, initial));
             break;
         }
         case form::Kind::CheckBox: {
-            const auto cell = item
-                                  ? device::parseMatrixTag(QString::fromLatin1(item->groupProperty))
-                                  : std::nullopt;
+            const auto cell =
+                item ? form::device::parseMatrixTag(QString::fromLatin1(item->groupProperty))
+                     : std::nullopt;
             lines << form::flagValue(
                 cell && cell->entry >= 1 && cell->entry <= Entries
                     ? hasRight(readOut.rights[size_t(cell->entry - 1)], cell->column)
@@ -90,7 +91,7 @@ QStringList fileValuesFromReadOut(const ReadOutForm &given, int model)
         case form::Kind::RadioButton: {
             const QString &name = field.name;
             bool set = initiallySet;
-            if (const auto ring = device::parseRingButton(name)) {
+            if (const auto ring = form::device::parseRingButton(name)) {
                 const int selection = readOut.selection[size_t(ring->entry - 1)];
                 // A selection outside 0..4 keeps the entry's choice.
                 if (selection >= 0 && selection <= 4)

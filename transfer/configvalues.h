@@ -11,13 +11,13 @@
 
 namespace qv::transfer {
 
-// The form's values after opening a file of `values` (qv::config::kValueLines lines): each
+// The form's values after opening a file of `values` (qv::files::kValueLines lines): each
 // text as its line edit takes it (cut to the edit's length), each check box and radio
 // button set or not. The profile stays unset.
 FormValues formValuesFromFile(const QStringList &values);
 
 // The lines of the file the form saves after `readOut` has filled it from its initial
-// state and the form has been shaped for `model` (qv::DeviceModelCode): what the read-out
+// state and the form has been shaped for `model` (qv::settings::DeviceModelCode): what the read-out
 // does not set keeps the form's own initial value; the texts, matrix columns and ring-in
 // outputs the model lacks are emptied, and RING and SMS of an entry without an alarm
 // source are off, as the window leaves them.

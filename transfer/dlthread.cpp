@@ -4,11 +4,13 @@
 #include "transfer/download.h"
 #include "transfer/modulerecord.h"
 
+namespace qv::transfer {
+
 namespace {
 
 // Hands the exchanges' progress on as the worker's signals; an interruption (the dialog
 // closed, or the read-back cancelled) ends either.
-class Signals : public qv::transfer::DownloadProgress, public qv::ReadProgress
+class Signals : public qv::transfer::DownloadProgress, public qv::serial::ReadProgress
 {
 public:
     explicit Signals(dlThread &worker) : m_worker(worker) {}
@@ -20,7 +22,8 @@ public:
     void startReadBack()
     {
         emit m_worker.readBackStarted();
-        emit m_worker.progressRange(0, qv::record::FieldCount * qv::record::ItemWidth);
+        emit m_worker.progressRange(0, qv::transfer::record::FieldCount *
+                                           qv::transfer::record::ItemWidth);
     }
     void advance() override { emit m_worker.progressValue(++m_received); }
     bool cancelled() override { return m_worker.isInterruptionRequested(); }
@@ -32,7 +35,7 @@ private:
 
 } // namespace
 
-dlThread::dlThread(const devSettings &settings, QObject *parent)
+dlThread::dlThread(const settings::devSettings &settings, QObject *parent)
     : QThread(parent), m_settings(settings)
 {
 }
@@ -48,7 +51,7 @@ void dlThread::run()
         progress.startReadBack();
         return true;
     };
-    qv::SerialLine line;
+    qv::serial::SerialLine line;
     qv::transfer::WriteOutcome outcome = qv::transfer::writeModule(
         line, m_settings.Port, m_settings.Baudrate, m_settings.DownloadRecord,
         QChar(char16_t(quint8(m_settings.DownloadSeparator))),
@@ -63,7 +66,7 @@ void dlThread::run()
     m_success = acknowledged;
 }
 
-std::optional<qv::OpenFailure> dlThread::openFailure() const
+std::optional<qv::serial::OpenFailure> dlThread::openFailure() const
 {
     const QMutexLocker lock(&m_outcomeMutex);
     return m_outcome.openFailure;
@@ -74,3 +77,5 @@ qv::transfer::WriteOutcome dlThread::outcome() const
     const QMutexLocker lock(&m_outcomeMutex);
     return m_outcome;
 }
+
+} // namespace qv::transfer

@@ -15,6 +15,8 @@
 #include <atomic>
 #include <optional>
 
+namespace qv::transfer {
+
 class dlThread : public QThread
 {
     Q_OBJECT
@@ -22,7 +24,7 @@ class dlThread : public QThread
 public:
     // `settings` is copied; of it the worker uses Port, AckChar, DownloadSeparator and
     // DownloadRecord, and for the read-back Baudrate and UploadSeparator.
-    explicit dlThread(const devSettings &settings, QObject *parent = nullptr);
+    explicit dlThread(const settings::devSettings &settings, QObject *parent = nullptr);
 
     // Whether to read the record back once the module has taken it: may change while the
     // record is on its way (from any thread); what it is then decides.
@@ -32,7 +34,7 @@ public:
     bool succeeded() const { return m_success; }
     // Why the port could not be opened, when that ended the download; read after
     // finished().
-    std::optional<qv::OpenFailure> openFailure() const;
+    std::optional<qv::serial::OpenFailure> openFailure() const;
     // The write and its read-back as they ended; read after finished().
     qv::transfer::WriteOutcome outcome() const;
 
@@ -54,5 +56,7 @@ private:
     std::atomic<bool> m_readBack{false};
     mutable QMutex m_outcomeMutex;
     qv::transfer::WriteOutcome m_outcome;
-    const devSettings m_settings;
+    const settings::devSettings m_settings;
 };
+
+} // namespace qv::transfer

@@ -11,15 +11,18 @@ namespace {
 // The bar starts at this value once the module has answered "R".
 constexpr int ReadyProgress = 10;
 
-bool isByte(const ByteRead &read, char expected)
+bool isByte(const serial::ByteRead &read, char expected)
 {
-    return read.status == ReadStatus::Byte && read.byte == quint8(expected);
+    return read.status == serial::ReadStatus::Byte && read.byte == quint8(expected);
 }
 
 class Exchange
 {
 public:
-    Exchange(SerialLine &line, DownloadProgress *progress) : m_line(line), m_progress(progress) {}
+    Exchange(serial::SerialLine &line, DownloadProgress *progress)
+        : m_line(line), m_progress(progress)
+    {
+    }
 
     // "~}", the module's "R" and one more byte, the lines each ended by CR, then the
     // acknowledgement in the first or the second byte. A write that fails means the port
@@ -47,10 +50,10 @@ public:
                 return false;
         }
 
-        const ByteRead first = m_line.readByte();
+        const serial::ByteRead first = m_line.readByte();
         bool acknowledged = isByte(first, ackChar);
         if (!acknowledged) {
-            if (first.status == ReadStatus::Byte)
+            if (first.status == serial::ReadStatus::Byte)
                 qCDebug(lcTransfer).noquote() << QChar(char16_t(first.byte));
             else
                 qCDebug(lcTransfer) << "no acknowledgement";
@@ -74,7 +77,7 @@ private:
         return true;
     }
 
-    SerialLine &m_line;
+    serial::SerialLine &m_line;
     DownloadProgress *m_progress = nullptr;
     int m_sent = 0;
 };
@@ -86,7 +89,7 @@ int downloadProgressMaximum(const QString &record)
     return int(record.size()) + ReadyProgress;
 }
 
-bool downloadRecord(SerialLine &line, const QString &record, QChar separator, char ackChar,
+bool downloadRecord(serial::SerialLine &line, const QString &record, QChar separator, char ackChar,
                     DownloadProgress *progress)
 {
     return Exchange(line, progress).run(record::downloadLines(record, separator), ackChar);
@@ -98,8 +101,8 @@ DownloadOutcome downloadRecord(const QString &port, const QString &record, QChar
     DownloadOutcome outcome;
     if (progress)
         progress->range(downloadProgressMaximum(record));
-    SerialLine line; // opening logs why it failed
-    if (line.open(lines::download(port)) != OpenResult::Ok)
+    serial::SerialLine line; // opening logs why it failed
+    if (line.open(serial::lines::download(port)) != serial::OpenResult::Ok)
         outcome.openFailure = line.openFailure();
     else
         outcome.acknowledged = downloadRecord(line, record, separator, ackChar, progress);

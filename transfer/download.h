@@ -12,9 +12,9 @@
 
 #include <optional>
 
-namespace qv {
+namespace qv::serial {
 class SerialLine;
-}
+} // namespace qv::serial
 
 namespace qv::transfer {
 
@@ -33,8 +33,8 @@ public:
 
 struct DownloadOutcome
 {
-    bool acknowledged = false;              // the module took the record
-    std::optional<OpenFailure> openFailure; // why the port could not be opened
+    bool acknowledged = false;                      // the module took the record
+    std::optional<serial::OpenFailure> openFailure; // why the port could not be opened
 };
 
 // The bar's maximum for `record`: 10 for the module's "R", then one for each character (the
@@ -45,8 +45,8 @@ int downloadProgressMaximum(const QString &record);
 // with the download's settings (lines::download: 1200 bit/s), and reads its acknowledgement
 // `ackChar` in the first or the second byte. The line stays open (unless the device went
 // away), so a read-back can follow on it. True when the module took the record.
-bool downloadRecord(qv::SerialLine &line, const QString &record, QChar separator, char ackChar,
-                    DownloadProgress *progress = nullptr);
+bool downloadRecord(qv::serial::SerialLine &line, const QString &record, QChar separator,
+                    char ackChar, DownloadProgress *progress = nullptr);
 
 // The same on `port`, opened for it and closed afterwards (no read-back can follow on it:
 // writeModule holds the port for one).

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <optional>
 
-namespace qv::record {
+namespace qv::transfer::record {
 
 namespace {
 
@@ -245,4 +245,4 @@ QString encodeTelephone(int rights, bool smsNotice, int output, const QString &n
     return QString(rightsChar) + selectionChar + number;
 }
 
-} // namespace qv::record
+} // namespace qv::transfer::record

@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace qv::record {
+namespace qv::transfer::record {
 
 inline constexpr int FieldCount = 56;
 inline constexpr int ItemWidth = 16;
@@ -117,4 +117,4 @@ TelephoneEntry decodeTelephone(const QString &field);
 // output: 0..4; the SMS notice travels in the selection character.
 QString encodeTelephone(int rights, bool smsNotice, int output, const QString &number);
 
-} // namespace qv::record
+} // namespace qv::transfer::record

@@ -15,26 +15,26 @@ struct Text
 };
 
 // What a read-out's reply comes to.
-ReadOutOutcome decodeReply(const Reply &reply, QChar separator)
+ReadOutOutcome decodeReply(const serial::Reply &reply, QChar separator)
 {
     ReadOutOutcome outcome;
     switch (reply.end) {
-    case ReplyEnd::Cancelled:
+    case serial::ReplyEnd::Cancelled:
         outcome.end = ReadOutEnd::Cancelled;
         return outcome;
-    case ReplyEnd::Gone:
+    case serial::ReplyEnd::Gone:
         // A reply cut inside the last telephone entry may still split into 56 fields:
         // it must not reach the form as if it were the configuration.
         qCDebug(lcTransfer) << "port gone during the reply";
         outcome.end = ReadOutEnd::Vanished;
         return outcome;
-    case ReplyEnd::Overlong:
+    case serial::ReplyEnd::Overlong:
         qCDebug(lcTransfer) << "reply too long";
         outcome.end = ReadOutEnd::Malformed;
         return outcome;
-    case ReplyEnd::Silence:
-    case ReplyEnd::Terminator:
-    case ReplyEnd::NotOpen:
+    case serial::ReplyEnd::Silence:
+    case serial::ReplyEnd::Terminator:
+    case serial::ReplyEnd::NotOpen:
         break;
     }
 
@@ -53,10 +53,10 @@ ReadOutOutcome decodeReply(const Reply &reply, QChar separator)
 } // namespace
 
 ReadOutOutcome readOutModule(const QString &port, qint32 baud, QChar separator,
-                             qv::ReadProgress *progress)
+                             qv::serial::ReadProgress *progress)
 {
-    comPort line;
-    if (!line.open(lines::readOut(port, baud))) {
+    serial::comPort line;
+    if (!line.open(serial::lines::readOut(port, baud))) {
         ReadOutOutcome outcome;
         outcome.end = ReadOutEnd::NotOpen;
         outcome.openFailure = line.openFailure();
@@ -66,13 +66,14 @@ ReadOutOutcome readOutModule(const QString &port, qint32 baud, QChar separator,
     return decodeReply(line.readAll(progress), separator);
 }
 
-ReadOutOutcome readOutModule(SerialLine &line, QChar separator, ReadProgress *progress)
+ReadOutOutcome readOutModule(serial::SerialLine &line, QChar separator,
+                             serial::ReadProgress *progress)
 {
     if (!line.isOpen())
         return {};
     line.writeBytes(QByteArrayLiteral("~{"));
-    ReplyOptions options;
-    options.bound = replybound::ReadOut;
+    serial::ReplyOptions options;
+    options.bound = serial::replybound::ReadOut;
     options.progress = progress;
     return decodeReply(line.readReply(options), separator);
 }
@@ -86,7 +87,7 @@ QString readOutFailureText(const ReadOutOutcome &outcome)
     case ReadOutEnd::NotOpen: {
         QString text = Text::tr("Sikertelen kiolvasás.\nNem lehet megnyitni a portot.");
         if (outcome.openFailure)
-            text += u'\n' + openFailureAdvice(*outcome.openFailure);
+            text += u'\n' + serial::openFailureAdvice(*outcome.openFailure);
         return text;
     }
     case ReadOutEnd::Vanished:

@@ -11,10 +11,10 @@
 
 #include <optional>
 
-namespace qv {
+namespace qv::serial {
 class ReadProgress;
 class SerialLine;
-} // namespace qv
+} // namespace qv::serial
 
 namespace qv::transfer {
 
@@ -29,18 +29,19 @@ enum class ReadOutEnd {
 struct ReadOutOutcome
 {
     ReadOutEnd end = ReadOutEnd::NotOpen;
-    ReadOutResult decoded;                  // status Ok when end is Ok
-    std::optional<OpenFailure> openFailure; // why the port did not open (NotOpen)
+    ReadOutResult decoded;                          // status Ok when end is Ok
+    std::optional<serial::OpenFailure> openFailure; // why the port did not open (NotOpen)
 };
 
 // Runs the exchange on `port` at `baud`, telling `progress` (may be null) of every byte;
 // the reply is split at `separator`. The diagnostics ("sep error", "dberror: N") go to
 // qv.transfer.
 ReadOutOutcome readOutModule(const QString &port, qint32 baud, QChar separator,
-                             qv::ReadProgress *progress);
+                             qv::serial::ReadProgress *progress);
 // The same on `line`, already open with the read-out's settings (lines::readOut); it stays
 // open unless the device went away.
-ReadOutOutcome readOutModule(qv::SerialLine &line, QChar separator, qv::ReadProgress *progress);
+ReadOutOutcome readOutModule(qv::serial::SerialLine &line, QChar separator,
+                             qv::serial::ReadProgress *progress);
 
 // The message that reports a failed read-out, with why the port did not open and what
 // to do; empty for Ok and Cancelled.

@@ -17,7 +17,7 @@ struct Text
 
 } // namespace
 
-StatusQueryOutcome queryModuleStatus(const QString &port, qv::ReadProgress *progress,
+StatusQueryOutcome queryModuleStatus(const QString &port, qv::serial::ReadProgress *progress,
                                      const std::atomic<bool> *cancel)
 {
     StatusQueryOutcome outcome;
@@ -26,9 +26,9 @@ StatusQueryOutcome queryModuleStatus(const QString &port, qv::ReadProgress *prog
         return outcome;
     }
     // The module answers "~[" with one line ended by CR, always at 1200 bit/s.
-    SerialLine line;
+    serial::SerialLine line;
     line.setCancelFlag(cancel);
-    if (line.open(lines::status(port)) != OpenResult::Ok) {
+    if (line.open(serial::lines::status(port)) != serial::OpenResult::Ok) {
         outcome.openFailure = line.openFailure();
         return outcome;
     }
@@ -40,15 +40,15 @@ StatusQueryOutcome queryModuleStatus(const QString &port, qv::ReadProgress *prog
     line.writeBytes("~[");
     if (progress)
         progress->advance();
-    ReplyOptions options;
-    options.bound = replybound::Status;
+    serial::ReplyOptions options;
+    options.bound = serial::replybound::Status;
     options.endAtCr = true;
     options.progress = progress;
-    const Reply reply = line.readReply(options);
+    const serial::Reply reply = line.readReply(options);
     line.close();
     outcome.reply = reply.text;
     outcome.replyEnd = reply.end;
-    if (reply.end == ReplyEnd::Cancelled) {
+    if (reply.end == serial::ReplyEnd::Cancelled) {
         outcome.end = StatusQueryEnd::Cancelled;
         return outcome;
     }
@@ -72,7 +72,7 @@ QString statusFailureText(const StatusQueryOutcome &outcome)
         return {};
     QString text = Text::tr("Sikertelen lekérdezés.\nEllenőrizze az eszközt!");
     if (outcome.openFailure)
-        text += u'\n' + openFailureAdvice(*outcome.openFailure);
+        text += u'\n' + serial::openFailureAdvice(*outcome.openFailure);
     return text;
 }
 

@@ -12,9 +12,9 @@
 #include <atomic>
 #include <optional>
 
-namespace qv {
+namespace qv::serial {
 class ReadProgress;
-}
+} // namespace qv::serial
 
 namespace qv::transfer {
 
@@ -28,16 +28,17 @@ enum class StatusQueryEnd {
 struct StatusQueryOutcome
 {
     StatusQueryEnd end = StatusQueryEnd::NotOpen;
-    status::ModuleStatus status;            // when end is Ok
-    std::optional<OpenFailure> openFailure; // why the port did not open (NotOpen)
-    QString reply;                          // the line as received, without its CR
-    ReplyEnd replyEnd = ReplyEnd::NotOpen;  // how the reply ended
+    status::ModuleStatus status;                           // when end is Ok
+    std::optional<serial::OpenFailure> openFailure;        // why the port did not open (NotOpen)
+    QString reply;                                         // the line as received, without its CR
+    serial::ReplyEnd replyEnd = serial::ReplyEnd::NotOpen; // how the reply ended
 };
 
 // Runs the query on `port`, telling `progress` (may be null) of the request sent and of
 // every byte received. `cancel` (may be null), set from another thread, ends the query at
 // the next byte or within a short slice of a wait.
-StatusQueryOutcome queryModuleStatus(const QString &port, qv::ReadProgress *progress = nullptr,
+StatusQueryOutcome queryModuleStatus(const QString &port,
+                                     qv::serial::ReadProgress *progress = nullptr,
                                      const std::atomic<bool> *cancel = nullptr);
 
 // The message that reports a failed query, with why the port did not open and what to do;

@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-namespace qv::status {
+namespace qv::transfer::status {
 
 namespace {
 
@@ -70,4 +70,4 @@ QString buildStatusLine(const ModuleStatus &s)
     return fields.join(u' ');
 }
 
-} // namespace qv::status
+} // namespace qv::transfer::status

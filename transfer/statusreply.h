@@ -6,7 +6,7 @@
 
 #include <array>
 
-namespace qv::status {
+namespace qv::transfer::status {
 
 inline constexpr int MinimumFields = 8;
 
@@ -44,4 +44,4 @@ int signalBarValue(int level);
 // The line a module sends for `status`, without the CR that ends it.
 QString buildStatusLine(const ModuleStatus &status);
 
-} // namespace qv::status
+} // namespace qv::transfer::status

@@ -5,10 +5,10 @@
 #include "form/panelview.h"
 #include "transfer/statusreply.h"
 
-namespace qv::status {
+namespace qv::transfer::status {
 
 // The panel for `status` on `model`; an indicator the model lacks is grey whatever the
 // reply says, and a model without analogue input shows "--.- V" and "-----".
-PanelView panelView(const ModuleStatus &status, int model);
+form::PanelView panelView(const ModuleStatus &status, int model);
 
-} // namespace qv::status
+} // namespace qv::transfer::status

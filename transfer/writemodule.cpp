@@ -19,11 +19,11 @@ struct Text
 };
 
 // Why the open line could not take an exchange's speed, in the words an open failure has.
-OpenFailure refusedSettings(const SerialLine &line, const QString &port)
+serial::OpenFailure refusedSettings(const serial::SerialLine &line, const QString &port)
 {
-    OpenFailure failure;
+    serial::OpenFailure failure;
     failure.port = port;
-    failure.path = systemPortPath(port);
+    failure.path = serial::systemPortPath(port);
     failure.systemText = line.errorReason();
     return failure;
 }
@@ -32,23 +32,23 @@ OpenFailure refusedSettings(const SerialLine &line, const QString &port)
 
 WriteOutcome writeModule(const QString &port, qint32 baud, const QString &record,
                          QChar downloadSeparator, QChar uploadSeparator, char ackChar, bool verify,
-                         DownloadProgress *download, qv::ReadProgress *readBack)
+                         DownloadProgress *download, qv::serial::ReadProgress *readBack)
 {
-    SerialLine line;
+    serial::SerialLine line;
     return writeModule(
         line, port, baud, record, downloadSeparator, uploadSeparator, ackChar,
         [verify] { return verify; }, download, readBack);
 }
 
-WriteOutcome writeModule(SerialLine &line, const QString &port, qint32 baud, const QString &record,
-                         QChar downloadSeparator, QChar uploadSeparator, char ackChar,
-                         const std::function<bool()> &verify, DownloadProgress *download,
-                         qv::ReadProgress *readBack)
+WriteOutcome writeModule(serial::SerialLine &line, const QString &port, qint32 baud,
+                         const QString &record, QChar downloadSeparator, QChar uploadSeparator,
+                         char ackChar, const std::function<bool()> &verify,
+                         DownloadProgress *download, qv::serial::ReadProgress *readBack)
 {
     WriteOutcome outcome;
     ExchangeReport &report = outcome.report;
     report.kind = ExchangeKind::Download;
-    const LineSettings downloadLine = lines::download(port);
+    const serial::LineSettings downloadLine = serial::lines::download(port);
     report.port = downloadLine.port;
     report.baud = downloadLine.baud;
     report.fields = record::downloadLines(record, downloadSeparator).mid(0, record::FieldCount);
@@ -57,8 +57,8 @@ WriteOutcome writeModule(SerialLine &line, const QString &port, qint32 baud, con
         download->range(downloadProgressMaximum(record));
     // Opening the port logs why it failed.
     const bool wasOpen = line.isOpen();
-    const OpenResult opened = wasOpen ? line.change(downloadLine) : line.open(downloadLine);
-    if (opened != OpenResult::Ok) {
+    const serial::OpenResult opened = wasOpen ? line.change(downloadLine) : line.open(downloadLine);
+    if (opened != serial::OpenResult::Ok) {
         outcome.openFailure = wasOpen ? refusedSettings(line, port) : line.openFailure();
     } else {
         report.acknowledged = downloadRecord(line, record, downloadSeparator, ackChar, download);
@@ -78,7 +78,7 @@ WriteOutcome writeModule(SerialLine &line, const QString &port, qint32 baud, con
     // The read-back on the port still held: at the link's speed, with the read-out's
     // time-outs.
     ReadOutOutcome back;
-    if (line.change(lines::readOut(port, baud)) == OpenResult::Ok) {
+    if (line.change(serial::lines::readOut(port, baud)) == serial::OpenResult::Ok) {
         back = readOutModule(line, uploadSeparator, readBack);
     } else {
         back.end = ReadOutEnd::NotOpen;

@@ -15,10 +15,10 @@
 #include <functional>
 #include <optional>
 
-namespace qv {
+namespace qv::serial {
 class ReadProgress;
 class SerialLine;
-} // namespace qv
+} // namespace qv::serial
 
 namespace qv::transfer {
 
@@ -26,10 +26,10 @@ class DownloadProgress;
 
 struct WriteOutcome
 {
-    ExchangeReport report;                  // a download's, its read-back's result in it
-    std::optional<OpenFailure> openFailure; // the download's port could not be opened
-    bool readBackNotOpen = false;           // the port could not be set for the read-back
-    std::optional<ReadOutOutcome> readBack; // the read-back, when it ran
+    ExchangeReport report;                          // a download's, its read-back's result in it
+    std::optional<serial::OpenFailure> openFailure; // the download's port could not be opened
+    bool readBackNotOpen = false;                   // the port could not be set for the read-back
+    std::optional<ReadOutOutcome> readBack;         // the read-back, when it ran
 };
 
 // Downloads `record` (56 items, each followed by `downloadSeparator`) on `port`, then, with
@@ -40,16 +40,16 @@ struct WriteOutcome
 WriteOutcome writeModule(const QString &port, qint32 baud, const QString &record,
                          QChar downloadSeparator, QChar uploadSeparator, char ackChar, bool verify,
                          DownloadProgress *download = nullptr,
-                         qv::ReadProgress *readBack = nullptr);
+                         qv::serial::ReadProgress *readBack = nullptr);
 
 // The same on `line`, which the caller keeps: opened here when it is closed, set to the
 // download's speed when it is open (after a read-out before the write, say), and left open
 // afterwards unless the device went away. `verify` is asked once the module has taken the
 // record (the window's box may be ticked while the record is on its way).
-WriteOutcome writeModule(qv::SerialLine &line, const QString &port, qint32 baud,
+WriteOutcome writeModule(qv::serial::SerialLine &line, const QString &port, qint32 baud,
                          const QString &record, QChar downloadSeparator, QChar uploadSeparator,
                          char ackChar, const std::function<bool()> &verify,
                          DownloadProgress *download = nullptr,
-                         qv::ReadProgress *readBack = nullptr);
+                         qv::serial::ReadProgress *readBack = nullptr);
 
 } // namespace qv::transfer

@@ -2,989 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="hu_HU">
 <context>
-    <name>CompareController</name>
-    <message>
-        <source>Az űrlapon</source>
-        <translation>In the form</translation>
-    </message>
-    <message>
-        <source>Hiba</source>
-        <translation>Error</translation>
-    </message>
-    <message numerus="yes">
-        <source>A modulban %n érték tér el.</source>
-        <translation>
-            <numerusform>%n value differs in the module.</numerusform>
-            <numerusform>%n values differ in the module.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Összehasonlítás</source>
-        <translation>Comparison</translation>
-    </message>
-    <message>
-        <source>Nincs eltérés.</source>
-        <translation>No differences.</translation>
-    </message>
-</context>
-<context>
-    <name>CompareDialog</name>
-    <message>
-        <source>Összehasonlítás a modullal</source>
-        <translation>Compare with the module</translation>
-    </message>
-    <message numerus="yes">
-        <source>A modulban %n érték tér el:</source>
-        <translation>
-            <numerusform>%n value differs in the module:</numerusform>
-            <numerusform>%n values differ in the module:</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>A modulban</source>
-        <translation>In the module</translation>
-    </message>
-    <message>
-        <source>Mező</source>
-        <translation>Field</translation>
-    </message>
-    <message>
-        <source>Nincs eltérés.</source>
-        <translation>No differences.</translation>
-    </message>
-</context>
-<context>
-    <name>DownloadController</name>
-    <message>
-        <source>Hiba</source>
-        <translation>Error</translation>
-    </message>
-    <message>
-        <source>A(z) &quot;%1&quot; mező nem tartalmazhat &quot;%2&quot; karaktert!</source>
-        <translation>The field &quot;%1&quot; must not contain the character &quot;%2&quot;!</translation>
-    </message>
-    <message>
-        <source>A(z) &quot;%1&quot; mező nem tartalmazhat sortörést!</source>
-        <translation>The field &quot;%1&quot; must not contain a line break!</translation>
-    </message>
-    <message>
-        <source>Minden beviteli mező kitöltése kötelező!</source>
-        <translation>Every input field must be filled in!</translation>
-    </message>
-    <message>
-        <source>%1
-
-A modul mostani konfigurációja nem került a nyilvántartásba. Betölti mégis az űrlapot az eszközbe?</source>
-        <translation>%1
-
-The module&apos;s current configuration was not saved in the register. Download the form into the device anyway?</translation>
-    </message>
-    <message>
-        <source>Kiolvasás betöltés előtt</source>
-        <translation>Read out before download</translation>
-    </message>
-</context>
-<context>
-    <name>FileController</name>
-    <message>
-        <source>Fájl megnyitása</source>
-        <translation>Open file</translation>
-    </message>
-    <message>
-        <source>Quorvel Files (*.msw);;All Files (*.*)</source>
-        <translation>Quorvel Files (*.msw);;All Files (*.*)</translation>
-    </message>
-    <message>
-        <source>Mentés</source>
-        <translation>Save</translation>
-    </message>
-    <message>
-        <source>Sikeres mentés.</source>
-        <translation>Saved.</translation>
-    </message>
-    <message>
-        <source>Fájl mentése</source>
-        <translation>Save file</translation>
-    </message>
-    <message>
-        <source>Quorvel Files (*.msw)</source>
-        <translation>Quorvel Files (*.msw)</translation>
-    </message>
-    <message>
-        <source>File hiba</source>
-        <translation>File error</translation>
-    </message>
-    <message>
-        <source>A(z) %1 fájl mentése nem sikerült.
-%2</source>
-        <translation>The file %1 could not be saved.
-%2</translation>
-    </message>
-    <message>
-        <source>A kiválasztott fájl nem létezik.</source>
-        <translation>The selected file does not exist.</translation>
-    </message>
-    <message>
-        <source>A(z) %1 fájl nem olvasható.</source>
-        <translation>The file %1 cannot be read.</translation>
-    </message>
-    <message>
-        <source>A(z) %1 fájl nem olvasható.
-%2</source>
-        <translation>The file %1 cannot be read.
-%2</translation>
-    </message>
-    <message>
-        <source>A kiválasztott file &quot;%1&quot; nem nyitható meg a jelenlegi verzióval.
-Kérem töltse le a legújabb verziót a &apos;%2&apos; oldalról,
-majd töltse be a &apos;defval_qv.dll&apos; fájlt!</source>
-        <translation>The selected file &quot;%1&quot; cannot be opened with this version.
-Please download the latest version from &apos;%2&apos;,
-then load the file &apos;defval_qv.dll&apos;!</translation>
-    </message>
-    <message>
-        <source>A(z) %1 fájl szintaxisa hibás.</source>
-        <translation>The file %1 has a syntax error.</translation>
-    </message>
-</context>
-<context>
-    <name>MainWindow</name>
-    <message>
-        <source>Help</source>
-        <translation>Help</translation>
-    </message>
-    <message>
-        <source>Hiba! A dokumentáció nem nyitható meg.</source>
-        <translation>Error! The documentation cannot be opened.</translation>
-    </message>
-    <message>
-        <source>Eszköz</source>
-        <translation>Device</translation>
-    </message>
-    <message>
-        <source>Debug Mode: Quorvel-5</source>
-        <translation>Debug Mode: Quorvel-5</translation>
-    </message>
-    <message>
-        <source>Debug Mode: Quorvel-3</source>
-        <translation>Debug Mode: Quorvel-3</translation>
-    </message>
-    <message>
-        <source>Debug Mode: Brastok-2</source>
-        <translation>Debug Mode: Brastok-2</translation>
-    </message>
-    <message>
-        <source>Debug Mode: No Device</source>
-        <translation>Debug Mode: No Device</translation>
-    </message>
-    <message>
-        <source>Nyelv</source>
-        <translation>Language</translation>
-    </message>
-    <message>
-        <source>A program a következő indításakor vált nyelvet.</source>
-        <translation>The language changes the next time the program starts.</translation>
-    </message>
-    <message>
-        <source>Nincs megnyitott fájl.</source>
-        <translation>No file open.</translation>
-    </message>
-    <message>
-        <source>Nem mentett módosítások</source>
-        <translation>Unsaved changes</translation>
-    </message>
-    <message>
-        <source>%1 – megnyílik, amint egy eszköz csatlakozott</source>
-        <translation>%1 – opens as soon as a device is connected</translation>
-    </message>
-    <message>
-        <source>Az alapértékek nem töltődtek be: a módosítások megmaradtak, az űrlap a(z) %1 modellhez igazítva.</source>
-        <translation>The defaults were not loaded: the changes were kept, the form is adapted to the %1 model.</translation>
-    </message>
-    <message>
-        <source>%1   Baud: %2</source>
-        <extracomment>The port and its speed in the status bar.</extracomment>
-        <translation>%1   Baud: %2</translation>
-    </message>
-    <message>
-        <source>%1  Baud: %2</source>
-        <translation>%1  Baud: %2</translation>
-    </message>
-    <message>
-        <source>A bejegyzésben</source>
-        <translation>In the entry</translation>
-    </message>
-    <message>
-        <source>A bejegyzés modellje nem ismert, ezért az űrlap nem igazítható hozzá.</source>
-        <translation>The model of the entry is unknown, so the form cannot be adapted to it.</translation>
-    </message>
-    <message>
-        <source>A bejegyzés egy %1 modul konfigurációja, de nincs azonosított eszköz. Csatlakoztasson egy %1 modult (Eszköz csatlakoztatása), hogy az űrlap ehhez a modellhez igazodjon.</source>
-        <translation>The entry is the configuration of a %1 module, but no device is identified. Connect a %1 module (Connect device) so that the form is adapted to this model.</translation>
-    </message>
-    <message>
-        <source>A bejegyzés egy %1 modul konfigurációja, a csatlakoztatott eszköz %2. Csatlakoztasson egy %1 modult (Eszköz csatlakoztatása), hogy az űrlap ehhez a modellhez igazodjon.</source>
-        <translation>The entry is the configuration of a %1 module, the connected device is a %2. Connect a %1 module (Connect device) so that the form is adapted to this model.</translation>
-    </message>
-    <message>
-        <source>Megnyitás</source>
-        <translation>Open</translation>
-    </message>
-    <message>
-        <source>%1
-A bejegyzés nem nyitható meg az űrlapon.</source>
-        <translation>%1
-The entry cannot be opened in the form.</translation>
-    </message>
-    <message>
-        <source>A bejegyzés konfigurációja nem olvasható.</source>
-        <translation>The configuration of the entry cannot be read.</translation>
-    </message>
-    <message>
-        <source>Az űrlapon a nyilvántartás %1 bejegyzése: %2 – %3</source>
-        <translation>The form shows the register entry of %1: %2 – %3</translation>
-    </message>
-    <message>
-        <source>Mentés</source>
-        <translation>Save</translation>
-    </message>
-    <message>
-        <source>%1
-A bejegyzés nem menthető fájlba.</source>
-        <translation>%1
-The entry cannot be saved to a file.</translation>
-    </message>
-    <message>
-        <source>Összehasonlítás az űrlappal</source>
-        <translation>Compare with the form</translation>
-    </message>
-    <message numerus="yes">
-        <source>A bejegyzésben %n érték tér el:</source>
-        <translation>
-            <numerusform>%n value differs in the entry:</numerusform>
-            <numerusform>%n values differ in the entry:</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Az űrlapon</source>
-        <translation>In the form</translation>
-    </message>
-    <message>
-        <source>Sorozatprogramozás</source>
-        <translation>Series programming</translation>
-    </message>
-    <message>
-        <source>A sorozat fut. Leállítja az éppen írt modul után, és kilép?</source>
-        <translation>A series is running. Stop it after the module being written and quit?</translation>
-    </message>
-    <message>
-        <source>az összehasonlítás</source>
-        <translation>the comparison</translation>
-    </message>
-    <message>
-        <source>a port választása</source>
-        <translation>choosing the port</translation>
-    </message>
-    <message>
-        <source>a kiolvasás</source>
-        <translation>the read-out</translation>
-    </message>
-    <message>
-        <source>a betöltés</source>
-        <translation>the download</translation>
-    </message>
-    <message>
-        <source>az állapot lekérdezése</source>
-        <translation>the status query</translation>
-    </message>
-</context>
-<context>
-    <name>PortController</name>
-    <message>
-        <source>Eszköz</source>
-        <translation>Device</translation>
-    </message>
-    <message>
-        <source>A port sikeresen kiválasztva: %1
-A csatlakoztatott eszköz: %2</source>
-        <translation>Port selected: %1
-Connected device: %2</translation>
-    </message>
-</context>
-<context>
-    <name>ReadOutController</name>
-    <message>
-        <source>Hiba</source>
-        <translation>Error</translation>
-    </message>
-</context>
-<context>
-    <name>RegisterController</name>
-    <message>
-        <source>Nyilvántartás</source>
-        <translation>Register</translation>
-    </message>
-</context>
-<context>
-    <name>RegisterModel</name>
-    <message>
-        <source>helyi</source>
-        <translation>local</translation>
-    </message>
-    <message>
-        <source>megosztva</source>
-        <translation>shared</translation>
-    </message>
-    <message>
-        <source>csapat</source>
-        <translation>team</translation>
-    </message>
-    <message>
-        <source>Idő</source>
-        <translation>Time</translation>
-    </message>
-    <message>
-        <source>Művelet</source>
-        <translation>Operation</translation>
-    </message>
-    <message>
-        <source>Eredmény</source>
-        <translation>Result</translation>
-    </message>
-    <message>
-        <source>Modulazonosító</source>
-        <translation>Module ID</translation>
-    </message>
-    <message>
-        <source>Név</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>Modell</source>
-        <translation>Model</translation>
-    </message>
-    <message>
-        <source>Technikus</source>
-        <translation>Technician</translation>
-    </message>
-    <message>
-        <source>Helyszín</source>
-        <translation>Site</translation>
-    </message>
-    <message>
-        <source>Hol</source>
-        <extracomment>Column: where the entry is kept (local, shared, team).</extracomment>
-        <translation>Where</translation>
-    </message>
-</context>
-<context>
-    <name>RegisterSettingsDialog</name>
-    <message>
-        <source>A nyilvántartás beállításai</source>
-        <translation>Register settings</translation>
-    </message>
-    <message>
-        <source>Csak ezen a számítógépen</source>
-        <translation>On this computer only</translation>
-    </message>
-    <message>
-        <source>Ezen a számítógépen és a csapat PostgreSQL-nyilvántartásában</source>
-        <translation>On this computer and in the team&apos;s PostgreSQL register</translation>
-    </message>
-    <message>
-        <source>host=szerver dbname=qv user=technikus</source>
-        <translation>host=server dbname=qv user=technician</translation>
-    </message>
-    <message>
-        <source>A bejegyzések mindig ebbe a fájlba kerülnek: %1
-Csapat-nyilvántartással onnan a kiszolgálóra is, amint az elérhető.
-Kapcsolat: libpq kapcsolati szöveg (host=… dbname=… user=…) vagy szolgáltatásnév (service=qv). Jelszót itt nem lehet megadni: a PostgreSQL a ~/.pgpass fájlból vagy a szolgáltatásfájlból (~/.pg_service.conf) veszi.</source>
-        <translation>Entries always go into this file: %1
-With a team register, from there to the server as well, as soon as it can be reached.
-Connection: a libpq connection string (host=… dbname=… user=…) or a service name (service=qv). No password can be given here: PostgreSQL takes it from the ~/.pgpass file or from the service file (~/.pg_service.conf).</translation>
-    </message>
-    <message>
-        <source>Ebben a futásban a --register kapcsoló szerinti nyilvántartás él: %1</source>
-        <translation>In this run the register given by the --register option is used: %1</translation>
-    </message>
-    <message>
-        <source>csak helyi</source>
-        <translation>local only</translation>
-    </message>
-    <message>
-        <source>például: Kovács Kft., Pince u. 3.</source>
-        <translation>for example: Smith Ltd., 3 Cellar St.</translation>
-    </message>
-    <message>
-        <source>Kapcsolat:</source>
-        <translation>Connection:</translation>
-    </message>
-    <message>
-        <source>Technikus neve:</source>
-        <translation>Technician&apos;s name:</translation>
-    </message>
-    <message>
-        <source>Helyszín (a következő bejegyzésekhez):</source>
-        <translation>Site (for the next entries):</translation>
-    </message>
-    <message>
-        <source>Mégse</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>Rendben</source>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>RegisterWindow</name>
-    <message>
-        <source>Két bejegyzés összehasonlítása</source>
-        <translation>Compare two entries</translation>
-    </message>
-    <message numerus="yes">
-        <source>A két bejegyzésben %n érték tér el:</source>
-        <translation>
-            <numerusform>%n value differs between the two entries:</numerusform>
-            <numerusform>%n values differ between the two entries:</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>nem futott</source>
-        <comment>verification</comment>
-        <translation>not run</translation>
-    </message>
-    <message>
-        <source>egyezik</source>
-        <translation>same</translation>
-    </message>
-    <message>
-        <source>eltér</source>
-        <translation>differs</translation>
-    </message>
-    <message>
-        <source>sikertelen</source>
-        <translation>failed</translation>
-    </message>
-    <message>
-        <source>%1   %2 – %3</source>
-        <translation>%1   %2 – %3</translation>
-    </message>
-    <message>
-        <source>Modul: %1 – %2 (%3, azonosítás: %4)</source>
-        <translation>Module: %1 – %2 (%3, identification: %4)</translation>
-    </message>
-    <message>
-        <source>Telefonszámok: %1</source>
-        <translation>Telephone numbers: %1</translation>
-    </message>
-    <message>
-        <source>Port: %1, %2 bit/s</source>
-        <translation>Port: %1, %2 bit/s</translation>
-    </message>
-    <message>
-        <source>Nyugtázva: %1; ellenőrzés: %2</source>
-        <translation>Acknowledged: %1; verification: %2</translation>
-    </message>
-    <message>
-        <source>igen</source>
-        <translation>yes</translation>
-    </message>
-    <message>
-        <source>nem</source>
-        <translation>no</translation>
-    </message>
-    <message>
-        <source>Technikus: %1; helyszín: %2; felhasználó: %3@%4; program: %5</source>
-        <translation>Technician: %1; site: %2; user: %3@%4; program: %5</translation>
-    </message>
-    <message>
-        <source>Eltérések:</source>
-        <translation>Differences:</translation>
-    </message>
-    <message>
-        <source>  %1: %2 ↔ %3</source>
-        <translation>  %1: %2 ↔ %3</translation>
-    </message>
-    <message>
-        <source>Konfiguráció nem tartozik hozzá.</source>
-        <translation>It has no configuration.</translation>
-    </message>
-    <message>
-        <source>Nyilvántartás</source>
-        <translation>Register</translation>
-    </message>
-    <message>
-        <source>Modulazonosító, név, telefonszám, technikus vagy helyszín</source>
-        <translation>Module ID, name, telephone number, technician or site</translation>
-    </message>
-    <message>
-        <source>Időszak:</source>
-        <translation>Period:</translation>
-    </message>
-    <message>
-        <source>Beállítások…</source>
-        <translation>Settings…</translation>
-    </message>
-    <message>
-        <source>Minden bejegyzés</source>
-        <translation>All entries</translation>
-    </message>
-    <message>
-        <source>Előzmények</source>
-        <translation>History</translation>
-    </message>
-    <message>
-        <source>Megnyitás az űrlapon</source>
-        <translation>Open in the form</translation>
-    </message>
-    <message>
-        <source>Mentés fájlba…</source>
-        <translation>Save to file…</translation>
-    </message>
-    <message>
-        <source>Összehasonlítás az űrlappal</source>
-        <translation>Compare with the form</translation>
-    </message>
-    <message>
-        <source>Összehasonlítás a modullal</source>
-        <translation>Compare with the module</translation>
-    </message>
-    <message>
-        <source>Ehhez csatlakoztatott eszköz kell.</source>
-        <translation>This needs a connected device.</translation>
-    </message>
-    <message>
-        <source>Bezárás</source>
-        <translation>Close</translation>
-    </message>
-    <message>
-        <source>–</source>
-        <translation>–</translation>
-    </message>
-    <message>
-        <source>A(z) %1 – %2 modul előzményei</source>
-        <translation>History of the module %1 – %2</translation>
-    </message>
-    <message>
-        <source>Összehasonlítás</source>
-        <translation>Comparison</translation>
-    </message>
-    <message>
-        <source>A(z) %1 bejegyzéshez nem tartozik konfiguráció.</source>
-        <translation>The entry of %1 has no configuration.</translation>
-    </message>
-    <message>
-        <source>Ügyféllap…</source>
-        <translation>Customer sheet…</translation>
-    </message>
-</context>
-<context>
-    <name>SeriesController</name>
-    <message>
-        <source>Sorozatprogramozás</source>
-        <translation>Series programming</translation>
-    </message>
-    <message>
-        <source>Válassza ki az alap konfigurációs fájlt.</source>
-        <translation>Choose the base configuration file.</translation>
-    </message>
-    <message>
-        <source>A(z) %1 fájl nem olvasható.
-%2</source>
-        <translation>The file %1 cannot be read.
-%2</translation>
-    </message>
-    <message>
-        <source>A(z) %1 nem konfigurációs fájl: túl nagy.</source>
-        <translation>%1 is not a configuration file: it is too large.</translation>
-    </message>
-    <message>
-        <source>A kiválasztott file &quot;%1&quot; nem nyitható meg a jelenlegi verzióval.</source>
-        <translation>The selected file &quot;%1&quot; cannot be opened with this version.</translation>
-    </message>
-    <message>
-        <source>A(z) %1 fájl szintaxisa hibás.</source>
-        <translation>The file %1 has a syntax error.</translation>
-    </message>
-    <message>
-        <source>Válassza ki a modulok táblázatát (CSV).</source>
-        <translation>Choose the table of modules (CSV).</translation>
-    </message>
-    <message>
-        <source>A(z) %1 táblázatban nincs egy modul sora sem.</source>
-        <translation>The table %1 has no module rows.</translation>
-    </message>
-    <message numerus="yes">
-        <source>… és még %n hiba.</source>
-        <translation>
-            <numerusform>… and %n more problem.</numerusform>
-            <numerusform>… and %n more problems.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>A táblázat hibás, egyetlen modul sem kap értéket:
-%1</source>
-        <translation>The table is faulty, no module gets any values:
-%1</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n sor nem írható be a modulokba:
-%1
-
-Kihagyja ezeket a sorokat, és a többivel kezdi a sorozatot?</source>
-        <translation>
-            <numerusform>%n row cannot be written into the modules:
-%1
-
-Skip this row and start the series with the others?</numerusform>
-            <numerusform>%n rows cannot be written into the modules:
-%1
-
-Skip these rows and start the series with the others?</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>A sorozat a nyilvántartás nélkül nem indítható, mert abból tudja, mely sorok készültek el korábban.
-</source>
-        <translation>The series cannot start without the register: the register tells which rows were done earlier.
-</translation>
-    </message>
-    <message>
-        <source>A sorozat leáll, amint az aktuális modul elkészült…</source>
-        <translation>The series stops as soon as the current module is done…</translation>
-    </message>
-    <message>
-        <source>A(z) %1. sor%2 írása…</source>
-        <translation>Writing row %1%2…</translation>
-    </message>
-    <message>
-        <source>Csatlakoztassa a modult a(z) %1. sorhoz%2…</source>
-        <translation>Connect the module for row %1%2…</translation>
-    </message>
-    <message>
-        <source>A(z) %1. sor%2 sikertelen: %3
-Vegye le a modult.</source>
-        <translation>Row %1%2 failed: %3
-Take the module off.</translation>
-    </message>
-    <message>
-        <source>A(z) %1. sor%2 kész. Vegye le a modult.</source>
-        <translation>Row %1%2 done. Take the module off.</translation>
-    </message>
-    <message>
-        <source>Elutasított modul: %1
-Vegye le a modult.</source>
-        <translation>Module refused: %1
-Take the module off.</translation>
-    </message>
-    <message>
-        <source>A(z) %1. sor%2 írása… %3%</source>
-        <translation>Writing row %1%2… %3%</translation>
-    </message>
-    <message>
-        <source>A sorozat leállt (%1). Vegye le a modult.</source>
-        <translation>The series has stopped (%1). Take the module off.</translation>
-    </message>
-    <message>
-        <source>A sorozat leállt (%1).</source>
-        <translation>The series has stopped (%1).</translation>
-    </message>
-    <message>
-        <source>A sorozat véget ért (%1).</source>
-        <translation>The series has ended (%1).</translation>
-    </message>
-    <message>
-        <source>A fájlok és a sorok ellenőrzése…</source>
-        <translation>Checking the files and the rows…</translation>
-    </message>
-    <message>
-        <source>A sorozat nem indult el.</source>
-        <translation>The series did not start.</translation>
-    </message>
-    <message>
-        <source>Válassza ki a fájlokat, majd indítsa a sorozatot.</source>
-        <translation>Choose the files, then start the series.</translation>
-    </message>
-    <message>
-        <source>Indítsa a sorozatot.</source>
-        <translation>Start the series.</translation>
-    </message>
-</context>
-<context>
-    <name>SeriesDialog</name>
-    <message>
-        <source>Sorozatprogramozás</source>
-        <translation>Series programming</translation>
-    </message>
-    <message>
-        <source>Tallózás…</source>
-        <translation>Browse…</translation>
-    </message>
-    <message>
-        <source>Alap konfiguráció:</source>
-        <translation>Base configuration:</translation>
-    </message>
-    <message>
-        <source>Modulok táblázata:</source>
-        <translation>Table of modules:</translation>
-    </message>
-    <message>
-        <source>Eredmények fájlja:</source>
-        <translation>Results file:</translation>
-    </message>
-    <message>
-        <source>CSV: fejléc a mezők nevével, soronként egy modul</source>
-        <translation>CSV: a header of field names, one module per row</translation>
-    </message>
-    <message>
-        <source>Ellenőrzés visszaolvasással</source>
-        <translation>Verify by reading back</translation>
-    </message>
-    <message>
-        <source>Típus:</source>
-        <translation>Model:</translation>
-    </message>
-    <message>
-        <source>Válassza ki a fájlokat, majd indítsa a sorozatot.</source>
-        <translation>Choose the files, then start the series.</translation>
-    </message>
-    <message>
-        <source>Indítás</source>
-        <translation>Start</translation>
-    </message>
-    <message>
-        <source>Leállítás</source>
-        <translation>Stop</translation>
-    </message>
-    <message>
-        <source>A sorozat az éppen írt modul után áll le; modul nem marad félig írva.</source>
-        <translation>The series stops after the module being written; no module is left half-written.</translation>
-    </message>
-    <message>
-        <source>Kijelölt sikertelen sorok újra</source>
-        <translation>Retry selected failed rows</translation>
-    </message>
-    <message>
-        <source>Bezárás</source>
-        <translation>Close</translation>
-    </message>
-    <message>
-        <source>Port: %1, %2 bit/s</source>
-        <translation>Port: %1, %2 bit/s</translation>
-    </message>
-    <message>
-        <source>Alap konfiguráció</source>
-        <translation>Base configuration</translation>
-    </message>
-    <message>
-        <source>Quorvel Files (*.msw);;All Files (*.*)</source>
-        <translation>Quorvel Files (*.msw);;All Files (*.*)</translation>
-    </message>
-    <message>
-        <source>Modulok táblázata</source>
-        <translation>Table of modules</translation>
-    </message>
-    <message>
-        <source>CSV-táblázat (*.csv);;All Files (*.*)</source>
-        <translation>CSV table (*.csv);;All Files (*.*)</translation>
-    </message>
-    <message>
-        <source>Eredmények fájlja</source>
-        <translation>Results file</translation>
-    </message>
-    <message>
-        <source>CSV-táblázat (*.csv)</source>
-        <translation>CSV table (*.csv)</translation>
-    </message>
-    <message>
-        <source>Indítsa a sorozatot.</source>
-        <translation>Start the series.</translation>
-    </message>
-    <message>
-        <source>A sorozat fut. Leállítja az éppen írt modul után, és bezárja az ablakot?</source>
-        <translation>A series is running. Stop it after the module being written and close the window?</translation>
-    </message>
-    <message>
-        <source>a sorozat első modulja szerint</source>
-        <translation>as the series&apos; first module</translation>
-    </message>
-    <message>
-        <source>Kiolvasás betöltés előtt</source>
-        <translation>Read out before download</translation>
-    </message>
-    <message>
-        <source>Minden modul konfigurációja betöltés előtt kiolvasva a nyilvántartásba kerül, és a sorozat egy sorát már tároló modul nem kap újat.</source>
-        <translation>Each module&apos;s configuration is read out into the register before its download, and a module that already holds a row of the series gets no other.</translation>
-    </message>
-</context>
-<context>
-    <name>SeriesModel</name>
-    <message>
-        <source>Sor</source>
-        <translation>Row</translation>
-    </message>
-    <message>
-        <source>Állapot</source>
-        <translation>Status</translation>
-    </message>
-    <message>
-        <source>Indok</source>
-        <translation>Reason</translation>
-    </message>
-    <message>
-        <source>Idő</source>
-        <translation>Time</translation>
-    </message>
-</context>
-<context>
-    <name>SheetController</name>
-    <message>
-        <source>Ügyféllap</source>
-        <translation>Customer sheet</translation>
-    </message>
-    <message>
-        <source>A bejegyzés konfigurációja nem olvasható.</source>
-        <translation>The configuration of the entry cannot be read.</translation>
-    </message>
-    <message>
-        <source>%1
-Az ügyféllap nem készült el.</source>
-        <translation>%1
-The customer sheet was not made.</translation>
-    </message>
-    <message>
-        <source>Ügyféllap – nyomtatási kép</source>
-        <translation>Customer sheet – print preview</translation>
-    </message>
-    <message>
-        <source>Ügyféllap PDF-be</source>
-        <translation>Customer sheet as PDF</translation>
-    </message>
-    <message>
-        <source>ugyfellap.pdf</source>
-        <translation>customer-sheet.pdf</translation>
-    </message>
-    <message>
-        <source>ugyfellap-%1.pdf</source>
-        <translation>customer-sheet-%1.pdf</translation>
-    </message>
-    <message>
-        <source>PDF-dokumentum (*.pdf)</source>
-        <translation>PDF documents (*.pdf)</translation>
-    </message>
-    <message>
-        <source>A(z) %1 a megnyitott konfigurációs fájl: az ügyféllap nem kerülhet a helyére.</source>
-        <translation>%1 is the open configuration file: the customer sheet cannot take its place.</translation>
-    </message>
-    <message>
-        <source>Az ügyféllap nem menthető: %1
-%2</source>
-        <translation>The customer sheet cannot be saved: %1
-%2</translation>
-    </message>
-    <message>
-        <source>Az ügyféllap elkészült: %1</source>
-        <translation>Customer sheet saved: %1</translation>
-    </message>
-</context>
-<context>
-    <name>SheetDialog</name>
-    <message>
-        <source>Ügyféllap</source>
-        <translation>Customer sheet</translation>
-    </message>
-    <message>
-        <source>Az ügyféllap a modul beállításairól.</source>
-        <translation>The customer sheet of the module&apos;s settings.</translation>
-    </message>
-    <message>
-        <source>Ügyféllap: %1</source>
-        <translation>Customer sheet: %1</translation>
-    </message>
-    <message>
-        <source>például: Kovács Kft., Pince u. 3.</source>
-        <translation>for example: Smith Ltd., 3 Cellar St.</translation>
-    </message>
-    <message>
-        <source>A modul PIN-kódja is a lapra kerül</source>
-        <translation>Print the module&apos;s PIN on the sheet</translation>
-    </message>
-    <message>
-        <source>Nyomtatás…</source>
-        <translation>Print…</translation>
-    </message>
-    <message>
-        <source>Mentés PDF-be…</source>
-        <translation>Save as PDF…</translation>
-    </message>
-    <message>
-        <source>Mégse</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>Helyszín:</source>
-        <translation>Site:</translation>
-    </message>
-</context>
-<context>
-    <name>SignalMeter</name>
-    <message>
-        <source>Térerő</source>
-        <translation>Signal</translation>
-    </message>
-    <message>
-        <source>nincs adat</source>
-        <translation>no data</translation>
-    </message>
-    <message>
-        <source>az utolsó perc</source>
-        <translation>the last minute</translation>
-    </message>
-</context>
-<context>
-    <name>StatusController</name>
-    <message>
-        <source>Állapot lekérdezése...</source>
-        <translation>Querying status...</translation>
-    </message>
-    <message>
-        <source>Hiba</source>
-        <translation>Error</translation>
-    </message>
-</context>
-<context>
-    <name>TrendPlot</name>
-    <message>
-        <source>Görgő: nagyítás, húzás: görgetés, dupla kattintás: a teljes figyelés</source>
-        <translation>Wheel: zoom, drag: pan, double click: the whole watch</translation>
-    </message>
-    <message>
-        <source>Térerő</source>
-        <translation>Signal</translation>
-    </message>
-    <message>
-        <source>Analóg (V)</source>
-        <translation>Analog (V)</translation>
-    </message>
-    <message>
-        <source>Számláló</source>
-        <translation>Counter</translation>
-    </message>
-    <message>
-        <source>Kimenet %1</source>
-        <translation>Output %1</translation>
-    </message>
-    <message>
-        <source>Bemenet %1</source>
-        <translation>Input %1</translation>
-    </message>
-    <message>
-        <source>Tápfeszültség</source>
-        <translation>Supply voltage</translation>
-    </message>
-</context>
-<context>
     <name>Ui::MainWindow</name>
     <message>
         <source>File</source>
@@ -1077,268 +94,6 @@ The customer sheet was not made.</translation>
     <message>
         <source>Állapot figyelése…</source>
         <translation>Watch status…</translation>
-    </message>
-</context>
-<context>
-    <name>WatchController</name>
-    <message>
-        <source>A figyelés naplója nem írható (%1): a figyelés megy, de a napló nem menthető.</source>
-        <translation>The watch log cannot be written (%1): the watch goes on, but its log cannot be saved.</translation>
-    </message>
-    <message>
-        <source>A figyelés naplója nem írható tovább (%1): a figyelés megy, de a mentett napló nem lesz teljes.</source>
-        <translation>The watch log cannot be written any more (%1): the watch goes on, but a saved log will not be complete.</translation>
-    </message>
-    <message>
-        <source>A(z) %1 porton állapotfigyelés fut, a sorozat nem indulhat el rajta. Állítsa le a figyelést (Eszköz → Állapot figyelése…, Leállítás), majd indítsa a sorozatot.</source>
-        <translation>A status watch is running on the port %1, so the series cannot start on it. Stop the watch (Device → Watch status…, Stop), then start the series.</translation>
-    </message>
-    <message>
-        <source>Nincs menthető napló: %1</source>
-        <translation>There is no log to save: %1</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n sor nem olvasható, kimaradt (az első a(z) %1. sor).</source>
-        <translation>
-            <numerusform>%n row cannot be read and was left out (line %1).</numerusform>
-            <numerusform>%n rows cannot be read and were left out (the first is line %1).</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>A napló csak a legutóbbi mintáival látszik.</source>
-        <translation>Only the latest samples of the log are shown.</translation>
-    </message>
-</context>
-<context>
-    <name>WatchDialog</name>
-    <message>
-        <source>Állapot figyelése</source>
-        <translation>Watch status</translation>
-    </message>
-    <message>
-        <source> s</source>
-        <translation> s</translation>
-    </message>
-    <message>
-        <source>Ennyi időnként kérdezi le a modul állapotát. Egy lekérdezés kb. fél másodpercig tart a vonalon: ennél sűrűbben nem lehet.</source>
-        <translation>How often the module&apos;s status is queried. One query takes about half a second on the line: it cannot be done more often than that.</translation>
-    </message>
-    <message>
-        <source>Indítás</source>
-        <translation>Start</translation>
-    </message>
-    <message>
-        <source>Leállítás</source>
-        <translation>Stop</translation>
-    </message>
-    <message>
-        <source>Hangjelzés a térerővel</source>
-        <translation>Sound the signal</translation>
-    </message>
-    <message>
-        <source>Minden mintánál rövid hang: minél jobb a térerő, annál magasabb; gyenge térerőnél két mély hang.</source>
-        <translation>A short tone for every sample: the better the signal, the higher the tone; two low tones for a weak signal.</translation>
-    </message>
-    <message>
-        <source>Jelenlegi állapot</source>
-        <translation>Current status</translation>
-    </message>
-    <message>
-        <source>Kimenetek:</source>
-        <translation>Outputs:</translation>
-    </message>
-    <message>
-        <source>Bemenetek:</source>
-        <translation>Inputs:</translation>
-    </message>
-    <message>
-        <source>Tápfeszültség:</source>
-        <translation>Supply:</translation>
-    </message>
-    <message>
-        <source>Analóg bemenet:</source>
-        <translation>Analog input:</translation>
-    </message>
-    <message>
-        <source>Számláló:</source>
-        <translation>Counter:</translation>
-    </message>
-    <message>
-        <source>Verzió:</source>
-        <translation>Version:</translation>
-    </message>
-    <message>
-        <source>Utolsó minta:</source>
-        <translation>Last sample:</translation>
-    </message>
-    <message>
-        <source>Események másolása</source>
-        <translation>Copy events</translation>
-    </message>
-    <message>
-        <source>Napló mentése…</source>
-        <translation>Save log…</translation>
-    </message>
-    <message>
-        <source>Napló megnyitása…</source>
-        <translation>Open log…</translation>
-    </message>
-    <message>
-        <source>Bezárás</source>
-        <translation>Close</translation>
-    </message>
-    <message>
-        <source>Időköz:</source>
-        <translation>Interval:</translation>
-    </message>
-    <message>
-        <source>Események:</source>
-        <translation>Events:</translation>
-    </message>
-    <message>
-        <source>A modul nem válaszol (5 másodperc csend). A figyelés %1 s-onként újra kérdezi.</source>
-        <translation>The module does not answer (5 seconds of silence). The watch asks again every %1 s.</translation>
-    </message>
-    <message>
-        <source>A port nem nyitható meg (%1). A figyelés %2 s-onként újra próbálja.</source>
-        <translation>The port cannot be opened (%1). The watch tries again every %2 s.</translation>
-    </message>
-    <message>
-        <source>Sorozatprogramozás fut: a port a sorozaté, a figyelés nem indítható.</source>
-        <translation>Series programming is running: the port is the series&apos;, the watch cannot start.</translation>
-    </message>
-    <message>
-        <source>Leállítva.</source>
-        <translation>Stopped.</translation>
-    </message>
-    <message>
-        <source>Nem fut.</source>
-        <translation>Not running.</translation>
-    </message>
-    <message>
-        <source>Szünetel, amíg %1 tart.</source>
-        <translation>Paused during %1.</translation>
-    </message>
-    <message>
-        <source>Figyelés %1 s-onként a(z) %2 porton.</source>
-        <translation>Watching every %1 s on the port %2.</translation>
-    </message>
-    <message>
-        <source>A port eltűnt (kihúzott adapter?): a figyelés szünetel, és folytatódik, amint a port visszatér.</source>
-        <translation>The port is gone (adapter pulled out?): the watch is paused and goes on as soon as the port comes back.</translation>
-    </message>
-    <message>
-        <source>Napló mentése</source>
-        <translation>Save log</translation>
-    </message>
-    <message>
-        <source>CSV napló (*.csv)</source>
-        <translation>CSV log (*.csv)</translation>
-    </message>
-    <message>
-        <source>A napló nem menthető (%1): %2</source>
-        <translation>The log cannot be saved (%1): %2</translation>
-    </message>
-    <message>
-        <source>Napló megnyitása</source>
-        <translation>Open log</translation>
-    </message>
-    <message>
-        <source>Megnyitott napló: %1</source>
-        <translation>Log opened: %1</translation>
-    </message>
-    <message>
-        <source>Nincs hangkimenet: a hangjelzés nem szólhat.</source>
-        <translation>No audio output: the signal cannot be sounded.</translation>
-    </message>
-</context>
-<context>
-    <name>about</name>
-    <message>
-        <source>Névjegy</source>
-        <translation>About</translation>
-    </message>
-    <message>
-        <source>Quorvel / Brastok
-Letöltő Szoftver</source>
-        <translation>Quorvel / Brastok
-Download Software</translation>
-    </message>
-    <message>
-        <source>Version v%1</source>
-        <translation>Version v%1</translation>
-    </message>
-</context>
-<context>
-    <name>dload</name>
-    <message>
-        <source>Betöltés hiba.
-Tipp: ellenőrizze az eszközt és a port beállítást.</source>
-        <translation>Download error.
-Tip: check the device and the port setting.</translation>
-    </message>
-    <message>
-        <source>Sikeres betöltés.</source>
-        <translation>Download complete.</translation>
-    </message>
-    <message>
-        <source>Sikeres betöltés.
-Ellenőrzés...</source>
-        <translation>Download complete.
-Verifying...</translation>
-    </message>
-    <message>
-        <source>Sikeres betöltés.
-Az ellenőrzés megszakítva.</source>
-        <translation>Download complete.
-Verification cancelled.</translation>
-    </message>
-    <message>
-        <source>Sikeres betöltés.
-Az ellenőrzés nem sikerült.</source>
-        <translation>Download complete.
-Verification failed.</translation>
-    </message>
-    <message>
-        <source>Hiba</source>
-        <translation>Error</translation>
-    </message>
-    <message>
-        <source>Sikeres betöltés.
-Ellenőrizve.</source>
-        <translation>Download complete.
-Verified.</translation>
-    </message>
-    <message>
-        <source>Sikeres betöltés.
-A modul mást tárol!</source>
-        <translation>Download complete.
-The module stores different values!</translation>
-    </message>
-    <message>
-        <source>Elküldve</source>
-        <extracomment>Column of the differences: what was sent to the module.</extracomment>
-        <translation>Sent</translation>
-    </message>
-    <message>
-        <source>Betöltés</source>
-        <translation>Download</translation>
-    </message>
-    <message>
-        <source>Betöltés folyamatban...</source>
-        <translation>Downloading...</translation>
-    </message>
-    <message>
-        <source>Ellenőrzés betöltés után</source>
-        <translation>Verify after download</translation>
-    </message>
-    <message>
-        <source>Kiolvasás betöltés előtt</source>
-        <translation>Read out before download</translation>
-    </message>
-    <message>
-        <source>A következő betöltések előtt a modul konfigurációja kiolvasva a nyilvántartásba kerül.</source>
-        <translation>Before the next downloads, the module&apos;s configuration is read out into the register.</translation>
     </message>
 </context>
 <context>
@@ -1979,85 +734,6 @@ The module&apos;s current configuration was not saved in the register; the downl
         <translation>The --with-pin and --site options belong to the sheet command only.</translation>
     </message>
     <message>
-        <source>Használat: qvconfig &lt;parancs&gt; [kapcsolók]
-Parancsok:
-  identify                 A modul azonosítása.
-  read -o FÁJL.msw         A modul konfigurációjának kiolvasása fájlba.
-  write FÁJL.msw [--verify]
-                           A fájl betöltése a modulba (--verify: visszaolvasással).
-  compare FÁJL.msw         A fájl összehasonlítása a modul konfigurációjával.
-  diff A.msw B.msw         Két fájl összehasonlítása (modul nélkül).
-  status                   A modul állapotának lekérdezése.
-  status --watch MP [--count N] [--csv FÁJL]
-                           Az állapot figyelése MP másodpercenként (Ctrl+C: vége,
-                           összesítéssel); --csv: napló CSV-fájlba.
-  series ALAP.msw EGYSÉGEK.csv [--verify] [--model qv5|qv3|brk2] [--skip-invalid]
-         [--read-first] [--results FÁJL]
-                           Sorozatprogramozás: egymás után csatlakoztatott modulok,
-                           mindegyik az alapfájl értékeivel és a táblázat saját sorával.
-  sheet FÁJL.msw -o LAP.pdf [--with-pin] [--site SZÖVEG]
-                           Ügyféllap a fájl konfigurációjáról, PDF-ben (modul nélkül).
-Kapcsolók:
-  --port &lt;név&gt;             A modul portja (alapértelmezés: COM1).
-  --baud &lt;bit/s&gt;           Az azonosítás és a kiolvasás sebessége (alapértelmezés: 1200).
-  --json                   Gépi feldolgozásra szánt JSON kimenet.
-  --register &lt;kapcsolat&gt;   A csapat nyilvántartása is (lásd qvconfig --help).
-  --lang &lt;nyelv&gt;           A kiírások nyelve: hu vagy en (lásd qvconfig --help).
-  --model qv5|qv3|brk2     series: a sorozat modultípusa (alapértelmezés: ahová az
-                           első sora került, különben az első modulé).
-  --skip-invalid           series: a hibás sorok kihagyása (nélküle semmi sem íródik).
-  --read-first             series: minden modul kiolvasása betöltés előtt (mentésként a
-                           nyilvántartásba); a sorozat egy sorát már tároló modul nem
-                           kap újat.
-  --results &lt;fájl&gt;         series: az eredményfájl (alapértelmezés: EGYSÉGEK-eredmeny.csv).
-  --with-pin               sheet: a modul PIN-kódja is a lapra kerül.
-  --site &lt;szöveg&gt;          sheet: a helyszín, ahogy a lapon áll.
-Kilépési kód: 0 kész, 1 hibás parancssor, 2 a port nem használható, 3 nincs modul vagy
-nem kompatibilis, 4 sikertelen adatcsere (series: sikertelen egység vagy leállítva;
-sheet: a PDF nem írható; status --watch: hiányzó minta vagy a napló nem írható),
-5 eltérések.
-</source>
-        <extracomment>The commands&apos; --help. Command and option names, FÁJL/A/B as file names may be translated (FILE), the exit codes stay; the descriptions start in column 28.</extracomment>
-        <translation>Usage: qvconfig &lt;command&gt; [options]
-Commands:
-  identify                 Identifies the module.
-  read -o FILE.msw         Reads the module&apos;s configuration out into a file.
-  write FILE.msw [--verify]
-                           Downloads the file into the module (--verify: reads it back).
-  compare FILE.msw         Compares the file with the module&apos;s configuration.
-  diff A.msw B.msw         Compares two files (no module needed).
-  status                   Queries the module&apos;s status.
-  status --watch SECONDS [--count N] [--csv FILE]
-                           Watches the status every SECONDS (Ctrl+C ends it with a
-                           summary); --csv: a log as a CSV file.
-  series BASE.msw UNITS.csv [--verify] [--model qv5|qv3|brk2] [--skip-invalid]
-         [--read-first] [--results FILE]
-                           Series programming: modules connected one after the other,
-                           each with the base file&apos;s values and its own row of the table.
-  sheet FILE.msw -o SHEET.pdf [--with-pin] [--site TEXT]
-                           A customer sheet of the file&apos;s configuration, as PDF (no module).
-Options:
-  --port &lt;name&gt;            The module&apos;s port (default: COM1).
-  --baud &lt;bit/s&gt;           Speed of the identification and the read-out (default: 1200).
-  --json                   JSON output for machine processing.
-  --register &lt;connection&gt;  The team&apos;s register as well (see qvconfig --help).
-  --lang &lt;language&gt;        The language of the output: hu or en (see qvconfig --help).
-  --model qv5|qv3|brk2     series: the series&apos; module model (default: the one its first
-                           row went into, else the first module&apos;s).
-  --skip-invalid           series: skip the invalid rows (without it nothing is written).
-  --read-first             series: read each module out before its download (into the
-                           register, as a backup); a module that already holds a row of
-                           the series gets no other.
-  --results &lt;file&gt;         series: the results file (default: UNITS-eredmeny.csv).
-  --with-pin               sheet: the module&apos;s PIN goes on the sheet as well.
-  --site &lt;text&gt;            sheet: the site as the sheet gives it.
-Exit status: 0 done, 1 invalid command line, 2 port unusable, 3 no module or not
-compatible, 4 exchange failed (series: a unit failed or the series was stopped;
-sheet: the PDF cannot be written; status --watch: a sample was missing or the log
-cannot be written), 5 differences.
-</translation>
-    </message>
-    <message>
         <source>A --watch kapcsoló csak a status parancshoz tartozik.</source>
         <translation>The --watch option belongs to the status command only.</translation>
     </message>
@@ -2083,6 +759,204 @@ cannot be written), 5 differences.
             <numerusform>%n entry waits in the local register to be sent to the team register.</numerusform>
             <numerusform>%n entries wait in the local register to be sent to the team register.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>A modul azonosítása.</source>
+        <extracomment>The commands&apos; --help, a command&apos;s line: its arguments (option names stay; FÁJL, A, B, MP, ALAP, EGYSÉGEK, LAP, SZÖVEG are placeholders to translate) and what it does. The usage puts the description in column 28.</extracomment>
+        <translation>Identifies the module.</translation>
+    </message>
+    <message>
+        <source>-o FÁJL.msw</source>
+        <translation>-o FILE.msw</translation>
+    </message>
+    <message>
+        <source>A modul konfigurációjának kiolvasása fájlba.</source>
+        <translation>Reads the module&apos;s configuration out into a file.</translation>
+    </message>
+    <message>
+        <source>FÁJL.msw [--verify]</source>
+        <translation>FILE.msw [--verify]</translation>
+    </message>
+    <message>
+        <source>A fájl betöltése a modulba (--verify: visszaolvasással).</source>
+        <translation>Downloads the file into the module (--verify: reads it back).</translation>
+    </message>
+    <message>
+        <source>FÁJL.msw</source>
+        <translation>FILE.msw</translation>
+    </message>
+    <message>
+        <source>A fájl összehasonlítása a modul konfigurációjával.</source>
+        <translation>Compares the file with the module&apos;s configuration.</translation>
+    </message>
+    <message>
+        <source>A.msw B.msw</source>
+        <translation>A.msw B.msw</translation>
+    </message>
+    <message>
+        <source>Két fájl összehasonlítása (modul nélkül).</source>
+        <translation>Compares two files (no module needed).</translation>
+    </message>
+    <message>
+        <source>A modul állapotának lekérdezése.</source>
+        <translation>Queries the module&apos;s status.</translation>
+    </message>
+    <message>
+        <source>--watch MP [--count N] [--csv FÁJL]</source>
+        <translation>--watch SECONDS [--count N] [--csv FILE]</translation>
+    </message>
+    <message>
+        <source>Az állapot figyelése MP másodpercenként (Ctrl+C: vége,
+összesítéssel); --csv: napló CSV-fájlba.</source>
+        <translation>Watches the status every SECONDS (Ctrl+C ends it with a
+summary); --csv: a log as a CSV file.</translation>
+    </message>
+    <message>
+        <source>ALAP.msw EGYSÉGEK.csv [--verify] [--model qv5|qv3|brk2] [--skip-invalid]
+[--read-first] [--results FÁJL]</source>
+        <translation>BASE.msw UNITS.csv [--verify] [--model qv5|qv3|brk2] [--skip-invalid]
+[--read-first] [--results FILE]</translation>
+    </message>
+    <message>
+        <source>Sorozatprogramozás: egymás után csatlakoztatott modulok,
+mindegyik az alapfájl értékeivel és a táblázat saját sorával.</source>
+        <translation>Series programming: modules connected one after the other,
+each with the base file&apos;s values and its own row of the table.</translation>
+    </message>
+    <message>
+        <source>FÁJL.msw -o LAP.pdf [--with-pin] [--site SZÖVEG]</source>
+        <translation>FILE.msw -o SHEET.pdf [--with-pin] [--site TEXT]</translation>
+    </message>
+    <message>
+        <source>Ügyféllap a fájl konfigurációjáról, PDF-ben (modul nélkül).</source>
+        <translation>A customer sheet of the file&apos;s configuration, as PDF (no module).</translation>
+    </message>
+    <message>
+        <source>--port &lt;név&gt;</source>
+        <translation>--port &lt;name&gt;</translation>
+    </message>
+    <message>
+        <source>A modul portja (alapértelmezés: COM1).</source>
+        <translation>The module&apos;s port (default: COM1).</translation>
+    </message>
+    <message>
+        <source>--baud &lt;bit/s&gt;</source>
+        <translation>--baud &lt;bit/s&gt;</translation>
+    </message>
+    <message>
+        <source>Az azonosítás és a kiolvasás sebessége (alapértelmezés: 1200).</source>
+        <translation>Speed of the identification and the read-out (default: 1200).</translation>
+    </message>
+    <message>
+        <source>--json</source>
+        <translation>--json</translation>
+    </message>
+    <message>
+        <source>Gépi feldolgozásra szánt JSON kimenet.</source>
+        <translation>JSON output for machine processing.</translation>
+    </message>
+    <message>
+        <source>--register &lt;kapcsolat&gt;</source>
+        <translation>--register &lt;connection&gt;</translation>
+    </message>
+    <message>
+        <source>A csapat nyilvántartása is (lásd qvconfig --help).</source>
+        <translation>The team&apos;s register as well (see qvconfig --help).</translation>
+    </message>
+    <message>
+        <source>--lang &lt;nyelv&gt;</source>
+        <translation>--lang &lt;language&gt;</translation>
+    </message>
+    <message>
+        <source>A kiírások nyelve: hu vagy en (lásd qvconfig --help).</source>
+        <translation>The language of the output: hu or en (see qvconfig --help).</translation>
+    </message>
+    <message>
+        <source>--model qv5|qv3|brk2</source>
+        <translation>--model qv5|qv3|brk2</translation>
+    </message>
+    <message>
+        <source>series: a sorozat modultípusa (alapértelmezés: ahová az
+első sora került, különben az első modulé).</source>
+        <translation>series: the series&apos; module model (default: the one its first
+row went into, else the first module&apos;s).</translation>
+    </message>
+    <message>
+        <source>--skip-invalid</source>
+        <translation>--skip-invalid</translation>
+    </message>
+    <message>
+        <source>series: a hibás sorok kihagyása (nélküle semmi sem íródik).</source>
+        <translation>series: skip the invalid rows (without it nothing is written).</translation>
+    </message>
+    <message>
+        <source>--read-first</source>
+        <translation>--read-first</translation>
+    </message>
+    <message>
+        <source>series: minden modul kiolvasása betöltés előtt (mentésként a
+nyilvántartásba); a sorozat egy sorát már tároló modul nem
+kap újat.</source>
+        <translation>series: read each module out before its download (into the
+register, as a backup); a module that already holds a row of
+the series gets no other.</translation>
+    </message>
+    <message>
+        <source>--results &lt;fájl&gt;</source>
+        <translation>--results &lt;file&gt;</translation>
+    </message>
+    <message>
+        <source>series: az eredményfájl (alapértelmezés: EGYSÉGEK-eredmeny.csv).</source>
+        <translation>series: the results file (default: UNITS-eredmeny.csv).</translation>
+    </message>
+    <message>
+        <source>--with-pin</source>
+        <translation>--with-pin</translation>
+    </message>
+    <message>
+        <source>sheet: a modul PIN-kódja is a lapra kerül.</source>
+        <translation>sheet: the module&apos;s PIN goes on the sheet as well.</translation>
+    </message>
+    <message>
+        <source>--site &lt;szöveg&gt;</source>
+        <translation>--site &lt;text&gt;</translation>
+    </message>
+    <message>
+        <source>sheet: a helyszín, ahogy a lapon áll.</source>
+        <translation>sheet: the site as the sheet gives it.</translation>
+    </message>
+    <message>
+        <source>Használat: qvconfig &lt;parancs&gt; [kapcsolók]
+Parancsok:
+</source>
+        <extracomment>The commands&apos; --help: its first lines.</extracomment>
+        <translation>Usage: qvconfig &lt;command&gt; [options]
+Commands:
+</translation>
+    </message>
+    <message>
+        <source>Kapcsolók:
+</source>
+        <extracomment>The commands&apos; --help: the heading of the options.</extracomment>
+        <translation>Options:
+</translation>
+    </message>
+    <message>
+        <source>Kilépési kód: 0 kész, 1 hibás parancssor, 2 a port nem használható, 3 nincs modul vagy
+nem kompatibilis, 4 sikertelen adatcsere (series: sikertelen egység vagy leállítva;
+sheet: a PDF nem írható; status --watch: hiányzó minta vagy a napló nem írható),
+5 eltérések.
+</source>
+        <extracomment>The commands&apos; --help: the exit codes (the numbers stay).</extracomment>
+        <translation>Exit status: 0 done, 1 invalid command line, 2 port unusable, 3 no module or not
+compatible, 4 exchange failed (series: a unit failed or the series was stopped;
+sheet: the PDF cannot be written; status --watch: a sample was missing or the log
+cannot be written), 5 differences.
+</translation>
+    </message>
+    <message>
+        <source>A(z) %1 parancs Qt Gui nélkül nem futtatható.</source>
+        <translation>The %1 command cannot run without Qt Gui.</translation>
     </message>
 </context>
 <context>
@@ -2715,6 +1589,15 @@ Do you want to replace it?</translation>
     </message>
 </context>
 <context>
+    <name>qv::Program</name>
+    <message>
+        <source>A program egy része (%1) nem tölthető be: %2
+Telepítse újra a programot.</source>
+        <translation>A part of the program (%1) cannot be loaded: %2
+Install the program again.</translation>
+    </message>
+</context>
+<context>
     <name>qv::ReadOut</name>
     <message>
         <source>Sikertelen kiolvasás.
@@ -3144,6 +2027,174 @@ Verification cancelled.</translation>
     </message>
 </context>
 <context>
+    <name>qv::app::gui::MainWindow</name>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Hiba! A dokumentáció nem nyitható meg.</source>
+        <translation>Error! The documentation cannot be opened.</translation>
+    </message>
+    <message>
+        <source>Eszköz</source>
+        <translation>Device</translation>
+    </message>
+    <message>
+        <source>Debug Mode: Quorvel-5</source>
+        <translation>Debug Mode: Quorvel-5</translation>
+    </message>
+    <message>
+        <source>Debug Mode: Quorvel-3</source>
+        <translation>Debug Mode: Quorvel-3</translation>
+    </message>
+    <message>
+        <source>Debug Mode: Brastok-2</source>
+        <translation>Debug Mode: Brastok-2</translation>
+    </message>
+    <message>
+        <source>Debug Mode: No Device</source>
+        <translation>Debug Mode: No Device</translation>
+    </message>
+    <message>
+        <source>Nyelv</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>A program a következő indításakor vált nyelvet.</source>
+        <translation>The language changes the next time the program starts.</translation>
+    </message>
+    <message>
+        <source>Nincs megnyitott fájl.</source>
+        <translation>No file open.</translation>
+    </message>
+    <message>
+        <source>Nem mentett módosítások</source>
+        <translation>Unsaved changes</translation>
+    </message>
+    <message>
+        <source>%1 – megnyílik, amint egy eszköz csatlakozott</source>
+        <translation>%1 – opens as soon as a device is connected</translation>
+    </message>
+    <message>
+        <source>Az alapértékek nem töltődtek be: a módosítások megmaradtak, az űrlap a(z) %1 modellhez igazítva.</source>
+        <translation>The defaults were not loaded: the changes were kept, the form is adapted to the %1 model.</translation>
+    </message>
+    <message>
+        <source>%1   Baud: %2</source>
+        <extracomment>The port and its speed in the status bar.</extracomment>
+        <translation>%1   Baud: %2</translation>
+    </message>
+    <message>
+        <source>%1  Baud: %2</source>
+        <translation>%1  Baud: %2</translation>
+    </message>
+    <message>
+        <source>A bejegyzésben</source>
+        <translation>In the entry</translation>
+    </message>
+    <message>
+        <source>A bejegyzés modellje nem ismert, ezért az űrlap nem igazítható hozzá.</source>
+        <translation>The model of the entry is unknown, so the form cannot be adapted to it.</translation>
+    </message>
+    <message>
+        <source>A bejegyzés egy %1 modul konfigurációja, de nincs azonosított eszköz. Csatlakoztasson egy %1 modult (Eszköz csatlakoztatása), hogy az űrlap ehhez a modellhez igazodjon.</source>
+        <translation>The entry is the configuration of a %1 module, but no device is identified. Connect a %1 module (Connect device) so that the form is adapted to this model.</translation>
+    </message>
+    <message>
+        <source>A bejegyzés egy %1 modul konfigurációja, a csatlakoztatott eszköz %2. Csatlakoztasson egy %1 modult (Eszköz csatlakoztatása), hogy az űrlap ehhez a modellhez igazodjon.</source>
+        <translation>The entry is the configuration of a %1 module, the connected device is a %2. Connect a %1 module (Connect device) so that the form is adapted to this model.</translation>
+    </message>
+    <message>
+        <source>Megnyitás</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>%1
+A bejegyzés nem nyitható meg az űrlapon.</source>
+        <translation>%1
+The entry cannot be opened in the form.</translation>
+    </message>
+    <message>
+        <source>A bejegyzés konfigurációja nem olvasható.</source>
+        <translation>The configuration of the entry cannot be read.</translation>
+    </message>
+    <message>
+        <source>Az űrlapon a nyilvántartás %1 bejegyzése: %2 – %3</source>
+        <translation>The form shows the register entry of %1: %2 – %3</translation>
+    </message>
+    <message>
+        <source>Mentés</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>%1
+A bejegyzés nem menthető fájlba.</source>
+        <translation>%1
+The entry cannot be saved to a file.</translation>
+    </message>
+    <message>
+        <source>Összehasonlítás az űrlappal</source>
+        <translation>Compare with the form</translation>
+    </message>
+    <message numerus="yes">
+        <source>A bejegyzésben %n érték tér el:</source>
+        <translation>
+            <numerusform>%n value differs in the entry:</numerusform>
+            <numerusform>%n values differ in the entry:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Az űrlapon</source>
+        <translation>In the form</translation>
+    </message>
+    <message>
+        <source>Sorozatprogramozás</source>
+        <translation>Series programming</translation>
+    </message>
+    <message>
+        <source>A sorozat fut. Leállítja az éppen írt modul után, és kilép?</source>
+        <translation>A series is running. Stop it after the module being written and quit?</translation>
+    </message>
+    <message>
+        <source>az összehasonlítás</source>
+        <translation>the comparison</translation>
+    </message>
+    <message>
+        <source>a port választása</source>
+        <translation>choosing the port</translation>
+    </message>
+    <message>
+        <source>a kiolvasás</source>
+        <translation>the read-out</translation>
+    </message>
+    <message>
+        <source>a betöltés</source>
+        <translation>the download</translation>
+    </message>
+    <message>
+        <source>az állapot lekérdezése</source>
+        <translation>the status query</translation>
+    </message>
+</context>
+<context>
+    <name>qv::app::gui::about</name>
+    <message>
+        <source>Névjegy</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Quorvel / Brastok
+Letöltő Szoftver</source>
+        <translation>Quorvel / Brastok
+Download Software</translation>
+    </message>
+    <message>
+        <source>Version v%1</source>
+        <translation>Version v%1</translation>
+    </message>
+</context>
+<context>
     <name>qv::cli</name>
     <message numerus="yes">
         <source>%n sor korábban elkészült, azok kimaradnak.</source>
@@ -3267,6 +2318,69 @@ Verification cancelled.</translation>
     <message>
         <source>Összesítés: %1</source>
         <translation>Summary: %1</translation>
+    </message>
+</context>
+<context>
+    <name>qv::files::gui::FileController</name>
+    <message>
+        <source>Fájl megnyitása</source>
+        <translation>Open file</translation>
+    </message>
+    <message>
+        <source>Quorvel Files (*.msw);;All Files (*.*)</source>
+        <translation>Quorvel Files (*.msw);;All Files (*.*)</translation>
+    </message>
+    <message>
+        <source>Mentés</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Sikeres mentés.</source>
+        <translation>Saved.</translation>
+    </message>
+    <message>
+        <source>Fájl mentése</source>
+        <translation>Save file</translation>
+    </message>
+    <message>
+        <source>Quorvel Files (*.msw)</source>
+        <translation>Quorvel Files (*.msw)</translation>
+    </message>
+    <message>
+        <source>File hiba</source>
+        <translation>File error</translation>
+    </message>
+    <message>
+        <source>A(z) %1 fájl mentése nem sikerült.
+%2</source>
+        <translation>The file %1 could not be saved.
+%2</translation>
+    </message>
+    <message>
+        <source>A kiválasztott fájl nem létezik.</source>
+        <translation>The selected file does not exist.</translation>
+    </message>
+    <message>
+        <source>A(z) %1 fájl nem olvasható.</source>
+        <translation>The file %1 cannot be read.</translation>
+    </message>
+    <message>
+        <source>A(z) %1 fájl nem olvasható.
+%2</source>
+        <translation>The file %1 cannot be read.
+%2</translation>
+    </message>
+    <message>
+        <source>A kiválasztott file &quot;%1&quot; nem nyitható meg a jelenlegi verzióval.
+Kérem töltse le a legújabb verziót a &apos;%2&apos; oldalról,
+majd töltse be a &apos;defval_qv.dll&apos; fájlt!</source>
+        <translation>The selected file &quot;%1&quot; cannot be opened with this version.
+Please download the latest version from &apos;%2&apos;,
+then load the file &apos;defval_qv.dll&apos;!</translation>
+    </message>
+    <message>
+        <source>A(z) %1 fájl szintaxisa hibás.</source>
+        <translation>The file %1 has a syntax error.</translation>
     </message>
 </context>
 <context>
@@ -3493,6 +2607,343 @@ Verification cancelled.</translation>
     <message>
         <source>A helyi nyilvántartásban nem jelölhető meg, hogy a bejegyzések már a csapat nyilvántartásában vannak (%1). Újra elküldésre kerülnek; a csapat nyilvántartása mindegyiket egyszer őrzi.</source>
         <translation>The local register cannot mark that the entries are already in the team&apos;s register (%1). They will be sent again; the team&apos;s register keeps each of them once.</translation>
+    </message>
+</context>
+<context>
+    <name>qv::reg::gui::RegisterController</name>
+    <message>
+        <source>Nyilvántartás</source>
+        <translation>Register</translation>
+    </message>
+</context>
+<context>
+    <name>qv::reg::gui::RegisterModel</name>
+    <message>
+        <source>helyi</source>
+        <translation>local</translation>
+    </message>
+    <message>
+        <source>megosztva</source>
+        <translation>shared</translation>
+    </message>
+    <message>
+        <source>csapat</source>
+        <translation>team</translation>
+    </message>
+    <message>
+        <source>Idő</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Művelet</source>
+        <translation>Operation</translation>
+    </message>
+    <message>
+        <source>Eredmény</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Modulazonosító</source>
+        <translation>Module ID</translation>
+    </message>
+    <message>
+        <source>Név</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Modell</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Technikus</source>
+        <translation>Technician</translation>
+    </message>
+    <message>
+        <source>Helyszín</source>
+        <translation>Site</translation>
+    </message>
+    <message>
+        <source>Hol</source>
+        <extracomment>Column: where the entry is kept (local, shared, team).</extracomment>
+        <translation>Where</translation>
+    </message>
+</context>
+<context>
+    <name>qv::reg::gui::RegisterSettingsDialog</name>
+    <message>
+        <source>A nyilvántartás beállításai</source>
+        <translation>Register settings</translation>
+    </message>
+    <message>
+        <source>Csak ezen a számítógépen</source>
+        <translation>On this computer only</translation>
+    </message>
+    <message>
+        <source>Ezen a számítógépen és a csapat PostgreSQL-nyilvántartásában</source>
+        <translation>On this computer and in the team&apos;s PostgreSQL register</translation>
+    </message>
+    <message>
+        <source>host=szerver dbname=qv user=technikus</source>
+        <translation>host=server dbname=qv user=technician</translation>
+    </message>
+    <message>
+        <source>A bejegyzések mindig ebbe a fájlba kerülnek: %1
+Csapat-nyilvántartással onnan a kiszolgálóra is, amint az elérhető.
+Kapcsolat: libpq kapcsolati szöveg (host=… dbname=… user=…) vagy szolgáltatásnév (service=qv). Jelszót itt nem lehet megadni: a PostgreSQL a ~/.pgpass fájlból vagy a szolgáltatásfájlból (~/.pg_service.conf) veszi.</source>
+        <translation>Entries always go into this file: %1
+With a team register, from there to the server as well, as soon as it can be reached.
+Connection: a libpq connection string (host=… dbname=… user=…) or a service name (service=qv). No password can be given here: PostgreSQL takes it from the ~/.pgpass file or from the service file (~/.pg_service.conf).</translation>
+    </message>
+    <message>
+        <source>Ebben a futásban a --register kapcsoló szerinti nyilvántartás él: %1</source>
+        <translation>In this run the register given by the --register option is used: %1</translation>
+    </message>
+    <message>
+        <source>csak helyi</source>
+        <translation>local only</translation>
+    </message>
+    <message>
+        <source>például: Kovács Kft., Pince u. 3.</source>
+        <translation>for example: Smith Ltd., 3 Cellar St.</translation>
+    </message>
+    <message>
+        <source>Kapcsolat:</source>
+        <translation>Connection:</translation>
+    </message>
+    <message>
+        <source>Technikus neve:</source>
+        <translation>Technician&apos;s name:</translation>
+    </message>
+    <message>
+        <source>Helyszín (a következő bejegyzésekhez):</source>
+        <translation>Site (for the next entries):</translation>
+    </message>
+    <message>
+        <source>Mégse</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Rendben</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>qv::reg::gui::RegisterWindow</name>
+    <message>
+        <source>Két bejegyzés összehasonlítása</source>
+        <translation>Compare two entries</translation>
+    </message>
+    <message numerus="yes">
+        <source>A két bejegyzésben %n érték tér el:</source>
+        <translation>
+            <numerusform>%n value differs between the two entries:</numerusform>
+            <numerusform>%n values differ between the two entries:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>nem futott</source>
+        <comment>verification</comment>
+        <translation>not run</translation>
+    </message>
+    <message>
+        <source>egyezik</source>
+        <translation>same</translation>
+    </message>
+    <message>
+        <source>eltér</source>
+        <translation>differs</translation>
+    </message>
+    <message>
+        <source>sikertelen</source>
+        <translation>failed</translation>
+    </message>
+    <message>
+        <source>%1   %2 – %3</source>
+        <translation>%1   %2 – %3</translation>
+    </message>
+    <message>
+        <source>Modul: %1 – %2 (%3, azonosítás: %4)</source>
+        <translation>Module: %1 – %2 (%3, identification: %4)</translation>
+    </message>
+    <message>
+        <source>Telefonszámok: %1</source>
+        <translation>Telephone numbers: %1</translation>
+    </message>
+    <message>
+        <source>Port: %1, %2 bit/s</source>
+        <translation>Port: %1, %2 bit/s</translation>
+    </message>
+    <message>
+        <source>Nyugtázva: %1; ellenőrzés: %2</source>
+        <translation>Acknowledged: %1; verification: %2</translation>
+    </message>
+    <message>
+        <source>igen</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>nem</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>Technikus: %1; helyszín: %2; felhasználó: %3@%4; program: %5</source>
+        <translation>Technician: %1; site: %2; user: %3@%4; program: %5</translation>
+    </message>
+    <message>
+        <source>Eltérések:</source>
+        <translation>Differences:</translation>
+    </message>
+    <message>
+        <source>  %1: %2 ↔ %3</source>
+        <translation>  %1: %2 ↔ %3</translation>
+    </message>
+    <message>
+        <source>Konfiguráció nem tartozik hozzá.</source>
+        <translation>It has no configuration.</translation>
+    </message>
+    <message>
+        <source>Nyilvántartás</source>
+        <translation>Register</translation>
+    </message>
+    <message>
+        <source>Modulazonosító, név, telefonszám, technikus vagy helyszín</source>
+        <translation>Module ID, name, telephone number, technician or site</translation>
+    </message>
+    <message>
+        <source>Időszak:</source>
+        <translation>Period:</translation>
+    </message>
+    <message>
+        <source>Beállítások…</source>
+        <translation>Settings…</translation>
+    </message>
+    <message>
+        <source>Minden bejegyzés</source>
+        <translation>All entries</translation>
+    </message>
+    <message>
+        <source>Előzmények</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>Megnyitás az űrlapon</source>
+        <translation>Open in the form</translation>
+    </message>
+    <message>
+        <source>Mentés fájlba…</source>
+        <translation>Save to file…</translation>
+    </message>
+    <message>
+        <source>Összehasonlítás az űrlappal</source>
+        <translation>Compare with the form</translation>
+    </message>
+    <message>
+        <source>Összehasonlítás a modullal</source>
+        <translation>Compare with the module</translation>
+    </message>
+    <message>
+        <source>Ehhez csatlakoztatott eszköz kell.</source>
+        <translation>This needs a connected device.</translation>
+    </message>
+    <message>
+        <source>Bezárás</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>–</source>
+        <translation>–</translation>
+    </message>
+    <message>
+        <source>A(z) %1 – %2 modul előzményei</source>
+        <translation>History of the module %1 – %2</translation>
+    </message>
+    <message>
+        <source>Összehasonlítás</source>
+        <translation>Comparison</translation>
+    </message>
+    <message>
+        <source>A(z) %1 bejegyzéshez nem tartozik konfiguráció.</source>
+        <translation>The entry of %1 has no configuration.</translation>
+    </message>
+    <message>
+        <source>Ügyféllap…</source>
+        <translation>Customer sheet…</translation>
+    </message>
+</context>
+<context>
+    <name>qv::serial::gui::PortController</name>
+    <message>
+        <source>Eszköz</source>
+        <translation>Device</translation>
+    </message>
+    <message>
+        <source>A port sikeresen kiválasztva: %1
+A csatlakoztatott eszköz: %2</source>
+        <translation>Port selected: %1
+Connected device: %2</translation>
+    </message>
+</context>
+<context>
+    <name>qv::serial::gui::setcom</name>
+    <message>
+        <source>sorozatszám: %1</source>
+        <translation>serial number: %1</translation>
+    </message>
+    <message>
+        <source>Port beállítások</source>
+        <translation>Port settings</translation>
+    </message>
+    <message>
+        <source>COM Port:</source>
+        <translation>COM Port:</translation>
+    </message>
+    <message>
+        <source>Baudrate:</source>
+        <translation>Baud rate:</translation>
+    </message>
+    <message>
+        <source>Automatikus portkeresés</source>
+        <translation>Automatic port search</translation>
+    </message>
+    <message>
+        <source>Frissítés</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>Talált soros portok:</source>
+        <translation>Serial ports found:</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Eszköz</source>
+        <translation>Device</translation>
+    </message>
+    <message>
+        <source>Állapot</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>használható</source>
+        <translation>usable</translation>
+    </message>
+    <message>
+        <source>Keresés...</source>
+        <translation>Searching...</translation>
+    </message>
+    <message>
+        <source>Megszakítás</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Az eszköz nem található.</source>
+        <translation>The device was not found.</translation>
+    </message>
+    <message>
+        <source>Hiba</source>
+        <translation>Error</translation>
     </message>
 </context>
 <context>
@@ -3732,6 +3183,527 @@ The module&apos;s present configuration did not get into the register, so it get
     </message>
 </context>
 <context>
+    <name>qv::series::gui::SeriesController</name>
+    <message>
+        <source>Sorozatprogramozás</source>
+        <translation>Series programming</translation>
+    </message>
+    <message>
+        <source>Válassza ki az alap konfigurációs fájlt.</source>
+        <translation>Choose the base configuration file.</translation>
+    </message>
+    <message>
+        <source>A(z) %1 fájl nem olvasható.
+%2</source>
+        <translation>The file %1 cannot be read.
+%2</translation>
+    </message>
+    <message>
+        <source>A(z) %1 nem konfigurációs fájl: túl nagy.</source>
+        <translation>%1 is not a configuration file: it is too large.</translation>
+    </message>
+    <message>
+        <source>A kiválasztott file &quot;%1&quot; nem nyitható meg a jelenlegi verzióval.</source>
+        <translation>The selected file &quot;%1&quot; cannot be opened with this version.</translation>
+    </message>
+    <message>
+        <source>A(z) %1 fájl szintaxisa hibás.</source>
+        <translation>The file %1 has a syntax error.</translation>
+    </message>
+    <message>
+        <source>Válassza ki a modulok táblázatát (CSV).</source>
+        <translation>Choose the table of modules (CSV).</translation>
+    </message>
+    <message>
+        <source>A(z) %1 táblázatban nincs egy modul sora sem.</source>
+        <translation>The table %1 has no module rows.</translation>
+    </message>
+    <message numerus="yes">
+        <source>… és még %n hiba.</source>
+        <translation>
+            <numerusform>… and %n more problem.</numerusform>
+            <numerusform>… and %n more problems.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A táblázat hibás, egyetlen modul sem kap értéket:
+%1</source>
+        <translation>The table is faulty, no module gets any values:
+%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sor nem írható be a modulokba:
+%1
+
+Kihagyja ezeket a sorokat, és a többivel kezdi a sorozatot?</source>
+        <translation>
+            <numerusform>%n row cannot be written into the modules:
+%1
+
+Skip this row and start the series with the others?</numerusform>
+            <numerusform>%n rows cannot be written into the modules:
+%1
+
+Skip these rows and start the series with the others?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A sorozat a nyilvántartás nélkül nem indítható, mert abból tudja, mely sorok készültek el korábban.
+</source>
+        <translation>The series cannot start without the register: the register tells which rows were done earlier.
+</translation>
+    </message>
+    <message>
+        <source>A sorozat leáll, amint az aktuális modul elkészült…</source>
+        <translation>The series stops as soon as the current module is done…</translation>
+    </message>
+    <message>
+        <source>A(z) %1. sor%2 írása…</source>
+        <translation>Writing row %1%2…</translation>
+    </message>
+    <message>
+        <source>Csatlakoztassa a modult a(z) %1. sorhoz%2…</source>
+        <translation>Connect the module for row %1%2…</translation>
+    </message>
+    <message>
+        <source>A(z) %1. sor%2 sikertelen: %3
+Vegye le a modult.</source>
+        <translation>Row %1%2 failed: %3
+Take the module off.</translation>
+    </message>
+    <message>
+        <source>A(z) %1. sor%2 kész. Vegye le a modult.</source>
+        <translation>Row %1%2 done. Take the module off.</translation>
+    </message>
+    <message>
+        <source>Elutasított modul: %1
+Vegye le a modult.</source>
+        <translation>Module refused: %1
+Take the module off.</translation>
+    </message>
+    <message>
+        <source>A(z) %1. sor%2 írása… %3%</source>
+        <translation>Writing row %1%2… %3%</translation>
+    </message>
+    <message>
+        <source>A sorozat leállt (%1). Vegye le a modult.</source>
+        <translation>The series has stopped (%1). Take the module off.</translation>
+    </message>
+    <message>
+        <source>A sorozat leállt (%1).</source>
+        <translation>The series has stopped (%1).</translation>
+    </message>
+    <message>
+        <source>A sorozat véget ért (%1).</source>
+        <translation>The series has ended (%1).</translation>
+    </message>
+    <message>
+        <source>A fájlok és a sorok ellenőrzése…</source>
+        <translation>Checking the files and the rows…</translation>
+    </message>
+    <message>
+        <source>A sorozat nem indult el.</source>
+        <translation>The series did not start.</translation>
+    </message>
+    <message>
+        <source>Válassza ki a fájlokat, majd indítsa a sorozatot.</source>
+        <translation>Choose the files, then start the series.</translation>
+    </message>
+    <message>
+        <source>Indítsa a sorozatot.</source>
+        <translation>Start the series.</translation>
+    </message>
+</context>
+<context>
+    <name>qv::series::gui::SeriesDialog</name>
+    <message>
+        <source>Sorozatprogramozás</source>
+        <translation>Series programming</translation>
+    </message>
+    <message>
+        <source>Tallózás…</source>
+        <translation>Browse…</translation>
+    </message>
+    <message>
+        <source>Alap konfiguráció:</source>
+        <translation>Base configuration:</translation>
+    </message>
+    <message>
+        <source>Modulok táblázata:</source>
+        <translation>Table of modules:</translation>
+    </message>
+    <message>
+        <source>Eredmények fájlja:</source>
+        <translation>Results file:</translation>
+    </message>
+    <message>
+        <source>CSV: fejléc a mezők nevével, soronként egy modul</source>
+        <translation>CSV: a header of field names, one module per row</translation>
+    </message>
+    <message>
+        <source>Ellenőrzés visszaolvasással</source>
+        <translation>Verify by reading back</translation>
+    </message>
+    <message>
+        <source>Típus:</source>
+        <translation>Model:</translation>
+    </message>
+    <message>
+        <source>Válassza ki a fájlokat, majd indítsa a sorozatot.</source>
+        <translation>Choose the files, then start the series.</translation>
+    </message>
+    <message>
+        <source>Indítás</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Leállítás</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>A sorozat az éppen írt modul után áll le; modul nem marad félig írva.</source>
+        <translation>The series stops after the module being written; no module is left half-written.</translation>
+    </message>
+    <message>
+        <source>Kijelölt sikertelen sorok újra</source>
+        <translation>Retry selected failed rows</translation>
+    </message>
+    <message>
+        <source>Bezárás</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Port: %1, %2 bit/s</source>
+        <translation>Port: %1, %2 bit/s</translation>
+    </message>
+    <message>
+        <source>Alap konfiguráció</source>
+        <translation>Base configuration</translation>
+    </message>
+    <message>
+        <source>Quorvel Files (*.msw);;All Files (*.*)</source>
+        <translation>Quorvel Files (*.msw);;All Files (*.*)</translation>
+    </message>
+    <message>
+        <source>Modulok táblázata</source>
+        <translation>Table of modules</translation>
+    </message>
+    <message>
+        <source>CSV-táblázat (*.csv);;All Files (*.*)</source>
+        <translation>CSV table (*.csv);;All Files (*.*)</translation>
+    </message>
+    <message>
+        <source>Eredmények fájlja</source>
+        <translation>Results file</translation>
+    </message>
+    <message>
+        <source>CSV-táblázat (*.csv)</source>
+        <translation>CSV table (*.csv)</translation>
+    </message>
+    <message>
+        <source>Indítsa a sorozatot.</source>
+        <translation>Start the series.</translation>
+    </message>
+    <message>
+        <source>A sorozat fut. Leállítja az éppen írt modul után, és bezárja az ablakot?</source>
+        <translation>A series is running. Stop it after the module being written and close the window?</translation>
+    </message>
+    <message>
+        <source>a sorozat első modulja szerint</source>
+        <translation>as the series&apos; first module</translation>
+    </message>
+    <message>
+        <source>Kiolvasás betöltés előtt</source>
+        <translation>Read out before download</translation>
+    </message>
+    <message>
+        <source>Minden modul konfigurációja betöltés előtt kiolvasva a nyilvántartásba kerül, és a sorozat egy sorát már tároló modul nem kap újat.</source>
+        <translation>Each module&apos;s configuration is read out into the register before its download, and a module that already holds a row of the series gets no other.</translation>
+    </message>
+</context>
+<context>
+    <name>qv::series::gui::SeriesModel</name>
+    <message>
+        <source>Sor</source>
+        <translation>Row</translation>
+    </message>
+    <message>
+        <source>Állapot</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Indok</source>
+        <translation>Reason</translation>
+    </message>
+    <message>
+        <source>Idő</source>
+        <translation>Time</translation>
+    </message>
+</context>
+<context>
+    <name>qv::sheet::gui::SheetController</name>
+    <message>
+        <source>Ügyféllap</source>
+        <translation>Customer sheet</translation>
+    </message>
+    <message>
+        <source>A bejegyzés konfigurációja nem olvasható.</source>
+        <translation>The configuration of the entry cannot be read.</translation>
+    </message>
+    <message>
+        <source>%1
+Az ügyféllap nem készült el.</source>
+        <translation>%1
+The customer sheet was not made.</translation>
+    </message>
+    <message>
+        <source>Ügyféllap – nyomtatási kép</source>
+        <translation>Customer sheet – print preview</translation>
+    </message>
+    <message>
+        <source>Ügyféllap PDF-be</source>
+        <translation>Customer sheet as PDF</translation>
+    </message>
+    <message>
+        <source>ugyfellap.pdf</source>
+        <translation>customer-sheet.pdf</translation>
+    </message>
+    <message>
+        <source>ugyfellap-%1.pdf</source>
+        <translation>customer-sheet-%1.pdf</translation>
+    </message>
+    <message>
+        <source>PDF-dokumentum (*.pdf)</source>
+        <translation>PDF documents (*.pdf)</translation>
+    </message>
+    <message>
+        <source>A(z) %1 a megnyitott konfigurációs fájl: az ügyféllap nem kerülhet a helyére.</source>
+        <translation>%1 is the open configuration file: the customer sheet cannot take its place.</translation>
+    </message>
+    <message>
+        <source>Az ügyféllap nem menthető: %1
+%2</source>
+        <translation>The customer sheet cannot be saved: %1
+%2</translation>
+    </message>
+    <message>
+        <source>Az ügyféllap elkészült: %1</source>
+        <translation>Customer sheet saved: %1</translation>
+    </message>
+</context>
+<context>
+    <name>qv::sheet::gui::SheetDialog</name>
+    <message>
+        <source>Ügyféllap</source>
+        <translation>Customer sheet</translation>
+    </message>
+    <message>
+        <source>Az ügyféllap a modul beállításairól.</source>
+        <translation>The customer sheet of the module&apos;s settings.</translation>
+    </message>
+    <message>
+        <source>Ügyféllap: %1</source>
+        <translation>Customer sheet: %1</translation>
+    </message>
+    <message>
+        <source>például: Kovács Kft., Pince u. 3.</source>
+        <translation>for example: Smith Ltd., 3 Cellar St.</translation>
+    </message>
+    <message>
+        <source>A modul PIN-kódja is a lapra kerül</source>
+        <translation>Print the module&apos;s PIN on the sheet</translation>
+    </message>
+    <message>
+        <source>Nyomtatás…</source>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <source>Mentés PDF-be…</source>
+        <translation>Save as PDF…</translation>
+    </message>
+    <message>
+        <source>Mégse</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Helyszín:</source>
+        <translation>Site:</translation>
+    </message>
+</context>
+<context>
+    <name>qv::transfer::gui::CompareController</name>
+    <message>
+        <source>Az űrlapon</source>
+        <translation>In the form</translation>
+    </message>
+    <message>
+        <source>Hiba</source>
+        <translation>Error</translation>
+    </message>
+    <message numerus="yes">
+        <source>A modulban %n érték tér el.</source>
+        <translation>
+            <numerusform>%n value differs in the module.</numerusform>
+            <numerusform>%n values differ in the module.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Összehasonlítás</source>
+        <translation>Comparison</translation>
+    </message>
+    <message>
+        <source>Nincs eltérés.</source>
+        <translation>No differences.</translation>
+    </message>
+</context>
+<context>
+    <name>qv::transfer::gui::CompareDialog</name>
+    <message>
+        <source>Összehasonlítás a modullal</source>
+        <translation>Compare with the module</translation>
+    </message>
+    <message numerus="yes">
+        <source>A modulban %n érték tér el:</source>
+        <translation>
+            <numerusform>%n value differs in the module:</numerusform>
+            <numerusform>%n values differ in the module:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A modulban</source>
+        <translation>In the module</translation>
+    </message>
+    <message>
+        <source>Mező</source>
+        <translation>Field</translation>
+    </message>
+    <message>
+        <source>Nincs eltérés.</source>
+        <translation>No differences.</translation>
+    </message>
+</context>
+<context>
+    <name>qv::transfer::gui::DownloadController</name>
+    <message>
+        <source>Hiba</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>A(z) &quot;%1&quot; mező nem tartalmazhat &quot;%2&quot; karaktert!</source>
+        <translation>The field &quot;%1&quot; must not contain the character &quot;%2&quot;!</translation>
+    </message>
+    <message>
+        <source>A(z) &quot;%1&quot; mező nem tartalmazhat sortörést!</source>
+        <translation>The field &quot;%1&quot; must not contain a line break!</translation>
+    </message>
+    <message>
+        <source>Minden beviteli mező kitöltése kötelező!</source>
+        <translation>Every input field must be filled in!</translation>
+    </message>
+    <message>
+        <source>%1
+
+A modul mostani konfigurációja nem került a nyilvántartásba. Betölti mégis az űrlapot az eszközbe?</source>
+        <translation>%1
+
+The module&apos;s current configuration was not saved in the register. Download the form into the device anyway?</translation>
+    </message>
+    <message>
+        <source>Kiolvasás betöltés előtt</source>
+        <translation>Read out before download</translation>
+    </message>
+</context>
+<context>
+    <name>qv::transfer::gui::ReadOutController</name>
+    <message>
+        <source>Hiba</source>
+        <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>qv::transfer::gui::StatusController</name>
+    <message>
+        <source>Állapot lekérdezése...</source>
+        <translation>Querying status...</translation>
+    </message>
+    <message>
+        <source>Hiba</source>
+        <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>qv::transfer::gui::dload</name>
+    <message>
+        <source>Betöltés hiba.
+Tipp: ellenőrizze az eszközt és a port beállítást.</source>
+        <translation>Download error.
+Tip: check the device and the port setting.</translation>
+    </message>
+    <message>
+        <source>Sikeres betöltés.</source>
+        <translation>Download complete.</translation>
+    </message>
+    <message>
+        <source>Sikeres betöltés.
+Ellenőrzés...</source>
+        <translation>Download complete.
+Verifying...</translation>
+    </message>
+    <message>
+        <source>Sikeres betöltés.
+Az ellenőrzés megszakítva.</source>
+        <translation>Download complete.
+Verification cancelled.</translation>
+    </message>
+    <message>
+        <source>Sikeres betöltés.
+Az ellenőrzés nem sikerült.</source>
+        <translation>Download complete.
+Verification failed.</translation>
+    </message>
+    <message>
+        <source>Hiba</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Sikeres betöltés.
+Ellenőrizve.</source>
+        <translation>Download complete.
+Verified.</translation>
+    </message>
+    <message>
+        <source>Sikeres betöltés.
+A modul mást tárol!</source>
+        <translation>Download complete.
+The module stores different values!</translation>
+    </message>
+    <message>
+        <source>Elküldve</source>
+        <extracomment>Column of the differences: what was sent to the module.</extracomment>
+        <translation>Sent</translation>
+    </message>
+    <message>
+        <source>Betöltés</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>Betöltés folyamatban...</source>
+        <translation>Downloading...</translation>
+    </message>
+    <message>
+        <source>Ellenőrzés betöltés után</source>
+        <translation>Verify after download</translation>
+    </message>
+    <message>
+        <source>Kiolvasás betöltés előtt</source>
+        <translation>Read out before download</translation>
+    </message>
+    <message>
+        <source>A következő betöltések előtt a modul konfigurációja kiolvasva a nyilvántartásba kerül.</source>
+        <translation>Before the next downloads, the module&apos;s configuration is read out into the register.</translation>
+    </message>
+</context>
+<context>
     <name>qv::watch</name>
     <message>
         <source>A fájl nem állapotfigyelési napló: az első sora nem a napló fejléce.</source>
@@ -3847,66 +3819,222 @@ The module&apos;s present configuration did not get into the register, so it get
     </message>
 </context>
 <context>
-    <name>setcom</name>
+    <name>qv::watch::gui::SignalMeter</name>
     <message>
-        <source>sorozatszám: %1</source>
-        <translation>serial number: %1</translation>
+        <source>Térerő</source>
+        <translation>Signal</translation>
     </message>
     <message>
-        <source>Port beállítások</source>
-        <translation>Port settings</translation>
+        <source>nincs adat</source>
+        <translation>no data</translation>
     </message>
     <message>
-        <source>COM Port:</source>
-        <translation>COM Port:</translation>
+        <source>az utolsó perc</source>
+        <translation>the last minute</translation>
+    </message>
+</context>
+<context>
+    <name>qv::watch::gui::TrendPlot</name>
+    <message>
+        <source>Görgő: nagyítás, húzás: görgetés, dupla kattintás: a teljes figyelés</source>
+        <translation>Wheel: zoom, drag: pan, double click: the whole watch</translation>
     </message>
     <message>
-        <source>Baudrate:</source>
-        <translation>Baud rate:</translation>
+        <source>Térerő</source>
+        <translation>Signal</translation>
     </message>
     <message>
-        <source>Automatikus portkeresés</source>
-        <translation>Automatic port search</translation>
+        <source>Analóg (V)</source>
+        <translation>Analog (V)</translation>
     </message>
     <message>
-        <source>Frissítés</source>
-        <translation>Refresh</translation>
+        <source>Számláló</source>
+        <translation>Counter</translation>
     </message>
     <message>
-        <source>Talált soros portok:</source>
-        <translation>Serial ports found:</translation>
+        <source>Kimenet %1</source>
+        <translation>Output %1</translation>
     </message>
     <message>
-        <source>Port</source>
-        <translation>Port</translation>
+        <source>Bemenet %1</source>
+        <translation>Input %1</translation>
     </message>
     <message>
-        <source>Eszköz</source>
-        <translation>Device</translation>
+        <source>Tápfeszültség</source>
+        <translation>Supply voltage</translation>
+    </message>
+</context>
+<context>
+    <name>qv::watch::gui::WatchController</name>
+    <message>
+        <source>A figyelés naplója nem írható (%1): a figyelés megy, de a napló nem menthető.</source>
+        <translation>The watch log cannot be written (%1): the watch goes on, but its log cannot be saved.</translation>
     </message>
     <message>
-        <source>Állapot</source>
-        <translation>Status</translation>
+        <source>A figyelés naplója nem írható tovább (%1): a figyelés megy, de a mentett napló nem lesz teljes.</source>
+        <translation>The watch log cannot be written any more (%1): the watch goes on, but a saved log will not be complete.</translation>
     </message>
     <message>
-        <source>használható</source>
-        <translation>usable</translation>
+        <source>A(z) %1 porton állapotfigyelés fut, a sorozat nem indulhat el rajta. Állítsa le a figyelést (Eszköz → Állapot figyelése…, Leállítás), majd indítsa a sorozatot.</source>
+        <translation>A status watch is running on the port %1, so the series cannot start on it. Stop the watch (Device → Watch status…, Stop), then start the series.</translation>
     </message>
     <message>
-        <source>Keresés...</source>
-        <translation>Searching...</translation>
+        <source>Nincs menthető napló: %1</source>
+        <translation>There is no log to save: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sor nem olvasható, kimaradt (az első a(z) %1. sor).</source>
+        <translation>
+            <numerusform>%n row cannot be read and was left out (line %1).</numerusform>
+            <numerusform>%n rows cannot be read and were left out (the first is line %1).</numerusform>
+        </translation>
     </message>
     <message>
-        <source>Megszakítás</source>
-        <translation>Cancel</translation>
+        <source>A napló csak a legutóbbi mintáival látszik.</source>
+        <translation>Only the latest samples of the log are shown.</translation>
+    </message>
+</context>
+<context>
+    <name>qv::watch::gui::WatchDialog</name>
+    <message>
+        <source>Állapot figyelése</source>
+        <translation>Watch status</translation>
     </message>
     <message>
-        <source>Az eszköz nem található.</source>
-        <translation>The device was not found.</translation>
+        <source> s</source>
+        <translation> s</translation>
     </message>
     <message>
-        <source>Hiba</source>
-        <translation>Error</translation>
+        <source>Ennyi időnként kérdezi le a modul állapotát. Egy lekérdezés kb. fél másodpercig tart a vonalon: ennél sűrűbben nem lehet.</source>
+        <translation>How often the module&apos;s status is queried. One query takes about half a second on the line: it cannot be done more often than that.</translation>
+    </message>
+    <message>
+        <source>Indítás</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Leállítás</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Hangjelzés a térerővel</source>
+        <translation>Sound the signal</translation>
+    </message>
+    <message>
+        <source>Minden mintánál rövid hang: minél jobb a térerő, annál magasabb; gyenge térerőnél két mély hang.</source>
+        <translation>A short tone for every sample: the better the signal, the higher the tone; two low tones for a weak signal.</translation>
+    </message>
+    <message>
+        <source>Jelenlegi állapot</source>
+        <translation>Current status</translation>
+    </message>
+    <message>
+        <source>Kimenetek:</source>
+        <translation>Outputs:</translation>
+    </message>
+    <message>
+        <source>Bemenetek:</source>
+        <translation>Inputs:</translation>
+    </message>
+    <message>
+        <source>Tápfeszültség:</source>
+        <translation>Supply:</translation>
+    </message>
+    <message>
+        <source>Analóg bemenet:</source>
+        <translation>Analog input:</translation>
+    </message>
+    <message>
+        <source>Számláló:</source>
+        <translation>Counter:</translation>
+    </message>
+    <message>
+        <source>Verzió:</source>
+        <translation>Version:</translation>
+    </message>
+    <message>
+        <source>Utolsó minta:</source>
+        <translation>Last sample:</translation>
+    </message>
+    <message>
+        <source>Események másolása</source>
+        <translation>Copy events</translation>
+    </message>
+    <message>
+        <source>Napló mentése…</source>
+        <translation>Save log…</translation>
+    </message>
+    <message>
+        <source>Napló megnyitása…</source>
+        <translation>Open log…</translation>
+    </message>
+    <message>
+        <source>Bezárás</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Időköz:</source>
+        <translation>Interval:</translation>
+    </message>
+    <message>
+        <source>Események:</source>
+        <translation>Events:</translation>
+    </message>
+    <message>
+        <source>A modul nem válaszol (5 másodperc csend). A figyelés %1 s-onként újra kérdezi.</source>
+        <translation>The module does not answer (5 seconds of silence). The watch asks again every %1 s.</translation>
+    </message>
+    <message>
+        <source>A port nem nyitható meg (%1). A figyelés %2 s-onként újra próbálja.</source>
+        <translation>The port cannot be opened (%1). The watch tries again every %2 s.</translation>
+    </message>
+    <message>
+        <source>Sorozatprogramozás fut: a port a sorozaté, a figyelés nem indítható.</source>
+        <translation>Series programming is running: the port is the series&apos;, the watch cannot start.</translation>
+    </message>
+    <message>
+        <source>Leállítva.</source>
+        <translation>Stopped.</translation>
+    </message>
+    <message>
+        <source>Nem fut.</source>
+        <translation>Not running.</translation>
+    </message>
+    <message>
+        <source>Szünetel, amíg %1 tart.</source>
+        <translation>Paused during %1.</translation>
+    </message>
+    <message>
+        <source>Figyelés %1 s-onként a(z) %2 porton.</source>
+        <translation>Watching every %1 s on the port %2.</translation>
+    </message>
+    <message>
+        <source>A port eltűnt (kihúzott adapter?): a figyelés szünetel, és folytatódik, amint a port visszatér.</source>
+        <translation>The port is gone (adapter pulled out?): the watch is paused and goes on as soon as the port comes back.</translation>
+    </message>
+    <message>
+        <source>Napló mentése</source>
+        <translation>Save log</translation>
+    </message>
+    <message>
+        <source>CSV napló (*.csv)</source>
+        <translation>CSV log (*.csv)</translation>
+    </message>
+    <message>
+        <source>A napló nem menthető (%1): %2</source>
+        <translation>The log cannot be saved (%1): %2</translation>
+    </message>
+    <message>
+        <source>Napló megnyitása</source>
+        <translation>Open log</translation>
+    </message>
+    <message>
+        <source>Megnyitott napló: %1</source>
+        <translation>Log opened: %1</translation>
+    </message>
+    <message>
+        <source>Nincs hangkimenet: a hangjelzés nem szólhat.</source>
+        <translation>No audio output: the signal cannot be sounded.</translation>
     </message>
 </context>
 </TS>

@@ -2,959 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="hu" sourcelanguage="hu_HU">
 <context>
-    <name>CompareController</name>
-    <message>
-        <source>Az űrlapon</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Hiba</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>A modulban %n érték tér el.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Összehasonlítás</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Nincs eltérés.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>CompareDialog</name>
-    <message>
-        <source>Összehasonlítás a modullal</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>A modulban %n érték tér el:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>A modulban</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Mező</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Nincs eltérés.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>DownloadController</name>
-    <message>
-        <source>Hiba</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A(z) &quot;%1&quot; mező nem tartalmazhat &quot;%2&quot; karaktert!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A(z) &quot;%1&quot; mező nem tartalmazhat sortörést!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Minden beviteli mező kitöltése kötelező!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1
-
-A modul mostani konfigurációja nem került a nyilvántartásba. Betölti mégis az űrlapot az eszközbe?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Kiolvasás betöltés előtt</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>FileController</name>
-    <message>
-        <source>Fájl megnyitása</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Quorvel Files (*.msw);;All Files (*.*)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Mentés</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sikeres mentés.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Fájl mentése</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Quorvel Files (*.msw)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>File hiba</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A(z) %1 fájl mentése nem sikerült.
-%2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A kiválasztott fájl nem létezik.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A(z) %1 fájl nem olvasható.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A(z) %1 fájl nem olvasható.
-%2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A kiválasztott file &quot;%1&quot; nem nyitható meg a jelenlegi verzióval.
-Kérem töltse le a legújabb verziót a &apos;%2&apos; oldalról,
-majd töltse be a &apos;defval_qv.dll&apos; fájlt!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A(z) %1 fájl szintaxisa hibás.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>MainWindow</name>
-    <message>
-        <source>Help</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Hiba! A dokumentáció nem nyitható meg.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Eszköz</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Debug Mode: Quorvel-5</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Debug Mode: Quorvel-3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Debug Mode: Brastok-2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Debug Mode: No Device</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Nyelv</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A program a következő indításakor vált nyelvet.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Nincs megnyitott fájl.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Nem mentett módosítások</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 – megnyílik, amint egy eszköz csatlakozott</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Az alapértékek nem töltődtek be: a módosítások megmaradtak, az űrlap a(z) %1 modellhez igazítva.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1   Baud: %2</source>
-        <extracomment>The port and its speed in the status bar.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1  Baud: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A bejegyzésben</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A bejegyzés modellje nem ismert, ezért az űrlap nem igazítható hozzá.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A bejegyzés egy %1 modul konfigurációja, de nincs azonosított eszköz. Csatlakoztasson egy %1 modult (Eszköz csatlakoztatása), hogy az űrlap ehhez a modellhez igazodjon.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A bejegyzés egy %1 modul konfigurációja, a csatlakoztatott eszköz %2. Csatlakoztasson egy %1 modult (Eszköz csatlakoztatása), hogy az űrlap ehhez a modellhez igazodjon.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Megnyitás</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1
-A bejegyzés nem nyitható meg az űrlapon.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A bejegyzés konfigurációja nem olvasható.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Az űrlapon a nyilvántartás %1 bejegyzése: %2 – %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Mentés</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1
-A bejegyzés nem menthető fájlba.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Összehasonlítás az űrlappal</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>A bejegyzésben %n érték tér el:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Az űrlapon</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sorozatprogramozás</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A sorozat fut. Leállítja az éppen írt modul után, és kilép?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>az összehasonlítás</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>a port választása</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>a kiolvasás</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>a betöltés</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>az állapot lekérdezése</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>PortController</name>
-    <message>
-        <source>Eszköz</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A port sikeresen kiválasztva: %1
-A csatlakoztatott eszköz: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>ReadOutController</name>
-    <message>
-        <source>Hiba</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>RegisterController</name>
-    <message>
-        <source>Nyilvántartás</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>RegisterModel</name>
-    <message>
-        <source>helyi</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>megosztva</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>csapat</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Idő</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Művelet</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Eredmény</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Modulazonosító</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Név</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Modell</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Technikus</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Helyszín</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Hol</source>
-        <extracomment>Column: where the entry is kept (local, shared, team).</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>RegisterSettingsDialog</name>
-    <message>
-        <source>A nyilvántartás beállításai</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Csak ezen a számítógépen</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ezen a számítógépen és a csapat PostgreSQL-nyilvántartásában</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>host=szerver dbname=qv user=technikus</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A bejegyzések mindig ebbe a fájlba kerülnek: %1
-Csapat-nyilvántartással onnan a kiszolgálóra is, amint az elérhető.
-Kapcsolat: libpq kapcsolati szöveg (host=… dbname=… user=…) vagy szolgáltatásnév (service=qv). Jelszót itt nem lehet megadni: a PostgreSQL a ~/.pgpass fájlból vagy a szolgáltatásfájlból (~/.pg_service.conf) veszi.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ebben a futásban a --register kapcsoló szerinti nyilvántartás él: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>csak helyi</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>például: Kovács Kft., Pince u. 3.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Kapcsolat:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Technikus neve:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Helyszín (a következő bejegyzésekhez):</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Mégse</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Rendben</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>RegisterWindow</name>
-    <message>
-        <source>Két bejegyzés összehasonlítása</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>A két bejegyzésben %n érték tér el:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>nem futott</source>
-        <comment>verification</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>egyezik</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>eltér</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>sikertelen</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1   %2 – %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Modul: %1 – %2 (%3, azonosítás: %4)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Telefonszámok: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Port: %1, %2 bit/s</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Nyugtázva: %1; ellenőrzés: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>igen</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>nem</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Technikus: %1; helyszín: %2; felhasználó: %3@%4; program: %5</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Eltérések:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>  %1: %2 ↔ %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Konfiguráció nem tartozik hozzá.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Nyilvántartás</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Modulazonosító, név, telefonszám, technikus vagy helyszín</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Időszak:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Beállítások…</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Minden bejegyzés</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Előzmények</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Megnyitás az űrlapon</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Mentés fájlba…</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Összehasonlítás az űrlappal</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Összehasonlítás a modullal</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ehhez csatlakoztatott eszköz kell.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Bezárás</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>–</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A(z) %1 – %2 modul előzményei</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Összehasonlítás</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A(z) %1 bejegyzéshez nem tartozik konfiguráció.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ügyféllap…</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>SeriesController</name>
-    <message>
-        <source>Sorozatprogramozás</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Válassza ki az alap konfigurációs fájlt.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A(z) %1 fájl nem olvasható.
-%2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A(z) %1 nem konfigurációs fájl: túl nagy.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A kiválasztott file &quot;%1&quot; nem nyitható meg a jelenlegi verzióval.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A(z) %1 fájl szintaxisa hibás.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Válassza ki a modulok táblázatát (CSV).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A(z) %1 táblázatban nincs egy modul sora sem.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>… és még %n hiba.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>A táblázat hibás, egyetlen modul sem kap értéket:
-%1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>%n sor nem írható be a modulokba:
-%1
-
-Kihagyja ezeket a sorokat, és a többivel kezdi a sorozatot?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>A sorozat a nyilvántartás nélkül nem indítható, mert abból tudja, mely sorok készültek el korábban.
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A sorozat leáll, amint az aktuális modul elkészült…</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A(z) %1. sor%2 írása…</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Csatlakoztassa a modult a(z) %1. sorhoz%2…</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A(z) %1. sor%2 sikertelen: %3
-Vegye le a modult.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A(z) %1. sor%2 kész. Vegye le a modult.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Elutasított modul: %1
-Vegye le a modult.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A(z) %1. sor%2 írása… %3%</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A sorozat leállt (%1). Vegye le a modult.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A sorozat leállt (%1).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A sorozat véget ért (%1).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A fájlok és a sorok ellenőrzése…</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A sorozat nem indult el.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Válassza ki a fájlokat, majd indítsa a sorozatot.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Indítsa a sorozatot.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>SeriesDialog</name>
-    <message>
-        <source>Sorozatprogramozás</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Tallózás…</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Alap konfiguráció:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Modulok táblázata:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Eredmények fájlja:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>CSV: fejléc a mezők nevével, soronként egy modul</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ellenőrzés visszaolvasással</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Típus:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Válassza ki a fájlokat, majd indítsa a sorozatot.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Indítás</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Leállítás</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A sorozat az éppen írt modul után áll le; modul nem marad félig írva.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Kijelölt sikertelen sorok újra</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Bezárás</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Port: %1, %2 bit/s</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Alap konfiguráció</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Quorvel Files (*.msw);;All Files (*.*)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Modulok táblázata</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>CSV-táblázat (*.csv);;All Files (*.*)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Eredmények fájlja</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>CSV-táblázat (*.csv)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Indítsa a sorozatot.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A sorozat fut. Leállítja az éppen írt modul után, és bezárja az ablakot?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>a sorozat első modulja szerint</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Kiolvasás betöltés előtt</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Minden modul konfigurációja betöltés előtt kiolvasva a nyilvántartásba kerül, és a sorozat egy sorát már tároló modul nem kap újat.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>SeriesModel</name>
-    <message>
-        <source>Sor</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Állapot</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Indok</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Idő</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>SheetController</name>
-    <message>
-        <source>Ügyféllap</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A bejegyzés konfigurációja nem olvasható.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1
-Az ügyféllap nem készült el.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ügyféllap – nyomtatási kép</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ügyféllap PDF-be</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>ugyfellap.pdf</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>ugyfellap-%1.pdf</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>PDF-dokumentum (*.pdf)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A(z) %1 a megnyitott konfigurációs fájl: az ügyféllap nem kerülhet a helyére.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Az ügyféllap nem menthető: %1
-%2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Az ügyféllap elkészült: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>SheetDialog</name>
-    <message>
-        <source>Ügyféllap</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Az ügyféllap a modul beállításairól.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ügyféllap: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>például: Kovács Kft., Pince u. 3.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A modul PIN-kódja is a lapra kerül</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Nyomtatás…</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Mentés PDF-be…</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Mégse</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Helyszín:</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>SignalMeter</name>
-    <message>
-        <source>Térerő</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>nincs adat</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>az utolsó perc</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>StatusController</name>
-    <message>
-        <source>Állapot lekérdezése...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Hiba</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>TrendPlot</name>
-    <message>
-        <source>Görgő: nagyítás, húzás: görgetés, dupla kattintás: a teljes figyelés</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Térerő</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Analóg (V)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Számláló</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Kimenet %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Bemenet %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Tápfeszültség</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>Ui::MainWindow</name>
     <message>
         <source>File</source>
@@ -1046,260 +93,6 @@ Az ügyféllap nem készült el.</source>
     </message>
     <message>
         <source>Állapot figyelése…</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>WatchController</name>
-    <message>
-        <source>A figyelés naplója nem írható (%1): a figyelés megy, de a napló nem menthető.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A figyelés naplója nem írható tovább (%1): a figyelés megy, de a mentett napló nem lesz teljes.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A(z) %1 porton állapotfigyelés fut, a sorozat nem indulhat el rajta. Állítsa le a figyelést (Eszköz → Állapot figyelése…, Leállítás), majd indítsa a sorozatot.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Nincs menthető napló: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>%n sor nem olvasható, kimaradt (az első a(z) %1. sor).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>A napló csak a legutóbbi mintáival látszik.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>WatchDialog</name>
-    <message>
-        <source>Állapot figyelése</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> s</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ennyi időnként kérdezi le a modul állapotát. Egy lekérdezés kb. fél másodpercig tart a vonalon: ennél sűrűbben nem lehet.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Indítás</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Leállítás</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Hangjelzés a térerővel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Minden mintánál rövid hang: minél jobb a térerő, annál magasabb; gyenge térerőnél két mély hang.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Jelenlegi állapot</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Kimenetek:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Bemenetek:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Tápfeszültség:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Analóg bemenet:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Számláló:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Verzió:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Utolsó minta:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Események másolása</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Napló mentése…</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Napló megnyitása…</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Bezárás</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Időköz:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Események:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A modul nem válaszol (5 másodperc csend). A figyelés %1 s-onként újra kérdezi.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A port nem nyitható meg (%1). A figyelés %2 s-onként újra próbálja.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sorozatprogramozás fut: a port a sorozaté, a figyelés nem indítható.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Leállítva.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Nem fut.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Szünetel, amíg %1 tart.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Figyelés %1 s-onként a(z) %2 porton.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A port eltűnt (kihúzott adapter?): a figyelés szünetel, és folytatódik, amint a port visszatér.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Napló mentése</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>CSV napló (*.csv)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A napló nem menthető (%1): %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Napló megnyitása</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Megnyitott napló: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Nincs hangkimenet: a hangjelzés nem szólhat.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>about</name>
-    <message>
-        <source>Névjegy</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Quorvel / Brastok
-Letöltő Szoftver</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Version v%1</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>dload</name>
-    <message>
-        <source>Betöltés hiba.
-Tipp: ellenőrizze az eszközt és a port beállítást.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sikeres betöltés.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sikeres betöltés.
-Ellenőrzés...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sikeres betöltés.
-Az ellenőrzés megszakítva.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sikeres betöltés.
-Az ellenőrzés nem sikerült.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Hiba</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sikeres betöltés.
-Ellenőrizve.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sikeres betöltés.
-A modul mást tárol!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Elküldve</source>
-        <extracomment>Column of the differences: what was sent to the module.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Betöltés</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Betöltés folyamatban...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ellenőrzés betöltés után</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Kiolvasás betöltés előtt</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A következő betöltések előtt a modul konfigurációja kiolvasva a nyilvántartásba kerül.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1897,48 +690,6 @@ A modul mostani konfigurációja nem került a nyilvántartásba; a betöltés e
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Használat: qvconfig &lt;parancs&gt; [kapcsolók]
-Parancsok:
-  identify                 A modul azonosítása.
-  read -o FÁJL.msw         A modul konfigurációjának kiolvasása fájlba.
-  write FÁJL.msw [--verify]
-                           A fájl betöltése a modulba (--verify: visszaolvasással).
-  compare FÁJL.msw         A fájl összehasonlítása a modul konfigurációjával.
-  diff A.msw B.msw         Két fájl összehasonlítása (modul nélkül).
-  status                   A modul állapotának lekérdezése.
-  status --watch MP [--count N] [--csv FÁJL]
-                           Az állapot figyelése MP másodpercenként (Ctrl+C: vége,
-                           összesítéssel); --csv: napló CSV-fájlba.
-  series ALAP.msw EGYSÉGEK.csv [--verify] [--model qv5|qv3|brk2] [--skip-invalid]
-         [--read-first] [--results FÁJL]
-                           Sorozatprogramozás: egymás után csatlakoztatott modulok,
-                           mindegyik az alapfájl értékeivel és a táblázat saját sorával.
-  sheet FÁJL.msw -o LAP.pdf [--with-pin] [--site SZÖVEG]
-                           Ügyféllap a fájl konfigurációjáról, PDF-ben (modul nélkül).
-Kapcsolók:
-  --port &lt;név&gt;             A modul portja (alapértelmezés: COM1).
-  --baud &lt;bit/s&gt;           Az azonosítás és a kiolvasás sebessége (alapértelmezés: 1200).
-  --json                   Gépi feldolgozásra szánt JSON kimenet.
-  --register &lt;kapcsolat&gt;   A csapat nyilvántartása is (lásd qvconfig --help).
-  --lang &lt;nyelv&gt;           A kiírások nyelve: hu vagy en (lásd qvconfig --help).
-  --model qv5|qv3|brk2     series: a sorozat modultípusa (alapértelmezés: ahová az
-                           első sora került, különben az első modulé).
-  --skip-invalid           series: a hibás sorok kihagyása (nélküle semmi sem íródik).
-  --read-first             series: minden modul kiolvasása betöltés előtt (mentésként a
-                           nyilvántartásba); a sorozat egy sorát már tároló modul nem
-                           kap újat.
-  --results &lt;fájl&gt;         series: az eredményfájl (alapértelmezés: EGYSÉGEK-eredmeny.csv).
-  --with-pin               sheet: a modul PIN-kódja is a lapra kerül.
-  --site &lt;szöveg&gt;          sheet: a helyszín, ahogy a lapon áll.
-Kilépési kód: 0 kész, 1 hibás parancssor, 2 a port nem használható, 3 nincs modul vagy
-nem kompatibilis, 4 sikertelen adatcsere (series: sikertelen egység vagy leállítva;
-sheet: a PDF nem írható; status --watch: hiányzó minta vagy a napló nem írható),
-5 eltérések.
-</source>
-        <extracomment>The commands&apos; --help. Command and option names, FÁJL/A/B as file names may be translated (FILE), the exit codes stay; the descriptions start in column 28.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>A --watch kapcsoló csak a status parancshoz tartozik.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1963,6 +714,191 @@ sheet: a PDF nem írható; status --watch: hiányzó minta vagy a napló nem ír
         <translation type="unfinished">
             <numerusform></numerusform>
         </translation>
+    </message>
+    <message>
+        <source>A modul azonosítása.</source>
+        <extracomment>The commands&apos; --help, a command&apos;s line: its arguments (option names stay; FÁJL, A, B, MP, ALAP, EGYSÉGEK, LAP, SZÖVEG are placeholders to translate) and what it does. The usage puts the description in column 28.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-o FÁJL.msw</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A modul konfigurációjának kiolvasása fájlba.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FÁJL.msw [--verify]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A fájl betöltése a modulba (--verify: visszaolvasással).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FÁJL.msw</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A fájl összehasonlítása a modul konfigurációjával.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A.msw B.msw</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Két fájl összehasonlítása (modul nélkül).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A modul állapotának lekérdezése.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--watch MP [--count N] [--csv FÁJL]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az állapot figyelése MP másodpercenként (Ctrl+C: vége,
+összesítéssel); --csv: napló CSV-fájlba.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ALAP.msw EGYSÉGEK.csv [--verify] [--model qv5|qv3|brk2] [--skip-invalid]
+[--read-first] [--results FÁJL]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sorozatprogramozás: egymás után csatlakoztatott modulok,
+mindegyik az alapfájl értékeivel és a táblázat saját sorával.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FÁJL.msw -o LAP.pdf [--with-pin] [--site SZÖVEG]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ügyféllap a fájl konfigurációjáról, PDF-ben (modul nélkül).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--port &lt;név&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A modul portja (alapértelmezés: COM1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--baud &lt;bit/s&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az azonosítás és a kiolvasás sebessége (alapértelmezés: 1200).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--json</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gépi feldolgozásra szánt JSON kimenet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--register &lt;kapcsolat&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A csapat nyilvántartása is (lásd qvconfig --help).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--lang &lt;nyelv&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A kiírások nyelve: hu vagy en (lásd qvconfig --help).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--model qv5|qv3|brk2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>series: a sorozat modultípusa (alapértelmezés: ahová az
+első sora került, különben az első modulé).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--skip-invalid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>series: a hibás sorok kihagyása (nélküle semmi sem íródik).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--read-first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>series: minden modul kiolvasása betöltés előtt (mentésként a
+nyilvántartásba); a sorozat egy sorát már tároló modul nem
+kap újat.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--results &lt;fájl&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>series: az eredményfájl (alapértelmezés: EGYSÉGEK-eredmeny.csv).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--with-pin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sheet: a modul PIN-kódja is a lapra kerül.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--site &lt;szöveg&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sheet: a helyszín, ahogy a lapon áll.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Használat: qvconfig &lt;parancs&gt; [kapcsolók]
+Parancsok:
+</source>
+        <extracomment>The commands&apos; --help: its first lines.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kapcsolók:
+</source>
+        <extracomment>The commands&apos; --help: the heading of the options.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kilépési kód: 0 kész, 1 hibás parancssor, 2 a port nem használható, 3 nincs modul vagy
+nem kompatibilis, 4 sikertelen adatcsere (series: sikertelen egység vagy leállítva;
+sheet: a PDF nem írható; status --watch: hiányzó minta vagy a napló nem írható),
+5 eltérések.
+</source>
+        <extracomment>The commands&apos; --help: the exit codes (the numbers stay).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1 parancs Qt Gui nélkül nem futtatható.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2585,6 +1521,14 @@ Szeretné lecserélni?</source>
     </message>
 </context>
 <context>
+    <name>qv::Program</name>
+    <message>
+        <source>A program egy része (%1) nem tölthető be: %2
+Telepítse újra a programot.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>qv::ReadOut</name>
     <message>
         <source>Sikertelen kiolvasás.
@@ -3001,6 +1945,170 @@ Az ellenőrzés megszakítva.</source>
     </message>
 </context>
 <context>
+    <name>qv::app::gui::MainWindow</name>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hiba! A dokumentáció nem nyitható meg.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eszköz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Debug Mode: Quorvel-5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Debug Mode: Quorvel-3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Debug Mode: Brastok-2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Debug Mode: No Device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nyelv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A program a következő indításakor vált nyelvet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nincs megnyitott fájl.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nem mentett módosítások</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 – megnyílik, amint egy eszköz csatlakozott</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az alapértékek nem töltődtek be: a módosítások megmaradtak, az űrlap a(z) %1 modellhez igazítva.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1   Baud: %2</source>
+        <extracomment>The port and its speed in the status bar.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1  Baud: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A bejegyzésben</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A bejegyzés modellje nem ismert, ezért az űrlap nem igazítható hozzá.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A bejegyzés egy %1 modul konfigurációja, de nincs azonosított eszköz. Csatlakoztasson egy %1 modult (Eszköz csatlakoztatása), hogy az űrlap ehhez a modellhez igazodjon.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A bejegyzés egy %1 modul konfigurációja, a csatlakoztatott eszköz %2. Csatlakoztasson egy %1 modult (Eszköz csatlakoztatása), hogy az űrlap ehhez a modellhez igazodjon.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Megnyitás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+A bejegyzés nem nyitható meg az űrlapon.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A bejegyzés konfigurációja nem olvasható.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az űrlapon a nyilvántartás %1 bejegyzése: %2 – %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mentés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+A bejegyzés nem menthető fájlba.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Összehasonlítás az űrlappal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>A bejegyzésben %n érték tér el:</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Az űrlapon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sorozatprogramozás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A sorozat fut. Leállítja az éppen írt modul után, és kilép?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>az összehasonlítás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a port választása</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a kiolvasás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a betöltés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>az állapot lekérdezése</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qv::app::gui::about</name>
+    <message>
+        <source>Névjegy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quorvel / Brastok
+Letöltő Szoftver</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version v%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>qv::cli</name>
     <message numerus="yes">
         <source>%n sor korábban elkészült, azok kimaradnak.</source>
@@ -3119,6 +2227,65 @@ Az ellenőrzés megszakítva.</source>
     </message>
     <message>
         <source>Összesítés: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qv::files::gui::FileController</name>
+    <message>
+        <source>Fájl megnyitása</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quorvel Files (*.msw);;All Files (*.*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mentés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sikeres mentés.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fájl mentése</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quorvel Files (*.msw)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File hiba</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1 fájl mentése nem sikerült.
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A kiválasztott fájl nem létezik.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1 fájl nem olvasható.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1 fájl nem olvasható.
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A kiválasztott file &quot;%1&quot; nem nyitható meg a jelenlegi verzióval.
+Kérem töltse le a legújabb verziót a &apos;%2&apos; oldalról,
+majd töltse be a &apos;defval_qv.dll&apos; fájlt!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1 fájl szintaxisa hibás.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3342,6 +2509,339 @@ Az ellenőrzés megszakítva.</source>
     <name>qv::reg::TeamSender</name>
     <message>
         <source>A helyi nyilvántartásban nem jelölhető meg, hogy a bejegyzések már a csapat nyilvántartásában vannak (%1). Újra elküldésre kerülnek; a csapat nyilvántartása mindegyiket egyszer őrzi.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qv::reg::gui::RegisterController</name>
+    <message>
+        <source>Nyilvántartás</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qv::reg::gui::RegisterModel</name>
+    <message>
+        <source>helyi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>megosztva</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>csapat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Idő</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Művelet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eredmény</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modulazonosító</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Név</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Technikus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Helyszín</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hol</source>
+        <extracomment>Column: where the entry is kept (local, shared, team).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qv::reg::gui::RegisterSettingsDialog</name>
+    <message>
+        <source>A nyilvántartás beállításai</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Csak ezen a számítógépen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ezen a számítógépen és a csapat PostgreSQL-nyilvántartásában</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>host=szerver dbname=qv user=technikus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A bejegyzések mindig ebbe a fájlba kerülnek: %1
+Csapat-nyilvántartással onnan a kiszolgálóra is, amint az elérhető.
+Kapcsolat: libpq kapcsolati szöveg (host=… dbname=… user=…) vagy szolgáltatásnév (service=qv). Jelszót itt nem lehet megadni: a PostgreSQL a ~/.pgpass fájlból vagy a szolgáltatásfájlból (~/.pg_service.conf) veszi.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ebben a futásban a --register kapcsoló szerinti nyilvántartás él: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>csak helyi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>például: Kovács Kft., Pince u. 3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kapcsolat:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Technikus neve:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Helyszín (a következő bejegyzésekhez):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mégse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rendben</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qv::reg::gui::RegisterWindow</name>
+    <message>
+        <source>Két bejegyzés összehasonlítása</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>A két bejegyzésben %n érték tér el:</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>nem futott</source>
+        <comment>verification</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>egyezik</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>eltér</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sikertelen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1   %2 – %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modul: %1 – %2 (%3, azonosítás: %4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Telefonszámok: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port: %1, %2 bit/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nyugtázva: %1; ellenőrzés: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>igen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Technikus: %1; helyszín: %2; felhasználó: %3@%4; program: %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eltérések:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  %1: %2 ↔ %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Konfiguráció nem tartozik hozzá.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nyilvántartás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modulazonosító, név, telefonszám, technikus vagy helyszín</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Időszak:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beállítások…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minden bejegyzés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Előzmények</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Megnyitás az űrlapon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mentés fájlba…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Összehasonlítás az űrlappal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Összehasonlítás a modullal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ehhez csatlakoztatott eszköz kell.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bezárás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>–</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1 – %2 modul előzményei</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Összehasonlítás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1 bejegyzéshez nem tartozik konfiguráció.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ügyféllap…</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qv::serial::gui::PortController</name>
+    <message>
+        <source>Eszköz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A port sikeresen kiválasztva: %1
+A csatlakoztatott eszköz: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qv::serial::gui::setcom</name>
+    <message>
+        <source>sorozatszám: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port beállítások</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>COM Port:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Baudrate:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Automatikus portkeresés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frissítés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Talált soros portok:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eszköz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Állapot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>használható</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keresés...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Megszakítás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az eszköz nem található.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hiba</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3576,6 +3076,502 @@ A modul mostani konfigurációja nem került a nyilvántartásba, ezért nem kap
     </message>
 </context>
 <context>
+    <name>qv::series::gui::SeriesController</name>
+    <message>
+        <source>Sorozatprogramozás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Válassza ki az alap konfigurációs fájlt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1 fájl nem olvasható.
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1 nem konfigurációs fájl: túl nagy.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A kiválasztott file &quot;%1&quot; nem nyitható meg a jelenlegi verzióval.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1 fájl szintaxisa hibás.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Válassza ki a modulok táblázatát (CSV).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1 táblázatban nincs egy modul sora sem.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>… és még %n hiba.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A táblázat hibás, egyetlen modul sem kap értéket:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sor nem írható be a modulokba:
+%1
+
+Kihagyja ezeket a sorokat, és a többivel kezdi a sorozatot?</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A sorozat a nyilvántartás nélkül nem indítható, mert abból tudja, mely sorok készültek el korábban.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A sorozat leáll, amint az aktuális modul elkészült…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1. sor%2 írása…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Csatlakoztassa a modult a(z) %1. sorhoz%2…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1. sor%2 sikertelen: %3
+Vegye le a modult.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1. sor%2 kész. Vegye le a modult.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Elutasított modul: %1
+Vegye le a modult.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1. sor%2 írása… %3%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A sorozat leállt (%1). Vegye le a modult.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A sorozat leállt (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A sorozat véget ért (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A fájlok és a sorok ellenőrzése…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A sorozat nem indult el.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Válassza ki a fájlokat, majd indítsa a sorozatot.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Indítsa a sorozatot.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qv::series::gui::SeriesDialog</name>
+    <message>
+        <source>Sorozatprogramozás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tallózás…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alap konfiguráció:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modulok táblázata:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eredmények fájlja:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV: fejléc a mezők nevével, soronként egy modul</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ellenőrzés visszaolvasással</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Típus:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Válassza ki a fájlokat, majd indítsa a sorozatot.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Indítás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leállítás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A sorozat az éppen írt modul után áll le; modul nem marad félig írva.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kijelölt sikertelen sorok újra</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bezárás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port: %1, %2 bit/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alap konfiguráció</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quorvel Files (*.msw);;All Files (*.*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modulok táblázata</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV-táblázat (*.csv);;All Files (*.*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eredmények fájlja</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV-táblázat (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Indítsa a sorozatot.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A sorozat fut. Leállítja az éppen írt modul után, és bezárja az ablakot?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a sorozat első modulja szerint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kiolvasás betöltés előtt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minden modul konfigurációja betöltés előtt kiolvasva a nyilvántartásba kerül, és a sorozat egy sorát már tároló modul nem kap újat.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qv::series::gui::SeriesModel</name>
+    <message>
+        <source>Sor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Állapot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Indok</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Idő</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qv::sheet::gui::SheetController</name>
+    <message>
+        <source>Ügyféllap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A bejegyzés konfigurációja nem olvasható.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+Az ügyféllap nem készült el.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ügyféllap – nyomtatási kép</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ügyféllap PDF-be</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ugyfellap.pdf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ugyfellap-%1.pdf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF-dokumentum (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1 a megnyitott konfigurációs fájl: az ügyféllap nem kerülhet a helyére.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az ügyféllap nem menthető: %1
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az ügyféllap elkészült: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qv::sheet::gui::SheetDialog</name>
+    <message>
+        <source>Ügyféllap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az ügyféllap a modul beállításairól.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ügyféllap: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>például: Kovács Kft., Pince u. 3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A modul PIN-kódja is a lapra kerül</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nyomtatás…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mentés PDF-be…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mégse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Helyszín:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qv::transfer::gui::CompareController</name>
+    <message>
+        <source>Az űrlapon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hiba</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>A modulban %n érték tér el.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Összehasonlítás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nincs eltérés.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qv::transfer::gui::CompareDialog</name>
+    <message>
+        <source>Összehasonlítás a modullal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>A modulban %n érték tér el:</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A modulban</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mező</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nincs eltérés.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qv::transfer::gui::DownloadController</name>
+    <message>
+        <source>Hiba</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) &quot;%1&quot; mező nem tartalmazhat &quot;%2&quot; karaktert!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) &quot;%1&quot; mező nem tartalmazhat sortörést!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minden beviteli mező kitöltése kötelező!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+
+A modul mostani konfigurációja nem került a nyilvántartásba. Betölti mégis az űrlapot az eszközbe?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kiolvasás betöltés előtt</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qv::transfer::gui::ReadOutController</name>
+    <message>
+        <source>Hiba</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qv::transfer::gui::StatusController</name>
+    <message>
+        <source>Állapot lekérdezése...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hiba</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qv::transfer::gui::dload</name>
+    <message>
+        <source>Betöltés hiba.
+Tipp: ellenőrizze az eszközt és a port beállítást.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sikeres betöltés.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sikeres betöltés.
+Ellenőrzés...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sikeres betöltés.
+Az ellenőrzés megszakítva.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sikeres betöltés.
+Az ellenőrzés nem sikerült.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hiba</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sikeres betöltés.
+Ellenőrizve.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sikeres betöltés.
+A modul mást tárol!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Elküldve</source>
+        <extracomment>Column of the differences: what was sent to the module.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Betöltés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Betöltés folyamatban...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ellenőrzés betöltés után</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kiolvasás betöltés előtt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A következő betöltések előtt a modul konfigurációja kiolvasva a nyilvántartásba kerül.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>qv::watch</name>
     <message>
         <source>A fájl nem állapotfigyelési napló: az első sora nem a napló fejléce.</source>
@@ -3691,65 +3687,220 @@ A modul mostani konfigurációja nem került a nyilvántartásba, ezért nem kap
     </message>
 </context>
 <context>
-    <name>setcom</name>
+    <name>qv::watch::gui::SignalMeter</name>
     <message>
-        <source>sorozatszám: %1</source>
+        <source>Térerő</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Port beállítások</source>
+        <source>nincs adat</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>COM Port:</source>
+        <source>az utolsó perc</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qv::watch::gui::TrendPlot</name>
+    <message>
+        <source>Görgő: nagyítás, húzás: görgetés, dupla kattintás: a teljes figyelés</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Baudrate:</source>
+        <source>Térerő</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Automatikus portkeresés</source>
+        <source>Analóg (V)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Frissítés</source>
+        <source>Számláló</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Talált soros portok:</source>
+        <source>Kimenet %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Port</source>
+        <source>Bemenet %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Eszköz</source>
+        <source>Tápfeszültség</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qv::watch::gui::WatchController</name>
+    <message>
+        <source>A figyelés naplója nem írható (%1): a figyelés megy, de a napló nem menthető.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Állapot</source>
+        <source>A figyelés naplója nem írható tovább (%1): a figyelés megy, de a mentett napló nem lesz teljes.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>használható</source>
+        <source>A(z) %1 porton állapotfigyelés fut, a sorozat nem indulhat el rajta. Állítsa le a figyelést (Eszköz → Állapot figyelése…, Leállítás), majd indítsa a sorozatot.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Keresés...</source>
+        <source>Nincs menthető napló: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sor nem olvasható, kimaradt (az első a(z) %1. sor).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A napló csak a legutóbbi mintáival látszik.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qv::watch::gui::WatchDialog</name>
+    <message>
+        <source>Állapot figyelése</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Megszakítás</source>
+        <source> s</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Az eszköz nem található.</source>
+        <source>Ennyi időnként kérdezi le a modul állapotát. Egy lekérdezés kb. fél másodpercig tart a vonalon: ennél sűrűbben nem lehet.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Hiba</source>
+        <source>Indítás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leállítás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hangjelzés a térerővel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minden mintánál rövid hang: minél jobb a térerő, annál magasabb; gyenge térerőnél két mély hang.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jelenlegi állapot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kimenetek:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bemenetek:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tápfeszültség:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Analóg bemenet:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Számláló:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verzió:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Utolsó minta:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Események másolása</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Napló mentése…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Napló megnyitása…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bezárás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Időköz:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Események:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A modul nem válaszol (5 másodperc csend). A figyelés %1 s-onként újra kérdezi.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A port nem nyitható meg (%1). A figyelés %2 s-onként újra próbálja.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sorozatprogramozás fut: a port a sorozaté, a figyelés nem indítható.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leállítva.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nem fut.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Szünetel, amíg %1 tart.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Figyelés %1 s-onként a(z) %2 porton.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A port eltűnt (kihúzott adapter?): a figyelés szünetel, és folytatódik, amint a port visszatér.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Napló mentése</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV napló (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A napló nem menthető (%1): %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Napló megnyitása</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Megnyitott napló: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nincs hangkimenet: a hangjelzés nem szólhat.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

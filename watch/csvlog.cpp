@@ -151,7 +151,7 @@ bool nextRow(const QString &text, qsizetype &pos, QStringList &fields, int &line
 int modelFromName(const QString &name)
 {
     for (int model = 1; model <= 3; ++model) {
-        if (name == device::modelName(model))
+        if (name == form::device::modelName(model))
             return model;
     }
     return 0;
@@ -189,7 +189,7 @@ QByteArray logRow(const Sample &s, int model)
     row += Separator + QByteArray::number(s.elapsedMs);
     row += Separator + field(stateWord(s));
     row += Separator + QByteArray(s.resumed ? "1" : "");
-    row += Separator + field(device::modelName(model));
+    row += Separator + field(form::device::modelName(model));
     for (const QString &value : std::as_const(decoded))
         row += Separator + field(value);
     row += Separator + field(replyText(s.reply));

@@ -54,7 +54,8 @@ QString eventLine(const Event &e)
 
 EventTracker::EventTracker(int model)
 {
-    const device::Profile has = device::profileFor(model).value_or(device::smallestProfile());
+    const form::device::Profile has =
+        form::device::profileFor(model).value_or(form::device::smallestProfile());
     m_inputs = has.inputs;
     m_outputs = has.outputs;
 }

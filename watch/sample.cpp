@@ -57,7 +57,7 @@ Sample decodeReply(const QString &reply, bool complete)
     Sample s;
     s.reply = bytesOf(reply);
     const QStringList fields = reply.split(u' ', Qt::KeepEmptyParts);
-    if (!complete || fields.size() < qv::status::MinimumFields) {
+    if (!complete || fields.size() < qv::transfer::status::MinimumFields) {
         s.state = SampleState::Garbled;
         return s;
     }
@@ -95,7 +95,7 @@ std::optional<Sample> sampleOf(const qv::transfer::StatusQueryOutcome &outcome)
     case StatusQueryEnd::NotOpen: {
         Sample s;
         const bool missing =
-            !outcome.openFailure || outcome.openFailure->kind == OpenFailure::Kind::Missing;
+            !outcome.openFailure || outcome.openFailure->kind == serial::OpenFailure::Kind::Missing;
         s.state = missing ? SampleState::PortGone : SampleState::PortRefused;
         if (!missing)
             s.why = describeForLog(*outcome.openFailure);
@@ -106,13 +106,13 @@ std::optional<Sample> sampleOf(const qv::transfer::StatusQueryOutcome &outcome)
         break;
     }
     switch (outcome.replyEnd) {
-    case ReplyEnd::Gone:
-    case ReplyEnd::NotOpen: {
+    case serial::ReplyEnd::Gone:
+    case serial::ReplyEnd::NotOpen: {
         Sample s = decodeReply(outcome.reply, false);
         s.state = SampleState::PortGone;
         return s;
     }
-    case ReplyEnd::Silence:
+    case serial::ReplyEnd::Silence:
         // Silence before the first byte: no answer at all.
         if (outcome.reply.isEmpty()) {
             Sample s;
@@ -120,18 +120,18 @@ std::optional<Sample> sampleOf(const qv::transfer::StatusQueryOutcome &outcome)
             return s;
         }
         return decodeReply(outcome.reply, true);
-    case ReplyEnd::Terminator:
+    case serial::ReplyEnd::Terminator:
         return decodeReply(outcome.reply, true);
-    case ReplyEnd::Overlong:
-    case ReplyEnd::Cancelled:
+    case serial::ReplyEnd::Overlong:
+    case serial::ReplyEnd::Cancelled:
         break;
     }
     return decodeReply(outcome.reply, false);
 }
 
-qv::status::ModuleStatus statusOf(const Sample &sample)
+qv::transfer::status::ModuleStatus statusOf(const Sample &sample)
 {
-    return qv::status::parseStatusLine(textOf(sample.reply)).status;
+    return qv::transfer::status::parseStatusLine(textOf(sample.reply)).status;
 }
 
 QString replyField(const Sample &sample, int index)

@@ -61,7 +61,7 @@ Sample decodeReply(const QString &reply, bool complete);
 std::optional<Sample> sampleOf(const qv::transfer::StatusQueryOutcome &outcome);
 
 // The status line's fields of an Ok sample, as the panel shows them.
-qv::status::ModuleStatus statusOf(const Sample &sample);
+qv::transfer::status::ModuleStatus statusOf(const Sample &sample);
 // Field `index` (0..7) of the reply as it came; empty when the reply has fewer fields.
 QString replyField(const Sample &sample, int index);
 

@@ -1,47 +1,48 @@
 #include "register/gui/entryform.h"
 
 #include "form/catalogue.h"
-#include "form/deviceshaping.h"
-#include "form/formbinding.h"
-#include "form/formchecks.h"
-#include "form/mainwindowui.h"
+#include "form/gui/deviceshaping.h"
+#include "form/gui/formbinding.h"
+#include "form/gui/formchecks.h"
+#include "form/gui/mainwindowui.h"
 #include "transfer/configrecord.h"
-#include "transfer/readoutcontroller.h"
+#include "transfer/gui/readoutcontroller.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QMainWindow>
 
-namespace qv::entryform {
+namespace qv::reg::gui::entryform {
 
 std::optional<QStringList> formValues(const QStringList &fields, int model)
 {
-    if (fields.size() != record::FieldCount)
+    if (fields.size() != transfer::record::FieldCount)
         return std::nullopt;
     const transfer::ReadOutResult decoded =
-        transfer::decodeReadOut(record::buildDownloadRecord(fields));
+        transfer::decodeReadOut(transfer::record::buildDownloadRecord(fields));
     if (decoded.status != transfer::ReadOutStatus::Ok)
         return std::nullopt;
 
     QMainWindow window;
-    Ui::MainWindow ui;
+    form::gui::Ui::MainWindow ui;
     ui.setupUi(&window);
-    form::FormBinding form(ui);
-    form::FormChecks checks(form, &window);
+    form::gui::FormBinding form(ui);
+    form::gui::FormChecks checks(form, &window);
     // What the main window runs as the read-out ticks the matrix and picks the SMS centre.
     for (QCheckBox *box : ui.g_tel->findChildren<QCheckBox *>())
-        QObject::connect(box, &QCheckBox::stateChanged, &checks, &form::FormChecks::checkMatrix);
+        QObject::connect(box, &QCheckBox::stateChanged, &checks,
+                         &form::gui::FormChecks::checkMatrix);
     QObject::connect(ui.smskp_combo, &QComboBox::currentTextChanged, &checks,
-                     &form::FormChecks::selectSmsCentre);
+                     &form::gui::FormChecks::selectSmsCentre);
 
     // Shaped for the model as when it was identified, filled, and shaped again with the
     // matrix checked, as the window does after a read-out.
-    form::shapeForModel(form, model);
-    ReadOutController::apply(form, decoded.form);
-    form::shapeForModel(form, model);
+    form::gui::shapeForModel(form, model);
+    transfer::gui::ReadOutController::apply(form, decoded.form);
+    form::gui::shapeForModel(form, model);
     checks.checkMatrix();
     return form.values(form::configurationFields());
 }
 
-} // namespace qv::entryform
+} // namespace qv::reg::gui::entryform

@@ -7,10 +7,10 @@
 
 #include <optional>
 
-namespace qv::entryform {
+namespace qv::reg::gui::entryform {
 
 // The form's configuration values (in the order of form::configurationFields()) for 56
 // record fields of a module of `model`; nothing when the fields do not decode.
 std::optional<QStringList> formValues(const QStringList &fields, int model);
 
-} // namespace qv::entryform
+} // namespace qv::reg::gui::entryform

@@ -10,7 +10,9 @@
 #include <QTimer>
 #include <QWidget>
 
-RegisterController::RegisterController(const devSettings &settings, QWidget *window,
+namespace qv::reg::gui {
+
+RegisterController::RegisterController(const settings::devSettings &settings, QWidget *window,
                                        const QString &teamConnection, QObject *parent)
     : QObject(parent), m_settings(settings), m_window(window)
 {
@@ -62,7 +64,7 @@ qv::reg::Entry RegisterController::entryFor(const qv::transfer::ExchangeReport &
 {
     qv::reg::ExchangeContext context;
     context.programVersion = m_settings.Version;
-    context.technician = qv::preferences::technician();
+    context.technician = qv::settings::preferences::technician();
     context.site = m_site;
     context.identification = m_settings.DeviceId;
     context.model = m_settings.DeviceModel;
@@ -74,3 +76,5 @@ void RegisterController::record(const qv::transfer::ExchangeReport &report)
     if (m_journal->record(entryFor(report)))
         emit recorded();
 }
+
+} // namespace qv::reg::gui

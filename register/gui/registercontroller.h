@@ -5,6 +5,7 @@
 // result stands.
 #pragma once
 
+#include "settings/devsettings.h"
 #include "transfer/exchangereport.h"
 
 #include <QObject>
@@ -12,12 +13,13 @@
 
 #include <memory>
 
-struct devSettings;
 class QWidget;
 namespace qv::reg {
 class Journal;
 struct Entry;
 } // namespace qv::reg
+
+namespace qv::reg::gui {
 
 class RegisterController : public QObject
 {
@@ -28,7 +30,7 @@ public:
     // given, chooses the team register for this run instead of the remembered choice. The
     // link and the module come from the window's `settings`; messages are parented to
     // `window`.
-    RegisterController(const devSettings &settings, QWidget *window,
+    RegisterController(const settings::devSettings &settings, QWidget *window,
                        const QString &teamConnection = {}, QObject *parent = nullptr);
     ~RegisterController() override;
 
@@ -59,9 +61,11 @@ private:
     void open(const QString &teamConnection);
     void showProblem(const QString &message);
 
-    const devSettings &m_settings;
+    const settings::devSettings &m_settings;
     QWidget *m_window = nullptr;
     std::unique_ptr<qv::reg::Journal> m_journal;
     QString m_site;
     bool m_opening = false; // while the journal opens
 };
+
+} // namespace qv::reg::gui

@@ -2,6 +2,8 @@
 
 #include "form/deviceprofile.h"
 
+namespace qv::reg::gui {
+
 RegisterModel::RegisterModel(Search search, QObject *parent)
     : QAbstractTableModel(parent), m_search(std::move(search))
 {
@@ -88,7 +90,7 @@ QVariant RegisterModel::data(const QModelIndex &index, int role) const
     case Name:
         return e.moduleName;
     case Model:
-        return qv::device::modelName(e.model);
+        return qv::form::device::modelName(e.model);
     case Technician:
         return e.technician;
     case Site:
@@ -112,3 +114,5 @@ QVariant RegisterModel::headerData(int section, Qt::Orientation orientation, int
         QT_TR_NOOP("Hol")};
     return section >= 0 && section < Columns ? tr(titles[section]) : QVariant();
 }
+
+} // namespace qv::reg::gui

@@ -9,6 +9,8 @@
 
 #include <functional>
 
+namespace qv::reg::gui {
+
 class RegisterModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -60,3 +62,5 @@ private:
     bool m_more = false;
     QString m_error;
 };
+
+} // namespace qv::reg::gui

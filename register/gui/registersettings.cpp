@@ -3,8 +3,8 @@
 #include "register/gui/registercontroller.h"
 #include "register/journal.h"
 #include "register/store.h"
+#include "settings/gui/messages.h"
 #include "settings/preferences.h"
-#include "ui/messages.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
@@ -15,13 +15,15 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+namespace qv::reg::gui {
+
 RegisterSettingsDialog::RegisterSettingsDialog(RegisterController &controller, QWidget *parent)
     : QDialog(parent), m_controller(controller)
 {
     setObjectName(QStringLiteral("registerSettingsDialog"));
     setWindowTitle(tr("A nyilvántartás beállításai"));
 
-    const QString remembered = qv::preferences::teamRegister();
+    const QString remembered = qv::settings::preferences::teamRegister();
     m_local = new QRadioButton(tr("Csak ezen a számítógépen"), this);
     m_local->setObjectName(QStringLiteral("registerLocalOnly"));
     m_team =
@@ -59,7 +61,7 @@ RegisterSettingsDialog::RegisterSettingsDialog(RegisterController &controller, Q
     note->setWordWrap(true);
     note->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    m_technician = new QLineEdit(qv::preferences::technician(), this);
+    m_technician = new QLineEdit(qv::settings::preferences::technician(), this);
     m_technician->setObjectName(QStringLiteral("registerTechnician"));
     m_site = new QLineEdit(m_controller.site(), this);
     m_site->setObjectName(QStringLiteral("registerSite"));
@@ -90,14 +92,16 @@ void RegisterSettingsDialog::accept()
     const QString connection = m_team->isChecked() ? m_connection->text().trimmed() : QString();
     if (const QString problem = qv::reg::Store::connectionProblem(connection);
         m_team->isChecked() && !problem.isEmpty()) {
-        qv::showMessage(this, QMessageBox::Warning, windowTitle(), problem);
+        qv::settings::gui::showMessage(this, QMessageBox::Warning, windowTitle(), problem);
         return;
     }
-    qv::preferences::setTechnician(m_technician->text().trimmed());
+    qv::settings::preferences::setTechnician(m_technician->text().trimmed());
     m_controller.setSite(m_site->text());
-    if (connection != qv::preferences::teamRegister()) {
-        qv::preferences::setTeamRegister(connection);
+    if (connection != qv::settings::preferences::teamRegister()) {
+        qv::settings::preferences::setTeamRegister(connection);
         m_controller.reopen();
     }
     QDialog::accept();
 }
+
+} // namespace qv::reg::gui

@@ -8,7 +8,11 @@
 class QLabel;
 class QLineEdit;
 class QRadioButton;
+namespace qv::reg::gui {
 class RegisterController;
+}
+
+namespace qv::reg::gui {
 
 class RegisterSettingsDialog : public QDialog
 {
@@ -29,3 +33,5 @@ private:
     QLineEdit *m_technician = nullptr;
     QLineEdit *m_site = nullptr;
 };
+
+} // namespace qv::reg::gui

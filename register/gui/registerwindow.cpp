@@ -5,9 +5,9 @@
 #include "register/gui/registermodel.h"
 #include "register/gui/registersettings.h"
 #include "register/journal.h"
-#include "transfer/comparedialog.h"
+#include "settings/gui/messages.h"
 #include "transfer/configrecord.h"
-#include "ui/messages.h"
+#include "transfer/gui/comparedialog.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -23,6 +23,8 @@
 #include <QTimeZone>
 #include <QTimer>
 #include <QVBoxLayout>
+
+namespace qv::reg::gui {
 
 namespace {
 
@@ -60,7 +62,7 @@ QString detailsOf(const qv::reg::Entry &e)
         lines << e.reason;
     lines << RegisterWindow::tr("Modul: %1 – %2 (%3, azonosítás: %4)")
                  .arg(orNone(e.moduleId), orNone(e.moduleName),
-                      orNone(qv::device::modelName(e.model)), orNone(e.identification));
+                      orNone(qv::form::device::modelName(e.model)), orNone(e.identification));
     QStringList numbers;
     for (const QString &number : e.telephones) {
         if (!number.isEmpty())
@@ -296,7 +298,7 @@ void RegisterWindow::selectionChanged()
 {
     const QList<qv::reg::Entry> entries = selectedEntries();
     const std::optional<qv::reg::Entry> whole = selectedEntry();
-    const bool configuration = whole && whole->fields.size() == qv::record::FieldCount;
+    const bool configuration = whole && whole->fields.size() == qv::transfer::record::FieldCount;
     m_details->setPlainText(whole ? detailsOf(*whole) : QString());
     m_history->setEnabled(entries.size() == 1 && !(entries.constFirst().moduleId.isEmpty() &&
                                                    entries.constFirst().moduleName.isEmpty()));
@@ -311,7 +313,7 @@ void RegisterWindow::selectionChanged()
 void RegisterWindow::request(void (RegisterWindow::*signal)(const qv::reg::Entry &))
 {
     const std::optional<qv::reg::Entry> entry = selectedEntry();
-    if (!entry || entry->fields.size() != qv::record::FieldCount)
+    if (!entry || entry->fields.size() != qv::transfer::record::FieldCount)
         return;
     emit(this->*signal)(*entry);
 }
@@ -329,22 +331,23 @@ void RegisterWindow::compareEntries()
     if (entries.at(0).time > entries.at(1).time)
         entries.swapItemsAt(0, 1);
     for (const qv::reg::Entry &e : entries) {
-        if (e.fields.size() != qv::record::FieldCount) {
-            qv::showMessage(this, QMessageBox::Warning, tr("Összehasonlítás"),
-                            tr("A(z) %1 bejegyzéshez nem tartozik konfiguráció.")
-                                .arg(RegisterModel::timeText(e.time)));
+        if (e.fields.size() != qv::transfer::record::FieldCount) {
+            qv::settings::gui::showMessage(this, QMessageBox::Warning, tr("Összehasonlítás"),
+                                           tr("A(z) %1 bejegyzéshez nem tartozik konfiguráció.")
+                                               .arg(RegisterModel::timeText(e.time)));
             return;
         }
     }
     const qv::reg::Entry &a = entries.at(0);
     const qv::reg::Entry &b = entries.at(1);
     const QList<qv::transfer::FieldDifference> differences =
-        qv::transfer::compareRecords(qv::record::buildDownloadRecord(a.fields), b.fields);
-    showDifferences(differences,
-                    {tr("Két bejegyzés összehasonlítása"),
-                     tr("A két bejegyzésben %n érték tér el:", nullptr, int(differences.size())),
-                     RegisterModel::timeText(a.time), RegisterModel::timeText(b.time)},
-                    this);
+        qv::transfer::compareRecords(qv::transfer::record::buildDownloadRecord(a.fields), b.fields);
+    transfer::gui::showDifferences(
+        differences,
+        {tr("Két bejegyzés összehasonlítása"),
+         tr("A két bejegyzésben %n érték tér el:", nullptr, int(differences.size())),
+         RegisterModel::timeText(a.time), RegisterModel::timeText(b.time)},
+        this);
 }
 
 void RegisterWindow::openSettings()
@@ -353,3 +356,5 @@ void RegisterWindow::openSettings()
     if (dialog.exec() == QDialog::Accepted)
         search();
 }
+
+} // namespace qv::reg::gui

@@ -19,8 +19,14 @@ class QPlainTextEdit;
 class QPushButton;
 class QTableView;
 class QTimer;
+namespace qv::reg::gui {
 class RegisterController;
+}
+namespace qv::reg::gui {
 class RegisterModel;
+}
+
+namespace qv::reg::gui {
 
 class RegisterWindow : public QDialog
 {
@@ -74,3 +80,5 @@ private:
     QTimer *m_searchDelay = nullptr;
     std::optional<std::pair<QString, QString>> m_module; // the history shown
 };
+
+} // namespace qv::reg::gui

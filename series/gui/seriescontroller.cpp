@@ -4,12 +4,14 @@
 #include "form/catalogue.h"
 #include "series/gui/seriesmodel.h"
 #include "settings/devsettings.h"
-#include "ui/messages.h"
+#include "settings/gui/messages.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QThread>
+
+namespace qv::series::gui {
 
 namespace {
 
@@ -20,8 +22,8 @@ constexpr int kListedProblems = 15;
 
 } // namespace
 
-SeriesController::SeriesController(const devSettings &settings, const QString &teamRegister,
-                                   QObject *parent)
+SeriesController::SeriesController(const settings::devSettings &settings,
+                                   const QString &teamRegister, QObject *parent)
     : QObject(parent), m_settings(settings), m_teamRegister(teamRegister),
       m_model(new SeriesModel(this)), m_relay(new SeriesRelay(this))
 {
@@ -87,14 +89,14 @@ void SeriesController::prepare(const Request &request, qv::series::SeriesSetup s
     QBuffer buffer;
     buffer.setData(baseBytes);
     buffer.open(QIODevice::ReadOnly);
-    const qv::config::ReadResult read =
-        qv::config::readConfig(buffer, int(form::configurationFields().size()));
-    if (read.status == qv::config::ReadStatus::TooFewLines) {
+    const qv::files::ReadResult read =
+        qv::files::readConfig(buffer, int(form::configurationFields().size()));
+    if (read.status == qv::files::ReadStatus::TooFewLines) {
         out.refusal =
             tr("A kiválasztott file \"%1\" nem nyitható meg a jelenlegi verzióval.").arg(baseName);
         return;
     }
-    if (read.status != qv::config::ReadStatus::Ok) {
+    if (read.status != qv::files::ReadStatus::Ok) {
         out.refusal = tr("A(z) %1 fájl szintaxisa hibás.").arg(baseName);
         return;
     }
@@ -147,7 +149,8 @@ bool SeriesController::start(const Request &request, QWidget *parent)
     if (isRunning())
         return false;
     auto refuse = [&](const QString &text) {
-        qv::showMessage(parent, QMessageBox::Warning, tr("Sorozatprogramozás"), text);
+        qv::settings::gui::showMessage(parent, QMessageBox::Warning, tr("Sorozatprogramozás"),
+                                       text);
         return false;
     };
     // Another user of the window's port (the status watch) says why it cannot be had.
@@ -214,16 +217,16 @@ void SeriesController::checked()
     if (refusal.isEmpty() && prepared->everyRow)
         refusal = tr("A táblázat hibás, egyetlen modul sem kap értéket:\n%1").arg(list);
     if (!refusal.isEmpty()) {
-        qv::showMessage(m_parent, QMessageBox::Warning, title, refusal);
+        qv::settings::gui::showMessage(m_parent, QMessageBox::Warning, title, refusal);
         return notStarted(tr("Válassza ki a fájlokat, majd indítsa a sorozatot."));
     }
     const QList<int> &skipped = prepared->setup.skippedRows;
-    if (!skipped.isEmpty() &&
-        !qv::askYesNo(m_parent, title,
-                      tr("%n sor nem írható be a modulokba:\n%1\n\nKihagyja ezeket a "
-                         "sorokat, és a többivel kezdi a sorozatot?",
-                         "", int(skipped.size()))
-                          .arg(list)))
+    if (!skipped.isEmpty() && !qv::settings::gui::askYesNo(
+                                  m_parent, title,
+                                  tr("%n sor nem írható be a modulokba:\n%1\n\nKihagyja ezeket a "
+                                     "sorokat, és a többivel kezdi a sorozatot?",
+                                     "", int(skipped.size()))
+                                      .arg(list)))
         return notStarted(tr("Indítsa a sorozatot."));
 
     m_setup = prepared->setup;
@@ -396,3 +399,5 @@ void SeriesController::ended(bool ok, const QString &error)
     if (!ok)
         emit failed(error);
 }
+
+} // namespace qv::series::gui

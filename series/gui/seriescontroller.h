@@ -6,6 +6,7 @@
 #pragma once
 
 #include "series/series.h"
+#include "settings/devsettings.h"
 
 #include <QHash>
 #include <QObject>
@@ -15,10 +16,13 @@
 #include <functional>
 #include <memory>
 
-struct devSettings;
 class QThread;
 class QWidget;
+namespace qv::series::gui {
 class SeriesModel;
+}
+
+namespace qv::series::gui {
 
 // Carries the run's observer calls from the run's thread to the controller as signals.
 class SeriesRelay : public QObject, public qv::series::SeriesObserver
@@ -53,14 +57,15 @@ public:
         QString basePath;
         QString unitsPath;
         QString resultsPath; // empty: beside the units file
-        int model = 0;       // qv::DeviceModelCode; NoDevice: the register's or the first module's
+        int model =
+            0; // qv::settings::DeviceModelCode; NoDevice: the register's or the first module's
         bool verify = true;
         bool readFirst = false; // each module read out before it is written, as its backup
     };
 
     // The port, its speed and the program's version come from the window's `settings`;
     // `teamRegister` as --register gives it.
-    SeriesController(const devSettings &settings, const QString &teamRegister,
+    SeriesController(const settings::devSettings &settings, const QString &teamRegister,
                      QObject *parent = nullptr);
     // A running series is stopped after its current unit and waited for.
     ~SeriesController() override;
@@ -119,7 +124,7 @@ private:
     // " (0012 – PINCE)": the unit's id and name as its row gives them, if it does.
     QString unitOf(int row) const;
 
-    const devSettings &m_settings;
+    const settings::devSettings &m_settings;
     const QString m_teamRegister;
     SeriesModel *m_model = nullptr;
     SeriesRelay *m_relay = nullptr;
@@ -135,3 +140,5 @@ private:
     bool m_moduleOn = false; // a unit was written into the module connected now
     std::function<QString(const QString &)> m_portRefusal;
 };
+
+} // namespace qv::series::gui

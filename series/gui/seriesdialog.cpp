@@ -4,7 +4,7 @@
 #include "series/gui/seriescontroller.h"
 #include "series/gui/seriesmodel.h"
 #include "settings/devsettings.h"
-#include "ui/messages.h"
+#include "settings/gui/messages.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,6 +20,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+namespace qv::series::gui {
+
 namespace {
 
 // The folder a chooser opens in: the one of the path given, else the working folder.
@@ -30,7 +32,7 @@ QString folderOf(const QString &path)
 
 } // namespace
 
-SeriesDialog::SeriesDialog(SeriesController &controller, const devSettings &settings,
+SeriesDialog::SeriesDialog(SeriesController &controller, const settings::devSettings &settings,
                            QWidget *parent)
     : QDialog(parent), m_controller(controller), m_settings(settings)
 {
@@ -61,9 +63,9 @@ SeriesDialog::SeriesDialog(SeriesController &controller, const devSettings &sett
 
     m_model = new QComboBox(this);
     m_model->setObjectName(QStringLiteral("seriesType"));
-    m_model->addItem(tr("a sorozat első modulja szerint"), int(qv::NoDevice));
-    for (int model : {qv::ModelQV5, qv::ModelQV3, qv::ModelBRK2})
-        m_model->addItem(qv::device::modelName(model), model);
+    m_model->addItem(tr("a sorozat első modulja szerint"), int(qv::settings::NoDevice));
+    for (int model : {qv::settings::ModelQV5, qv::settings::ModelQV3, qv::settings::ModelBRK2})
+        m_model->addItem(qv::form::device::modelName(model), model);
     m_verify = new QCheckBox(tr("Ellenőrzés visszaolvasással"), this);
     m_verify->setObjectName(QStringLiteral("seriesVerify"));
     m_verify->setChecked(true);
@@ -181,7 +183,7 @@ SeriesDialog::SeriesDialog(SeriesController &controller, const devSettings &sett
         m_problem->setVisible(!message.isEmpty());
     });
     connect(&m_controller, &SeriesController::failed, this, [this](const QString &reason) {
-        qv::showMessage(this, QMessageBox::Warning, windowTitle(), reason);
+        qv::settings::gui::showMessage(this, QMessageBox::Warning, windowTitle(), reason);
     });
 
     refresh();
@@ -202,24 +204,24 @@ void SeriesDialog::refresh()
     if (m_controller.isRunning())
         return;
     if (const int at = m_model->findData(int(m_settings.DeviceModel));
-        at > 0 && m_settings.DeviceModel != qv::NoDevice)
+        at > 0 && m_settings.DeviceModel != qv::settings::NoDevice)
         m_model->setCurrentIndex(at);
 }
 
 void SeriesDialog::chooseBase()
 {
     const QString path =
-        qv::chooseFileToOpen(this, tr("Alap konfiguráció"), folderOf(m_base->text()),
-                             tr("Quorvel Files (*.msw);;All Files (*.*)"));
+        qv::settings::gui::chooseFileToOpen(this, tr("Alap konfiguráció"), folderOf(m_base->text()),
+                                            tr("Quorvel Files (*.msw);;All Files (*.*)"));
     if (!path.isEmpty())
         m_base->setText(path);
 }
 
 void SeriesDialog::chooseUnits()
 {
-    const QString path =
-        qv::chooseFileToOpen(this, tr("Modulok táblázata"), folderOf(m_units->text()),
-                             tr("CSV-táblázat (*.csv);;All Files (*.*)"));
+    const QString path = qv::settings::gui::chooseFileToOpen(
+        this, tr("Modulok táblázata"), folderOf(m_units->text()),
+        tr("CSV-táblázat (*.csv);;All Files (*.*)"));
     if (path.isEmpty())
         return;
     m_units->setText(path);
@@ -228,7 +230,7 @@ void SeriesDialog::chooseUnits()
 
 void SeriesDialog::chooseResults()
 {
-    const QString path = qv::chooseFileToSave(
+    const QString path = qv::settings::gui::chooseFileToSave(
         this, tr("Eredmények fájlja"),
         folderOf(m_results->text().isEmpty() ? m_units->text() : m_results->text()),
         tr("CSV-táblázat (*.csv)"), QStringLiteral("csv"));
@@ -301,11 +303,14 @@ void SeriesDialog::updateButtons()
 void SeriesDialog::reject()
 {
     if (m_controller.isRunning()) {
-        if (!qv::askYesNo(this, windowTitle(),
-                          tr("A sorozat fut. Leállítja az éppen írt modul után, és bezárja "
-                             "az ablakot?")))
+        if (!qv::settings::gui::askYesNo(
+                this, windowTitle(),
+                tr("A sorozat fut. Leállítja az éppen írt modul után, és bezárja "
+                   "az ablakot?")))
             return;
         m_controller.stop();
     }
     QDialog::reject();
 }
+
+} // namespace qv::series::gui

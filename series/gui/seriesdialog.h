@@ -6,16 +6,21 @@
 // series controller.
 #pragma once
 
+#include "settings/devsettings.h"
+
 #include <QDialog>
 
-struct devSettings;
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableView;
+namespace qv::series::gui {
 class SeriesController;
+}
+
+namespace qv::series::gui {
 
 class SeriesDialog : public QDialog
 {
@@ -23,7 +28,7 @@ class SeriesDialog : public QDialog
 
 public:
     // The port and the identified module's model come from the window's `settings`.
-    SeriesDialog(SeriesController &controller, const devSettings &settings,
+    SeriesDialog(SeriesController &controller, const settings::devSettings &settings,
                  QWidget *parent = nullptr);
     ~SeriesDialog() override;
 
@@ -46,7 +51,7 @@ private:
     QList<int> selectedRows() const;
 
     SeriesController &m_controller;
-    const devSettings &m_settings;
+    const settings::devSettings &m_settings;
     QLineEdit *m_base = nullptr;
     QLineEdit *m_units = nullptr;
     QComboBox *m_model = nullptr;
@@ -64,3 +69,5 @@ private:
     QList<QWidget *> m_choices; // what cannot change while the series runs
     QString m_defaultResults;   // the results path offered for the units file chosen
 };
+
+} // namespace qv::series::gui

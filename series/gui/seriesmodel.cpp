@@ -2,6 +2,8 @@
 
 #include <QColor>
 
+namespace qv::series::gui {
+
 namespace {
 
 // The columns after the units file's own.
@@ -116,3 +118,5 @@ QVariant SeriesModel::headerData(int section, Qt::Orientation orientation, int r
         return {};
     }
 }
+
+} // namespace qv::series::gui

@@ -6,6 +6,8 @@
 
 #include <QAbstractTableModel>
 
+namespace qv::series::gui {
+
 class SeriesModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -36,3 +38,5 @@ private:
     qv::series::UnitsTable m_table;
     QList<qv::series::UnitResult> m_results; // one per row of the table
 };
+
+} // namespace qv::series::gui

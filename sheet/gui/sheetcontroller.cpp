@@ -1,14 +1,14 @@
 #include "sheet/gui/sheetcontroller.h"
 
 #include "form/catalogue.h"
-#include "form/formbinding.h"
+#include "form/gui/formbinding.h"
 #include "register/entry.h"
 #include "settings/devsettings.h"
+#include "settings/gui/messages.h"
 #include "settings/preferences.h"
 #include "sheet/content.h"
 #include "sheet/document.h"
 #include "sheet/gui/sheetdialog.h"
-#include "ui/messages.h"
 
 #include <QDate>
 #include <QDir>
@@ -16,6 +16,8 @@
 #include <QPageLayout>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+
+namespace qv::sheet::gui {
 
 namespace {
 
@@ -35,8 +37,8 @@ QString valueOf(const QStringList &values, const QString &field)
 
 } // namespace
 
-SheetController::SheetController(const devSettings &settings, form::FormBinding &form,
-                                 QWidget *window, QObject *parent)
+SheetController::SheetController(const settings::devSettings &settings,
+                                 form::gui::FormBinding &form, QWidget *window, QObject *parent)
     : QObject(parent), m_settings(settings), m_form(form), m_window(window)
 {
 }
@@ -47,7 +49,7 @@ void SheetController::sheetOfForm(Output output, const QString &site)
     source.values = m_form.values(form::configurationFields());
     source.model = m_settings.DeviceModel;
     source.site = site;
-    source.technician = qv::preferences::technician();
+    source.technician = qv::settings::preferences::technician();
     source.date = QDate::currentDate();
     source.programVersion = m_settings.Version;
     source.separator = QChar(char16_t(quint8(m_settings.DownloadSeparator)));
@@ -59,8 +61,8 @@ void SheetController::sheetOfEntry(const qv::reg::Entry &entry, QWidget *parent)
     const std::optional<QStringList> values =
         qv::sheet::valuesFromRecord(entry.fields, entry.model);
     if (!values) {
-        qv::showMessage(parent, QMessageBox::Critical, tr("Ügyféllap"),
-                        tr("A bejegyzés konfigurációja nem olvasható."));
+        qv::settings::gui::showMessage(parent, QMessageBox::Critical, tr("Ügyféllap"),
+                                       tr("A bejegyzés konfigurációja nem olvasható."));
         return;
     }
     qv::sheet::Source source;
@@ -78,8 +80,8 @@ void SheetController::run(qv::sheet::Source source, Output output, QWidget *pare
     // Refused before anything is asked, as the download refuses it.
     const qv::sheet::Made checked = qv::sheet::makeSheet(source);
     if (!checked.sheet) {
-        qv::showMessage(parent, QMessageBox::Critical, tr("Ügyféllap"),
-                        tr("%1\nAz ügyféllap nem készült el.").arg(checked.reason));
+        qv::settings::gui::showMessage(parent, QMessageBox::Critical, tr("Ügyféllap"),
+                                       tr("%1\nAz ügyféllap nem készült el.").arg(checked.reason));
         if (fromForm)
             m_form.reveal(checked.field);
         return;
@@ -130,29 +132,33 @@ void SheetController::save(const qv::sheet::Sheet &sheet, const QString &moduleI
     const QString name =
         moduleId.isEmpty() ? tr("ugyfellap.pdf") : tr("ugyfellap-%1.pdf").arg(moduleId);
     const QString chosen =
-        qv::chooseFileToSave(parent, caption, QDir(folder).filePath(name),
-                             tr("PDF-dokumentum (*.pdf)"), QStringLiteral("pdf"));
+        qv::settings::gui::chooseFileToSave(parent, caption, QDir(folder).filePath(name),
+                                            tr("PDF-dokumentum (*.pdf)"), QStringLiteral("pdf"));
     if (chosen.isEmpty())
         return;
     const QFileInfo info(chosen);
     const QString path =
         info.isDir() || !info.suffix().isEmpty() ? chosen : chosen + QStringLiteral(".pdf");
     // The dialog asked about the name it returned, not about the one with the suffix.
-    if (path != chosen && QFileInfo::exists(path) && !qv::confirmReplace(parent, caption, path))
+    if (path != chosen && QFileInfo::exists(path) &&
+        !qv::settings::gui::confirmReplace(parent, caption, path))
         return;
     if (!open.isEmpty() && QFileInfo::exists(path) &&
         QFileInfo(path).canonicalFilePath() == QFileInfo(open).canonicalFilePath()) {
-        qv::showMessage(parent, QMessageBox::Warning, caption,
-                        tr("A(z) %1 a megnyitott konfigurációs fájl: az ügyféllap nem "
-                           "kerülhet a helyére.")
-                            .arg(QFileInfo(path).fileName()));
+        qv::settings::gui::showMessage(
+            parent, QMessageBox::Warning, caption,
+            tr("A(z) %1 a megnyitott konfigurációs fájl: az ügyféllap nem "
+               "kerülhet a helyére.")
+                .arg(QFileInfo(path).fileName()));
         return;
     }
     if (const QString reason = qv::sheet::writePdf(sheet, path); !reason.isEmpty()) {
-        qv::showMessage(
+        qv::settings::gui::showMessage(
             parent, QMessageBox::Critical, caption,
             tr("Az ügyféllap nem menthető: %1\n%2").arg(QDir::toNativeSeparators(path), reason));
         return;
     }
     emit statusMessage(tr("Az ügyféllap elkészült: %1").arg(QDir::toNativeSeparators(path)));
 }
+
+} // namespace qv::sheet::gui

@@ -3,13 +3,14 @@
 // (sheet/); this only asks the user and hands the sheet to a printer or a file.
 #pragma once
 
+#include "settings/devsettings.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
 
-struct devSettings;
 class QWidget;
-namespace form {
+namespace qv::form::gui {
 class FormBinding;
 }
 namespace qv::reg {
@@ -20,6 +21,8 @@ struct Source;
 struct Sheet;
 } // namespace qv::sheet
 
+namespace qv::sheet::gui {
+
 class SheetController : public QObject
 {
     Q_OBJECT
@@ -27,8 +30,8 @@ class SheetController : public QObject
 public:
     // Reads the window's `settings` (model, version, separator) and form; dialogs and
     // messages are parented to `window`.
-    SheetController(const devSettings &settings, form::FormBinding &form, QWidget *window,
-                    QObject *parent = nullptr);
+    SheetController(const settings::devSettings &settings, form::gui::FormBinding &form,
+                    QWidget *window, QObject *parent = nullptr);
 
     enum class Output { Print, Pdf };
 
@@ -50,7 +53,9 @@ private:
     void preview(const qv::sheet::Sheet &sheet, QWidget *parent);
     void save(const qv::sheet::Sheet &sheet, const QString &moduleId, QWidget *parent);
 
-    const devSettings &m_settings;
-    form::FormBinding &m_form;
+    const settings::devSettings &m_settings;
+    form::gui::FormBinding &m_form;
     QWidget *m_window = nullptr;
 };
+
+} // namespace qv::sheet::gui

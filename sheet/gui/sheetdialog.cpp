@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace qv::sheet::gui {
+
 namespace {
 // As much of a site note as the sheet's line holds (the command refuses a longer one).
 constexpr int kMaxSiteLength = 120;
@@ -61,3 +63,5 @@ bool SheetDialog::withPin() const
 {
     return m_pin->isChecked();
 }
+
+} // namespace qv::sheet::gui

@@ -7,6 +7,8 @@
 class QCheckBox;
 class QLineEdit;
 
+namespace qv::sheet::gui {
+
 class SheetDialog : public QDialog
 {
     Q_OBJECT
@@ -25,3 +27,5 @@ private:
     QLineEdit *m_site = nullptr;
     QCheckBox *m_pin = nullptr;
 };
+
+} // namespace qv::sheet::gui

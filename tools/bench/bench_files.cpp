@@ -1,9 +1,10 @@
 // Benchmark of the configuration files: prints how long saving and opening take on the
 // real window, and what reading huge or endless inputs costs in time and peak memory.
 // Not part of the test run:  QT_QPA_PLATFORM=offscreen build/bin/bench_files
+#include "app/gui/mainwindow.h"
 #include "files/configformat.h"
-#include "formhelpers.h"
-#include "ui/messages.h"
+#include "settings/datafiles.h"
+#include "settings/gui/messages.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -17,6 +18,8 @@
 #ifdef Q_OS_LINUX
 #include <sys/resource.h>
 #endif
+
+using qv::app::gui::MainWindow;
 
 namespace {
 
@@ -105,16 +108,16 @@ void readFile(const QString &what, const QString &path)
         std::printf("%-40s cannot open\n", qPrintable(what));
         return;
     }
-    const auto result = qv::config::readConfig(file);
+    const auto result = qv::files::readConfig(file);
     row(what, clock.nsecsElapsed() / 1e6, before,
         QStringLiteral("%1 value lines, %2")
             .arg(result.values.size())
-            .arg(result.status == qv::config::ReadStatus::Ok ? "complete" : "refused"));
+            .arg(result.status == qv::files::ReadStatus::Ok ? "complete" : "refused"));
 }
 
 void openOnWindow(MainWindow &window, const QString &what, const QString &path)
 {
-    qv::setOpenFileChooser(
+    qv::settings::gui::setOpenFileChooser(
         [path](QWidget *, const QString &, const QString &, const QString &) { return path; });
     lastMessage.clear();
     window.newfile();
@@ -183,9 +186,9 @@ int main(int argc, char *argv[])
     MainWindow window;
     window.deviceDebugMS5();
     const QString path = dir.filePath(QStringLiteral("bench.msw"));
-    qv::setSaveFileChooser(
+    qv::settings::gui::setSaveFileChooser(
         [&](QWidget *, const QString &, const QString &, const QString &) { return path; });
-    qv::setOpenFileChooser(
+    qv::settings::gui::setOpenFileChooser(
         [&](QWidget *, const QString &, const QString &, const QString &) { return path; });
 
     std::printf("Configuration files, %d rounds each\n", kRounds);
@@ -207,7 +210,7 @@ int main(int argc, char *argv[])
     // Hostile inputs, opened with the window's open command.
     QByteArray config;
     {
-        QFile defaults(qv::locateDataFile(QStringLiteral("defval_qv.dll")));
+        QFile defaults(qv::settings::locateDataFile(QStringLiteral("defval_qv.dll")));
         defaults.open(QIODevice::ReadOnly);
         config = defaults.readAll();
     }

@@ -1,7 +1,7 @@
 // Identification benchmark: the time from pressing "Eszköz csatlakoztatása" on the real
 // main window to the greeting, against a paced emulated module at 1200 bit/s, next to the
 // time that the wire and the silences the exchanges wait for take; and the status query.
-#include "app/mainwindow.h"
+#include "app/gui/mainwindow.h"
 #include "emulator.h"
 #include "serial/portlist.h"
 
@@ -14,6 +14,8 @@
 
 #include <algorithm>
 #include <cstdio>
+
+using qv::app::gui::MainWindow;
 
 namespace {
 
@@ -34,7 +36,7 @@ int main(int argc, char *argv[])
     if (!module.start())
         return 1;
     const QString port = module.slavePath();
-    qv::setPortEnumerator([] { return QStringList(); }); // only the module's port
+    qv::serial::setPortEnumerator([] { return QStringList(); }); // only the module's port
 
     // Probe: "~|" and "Q_QV5_FW2.1" CR, then 300 ms of silence; the dialog accepts 200 ms
     // after the hit; identification: the same 14 bytes, then 500 ms of silence.

@@ -72,12 +72,13 @@ Entry sample(int n, QRandomGenerator &random)
     e.identification = QStringLiteral("Q_QV5_FW2.1");
     e.model = 1;
     QStringList fields;
-    for (int i = 0; i < qv::record::FieldCount; ++i)
+    for (int i = 0; i < qv::transfer::record::FieldCount; ++i)
         fields << QStringLiteral("mező %1 szövege").arg(i).left(16);
     fields[2] = QStringLiteral("%1").arg(random.bounded(10000), 4, 10, QLatin1Char('0'));
     fields[3] = pick(kNames, 10, random) + QStringLiteral(" %1").arg(random.bounded(1, 500));
     for (int k = 0; k < 8; ++k)
-        fields[48 + k] = qv::record::encodeTelephone(0x7F, true, k % 5, telephone(random));
+        fields[48 + k] =
+            qv::transfer::record::encodeTelephone(0x7F, true, k % 5, telephone(random));
     e.fields = fields;
     takeModuleFacts(e);
     return e;
@@ -200,10 +201,10 @@ void windowFigures()
     const qint64 resident = residentKb();
     QElapsedTimer clock;
     clock.start();
-    devSettings settings;
+    qv::settings::devSettings settings;
     QWidget parent;
-    RegisterController controller(settings, &parent);
-    RegisterWindow window(controller, false, &parent);
+    qv::reg::gui::RegisterController controller(settings, &parent);
+    qv::reg::gui::RegisterWindow window(controller, false, &parent);
     window.show();
     const QAbstractItemModel *model =
         window.findChild<QTableView *>(QStringLiteral("registerView"))->model();
@@ -312,9 +313,10 @@ void sharedFigures(const QString &file, int programs, int entries)
 {
     for (const char *suffix : {"", "-wal", "-shm"})
         QFile::remove(file + QLatin1StringView(suffix));
-    devSettings settings;
+    qv::settings::devSettings settings;
     QWidget parent;
-    RegisterController window(settings, &parent); // opens this user's register, as the window
+    qv::reg::gui::RegisterController window(settings,
+                                            &parent); // opens this user's register, as the window
     QRandomGenerator random(5);
     int windowEntries = 0;
     QList<double> windowTimes;

@@ -21,10 +21,10 @@ struct Run
 
 Run search(const QStringList &ports, int parallel)
 {
-    qv::PortSearch search(ports, 1200, 300);
+    qv::serial::PortSearch search(ports, 1200, 300);
     search.setParallel(parallel);
     QEventLoop loop;
-    QObject::connect(&search, &qv::PortSearch::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&search, &qv::serial::PortSearch::finished, &loop, &QEventLoop::quit);
     QElapsedTimer clock;
     clock.start();
     search.start();

@@ -70,9 +70,10 @@ int checkInvalidRows(int rows, const QTemporaryDir &dir)
     QByteArray csv = "m_id\n";
     for (int i = 0; i < rows; ++i)
         csv += "x\n";
-    const auto decoded =
-        qv::transfer::decodeReadOut(qv::record::buildDownloadRecord(qvsim::factoryFields()));
-    const QStringList base = qv::transfer::fileValuesFromReadOut(decoded.form, qv::ModelQV5);
+    const auto decoded = qv::transfer::decodeReadOut(
+        qv::transfer::record::buildDownloadRecord(qvsim::factoryFields()));
+    const QStringList base =
+        qv::transfer::fileValuesFromReadOut(decoded.form, qv::settings::ModelQV5);
 
     QElapsedTimer clock;
     clock.start();
@@ -83,7 +84,7 @@ int checkInvalidRows(int rows, const QTemporaryDir &dir)
         return 1;
     }
     const QList<qv::series::CellProblem> problems =
-        qv::series::checkUnits(*read.table, base, qv::ModelQV5);
+        qv::series::checkUnits(*read.table, base, qv::settings::ModelQV5);
     const QList<int> skipped = qv::series::rowsWithProblems(problems);
     const qint64 checkMs = clock.restart();
     qv::series::SeriesSetup setup;
@@ -132,11 +133,11 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    const auto decoded =
-        qv::transfer::decodeReadOut(qv::record::buildDownloadRecord(qvsim::factoryFields()));
+    const auto decoded = qv::transfer::decodeReadOut(
+        qv::transfer::record::buildDownloadRecord(qvsim::factoryFields()));
     qv::series::SeriesSetup setup;
     setup.port = dir.filePath(QStringLiteral("port"));
-    setup.baseValues = qv::transfer::fileValuesFromReadOut(decoded.form, qv::ModelQV5);
+    setup.baseValues = qv::transfer::fileValuesFromReadOut(decoded.form, qv::settings::ModelQV5);
     setup.units.columns = QStringList{QStringLiteral("m_id"), QStringLiteral("m_nev")};
     for (int i = 1; i <= units; ++i) {
         setup.units.rows << QStringList{QString::number(i), QStringLiteral("EGYSEG %1").arg(i)};
@@ -162,11 +163,12 @@ int main(int argc, char *argv[])
     // CR) and the read-back ("~{" and 56 fields with their separators, CR LF after every
     // fourth).
     const QString record =
-        qv::series::unitRecord(setup.units, 0, setup.baseValues, qv::ModelQV5, u'|');
+        qv::series::unitRecord(setup.units, 0, setup.baseValues, qv::settings::ModelQV5, u'|');
     const qint64 identBytes = 2 + qvsim::defaultIdentification(qvsim::Model::QV5).size() + 1;
-    const qint64 downloadBytes = 2 + 2 + qv::record::downloadWire(record).size() + 2;
+    const qint64 downloadBytes = 2 + 2 + qv::transfer::record::downloadWire(record).size() + 2;
     const qint64 readBytes =
-        2 + qv::record::FieldCount * (qv::record::ItemWidth + 1) + qv::record::FieldCount / 4 * 2;
+        2 + qv::transfer::record::FieldCount * (qv::transfer::record::ItemWidth + 1) +
+        qv::transfer::record::FieldCount / 4 * 2;
     const double byteMs = 10.0 * 1000.0 / 1200.0;
     const double wire = (identBytes + downloadBytes + readBytes) * byteMs;
     const double person = sequence.holdMs + sequence.gapMs;

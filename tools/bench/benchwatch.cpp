@@ -95,8 +95,8 @@ void rate(const QString &link, int seconds)
 {
     // The exchange on the wire: "~[" and the status line with its CR, 10 bits a byte.
     // The line of the wandering module: its texts are as long as the default status's.
-    const int replyBytes =
-        int(qv::status::buildStatusLine(qvsim::defaultStatus(qvsim::Model::QV5)).size() + 1);
+    const int replyBytes = int(
+        qv::transfer::status::buildStatusLine(qvsim::defaultStatus(qvsim::Model::QV5)).size() + 1);
     const double exchangeMs = (2 + replyBytes) * 10 * 1000.0 / 1200;
     out << QStringLiteral("rate: the exchange on the wire ~%1 ms (%2 bytes); %3 s per interval\n")
                .arg(exchangeMs, 0, 'f', 0)
@@ -126,11 +126,11 @@ void rate(const QString &link, int seconds)
 }
 void cpu(const QString &link, int seconds)
 {
-    devSettings settings;
+    qv::settings::devSettings settings;
     settings.Port = link;
-    settings.DeviceModel = qv::ModelQV5;
-    WatchController controller(settings, nullptr, nullptr);
-    WatchDialog dialog(controller);
+    settings.DeviceModel = qv::settings::ModelQV5;
+    qv::watch::gui::WatchController controller(settings, nullptr, nullptr);
+    qv::watch::gui::WatchDialog dialog(controller);
     dialog.show();
     controller.start(2000);
     wait(3000); // settled
@@ -162,13 +162,14 @@ QString eightHourLog(const QString &dir, int samples)
     const qint64 start = QDateTime::currentMSecsSinceEpoch() - qint64(samples) * 1000;
     for (int n = 1; n <= samples; ++n) {
         const auto status = statusForAnswer(qvsim::defaultStatus(qvsim::Model::QV5), course, n);
-        qv::watch::Sample s = qv::watch::decodeReply(qv::status::buildStatusLine(status), true);
+        qv::watch::Sample s =
+            qv::watch::decodeReply(qv::transfer::status::buildStatusLine(status), true);
         if (n % 997 == 0)
             s = qv::watch::decodeReply(QStringLiteral("OUTP"), true); // a gap now and then
         s.elapsedMs = qint64(n - 1) * 1000;
         s.timeMs = start + s.elapsedMs;
         s.resumed = n == 1;
-        file.write(qv::watch::logRow(s, qv::ModelQV5));
+        file.write(qv::watch::logRow(s, qv::settings::ModelQV5));
     }
     return path;
 }
@@ -177,9 +178,9 @@ void memoryAndRepaint(const QString &dir)
 {
     constexpr int Samples = 8 * 3600;
     const QString log = eightHourLog(dir, Samples);
-    devSettings settings;
-    WatchController controller(settings, nullptr, nullptr);
-    WatchDialog dialog(controller);
+    qv::settings::devSettings settings;
+    qv::watch::gui::WatchController controller(settings, nullptr, nullptr);
+    qv::watch::gui::WatchDialog dialog(controller);
     dialog.resize(1000, 720);
     dialog.show();
     QCoreApplication::processEvents();
@@ -198,7 +199,7 @@ void memoryAndRepaint(const QString &dir)
                .arg(double(after - before) / (1024 * 1024), 0, 'f', 2)
                .arg(double(QFileInfo(log).size()) / (1024 * 1024), 0, 'f', 1);
 
-    auto *plot = dialog.findChild<TrendPlot *>("watchPlot");
+    auto *plot = dialog.findChild<qv::watch::gui::TrendPlot *>("watchPlot");
     QImage image(plot->size(), QImage::Format_ARGB32_Premultiplied);
     QList<double> times;
     for (int i = 0; i < 40; ++i) {
@@ -238,12 +239,12 @@ int screenshot(const QString &path, int seconds, const QString &dir)
         out << "qvsim did not start\n";
         return 1;
     }
-    devSettings settings;
+    qv::settings::devSettings settings;
     // The port as the port dialog would name the pseudo-terminal.
     settings.Port = QString::fromLocal8Bit(module.process.readLine()).trimmed();
-    settings.DeviceModel = qv::ModelQV5;
-    WatchController controller(settings, nullptr, nullptr);
-    WatchDialog dialog(controller);
+    settings.DeviceModel = qv::settings::ModelQV5;
+    qv::watch::gui::WatchController controller(settings, nullptr, nullptr);
+    qv::watch::gui::WatchDialog dialog(controller);
     dialog.resize(1040, 740);
     dialog.show();
     dialog.findChild<QDoubleSpinBox *>("watchInterval")->setValue(0.5);
@@ -265,7 +266,7 @@ int main(int argc, char *argv[])
     const QStringList args = app.arguments();
     const int lang = int(args.indexOf(QStringLiteral("--lang")));
     if (lang > 0)
-        qv::language::use(*qv::language::fromCode(args.value(lang + 1)));
+        qv::settings::language::use(*qv::settings::language::fromCode(args.value(lang + 1)));
     QTemporaryDir dir;
     const int secondsAt = int(args.indexOf(QStringLiteral("--seconds")));
     const int seconds = secondsAt > 0 ? args.value(secondsAt + 1).toInt() : 60;

@@ -36,18 +36,18 @@ double byteMs(qint32 baud)
 
 Outcome identification(const QString &port, qint32 baud, int probeTimeout)
 {
-    comPort com(port, baud);
-    com.setReplyBound(qv::replybound::Identification);
+    qv::serial::comPort com(port, baud);
+    com.setReplyBound(qv::serial::replybound::Identification);
     if (!(probeTimeout ? com.open(0, probeTimeout, 0, 0) : com.open(500, 0, 0, 0)))
         return {};
     com.writeText(QStringLiteral("~|"), false);
-    const qv::Reply reply = com.readAll();
+    const qv::serial::Reply reply = com.readAll();
     com.close();
     return {2 + reply.text.size(), probeTimeout ? probeTimeout : 500,
             reply.text.startsWith(QStringLiteral("Q_"))};
 }
 
-class Counter : public qv::ReadProgress
+class Counter : public qv::serial::ReadProgress
 {
 public:
     void advance() override { ++m_count; }
@@ -59,39 +59,41 @@ private:
 
 Outcome readOut(const QString &port, qint32 baud)
 {
-    comPort com(port, baud);
+    qv::serial::comPort com(port, baud);
     if (!com.open(1000, 200, 0, 0))
         return {};
     com.writeText(QStringLiteral("~{"), false);
     Counter progress;
-    const qv::Reply reply = com.readAll(&progress);
+    const qv::serial::Reply reply = com.readAll(&progress);
     com.close();
     return {2 + reply.text.size(), 1200,
-            qv::record::splitReadOut(reply.text).status == qv::record::SplitStatus::Ok};
+            qv::transfer::record::splitReadOut(reply.text).status ==
+                qv::transfer::record::SplitStatus::Ok};
 }
 
 Outcome status(const QString &port)
 {
-    qv::SerialLine line;
-    if (line.open(qv::lines::status(port)) != qv::OpenResult::Ok)
+    qv::serial::SerialLine line;
+    if (line.open(qv::serial::lines::status(port)) != qv::serial::OpenResult::Ok)
         return {};
     line.writeBytes("~[");
-    qv::ReplyOptions options;
-    options.bound = qv::replybound::Status;
+    qv::serial::ReplyOptions options;
+    options.bound = qv::serial::replybound::Status;
     options.endAtCr = true;
-    const qv::Reply reply = line.readReply(options);
+    const qv::serial::Reply reply = line.readReply(options);
     line.close();
     return {2 + reply.text.size() + 1, 0,
-            qv::status::parseStatusLine(reply.text).result == qv::status::ParseStatus::Ok};
+            qv::transfer::status::parseStatusLine(reply.text).result ==
+                qv::transfer::status::ParseStatus::Ok};
 }
 
 Outcome download(const QString &port)
 {
-    qv::SerialLine line;
-    if (line.open(qv::lines::download(port)) != qv::OpenResult::Ok)
+    qv::serial::SerialLine line;
+    if (line.open(qv::serial::lines::download(port)) != qv::serial::OpenResult::Ok)
         return {};
-    const QByteArray wire =
-        qv::record::downloadWire(qv::record::buildDownloadRecord(qvsim::factoryFields()));
+    const QByteArray wire = qv::transfer::record::downloadWire(
+        qv::transfer::record::buildDownloadRecord(qvsim::factoryFields()));
     line.writeBytes("~}");
     const bool ready = line.readByte().byte == 'R';
     line.readByte();
@@ -127,7 +129,7 @@ int main(int argc, char *argv[])
         if (module.start()) {
             QElapsedTimer clock;
             clock.start();
-            comPort com(module.slavePath(), 1200);
+            qv::serial::comPort com(module.slavePath(), 1200);
             com.open(500, 0, 0, 0);
             com.close();
             std::printf("first open and close in the process: %.2f ms (not in the rows)\n",
@@ -171,7 +173,7 @@ int main(int argc, char *argv[])
         QElapsedTimer clock;
         clock.start();
         for (int i = 0; i < Runs; ++i) {
-            comPort com(module.slavePath(), 1200);
+            qv::serial::comPort com(module.slavePath(), 1200);
             allOk = com.open(500, 0, 0, 0) && allOk;
         }
         std::printf("open and close alone: %.2f ms (included in every row)\n",

@@ -1,6 +1,6 @@
 // Cold-start benchmark: time from process start to the main window shown and painted,
 // and the peak memory at that moment. Prints one line; tools/bench-startup.sh repeats it.
-#include "app/mainwindow.h"
+#include "app/gui/mainwindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -12,6 +12,8 @@
 #ifdef Q_OS_LINUX
 #include <unistd.h>
 #endif
+
+using qv::app::gui::MainWindow;
 
 namespace {
 

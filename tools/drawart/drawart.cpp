@@ -348,7 +348,7 @@ int main(int argc, char *argv[])
     ok &= render(data + QStringLiteral("i_default.dll"), picture, [](QPainter &p, QSizeF s) {
         noDevice(p, s, QStringLiteral("Nincs csatlakoztatott\neszköz"));
     });
-    // The English program shows this one (qv::locateLocalisedDataFile).
+    // The English program shows this one (qv::settings::locateLocalisedDataFile).
     ok &= render(data + QStringLiteral("i_default_en.dll"), picture, [](QPainter &p, QSizeF s) {
         noDevice(p, s, QStringLiteral("No device\nconnected"));
     });

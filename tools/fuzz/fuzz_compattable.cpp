@@ -5,7 +5,7 @@
 
 #include <QBuffer>
 
-using namespace qv::compat;
+using namespace qv::settings::compat;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

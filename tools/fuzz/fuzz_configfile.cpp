@@ -5,7 +5,7 @@
 
 #include <QBuffer>
 
-using namespace qv::config;
+using namespace qv::files;
 
 namespace {
 ReadResult read(QByteArray bytes)

@@ -3,7 +3,7 @@
 #include "fuzzcheck.h"
 #include "transfer/modulerecord.h"
 
-using namespace qv::record;
+using namespace qv::transfer::record;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

@@ -7,13 +7,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QString reply =
         QString::fromLatin1(reinterpret_cast<const char *>(data), qsizetype(size));
-    const qv::Identification id = qv::evaluateIdentification(reply);
+    const qv::serial::Identification id = qv::serial::evaluateIdentification(reply);
     QV_FUZZ_CHECK(!id.text.contains(QLatin1Char('\r')));
-    QV_FUZZ_CHECK(id.text == qv::normaliseIdentification(id.text));
+    QV_FUZZ_CHECK(id.text == qv::serial::normaliseIdentification(id.text));
     QV_FUZZ_CHECK(id.isModule == id.text.startsWith(QLatin1String("Q_")));
-    QV_FUZZ_CHECK(id.model >= qv::NoDevice && id.model <= qv::ModelBRK2);
-    QV_FUZZ_CHECK(id.model == (id.isModule ? qv::modelFromIdentification(id.text) : 0));
-    if (qv::answersAsModule(reply))
+    QV_FUZZ_CHECK(id.model >= qv::settings::NoDevice && id.model <= qv::settings::ModelBRK2);
+    QV_FUZZ_CHECK(id.model == (id.isModule ? qv::serial::modelFromIdentification(id.text) : 0));
+    if (qv::serial::answersAsModule(reply))
         QV_FUZZ_CHECK(id.isModule);
     return 0;
 }

@@ -4,7 +4,7 @@
 #include "fuzzcheck.h"
 #include "transfer/configrecord.h"
 
-using namespace qv::record;
+using namespace qv::transfer::record;
 using namespace qv::transfer;
 
 namespace {

@@ -3,7 +3,7 @@
 #include "fuzzcheck.h"
 #include "transfer/statusreply.h"
 
-using namespace qv::status;
+using namespace qv::transfer::status;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

@@ -117,13 +117,14 @@ QStringList factoryFields()
     f << QStringLiteral("SZAMLALO TORLES") << QStringLiteral("RIASZTAS BE")
       << QStringLiteral("RIASZTAS KI") << QString(); // 47 reserved
     for (int k = 1; k <= 8; ++k)
-        f << qv::record::encodeTelephone(0, false, 0, QString()); // "08": no rights, no output
+        f << qv::transfer::record::encodeTelephone(0, false, 0,
+                                                   QString()); // "08": no rights, no output
     return f;
 }
 
-qv::status::ModuleStatus defaultStatus(Model model)
+qv::transfer::status::ModuleStatus defaultStatus(Model model)
 {
-    qv::status::ModuleStatus s;
+    qv::transfer::status::ModuleStatus s;
     s.outputs = {true, false, false, false};
     s.inputs = {false, true, false, false};
     s.analog = QStringLiteral("12.5");
@@ -139,13 +140,13 @@ int exchangeTimeout(Exchange exchange)
     // Only the time-outs are read; the port name and speed play no part in them.
     switch (exchange) {
     case Exchange::Identification:
-        return qv::lines::identification({}, 1200).readTimeout();
+        return qv::serial::lines::identification({}, 1200).readTimeout();
     case Exchange::ReadOut:
-        return qv::lines::readOut({}, 1200).readTimeout();
+        return qv::serial::lines::readOut({}, 1200).readTimeout();
     case Exchange::Download:
-        return qv::lines::download({}).readTimeout();
+        return qv::serial::lines::download({}).readTimeout();
     case Exchange::Status:
-        return qv::lines::status({}).readTimeout();
+        return qv::serial::lines::status({}).readTimeout();
     }
     return 1000;
 }

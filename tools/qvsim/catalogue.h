@@ -56,7 +56,7 @@ QString defaultIdentification(Model model);
 QStringList factoryFields();
 
 // The live status a module of `model` reports unless told otherwise.
-qv::status::ModuleStatus defaultStatus(Model model);
+qv::transfer::status::ModuleStatus defaultStatus(Model model);
 
 // The program's per-byte read time-out of each exchange, which the slow faults straddle:
 // 500, 1200, 3500 and 5000 ms, taken from the program's own line settings.

@@ -16,13 +16,14 @@ QByteArray plainAnswer(Exchange exchange, const ModuleSetup &module)
 {
     switch (exchange) {
     case Exchange::Identification:
-        return qv::record::toWire(module.identText) + module.identTerminator;
+        return qv::transfer::record::toWire(module.identText) + module.identTerminator;
     case Exchange::ReadOut:
-        return qv::record::encodeReadOut(module.fields, module.readOutStyle);
+        return qv::transfer::record::encodeReadOut(module.fields, module.readOutStyle);
     case Exchange::Status:
         if (!module.statusReply.isEmpty())
             return module.statusReply;
-        return qv::record::toWire(qv::status::buildStatusLine(module.status)) + '\r';
+        return qv::transfer::record::toWire(qv::transfer::status::buildStatusLine(module.status)) +
+               '\r';
     case Exchange::Download:
         break;
     }
@@ -56,7 +57,7 @@ void Exchanges::download(const FaultSetup &faults)
 
     // The 56 lines and the empty line.
     QByteArray data;
-    qv::record::Receipt receipt;
+    qv::transfer::record::Receipt receipt;
     for (;;) {
         QByteArray bytes;
         switch (m_line.receive(bytes, DownloadIdleLimit)) {
@@ -75,22 +76,23 @@ void Exchanges::download(const FaultSetup &faults)
         }
         m_line.noteArrived(bytes.size(), m_line.speed());
         data.append(bytes);
-        receipt = qv::record::receiveDownload(data);
+        receipt = qv::transfer::record::receiveDownload(data);
         if (course.unplugAfterItems >= 0 && receipt.items.size() >= course.unplugAfterItems)
             return m_line.unplug();
-        if (receipt.status != qv::record::ReceiptStatus::Incomplete)
+        if (receipt.status != qv::transfer::record::ReceiptStatus::Incomplete)
             break;
     }
     if (!m_line.waitUntilIn())
         return;
-    if (receipt.status == qv::record::ReceiptStatus::Malformed) {
+    if (receipt.status == qv::transfer::record::ReceiptStatus::Malformed) {
         m_events(QStringLiteral("download malformed after %1 lines").arg(receipt.items.size()));
         m_line.send(QByteArrayLiteral("E\r"), course.how);
         return;
     }
     // Stored before the acknowledgement: the program may look as soon as it has it.
     if (course.altersName)
-        receipt.items[3] = QStringLiteral("MAS MODUL").leftJustified(qv::record::ItemWidth);
+        receipt.items[3] =
+            QStringLiteral("MAS MODUL").leftJustified(qv::transfer::record::ItemWidth);
     if (course.stores)
         m_store(receipt.items);
     m_events(QStringLiteral("download received: %1 lines").arg(receipt.items.size()));

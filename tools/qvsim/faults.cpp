@@ -114,7 +114,8 @@ DownloadCourse downloadCourse(const FaultSetup &faults, Noise &noise)
         course.opening += QByteArray(std::max(0, faults.overlongBytes - 2), '#');
         break;
     case Fault::Unplug:
-        course.unplugAfterItems = qv::record::FieldCount / 2; // half a download is not kept
+        course.unplugAfterItems =
+            qv::transfer::record::FieldCount / 2; // half a download is not kept
         break;
     case Fault::AckWrong:
         course.stores = false;

@@ -70,7 +70,7 @@ PtyMaster openPty(QString *error, const QString &previous)
     for (int attempt = 1;; ++attempt) {
         pty = openOnePty(error);
         if (pty.fd < 0 || attempt == Attempts ||
-            (pty.slavePath != previous && !qv::portLockHolder(pty.slavePath)))
+            (pty.slavePath != previous && !qv::serial::portLockHolder(pty.slavePath)))
             break;
         claimed.push_back(pty.fd);
     }

@@ -60,17 +60,17 @@ std::optional<QStringList> loadFieldsFile(const QString &path, QString *error)
             *error = QStringLiteral("%1: too large for a configuration").arg(path);
         return std::nullopt;
     }
-    QString text = qv::record::fromWire(bytes);
+    QString text = qv::transfer::record::fromWire(bytes);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QStringList lines = text.split(u'\n');
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
-    if (lines.size() == 1 && lines.first().count(u'|') == qv::record::FieldCount &&
+    if (lines.size() == 1 && lines.first().count(u'|') == qv::transfer::record::FieldCount &&
         lines.first().endsWith(u'|')) {
-        lines = qv::record::downloadLines(lines.first());
+        lines = qv::transfer::record::downloadLines(lines.first());
         lines.removeLast();
     }
-    if (lines.size() != qv::record::FieldCount) {
+    if (lines.size() != qv::transfer::record::FieldCount) {
         if (error)
             *error = QStringLiteral("%1: %2 fields, 56 expected").arg(path).arg(lines.size());
         return std::nullopt;
@@ -78,9 +78,10 @@ std::optional<QStringList> loadFieldsFile(const QString &path, QString *error)
     return lines;
 }
 
-bool applyStatusItems(qv::status::ModuleStatus &status, const QString &items, QString *error)
+bool applyStatusItems(qv::transfer::status::ModuleStatus &status, const QString &items,
+                      QString *error)
 {
-    qv::status::ModuleStatus s = status;
+    qv::transfer::status::ModuleStatus s = status;
     for (const QString &item : items.split(u',', Qt::SkipEmptyParts)) {
         const QString key = item.section(u'=', 0, 0).trimmed();
         const QString value = item.section(u'=', 1);
@@ -129,10 +130,10 @@ quint32 dice(quint32 seed, int answer)
 
 } // namespace
 
-qv::status::ModuleStatus statusForAnswer(const qv::status::ModuleStatus &base,
-                                         const StatusCourse &course, int answer)
+qv::transfer::status::ModuleStatus statusForAnswer(const qv::transfer::status::ModuleStatus &base,
+                                                   const StatusCourse &course, int answer)
 {
-    qv::status::ModuleStatus s = base;
+    qv::transfer::status::ModuleStatus s = base;
     const int n = course.cycle > 0 ? (answer - 1) % course.cycle + 1 : answer;
     for (const StatusCourse::Step &step : course.steps) {
         if (step.answer <= n)
@@ -161,7 +162,7 @@ std::optional<StatusCourse::Step> parseStatusStep(const QString &text, QString *
     bool ok = false;
     const int answer = text.section(u':', 0, 0).toInt(&ok, 10);
     const QString items = text.section(u':', 1);
-    qv::status::ModuleStatus probe;
+    qv::transfer::status::ModuleStatus probe;
     if (!ok || answer < 1 || !text.contains(u':') || !applyStatusItems(probe, items, error)) {
         if (error && (!ok || answer < 1 || !text.contains(u':')))
             *error = QStringLiteral("bad --status-at \"%1\" (N:ITEMS, N from 1)").arg(text);

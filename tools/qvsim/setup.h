@@ -40,8 +40,8 @@ struct StatusCourse
 };
 
 // The status of the `answer`th answer (from 1) under `course`, from `base`.
-qv::status::ModuleStatus statusForAnswer(const qv::status::ModuleStatus &base,
-                                         const StatusCourse &course, int answer);
+qv::transfer::status::ModuleStatus statusForAnswer(const qv::transfer::status::ModuleStatus &base,
+                                                   const StatusCourse &course, int answer);
 // "N:ITEMS" (--status-at): from the Nth status answer on, ITEMS as --status gives them.
 std::optional<StatusCourse::Step> parseStatusStep(const QString &text, QString *error);
 
@@ -51,8 +51,8 @@ struct ModuleSetup
     QString identText = defaultIdentification(Model::QV5);
     QByteArray identTerminator = QByteArrayLiteral("\r"); // follows the identification text
     QStringList fields = factoryFields();                 // the 56 stored fields
-    qv::record::ReadOutStyle readOutStyle;
-    qv::status::ModuleStatus status = defaultStatus(Model::QV5);
+    qv::transfer::record::ReadOutStyle readOutStyle;
+    qv::transfer::status::ModuleStatus status = defaultStatus(Model::QV5);
     // Bytes sent as they are in answer to the status request instead of the status line
     // and its CR (a malformed line, one without its CR); empty: the status line.
     QByteArray statusReply;
@@ -139,7 +139,8 @@ std::optional<QStringList> loadFieldsFile(const QString &path, QString *error);
 
 // "outputs=1010,inputs=0100,analog=12.5,counter=00042,supply=1,signal=4,version=FW2.1";
 // any subset, applied over `status`. False (and *error) on an unknown key or bad value.
-bool applyStatusItems(qv::status::ModuleStatus &status, const QString &items, QString *error);
+bool applyStatusItems(qv::transfer::status::ModuleStatus &status, const QString &items,
+                      QString *error);
 
 // One unit of a sequence as qvsim's --unit gives it: "model=qv3;ident=Q_QV3_FW2.1;
 // config=FILE;status=ITEMS;fault=download=ack-wrong;loose=MS", every key optional, fault

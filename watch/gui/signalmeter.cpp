@@ -4,6 +4,8 @@
 
 #include <QPainter>
 
+namespace qv::watch::gui {
+
 namespace {
 constexpr qint64 TrendMs = 60'000;
 } // namespace
@@ -119,3 +121,5 @@ void SignalMeter::paintEvent(QPaintEvent *)
                    QColor(qv::watch::signalColour(pt.level)));
     }
 }
+
+} // namespace qv::watch::gui

@@ -7,6 +7,8 @@
 #include <QList>
 #include <QWidget>
 
+namespace qv::watch::gui {
+
 class SignalMeter : public QWidget
 {
     Q_OBJECT
@@ -38,3 +40,5 @@ private:
     bool m_any = false;
     QList<Point> m_trend;
 };
+
+} // namespace qv::watch::gui

@@ -10,6 +10,8 @@
 #include <cmath>
 #include <numbers>
 
+namespace qv::watch::gui {
+
 SignalTone::SignalTone(QObject *parent) : QObject(parent)
 {
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
@@ -78,3 +80,5 @@ void SignalTone::play(int level)
     m_buffer.open(QIODevice::ReadOnly);
     m_sink->start(&m_buffer);
 }
+
+} // namespace qv::watch::gui

@@ -9,6 +9,8 @@
 
 class QAudioSink;
 
+namespace qv::watch::gui {
+
 class SignalTone : public QObject
 {
     Q_OBJECT
@@ -29,3 +31,5 @@ private:
     QBuffer m_buffer;
     int m_rate = 22050;
 };
+
+} // namespace qv::watch::gui

@@ -11,6 +11,8 @@
 
 #include <cmath>
 
+namespace qv::watch::gui {
+
 using qv::watch::History;
 
 namespace {
@@ -52,8 +54,8 @@ void TrendPlot::setModel(int model)
 
 QList<TrendPlot::Lane> TrendPlot::lanes() const
 {
-    const qv::device::Profile has =
-        qv::device::profileFor(m_model).value_or(qv::device::smallestProfile());
+    const qv::form::device::Profile has =
+        qv::form::device::profileFor(m_model).value_or(qv::form::device::smallestProfile());
     QList<Lane> list{{Lane::Line, History::Signal, tr("Térerő"), SignalColour, 3}};
     if (has.analogue) {
         list.append({Lane::Line, History::Analog, tr("Analóg (V)"), AnalogColour, 3});
@@ -422,3 +424,5 @@ void TrendPlot::drawSteps(QPainter &p, const QRect &lane, const Lane &l, qint64 
             p.fillRect(QRect(x, baseline - 1, 1, 2), off);
     }
 }
+
+} // namespace qv::watch::gui

@@ -12,6 +12,8 @@ namespace qv::watch {
 class History;
 }
 
+namespace qv::watch::gui {
+
 class TrendPlot : public QWidget
 {
     Q_OBJECT
@@ -71,3 +73,5 @@ private:
     QPoint m_dragFrom;
     qint64 m_dragStart = 0;
 };
+
+} // namespace qv::watch::gui

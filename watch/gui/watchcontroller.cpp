@@ -1,6 +1,6 @@
 #include "watch/gui/watchcontroller.h"
 
-#include "form/statuspanel.h"
+#include "form/gui/statuspanel.h"
 #include "register/gui/registercontroller.h"
 #include "register/journal.h"
 #include "settings/devsettings.h"
@@ -16,10 +16,13 @@
 #include <QTemporaryFile>
 #include <QThread>
 
+namespace qv::watch::gui {
+
 using namespace qv::watch;
 
-WatchController::WatchController(const devSettings &settings, form::StatusPanel *panel,
-                                 RegisterController *registry, QObject *parent)
+WatchController::WatchController(const settings::devSettings &settings,
+                                 form::gui::StatusPanel *panel,
+                                 reg::gui::RegisterController *registry, QObject *parent)
     : QObject(parent), m_settings(settings), m_panel(panel), m_registry(registry)
 {
     m_thread = new QThread(this);
@@ -112,7 +115,7 @@ void WatchController::record()
         return;
     WatchContext context;
     context.programVersion = m_settings.Version;
-    context.technician = qv::preferences::technician();
+    context.technician = qv::settings::preferences::technician();
     context.site = m_registry->site();
     context.port = m_port;
     context.identification = m_settings.DeviceId;
@@ -146,7 +149,7 @@ void WatchController::take(const Sample &sample)
         }
     }
     if (m_panel && sample.isOk())
-        m_panel->show(qv::status::panelView(statusOf(sample), m_model));
+        m_panel->show(qv::transfer::status::panelView(statusOf(sample), m_model));
     emit sampled(sample, events);
 }
 
@@ -272,3 +275,5 @@ bool WatchController::openLog(const QString &path, QString *error, QString *noti
     emit sessionReset();
     return true;
 }
+
+} // namespace qv::watch::gui

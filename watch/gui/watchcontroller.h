@@ -6,6 +6,7 @@
 // series does not start while it runs (portRefusal).
 #pragma once
 
+#include "settings/devsettings.h"
 #include "watch/events.h"
 #include "watch/history.h"
 #include "watch/summary.h"
@@ -17,16 +18,19 @@
 #include <memory>
 #include <optional>
 
-struct devSettings;
 class QThread;
 class QTemporaryFile;
+namespace qv::reg::gui {
 class RegisterController;
-namespace form {
+}
+namespace qv::form::gui {
 class StatusPanel;
 }
 namespace qv::watch {
 class WatchWorker;
 }
+
+namespace qv::watch::gui {
 
 class WatchController : public QObject
 {
@@ -35,8 +39,8 @@ class WatchController : public QObject
 public:
     // The port and the model come from the window's `settings`; each status goes to `panel`
     // as well (may be null) and the session's entry into `registry` (may be null).
-    WatchController(const devSettings &settings, form::StatusPanel *panel,
-                    RegisterController *registry, QObject *parent = nullptr);
+    WatchController(const settings::devSettings &settings, form::gui::StatusPanel *panel,
+                    reg::gui::RegisterController *registry, QObject *parent = nullptr);
     // A running watch is stopped (and recorded) first.
     ~WatchController() override;
 
@@ -110,9 +114,9 @@ private:
     void beginSession(int model);
     void record();
 
-    const devSettings &m_settings;
-    form::StatusPanel *m_panel = nullptr;
-    RegisterController *m_registry = nullptr;
+    const settings::devSettings &m_settings;
+    form::gui::StatusPanel *m_panel = nullptr;
+    reg::gui::RegisterController *m_registry = nullptr;
     QThread *m_thread = nullptr;
     qv::watch::WatchWorker *m_worker = nullptr;
 
@@ -132,3 +136,5 @@ private:
     QString m_logPath;                       // the log shown: the spool, or a file opened
     bool m_logFailed = false;
 };
+
+} // namespace qv::watch::gui

@@ -1,8 +1,8 @@
 #include "watch/gui/watchdialog.h"
 
 #include "form/deviceprofile.h"
+#include "settings/gui/messages.h"
 #include "transfer/statusview.h"
-#include "ui/messages.h"
 #include "watch/gui/signalmeter.h"
 #include "watch/gui/signaltone.h"
 #include "watch/gui/trendplot.h"
@@ -27,6 +27,8 @@
 #include <QShortcut>
 #include <QSplitter>
 #include <QVBoxLayout>
+
+namespace qv::watch::gui {
 
 using namespace qv::watch;
 
@@ -228,8 +230,8 @@ void WatchDialog::reset()
     m_lastLink.clear();
     m_plot->setModel(m_controller.model());
     m_plot->showAll();
-    const qv::device::Profile has =
-        qv::device::profileFor(m_controller.model()).value_or(qv::device::smallestProfile());
+    const qv::form::device::Profile has = qv::form::device::profileFor(m_controller.model())
+                                              .value_or(qv::form::device::smallestProfile());
     for (int i = 0; i < 4; ++i) {
         m_outputs[size_t(i)]->setEnabled(i < has.outputs);
         m_inputs[size_t(i)]->setEnabled(i < has.inputs);
@@ -282,8 +284,8 @@ void WatchDialog::sampled(const Sample &sample, const QList<Event> &events)
 
 void WatchDialog::showCurrent(const Sample &sample)
 {
-    const qv::status::PanelView view =
-        qv::status::panelView(statusOf(sample), m_controller.model());
+    const qv::form::PanelView view =
+        qv::transfer::status::panelView(statusOf(sample), m_controller.model());
     for (int i = 0; i < 4; ++i) {
         m_outputs[size_t(i)]->setStyleSheet(view.outputStyles[size_t(i)]);
         m_inputs[size_t(i)]->setStyleSheet(view.inputStyles[size_t(i)]);
@@ -367,32 +369,32 @@ void WatchDialog::copyEvents()
 void WatchDialog::saveLog()
 {
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmm"));
-    const QString path =
-        qv::chooseFileToSave(this, tr("Napló mentése"),
-                             QDir::home().filePath(QStringLiteral("figyeles-%1.csv").arg(stamp)),
-                             tr("CSV napló (*.csv)"), QStringLiteral("csv"));
+    const QString path = qv::settings::gui::chooseFileToSave(
+        this, tr("Napló mentése"),
+        QDir::home().filePath(QStringLiteral("figyeles-%1.csv").arg(stamp)),
+        tr("CSV napló (*.csv)"), QStringLiteral("csv"));
     if (path.isEmpty())
         return;
     QString error;
     if (!m_controller.saveLog(path, &error))
-        qv::showMessage(
+        qv::settings::gui::showMessage(
             this, QMessageBox::Critical, tr("Napló mentése"),
             tr("A napló nem menthető (%1): %2").arg(QDir::toNativeSeparators(path), error));
 }
 
 void WatchDialog::openLog()
 {
-    const QString path = qv::chooseFileToOpen(this, tr("Napló megnyitása"), QDir::homePath(),
-                                              tr("CSV napló (*.csv)"));
+    const QString path = qv::settings::gui::chooseFileToOpen(
+        this, tr("Napló megnyitása"), QDir::homePath(), tr("CSV napló (*.csv)"));
     if (path.isEmpty())
         return;
     QString error, notice;
     if (!m_controller.openLog(path, &error, &notice)) {
-        qv::showMessage(this, QMessageBox::Critical, tr("Napló megnyitása"), error);
+        qv::settings::gui::showMessage(this, QMessageBox::Critical, tr("Napló megnyitása"), error);
         return;
     }
     if (!notice.isEmpty())
-        qv::showMessage(this, QMessageBox::Warning, tr("Napló megnyitása"), notice);
+        qv::settings::gui::showMessage(this, QMessageBox::Warning, tr("Napló megnyitása"), notice);
     m_state->setText(tr("Megnyitott napló: %1").arg(QDir::toNativeSeparators(path)));
 }
 
@@ -424,3 +426,5 @@ void WatchDialog::reject()
     m_controller.stop();
     QDialog::reject();
 }
+
+} // namespace qv::watch::gui

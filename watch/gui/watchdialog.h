@@ -17,10 +17,20 @@ class QDoubleSpinBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
+namespace qv::watch::gui {
 class SignalMeter;
+}
+namespace qv::watch::gui {
 class SignalTone;
+}
+namespace qv::watch::gui {
 class TrendPlot;
+}
+namespace qv::watch::gui {
 class WatchController;
+}
+
+namespace qv::watch::gui {
 
 class WatchDialog : public QDialog
 {
@@ -74,3 +84,5 @@ private:
     QString m_lastLink; // the link's state when it is not answering
     QString m_problem;
 };
+
+} // namespace qv::watch::gui

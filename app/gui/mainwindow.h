@@ -1,0 +1,209 @@
+// The main window (qv::app::gui): the hub that owns the form, the settings record
+// (devSettings) and a controller per subsystem, and turns every user command into a call on
+// the controller that carries it out. It lives in the program's Gui module: the qvconfig
+// program (app/main.cpp, Qt Core only) runs the commands (cli/) itself and loads the window
+// only when it is asked for.
+//
+// The house: a folder is a library without widgets (the exchanges, the record, the file
+// format, the register, the series, the sheet, the watch) and its gui/ subfolder holds the
+// controllers and dialogs that call it and show its results; the commands call the same
+// libraries without a window. How data flows (controller in <folder>/gui -> <folder>):
+//   port dialog (setcom) -> PortController (serial/gui) -> identifyModule "~|" (serial) ->
+//     devSettings; the window unlocks, shapes the form (form/gui) and loads the defaults
+//   module -> ReadOutController (transfer/gui) -> readOutModule "~{", decodeReadOut
+//     (transfer) -> FormBinding (form/gui)
+//   FormBinding -> DownloadController (transfer/gui): assembleDownload (transfer) -> a copy
+//     of devSettings -> dload / dlThread (its own thread; writeModule holds one port through
+//     the write and its read-back) -> module; the verification -> dload, the status bar
+//   module -> StatusController (transfer/gui) -> queryModuleStatus "~[", panelView ->
+//     StatusPanel (form/gui)
+//   FormBinding + module -> CompareController (transfer/gui) -> compareRecords -> CompareDialog
+//   FormBinding <-> FileController (files/gui) <-> configformat (files) <-> *.msw
+//   the exchanges' ExchangeReport (signals) -> RegisterController (register/gui) -> Journal
+//     (register) -> the local SQLite register -> its sender thread -> the team's PostgreSQL
+//   Journal search -> RegisterModel -> RegisterWindow (register/gui); an entry -> the form,
+//     a *.msw file (entryform, a hidden form) or CompareDialog
+//   BASE.msw + UNITS.csv -> SeriesDialog, SeriesController (series/gui) -> SeriesRunner
+//     (series) on the controller's thread, module after module on the window's port; the
+//     window's port commands are locked while it runs
+//   module -> WatchController (watch/gui) -> WatchWorker (watch) on its thread repeats "~["
+//     -> WatchDialog (TrendPlot, SignalMeter), StatusPanel, the session into the register;
+//     the window's other exchanges pause it
+//   FormBinding or an entry -> SheetController (sheet/gui) -> makeSheet (sheet) -> print
+//     preview or PDF
+// The form is the only data model of a configuration: every subsystem reads and writes it
+// through form::gui::FormBinding, in field values. Subsystems report back by signals; none of
+// them knows this class. All run on the GUI thread except the download transfer, the
+// register's sender, a series run and the status watch's queries.
+#pragma once
+
+#include "settings/devsettings.h"
+#include "settings/language.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+class QAction;
+class QCloseEvent;
+class QLabel;
+namespace qv::form::gui {
+class FormBinding;
+class EditState;
+class FormChecks;
+class StatusPanel;
+} // namespace qv::form::gui
+namespace qv::form::gui::Ui {
+class MainWindow;
+}
+namespace qv::form::rules {
+enum class Group;
+}
+namespace qv::serial::gui {
+class PortController;
+}
+namespace qv::files::gui {
+class FileController;
+}
+namespace qv::transfer::gui {
+class ReadOutController;
+class DownloadController;
+class StatusController;
+class CompareController;
+} // namespace qv::transfer::gui
+namespace qv::reg {
+struct Entry;
+}
+namespace qv::reg::gui {
+class RegisterController;
+}
+namespace qv::series::gui {
+class SeriesController;
+class SeriesDialog;
+} // namespace qv::series::gui
+namespace qv::sheet::gui {
+class SheetController;
+}
+namespace qv::watch::gui {
+class WatchController;
+class WatchDialog;
+} // namespace qv::watch::gui
+
+namespace qv::app::gui {
+
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // `teamRegister` (--register) chooses the team register for this run instead of the
+    // remembered choice.
+    explicit MainWindow(QWidget *parent = nullptr, const QString &teamRegister = {});
+    ~MainWindow() override;
+
+    const settings::devSettings &deviceSettings() const { return settings; }
+    // Starts with another port and speed than "COM1" at 1200 bit/s (command line, tests);
+    // the window stays locked until a module is identified.
+    void useLink(const QString &port, qint32 baud);
+    // Remembers a configuration file to open (command line): the status bar shows it as
+    // waiting, and it is opened as "Megnyitás" would open it right after the first
+    // successful identification has loaded the defaults.
+    void openWhenIdentified(const QString &path);
+
+public slots:
+    void newfile();
+    void openfile();
+    void save();
+    void saveas();
+    void verify_func();
+    void show_port();
+    bool checkCompatibility(const QString &deviceVersion);
+    void setDeviceUI();
+    void globalDisableUI();
+    void globalEnableUI();
+    void download();
+    void readup();
+    void nevjegy();
+    void contents();
+    void check_general();
+    void check_tel();
+    void check_analog();
+    void check_be();
+    void check_ki();
+    void check_activate();
+    void check_cbs();
+    void allapot();
+    void smskpSelect();
+    void deviceDebugMS5();
+    void deviceDebugMS3();
+    void deviceDebugMArm2();
+    void deviceDebugDisable();
+
+protected:
+    // Closing with unsaved edits asks first; cancelling keeps the window open.
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    // Remembers the language chosen in the menu; it applies from the next start.
+    void chooseLanguage(settings::language::Language language);
+    // True when the form may be replaced: it holds no unsaved edits, or the user saved
+    // or discarded them.
+    bool mayReplaceForm();
+    void moduleIdentified();
+    void connectSignals();
+    void createStatusBar();
+    void showPort(bool chosen);
+    void showPicture();
+    void replaceLinkLabel();
+    void enterDebugMode(int model, const QString &message);
+    void runCheck(form::rules::Group group);
+    QList<QAction *> deviceActions() const;
+    // The commands that use the port (actions and buttons), locked while a series runs.
+    QList<QObject *> portCommands() const;
+    void lockPortForSeries(bool locked);
+    void holdSeriesLock();
+    // The series dialog, non-modal, made on its first use.
+    void showSeries();
+    // The register window (not a slot of its own: the command came after the others).
+    void showRegister();
+    // The status watch's window, non-modal, made on its first use.
+    void showWatch();
+    // What the register window asks for an entry; dialogs are parented to `parent`. True
+    // when the form now holds the entry.
+    bool openEntry(const qv::reg::Entry &entry, QWidget *parent);
+    void saveEntry(const qv::reg::Entry &entry, QWidget *parent);
+    void compareEntryWithForm(const qv::reg::Entry &entry, QWidget *parent);
+    // Why an entry's configuration cannot be shaped for its model; empty when it can.
+    // `current`: the form must be shaped for that model now.
+    QString shapeRefusal(const qv::reg::Entry &entry, bool current) const;
+
+    form::gui::Ui::MainWindow *ui;
+    settings::devSettings settings;
+    QLabel *portLabel = nullptr;
+    QLabel *fileLabel = nullptr;
+    QLabel *linkLabel = nullptr;
+    QLabel *m_modifiedLabel = nullptr; // shown while the form holds unsaved edits
+    QLabel *m_verifiedLabel = nullptr; // the last download's verification, while it holds
+    QString m_pendingFile;             // opened after the first identification
+
+    std::unique_ptr<form::gui::FormBinding> m_form;
+    std::unique_ptr<form::gui::StatusPanel> m_panel;
+    std::unique_ptr<form::gui::FormChecks> m_checks;
+    form::gui::EditState *m_edits = nullptr;
+    serial::gui::PortController *m_ports = nullptr;
+    transfer::gui::ReadOutController *m_readOut = nullptr;
+    transfer::gui::DownloadController *m_download = nullptr;
+    transfer::gui::StatusController *m_status = nullptr;
+    files::gui::FileController *m_files = nullptr;
+    transfer::gui::CompareController *m_compare = nullptr;
+    reg::gui::RegisterController *m_register = nullptr;
+    series::gui::SeriesController *m_series = nullptr;
+    series::gui::SeriesDialog *m_seriesDialog = nullptr;
+    sheet::gui::SheetController *m_sheet = nullptr;
+    watch::gui::WatchController *m_watch = nullptr;
+    watch::gui::WatchDialog *m_watchDialog = nullptr;
+    bool m_seriesRunning = false;
+    bool m_closeAfterSeries = false; // the window closes once the series has stopped
+};
+
+} // namespace qv::app::gui

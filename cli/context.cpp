@@ -1,0 +1,265 @@
+#include "cli/command.h"
+
+#include "files/configformat.h"
+#include "form/catalogue.h"
+#include "form/deviceprofile.h"
+#include "register/exchangeentry.h"
+#include "serial/identifymodule.h"
+#include "settings/preferences.h"
+#include "transfer/configvalues.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QTextStream>
+
+namespace qv::cli {
+
+int fail(Context &c, int status, const QString &text)
+{
+    *c.err << text << '\n';
+    c.err->flush();
+    return status;
+}
+
+void printJson(Context &c, const QJsonObject &object)
+{
+    *c.out << QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented));
+    c.out->flush();
+}
+
+void printJsonLine(Context &c, const QJsonObject &object)
+{
+    *c.out << QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)) << '\n';
+    c.out->flush();
+}
+
+TerminalProgress::TerminalProgress(QTextStream &err, QString label, int total)
+    : m_err(err), m_label(std::move(label)), m_total(total)
+{
+}
+
+TerminalProgress::~TerminalProgress()
+{
+    if (m_shown >= 0)
+        m_err << '\n', m_err.flush();
+}
+
+void TerminalProgress::advance()
+{
+    ++m_bytes;
+    const int percent = qMin(100, m_bytes * 100 / qMax(1, m_total));
+    if (percent != m_shown) {
+        m_shown = percent;
+        m_err << '\r' << m_label << ' ' << percent << '%';
+        m_err.flush();
+    }
+}
+
+// How long a command waits for the team's register once its exchanges are done; closing the
+// register then takes at most another second, so that a command ends within five seconds of
+// its exchange whatever the server does.
+constexpr int ShareWaitMs = 3500;
+
+void record(Context &c, const transfer::ExchangeReport &report)
+{
+    if (!c.journal) {
+        c.journal = std::make_unique<reg::Journal>();
+        QObject::connect(c.journal.get(), &reg::Journal::problem, c.journal.get(),
+                         [&c](const QString &message) {
+                             *c.err << message << '\n';
+                             c.err->flush();
+                         });
+        c.journal->openDefault(c.teamRegister);
+    }
+    reg::ExchangeContext context;
+    context.programVersion = c.settings.Version;
+    context.technician = settings::preferences::technician();
+    context.identification = c.settings.DeviceId;
+    context.model = c.settings.DeviceModel;
+    c.journal->record(reg::entryForExchange(report, context));
+}
+
+// With a team register, what the command recorded goes to the server before it ends, or
+// waits in the local register: then it says so once, with how many entries wait. The exit
+// status stays the exchange's.
+void shareRecorded(Context &c)
+{
+    if (!c.journal)
+        return;
+    if (!c.journal->teamConnection().isEmpty() && !c.journal->flush(ShareWaitMs)) {
+        *c.err << c.journal->teamProblem() << '\n'
+               << CommandText::tr("A helyi nyilvántartásban %n bejegyzés vár a csapat "
+                                  "nyilvántartásába küldésre.",
+                                  nullptr, c.journal->waiting())
+               << '\n';
+        c.err->flush();
+    }
+    c.journal.reset();
+}
+
+// The identification as the window's port selection runs it; Done when a compatible
+// module answered (its text and model are then in the settings).
+int identify(Context &c)
+{
+    const serial::IdentifyOutcome outcome =
+        serial::identifyModule(c.settings.Port, c.settings.Baudrate, c.settings.Version);
+    switch (outcome.end) {
+    case serial::IdentifyEnd::Ok:
+        break;
+    case serial::IdentifyEnd::NotOpen:
+        return fail(c, PortUnusable, serial::identifyFailureText(outcome));
+    case serial::IdentifyEnd::NoModule:
+    case serial::IdentifyEnd::Incompatible:
+        return fail(c, NoModule, identifyFailureText(outcome));
+    }
+    // The window greets no module of an unknown model either.
+    if (outcome.id.model == settings::NoDevice)
+        return fail(c, NoModule,
+                    CommandText::tr("A kiválasztott porton nem található csatlakoztatott eszköz."));
+    c.settings.DeviceId = outcome.id.text;
+    c.settings.DeviceModel = outcome.id.model;
+    return Done;
+}
+
+QChar uploadSeparator(const Context &c)
+{
+    return QChar(char16_t(quint8(c.settings.UploadSeparator)));
+}
+QChar downloadSeparator(const Context &c)
+{
+    return QChar(char16_t(quint8(c.settings.DownloadSeparator)));
+}
+
+transfer::ReadOutOutcome readOut(Context &c)
+{
+    std::unique_ptr<TerminalProgress> progress;
+    // (lupdate reads the function's "transfer::" as a class: the context is named here.)
+    const QString label = QCoreApplication::translate("qv::Commands", "Kiolvasás...");
+    if (c.progress)
+        progress = std::make_unique<TerminalProgress>(
+            *c.err, label, transfer::record::FieldCount * transfer::record::ItemWidth);
+    return transfer::readOutModule(c.settings.Port, c.settings.Baudrate, uploadSeparator(c),
+                                   progress.get());
+}
+
+int readOutFailure(Context &c, const transfer::ReadOutOutcome &outcome)
+{
+    return fail(c, outcome.end == transfer::ReadOutEnd::NotOpen ? PortUnusable : Failed,
+                transfer::readOutFailureText(outcome));
+}
+
+// A configuration file's value lines, or why it cannot be used.
+std::optional<QStringList> readFile(Context &c, const QString &path)
+{
+    const QString name = QFileInfo(path).fileName();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        fail(c, Usage,
+             CommandText::tr("A(z) %1 fájl nem olvasható.\n%2").arg(name, file.errorString()));
+        return std::nullopt;
+    }
+    const files::ReadResult read = files::readConfig(file, int(form::configurationFields().size()));
+    switch (read.status) {
+    case files::ReadStatus::Ok:
+        return read.values;
+    case files::ReadStatus::TooFewLines:
+        fail(c, Usage,
+             CommandText::tr("A kiválasztott file \"%1\" nem nyitható meg a jelenlegi "
+                             "verzióval.")
+                 .arg(name));
+        return std::nullopt;
+    default:
+        fail(c, Usage, CommandText::tr("A(z) %1 fájl szintaxisa hibás.").arg(name));
+        return std::nullopt;
+    }
+}
+
+// The download record a file gives for `model` (NoDevice: every value as it is), as the
+// window sends it after opening the file; empty after reporting why it cannot be sent.
+QString recordOf(Context &c, const QStringList &values, int model)
+{
+    transfer::FormValues formValues = transfer::formValuesFromFile(values);
+    formValues.profile = form::device::profileFor(model);
+    const QChar separator = downloadSeparator(c);
+    const transfer::Assembly assembly = transfer::assembleDownload(formValues, separator);
+    const QString caption = transfer::fieldCaption(assembly.field);
+    switch (assembly.status) {
+    case transfer::AssemblyStatus::Ok:
+        return assembly.record;
+    case transfer::AssemblyStatus::SeparatorInText:
+        fail(c, Usage,
+             CommandText::tr("A(z) \"%1\" mező nem tartalmazhat \"%2\" karaktert!")
+                 .arg(caption, separator));
+        break;
+    case transfer::AssemblyStatus::LineBreakInText:
+        fail(c, Usage,
+             CommandText::tr("A(z) \"%1\" mező nem tartalmazhat sortörést!").arg(caption));
+        break;
+    case transfer::AssemblyStatus::CharacterWithoutByte:
+        fail(c, Usage,
+             CommandText::tr("A(z) \"%1\" mező nem tartalmazhat \"%2\" karaktert!")
+                 .arg(caption, assembly.character));
+        break;
+    }
+    return {};
+}
+
+// The window refuses a download while a field it offers is empty: every enabled field of
+// these boxes must be filled; the telephone numbers need not.
+bool allFilled(Context &c, const QStringList &values, int model)
+{
+    const std::optional<form::device::Profile> profile = form::device::profileFor(model);
+    const transfer::FormValues formValues = transfer::formValuesFromFile(values);
+    for (const char *box : {"g_general", "g_analog", "g_be", "g_ki", "g_activate"}) {
+        for (const QString &field : form::names(box, form::Kind::LineEdit)) {
+            const form::Item *item = form::findItem(field);
+            if ((item && (item->flags & form::Disabled)) ||
+                (profile && !form::device::hasTextField(*profile, field)))
+                continue;
+            if (formValues.texts.value(field).isEmpty()) {
+                fail(c, Usage,
+                     CommandText::tr("Minden beviteli mező kitöltése kötelező! (%1)")
+                         .arg(transfer::fieldCaption(field)));
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+QJsonObject identificationJson(const Context &c)
+{
+    return QJsonObject{{QStringLiteral("port"), c.settings.Port},
+                       {QStringLiteral("baud"), c.settings.Baudrate},
+                       {QStringLiteral("identification"), c.settings.DeviceId},
+                       {QStringLiteral("model"), form::device::modelName(c.settings.DeviceModel)}};
+}
+
+// The differences as "field: first -> second" lines, or as JSON.
+int reportDifferences(Context &c, const QList<transfer::FieldDifference> &differences,
+                      const QString &first, const QString &second, QJsonObject json)
+{
+    if (c.json) {
+        QJsonArray list;
+        for (const transfer::FieldDifference &d : differences)
+            list.append(QJsonObject{{QStringLiteral("field"), d.field},
+                                    {QStringLiteral("first"), d.formValue},
+                                    {QStringLiteral("second"), d.moduleValue}});
+        json.insert(QStringLiteral("differences"), list);
+        printJson(c, json);
+    } else if (differences.isEmpty()) {
+        *c.out << CommandText::tr("Nincs eltérés.") << '\n';
+    } else {
+        *c.out << CommandText::tr("%n eltérés (%1 / %2):", nullptr, int(differences.size()))
+                      .arg(first, second)
+               << '\n';
+        for (const transfer::FieldDifference &d : differences)
+            *c.out << d.field << ": \"" << d.formValue << "\" / \"" << d.moduleValue << "\"\n";
+    }
+    c.out->flush();
+    return differences.isEmpty() ? Done : Differences;
+}
+
+} // namespace qv::cli

@@ -1,0 +1,138 @@
+#include "transfer/gui/downloadcontroller.h"
+
+#include "form/catalogue.h"
+#include "form/deviceprofile.h"
+#include "form/gui/formbinding.h"
+#include "settings/devsettings.h"
+#include "settings/gui/messages.h"
+#include "settings/preferences.h"
+#include "transfer/gui/dload.h"
+#include "transfer/gui/readoutexchange.h"
+
+namespace qv::transfer::gui {
+
+DownloadController::DownloadController(settings::devSettings &settings,
+                                       form::gui::FormBinding &form, QWidget *window,
+                                       QObject *parent)
+    : QObject(parent), m_settings(settings), m_form(form), m_window(window)
+{
+}
+
+void DownloadController::refuseAt(const QString &field, const QString &text)
+{
+    m_form.reveal(field);
+    qv::settings::gui::showMessage(m_window, QMessageBox::Critical, tr("Hiba"), text);
+}
+
+qv::transfer::FormValues DownloadController::recordValues(const form::gui::FormBinding &form)
+{
+    qv::transfer::FormValues values;
+    for (const form::Field &field : form::configurationFields()) {
+        switch (field.kind) {
+        case form::Kind::LineEdit:
+            values.texts.insert(field.name, form.text(field.name));
+            break;
+        case form::Kind::CheckBox:
+            if (const form::Item *item = form::findItem(field.name);
+                item && !item->groupProperty.isEmpty())
+                values.matrix.append(
+                    {QString::fromLatin1(item->groupProperty), form.isChecked(field.name)});
+            break;
+        case form::Kind::RadioButton:
+            values.radios.append({field.name, form.isChecked(field.name)});
+            break;
+        default:
+            break;
+        }
+    }
+    for (int n = 1; n <= 4; ++n) {
+        if (form.isChecked(QStringLiteral("b%1").arg(n)))
+            values.monostable |= 1 << (n - 1);
+    }
+    values.range15 = form.isChecked(QStringLiteral("max_be_15"));
+    return values;
+}
+
+std::optional<QString> DownloadController::assembleRecord()
+{
+    const QChar separator(char16_t(quint8(m_settings.DownloadSeparator)));
+    qv::transfer::FormValues values = recordValues(m_form);
+    // The form is shaped for the module already; this keeps a record from ever holding
+    // what the module lacks.
+    values.profile = qv::form::device::profileFor(m_settings.DeviceModel);
+    const qv::transfer::Assembly assembly = qv::transfer::assembleDownload(values, separator);
+    for (int i = 0; i < assembly.unreadableTags; ++i)
+        qCDebug(qv::transfer::lcTransfer) << "toInt error.";
+
+    switch (assembly.status) {
+    case qv::transfer::AssemblyStatus::Ok:
+        break;
+    case qv::transfer::AssemblyStatus::SeparatorInText:
+        refuseAt(assembly.field, tr("A(z) \"%1\" mező nem tartalmazhat \"%2\" karaktert!")
+                                     .arg(qv::transfer::fieldCaption(assembly.field), separator));
+        return std::nullopt;
+    case qv::transfer::AssemblyStatus::LineBreakInText:
+        refuseAt(assembly.field, tr("A(z) \"%1\" mező nem tartalmazhat sortörést!")
+                                     .arg(qv::transfer::fieldCaption(assembly.field)));
+        return std::nullopt;
+    case qv::transfer::AssemblyStatus::CharacterWithoutByte:
+        refuseAt(assembly.field,
+                 tr("A(z) \"%1\" mező nem tartalmazhat \"%2\" karaktert!")
+                     .arg(qv::transfer::fieldCaption(assembly.field), assembly.character));
+        return std::nullopt;
+    }
+
+    return assembly.record;
+}
+
+void DownloadController::download()
+{
+    m_form.showPage(0);
+    m_settings.DownloadRecord.clear();
+
+    // Every enabled field of these boxes must be filled; the telephone numbers need not.
+    for (const char *box : {"g_general", "g_analog", "g_be", "g_ki", "g_activate"}) {
+        for (const QString &field : form::names(box, form::Kind::LineEdit)) {
+            if (m_form.isEnabled(field) && m_form.text(field).isEmpty()) {
+                refuseAt(field, tr("Minden beviteli mező kitöltése kötelező!"));
+                return;
+            }
+        }
+    }
+
+    const std::optional<QString> record = assembleRecord();
+    if (!record)
+        return;
+    if (qv::settings::preferences::backupBeforeDownload() && !backUp())
+        return;
+    m_settings.DownloadRecord = *record;
+    dload dialog(m_settings, m_window);
+    dialog.exec();
+    emit exchanged(dialog.report());
+    emit verificationShown(dialog.readBackRan() ? dialog.resultText() : QString());
+    if (dialog.matchesModule())
+        emit written();
+}
+
+bool DownloadController::backUp()
+{
+    const qv::transfer::ReadOutOutcome outcome =
+        readOutModule(m_settings.Port, m_settings.Baudrate,
+                      QChar(char16_t(quint8(m_settings.UploadSeparator))), m_window);
+    emit exchanged(qv::transfer::readOutReport(outcome, qv::transfer::ExchangeKind::Backup,
+                                               m_settings.Port, m_settings.Baudrate));
+    switch (outcome.end) {
+    case qv::transfer::ReadOutEnd::Ok:
+        return true;
+    case qv::transfer::ReadOutEnd::Cancelled: // the user stopped the whole command
+        return false;
+    default:
+        break;
+    }
+    return qv::settings::gui::askYesNo(m_window, tr("Kiolvasás betöltés előtt"),
+                                       tr("%1\n\nA modul mostani konfigurációja nem került a "
+                                          "nyilvántartásba. Betölti mégis az űrlapot az eszközbe?")
+                                           .arg(qv::transfer::readOutFailureText(outcome)));
+}
+
+} // namespace qv::transfer::gui

@@ -1,6 +1,6 @@
 #include "transfer/dlthread.h"
 
-#include "serial/serialline.h"
+#include "serial/exchangethread.h"
 #include "transfer/download.h"
 #include "transfer/modulerecord.h"
 
@@ -40,9 +40,11 @@ dlThread::dlThread(const settings::devSettings &settings, QObject *parent)
 {
 }
 
-// The port lives in this thread, and stays open from the download through the read-back.
+// The port lives in this thread, and stays open from the download through the read-back; the
+// thread holds the port's turn as every exchange thread does (serial/exchangethread.h).
 void dlThread::run()
 {
+    const qv::serial::PortTurn turn(m_settings.Port);
     m_success = false;
     Signals progress(*this);
     const auto readBack = [this, &progress] {

@@ -2,6 +2,7 @@
 
 #include "files/configformat.h"
 #include "form/catalogue.h"
+#include "serial/exchangethread.h"
 #include "series/gui/seriesmodel.h"
 #include "settings/devsettings.h"
 #include "settings/gui/messages.h"
@@ -183,8 +184,11 @@ bool SeriesController::start(const Request &request, QWidget *parent)
 
     m_parent = parent;
     m_prepared = std::make_shared<Prepared>();
-    m_checking = QThread::create(
-        [request, setup, prepared = m_prepared] { prepare(request, setup, *prepared); });
+    // Reading the files exchanges nothing: the thread takes no port's turn.
+    m_checking = new qv::serial::ExchangeThread(
+        {}, [request, setup, prepared = m_prepared](qv::serial::ExchangeThread &) {
+            prepare(request, setup, *prepared);
+        });
     m_checking->setObjectName(QStringLiteral("series check"));
     connect(m_checking, &QThread::finished, this, &SeriesController::checked);
     m_stopping = false;
@@ -245,11 +249,12 @@ void SeriesController::launch()
     emit problem({});
     qv::series::SeriesRunner *runner = m_runner.get();
     SeriesRelay *relay = m_relay;
-    m_thread = QThread::create([runner, relay] {
-        QString error;
-        const bool ok = runner->run(*relay, &error);
-        emit relay->ended(ok, error);
-    });
+    m_thread =
+        new qv::serial::ExchangeThread(m_setup.port, [runner, relay](qv::serial::ExchangeThread &) {
+            QString error;
+            const bool ok = runner->run(*relay, &error);
+            emit relay->ended(ok, error);
+        });
     m_thread->setObjectName(QStringLiteral("series"));
     emit progressChanged(qv::series::progressText(m_model->results()));
     emit runningChanged(true);

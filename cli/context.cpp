@@ -104,7 +104,7 @@ void shareRecorded(Context &c)
 int identify(Context &c)
 {
     const serial::IdentifyOutcome outcome =
-        serial::identifyModule(c.settings.Port, c.settings.Baudrate, c.settings.Version);
+        transfer::identify(transfer::linkOf(c.settings), c.settings.Version);
     switch (outcome.end) {
     case serial::IdentifyEnd::Ok:
         break;
@@ -132,7 +132,8 @@ QChar downloadSeparator(const Context &c)
     return QChar(char16_t(quint8(c.settings.DownloadSeparator)));
 }
 
-transfer::ReadOutOutcome readOut(Context &c)
+transfer::ReadOut readOut(Context &c, transfer::ExchangeKind kind,
+                          const std::optional<QString> &record)
 {
     std::unique_ptr<TerminalProgress> progress;
     // (lupdate reads the function's "transfer::" as a class: the context is named here.)
@@ -140,8 +141,9 @@ transfer::ReadOutOutcome readOut(Context &c)
     if (c.progress)
         progress = std::make_unique<TerminalProgress>(
             *c.err, label, transfer::record::FieldCount * transfer::record::ItemWidth);
-    return transfer::readOutModule(c.settings.Port, c.settings.Baudrate, uploadSeparator(c),
-                                   progress.get());
+    const transfer::Link link = transfer::linkOf(c.settings);
+    return record ? transfer::compareWithModule(link, *record, progress.get())
+                  : transfer::readOut(link, kind, progress.get());
 }
 
 int readOutFailure(Context &c, const transfer::ReadOutOutcome &outcome)

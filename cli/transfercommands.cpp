@@ -6,7 +6,7 @@
 #include "settings/preferences.h"
 #include "transfer/configvalues.h"
 #include "transfer/download.h"
-#include "transfer/writemodule.h"
+#include "transfer/exchange.h"
 
 #include <QFileInfo>
 #include <QTextStream>
@@ -17,9 +17,9 @@ int readCommand(Context &c)
 {
     if (const int status = identify(c); status != Done)
         return status;
-    const transfer::ReadOutOutcome outcome = readOut(c);
-    record(c, transfer::readOutReport(outcome, transfer::ExchangeKind::ReadOut, c.settings.Port,
-                                      c.settings.Baudrate));
+    const transfer::ReadOut done = readOut(c, transfer::ExchangeKind::ReadOut);
+    const transfer::ReadOutOutcome &outcome = done.outcome;
+    record(c, done.report);
     if (outcome.end != transfer::ReadOutEnd::Ok)
         return readOutFailure(c, outcome);
 
@@ -50,18 +50,11 @@ int compareCommand(Context &c)
     const QString download = recordOf(c, *values, c.settings.DeviceModel);
     if (download.isEmpty())
         return Usage;
-    const transfer::ReadOutOutcome outcome = readOut(c);
-    transfer::ExchangeReport report = transfer::readOutReport(
-        outcome, transfer::ExchangeKind::Compare, c.settings.Port, c.settings.Baudrate);
-    if (outcome.end != transfer::ReadOutEnd::Ok) {
-        record(c, report);
-        return readOutFailure(c, outcome);
-    }
-    report.differences =
-        transfer::compareRecords(download, outcome.decoded.fields, downloadSeparator(c));
-    if (!report.differences.isEmpty())
-        report.result = transfer::ExchangeResult::Differences;
+    const transfer::ReadOut compared = readOut(c, transfer::ExchangeKind::Compare, download);
+    const transfer::ExchangeReport &report = compared.report;
     record(c, report);
+    if (compared.outcome.end != transfer::ReadOutEnd::Ok)
+        return readOutFailure(c, compared.outcome);
     QJsonObject json = identificationJson(c);
     json.insert(QStringLiteral("file"), c.files.value(0));
     //: The two sides of the differences: "3 eltérés (fájl / modul):".
@@ -82,9 +75,9 @@ int writeCommand(Context &c)
 
     // What the download overwrites goes into the register first, when the user wants it.
     if (settings::preferences::backupBeforeDownload()) {
-        const transfer::ReadOutOutcome backup = readOut(c);
-        record(c, transfer::readOutReport(backup, transfer::ExchangeKind::Backup, c.settings.Port,
-                                          c.settings.Baudrate));
+        const transfer::ReadOut done = readOut(c, transfer::ExchangeKind::Backup);
+        const transfer::ReadOutOutcome &backup = done.outcome;
+        record(c, done.report);
         if (backup.end != transfer::ReadOutEnd::Ok) {
             fail(c, 0,
                  CommandText::tr(
@@ -124,10 +117,10 @@ int writeCommand(Context &c)
             readPercent.emplace(*c.err, QCoreApplication::translate("qv::Commands", "Kiolvasás..."),
                                 transfer::record::FieldCount * transfer::record::ItemWidth);
     }
-    const transfer::WriteOutcome written = transfer::writeModule(
-        c.settings.Port, c.settings.Baudrate, download, downloadSeparator(c), uploadSeparator(c),
-        c.settings.AckChar, c.verify, downloadPercent ? &*downloadPercent : nullptr,
-        readPercent ? &*readPercent : nullptr);
+    const bool verify = c.verify;
+    const transfer::WriteOutcome written = transfer::download(
+        transfer::linkOf(c.settings), download, [verify] { return verify; },
+        downloadPercent ? &*downloadPercent : nullptr, readPercent ? &*readPercent : nullptr);
     const transfer::ExchangeReport &report = written.report;
     if (!report.acknowledged.value_or(false)) {
         record(c, report);

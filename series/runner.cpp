@@ -13,6 +13,7 @@
 #include "settings/preferences.h"
 #include "transfer/configrecord.h"
 #include "transfer/download.h"
+#include "transfer/exchange.h"
 #include "transfer/readoutcore.h"
 #include "transfer/writemodule.h"
 
@@ -224,7 +225,14 @@ struct SeriesRunner::State
     int recordsModel = settings::NoDevice;
 
     QChar downloadSeparator() const { return QChar(char16_t(quint8(link.DownloadSeparator))); }
-    QChar uploadSeparator() const { return QChar(char16_t(quint8(link.UploadSeparator))); }
+    // The series' port and speed with the protocol's characters, for the exchanges.
+    transfer::Link exchangeLink() const
+    {
+        transfer::Link l = transfer::linkOf(link);
+        l.port = setup.port;
+        l.baud = setup.baud;
+        return l;
+    }
 
     UnitResult result(int row) const
     {
@@ -469,9 +477,9 @@ UnitResult SeriesRunner::State::writeUnit(int row, const QString &record,
     observer.unitChanged(result);
 
     UnitProgress progress(observer, row, setup.verify);
-    transfer::WriteOutcome written =
-        transfer::writeModule(setup.port, setup.baud, record, downloadSeparator(),
-                              uploadSeparator(), link.AckChar, setup.verify, &progress, &progress);
+    const bool verify = setup.verify;
+    transfer::WriteOutcome written = transfer::download(
+        exchangeLink(), record, [verify] { return verify; }, &progress, &progress);
     if (isRefusal(written.openFailure))
         portFailure = written.openFailure;
     transfer::ExchangeReport &report = written.report;
@@ -663,8 +671,9 @@ bool SeriesRunner::run(SeriesObserver &observer, QString *error)
         const bool check = s.readFirst || (firstModule && d->anyDone());
         firstModule = false;
         if (check) {
-            const transfer::ReadOutOutcome held =
-                transfer::readOutModule(s.port, s.baud, d->uploadSeparator(), nullptr);
+            const transfer::ReadOut read =
+                transfer::readOut(d->exchangeLink(), transfer::ExchangeKind::Backup);
+            const transfer::ReadOutOutcome &held = read.outcome;
             const int heldRow = held.end == transfer::ReadOutEnd::Ok
                                     ? d->heldRow(held.decoded.fields, module.id.model)
                                     : -1;
@@ -678,9 +687,8 @@ bool SeriesRunner::run(SeriesObserver &observer, QString *error)
                               .arg(transfer::readOutFailureText(held));
             if (s.readFirst) {
                 // The read-out is the backup of the unit it is read for.
-                const reg::Entry backup = d->entryFor(
-                    transfer::readOutReport(held, transfer::ExchangeKind::Backup, s.port, s.baud),
-                    module, refusal.isEmpty() ? row : -1);
+                const reg::Entry backup =
+                    d->entryFor(read.report, module, refusal.isEmpty() ? row : -1);
                 const RefusalCatcher refused(journal);
                 if (!journal.record(backup)) {
                     d->notRecorded = true;

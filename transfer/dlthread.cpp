@@ -2,6 +2,7 @@
 
 #include "serial/exchangethread.h"
 #include "transfer/download.h"
+#include "transfer/exchange.h"
 #include "transfer/modulerecord.h"
 
 namespace qv::transfer {
@@ -53,13 +54,8 @@ void dlThread::run()
         progress.startReadBack();
         return true;
     };
-    qv::serial::SerialLine line;
-    qv::transfer::WriteOutcome outcome = qv::transfer::writeModule(
-        line, m_settings.Port, m_settings.Baudrate, m_settings.DownloadRecord,
-        QChar(char16_t(quint8(m_settings.DownloadSeparator))),
-        QChar(char16_t(quint8(m_settings.UploadSeparator))), m_settings.AckChar, readBack,
-        &progress, &progress);
-    line.close();
+    qv::transfer::WriteOutcome outcome = qv::transfer::download(
+        linkOf(m_settings), m_settings.DownloadRecord, readBack, &progress, &progress);
     const bool acknowledged = outcome.report.acknowledged.value_or(false);
     {
         const QMutexLocker lock(&m_outcomeMutex);

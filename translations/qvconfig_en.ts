@@ -960,6 +960,16 @@ cannot be written), 5 differences.
     </message>
 </context>
 <context>
+    <name>qv::Exchange</name>
+    <message numerus="yes">
+        <source>A modulban %n érték tér el.</source>
+        <translation>
+            <numerusform>%n value differs in the module.</numerusform>
+            <numerusform>%n values differ in the module.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>qv::FieldCaption</name>
     <message>
         <source>%1. telefonszám</source>
@@ -3539,13 +3549,6 @@ The customer sheet was not made.</translation>
     <message>
         <source>Hiba</source>
         <translation>Error</translation>
-    </message>
-    <message numerus="yes">
-        <source>A modulban %n érték tér el.</source>
-        <translation>
-            <numerusform>%n value differs in the module.</numerusform>
-            <numerusform>%n values differ in the module.</numerusform>
-        </translation>
     </message>
     <message>
         <source>Összehasonlítás</source>

@@ -902,6 +902,15 @@ sheet: a PDF nem írható; status --watch: hiányzó minta vagy a napló nem ír
     </message>
 </context>
 <context>
+    <name>qv::Exchange</name>
+    <message numerus="yes">
+        <source>A modulban %n érték tér el.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>qv::FieldCaption</name>
     <message>
         <source>%1. telefonszám</source>
@@ -3417,12 +3426,6 @@ Az ügyféllap nem készült el.</source>
     <message>
         <source>Hiba</source>
         <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>A modulban %n érték tér el.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
     </message>
     <message>
         <source>Összehasonlítás</source>

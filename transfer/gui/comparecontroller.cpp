@@ -30,23 +30,14 @@ void CompareController::compareRecord(const QString &record, const QString &ours
 void CompareController::readAndCompare(const QString &record, const QString &ours, QWidget *parent,
                                        bool formRecord)
 {
-    const qv::transfer::ReadOutOutcome outcome =
-        readOutModule(m_settings.Port, m_settings.Baudrate,
-                      QChar(char16_t(quint8(m_settings.UploadSeparator))), parent);
-    qv::transfer::ExchangeReport report = qv::transfer::readOutReport(
-        outcome, qv::transfer::ExchangeKind::Compare, m_settings.Port, m_settings.Baudrate);
-    if (outcome.end != qv::transfer::ReadOutEnd::Ok) {
-        if (const QString text = qv::transfer::readOutFailureText(outcome); !text.isEmpty())
+    const qv::transfer::ReadOut done =
+        compareWithModule(qv::transfer::linkOf(m_settings), record, parent);
+    const qv::transfer::ExchangeReport &report = done.report;
+    if (done.outcome.end != qv::transfer::ReadOutEnd::Ok) {
+        if (const QString text = qv::transfer::readOutFailureText(done.outcome); !text.isEmpty())
             qv::settings::gui::showMessage(parent, QMessageBox::Critical, tr("Hiba"), text);
         emit exchanged(report);
         return;
-    }
-
-    report.differences = qv::transfer::compareRecords(
-        record, outcome.decoded.fields, QChar(char16_t(quint8(m_settings.DownloadSeparator))));
-    if (!report.differences.isEmpty()) {
-        report.result = qv::transfer::ExchangeResult::Differences;
-        report.reason = tr("A modulban %n érték tér el.", nullptr, int(report.differences.size()));
     }
     emit exchanged(report);
     if (report.differences.isEmpty()) {

@@ -116,11 +116,10 @@ void DownloadController::download()
 
 bool DownloadController::backUp()
 {
-    const qv::transfer::ReadOutOutcome outcome =
-        readOutModule(m_settings.Port, m_settings.Baudrate,
-                      QChar(char16_t(quint8(m_settings.UploadSeparator))), m_window);
-    emit exchanged(qv::transfer::readOutReport(outcome, qv::transfer::ExchangeKind::Backup,
-                                               m_settings.Port, m_settings.Baudrate));
+    const qv::transfer::ReadOut done = readOutModule(qv::transfer::linkOf(m_settings),
+                                                     qv::transfer::ExchangeKind::Backup, m_window);
+    const qv::transfer::ReadOutOutcome &outcome = done.outcome;
+    emit exchanged(done.report);
     switch (outcome.end) {
     case qv::transfer::ReadOutEnd::Ok:
         return true;

@@ -7,7 +7,12 @@
 
 namespace qv::transfer::gui {
 
-ReadOutOutcome readOutModule(const QString &port, qint32 baud, QChar separator, QWidget *parent)
+namespace {
+
+// Runs `exchange` on its thread under the read-out's progress window: one step per byte
+// that is not a carriage return, and its Cancel ends the read at once.
+ReadOut underProgress(const QString &port, QWidget *parent,
+                      const std::function<ReadOut(serial::ReadProgress *)> &exchange)
 {
     const int range = record::FieldCount * record::ItemWidth;
     QProgressDialog progress(QCoreApplication::translate("qv::ReadOut", "Kiolvasás..."),
@@ -16,22 +21,35 @@ ReadOutOutcome readOutModule(const QString &port, qint32 baud, QChar separator, 
     progress.setWindowModality(Qt::WindowModal);
     progress.setAutoReset(false);
 
-    // The exchange runs on its thread; the window counts the bytes it announces, one step
-    // per byte that is not a carriage return, and its Cancel ends the read at once.
-    ReadOutOutcome outcome;
-    serial::ExchangeThread exchange(port, [&](serial::ExchangeThread &thread) {
-        outcome = transfer::readOutModule(port, baud, separator, &thread);
-    });
+    ReadOut done;
+    serial::ExchangeThread thread(
+        port, [&done, &exchange](serial::ExchangeThread &self) { done = exchange(&self); });
     int bytes = 0;
-    QObject::connect(&exchange, &serial::ExchangeThread::advanced, &progress, [&] {
+    QObject::connect(&thread, &serial::ExchangeThread::advanced, &progress, [&] {
         if (++bytes <= progress.maximum())
             progress.setValue(bytes); // shows the window once the read has taken a while
     });
     QObject::connect(&progress, &QProgressDialog::canceled, &progress,
-                     [&exchange] { exchange.cancel(); });
-    exchange.runInEventLoop([&progress] { return progress.isVisible(); });
+                     [&thread] { thread.cancel(); });
+    thread.runInEventLoop([&progress] { return progress.isVisible(); });
     progress.reset(); // it must not pop up behind a message
-    return outcome;
+    return done;
+}
+
+} // namespace
+
+ReadOut readOutModule(const Link &link, ExchangeKind kind, QWidget *parent)
+{
+    return underProgress(link.port, parent, [link, kind](serial::ReadProgress *progress) {
+        return transfer::readOut(link, kind, progress);
+    });
+}
+
+ReadOut compareWithModule(const Link &link, const QString &record, QWidget *parent)
+{
+    return underProgress(link.port, parent, [link, record](serial::ReadProgress *progress) {
+        return transfer::compareWithModule(link, record, progress);
+    });
 }
 
 } // namespace qv::transfer::gui

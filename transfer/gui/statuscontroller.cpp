@@ -4,7 +4,7 @@
 #include "serial/exchangethread.h"
 #include "settings/devsettings.h"
 #include "settings/gui/messages.h"
-#include "transfer/statusquery.h"
+#include "transfer/exchange.h"
 #include "transfer/statusview.h"
 
 #include <QProgressDialog>
@@ -33,10 +33,11 @@ void StatusController::query()
     // The query runs on its thread; the bar takes one step for the request and one for each
     // byte it announces. Its cancel button ends the query at the next byte or wait.
     qv::transfer::StatusQueryOutcome outcome;
-    const QString port = m_settings.Port;
-    qv::serial::ExchangeThread exchange(port, [&outcome, port](qv::serial::ExchangeThread &thread) {
-        outcome = qv::transfer::queryModuleStatus(port, &thread, &thread.cancelFlag());
-    });
+    const qv::transfer::Link link = qv::transfer::linkOf(m_settings);
+    qv::serial::ExchangeThread exchange(
+        link.port, [&outcome, link](qv::serial::ExchangeThread &thread) {
+            outcome = qv::transfer::queryStatus(link, &thread, &thread.cancelFlag());
+        });
     QObject::connect(&progress, &QProgressDialog::canceled, &progress,
                      [&exchange] { exchange.cancel(); });
     QObject::connect(&exchange, &qv::serial::ExchangeThread::advanced, &progress, [&progress] {

@@ -97,7 +97,7 @@ transfer::ReadOut readOut(Context &c, transfer::ExchangeKind kind,
                           const std::optional<QString> &record = std::nullopt);
 int readOutFailure(Context &c, const transfer::ReadOutOutcome &outcome);
 // A configuration file's value lines, or nothing after saying why it cannot be used.
-std::optional<QStringList> readFile(Context &c, const QString &path);
+std::optional<QStringList> readFile(Context &c, const QString &path, QByteArray *bytes = nullptr);
 // The download record a file gives for `model` (NoDevice: every value as it is), as the
 // window sends it after opening the file; empty after reporting why it cannot be sent.
 QString recordOf(Context &c, const QStringList &values, int model);

@@ -1,11 +1,11 @@
 #include "cli/command.h"
 
+#include "files/configfile.h"
 #include "files/configformat.h"
 #include "form/catalogue.h"
 #include "form/deviceprofile.h"
 #include "register/exchangeentry.h"
 #include "serial/identifymodule.h"
-#include "settings/preferences.h"
 #include "transfer/configvalues.h"
 
 #include <QFile>
@@ -73,12 +73,9 @@ void record(Context &c, const transfer::ExchangeReport &report)
                          });
         c.journal->openDefault(c.teamRegister);
     }
-    reg::ExchangeContext context;
-    context.programVersion = c.settings.Version;
-    context.technician = settings::preferences::technician();
-    context.identification = c.settings.DeviceId;
-    context.model = c.settings.DeviceModel;
-    c.journal->record(reg::entryForExchange(report, context));
+    c.journal->record(
+        reg::entryForExchange(report, reg::exchangeContext(c.settings.Version, c.settings.DeviceId,
+                                                           c.settings.DeviceModel)));
 }
 
 // With a team register, what the command recorded goes to the server before it ends, or
@@ -88,7 +85,7 @@ void shareRecorded(Context &c)
 {
     if (!c.journal)
         return;
-    if (!c.journal->teamConnection().isEmpty() && !c.journal->flush(ShareWaitMs)) {
+    if (!c.journal->share(ShareWaitMs)) {
         *c.err << c.journal->teamProblem() << '\n'
                << CommandText::tr("A helyi nyilvántartásban %n bejegyzés vár a csapat "
                                   "nyilvántartásába küldésre.",
@@ -152,30 +149,22 @@ int readOutFailure(Context &c, const transfer::ReadOutOutcome &outcome)
                 transfer::readOutFailureText(outcome));
 }
 
-// A configuration file's value lines, or why it cannot be used.
-std::optional<QStringList> readFile(Context &c, const QString &path)
+// A configuration file's value lines, or why it cannot be used: in the window's words, but
+// a file named on the command line that is not there is one that cannot be read.
+std::optional<QStringList> readFile(Context &c, const QString &path, QByteArray *bytes)
 {
-    const QString name = QFileInfo(path).fileName();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        fail(c, Usage,
-             CommandText::tr("A(z) %1 fájl nem olvasható.\n%2").arg(name, file.errorString()));
-        return std::nullopt;
-    }
-    const files::ReadResult read = files::readConfig(file, int(form::configurationFields().size()));
-    switch (read.status) {
-    case files::ReadStatus::Ok:
+    const files::ConfigFile read = files::readConfigFile(
+        path, int(form::configurationFields().size()), bytes ? files::MaxConfigFileBytes : 0);
+    if (read.problem == files::FileProblem::None) {
+        if (bytes)
+            *bytes = read.bytes;
         return read.values;
-    case files::ReadStatus::TooFewLines:
-        fail(c, Usage,
-             CommandText::tr("A kiválasztott file \"%1\" nem nyitható meg a jelenlegi "
-                             "verzióval.")
-                 .arg(name));
-        return std::nullopt;
-    default:
-        fail(c, Usage, CommandText::tr("A(z) %1 fájl szintaxisa hibás.").arg(name));
-        return std::nullopt;
     }
+    fail(c, Usage,
+         read.problem == files::FileProblem::Missing
+             ? files::unreadableText(QFileInfo(path).fileName(), read.systemReason)
+             : read.refusal);
+    return std::nullopt;
 }
 
 // The download record a file gives for `model` (NoDevice: every value as it is), as the

@@ -10,7 +10,6 @@
 #include "serial/identifymodule.h"
 #include "serial/serialline.h"
 #include "settings/devsettings.h"
-#include "settings/preferences.h"
 #include "transfer/configrecord.h"
 #include "transfer/download.h"
 #include "transfer/exchange.h"
@@ -456,12 +455,10 @@ int SeriesRunner::State::heldRow(const QStringList &moduleFields, int moduleMode
 reg::Entry SeriesRunner::State::entryFor(const transfer::ExchangeReport &report,
                                          const serial::IdentifyOutcome &module, int row) const
 {
-    reg::ExchangeContext context;
-    context.programVersion = setup.programVersion.isEmpty() ? link.Version : setup.programVersion;
-    context.technician = settings::preferences::technician();
-    context.identification = module.id.text;
-    context.model = module.id.model;
-    reg::Entry entry = reg::entryForExchange(report, context);
+    reg::Entry entry = reg::entryForExchange(
+        report,
+        reg::exchangeContext(setup.programVersion.isEmpty() ? link.Version : setup.programVersion,
+                             module.id.text, module.id.model));
     entry.seriesKey = seriesKey(setup.unitsPath, setup.baseFileBytes);
     entry.seriesRow = row + 1;
     return entry;
@@ -743,8 +740,7 @@ bool SeriesRunner::run(SeriesObserver &observer, QString *error)
     why = d->saveResults();
     if (!why.isEmpty())
         observer.problem(why);
-    if (!s.teamRegister.isEmpty() || !journal.teamConnection().isEmpty())
-        journal.flush(3000);
+    journal.share(3000, s.teamRegister);
     return ok;
 }
 

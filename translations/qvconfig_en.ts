@@ -524,20 +524,6 @@ Arguments:
         <translation>No connected device was found on the selected port.</translation>
     </message>
     <message>
-        <source>A(z) %1 fájl nem olvasható.
-%2</source>
-        <translation>The file %1 cannot be read.
-%2</translation>
-    </message>
-    <message>
-        <source>A kiválasztott file &quot;%1&quot; nem nyitható meg a jelenlegi verzióval.</source>
-        <translation>The selected file &quot;%1&quot; cannot be opened with this version.</translation>
-    </message>
-    <message>
-        <source>A(z) %1 fájl szintaxisa hibás.</source>
-        <translation>The file %1 has a syntax error.</translation>
-    </message>
-    <message>
         <source>A(z) &quot;%1&quot; mező nem tartalmazhat &quot;%2&quot; karaktert!</source>
         <translation>The field &quot;%1&quot; must not contain the character &quot;%2&quot;!</translation>
     </message>
@@ -957,6 +943,39 @@ cannot be written), 5 differences.
     <message>
         <source>A(z) %1 parancs Qt Gui nélkül nem futtatható.</source>
         <translation>The %1 command cannot run without Qt Gui.</translation>
+    </message>
+</context>
+<context>
+    <name>qv::ConfigFile</name>
+    <message>
+        <source>A(z) %1 fájl nem olvasható.
+%2</source>
+        <translation>The file %1 cannot be read.
+%2</translation>
+    </message>
+    <message>
+        <source>A kiválasztott fájl nem létezik.</source>
+        <translation>The selected file does not exist.</translation>
+    </message>
+    <message>
+        <source>A(z) %1 fájl nem olvasható.</source>
+        <translation>The file %1 cannot be read.</translation>
+    </message>
+    <message>
+        <source>A(z) %1 nem konfigurációs fájl: túl nagy.</source>
+        <translation>%1 is not a configuration file: it is too large.</translation>
+    </message>
+    <message>
+        <source>A kiválasztott file &quot;%1&quot; nem nyitható meg a jelenlegi verzióval.
+Kérem töltse le a legújabb verziót a &apos;%2&apos; oldalról,
+majd töltse be a &apos;defval_qv.dll&apos; fájlt!</source>
+        <translation>The selected file &quot;%1&quot; cannot be opened with this version.
+Please download the latest version from &apos;%2&apos;,
+then load the file &apos;defval_qv.dll&apos;!</translation>
+    </message>
+    <message>
+        <source>A(z) %1 fájl szintaxisa hibás.</source>
+        <translation>The file %1 has a syntax error.</translation>
     </message>
 </context>
 <context>
@@ -2366,32 +2385,6 @@ Download Software</translation>
         <translation>The file %1 could not be saved.
 %2</translation>
     </message>
-    <message>
-        <source>A kiválasztott fájl nem létezik.</source>
-        <translation>The selected file does not exist.</translation>
-    </message>
-    <message>
-        <source>A(z) %1 fájl nem olvasható.</source>
-        <translation>The file %1 cannot be read.</translation>
-    </message>
-    <message>
-        <source>A(z) %1 fájl nem olvasható.
-%2</source>
-        <translation>The file %1 cannot be read.
-%2</translation>
-    </message>
-    <message>
-        <source>A kiválasztott file &quot;%1&quot; nem nyitható meg a jelenlegi verzióval.
-Kérem töltse le a legújabb verziót a &apos;%2&apos; oldalról,
-majd töltse be a &apos;defval_qv.dll&apos; fájlt!</source>
-        <translation>The selected file &quot;%1&quot; cannot be opened with this version.
-Please download the latest version from &apos;%2&apos;,
-then load the file &apos;defval_qv.dll&apos;!</translation>
-    </message>
-    <message>
-        <source>A(z) %1 fájl szintaxisa hibás.</source>
-        <translation>The file %1 has a syntax error.</translation>
-    </message>
 </context>
 <context>
     <name>qv::reg::Connection</name>
@@ -3201,24 +3194,6 @@ The module&apos;s present configuration did not get into the register, so it get
     <message>
         <source>Válassza ki az alap konfigurációs fájlt.</source>
         <translation>Choose the base configuration file.</translation>
-    </message>
-    <message>
-        <source>A(z) %1 fájl nem olvasható.
-%2</source>
-        <translation>The file %1 cannot be read.
-%2</translation>
-    </message>
-    <message>
-        <source>A(z) %1 nem konfigurációs fájl: túl nagy.</source>
-        <translation>%1 is not a configuration file: it is too large.</translation>
-    </message>
-    <message>
-        <source>A kiválasztott file &quot;%1&quot; nem nyitható meg a jelenlegi verzióval.</source>
-        <translation>The selected file &quot;%1&quot; cannot be opened with this version.</translation>
-    </message>
-    <message>
-        <source>A(z) %1 fájl szintaxisa hibás.</source>
-        <translation>The file %1 has a syntax error.</translation>
     </message>
     <message>
         <source>Válassza ki a modulok táblázatát (CSV).</source>

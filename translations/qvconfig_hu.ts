@@ -502,19 +502,6 @@ Argumentumok:
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>A(z) %1 fájl nem olvasható.
-%2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A kiválasztott file &quot;%1&quot; nem nyitható meg a jelenlegi verzióval.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A(z) %1 fájl szintaxisa hibás.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>A(z) &quot;%1&quot; mező nem tartalmazhat &quot;%2&quot; karaktert!</source>
         <translation type="unfinished"></translation>
     </message>
@@ -898,6 +885,36 @@ sheet: a PDF nem írható; status --watch: hiányzó minta vagy a napló nem ír
     </message>
     <message>
         <source>A(z) %1 parancs Qt Gui nélkül nem futtatható.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qv::ConfigFile</name>
+    <message>
+        <source>A(z) %1 fájl nem olvasható.
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A kiválasztott fájl nem létezik.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1 fájl nem olvasható.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1 nem konfigurációs fájl: túl nagy.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A kiválasztott file &quot;%1&quot; nem nyitható meg a jelenlegi verzióval.
+Kérem töltse le a legújabb verziót a &apos;%2&apos; oldalról,
+majd töltse be a &apos;defval_qv.dll&apos; fájlt!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1 fájl szintaxisa hibás.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2274,29 +2291,6 @@ Letöltő Szoftver</source>
 %2</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>A kiválasztott fájl nem létezik.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A(z) %1 fájl nem olvasható.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A(z) %1 fájl nem olvasható.
-%2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A kiválasztott file &quot;%1&quot; nem nyitható meg a jelenlegi verzióval.
-Kérem töltse le a legújabb verziót a &apos;%2&apos; oldalról,
-majd töltse be a &apos;defval_qv.dll&apos; fájlt!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A(z) %1 fájl szintaxisa hibás.</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>qv::reg::Connection</name>
@@ -3092,23 +3086,6 @@ A modul mostani konfigurációja nem került a nyilvántartásba, ezért nem kap
     </message>
     <message>
         <source>Válassza ki az alap konfigurációs fájlt.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A(z) %1 fájl nem olvasható.
-%2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A(z) %1 nem konfigurációs fájl: túl nagy.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A kiválasztott file &quot;%1&quot; nem nyitható meg a jelenlegi verzióval.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A(z) %1 fájl szintaxisa hibás.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -1,13 +1,12 @@
 #include "series/gui/seriescontroller.h"
 
-#include "files/configformat.h"
+#include "files/configfile.h"
 #include "form/catalogue.h"
 #include "serial/exchangethread.h"
 #include "series/gui/seriesmodel.h"
 #include "settings/devsettings.h"
 #include "settings/gui/messages.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QThread>
@@ -16,8 +15,6 @@ namespace qv::series::gui {
 
 namespace {
 
-// A configuration file is a few kilobytes; anything near this is not one.
-constexpr qint64 kMaxBaseFileBytes = 1 << 20;
 // How many refused cells the message lists; the rest are counted.
 constexpr int kListedProblems = 15;
 
@@ -76,29 +73,10 @@ struct SeriesController::Prepared
 void SeriesController::prepare(const Request &request, qv::series::SeriesSetup setup, Prepared &out)
 {
     // The base file, whole (its digest names the series in the register).
-    const QString baseName = QFileInfo(request.basePath).fileName();
-    QFile base(request.basePath);
-    if (!base.open(QIODevice::ReadOnly)) {
-        out.refusal = tr("A(z) %1 fájl nem olvasható.\n%2").arg(baseName, base.errorString());
-        return;
-    }
-    if (base.size() > kMaxBaseFileBytes) {
-        out.refusal = tr("A(z) %1 nem konfigurációs fájl: túl nagy.").arg(baseName);
-        return;
-    }
-    const QByteArray baseBytes = base.read(kMaxBaseFileBytes);
-    QBuffer buffer;
-    buffer.setData(baseBytes);
-    buffer.open(QIODevice::ReadOnly);
-    const qv::files::ReadResult read =
-        qv::files::readConfig(buffer, int(form::configurationFields().size()));
-    if (read.status == qv::files::ReadStatus::TooFewLines) {
-        out.refusal =
-            tr("A kiválasztott file \"%1\" nem nyitható meg a jelenlegi verzióval.").arg(baseName);
-        return;
-    }
-    if (read.status != qv::files::ReadStatus::Ok) {
-        out.refusal = tr("A(z) %1 fájl szintaxisa hibás.").arg(baseName);
+    const qv::files::ConfigFile read = qv::files::readConfigFile(
+        request.basePath, int(form::configurationFields().size()), qv::files::MaxConfigFileBytes);
+    if (read.problem != qv::files::FileProblem::None) {
+        out.refusal = read.refusal;
         return;
     }
 
@@ -128,7 +106,7 @@ void SeriesController::prepare(const Request &request, qv::series::SeriesSetup s
     if (out.everyRow)
         return;
 
-    setup.baseFileBytes = baseBytes;
+    setup.baseFileBytes = read.bytes;
     setup.baseValues = read.values;
     setup.units = std::move(*units.table);
     setup.skippedRows = qv::series::rowsWithProblems(problems);

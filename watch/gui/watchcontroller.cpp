@@ -4,7 +4,6 @@
 #include "register/gui/registercontroller.h"
 #include "register/journal.h"
 #include "settings/devsettings.h"
-#include "settings/preferences.h"
 #include "transfer/statusview.h"
 #include "watch/csvlog.h"
 #include "watch/watcher.h"
@@ -113,13 +112,9 @@ void WatchController::record()
     const Summary summary = m_summary.summary();
     if (!m_registry || summary.samples == 0)
         return;
-    WatchContext context;
-    context.programVersion = m_settings.Version;
-    context.technician = qv::settings::preferences::technician();
-    context.site = m_registry->site();
-    context.port = m_port;
-    context.identification = m_settings.DeviceId;
-    context.model = m_model;
+    WatchContext context{
+        reg::exchangeContext(m_settings.Version, m_settings.DeviceId, m_model, m_registry->site()),
+        m_port};
     m_registry->journal().record(watchEntry(summary, context));
 }
 

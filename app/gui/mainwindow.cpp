@@ -9,7 +9,6 @@
 #include "form/gui/mainwindowui.h"
 #include "form/gui/statuspanel.h"
 #include "register/entry.h"
-#include "register/gui/entryform.h"
 #include "register/gui/registercontroller.h"
 #include "register/gui/registerwindow.h"
 #include "serial/gui/portcontroller.h"
@@ -20,6 +19,7 @@
 #include "settings/gui/messages.h"
 #include "settings/preferences.h"
 #include "sheet/gui/sheetcontroller.h"
+#include "transfer/configvalues.h"
 #include "transfer/gui/comparecontroller.h"
 #include "transfer/gui/comparedialog.h"
 #include "transfer/gui/downloadcontroller.h"
@@ -560,7 +560,7 @@ void MainWindow::saveEntry(const qv::reg::Entry &entry, QWidget *parent)
         return;
     }
     const std::optional<QStringList> values =
-        qv::reg::gui::entryform::formValues(entry.fields, entry.model);
+        qv::transfer::fileValuesFromRecord(entry.fields, entry.model);
     if (!values) {
         qv::settings::gui::showMessage(parent, QMessageBox::Critical, tr("Mentés"),
                                        tr("A bejegyzés konfigurációja nem olvasható."));

@@ -22,7 +22,7 @@
 //   the exchanges' ExchangeReport (signals) -> RegisterController (register/gui) -> Journal
 //     (register) -> the local SQLite register -> its sender thread -> the team's PostgreSQL
 //   Journal search -> RegisterModel -> RegisterWindow (register/gui); an entry -> the form,
-//     a *.msw file (entryform, a hidden form) or CompareDialog
+//     a *.msw file (fileValuesFromRecord, transfer) or CompareDialog
 //   BASE.msw + UNITS.csv -> SeriesDialog, SeriesController (series/gui) -> SeriesRunner
 //     (series) on the controller's thread, module after module on the window's port; the
 //     window's port commands are locked while it runs

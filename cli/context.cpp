@@ -175,25 +175,9 @@ QString recordOf(Context &c, const QStringList &values, int model)
     formValues.profile = form::device::profileFor(model);
     const QChar separator = downloadSeparator(c);
     const transfer::Assembly assembly = transfer::assembleDownload(formValues, separator);
-    const QString caption = transfer::fieldCaption(assembly.field);
-    switch (assembly.status) {
-    case transfer::AssemblyStatus::Ok:
+    if (assembly.status == transfer::AssemblyStatus::Ok)
         return assembly.record;
-    case transfer::AssemblyStatus::SeparatorInText:
-        fail(c, Usage,
-             CommandText::tr("A(z) \"%1\" mező nem tartalmazhat \"%2\" karaktert!")
-                 .arg(caption, separator));
-        break;
-    case transfer::AssemblyStatus::LineBreakInText:
-        fail(c, Usage,
-             CommandText::tr("A(z) \"%1\" mező nem tartalmazhat sortörést!").arg(caption));
-        break;
-    case transfer::AssemblyStatus::CharacterWithoutByte:
-        fail(c, Usage,
-             CommandText::tr("A(z) \"%1\" mező nem tartalmazhat \"%2\" karaktert!")
-                 .arg(caption, assembly.character));
-        break;
-    }
+    fail(c, Usage, transfer::assemblyProblem(assembly, separator));
     return {};
 }
 
@@ -201,20 +185,15 @@ QString recordOf(Context &c, const QStringList &values, int model)
 // these boxes must be filled; the telephone numbers need not.
 bool allFilled(Context &c, const QStringList &values, int model)
 {
-    const std::optional<form::device::Profile> profile = form::device::profileFor(model);
     const transfer::FormValues formValues = transfer::formValuesFromFile(values);
-    for (const char *box : {"g_general", "g_analog", "g_be", "g_ki", "g_activate"}) {
-        for (const QString &field : form::names(box, form::Kind::LineEdit)) {
-            const form::Item *item = form::findItem(field);
-            if ((item && (item->flags & form::Disabled)) ||
-                (profile && !form::device::hasTextField(*profile, field)))
-                continue;
-            if (formValues.texts.value(field).isEmpty()) {
-                fail(c, Usage,
-                     CommandText::tr("Minden beviteli mező kitöltése kötelező! (%1)")
-                         .arg(transfer::fieldCaption(field)));
-                return false;
-            }
+    const QStringList required = form::device::requiredTextFields(
+        [model](const QString &field) { return form::device::offeredFor(field, model); });
+    for (const QString &field : required) {
+        if (formValues.texts.value(field).isEmpty()) {
+            fail(c, Usage,
+                 CommandText::tr("Minden beviteli mező kitöltése kötelező! (%1)")
+                     .arg(transfer::fieldCaption(field)));
+            return false;
         }
     }
     return true;

@@ -524,14 +524,6 @@ Arguments:
         <translation>No connected device was found on the selected port.</translation>
     </message>
     <message>
-        <source>A(z) &quot;%1&quot; mező nem tartalmazhat &quot;%2&quot; karaktert!</source>
-        <translation>The field &quot;%1&quot; must not contain the character &quot;%2&quot;!</translation>
-    </message>
-    <message>
-        <source>A(z) &quot;%1&quot; mező nem tartalmazhat sortörést!</source>
-        <translation>The field &quot;%1&quot; must not contain a line break!</translation>
-    </message>
-    <message>
         <source>Minden beviteli mező kitöltése kötelező! (%1)</source>
         <translation>Every input field must be filled in! (%1)</translation>
     </message>
@@ -1251,6 +1243,14 @@ then load the file &apos;defval_qv.dll&apos;!</translation>
         <source>%1. telefonszám: jogok</source>
         <translation>Telephone number %1: rights</translation>
     </message>
+    <message>
+        <source>A(z) &quot;%1&quot; mező nem tartalmazhat &quot;%2&quot; karaktert!</source>
+        <translation>The field &quot;%1&quot; must not contain the character &quot;%2&quot;!</translation>
+    </message>
+    <message>
+        <source>A(z) &quot;%1&quot; mező nem tartalmazhat sortörést!</source>
+        <translation>The field &quot;%1&quot; must not contain a line break!</translation>
+    </message>
 </context>
 <context>
     <name>qv::FieldHints</name>
@@ -1705,14 +1705,6 @@ The port disappeared during the read-out: the device or the adapter was disconne
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>A(z) „%1” mező nem tartalmazhat „%2” karaktert!</source>
-        <translation>The field “%1” must not contain the character “%2”!</translation>
-    </message>
-    <message>
-        <source>A(z) „%1” mező nem tartalmazhat sortörést!</source>
-        <translation>The field “%1” must not contain a line break!</translation>
     </message>
     <message>
         <source>%1 V</source>
@@ -3061,10 +3053,6 @@ Connected device: %2</translation>
         <translation>%1, %2 (“%3”): %4</translation>
     </message>
     <message>
-        <source>A(z) „%1” mező nem tartalmazhat „%2” karaktert!</source>
-        <translation>The field “%1” must not contain the character “%2”!</translation>
-    </message>
-    <message>
         <source>vár</source>
         <translation>waiting</translation>
     </message>
@@ -3565,14 +3553,6 @@ The customer sheet was not made.</translation>
     <message>
         <source>Hiba</source>
         <translation>Error</translation>
-    </message>
-    <message>
-        <source>A(z) &quot;%1&quot; mező nem tartalmazhat &quot;%2&quot; karaktert!</source>
-        <translation>The field &quot;%1&quot; must not contain the character &quot;%2&quot;!</translation>
-    </message>
-    <message>
-        <source>A(z) &quot;%1&quot; mező nem tartalmazhat sortörést!</source>
-        <translation>The field &quot;%1&quot; must not contain a line break!</translation>
     </message>
     <message>
         <source>Minden beviteli mező kitöltése kötelező!</source>

@@ -502,14 +502,6 @@ Argumentumok:
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>A(z) &quot;%1&quot; mező nem tartalmazhat &quot;%2&quot; karaktert!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A(z) &quot;%1&quot; mező nem tartalmazhat sortörést!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Minden beviteli mező kitöltése kötelező! (%1)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1189,6 +1181,14 @@ majd töltse be a &apos;defval_qv.dll&apos; fájlt!</source>
         <source>%1. telefonszám: jogok</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>A(z) &quot;%1&quot; mező nem tartalmazhat &quot;%2&quot; karaktert!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) &quot;%1&quot; mező nem tartalmazhat sortörést!</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>qv::FieldHints</name>
@@ -1630,14 +1630,6 @@ A port megszűnt a kiolvasás közben: az eszköz vagy az adapter lecsatlakozott
     <name>qv::Sheet</name>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A(z) „%1” mező nem tartalmazhat „%2” karaktert!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A(z) „%1” mező nem tartalmazhat sortörést!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2958,10 +2950,6 @@ A csatlakoztatott eszköz: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>A(z) „%1” mező nem tartalmazhat „%2” karaktert!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>vár</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3442,14 +3430,6 @@ Az ügyféllap nem készült el.</source>
     <name>qv::transfer::gui::DownloadController</name>
     <message>
         <source>Hiba</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A(z) &quot;%1&quot; mező nem tartalmazhat &quot;%2&quot; karaktert!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A(z) &quot;%1&quot; mező nem tartalmazhat sortörést!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

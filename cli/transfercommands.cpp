@@ -40,16 +40,36 @@ int readCommand(Context &c)
     return Done;
 }
 
-int compareCommand(Context &c)
+namespace {
+
+// The steps a command that sends a file's configuration begins with: the file read, the
+// module identified, the record assembled for its model (and, with `filled`, every field the
+// window requires filled). Empty after saying why it cannot go on (*status holds the exit).
+QString fileRecordForModule(Context &c, int *status, bool filled)
 {
+    *status = Usage;
     const std::optional<QStringList> values = readFile(c, c.files.value(0));
     if (!values)
-        return Usage;
-    if (const int status = identify(c); status != Done)
-        return status;
+        return {};
+    if (const int identified = identify(c); identified != Done) {
+        *status = identified;
+        return {};
+    }
     const QString download = recordOf(c, *values, c.settings.DeviceModel);
-    if (download.isEmpty())
-        return Usage;
+    if (download.isEmpty() || (filled && !allFilled(c, *values, c.settings.DeviceModel)))
+        return {};
+    *status = Done;
+    return download;
+}
+
+} // namespace
+
+int compareCommand(Context &c)
+{
+    int status = Usage;
+    const QString download = fileRecordForModule(c, &status, false);
+    if (status != Done)
+        return status;
     const transfer::ReadOut compared = readOut(c, transfer::ExchangeKind::Compare, download);
     const transfer::ExchangeReport &report = compared.report;
     record(c, report);
@@ -64,14 +84,10 @@ int compareCommand(Context &c)
 
 int writeCommand(Context &c)
 {
-    const std::optional<QStringList> values = readFile(c, c.files.value(0));
-    if (!values)
-        return Usage;
-    if (const int status = identify(c); status != Done)
+    int status = Usage;
+    const QString download = fileRecordForModule(c, &status, true);
+    if (status != Done)
         return status;
-    const QString download = recordOf(c, *values, c.settings.DeviceModel);
-    if (download.isEmpty() || !allFilled(c, *values, c.settings.DeviceModel))
-        return Usage;
 
     // What the download overwrites goes into the register first, when the user wants it.
     if (settings::preferences::backupBeforeDownload()) {

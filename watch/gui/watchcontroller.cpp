@@ -118,11 +118,9 @@ void WatchController::record()
     m_registry->journal().record(watchEntry(summary, context));
 }
 
-void WatchController::take(const Sample &sample)
+// A sample into the plot's history, the summary and the events; returns its events.
+QList<Event> WatchController::addSample(const Sample &sample)
 {
-    // A sample that was under way when the session stopped belongs to none.
-    if (!m_running)
-        return;
     m_history.append(sample);
     m_summary.add(sample);
     const QList<Event> events = m_tracker->add(sample);
@@ -132,6 +130,15 @@ void WatchController::take(const Sample &sample)
             m_history.addMark(e.elapsedMs, e.kind == EventKind::Output);
     }
     m_events.append(events);
+    return events;
+}
+
+void WatchController::take(const Sample &sample)
+{
+    // A sample that was under way when the session stopped belongs to none.
+    if (!m_running)
+        return;
+    const QList<Event> events = addSample(sample);
     if (m_events.size() > MaxEvents)
         m_events.remove(0, m_events.size() - MaxEvents);
     if (m_spool && !m_logFailed) {
@@ -244,17 +251,8 @@ bool WatchController::openLog(const QString &path, QString *error, QString *noti
     }
     beginSession(read.model);
     m_logPath = path;
-    for (const Sample &s : read.samples) {
-        m_history.append(s);
-        m_summary.add(s);
-        const QList<Event> events = m_tracker->add(s);
-        m_summary.addEvents(int(events.size()));
-        for (const Event &e : events) {
-            if (e.isSwitch())
-                m_history.addMark(e.elapsedMs, e.kind == EventKind::Output);
-        }
-        m_events.append(events);
-    }
+    for (const Sample &s : read.samples)
+        addSample(s);
     if (m_events.size() > MaxEvents)
         m_events.remove(0, m_events.size() - MaxEvents);
     if (notice) {

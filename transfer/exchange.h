@@ -38,6 +38,8 @@ struct Link
 };
 
 Link linkOf(const settings::devSettings &settings);
+// How a controller asks the window for the link of its next exchange.
+using LinkSource = std::function<Link()>;
 
 // "~|" at the link's speed: what module answers, and whether this program version serves it.
 serial::IdentifyOutcome identify(const Link &link, const QString &programVersion);

@@ -61,11 +61,14 @@ MainWindow::MainWindow(QWidget *parent, const QString &teamRegister)
     m_panel = std::make_unique<form::gui::StatusPanel>(*ui);
     m_checks = std::make_unique<form::gui::FormChecks>(*m_form, this);
     m_ports = new serial::gui::PortController(settings, *m_panel, this, this);
-    m_readOut = new transfer::gui::ReadOutController(settings, *m_form, this, this);
+    // The exchanges read the link from the settings record when they start; only the window
+    // holds the record.
+    const qv::transfer::LinkSource link = [this] { return qv::transfer::linkOf(settings); };
+    m_readOut = new transfer::gui::ReadOutController(link, *m_form, this, this);
     m_download = new transfer::gui::DownloadController(settings, *m_form, this, this);
-    m_status = new transfer::gui::StatusController(settings, *m_panel, this, this);
+    m_status = new transfer::gui::StatusController(link, *m_panel, this, this);
     m_files = new files::gui::FileController(settings, *m_form, this, this);
-    m_compare = new transfer::gui::CompareController(settings, *m_download, this, this);
+    m_compare = new transfer::gui::CompareController(link, *m_download, this, this);
     m_register = new reg::gui::RegisterController(settings, this, teamRegister, this);
     m_series = new series::gui::SeriesController(settings, teamRegister, this);
     m_sheet = new sheet::gui::SheetController(settings, *m_form, this, this);

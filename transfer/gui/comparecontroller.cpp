@@ -1,6 +1,5 @@
 #include "transfer/gui/comparecontroller.h"
 
-#include "settings/devsettings.h"
 #include "settings/gui/messages.h"
 #include "transfer/gui/comparedialog.h"
 #include "transfer/gui/downloadcontroller.h"
@@ -8,9 +7,9 @@
 
 namespace qv::transfer::gui {
 
-CompareController::CompareController(const settings::devSettings &settings,
-                                     DownloadController &download, QWidget *window, QObject *parent)
-    : QObject(parent), m_settings(settings), m_download(download), m_window(window)
+CompareController::CompareController(qv::transfer::LinkSource link, DownloadController &download,
+                                     QWidget *window, QObject *parent)
+    : QObject(parent), m_link(std::move(link)), m_download(download), m_window(window)
 {
 }
 
@@ -30,8 +29,7 @@ void CompareController::compareRecord(const QString &record, const QString &ours
 void CompareController::readAndCompare(const QString &record, const QString &ours, QWidget *parent,
                                        bool formRecord)
 {
-    const qv::transfer::ReadOut done =
-        compareWithModule(qv::transfer::linkOf(m_settings), record, parent);
+    const qv::transfer::ReadOut done = compareWithModule(m_link(), record, parent);
     const qv::transfer::ExchangeReport &report = done.report;
     if (done.outcome.end != qv::transfer::ReadOutEnd::Ok) {
         if (const QString text = qv::transfer::readOutFailureText(done.outcome); !text.isEmpty())

@@ -3,23 +3,22 @@
 #include "form/catalogue.h"
 #include "form/deviceprofile.h"
 #include "form/gui/formbinding.h"
-#include "settings/devsettings.h"
 #include "settings/gui/messages.h"
 #include "transfer/gui/readoutexchange.h"
 
 namespace qv::transfer::gui {
 
-ReadOutController::ReadOutController(settings::devSettings &settings, form::gui::FormBinding &form,
+ReadOutController::ReadOutController(qv::transfer::LinkSource link, form::gui::FormBinding &form,
                                      QWidget *window, QObject *parent)
-    : QObject(parent), m_settings(settings), m_form(form), m_window(window)
+    : QObject(parent), m_link(std::move(link)), m_form(form), m_window(window)
 {
 }
 
 void ReadOutController::readOut()
 {
     m_form.showPage(0);
-    const qv::transfer::ReadOut done = readOutModule(qv::transfer::linkOf(m_settings),
-                                                     qv::transfer::ExchangeKind::ReadOut, m_window);
+    const qv::transfer::ReadOut done =
+        readOutModule(m_link(), qv::transfer::ExchangeKind::ReadOut, m_window);
     if (done.outcome.end == qv::transfer::ReadOutEnd::Ok) {
         apply(m_form, done.outcome.decoded.form);
         emit formFilled();

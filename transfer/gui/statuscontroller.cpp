@@ -2,7 +2,6 @@
 
 #include "form/gui/statuspanel.h"
 #include "serial/exchangethread.h"
-#include "settings/devsettings.h"
 #include "settings/gui/messages.h"
 #include "transfer/exchange.h"
 #include "transfer/statusview.h"
@@ -11,9 +10,9 @@
 
 namespace qv::transfer::gui {
 
-StatusController::StatusController(const settings::devSettings &settings,
-                                   form::gui::StatusPanel &panel, QWidget *window, QObject *parent)
-    : QObject(parent), m_settings(settings), m_panel(panel), m_window(window)
+StatusController::StatusController(qv::transfer::LinkSource link, form::gui::StatusPanel &panel,
+                                   QWidget *window, QObject *parent)
+    : QObject(parent), m_link(std::move(link)), m_panel(panel), m_window(window)
 {
 }
 
@@ -33,7 +32,7 @@ void StatusController::query()
     // The query runs on its thread; the bar takes one step for the request and one for each
     // byte it announces. Its cancel button ends the query at the next byte or wait.
     qv::transfer::StatusQueryOutcome outcome;
-    const qv::transfer::Link link = qv::transfer::linkOf(m_settings);
+    const qv::transfer::Link link = m_link();
     qv::serial::ExchangeThread exchange(
         link.port, [&outcome, link](qv::serial::ExchangeThread &thread) {
             outcome = qv::transfer::queryStatus(link, &thread, &thread.cancelFlag());
@@ -59,7 +58,7 @@ void StatusController::query()
         return;
     }
 
-    m_panel.show(qv::transfer::status::panelView(outcome.status, m_settings.DeviceModel));
+    m_panel.show(qv::transfer::status::panelView(outcome.status, link.model));
     m_panel.setQueryRunning(false);
 }
 

@@ -9,8 +9,8 @@
 #include "serial/serialline.h"
 #include "settings/devsettings.h"
 #include "transfer/configrecord.h"
+#include "transfer/exchange.h"
 #include "transfer/exchangereport.h"
-#include "transfer/readoutcore.h"
 
 #include <QCoreApplication>
 #include <QJsonObject>
@@ -91,11 +91,13 @@ void shareRecorded(Context &c);
 int identify(Context &c);
 QChar uploadSeparator(const Context &c);
 QChar downloadSeparator(const Context &c);
-// The read-out, with its progress on a terminal.
-transfer::ReadOutOutcome readOut(Context &c);
+// The read-out as a report of `kind`, with its progress on a terminal; with `record`, the
+// comparison of the module with it.
+transfer::ReadOut readOut(Context &c, transfer::ExchangeKind kind,
+                          const std::optional<QString> &record = std::nullopt);
 int readOutFailure(Context &c, const transfer::ReadOutOutcome &outcome);
 // A configuration file's value lines, or nothing after saying why it cannot be used.
-std::optional<QStringList> readFile(Context &c, const QString &path);
+std::optional<QStringList> readFile(Context &c, const QString &path, QByteArray *bytes = nullptr);
 // The download record a file gives for `model` (NoDevice: every value as it is), as the
 // window sends it after opening the file; empty after reporting why it cannot be sent.
 QString recordOf(Context &c, const QStringList &values, int model);

@@ -1,11 +1,11 @@
 #include "cli/command.h"
 
+#include "files/configfile.h"
 #include "files/configformat.h"
 #include "form/catalogue.h"
 #include "form/deviceprofile.h"
 #include "register/exchangeentry.h"
 #include "serial/identifymodule.h"
-#include "settings/preferences.h"
 #include "transfer/configvalues.h"
 
 #include <QFile>
@@ -73,12 +73,9 @@ void record(Context &c, const transfer::ExchangeReport &report)
                          });
         c.journal->openDefault(c.teamRegister);
     }
-    reg::ExchangeContext context;
-    context.programVersion = c.settings.Version;
-    context.technician = settings::preferences::technician();
-    context.identification = c.settings.DeviceId;
-    context.model = c.settings.DeviceModel;
-    c.journal->record(reg::entryForExchange(report, context));
+    c.journal->record(
+        reg::entryForExchange(report, reg::exchangeContext(c.settings.Version, c.settings.DeviceId,
+                                                           c.settings.DeviceModel)));
 }
 
 // With a team register, what the command recorded goes to the server before it ends, or
@@ -88,7 +85,7 @@ void shareRecorded(Context &c)
 {
     if (!c.journal)
         return;
-    if (!c.journal->teamConnection().isEmpty() && !c.journal->flush(ShareWaitMs)) {
+    if (!c.journal->share(ShareWaitMs)) {
         *c.err << c.journal->teamProblem() << '\n'
                << CommandText::tr("A helyi nyilvántartásban %n bejegyzés vár a csapat "
                                   "nyilvántartásába küldésre.",
@@ -104,7 +101,7 @@ void shareRecorded(Context &c)
 int identify(Context &c)
 {
     const serial::IdentifyOutcome outcome =
-        serial::identifyModule(c.settings.Port, c.settings.Baudrate, c.settings.Version);
+        transfer::identify(transfer::linkOf(c.settings), c.settings.Version);
     switch (outcome.end) {
     case serial::IdentifyEnd::Ok:
         break;
@@ -132,7 +129,8 @@ QChar downloadSeparator(const Context &c)
     return QChar(char16_t(quint8(c.settings.DownloadSeparator)));
 }
 
-transfer::ReadOutOutcome readOut(Context &c)
+transfer::ReadOut readOut(Context &c, transfer::ExchangeKind kind,
+                          const std::optional<QString> &record)
 {
     std::unique_ptr<TerminalProgress> progress;
     // (lupdate reads the function's "transfer::" as a class: the context is named here.)
@@ -140,8 +138,9 @@ transfer::ReadOutOutcome readOut(Context &c)
     if (c.progress)
         progress = std::make_unique<TerminalProgress>(
             *c.err, label, transfer::record::FieldCount * transfer::record::ItemWidth);
-    return transfer::readOutModule(c.settings.Port, c.settings.Baudrate, uploadSeparator(c),
-                                   progress.get());
+    const transfer::Link link = transfer::linkOf(c.settings);
+    return record ? transfer::compareWithModule(link, *record, progress.get())
+                  : transfer::readOut(link, kind, progress.get());
 }
 
 int readOutFailure(Context &c, const transfer::ReadOutOutcome &outcome)
@@ -150,30 +149,22 @@ int readOutFailure(Context &c, const transfer::ReadOutOutcome &outcome)
                 transfer::readOutFailureText(outcome));
 }
 
-// A configuration file's value lines, or why it cannot be used.
-std::optional<QStringList> readFile(Context &c, const QString &path)
+// A configuration file's value lines, or why it cannot be used: in the window's words, but
+// a file named on the command line that is not there is one that cannot be read.
+std::optional<QStringList> readFile(Context &c, const QString &path, QByteArray *bytes)
 {
-    const QString name = QFileInfo(path).fileName();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        fail(c, Usage,
-             CommandText::tr("A(z) %1 fájl nem olvasható.\n%2").arg(name, file.errorString()));
-        return std::nullopt;
-    }
-    const files::ReadResult read = files::readConfig(file, int(form::configurationFields().size()));
-    switch (read.status) {
-    case files::ReadStatus::Ok:
+    const files::ConfigFile read = files::readConfigFile(
+        path, int(form::configurationFields().size()), bytes ? files::MaxConfigFileBytes : 0);
+    if (read.problem == files::FileProblem::None) {
+        if (bytes)
+            *bytes = read.bytes;
         return read.values;
-    case files::ReadStatus::TooFewLines:
-        fail(c, Usage,
-             CommandText::tr("A kiválasztott file \"%1\" nem nyitható meg a jelenlegi "
-                             "verzióval.")
-                 .arg(name));
-        return std::nullopt;
-    default:
-        fail(c, Usage, CommandText::tr("A(z) %1 fájl szintaxisa hibás.").arg(name));
-        return std::nullopt;
     }
+    fail(c, Usage,
+         read.problem == files::FileProblem::Missing
+             ? files::unreadableText(QFileInfo(path).fileName(), read.systemReason)
+             : read.refusal);
+    return std::nullopt;
 }
 
 // The download record a file gives for `model` (NoDevice: every value as it is), as the
@@ -184,25 +175,9 @@ QString recordOf(Context &c, const QStringList &values, int model)
     formValues.profile = form::device::profileFor(model);
     const QChar separator = downloadSeparator(c);
     const transfer::Assembly assembly = transfer::assembleDownload(formValues, separator);
-    const QString caption = transfer::fieldCaption(assembly.field);
-    switch (assembly.status) {
-    case transfer::AssemblyStatus::Ok:
+    if (assembly.status == transfer::AssemblyStatus::Ok)
         return assembly.record;
-    case transfer::AssemblyStatus::SeparatorInText:
-        fail(c, Usage,
-             CommandText::tr("A(z) \"%1\" mező nem tartalmazhat \"%2\" karaktert!")
-                 .arg(caption, separator));
-        break;
-    case transfer::AssemblyStatus::LineBreakInText:
-        fail(c, Usage,
-             CommandText::tr("A(z) \"%1\" mező nem tartalmazhat sortörést!").arg(caption));
-        break;
-    case transfer::AssemblyStatus::CharacterWithoutByte:
-        fail(c, Usage,
-             CommandText::tr("A(z) \"%1\" mező nem tartalmazhat \"%2\" karaktert!")
-                 .arg(caption, assembly.character));
-        break;
-    }
+    fail(c, Usage, transfer::assemblyProblem(assembly, separator));
     return {};
 }
 
@@ -210,20 +185,15 @@ QString recordOf(Context &c, const QStringList &values, int model)
 // these boxes must be filled; the telephone numbers need not.
 bool allFilled(Context &c, const QStringList &values, int model)
 {
-    const std::optional<form::device::Profile> profile = form::device::profileFor(model);
     const transfer::FormValues formValues = transfer::formValuesFromFile(values);
-    for (const char *box : {"g_general", "g_analog", "g_be", "g_ki", "g_activate"}) {
-        for (const QString &field : form::names(box, form::Kind::LineEdit)) {
-            const form::Item *item = form::findItem(field);
-            if ((item && (item->flags & form::Disabled)) ||
-                (profile && !form::device::hasTextField(*profile, field)))
-                continue;
-            if (formValues.texts.value(field).isEmpty()) {
-                fail(c, Usage,
-                     CommandText::tr("Minden beviteli mező kitöltése kötelező! (%1)")
-                         .arg(transfer::fieldCaption(field)));
-                return false;
-            }
+    const QStringList required = form::device::requiredTextFields(
+        [model](const QString &field) { return form::device::offeredFor(field, model); });
+    for (const QString &field : required) {
+        if (formValues.texts.value(field).isEmpty()) {
+            fail(c, Usage,
+                 CommandText::tr("Minden beviteli mező kitöltése kötelező! (%1)")
+                     .arg(transfer::fieldCaption(field)));
+            return false;
         }
     }
     return true;

@@ -31,7 +31,8 @@ int statusCommand(Context &c)
         return watchStatusCommand(c);
     if (const int status = identify(c); status != Done)
         return status;
-    const transfer::StatusQueryOutcome outcome = transfer::queryModuleStatus(c.settings.Port);
+    const transfer::StatusQueryOutcome outcome =
+        transfer::queryStatus(transfer::linkOf(c.settings));
     if (outcome.end != transfer::StatusQueryEnd::Ok)
         return fail(c, outcome.end == transfer::StatusQueryEnd::NotOpen ? PortUnusable : Failed,
                     transfer::statusFailureText(outcome));

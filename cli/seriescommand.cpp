@@ -172,15 +172,10 @@ int seriesCommand(Context &c)
     if (const QString why = series::resultsPathProblem(resultsPath, basePath, unitsPath);
         !why.isEmpty())
         return fail(c, Usage, why);
-    const std::optional<QStringList> base = readFile(c, basePath);
+    QByteArray baseBytes;
+    const std::optional<QStringList> base = readFile(c, basePath, &baseBytes);
     if (!base)
         return Usage;
-    QByteArray baseBytes;
-    {
-        QFile file(basePath);
-        if (file.open(QIODevice::ReadOnly))
-            baseBytes = file.read(1024 * 1024);
-    }
     const series::UnitsRead units = series::readUnitsFile(unitsPath);
     if (!units.table)
         return fail(c, Usage, units.error);

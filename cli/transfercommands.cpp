@@ -6,7 +6,7 @@
 #include "settings/preferences.h"
 #include "transfer/configvalues.h"
 #include "transfer/download.h"
-#include "transfer/writemodule.h"
+#include "transfer/exchange.h"
 
 #include <QFileInfo>
 #include <QTextStream>
@@ -17,9 +17,9 @@ int readCommand(Context &c)
 {
     if (const int status = identify(c); status != Done)
         return status;
-    const transfer::ReadOutOutcome outcome = readOut(c);
-    record(c, transfer::readOutReport(outcome, transfer::ExchangeKind::ReadOut, c.settings.Port,
-                                      c.settings.Baudrate));
+    const transfer::ReadOut done = readOut(c, transfer::ExchangeKind::ReadOut);
+    const transfer::ReadOutOutcome &outcome = done.outcome;
+    record(c, done.report);
     if (outcome.end != transfer::ReadOutEnd::Ok)
         return readOutFailure(c, outcome);
 
@@ -40,28 +40,41 @@ int readCommand(Context &c)
     return Done;
 }
 
-int compareCommand(Context &c)
+namespace {
+
+// The steps a command that sends a file's configuration begins with: the file read, the
+// module identified, the record assembled for its model (and, with `filled`, every field the
+// window requires filled). Empty after saying why it cannot go on (*status holds the exit).
+QString fileRecordForModule(Context &c, int *status, bool filled)
 {
+    *status = Usage;
     const std::optional<QStringList> values = readFile(c, c.files.value(0));
     if (!values)
-        return Usage;
-    if (const int status = identify(c); status != Done)
-        return status;
-    const QString download = recordOf(c, *values, c.settings.DeviceModel);
-    if (download.isEmpty())
-        return Usage;
-    const transfer::ReadOutOutcome outcome = readOut(c);
-    transfer::ExchangeReport report = transfer::readOutReport(
-        outcome, transfer::ExchangeKind::Compare, c.settings.Port, c.settings.Baudrate);
-    if (outcome.end != transfer::ReadOutEnd::Ok) {
-        record(c, report);
-        return readOutFailure(c, outcome);
+        return {};
+    if (const int identified = identify(c); identified != Done) {
+        *status = identified;
+        return {};
     }
-    report.differences =
-        transfer::compareRecords(download, outcome.decoded.fields, downloadSeparator(c));
-    if (!report.differences.isEmpty())
-        report.result = transfer::ExchangeResult::Differences;
+    const QString download = recordOf(c, *values, c.settings.DeviceModel);
+    if (download.isEmpty() || (filled && !allFilled(c, *values, c.settings.DeviceModel)))
+        return {};
+    *status = Done;
+    return download;
+}
+
+} // namespace
+
+int compareCommand(Context &c)
+{
+    int status = Usage;
+    const QString download = fileRecordForModule(c, &status, false);
+    if (status != Done)
+        return status;
+    const transfer::ReadOut compared = readOut(c, transfer::ExchangeKind::Compare, download);
+    const transfer::ExchangeReport &report = compared.report;
     record(c, report);
+    if (compared.outcome.end != transfer::ReadOutEnd::Ok)
+        return readOutFailure(c, compared.outcome);
     QJsonObject json = identificationJson(c);
     json.insert(QStringLiteral("file"), c.files.value(0));
     //: The two sides of the differences: "3 eltérés (fájl / modul):".
@@ -71,20 +84,16 @@ int compareCommand(Context &c)
 
 int writeCommand(Context &c)
 {
-    const std::optional<QStringList> values = readFile(c, c.files.value(0));
-    if (!values)
-        return Usage;
-    if (const int status = identify(c); status != Done)
+    int status = Usage;
+    const QString download = fileRecordForModule(c, &status, true);
+    if (status != Done)
         return status;
-    const QString download = recordOf(c, *values, c.settings.DeviceModel);
-    if (download.isEmpty() || !allFilled(c, *values, c.settings.DeviceModel))
-        return Usage;
 
     // What the download overwrites goes into the register first, when the user wants it.
     if (settings::preferences::backupBeforeDownload()) {
-        const transfer::ReadOutOutcome backup = readOut(c);
-        record(c, transfer::readOutReport(backup, transfer::ExchangeKind::Backup, c.settings.Port,
-                                          c.settings.Baudrate));
+        const transfer::ReadOut done = readOut(c, transfer::ExchangeKind::Backup);
+        const transfer::ReadOutOutcome &backup = done.outcome;
+        record(c, done.report);
         if (backup.end != transfer::ReadOutEnd::Ok) {
             fail(c, 0,
                  CommandText::tr(
@@ -124,10 +133,10 @@ int writeCommand(Context &c)
             readPercent.emplace(*c.err, QCoreApplication::translate("qv::Commands", "Kiolvasás..."),
                                 transfer::record::FieldCount * transfer::record::ItemWidth);
     }
-    const transfer::WriteOutcome written = transfer::writeModule(
-        c.settings.Port, c.settings.Baudrate, download, downloadSeparator(c), uploadSeparator(c),
-        c.settings.AckChar, c.verify, downloadPercent ? &*downloadPercent : nullptr,
-        readPercent ? &*readPercent : nullptr);
+    const bool verify = c.verify;
+    const transfer::WriteOutcome written = transfer::download(
+        transfer::linkOf(c.settings), download, [verify] { return verify; },
+        downloadPercent ? &*downloadPercent : nullptr, readPercent ? &*readPercent : nullptr);
     const transfer::ExchangeReport &report = written.report;
     if (!report.acknowledged.value_or(false)) {
         record(c, report);

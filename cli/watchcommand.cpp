@@ -3,7 +3,6 @@
 #include "cli/command.h"
 #include "form/deviceprofile.h"
 #include "register/journal.h"
-#include "settings/preferences.h"
 #include "watch/csvlog.h"
 #include "watch/events.h"
 #include "watch/summary.h"
@@ -244,15 +243,10 @@ void record(const WatchRequest &request, const Summary &summary, QTextStream &er
     QObject::connect(&journal, &reg::Journal::problem, &journal,
                      [&err](const QString &message) { err << message << '\n'; });
     journal.openDefault(request.teamRegister);
-    WatchContext context;
-    context.programVersion = request.version;
-    context.technician = settings::preferences::technician();
-    context.port = request.port;
-    context.identification = request.identification;
-    context.model = request.model;
+    const WatchContext context{
+        reg::exchangeContext(request.version, request.identification, request.model), request.port};
     journal.record(watchEntry(summary, context));
-    if (!request.teamRegister.isEmpty() || !journal.teamConnection().isEmpty())
-        journal.flush(3000);
+    journal.share(3000, request.teamRegister);
 }
 
 } // namespace

@@ -123,4 +123,25 @@ QString ringButtonName(int entry, int output)
     return QStringLiteral("r%1_%2").arg(entry).arg(output);
 }
 
+QStringList requiredTextFields(const std::function<bool(const QString &)> &offered)
+{
+    QStringList fields;
+    for (const char *box : {"g_general", "g_analog", "g_be", "g_ki", "g_activate"}) {
+        for (const QString &field : names(box, Kind::LineEdit)) {
+            if (offered(field))
+                fields << field;
+        }
+    }
+    return fields;
+}
+
+bool offeredFor(const QString &field, int model)
+{
+    const Item *item = findItem(field);
+    if (item && (item->flags & Disabled))
+        return false;
+    const std::optional<Profile> profile = profileFor(model);
+    return !profile || hasTextField(*profile, field);
+}
+
 } // namespace qv::form::device

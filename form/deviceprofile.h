@@ -3,6 +3,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+
+#include <functional>
 #include <optional>
 
 namespace qv::form::device {
@@ -33,6 +36,14 @@ QString pictureFileFor(int model);
 // beyond its counts, and those of the analogue page of a model without analogue input,
 // are texts it lacks; every other line edit every model has.
 bool hasTextField(const Profile &profile, QStringView name);
+
+// The line edits a record may not leave empty: those of the general, analogue, input, output
+// and activation boxes that the form offers (`offered`); the telephone numbers need not be
+// filled. The window offers its enabled fields.
+QStringList requiredTextFields(const std::function<bool(const QString &)> &offered);
+// What the form offers a module of `model` without a window: a field the model has that is
+// not disabled from the start.
+bool offeredFor(const QString &field, int model);
 
 // Columns of the notification matrix: 1..4 alarms of the digital inputs, 5 analogue
 // alarm, 6 counter alarm, 7 notify by call (RING), 8 notify by SMS.

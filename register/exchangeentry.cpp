@@ -1,5 +1,7 @@
 #include "register/exchangeentry.h"
 
+#include "settings/preferences.h"
+
 namespace qv::reg {
 
 namespace {
@@ -48,6 +50,18 @@ Verification verificationOf(qv::transfer::ReadBack readBack)
 }
 
 } // namespace
+
+ExchangeContext exchangeContext(const QString &programVersion, const QString &identification,
+                                int model, const QString &site)
+{
+    ExchangeContext context;
+    context.programVersion = programVersion;
+    context.technician = qv::settings::preferences::technician();
+    context.site = site;
+    context.identification = identification;
+    context.model = model;
+    return context;
+}
 
 Entry entryForExchange(const qv::transfer::ExchangeReport &report, const ExchangeContext &context)
 {

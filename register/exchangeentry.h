@@ -19,6 +19,10 @@ struct ExchangeContext
     int model = 0;          // qv::settings::DeviceModelCode
 };
 
+// The context of an exchange done now, with the technician the preferences remember.
+ExchangeContext exchangeContext(const QString &programVersion, const QString &identification,
+                                int model, const QString &site = {});
+
 Entry entryForExchange(const qv::transfer::ExchangeReport &report, const ExchangeContext &context);
 
 } // namespace qv::reg

@@ -292,6 +292,13 @@ std::optional<Entry> Journal::entry(const QString &id) const
     return std::nullopt;
 }
 
+bool Journal::share(int timeoutMs, const QString &teamConnection)
+{
+    if (teamConnection.isEmpty() && this->teamConnection().isEmpty())
+        return true;
+    return flush(timeoutMs);
+}
+
 bool Journal::flush(int timeoutMs)
 {
     m_teamProblem.clear();

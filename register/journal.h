@@ -59,6 +59,9 @@ public:
     // entries or did not answer in time, and teamProblem() then says so.
     bool flush(int timeoutMs);
     QString teamProblem() const { return m_teamProblem; }
+    // Before a command or a run ends: with a team's register (this one, or `teamConnection`
+    // named for the run), flushes for up to `timeoutMs`. True when nothing waits.
+    bool share(int timeoutMs, const QString &teamConnection = {});
     // Entries written here and not yet on the team's server.
     int waiting() const;
 

@@ -1,10 +1,10 @@
 #include "serial/portsearch.h"
 
+#include "serial/exchangethread.h"
 #include "serial/identification.h"
 #include "serial/replybounds.h"
 
 #include <QMetaObject>
-#include <QThread>
 
 namespace qv::serial {
 
@@ -82,7 +82,8 @@ void PortSearch::launch(int index)
 {
     ++m_running;
     const LineSettings settings = lines::search(m_ports.at(index), m_baud, m_probeTimeout);
-    std::unique_ptr<QThread> thread(QThread::create([this, index, settings] {
+    std::unique_ptr<QThread> thread(new ExchangeThread(settings.port, [this, index,
+                                                                       settings](ExchangeThread &) {
         const ProbeOutcome outcome = probePort(settings, m_cancel);
         QMetaObject::invokeMethod(
             this, [this, index, outcome] { onProbeDone(index, outcome); }, Qt::QueuedConnection);

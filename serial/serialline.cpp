@@ -146,7 +146,8 @@ OpenResult openSerialPort(QSerialPort &port, const LineSettings &settings, QStri
     return OpenResult::Ok;
 }
 
-ByteRead readOneByte(QSerialPort &port, int timeoutMs, const std::atomic<bool> *cancel)
+ByteRead readOneByte(QSerialPort &port, int timeoutMs, const std::atomic<bool> *cancel,
+                     ReadProgress *stop)
 {
     if (!port.isOpen())
         return {ReadStatus::Gone};
@@ -157,6 +158,8 @@ ByteRead readOneByte(QSerialPort &port, int timeoutMs, const std::atomic<bool> *
     // Bytes already taken into the port's own buffer are not announced again, so look
     // there first and wait only when it is empty.
     while (port.bytesAvailable() == 0) {
+        if (stop && stop->cancelled())
+            return {ReadStatus::Silence};
         if (cancel && !cut && cancel->load()) {
             cut = true;
             deadline = qMin(deadline, clock.elapsed() + CancelQuietMs);
@@ -164,8 +167,9 @@ ByteRead readOneByte(QSerialPort &port, int timeoutMs, const std::atomic<bool> *
         const qint64 left = deadline - clock.elapsed();
         if (left <= 0)
             return {ReadStatus::Silence};
-        // A wait that may still be cancelled looks at its flag every slice.
-        const int wait = cancel && !cut ? int(qMin<qint64>(left, CancelSliceMs)) : int(left);
+        // A wait that may still be cancelled or stopped looks at its flag every slice.
+        const bool sliced = stop || (cancel && !cut);
+        const int wait = sliced ? int(qMin<qint64>(left, CancelSliceMs)) : int(left);
         QElapsedTimer slice;
         slice.start();
         port.clearError();
@@ -266,6 +270,11 @@ qint64 SerialLine::nanosUntilLineFree() const
 
 ByteRead SerialLine::readByte(int timeoutMs)
 {
+    return readByte(timeoutMs, nullptr);
+}
+
+ByteRead SerialLine::readByte(int timeoutMs, ReadProgress *stop)
+{
     if (!m_port.isOpen())
         return {ReadStatus::Gone};
     const int sending = int((nanosUntilLineFree() + 999'999) / 1'000'000);
@@ -273,15 +282,16 @@ ByteRead SerialLine::readByte(int timeoutMs)
     // begun, a cancel does not shorten the wait, or the answer would come into the next
     // exchange on the port.
     const ByteRead read =
-        readOneByte(m_port, timeoutMs + sending, m_received > 0 ? m_cancel : nullptr);
+        readOneByte(m_port, timeoutMs + sending, m_received > 0 ? m_cancel : nullptr, stop);
     switch (read.status) {
     case ReadStatus::Byte:
         ++m_received;
         m_trace.received(read.byte);
         break;
     case ReadStatus::Silence:
-        m_trace.note(cancelRequested() ? QStringLiteral("cancelled")
-                                       : QStringLiteral("silence %1 ms").arg(timeoutMs));
+        m_trace.note(cancelRequested() || (stop && stop->cancelled())
+                         ? QStringLiteral("cancelled")
+                         : QStringLiteral("silence %1 ms").arg(timeoutMs));
         break;
     case ReadStatus::Gone:
         m_trace.note(QStringLiteral("device gone: %1").arg(m_port.errorString()));
@@ -332,10 +342,12 @@ Reply SerialLine::readReply(const ReplyOptions &options)
         return reply;
     }
     for (;;) {
-        const ByteRead read = readByte();
-        // A cancelled read goes on until the reply ends, and then says it was cancelled.
+        const ByteRead read = readByte(m_settings.readTimeout(), options.progress);
+        // A cancelled read goes on until the reply ends, and then says it was cancelled; a
+        // progress window's cancel ends it at once, in a wait too.
         auto end = [&](ReplyEnd how) {
-            reply.end = cancelRequested() ? ReplyEnd::Cancelled : how;
+            const bool stopped = options.progress && options.progress->cancelled();
+            reply.end = cancelRequested() || stopped ? ReplyEnd::Cancelled : how;
             return reply;
         };
         if (read.status == ReadStatus::Silence)

@@ -76,20 +76,26 @@ struct ByteRead
     quint8 byte = 0;
 };
 
-// Reads one byte: at once when one is waiting, otherwise as soon as one arrives, or
-// Silence after timeoutMs. A closed port reads as Gone. With `cancel`, the wait looks at the
-// flag every few milliseconds; once it is set, the wait ends as Silence when no byte has
-// come for a short quiet time (150 ms) instead of the whole time-out.
-ByteRead readOneByte(QSerialPort &port, int timeoutMs, const std::atomic<bool> *cancel = nullptr);
-
-// What a reply read reports to a progress window. The GUI wraps its progress dialog.
+// What a reply read reports to a progress window: the window's exchange thread passes it on
+// as signals.
 class ReadProgress
 {
 public:
     virtual ~ReadProgress() = default;
-    virtual void advance() = 0;   // one more byte that is not a carriage return
-    virtual bool cancelled() = 0; // asked after every byte; true ends the read
+    virtual void advance() = 0; // one more byte that is not a carriage return
+    // Asked after every byte and every few milliseconds of a wait, from the reading thread;
+    // true ends the read at once, the closing silence included.
+    virtual bool cancelled() = 0;
 };
+
+// Reads one byte: at once when one is waiting, otherwise as soon as one arrives, or
+// Silence after timeoutMs. A closed port reads as Gone. With `cancel`, the wait looks at the
+// flag every few milliseconds; once it is set, the wait ends as Silence when no byte has
+// come for a short quiet time (150 ms) instead of the whole time-out. With `stop`, the wait
+// asks it as often and ends as Silence at once when it answers true. Neither changes when a
+// byte is taken or how a port that has gone is told from a silent one.
+ByteRead readOneByte(QSerialPort &port, int timeoutMs, const std::atomic<bool> *cancel = nullptr,
+                     ReadProgress *stop = nullptr);
 
 enum class ReplyEnd {
     Silence,    // the line fell silent: the normal end
@@ -143,6 +149,8 @@ public:
     // left the line, as with a write that returns only once its byte is sent.
     ByteRead readByte(); // with the line's read time-out
     ByteRead readByte(int timeoutMs);
+    // The same, ended at once, as Silence, when `stop` answers cancelled().
+    ByteRead readByte(int timeoutMs, ReadProgress *stop);
     // Writes one byte as soon as the line can take it (one byte may be on its way, as
     // in a UART), so the program never runs ahead of the wire: at 1200 bit/s a byte
     // takes 8.3 ms.

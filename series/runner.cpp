@@ -10,9 +10,9 @@
 #include "serial/identifymodule.h"
 #include "serial/serialline.h"
 #include "settings/devsettings.h"
-#include "settings/preferences.h"
 #include "transfer/configrecord.h"
 #include "transfer/download.h"
+#include "transfer/exchange.h"
 #include "transfer/readoutcore.h"
 #include "transfer/writemodule.h"
 
@@ -224,7 +224,14 @@ struct SeriesRunner::State
     int recordsModel = settings::NoDevice;
 
     QChar downloadSeparator() const { return QChar(char16_t(quint8(link.DownloadSeparator))); }
-    QChar uploadSeparator() const { return QChar(char16_t(quint8(link.UploadSeparator))); }
+    // The series' port and speed with the protocol's characters, for the exchanges.
+    transfer::Link exchangeLink() const
+    {
+        transfer::Link l = transfer::linkOf(link);
+        l.port = setup.port;
+        l.baud = setup.baud;
+        return l;
+    }
 
     UnitResult result(int row) const
     {
@@ -448,12 +455,10 @@ int SeriesRunner::State::heldRow(const QStringList &moduleFields, int moduleMode
 reg::Entry SeriesRunner::State::entryFor(const transfer::ExchangeReport &report,
                                          const serial::IdentifyOutcome &module, int row) const
 {
-    reg::ExchangeContext context;
-    context.programVersion = setup.programVersion.isEmpty() ? link.Version : setup.programVersion;
-    context.technician = settings::preferences::technician();
-    context.identification = module.id.text;
-    context.model = module.id.model;
-    reg::Entry entry = reg::entryForExchange(report, context);
+    reg::Entry entry = reg::entryForExchange(
+        report,
+        reg::exchangeContext(setup.programVersion.isEmpty() ? link.Version : setup.programVersion,
+                             module.id.text, module.id.model));
     entry.seriesKey = seriesKey(setup.unitsPath, setup.baseFileBytes);
     entry.seriesRow = row + 1;
     return entry;
@@ -469,9 +474,9 @@ UnitResult SeriesRunner::State::writeUnit(int row, const QString &record,
     observer.unitChanged(result);
 
     UnitProgress progress(observer, row, setup.verify);
-    transfer::WriteOutcome written =
-        transfer::writeModule(setup.port, setup.baud, record, downloadSeparator(),
-                              uploadSeparator(), link.AckChar, setup.verify, &progress, &progress);
+    const bool verify = setup.verify;
+    transfer::WriteOutcome written = transfer::download(
+        exchangeLink(), record, [verify] { return verify; }, &progress, &progress);
     if (isRefusal(written.openFailure))
         portFailure = written.openFailure;
     transfer::ExchangeReport &report = written.report;
@@ -663,8 +668,9 @@ bool SeriesRunner::run(SeriesObserver &observer, QString *error)
         const bool check = s.readFirst || (firstModule && d->anyDone());
         firstModule = false;
         if (check) {
-            const transfer::ReadOutOutcome held =
-                transfer::readOutModule(s.port, s.baud, d->uploadSeparator(), nullptr);
+            const transfer::ReadOut read =
+                transfer::readOut(d->exchangeLink(), transfer::ExchangeKind::Backup);
+            const transfer::ReadOutOutcome &held = read.outcome;
             const int heldRow = held.end == transfer::ReadOutEnd::Ok
                                     ? d->heldRow(held.decoded.fields, module.id.model)
                                     : -1;
@@ -678,9 +684,8 @@ bool SeriesRunner::run(SeriesObserver &observer, QString *error)
                               .arg(transfer::readOutFailureText(held));
             if (s.readFirst) {
                 // The read-out is the backup of the unit it is read for.
-                const reg::Entry backup = d->entryFor(
-                    transfer::readOutReport(held, transfer::ExchangeKind::Backup, s.port, s.baud),
-                    module, refusal.isEmpty() ? row : -1);
+                const reg::Entry backup =
+                    d->entryFor(read.report, module, refusal.isEmpty() ? row : -1);
                 const RefusalCatcher refused(journal);
                 if (!journal.record(backup)) {
                     d->notRecorded = true;
@@ -735,8 +740,7 @@ bool SeriesRunner::run(SeriesObserver &observer, QString *error)
     why = d->saveResults();
     if (!why.isEmpty())
         observer.problem(why);
-    if (!s.teamRegister.isEmpty() || !journal.teamConnection().isEmpty())
-        journal.flush(3000);
+    journal.share(3000, s.teamRegister);
     return ok;
 }
 

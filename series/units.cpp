@@ -214,9 +214,6 @@ QList<int> groupMembers(const form::Item *item)
     return members;
 }
 
-// The boxes whose enabled line edits the window requires filled before a download.
-const char *const kRequiredBoxes[] = {"g_general", "g_analog", "g_be", "g_ki", "g_activate"};
-
 // A column the checks accept: its field, when the header names it once and the model
 // has it; for a radio button, the value lines of its exclusive group.
 struct Column
@@ -447,22 +444,21 @@ QList<CellProblem> checkUnits(const UnitsTable &table, const QStringList &baseVa
     // Those it leaves empty that a column fills: in every row whose cell is empty (an empty
     // cell takes the base value).
     QList<std::pair<QString, qsizetype>> required; // name and column
-    for (const char *box : kRequiredBoxes) {
-        for (const QString &name : form::names(box, form::Kind::LineEdit)) {
-            const FieldInfo info = fieldsByName().value(name);
-            if (!info.item || (info.item->flags & form::Disabled) ||
-                (profile && !form::device::hasTextField(*profile, name)) ||
-                !baseValues.value(info.index).isEmpty())
-                continue;
-            if (const auto it = columnOf.constFind(name); it != columnOf.cend())
-                required << std::pair{name, *it};
-            else
-                problems << CellProblem{
-                    0, table.headerLine, name, QString(),
-                    Text::tr("Minden beviteli mező kitöltése kötelező! (%1): az "
-                             "alapfájlban üres, és nincs ilyen oszlop.")
-                        .arg(transfer::fieldCaption(name))};
-        }
+    const QStringList requiredFields = form::device::requiredTextFields([&](const QString &name) {
+        const FieldInfo info = fieldsByName().value(name);
+        return info.item && (!profile || form::device::hasTextField(*profile, name)) &&
+               !(info.item->flags & form::Disabled);
+    });
+    for (const QString &name : requiredFields) {
+        if (!baseValues.value(fieldsByName().value(name).index).isEmpty())
+            continue;
+        if (const auto it = columnOf.constFind(name); it != columnOf.cend())
+            required << std::pair{name, *it};
+        else
+            problems << CellProblem{0, table.headerLine, name, QString(),
+                                    Text::tr("Minden beviteli mező kitöltése kötelező! (%1): az "
+                                             "alapfájlban üres, és nincs ilyen oszlop.")
+                                        .arg(transfer::fieldCaption(name))};
     }
 
     // A reason is one text however many rows it is given for: a table of a million bad rows
@@ -586,22 +582,9 @@ QString unitRecord(const UnitsTable &table, int row, const QStringList &baseValu
     transfer::FormValues values = transfer::formValuesFromFile(unitValues(table, row, baseValues));
     values.profile = form::device::profileFor(model);
     const transfer::Assembly assembly = transfer::assembleDownload(values, separator);
-    const QString caption = transfer::fieldCaption(assembly.field);
-    QString why;
-    switch (assembly.status) {
-    case transfer::AssemblyStatus::Ok:
+    if (assembly.status == transfer::AssemblyStatus::Ok)
         return assembly.record;
-    case transfer::AssemblyStatus::SeparatorInText:
-        why = Text::tr("A(z) „%1” mező nem tartalmazhat „%2” karaktert!").arg(caption, separator);
-        break;
-    case transfer::AssemblyStatus::LineBreakInText:
-        why = Text::tr("A(z) „%1” mező nem tartalmazhat sortörést!").arg(caption);
-        break;
-    case transfer::AssemblyStatus::CharacterWithoutByte:
-        why = Text::tr("A(z) „%1” mező nem tartalmazhat „%2” karaktert!")
-                  .arg(caption, assembly.character);
-        break;
-    }
+    const QString why = transfer::assemblyProblem(assembly, separator);
     if (reason)
         *reason = why;
     return {};

@@ -164,21 +164,9 @@ std::optional<std::pair<QString, QString>> refusal(Configuration &c, const Sourc
     transfer::FormValues values = transfer::formValuesFromFile(source.values);
     values.texts = c.texts();
     const transfer::Assembly assembly = transfer::assembleDownload(values, source.separator);
-    const QString caption = transfer::fieldCaption(assembly.field);
-    switch (assembly.status) {
-    case transfer::AssemblyStatus::Ok:
+    if (assembly.status == transfer::AssemblyStatus::Ok)
         return std::nullopt;
-    case transfer::AssemblyStatus::SeparatorInText:
-        return std::pair{assembly.field, Text::tr("A(z) „%1” mező nem tartalmazhat „%2” karaktert!")
-                                             .arg(caption, source.separator)};
-    case transfer::AssemblyStatus::LineBreakInText:
-        return std::pair{assembly.field,
-                         Text::tr("A(z) „%1” mező nem tartalmazhat sortörést!").arg(caption)};
-    case transfer::AssemblyStatus::CharacterWithoutByte:
-        return std::pair{assembly.field, Text::tr("A(z) „%1” mező nem tartalmazhat „%2” karaktert!")
-                                             .arg(caption, assembly.character)};
-    }
-    return std::nullopt;
+    return std::pair{assembly.field, transfer::assemblyProblem(assembly, source.separator, true)};
 }
 
 void addFact(QList<Fact> &facts, const QString &label, const QString &value, bool typed = false)

@@ -313,6 +313,38 @@ Assembly assembleDownload(const FormValues &values, QChar separator)
     return result;
 }
 
+QString assemblyProblem(const Assembly &assembly, QChar separator, bool typographic)
+{
+    const QString caption = fieldCaption(assembly.field);
+    QString text;
+    switch (assembly.status) {
+    case AssemblyStatus::Ok:
+        return {};
+    case AssemblyStatus::SeparatorInText:
+        text =
+            Text::tr("A(z) \"%1\" mező nem tartalmazhat \"%2\" karaktert!").arg(caption, separator);
+        break;
+    case AssemblyStatus::LineBreakInText:
+        text = Text::tr("A(z) \"%1\" mező nem tartalmazhat sortörést!").arg(caption);
+        break;
+    case AssemblyStatus::CharacterWithoutByte:
+        text = Text::tr("A(z) \"%1\" mező nem tartalmazhat \"%2\" karaktert!")
+                   .arg(caption, assembly.character);
+        break;
+    }
+    if (typographic) {
+        // The marks around the caption and the character, in pairs: opening, closing.
+        bool opening = true;
+        for (QChar &c : text) {
+            if (c == u'"') {
+                c = opening ? QChar(u'\u201E') : QChar(u'\u201D');
+                opening = !opening;
+            }
+        }
+    }
+    return text;
+}
+
 QString fieldCaption(const QString &editName)
 {
     for (const Field &field : layout()) {

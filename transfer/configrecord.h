@@ -120,6 +120,11 @@ Assembly assembleDownload(const FormValues &values, QChar separator = record::De
 // How messages name a line edit of the record: "Modul neve", "3. telefonszám".
 QString fieldCaption(const QString &editName);
 
+// Why `assembly` (made with `separator`) cannot be sent, as the user is told it ("A(z)
+// "Modul neve" mező nem tartalmazhat "|" karaktert!"); empty when it can. `typographic`: with
+// the printed sheet's quotation marks („Modul neve”).
+QString assemblyProblem(const Assembly &assembly, QChar separator, bool typographic = false);
+
 // ---- comparison (form's record <-> module's record)
 
 // One thing the module holds otherwise than a download of the form would write it.

@@ -115,4 +115,14 @@ QStringList fileValuesFromReadOut(const ReadOutForm &given, int model)
     return lines;
 }
 
+std::optional<QStringList> fileValuesFromRecord(const QStringList &fields, int model)
+{
+    if (fields.size() != record::FieldCount)
+        return std::nullopt;
+    const ReadOutResult decoded = decodeReadOut(record::buildDownloadRecord(fields));
+    if (decoded.status != ReadOutStatus::Ok)
+        return std::nullopt;
+    return fileValuesFromReadOut(decoded.form, model);
+}
+
 } // namespace qv::transfer

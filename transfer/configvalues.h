@@ -9,6 +9,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace qv::transfer {
 
 // The form's values after opening a file of `values` (qv::files::kValueLines lines): each
@@ -22,5 +24,9 @@ FormValues formValuesFromFile(const QStringList &values);
 // outputs the model lacks are emptied, and RING and SMS of an entry without an alarm
 // source are off, as the window leaves them.
 QStringList fileValuesFromReadOut(const ReadOutForm &readOut, int model);
+
+// The same for 56 record fields as a read-out receives them (a register entry's); nothing
+// when they do not decode.
+std::optional<QStringList> fileValuesFromRecord(const QStringList &fields, int model);
 
 } // namespace qv::transfer

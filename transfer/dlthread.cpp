@@ -1,7 +1,8 @@
 #include "transfer/dlthread.h"
 
-#include "serial/serialline.h"
+#include "serial/exchangethread.h"
 #include "transfer/download.h"
+#include "transfer/exchange.h"
 #include "transfer/modulerecord.h"
 
 namespace qv::transfer {
@@ -40,9 +41,11 @@ dlThread::dlThread(const settings::devSettings &settings, QObject *parent)
 {
 }
 
-// The port lives in this thread, and stays open from the download through the read-back.
+// The port lives in this thread, and stays open from the download through the read-back; the
+// thread holds the port's turn as every exchange thread does (serial/exchangethread.h).
 void dlThread::run()
 {
+    const qv::serial::PortTurn turn(m_settings.Port);
     m_success = false;
     Signals progress(*this);
     const auto readBack = [this, &progress] {
@@ -51,13 +54,8 @@ void dlThread::run()
         progress.startReadBack();
         return true;
     };
-    qv::serial::SerialLine line;
-    qv::transfer::WriteOutcome outcome = qv::transfer::writeModule(
-        line, m_settings.Port, m_settings.Baudrate, m_settings.DownloadRecord,
-        QChar(char16_t(quint8(m_settings.DownloadSeparator))),
-        QChar(char16_t(quint8(m_settings.UploadSeparator))), m_settings.AckChar, readBack,
-        &progress, &progress);
-    line.close();
+    qv::transfer::WriteOutcome outcome = qv::transfer::download(
+        linkOf(m_settings), m_settings.DownloadRecord, readBack, &progress, &progress);
     const bool acknowledged = outcome.report.acknowledged.value_or(false);
     {
         const QMutexLocker lock(&m_outcomeMutex);

@@ -524,28 +524,6 @@ Arguments:
         <translation>No connected device was found on the selected port.</translation>
     </message>
     <message>
-        <source>A(z) %1 fájl nem olvasható.
-%2</source>
-        <translation>The file %1 cannot be read.
-%2</translation>
-    </message>
-    <message>
-        <source>A kiválasztott file &quot;%1&quot; nem nyitható meg a jelenlegi verzióval.</source>
-        <translation>The selected file &quot;%1&quot; cannot be opened with this version.</translation>
-    </message>
-    <message>
-        <source>A(z) %1 fájl szintaxisa hibás.</source>
-        <translation>The file %1 has a syntax error.</translation>
-    </message>
-    <message>
-        <source>A(z) &quot;%1&quot; mező nem tartalmazhat &quot;%2&quot; karaktert!</source>
-        <translation>The field &quot;%1&quot; must not contain the character &quot;%2&quot;!</translation>
-    </message>
-    <message>
-        <source>A(z) &quot;%1&quot; mező nem tartalmazhat sortörést!</source>
-        <translation>The field &quot;%1&quot; must not contain a line break!</translation>
-    </message>
-    <message>
         <source>Minden beviteli mező kitöltése kötelező! (%1)</source>
         <translation>Every input field must be filled in! (%1)</translation>
     </message>
@@ -960,6 +938,49 @@ cannot be written), 5 differences.
     </message>
 </context>
 <context>
+    <name>qv::ConfigFile</name>
+    <message>
+        <source>A(z) %1 fájl nem olvasható.
+%2</source>
+        <translation>The file %1 cannot be read.
+%2</translation>
+    </message>
+    <message>
+        <source>A kiválasztott fájl nem létezik.</source>
+        <translation>The selected file does not exist.</translation>
+    </message>
+    <message>
+        <source>A(z) %1 fájl nem olvasható.</source>
+        <translation>The file %1 cannot be read.</translation>
+    </message>
+    <message>
+        <source>A(z) %1 nem konfigurációs fájl: túl nagy.</source>
+        <translation>%1 is not a configuration file: it is too large.</translation>
+    </message>
+    <message>
+        <source>A kiválasztott file &quot;%1&quot; nem nyitható meg a jelenlegi verzióval.
+Kérem töltse le a legújabb verziót a &apos;%2&apos; oldalról,
+majd töltse be a &apos;defval_qv.dll&apos; fájlt!</source>
+        <translation>The selected file &quot;%1&quot; cannot be opened with this version.
+Please download the latest version from &apos;%2&apos;,
+then load the file &apos;defval_qv.dll&apos;!</translation>
+    </message>
+    <message>
+        <source>A(z) %1 fájl szintaxisa hibás.</source>
+        <translation>The file %1 has a syntax error.</translation>
+    </message>
+</context>
+<context>
+    <name>qv::Exchange</name>
+    <message numerus="yes">
+        <source>A modulban %n érték tér el.</source>
+        <translation>
+            <numerusform>%n value differs in the module.</numerusform>
+            <numerusform>%n values differ in the module.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>qv::FieldCaption</name>
     <message>
         <source>%1. telefonszám</source>
@@ -1221,6 +1242,14 @@ cannot be written), 5 differences.
     <message>
         <source>%1. telefonszám: jogok</source>
         <translation>Telephone number %1: rights</translation>
+    </message>
+    <message>
+        <source>A(z) &quot;%1&quot; mező nem tartalmazhat &quot;%2&quot; karaktert!</source>
+        <translation>The field &quot;%1&quot; must not contain the character &quot;%2&quot;!</translation>
+    </message>
+    <message>
+        <source>A(z) &quot;%1&quot; mező nem tartalmazhat sortörést!</source>
+        <translation>The field &quot;%1&quot; must not contain a line break!</translation>
     </message>
 </context>
 <context>
@@ -1676,14 +1705,6 @@ The port disappeared during the read-out: the device or the adapter was disconne
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>A(z) „%1” mező nem tartalmazhat „%2” karaktert!</source>
-        <translation>The field “%1” must not contain the character “%2”!</translation>
-    </message>
-    <message>
-        <source>A(z) „%1” mező nem tartalmazhat sortörést!</source>
-        <translation>The field “%1” must not contain a line break!</translation>
     </message>
     <message>
         <source>%1 V</source>
@@ -2355,32 +2376,6 @@ Download Software</translation>
 %2</source>
         <translation>The file %1 could not be saved.
 %2</translation>
-    </message>
-    <message>
-        <source>A kiválasztott fájl nem létezik.</source>
-        <translation>The selected file does not exist.</translation>
-    </message>
-    <message>
-        <source>A(z) %1 fájl nem olvasható.</source>
-        <translation>The file %1 cannot be read.</translation>
-    </message>
-    <message>
-        <source>A(z) %1 fájl nem olvasható.
-%2</source>
-        <translation>The file %1 cannot be read.
-%2</translation>
-    </message>
-    <message>
-        <source>A kiválasztott file &quot;%1&quot; nem nyitható meg a jelenlegi verzióval.
-Kérem töltse le a legújabb verziót a &apos;%2&apos; oldalról,
-majd töltse be a &apos;defval_qv.dll&apos; fájlt!</source>
-        <translation>The selected file &quot;%1&quot; cannot be opened with this version.
-Please download the latest version from &apos;%2&apos;,
-then load the file &apos;defval_qv.dll&apos;!</translation>
-    </message>
-    <message>
-        <source>A(z) %1 fájl szintaxisa hibás.</source>
-        <translation>The file %1 has a syntax error.</translation>
     </message>
 </context>
 <context>
@@ -3058,10 +3053,6 @@ Connected device: %2</translation>
         <translation>%1, %2 (“%3”): %4</translation>
     </message>
     <message>
-        <source>A(z) „%1” mező nem tartalmazhat „%2” karaktert!</source>
-        <translation>The field “%1” must not contain the character “%2”!</translation>
-    </message>
-    <message>
         <source>vár</source>
         <translation>waiting</translation>
     </message>
@@ -3191,24 +3182,6 @@ The module&apos;s present configuration did not get into the register, so it get
     <message>
         <source>Válassza ki az alap konfigurációs fájlt.</source>
         <translation>Choose the base configuration file.</translation>
-    </message>
-    <message>
-        <source>A(z) %1 fájl nem olvasható.
-%2</source>
-        <translation>The file %1 cannot be read.
-%2</translation>
-    </message>
-    <message>
-        <source>A(z) %1 nem konfigurációs fájl: túl nagy.</source>
-        <translation>%1 is not a configuration file: it is too large.</translation>
-    </message>
-    <message>
-        <source>A kiválasztott file &quot;%1&quot; nem nyitható meg a jelenlegi verzióval.</source>
-        <translation>The selected file &quot;%1&quot; cannot be opened with this version.</translation>
-    </message>
-    <message>
-        <source>A(z) %1 fájl szintaxisa hibás.</source>
-        <translation>The file %1 has a syntax error.</translation>
     </message>
     <message>
         <source>Válassza ki a modulok táblázatát (CSV).</source>
@@ -3540,13 +3513,6 @@ The customer sheet was not made.</translation>
         <source>Hiba</source>
         <translation>Error</translation>
     </message>
-    <message numerus="yes">
-        <source>A modulban %n érték tér el.</source>
-        <translation>
-            <numerusform>%n value differs in the module.</numerusform>
-            <numerusform>%n values differ in the module.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Összehasonlítás</source>
         <translation>Comparison</translation>
@@ -3587,14 +3553,6 @@ The customer sheet was not made.</translation>
     <message>
         <source>Hiba</source>
         <translation>Error</translation>
-    </message>
-    <message>
-        <source>A(z) &quot;%1&quot; mező nem tartalmazhat &quot;%2&quot; karaktert!</source>
-        <translation>The field &quot;%1&quot; must not contain the character &quot;%2&quot;!</translation>
-    </message>
-    <message>
-        <source>A(z) &quot;%1&quot; mező nem tartalmazhat sortörést!</source>
-        <translation>The field &quot;%1&quot; must not contain a line break!</translation>
     </message>
     <message>
         <source>Minden beviteli mező kitöltése kötelező!</source>

@@ -502,27 +502,6 @@ Argumentumok:
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>A(z) %1 fájl nem olvasható.
-%2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A kiválasztott file &quot;%1&quot; nem nyitható meg a jelenlegi verzióval.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A(z) %1 fájl szintaxisa hibás.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A(z) &quot;%1&quot; mező nem tartalmazhat &quot;%2&quot; karaktert!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A(z) &quot;%1&quot; mező nem tartalmazhat sortörést!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Minden beviteli mező kitöltése kötelező! (%1)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -902,6 +881,45 @@ sheet: a PDF nem írható; status --watch: hiányzó minta vagy a napló nem ír
     </message>
 </context>
 <context>
+    <name>qv::ConfigFile</name>
+    <message>
+        <source>A(z) %1 fájl nem olvasható.
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A kiválasztott fájl nem létezik.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1 fájl nem olvasható.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1 nem konfigurációs fájl: túl nagy.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A kiválasztott file &quot;%1&quot; nem nyitható meg a jelenlegi verzióval.
+Kérem töltse le a legújabb verziót a &apos;%2&apos; oldalról,
+majd töltse be a &apos;defval_qv.dll&apos; fájlt!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1 fájl szintaxisa hibás.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qv::Exchange</name>
+    <message numerus="yes">
+        <source>A modulban %n érték tér el.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>qv::FieldCaption</name>
     <message>
         <source>%1. telefonszám</source>
@@ -1161,6 +1179,14 @@ sheet: a PDF nem írható; status --watch: hiányzó minta vagy a napló nem ír
     </message>
     <message>
         <source>%1. telefonszám: jogok</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) &quot;%1&quot; mező nem tartalmazhat &quot;%2&quot; karaktert!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) &quot;%1&quot; mező nem tartalmazhat sortörést!</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1604,14 +1630,6 @@ A port megszűnt a kiolvasás közben: az eszköz vagy az adapter lecsatlakozott
     <name>qv::Sheet</name>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A(z) „%1” mező nem tartalmazhat „%2” karaktert!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A(z) „%1” mező nem tartalmazhat sortörést!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2263,29 +2281,6 @@ Letöltő Szoftver</source>
     <message>
         <source>A(z) %1 fájl mentése nem sikerült.
 %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A kiválasztott fájl nem létezik.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A(z) %1 fájl nem olvasható.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A(z) %1 fájl nem olvasható.
-%2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A kiválasztott file &quot;%1&quot; nem nyitható meg a jelenlegi verzióval.
-Kérem töltse le a legújabb verziót a &apos;%2&apos; oldalról,
-majd töltse be a &apos;defval_qv.dll&apos; fájlt!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A(z) %1 fájl szintaxisa hibás.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2955,10 +2950,6 @@ A csatlakoztatott eszköz: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>A(z) „%1” mező nem tartalmazhat „%2” karaktert!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>vár</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3083,23 +3074,6 @@ A modul mostani konfigurációja nem került a nyilvántartásba, ezért nem kap
     </message>
     <message>
         <source>Válassza ki az alap konfigurációs fájlt.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A(z) %1 fájl nem olvasható.
-%2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A(z) %1 nem konfigurációs fájl: túl nagy.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A kiválasztott file &quot;%1&quot; nem nyitható meg a jelenlegi verzióval.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A(z) %1 fájl szintaxisa hibás.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -3418,12 +3392,6 @@ Az ügyféllap nem készült el.</source>
         <source>Hiba</source>
         <translation type="unfinished"></translation>
     </message>
-    <message numerus="yes">
-        <source>A modulban %n érték tér el.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
-    </message>
     <message>
         <source>Összehasonlítás</source>
         <translation type="unfinished"></translation>
@@ -3462,14 +3430,6 @@ Az ügyféllap nem készült el.</source>
     <name>qv::transfer::gui::DownloadController</name>
     <message>
         <source>Hiba</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A(z) &quot;%1&quot; mező nem tartalmazhat &quot;%2&quot; karaktert!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A(z) &quot;%1&quot; mező nem tartalmazhat sortörést!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

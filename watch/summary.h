@@ -3,6 +3,7 @@
 #pragma once
 
 #include "register/entry.h"
+#include "register/exchangeentry.h"
 #include "watch/events.h"
 #include "watch/sample.h"
 
@@ -49,14 +50,9 @@ QString summaryText(const Summary &summary);
 QString durationText(qint64 ms);
 
 // Who and what the watch was done with.
-struct WatchContext
+struct WatchContext : reg::ExchangeContext
 {
-    QString programVersion;
-    QString technician;
-    QString site;
     QString port;
-    QString identification;
-    int model = 0;
 };
 
 // The register's entry of a watch session: operation Watch, the summary as its text; a

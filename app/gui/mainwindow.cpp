@@ -9,7 +9,6 @@
 #include "form/gui/mainwindowui.h"
 #include "form/gui/statuspanel.h"
 #include "register/entry.h"
-#include "register/gui/entryform.h"
 #include "register/gui/registercontroller.h"
 #include "register/gui/registerwindow.h"
 #include "serial/gui/portcontroller.h"
@@ -20,6 +19,7 @@
 #include "settings/gui/messages.h"
 #include "settings/preferences.h"
 #include "sheet/gui/sheetcontroller.h"
+#include "transfer/configvalues.h"
 #include "transfer/gui/comparecontroller.h"
 #include "transfer/gui/comparedialog.h"
 #include "transfer/gui/downloadcontroller.h"
@@ -61,11 +61,14 @@ MainWindow::MainWindow(QWidget *parent, const QString &teamRegister)
     m_panel = std::make_unique<form::gui::StatusPanel>(*ui);
     m_checks = std::make_unique<form::gui::FormChecks>(*m_form, this);
     m_ports = new serial::gui::PortController(settings, *m_panel, this, this);
-    m_readOut = new transfer::gui::ReadOutController(settings, *m_form, this, this);
+    // The exchanges read the link from the settings record when they start; only the window
+    // holds the record.
+    const qv::transfer::LinkSource link = [this] { return qv::transfer::linkOf(settings); };
+    m_readOut = new transfer::gui::ReadOutController(link, *m_form, this, this);
     m_download = new transfer::gui::DownloadController(settings, *m_form, this, this);
-    m_status = new transfer::gui::StatusController(settings, *m_panel, this, this);
+    m_status = new transfer::gui::StatusController(link, *m_panel, this, this);
     m_files = new files::gui::FileController(settings, *m_form, this, this);
-    m_compare = new transfer::gui::CompareController(settings, *m_download, this, this);
+    m_compare = new transfer::gui::CompareController(link, *m_download, this, this);
     m_register = new reg::gui::RegisterController(settings, this, teamRegister, this);
     m_series = new series::gui::SeriesController(settings, teamRegister, this);
     m_sheet = new sheet::gui::SheetController(settings, *m_form, this, this);
@@ -560,7 +563,7 @@ void MainWindow::saveEntry(const qv::reg::Entry &entry, QWidget *parent)
         return;
     }
     const std::optional<QStringList> values =
-        qv::reg::gui::entryform::formValues(entry.fields, entry.model);
+        qv::transfer::fileValuesFromRecord(entry.fields, entry.model);
     if (!values) {
         qv::settings::gui::showMessage(parent, QMessageBox::Critical, tr("Mentés"),
                                        tr("A bejegyzés konfigurációja nem olvasható."));

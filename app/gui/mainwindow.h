@@ -7,7 +7,10 @@
 // The house: a folder is a library without widgets (the exchanges, the record, the file
 // format, the register, the series, the sheet, the watch) and its gui/ subfolder holds the
 // controllers and dialogs that call it and show its results; the commands call the same
-// libraries without a window. How data flows (controller in <folder>/gui -> <folder>):
+// libraries without a window. The exchanges are written once (transfer/exchange.h: each takes
+// a Link value made from devSettings and ends in an ExchangeReport); the controllers, the
+// commands and the series call them and only show the result. How data flows (controller in
+// <folder>/gui -> <folder>):
 //   port dialog (setcom) -> PortController (serial/gui) -> identifyModule "~|" (serial) ->
 //     devSettings; the window unlocks, shapes the form (form/gui) and loads the defaults
 //   module -> ReadOutController (transfer/gui) -> readOutModule "~{", decodeReadOut
@@ -22,7 +25,7 @@
 //   the exchanges' ExchangeReport (signals) -> RegisterController (register/gui) -> Journal
 //     (register) -> the local SQLite register -> its sender thread -> the team's PostgreSQL
 //   Journal search -> RegisterModel -> RegisterWindow (register/gui); an entry -> the form,
-//     a *.msw file (entryform, a hidden form) or CompareDialog
+//     a *.msw file (fileValuesFromRecord, transfer) or CompareDialog
 //   BASE.msw + UNITS.csv -> SeriesDialog, SeriesController (series/gui) -> SeriesRunner
 //     (series) on the controller's thread, module after module on the window's port; the
 //     window's port commands are locked while it runs
@@ -33,8 +36,10 @@
 //     preview or PDF
 // The form is the only data model of a configuration: every subsystem reads and writes it
 // through form::gui::FormBinding, in field values. Subsystems report back by signals; none of
-// them knows this class. All run on the GUI thread except the download transfer, the
-// register's sender, a series run and the status watch's queries.
+// them knows this class. Every exchange runs on a thread of its own that holds the port's turn
+// (serial::ExchangeThread; dlThread for the download): the window waits for it in its event
+// loop, so it repaints and answers Cancel meanwhile. The register's sender and the status
+// watch's queries have threads of their own too.
 #pragma once
 
 #include "settings/devsettings.h"

@@ -1,5 +1,6 @@
 #include "files/gui/filecontroller.h"
 
+#include "files/configfile.h"
 #include "files/configformat.h"
 #include "form/catalogue.h"
 #include "form/fieldrules.h"
@@ -137,41 +138,14 @@ void FileController::load(bool defaults)
     const bool defaultsFile = m_settings.FilePath == kDefaultsFile;
     const QString path =
         defaultsFile ? qv::settings::locateDataFile(kDefaultsFile) : m_settings.FilePath;
-    const QString name = QFileInfo(m_settings.FilePath).fileName();
-    auto report = [&](QMessageBox::Icon icon, const QString &text) {
+    const qv::files::ConfigFile read =
+        qv::files::readConfigFile(path, int(form::configurationFields().size()));
+    if (read.problem != qv::files::FileProblem::None) {
         if (!defaultsFile)
-            qv::settings::gui::showMessage(m_window, icon, tr("File hiba"), text);
-    };
-
-    const QFileInfo info(path);
-    if (!info.exists())
-        return report(QMessageBox::Critical, tr("A kiválasztott fájl nem létezik."));
-    // Only a plain file: opening a named pipe would wait for a writer for ever, and a
-    // folder or a device holds no configuration.
-    if (!info.isFile())
-        return report(QMessageBox::Critical, tr("A(z) %1 fájl nem olvasható.").arg(name));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return report(QMessageBox::Critical,
-                      tr("A(z) %1 fájl nem olvasható.\n%2").arg(name, file.errorString()));
-    }
-    const qv::files::ReadResult read =
-        qv::files::readConfig(file, int(form::configurationFields().size()));
-    file.close();
-
-    switch (read.status) {
-    case qv::files::ReadStatus::Ok:
-        break;
-    case qv::files::ReadStatus::TooFewLines:
-        return report(QMessageBox::Warning,
-                      tr("A kiválasztott file \"%1\" nem nyitható meg a jelenlegi "
-                         "verzióval.\nKérem töltse le a legújabb verziót a '%2' "
-                         "oldalról,\nmajd töltse be a 'defval_qv.dll' fájlt!")
-                          .arg(name, qv::settings::makerWebAddress()));
-    case qv::files::ReadStatus::LineTooLong:
-    case qv::files::ReadStatus::ReadError:
-    case qv::files::ReadStatus::WideText:
-        return report(QMessageBox::Critical, tr("A(z) %1 fájl szintaxisa hibás.").arg(name));
+            qv::settings::gui::showMessage(
+                m_window, read.serious ? QMessageBox::Critical : QMessageBox::Warning,
+                tr("File hiba"), read.refusal);
+        return;
     }
 
     applyValues(m_form, read.values);

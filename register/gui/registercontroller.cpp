@@ -4,7 +4,6 @@
 #include "register/exchangeentry.h"
 #include "register/journal.h"
 #include "settings/devsettings.h"
-#include "settings/preferences.h"
 
 #include <QMessageBox>
 #include <QTimer>
@@ -62,13 +61,9 @@ void RegisterController::showProblem(const QString &message)
 
 qv::reg::Entry RegisterController::entryFor(const qv::transfer::ExchangeReport &report) const
 {
-    qv::reg::ExchangeContext context;
-    context.programVersion = m_settings.Version;
-    context.technician = qv::settings::preferences::technician();
-    context.site = m_site;
-    context.identification = m_settings.DeviceId;
-    context.model = m_settings.DeviceModel;
-    return qv::reg::entryForExchange(report, context);
+    return qv::reg::entryForExchange(
+        report, qv::reg::exchangeContext(m_settings.Version, m_settings.DeviceId,
+                                         m_settings.DeviceModel, m_site));
 }
 
 void RegisterController::record(const qv::transfer::ExchangeReport &report)

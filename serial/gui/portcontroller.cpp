@@ -1,7 +1,7 @@
 #include "serial/gui/portcontroller.h"
 
 #include "form/gui/statuspanel.h"
-#include "serial/comport.h"
+#include "serial/exchangethread.h"
 #include "serial/gui/setcom.h"
 #include "serial/identification.h"
 #include "serial/identifymodule.h"
@@ -34,8 +34,16 @@ void PortController::selectPort(bool search)
     m_settings.Baudrate = dialog.baud();
     emit portChosen();
 
-    const qv::serial::IdentifyOutcome outcome =
-        qv::serial::identifyModule(m_settings.Port, m_settings.Baudrate, m_settings.Version);
+    // On its thread; the window repaints meanwhile, and what the user does waits until the
+    // identification has ended.
+    qv::serial::IdentifyOutcome outcome;
+    const QString port = m_settings.Port;
+    const qint32 baud = m_settings.Baudrate;
+    const QString version = m_settings.Version;
+    qv::serial::ExchangeThread exchange(port, [&](qv::serial::ExchangeThread &) {
+        outcome = qv::serial::identifyModule(port, baud, version);
+    });
+    exchange.runInEventLoop();
     switch (outcome.end) {
     case qv::serial::IdentifyEnd::Ok:
         break;

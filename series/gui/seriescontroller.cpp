@@ -1,12 +1,12 @@
 #include "series/gui/seriescontroller.h"
 
-#include "files/configformat.h"
+#include "files/configfile.h"
 #include "form/catalogue.h"
+#include "serial/exchangethread.h"
 #include "series/gui/seriesmodel.h"
 #include "settings/devsettings.h"
 #include "settings/gui/messages.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QThread>
@@ -15,8 +15,6 @@ namespace qv::series::gui {
 
 namespace {
 
-// A configuration file is a few kilobytes; anything near this is not one.
-constexpr qint64 kMaxBaseFileBytes = 1 << 20;
 // How many refused cells the message lists; the rest are counted.
 constexpr int kListedProblems = 15;
 
@@ -75,29 +73,10 @@ struct SeriesController::Prepared
 void SeriesController::prepare(const Request &request, qv::series::SeriesSetup setup, Prepared &out)
 {
     // The base file, whole (its digest names the series in the register).
-    const QString baseName = QFileInfo(request.basePath).fileName();
-    QFile base(request.basePath);
-    if (!base.open(QIODevice::ReadOnly)) {
-        out.refusal = tr("A(z) %1 fájl nem olvasható.\n%2").arg(baseName, base.errorString());
-        return;
-    }
-    if (base.size() > kMaxBaseFileBytes) {
-        out.refusal = tr("A(z) %1 nem konfigurációs fájl: túl nagy.").arg(baseName);
-        return;
-    }
-    const QByteArray baseBytes = base.read(kMaxBaseFileBytes);
-    QBuffer buffer;
-    buffer.setData(baseBytes);
-    buffer.open(QIODevice::ReadOnly);
-    const qv::files::ReadResult read =
-        qv::files::readConfig(buffer, int(form::configurationFields().size()));
-    if (read.status == qv::files::ReadStatus::TooFewLines) {
-        out.refusal =
-            tr("A kiválasztott file \"%1\" nem nyitható meg a jelenlegi verzióval.").arg(baseName);
-        return;
-    }
-    if (read.status != qv::files::ReadStatus::Ok) {
-        out.refusal = tr("A(z) %1 fájl szintaxisa hibás.").arg(baseName);
+    const qv::files::ConfigFile read = qv::files::readConfigFile(
+        request.basePath, int(form::configurationFields().size()), qv::files::MaxConfigFileBytes);
+    if (read.problem != qv::files::FileProblem::None) {
+        out.refusal = read.refusal;
         return;
     }
 
@@ -127,7 +106,7 @@ void SeriesController::prepare(const Request &request, qv::series::SeriesSetup s
     if (out.everyRow)
         return;
 
-    setup.baseFileBytes = baseBytes;
+    setup.baseFileBytes = read.bytes;
     setup.baseValues = read.values;
     setup.units = std::move(*units.table);
     setup.skippedRows = qv::series::rowsWithProblems(problems);
@@ -183,8 +162,11 @@ bool SeriesController::start(const Request &request, QWidget *parent)
 
     m_parent = parent;
     m_prepared = std::make_shared<Prepared>();
-    m_checking = QThread::create(
-        [request, setup, prepared = m_prepared] { prepare(request, setup, *prepared); });
+    // Reading the files exchanges nothing: the thread takes no port's turn.
+    m_checking = new qv::serial::ExchangeThread(
+        {}, [request, setup, prepared = m_prepared](qv::serial::ExchangeThread &) {
+            prepare(request, setup, *prepared);
+        });
     m_checking->setObjectName(QStringLiteral("series check"));
     connect(m_checking, &QThread::finished, this, &SeriesController::checked);
     m_stopping = false;
@@ -245,11 +227,12 @@ void SeriesController::launch()
     emit problem({});
     qv::series::SeriesRunner *runner = m_runner.get();
     SeriesRelay *relay = m_relay;
-    m_thread = QThread::create([runner, relay] {
-        QString error;
-        const bool ok = runner->run(*relay, &error);
-        emit relay->ended(ok, error);
-    });
+    m_thread =
+        new qv::serial::ExchangeThread(m_setup.port, [runner, relay](qv::serial::ExchangeThread &) {
+            QString error;
+            const bool ok = runner->run(*relay, &error);
+            emit relay->ended(ok, error);
+        });
     m_thread->setObjectName(QStringLiteral("series"));
     emit progressChanged(qv::series::progressText(m_model->results()));
     emit runningChanged(true);

@@ -6,9 +6,11 @@
 // README); not part of the tests.
 #include "emulator.h"
 #include "transfer/modulerecord.h"
+#include "transfer/statusquery.h"
 
 #include "app/gui/mainwindow.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QElapsedTimer>
@@ -82,6 +84,9 @@ public:
         m_timer.start(5);
     }
     void onDownloadDialog(std::function<void(QWidget *)> handler) { m_dialog = std::move(handler); }
+    // Called as the port dialog is accepted, and as each message box appears.
+    void onPortDialog(std::function<void()> accepted) { m_portDialog = std::move(accepted); }
+    void onBox(std::function<void()> seen) { m_box = std::move(seen); }
     int messageBoxes() const { return m_boxes; }
     void clear() { m_boxes = 0; }
 
@@ -94,18 +99,27 @@ private:
         m_seen << modal;
         if (auto *box = qobject_cast<QMessageBox *>(modal)) {
             ++m_boxes;
+            if (m_box)
+                m_box();
             QAbstractButton *button = box->button(QMessageBox::Ok);
             if (!button)
                 button = box->escapeButton() ? box->escapeButton() : box->buttons().value(0);
             QTimer::singleShot(0, button, &QAbstractButton::click);
         } else if (modal->objectName() == QLatin1String("dload") && m_dialog) {
             QTimer::singleShot(0, modal, [this, modal] { m_dialog(modal); });
+        } else if (modal->objectName() == QLatin1String("setcom")) {
+            QTimer::singleShot(0, modal, [this, modal] {
+                if (m_portDialog)
+                    m_portDialog();
+                static_cast<QDialog *>(modal)->accept();
+            });
         }
     }
 
     QTimer m_timer;
     QList<QPointer<QWidget>> m_seen;
     std::function<void(QWidget *)> m_dialog;
+    std::function<void()> m_portDialog, m_box;
     int m_boxes = 0;
 };
 
@@ -197,12 +211,43 @@ int main(int argc, char *argv[])
     window.download();
     printRow("download", 2 + 2 + 953 + 2, 0, downloadMs, heartbeat.stopMs(), acknowledged);
 
+    // The comparison: the read-out's bytes and silence, up to its "Nincs eltérés." box.
+    double boxAt = -1;
+    answers.onBox([&] { boxAt = double(clock.nsecsElapsed()) / 1e6; });
+    answers.clear();
+    heartbeat.start();
+    clock.restart();
+    window.findChild<QAction *>(QStringLiteral("actionCompare"))->trigger();
+    printRow("compare", 2 + replyBytes, 1200, boxAt, heartbeat.stopMs(),
+             answers.messageBoxes() == 1);
+
+    // The status query: "~[" and the module's line up to its CR, always at 1200 bit/s.
+    const qint64 statusBytes =
+        2 + qv::transfer::queryModuleStatus(module.slavePath()).reply.size() + 1;
+    answers.clear();
+    heartbeat.start();
+    clock.restart();
+    window.allapot();
+    printRow("status", statusBytes, 0, double(clock.nsecsElapsed()) / 1e6, heartbeat.stopMs(),
+             answers.messageBoxes() == 0);
+
+    // The identification from the accepted port dialog to the greeting: "~|", the module's
+    // text and its CR, then the 500 ms of silence that ends it.
+    const qint64 identBytes = 2 + module.moduleSetup().identText.size() + 1;
+    answers.onPortDialog([&] {
+        heartbeat.start();
+        clock.restart();
+    });
+    boxAt = -1;
+    answers.clear();
+    window.findChild<QAction *>(QStringLiteral("actionPort"))->trigger();
+    printRow("identify", identBytes, 500, boxAt, heartbeat.stopMs(), answers.messageBoxes() == 1);
+
     // The commands identify first: "~|", the identification and its CR, then the 500 ms of
     // silence that ends it. Each runs twice: the first also makes the register's file.
     QTemporaryDir home;
     const QString file = home.filePath(QStringLiteral("module.msw"));
     const QString port = module.slavePath();
-    const qint64 identBytes = 2 + module.moduleSetup().identText.size() + 1;
     const double start = runCommand(home.path(), {QStringLiteral("--version")});
     std::printf(
         "\nthe commands at %d bit/s, each a whole process (start and exit alone: %.1f ms)\n", Baud,

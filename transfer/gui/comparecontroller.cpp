@@ -1,6 +1,5 @@
 #include "transfer/gui/comparecontroller.h"
 
-#include "settings/devsettings.h"
 #include "settings/gui/messages.h"
 #include "transfer/gui/comparedialog.h"
 #include "transfer/gui/downloadcontroller.h"
@@ -8,9 +7,9 @@
 
 namespace qv::transfer::gui {
 
-CompareController::CompareController(const settings::devSettings &settings,
-                                     DownloadController &download, QWidget *window, QObject *parent)
-    : QObject(parent), m_settings(settings), m_download(download), m_window(window)
+CompareController::CompareController(qv::transfer::LinkSource link, DownloadController &download,
+                                     QWidget *window, QObject *parent)
+    : QObject(parent), m_link(std::move(link)), m_download(download), m_window(window)
 {
 }
 
@@ -30,23 +29,13 @@ void CompareController::compareRecord(const QString &record, const QString &ours
 void CompareController::readAndCompare(const QString &record, const QString &ours, QWidget *parent,
                                        bool formRecord)
 {
-    const qv::transfer::ReadOutOutcome outcome =
-        readOutModule(m_settings.Port, m_settings.Baudrate,
-                      QChar(char16_t(quint8(m_settings.UploadSeparator))), parent);
-    qv::transfer::ExchangeReport report = qv::transfer::readOutReport(
-        outcome, qv::transfer::ExchangeKind::Compare, m_settings.Port, m_settings.Baudrate);
-    if (outcome.end != qv::transfer::ReadOutEnd::Ok) {
-        if (const QString text = qv::transfer::readOutFailureText(outcome); !text.isEmpty())
+    const qv::transfer::ReadOut done = compareWithModule(m_link(), record, parent);
+    const qv::transfer::ExchangeReport &report = done.report;
+    if (done.outcome.end != qv::transfer::ReadOutEnd::Ok) {
+        if (const QString text = qv::transfer::readOutFailureText(done.outcome); !text.isEmpty())
             qv::settings::gui::showMessage(parent, QMessageBox::Critical, tr("Hiba"), text);
         emit exchanged(report);
         return;
-    }
-
-    report.differences = qv::transfer::compareRecords(
-        record, outcome.decoded.fields, QChar(char16_t(quint8(m_settings.DownloadSeparator))));
-    if (!report.differences.isEmpty()) {
-        report.result = qv::transfer::ExchangeResult::Differences;
-        report.reason = tr("A modulban %n érték tér el.", nullptr, int(report.differences.size()));
     }
     emit exchanged(report);
     if (report.differences.isEmpty()) {

@@ -2,7 +2,7 @@
 // module holds, without touching the form.
 #pragma once
 
-#include "settings/devsettings.h"
+#include "transfer/exchange.h"
 #include "transfer/exchangereport.h"
 
 #include <QObject>
@@ -19,11 +19,10 @@ class CompareController : public QObject
     Q_OBJECT
 
 public:
-    // Reads Port, Baudrate and the separators of the window's `settings`; the record
-    // comes from `download` as a download would build it; dialogs and messages are
-    // parented to `window`.
-    CompareController(const settings::devSettings &settings, DownloadController &download,
-                      QWidget *window, QObject *parent = nullptr);
+    // Reads out on the link the window gives (`link`); the record comes from `download` as
+    // a download would build it; dialogs and messages are parented to `window`.
+    CompareController(qv::transfer::LinkSource link, DownloadController &download, QWidget *window,
+                      QObject *parent = nullptr);
 
     // Builds the form's record, reads the module's configuration as the read-out does and
     // shows the fields that differ, or "Nincs eltérés.". A failed read shows the
@@ -47,7 +46,7 @@ private:
     void readAndCompare(const QString &record, const QString &ours, QWidget *parent,
                         bool formRecord);
 
-    const settings::devSettings &m_settings;
+    qv::transfer::LinkSource m_link;
     DownloadController &m_download;
     QWidget *m_window = nullptr;
 };

@@ -115,12 +115,10 @@ QString dload::resultText() const
 
 qv::transfer::ExchangeReport dload::report() const
 {
-    qv::transfer::ExchangeReport report = m_report;
-    // The window has always kept a download the module took as done when only its
-    // verification failed or was cancelled: the reason and the verification say so.
-    if (report.acknowledged.value_or(false) && report.readBack == qv::transfer::ReadBack::Failed)
-        report.result = qv::transfer::ExchangeResult::Ok;
-    return report;
+    // A download the module took but whose verification failed or was cancelled is kept as
+    // failed, as the commands and the series keep it: the module acknowledged the record
+    // (the entry says so), but nothing confirmed what it holds.
+    return m_report;
 }
 
 void dload::readBackStarted()

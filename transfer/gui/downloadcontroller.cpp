@@ -64,24 +64,10 @@ std::optional<QString> DownloadController::assembleRecord()
     for (int i = 0; i < assembly.unreadableTags; ++i)
         qCDebug(qv::transfer::lcTransfer) << "toInt error.";
 
-    switch (assembly.status) {
-    case qv::transfer::AssemblyStatus::Ok:
-        break;
-    case qv::transfer::AssemblyStatus::SeparatorInText:
-        refuseAt(assembly.field, tr("A(z) \"%1\" mező nem tartalmazhat \"%2\" karaktert!")
-                                     .arg(qv::transfer::fieldCaption(assembly.field), separator));
-        return std::nullopt;
-    case qv::transfer::AssemblyStatus::LineBreakInText:
-        refuseAt(assembly.field, tr("A(z) \"%1\" mező nem tartalmazhat sortörést!")
-                                     .arg(qv::transfer::fieldCaption(assembly.field)));
-        return std::nullopt;
-    case qv::transfer::AssemblyStatus::CharacterWithoutByte:
-        refuseAt(assembly.field,
-                 tr("A(z) \"%1\" mező nem tartalmazhat \"%2\" karaktert!")
-                     .arg(qv::transfer::fieldCaption(assembly.field), assembly.character));
+    if (assembly.status != qv::transfer::AssemblyStatus::Ok) {
+        refuseAt(assembly.field, qv::transfer::assemblyProblem(assembly, separator));
         return std::nullopt;
     }
-
     return assembly.record;
 }
 
@@ -90,13 +76,12 @@ void DownloadController::download()
     m_form.showPage(0);
     m_settings.DownloadRecord.clear();
 
-    // Every enabled field of these boxes must be filled; the telephone numbers need not.
-    for (const char *box : {"g_general", "g_analog", "g_be", "g_ki", "g_activate"}) {
-        for (const QString &field : form::names(box, form::Kind::LineEdit)) {
-            if (m_form.isEnabled(field) && m_form.text(field).isEmpty()) {
-                refuseAt(field, tr("Minden beviteli mező kitöltése kötelező!"));
-                return;
-            }
+    const QStringList required = qv::form::device::requiredTextFields(
+        [this](const QString &field) { return m_form.isEnabled(field); });
+    for (const QString &field : required) {
+        if (m_form.text(field).isEmpty()) {
+            refuseAt(field, tr("Minden beviteli mező kitöltése kötelező!"));
+            return;
         }
     }
 
@@ -116,11 +101,10 @@ void DownloadController::download()
 
 bool DownloadController::backUp()
 {
-    const qv::transfer::ReadOutOutcome outcome =
-        readOutModule(m_settings.Port, m_settings.Baudrate,
-                      QChar(char16_t(quint8(m_settings.UploadSeparator))), m_window);
-    emit exchanged(qv::transfer::readOutReport(outcome, qv::transfer::ExchangeKind::Backup,
-                                               m_settings.Port, m_settings.Baudrate));
+    const qv::transfer::ReadOut done = readOutModule(qv::transfer::linkOf(m_settings),
+                                                     qv::transfer::ExchangeKind::Backup, m_window);
+    const qv::transfer::ReadOutOutcome &outcome = done.outcome;
+    emit exchanged(done.report);
     switch (outcome.end) {
     case qv::transfer::ReadOutEnd::Ok:
         return true;

@@ -3,32 +3,30 @@
 #include "form/catalogue.h"
 #include "form/deviceprofile.h"
 #include "form/gui/formbinding.h"
-#include "settings/devsettings.h"
 #include "settings/gui/messages.h"
 #include "transfer/gui/readoutexchange.h"
 
 namespace qv::transfer::gui {
 
-ReadOutController::ReadOutController(settings::devSettings &settings, form::gui::FormBinding &form,
+ReadOutController::ReadOutController(qv::transfer::LinkSource link, form::gui::FormBinding &form,
                                      QWidget *window, QObject *parent)
-    : QObject(parent), m_settings(settings), m_form(form), m_window(window)
+    : QObject(parent), m_link(std::move(link)), m_form(form), m_window(window)
 {
 }
 
 void ReadOutController::readOut()
 {
     m_form.showPage(0);
-    const qv::transfer::ReadOutOutcome outcome =
-        readOutModule(m_settings.Port, m_settings.Baudrate,
-                      QChar(char16_t(quint8(m_settings.UploadSeparator))), m_window);
-    if (outcome.end == qv::transfer::ReadOutEnd::Ok) {
-        apply(m_form, outcome.decoded.form);
+    const qv::transfer::ReadOut done =
+        readOutModule(m_link(), qv::transfer::ExchangeKind::ReadOut, m_window);
+    if (done.outcome.end == qv::transfer::ReadOutEnd::Ok) {
+        apply(m_form, done.outcome.decoded.form);
         emit formFilled();
-    } else if (const QString text = qv::transfer::readOutFailureText(outcome); !text.isEmpty()) {
+    } else if (const QString text = qv::transfer::readOutFailureText(done.outcome);
+               !text.isEmpty()) {
         qv::settings::gui::showMessage(m_window, QMessageBox::Critical, tr("Hiba"), text);
     }
-    emit exchanged(qv::transfer::readOutReport(outcome, qv::transfer::ExchangeKind::ReadOut,
-                                               m_settings.Port, m_settings.Baudrate));
+    emit exchanged(done.report);
 }
 
 // The fields go back into the reply they came from, each padded to its 16 characters and

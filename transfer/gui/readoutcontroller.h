@@ -1,8 +1,8 @@
 // Reading the module's configuration out into the form.
 #pragma once
 
-#include "settings/devsettings.h"
 #include "transfer/configrecord.h"
+#include "transfer/exchange.h"
 #include "transfer/exchangereport.h"
 
 #include <QObject>
@@ -19,10 +19,10 @@ class ReadOutController : public QObject
     Q_OBJECT
 
 public:
-    // Works on the window's `settings` and form; dialogs and messages are parented to
-    // `window`.
-    ReadOutController(settings::devSettings &settings, form::gui::FormBinding &form,
-                      QWidget *window, QObject *parent = nullptr);
+    // Reads out on the link the window gives (`link`) into its form; dialogs and messages
+    // are parented to `window`.
+    ReadOutController(qv::transfer::LinkSource link, form::gui::FormBinding &form, QWidget *window,
+                      QObject *parent = nullptr);
 
     // Asks the module for its configuration and fills the form with it, then announces
     // formFilled(). A failed or cancelled read-out leaves the form as it was. Either way
@@ -45,7 +45,7 @@ signals:
     void exchanged(const qv::transfer::ExchangeReport &report);
 
 private:
-    settings::devSettings &m_settings;
+    qv::transfer::LinkSource m_link;
     form::gui::FormBinding &m_form;
     QWidget *m_window = nullptr;
 };

@@ -1,6 +1,6 @@
 #include "transfer/gui/readoutexchange.h"
 
-#include "serial/serialline.h"
+#include "serial/exchangethread.h"
 
 #include <QCoreApplication>
 #include <QProgressDialog>
@@ -9,31 +9,10 @@ namespace qv::transfer::gui {
 
 namespace {
 
-// The read-out's progress window as the serial read sees it: one step per byte that is
-// not a carriage return, and the cancel button asked between bytes.
-class ProgressWindow : public qv::serial::ReadProgress
-{
-public:
-    explicit ProgressWindow(QProgressDialog &dialog) : m_dialog(dialog) {}
-
-    void advance() override
-    {
-        ++m_bytes;
-        if (m_bytes <= m_dialog.maximum())
-            m_dialog.setValue(m_bytes); // repaints and takes the clicks once it is shown
-        else if (m_dialog.isVisible())
-            QCoreApplication::processEvents(); // the bar is full; keep the window alive
-    }
-    bool cancelled() override { return m_dialog.wasCanceled(); }
-
-private:
-    QProgressDialog &m_dialog;
-    int m_bytes = 0;
-};
-
-} // namespace
-
-ReadOutOutcome readOutModule(const QString &port, qint32 baud, QChar separator, QWidget *parent)
+// Runs `exchange` on its thread under the read-out's progress window: one step per byte
+// that is not a carriage return, and its Cancel ends the read at once.
+ReadOut underProgress(const QString &port, QWidget *parent,
+                      const std::function<ReadOut(serial::ReadProgress *)> &exchange)
 {
     const int range = record::FieldCount * record::ItemWidth;
     QProgressDialog progress(QCoreApplication::translate("qv::ReadOut", "Kiolvasás..."),
@@ -41,10 +20,36 @@ ReadOutOutcome readOutModule(const QString &port, qint32 baud, QChar separator, 
                              parent);
     progress.setWindowModality(Qt::WindowModal);
     progress.setAutoReset(false);
-    ProgressWindow window(progress);
-    ReadOutOutcome outcome = transfer::readOutModule(port, baud, separator, &window);
+
+    ReadOut done;
+    serial::ExchangeThread thread(
+        port, [&done, &exchange](serial::ExchangeThread &self) { done = exchange(&self); });
+    int bytes = 0;
+    QObject::connect(&thread, &serial::ExchangeThread::advanced, &progress, [&] {
+        if (++bytes <= progress.maximum())
+            progress.setValue(bytes); // shows the window once the read has taken a while
+    });
+    QObject::connect(&progress, &QProgressDialog::canceled, &progress,
+                     [&thread] { thread.cancel(); });
+    thread.runInEventLoop([&progress] { return progress.isVisible(); });
     progress.reset(); // it must not pop up behind a message
-    return outcome;
+    return done;
+}
+
+} // namespace
+
+ReadOut readOutModule(const Link &link, ExchangeKind kind, QWidget *parent)
+{
+    return underProgress(link.port, parent, [link, kind](serial::ReadProgress *progress) {
+        return transfer::readOut(link, kind, progress);
+    });
+}
+
+ReadOut compareWithModule(const Link &link, const QString &record, QWidget *parent)
+{
+    return underProgress(link.port, parent, [link, record](serial::ReadProgress *progress) {
+        return transfer::compareWithModule(link, record, progress);
+    });
 }
 
 } // namespace qv::transfer::gui

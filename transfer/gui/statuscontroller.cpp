@@ -1,39 +1,18 @@
 #include "transfer/gui/statuscontroller.h"
 
 #include "form/gui/statuspanel.h"
-#include "serial/serialline.h"
-#include "settings/devsettings.h"
+#include "serial/exchangethread.h"
 #include "settings/gui/messages.h"
-#include "transfer/statusquery.h"
+#include "transfer/exchange.h"
 #include "transfer/statusview.h"
 
 #include <QProgressDialog>
 
 namespace qv::transfer::gui {
 
-namespace {
-
-// The query's progress window: one step for the request and one for each byte.
-class StatusProgress : public qv::serial::ReadProgress
-{
-public:
-    explicit StatusProgress(QProgressDialog &dialog) : m_dialog(dialog) {}
-    void advance() override
-    {
-        if (m_dialog.value() < m_dialog.maximum())
-            m_dialog.setValue(m_dialog.value() + 1);
-    }
-    bool cancelled() override { return false; } // the query is not cancelled
-
-private:
-    QProgressDialog &m_dialog;
-};
-
-} // namespace
-
-StatusController::StatusController(const settings::devSettings &settings,
-                                   form::gui::StatusPanel &panel, QWidget *window, QObject *parent)
-    : QObject(parent), m_settings(settings), m_panel(panel), m_window(window)
+StatusController::StatusController(qv::transfer::LinkSource link, form::gui::StatusPanel &panel,
+                                   QWidget *window, QObject *parent)
+    : QObject(parent), m_link(std::move(link)), m_panel(panel), m_window(window)
 {
 }
 
@@ -50,12 +29,28 @@ void StatusController::query()
     progress.setMinimumDuration(0);
     progress.show();
 
-    StatusProgress steps(progress);
-    const qv::transfer::StatusQueryOutcome outcome =
-        qv::transfer::queryModuleStatus(m_settings.Port, &steps);
+    // The query runs on its thread; the bar takes one step for the request and one for each
+    // byte it announces. Its cancel button ends the query at the next byte or wait.
+    qv::transfer::StatusQueryOutcome outcome;
+    const qv::transfer::Link link = m_link();
+    qv::serial::ExchangeThread exchange(
+        link.port, [&outcome, link](qv::serial::ExchangeThread &thread) {
+            outcome = qv::transfer::queryStatus(link, &thread, &thread.cancelFlag());
+        });
+    QObject::connect(&progress, &QProgressDialog::canceled, &progress,
+                     [&exchange] { exchange.cancel(); });
+    QObject::connect(&exchange, &qv::serial::ExchangeThread::advanced, &progress, [&progress] {
+        if (progress.value() < progress.maximum())
+            progress.setValue(progress.value() + 1);
+    });
+    exchange.runInEventLoop([] { return true; });
     progress.reset();
     progress.close();
 
+    if (outcome.end == qv::transfer::StatusQueryEnd::Cancelled) {
+        m_panel.setQueryRunning(false);
+        return;
+    }
     if (outcome.end != qv::transfer::StatusQueryEnd::Ok) {
         m_panel.setQueryRunning(false);
         qv::settings::gui::showMessage(m_window, QMessageBox::Critical, tr("Hiba"),
@@ -63,7 +58,7 @@ void StatusController::query()
         return;
     }
 
-    m_panel.show(qv::transfer::status::panelView(outcome.status, m_settings.DeviceModel));
+    m_panel.show(qv::transfer::status::panelView(outcome.status, link.model));
     m_panel.setQueryRunning(false);
 }
 

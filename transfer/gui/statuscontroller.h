@@ -1,7 +1,7 @@
 // The module's live status in the status panel.
 #pragma once
 
-#include "settings/devsettings.h"
+#include "transfer/exchange.h"
 
 #include <QObject>
 
@@ -19,15 +19,15 @@ class StatusController : public QObject
 public:
     // Reads Port and DeviceModel of the window's `settings`; the progress window and the
     // messages are parented to `window`.
-    StatusController(const settings::devSettings &settings, form::gui::StatusPanel &panel,
-                     QWidget *window, QObject *parent = nullptr);
+    StatusController(qv::transfer::LinkSource link, form::gui::StatusPanel &panel, QWidget *window,
+                     QObject *parent = nullptr);
 
     // Asks the module for its status ("~[", always at 1200 bit/s) and shows it; a failed
     // query leaves the panel as it was and says so.
     void query();
 
 private:
-    const settings::devSettings &m_settings;
+    qv::transfer::LinkSource m_link;
     form::gui::StatusPanel &m_panel;
     QWidget *m_window = nullptr;
 };

@@ -4,7 +4,6 @@
 #include "register/gui/registercontroller.h"
 #include "register/journal.h"
 #include "settings/devsettings.h"
-#include "settings/preferences.h"
 #include "transfer/statusview.h"
 #include "watch/csvlog.h"
 #include "watch/watcher.h"
@@ -113,21 +112,15 @@ void WatchController::record()
     const Summary summary = m_summary.summary();
     if (!m_registry || summary.samples == 0)
         return;
-    WatchContext context;
-    context.programVersion = m_settings.Version;
-    context.technician = qv::settings::preferences::technician();
-    context.site = m_registry->site();
-    context.port = m_port;
-    context.identification = m_settings.DeviceId;
-    context.model = m_model;
+    WatchContext context{
+        reg::exchangeContext(m_settings.Version, m_settings.DeviceId, m_model, m_registry->site()),
+        m_port};
     m_registry->journal().record(watchEntry(summary, context));
 }
 
-void WatchController::take(const Sample &sample)
+// A sample into the plot's history, the summary and the events; returns its events.
+QList<Event> WatchController::addSample(const Sample &sample)
 {
-    // A sample that was under way when the session stopped belongs to none.
-    if (!m_running)
-        return;
     m_history.append(sample);
     m_summary.add(sample);
     const QList<Event> events = m_tracker->add(sample);
@@ -137,6 +130,15 @@ void WatchController::take(const Sample &sample)
             m_history.addMark(e.elapsedMs, e.kind == EventKind::Output);
     }
     m_events.append(events);
+    return events;
+}
+
+void WatchController::take(const Sample &sample)
+{
+    // A sample that was under way when the session stopped belongs to none.
+    if (!m_running)
+        return;
+    const QList<Event> events = addSample(sample);
     if (m_events.size() > MaxEvents)
         m_events.remove(0, m_events.size() - MaxEvents);
     if (m_spool && !m_logFailed) {
@@ -249,17 +251,8 @@ bool WatchController::openLog(const QString &path, QString *error, QString *noti
     }
     beginSession(read.model);
     m_logPath = path;
-    for (const Sample &s : read.samples) {
-        m_history.append(s);
-        m_summary.add(s);
-        const QList<Event> events = m_tracker->add(s);
-        m_summary.addEvents(int(events.size()));
-        for (const Event &e : events) {
-            if (e.isSwitch())
-                m_history.addMark(e.elapsedMs, e.kind == EventKind::Output);
-        }
-        m_events.append(events);
-    }
+    for (const Sample &s : read.samples)
+        addSample(s);
     if (m_events.size() > MaxEvents)
         m_events.remove(0, m_events.size() - MaxEvents);
     if (notice) {

@@ -109,6 +109,7 @@ signals:
 
 private:
     void take(const qv::watch::Sample &sample);
+    QList<qv::watch::Event> addSample(const qv::watch::Sample &sample);
     void hold(const QString &why);
     void release();
     void beginSession(int model);

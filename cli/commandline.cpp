@@ -1,5 +1,7 @@
 #include "cli/commandline.h"
 
+#include "cli/commands.h"
+
 #include "register/store.h"
 
 #include "settings/language.h"
@@ -180,7 +182,7 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
     CommandLine result;
     if (parser.isSet(help)) {
         result.action = CommandLine::Action::Help;
-        result.text = usage();
+        result.text = usage() + u'\n' + commandList();
         return result;
     }
     if (parser.isSet(versionOption)) {

@@ -41,6 +41,7 @@
 #include "settings/language.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <memory>
 
@@ -76,7 +77,8 @@ struct Entry;
 }
 namespace qv::reg::gui {
 class RegisterController;
-}
+class RegisterWindow;
+} // namespace qv::reg::gui
 namespace qv::series::gui {
 class SeriesController;
 class SeriesDialog;
@@ -146,6 +148,7 @@ protected:
 private:
     // Remembers the language chosen in the menu; it applies from the next start.
     void chooseLanguage(settings::language::Language language);
+    void restartProgram();
     // True when the form may be replaced: it holds no unsaved edits, or the user saved
     // or discarded them.
     bool mayReplaceForm();
@@ -184,7 +187,10 @@ private:
     QLabel *linkLabel = nullptr;
     QLabel *m_modifiedLabel = nullptr; // shown while the form holds unsaved edits
     QLabel *m_verifiedLabel = nullptr; // the last download's verification, while it holds
+    QLabel *m_readOutLabel = nullptr;  // the last successful read-out: model, module, time
     QString m_pendingFile;             // opened after the first identification
+    QPointer<reg::gui::RegisterWindow> m_registerWindow; // while it is open
+    bool m_restarting = false; // closing to start again in the language chosen
 
     std::unique_ptr<form::gui::FormBinding> m_form;
     std::unique_ptr<form::gui::StatusPanel> m_panel;

@@ -6,6 +6,7 @@
 #include "settings/devsettings.h"
 #include "settings/gui/messages.h"
 #include "transfer/gui/readoutexchange.h"
+#include "transfer/outcometexts.h"
 
 namespace qv::transfer::gui {
 
@@ -25,7 +26,9 @@ void ReadOutController::readOut()
         apply(m_form, outcome.decoded.form);
         emit formFilled();
     } else if (const QString text = qv::transfer::readOutFailureText(outcome); !text.isEmpty()) {
-        qv::settings::gui::showMessage(m_window, QMessageBox::Critical, tr("Hiba"), text);
+        // The message stays as it always was; the cause goes beneath it.
+        qv::settings::gui::showMessage(m_window, QMessageBox::Critical, tr("Hiba"), text,
+                                       qv::transfer::readOutCause(outcome));
     }
     emit exchanged(qv::transfer::readOutReport(outcome, qv::transfer::ExchangeKind::ReadOut,
                                                m_settings.Port, m_settings.Baudrate));

@@ -347,16 +347,16 @@ void TestRegisterWindow::window()
         click("registerCompareEntries");
         search->setText(QStringLiteral("PINCE"));
         QTest::keyClick(search, Qt::Key_Return);
-        auto *model = static_cast<qv::reg::gui::RegisterModel *>(view->model());
+        auto *entries = static_cast<qv::reg::gui::RegisterModel *>(view->model());
         const int chosen = int(rows().lastIndexOf(QStringLiteral("PINCE KAPU")));
         view->selectRow(chosen);
-        const QString chosenId = model->entryAt(chosen).id;
+        const QString chosenId = entries->entryAt(chosen).id;
         click("registerHistory");
         history = rows();
         // The history keeps the entry selected, and the search no longer narrows it.
         const QModelIndexList selected = view->selectionModel()->selectedRows();
         QCOMPARE(selected.size(), 1);
-        historySelected = model->entryAt(selected.first().row()).id;
+        historySelected = entries->entryAt(selected.first().row()).id;
         QCOMPARE(historySelected, chosenId);
         historySearch = search->text();
         view->selectRow(0);

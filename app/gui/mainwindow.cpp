@@ -334,11 +334,13 @@ void MainWindow::createStatusBar()
     m_verifiedLabel->setVisible(false);
     ui->statusBar->insertWidget(3, m_verifiedLabel, 0);
 
+    // The last successful read-out, until the next: kept apart from the notices, which
+    // would hide it for their time.
     m_readOutLabel = new QLabel(this);
     m_readOutLabel->setObjectName(QStringLiteral("readOutLabel"));
     m_readOutLabel->setTextFormat(Qt::PlainText); // the module's name
     m_readOutLabel->setVisible(false);
-    ui->statusBar->insertWidget(3, m_readOutLabel, 0);
+    ui->statusBar->addPermanentWidget(m_readOutLabel);
 
     // At the far right, apart from the three labels above.
     m_modifiedLabel = new QLabel(tr("Nem mentett módosítások"), this);

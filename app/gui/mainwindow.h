@@ -11,7 +11,8 @@
 //   port dialog (setcom) -> PortController (serial/gui) -> identifyModule "~|" (serial) ->
 //     devSettings; the window unlocks, shapes the form (form/gui) and loads the defaults
 //   module -> ReadOutController (transfer/gui) -> readOutModule "~{", decodeReadOut
-//     (transfer) -> FormBinding (form/gui)
+//     (transfer) -> FormBinding (form/gui); its report -> the status bar (readOutSummary),
+//     a failure's cause beneath its message (readOutCause)
 //   FormBinding -> DownloadController (transfer/gui): assembleDownload (transfer) -> a copy
 //     of devSettings -> dload / dlThread (its own thread; writeModule holds one port through
 //     the write and its read-back) -> module; the verification -> dload, the status bar
@@ -21,8 +22,8 @@
 //   FormBinding <-> FileController (files/gui) <-> configformat (files) <-> *.msw
 //   the exchanges' ExchangeReport (signals) -> RegisterController (register/gui) -> Journal
 //     (register) -> the local SQLite register -> its sender thread -> the team's PostgreSQL
-//   Journal search -> RegisterModel -> RegisterWindow (register/gui); an entry -> the form,
-//     a *.msw file (entryform, a hidden form) or CompareDialog
+//   Journal search -> RegisterModel -> RegisterWindow (register/gui, not modal); an entry ->
+//     the form, a *.msw file (entryform, a hidden form) or CompareDialog
 //   BASE.msw + UNITS.csv -> SeriesDialog, SeriesController (series/gui) -> SeriesRunner
 //     (series) on the controller's thread, module after module on the window's port; the
 //     window's port commands are locked while it runs

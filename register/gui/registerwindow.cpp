@@ -149,8 +149,8 @@ RegisterWindow::RegisterWindow(RegisterController &controller, bool moduleConnec
     m_view->verticalHeader()->hide();
     m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 6);
     m_view->horizontalHeader()->setStretchLastSection(true);
-    const int columnWidths[RegisterModel::Columns] = {130, 150, 130, 100, 150,
-                                                      120, 60,  110, 110, 70};
+    const int columnWidths[RegisterModel::Columns] = {140, 160, 130, 110, 130,
+                                                      130, 60,  110, 100, 70};
     for (int column = 0; column < RegisterModel::Columns; ++column)
         m_view->setColumnWidth(column, columnWidths[column]);
 

@@ -94,6 +94,8 @@ QChar downloadSeparator(const Context &c);
 // The read-out, with its progress on a terminal.
 transfer::ReadOutOutcome readOut(Context &c);
 int readOutFailure(Context &c, const transfer::ReadOutOutcome &outcome);
+// "(/dev/ttyUSB0, 1200 bit/s)": which port a message is about.
+QString portNote(const Context &c, qint32 baud);
 // A configuration file's value lines, or nothing after saying why it cannot be used.
 std::optional<QStringList> readFile(Context &c, const QString &path);
 // The download record a file gives for `model` (NoDevice: every value as it is), as the

@@ -155,12 +155,16 @@ transfer::ReadOutOutcome readOut(Context &c)
                                    progress.get());
 }
 
+QString portNote(const Context &c, qint32 baud)
+{
+    return CommandText::tr("(%1, %2 bit/s)").arg(c.settings.Port).arg(baud);
+}
+
 int readOutFailure(Context &c, const transfer::ReadOutOutcome &outcome)
 {
     QString text = transfer::readOutFailureText(outcome);
     if (const QString cause = transfer::readOutCause(outcome); !cause.isEmpty())
-        text += u'\n' + cause + u' ' +
-                CommandText::tr("(%1, %2 bit/s)").arg(c.settings.Port).arg(c.settings.Baudrate);
+        text += u'\n' + cause + u' ' + portNote(c, c.settings.Baudrate);
     return fail(c, outcome.end == transfer::ReadOutEnd::NotOpen ? PortUnusable : Failed, text);
 }
 

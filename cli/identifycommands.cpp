@@ -32,9 +32,10 @@ int statusCommand(Context &c)
     if (const int status = identify(c); status != Done)
         return status;
     const transfer::StatusQueryOutcome outcome = transfer::queryModuleStatus(c.settings.Port);
-    if (outcome.end != transfer::StatusQueryEnd::Ok)
-        return fail(c, outcome.end == transfer::StatusQueryEnd::NotOpen ? PortUnusable : Failed,
-                    transfer::statusFailureText(outcome));
+    if (outcome.end == transfer::StatusQueryEnd::NotOpen)
+        return fail(c, PortUnusable, transfer::statusFailureText(outcome));
+    if (outcome.end != transfer::StatusQueryEnd::Ok) // the query runs at 1200 bit/s
+        return fail(c, Failed, transfer::statusFailureText(outcome) + u' ' + portNote(c, 1200));
     const transfer::status::ModuleStatus &s = outcome.status;
     if (c.json) {
         QJsonArray outputs, inputs;

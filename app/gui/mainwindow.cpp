@@ -332,10 +332,10 @@ void MainWindow::createStatusBar()
     m_verifiedLabel->setObjectName(QStringLiteral("verifiedLabel"));
     m_verifiedLabel->setTextFormat(Qt::PlainText);
     m_verifiedLabel->setVisible(false);
-    ui->statusBar->insertWidget(3, m_verifiedLabel, 0);
+    // Permanent: a notice would hide an ordinary one for its time, and it might not come back.
+    ui->statusBar->addPermanentWidget(m_verifiedLabel);
 
-    // The last successful read-out, until the next: kept apart from the notices, which
-    // would hide it for their time.
+    // The last successful read-out, until the next; permanent for the same reason.
     m_readOutLabel = new QLabel(this);
     m_readOutLabel->setObjectName(QStringLiteral("readOutLabel"));
     m_readOutLabel->setTextFormat(Qt::PlainText); // the module's name

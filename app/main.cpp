@@ -99,15 +99,6 @@ int main(int argc, char *argv[])
         std::rotate(argv + 1, argv + dispatch.at, argv + dispatch.at + 1);
         arguments.move(dispatch.at, 1);
     }
-    if (dispatch.kind == qv::cli::Dispatch::Kind::Unknown) {
-        QCoreApplication app(argc, argv);
-        qv::settings::language::use(
-            qv::settings::language::chooseForThisProcess(QCoreApplication::arguments()));
-        // Again in the chosen language.
-        std::fprintf(stderr, "%s\n",
-                     qPrintable(qv::cli::dispatch(QCoreApplication::arguments()).reason));
-        return qv::cli::Usage;
-    }
     // A command runs without a window (and without a display) and ends the program.
     if (dispatch.kind == qv::cli::Dispatch::Kind::Command) {
         if (qv::cli::laysOutText(arguments.at(1)))
@@ -116,9 +107,9 @@ int main(int argc, char *argv[])
         return qv::cli::runInApplication(version);
     }
 #ifndef Q_OS_WIN
-    // Help, version and command-line errors need no display, nor the window's libraries: they
-    // are printed in the program's language. (A Windows GUI program has no console: there the
-    // window's module shows them in a message box.)
+    // Help, version and command-line errors (a mistyped command among them) need no display, nor
+    // the window's libraries: they are printed in the program's language. (A Windows GUI program
+    // has no console: there the window's module shows them in a message box.)
     const qv::cli::CommandLine line = qv::cli::parseCommandLine(arguments, version);
     if (line.action != qv::cli::CommandLine::Action::Run) {
         QCoreApplication app(argc, argv);

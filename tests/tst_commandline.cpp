@@ -60,6 +60,8 @@ void TestCommandLine::parse_data()
     row("two files", {"a.msw", "b.msw"}, Action::Error, "", "",
         QStringLiteral("Csak egy konfigurációs fájl adható meg"));
     row("empty file name", {""}, Action::Error, "", "", QStringLiteral("A fájl neve üres."));
+    row("a mistyped command is no file", {"idenitfy"}, Action::Error, "", "",
+        QStringLiteral("Ismeretlen parancs: idenitfy (erre gondolt: identify?)\n"));
     // A team register: its password comes from ~/.pgpass or a service file, never from here.
     row("--register connection string", {"--register", "host=db dbname=qv user=tech", "a.msw"},
         Action::Run, "", "a.msw", "", "host=db dbname=qv user=tech");

@@ -85,6 +85,11 @@ void TestLanguage::chooses()
     QCOMPARE(qv::settings::language::choose(qv::settings::language::requested(arguments),
                                             remembered, system),
              expected);
+    // Restarted after a choice in the menu: no --lang left, file names after "--" kept.
+    const QStringList kept = qv::settings::language::withoutRequested(arguments);
+    QVERIFY(qv::settings::language::requested(kept).isEmpty());
+    if (arguments.contains(u"--"_s))
+        QCOMPARE(kept.mid(kept.indexOf(u"--"_s)), arguments.mid(arguments.indexOf(u"--"_s)));
 }
 
 // The same places of the window in each language: the window, its menus, the form, the

@@ -292,15 +292,8 @@ void MainWindow::restartProgram()
 {
     if (!mayReplaceForm())
         return;
-    QStringList arguments = QCoreApplication::arguments().mid(1);
-    for (qsizetype i = 0; i < arguments.size();) {
-        if (arguments.at(i) == u"--lang")
-            arguments.remove(i, qMin<qsizetype>(2, arguments.size() - i));
-        else if (arguments.at(i).startsWith(u"--lang="))
-            arguments.remove(i);
-        else
-            ++i;
-    }
+    const QStringList arguments =
+        qv::settings::language::withoutRequested(QCoreApplication::arguments()).mid(1);
     if (!QProcess::startDetached(QCoreApplication::applicationFilePath(), arguments)) {
         qv::settings::gui::showMessage(this, QMessageBox::Critical, tr("Nyelv"),
                                        tr("A program nem indítható újra. Indítsa el újra kézzel."));

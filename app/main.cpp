@@ -12,6 +12,7 @@
 #include <QLibrary>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -91,17 +92,24 @@ int main(int argc, char *argv[])
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
+    // Options may come before the command: the command is moved first, as the commands'
+    // own parser and the Gui module's text command expect it.
+    const qv::cli::Dispatch dispatch = qv::cli::dispatch(arguments);
+    if (dispatch.kind == qv::cli::Dispatch::Kind::Command && dispatch.at > 1) {
+        std::rotate(argv + 1, argv + dispatch.at, argv + dispatch.at + 1);
+        arguments.move(dispatch.at, 1);
+    }
     // A command runs without a window (and without a display) and ends the program.
-    if (arguments.size() > 1 && qv::cli::isCommand(arguments.at(1))) {
+    if (dispatch.kind == qv::cli::Dispatch::Kind::Command) {
         if (qv::cli::laysOutText(arguments.at(1)))
             return runInGuiModule(argc, argv, "qvconfigTextCommand", qv::cli::Failed);
         QCoreApplication app(argc, argv);
         return qv::cli::runInApplication(version);
     }
 #ifndef Q_OS_WIN
-    // Help, version and command-line errors need no display, nor the window's libraries: they
-    // are printed in the program's language. (A Windows GUI program has no console: there the
-    // window's module shows them in a message box.)
+    // Help, version and command-line errors (a mistyped command among them) need no display, nor
+    // the window's libraries: they are printed in the program's language. (A Windows GUI program
+    // has no console: there the window's module shows them in a message box.)
     const qv::cli::CommandLine line = qv::cli::parseCommandLine(arguments, version);
     if (line.action != qv::cli::CommandLine::Action::Run) {
         QCoreApplication app(argc, argv);

@@ -96,6 +96,8 @@ QChar downloadSeparator(const Context &c);
 transfer::ReadOut readOut(Context &c, transfer::ExchangeKind kind,
                           const std::optional<QString> &record = std::nullopt);
 int readOutFailure(Context &c, const transfer::ReadOutOutcome &outcome);
+// "(/dev/ttyUSB0, 1200 bit/s)": which port a message is about.
+QString portNote(const Context &c, qint32 baud);
 // A configuration file's value lines, or nothing after saying why it cannot be used.
 std::optional<QStringList> readFile(Context &c, const QString &path, QByteArray *bytes = nullptr);
 // The download record a file gives for `model` (NoDevice: every value as it is), as the

@@ -1,5 +1,7 @@
 #include "cli/commandline.h"
 
+#include "cli/commands.h"
+
 #include "register/store.h"
 
 #include "settings/language.h"
@@ -180,7 +182,7 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
     CommandLine result;
     if (parser.isSet(help)) {
         result.action = CommandLine::Action::Help;
-        result.text = usage();
+        result.text = usage() + u'\n' + commandList();
         return result;
     }
     if (parser.isSet(versionOption)) {
@@ -197,6 +199,9 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
             Text::tr("Csak egy konfigurációs fájl adható meg (kapott: %1).").arg(files.size()));
     if (files.size() == 1 && files.constFirst().isEmpty())
         return error(Text::tr("A fájl neve üres."));
+    // A mistyped command is no file to open.
+    if (const Dispatch command = dispatch(arguments); command.kind == Dispatch::Kind::Unknown)
+        return error(command.reason);
     result.port = shared.port;
     result.teamRegister = shared.teamRegister;
     result.file = files.value(0);

@@ -37,8 +37,27 @@ struct SheetRequest
 // Qt Core: cli/gui gives it (sheetCommand), and the program runs it in its Gui module.
 using SheetWriter = int (*)(const SheetRequest &request, QTextStream &out, QTextStream &err);
 
-// True when `argument` (the first after the program name) names a command.
+// True when `argument` (the first after the program name) names a command, or is "help".
 bool isCommand(const QString &argument);
+
+// What a command line asks for, read before any application object: options may come
+// before the command ("qvconfig --lang en identify --port ttyUSB0").
+struct Dispatch
+{
+    enum class Kind {
+        Window,  // no command: the window, with a file to open or none
+        Command, // the command at `at`
+        Unknown, // a first word that is neither a command nor a file: `reason` says so
+    };
+    Kind kind = Kind::Window;
+    int at = -1; // the command's index in the arguments
+    QString reason;
+};
+// `arguments` as argv gives them, the program's name first.
+Dispatch dispatch(const QStringList &arguments);
+
+// The commands, one line each, for the window's --help.
+QString commandList();
 
 // True when `command` lays out text (the customer's sheet): it needs fonts, so a
 // QGuiApplication rather than a QCoreApplication, and the sheet writer.

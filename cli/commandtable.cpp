@@ -2,12 +2,15 @@
 // usage gives; the options of the commands; and the run of one command from its command line.
 #include "cli/command.h"
 #include "cli/commandline.h"
+#include "serial/portmessages.h"
 #include "settings/language.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QLoggingCategory>
 #include <QTextStream>
 
+#include <algorithm>
 #include <cstdio>
 
 #ifdef Q_OS_UNIX
@@ -284,35 +287,74 @@ QString usageLine(const QString &left, const QString &summary, int indent)
     return line + QString(summary).replace(u'\n', u'\n' + QString(SummaryColumn, u' ')) + u'\n';
 }
 
-QString usage()
+QString exitCodes()
+{
+    //: The commands' --help: the exit codes (the numbers stay).
+    return text(QT_TRANSLATE_NOOP(
+        "qv::Commands",
+        "Kilépési kód: 0 kész, 1 hibás parancssor, 2 a port nem használható, 3 nincs "
+        "modul vagy\nnem kompatibilis, 4 sikertelen adatcsere (series: sikertelen egység "
+        "vagy leállítva;\nsheet: a PDF nem írható; status --watch: hiányzó minta vagy a "
+        "napló nem írható),\n5 eltérések.\n"));
+}
+
+QString commandLines(const Command &command)
+{
+    QString result;
+    for (const Synopsis &line : command.synopses) {
+        QString left = command.name;
+        if (line.arguments)
+            left += u' ' + text(line.arguments);
+        result += usageLine(left, text(line.summary), 2 + int(command.name.size()) + 1);
+    }
+    return result;
+}
+
+// The usage of every command, or of `only` with the options it takes.
+QString usage(const Command *only = nullptr)
 {
     //: The commands' --help: its first lines.
     QString result =
         text(QT_TRANSLATE_NOOP("qv::Commands", "Használat: qvconfig <parancs> [kapcsolók]\n"
                                                "Parancsok:\n"));
     for (const Command &command : commands()) {
-        for (const Synopsis &line : command.synopses) {
-            QString left = command.name;
-            if (line.arguments)
-                left += u' ' + text(line.arguments);
-            result += usageLine(left, text(line.summary), 2 + int(command.name.size()) + 1);
-        }
+        if (!only || only == &command)
+            result += commandLines(command);
     }
     //: The commands' --help: the heading of the options.
     result += text(QT_TRANSLATE_NOOP("qv::Commands", "Kapcsolók:\n"));
     for (const CommandOption &option : options()) {
-        if (option.synopsis)
+        const QString &name = option.names.constLast();
+        const bool portOption = name == u"port" || name == u"baud";
+        if (option.synopsis && (!only || (portOption ? only->usesPort
+                                                     : option.shared || name == u"json" ||
+                                                           only->options.contains(name))))
             result += usageLine(text(option.synopsis), text(option.summary), 2);
     }
-    //: The commands' --help: the exit codes (the numbers stay).
-    return result +
-           text(QT_TRANSLATE_NOOP(
-               "qv::Commands",
-               "Kilépési kód: 0 kész, 1 hibás parancssor, 2 a port nem használható, 3 nincs "
-               "modul vagy\nnem kompatibilis, 4 sikertelen adatcsere (series: sikertelen egység "
-               "vagy leállítva;\nsheet: a PDF nem írható; status --watch: hiányzó minta vagy a "
-               "napló nem írható),\n5 eltérések.\n"));
+    return result + exitCodes();
 }
+
+// The number of single-character edits that turn `a` into `b`.
+qsizetype editDistance(const QString &a, const QString &b)
+{
+    QList<qsizetype> row(b.size() + 1);
+    for (qsizetype j = 0; j <= b.size(); ++j)
+        row[j] = j;
+    for (qsizetype i = 1; i <= a.size(); ++i) {
+        qsizetype diagonal = row[0];
+        row[0] = i;
+        for (qsizetype j = 1; j <= b.size(); ++j) {
+            const qsizetype above = row[j];
+            row[j] =
+                std::min({row[j] + 1, row[j - 1] + 1,
+                          diagonal + (a.at(i - 1).toLower() == b.at(j - 1).toLower() ? 0 : 1)});
+            diagonal = above;
+        }
+    }
+    return row[b.size()];
+}
+
+const QString kHelp = QStringLiteral("help");
 
 const Command *findCommand(const QString &name)
 {
@@ -327,7 +369,83 @@ const Command *findCommand(const QString &name)
 
 bool isCommand(const QString &argument)
 {
-    return findCommand(argument) != nullptr;
+    return argument == kHelp || findCommand(argument) != nullptr;
+}
+
+QString commandList()
+{
+    //: The window's --help: the heading of the commands' list (PARANCS is a placeholder).
+    QString result =
+        text(QT_TRANSLATE_NOOP("qv::Commands", "Parancsok (egy parancs súgója: qvconfig help "
+                                               "PARANCS):\n"));
+    for (const Command &command : commands()) {
+        // The summary's first line; one that goes on ends in an ellipsis.
+        const QString summary = text(command.synopses.constFirst().summary);
+        QString line = summary.section(u'\n', 0, 0);
+        if (line.size() < summary.size()) {
+            if (line.endsWith(u','))
+                line.chop(1);
+            line += u'…';
+        }
+        result += usageLine(command.name, line, 2);
+    }
+    return result;
+}
+
+Dispatch dispatch(const QStringList &arguments)
+{
+    // The options that take a value: the commands', the shared ones and Qt's own.
+    static const QStringList withValue = [] {
+        QStringList names{
+            QStringLiteral("port"), QStringLiteral("register"), QStringLiteral("lang"),
+            // Qt's own (the window's application object reads them)
+            QStringLiteral("platform"), QStringLiteral("platformpluginpath"),
+            QStringLiteral("platformtheme"), QStringLiteral("plugin"),
+            QStringLiteral("qwindowgeometry"), QStringLiteral("geometry"),
+            QStringLiteral("qwindowtitle"), QStringLiteral("title"), QStringLiteral("qwindowicon"),
+            QStringLiteral("icon"), QStringLiteral("display"), QStringLiteral("name"),
+            QStringLiteral("session"), QStringLiteral("style"), QStringLiteral("stylesheet")};
+        for (const CommandOption &option : options()) {
+            if (!option.valueName.isEmpty())
+                names << option.names;
+        }
+        return names;
+    }();
+    Dispatch result;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString &arg = arguments.at(i);
+        if (arg == QLatin1String("--"))
+            return result; // a file name follows, whatever it looks like
+        if (arg.startsWith(u'-')) {
+            const QString name =
+                arg.mid(arg.startsWith(QLatin1String("--")) ? 2 : 1).section(u'=', 0, 0);
+            if (withValue.contains(name) && !arg.contains(u'='))
+                ++i;
+            continue;
+        }
+        if (isCommand(arg)) {
+            result.kind = Dispatch::Kind::Command;
+            result.at = int(i);
+            return result;
+        }
+        // A configuration file, even one not there yet: the window says what became of it.
+        if (arg.isEmpty() || QFileInfo::exists(arg) ||
+            arg.endsWith(QLatin1String(".msw"), Qt::CaseInsensitive) || arg.contains(u'/'))
+            return result;
+        result.kind = Dispatch::Kind::Unknown;
+        result.reason = CommandText::tr("Ismeretlen parancs: %1").arg(arg);
+        const Command *nearest = nullptr;
+        qsizetype distance = 3; // at most two edits away
+        for (const Command &command : commands()) {
+            if (const qsizetype d = editDistance(arg, command.name); d < distance)
+                nearest = &command, distance = d;
+        }
+        if (nearest)
+            result.reason += u' ' + CommandText::tr("(erre gondolt: %1?)").arg(nearest->name);
+        result.reason += u'\n' + CommandText::tr("A parancsok listája: qvconfig --help");
+        return result;
+    }
+    return result;
 }
 
 bool laysOutText(const QString &command)
@@ -363,7 +481,16 @@ int run(const QStringList &arguments, const QString &version, QTextStream &out, 
     if (!parser.parse(rest))
         return fail(c, Usage, parseFailure(parser) + u'\n' + usage());
     if (parser.isSet(QStringLiteral("help"))) {
-        out << usage();
+        out << usage(findCommand(c.command));
+        return Done;
+    }
+    // "qvconfig help [COMMAND]"
+    if (c.command == kHelp) {
+        const QString about = parser.positionalArguments().value(0);
+        if (!about.isEmpty() && !findCommand(about))
+            return fail(c, Usage,
+                        CommandText::tr("Ismeretlen parancs: %1").arg(about) + u'\n' + usage());
+        out << usage(findCommand(about));
         return Done;
     }
     // A port without a name, a team register with a password: refused before anything.
@@ -381,8 +508,14 @@ int run(const QStringList &arguments, const QString &version, QTextStream &out, 
     if (parser.isSet(baud)) {
         bool ok = false;
         const int value = parser.value(baud).toInt(&ok);
-        if (!ok || value <= 0)
-            return fail(c, Usage, CommandText::tr("Hibás sebesség: %1").arg(parser.value(baud)));
+        if (!ok || !serial::offeredSpeeds().contains(value)) {
+            QStringList speeds;
+            for (const qint32 speed : serial::offeredSpeeds())
+                speeds << QString::number(speed);
+            return fail(c, Usage,
+                        CommandText::tr("Hibás sebesség: %1 (választható: %2 bit/s).")
+                            .arg(parser.value(baud), speeds.join(QStringLiteral(", "))));
+        }
         c.settings.Baudrate = value;
     }
 

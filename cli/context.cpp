@@ -6,7 +6,11 @@
 #include "form/deviceprofile.h"
 #include "register/exchangeentry.h"
 #include "serial/identifymodule.h"
+#include "serial/portlist.h"
+#include "serial/portmessages.h"
+#include "settings/preferences.h"
 #include "transfer/configvalues.h"
+#include "transfer/outcometexts.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -106,8 +110,16 @@ int identify(Context &c)
     case serial::IdentifyEnd::Ok:
         break;
     case serial::IdentifyEnd::NotOpen:
+        // A port this computer does not have: the ones it has.
+        if (outcome.openFailure &&
+            outcome.openFailure->kind == serial::OpenFailure::Kind::Missing &&
+            !c.settings.Port.isEmpty())
+            return fail(c, PortUnusable,
+                        serial::identifyFailureText(outcome) + u'\n' +
+                            serial::missingPortText(c.settings.Port, serial::candidatePorts()));
         return fail(c, PortUnusable, serial::identifyFailureText(outcome));
     case serial::IdentifyEnd::NoModule:
+        return fail(c, NoModule, serial::noModuleText(c.settings.Port, c.settings.Baudrate));
     case serial::IdentifyEnd::Incompatible:
         return fail(c, NoModule, identifyFailureText(outcome));
     }
@@ -143,10 +155,17 @@ transfer::ReadOut readOut(Context &c, transfer::ExchangeKind kind,
                   : transfer::readOut(link, kind, progress.get());
 }
 
+QString portNote(const Context &c, qint32 baud)
+{
+    return CommandText::tr("(%1, %2 bit/s)").arg(c.settings.Port).arg(baud);
+}
+
 int readOutFailure(Context &c, const transfer::ReadOutOutcome &outcome)
 {
-    return fail(c, outcome.end == transfer::ReadOutEnd::NotOpen ? PortUnusable : Failed,
-                transfer::readOutFailureText(outcome));
+    QString text = transfer::readOutFailureText(outcome);
+    if (const QString cause = transfer::readOutCause(outcome); !cause.isEmpty())
+        text += u'\n' + cause + u' ' + portNote(c, c.settings.Baudrate);
+    return fail(c, outcome.end == transfer::ReadOutEnd::NotOpen ? PortUnusable : Failed, text);
 }
 
 // A configuration file's value lines, or why it cannot be used: in the window's words, but
@@ -214,9 +233,12 @@ int reportDifferences(Context &c, const QList<transfer::FieldDifference> &differ
     if (c.json) {
         QJsonArray list;
         for (const transfer::FieldDifference &d : differences)
-            list.append(QJsonObject{{QStringLiteral("field"), d.field},
-                                    {QStringLiteral("first"), d.formValue},
-                                    {QStringLiteral("second"), d.moduleValue}});
+            // The field by its object name and the values as they are, whatever the
+            // language; the label as the program's language shows it beside them.
+            list.append(QJsonObject{{QStringLiteral("field"), d.key},
+                                    {QStringLiteral("label"), d.field},
+                                    {QStringLiteral("first"), d.formRaw},
+                                    {QStringLiteral("second"), d.moduleRaw}});
         json.insert(QStringLiteral("differences"), list);
         printJson(c, json);
     } else if (differences.isEmpty()) {

@@ -33,9 +33,10 @@ int statusCommand(Context &c)
         return status;
     const transfer::StatusQueryOutcome outcome =
         transfer::queryStatus(transfer::linkOf(c.settings));
-    if (outcome.end != transfer::StatusQueryEnd::Ok)
-        return fail(c, outcome.end == transfer::StatusQueryEnd::NotOpen ? PortUnusable : Failed,
-                    transfer::statusFailureText(outcome));
+    if (outcome.end == transfer::StatusQueryEnd::NotOpen)
+        return fail(c, PortUnusable, transfer::statusFailureText(outcome));
+    if (outcome.end != transfer::StatusQueryEnd::Ok) // the query runs at 1200 bit/s
+        return fail(c, Failed, transfer::statusFailureText(outcome) + u' ' + portNote(c, 1200));
     const transfer::status::ModuleStatus &s = outcome.status;
     if (c.json) {
         QJsonArray outputs, inputs;

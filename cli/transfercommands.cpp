@@ -140,7 +140,9 @@ int writeCommand(Context &c)
     const transfer::ExchangeReport &report = written.report;
     if (!report.acknowledged.value_or(false)) {
         record(c, report);
-        return fail(c, written.openFailure ? PortUnusable : Failed, report.reason);
+        // The download runs at 1200 bit/s; a port that did not open names itself.
+        return fail(c, written.openFailure ? PortUnusable : Failed,
+                    written.openFailure ? report.reason : report.reason + u' ' + portNote(c, 1200));
     }
     if (!c.verify) {
         record(c, report);

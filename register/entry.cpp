@@ -194,6 +194,46 @@ QString operationText(Operation operation)
     return {};
 }
 
+QString searchedNumber(const QString &text)
+{
+    constexpr int MinNumberDigits = 6;
+    bool digit = false;
+    for (const QChar c : text.trimmed()) {
+        if (c >= u'0' && c <= u'9')
+            digit = true;
+        else if (!QStringView(u" +-/().").contains(c))
+            return {};
+    }
+    const QString number = digit ? searchableNumber(text) : QString();
+    return number.size() < MinNumberDigits ? QString() : number;
+}
+
+QStringList shownTelephones(const Entry &entry, const QString &text)
+{
+    QStringList found;
+    if (const QString number = searchedNumber(text); !number.isEmpty()) {
+        for (const QString &telephone : entry.telephones) {
+            if (searchableNumber(telephone).contains(number))
+                found << telephone;
+        }
+    }
+    if (found.isEmpty()) {
+        for (const QString &telephone : entry.telephones) {
+            if (!telephone.isEmpty())
+                return {telephone};
+        }
+    }
+    return found;
+}
+
+QString resultText(const Entry &entry)
+{
+    if (entry.operation == Operation::Download && entry.result == Result::Ok &&
+        entry.verification == Verification::Same)
+        return Text::tr("rendben, ellenőrizve");
+    return resultText(entry.result);
+}
+
 QString resultText(Result result)
 {
     switch (result) {

@@ -87,10 +87,21 @@ void takeModuleFacts(Entry &entry);
 // "+36 20 123 4567", "06201234567" and "201234567" are the same number.
 QString searchableNumber(const QString &number);
 
+// The number a search for `text` looks for among the telephone numbers (as
+// searchableNumber gives it), or empty: `text` is no number, or one of fewer than six digits
+// (a module id, which would match parts of too many numbers).
+QString searchedNumber(const QString &text);
+
+// What the register window's telephone column shows of `entry` (a search result) for a
+// search for `text`: the numbers it found, or the first number when it found none of them.
+QStringList shownTelephones(const Entry &entry, const QString &text);
+
 // The register's words for the window: "Kiolvasás", "Mentés betöltés előtt", "Betöltés",
 // "Összehasonlítás", "Figyelés"; "rendben", "eltérés", "sikertelen".
 QString operationText(Operation operation);
 QString resultText(Result result);
+// The same for an entry: a download read back and found the same is "rendben, ellenőrizve".
+QString resultText(const Entry &entry);
 
 // Stored names ("readout", "backup", "download", "compare", "watch"; "ok", "differences",
 // "failed"; "notrun", "same", "differs", "failed"), and back (nothing for an unknown one).

@@ -41,7 +41,6 @@ constexpr int TcpUserTimeoutMs = 10000; // sent data unacknowledged: the network
 constexpr int KeepalivesIdleS = 5;      // a silent connection is probed after this,
 constexpr int KeepalivesIntervalS = 2;  // then every so often,
 constexpr int KeepalivesCount = 3;      // and given up after this many unanswered probes
-constexpr int MinNumberDigits = 6;      // a shorter number is not looked for in numbers
 
 // Sharing states of an entry (see schema.cpp).
 constexpr int KeptHere = 0;
@@ -129,18 +128,6 @@ QString containsPattern(const QString &text)
 
 // A query that is a telephone number (digits with the usual punctuation), to be found
 // among the numbers too.
-bool looksLikeNumber(const QString &text)
-{
-    bool digit = false;
-    for (const QChar c : text) {
-        if (c >= u'0' && c <= u'9')
-            digit = true;
-        else if (!QStringView(u" +-/().").contains(c))
-            return false;
-    }
-    return digit;
-}
-
 qint64 dayStartMs(QDate day, const QTimeZone &zone)
 {
     return QDateTime(day, QTime(0, 0), zone).toMSecsSinceEpoch();
@@ -759,9 +746,7 @@ QList<Entry> Store::find(const Query &query, bool notShared, QString *error) con
     QVariantList values;
     const QString text = query.text.trimmed();
     if (!text.isEmpty()) {
-        QString number = looksLikeNumber(text) ? searchableNumber(text) : QString();
-        if (number.size() < MinNumberDigits)
-            number.clear();
+        const QString number = searchedNumber(text);
         if (number.isEmpty()) {
             where << QStringLiteral("e.search LIKE ? ESCAPE '!'");
         } else {
@@ -781,9 +766,12 @@ QList<Entry> Store::find(const Query &query, bool notShared, QString *error) con
     }
     if (notShared) // as written in the index's condition, so that SQLite uses it
         where << QStringLiteral("e.sharing <> 2");
-    if (query.module) {
+    if (query.module && !query.module->first.isEmpty()) {
+        where << QStringLiteral("e.module_id = ?");
+        values << d->serverText(query.module->first);
+    } else if (query.module) {
         where << QStringLiteral("e.module_id = ? AND e.module_name = ?");
-        values << d->serverText(query.module->first) << d->serverText(query.module->second);
+        values << d->serverText(QString()) << d->serverText(query.module->second);
     }
     // Ids compared as their bytes on both engines (a PostgreSQL database's own collation
     // may order them otherwise), as the journal merges the two.

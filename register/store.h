@@ -39,7 +39,9 @@ struct Query
     QString text;
     QDate from; // first day, inclusive
     QDate to;   // last day, inclusive
-    // One module's history: entries whose module id and name are exactly these.
+    // One module's history, given as its module id and name: the module id identifies a
+    // module, whatever it was named over time (a renamed module keeps its history); a module
+    // without an id is known by its name alone.
     std::optional<std::pair<QString, QString>> module;
     int limit = 500; // 0: no limit
     // The next page: the entries after this one's. Every page then costs what the first

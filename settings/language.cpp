@@ -78,6 +78,23 @@ QString requested(const QStringList &arguments)
     return value;
 }
 
+QStringList withoutRequested(const QStringList &arguments)
+{
+    QStringList kept;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &arg = arguments.at(i);
+        if (i > 0 && arg == QLatin1String("--")) {
+            kept << arguments.mid(i);
+            break;
+        }
+        if (i > 0 && (arg == QLatin1String("--lang") || arg == QLatin1String("-lang")))
+            ++i; // and its value
+        else if (i == 0 || !arg.startsWith(QLatin1String("--lang=")))
+            kept << arg;
+    }
+    return kept;
+}
+
 Language choose(const QString &requested, const QString &remembered, const QStringList &uiLanguages)
 {
     if (const std::optional<Language> language = fromCode(requested))

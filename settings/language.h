@@ -24,6 +24,9 @@ Language fromSystem(const QStringList &uiLanguages);
 // The value of --lang among the program's arguments (after the command, for a command
 // without a window); empty when not given. Arguments after "--" are file names.
 QString requested(const QStringList &arguments);
+// `arguments` without what requested() reads (--lang and its value): a restart after the
+// user chose a language in the menu must not have an old --lang outrank the choice.
+QStringList withoutRequested(const QStringList &arguments);
 
 // What the program speaks: --lang when it names a language, else the choice remembered
 // from the menu, else the system's language.

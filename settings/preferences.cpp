@@ -70,6 +70,11 @@ void setTechnician(const QString &name)
     store().setValue(kTechnician, name.trimmed());
 }
 
+bool technicianAsked()
+{
+    return store().contains(kTechnician);
+}
+
 QString language()
 {
     return store().value(kLanguage).toString();

@@ -24,6 +24,8 @@ bool setTeamRegister(const QString &connection);
 // The technician's name the register's entries carry; empty until given.
 QString technician();
 void setTechnician(const QString &name);
+// Whether a name was ever given, an empty one too: the window asks for it only once.
+bool technicianAsked();
 
 // The language chosen in the menu ("hu" or "en"); empty until chosen: the system's then.
 QString language();

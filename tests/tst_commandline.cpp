@@ -1,5 +1,6 @@
 // The program's command line: what starts the window, what prints and exits, what fails.
 #include "cli/commandline.h"
+#include "cli/commands.h"
 
 #include <QTest>
 
@@ -13,6 +14,8 @@ class TestCommandLine : public QObject
 private slots:
     void parse_data();
     void parse();
+    void dispatch_data();
+    void dispatch();
 };
 
 void TestCommandLine::parse_data()
@@ -57,6 +60,8 @@ void TestCommandLine::parse_data()
     row("two files", {"a.msw", "b.msw"}, Action::Error, "", "",
         QStringLiteral("Csak egy konfigurációs fájl adható meg"));
     row("empty file name", {""}, Action::Error, "", "", QStringLiteral("A fájl neve üres."));
+    row("a mistyped command is no file", {"idenitfy"}, Action::Error, "", "",
+        QStringLiteral("Ismeretlen parancs: idenitfy (erre gondolt: identify?)\n"));
     // A team register: its password comes from ~/.pgpass or a service file, never from here.
     row("--register connection string", {"--register", "host=db dbname=qv user=tech", "a.msw"},
         Action::Run, "", "a.msw", "", "host=db dbname=qv user=tech");
@@ -97,4 +102,46 @@ void TestCommandLine::parse()
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)
+// Where the command stands, whatever options come before it; a word that is neither a
+// command nor a file.
+void TestCommandLine::dispatch_data()
+{
+    using Kind = qv::cli::Dispatch::Kind;
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("at");
+    QTest::addColumn<QString>("reason");
+    auto row = [](const char *name, QStringList args, Kind kind, int at, const char *reason = "") {
+        args.prepend(QStringLiteral("qvconfig"));
+        QTest::newRow(name) << args << int(kind) << at << QString::fromUtf8(reason);
+    };
+    row("no arguments", {}, Kind::Window, -1);
+    row("a file", {"ügyfél.msw"}, Kind::Window, -1);
+    row("a path", {"Munka/ügyfél"}, Kind::Window, -1);
+    row("command first", {"identify", "--port", "x"}, Kind::Command, 1);
+    row("options first", {"--lang", "hu", "identify", "--port", "x"}, Kind::Command, 3);
+    row("values after = and Qt's options", {"--port=x", "-platform", "offscreen", "read"},
+        Kind::Command, 4);
+    row("an option's value is no command", {"--port", "status", "a.msw"}, Kind::Window, -1);
+    row("help", {"help", "read"}, Kind::Command, 1);
+    row("after --", {"--", "identify"}, Kind::Window, -1);
+    row("a typo", {"idenitfy"}, Kind::Unknown, -1,
+        "Ismeretlen parancs: idenitfy (erre gondolt: identify?)");
+    row("nothing near", {"--lang", "hu", "xyzzy"}, Kind::Unknown, -1,
+        "Ismeretlen parancs: xyzzy\n");
+}
+
+void TestCommandLine::dispatch()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, kind);
+    QFETCH(int, at);
+    QFETCH(QString, reason);
+    const qv::cli::Dispatch result = qv::cli::dispatch(arguments);
+    QCOMPARE(int(result.kind), kind);
+    QCOMPARE(result.at, at);
+    QVERIFY2(reason.isEmpty() ? result.reason.isEmpty() : result.reason.startsWith(reason),
+             qPrintable(result.reason));
+}
+
 #include "tst_commandline.moc"

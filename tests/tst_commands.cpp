@@ -13,9 +13,11 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
@@ -200,6 +202,18 @@ void TestCommands::commands_data()
         << QStringList{u"diff"_s, u"SAMPLE"_s, u"FACTORY"_s, u"--json"_s} << Port::Missing << id
         << none << QString() << 5 << "Modul neve"
         << "differences" << 0;
+    QTest::newRow("diff, an emptied field json")
+        << QStringList{u"diff"_s, u"SAMPLE"_s, u"EMPTY"_s, u"--json"_s} << Port::Missing << id
+        << none << QString() << 5
+        << "\"field\": \"m_nev\",\n            \"first\": \"PINCE\",\n            "
+           "\"label\": \"Modul neve\",\n            \"second\": \"\"\n"
+        << "differences" << 0;
+    QTest::newRow("help of one command")
+        << QStringList{u"help"_s, u"diff"_s} << Port::Missing << id << none << QString() << 0
+        << "Parancsok:\n  diff A.msw B.msw" << QString() << 0;
+    QTest::newRow("a speed the port dialog does not offer")
+        << QStringList{u"identify"_s, u"--port"_s, u"PORT"_s, u"--baud"_s, u"1234"_s}
+        << Port::Module << id << none << QString() << 1 << "" << QString() << 0;
     QTest::newRow("read without -o")
         << QStringList{u"read"_s, u"--port"_s, u"PORT"_s} << Port::Module << id << none << QString()
         << 1 << "" << QString() << 0;
@@ -273,6 +287,14 @@ void TestCommands::commands()
         const QJsonDocument document = QJsonDocument::fromJson(result.out.toUtf8(), &error);
         QCOMPARE(error.error, QJsonParseError::NoError);
         QVERIFY(document.object().contains(jsonKey));
+        // A difference by its field's key and its values as they are, whatever the language.
+        static const QRegularExpression key(u"^[a-z0-9_]+$"_s);
+        for (const QJsonValue d : document.object().value(u"differences"_s).toArray()) {
+            QVERIFY2(key.match(d[u"field"_s].toString()).hasMatch(), qPrintable(result.out));
+            QVERIFY(!d[u"label"_s].toString().isEmpty());
+            QVERIFY(d[u"first"_s].toString() != u"(üres)" &&
+                    d[u"second"_s].toString() != u"(üres)");
+        }
     }
     QCOMPARE(registerSize(), before + recorded);
 }

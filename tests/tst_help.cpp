@@ -3,14 +3,17 @@
 #include "modalwatcher.h"
 #include "settings/gui/messages.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -122,11 +125,17 @@ void TestHelp::manualOpens()
         manual.write("%PDF-1.4\n");
     }
     QList<QUrl> opened;
-    qv::settings::gui::setUrlOpener([&opened, accepted](const QUrl &url) {
+    int folders = 0; // the manual's folder opened from the message
+    const QString folder = QFileInfo(data.path()).absoluteFilePath();
+    qv::settings::gui::setUrlOpener([&](const QUrl &url) {
+        if (url.toLocalFile() == folder)
+            return ++folders, true;
         opened << url;
         return accepted;
     });
     ModalWatcher watcher;
+    // Where the manual is, beneath the message, and the button that opens its folder.
+    watcher.answerWith(QMessageBox::Open);
     MainWindow w;
     w.show();
     w.activateWindow();
@@ -149,7 +158,12 @@ void TestHelp::manualOpens()
         QCOMPARE(box.title, QStringLiteral("Help"));
         QCOMPARE(box.text, QStringLiteral("Hiba! A dokumentáció nem nyitható meg."));
         QCOMPARE(box.parentName, QStringLiteral("MainWindow"));
+        QCOMPARE(box.informative,
+                 opens.isEmpty()
+                     ? QString()
+                     : QStringLiteral("A kézikönyv (PDF): %1").arg(data.filePath(opens)));
     }
+    QCOMPARE(folders, opens.isEmpty() ? 0 : errors);
 }
 
 // The build puts both manuals beside the program, where the Help menu finds them.

@@ -7,6 +7,7 @@
 #include "settings/preferences.h"
 #include "transfer/gui/dload.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
 #include <QDialog>
@@ -15,6 +16,8 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 using qv::settings::language::Language;
 
@@ -82,6 +85,11 @@ void TestLanguage::chooses()
     QCOMPARE(qv::settings::language::choose(qv::settings::language::requested(arguments),
                                             remembered, system),
              expected);
+    // Restarted after a choice in the menu: no --lang left, file names after "--" kept.
+    const QStringList kept = qv::settings::language::withoutRequested(arguments);
+    QVERIFY(qv::settings::language::requested(kept).isEmpty());
+    if (arguments.contains(u"--"_s))
+        QCOMPARE(kept.mid(kept.indexOf(u"--"_s)), arguments.mid(arguments.indexOf(u"--"_s)));
 }
 
 // The same places of the window in each language: the window, its menus, the form, the
@@ -140,14 +148,13 @@ void TestLanguage::windowSpeaks()
                       widget<QTabWidget>(window, "tabWidget")->tabText(1),
                       widget<QLabel>(window, "fileLabel")->text()};
     ModalWatcher watcher;
-    for (const char *dialog : {"setcom", "registerDialog"}) {
-        watcher.onDialog(QLatin1StringView(dialog), [&shown](QWidget *w) {
-            shown << w->windowTitle();
-            static_cast<QDialog *>(w)->reject();
-        });
-    }
+    watcher.onDialog(QStringLiteral("setcom"), [&shown](QWidget *w) {
+        shown << w->windowTitle();
+        static_cast<QDialog *>(w)->reject();
+    });
     widget<QAction>(window, "actionPort")->trigger();
-    widget<QAction>(window, "actionRegister")->trigger();
+    widget<QAction>(window, "actionRegister")->trigger(); // not modal
+    shown << widget<QDialog>(window, "registerDialog")->windowTitle();
     qv::settings::devSettings settings;
     settings.Port = QStringLiteral("/nonexistent/qv-port");
     qv::transfer::gui::dload download(settings);
@@ -169,10 +176,19 @@ void TestLanguage::windowSpeaks()
     QCOMPARE(en->isChecked(), language == Language::English);
     QCOMPARE(hu->isChecked(), language == Language::Hungarian);
 
-    // Choosing the other language keeps it for the next start and says so.
+    // Choosing the other language keeps it for the next start and says so, offering to
+    // restart now (in the language shown now).
+    QStringList buttons;
+    watcher.beforeAnswer([&buttons](QMessageBox *box) {
+        for (QAbstractButton *button : box->buttons())
+            buttons << button->text();
+    });
     (other == Language::English ? en : hu)->trigger();
     QVERIFY(watcher.waitForBoxes(1));
     QCOMPARE(watcher.last().text, restartNote);
+    QVERIFY2(
+        buttons.contains(language == Language::English ? u"Restart now"_s : u"Újraindítás most"_s),
+        qPrintable(buttons.join(u'|')));
     QCOMPARE(qv::settings::preferences::language(), qv::settings::language::code(other));
 }
 

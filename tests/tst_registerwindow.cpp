@@ -15,12 +15,15 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QInputDialog>
 #include <QLabel>
 #include <QPushButton>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
 using qvsim::Exchange;
 using qvsim::Fault;
 using Op = qv::reg::Operation;
@@ -133,6 +136,7 @@ private slots:
     void window();
     void unwritable();
     void pages();
+    void technicianAskedOnce();
 
 private:
     QTemporaryDir m_files;
@@ -310,7 +314,12 @@ void TestRegisterWindow::window()
                      d->findChild<QLabel *>(QStringLiteral("compareHeading"))->text();
         static_cast<QDialog *>(d)->accept();
     });
-    rig.watcher.onDialog(QStringLiteral("registerDialog"), [&](QWidget *dialog) {
+    // Not modal: it stays open beside the form.
+    widget<QAction>(rig.window, "actionRegister")->trigger();
+    auto *dialog = rig.window.findChild<QDialog *>(QStringLiteral("registerDialog"));
+    QVERIFY(dialog && dialog->isVisible() && !dialog->isModal());
+    QString telephones, hits, historySelected, historySearch;
+    {
         auto *view = dialog->findChild<QTableView *>(QStringLiteral("registerView"));
         auto rows = [view] {
             QStringList names;
@@ -325,6 +334,9 @@ void TestRegisterWindow::window()
         search->setText(QStringLiteral("+36 20 123 4567"));
         QTest::keyClick(search, Qt::Key_Return);
         found = rows();
+        // The number found, in the entry's own writing, and how many entries have it.
+        telephones = view->model()->index(0, 5).data().toString();
+        hits = dialog->findChild<QLabel *>(QStringLiteral("registerHits"))->text();
         search->clear();
         QTest::keyClick(search, Qt::Key_Return);
         QCOMPARE(rows().size(), 3);
@@ -333,18 +345,32 @@ void TestRegisterWindow::window()
         view->selectionModel()->select(view->model()->index(1, 0),
                                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
         click("registerCompareEntries");
-        view->selectRow(rows().lastIndexOf(QStringLiteral("PINCE KAPU")));
+        search->setText(QStringLiteral("PINCE"));
+        QTest::keyClick(search, Qt::Key_Return);
+        auto *entries = static_cast<qv::reg::gui::RegisterModel *>(view->model());
+        const int chosen = int(rows().lastIndexOf(QStringLiteral("PINCE KAPU")));
+        view->selectRow(chosen);
+        const QString chosenId = entries->entryAt(chosen).id;
         click("registerHistory");
         history = rows();
+        // The history keeps the entry selected, and the search no longer narrows it.
+        const QModelIndexList selected = view->selectionModel()->selectedRows();
+        QCOMPARE(selected.size(), 1);
+        historySelected = entries->entryAt(selected.first().row()).id;
+        QCOMPARE(historySelected, chosenId);
+        historySearch = search->text();
         view->selectRow(0);
         qv::settings::gui::setSaveFileChooser(
             [this](auto &&...) { return m_files.filePath(QStringLiteral("entry.msw")); });
         click("registerSave");
         QFile file(m_files.filePath(QStringLiteral("entry.msw")));
         fromRegister = file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : "";
-        click("registerOpen"); // asks about the edit, and closes the window
-    });
-    widget<QAction>(rig.window, "actionRegister")->trigger();
+        click("registerOpen"); // asks about the edit, and leaves the window open
+    }
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(telephones, QStringLiteral("36201234567"));
+    QCOMPARE(hits, QStringLiteral("2 találat"));
+    QVERIFY(historySearch.isEmpty());
 
     QCOMPARE(found, (QStringList{"PINCE KAPU", "PINCE KAPU"}));
     QCOMPARE(history, (QStringList{"PINCE KAPU", "PINCE KAPU"}));
@@ -396,7 +422,10 @@ void TestRegisterWindow::pages()
     MainWindow window;
     QList<int> rows;
     QSet<QString> shown;
-    watcher.onDialog(QStringLiteral("registerDialog"), [&](QWidget *dialog) {
+    widget<QAction>(window, "actionRegister")->trigger();
+    {
+        auto *dialog = window.findChild<QDialog *>(QStringLiteral("registerDialog"));
+        QVERIFY(dialog);
         auto *view = dialog->findChild<QTableView *>(QStringLiteral("registerView"));
         rows << view->model()->rowCount();
         // Recorded while the first page is shown: the next page goes on where it ended.
@@ -408,13 +437,35 @@ void TestRegisterWindow::pages()
         for (int row = 0; row < view->model()->rowCount(); ++row)
             shown << static_cast<qv::reg::gui::RegisterModel *>(view->model())->entryAt(row).id;
         static_cast<QDialog *>(dialog)->reject();
-    });
-    widget<QAction>(window, "actionRegister")->trigger();
+    }
     QCOMPARE(rows, (QList<int>{500, 501}));
     QSet<QString> recorded;
     for (const qv::reg::Entry &e : many)
         recorded << e.id;
     QCOMPARE(shown, recorded);
+}
+
+// The first entry without a technician asks for the name once; the answer is kept, and an
+// empty one counts as an answer.
+void TestRegisterWindow::technicianAskedOnce()
+{
+    QSettings(QSettings::UserScope, u"qvconfig"_s, u"qvconfig"_s).remove(u"register/technician"_s);
+    Rig rig;
+    int asked = 0;
+    rig.watcher.onDialog(u"technicianQuestion"_s, [&asked](QWidget *dialog) {
+        ++asked;
+        auto *question = static_cast<QInputDialog *>(dialog);
+        question->setTextValue(u" Kiss Péter "_s);
+        question->accept();
+    });
+    rig.window.readup();
+    rig.window.readup();
+    QCOMPARE(asked, 1);
+    const QList<qv::reg::Entry> all = entries();
+    QCOMPARE(all.size(), 2);
+    for (const qv::reg::Entry &e : all)
+        QCOMPARE(e.technician, u"Kiss Péter"_s);
+    QVERIFY(qv::settings::preferences::technicianAsked());
 }
 
 QTEST_MAIN(TestRegisterWindow)

@@ -113,12 +113,12 @@ void TestSheetWindow::fromTheRegister()
         site = dialog->findChild<QLineEdit *>(QStringLiteral("sheetSite"))->text();
         static_cast<QDialog *>(dialog)->reject();
     });
-    watcher.onDialog(QStringLiteral("registerDialog"), [](QWidget *dialog) {
-        dialog->findChild<QTableView *>(QStringLiteral("registerView"))->selectRow(0);
-        dialog->findChild<QPushButton *>(QStringLiteral("registerSheet"))->click();
-        static_cast<QDialog *>(dialog)->reject();
-    });
-    widget<QAction>(window, "actionRegister")->trigger();
+    widget<QAction>(window, "actionRegister")->trigger(); // not modal
+    auto *dialog = window.findChild<QDialog *>(QStringLiteral("registerDialog"));
+    QVERIFY(dialog);
+    dialog->findChild<QTableView *>(QStringLiteral("registerView"))->selectRow(0);
+    dialog->findChild<QPushButton *>(QStringLiteral("registerSheet"))->click();
+    dialog->reject();
     QCOMPARE(site, QStringLiteral("Pince u. 3."));
 }
 

@@ -2,7 +2,9 @@
 #include "formhelpers.h"
 #include "modalwatcher.h"
 #include "modulefixture.h"
+#include "serial/gui/portcontroller.h"
 
+#include <QGroupBox>
 #include <QHash>
 #include <QLabel>
 #include <QProgressBar>
@@ -151,6 +153,16 @@ void TestStatusQuery::painting()
                                                       "#FF0000; }")
                                      : QStringLiteral("QProgressBar::chunk { background-color: "
                                                       "#05B8CC; }"));
+    // The panel says when its values came; they fade once another module is identified.
+    auto *panel = widget<QGroupBox>(w, "g_allapot");
+    QVERIFY2(panel->toolTip().startsWith(QStringLiteral("Lekérdezve: ")),
+             qPrintable(panel->toolTip()));
+    QVERIFY(!bar->graphicsEffect());
+    if (model) {
+        emit w.findChild<qv::serial::gui::PortController *>()->moduleIdentified();
+        QVERIFY(bar->graphicsEffect() && widget<QLabel>(w, "l_analog")->graphicsEffect());
+        QVERIFY(panel->toolTip().contains(QStringLiteral("már nem a porton lévő modulé")));
+    }
 }
 
 QTEST_MAIN(TestStatusQuery)

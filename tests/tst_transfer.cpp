@@ -214,25 +214,31 @@ void TestTransfer::initTestCase()
 void TestTransfer::readOutFailures_data()
 {
     QTest::addColumn<QString>("message");
-    QTest::newRow("silent module") << kUnreadable;
-    QTest::newRow("fields missing") << kUnreadable;
+    QTest::addColumn<QString>("cause"); // beneath the message: how it begins
+    // (in the locale's numbers: the program sets it to its language)
+    QTest::newRow("silent module") << kUnreadable
+                                   << QStringLiteral("A modul nem válaszolt (%1 s csend).")
+                                          .arg(QLocale().toString(1.2, 'f', 1));
+    QTest::newRow("fields missing") << kUnreadable << "";
     // The port's name and what to do follow on a line of their own.
     QTest::newRow("no port")
         << QStringLiteral(
                "Sikertelen kiolvasás.\nNem lehet megnyitni a portot.\nA(z) %1 port nem található. "
                "Ellenőrizze, hogy az eszköz csatlakoztatva van-e, majd válassza ki újra a portot.")
-               .arg(kNoPort);
-    QTest::newRow("cancelled half-way") << QString();
+               .arg(kNoPort)
+        << "";
+    QTest::newRow("cancelled half-way") << QString() << "";
     // What came before the adapter was pulled still splits into 56 fields, the last
     // telephone number cut short: not a configuration.
-    QTest::newRow("cut by an unplug near its end") << kVanished;
+    QTest::newRow("cut by an unplug near its end") << kVanished << "";
     // The line falls silent for three quarters of the read time-out before the pull.
-    QTest::newRow("cut by an unplug near its end, after a pause") << kVanished;
+    QTest::newRow("cut by an unplug near its end, after a pause") << kVanished << "";
 }
 
 void TestTransfer::readOutFailures()
 {
     QFETCH(QString, message);
+    QFETCH(QString, cause);
     const QByteArray row = QTest::currentDataTag();
 
     const qint32 baud = row.startsWith("cancelled") ? 1200 : 115200; // the bar shows at 1200
@@ -289,6 +295,12 @@ void TestTransfer::readOutFailures()
     QCOMPARE(rig.watcher.count(), message.isEmpty() ? 0 : 1);
     QCOMPARE(rig.watcher.last().text, message);
     QCOMPARE(rig.watcher.last().title, message.isEmpty() ? QString() : QStringLiteral("Hiba"));
+    // The cause beneath the message (a reply of too few fields says how many came).
+    const QString beneath = rig.watcher.last().informative;
+    if (row.startsWith("fields"))
+        QVERIFY2(beneath.contains(QStringLiteral(" érkezett")), qPrintable(beneath));
+    else
+        QCOMPARE(beneath.isEmpty() ? QString() : beneath, cause.isEmpty() ? QString() : cause);
     QVERIFY(!row.startsWith("cancelled") || (cancelledAt >= 448 && cancelledAt < 896));
     // The port was closed: it opens again at once (an unplugged one once it is back).
     if (rig.module->isUnplugged())
@@ -402,6 +414,12 @@ void TestTransfer::changeAndReadAgain()
     edit(rig.window, "t2")->clear();
     rig.window.readup();
     QCOMPARE(edit(rig.window, "t2")->text(), QStringLiteral("36705555555"));
+    // The status bar says what was read, and when.
+    const QString readOut = widget<QLabel>(rig.window, "readOutLabel")->text();
+    QVERIFY2(readOut.startsWith(
+                 QStringLiteral("Kiolvasva: Q_QV5, %1 %2, ")
+                     .arg(edit(rig.window, "m_id")->text(), edit(rig.window, "m_nev")->text())),
+             qPrintable(readOut));
 }
 
 void TestTransfer::downloadFaults_data()

@@ -1,8 +1,10 @@
 // The wire formats shared by the program and the emulator: read-out replies, download
 // records, telephone flag characters, status lines, identification and port names.
 #include "serial/identification.h"
+#include "serial/portmessages.h"
 #include "serial/portnames.h"
 #include "transfer/modulerecord.h"
+#include "transfer/outcometexts.h"
 #include "transfer/statusreply.h"
 
 #include <QTest>
@@ -56,6 +58,8 @@ private slots:
     void identification();
     void portPath_data();
     void portPath();
+    void resultTexts_data();
+    void resultTexts();
 };
 
 void TestWireCodecs::splitReadOut_data()
@@ -510,4 +514,76 @@ void TestWireCodecs::portPath()
 }
 
 QTEST_GUILESS_MAIN(TestWireCodecs)
+// What a failed read-out's message gets beneath it, the status bar's line after one that
+// succeeded, and what the commands say about a port.
+void TestWireCodecs::resultTexts_data()
+{
+    using qv::transfer::ReadOutEnd;
+    using qv::transfer::ReadOutStatus;
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    auto cause = [](ReadOutEnd end, qsizetype received, ReadOutStatus status, int count,
+                    bool overlong = false) {
+        qv::transfer::ReadOutOutcome outcome;
+        outcome.end = end;
+        outcome.received = received;
+        outcome.overlong = overlong;
+        outcome.decoded.status = status;
+        outcome.decoded.count = count;
+        return qv::transfer::readOutCause(outcome);
+    };
+    const QString silence = QLocale().toString(1.2, 'f', 1);
+    QTest::newRow("nothing received")
+        << cause(ReadOutEnd::Malformed, 0, ReadOutStatus::NoSeparator, 0)
+        << QStringLiteral("A modul nem válaszolt (%1 s csend).").arg(silence);
+    QTest::newRow("cut reply") << cause(ReadOutEnd::Malformed, 500, ReadOutStatus::WrongCount, 30)
+                               << QStringLiteral("A válasz megszakadt: 30 mező érkezett az 56 "
+                                                 "helyett, majd %1 s csend.")
+                                      .arg(silence);
+    QTest::newRow("too many fields")
+        << cause(ReadOutEnd::Malformed, 1100, ReadOutStatus::WrongCount, 60)
+        << QStringLiteral("60 mező érkezett az 56 helyett.");
+    QTest::newRow("no separator") << cause(ReadOutEnd::Malformed, 12, ReadOutStatus::NoSeparator, 0)
+                                  << QStringLiteral("12 bájt érkezett mezőelválasztó nélkül: nem "
+                                                    "konfiguráció, vagy más a beállított "
+                                                    "elválasztó.");
+    QTest::newRow("endless") << cause(ReadOutEnd::Malformed, 4097, ReadOutStatus::NoSeparator, 0,
+                                      true)
+                             << QStringLiteral("A válasz hosszabb bármely konfigurációnál (4097 "
+                                               "bájt): nem a modul válaszolt, vagy zajos a vonal.");
+    QTest::newRow("port gone: its message says it")
+        << cause(ReadOutEnd::Vanished, 300, ReadOutStatus::NoSeparator, 0) << QString();
+
+    QStringList fields(56);
+    fields[2] = QStringLiteral("0042");
+    fields[3] = QStringLiteral("Kapu modul      ");
+    const QDateTime noon(QDate(2026, 5, 4), QTime(12, 3, 40));
+    QTest::newRow("read-out") << qv::transfer::readOutSummary(QStringLiteral("Q_QV5"), fields, noon)
+                              << QStringLiteral("Kiolvasva: Q_QV5, 0042 Kapu modul, 12:03");
+    fields[3].clear();
+    QTest::newRow("read-out, no name")
+        << qv::transfer::readOutSummary(QStringLiteral("Q_BRK2"), fields, noon)
+        << QStringLiteral("Kiolvasva: Q_BRK2, 0042, 12:03");
+
+    QTest::newRow("no module") << qv::serial::noModuleText(QStringLiteral("/dev/ttyUSB0"), 1200)
+                               << QStringLiteral("Nem válaszolt modul a(z) /dev/ttyUSB0 porton "
+                                                 "(1200 bit/s).");
+    QTest::newRow("COM1 here")
+        << qv::serial::missingPortText(QStringLiteral("COM1"),
+                                       {QStringLiteral("ttyS1"), QStringLiteral("ttyUSB0")})
+        << QStringLiteral("A(z) COM1 ezen a gépen a(z) /dev/ttyS0 port volna, de ilyen nincs. A "
+                          "gép soros portjai: ttyS1, ttyUSB0.");
+    QTest::newRow("no port at all")
+        << qv::serial::missingPortText(QStringLiteral("/dev/ttyUSB9"), {})
+        << QStringLiteral("A(z) /dev/ttyUSB9 port ezen a gépen nem létezik. A gépen nincs soros "
+                          "port: csatlakoztassa az adaptert.");
+}
+
+void TestWireCodecs::resultTexts()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    QCOMPARE(text, expected);
+}
+
 #include "tst_wirecodecs.moc"

@@ -400,6 +400,17 @@ QString shownRights(int flags)
     return ticked.isEmpty() ? Text::tr("nincs", "no rights") : ticked.join(QStringLiteral(", "));
 }
 
+// The ticked columns of a telephone entry's rights by number, "1,2,8".
+QString rawRights(int flags)
+{
+    QStringList ticked;
+    for (int column = 1; column <= 8; ++column) {
+        if (hasRight(flags, column))
+            ticked << QString::number(column);
+    }
+    return ticked.join(u',');
+}
+
 QString outputCaption(int output)
 {
     static const char *const captions[] = {
@@ -420,9 +431,10 @@ QList<FieldDifference> compareRecords(const QString &record, const QStringList &
     if (!items.isEmpty() && items.constLast().isEmpty())
         items.removeLast(); // the empty line after the 56 items
     if (items.size() != record::FieldCount || moduleFields.size() != record::FieldCount) {
-        differences.append({Text::tr("Konfiguráció"),
-                            Text::tr("%n mező", nullptr, int(items.size())),
-                            Text::tr("%n mező", nullptr, int(moduleFields.size()))});
+        differences.append(
+            {Text::tr("Konfiguráció"), Text::tr("%n mező", nullptr, int(items.size())),
+             Text::tr("%n mező", nullptr, int(moduleFields.size())), QStringLiteral("record"),
+             QString::number(items.size()), QString::number(moduleFields.size())});
         return differences;
     }
 
@@ -431,14 +443,16 @@ QList<FieldDifference> compareRecords(const QString &record, const QStringList &
         const Field &field = fields.at(i);
         const QString ours = withoutTrailingBlanks(items.at(i));
         const QString theirs = withoutTrailingBlanks(moduleFields.at(i));
-        auto differ = [&differences](const QString &caption, const QString &a, const QString &b) {
-            if (a != b)
-                differences.append({caption, a, b});
+        // The difference as shown, and as a script reads it.
+        auto differ = [&differences](const QString &caption, const QString &a, const QString &b,
+                                     const QString &key, const QString &rawA, const QString &rawB) {
+            if (rawA != rawB)
+                differences.append({caption, a, b, key, rawA, rawB});
         };
         switch (field.kind) {
         case Kind::Text:
         case Kind::Zero4:
-            differ(captionOf(field), shownText(ours), shownText(theirs));
+            differ(captionOf(field), shownText(ours), shownText(theirs), field.edit, ours, theirs);
             break;
         case Kind::Mask: {
             const int a = ours.toInt(nullptr, 10) & 0x0F, b = theirs.toInt(nullptr, 10) & 0x0F;
@@ -447,33 +461,51 @@ QList<FieldDifference> compareRecords(const QString &record, const QStringList &
                     return mask & (1 << (output - 1)) ? Text::tr("Monostabil")
                                                       : Text::tr("Bistabil");
                 };
-                differ(outputCaption(output), mode(a), mode(b));
+                auto bit = [output](int mask) {
+                    return mask & (1 << (output - 1)) ? QStringLiteral("1") : QStringLiteral("0");
+                };
+                differ(outputCaption(output), mode(a), mode(b), QStringLiteral("b%1").arg(output),
+                       bit(a), bit(b));
             }
             break;
         }
-        case Kind::Level:
-            differ(captionOf(field), shownLevel(ours.toInt(nullptr, 10)),
-                   shownLevel(theirs.toInt(nullptr, 10)));
+        case Kind::Level: {
+            const int a = ours.toInt(nullptr, 10), b = theirs.toInt(nullptr, 10);
+            auto raw = [](int tenths) {
+                return QStringLiteral("%1.%2").arg(tenths / 10).arg(tenths % 10);
+            };
+            differ(captionOf(field), shownLevel(a), shownLevel(b), field.edit, raw(a), raw(b));
             break;
+        }
         case Kind::Range: {
             auto range = [](const QString &value) {
                 return value.startsWith(QLatin1Char('0')) ? QStringLiteral("0..15 V")
                                                           : QStringLiteral("0..30 V");
             };
-            differ(Text::tr("Max. bemenő feszültség"), range(ours), range(theirs));
+            auto raw = [](const QString &value) {
+                return value.startsWith(QLatin1Char('0')) ? QStringLiteral("1")
+                                                          : QStringLiteral("0");
+            };
+            differ(Text::tr("Max. bemenő feszültség"), range(ours), range(theirs),
+                   QStringLiteral("max_be_15"), raw(ours), raw(theirs));
             break;
         }
         case Kind::Reserved:
-            differ(Text::tr("Fenntartott mező (%1.)").arg(i), shownText(ours), shownText(theirs));
+            differ(Text::tr("Fenntartott mező (%1.)").arg(i), shownText(ours), shownText(theirs),
+                   QStringLiteral("reserved%1").arg(i), ours, theirs);
             break;
         case Kind::Telephone: {
             const record::TelephoneEntry a = record::decodeTelephone(ours);
             const record::TelephoneEntry b = record::decodeTelephone(theirs);
-            differ(captionOf(field), shownText(a.number), shownText(b.number));
+            differ(captionOf(field), shownText(a.number), shownText(b.number), field.edit, a.number,
+                   b.number);
             differ(Text::tr("%1. telefonszám: vezérelt kimenet").arg(field.entry),
-                   shownOutput(a.selection), shownOutput(b.selection));
+                   shownOutput(a.selection), shownOutput(b.selection),
+                   field.edit + QStringLiteral("_output"), QString::number(a.selection),
+                   QString::number(b.selection));
             differ(Text::tr("%1. telefonszám: jogok").arg(field.entry), shownRights(a.flags),
-                   shownRights(b.flags));
+                   shownRights(b.flags), field.edit + QStringLiteral("_rights"), rawRights(a.flags),
+                   rawRights(b.flags));
             break;
         }
         }

@@ -133,7 +133,18 @@ struct FieldDifference
     QString field;       // as the form names it: "Modul neve", "3. telefonszám: jogok"
     QString formValue;   // as the form shows it
     QString moduleValue; // as the form would show the module's value
-    friend bool operator==(const FieldDifference &, const FieldDifference &) = default;
+    // The same in words that do not change with the language, for scripts: the field by its
+    // object name ("m_nev", "b2", "t3_rights"; the man page lists them) and the two values as they
+    // are
+    // ("" for an empty text, "12.5" for a level, "1"/"0" for a choice).
+    QString key = {};
+    QString formRaw = {};
+    QString moduleRaw = {};
+    // Two differences are the same when they show the same.
+    friend bool operator==(const FieldDifference &a, const FieldDifference &b)
+    {
+        return a.field == b.field && a.formValue == b.formValue && a.moduleValue == b.moduleValue;
+    }
 };
 
 // The fields where the download record `record` (as assembleDownload builds it) and the

@@ -18,6 +18,7 @@ struct Text
 ReadOutOutcome decodeReply(const serial::Reply &reply, QChar separator)
 {
     ReadOutOutcome outcome;
+    outcome.received = reply.text.size();
     switch (reply.end) {
     case serial::ReplyEnd::Cancelled:
         outcome.end = ReadOutEnd::Cancelled;
@@ -31,6 +32,7 @@ ReadOutOutcome decodeReply(const serial::Reply &reply, QChar separator)
     case serial::ReplyEnd::Overlong:
         qCDebug(lcTransfer) << "reply too long";
         outcome.end = ReadOutEnd::Malformed;
+        outcome.overlong = true;
         return outcome;
     case serial::ReplyEnd::Silence:
     case serial::ReplyEnd::Terminator:

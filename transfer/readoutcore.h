@@ -31,6 +31,8 @@ struct ReadOutOutcome
     ReadOutEnd end = ReadOutEnd::NotOpen;
     ReadOutResult decoded;                          // status Ok when end is Ok
     std::optional<serial::OpenFailure> openFailure; // why the port did not open (NotOpen)
+    qsizetype received = 0;                         // the reply's bytes (0: the module kept silent)
+    bool overlong = false; // the reply ran past any configuration's length (Malformed)
 };
 
 // Runs the exchange on `port` at `baud`, telling `progress` (may be null) of every byte;

@@ -429,6 +429,14 @@ when rung
         <source>Várjon!...</source>
         <translation>Please wait!...</translation>
     </message>
+    <message>
+        <source>Lekérdezve: %1</source>
+        <translation>Queried: %1</translation>
+    </message>
+    <message>
+        <source>Lekérdezve: %1. Az értékek már nem a porton lévő modulé (másik modul csatlakozott, vagy egy sorozat más modulokat írt): kérdezze le újra az állapotot.</source>
+        <translation>Queried: %1. The values no longer belong to the module on the port (another module was connected, or a series wrote other modules): query the status again.</translation>
+    </message>
 </context>
 <context>
     <name>qv::Branding</name>
@@ -648,10 +656,6 @@ Verified.</translation>
         <source>elküldve</source>
         <extracomment>The two sides of the differences: what was sent and what the module stores.</extracomment>
         <translation>sent</translation>
-    </message>
-    <message>
-        <source>Hibás sebesség: %1</source>
-        <translation>Invalid speed: %1</translation>
     </message>
     <message>
         <source>A read parancs a -o FÁJL.msw kapcsolót várja.</source>
@@ -935,6 +939,33 @@ cannot be written), 5 differences.
     <message>
         <source>A(z) %1 parancs Qt Gui nélkül nem futtatható.</source>
         <translation>The %1 command cannot run without Qt Gui.</translation>
+    </message>
+    <message>
+        <source>Parancsok (egy parancs súgója: qvconfig help PARANCS):
+</source>
+        <extracomment>The window&apos;s --help: the heading of the commands&apos; list (PARANCS is a placeholder).</extracomment>
+        <translation>Commands (one command&apos;s help: qvconfig help COMMAND):
+</translation>
+    </message>
+    <message>
+        <source>Ismeretlen parancs: %1</source>
+        <translation>Unknown command: %1</translation>
+    </message>
+    <message>
+        <source>(erre gondolt: %1?)</source>
+        <translation>(did you mean %1?)</translation>
+    </message>
+    <message>
+        <source>A parancsok listája: qvconfig --help</source>
+        <translation>The list of commands: qvconfig --help</translation>
+    </message>
+    <message>
+        <source>Hibás sebesség: %1 (választható: %2 bit/s).</source>
+        <translation>Invalid speed: %1 (available: %2 bit/s).</translation>
+    </message>
+    <message>
+        <source>(%1, %2 bit/s)</source>
+        <translation>(%1, %2 bit/s)</translation>
     </message>
 </context>
 <context>
@@ -1618,6 +1649,59 @@ Do you want to replace it?</translation>
     </message>
 </context>
 <context>
+    <name>qv::Outcome</name>
+    <message>
+        <source>A válasz hosszabb bármely konfigurációnál (%1 bájt): nem a modul válaszolt, vagy zajos a vonal.</source>
+        <translation>The reply is longer than any configuration (%1 bytes): it did not come from the module, or the line is noisy.</translation>
+    </message>
+    <message>
+        <source>A modul nem válaszolt (%1 s csend).</source>
+        <translation>The module did not answer (%1 s of silence).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bájt érkezett mezőelválasztó nélkül: nem konfiguráció, vagy más a beállított elválasztó.</source>
+        <translation>
+            <numerusform>%n byte arrived without a field separator: not a configuration, or the separator set is another.</numerusform>
+            <numerusform>%n bytes arrived without a field separator: not a configuration, or the separator set is another.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A válasz megszakadt: %1 mező érkezett az 56 helyett, majd %2 s csend.</source>
+        <translation>The reply broke off: %1 fields arrived instead of 56, then %2 s of silence.</translation>
+    </message>
+    <message>
+        <source>%1 mező érkezett az 56 helyett.</source>
+        <translation>%1 fields arrived instead of 56.</translation>
+    </message>
+    <message>
+        <source>Kiolvasva: %1</source>
+        <translation>Read out: %1</translation>
+    </message>
+</context>
+<context>
+    <name>qv::PortMessages</name>
+    <message>
+        <source>Nem válaszolt modul a(z) %1 porton (%2 bit/s).</source>
+        <translation>No module answered on %1 at %2 bit/s.</translation>
+    </message>
+    <message>
+        <source>A(z) %1 port ezen a gépen nem létezik.</source>
+        <translation>The port %1 does not exist on this computer.</translation>
+    </message>
+    <message>
+        <source>A(z) %1 ezen a gépen a(z) %2 port volna, de ilyen nincs.</source>
+        <translation>%1 would be the port %2 on this computer, which does not exist.</translation>
+    </message>
+    <message>
+        <source>A gépen nincs soros port: csatlakoztassa az adaptert.</source>
+        <translation>This computer has no serial port: connect the adapter.</translation>
+    </message>
+    <message>
+        <source>A gép soros portjai: %1.</source>
+        <translation>The computer&apos;s serial ports: %1.</translation>
+    </message>
+</context>
+<context>
     <name>qv::Program</name>
     <message>
         <source>A program egy része (%1) nem tölthető be: %2
@@ -2197,6 +2281,22 @@ The entry cannot be saved to a file.</translation>
         <source>az állapot lekérdezése</source>
         <translation>the status query</translation>
     </message>
+    <message>
+        <source>A kézikönyv (PDF): %1</source>
+        <translation>The manual (PDF): %1</translation>
+    </message>
+    <message>
+        <source>Mappa megnyitása</source>
+        <translation>Open folder</translation>
+    </message>
+    <message>
+        <source>Újraindítás most</source>
+        <translation>Restart now</translation>
+    </message>
+    <message>
+        <source>A program nem indítható újra. Indítsa el újra kézzel.</source>
+        <translation>The program could not be restarted. Start it again yourself.</translation>
+    </message>
 </context>
 <context>
     <name>qv::app::gui::about</name>
@@ -2449,6 +2549,10 @@ Download Software</translation>
         <source>Figyelés</source>
         <translation>Status watch</translation>
     </message>
+    <message>
+        <source>rendben, ellenőrizve</source>
+        <translation>OK, verified</translation>
+    </message>
 </context>
 <context>
     <name>qv::reg::Journal</name>
@@ -2610,6 +2714,22 @@ Download Software</translation>
         <source>Nyilvántartás</source>
         <translation>Register</translation>
     </message>
+    <message>
+        <source>A nyilvántartás minden bejegyzése megőrzi, ki dolgozott a modullal.
+Az Ön neve (üresen is hagyható, és később a nyilvántartás
+&quot;Beállítások…&quot; gombjával módosítható):</source>
+        <translation>Every entry of the register keeps who worked with the module.
+Your name (may be left empty, and can be changed later with the
+register&apos;s &quot;Settings…&quot; button):</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Kihagyás</source>
+        <translation>Skip</translation>
+    </message>
 </context>
 <context>
     <name>qv::reg::gui::RegisterModel</name>
@@ -2661,6 +2781,11 @@ Download Software</translation>
         <source>Hol</source>
         <extracomment>Column: where the entry is kept (local, shared, team).</extracomment>
         <translation>Where</translation>
+    </message>
+    <message>
+        <source>Telefonszám</source>
+        <extracomment>Column: the telephone numbers the search found, or the first of the entry&apos;s.</extracomment>
+        <translation>Telephone number</translation>
     </message>
 </context>
 <context>
@@ -2863,6 +2988,24 @@ Connection: a libpq connection string (host=… dbname=… user=…) or a servic
     <message>
         <source>Ügyféllap…</source>
         <translation>Customer sheet…</translation>
+    </message>
+    <message numerus="yes">
+        <source>legalább %n találat</source>
+        <translation>
+            <numerusform>at least %n hit</numerusform>
+            <numerusform>at least %n hits</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n találat</source>
+        <translation>
+            <numerusform>%n hit</numerusform>
+            <numerusform>%n hits</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A(z) %1 azonosítójú modul előzményei</source>
+        <translation>History of the module with id %1</translation>
     </message>
 </context>
 <context>

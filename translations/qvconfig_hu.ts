@@ -427,6 +427,14 @@ rácsengetéskor
         <source>Várjon!...</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Lekérdezve: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lekérdezve: %1. Az értékek már nem a porton lévő modulé (másik modul csatlakozott, vagy egy sorozat más modulokat írt): kérdezze le újra az állapotot.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>qv::Branding</name>
@@ -611,10 +619,6 @@ Ellenőrizve.</source>
     <message>
         <source>elküldve</source>
         <extracomment>The two sides of the differences: what was sent and what the module stores.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Hibás sebesség: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -877,6 +881,32 @@ sheet: a PDF nem írható; status --watch: hiányzó minta vagy a napló nem ír
     </message>
     <message>
         <source>A(z) %1 parancs Qt Gui nélkül nem futtatható.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Parancsok (egy parancs súgója: qvconfig help PARANCS):
+</source>
+        <extracomment>The window&apos;s --help: the heading of the commands&apos; list (PARANCS is a placeholder).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ismeretlen parancs: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(erre gondolt: %1?)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A parancsok listája: qvconfig --help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hibás sebesség: %1 (választható: %2 bit/s).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(%1, %2 bit/s)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1547,6 +1577,58 @@ Szeretné lecserélni?</source>
     </message>
 </context>
 <context>
+    <name>qv::Outcome</name>
+    <message>
+        <source>A válasz hosszabb bármely konfigurációnál (%1 bájt): nem a modul válaszolt, vagy zajos a vonal.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A modul nem válaszolt (%1 s csend).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bájt érkezett mezőelválasztó nélkül: nem konfiguráció, vagy más a beállított elválasztó.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A válasz megszakadt: %1 mező érkezett az 56 helyett, majd %2 s csend.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 mező érkezett az 56 helyett.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kiolvasva: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qv::PortMessages</name>
+    <message>
+        <source>Nem válaszolt modul a(z) %1 porton (%2 bit/s).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1 port ezen a gépen nem létezik.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1 ezen a gépen a(z) %2 port volna, de ilyen nincs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A gépen nincs soros port: csatlakoztassa az adaptert.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A gép soros portjai: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>qv::Program</name>
     <message>
         <source>A program egy része (%1) nem tölthető be: %2
@@ -2109,6 +2191,22 @@ A bejegyzés nem menthető fájlba.</source>
         <source>az állapot lekérdezése</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>A kézikönyv (PDF): %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mappa megnyitása</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Újraindítás most</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A program nem indítható újra. Indítsa el újra kézzel.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>qv::app::gui::about</name>
@@ -2355,6 +2453,10 @@ Letöltő Szoftver</source>
         <source>Figyelés</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>rendben, ellenőrizve</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>qv::reg::Journal</name>
@@ -2513,6 +2615,20 @@ Letöltő Szoftver</source>
         <source>Nyilvántartás</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>A nyilvántartás minden bejegyzése megőrzi, ki dolgozott a modullal.
+Az Ön neve (üresen is hagyható, és később a nyilvántartás
+&quot;Beállítások…&quot; gombjával módosítható):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kihagyás</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>qv::reg::gui::RegisterModel</name>
@@ -2563,6 +2679,11 @@ Letöltő Szoftver</source>
     <message>
         <source>Hol</source>
         <extracomment>Column: where the entry is kept (local, shared, team).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Telefonszám</source>
+        <extracomment>Column: the telephone numbers the search found, or the first of the entry&apos;s.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2762,6 +2883,22 @@ Kapcsolat: libpq kapcsolati szöveg (host=… dbname=… user=…) vagy szolgál
     </message>
     <message>
         <source>Ügyféllap…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>legalább %n találat</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n találat</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A(z) %1 azonosítójú modul előzményei</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

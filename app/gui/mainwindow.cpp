@@ -25,13 +25,16 @@
 #include "transfer/gui/downloadcontroller.h"
 #include "transfer/gui/readoutcontroller.h"
 #include "transfer/gui/statuscontroller.h"
+#include "transfer/outcometexts.h"
 #include "watch/gui/watchcontroller.h"
 #include "watch/gui/watchdialog.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -41,6 +44,7 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QPixmap>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
@@ -129,6 +133,18 @@ MainWindow::MainWindow(QWidget *parent, const QString &teamRegister)
             });
     connect(m_compare, &transfer::gui::CompareController::sameAsModule, m_edits,
             &form::gui::EditState::markClean);
+    // A read-out that filled the form says so until the next one (the date in the tooltip).
+    connect(m_readOut, &transfer::gui::ReadOutController::exchanged, this,
+            [this](const transfer::ExchangeReport &report) {
+                if (report.result != transfer::ExchangeResult::Ok)
+                    return;
+                const QDateTime now = QDateTime::currentDateTime();
+                m_readOutLabel->setText(transfer::readOutSummary(
+                    form::device::modelName(settings.DeviceModel), report.fields, now));
+                m_readOutLabel->setToolTip(QLocale().toString(now, QLocale::LongFormat) + u' ' +
+                                           report.port);
+                m_readOutLabel->setVisible(true);
+            });
 }
 
 MainWindow::~MainWindow()
@@ -245,14 +261,49 @@ void MainWindow::connectSignals()
     // A running series has the port to itself.
     connect(m_series, &series::gui::SeriesController::runningChanged, this,
             &MainWindow::lockPortForSeries);
+    // The status panel's values belong to the module queried: another one makes them old.
+    connect(m_series, &series::gui::SeriesController::runningChanged, this, [this](bool running) {
+        if (running)
+            m_panel->markStale();
+    });
+    connect(m_ports, &serial::gui::PortController::moduleIdentified, this,
+            [this] { m_panel->markStale(); });
 }
 
 void MainWindow::chooseLanguage(qv::settings::language::Language language)
 {
     qv::settings::preferences::setLanguage(qv::settings::language::code(language));
-    if (language != qv::settings::language::current())
-        qv::settings::gui::showMessage(this, QMessageBox::Information, tr("Nyelv"),
-                                       tr("A program a következő indításakor vált nyelvet."));
+    if (language == qv::settings::language::current())
+        return;
+    QMessageBox box(QMessageBox::Information, tr("Nyelv"),
+                    tr("A program a következő indításakor vált nyelvet."), QMessageBox::Ok, this);
+    box.setTextFormat(Qt::PlainText);
+    // A running series is not cut short for a language.
+    QAbstractButton *restart = m_series->isRunning()
+                                   ? nullptr
+                                   : box.addButton(tr("Újraindítás most"), QMessageBox::AcceptRole);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.setEscapeButton(QMessageBox::Ok);
+    box.exec();
+    if (restart && box.clickedButton() == restart)
+        restartProgram();
+}
+
+// The same program with the same arguments (but a --lang, which would outrank the choice),
+// once the edits are saved or given up; then this one ends.
+void MainWindow::restartProgram()
+{
+    if (!mayReplaceForm())
+        return;
+    const QStringList arguments =
+        qv::settings::language::withoutRequested(QCoreApplication::arguments()).mid(1);
+    if (!QProcess::startDetached(QCoreApplication::applicationFilePath(), arguments)) {
+        qv::settings::gui::showMessage(this, QMessageBox::Critical, tr("Nyelv"),
+                                       tr("A program nem indítható újra. Indítsa el újra kézzel."));
+        return;
+    }
+    m_restarting = true; // the edits were asked about already
+    close();
 }
 
 void MainWindow::createStatusBar()
@@ -277,7 +328,15 @@ void MainWindow::createStatusBar()
     m_verifiedLabel->setObjectName(QStringLiteral("verifiedLabel"));
     m_verifiedLabel->setTextFormat(Qt::PlainText);
     m_verifiedLabel->setVisible(false);
-    ui->statusBar->insertWidget(3, m_verifiedLabel, 0);
+    // Permanent: a notice would hide an ordinary one for its time, and it might not come back.
+    ui->statusBar->addPermanentWidget(m_verifiedLabel);
+
+    // The last successful read-out, until the next; permanent for the same reason.
+    m_readOutLabel = new QLabel(this);
+    m_readOutLabel->setObjectName(QStringLiteral("readOutLabel"));
+    m_readOutLabel->setTextFormat(Qt::PlainText); // the module's name
+    m_readOutLabel->setVisible(false);
+    ui->statusBar->addPermanentWidget(m_readOutLabel);
 
     // At the far right, apart from the three labels above.
     m_modifiedLabel = new QLabel(tr("Nem mentett módosítások"), this);
@@ -325,7 +384,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
         return;
     }
     m_closeAfterSeries = false;
-    if (mayReplaceForm()) {
+    if (m_restarting || mayReplaceForm()) {
         m_watch->stop();
         event->accept();
     } else
@@ -489,26 +548,31 @@ void MainWindow::showSeries()
 
 void MainWindow::showRegister()
 {
-    reg::gui::RegisterWindow window(*m_register, ui->actionCompare->isEnabled(), this);
-    connect(&window, &reg::gui::RegisterWindow::openRequested, this,
-            [this, &window](const qv::reg::Entry &entry) {
-                if (openEntry(entry, &window))
-                    window.accept();
-            });
-    connect(&window, &reg::gui::RegisterWindow::saveRequested, this,
-            [this, &window](const qv::reg::Entry &entry) { saveEntry(entry, &window); });
-    connect(&window, &reg::gui::RegisterWindow::compareWithFormRequested, this,
-            [this, &window](const qv::reg::Entry &entry) { compareEntryWithForm(entry, &window); });
-    connect(
-        &window, &reg::gui::RegisterWindow::sheetRequested, this,
-        [this, &window](const qv::reg::Entry &entry) { m_sheet->sheetOfEntry(entry, &window); });
-    connect(&window, &reg::gui::RegisterWindow::compareWithModuleRequested, this,
-            [this, &window](const qv::reg::Entry &entry) {
+    // Not modal: the form stays in reach, and an entry opened into it leaves the window, its
+    // search and its selection as they were. A second call brings the same window forward.
+    if (m_registerWindow) {
+        m_registerWindow->raise();
+        m_registerWindow->activateWindow();
+        return;
+    }
+    auto *window = new reg::gui::RegisterWindow(*m_register, ui->actionCompare->isEnabled(), this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    m_registerWindow = window;
+    connect(window, &reg::gui::RegisterWindow::openRequested, this,
+            [this, window](const qv::reg::Entry &entry) { openEntry(entry, window); });
+    connect(window, &reg::gui::RegisterWindow::saveRequested, this,
+            [this, window](const qv::reg::Entry &entry) { saveEntry(entry, window); });
+    connect(window, &reg::gui::RegisterWindow::compareWithFormRequested, this,
+            [this, window](const qv::reg::Entry &entry) { compareEntryWithForm(entry, window); });
+    connect(window, &reg::gui::RegisterWindow::sheetRequested, this,
+            [this, window](const qv::reg::Entry &entry) { m_sheet->sheetOfEntry(entry, window); });
+    connect(window, &reg::gui::RegisterWindow::compareWithModuleRequested, this,
+            [this, window](const qv::reg::Entry &entry) {
                 const auto pause = m_watch->pauseFor(tr("az összehasonlítás"));
                 m_compare->compareRecord(qv::transfer::record::buildDownloadRecord(entry.fields),
-                                         tr("A bejegyzésben"), &window);
+                                         tr("A bejegyzésben"), window);
             });
-    window.exec();
+    window->show();
 }
 
 QString MainWindow::shapeRefusal(const qv::reg::Entry &entry, bool current) const

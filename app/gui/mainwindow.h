@@ -14,7 +14,8 @@
 //   port dialog (setcom) -> PortController (serial/gui) -> identifyModule "~|" (serial) ->
 //     devSettings; the window unlocks, shapes the form (form/gui) and loads the defaults
 //   module -> ReadOutController (transfer/gui) -> readOutModule "~{", decodeReadOut
-//     (transfer) -> FormBinding (form/gui)
+//     (transfer) -> FormBinding (form/gui); its report -> the status bar (readOutSummary),
+//     a failure's cause beneath its message (readOutCause)
 //   FormBinding -> DownloadController (transfer/gui): assembleDownload (transfer) -> a copy
 //     of devSettings -> dload / dlThread (its own thread; writeModule holds one port through
 //     the write and its read-back) -> module; the verification -> dload, the status bar
@@ -24,8 +25,8 @@
 //   FormBinding <-> FileController (files/gui) <-> configformat (files) <-> *.msw
 //   the exchanges' ExchangeReport (signals) -> RegisterController (register/gui) -> Journal
 //     (register) -> the local SQLite register -> its sender thread -> the team's PostgreSQL
-//   Journal search -> RegisterModel -> RegisterWindow (register/gui); an entry -> the form,
-//     a *.msw file (fileValuesFromRecord, transfer) or CompareDialog
+//   Journal search -> RegisterModel -> RegisterWindow (register/gui, not modal); an entry ->
+//     the form, a *.msw file (fileValuesFromRecord, transfer) or CompareDialog
 //   BASE.msw + UNITS.csv -> SeriesDialog, SeriesController (series/gui) -> SeriesRunner
 //     (series) on the controller's thread, module after module on the window's port; the
 //     window's port commands are locked while it runs
@@ -46,6 +47,7 @@
 #include "settings/language.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <memory>
 
@@ -81,7 +83,8 @@ struct Entry;
 }
 namespace qv::reg::gui {
 class RegisterController;
-}
+class RegisterWindow;
+} // namespace qv::reg::gui
 namespace qv::series::gui {
 class SeriesController;
 class SeriesDialog;
@@ -151,6 +154,7 @@ protected:
 private:
     // Remembers the language chosen in the menu; it applies from the next start.
     void chooseLanguage(settings::language::Language language);
+    void restartProgram();
     // True when the form may be replaced: it holds no unsaved edits, or the user saved
     // or discarded them.
     bool mayReplaceForm();
@@ -189,7 +193,10 @@ private:
     QLabel *linkLabel = nullptr;
     QLabel *m_modifiedLabel = nullptr; // shown while the form holds unsaved edits
     QLabel *m_verifiedLabel = nullptr; // the last download's verification, while it holds
+    QLabel *m_readOutLabel = nullptr;  // the last successful read-out: model, module, time
     QString m_pendingFile;             // opened after the first identification
+    QPointer<reg::gui::RegisterWindow> m_registerWindow; // while it is open
+    bool m_restarting = false; // closing to start again in the language chosen
 
     std::unique_ptr<form::gui::FormBinding> m_form;
     std::unique_ptr<form::gui::StatusPanel> m_panel;

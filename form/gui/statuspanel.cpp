@@ -6,7 +6,10 @@
 #include "form/styles.h"
 
 #include <QCoreApplication>
+#include <QGraphicsOpacityEffect>
+#include <QGroupBox>
 #include <QLabel>
+#include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
 
@@ -89,6 +92,41 @@ void StatusPanel::show(const qv::form::PanelView &view)
     bar->setValue(view.signal);
     bar->setStyleSheet(view.signalStyle);
     setVersion(view.version);
+    m_filledAt = QDateTime::currentDateTime();
+    setValuesGrey(false);
+    m_ui.g_allapot->setToolTip(QCoreApplication::translate("form::StatusPanel", "Lekérdezve: %1")
+                                   .arg(QLocale().toString(m_filledAt, QLocale::ShortFormat)));
+}
+
+void StatusPanel::markStale()
+{
+    if (!m_filledAt.isValid())
+        return;
+    setValuesGrey(true);
+    m_ui.g_allapot->setToolTip(
+        QCoreApplication::translate("form::StatusPanel",
+                                    "Lekérdezve: %1. Az értékek már nem a porton lévő modulé "
+                                    "(másik modul csatlakozott, vagy egy sorozat más modulokat "
+                                    "írt): kérdezze le újra az állapotot.")
+            .arg(QLocale().toString(m_filledAt, QLocale::ShortFormat)));
+}
+
+// Faded rather than disabled: the lamps are drawn by their style sheets.
+void StatusPanel::setValuesGrey(bool grey)
+{
+    QList<QWidget *> values{m_ui.get<QWidget>("l_analog"), m_ui.get<QWidget>("l_counter"),
+                            m_ui.get<QWidget>("w_tp"), m_ui.get<QWidget>("terero")};
+    for (int n = 1; n <= 4; ++n)
+        values << m_ui.get<QWidget>(numbered("w_ki", n)) << m_ui.get<QWidget>(numbered("w_be", n));
+    for (QWidget *value : values) {
+        if (!grey) {
+            value->setGraphicsEffect(nullptr);
+            continue;
+        }
+        auto *faded = new QGraphicsOpacityEffect(value);
+        faded->setOpacity(0.3);
+        value->setGraphicsEffect(faded);
+    }
 }
 
 } // namespace qv::form::gui

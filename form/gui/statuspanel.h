@@ -4,6 +4,7 @@
 
 #include "form/panelview.h"
 
+#include <QDateTime>
 #include <QString>
 
 namespace qv::form::gui::Ui {
@@ -29,11 +30,18 @@ public:
     // running query also empties the signal bar.
     void setQueryRunning(bool running);
 
-    // Shows a status reply.
+    // Shows a status reply; the panel's tooltip says when it came.
     void show(const qv::form::PanelView &view);
 
+    // Greys the values shown, which no longer belong to the module on the port (another
+    // module was identified, a series wrote other modules); the next reply shows them again.
+    void markStale();
+
 private:
+    void setValuesGrey(bool grey);
+
     const Ui::MainWindow &m_ui;
+    QDateTime m_filledAt; // when the values shown came; invalid before the first
 };
 
 } // namespace qv::form::gui

@@ -4,7 +4,9 @@
 #include "register/exchangeentry.h"
 #include "register/journal.h"
 #include "settings/devsettings.h"
+#include "settings/preferences.h"
 
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QTimer>
 #include <QWidget>
@@ -66,8 +68,28 @@ qv::reg::Entry RegisterController::entryFor(const qv::transfer::ExchangeReport &
                                          m_settings.DeviceModel, m_site));
 }
 
+void RegisterController::askTechnicianOnce()
+{
+    if (qv::settings::preferences::technicianAsked())
+        return;
+    // Remembered before the question, so that an exchange ending meanwhile does not ask again.
+    qv::settings::preferences::setTechnician(QString());
+    QInputDialog dialog(m_window);
+    dialog.setObjectName(QStringLiteral("technicianQuestion"));
+    dialog.setWindowTitle(tr("Nyilvántartás"));
+    dialog.setLabelText(tr("A nyilvántartás minden bejegyzése megőrzi, ki dolgozott a modullal.\n"
+                           "Az Ön neve (üresen is hagyható, és később a nyilvántartás\n"
+                           "\"Beállítások…\" gombjával módosítható):"));
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setOkButtonText(tr("OK"));
+    dialog.setCancelButtonText(tr("Kihagyás"));
+    if (dialog.exec() == QDialog::Accepted)
+        qv::settings::preferences::setTechnician(dialog.textValue());
+}
+
 void RegisterController::record(const qv::transfer::ExchangeReport &report)
 {
+    askTechnicianOnce();
     if (m_journal->record(entryFor(report)))
         emit recorded();
 }

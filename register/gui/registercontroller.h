@@ -60,6 +60,8 @@ signals:
 private:
     void open(const QString &teamConnection);
     void showProblem(const QString &message);
+    // The first entry without a technician's name asks for it once (it may stay empty).
+    void askTechnicianOnce();
 
     const settings::devSettings &m_settings;
     QWidget *m_window = nullptr;

@@ -84,11 +84,13 @@ QVariant RegisterModel::data(const QModelIndex &index, int role) const
     case Operation:
         return qv::reg::operationText(e.operation);
     case Result:
-        return qv::reg::resultText(e.result);
+        return qv::reg::resultText(e);
     case ModuleId:
         return e.moduleId;
     case Name:
         return e.moduleName;
+    case Telephones:
+        return qv::reg::shownTelephones(e, m_query.text).join(QStringLiteral(", "));
     case Model:
         return qv::form::device::modelName(e.model);
     case Technician:
@@ -108,8 +110,10 @@ QVariant RegisterModel::headerData(int section, Qt::Orientation orientation, int
         return {};
     static const char *const titles[Columns] = {
         QT_TR_NOOP("Idő"), QT_TR_NOOP("Művelet"), QT_TR_NOOP("Eredmény"),
-        QT_TR_NOOP("Modulazonosító"), QT_TR_NOOP("Név"), QT_TR_NOOP("Modell"),
-        QT_TR_NOOP("Technikus"), QT_TR_NOOP("Helyszín"),
+        QT_TR_NOOP("Modulazonosító"), QT_TR_NOOP("Név"),
+        //: Column: the telephone numbers the search found, or the first of the entry's.
+        QT_TR_NOOP("Telefonszám"), QT_TR_NOOP("Modell"), QT_TR_NOOP("Technikus"),
+        QT_TR_NOOP("Helyszín"),
         //: Column: where the entry is kept (local, shared, team).
         QT_TR_NOOP("Hol")};
     return section >= 0 && section < Columns ? tr(titles[section]) : QVariant();

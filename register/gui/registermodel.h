@@ -22,6 +22,7 @@ public:
         Result,
         ModuleId,
         Name,
+        Telephones, // the numbers the search found, or the first of the eight
         Model,
         Technician,
         Site,

@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTableView>
 #include <QTimeZone>
 #include <QTimer>
@@ -129,12 +130,15 @@ RegisterWindow::RegisterWindow(RegisterController &controller, bool moduleConnec
     m_all->setAutoDefault(false);
     m_historyLabel->hide();
     m_all->hide();
+    m_hits = new QLabel(this);
+    m_hits->setObjectName(QStringLiteral("registerHits"));
 
     m_model = new RegisterModel(
         [this](const qv::reg::Query &query, QString *error) {
             return m_controller.journal().search(query, error);
         },
         this);
+    connect(m_model, &QAbstractItemModel::rowsInserted, this, &RegisterWindow::showHits);
     m_view = new QTableView(this);
     m_view->setObjectName(QStringLiteral("registerView"));
     m_view->setModel(m_model);
@@ -145,7 +149,8 @@ RegisterWindow::RegisterWindow(RegisterController &controller, bool moduleConnec
     m_view->verticalHeader()->hide();
     m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 6);
     m_view->horizontalHeader()->setStretchLastSection(true);
-    const int columnWidths[RegisterModel::Columns] = {130, 150, 80, 100, 150, 60, 110, 110, 70};
+    const int columnWidths[RegisterModel::Columns] = {140, 160, 130, 110, 130,
+                                                      130, 60,  110, 100, 70};
     for (int column = 0; column < RegisterModel::Columns; ++column)
         m_view->setColumnWidth(column, columnWidths[column]);
 
@@ -173,6 +178,9 @@ RegisterWindow::RegisterWindow(RegisterController &controller, bool moduleConnec
         m_compareModule->setToolTip(tr("Ehhez csatlakoztatott eszköz kell."));
     auto *close = new QDialogButtonBox(QDialogButtonBox::Close, this);
     close->button(QDialogButtonBox::Close)->setText(tr("Bezárás"));
+    // Return in the search field searches: no button of the window is its default (the
+    // dialog would otherwise make "Bezárás" one, and Return would close the window).
+    close->button(QDialogButtonBox::Close)->setAutoDefault(false);
     connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto *top = new QHBoxLayout;
@@ -185,6 +193,7 @@ RegisterWindow::RegisterWindow(RegisterController &controller, bool moduleConnec
     auto *history = new QHBoxLayout;
     history->addWidget(m_historyLabel, 1);
     history->addWidget(m_all);
+    history->addWidget(m_hits);
     auto *actions = new QHBoxLayout;
     for (QPushButton *b :
          {m_history, m_open, m_save, m_compareForm, m_compareEntries, m_compareModule, m_sheet})
@@ -197,7 +206,7 @@ RegisterWindow::RegisterWindow(RegisterController &controller, bool moduleConnec
     layout->addWidget(m_view, 1);
     layout->addWidget(m_details);
     layout->addLayout(actions);
-    resize(1060, 560);
+    resize(1180, 560);
 
     m_searchDelay = new QTimer(this);
     m_searchDelay->setSingleShot(true);
@@ -249,10 +258,29 @@ void RegisterWindow::search()
         query.zone = QTimeZone::systemTimeZone();
     }
     query.module = m_module;
+    // The entry selected stays selected when the new list holds it.
+    const QList<qv::reg::Entry> selected = selectedEntries();
     m_model->setQuery(query);
+    showHits();
+    if (selected.size() == 1) {
+        for (int row = 0; row < m_model->rowCount(); ++row) {
+            if (m_model->entryAt(row).id == selected.constFirst().id) {
+                m_view->selectRow(row);
+                m_view->scrollTo(m_model->index(row, 0));
+                break;
+            }
+        }
+    }
     if (!m_model->error().isEmpty())
         m_details->setPlainText(m_model->error());
     selectionChanged();
+}
+
+void RegisterWindow::showHits()
+{
+    const int rows = m_model->rowCount();
+    m_hits->setText(m_model->canFetchMore() ? tr("legalább %n találat", nullptr, rows)
+                                            : tr("%n találat", nullptr, rows));
 }
 
 void RegisterWindow::showHistory()
@@ -261,11 +289,19 @@ void RegisterWindow::showHistory()
     if (entries.size() != 1)
         return;
     const qv::reg::Entry &e = entries.constFirst();
+    // A module is its id (its name may have changed); one without an id is its name.
     m_module = std::pair{e.moduleId, e.moduleName};
     m_historyLabel->setText(
-        tr("A(z) %1 – %2 modul előzményei").arg(orNone(e.moduleId), orNone(e.moduleName)));
+        e.moduleId.isEmpty()
+            ? tr("A(z) %1 – %2 modul előzményei").arg(orNone(e.moduleId), orNone(e.moduleName))
+            : tr("A(z) %1 azonosítójú modul előzményei").arg(e.moduleId));
     m_historyLabel->show();
     m_all->show();
+    // The history is the module's whole: the search no longer narrows it.
+    {
+        const QSignalBlocker quiet(m_search);
+        m_search->clear();
+    }
     search();
 }
 
@@ -274,6 +310,8 @@ void RegisterWindow::showAll()
     m_module.reset();
     m_historyLabel->hide();
     m_all->hide();
+    m_hits = new QLabel(this);
+    m_hits->setObjectName(QStringLiteral("registerHits"));
     search();
 }
 

@@ -52,6 +52,7 @@ private:
     void search();
     void showHistory();
     void showAll();
+    void showHits();
     void selectionChanged();
     void compareEntries();
     void openSettings();
@@ -68,6 +69,7 @@ private:
     QDateEdit *m_to = nullptr;
     QLabel *m_historyLabel = nullptr;
     QPushButton *m_all = nullptr;
+    QLabel *m_hits = nullptr; // how many entries the search found
     QTableView *m_view = nullptr;
     QPlainTextEdit *m_details = nullptr;
     QPushButton *m_history = nullptr;

@@ -1,6 +1,7 @@
 #include "serial/gui/setcom.h"
 
 #include "serial/openadvice.h"
+#include "serial/portmessages.h"
 #include "serial/portnames.h"
 #include "serial/portsearch.h"
 #include "settings/gui/messages.h"
@@ -68,9 +69,7 @@ QString deviceText(const qv::serial::PortDescription &port)
 
 const QList<qint32> &setcom::speeds()
 {
-    static const QList<qint32> list = {150,  200,   300,   600,   1200,  1800,  2400,  4800,
-                                       9600, 19200, 28800, 38400, 57600, 76800, 115200};
-    return list;
+    return qv::serial::offeredSpeeds();
 }
 
 setcom::setcom(const QString &port, qint32 baud, int probeTimeout, bool autoSearch,

@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QUrl>
 
 namespace qv::settings::gui {
@@ -37,6 +38,18 @@ void showMessage(QWidget *parent, QMessageBox::Icon icon, const QString &title, 
 {
     QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
     box.setTextFormat(format == TextFormat::Rich ? Qt::RichText : Qt::PlainText);
+    box.exec();
+}
+
+void showMessage(QWidget *parent, QMessageBox::Icon icon, const QString &title, const QString &text,
+                 const QString &beneath)
+{
+    QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setInformativeText(beneath);
+    // Qt guesses the informative text's format: it names ports and files, never markup.
+    if (auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_informativelabel")))
+        label->setTextFormat(Qt::PlainText);
     box.exec();
 }
 

@@ -18,6 +18,11 @@ enum class TextFormat { Plain, Rich };
 void showMessage(QWidget *parent, QMessageBox::Icon icon, const QString &title, const QString &text,
                  TextFormat format = TextFormat::Plain);
 
+// The same with `beneath` (plain text) under the message: the cause behind a message that
+// keeps its words, or what to do next.
+void showMessage(QWidget *parent, QMessageBox::Icon icon, const QString &title, const QString &text,
+                 const QString &beneath);
+
 // A question answered "Igen" or "Nem" (plain text); Escape and the close box answer "Nem",
 // which is also the default.
 bool askYesNo(QWidget *parent, const QString &title, const QString &text);

@@ -52,6 +52,7 @@ void ModalWatcher::poll()
             r.icon = box->icon();
             r.title = box->windowTitle();
             r.text = box->text();
+            r.informative = box->informativeText();
             r.format = box->textFormat();
             r.parentName = box->parentWidget() ? box->parentWidget()->objectName() : QString();
             m_boxes.append(r);

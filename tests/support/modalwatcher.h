@@ -15,7 +15,8 @@ struct RecordedBox
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QString title;
     QString text;
-    QString parentName; // object name of the parent widget
+    QString informative; // the text beneath the message
+    QString parentName;  // object name of the parent widget
     Qt::TextFormat format = Qt::AutoText;
 };
 

@@ -5,6 +5,7 @@
 #include "form/gui/formbinding.h"
 #include "settings/gui/messages.h"
 #include "transfer/gui/readoutexchange.h"
+#include "transfer/outcometexts.h"
 
 namespace qv::transfer::gui {
 
@@ -24,7 +25,9 @@ void ReadOutController::readOut()
         emit formFilled();
     } else if (const QString text = qv::transfer::readOutFailureText(done.outcome);
                !text.isEmpty()) {
-        qv::settings::gui::showMessage(m_window, QMessageBox::Critical, tr("Hiba"), text);
+        // The message stays as it always was; the cause goes beneath it.
+        qv::settings::gui::showMessage(m_window, QMessageBox::Critical, tr("Hiba"), text,
+                                       qv::transfer::readOutCause(done.outcome));
     }
     emit exchanged(done.report);
 }

@@ -1,8 +1,10 @@
 // "qvconfig series": series programming, module after module on one port, as a script runs it.
 #include "cli/command.h"
 
+#include "series/dispenser.h"
 #include "series/series.h"
 
+#include <QCommandLineParser>
 #include <QFile>
 #include <QJsonDocument>
 #include <QTextStream>
@@ -43,6 +45,10 @@ QString stateKey(series::UnitState state)
         return QStringLiteral("skipped");
     case series::UnitState::WrittenNotRecorded:
         return QStringLiteral("notRecorded");
+    case series::UnitState::Elsewhere:
+        return QStringLiteral("elsewhere");
+    case series::UnitState::ClaimLost:
+        return QStringLiteral("claimLost");
     }
     return {};
 }
@@ -61,6 +67,7 @@ QJsonObject unitJson(const series::UnitsTable &table, const series::UnitResult &
         {QStringLiteral("reason"), r.reason},
         {QStringLiteral("time"), r.time.isValid() ? r.time.toString(Qt::ISODateWithMs) : QString()},
         {QStringLiteral("identification"), r.identification},
+        {QStringLiteral("port"), r.port},
         {QStringLiteral("values"), values},
     };
 }
@@ -70,8 +77,9 @@ QJsonObject unitJson(const series::UnitsTable &table, const series::UnitResult &
 class CommandObserver : public series::SeriesObserver
 {
 public:
-    CommandObserver(Context &c, const series::UnitsTable &table, series::SeriesRunner &runner)
-        : m_c(c), m_table(table), m_runner(runner)
+    CommandObserver(Context &c, const series::UnitsTable &table, series::SeriesRunner &runner,
+                    bool severalPorts)
+        : m_c(c), m_table(table), m_runner(runner), m_several(severalPorts)
     {
     }
 
@@ -83,7 +91,19 @@ public:
         const QString done = series::progressText(m_runner.results());
         switch (result.state) {
         case series::UnitState::Passed:
-            err << SeriesText::tr("%1. sor: kész (%2)").arg(result.row + 1).arg(done) << '\n';
+            if (m_several)
+                err << SeriesText::tr("%1. sor: kész, %2 port (%3)")
+                           .arg(result.row + 1)
+                           .arg(result.port, done)
+                    << '\n';
+            else
+                err << SeriesText::tr("%1. sor: kész (%2)").arg(result.row + 1).arg(done) << '\n';
+            break;
+        case series::UnitState::ClaimLost:
+            err << SeriesText::tr("%1. sor: betöltve, de a foglalása elveszett (%2)\n%3")
+                       .arg(result.row + 1)
+                       .arg(done, result.reason)
+                << '\n';
             break;
         case series::UnitState::Failed:
             err << SeriesText::tr("%1. sor: sikertelen (%2)\n%3")
@@ -104,12 +124,20 @@ public:
         if (m_c.json)
             printJsonLine(m_c, unitJson(m_table, result));
     }
-    void waiting(series::Wait what, int row) override
+    void waiting(series::Wait what, int row) override { waitingOn({}, what, row); }
+    void waitingOn(const QString &port, series::Wait what, int row) override
     {
         endProgress();
         announceStop();
-        if (what == series::Wait::ForModule)
+        if (what == series::Wait::ForModule && m_several)
+            *m_c.err << SeriesText::tr("Csatlakoztassa a modult (%1 port, %2. sor)…")
+                            .arg(port)
+                            .arg(row + 1)
+                     << '\n';
+        else if (what == series::Wait::ForModule)
             *m_c.err << SeriesText::tr("Csatlakoztassa a modult (%1. sor)…").arg(row + 1) << '\n';
+        else if (m_several)
+            *m_c.err << SeriesText::tr("Vegye le a modult (%1 port)…").arg(port) << '\n';
         else
             *m_c.err << SeriesText::tr("Vegye le a modult…") << '\n';
         m_c.err->flush();
@@ -123,7 +151,7 @@ public:
     void progress(int row, int percent) override
     {
         announceStop();
-        if (!m_c.progress || percent == m_percent)
+        if (!m_c.progress || m_several || percent == m_percent)
             return;
         m_percent = percent;
         *m_c.err << '\r' << SeriesText::tr("%1. sor: %2%").arg(row + 1).arg(percent);
@@ -157,6 +185,7 @@ private:
     Context &m_c;
     const series::UnitsTable &m_table;
     series::SeriesRunner &m_runner;
+    bool m_several;
     int m_percent = -1;
     bool m_stopAnnounced = false;
 };
@@ -212,6 +241,10 @@ int seriesCommand(Context &c)
 
     series::SeriesSetup setup;
     setup.port = c.settings.Port;
+    setup.ports = c.options->values(QStringLiteral("port"));
+    if (const QString why = series::portsProblem(setup.ports, series::canonicalPort);
+        !why.isEmpty())
+        return fail(c, Usage, why);
     setup.baud = c.settings.Baudrate;
     setup.basePath = basePath;
     setup.baseFileBytes = baseBytes;
@@ -250,7 +283,7 @@ int seriesCommand(Context &c)
                                               nullptr, earlier)
                << '\n';
 
-    CommandObserver observer(c, table, runner);
+    CommandObserver observer(c, table, runner, setup.ports.size() > 1);
     g_stopSignalled = false;
     g_seriesRunner = &runner;
     const auto oldInt = std::signal(SIGINT, stopSeries);
@@ -261,12 +294,16 @@ int seriesCommand(Context &c)
     g_seriesRunner = nullptr;
 
     const QList<series::UnitResult> results = runner.results();
-    int passed = 0, failed = 0, pending = 0, skippedCount = 0, notRecorded = 0;
+    int passed = 0, failed = 0, pending = 0, skippedCount = 0, notRecorded = 0, claimLost = 0;
     for (const series::UnitResult &r : results) {
         switch (r.state) {
         case series::UnitState::WrittenNotRecorded: // to be written again: still to do
             ++notRecorded;
             ++pending;
+            break;
+        case series::UnitState::ClaimLost: // written and recorded, said apart
+            ++claimLost;
+            ++passed;
             break;
         case series::UnitState::Passed:
             ++passed;
@@ -301,6 +338,7 @@ int seriesCommand(Context &c)
                                      {QStringLiteral("skipped"), skippedCount},
                                      {QStringLiteral("pending"), pending},
                                      {QStringLiteral("notRecorded"), notRecorded},
+                                     {QStringLiteral("claimLost"), claimLost},
                                      {QStringLiteral("stopped"), runner.stopRequested()},
                                      {QStringLiteral("results"), resultsPath},
                                      {QStringLiteral("series"), key},

@@ -683,6 +683,11 @@ QString Store::location() const
     return d ? d->location : QString();
 }
 
+QSqlDatabase Store::database() const
+{
+    return d ? d->db : QSqlDatabase();
+}
+
 void Store::setOutbox(bool on)
 {
     if (d && d->engine == Engine::SQLite)

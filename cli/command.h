@@ -73,6 +73,7 @@ int writeCommand(Context &c);
 int diffCommand(Context &c);
 int sheetCommand(Context &c);
 int seriesCommand(Context &c);
+int seriesStatusCommand(Context &c);
 // "status --watch": reads the watch's options, identifies the module and watches it.
 int watchStatusCommand(Context &c);
 

@@ -874,6 +874,19 @@ QList<Entry> Store::seriesDownloads(const QString &seriesKey, QString *error) co
                             true, error);
 }
 
+QList<Entry> Store::seriesEntries(const QString &keyPrefix, QString *error) const
+{
+    if (!d || !isOpen() || keyPrefix.isEmpty())
+        return {};
+    return d->selectEntries(
+        QStringLiteral("SELECT ") + kEntryColumns +
+            QStringLiteral(" FROM qv_entry e WHERE e.series_key <> '' AND "
+                           "substr(e.series_key, 1, ?) = ? AND "
+                           "e.operation = ? ORDER BY e.time_ms, e.id"),
+        {int(keyPrefix.size()), d->serverText(keyPrefix), operationKey(Operation::Download)}, false,
+        error);
+}
+
 QSet<QString> Store::present(const QStringList &ids) const
 {
     QSet<QString> found;

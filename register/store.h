@@ -112,6 +112,9 @@ public:
     // found to differ when read back (their verification Same, or NotRun), whole, oldest
     // first: what a series resumed asks to know which of its rows are done.
     QList<Entry> seriesDownloads(const QString &seriesKey, QString *error = nullptr) const;
+    // The downloads of every series whose key begins with `keyPrefix` (passed or not), without
+    // their record fields, oldest first: what series-status sums up.
+    QList<Entry> seriesEntries(const QString &keyPrefix, QString *error = nullptr) const;
     // Which of `ids` this register holds.
     QSet<QString> present(const QStringList &ids) const;
     // One entry, whole.

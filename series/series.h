@@ -102,8 +102,10 @@ QString seriesKey(const QString &unitsPath, const QByteArray &baseFileBytes);
 // The team's name for a series, which the benches that share it claim its rows under: a
 // digest of the table's content (its columns and cells, however the file spells them) and of
 // the base file, so that the same table shares its rows wherever it lies, and a changed one
-// is another series.
+// is another series. It begins with the table's own digest, by which series-status finds
+// the series of a table whatever their base files.
 QString contentKey(const UnitsTable &table, const QByteArray &baseFileBytes);
+QString tableDigest(const UnitsTable &table);
 
 // ---- The run ----------------------------------------------------------------------------
 

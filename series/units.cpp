@@ -613,7 +613,7 @@ QString seriesKey(const QString &unitsPath, const QByteArray &baseFileBytes)
     return QFileInfo(unitsPath).fileName() + u'#' + QString::fromLatin1(digest.toHex().left(16));
 }
 
-QString contentKey(const UnitsTable &table, const QByteArray &baseFileBytes)
+QString tableDigest(const UnitsTable &table)
 {
     QCryptographicHash hash(QCryptographicHash::Sha256);
     auto add = [&hash](const QStringList &cells) {
@@ -624,8 +624,13 @@ QString contentKey(const UnitsTable &table, const QByteArray &baseFileBytes)
     add(table.columns);
     for (const QStringList &row : table.rows)
         add(row);
-    hash.addData(QCryptographicHash::hash(baseFileBytes, QCryptographicHash::Sha256));
     return QString::fromLatin1(hash.result().toHex().left(32));
+}
+
+QString contentKey(const UnitsTable &table, const QByteArray &baseFileBytes)
+{
+    const QByteArray base = QCryptographicHash::hash(baseFileBytes, QCryptographicHash::Sha256);
+    return tableDigest(table) + u'-' + QString::fromLatin1(base.toHex().left(16));
 }
 
 QString defaultResultsPath(const QString &unitsPath)

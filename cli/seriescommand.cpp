@@ -260,7 +260,8 @@ int seriesCommand(Context &c)
     setup.resultsPath = resultsPath;
     setup.programVersion = c.settings.Version;
     setup.teamRegister = c.teamRegister;
-    const QString key = series::seriesKey(unitsPath, baseBytes);
+    setup.newBatch = c.newBatch;
+    setup.claimLeaseMs = c.claimLeaseMs;
 
     series::SeriesRunner runner(setup);
     QString error;
@@ -271,6 +272,10 @@ int seriesCommand(Context &c)
             SeriesText::tr("A sorozat a nyilvántartás nélkül nem indítható, mert abból tudja, "
                            "mely sorok készültek el korábban.\n") +
                 error);
+    if (c.newBatch && runner.batch() > 1)
+        *c.err << SeriesText::tr("Új köteg: a táblázat %1. kötege indul, minden sora elölről.")
+                      .arg(runner.batch())
+               << '\n';
     int earlier = 0;
     for (const series::UnitResult &r : planned) {
         if (r.state == series::UnitState::PassedEarlier)
@@ -343,7 +348,8 @@ int seriesCommand(Context &c)
                                      {QStringLiteral("claimLost"), claimLost},
                                      {QStringLiteral("stopped"), runner.stopRequested()},
                                      {QStringLiteral("results"), resultsPath},
-                                     {QStringLiteral("series"), key},
+                                     {QStringLiteral("series"), runner.key()},
+                                     {QStringLiteral("batch"), runner.batch()},
                                      {QStringLiteral("exit"), status}});
     } else {
         *c.out << SeriesText::tr("Sorozat: %1 (kész most: %2, korábban: %3, sikertelen: %4, "

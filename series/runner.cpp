@@ -33,6 +33,7 @@
 #include <QThread>
 
 #include <atomic>
+#include <functional>
 #include <vector>
 
 namespace qv::series {
@@ -66,6 +67,17 @@ QStringList recordFields(const QString &record, QChar separator)
     if (items.size() > transfer::record::FieldCount)
         items.resize(transfer::record::FieldCount);
     return items;
+}
+
+// The batch a series key names: `first` itself is the first, "first/N" the N-th; 0 for
+// another series.
+int batchOf(const QString &key, const QString &first)
+{
+    if (key == first)
+        return 1;
+    bool ok = false;
+    const int n = key.startsWith(first + u'/') ? key.mid(first.size() + 1).toInt(&ok) : 0;
+    return ok && n > 1 ? n : 0;
 }
 
 bool isRefusal(const std::optional<serial::OpenFailure> &failure)
@@ -156,6 +168,31 @@ public:
             QFile::remove(m_notePath);
     }
 
+    // Where a unit being written leaves its note ("series-NAME.row7"): written before the
+    // download begins and removed once the unit is recorded, so that a run that ended in the
+    // middle of a unit (killed, the power gone) is told by the next run of the series here.
+    QString unitNote(int row) const
+    {
+        return m_notePath.chopped(4) + QStringLiteral("row%1").arg(row + 1);
+    }
+    // The rows (0-based) whose notes an earlier run left, with their ports; the notes go.
+    QList<std::pair<int, QString>> leftUnits() const
+    {
+        QList<std::pair<int, QString>> left;
+        const QFileInfo info(m_notePath);
+        const QString stem = info.completeBaseName() + QStringLiteral(".row");
+        for (const QFileInfo &note : info.dir().entryInfoList({stem + u'*'}, QDir::Files)) {
+            bool ok = false;
+            const int row = note.fileName().mid(stem.size()).toInt(&ok);
+            QFile file(note.filePath());
+            if (ok && row > 0 && file.open(QIODevice::ReadOnly))
+                left.append({row - 1, QString::fromUtf8(file.read(4096)).trimmed()});
+            file.close();
+            QFile::remove(note.filePath());
+        }
+        return left;
+    }
+
     // False with the reason when the series runs elsewhere on this computer, or the lock
     // file cannot be made.
     bool take(const QString &port, QString *why)
@@ -227,6 +264,9 @@ struct SeriesRunner::State
     QMutex modelMutex; // the first module's lane sets the model
     std::optional<serial::OpenFailure> portFailure;
     std::atomic<bool> notRecorded{false};
+    QString key; // the register's name for the series, of its batch (plan())
+    std::function<QString(int)> unitNotes; // the run lock's note of a unit being written
+    int batch = 1;
     // With a team register: its connection, the series' name there and this bench's.
     QString teamConnection, claimKey, claimName, bench;
     // The rows' records for the series' model, as they are needed.
@@ -447,7 +487,7 @@ reg::Entry SeriesRunner::State::entryFor(const transfer::ExchangeReport &report,
     context.identification = module.id.text;
     context.model = module.id.model;
     reg::Entry entry = reg::entryForExchange(report, context);
-    entry.seriesKey = seriesKey(setup.unitsPath, setup.baseFileBytes);
+    entry.seriesKey = key;
     entry.seriesRow = row + 1;
     return entry;
 }
@@ -457,6 +497,11 @@ UnitResult SeriesRunner::State::writeUnit(const QString &port, int row, const QS
                                           reg::Journal &journal, SeriesObserver &observer,
                                           bool &portRefused, QString &entryId)
 {
+    QSaveFile note(unitNotes(row));
+    if (note.open(QIODevice::WriteOnly)) {
+        note.write(port.toUtf8());
+        note.commit();
+    }
     UnitResult result = UnitResult::of(row, UnitState::Working);
     result.identification = module.id.text;
     result.port = port;
@@ -498,6 +543,8 @@ UnitResult SeriesRunner::State::writeUnit(const QString &port, int row, const QS
                                         : refusal.reason());
     }
     result.time = entry.time;
+    if (recorded)
+        QFile::remove(unitNotes(row));
     observer.progress(row, 100);
     return result;
 }
@@ -538,8 +585,20 @@ QList<UnitResult> SeriesRunner::plan(QString *error)
     if (!store.isOpen()) {
         why = store.message();
     } else {
-        const QString key = seriesKey(s.unitsPath, s.baseFileBytes);
-        const QList<reg::Entry> entries = store.seriesDownloads(key, &why);
+        // The batch: the latest one begun, or a new one after it.
+        const QString first = seriesKey(s.unitsPath, s.baseFileBytes);
+        int batch = 0;
+        for (const reg::Entry &e : store.seriesEntries(first, &why))
+            batch = qMax(batch, batchOf(e.seriesKey, first));
+        if (s.newBatch && batch > 0)
+            ++batch;
+        const QString key = batch > 1 ? first + u'/' + QString::number(batch) : first;
+        d->key = key;
+        d->batch = qMax(1, batch);
+        // A new batch begins with none of its rows done.
+        const bool fresh = s.newBatch && batch > 1;
+        const QList<reg::Entry> entries =
+            fresh ? QList<reg::Entry>() : store.seriesDownloads(key, &why);
         if (model == settings::NoDevice && !entries.isEmpty())
             model = entries.constFirst().model;
         for (const reg::Entry &entry : entries) {
@@ -1017,12 +1076,20 @@ bool SeriesRunner::run(SeriesObserver &observer, QString *error)
                              "az elkészült sorokat.\n") +
                     (journal.local() ? journal.local()->message() : QString()));
     d->teamConnection = journal.teamConnection();
-    d->claimKey = contentKey(s.units, s.baseFileBytes);
+    d->claimKey = contentKey(s.units, s.baseFileBytes) +
+                  (d->batch > 1 ? u'/' + QString::number(d->batch) : QString());
     d->claimName = QFileInfo(s.unitsPath).fileName();
     d->bench = reg::thisBench();
-    RunLock lock(seriesKey(s.unitsPath, s.baseFileBytes));
+    RunLock lock(d->key);
     if (!lock.take(s.ports.join(QStringLiteral(", ")), &why))
         return fail(why);
+    d->unitNotes = [&lock](int row) { return lock.unitNote(row); };
+    for (const auto &[row, port] : lock.leftUnits())
+        first.problem(Text::tr("A sorozat előző futása a(z) %1. sor betöltése közben szakadt "
+                               "félbe (%2 port): az akkori modul nincs ellenőrizve. Ellenőrizze, "
+                               "vagy programozza újra.")
+                          .arg(row + 1)
+                          .arg(port));
     why = d->saveResults();
     if (!why.isEmpty())
         return fail(why);
@@ -1133,6 +1200,16 @@ bool SeriesRunner::notRecorded() const
 void SeriesRunner::retry(int row)
 {
     d->rows.retry(row);
+}
+
+QString SeriesRunner::key() const
+{
+    return d->key;
+}
+
+int SeriesRunner::batch() const
+{
+    return d->batch;
 }
 
 QList<UnitResult> SeriesRunner::results() const

@@ -199,6 +199,10 @@ struct SeriesSetup
     QString resultsPath; // the results CSV, rewritten after every unit
     QString programVersion;
     QString teamRegister; // as --register gives it; empty: the user's setting
+    // A new batch of the same table and base: the rows done before are written again, into
+    // new modules, under a series key of the batch's own ("KEY/2", "KEY/3" ...); without it
+    // the latest batch is resumed.
+    bool newBatch = false;
     // With a team register: how long a row claimed on the server stays this bench's without
     // being renewed (renewed while the bench works; see register/claims.h).
     int claimLeaseMs = 60'000;
@@ -256,6 +260,9 @@ public:
     void retry(int row);
 
     QList<UnitResult> results() const;
+    // The register's name for the run's series and its batch (1 the first), once planned.
+    QString key() const;
+    int batch() const;
 
     // Why the port could not be used, when that ended the run (permissions, busy); read
     // after run() returned.

@@ -10,6 +10,20 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifdef QV_GANG_LONG
+#include "files/configformat.h"
+#include "modulefixture.h"
+#include "settings/devsettings.h"
+#include "transfer/configvalues.h"
+
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+
+#include <csignal>
+#include <thread>
+#endif
+
 using namespace Qt::StringLiterals;
 using qv::series::UnitResult;
 using qv::series::UnitState;
@@ -19,6 +33,12 @@ class TestGang : public QObject
     Q_OBJECT
 
 private slots:
+#ifdef QV_GANG_LONG
+    void twoLanesOneComputer();
+    void twoBenchesOneServer();
+    void benchKilledMidUnit();
+    void serverStoppedMidSeries();
+#else
     void dispenser_data();
     void dispenser();
     void portsRefused_data();
@@ -30,7 +50,10 @@ private slots:
     void progressCountsEveryRow_data();
     void progressCountsEveryRow();
     void statusSummary();
+#endif
 };
+
+#ifndef QV_GANG_LONG
 
 void TestGang::dispenser_data()
 {
@@ -254,6 +277,290 @@ void TestGang::statusSummary()
     QCOMPARE(s.benches.value(u"b@y/2"_s).doneRows, QList<int>({2}));
     QCOMPARE(s.benches.value(u"b@y/2"_s).claimedRows, QList<int>({4}));
 }
+
+#else
+
+namespace {
+
+QStringList baseValues()
+{
+    const auto decoded = qv::transfer::decodeReadOut(
+        qv::transfer::record::buildDownloadRecord(qvsim::factoryFields()));
+    return qv::transfer::fileValuesFromReadOut(decoded.form, qv::settings::ModelQV5);
+}
+
+// A table of its own for each test (the team's server keeps every series it saw).
+QByteArray unitsCsv(int rows, const QByteArray &tag)
+{
+    QByteArray csv = "m_id;m_nev;t1\r\n";
+    for (int i = 1; i <= rows; ++i)
+        csv += QByteArray::number(i) + ";" + tag + " " + QByteArray::number(i) + ";3620000000" +
+               QByteArray::number(i) + "\r\n";
+    return csv;
+}
+
+// How many units of `modules` hold each row of `table` (the units' stored fields).
+QList<int> holders(const QList<const qvsim::Emulator *> &modules, int units,
+                   const qv::series::UnitsTable &table)
+{
+    QList<int> counts;
+    for (int row = 0; row < table.rows.size(); ++row) {
+        const QStringList fields =
+            qv::transfer::record::downloadLines(
+                qv::series::unitRecord(table, row, baseValues(), qv::settings::ModelQV5, u'|'))
+                .mid(0, qv::transfer::record::FieldCount);
+        int n = 0;
+        for (const qvsim::Emulator *module : modules) {
+            for (int unit = 0; unit < units; ++unit)
+                n += module->storedFields(unit) == fields;
+        }
+        counts << n;
+    }
+    return counts;
+}
+
+// A sequence of `units` emulated Q_QV5 modules on one adapter at `link`, unpaced unless
+// `paced`, each taken off once the program is done with it.
+std::unique_ptr<qvsim::Emulator> startSequence(int units, const QString &link, bool paced = false)
+{
+    qvsim::SequenceSetup sequence;
+    sequence.units = QList<qvsim::SequenceUnit>(units);
+    sequence.holdMs = 500;
+    sequence.gapMs = 1500;
+    auto module = std::make_unique<qvsim::Emulator>(qvsim::Setup{{}, {.paced = paced}, {}});
+    module->setSequence(sequence);
+    if (!module->start() || !module->setLinkPath(link))
+        return nullptr;
+    return module;
+}
+
+QString team()
+{
+    return u"host=%1 port=%2 dbname=%3 user=%4"_s.arg(
+        qEnvironmentVariable("PGHOST"), qEnvironmentVariable("PGPORT", u"5432"_s),
+        qEnvironmentVariable("PGDATABASE"), qEnvironmentVariable("PGUSER"));
+}
+
+// The server's claims of the series of units file `name`, "row done" or "row open", and
+// the rows recorded there more than once.
+QStringList serverClaims(const QString &name)
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(u"QPSQL"_s, u"gangcheck"_s);
+    db.setConnectOptions();
+    db.setDatabaseName(qEnvironmentVariable("PGDATABASE"));
+    db.setHostName(qEnvironmentVariable("PGHOST"));
+    db.setPort(qEnvironmentVariableIntValue("PGPORT"));
+    db.setUserName(qEnvironmentVariable("PGUSER"));
+    db.setPassword(qEnvironmentVariable("PGPASSWORD"));
+    QStringList rows;
+    if (db.open()) {
+        QSqlQuery q(db);
+        q.prepare(u"SELECT series_row, done_ms > 0 FROM qv_claim WHERE series_name = ? "
+                  "ORDER BY series_row"_s);
+        q.addBindValue(name);
+        q.exec();
+        while (q.next())
+            rows << u"%1 %2"_s.arg(q.value(0).toInt()).arg(q.value(1).toBool() ? u"done" : u"open");
+        q.prepare(u"SELECT series_row, COUNT(*) FROM qv_entry WHERE series_key LIKE ? AND "
+                  "result = 'ok' AND operation = 'download' GROUP BY series_row "
+                  "HAVING COUNT(*) > 1"_s);
+        q.addBindValue(QString(name + u"#%"_s));
+        q.exec();
+        while (q.next())
+            rows << u"row %1 recorded %2 times"_s.arg(q.value(0).toInt()).arg(q.value(1).toInt());
+        db.close();
+    }
+    db = QSqlDatabase();
+    QSqlDatabase::removeDatabase(u"gangcheck"_s);
+    return rows;
+}
+
+// A bench: "qvconfig series" in a home of its own on the team register.
+struct Bench
+{
+    QString home;
+    QProcess process;
+    QString err;
+
+    Bench(const QString &folder, const QString &base, const QString &units, const QString &port,
+          const QStringList &more = {})
+        : home(folder)
+    {
+        QDir().mkpath(home);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"XDG_DATA_HOME"_s, home);
+        environment.insert(u"XDG_CONFIG_HOME"_s, home);
+        environment.insert(u"LANGUAGE"_s, u"hu"_s);
+        process.setProcessEnvironment(environment);
+        process.start(QCoreApplication::applicationDirPath() + u"/qvconfig"_s,
+                      QStringList{u"series"_s, base, units, u"--port"_s, port, u"--verify"_s,
+                                  u"--register"_s, team(), u"--results"_s,
+                                  home + u"/eredmeny.csv"_s} +
+                          more);
+    }
+    int finish(int ms = 150000)
+    {
+        if (!process.waitForFinished(ms))
+            process.kill();
+        process.waitForFinished(5000);
+        err += QString::fromUtf8(process.readAllStandardError());
+        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    }
+};
+
+struct Files
+{
+    QTemporaryDir dir;
+    QString base = dir.filePath(u"alap.msw"_s);
+    QString units;
+    qv::series::UnitsTable table;
+
+    Files(const QString &name, int rows)
+    {
+        units = dir.filePath(name);
+        QFile b(base), u(units);
+        if (b.open(QIODevice::WriteOnly))
+            b.write(qv::files::writeConfig(baseValues()));
+        const QByteArray csv = unitsCsv(rows, name.section(u'.', 0, 0).toUpper().toUtf8());
+        if (u.open(QIODevice::WriteOnly))
+            u.write(csv);
+        table = *qv::series::readUnits(csv).table;
+    }
+};
+
+#define NEEDS_SERVER()                                                                             \
+    if (!qEnvironmentVariableIsSet("PGHOST"))                                                      \
+    QSKIP("needs a PostgreSQL server (run under tests/with-postgres.sh)")
+
+} // namespace
+
+// Two lanes on one computer: six rows over two adapters, each row written once, in the
+// module of whichever lane was free, and the register and the results file say the same.
+void TestGang::twoLanesOneComputer()
+{
+    Files files(u"ketsav.csv"_s, 6);
+    const QString a = files.dir.filePath(u"a"_s), b = files.dir.filePath(u"b"_s);
+    const auto first = startSequence(4, a), second = startSequence(4, b);
+    QVERIFY(first && second);
+    qv::series::SeriesSetup setup;
+    setup.ports = {a, b};
+    setup.baseFileBytes = qv::files::writeConfig(baseValues());
+    setup.baseValues = baseValues();
+    setup.units = files.table;
+    setup.unitsPath = files.units;
+    setup.basePath = files.base;
+    qv::series::SeriesRunner runner(setup);
+    struct : qv::series::SeriesObserver
+    {
+        void unitChanged(const UnitResult &) override {}
+        void waiting(qv::series::Wait, int) override {}
+        void moduleRefused(const QString &reason) override { refused << reason; }
+        void progress(int, int) override {}
+        QStringList refused;
+    } observer;
+    QString error;
+    QVERIFY2(runner.run(observer, &error), qPrintable(error));
+    QVERIFY2(observer.refused.isEmpty(), qPrintable(observer.refused.join(u'\n')));
+    QStringList ports;
+    for (const UnitResult &r : runner.results()) {
+        QCOMPARE(r.state, UnitState::Passed);
+        ports << r.port;
+    }
+    QVERIFY(ports.contains(a) && ports.contains(b));
+    QCOMPARE(holders({first.get(), second.get()}, 4, files.table), QList<int>(6, 1));
+    const qv::reg::Store store = qv::reg::Store::openSqlite(qv::reg::Store::defaultSqlitePath());
+    QCOMPARE(store.seriesDownloads(runner.key()).size(), 6);
+    QFile results(qv::series::defaultResultsPath(files.units));
+    QVERIFY(results.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(results.readAll());
+    QCOMPARE(text.count(u";kész;"_s), 6);
+    QCOMPARE(text.count(u";"_s + a + u"\r\n"_s), ports.count(a));
+}
+
+// Two benches of a team, each with its own home and adapter, share one table on the server:
+// every row is written once, into one module, and recorded once.
+void TestGang::twoBenchesOneServer()
+{
+    NEEDS_SERVER();
+    Files files(u"csapat.csv"_s, 6);
+    const QString a = files.dir.filePath(u"a"_s), b = files.dir.filePath(u"b"_s);
+    const auto first = startSequence(7, a), second = startSequence(7, b);
+    QVERIFY(first && second);
+    Bench one(files.dir.filePath(u"egy"_s), files.base, files.units, a);
+    Bench two(files.dir.filePath(u"ketto"_s), files.base, files.units, b);
+    QCOMPARE(one.finish(), 0);
+    QCOMPARE(two.finish(), 0);
+    QCOMPARE(holders({first.get(), second.get()}, 7, files.table), QList<int>(6, 1));
+    QCOMPARE(serverClaims(u"csapat.csv"_s), (QStringList{u"1 done"_s, u"2 done"_s, u"3 done"_s,
+                                                         u"4 done"_s, u"5 done"_s, u"6 done"_s}));
+    QVERIFY2(one.err.count(u": kész"_s) + two.err.count(u": kész"_s) == 6,
+             qPrintable(one.err + two.err));
+}
+
+// A bench killed in the middle of a download: its claim runs out and the other bench writes
+// the row; the killed bench's next run says that its module was not verified.
+void TestGang::benchKilledMidUnit()
+{
+    NEEDS_SERVER();
+    Files files(u"megolt.csv"_s, 3);
+    const QString a = files.dir.filePath(u"a"_s), b = files.dir.filePath(u"b"_s);
+    const auto first = startSequence(2, a, true), second = startSequence(5, b);
+    QVERIFY(first && second);
+    const QStringList lease{u"--claim-lease"_s, u"3"_s};
+    auto one =
+        std::make_unique<Bench>(files.dir.filePath(u"egy"_s), files.base, files.units, a, lease);
+    // Killed once its (paced) download has begun.
+    QTRY_VERIFY_WITH_TIMEOUT(first->received().contains("~}"), 30000);
+    ::kill(pid_t(one->process.processId()), SIGKILL);
+    QCOMPARE(one->finish(), -1);
+    Bench two(files.dir.filePath(u"ketto"_s), files.base, files.units, b, lease);
+    QCOMPARE(two.finish(), 0);
+    QCOMPARE(holders({first.get(), second.get()}, 5, files.table), QList<int>(3, 1));
+    QCOMPARE(first->downloadsPerUnit().value(0), 0);
+    Bench again(files.dir.filePath(u"egy"_s), files.base, files.units, a, lease);
+    QCOMPARE(again.finish(), 0);
+    QVERIFY2(again.err.contains(u"1. sor betöltése közben szakadt félbe"_s), qPrintable(again.err));
+    QCOMPARE(serverClaims(u"megolt.csv"_s), (QStringList{u"1 done"_s, u"2 done"_s, u"3 done"_s}));
+}
+
+// The server stopped in the middle of a series and started again: the benches finish their
+// units, claim nothing meanwhile, say so, and go on once it answers; no row twice, none lost.
+void TestGang::serverStoppedMidSeries()
+{
+    NEEDS_SERVER();
+    Files files(u"leall.csv"_s, 6);
+    const QString a = files.dir.filePath(u"a"_s), b = files.dir.filePath(u"b"_s);
+    const auto first = startSequence(7, a), second = startSequence(7, b);
+    QVERIFY(first && second);
+    Bench one(files.dir.filePath(u"egy"_s), files.base, files.units, a);
+    Bench two(files.dir.filePath(u"ketto"_s), files.base, files.units, b);
+    QTRY_VERIFY_WITH_TIMEOUT(first->downloadsPerUnit().value(0) > 0, 60000);
+    auto cluster = [](const QString &action) {
+        QStringList arguments{qEnvironmentVariable("PGVERSION"), u"regress"_s, action};
+        if (action == u"stop")
+            arguments.prepend(u"--mode=fast"_s);
+        QProcess ctl;
+        ctl.start(u"pg_ctlcluster"_s, arguments);
+        return ctl.waitForFinished(30000) && ctl.exitCode() == 0;
+    };
+    QVERIFY(cluster(u"stop"_s));
+    // Both benches notice (each says so) before the server comes back.
+    QTRY_VERIFY_WITH_TIMEOUT(
+        [&] {
+            one.err += QString::fromUtf8(one.process.readAllStandardError());
+            two.err += QString::fromUtf8(two.process.readAllStandardError());
+            return one.err.contains(u"nem érhető el"_s) && two.err.contains(u"nem érhető el"_s);
+        }(),
+        60000);
+    QVERIFY(cluster(u"start"_s));
+    QCOMPARE(one.finish(), 0);
+    QCOMPARE(two.finish(), 0);
+    QCOMPARE(holders({first.get(), second.get()}, 7, files.table), QList<int>(6, 1));
+    QCOMPARE(serverClaims(u"leall.csv"_s), (QStringList{u"1 done"_s, u"2 done"_s, u"3 done"_s,
+                                                        u"4 done"_s, u"5 done"_s, u"6 done"_s}));
+}
+
+#endif
 
 QTEST_GUILESS_MAIN(TestGang)
 #include "tst_gang.moc"

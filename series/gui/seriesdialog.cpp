@@ -342,8 +342,9 @@ void SeriesDialog::laneChanged(const QString &port, int row, const QString &stat
         m_lanes->insertRow(at);
         for (int column = 0; column < 3; ++column)
             m_lanes->setItem(at, column, new QTableWidgetItem);
-        m_lanes->item(at, 0)->setText(
-            QFileInfo(port).fileName().isEmpty() ? port : QFileInfo(port).fileName());
+        const bool device = port.startsWith(u"/dev/") && !port.contains(u"/by-id/");
+        const QString name = QFileInfo(port).fileName();
+        m_lanes->item(at, 0)->setText(device ? port.mid(5) : name.isEmpty() ? port : name);
         m_lanes->item(at, 0)->setData(Qt::UserRole, port);
         m_lanes->item(at, 0)->setToolTip(port);
         m_lanes->resizeColumnToContents(0);

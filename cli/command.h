@@ -48,6 +48,8 @@ struct Context
     bool skipInvalid = false;       // series --skip-invalid
     bool readFirst = false;         // series --read-first
     QString results;                // series --results
+    bool newBatch = false;          // series --new-batch
+    int claimLeaseMs = 60'000;      // series --claim-lease
     QString teamRegister;
     std::unique_ptr<reg::Journal> journal; // opened at the command's first entry
     settings::devSettings settings; // the link and the module, as the window's record has them
@@ -73,6 +75,7 @@ int writeCommand(Context &c);
 int diffCommand(Context &c);
 int sheetCommand(Context &c);
 int seriesCommand(Context &c);
+int seriesStatusCommand(Context &c);
 // "status --watch": reads the watch's options, identifies the module and watches it.
 int watchStatusCommand(Context &c);
 

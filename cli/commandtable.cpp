@@ -96,7 +96,9 @@ const QList<Command> &commands()
         {.name = QStringLiteral("series"),
          .synopses = {{QT_TRANSLATE_NOOP("qv::Commands",
                                          "ALAP.msw EGYSÉGEK.csv [--verify] [--model qv5|qv3|brk2] "
-                                         "[--skip-invalid]\n[--read-first] [--results FÁJL]"),
+                                         "[--skip-invalid]\n[--read-first] [--results FÁJL] "
+                                         "[--new-batch] [--port A --port B ...]\n"
+                                         "[--claim-lease MP]"),
                        QT_TRANSLATE_NOOP("qv::Commands",
                                          "Sorozatprogramozás: egymás után csatlakoztatott "
                                          "modulok,\nmindegyik az alapfájl értékeivel és a "
@@ -104,8 +106,17 @@ const QList<Command> &commands()
          .files = 2,
          .options = {QStringLiteral("verify"), QStringLiteral("model"),
                      QStringLiteral("skip-invalid"), QStringLiteral("read-first"),
-                     QStringLiteral("results")},
+                     QStringLiteral("results"), QStringLiteral("new-batch"),
+                     QStringLiteral("claim-lease")},
          .handler = seriesCommand},
+        {.name = QStringLiteral("series-status"),
+         .synopses = {{QT_TRANSLATE_NOOP("qv::Commands", "EGYSÉGEK.csv"),
+                       QT_TRANSLATE_NOOP("qv::Commands",
+                                         "A táblázat sorozatai: kész, sikertelen, folyamatban "
+                                         "(melyik\ngépen), hátralévő sorok, egység óránként.")}},
+         .files = 1,
+         .usesPort = false,
+         .handler = seriesStatusCommand},
         {.name = QStringLiteral("sheet"),
          .synopses = {{QT_TRANSLATE_NOOP("qv::Commands",
                                          "FÁJL.msw -o LAP.pdf [--with-pin] [--site SZÖVEG]"),
@@ -182,6 +193,18 @@ const QList<CommandOption> &options()
          .synopsis = QT_TRANSLATE_NOOP("qv::Commands", "--results <fájl>"),
          .summary = QT_TRANSLATE_NOOP("qv::Commands", "series: az eredményfájl (alapértelmezés: "
                                                       "EGYSÉGEK-eredmeny.csv).")},
+        {.names = {QStringLiteral("new-batch")},
+         .synopsis = QT_TRANSLATE_NOOP("qv::Commands", "--new-batch"),
+         .summary = QT_TRANSLATE_NOOP("qv::Commands",
+                                      "series: ugyanaz a táblázat új kötegként, elölről (nem "
+                                      "folytatja\na korábbit).")},
+        {.names = {QStringLiteral("claim-lease")},
+         .valueName = QStringLiteral("mp"),
+         .synopsis = QT_TRANSLATE_NOOP("qv::Commands", "--claim-lease <mp>"),
+         .summary = QT_TRANSLATE_NOOP("qv::Commands",
+                                      "series: csapat nyilvántartásával ennyi ideig marad egy "
+                                      "sor\nfoglalása e gépé megújítás nélkül (alapértelmezés: "
+                                      "60).")},
         {.names = {QStringLiteral("with-pin")},
          .synopsis = QT_TRANSLATE_NOOP("qv::Commands", "--with-pin"),
          .summary =
@@ -228,11 +251,12 @@ const QList<OptionGroup> &optionGroups()
          .refusal = QT_TRANSLATE_NOOP("qv::Commands",
                                       "A --verify kapcsoló csak a write parancshoz tartozik.")},
         {.options = {QStringLiteral("model"), QStringLiteral("skip-invalid"),
-                     QStringLiteral("read-first"), QStringLiteral("results")},
+                     QStringLiteral("read-first"), QStringLiteral("results"),
+                     QStringLiteral("new-batch"), QStringLiteral("claim-lease")},
          .context = "qv::cli",
-         .refusal = QT_TRANSLATE_NOOP("qv::cli", "A --model, --skip-invalid, --read-first és "
-                                                 "--results kapcsoló csak a series parancshoz "
-                                                 "tartozik."),
+         .refusal = QT_TRANSLATE_NOOP("qv::cli", "A --model, --skip-invalid, --read-first, "
+                                                 "--results, --new-batch és --claim-lease "
+                                                 "kapcsoló csak a series parancshoz tartozik."),
          .read = readSeriesOptions},
         {.options = {QStringLiteral("watch")},
          .refusal = QT_TRANSLATE_NOOP("qv::Commands",
@@ -266,6 +290,16 @@ QString readSeriesOptions(Context &c)
     }
     c.skipInvalid = options.isSet(QStringLiteral("skip-invalid"));
     c.readFirst = options.isSet(QStringLiteral("read-first"));
+    c.newBatch = options.isSet(QStringLiteral("new-batch"));
+    const QString lease = QStringLiteral("claim-lease");
+    if (options.isSet(lease)) {
+        bool ok = false;
+        const int seconds = options.value(lease).toInt(&ok);
+        if (!ok || seconds < 2 || seconds > 24 * 3600)
+            return SeriesText::tr("Hibás foglalási idő: %1 (2 és 86400 másodperc között lehet).")
+                .arg(options.value(lease));
+        c.claimLeaseMs = seconds * 1000;
+    }
     c.results = options.value(results);
     if (options.isSet(results) && c.results.isEmpty())
         return SeriesText::tr("A --results után meg kell adni a fájl nevét.");

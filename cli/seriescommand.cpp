@@ -1,9 +1,13 @@
 // "qvconfig series": series programming, module after module on one port, as a script runs it.
 #include "cli/command.h"
 
+#include "series/dispenser.h"
 #include "series/series.h"
+#include "series/seriesstatus.h"
 
+#include <QCommandLineParser>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QTextStream>
 
@@ -43,6 +47,10 @@ QString stateKey(series::UnitState state)
         return QStringLiteral("skipped");
     case series::UnitState::WrittenNotRecorded:
         return QStringLiteral("notRecorded");
+    case series::UnitState::Elsewhere:
+        return QStringLiteral("elsewhere");
+    case series::UnitState::ClaimLost:
+        return QStringLiteral("claimLost");
     }
     return {};
 }
@@ -61,6 +69,7 @@ QJsonObject unitJson(const series::UnitsTable &table, const series::UnitResult &
         {QStringLiteral("reason"), r.reason},
         {QStringLiteral("time"), r.time.isValid() ? r.time.toString(Qt::ISODateWithMs) : QString()},
         {QStringLiteral("identification"), r.identification},
+        {QStringLiteral("port"), r.port},
         {QStringLiteral("values"), values},
     };
 }
@@ -70,8 +79,9 @@ QJsonObject unitJson(const series::UnitsTable &table, const series::UnitResult &
 class CommandObserver : public series::SeriesObserver
 {
 public:
-    CommandObserver(Context &c, const series::UnitsTable &table, series::SeriesRunner &runner)
-        : m_c(c), m_table(table), m_runner(runner)
+    CommandObserver(Context &c, const series::UnitsTable &table, series::SeriesRunner &runner,
+                    bool severalPorts)
+        : m_c(c), m_table(table), m_runner(runner), m_several(severalPorts)
     {
     }
 
@@ -83,7 +93,19 @@ public:
         const QString done = series::progressText(m_runner.results());
         switch (result.state) {
         case series::UnitState::Passed:
-            err << SeriesText::tr("%1. sor: kész (%2)").arg(result.row + 1).arg(done) << '\n';
+            if (m_several)
+                err << SeriesText::tr("%1. sor: kész, %2 port (%3)")
+                           .arg(result.row + 1)
+                           .arg(result.port, done)
+                    << '\n';
+            else
+                err << SeriesText::tr("%1. sor: kész (%2)").arg(result.row + 1).arg(done) << '\n';
+            break;
+        case series::UnitState::ClaimLost:
+            err << SeriesText::tr("%1. sor: betöltve, de a foglalása elveszett (%2)\n%3")
+                       .arg(result.row + 1)
+                       .arg(done, result.reason)
+                << '\n';
             break;
         case series::UnitState::Failed:
             err << SeriesText::tr("%1. sor: sikertelen (%2)\n%3")
@@ -104,12 +126,20 @@ public:
         if (m_c.json)
             printJsonLine(m_c, unitJson(m_table, result));
     }
-    void waiting(series::Wait what, int row) override
+    void waiting(series::Wait what, int row) override { waitingOn({}, what, row); }
+    void waitingOn(const QString &port, series::Wait what, int row) override
     {
         endProgress();
         announceStop();
-        if (what == series::Wait::ForModule)
+        if (what == series::Wait::ForModule && m_several)
+            *m_c.err << SeriesText::tr("Csatlakoztassa a modult (%1 port, %2. sor)…")
+                            .arg(port)
+                            .arg(row + 1)
+                     << '\n';
+        else if (what == series::Wait::ForModule)
             *m_c.err << SeriesText::tr("Csatlakoztassa a modult (%1. sor)…").arg(row + 1) << '\n';
+        else if (m_several)
+            *m_c.err << SeriesText::tr("Vegye le a modult (%1 port)…").arg(port) << '\n';
         else
             *m_c.err << SeriesText::tr("Vegye le a modult…") << '\n';
         m_c.err->flush();
@@ -123,7 +153,7 @@ public:
     void progress(int row, int percent) override
     {
         announceStop();
-        if (!m_c.progress || percent == m_percent)
+        if (!m_c.progress || m_several || percent == m_percent)
             return;
         m_percent = percent;
         *m_c.err << '\r' << SeriesText::tr("%1. sor: %2%").arg(row + 1).arg(percent);
@@ -157,6 +187,7 @@ private:
     Context &m_c;
     const series::UnitsTable &m_table;
     series::SeriesRunner &m_runner;
+    bool m_several;
     int m_percent = -1;
     bool m_stopAnnounced = false;
 };
@@ -207,6 +238,10 @@ int seriesCommand(Context &c)
 
     series::SeriesSetup setup;
     setup.port = c.settings.Port;
+    setup.ports = c.options->values(QStringLiteral("port"));
+    if (const QString why = series::portsProblem(setup.ports, series::canonicalPort);
+        !why.isEmpty())
+        return fail(c, Usage, why);
     setup.baud = c.settings.Baudrate;
     setup.basePath = basePath;
     setup.baseFileBytes = baseBytes;
@@ -220,7 +255,8 @@ int seriesCommand(Context &c)
     setup.resultsPath = resultsPath;
     setup.programVersion = c.settings.Version;
     setup.teamRegister = c.teamRegister;
-    const QString key = series::seriesKey(unitsPath, baseBytes);
+    setup.newBatch = c.newBatch;
+    setup.claimLeaseMs = c.claimLeaseMs;
 
     series::SeriesRunner runner(setup);
     QString error;
@@ -231,6 +267,10 @@ int seriesCommand(Context &c)
             SeriesText::tr("A sorozat a nyilvántartás nélkül nem indítható, mert abból tudja, "
                            "mely sorok készültek el korábban.\n") +
                 error);
+    if (c.newBatch && runner.batch() > 1)
+        *c.err << SeriesText::tr("Új köteg: a táblázat %1. kötege indul, minden sora elölről.")
+                      .arg(runner.batch())
+               << '\n';
     int earlier = 0;
     for (const series::UnitResult &r : planned) {
         if (r.state == series::UnitState::PassedEarlier)
@@ -245,7 +285,7 @@ int seriesCommand(Context &c)
                                               nullptr, earlier)
                << '\n';
 
-    CommandObserver observer(c, table, runner);
+    CommandObserver observer(c, table, runner, setup.ports.size() > 1);
     g_stopSignalled = false;
     g_seriesRunner = &runner;
     const auto oldInt = std::signal(SIGINT, stopSeries);
@@ -256,12 +296,16 @@ int seriesCommand(Context &c)
     g_seriesRunner = nullptr;
 
     const QList<series::UnitResult> results = runner.results();
-    int passed = 0, failed = 0, pending = 0, skippedCount = 0, notRecorded = 0;
+    int passed = 0, failed = 0, pending = 0, skippedCount = 0, notRecorded = 0, claimLost = 0;
     for (const series::UnitResult &r : results) {
         switch (r.state) {
         case series::UnitState::WrittenNotRecorded: // to be written again: still to do
             ++notRecorded;
             ++pending;
+            break;
+        case series::UnitState::ClaimLost: // written and recorded, said apart
+            ++claimLost;
+            ++passed;
             break;
         case series::UnitState::Passed:
             ++passed;
@@ -296,9 +340,11 @@ int seriesCommand(Context &c)
                                      {QStringLiteral("skipped"), skippedCount},
                                      {QStringLiteral("pending"), pending},
                                      {QStringLiteral("notRecorded"), notRecorded},
+                                     {QStringLiteral("claimLost"), claimLost},
                                      {QStringLiteral("stopped"), runner.stopRequested()},
                                      {QStringLiteral("results"), resultsPath},
-                                     {QStringLiteral("series"), key},
+                                     {QStringLiteral("series"), runner.key()},
+                                     {QStringLiteral("batch"), runner.batch()},
                                      {QStringLiteral("exit"), status}});
     } else {
         *c.out << SeriesText::tr("Sorozat: %1 (kész most: %2, korábban: %3, sikertelen: %4, "
@@ -315,6 +361,71 @@ int seriesCommand(Context &c)
     }
     c.err->flush();
     return status;
+}
+
+// "qvconfig series-status UNITS.csv": the series of a table as its register holds them, the
+// team's (its benches' claims) or this computer's (its units' entries).
+int seriesStatusCommand(Context &c)
+{
+    const QString unitsPath = c.files.value(0);
+    const series::UnitsRead units = series::readUnitsFile(unitsPath);
+    if (!units.table)
+        return fail(c, Usage, units.error);
+    const int rows = int(units.table->rows.size());
+    const QString name = QFileInfo(unitsPath).fileName();
+
+    reg::Journal journal;
+    journal.openDefault(c.teamRegister);
+    const QString team = journal.teamConnection();
+    QList<series::SeriesSummary> found;
+    if (!team.isEmpty()) {
+        const reg::Store server = reg::Store::openPostgres(team);
+        QString error;
+        const auto all = server.isOpen() ? reg::allSeriesClaims(server, &error) : std::nullopt;
+        if (!all)
+            return fail(c, Failed,
+                        SeriesText::tr("A csapat nyilvántartása nem olvasható: %1")
+                            .arg(server.isOpen() ? error : server.message()));
+        const QString digest = series::tableDigest(*units.table);
+        for (const reg::SeriesClaims &one : *all) {
+            if (!one.key.startsWith(digest))
+                continue;
+            series::SeriesSummary s = series::summarise(one.claims, rows);
+            s.key = one.key;
+            s.name = one.name;
+            found << s;
+        }
+    } else {
+        const reg::Store local = reg::Store::openSqlite(reg::Store::defaultSqlitePath());
+        QString error;
+        const QList<reg::Entry> entries = local.seriesEntries(name + u'#', &error);
+        if (!local.isOpen() || !error.isEmpty())
+            return fail(c, Failed,
+                        SeriesText::tr("A nyilvántartás nem olvasható: %1")
+                            .arg(local.isOpen() ? error : local.message()));
+        QMap<QString, QList<reg::Entry>> byKey;
+        for (const reg::Entry &e : entries)
+            byKey[e.seriesKey] << e;
+        for (auto it = byKey.cbegin(); it != byKey.cend(); ++it) {
+            QList<int> failed;
+            const QList<reg::Claim> claims = series::claimsOfEntries(it.value(), &failed);
+            series::SeriesSummary s = series::summarise(claims, rows, failed);
+            s.key = it.key();
+            s.name = name;
+            found << s;
+        }
+    }
+    for (const series::SeriesSummary &s : std::as_const(found)) {
+        if (c.json)
+            printJsonLine(c, series::summaryJson(s));
+        else
+            *c.out << series::summaryText(s) << '\n';
+    }
+    if (found.isEmpty() && !c.json)
+        *c.out << SeriesText::tr("A(z) %1 táblázatnak nincs sorozata a nyilvántartásban.").arg(name)
+               << '\n';
+    c.out->flush();
+    return Done;
 }
 
 } // namespace qv::cli

@@ -72,7 +72,22 @@ QList<QStringList> steps(Engine engine)
         QStringLiteral("CREATE INDEX qv_entry_series ON qv_entry (series_key, series_row) "
                        "WHERE series_key <> ''"),
     };
-    return {first, second};
+    // A series shared by several benches of a team: a row per series row that a bench has
+    // claimed (its lease renewed while it works) or finished (done_ms, the unit's entry).
+    // Times are the database's own clock, in ms since 1970.
+    const QStringList third{
+        QStringLiteral("CREATE TABLE qv_claim ("
+                       " series_key TEXT NOT NULL,"
+                       " series_row INTEGER NOT NULL,"
+                       " series_name TEXT NOT NULL,"
+                       " bench TEXT NOT NULL,"
+                       " claimed_ms BIGINT NOT NULL,"
+                       " lease_ms BIGINT NOT NULL,"
+                       " done_ms BIGINT NOT NULL DEFAULT 0,"
+                       " entry_id TEXT NOT NULL DEFAULT '',"
+                       " PRIMARY KEY (series_key, series_row))"),
+    };
+    return {first, second, third};
 }
 
 QString words(const QSqlError &error)

@@ -670,6 +670,11 @@ QString Store::location() const
     return d ? d->location : QString();
 }
 
+QSqlDatabase Store::database() const
+{
+    return d ? d->db : QSqlDatabase();
+}
+
 void Store::setOutbox(bool on)
 {
     if (d && d->engine == Engine::SQLite)
@@ -855,6 +860,19 @@ QList<Entry> Store::seriesDownloads(const QString &seriesKey, QString *error) co
                              resultKey(Result::Ok), verificationKey(Verification::Same),
                              verificationKey(Verification::NotRun)},
                             true, error);
+}
+
+QList<Entry> Store::seriesEntries(const QString &keyPrefix, QString *error) const
+{
+    if (!d || !isOpen() || keyPrefix.isEmpty())
+        return {};
+    return d->selectEntries(
+        QStringLiteral("SELECT ") + kEntryColumns +
+            QStringLiteral(" FROM qv_entry e WHERE e.series_key <> '' AND "
+                           "substr(e.series_key, 1, ?) = ? AND "
+                           "e.operation = ? ORDER BY e.time_ms, e.id"),
+        {int(keyPrefix.size()), d->serverText(keyPrefix), operationKey(Operation::Download)}, false,
+        error);
 }
 
 QSet<QString> Store::present(const QStringList &ids) const

@@ -15,11 +15,13 @@
 #include <memory>
 #include <optional>
 
+class QSqlDatabase;
+
 namespace qv::reg {
 
 // The schema version this program writes. A register of a newer version is opened
 // read-only.
-inline constexpr int SchemaVersion = 2;
+inline constexpr int SchemaVersion = 3;
 
 // Where a page of entries starts: after the entry of this time and id, in the order the
 // searches give (newest first; of one time, the greater id first).
@@ -92,6 +94,9 @@ public:
     QString message() const;
     // Where it is: the file's path, or the connection string.
     QString location() const;
+    // The open connection, for the register's other tables on the same database (a series'
+    // claims, register/claims.h); used only in the thread that opened the store.
+    QSqlDatabase database() const;
 
     // Writes an entry once: an id already there is left as it is. False with `error`
     // when it could not be written (read-only, a full or read-only disk, the server gone).
@@ -109,6 +114,9 @@ public:
     // found to differ when read back (their verification Same, or NotRun), whole, oldest
     // first: what a series resumed asks to know which of its rows are done.
     QList<Entry> seriesDownloads(const QString &seriesKey, QString *error = nullptr) const;
+    // The downloads of every series whose key begins with `keyPrefix` (passed or not), without
+    // their record fields, oldest first: what series-status sums up.
+    QList<Entry> seriesEntries(const QString &keyPrefix, QString *error = nullptr) const;
     // Which of `ids` this register holds.
     QSet<QString> present(const QStringList &ids) const;
     // One entry, whole.

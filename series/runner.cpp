@@ -4,11 +4,13 @@
 #include "series/series.h"
 
 #include "form/deviceprofile.h"
+#include "register/claims.h"
 #include "register/exchangeentry.h"
 #include "register/journal.h"
 #include "register/store.h"
 #include "serial/identifymodule.h"
 #include "serial/serialline.h"
+#include "series/dispenser.h"
 #include "settings/devsettings.h"
 #include "transfer/configrecord.h"
 #include "transfer/download.h"
@@ -31,6 +33,8 @@
 #include <QThread>
 
 #include <atomic>
+#include <functional>
+#include <vector>
 
 namespace qv::series {
 
@@ -52,6 +56,9 @@ constexpr int PresentPollMs = 150;
 constexpr int RefusalTries = 3;
 constexpr int OtherFailureTries = 10;
 constexpr int RefusalRetryMs = 300;
+// With a team register, the server is asked again this often while it cannot be reached, and
+// while the rows left are held by other benches.
+constexpr int ClaimPollMs = 1000;
 
 // The 56 items of a download record.
 QStringList recordFields(const QString &record, QChar separator)
@@ -60,6 +67,17 @@ QStringList recordFields(const QString &record, QChar separator)
     if (items.size() > transfer::record::FieldCount)
         items.resize(transfer::record::FieldCount);
     return items;
+}
+
+// The batch a series key names: `first` itself is the first, "first/N" the N-th; 0 for
+// another series.
+int batchOf(const QString &key, const QString &first)
+{
+    if (key == first)
+        return 1;
+    bool ok = false;
+    const int n = key.startsWith(first + u'/') ? key.mid(first.size() + 1).toInt(&ok) : 0;
+    return ok && n > 1 ? n : 0;
 }
 
 bool isRefusal(const std::optional<serial::OpenFailure> &failure)
@@ -150,6 +168,31 @@ public:
             QFile::remove(m_notePath);
     }
 
+    // Where a unit being written leaves its note ("series-NAME.row7"): written before the
+    // download begins and removed once the unit is recorded, so that a run that ended in the
+    // middle of a unit (killed, the power gone) is told by the next run of the series here.
+    QString unitNote(int row) const
+    {
+        return m_notePath.chopped(4) + QStringLiteral("row%1").arg(row + 1);
+    }
+    // The rows (0-based) whose notes an earlier run left, with their ports; the notes go.
+    QList<std::pair<int, QString>> leftUnits() const
+    {
+        QList<std::pair<int, QString>> left;
+        const QFileInfo info(m_notePath);
+        const QString stem = info.completeBaseName() + QStringLiteral(".row");
+        for (const QFileInfo &note : info.dir().entryInfoList({stem + u'*'}, QDir::Files)) {
+            bool ok = false;
+            const int row = note.fileName().mid(stem.size()).toInt(&ok);
+            QFile file(note.filePath());
+            if (ok && row > 0 && file.open(QIODevice::ReadOnly))
+                left.append({row - 1, QString::fromUtf8(file.read(4096)).trimmed()});
+            file.close();
+            QFile::remove(note.filePath());
+        }
+        return left;
+    }
+
     // False with the reason when the series runs elsewhere on this computer, or the lock
     // file cannot be made.
     bool take(const QString &port, QString *why)
@@ -212,63 +255,50 @@ struct SeriesRunner::State
 {
     SeriesSetup setup;
     settings::devSettings link; // separators, acknowledgement, the compatibility table's version
-    mutable QMutex mutex;
-    QList<UnitResult> results;
+    RowDispenser rows;
+    mutable QMutex mutex; // the port failure, the model's change, the records, the results file
     bool planned = false;
-    std::atomic<bool> stopping{false};
-    int model = settings::NoDevice;
+    std::atomic<bool> stopping{false}; // asked to stop
+    std::atomic<bool> ending{false};   // the run ends of itself (a unit not recorded)
+    std::atomic<int> model{settings::NoDevice};
+    QMutex modelMutex; // the first module's lane sets the model
     std::optional<serial::OpenFailure> portFailure;
-    bool notRecorded = false;
-    // The run's thread only: the rows' records for the series' model, as they are needed.
+    std::atomic<bool> notRecorded{false};
+    QString key; // the register's name for the series, of its batch (plan())
+    std::function<QString(int)> unitNotes; // the run lock's note of a unit being written
+    int batch = 1;
+    // With a team register: its connection, the series' name there and this bench's.
+    QString teamConnection, claimKey, claimName, bench;
+    // The rows' records for the series' model, as they are needed.
     QHash<int, QString> records;
     int recordsModel = settings::NoDevice;
 
     QChar downloadSeparator() const { return QChar(char16_t(quint8(link.DownloadSeparator))); }
-    // The series' port and speed with the protocol's characters, for the exchanges.
-    transfer::Link exchangeLink() const
+    // The series' speed with the protocol's characters, for the exchanges on `port`.
+    transfer::Link exchangeLink(const QString &port) const
     {
         transfer::Link l = transfer::linkOf(link);
-        l.port = setup.port;
+        l.port = port;
         l.baud = setup.baud;
         return l;
     }
+    bool over() const { return stopping || ending; }
 
-    UnitResult result(int row) const
-    {
-        const QMutexLocker lock(&mutex);
-        return results.value(row);
-    }
-    void setResult(const UnitResult &result)
-    {
-        const QMutexLocker lock(&mutex);
-        if (result.row >= 0 && result.row < results.size())
-            results[result.row] = result;
-    }
+    UnitResult result(int row) const { return rows.at(row); }
+    void setResult(const UnitResult &result) { rows.set(result); }
     bool anyDone() const
     {
-        const QMutexLocker lock(&mutex);
-        for (const UnitResult &r : results) {
-            if (r.state == UnitState::PassedEarlier)
-                return true;
-        }
-        return false;
-    }
-    int nextRow() const
-    {
-        const QMutexLocker lock(&mutex);
-        for (const UnitResult &r : results) {
-            if (r.state == UnitState::Pending)
-                return r.row;
-        }
-        return -1;
+        const QList<UnitResult> all = rows.results();
+        return std::any_of(all.cbegin(), all.cend(),
+                           [](const UnitResult &r) { return r.state == UnitState::PassedEarlier; });
     }
 
-    // Sleeps `ms` unless asked to stop meanwhile; false when asked.
+    // Sleeps `ms` unless the run ends meanwhile; false when it does.
     bool pause(int ms) const
     {
         QElapsedTimer clock;
         clock.start();
-        while (!stopping) {
+        while (!over()) {
             const qint64 left = ms - clock.elapsed();
             if (left <= 0)
                 return true;
@@ -279,10 +309,8 @@ struct SeriesRunner::State
 
     QString saveResults() const
     {
-        const QByteArray bytes = resultsCsv(setup.units, [this] {
-            const QMutexLocker lock(&mutex);
-            return results;
-        }());
+        const QMutexLocker lock(&mutex);
+        const QByteArray bytes = resultsCsv(setup.units, rows.results());
         QSaveFile file(setup.resultsPath);
         if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
             return {};
@@ -293,15 +321,19 @@ struct SeriesRunner::State
     }
 
     enum class Found { Module, Stopped, PortUnusable };
-    Found waitForModule(serial::IdentifyOutcome &outcome);
-    bool waitForRemoval();
+    Found waitForModule(const QString &port, serial::IdentifyOutcome &outcome);
+    bool waitForRemoval(const QString &port);
     void takeModel(int newModel, SeriesObserver &observer);
     QString recordOf(int row, int moduleModel);
     int heldRow(const QStringList &moduleFields, int moduleModel);
     reg::Entry entryFor(const transfer::ExchangeReport &report,
-                        const serial::IdentifyOutcome &module, int row) const;
-    UnitResult writeUnit(int row, const QString &record, const serial::IdentifyOutcome &module,
-                         reg::Journal &journal, SeriesObserver &observer);
+                        const serial::IdentifyOutcome &module, int row, const QString &port) const;
+    UnitResult writeUnit(const QString &port, int row, const QString &record,
+                         const serial::IdentifyOutcome &module, reg::Journal &journal,
+                         SeriesObserver &observer, bool &portRefused, QString &entryId);
+    // One lane: module after module on `port`, until no row is left or the run ends. False
+    // with `error` when the lane ended the run (the register) or its port cannot be used.
+    bool lane(const QString &port, reg::Journal &journal, SeriesObserver &observer, QString *error);
 };
 
 namespace {
@@ -325,17 +357,18 @@ private:
 
 } // namespace
 
-SeriesRunner::State::Found SeriesRunner::State::waitForModule(serial::IdentifyOutcome &outcome)
+SeriesRunner::State::Found SeriesRunner::State::waitForModule(const QString &port,
+                                                              serial::IdentifyOutcome &outcome)
 {
     int refusals = 0;
-    while (!stopping) {
-        outcome =
-            serial::identifyModule(setup.port, setup.baud, link.Version, setup.answerWithinMs);
+    while (!over()) {
+        outcome = serial::identifyModule(port, setup.baud, link.Version, setup.answerWithinMs);
         if (outcome.end == serial::IdentifyEnd::NotOpen) {
             const bool other = outcome.openFailure &&
                                outcome.openFailure->kind == serial::OpenFailure::Kind::Other;
             if (isRefusal(outcome.openFailure) || other) {
                 if (++refusals >= (other ? OtherFailureTries : RefusalTries)) {
+                    const QMutexLocker lock(&mutex);
                     portFailure = outcome.openFailure;
                     return Found::PortUnusable;
                 }
@@ -357,15 +390,15 @@ SeriesRunner::State::Found SeriesRunner::State::waitForModule(serial::IdentifyOu
 // their own time-out) or absent (or taken: then the wait for the next module says why) for
 // RemovalSettleMs, from the first request that went unanswered on. One that answers before
 // then is the same module, its contact loose for a moment.
-bool SeriesRunner::State::waitForRemoval()
+bool SeriesRunner::State::waitForRemoval(const QString &port)
 {
-    const int silence = serial::lines::identification(setup.port, setup.baud).readTimeout();
+    const int silence = serial::lines::identification(port, setup.baud).readTimeout();
     QElapsedTimer clock;
     clock.start();
     qint64 awaySince = -1;
-    while (!stopping) {
+    while (!over()) {
         const qint64 asked = clock.elapsed();
-        const Presence presence = probe(setup.port, setup.baud, silence);
+        const Presence presence = probe(port, setup.baud, silence);
         if (presence == Presence::Answers) {
             awaySince = -1;
             pause(PresentPollMs);
@@ -389,23 +422,23 @@ void SeriesRunner::State::takeModel(int newModel, SeriesObserver &observer)
     const QList<CellProblem> problems = checkUnits(setup.units, setup.baseValues, model);
     // Each row's first problem: the header's come first, and hit the rows that fill their
     // column.
-    const qsizetype rows = setup.units.rows.size();
-    QList<QString> reasons(rows);
+    const qsizetype count = setup.units.rows.size();
+    QList<QString> reasons(count);
     for (const CellProblem &p : problems) {
         if (p.row > 0) {
-            if (p.row <= rows && reasons.at(p.row - 1).isEmpty())
+            if (p.row <= count && reasons.at(p.row - 1).isEmpty())
                 reasons[p.row - 1] = problemText(p);
             continue;
         }
         const qsizetype column = setup.units.columns.indexOf(p.column);
         if (column < 0)
             continue;
-        for (qsizetype row = 0; row < rows; ++row) {
+        for (qsizetype row = 0; row < count; ++row) {
             if (reasons.at(row).isEmpty() && !setup.units.rows.at(row).value(column).isEmpty())
                 reasons[row] = problemText(p);
         }
     }
-    for (int row = 0; row < rows; ++row) {
+    for (int row = 0; row < count; ++row) {
         UnitResult r = result(row);
         if (reasons.at(row).isEmpty() || r.state != UnitState::Pending)
             continue;
@@ -419,6 +452,7 @@ void SeriesRunner::State::takeModel(int newModel, SeriesObserver &observer)
 
 QString SeriesRunner::State::recordOf(int row, int moduleModel)
 {
+    const QMutexLocker lock(&mutex);
     if (moduleModel != recordsModel) {
         records.clear();
         recordsModel = moduleModel;
@@ -435,13 +469,10 @@ QString SeriesRunner::State::recordOf(int row, int moduleModel)
 int SeriesRunner::State::heldRow(const QStringList &moduleFields, int moduleModel)
 {
     QList<int> written;
-    {
-        const QMutexLocker lock(&mutex);
-        for (const UnitResult &r : std::as_const(results)) {
-            if (r.state == UnitState::PassedEarlier || r.state == UnitState::Passed ||
-                r.state == UnitState::WrittenNotRecorded)
-                written << r.row;
-        }
+    for (const UnitResult &r : rows.results()) {
+        if (r.state == UnitState::PassedEarlier || r.state == UnitState::Passed ||
+            r.state == UnitState::WrittenNotRecorded || r.state == UnitState::ClaimLost)
+            written << r.row;
     }
     for (const int row : std::as_const(written)) {
         const QString record = recordOf(row, moduleModel);
@@ -453,32 +484,44 @@ int SeriesRunner::State::heldRow(const QStringList &moduleFields, int moduleMode
 }
 
 reg::Entry SeriesRunner::State::entryFor(const transfer::ExchangeReport &report,
-                                         const serial::IdentifyOutcome &module, int row) const
+                                         const serial::IdentifyOutcome &module, int row,
+                                         const QString &port) const
 {
+    Q_UNUSED(port) // the report names the port of its exchange
     reg::Entry entry = reg::entryForExchange(
         report,
         reg::exchangeContext(setup.programVersion.isEmpty() ? link.Version : setup.programVersion,
                              module.id.text, module.id.model));
-    entry.seriesKey = seriesKey(setup.unitsPath, setup.baseFileBytes);
+    entry.seriesKey = key;
     entry.seriesRow = row + 1;
     return entry;
 }
 
-UnitResult SeriesRunner::State::writeUnit(int row, const QString &record,
+UnitResult SeriesRunner::State::writeUnit(const QString &port, int row, const QString &record,
                                           const serial::IdentifyOutcome &module,
-                                          reg::Journal &journal, SeriesObserver &observer)
+                                          reg::Journal &journal, SeriesObserver &observer,
+                                          bool &portRefused, QString &entryId)
 {
+    QSaveFile note(unitNotes(row));
+    if (note.open(QIODevice::WriteOnly)) {
+        note.write(port.toUtf8());
+        note.commit();
+    }
     UnitResult result = UnitResult::of(row, UnitState::Working);
     result.identification = module.id.text;
+    result.port = port;
     setResult(result);
     observer.unitChanged(result);
 
     UnitProgress progress(observer, row, setup.verify);
     const bool verify = setup.verify;
     transfer::WriteOutcome written = transfer::download(
-        exchangeLink(), record, [verify] { return verify; }, &progress, &progress);
-    if (isRefusal(written.openFailure))
+        exchangeLink(port), record, [verify] { return verify; }, &progress, &progress);
+    portRefused = isRefusal(written.openFailure);
+    if (portRefused) {
+        const QMutexLocker lock(&mutex);
         portFailure = written.openFailure;
+    }
     transfer::ExchangeReport &report = written.report;
     if (report.readBack == transfer::ReadBack::Differs) {
         QStringList listed;
@@ -488,7 +531,8 @@ UnitResult SeriesRunner::State::writeUnit(int row, const QString &record,
     }
 
     // Done only once the register holds it: a run resumed asks the register what is done.
-    const reg::Entry entry = entryFor(report, module, row);
+    const reg::Entry entry = entryFor(report, module, row, port);
+    entryId = entry.id;
     const RefusalCatcher refusal(journal);
     const bool recorded = journal.record(entry);
     const bool passed = report.result == transfer::ExchangeResult::Ok;
@@ -504,6 +548,8 @@ UnitResult SeriesRunner::State::writeUnit(int row, const QString &record,
                                         : refusal.reason());
     }
     result.time = entry.time;
+    if (recorded)
+        QFile::remove(unitNotes(row));
     observer.progress(row, 100);
     return result;
 }
@@ -513,9 +559,14 @@ SeriesRunner::SeriesRunner(SeriesSetup setup) : d(std::make_unique<State>())
     d->setup = std::move(setup);
     if (d->setup.resultsPath.isEmpty())
         d->setup.resultsPath = defaultResultsPath(d->setup.unitsPath);
+    if (d->setup.ports.isEmpty())
+        d->setup.ports << d->setup.port;
+    d->setup.port = d->setup.ports.constFirst();
     d->model = d->setup.model;
+    QList<UnitResult> rows;
     for (int row = 0; row < d->setup.units.rows.size(); ++row)
-        d->results << UnitResult::of(row);
+        rows << UnitResult::of(row);
+    d->rows.reset(rows);
 }
 
 SeriesRunner::~SeriesRunner() = default;
@@ -539,8 +590,20 @@ QList<UnitResult> SeriesRunner::plan(QString *error)
     if (!store.isOpen()) {
         why = store.message();
     } else {
-        const QString key = seriesKey(s.unitsPath, s.baseFileBytes);
-        const QList<reg::Entry> entries = store.seriesDownloads(key, &why);
+        // The batch: the latest one begun, or a new one after it.
+        const QString first = seriesKey(s.unitsPath, s.baseFileBytes);
+        int batch = 0;
+        for (const reg::Entry &e : store.seriesEntries(first, &why))
+            batch = qMax(batch, batchOf(e.seriesKey, first));
+        if (s.newBatch && batch > 0)
+            ++batch;
+        const QString key = batch > 1 ? first + u'/' + QString::number(batch) : first;
+        d->key = key;
+        d->batch = qMax(1, batch);
+        // A new batch begins with none of its rows done.
+        const bool fresh = s.newBatch && batch > 1;
+        const QList<reg::Entry> entries =
+            fresh ? QList<reg::Entry>() : store.seriesDownloads(key, &why);
         if (model == settings::NoDevice && !entries.isEmpty())
             model = entries.constFirst().model;
         for (const reg::Entry &entry : entries) {
@@ -558,72 +621,256 @@ QList<UnitResult> SeriesRunner::plan(QString *error)
             planned[row].state = UnitState::PassedEarlier;
             planned[row].time = entry.time;
             planned[row].identification = entry.identification;
+            planned[row].port = entry.port;
         }
     }
     if (error)
         *error = why;
-    const QMutexLocker lock(&d->mutex);
-    d->results = planned;
+    d->rows.reset(planned);
     d->model = model;
     d->planned = why.isEmpty();
     return planned;
 }
 
-bool SeriesRunner::run(SeriesObserver &observer, QString *error)
+namespace {
+
+// The observer as the lanes share it: one lane at a time, each call told of its lane's port
+// (every call of a lane comes from its own thread).
+class LaneObserver : public SeriesObserver
 {
-    auto fail = [error](const QString &text) {
-        if (error)
-            *error = text;
+public:
+    LaneObserver(SeriesObserver &observer, QMutex &mutex, QString port, bool several)
+        : m_observer(observer), m_mutex(mutex), m_port(std::move(port)), m_several(several)
+    {
+    }
+    void unitChanged(const UnitResult &result) override
+    {
+        const QMutexLocker lock(&m_mutex);
+        m_observer.unitChanged(result);
+    }
+    void waiting(Wait what, int row) override
+    {
+        const QMutexLocker lock(&m_mutex);
+        m_observer.waitingOn(m_port, what, row);
+    }
+    void moduleRefused(const QString &reason) override
+    {
+        const QMutexLocker lock(&m_mutex);
+        m_observer.moduleRefused(m_several ? Text::tr("%1 port: %2").arg(m_port, reason) : reason);
+    }
+    void progress(int row, int percent) override
+    {
+        const QMutexLocker lock(&m_mutex);
+        m_observer.progress(row, percent);
+    }
+    void problem(const QString &message) override
+    {
+        const QMutexLocker lock(&m_mutex);
+        m_observer.problem(m_several ? Text::tr("%1 port: %2").arg(m_port, message) : message);
+    }
+
+private:
+    SeriesObserver &m_observer;
+    QMutex &m_mutex;
+    QString m_port;
+    bool m_several;
+};
+
+// A lane's side of a team's claims: its own connection to the server (made again after the
+// server was out of reach), and the rows written while it was, whose done marks wait.
+class LaneClaims
+{
+public:
+    LaneClaims(QString connection, QString key, QString name, QString bench, int leaseMs)
+        : m_connection(std::move(connection)), m_key(std::move(key)), m_name(std::move(name)),
+          m_bench(std::move(bench)), m_leaseMs(leaseMs)
+    {
+    }
+    bool team() const { return !m_connection.isEmpty(); }
+
+    // The book on a live connection, or nullptr while the server cannot be reached.
+    reg::ClaimBook *book()
+    {
+        if (m_book)
+            return &*m_book;
+        m_store.reset();
+        m_store.emplace(reg::Store::openPostgres(m_connection));
+        if (!m_store->isOpen() || m_store->isReadOnly()) {
+            m_why = m_store->message();
+            m_store.reset();
+            return nullptr;
+        }
+        m_book.emplace(*m_store, m_key, m_name, m_bench, m_leaseMs);
+        return &*m_book;
+    }
+    // After a statement failed: connect again next time.
+    void lost(const QString &why)
+    {
+        m_why = why;
+        m_book.reset();
+        m_store.reset();
+    }
+    QString why() const { return m_why; }
+    const reg::Store *store() const { return m_store ? &*m_store : nullptr; }
+
+    // The done marks that wait, sent; false while the server is out of reach. `lostRows`
+    // gets the rows whose claims ran out meanwhile, with the bench that has them now.
+    bool settle(QList<std::pair<int, QString>> &lostRows)
+    {
+        while (!m_unfinished.isEmpty()) {
+            reg::ClaimBook *claims = book();
+            if (!claims)
+                return false;
+            const auto [row, entry] = m_unfinished.constFirst();
+            QString error;
+            switch (claims->finish(row + 1, entry, &error)) {
+            case reg::ClaimBook::Finish::Unreachable:
+                lost(error);
+                return false;
+            case reg::ClaimBook::Finish::Lost: {
+                QString holder;
+                claims->claim(row + 1, &holder);
+                lostRows.append({row, holder});
+                break;
+            }
+            case reg::ClaimBook::Finish::Done:
+                break;
+            }
+            m_unfinished.removeFirst();
+        }
+        return true;
+    }
+    void waitToFinish(int row, const QString &entry) { m_unfinished.append({row, entry}); }
+
+private:
+    QString m_connection, m_key, m_name, m_bench;
+    int m_leaseMs;
+    std::optional<reg::Store> m_store;
+    std::optional<reg::ClaimBook> m_book;
+    QList<std::pair<int, QString>> m_unfinished;
+    QString m_why;
+};
+
+} // namespace
+
+bool SeriesRunner::State::lane(const QString &port, reg::Journal &journal, SeriesObserver &observer,
+                               QString *ended)
+{
+    auto fail = [ended](const QString &text) {
+        if (ended)
+            *ended = text;
         return false;
     };
-    const SeriesSetup &s = d->setup;
-    QString why = resultsPathProblem(s.resultsPath, s.basePath, s.unitsPath);
-    if (!why.isEmpty())
-        return fail(why);
-    if (!d->planned) {
-        plan(&why);
-        if (!why.isEmpty())
-            return fail(
-                Text::tr("A sorozat a nyilvántartás nélkül nem indítható, mert abból tudja, "
-                         "mely sorok készültek el korábban.\n") +
-                why);
-    }
-    reg::Journal journal;
-    QObject::connect(&journal, &reg::Journal::problem, &journal,
-                     [&observer](const QString &message) { observer.problem(message); });
-    journal.openDefault(s.teamRegister);
-    if (!journal.isAvailable())
-        return fail(Text::tr("A sorozat a nyilvántartás nélkül nem indítható, mert abba jegyzi fel "
-                             "az elkészült sorokat.\n") +
-                    (journal.local() ? journal.local()->message() : QString()));
-    RunLock lock(seriesKey(s.unitsPath, s.baseFileBytes));
-    if (!lock.take(s.port, &why))
-        return fail(why);
-    why = d->saveResults();
-    if (!why.isEmpty())
-        return fail(why);
-    // The model the register gives a series that was begun before.
-    if (s.model == settings::NoDevice && d->model != settings::NoDevice)
-        d->takeModel(d->model, observer);
-
-    bool ok = true;
+    const SeriesSetup &s = setup;
+    QString why;
     bool firstModule = true; // resuming: it may be the last one done before
-    while (!d->stopping) {
-        if (d->nextRow() < 0)
-            break;
-        observer.waiting(Wait::ForModule, d->nextRow());
-        serial::IdentifyOutcome module;
-        const State::Found found = d->waitForModule(module);
-        if (found == State::Found::Stopped)
-            break;
-        if (found == State::Found::PortUnusable) {
-            ok = fail(serial::identifyFailureText(module));
-            break;
+
+    // With a team register every row is claimed on the server before it is written.
+    LaneClaims claims(teamConnection, claimKey, claimName, bench, s.claimLeaseMs);
+    bool outage = false, othersSaid = false;
+    auto sayOutage = [&](bool now) {
+        if (now == outage)
+            return;
+        outage = now;
+        observer.problem(
+            now ? Text::tr("A csapat nyilvántartása nem érhető el (%1). A mostani egység "
+                           "befejeződik, a bejegyzése itt vár, de új sort nem vesz ki ez a gép, "
+                           "amíg a kiszolgáló nem válaszol.")
+                      .arg(claims.why())
+                : Text::tr("A csapat nyilvántartása ismét válaszol: a sorozat folytatódik."));
+    };
+    auto settle = [&] {
+        QList<std::pair<int, QString>> lostRows;
+        const bool ok = claims.settle(lostRows);
+        for (const auto &[row, holder] : lostRows) {
+            UnitResult r = result(row);
+            r.state = UnitState::ClaimLost;
+            r.reason = Text::tr("A sor foglalása lejárt, amíg a csapat nyilvántartása nem volt "
+                                "elérhető, és közben a(z) %1 gép vette át: a sor két modulba is "
+                                "kerülhetett. Ellenőrizze mindkettőt.")
+                           .arg(holder);
+            setResult(r);
+            observer.unitChanged(r);
         }
+        if (!lostRows.isEmpty())
+            saveResults();
+        sayOutage(!ok);
+        return ok;
+    };
+    // The rows other benches have done or hold now (their leases running).
+    auto refresh = [&](bool first) {
+        QString error;
+        reg::ClaimBook *book = claims.book();
+        const std::optional<QList<reg::Claim>> list = book ? book->claims(&error) : std::nullopt;
+        if (!list) {
+            if (book)
+                claims.lost(error);
+            sayOutage(true);
+            return;
+        }
+        sayOutage(false);
+        rows.freeElsewhere();
+        for (const reg::Claim &c : *list) {
+            if (c.bench == bench || (c.lapsed && !first))
+                continue;
+            // A unit this computer's earlier run was writing when it ended: its module may
+            // be half-written, and was not verified.
+            if (first && !c.done.isValid() && reg::benchSeat(c.bench) == reg::benchSeat(bench))
+                observer.problem(Text::tr("A(z) %1. sor betöltése ezen a gépen félbeszakadt (%2): "
+                                          "az akkori modul nincs ellenőrizve. Ellenőrizze, vagy "
+                                          "programozza újra.")
+                                     .arg(c.row)
+                                     .arg(c.bench));
+            if (!c.lapsed)
+                rows.elsewhere(c.row - 1, c.bench, c.done.isValid());
+        }
+    };
+    if (claims.team()) {
+        const bool first = port == s.ports.constFirst();
+        refresh(first);
+        if (first && !outage) {
+            // The same table's name with other content on the server is another series.
+            if (claims.book()) {
+                if (const auto all = reg::allSeriesClaims(*claims.store())) {
+                    for (const reg::SeriesClaims &other : *all) {
+                        if (other.key != claimKey && other.name == claimName)
+                            observer.problem(
+                                Text::tr("A csapat nyilvántartásában van egy másik, ugyanilyen "
+                                         "nevű (%1), de más tartalmú táblázat sorozata: az külön "
+                                         "sorozat, a sorai nem keverednek ezzel.")
+                                    .arg(claimName));
+                    }
+                }
+            }
+        }
+    }
+
+    while (!over()) {
+        if (rows.peek() < 0) {
+            // Rows that other benches hold may come free (a bench that stopped): they are
+            // asked for again now and then until each is done.
+            if (!claims.team() || rows.heldElsewhere() == 0)
+                break;
+            if (!othersSaid)
+                observer.problem(Text::tr("A hátralévő sorok más gépeken készülnek: a sorozat "
+                                          "vár, amíg elkészülnek, vagy valamelyik felszabadul."));
+            othersSaid = true;
+            if (!pause(ClaimPollMs))
+                break;
+            refresh(false);
+            continue;
+        }
+        observer.waiting(Wait::ForModule, rows.peek());
+        serial::IdentifyOutcome module;
+        const Found found = waitForModule(port, module);
+        if (found == Found::Stopped)
+            break;
+        if (found == Found::PortUnusable)
+            return fail(serial::identifyFailureText(module));
         auto refuse = [&](const QString &reason) {
             observer.moduleRefused(reason);
             observer.waiting(Wait::ForRemoval, -1);
-            return d->waitForRemoval();
+            return waitForRemoval(port);
         };
 
         QString refusal;
@@ -632,47 +879,89 @@ bool SeriesRunner::run(SeriesObserver &observer, QString *error)
         if (module.id.model == settings::NoDevice && refusal.isEmpty())
             refusal = Text::tr("A csatlakoztatott eszköz (%1) típusa ismeretlen: nem kap sort.")
                           .arg(module.id.text);
-        else if (refusal.isEmpty() && d->model != settings::NoDevice && module.id.model != d->model)
-            refusal = Text::tr("A csatlakoztatott modul %1 típusú, a sorozat %2 típusú modulokhoz "
-                               "készül: ez a modul nem kap sort. Csatlakoztasson %2 modult.")
-                          .arg(form::device::modelName(module.id.model),
-                               form::device::modelName(d->model));
+        else if (refusal.isEmpty() && model != settings::NoDevice && module.id.model != model)
+            refusal =
+                Text::tr("A csatlakoztatott modul %1 típusú, a sorozat %2 típusú modulokhoz "
+                         "készül: ez a modul nem kap sort. Csatlakoztasson %2 modult.")
+                    .arg(form::device::modelName(module.id.model), form::device::modelName(model));
         if (!refusal.isEmpty()) {
             if (!refuse(refusal))
                 break;
             continue;
         }
-        if (d->model == settings::NoDevice)
-            d->takeModel(module.id.model, observer);
-
-        // The first row still to do that this model can take.
-        int row = -1;
-        QString record;
-        while ((row = d->nextRow()) >= 0) {
-            QString reason;
-            record =
-                unitRecord(s.units, row, s.baseValues, d->model, d->downloadSeparator(), &reason);
-            if (!record.isEmpty())
-                break;
-            UnitResult r = UnitResult::of(row, UnitState::Failed, reason);
-            r.time = QDateTime::currentDateTimeUtc();
-            d->setResult(r);
-            observer.unitChanged(r);
+        {
+            // The first module of the series sets its model, whichever lane it comes to.
+            const QMutexLocker lock(&modelMutex);
+            if (model == settings::NoDevice)
+                takeModel(module.id.model, observer);
         }
-        if (row < 0)
+
+        // The first row still to do that this model can take, now this lane's (and with a
+        // team, this bench's on the server).
+        std::optional<int> taken;
+        int picked = -1;
+        QString record;
+        while (!over() && (taken = rows.take(port))) {
+            picked = *taken;
+            QString reason;
+            record = unitRecord(s.units, *taken, s.baseValues, model, downloadSeparator(), &reason);
+            if (record.isEmpty()) {
+                UnitResult r = UnitResult::of(*taken, UnitState::Failed, reason);
+                r.time = QDateTime::currentDateTimeUtc();
+                r.port = port;
+                setResult(r);
+                observer.unitChanged(r);
+                continue;
+            }
+            if (!claims.team())
+                break;
+            QString holder, error;
+            reg::ClaimBook *book = settle() ? claims.book() : nullptr;
+            const reg::ClaimBook::Take took =
+                book ? book->claim(*taken + 1, &holder, &error) : reg::ClaimBook::Take::Unreachable;
+            if (took == reg::ClaimBook::Take::Mine) {
+                sayOutage(false);
+                break;
+            }
+            if (took != reg::ClaimBook::Take::Unreachable) {
+                rows.elsewhere(*taken, holder, took == reg::ClaimBook::Take::Done);
+                continue;
+            }
+            // Nothing new is claimed until the server answers: the module stays on and waits.
+            if (book)
+                claims.lost(error);
+            sayOutage(true);
+            rows.putBack(*taken);
+            taken.reset();
+            if (!pause(ClaimPollMs))
+                break;
+        }
+        if (!taken) {
+            if (over())
+                break;
+            // Every row left is held by other benches: wait with the module on, unless none
+            // is left.
+            if (claims.team() && rows.heldElsewhere() > 0) {
+                pause(ClaimPollMs);
+                refresh(false);
+                firstModule = false;
+                continue;
+            }
             break;
+        }
+        const int row = picked;
 
         // A module that holds a row this series wrote gets no other. Each module is read
         // first when asked; else the first one of a resumed run, which the person may have
         // left on when the run stopped.
-        const bool check = s.readFirst || (firstModule && d->anyDone());
+        const bool check = s.readFirst || (firstModule && anyDone());
         firstModule = false;
         if (check) {
             const transfer::ReadOut read =
-                transfer::readOut(d->exchangeLink(), transfer::ExchangeKind::Backup);
+                transfer::readOut(exchangeLink(port), transfer::ExchangeKind::Backup);
             const transfer::ReadOutOutcome &held = read.outcome;
             const int heldRow = held.end == transfer::ReadOutEnd::Ok
-                                    ? d->heldRow(held.decoded.fields, module.id.model)
+                                    ? this->heldRow(held.decoded.fields, module.id.model)
                                     : -1;
             if (heldRow >= 0)
                 refusal = Text::tr("A csatlakoztatott modul már programozva van (%1. sor): nem "
@@ -682,17 +971,23 @@ bool SeriesRunner::run(SeriesObserver &observer, QString *error)
                 refusal = Text::tr("%1\nA modul mostani konfigurációja nem került a "
                                    "nyilvántartásba, ezért nem kap sort.")
                               .arg(transfer::readOutFailureText(held));
+            if (!refusal.isEmpty() || held.end != transfer::ReadOutEnd::Ok) {
+                rows.putBack(row);
+                if (claims.team() && claims.book())
+                    claims.book()->release(row + 1);
+            }
             if (s.readFirst) {
                 // The read-out is the backup of the unit it is read for.
                 const reg::Entry backup =
-                    d->entryFor(read.report, module, refusal.isEmpty() ? row : -1);
+                    entryFor(read.report, module, refusal.isEmpty() ? row : -1, port);
                 const RefusalCatcher refused(journal);
                 if (!journal.record(backup)) {
-                    d->notRecorded = true;
-                    ok = fail(Text::tr("A modul kiolvasása nem került be a nyilvántartásba: a "
-                                       "sorozat leáll, a modul nem kapott sort.\n%1")
-                                  .arg(refused.reason()));
-                    break;
+                    rows.putBack(row);
+                    notRecorded = true;
+                    ending = true;
+                    return fail(Text::tr("A modul kiolvasása nem került be a nyilvántartásba: a "
+                                         "sorozat leáll, a modul nem kapott sort.\n%1")
+                                    .arg(refused.reason()));
                 }
             }
             if (!refusal.isEmpty()) {
@@ -706,14 +1001,26 @@ bool SeriesRunner::run(SeriesObserver &observer, QString *error)
                 continue;
         }
 
-        const UnitResult result = d->writeUnit(row, record, module, journal, observer);
-        d->setResult(result);
-        why = d->saveResults();
+        bool portRefused = false;
+        QString entryId;
+        UnitResult result =
+            writeUnit(port, row, record, module, journal, observer, portRefused, entryId);
+        setResult(result);
+        if (claims.team() && result.state == UnitState::Passed) {
+            claims.waitToFinish(row, entryId);
+            settle();
+            result = this->result(row);
+        } else if (claims.team() && claims.book()) {
+            claims.book()->release(row + 1); // any bench may take it again
+        }
+        why = saveResults();
         if (!why.isEmpty())
             observer.problem(why);
         observer.unitChanged(result);
-        if (d->notRecorded) {
-            ok = fail(
+        if (result.state == UnitState::WrittenNotRecorded || notRecorded) {
+            notRecorded = true;
+            ending = true;
+            return fail(
                 (result.state == UnitState::WrittenNotRecorded
                      ? Text::tr("A(z) %1. sor a modulba került, de a nyilvántartásba nem, ezért "
                                 "nem számít késznek. A sorozat leáll: a nyilvántartás nélkül "
@@ -725,21 +1032,149 @@ bool SeriesRunner::run(SeriesObserver &observer, QString *error)
                 u'\n' + result.reason + u'\n' +
                 Text::tr("Hárítsa el a nyilvántartás hibáját, és indítsa újra a sorozatot ezzel "
                          "a modullal a helyén: elsőként ezt írja."));
-            break;
         }
-        if (d->portFailure) {
-            ok = fail(result.reason);
-            break;
-        }
-        if (d->stopping)
+        if (portRefused)
+            return fail(result.reason);
+        if (over())
             break;
         observer.waiting(Wait::ForRemoval, row);
-        if (!d->waitForRemoval())
+        if (!waitForRemoval(port))
             break;
     }
+    // Rows written while the server was out of reach are marked done once it answers:
+    // until then another bench could take them when their claims run out.
+    while (claims.team() && !settle() && pause(ClaimPollMs)) {
+    }
+    return true;
+}
+
+bool SeriesRunner::run(SeriesObserver &observer, QString *error)
+{
+    auto fail = [error](const QString &text) {
+        if (error)
+            *error = text;
+        return false;
+    };
+    const SeriesSetup &s = d->setup;
+    QString why = portsProblem(s.ports, canonicalPort);
+    if (why.isEmpty())
+        why = resultsPathProblem(s.resultsPath, s.basePath, s.unitsPath);
+    if (!why.isEmpty())
+        return fail(why);
+    if (!d->planned) {
+        plan(&why);
+        if (!why.isEmpty())
+            return fail(
+                Text::tr("A sorozat a nyilvántartás nélkül nem indítható, mert abból tudja, "
+                         "mely sorok készültek el korábban.\n") +
+                why);
+    }
+    QMutex observing;
+    const bool several = s.ports.size() > 1;
+    LaneObserver first(observer, observing, s.ports.constFirst(), several);
+    reg::Journal journal;
+    QObject::connect(&journal, &reg::Journal::problem, &journal,
+                     [&first](const QString &message) { first.problem(message); });
+    journal.openDefault(s.teamRegister);
+    if (!journal.isAvailable())
+        return fail(Text::tr("A sorozat a nyilvántartás nélkül nem indítható, mert abba jegyzi fel "
+                             "az elkészült sorokat.\n") +
+                    (journal.local() ? journal.local()->message() : QString()));
+    d->teamConnection = journal.teamConnection();
+    d->claimKey = contentKey(s.units, s.baseFileBytes) +
+                  (d->batch > 1 ? u'/' + QString::number(d->batch) : QString());
+    d->claimName = QFileInfo(s.unitsPath).fileName();
+    d->bench = reg::thisBench();
+    RunLock lock(d->key);
+    if (!lock.take(s.ports.join(QStringLiteral(", ")), &why))
+        return fail(why);
+    d->unitNotes = [&lock](int row) { return lock.unitNote(row); };
+    for (const auto &[row, port] : lock.leftUnits())
+        first.problem(Text::tr("A sorozat előző futása a(z) %1. sor betöltése közben szakadt "
+                               "félbe (%2 port): az akkori modul nincs ellenőrizve. Ellenőrizze, "
+                               "vagy programozza újra.")
+                          .arg(row + 1)
+                          .arg(port));
     why = d->saveResults();
     if (!why.isEmpty())
-        observer.problem(why);
+        return fail(why);
+    // The model the register gives a series that was begun before.
+    if (s.model == settings::NoDevice && d->model != settings::NoDevice)
+        d->takeModel(d->model, first);
+
+    // A lane per port, each on a thread of its own beside this one's (the first port's). A
+    // lane whose port cannot be used ends alone; one that the register refuses ends them all.
+    struct LaneEnd
+    {
+        bool ok = true;
+        QString error;
+    };
+    QList<LaneEnd> ends(s.ports.size());
+    // With a team: the leases of this bench's claims renewed while the lanes work.
+    std::atomic<bool> lanesOver{false};
+    std::unique_ptr<QThread> renewal;
+    if (!d->teamConnection.isEmpty()) {
+        renewal.reset(QThread::create([this, &lanesOver] {
+            LaneClaims claims(d->teamConnection, d->claimKey, d->claimName, d->bench,
+                              d->setup.claimLeaseMs);
+            QElapsedTimer since;
+            since.start();
+            while (!lanesOver) {
+                QThread::msleep(20);
+                if (since.elapsed() < d->setup.claimLeaseMs / 4)
+                    continue;
+                since.restart();
+                QString problem;
+                reg::ClaimBook *book = claims.book();
+                if (book && !book->renew(&problem))
+                    claims.lost(problem);
+            }
+        }));
+        renewal->start();
+    }
+    // QThreads, not bare threads: the serial port's notifiers need one.
+    std::vector<std::unique_ptr<QThread>> others;
+    for (qsizetype i = 1; i < s.ports.size(); ++i) {
+        others.emplace_back(QThread::create([this, i, several, &observing, &observer, &ends] {
+            const SeriesSetup &setup = d->setup;
+            LaneObserver told(observer, observing, setup.ports.at(i), several);
+            reg::Journal own;
+            QObject::connect(&own, &reg::Journal::problem, &own,
+                             [&told](const QString &message) { told.problem(message); });
+            own.openDefault(setup.teamRegister);
+            if (!own.isAvailable()) {
+                ends[i] = {false, own.local() ? own.local()->message() : QString()};
+                return;
+            }
+            ends[i].ok = d->lane(setup.ports.at(i), own, told, &ends[i].error);
+            own.share(3000, setup.teamRegister);
+        }));
+        others.back()->start();
+    }
+    ends[0].ok = d->lane(s.ports.constFirst(), journal, first, &ends[0].error);
+    for (const auto &t : others)
+        t->wait();
+    lanesOver = true;
+    if (renewal)
+        renewal->wait();
+
+    bool ok = true;
+    for (qsizetype i = 0; i < ends.size(); ++i) {
+        if (ends.at(i).ok)
+            continue;
+        // The register's refusal is the run's end; a port's is said for its lane alone,
+        // unless it was the only one.
+        if (ok || d->notRecorded)
+            why = several && !d->notRecorded
+                      ? Text::tr("%1 port: %2").arg(s.ports.at(i), ends.at(i).error)
+                      : ends.at(i).error;
+        ok = false;
+    }
+    if (!ok)
+        fail(why);
+    why = d->saveResults();
+    if (!why.isEmpty())
+        first.problem(why);
     journal.share(3000, s.teamRegister);
     return ok;
 }
@@ -756,6 +1191,7 @@ bool SeriesRunner::stopRequested() const
 
 std::optional<serial::OpenFailure> SeriesRunner::portFailure() const
 {
+    const QMutexLocker lock(&d->mutex);
     return d->portFailure;
 }
 
@@ -766,18 +1202,22 @@ bool SeriesRunner::notRecorded() const
 
 void SeriesRunner::retry(int row)
 {
-    const QMutexLocker lock(&d->mutex);
-    if (row >= 0 && row < d->results.size() && d->results.at(row).state == UnitState::Failed) {
-        d->results[row].state = UnitState::Pending;
-        d->results[row].reason.clear();
-        d->results[row].time = {};
-    }
+    d->rows.retry(row);
+}
+
+QString SeriesRunner::key() const
+{
+    return d->key;
+}
+
+int SeriesRunner::batch() const
+{
+    return d->batch;
 }
 
 QList<UnitResult> SeriesRunner::results() const
 {
-    const QMutexLocker lock(&d->mutex);
-    return d->results;
+    return d->rows.results();
 }
 
 } // namespace qv::series

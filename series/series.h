@@ -99,6 +99,14 @@ QString unitRecord(const UnitsTable &table, int row, const QStringList &baseValu
 // so that the same series resumes wherever it is run again.
 QString seriesKey(const QString &unitsPath, const QByteArray &baseFileBytes);
 
+// The team's name for a series, which the benches that share it claim its rows under: a
+// digest of the table's content (its columns and cells, however the file spells them) and of
+// the base file, so that the same table shares its rows wherever it lies, and a changed one
+// is another series. It begins with the table's own digest, by which series-status finds
+// the series of a table whatever their base files.
+QString contentKey(const UnitsTable &table, const QByteArray &baseFileBytes);
+QString tableDigest(const UnitsTable &table);
+
 // ---- The run ----------------------------------------------------------------------------
 
 enum class UnitState {
@@ -111,6 +119,12 @@ enum class UnitState {
     // Written (and verified when asked) but the register did not take its entry (`reason`
     // says why): not done, since a run resumed would not know of it; the run ends there.
     WrittenNotRecorded,
+    // Another bench of the team holds it on the team register's server: written there (or
+    // given back to the series, when that bench's lease runs out).
+    Elsewhere,
+    // Written and recorded, but the bench's claim on the row ran out meanwhile (the server
+    // was out of reach longer than the lease) and another bench may have written it too.
+    ClaimLost,
 };
 
 struct UnitResult
@@ -129,6 +143,7 @@ struct UnitResult
     QString reason;         // why it failed, in the words the window uses
     QDateTime time;         // when it ended (passed or failed), UTC
     QString identification; // the module's answer to "~|"
+    QString port;           // the lane's port that wrote it (or is writing it)
 };
 
 // What the run is waiting for.
@@ -138,13 +153,19 @@ enum class Wait {
                 // module that was refused
 };
 
-// Told of the run's progress from the run's own thread.
+// Told of the run's progress from the run's threads, one call at a time.
 class SeriesObserver
 {
 public:
     virtual ~SeriesObserver() = default;
     virtual void unitChanged(const UnitResult &result) = 0;
     virtual void waiting(Wait what, int row) = 0;
+    // The same, told which lane's port waits (a series on several ports).
+    virtual void waitingOn(const QString &port, Wait what, int row)
+    {
+        Q_UNUSED(port);
+        waiting(what, row);
+    }
     // A module that cannot take this series (another model, not compatible, one that holds
     // a row of this series, one that could not be read first): it is not written and no row
     // is used up; the run waits for its removal.
@@ -158,7 +179,8 @@ public:
 
 struct SeriesSetup
 {
-    QString port;
+    QString port;             // the one port of a series on one port (empty when `ports` are given)
+    QStringList ports;        // a lane per port, each writing the next free row as its module comes
     qint32 baud = 1200;       // identification and read-out speed
     QString basePath;         // the base file, for the results and the register
     QByteArray baseFileBytes; // for the series key
@@ -177,6 +199,13 @@ struct SeriesSetup
     QString resultsPath; // the results CSV, rewritten after every unit
     QString programVersion;
     QString teamRegister; // as --register gives it; empty: the user's setting
+    // A new batch of the same table and base: the rows done before are written again, into
+    // new modules, under a series key of the batch's own ("KEY/2", "KEY/3" ...); without it
+    // the latest batch is resumed.
+    bool newBatch = false;
+    // With a team register: how long a row claimed on the server stays this bench's without
+    // being renewed (renewed while the bench works; see register/claims.h).
+    int claimLeaseMs = 60'000;
     // How long a module may take to begin its answer when the port is polled for one; a
     // module that is gone is told by the identification's own time-out.
     int answerWithinMs = 200;
@@ -231,6 +260,9 @@ public:
     void retry(int row);
 
     QList<UnitResult> results() const;
+    // The register's name for the run's series and its batch (1 the first), once planned.
+    QString key() const;
+    int batch() const;
 
     // Why the port could not be used, when that ended the run (permissions, busy); read
     // after run() returned.

@@ -596,6 +596,26 @@ QString seriesKey(const QString &unitsPath, const QByteArray &baseFileBytes)
     return QFileInfo(unitsPath).fileName() + u'#' + QString::fromLatin1(digest.toHex().left(16));
 }
 
+QString tableDigest(const UnitsTable &table)
+{
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    auto add = [&hash](const QStringList &cells) {
+        for (const QString &cell : cells)
+            hash.addData((cell + u'\x1f').toUtf8());
+        hash.addData("\x1e");
+    };
+    add(table.columns);
+    for (const QStringList &row : table.rows)
+        add(row);
+    return QString::fromLatin1(hash.result().toHex().left(32));
+}
+
+QString contentKey(const UnitsTable &table, const QByteArray &baseFileBytes)
+{
+    const QByteArray base = QCryptographicHash::hash(baseFileBytes, QCryptographicHash::Sha256);
+    return tableDigest(table) + u'-' + QString::fromLatin1(base.toHex().left(16));
+}
+
 QString defaultResultsPath(const QString &unitsPath)
 {
     const QFileInfo info(unitsPath);
@@ -641,21 +661,24 @@ QString stateText(UnitState state)
         return Text::tr("kihagyva");
     case UnitState::WrittenNotRecorded:
         return Text::tr("betöltve, nincs nyilvántartásban");
+    case UnitState::Elsewhere:
+        return Text::tr("másik gépen");
+    case UnitState::ClaimLost:
+        return Text::tr("betöltve, a foglalás elveszett");
     }
     return {};
 }
 
 QString progressText(const QList<UnitResult> &results)
 {
-    int done = 0, all = 0;
+    // Every row of the table counts: a skipped one is not done, and is said beside.
+    int done = 0, skipped = 0;
     for (const UnitResult &r : results) {
-        if (r.state == UnitState::Skipped)
-            continue;
-        ++all;
-        if (r.state == UnitState::Passed || r.state == UnitState::PassedEarlier)
-            ++done;
+        skipped += r.state == UnitState::Skipped;
+        done += r.state == UnitState::Passed || r.state == UnitState::PassedEarlier;
     }
-    return Text::tr("%1/%2 kész").arg(done).arg(all);
+    const QString text = Text::tr("%1/%2 kész").arg(done).arg(results.size());
+    return skipped == 0 ? text : Text::tr("%1, %n kihagyva", nullptr, skipped).arg(text);
 }
 
 namespace {
@@ -703,9 +726,9 @@ QByteArray resultsCsv(const UnitsTable &table, const QList<UnitResult> &results)
         telephone << isTelephoneField(column);
         header << textCell(column, false);
     }
-    QString text = line(
-        QStringList{QStringLiteral("sor")} + header +
-        QStringList{QStringLiteral("eredmény"), QStringLiteral("indok"), QStringLiteral("idő")});
+    QString text = line(QStringList{QStringLiteral("sor")} + header +
+                        QStringList{QStringLiteral("eredmény"), QStringLiteral("indok"),
+                                    QStringLiteral("idő"), QStringLiteral("port")});
     for (int r = 0; r < table.rows.size(); ++r) {
         const UnitResult result = r < results.size() ? results.at(r) : UnitResult::of(r);
         const QString time =
@@ -715,7 +738,8 @@ QByteArray resultsCsv(const UnitsTable &table, const QList<UnitResult> &results)
         for (qsizetype c = 0; c < row.size(); ++c)
             cells << textCell(row.at(c), telephone.value(c));
         cells << stateText(result.state)
-              << textCell(QString(result.reason).replace(u'\n', u' '), false) << time;
+              << textCell(QString(result.reason).replace(u'\n', u' '), false) << time
+              << textCell(result.port, false);
         text += line(cells);
     }
     return QByteArrayLiteral("\xEF\xBB\xBF") + text.toUtf8();

@@ -731,6 +731,12 @@ void TestSeries::commandRefuses_data()
     QTest::newRow("results into the units file through a link")
         << QByteArray("m_id\n1\n") << QStringList{u"--results"_s, u"LINK"_s} << 1
         << u"ugyanaz a fájl, mint a modulok táblázata"_s;
+    QTest::newRow("a port named twice")
+        << QByteArray("m_id\n1\n") << QStringList{u"--port"_s, u"PORT"_s} << 1
+        << u"kétszer szerepel"_s;
+    QTest::newRow("two names of one device")
+        << QByteArray("m_id\n1\n") << QStringList{u"--port"_s, u"SAMEDEVICE"_s} << 1
+        << u"ugyanaz az eszköz"_s;
 }
 
 // The command's refusals end with their status before any module is written.
@@ -749,6 +755,9 @@ void TestSeries::commandRefuses()
     options.replaceInStrings(u"LINK"_s, dir.filePath(u"link.csv"_s));
     // The module's port held by this program, as another program would hold it.
     auto module = startModule();
+    QVERIFY(QFile::link(module->slavePath(), dir.filePath(u"portlink"_s)));
+    options.replaceInStrings(u"SAMEDEVICE"_s, dir.filePath(u"portlink"_s));
+    options.replaceInStrings(u"PORT"_s, module->slavePath());
     qv::serial::SerialLine holder;
     if (options.removeAll(u"BUSY"_s))
         QCOMPARE(holder.open(qv::serial::lines::download(module->slavePath())),

@@ -794,12 +794,6 @@ The module&apos;s current configuration was not saved in the register; the downl
 summary); --csv: a log as a CSV file.</translation>
     </message>
     <message>
-        <source>ALAP.msw EGYSÉGEK.csv [--verify] [--model qv5|qv3|brk2] [--skip-invalid]
-[--read-first] [--results FÁJL]</source>
-        <translation>BASE.msw UNITS.csv [--verify] [--model qv5|qv3|brk2] [--skip-invalid]
-[--read-first] [--results FILE]</translation>
-    </message>
-    <message>
         <source>Sorozatprogramozás: egymás után csatlakoztatott modulok,
 mindegyik az alapfájl értékeivel és a táblázat saját sorával.</source>
         <translation>Series programming: modules connected one after the other,
@@ -939,6 +933,44 @@ cannot be written), 5 differences.
     <message>
         <source>A(z) %1 parancs Qt Gui nélkül nem futtatható.</source>
         <translation>The %1 command cannot run without Qt Gui.</translation>
+    </message>
+    <message>
+        <source>ALAP.msw EGYSÉGEK.csv [--verify] [--model qv5|qv3|brk2] [--skip-invalid]
+[--read-first] [--results FÁJL] [--new-batch] [--port A --port B ...]
+[--claim-lease MP]</source>
+        <translation>BASE.msw UNITS.csv [--verify] [--model qv5|qv3|brk2] [--skip-invalid]
+[--read-first] [--results FILE] [--new-batch] [--port A --port B ...]
+[--claim-lease S]</translation>
+    </message>
+    <message>
+        <source>EGYSÉGEK.csv</source>
+        <translation>UNITS.csv</translation>
+    </message>
+    <message>
+        <source>A táblázat sorozatai: kész, sikertelen, folyamatban (melyik
+gépen), hátralévő sorok, egység óránként.</source>
+        <translation>The table&apos;s series: rows done, failed, in progress (on which
+bench), left, units per hour.</translation>
+    </message>
+    <message>
+        <source>--new-batch</source>
+        <translation>--new-batch</translation>
+    </message>
+    <message>
+        <source>series: ugyanaz a táblázat új kötegként, elölről (nem folytatja
+a korábbit).</source>
+        <translation>series: the same table as a new batch, from the start (not
+resuming the earlier one).</translation>
+    </message>
+    <message>
+        <source>--claim-lease &lt;mp&gt;</source>
+        <translation>--claim-lease &lt;s&gt;</translation>
+    </message>
+    <message>
+        <source>series: csapat nyilvántartásával ennyi ideig marad egy sor
+foglalása e gépé megújítás nélkül (alapértelmezés: 60).</source>
+        <translation>series: with a team register, how long a row&apos;s claim stays this
+bench&apos;s without being renewed (default: 60).</translation>
     </message>
     <message>
         <source>Parancsok (egy parancs súgója: qvconfig help PARANCS):
@@ -2387,10 +2419,6 @@ Download Software</translation>
 %3</translation>
     </message>
     <message>
-        <source>A --model, --skip-invalid, --read-first és --results kapcsoló csak a series parancshoz tartozik.</source>
-        <translation>The --model, --skip-invalid, --read-first and --results options belong to the series command only.</translation>
-    </message>
-    <message>
         <source>A napló (%1) nem írható tovább: %2</source>
         <translation>The log (%1) cannot be written any more: %2</translation>
     </message>
@@ -2440,6 +2468,48 @@ Download Software</translation>
         <source>Összesítés: %1</source>
         <translation>Summary: %1</translation>
     </message>
+    <message>
+        <source>A --model, --skip-invalid, --read-first, --results, --new-batch és --claim-lease kapcsoló csak a series parancshoz tartozik.</source>
+        <translation>The options --model, --skip-invalid, --read-first, --results, --new-batch and --claim-lease belong to the series command only.</translation>
+    </message>
+    <message>
+        <source>Hibás foglalási idő: %1 (2 és 86400 másodperc között lehet).</source>
+        <translation>Wrong claim lease: %1 (it may be 2 to 86400 seconds).</translation>
+    </message>
+    <message>
+        <source>%1. sor: kész, %2 port (%3)</source>
+        <translation>row %1: done, port %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1. sor: betöltve, de a foglalása elveszett (%2)
+%3</source>
+        <translation>row %1: written, but its claim was lost (%2)
+%3</translation>
+    </message>
+    <message>
+        <source>Csatlakoztassa a modult (%1 port, %2. sor)…</source>
+        <translation>Connect the module (port %1, row %2)…</translation>
+    </message>
+    <message>
+        <source>Vegye le a modult (%1 port)…</source>
+        <translation>Take the module off (port %1)…</translation>
+    </message>
+    <message>
+        <source>Új köteg: a táblázat %1. kötege indul, minden sora elölről.</source>
+        <translation>New batch: the table&apos;s batch %1 begins, every row from the start.</translation>
+    </message>
+    <message>
+        <source>A csapat nyilvántartása nem olvasható: %1</source>
+        <translation>The team register cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>A nyilvántartás nem olvasható: %1</source>
+        <translation>The register cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>A(z) %1 táblázatnak nincs sorozata a nyilvántartásban.</source>
+        <translation>The table %1 has no series in the register.</translation>
+    </message>
 </context>
 <context>
     <name>qv::files::gui::FileController</name>
@@ -2476,6 +2546,13 @@ Download Software</translation>
 %2</source>
         <translation>The file %1 could not be saved.
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>qv::reg</name>
+    <message>
+        <source>A nyilvántartás nem érhető el.</source>
+        <translation>The register cannot be reached.</translation>
     </message>
 </context>
 <context>
@@ -3315,6 +3392,77 @@ The module&apos;s present configuration did not get into the register, so it get
         <source>Az eredményfájl (%1) ugyanaz a fájl, mint a modulok táblázata: a sorozat felülírná. Adjon meg más eredményfájlt.</source>
         <translation>The results file (%1) is the same file as the units table: the series would overwrite it. Give another results file.</translation>
     </message>
+    <message>
+        <source>A(z) %1 port kétszer szerepel: egy port egy sávot kaphat.</source>
+        <translation>Port %1 is named twice: a port can have one lane.</translation>
+    </message>
+    <message>
+        <source>A(z) %1 és a(z) %2 ugyanaz az eszköz (%3): két sáv nem írhatja ugyanazt a modult. Mindegyik portot egyszer adja meg.</source>
+        <translation>%1 and %2 are the same device (%3): two lanes cannot write the same module. Give each port once.</translation>
+    </message>
+    <message>
+        <source>%1 port: %2</source>
+        <translation>port %1: %2</translation>
+    </message>
+    <message>
+        <source>A csapat nyilvántartása nem érhető el (%1). A mostani egység befejeződik, a bejegyzése itt vár, de új sort nem vesz ki ez a gép, amíg a kiszolgáló nem válaszol.</source>
+        <translation>The team register cannot be reached (%1). The present unit is finished and its entry waits here, but this bench claims no new row until the server answers.</translation>
+    </message>
+    <message>
+        <source>A csapat nyilvántartása ismét válaszol: a sorozat folytatódik.</source>
+        <translation>The team register answers again: the series goes on.</translation>
+    </message>
+    <message>
+        <source>A sor foglalása lejárt, amíg a csapat nyilvántartása nem volt elérhető, és közben a(z) %1 gép vette át: a sor két modulba is kerülhetett. Ellenőrizze mindkettőt.</source>
+        <translation>The row&apos;s claim ran out while the team register could not be reached, and bench %1 took it meanwhile: the row may be in two modules. Check both.</translation>
+    </message>
+    <message>
+        <source>A(z) %1. sor betöltése ezen a gépen félbeszakadt (%2): az akkori modul nincs ellenőrizve. Ellenőrizze, vagy programozza újra.</source>
+        <translation>Writing row %1 on this computer was cut short (%2): that module was not verified. Check it, or program it again.</translation>
+    </message>
+    <message>
+        <source>A csapat nyilvántartásában van egy másik, ugyanilyen nevű (%1), de más tartalmú táblázat sorozata: az külön sorozat, a sorai nem keverednek ezzel.</source>
+        <translation>The team register holds the series of another table of the same name (%1) with other content: that is a separate series, and its rows are not mixed with these.</translation>
+    </message>
+    <message>
+        <source>A hátralévő sorok más gépeken készülnek: a sorozat vár, amíg elkészülnek, vagy valamelyik felszabadul.</source>
+        <translation>The rows left are being written on other benches: the series waits until they are done, or one comes free.</translation>
+    </message>
+    <message>
+        <source>A sorozat előző futása a(z) %1. sor betöltése közben szakadt félbe (%2 port): az akkori modul nincs ellenőrizve. Ellenőrizze, vagy programozza újra.</source>
+        <translation>The series&apos; previous run was cut short while writing row %1 (port %2): that module was not verified. Check it, or program it again.</translation>
+    </message>
+    <message>
+        <source>%1 (%2): %3 sor, kész %4, sikertelen %5, folyamatban %6, hátra %7</source>
+        <translation>%1 (%2): %3 rows, done %4, failed %5, in progress %6, left %7</translation>
+    </message>
+    <message>
+        <source>  %1 egység óránként</source>
+        <translation>  %1 units per hour</translation>
+    </message>
+    <message>
+        <source>  %1: kész sorok: %2</source>
+        <translation>  %1: rows done: %2</translation>
+    </message>
+    <message>
+        <source>; most: %1 (%2 óta)</source>
+        <translation>; now: %1 (since %2)</translation>
+    </message>
+    <message>
+        <source>másik gépen</source>
+        <translation>on another bench</translation>
+    </message>
+    <message>
+        <source>betöltve, a foglalás elveszett</source>
+        <translation>written, claim lost</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n kihagyva</source>
+        <translation>
+            <numerusform>%1, %n skipped</numerusform>
+            <numerusform>%1, %n skipped</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>qv::series::gui::SeriesController</name>
@@ -3429,6 +3577,38 @@ Take the module off.</translation>
         <source>Indítsa a sorozatot.</source>
         <translation>Start the series.</translation>
     </message>
+    <message>
+        <source>indul</source>
+        <translation>starting</translation>
+    </message>
+    <message>
+        <source>Csatlakoztassa a modult (%1 port, %2. sor)</source>
+        <translation>Connect the module (port %1, row %2)</translation>
+    </message>
+    <message>
+        <source>Csatlakoztassa a modult (%1 port, %2. sor)%3…</source>
+        <translation>Connect the module (port %1, row %2)%3…</translation>
+    </message>
+    <message>
+        <source>Vegye le a modult</source>
+        <translation>Take the module off</translation>
+    </message>
+    <message>
+        <source>Vegye le a modult (%1 port).</source>
+        <translation>Take the module off (port %1).</translation>
+    </message>
+    <message>
+        <source>Elutasított modul: %1</source>
+        <translation>Module refused: %1</translation>
+    </message>
+    <message>
+        <source>írás… %1%</source>
+        <translation>writing… %1%</translation>
+    </message>
+    <message>
+        <source>vége</source>
+        <translation>ended</translation>
+    </message>
 </context>
 <context>
     <name>qv::series::gui::SeriesDialog</name>
@@ -3535,6 +3715,46 @@ Take the module off.</translation>
     <message>
         <source>Minden modul konfigurációja betöltés előtt kiolvasva a nyilvántartásba kerül, és a sorozat egy sorát már tároló modul nem kap újat.</source>
         <translation>Each module&apos;s configuration is read out into the register before its download, and a module that already holds a row of the series gets no other.</translation>
+    </message>
+    <message>
+        <source>Új köteg</source>
+        <translation>New batch</translation>
+    </message>
+    <message>
+        <source>A táblázat újra, elölről, új modulokba: nem folytatja a korábbi köteget, amelynek sorai a nyilvántartásban maradnak.</source>
+        <translation>The table again, from the start, into new modules: the earlier batch is not resumed, and its rows stay in the register.</translation>
+    </message>
+    <message>
+        <source>Hangjelzés a cserénél</source>
+        <translation>Sound at the swap</translation>
+    </message>
+    <message>
+        <source>Hangjelzés, amikor a modult le kell venni.</source>
+        <translation>A sound when the module is to be taken off.</translation>
+    </message>
+    <message>
+        <source>Más port neve, majd Enter</source>
+        <translation>Another port&apos;s name, then Enter</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Sor</source>
+        <translation>Row</translation>
+    </message>
+    <message>
+        <source>Állapot</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>Portok:</source>
+        <translation>Ports:</translation>
+    </message>
+    <message>
+        <source>Napló: elutasított modulok és figyelmeztetések</source>
+        <translation>Log: refused modules and warnings</translation>
     </message>
 </context>
 <context>

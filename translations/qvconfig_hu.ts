@@ -749,11 +749,6 @@ A modul mostani konfigurációja nem került a nyilvántartásba; a betöltés e
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>ALAP.msw EGYSÉGEK.csv [--verify] [--model qv5|qv3|brk2] [--skip-invalid]
-[--read-first] [--results FÁJL]</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Sorozatprogramozás: egymás után csatlakoztatott modulok,
 mindegyik az alapfájl értékeivel és a táblázat saját sorával.</source>
         <translation type="unfinished"></translation>
@@ -881,6 +876,39 @@ sheet: a PDF nem írható; status --watch: hiányzó minta vagy a napló nem ír
     </message>
     <message>
         <source>A(z) %1 parancs Qt Gui nélkül nem futtatható.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ALAP.msw EGYSÉGEK.csv [--verify] [--model qv5|qv3|brk2] [--skip-invalid]
+[--read-first] [--results FÁJL] [--new-batch] [--port A --port B ...]
+[--claim-lease MP]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EGYSÉGEK.csv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A táblázat sorozatai: kész, sikertelen, folyamatban (melyik
+gépen), hátralévő sorok, egység óránként.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--new-batch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>series: ugyanaz a táblázat új kötegként, elölről (nem folytatja
+a korábbit).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--claim-lease &lt;mp&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>series: csapat nyilvántartásával ennyi ideig marad egy sor
+foglalása e gépé megújítás nélkül (alapértelmezés: 60).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2292,10 +2320,6 @@ Letöltő Szoftver</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>A --model, --skip-invalid, --read-first és --results kapcsoló csak a series parancshoz tartozik.</source>
-        <translation></translation>
-    </message>
-    <message>
         <source>A napló (%1) nem írható tovább: %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2345,6 +2369,47 @@ Letöltő Szoftver</source>
         <source>Összesítés: %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>A --model, --skip-invalid, --read-first, --results, --new-batch és --claim-lease kapcsoló csak a series parancshoz tartozik.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hibás foglalási idő: %1 (2 és 86400 másodperc között lehet).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. sor: kész, %2 port (%3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. sor: betöltve, de a foglalása elveszett (%2)
+%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Csatlakoztassa a modult (%1 port, %2. sor)…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vegye le a modult (%1 port)…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Új köteg: a táblázat %1. kötege indul, minden sora elölről.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A csapat nyilvántartása nem olvasható: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A nyilvántartás nem olvasható: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1 táblázatnak nincs sorozata a nyilvántartásban.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>qv::files::gui::FileController</name>
@@ -2379,6 +2444,13 @@ Letöltő Szoftver</source>
     <message>
         <source>A(z) %1 fájl mentése nem sikerült.
 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qv::reg</name>
+    <message>
+        <source>A nyilvántartás nem érhető el.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3202,6 +3274,76 @@ A modul mostani konfigurációja nem került a nyilvántartásba, ezért nem kap
         <source>Az eredményfájl (%1) ugyanaz a fájl, mint a modulok táblázata: a sorozat felülírná. Adjon meg más eredményfájlt.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>A(z) %1 port kétszer szerepel: egy port egy sávot kaphat.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1 és a(z) %2 ugyanaz az eszköz (%3): két sáv nem írhatja ugyanazt a modult. Mindegyik portot egyszer adja meg.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 port: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A csapat nyilvántartása nem érhető el (%1). A mostani egység befejeződik, a bejegyzése itt vár, de új sort nem vesz ki ez a gép, amíg a kiszolgáló nem válaszol.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A csapat nyilvántartása ismét válaszol: a sorozat folytatódik.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A sor foglalása lejárt, amíg a csapat nyilvántartása nem volt elérhető, és közben a(z) %1 gép vette át: a sor két modulba is kerülhetett. Ellenőrizze mindkettőt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1. sor betöltése ezen a gépen félbeszakadt (%2): az akkori modul nincs ellenőrizve. Ellenőrizze, vagy programozza újra.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A csapat nyilvántartásában van egy másik, ugyanilyen nevű (%1), de más tartalmú táblázat sorozata: az külön sorozat, a sorai nem keverednek ezzel.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A hátralévő sorok más gépeken készülnek: a sorozat vár, amíg elkészülnek, vagy valamelyik felszabadul.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A sorozat előző futása a(z) %1. sor betöltése közben szakadt félbe (%2 port): az akkori modul nincs ellenőrizve. Ellenőrizze, vagy programozza újra.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2): %3 sor, kész %4, sikertelen %5, folyamatban %6, hátra %7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  %1 egység óránként</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  %1: kész sorok: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; most: %1 (%2 óta)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>másik gépen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>betöltve, a foglalás elveszett</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n kihagyva</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>qv::series::gui::SeriesController</name>
@@ -3302,6 +3444,38 @@ Vegye le a modult.</source>
     </message>
     <message>
         <source>Indítsa a sorozatot.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>indul</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Csatlakoztassa a modult (%1 port, %2. sor)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Csatlakoztassa a modult (%1 port, %2. sor)%3…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vegye le a modult</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vegye le a modult (%1 port).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Elutasított modul: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>írás… %1%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vége</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3409,6 +3583,46 @@ Vegye le a modult.</source>
     </message>
     <message>
         <source>Minden modul konfigurációja betöltés előtt kiolvasva a nyilvántartásba kerül, és a sorozat egy sorát már tároló modul nem kap újat.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Új köteg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A táblázat újra, elölről, új modulokba: nem folytatja a korábbi köteget, amelynek sorai a nyilvántartásban maradnak.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hangjelzés a cserénél</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hangjelzés, amikor a modult le kell venni.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Más port neve, majd Enter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Állapot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Portok:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Napló: elutasított modulok és figyelmeztetések</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

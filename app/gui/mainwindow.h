@@ -28,8 +28,10 @@
 //   Journal search -> RegisterModel -> RegisterWindow (register/gui, not modal); an entry ->
 //     the form, a *.msw file (fileValuesFromRecord, transfer) or CompareDialog
 //   BASE.msw + UNITS.csv -> SeriesDialog, SeriesController (series/gui) -> SeriesRunner
-//     (series) on the controller's thread, module after module on the window's port; the
-//     window's port commands are locked while it runs
+//     (series) on the controller's thread, module after module on the window's port, or a
+//     lane per port chosen (each on a thread, rows from one RowDispenser, with a team
+//     register claimed on its server through ClaimBook, register); the window's port
+//     commands are locked while it runs
 //   module -> WatchController (watch/gui) -> WatchWorker (watch) on its thread repeats "~["
 //     -> WatchDialog (TrendPlot, SignalMeter), StatusPanel, the session into the register;
 //     the window's other exchanges pause it

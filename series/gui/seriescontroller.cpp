@@ -3,6 +3,7 @@
 #include "files/configfile.h"
 #include "form/catalogue.h"
 #include "serial/exchangethread.h"
+#include "series/dispenser.h"
 #include "series/gui/seriesmodel.h"
 #include "settings/devsettings.h"
 #include "settings/gui/messages.h"
@@ -10,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QThread>
+#include <QTime>
 
 namespace qv::series::gui {
 
@@ -17,6 +19,8 @@ namespace {
 
 // How many refused cells the message lists; the rest are counted.
 constexpr int kListedProblems = 15;
+// The largest table whose cells are checked as soon as it is loaded.
+constexpr qsizetype kMarkedAtLoadRows = 20'000;
 
 } // namespace
 
@@ -28,10 +32,14 @@ SeriesController::SeriesController(const settings::devSettings &settings,
     // The relay is called on the run's thread: these connections are queued.
     connect(m_relay, &SeriesRelay::unit, this, &SeriesController::unitChanged);
     connect(m_relay, &SeriesRelay::waitingFor, this, &SeriesController::waiting);
+    connect(m_relay, &SeriesRelay::waitingOnPort, this, &SeriesController::waitingOn);
     connect(m_relay, &SeriesRelay::refused, this, &SeriesController::refused);
     connect(m_relay, &SeriesRelay::progressed, this, &SeriesController::progressed);
     connect(m_relay, &SeriesRelay::ended, this, &SeriesController::ended);
     connect(m_relay, &SeriesRelay::problemFound, this, &SeriesController::problem);
+    connect(m_relay, &SeriesRelay::problemFound, this, [this](const QString &message) {
+        emit logLine(QTime::currentTime().toString(QStringLiteral("HH:mm:ss ")) + message);
+    });
 }
 
 SeriesController::~SeriesController()
@@ -53,7 +61,14 @@ QString SeriesController::showUnits(const QString &unitsPath)
         return {};
     const qv::series::UnitsRead read = qv::series::readUnitsFile(unitsPath);
     m_model->setTable(read.table.value_or(qv::series::UnitsTable{}));
-    emit progressChanged(read.table ? qv::series::progressText(m_model->results()) : QString());
+    // The cells the form's rules refuse are marked at once (a table of a workshop's size; a
+    // larger one is checked off this thread when the series starts).
+    if (read.table && read.table->rows.size() <= kMarkedAtLoadRows)
+        m_model->setProblems(qv::series::checkUnits(*read.table, {}, int(m_settings.DeviceModel)));
+    if (read.table)
+        tellProgress();
+    else
+        emit progressChanged({});
     return read.error;
 }
 
@@ -64,6 +79,7 @@ struct SeriesController::Prepared
     QStringList listed;    // the first refused cells, and how many more
     bool everyRow = false; // the header, or a field every row leaves empty, was refused
     QHash<int, QString> skipReasons;
+    QList<qv::series::CellProblem> problems;
     std::unique_ptr<qv::series::SeriesRunner> runner;
     QList<qv::series::UnitResult> plan;
 };
@@ -110,6 +126,7 @@ void SeriesController::prepare(const Request &request, qv::series::SeriesSetup s
     setup.baseValues = read.values;
     setup.units = std::move(*units.table);
     setup.skippedRows = qv::series::rowsWithProblems(problems);
+    out.problems = problems;
     out.runner = std::make_unique<qv::series::SeriesRunner>(setup);
     QString error;
     out.plan = out.runner->plan(&error);
@@ -132,18 +149,27 @@ bool SeriesController::start(const Request &request, QWidget *parent)
                                        text);
         return false;
     };
-    // Another user of the window's port (the status watch) says why it cannot be had.
+    const QStringList ports =
+        request.ports.isEmpty() ? QStringList{m_settings.Port} : request.ports;
+    // Another user of a port (the window's status watch) says why it cannot be had.
     if (m_portRefusal) {
-        if (const QString why = m_portRefusal(m_settings.Port); !why.isEmpty())
-            return refuse(why);
+        for (const QString &port : ports) {
+            if (const QString why = m_portRefusal(port); !why.isEmpty())
+                return refuse(why);
+        }
     }
+    if (const QString why = qv::series::portsProblem(ports, qv::series::canonicalPort);
+        !why.isEmpty())
+        return refuse(why);
     if (request.basePath.isEmpty())
         return refuse(tr("Válassza ki az alap konfigurációs fájlt."));
     if (request.unitsPath.isEmpty())
         return refuse(tr("Válassza ki a modulok táblázatát (CSV)."));
 
     qv::series::SeriesSetup setup;
-    setup.port = m_settings.Port;
+    setup.port = ports.constFirst();
+    setup.ports = ports;
+    setup.newBatch = request.newBatch;
     setup.baud = m_settings.Baudrate;
     setup.basePath = request.basePath;
     setup.unitsPath = request.unitsPath;
@@ -214,6 +240,7 @@ void SeriesController::checked()
     m_setup = prepared->setup;
     m_runner = std::move(prepared->runner);
     m_model->setTable(m_setup.units);
+    m_model->setProblems(prepared->problems);
     m_skipReasons = prepared->skipReasons;
     show(prepared->plan);
     launch();
@@ -234,7 +261,9 @@ void SeriesController::launch()
             emit relay->ended(ok, error);
         });
     m_thread->setObjectName(QStringLiteral("series"));
-    emit progressChanged(qv::series::progressText(m_model->results()));
+    tellProgress();
+    for (const QString &port : std::as_const(m_setup.ports))
+        emit laneChanged(port, 0, tr("indul"));
     emit runningChanged(true);
     m_thread->start();
 }
@@ -284,7 +313,7 @@ bool SeriesController::retry(const QList<int> &rows)
     if (!m_thread)
         launch();
     else
-        emit progressChanged(qv::series::progressText(m_model->results()));
+        tellProgress();
     return true;
 }
 
@@ -309,15 +338,54 @@ void SeriesController::show(QList<qv::series::UnitResult> results)
     m_model->update(results);
 }
 
+void SeriesController::tellProgress()
+{
+    const QList<qv::series::UnitResult> &results = m_model->results();
+    int done = 0;
+    for (const qv::series::UnitResult &r : results)
+        done += r.state == qv::series::UnitState::Passed ||
+                r.state == qv::series::UnitState::PassedEarlier;
+    emit progressChanged(qv::series::progressText(results));
+    emit progressCounts(done, int(results.size()));
+}
+
 void SeriesController::unitChanged(const qv::series::UnitResult &result)
 {
     show({result});
-    emit progressChanged(qv::series::progressText(m_model->results()));
+    tellProgress();
+    if (!result.port.isEmpty() && result.state != qv::series::UnitState::Working)
+        emit laneChanged(result.port, result.row + 1, qv::series::stateText(result.state));
     if (result.state == qv::series::UnitState::Working) {
         m_moduleOn = true;
         emit prompt(
             tr("A(z) %1. sor%2 írása…").arg(QString::number(result.row + 1), unitOf(result.row)));
     }
+}
+
+// A lane waits: its line in the lanes' table; the prompt line says it with the port when
+// the series has several.
+void SeriesController::waitingOn(const QString &port, qv::series::Wait what, int row)
+{
+    const bool several = m_setup.ports.size() > 1;
+    if (what == qv::series::Wait::ForModule) {
+        emit laneChanged(port, row + 1,
+                         tr("Csatlakoztassa a modult (%1 port, %2. sor)").arg(port).arg(row + 1));
+        if (several && !m_stopping) {
+            emit prompt(tr("Csatlakoztassa a modult (%1 port, %2. sor)%3…")
+                            .arg(port)
+                            .arg(row + 1)
+                            .arg(unitOf(row)));
+            return;
+        }
+    } else {
+        emit laneChanged(port, row + 1, tr("Vegye le a modult"));
+        emit swapNow();
+        if (several && !m_stopping && m_refusal.isEmpty()) {
+            emit prompt(tr("Vegye le a modult (%1 port).").arg(port));
+            return;
+        }
+    }
+    waiting(what, row);
 }
 
 void SeriesController::waiting(qv::series::Wait what, int row)
@@ -347,12 +415,17 @@ void SeriesController::waiting(qv::series::Wait what, int row)
 void SeriesController::refused(const QString &reason)
 {
     m_refusal = tr("Elutasított modul: %1\nVegye le a modult.").arg(reason);
+    emit logLine(QTime::currentTime().toString(QStringLiteral("HH:mm:ss ")) +
+                 tr("Elutasított modul: %1").arg(QString(reason).replace(u'\n', u' ')));
     if (!m_stopping)
         emit prompt(m_refusal);
 }
 
 void SeriesController::progressed(int row, int percent)
 {
+    const QString port = m_model->results().value(row).port;
+    if (!port.isEmpty())
+        emit laneChanged(port, row + 1, tr("írás… %1%").arg(percent));
     if (!m_stopping)
         emit prompt(tr("A(z) %1. sor%2 írása… %3%")
                         .arg(QString::number(row + 1), unitOf(row), QString::number(percent)));
@@ -368,7 +441,9 @@ void SeriesController::ended(bool ok, const QString &error)
     }
     show(m_runner->results());
     const QString progress = qv::series::progressText(m_model->results());
-    emit progressChanged(progress);
+    tellProgress();
+    for (const QString &port : std::as_const(m_setup.ports))
+        emit laneChanged(port, 0, tr("vége"));
     if (!ok)
         emit prompt(error);
     else if (m_stopping && m_moduleOn)

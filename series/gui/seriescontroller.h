@@ -33,6 +33,10 @@ public:
     using QObject::QObject;
     void unitChanged(const qv::series::UnitResult &result) override { emit unit(result); }
     void waiting(qv::series::Wait what, int row) override { emit waitingFor(what, row); }
+    void waitingOn(const QString &port, qv::series::Wait what, int row) override
+    {
+        emit waitingOnPort(port, what, row);
+    }
     void moduleRefused(const QString &reason) override { emit refused(reason); }
     void progress(int row, int percent) override { emit progressed(row, percent); }
     void problem(const QString &message) override { emit problemFound(message); }
@@ -40,6 +44,7 @@ public:
 signals:
     void unit(const qv::series::UnitResult &result);
     void waitingFor(qv::series::Wait what, int row);
+    void waitingOnPort(const QString &port, qv::series::Wait what, int row);
     void refused(const QString &reason);
     void progressed(int row, int percent);
     void problemFound(const QString &message);
@@ -61,6 +66,8 @@ public:
             0; // qv::settings::DeviceModelCode; NoDevice: the register's or the first module's
         bool verify = true;
         bool readFirst = false; // each module read out before it is written, as its backup
+        QStringList ports;      // a lane per port; empty: the window's port
+        bool newBatch = false;  // the table again from its first row, as a new batch
     };
 
     // The port, its speed and the program's version come from the window's `settings`;
@@ -100,8 +107,15 @@ signals:
     void runningChanged(bool running);
     // What the person at the bench should do now.
     void prompt(const QString &text);
-    // "12/40 kész".
+    // "12/40 kész", and the rows done of all.
     void progressChanged(const QString &text);
+    void progressCounts(int done, int rows);
+    // A lane's port, its row (1-based; 0: none) and what it does now, as the run goes.
+    void laneChanged(const QString &port, int row, const QString &state);
+    // A line for the dialog's log (a refused module, a problem), with its time.
+    void logLine(const QString &line);
+    // The person should take the module off now (the cue's sound, when it is on).
+    void swapNow();
     // The run could not start or go on, for a reason that waiting does not cure.
     void failed(const QString &reason);
     // Something that does not end the run (the register or the results file could not be
@@ -117,6 +131,8 @@ private:
     void show(QList<qv::series::UnitResult> results);
     void unitChanged(const qv::series::UnitResult &result);
     void waiting(qv::series::Wait what, int row);
+    void waitingOn(const QString &port, qv::series::Wait what, int row);
+    void tellProgress();
     void refused(const QString &reason);
     void progressed(int row, int percent);
     void problemFound(const QString &message);

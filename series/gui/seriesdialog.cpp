@@ -6,6 +6,9 @@
 #include "settings/devsettings.h"
 #include "settings/gui/messages.h"
 
+#include "serial/portlist.h"
+
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -16,8 +19,13 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QSettings>
 #include <QTableView>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace qv::series::gui {
@@ -78,16 +86,60 @@ SeriesDialog::SeriesDialog(SeriesController &controller, const settings::devSett
     m_port = new QLabel(this);
     m_port->setObjectName(QStringLiteral("seriesPort"));
     m_port->setTextFormat(Qt::PlainText);
-    m_choices << m_model << m_verify << m_readFirst;
+    m_newBatch = new QCheckBox(tr("Új köteg"), this);
+    m_newBatch->setObjectName(QStringLiteral("seriesNewBatch"));
+    m_newBatch->setToolTip(tr("A táblázat újra, elölről, új modulokba: nem folytatja a korábbi "
+                              "köteget, amelynek sorai a nyilvántartásban maradnak."));
+    m_sound = new QCheckBox(tr("Hangjelzés a cserénél"), this);
+    m_sound->setObjectName(QStringLiteral("seriesSound"));
+    m_sound->setToolTip(tr("Hangjelzés, amikor a modult le kell venni."));
+    m_sound->setChecked(QSettings().value(QStringLiteral("series/swapSound"), true).toBool());
+    connect(m_sound, &QCheckBox::toggled, this,
+            [](bool on) { QSettings().setValue(QStringLiteral("series/swapSound"), on); });
+    m_choices << m_model << m_verify << m_readFirst << m_newBatch;
     auto *options = new QHBoxLayout;
     options->addWidget(m_model);
     options->addSpacing(16);
     options->addWidget(m_verify);
     options->addSpacing(16);
     options->addWidget(m_readFirst);
+    options->addSpacing(16);
+    options->addWidget(m_newBatch);
+    options->addSpacing(16);
+    options->addWidget(m_sound);
     options->addStretch(1);
     options->addWidget(m_port);
     files->addRow(tr("Típus:"), options);
+
+    // The lanes: the ports the program finds (their /dev/serial/by-id names shown), each one
+    // checked writes modules of its own beside the others; a port the system does not list
+    // is added by its name.
+    m_ports = new QListWidget(this);
+    m_ports->setObjectName(QStringLiteral("seriesPorts"));
+    m_ports->setMaximumHeight(m_ports->fontMetrics().height() * 4 + 8);
+    m_portAdd = new QLineEdit(this);
+    m_portAdd->setObjectName(QStringLiteral("seriesPortAdd"));
+    m_portAdd->setPlaceholderText(tr("Más port neve, majd Enter"));
+    connect(m_portAdd, &QLineEdit::returnPressed, this, &SeriesDialog::addPort);
+    m_lanes = new QTableWidget(0, 3, this);
+    m_lanes->setObjectName(QStringLiteral("seriesLanes"));
+    m_lanes->setHorizontalHeaderLabels({tr("Port"), tr("Sor"), tr("Állapot")});
+    m_lanes->verticalHeader()->hide();
+    m_lanes->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_lanes->setSelectionMode(QAbstractItemView::NoSelection);
+    m_lanes->horizontalHeader()->setStretchLastSection(true);
+    m_lanes->verticalHeader()->setDefaultSectionSize(m_lanes->fontMetrics().height() + 6);
+    // Four lanes under the header without scrolling; more scroll.
+    m_lanes->setFixedHeight((m_lanes->fontMetrics().height() + 6) * 5 + 6);
+    m_ports->setMaximumHeight(m_lanes->height() - m_portAdd->sizeHint().height() - 6);
+    m_choices << m_ports << m_portAdd;
+    auto *portColumn = new QVBoxLayout;
+    portColumn->addWidget(m_ports);
+    portColumn->addWidget(m_portAdd);
+    auto *lanes = new QHBoxLayout;
+    lanes->addLayout(portColumn, 1);
+    lanes->addWidget(m_lanes, 2);
+    files->addRow(tr("Portok:"), lanes);
 
     m_view = new QTableView(this);
     m_view->setObjectName(QStringLiteral("seriesView"));
@@ -144,15 +196,28 @@ SeriesDialog::SeriesDialog(SeriesController &controller, const settings::devSett
     actions->addWidget(m_retry);
     actions->addStretch(1);
     actions->addWidget(close);
+    // The progress line's text has its own name since the bar took the old one.
+    m_progress->setObjectName(QStringLiteral("seriesProgressText"));
+    m_bar = new QProgressBar(this);
+    m_bar->setObjectName(QStringLiteral("seriesProgress"));
+    m_bar->setRange(0, 1);
+    m_bar->setValue(0);
+    m_bar->setTextVisible(false);
+    m_log = new QPlainTextEdit(this);
+    m_log->setObjectName(QStringLiteral("seriesLog"));
+    m_log->setReadOnly(true);
+    m_log->setMaximumHeight(m_log->fontMetrics().height() * 3 + 10);
+    m_log->setPlaceholderText(tr("Napló: elutasított modulok és figyelmeztetések"));
     auto *progress = new QHBoxLayout;
     progress->addWidget(m_progress);
-    progress->addStretch(1);
+    progress->addWidget(m_bar, 1);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(files);
     layout->addWidget(m_view, 1);
     layout->addLayout(progress);
     layout->addWidget(m_prompt);
     layout->addWidget(m_problem);
+    layout->addWidget(m_log);
     layout->addLayout(actions);
     resize(980, 600);
 
@@ -177,6 +242,18 @@ SeriesDialog::SeriesDialog(SeriesController &controller, const settings::devSett
             });
     connect(&m_controller, &SeriesController::prompt, m_prompt, &QLabel::setText);
     connect(&m_controller, &SeriesController::progressChanged, m_progress, &QLabel::setText);
+    connect(&m_controller, &SeriesController::progressCounts, this, [this](int done, int rows) {
+        m_bar->setRange(0, qMax(1, rows));
+        m_bar->setValue(done);
+    });
+    connect(&m_controller, &SeriesController::laneChanged, this, &SeriesDialog::laneChanged);
+    connect(&m_controller, &SeriesController::logLine, m_log, &QPlainTextEdit::appendPlainText);
+    // The cue to swap: the prompt line says it in large letters, and the system's bell sounds
+    // unless turned off.
+    connect(&m_controller, &SeriesController::swapNow, this, [this] {
+        if (m_sound->isChecked())
+            QApplication::beep();
+    });
     connect(&m_controller, &SeriesController::runningChanged, this, &SeriesDialog::runningChanged);
     connect(&m_controller, &SeriesController::problem, this, [this](const QString &message) {
         m_problem->setText(message);
@@ -198,9 +275,90 @@ void SeriesDialog::showPort()
         tr("Port: %1, %2 bit/s").arg(m_settings.Port, QString::number(m_settings.Baudrate)));
 }
 
+void SeriesDialog::listPorts()
+{
+    QStringList checked = chosenPorts();
+    if (checked.isEmpty())
+        checked << m_settings.Port;
+    QStringList added;
+    for (int i = 0; i < m_ports->count(); ++i) {
+        if (m_ports->item(i)->data(Qt::UserRole + 1).toBool())
+            added << m_ports->item(i)->data(Qt::UserRole).toString();
+    }
+    m_ports->clear();
+    auto add = [this, &checked](const QString &port, const QString &text, bool byHand) {
+        for (int i = 0; i < m_ports->count(); ++i) {
+            if (qv::serial::samePort(m_ports->item(i)->data(Qt::UserRole).toString(), port))
+                return;
+        }
+        auto *item = new QListWidgetItem(text, m_ports);
+        item->setData(Qt::UserRole, port);
+        item->setData(Qt::UserRole + 1, byHand);
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
+        item->setCheckState(checked.contains(port) ? Qt::Checked : Qt::Unchecked);
+    };
+    add(m_settings.Port, m_settings.Port, false);
+    for (const QString &port : std::as_const(added))
+        add(port, port, true);
+    for (const qv::serial::PortDescription &port : qv::serial::describedPorts()) {
+        const QString name = port.byIdPath.isEmpty() ? port.name : port.byIdPath;
+        add(name,
+            port.byIdPath.isEmpty() ? port.name
+                                    : QStringLiteral("%1 (%2)").arg(port.byIdPath, port.name),
+            false);
+    }
+}
+
+void SeriesDialog::addPort()
+{
+    const QString port = m_portAdd->text().trimmed();
+    if (port.isEmpty())
+        return;
+    auto *item = new QListWidgetItem(port, m_ports);
+    item->setData(Qt::UserRole, port);
+    item->setData(Qt::UserRole + 1, true);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
+    item->setCheckState(Qt::Checked);
+    m_portAdd->clear();
+}
+
+QStringList SeriesDialog::chosenPorts() const
+{
+    QStringList ports;
+    for (int i = 0; i < m_ports->count(); ++i) {
+        if (m_ports->item(i)->checkState() == Qt::Checked)
+            ports << m_ports->item(i)->data(Qt::UserRole).toString();
+    }
+    return ports;
+}
+
+void SeriesDialog::laneChanged(const QString &port, int row, const QString &state)
+{
+    int at = 0;
+    while (at < m_lanes->rowCount() && m_lanes->item(at, 0)->data(Qt::UserRole) != port)
+        ++at;
+    if (at == m_lanes->rowCount()) {
+        // A path by its last part (a by-id name tells the adapter), whole in the tool tip.
+        m_lanes->insertRow(at);
+        for (int column = 0; column < 3; ++column)
+            m_lanes->setItem(at, column, new QTableWidgetItem);
+        const bool device = port.startsWith(u"/dev/") && !port.contains(u"/by-id/");
+        const QString name = QFileInfo(port).fileName();
+        m_lanes->item(at, 0)->setText(device ? port.mid(5) : name.isEmpty() ? port : name);
+        m_lanes->item(at, 0)->setData(Qt::UserRole, port);
+        m_lanes->item(at, 0)->setToolTip(port);
+        m_lanes->resizeColumnToContents(0);
+    }
+    if (row > 0)
+        m_lanes->item(at, 1)->setText(QString::number(row));
+    m_lanes->item(at, 2)->setText(state);
+}
+
 void SeriesDialog::refresh()
 {
     showPort();
+    if (!m_controller.isRunning())
+        listPorts();
     if (m_controller.isRunning())
         return;
     if (const int at = m_model->findData(int(m_settings.DeviceModel));
@@ -264,6 +422,9 @@ void SeriesDialog::start()
     request.model = m_model->currentData().toInt();
     request.verify = m_verify->isChecked();
     request.readFirst = m_readFirst->isChecked();
+    request.newBatch = m_newBatch->isChecked();
+    request.ports = chosenPorts();
+    m_lanes->setRowCount(0);
     m_controller.start(request, this);
 }
 

@@ -14,8 +14,12 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QProgressBar;
 class QPushButton;
 class QTableView;
+class QTableWidget;
 namespace qv::series::gui {
 class SeriesController;
 }
@@ -40,6 +44,10 @@ protected:
 
 private:
     void showPort();
+    void listPorts();
+    void addPort();
+    QStringList chosenPorts() const;
+    void laneChanged(const QString &port, int row, const QString &state);
     void chooseBase();
     void chooseUnits();
     void chooseResults();
@@ -59,6 +67,13 @@ private:
     QCheckBox *m_readFirst = nullptr;
     QLineEdit *m_results = nullptr;
     QLabel *m_port = nullptr;
+    QListWidget *m_ports = nullptr;  // the lanes to run: a port each, checked
+    QLineEdit *m_portAdd = nullptr;  // a port the system does not list (a link, a pty)
+    QTableWidget *m_lanes = nullptr; // each lane's port, row and state while it runs
+    QCheckBox *m_newBatch = nullptr;
+    QCheckBox *m_sound = nullptr; // the swap cue's sound
+    QProgressBar *m_bar = nullptr;
+    QPlainTextEdit *m_log = nullptr; // refused modules and problems, with their times
     QTableView *m_view = nullptr;
     QLabel *m_progress = nullptr;
     QLabel *m_prompt = nullptr;

@@ -1,5 +1,7 @@
 #include "series/gui/seriesmodel.h"
 
+#include "transfer/configrecord.h"
+
 #include <QColor>
 
 namespace qv::series::gui {
@@ -20,6 +22,7 @@ void SeriesModel::setTable(const qv::series::UnitsTable &table)
     beginResetModel();
     m_table = table;
     m_results.clear();
+    m_problems.clear();
     for (int row = 0; row < m_table.rows.size(); ++row)
         m_results << qv::series::UnitResult::of(row);
     endResetModel();
@@ -42,6 +45,21 @@ void SeriesModel::update(const QList<qv::series::UnitResult> &results)
     }
     if (last >= 0)
         emit dataChanged(index(first, 0), index(last, columnCount() - 1));
+}
+
+void SeriesModel::setProblems(const QList<qv::series::CellProblem> &problems)
+{
+    m_problems.clear();
+    for (const qv::series::CellProblem &p : problems) {
+        const int column = int(m_table.columns.indexOf(p.column));
+        auto &reason = m_problems[{p.row - 1, column}];
+        if (p.row > 0 && column >= 0 && reason.isEmpty())
+            reason = p.reason;
+        else if (reason.isEmpty())
+            m_problems.remove({p.row - 1, column});
+    }
+    if (rowCount() > 0)
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
 }
 
 QString SeriesModel::cell(int row, const QString &column) const
@@ -68,6 +86,12 @@ QVariant SeriesModel::data(const QModelIndex &index, int role) const
     if (!index.isValid() || index.row() >= m_results.size())
         return {};
     const qv::series::UnitResult &result = m_results.at(index.row());
+    // A cell the checks refuse: marked from the moment the table is loaded, with the reason.
+    const auto problem = m_problems.constFind({index.row(), index.column() - 1});
+    if (problem != m_problems.cend() && role == Qt::BackgroundRole)
+        return QColor(255, 214, 214);
+    if (problem != m_problems.cend() && role == Qt::ToolTipRole)
+        return *problem;
     if (role == Qt::ForegroundRole)
         return result.state == qv::series::UnitState::Failed ? QVariant(QColor(191, 0, 0))
                                                              : QVariant();
@@ -100,13 +124,20 @@ QVariant SeriesModel::data(const QModelIndex &index, int role) const
 
 QVariant SeriesModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+    if (orientation != Qt::Horizontal || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
         return {};
     const int units = int(m_table.columns.size());
+    // A field's column shows its label on the form; its object name, as the table's header
+    // has it, in the tool tip.
+    if (section > 0 && section <= units) {
+        const QString name = m_table.columns.value(section - 1);
+        const QString caption = qv::transfer::fieldCaption(name);
+        return role == Qt::ToolTipRole || caption.isEmpty() ? name : caption;
+    }
+    if (role != Qt::DisplayRole)
+        return {};
     if (section == 0)
         return tr("Sor");
-    if (section <= units)
-        return m_table.columns.value(section - 1);
     switch (section - units - 1) {
     case State:
         return tr("Állapot");

@@ -5,6 +5,7 @@
 #include "series/series.h"
 
 #include <QAbstractTableModel>
+#include <QHash>
 
 namespace qv::series::gui {
 
@@ -21,6 +22,8 @@ public:
     void update(const qv::series::UnitResult &result);
     // Several rows' new states, told to the view at once.
     void update(const QList<qv::series::UnitResult> &results);
+    // The cells the checks refuse, marked with their reasons.
+    void setProblems(const QList<qv::series::CellProblem> &problems);
 
     const qv::series::UnitsTable &table() const { return m_table; }
     const QList<qv::series::UnitResult> &results() const { return m_results; }
@@ -36,7 +39,8 @@ public:
 
 private:
     qv::series::UnitsTable m_table;
-    QList<qv::series::UnitResult> m_results; // one per row of the table
+    QList<qv::series::UnitResult> m_results;        // one per row of the table
+    QHash<std::pair<int, int>, QString> m_problems; // (row, units column) -> the reason
 };
 
 } // namespace qv::series::gui

@@ -1,0 +1,58 @@
+// The rows of a series handed out to its lanes: one lane per port, each waiting for its
+// module, and a row goes to the lane whose module arrives first, in table order. A row is
+// taken by one lane at a time; one that the lane does not write after all (the module was
+// refused, the run stopped) goes back for the next module of any lane. With a team register
+// a row is also claimed on the server before it is written (register/claims.h): one that
+// another bench holds waits as "elsewhere" until that bench finishes it or lets it go.
+#pragma once
+
+#include "series/series.h"
+
+#include <QMutex>
+
+#include <functional>
+#include <optional>
+
+namespace qv::series {
+
+class RowDispenser
+{
+public:
+    // The rows as the plan gives them (Pending, PassedEarlier, Skipped).
+    void reset(const QList<UnitResult> &rows);
+
+    // The first row still to do, now given to the caller (Working); none when no row is free.
+    std::optional<int> take(const QString &port);
+    // A row taken and not written: free again.
+    void putBack(int row);
+    // A row that another bench holds (claimed, or done: `done`).
+    void elsewhere(int row, const QString &bench, bool done);
+    // Rows held elsewhere are free again (their claims have lapsed, or are to be asked again).
+    void freeElsewhere();
+    // The row's end (or any change of its state) as the lane reports it.
+    void set(const UnitResult &result);
+    // A failed row is put back, to be done with the next module of any lane.
+    void retry(int row);
+
+    // The first free row (-1: none), for a lane's prompt.
+    int peek() const;
+    // Rows free now, and rows held by other benches that may yet come free.
+    int freeRows() const;
+    int heldElsewhere() const;
+    UnitResult at(int row) const;
+    QList<UnitResult> results() const;
+
+private:
+    mutable QMutex m_mutex;
+    QList<UnitResult> m_rows;
+};
+
+// Why `ports` cannot be the lanes of one series: a port named twice, or two names of one
+// device (a /dev/serial/by-id/ link and the device it names), as `canonical` resolves them
+// (empty: a port not there yet, compared by its name). Empty when they can.
+QString portsProblem(const QStringList &ports,
+                     const std::function<QString(const QString &)> &canonical);
+// The device a port's name leads to (symbolic links followed), or empty when there is none.
+QString canonicalPort(const QString &port);
+
+} // namespace qv::series

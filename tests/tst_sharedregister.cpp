@@ -72,10 +72,16 @@ struct DeletionWatch
             }
         });
     }
-    ~DeletionWatch()
+    ~DeletionWatch() { finish(); }
+    // Stops watching and gives what was found. Called before the window closes its register:
+    // the last program to close it removes the write-ahead log and its index itself, and its
+    // own descriptor shows them deleted for the moment between the removal and the close.
+    QString finish()
     {
         stop = true;
-        thread.join();
+        if (thread.joinable())
+            thread.join();
+        return deleted();
     }
     // A command run to its end, watched meanwhile: its exit code (-1: it did not end or
     // crashed) and its errors.
@@ -192,8 +198,8 @@ void TestSharedRegister::round(int number)
             window->readup();
         for (std::thread &thread : threads)
             thread.join();
+        const QString deleted = watch.finish();
         window.reset();
-        const QString deleted = watch.deleted();
         QVERIFY2(
             deleted.isEmpty(),
             qPrintable(u"round %1, deleted under a running program: "_s.arg(number) + deleted));

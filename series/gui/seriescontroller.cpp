@@ -24,10 +24,10 @@ constexpr qsizetype kMarkedAtLoadRows = 20'000;
 
 } // namespace
 
-SeriesController::SeriesController(const settings::devSettings &settings,
+SeriesController::SeriesController(qv::transfer::LinkSource link, const QString &programVersion,
                                    const QString &teamRegister, QObject *parent)
-    : QObject(parent), m_settings(settings), m_teamRegister(teamRegister),
-      m_model(new SeriesModel(this)), m_relay(new SeriesRelay(this))
+    : QObject(parent), m_link(std::move(link)), m_version(programVersion),
+      m_teamRegister(teamRegister), m_model(new SeriesModel(this)), m_relay(new SeriesRelay(this))
 {
     // The relay is called on the run's thread: these connections are queued.
     connect(m_relay, &SeriesRelay::unit, this, &SeriesController::unitChanged);
@@ -64,7 +64,7 @@ QString SeriesController::showUnits(const QString &unitsPath)
     // The cells the form's rules refuse are marked at once (a table of a workshop's size; a
     // larger one is checked off this thread when the series starts).
     if (read.table && read.table->rows.size() <= kMarkedAtLoadRows)
-        m_model->setProblems(qv::series::checkUnits(*read.table, {}, int(m_settings.DeviceModel)));
+        m_model->setProblems(qv::series::checkUnits(*read.table, {}, m_link().model));
     if (read.table)
         tellProgress();
     else
@@ -149,8 +149,8 @@ bool SeriesController::start(const Request &request, QWidget *parent)
                                        text);
         return false;
     };
-    const QStringList ports =
-        request.ports.isEmpty() ? QStringList{m_settings.Port} : request.ports;
+    const qv::transfer::Link link = m_link();
+    const QStringList ports = request.ports.isEmpty() ? QStringList{link.port} : request.ports;
     // Another user of a port (the window's status watch) says why it cannot be had.
     if (m_portRefusal) {
         for (const QString &port : ports) {
@@ -170,7 +170,7 @@ bool SeriesController::start(const Request &request, QWidget *parent)
     setup.port = ports.constFirst();
     setup.ports = ports;
     setup.newBatch = request.newBatch;
-    setup.baud = m_settings.Baudrate;
+    setup.baud = link.baud;
     setup.basePath = request.basePath;
     setup.unitsPath = request.unitsPath;
     setup.model = request.model;
@@ -179,7 +179,7 @@ bool SeriesController::start(const Request &request, QWidget *parent)
     setup.resultsPath = request.resultsPath.isEmpty()
                             ? qv::series::defaultResultsPath(request.unitsPath)
                             : request.resultsPath;
-    setup.programVersion = m_settings.Version;
+    setup.programVersion = m_version;
     setup.teamRegister = m_teamRegister;
     if (const QString why =
             qv::series::resultsPathProblem(setup.resultsPath, setup.basePath, setup.unitsPath);

@@ -131,9 +131,7 @@ void SeriesController::prepare(const Request &request, qv::series::SeriesSetup s
     QString error;
     out.plan = out.runner->plan(&error);
     if (!error.isEmpty()) {
-        out.refusal = tr("A sorozat a nyilvántartás nélkül nem indítható, mert "
-                         "abból tudja, mely sorok készültek el korábban.\n") +
-                      error;
+        out.refusal = qv::series::planRefusal(error);
         out.runner.reset();
         return;
     }
@@ -158,33 +156,28 @@ bool SeriesController::start(const Request &request, QWidget *parent)
                 return refuse(why);
         }
     }
-    if (const QString why = qv::series::portsProblem(ports, qv::series::canonicalPort);
-        !why.isEmpty())
-        return refuse(why);
     if (request.basePath.isEmpty())
         return refuse(tr("Válassza ki az alap konfigurációs fájlt."));
     if (request.unitsPath.isEmpty())
         return refuse(tr("Válassza ki a modulok táblázatát (CSV)."));
 
-    qv::series::SeriesSetup setup;
-    setup.port = ports.constFirst();
-    setup.ports = ports;
-    setup.newBatch = request.newBatch;
-    setup.baud = link.baud;
-    setup.basePath = request.basePath;
-    setup.unitsPath = request.unitsPath;
-    setup.model = request.model;
-    setup.verify = request.verify;
-    setup.readFirst = request.readFirst;
-    setup.resultsPath = request.resultsPath.isEmpty()
-                            ? qv::series::defaultResultsPath(request.unitsPath)
-                            : request.resultsPath;
-    setup.programVersion = m_version;
-    setup.teamRegister = m_teamRegister;
-    if (const QString why =
-            qv::series::resultsPathProblem(setup.resultsPath, setup.basePath, setup.unitsPath);
-        !why.isEmpty())
-        return refuse(why);
+    qv::series::SeriesSetup asked;
+    asked.port = ports.constFirst();
+    asked.ports = ports;
+    asked.newBatch = request.newBatch;
+    asked.baud = link.baud;
+    asked.basePath = request.basePath;
+    asked.unitsPath = request.unitsPath;
+    asked.model = request.model;
+    asked.verify = request.verify;
+    asked.readFirst = request.readFirst;
+    asked.resultsPath = request.resultsPath;
+    asked.programVersion = m_version;
+    asked.teamRegister = m_teamRegister;
+    qv::series::SetupCheck check = qv::series::checkSetup(std::move(asked));
+    if (!check.refusal.isEmpty())
+        return refuse(check.refusal);
+    const qv::series::SeriesSetup setup = std::move(check.setup);
 
     m_parent = parent;
     m_prepared = std::make_shared<Prepared>();

@@ -196,13 +196,27 @@ private:
 
 int seriesCommand(Context &c)
 {
-    const QString basePath = c.files.value(0);
-    const QString unitsPath = c.files.value(1);
-    const QString resultsPath =
-        c.results.isEmpty() ? series::defaultResultsPath(unitsPath) : c.results;
-    if (const QString why = series::resultsPathProblem(resultsPath, basePath, unitsPath);
-        !why.isEmpty())
-        return fail(c, Usage, why);
+    series::SeriesSetup request;
+    request.port = c.settings.Port;
+    request.ports = c.options->values(QStringLiteral("port"));
+    request.baud = c.settings.Baudrate;
+    request.basePath = c.files.value(0);
+    request.unitsPath = c.files.value(1);
+    request.resultsPath = c.results;
+    request.model = c.model;
+    request.verify = c.verify;
+    request.readFirst = c.readFirst;
+    request.programVersion = c.settings.Version;
+    request.teamRegister = c.teamRegister;
+    request.newBatch = c.newBatch;
+    request.claimLeaseMs = c.claimLeaseMs;
+    series::SetupCheck check = series::checkSetup(std::move(request));
+    if (!check.refusal.isEmpty())
+        return fail(c, Usage, check.refusal);
+    series::SeriesSetup &setup = check.setup;
+    const QString &basePath = setup.basePath;
+    const QString &unitsPath = setup.unitsPath;
+    const QString &resultsPath = setup.resultsPath;
     QByteArray baseBytes;
     const std::optional<QStringList> base = readFile(c, basePath, &baseBytes);
     if (!base)
@@ -236,37 +250,16 @@ int seriesCommand(Context &c)
                 : SeriesText::tr("Hibás sorok: egyetlen modul sem kapott értéket. A hibás "
                                  "sorok kihagyásához adja meg a --skip-invalid kapcsolót."));
 
-    series::SeriesSetup setup;
-    setup.port = c.settings.Port;
-    setup.ports = c.options->values(QStringLiteral("port"));
-    if (const QString why = series::portsProblem(setup.ports, series::canonicalPort);
-        !why.isEmpty())
-        return fail(c, Usage, why);
-    setup.baud = c.settings.Baudrate;
-    setup.basePath = basePath;
     setup.baseFileBytes = baseBytes;
     setup.baseValues = *base;
     setup.units = table;
-    setup.unitsPath = unitsPath;
     setup.skippedRows = skipped;
-    setup.model = c.model;
-    setup.verify = c.verify;
-    setup.readFirst = c.readFirst;
-    setup.resultsPath = resultsPath;
-    setup.programVersion = c.settings.Version;
-    setup.teamRegister = c.teamRegister;
-    setup.newBatch = c.newBatch;
-    setup.claimLeaseMs = c.claimLeaseMs;
 
     series::SeriesRunner runner(setup);
     QString error;
     const QList<series::UnitResult> planned = runner.plan(&error);
     if (!error.isEmpty())
-        return fail(
-            c, Usage,
-            SeriesText::tr("A sorozat a nyilvántartás nélkül nem indítható, mert abból tudja, "
-                           "mely sorok készültek el korábban.\n") +
-                error);
+        return fail(c, Usage, series::planRefusal(error));
     if (c.newBatch && runner.batch() > 1)
         *c.err << SeriesText::tr("Új köteg: a táblázat %1. kötege indul, minden sora elölről.")
                       .arg(runner.batch())

@@ -23,11 +23,6 @@ struct Text
     Q_DECLARE_TR_FUNCTIONS(qv::reg::Entry)
 };
 
-// The record's places of the module's id and name (m_id, m_nev); the telephone entries
-// are fields 48..55 (transfer::FirstTelephoneField).
-constexpr int ModuleIdField = 2;
-constexpr int ModuleNameField = 3;
-
 // A field as the read-out shows it: erased bytes (0xFF) as blanks, no trailing blanks.
 QString shownText(QString text)
 {
@@ -139,8 +134,8 @@ void takeModuleFacts(Entry &entry)
 {
     if (entry.fields.size() != transfer::record::FieldCount)
         return;
-    entry.moduleId = shownText(entry.fields.at(ModuleIdField));
-    entry.moduleName = shownText(entry.fields.at(ModuleNameField));
+    entry.moduleId = shownText(entry.fields.at(transfer::ModuleIdField));
+    entry.moduleName = shownText(entry.fields.at(transfer::ModuleNameField));
     entry.telephones.clear();
     for (int k = 0; k < transfer::Entries; ++k) {
         const QString &field = entry.fields.at(transfer::FirstTelephoneField + k);

@@ -1064,10 +1064,7 @@ bool SeriesRunner::run(SeriesObserver &observer, QString *error)
     if (!d->planned) {
         plan(&why);
         if (!why.isEmpty())
-            return fail(
-                Text::tr("A sorozat a nyilvántartás nélkül nem indítható, mert abból tudja, "
-                         "mely sorok készültek el korábban.\n") +
-                why);
+            return fail(planRefusal(why));
     }
     QMutex observing;
     const bool several = s.ports.size() > 1;

@@ -232,6 +232,21 @@ QString defaultResultsPath(const QString &unitsPath);
 QString resultsPathProblem(const QString &resultsPath, const QString &basePath,
                            const QString &unitsPath);
 
+// A series as the series command or the series dialog asks for it (`setup`: the port or
+// the ports, the files, the choices; an empty resultsPath gets defaultResultsPath()), checked
+// before a file is read: the ports (portsProblem) and the results file (resultsPathProblem).
+// `refusal` says why it cannot start; empty when `setup` may be planned.
+struct SetupCheck
+{
+    SeriesSetup setup;
+    QString refusal;
+};
+SetupCheck checkSetup(SeriesSetup setup);
+
+// Why a series was not planned: the register that says which rows were done earlier failed
+// with `error`.
+QString planRefusal(const QString &error);
+
 class SeriesRunner
 {
 public:

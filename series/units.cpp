@@ -6,6 +6,7 @@
 #include "form/catalogue.h"
 #include "form/deviceprofile.h"
 #include "form/fieldrules.h"
+#include "series/dispenser.h"
 #include "transfer/configrecord.h"
 #include "transfer/configvalues.h"
 
@@ -642,6 +643,23 @@ QString resultsPathProblem(const QString &resultsPath, const QString &basePath,
                         "sorozat felülírná. Adjon meg más eredményfájlt.")
             .arg(name);
     return {};
+}
+
+SetupCheck checkSetup(SeriesSetup setup)
+{
+    if (QString why = portsProblem(setup.ports, canonicalPort); !why.isEmpty())
+        return {std::move(setup), why};
+    if (setup.resultsPath.isEmpty())
+        setup.resultsPath = defaultResultsPath(setup.unitsPath);
+    QString why = resultsPathProblem(setup.resultsPath, setup.basePath, setup.unitsPath);
+    return {std::move(setup), why};
+}
+
+QString planRefusal(const QString &error)
+{
+    return Text::tr("A sorozat a nyilvántartás nélkül nem indítható, mert abból tudja, "
+                    "mely sorok készültek el korábban.\n") +
+           error;
 }
 
 QString stateText(UnitState state)

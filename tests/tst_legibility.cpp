@@ -274,8 +274,9 @@ void TestLegibility::seriesDialogFits()
     qv::settings::language::use(language);
     QApplication::setFont(font);
     qv::settings::devSettings settings;
-    qv::series::gui::SeriesController controller(settings, {});
-    qv::series::gui::SeriesDialog dialog(controller, settings);
+    const qv::transfer::LinkSource link = [&settings] { return qv::transfer::linkOf(settings); };
+    qv::series::gui::SeriesController controller(link, settings.Version, {});
+    qv::series::gui::SeriesDialog dialog(controller, link);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QStringList misfits = misfitsIn(&dialog);

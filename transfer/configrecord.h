@@ -24,6 +24,9 @@ Q_DECLARE_LOGGING_CATEGORY(lcTransfer)
 
 namespace qv::transfer {
 
+// The record's places of the module's id and name (m_id, m_nev).
+inline constexpr int ModuleIdField = 2;
+inline constexpr int ModuleNameField = 3;
 // Telephone entries, record fields 48..55.
 inline constexpr int Entries = 8;
 inline constexpr int FirstTelephoneField = 48;

@@ -30,6 +30,7 @@ Link linkOf(const settings::devSettings &settings)
     link.uploadSeparator = separator(settings.UploadSeparator);
     link.downloadSeparator = separator(settings.DownloadSeparator);
     link.ackChar = settings.AckChar;
+    link.moduleId = settings.DeviceId;
     return link;
 }
 

@@ -35,6 +35,7 @@ struct Link
     QChar uploadSeparator{u'|'};
     QChar downloadSeparator{u'|'};
     char ackChar = 'O';
+    QString moduleId; // the module's identification as received; empty before one
 };
 
 Link linkOf(const settings::devSettings &settings);

@@ -1,6 +1,7 @@
 #include "transfer/outcometexts.h"
 
 #include "serial/serialline.h"
+#include "transfer/configrecord.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -13,10 +14,6 @@ struct Text
 {
     Q_DECLARE_TR_FUNCTIONS(qv::Outcome)
 };
-
-// The record's places of the module's id and name.
-constexpr int IdField = 2;
-constexpr int NameField = 3;
 
 } // namespace
 
@@ -54,7 +51,7 @@ QString readOutCause(const ReadOutOutcome &outcome)
 QString readOutSummary(const QString &model, const QStringList &fields, const QDateTime &when)
 {
     QStringList module;
-    for (const int field : {IdField, NameField}) {
+    for (const int field : {ModuleIdField, ModuleNameField}) {
         if (const QString value = fields.value(field).trimmed(); !value.isEmpty())
             module << value;
     }

@@ -2387,12 +2387,6 @@ Download Software</translation>
         <translation>Invalid rows: no module was given any values. To skip the invalid rows, give the --skip-invalid option.</translation>
     </message>
     <message>
-        <source>A sorozat a nyilvántartás nélkül nem indítható, mert abból tudja, mely sorok készültek el korábban.
-</source>
-        <translation>The series cannot start without the register: the register tells which rows were done earlier.
-</translation>
-    </message>
-    <message>
         <source>Sorozat: %1 (kész most: %2, korábban: %3, sikertelen: %4, kihagyva: %5, hátra: %6)</source>
         <translation>Series: %1 (done now: %2, earlier: %3, failed: %4, skipped: %5, left: %6)</translation>
     </message>
@@ -3510,12 +3504,6 @@ Skip this row and start the series with the others?</numerusform>
 
 Skip these rows and start the series with the others?</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>A sorozat a nyilvántartás nélkül nem indítható, mert abból tudja, mely sorok készültek el korábban.
-</source>
-        <translation>The series cannot start without the register: the register tells which rows were done earlier.
-</translation>
     </message>
     <message>
         <source>A sorozat leáll, amint az aktuális modul elkészült…</source>

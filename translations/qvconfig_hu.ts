@@ -2290,11 +2290,6 @@ Letöltő Szoftver</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>A sorozat a nyilvántartás nélkül nem indítható, mert abból tudja, mely sorok készültek el korábban.
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Sorozat: %1 (kész most: %2, korábban: %3, sikertelen: %4, kihagyva: %5, hátra: %6)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3382,11 +3377,6 @@ Kihagyja ezeket a sorokat, és a többivel kezdi a sorozatot?</source>
         <translation type="unfinished">
             <numerusform></numerusform>
         </translation>
-    </message>
-    <message>
-        <source>A sorozat a nyilvántartás nélkül nem indítható, mert abból tudja, mely sorok készültek el korábban.
-</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>A sorozat leáll, amint az aktuális modul elkészült…</source>

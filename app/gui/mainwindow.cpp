@@ -64,19 +64,25 @@ MainWindow::MainWindow(QWidget *parent, const QString &teamRegister)
     m_form = std::make_unique<form::gui::FormBinding>(*ui);
     m_panel = std::make_unique<form::gui::StatusPanel>(*ui);
     m_checks = std::make_unique<form::gui::FormChecks>(*m_form, this);
-    m_ports = new serial::gui::PortController(settings, *m_panel, this, this);
+    m_ports = new serial::gui::PortController(
+        [this] {
+            return serial::gui::PortController::Link{settings.Port, settings.Baudrate};
+        },
+        settings.Version, *m_panel, this, this);
     // The exchanges read the link from the settings record when they start; only the window
     // holds the record.
     const qv::transfer::LinkSource link = [this] { return qv::transfer::linkOf(settings); };
     m_readOut = new transfer::gui::ReadOutController(link, *m_form, this, this);
-    m_download = new transfer::gui::DownloadController(settings, *m_form, this, this);
+    m_download =
+        new transfer::gui::DownloadController([this] { return settings; }, *m_form, this, this);
     m_status = new transfer::gui::StatusController(link, *m_panel, this, this);
-    m_files = new files::gui::FileController(settings, *m_form, this, this);
+    m_files = new files::gui::FileController(*m_form, this, this);
     m_compare = new transfer::gui::CompareController(link, *m_download, this, this);
-    m_register = new reg::gui::RegisterController(settings, this, teamRegister, this);
-    m_series = new series::gui::SeriesController(settings, teamRegister, this);
-    m_sheet = new sheet::gui::SheetController(settings, *m_form, this, this);
-    m_watch = new watch::gui::WatchController(settings, m_panel.get(), m_register, this);
+    m_register = new reg::gui::RegisterController(link, settings.Version, this, teamRegister, this);
+    m_series = new series::gui::SeriesController(link, settings.Version, teamRegister, this);
+    m_sheet = new sheet::gui::SheetController(link, settings.Version, *m_form, this, this);
+    m_watch =
+        new watch::gui::WatchController(link, settings.Version, m_panel.get(), m_register, this);
     m_series->setPortRefusal([this](const QString &port) { return m_watch->portRefusal(port); });
 
     auto icon = [](const char *name) {
@@ -233,7 +239,16 @@ void MainWindow::connectSignals()
     connect(ui->max_be_30, &QRadioButton::clicked, this, &MainWindow::check_analog);
 
     // What the subsystems report back.
-    connect(m_ports, &serial::gui::PortController::portChosen, this, [this] { showPort(true); });
+    connect(m_ports, &serial::gui::PortController::portChosen, this,
+            [this](const QString &port, qint32 baud) {
+                settings.Port = port;
+                settings.Baudrate = baud;
+                showPort(true);
+            });
+    connect(m_ports, &serial::gui::PortController::modelChanged, this,
+            [this](int model) { settings.DeviceModel = model; });
+    connect(m_ports, &serial::gui::PortController::moduleIdChanged, this,
+            [this](const QString &id) { settings.DeviceId = id; });
     connect(m_ports, &serial::gui::PortController::moduleIdentified, this,
             &MainWindow::moduleIdentified);
     connect(m_readOut, &transfer::gui::ReadOutController::formFilled, this, [this] {
@@ -245,8 +260,24 @@ void MainWindow::connectSignals()
     });
     connect(m_files, &files::gui::FileController::fileNameChanged, this,
             [this](const QString &name) { fileLabel->setText(name); });
+    connect(m_files, &files::gui::FileController::fileChanged, this,
+            [this](const QString &path, const QString &name) {
+                settings.FilePath = path;
+                settings.FileName = name;
+                m_sheet->setOpenFile(path);
+            });
+    connect(m_files, &files::gui::FileController::loaded, this,
+            [this] { settings.DownloadRecord.clear(); });
     connect(m_files, &files::gui::FileController::footerChanged, this,
-            &MainWindow::replaceLinkLabel);
+            [this](const QStringList &footer) {
+                if (footer.size() > 0)
+                    settings.FooterText = footer.at(0);
+                if (footer.size() > 1)
+                    settings.FooterText2 = footer.at(1);
+                replaceLinkLabel();
+            });
+    connect(m_download, &transfer::gui::DownloadController::recordChanged, this,
+            [this](const QString &record) { settings.DownloadRecord = record; });
 
     // Every exchange with the module goes into the register.
     connect(m_readOut, &transfer::gui::ReadOutController::exchanged, m_register,
@@ -537,7 +568,8 @@ void MainWindow::showWatch()
 void MainWindow::showSeries()
 {
     if (!m_seriesDialog)
-        m_seriesDialog = new series::gui::SeriesDialog(*m_series, settings, this);
+        m_seriesDialog = new series::gui::SeriesDialog(
+            *m_series, [this] { return qv::transfer::linkOf(settings); }, this);
     m_seriesDialog->refresh();
     m_seriesDialog->show();
     m_seriesDialog->raise();

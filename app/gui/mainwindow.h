@@ -12,7 +12,8 @@
 // commands and the series call them and only show the result. How data flows (controller in
 // <folder>/gui -> <folder>):
 //   port dialog (setcom) -> PortController (serial/gui) -> identifyModule "~|" (serial) ->
-//     devSettings; the window unlocks, shapes the form (form/gui) and loads the defaults
+//     its signals -> devSettings; the window unlocks, shapes the form (form/gui) and loads
+//     the defaults
 //   module -> ReadOutController (transfer/gui) -> readOutModule "~{", decodeReadOut
 //     (transfer) -> FormBinding (form/gui); its report -> the status bar (readOutSummary),
 //     a failure's cause beneath its message (readOutCause)
@@ -38,11 +39,14 @@
 //   FormBinding or an entry -> SheetController (sheet/gui) -> makeSheet (sheet) -> print
 //     preview or PDF
 // The form is the only data model of a configuration: every subsystem reads and writes it
-// through form::gui::FormBinding, in field values. Subsystems report back by signals; none of
-// them knows this class. Every exchange runs on a thread of its own that holds the port's turn
-// (serial::ExchangeThread; dlThread for the download): the window waits for it in its event
-// loop, so it repaints and answers Cancel meanwhile. The register's sender and the status
-// watch's queries have threads of their own too.
+// through form::gui::FormBinding, in field values. Only this class reads and writes
+// devSettings: a controller asks it for the link (transfer::LinkSource, linkOf) when it needs
+// it, the download for a copy of the record, and each tells it by signals what changed (the
+// port chosen, the module identified, the file open, the record sent). Subsystems report
+// back by signals; none of them knows this class. Every exchange runs on a thread of its own
+// that holds the port's turn (serial::ExchangeThread; dlThread for the download): the window
+// waits for it in its event loop, so it repaints and answers Cancel meanwhile. The register's
+// sender and the status watch's queries have threads of their own too.
 #pragma once
 
 #include "settings/devsettings.h"

@@ -51,31 +51,37 @@ void applyValues(form::gui::FormBinding &form, const QStringList &values)
 
 } // namespace
 
-FileController::FileController(settings::devSettings &settings, form::gui::FormBinding &form,
-                               QWidget *window, QObject *parent)
-    : QObject(parent), m_settings(settings), m_form(form), m_window(window)
+FileController::FileController(form::gui::FormBinding &form, QWidget *window, QObject *parent)
+    : QObject(parent), m_form(form), m_window(window)
 {
+}
+
+void FileController::setFile(const QString &path, const QString &name)
+{
+    m_path = path;
+    m_name = name;
+    emit fileChanged(m_path, m_name);
 }
 
 void FileController::newFile()
 {
-    m_settings.FileName = kDefaultsFile;
-    m_settings.FilePath = kDefaultsFile;
+    setFile(kDefaultsFile, kDefaultsFile);
     load(true);
 }
 
 void FileController::openFile()
 {
-    m_settings.FilePath =
-        qv::settings::gui::chooseFileToOpen(m_window, tr("Fájl megnyitása"), QStringLiteral("."),
-                                            tr("Quorvel Files (*.msw);;All Files (*.*)"));
-    if (!m_settings.FilePath.isEmpty())
+    setFile(qv::settings::gui::chooseFileToOpen(m_window, tr("Fájl megnyitása"),
+                                                QStringLiteral("."),
+                                                tr("Quorvel Files (*.msw);;All Files (*.*)")),
+            m_name);
+    if (!m_path.isEmpty())
         load(false);
 }
 
 void FileController::openPath(const QString &path)
 {
-    m_settings.FilePath = path;
+    setFile(path, m_name);
     load(false);
 }
 
@@ -85,9 +91,8 @@ bool FileController::save()
     const QString path = chooseAndWrite(m_form.values(form::configurationFields()), m_window);
     if (path.isEmpty())
         return false;
-    m_settings.FilePath = path;
-    m_settings.FileName = qv::files::displayFileName(path);
-    emit fileNameChanged(m_settings.FileName);
+    setFile(path, qv::files::displayFileName(path));
+    emit fileNameChanged(m_name);
     emit saved();
     qv::settings::gui::showMessage(m_window, QMessageBox::Information, tr("Mentés"),
                                    tr("Sikeres mentés."));
@@ -135,9 +140,8 @@ void FileController::load(bool defaults)
 
     // The defaults file is looked for among the data files and fails silently: a
     // module is usable without it.
-    const bool defaultsFile = m_settings.FilePath == kDefaultsFile;
-    const QString path =
-        defaultsFile ? qv::settings::locateDataFile(kDefaultsFile) : m_settings.FilePath;
+    const bool defaultsFile = m_path == kDefaultsFile;
+    const QString path = defaultsFile ? qv::settings::locateDataFile(kDefaultsFile) : m_path;
     const qv::files::ConfigFile read =
         qv::files::readConfigFile(path, int(form::configurationFields().size()));
     if (read.problem != qv::files::FileProblem::None) {
@@ -150,18 +154,12 @@ void FileController::load(bool defaults)
 
     applyValues(m_form, read.values);
 
-    if (defaults) {
-        if (read.footer.size() > 0)
-            m_settings.FooterText = read.footer.at(0);
-        if (read.footer.size() > 1)
-            m_settings.FooterText2 = read.footer.at(1);
-        emit footerChanged();
-    }
-    m_settings.FileName = qv::files::displayFileName(m_settings.FilePath);
-    m_settings.DownloadRecord.clear();
+    if (defaults)
+        emit footerChanged(read.footer.mid(0, 2));
     // Changing the selector runs smskpSelect, which sets up the number field.
     m_form.setSmsOperator(qv::form::rules::operatorIndexFor(m_form.text(QStringLiteral("smskp"))));
-    emit fileNameChanged(m_settings.FileName);
+    setFile(m_path, qv::files::displayFileName(m_path));
+    emit fileNameChanged(m_name);
     emit loaded();
 }
 

@@ -1,8 +1,6 @@
 // New, Open and Save: the form to and from configuration files.
 #pragma once
 
-#include "settings/devsettings.h"
-
 #include <QObject>
 #include <QString>
 
@@ -18,10 +16,9 @@ class FileController : public QObject
     Q_OBJECT
 
 public:
-    // Works on the window's `settings` and form; dialogs and messages are parented to
-    // `window`.
-    FileController(settings::devSettings &settings, form::gui::FormBinding &form, QWidget *window,
-                   QObject *parent = nullptr);
+    // Works on the form and tells the window by signals which file is open; dialogs and
+    // messages are parented to `window`.
+    FileController(form::gui::FormBinding &form, QWidget *window, QObject *parent = nullptr);
 
     // Loads the defaults file (found among the data files; silently nothing without it).
     void newFile();
@@ -43,19 +40,26 @@ signals:
     // The form was filled from a file (the defaults included) or written into one.
     void loaded();
     void saved();
+    // The file chosen or written (FilePath; empty when the open dialog was cancelled) and
+    // the name of the one loaded or written (FileName): the window keeps them.
+    void fileChanged(const QString &path, const QString &name);
     // FileName changed: the window shows it.
     void fileNameChanged(const QString &name);
-    // The defaults file replaced FooterText (and FooterText2): the window shows it.
-    void footerChanged();
+    // The defaults file's footer lines (FooterText, then FooterText2; only those it has):
+    // the window shows them.
+    void footerChanged(const QStringList &footer);
 
 private:
     // Asks for a file name and writes `values` into it; the path written, or empty.
     QString chooseAndWrite(const QStringList &values, QWidget *parent);
-    // Loads the file named by FilePath into the form; `defaults` is set for the defaults
+    // Sets FilePath and FileName (fileChanged()).
+    void setFile(const QString &path, const QString &name);
+    // Loads the file named by m_path into the form; `defaults` is set for the defaults
     // file, whose footer lines replace the status-bar texts.
     void load(bool defaults);
 
-    settings::devSettings &m_settings;
+    QString m_path; // FilePath
+    QString m_name; // FileName
     form::gui::FormBinding &m_form;
     QWidget *m_window = nullptr;
 };

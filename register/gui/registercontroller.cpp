@@ -13,9 +13,10 @@
 
 namespace qv::reg::gui {
 
-RegisterController::RegisterController(const settings::devSettings &settings, QWidget *window,
-                                       const QString &teamConnection, QObject *parent)
-    : QObject(parent), m_settings(settings), m_window(window)
+RegisterController::RegisterController(qv::transfer::LinkSource link, const QString &programVersion,
+                                       QWidget *window, const QString &teamConnection,
+                                       QObject *parent)
+    : QObject(parent), m_link(std::move(link)), m_version(programVersion), m_window(window)
 {
     open(teamConnection);
 }
@@ -63,9 +64,9 @@ void RegisterController::showProblem(const QString &message)
 
 qv::reg::Entry RegisterController::entryFor(const qv::transfer::ExchangeReport &report) const
 {
+    const qv::transfer::Link link = m_link();
     return qv::reg::entryForExchange(
-        report, qv::reg::exchangeContext(m_settings.Version, m_settings.DeviceId,
-                                         m_settings.DeviceModel, m_site));
+        report, qv::reg::exchangeContext(m_version, link.moduleId, link.model, m_site));
 }
 
 void RegisterController::askTechnicianOnce()

@@ -5,7 +5,7 @@
 // result stands.
 #pragma once
 
-#include "settings/devsettings.h"
+#include "transfer/exchange.h"
 #include "transfer/exchangereport.h"
 
 #include <QObject>
@@ -28,10 +28,11 @@ class RegisterController : public QObject
 public:
     // Opens the register this user's settings name; `teamConnection` (from --register), when
     // given, chooses the team register for this run instead of the remembered choice. The
-    // link and the module come from the window's `settings`; messages are parented to
-    // `window`.
-    RegisterController(const settings::devSettings &settings, QWidget *window,
-                       const QString &teamConnection = {}, QObject *parent = nullptr);
+    // link and the module come from the window (`link`), `programVersion` is this program's;
+    // messages are parented to `window`.
+    RegisterController(qv::transfer::LinkSource link, const QString &programVersion,
+                       QWidget *window, const QString &teamConnection = {},
+                       QObject *parent = nullptr);
     ~RegisterController() override;
 
     // Records what an exchange reported.
@@ -63,7 +64,8 @@ private:
     // The first entry without a technician's name asks for it once (it may stay empty).
     void askTechnicianOnce();
 
-    const settings::devSettings &m_settings;
+    qv::transfer::LinkSource m_link;
+    QString m_version;
     QWidget *m_window = nullptr;
     std::unique_ptr<qv::reg::Journal> m_journal;
     QString m_site;

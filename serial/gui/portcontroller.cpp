@@ -13,33 +13,33 @@
 
 namespace qv::serial::gui {
 
-PortController::PortController(settings::devSettings &settings, form::gui::StatusPanel &panel,
-                               QWidget *window, QObject *parent)
-    : QObject(parent), m_settings(settings), m_panel(panel), m_window(window)
+PortController::PortController(std::function<Link()> link, const QString &programVersion,
+                               form::gui::StatusPanel &panel, QWidget *window, QObject *parent)
+    : QObject(parent), m_link(std::move(link)), m_version(programVersion), m_panel(panel),
+      m_window(window)
 {
 }
 
 void PortController::selectPort(bool search)
 {
-    if (!m_settings.Port.isEmpty() && !m_knownPorts.contains(m_settings.Port))
-        m_knownPorts << m_settings.Port;
-    setcom dialog(m_settings.Port, m_settings.Baudrate, qv::serial::lines::SearchProbeTimeoutMs,
-                  search, m_knownPorts, m_window);
+    const Link current = m_link();
+    if (!current.port.isEmpty() && !m_knownPorts.contains(current.port))
+        m_knownPorts << current.port;
+    setcom dialog(current.port, current.baud, qv::serial::lines::SearchProbeTimeoutMs, search,
+                  m_knownPorts, m_window);
     if (dialog.exec() != QDialog::Accepted || dialog.portName().isEmpty())
         return;
 
-    m_settings.Port = dialog.portName();
-    if (!m_knownPorts.contains(m_settings.Port))
-        m_knownPorts << m_settings.Port;
-    m_settings.Baudrate = dialog.baud();
-    emit portChosen();
+    const QString port = dialog.portName();
+    if (!m_knownPorts.contains(port))
+        m_knownPorts << port;
+    const qint32 baud = dialog.baud();
+    emit portChosen(port, baud);
 
     // On its thread; the window repaints meanwhile, and what the user does waits until the
     // identification has ended.
     qv::serial::IdentifyOutcome outcome;
-    const QString port = m_settings.Port;
-    const qint32 baud = m_settings.Baudrate;
-    const QString version = m_settings.Version;
+    const QString version = m_version;
     qv::serial::ExchangeThread exchange(port, [&](qv::serial::ExchangeThread &) {
         outcome = qv::serial::identifyModule(port, baud, version);
     });
@@ -54,7 +54,7 @@ void PortController::selectPort(bool search)
         return;
     case qv::serial::IdentifyEnd::NoModule:
     case qv::serial::IdentifyEnd::Incompatible:
-        m_settings.DeviceModel = qv::settings::NoDevice;
+        emit modelChanged(qv::settings::NoDevice);
         qv::settings::gui::showMessage(m_window, QMessageBox::Warning, tr("Eszköz"),
                                        qv::serial::identifyFailureText(outcome));
         return;
@@ -62,21 +62,20 @@ void PortController::selectPort(bool search)
     const qv::serial::Identification &id = outcome.id;
 
     m_panel.setVersion(id.text);
-    m_settings.DeviceModel = id.model;
+    emit modelChanged(id.model);
     if (id.model == qv::settings::NoDevice)
         return;
 
     emit moduleIdentified();
-    m_settings.DeviceId = id.text;
+    emit moduleIdChanged(id.text);
     qv::settings::gui::showMessage(
         m_window, QMessageBox::Information, tr("Eszköz"),
-        tr("A port sikeresen kiválasztva: %1\nA csatlakoztatott eszköz: %2")
-            .arg(m_settings.Port, id.text));
+        tr("A port sikeresen kiválasztva: %1\nA csatlakoztatott eszköz: %2").arg(port, id.text));
 }
 
 bool PortController::isCompatible(const QString &identification) const
 {
-    return qv::settings::compat::isCompatible(m_settings.Version, identification);
+    return qv::settings::compat::isCompatible(m_version, identification);
 }
 
 } // namespace qv::serial::gui

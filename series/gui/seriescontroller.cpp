@@ -24,10 +24,10 @@ constexpr qsizetype kMarkedAtLoadRows = 20'000;
 
 } // namespace
 
-SeriesController::SeriesController(const settings::devSettings &settings,
+SeriesController::SeriesController(qv::transfer::LinkSource link, const QString &programVersion,
                                    const QString &teamRegister, QObject *parent)
-    : QObject(parent), m_settings(settings), m_teamRegister(teamRegister),
-      m_model(new SeriesModel(this)), m_relay(new SeriesRelay(this))
+    : QObject(parent), m_link(std::move(link)), m_version(programVersion),
+      m_teamRegister(teamRegister), m_model(new SeriesModel(this)), m_relay(new SeriesRelay(this))
 {
     // The relay is called on the run's thread: these connections are queued.
     connect(m_relay, &SeriesRelay::unit, this, &SeriesController::unitChanged);
@@ -64,7 +64,7 @@ QString SeriesController::showUnits(const QString &unitsPath)
     // The cells the form's rules refuse are marked at once (a table of a workshop's size; a
     // larger one is checked off this thread when the series starts).
     if (read.table && read.table->rows.size() <= kMarkedAtLoadRows)
-        m_model->setProblems(qv::series::checkUnits(*read.table, {}, int(m_settings.DeviceModel)));
+        m_model->setProblems(qv::series::checkUnits(*read.table, {}, m_link().model));
     if (read.table)
         tellProgress();
     else
@@ -131,9 +131,7 @@ void SeriesController::prepare(const Request &request, qv::series::SeriesSetup s
     QString error;
     out.plan = out.runner->plan(&error);
     if (!error.isEmpty()) {
-        out.refusal = tr("A sorozat a nyilvántartás nélkül nem indítható, mert "
-                         "abból tudja, mely sorok készültek el korábban.\n") +
-                      error;
+        out.refusal = qv::series::planRefusal(error);
         out.runner.reset();
         return;
     }
@@ -149,8 +147,8 @@ bool SeriesController::start(const Request &request, QWidget *parent)
                                        text);
         return false;
     };
-    const QStringList ports =
-        request.ports.isEmpty() ? QStringList{m_settings.Port} : request.ports;
+    const qv::transfer::Link link = m_link();
+    const QStringList ports = request.ports.isEmpty() ? QStringList{link.port} : request.ports;
     // Another user of a port (the window's status watch) says why it cannot be had.
     if (m_portRefusal) {
         for (const QString &port : ports) {
@@ -158,33 +156,28 @@ bool SeriesController::start(const Request &request, QWidget *parent)
                 return refuse(why);
         }
     }
-    if (const QString why = qv::series::portsProblem(ports, qv::series::canonicalPort);
-        !why.isEmpty())
-        return refuse(why);
     if (request.basePath.isEmpty())
         return refuse(tr("Válassza ki az alap konfigurációs fájlt."));
     if (request.unitsPath.isEmpty())
         return refuse(tr("Válassza ki a modulok táblázatát (CSV)."));
 
-    qv::series::SeriesSetup setup;
-    setup.port = ports.constFirst();
-    setup.ports = ports;
-    setup.newBatch = request.newBatch;
-    setup.baud = m_settings.Baudrate;
-    setup.basePath = request.basePath;
-    setup.unitsPath = request.unitsPath;
-    setup.model = request.model;
-    setup.verify = request.verify;
-    setup.readFirst = request.readFirst;
-    setup.resultsPath = request.resultsPath.isEmpty()
-                            ? qv::series::defaultResultsPath(request.unitsPath)
-                            : request.resultsPath;
-    setup.programVersion = m_settings.Version;
-    setup.teamRegister = m_teamRegister;
-    if (const QString why =
-            qv::series::resultsPathProblem(setup.resultsPath, setup.basePath, setup.unitsPath);
-        !why.isEmpty())
-        return refuse(why);
+    qv::series::SeriesSetup asked;
+    asked.port = ports.constFirst();
+    asked.ports = ports;
+    asked.newBatch = request.newBatch;
+    asked.baud = link.baud;
+    asked.basePath = request.basePath;
+    asked.unitsPath = request.unitsPath;
+    asked.model = request.model;
+    asked.verify = request.verify;
+    asked.readFirst = request.readFirst;
+    asked.resultsPath = request.resultsPath;
+    asked.programVersion = m_version;
+    asked.teamRegister = m_teamRegister;
+    qv::series::SetupCheck check = qv::series::checkSetup(std::move(asked));
+    if (!check.refusal.isEmpty())
+        return refuse(check.refusal);
+    const qv::series::SeriesSetup setup = std::move(check.setup);
 
     m_parent = parent;
     m_prepared = std::make_shared<Prepared>();

@@ -6,7 +6,7 @@
 #pragma once
 
 #include "series/series.h"
-#include "settings/devsettings.h"
+#include "transfer/exchange.h"
 
 #include <QHash>
 #include <QObject>
@@ -70,10 +70,10 @@ public:
         bool newBatch = false;  // the table again from its first row, as a new batch
     };
 
-    // The port, its speed and the program's version come from the window's `settings`;
-    // `teamRegister` as --register gives it.
-    SeriesController(const settings::devSettings &settings, const QString &teamRegister,
-                     QObject *parent = nullptr);
+    // The port, its speed and the model come from the window (`link`), `programVersion` is
+    // this program's; `teamRegister` as --register gives it.
+    SeriesController(qv::transfer::LinkSource link, const QString &programVersion,
+                     const QString &teamRegister, QObject *parent = nullptr);
     // A running series is stopped after its current unit and waited for.
     ~SeriesController() override;
 
@@ -140,7 +140,8 @@ private:
     // " (0012 – PINCE)": the unit's id and name as its row gives them, if it does.
     QString unitOf(int row) const;
 
-    const settings::devSettings &m_settings;
+    qv::transfer::LinkSource m_link;
+    QString m_version;
     const QString m_teamRegister;
     SeriesModel *m_model = nullptr;
     SeriesRelay *m_relay = nullptr;

@@ -40,9 +40,9 @@ QString folderOf(const QString &path)
 
 } // namespace
 
-SeriesDialog::SeriesDialog(SeriesController &controller, const settings::devSettings &settings,
+SeriesDialog::SeriesDialog(SeriesController &controller, qv::transfer::LinkSource link,
                            QWidget *parent)
-    : QDialog(parent), m_controller(controller), m_settings(settings)
+    : QDialog(parent), m_controller(controller), m_link(std::move(link))
 {
     setObjectName(QStringLiteral("seriesDialog"));
     setWindowTitle(tr("Sorozatprogramozás"));
@@ -271,15 +271,16 @@ SeriesDialog::~SeriesDialog() = default;
 
 void SeriesDialog::showPort()
 {
-    m_port->setText(
-        tr("Port: %1, %2 bit/s").arg(m_settings.Port, QString::number(m_settings.Baudrate)));
+    const qv::transfer::Link link = m_link();
+    m_port->setText(tr("Port: %1, %2 bit/s").arg(link.port, QString::number(link.baud)));
 }
 
 void SeriesDialog::listPorts()
 {
+    const QString current = m_link().port;
     QStringList checked = chosenPorts();
     if (checked.isEmpty())
-        checked << m_settings.Port;
+        checked << current;
     QStringList added;
     for (int i = 0; i < m_ports->count(); ++i) {
         if (m_ports->item(i)->data(Qt::UserRole + 1).toBool())
@@ -297,7 +298,7 @@ void SeriesDialog::listPorts()
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
         item->setCheckState(checked.contains(port) ? Qt::Checked : Qt::Unchecked);
     };
-    add(m_settings.Port, m_settings.Port, false);
+    add(current, current, false);
     for (const QString &port : std::as_const(added))
         add(port, port, true);
     for (const qv::serial::PortDescription &port : qv::serial::describedPorts()) {
@@ -361,8 +362,8 @@ void SeriesDialog::refresh()
         listPorts();
     if (m_controller.isRunning())
         return;
-    if (const int at = m_model->findData(int(m_settings.DeviceModel));
-        at > 0 && m_settings.DeviceModel != qv::settings::NoDevice)
+    if (const int model = m_link().model, at = m_model->findData(model);
+        at > 0 && model != qv::settings::NoDevice)
         m_model->setCurrentIndex(at);
 }
 

@@ -6,7 +6,7 @@
 // series controller.
 #pragma once
 
-#include "settings/devsettings.h"
+#include "transfer/exchange.h"
 
 #include <QDialog>
 
@@ -31,8 +31,8 @@ class SeriesDialog : public QDialog
     Q_OBJECT
 
 public:
-    // The port and the identified module's model come from the window's `settings`.
-    SeriesDialog(SeriesController &controller, const settings::devSettings &settings,
+    // The port and the identified module's model come from the window (`link`).
+    SeriesDialog(SeriesController &controller, qv::transfer::LinkSource link,
                  QWidget *parent = nullptr);
     ~SeriesDialog() override;
 
@@ -59,7 +59,7 @@ private:
     QList<int> selectedRows() const;
 
     SeriesController &m_controller;
-    const settings::devSettings &m_settings;
+    qv::transfer::LinkSource m_link;
     QLineEdit *m_base = nullptr;
     QLineEdit *m_units = nullptr;
     QComboBox *m_model = nullptr;

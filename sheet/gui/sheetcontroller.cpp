@@ -37,22 +37,29 @@ QString valueOf(const QStringList &values, const QString &field)
 
 } // namespace
 
-SheetController::SheetController(const settings::devSettings &settings,
+SheetController::SheetController(qv::transfer::LinkSource link, const QString &programVersion,
                                  form::gui::FormBinding &form, QWidget *window, QObject *parent)
-    : QObject(parent), m_settings(settings), m_form(form), m_window(window)
+    : QObject(parent), m_link(std::move(link)), m_version(programVersion), m_form(form),
+      m_window(window)
 {
+}
+
+void SheetController::setOpenFile(const QString &path)
+{
+    m_openFile = path;
 }
 
 void SheetController::sheetOfForm(Output output, const QString &site)
 {
+    const qv::transfer::Link link = m_link();
     qv::sheet::Source source;
     source.values = m_form.values(form::configurationFields());
-    source.model = m_settings.DeviceModel;
+    source.model = link.model;
     source.site = site;
     source.technician = qv::settings::preferences::technician();
     source.date = QDate::currentDate();
-    source.programVersion = m_settings.Version;
-    source.separator = QChar(char16_t(quint8(m_settings.DownloadSeparator)));
+    source.programVersion = m_version;
+    source.separator = link.downloadSeparator;
     run(source, output, m_window, true);
 }
 
@@ -71,7 +78,7 @@ void SheetController::sheetOfEntry(const qv::reg::Entry &entry, QWidget *parent)
     source.site = entry.site;
     source.technician = entry.technician;
     source.date = entry.time.toLocalTime().date();
-    source.programVersion = m_settings.Version;
+    source.programVersion = m_version;
     run(source, Output::Print, parent, false);
 }
 
@@ -125,7 +132,7 @@ void SheetController::preview(const qv::sheet::Sheet &sheet, QWidget *parent)
 void SheetController::save(const qv::sheet::Sheet &sheet, const QString &moduleId, QWidget *parent)
 {
     const QString caption = tr("Ügyféllap PDF-be");
-    const QString open = m_settings.FilePath;
+    const QString open = m_openFile;
     const QString folder = open.isEmpty() || !QFileInfo(open).isAbsolute()
                                ? QStringLiteral(".")
                                : QFileInfo(open).absolutePath();

@@ -3,7 +3,7 @@
 // (sheet/); this only asks the user and hands the sheet to a printer or a file.
 #pragma once
 
-#include "settings/devsettings.h"
+#include "transfer/exchange.h"
 
 #include <QObject>
 #include <QString>
@@ -28,10 +28,13 @@ class SheetController : public QObject
     Q_OBJECT
 
 public:
-    // Reads the window's `settings` (model, version, separator) and form; dialogs and
-    // messages are parented to `window`.
-    SheetController(const settings::devSettings &settings, form::gui::FormBinding &form,
-                    QWidget *window, QObject *parent = nullptr);
+    // Reads the form, and the model and the separator from the window (`link`);
+    // `programVersion` is this program's; dialogs and messages are parented to `window`.
+    SheetController(qv::transfer::LinkSource link, const QString &programVersion,
+                    form::gui::FormBinding &form, QWidget *window, QObject *parent = nullptr);
+
+    // The configuration file open in the window (FilePath): a PDF is offered beside it.
+    void setOpenFile(const QString &path);
 
     enum class Output { Print, Pdf };
 
@@ -53,7 +56,9 @@ private:
     void preview(const qv::sheet::Sheet &sheet, QWidget *parent);
     void save(const qv::sheet::Sheet &sheet, const QString &moduleId, QWidget *parent);
 
-    const settings::devSettings &m_settings;
+    qv::transfer::LinkSource m_link;
+    QString m_version;
+    QString m_openFile;
     form::gui::FormBinding &m_form;
     QWidget *m_window = nullptr;
 };

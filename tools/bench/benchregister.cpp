@@ -15,6 +15,7 @@
 #include "register/journal.h"
 #include "register/store.h"
 #include "settings/devsettings.h"
+#include "transfer/exchange.h"
 #include "transfer/modulerecord.h"
 
 #include <QAbstractItemModel>
@@ -203,7 +204,8 @@ void windowFigures()
     clock.start();
     qv::settings::devSettings settings;
     QWidget parent;
-    qv::reg::gui::RegisterController controller(settings, &parent);
+    qv::reg::gui::RegisterController controller(
+        [&settings] { return qv::transfer::linkOf(settings); }, settings.Version, &parent);
     qv::reg::gui::RegisterWindow window(controller, false, &parent);
     window.show();
     const QAbstractItemModel *model =
@@ -315,7 +317,8 @@ void sharedFigures(const QString &file, int programs, int entries)
         QFile::remove(file + QLatin1StringView(suffix));
     qv::settings::devSettings settings;
     QWidget parent;
-    qv::reg::gui::RegisterController window(settings,
+    qv::reg::gui::RegisterController window([&settings] { return qv::transfer::linkOf(settings); },
+                                            settings.Version,
                                             &parent); // opens this user's register, as the window
     QRandomGenerator random(5);
     int windowEntries = 0;

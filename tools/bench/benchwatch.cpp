@@ -9,6 +9,7 @@
 #include "settings/devsettings.h"
 #include "settings/language.h"
 #include "setup.h"
+#include "transfer/exchange.h"
 #include "transfer/statusreply.h"
 #include "watch/csvlog.h"
 #include "watch/gui/trendplot.h"
@@ -129,7 +130,8 @@ void cpu(const QString &link, int seconds)
     qv::settings::devSettings settings;
     settings.Port = link;
     settings.DeviceModel = qv::settings::ModelQV5;
-    qv::watch::gui::WatchController controller(settings, nullptr, nullptr);
+    qv::watch::gui::WatchController controller(
+        [&settings] { return qv::transfer::linkOf(settings); }, settings.Version, nullptr, nullptr);
     qv::watch::gui::WatchDialog dialog(controller);
     dialog.show();
     controller.start(2000);
@@ -179,7 +181,8 @@ void memoryAndRepaint(const QString &dir)
     constexpr int Samples = 8 * 3600;
     const QString log = eightHourLog(dir, Samples);
     qv::settings::devSettings settings;
-    qv::watch::gui::WatchController controller(settings, nullptr, nullptr);
+    qv::watch::gui::WatchController controller(
+        [&settings] { return qv::transfer::linkOf(settings); }, settings.Version, nullptr, nullptr);
     qv::watch::gui::WatchDialog dialog(controller);
     dialog.resize(1000, 720);
     dialog.show();
@@ -243,7 +246,8 @@ int screenshot(const QString &path, int seconds, const QString &dir)
     // The port as the port dialog would name the pseudo-terminal.
     settings.Port = QString::fromLocal8Bit(module.process.readLine()).trimmed();
     settings.DeviceModel = qv::settings::ModelQV5;
-    qv::watch::gui::WatchController controller(settings, nullptr, nullptr);
+    qv::watch::gui::WatchController controller(
+        [&settings] { return qv::transfer::linkOf(settings); }, settings.Version, nullptr, nullptr);
     qv::watch::gui::WatchDialog dialog(controller);
     dialog.resize(1040, 740);
     dialog.show();

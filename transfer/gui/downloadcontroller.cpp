@@ -11,10 +11,10 @@
 
 namespace qv::transfer::gui {
 
-DownloadController::DownloadController(settings::devSettings &settings,
+DownloadController::DownloadController(std::function<settings::devSettings()> settings,
                                        form::gui::FormBinding &form, QWidget *window,
                                        QObject *parent)
-    : QObject(parent), m_settings(settings), m_form(form), m_window(window)
+    : QObject(parent), m_settings(std::move(settings)), m_form(form), m_window(window)
 {
 }
 
@@ -55,11 +55,12 @@ qv::transfer::FormValues DownloadController::recordValues(const form::gui::FormB
 
 std::optional<QString> DownloadController::assembleRecord()
 {
-    const QChar separator(char16_t(quint8(m_settings.DownloadSeparator)));
+    const settings::devSettings current = m_settings();
+    const QChar separator(char16_t(quint8(current.DownloadSeparator)));
     qv::transfer::FormValues values = recordValues(m_form);
     // The form is shaped for the module already; this keeps a record from ever holding
     // what the module lacks.
-    values.profile = qv::form::device::profileFor(m_settings.DeviceModel);
+    values.profile = qv::form::device::profileFor(current.DeviceModel);
     const qv::transfer::Assembly assembly = qv::transfer::assembleDownload(values, separator);
     for (int i = 0; i < assembly.unreadableTags; ++i)
         qCDebug(qv::transfer::lcTransfer) << "toInt error.";
@@ -74,7 +75,7 @@ std::optional<QString> DownloadController::assembleRecord()
 void DownloadController::download()
 {
     m_form.showPage(0);
-    m_settings.DownloadRecord.clear();
+    emit recordChanged(QString());
 
     const QStringList required = qv::form::device::requiredTextFields(
         [this](const QString &field) { return m_form.isEnabled(field); });
@@ -90,8 +91,10 @@ void DownloadController::download()
         return;
     if (qv::settings::preferences::backupBeforeDownload() && !backUp())
         return;
-    m_settings.DownloadRecord = *record;
-    dload dialog(m_settings, m_window);
+    emit recordChanged(*record);
+    settings::devSettings copy = m_settings();
+    copy.DownloadRecord = *record;
+    dload dialog(copy, m_window);
     dialog.exec();
     emit exchanged(dialog.report());
     emit verificationShown(dialog.readBackRan() ? dialog.resultText() : QString());
@@ -101,7 +104,7 @@ void DownloadController::download()
 
 bool DownloadController::backUp()
 {
-    const qv::transfer::ReadOut done = readOutModule(qv::transfer::linkOf(m_settings),
+    const qv::transfer::ReadOut done = readOutModule(qv::transfer::linkOf(m_settings()),
                                                      qv::transfer::ExchangeKind::Backup, m_window);
     const qv::transfer::ReadOutOutcome &outcome = done.outcome;
     emit exchanged(done.report);

@@ -7,6 +7,7 @@
 
 #include <QObject>
 
+#include <functional>
 #include <optional>
 
 class QWidget;
@@ -21,13 +22,13 @@ class DownloadController : public QObject
     Q_OBJECT
 
 public:
-    // Works on the window's `settings` and form; dialogs and messages are parented to
-    // `window`.
-    DownloadController(settings::devSettings &settings, form::gui::FormBinding &form,
-                       QWidget *window, QObject *parent = nullptr);
+    // Works on the form and on a copy of the window's settings record that `settings`
+    // gives when a download starts; dialogs and messages are parented to `window`.
+    DownloadController(std::function<settings::devSettings()> settings,
+                       form::gui::FormBinding &form, QWidget *window, QObject *parent = nullptr);
 
     // Refuses an incomplete form or a text the module cannot take (naming the field and
-    // showing it), otherwise builds the record into DownloadRecord and sends it under the
+    // showing it), otherwise builds the record (recordChanged()) and sends it under the
     // download dialog. With "Kiolvasás betöltés előtt" chosen, the module is read out
     // first; when that fails, the user decides whether to write all the same.
     void download();
@@ -40,6 +41,9 @@ public:
     static qv::transfer::FormValues recordValues(const form::gui::FormBinding &form);
 
 signals:
+    // The record the download sends: empty when a download starts, the record once it is
+    // built; the window keeps it in DownloadRecord.
+    void recordChanged(const QString &record);
     // The module took the form's record (and, when it was read back, holds it).
     void written();
     // The backup read-out, and the download, ended, whatever their outcome.
@@ -57,7 +61,7 @@ private:
     // Shows `field`, puts the focus there and reports `text`.
     void refuseAt(const QString &field, const QString &text);
 
-    settings::devSettings &m_settings;
+    std::function<settings::devSettings()> m_settings;
     form::gui::FormBinding &m_form;
     QWidget *m_window = nullptr;
 };

@@ -19,10 +19,11 @@ namespace qv::watch::gui {
 
 using namespace qv::watch;
 
-WatchController::WatchController(const settings::devSettings &settings,
+WatchController::WatchController(qv::transfer::LinkSource link, const QString &programVersion,
                                  form::gui::StatusPanel *panel,
                                  reg::gui::RegisterController *registry, QObject *parent)
-    : QObject(parent), m_settings(settings), m_panel(panel), m_registry(registry)
+    : QObject(parent), m_link(std::move(link)), m_version(programVersion), m_panel(panel),
+      m_registry(registry)
 {
     m_thread = new QThread(this);
     m_thread->setObjectName(QStringLiteral("watch"));
@@ -61,8 +62,9 @@ void WatchController::start(int intervalMs)
 {
     if (m_running || m_portLocked || m_holds > 0)
         return;
-    beginSession(m_settings.DeviceModel);
-    m_port = m_settings.Port;
+    const qv::transfer::Link link = m_link();
+    beginSession(link.model);
+    m_port = link.port;
     m_intervalMs = intervalMs;
     // The log is written as the samples come, so that a long session is never lost.
     m_spool = std::make_unique<QTemporaryFile>(QDir::tempPath() +
@@ -113,8 +115,7 @@ void WatchController::record()
     if (!m_registry || summary.samples == 0)
         return;
     WatchContext context{
-        reg::exchangeContext(m_settings.Version, m_settings.DeviceId, m_model, m_registry->site()),
-        m_port};
+        reg::exchangeContext(m_version, m_link().moduleId, m_model, m_registry->site()), m_port};
     m_registry->journal().record(watchEntry(summary, context));
 }
 
@@ -187,9 +188,9 @@ void WatchController::release()
     if (--m_holds > 0 || !m_running)
         return;
     // The port may have changed meanwhile (a port chosen in the dialog).
-    QMetaObject::invokeMethod(
-        m_worker, [worker = m_worker, port = m_settings.Port] { worker->release(port); });
-    m_port = m_settings.Port;
+    QMetaObject::invokeMethod(m_worker,
+                              [worker = m_worker, port = m_link().port] { worker->release(port); });
+    m_port = m_link().port;
     emit pausedChanged(false, {});
 }
 

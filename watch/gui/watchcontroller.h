@@ -6,7 +6,7 @@
 // series does not start while it runs (portRefusal).
 #pragma once
 
-#include "settings/devsettings.h"
+#include "transfer/exchange.h"
 #include "watch/events.h"
 #include "watch/history.h"
 #include "watch/summary.h"
@@ -37,10 +37,12 @@ class WatchController : public QObject
     Q_OBJECT
 
 public:
-    // The port and the model come from the window's `settings`; each status goes to `panel`
-    // as well (may be null) and the session's entry into `registry` (may be null).
-    WatchController(const settings::devSettings &settings, form::gui::StatusPanel *panel,
-                    reg::gui::RegisterController *registry, QObject *parent = nullptr);
+    // The port and the model come from the window (`link`), `programVersion` is this
+    // program's; each status goes to `panel` as well (may be null) and the session's entry
+    // into `registry` (may be null).
+    WatchController(qv::transfer::LinkSource link, const QString &programVersion,
+                    form::gui::StatusPanel *panel, reg::gui::RegisterController *registry,
+                    QObject *parent = nullptr);
     // A running watch is stopped (and recorded) first.
     ~WatchController() override;
 
@@ -115,7 +117,8 @@ private:
     void beginSession(int model);
     void record();
 
-    const settings::devSettings &m_settings;
+    qv::transfer::LinkSource m_link;
+    QString m_version;
     form::gui::StatusPanel *m_panel = nullptr;
     reg::gui::RegisterController *m_registry = nullptr;
     QThread *m_thread = nullptr;

@@ -170,6 +170,7 @@ bool SeriesController::start(const Request &request, QWidget *parent)
     setup.port = ports.constFirst();
     setup.ports = ports;
     setup.newBatch = request.newBatch;
+    setup.retryAnyLane = request.retryAnyLane;
     setup.baud = m_settings.Baudrate;
     setup.basePath = request.basePath;
     setup.unitsPath = request.unitsPath;

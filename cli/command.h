@@ -49,6 +49,7 @@ struct Context
     bool readFirst = false;         // series --read-first
     QString results;                // series --results
     bool newBatch = false;          // series --new-batch
+    bool retryAnyLane = false;      // series --retry-any-lane
     int claimLeaseMs = 60'000;      // series --claim-lease
     QString teamRegister;
     std::unique_ptr<reg::Journal> journal; // opened at the command's first entry

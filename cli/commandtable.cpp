@@ -98,7 +98,7 @@ const QList<Command> &commands()
                                          "ALAP.msw EGYSÉGEK.csv [--verify] [--model qv5|qv3|brk2] "
                                          "[--skip-invalid]\n[--read-first] [--results FÁJL] "
                                          "[--new-batch] [--port A --port B ...]\n"
-                                         "[--claim-lease MP]"),
+                                         "[--claim-lease MP] [--retry-any-lane]"),
                        QT_TRANSLATE_NOOP("qv::Commands",
                                          "Sorozatprogramozás: egymás után csatlakoztatott "
                                          "modulok,\nmindegyik az alapfájl értékeivel és a "
@@ -107,7 +107,7 @@ const QList<Command> &commands()
          .options = {QStringLiteral("verify"), QStringLiteral("model"),
                      QStringLiteral("skip-invalid"), QStringLiteral("read-first"),
                      QStringLiteral("results"), QStringLiteral("new-batch"),
-                     QStringLiteral("claim-lease")},
+                     QStringLiteral("claim-lease"), QStringLiteral("retry-any-lane")},
          .handler = seriesCommand},
         {.name = QStringLiteral("series-status"),
          .synopses = {{QT_TRANSLATE_NOOP("qv::Commands", "EGYSÉGEK.csv"),
@@ -198,6 +198,12 @@ const QList<CommandOption> &options()
          .summary = QT_TRANSLATE_NOOP("qv::Commands",
                                       "series: ugyanaz a táblázat új kötegként, elölről (nem "
                                       "folytatja\na korábbit).")},
+        {.names = {QStringLiteral("retry-any-lane")},
+         .synopsis = QT_TRANSLATE_NOOP("qv::Commands", "--retry-any-lane"),
+         .summary = QT_TRANSLATE_NOOP("qv::Commands",
+                                      "series: a sikertelen egység sora bármelyik port következő\n"
+                                      "moduljára kerül (nélküle ugyanannak a portnak a\nkövetkező "
+                                      "moduljára).")},
         {.names = {QStringLiteral("claim-lease")},
          .valueName = QStringLiteral("mp"),
          .synopsis = QT_TRANSLATE_NOOP("qv::Commands", "--claim-lease <mp>"),
@@ -252,11 +258,13 @@ const QList<OptionGroup> &optionGroups()
                                       "A --verify kapcsoló csak a write parancshoz tartozik.")},
         {.options = {QStringLiteral("model"), QStringLiteral("skip-invalid"),
                      QStringLiteral("read-first"), QStringLiteral("results"),
-                     QStringLiteral("new-batch"), QStringLiteral("claim-lease")},
+                     QStringLiteral("new-batch"), QStringLiteral("claim-lease"),
+                     QStringLiteral("retry-any-lane")},
          .context = "qv::cli",
          .refusal = QT_TRANSLATE_NOOP("qv::cli", "A --model, --skip-invalid, --read-first, "
-                                                 "--results, --new-batch és --claim-lease "
-                                                 "kapcsoló csak a series parancshoz tartozik."),
+                                                 "--results, --new-batch, --claim-lease és "
+                                                 "--retry-any-lane kapcsoló csak a series "
+                                                 "parancshoz tartozik."),
          .read = readSeriesOptions},
         {.options = {QStringLiteral("watch")},
          .refusal = QT_TRANSLATE_NOOP("qv::Commands",
@@ -291,6 +299,7 @@ QString readSeriesOptions(Context &c)
     c.skipInvalid = options.isSet(QStringLiteral("skip-invalid"));
     c.readFirst = options.isSet(QStringLiteral("read-first"));
     c.newBatch = options.isSet(QStringLiteral("new-batch"));
+    c.retryAnyLane = options.isSet(QStringLiteral("retry-any-lane"));
     const QString lease = QStringLiteral("claim-lease");
     if (options.isSet(lease)) {
         bool ok = false;

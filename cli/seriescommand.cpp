@@ -210,6 +210,7 @@ int seriesCommand(Context &c)
     request.teamRegister = c.teamRegister;
     request.newBatch = c.newBatch;
     request.claimLeaseMs = c.claimLeaseMs;
+    request.retryAnyLane = c.retryAnyLane;
     series::SetupCheck check = series::checkSetup(std::move(request));
     if (!check.refusal.isEmpty())
         return fail(c, Usage, check.refusal);
@@ -364,50 +365,16 @@ int seriesStatusCommand(Context &c)
     const series::UnitsRead units = series::readUnitsFile(unitsPath);
     if (!units.table)
         return fail(c, Usage, units.error);
-    const int rows = int(units.table->rows.size());
     const QString name = QFileInfo(unitsPath).fileName();
 
     reg::Journal journal;
     journal.openDefault(c.teamRegister);
-    const QString team = journal.teamConnection();
-    QList<series::SeriesSummary> found;
-    if (!team.isEmpty()) {
-        const reg::Store server = reg::Store::openPostgres(team);
-        QString error;
-        const auto all = server.isOpen() ? reg::allSeriesClaims(server, &error) : std::nullopt;
-        if (!all)
-            return fail(c, Failed,
-                        SeriesText::tr("A csapat nyilvántartása nem olvasható: %1")
-                            .arg(server.isOpen() ? error : server.message()));
-        const QString digest = series::tableDigest(*units.table);
-        for (const reg::SeriesClaims &one : *all) {
-            if (!one.key.startsWith(digest))
-                continue;
-            series::SeriesSummary s = series::summarise(one.claims, rows);
-            s.key = one.key;
-            s.name = one.name;
-            found << s;
-        }
-    } else {
-        const reg::Store local = reg::Store::openSqlite(reg::Store::defaultSqlitePath());
-        QString error;
-        const QList<reg::Entry> entries = local.seriesEntries(name + u'#', &error);
-        if (!local.isOpen() || !error.isEmpty())
-            return fail(c, Failed,
-                        SeriesText::tr("A nyilvántartás nem olvasható: %1")
-                            .arg(local.isOpen() ? error : local.message()));
-        QMap<QString, QList<reg::Entry>> byKey;
-        for (const reg::Entry &e : entries)
-            byKey[e.seriesKey] << e;
-        for (auto it = byKey.cbegin(); it != byKey.cend(); ++it) {
-            QList<int> failed;
-            const QList<reg::Claim> claims = series::claimsOfEntries(it.value(), &failed);
-            series::SeriesSummary s = series::summarise(claims, rows, failed);
-            s.key = it.key();
-            s.name = name;
-            found << s;
-        }
-    }
+    QString error;
+    const auto all = series::seriesOfTable(*units.table, name, journal.teamConnection(),
+                                           reg::Store::defaultSqlitePath(), &error);
+    if (!all)
+        return fail(c, Failed, error);
+    const QList<series::SeriesSummary> &found = *all;
     for (const series::SeriesSummary &s : std::as_const(found)) {
         if (c.json)
             printJsonLine(c, series::summaryJson(s));

@@ -1,13 +1,16 @@
 // The rows of a series handed out to its lanes: one lane per port, each waiting for its
 // module, and a row goes to the lane whose module arrives first, in table order. A row is
 // taken by one lane at a time; one that the lane does not write after all (the module was
-// refused, the run stopped) goes back for the next module of any lane. With a team register
+// refused, the run stopped) goes back for the next module of any lane. A row whose unit
+// failed goes back to the lane that failed it, for its next module (or, when asked, to any
+// lane); failing again right after, it waits for the person's retry. With a team register
 // a row is also claimed on the server before it is written (register/claims.h): one that
 // another bench holds waits as "elsewhere" until that bench finishes it or lets it go.
 #pragma once
 
 #include "series/series.h"
 
+#include <QHash>
 #include <QMutex>
 
 #include <functional>
@@ -33,9 +36,16 @@ public:
     void set(const UnitResult &result);
     // A failed row is put back, to be done with the next module of any lane.
     void retry(int row);
+    // A row whose unit failed on `port`'s lane goes back at once: for that lane's next module,
+    // or with `anyLane` for any lane's. False when its unit before failed too (on that lane,
+    // or with `anyLane` on any): it stays failed and waits for retry().
+    bool failedOn(int row, const QString &port, bool anyLane);
+    // The rows kept for `port`'s lane go to any lane (the lane has ended).
+    void leaveLane(const QString &port);
 
-    // The first free row (-1: none), for a lane's prompt.
-    int peek() const;
+    // The first row that `port`'s lane may take (-1: none), for its prompt; with no port, the
+    // first free row of any lane.
+    int peek(const QString &port = {}) const;
     // Rows free now, and rows held by other benches that may yet come free.
     int freeRows() const;
     int heldElsewhere() const;
@@ -44,7 +54,11 @@ public:
 
 private:
     mutable QMutex m_mutex;
+    bool mayTake(const UnitResult &r, const QString &port) const;
+
     QList<UnitResult> m_rows;
+    // Rows put back after a failed unit: the lane they are kept for (empty: any lane).
+    QHash<int, QString> m_again;
 };
 
 // Why `ports` cannot be the lanes of one series: a port named twice, or two names of one

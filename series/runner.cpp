@@ -28,6 +28,7 @@
 #include <QLockFile>
 #include <QMutex>
 #include <QSaveFile>
+#include <QScopeGuard>
 #include <QSet>
 #include <QSysInfo>
 #include <QThread>
@@ -764,6 +765,8 @@ bool SeriesRunner::State::lane(const QString &port, reg::Journal &journal, Serie
     const SeriesSetup &s = setup;
     QString why;
     bool firstModule = true; // resuming: it may be the last one done before
+    // The rows kept for this lane's next module go to any lane once it ends.
+    const auto leave = qScopeGuard([&] { rows.leaveLane(port); });
 
     // With a team register every row is claimed on the server before it is written.
     LaneClaims claims(teamConnection, claimKey, claimName, bench, s.claimLeaseMs);
@@ -846,7 +849,7 @@ bool SeriesRunner::State::lane(const QString &port, reg::Journal &journal, Serie
     }
 
     while (!over()) {
-        if (rows.peek() < 0) {
+        if (rows.peek(port) < 0) {
             // Rows that other benches hold may come free (a bench that stopped): they are
             // asked for again now and then until each is done.
             if (!claims.team() || rows.heldElsewhere() == 0)
@@ -860,7 +863,7 @@ bool SeriesRunner::State::lane(const QString &port, reg::Journal &journal, Serie
             refresh(false);
             continue;
         }
-        observer.waiting(Wait::ForModule, rows.peek());
+        observer.waiting(Wait::ForModule, rows.peek(port));
         serial::IdentifyOutcome module;
         const Found found = waitForModule(port, module);
         if (found == Found::Stopped)
@@ -1006,11 +1009,21 @@ bool SeriesRunner::State::lane(const QString &port, reg::Journal &journal, Serie
         UnitResult result =
             writeUnit(port, row, record, module, journal, observer, portRefused, entryId);
         setResult(result);
+        // With several lanes a failed unit's row goes to this lane's next module (or any
+        // lane's), unless it failed right before too: then it waits for the person's retry,
+        // as a failed row of a series on one port always does.
+        const bool again = result.state == UnitState::Failed && !portRefused &&
+                           s.ports.size() > 1 && rows.failedOn(row, port, s.retryAnyLane);
+        if (again)
+            result.reason +=
+                u'\n' + (s.retryAnyLane ? Text::tr("A sor a következő modullal újra sorra kerül.")
+                                        : Text::tr("A sor ennek a portnak a következő moduljával "
+                                                   "újra sorra kerül."));
         if (claims.team() && result.state == UnitState::Passed) {
             claims.waitToFinish(row, entryId);
             settle();
             result = this->result(row);
-        } else if (claims.team() && claims.book()) {
+        } else if (claims.team() && claims.book() && !(again && !s.retryAnyLane)) {
             claims.book()->release(row + 1); // any bench may take it again
         }
         why = saveResults();

@@ -192,6 +192,8 @@ struct SeriesSetup
     // register holds it, or else the first module's.
     int model = 0;
     bool verify = true;
+    // A unit that fails leaves its row to the next module of any lane, not of its own.
+    bool retryAnyLane = false;
     // Each module read out before it is written: the read-out goes into the register as the
     // unit's backup, and a module holding a row this series wrote is refused. Off: only the
     // first module of a resumed run is read, and only when rows were done earlier.

@@ -59,7 +59,9 @@ void TestGang::dispenser_data()
 {
     // Steps on four rows (row 3 done before): "take P" gives the row lane P gets (or "-"),
     // "back N" puts a row back, "fail N" / "retry N" a failed row, "else N" / "done-else N"
-    // a row another bench holds / has done, "free" frees the rows held elsewhere.
+    // a row another bench holds / has done, "free" frees the rows held elsewhere; "lane N P"
+    // / "any N P" a row whose unit failed on lane P, kept for P / for any lane ("+" / "="
+    // when it goes round again, "!" when it waits for its retry), "end P" lane P ending.
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QStringList>("taken");
     QTest::newRow("table order as modules arrive")
@@ -71,6 +73,20 @@ void TestGang::dispenser_data()
     QTest::newRow("a failed row waits for its retry")
         << QStringList{u"take a"_s, u"fail 0"_s, u"take a"_s, u"retry 0"_s, u"take b"_s}
         << QStringList{u"0"_s, u"1"_s, u"0"_s};
+    QTest::newRow("a failed row goes to its lane's next module, others pass it by")
+        << QStringList{u"take a"_s, u"lane 0 a"_s, u"take b"_s, u"take a"_s}
+        << QStringList{u"0"_s, u"+"_s, u"1"_s, u"0"_s};
+    QTest::newRow("failing twice in a row on its lane, it waits for its retry")
+        << QStringList{u"take a"_s, u"lane 0 a"_s, u"take a"_s, u"lane 0 a"_s,
+                       u"take a"_s, u"retry 0"_s,  u"take b"_s, u"lane 0 b"_s}
+        << QStringList{u"0"_s, u"+"_s, u"0"_s, u"!"_s, u"1"_s, u"0"_s, u"+"_s};
+    QTest::newRow("asked for, any lane takes it; twice, it waits")
+        << QStringList{u"take a"_s, u"any 0 a"_s, u"take b"_s, u"any 0 b"_s, u"take b"_s}
+        << QStringList{u"0"_s, u"="_s, u"0"_s, u"!"_s, u"1"_s};
+    QTest::newRow("a passed row is forgotten; a lane that ends leaves its rows to any")
+        << QStringList{u"take a"_s, u"lane 0 a"_s, u"take a"_s, u"done 0"_s,
+                       u"take a"_s, u"lane 1 a"_s, u"end a"_s,  u"take b"_s}
+        << QStringList{u"0"_s, u"+"_s, u"0"_s, u"1"_s, u"+"_s, u"1"_s};
     QTest::newRow("rows of other benches are skipped until freed")
         << QStringList{u"else 0"_s, u"done-else 1"_s, u"take a"_s, u"take a"_s,
                        u"free"_s,   u"take a"_s,      u"take a"_s}
@@ -86,7 +102,7 @@ void TestGang::dispenser()
     QStringList taken;
     for (const QString &step : std::as_const(steps)) {
         const QString verb = step.section(u' ', 0, 0);
-        const int row = step.section(u' ', 1).toInt();
+        const int row = step.section(u' ', 1, 1).toInt();
         if (verb == u"take") {
             const auto got = rows.take(step.section(u' ', 1));
             taken << (got ? QString::number(*got) : u"-"_s);
@@ -94,8 +110,16 @@ void TestGang::dispenser()
                 QCOMPARE(rows.at(*got).port, step.section(u' ', 1));
         } else if (verb == u"back") {
             rows.putBack(row);
+        } else if (verb == u"lane" || verb == u"any") {
+            rows.set(UnitResult::of(row, UnitState::Failed));
+            const bool again = rows.failedOn(row, step.section(u' ', 2), verb == u"any");
+            taken << (again ? (verb == u"any" ? u"="_s : u"+"_s) : u"!"_s);
+        } else if (verb == u"end") {
+            rows.leaveLane(step.section(u' ', 1));
         } else if (verb == u"fail") {
             rows.set(UnitResult::of(row, UnitState::Failed));
+        } else if (verb == u"done") {
+            rows.set(UnitResult::of(row, UnitState::Passed));
         } else if (verb == u"retry") {
             rows.retry(row);
         } else if (verb == u"else" || verb == u"done-else") {
@@ -320,11 +344,13 @@ QList<int> holders(const QList<const qvsim::Emulator *> &modules, int units,
 }
 
 // A sequence of `units` emulated Q_QV5 modules on one adapter at `link`, unpaced unless
-// `paced`, each taken off once the program is done with it.
-std::unique_ptr<qvsim::Emulator> startSequence(int units, const QString &link, bool paced = false)
+// `paced`, each taken off once the program is done with it; the first one shows `firstFaults`.
+std::unique_ptr<qvsim::Emulator> startSequence(int units, const QString &link, bool paced = false,
+                                               const qvsim::FaultSetup &firstFaults = {})
 {
     qvsim::SequenceSetup sequence;
     sequence.units = QList<qvsim::SequenceUnit>(units);
+    sequence.units[0].faults = firstFaults;
     sequence.holdMs = 500;
     sequence.gapMs = 1500;
     auto module = std::make_unique<qvsim::Emulator>(qvsim::Setup{{}, {.paced = paced}, {}});
@@ -436,11 +462,14 @@ struct Files
 
 // Two lanes on one computer: six rows over two adapters, each row written once, in the
 // module of whichever lane was free, and the register and the results file say the same.
+// The first module of one lane takes nothing in: its row goes to that lane's next module.
 void TestGang::twoLanesOneComputer()
 {
     Files files(u"ketsav.csv"_s, 6);
     const QString a = files.dir.filePath(u"a"_s), b = files.dir.filePath(u"b"_s);
-    const auto first = startSequence(4, a), second = startSequence(4, b);
+    const auto first = startSequence(
+        4, a, false, qvsim::FaultSetup::only(qvsim::Exchange::Download, qvsim::Fault::AckWrong));
+    const auto second = startSequence(4, b);
     QVERIFY(first && second);
     qv::series::SeriesSetup setup;
     setup.ports = {a, b};
@@ -452,15 +481,23 @@ void TestGang::twoLanesOneComputer()
     qv::series::SeriesRunner runner(setup);
     struct : qv::series::SeriesObserver
     {
-        void unitChanged(const UnitResult &) override {}
+        void unitChanged(const UnitResult &r) override
+        {
+            if (r.state == UnitState::Failed)
+                failed << r;
+        }
         void waiting(qv::series::Wait, int) override {}
         void moduleRefused(const QString &reason) override { refused << reason; }
         void progress(int, int) override {}
         QStringList refused;
+        QList<UnitResult> failed;
     } observer;
     QString error;
     QVERIFY2(runner.run(observer, &error), qPrintable(error));
     QVERIFY2(observer.refused.isEmpty(), qPrintable(observer.refused.join(u'\n')));
+    QCOMPARE(observer.failed.size(), 1);
+    QCOMPARE(observer.failed.first().port, a);
+    QCOMPARE(runner.results().at(observer.failed.first().row).port, a);
     QStringList ports;
     for (const UnitResult &r : runner.results()) {
         QCOMPARE(r.state, UnitState::Passed);

@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
@@ -137,6 +138,7 @@ private slots:
     void unwritable();
     void pages();
     void technicianAskedOnce();
+    void seriesView();
 
 private:
     QTemporaryDir m_files;
@@ -469,4 +471,46 @@ void TestRegisterWindow::technicianAskedOnce()
 }
 
 QTEST_MAIN(TestRegisterWindow)
+// The register window opens the view of a table's series, which shows them as the register
+// holds them.
+void TestRegisterWindow::seriesView()
+{
+    const QString units = m_files.filePath(u"egysegek.csv"_s);
+    QFile file(units);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("m_id;m_nev\r\n0001;EGY\r\n0002;KETTO\r\n0003;HAROM\r\n");
+    file.close();
+    QList<qv::reg::Entry> done;
+    for (const auto &[row, result] : {std::pair{1, Res::Ok}, {2, Res::Failed}}) {
+        qv::reg::Entry e = qv::reg::newEntry(Op::Download, u"1.31"_s);
+        e.seriesKey = u"egysegek.csv#1"_s;
+        e.seriesRow = row;
+        e.result = result;
+        done << e;
+    }
+    QVERIFY(qv::reg::Store::openSqlite(qv::reg::Store::defaultSqlitePath()).record(done));
+    ModalWatcher watcher;
+    MainWindow window;
+    widget<QAction>(window, "actionRegister")->trigger();
+    auto *registerWindow = window.findChild<QDialog *>(u"registerDialog"_s);
+    QVERIFY(registerWindow);
+    registerWindow->findChild<QPushButton *>(u"registerSeries"_s)->click();
+    auto *view = registerWindow->findChild<QDialog *>(u"seriesStatusDialog"_s);
+    QVERIFY(view);
+    QVERIFY(view->isVisible());
+    view->findChild<QLineEdit *>(u"seriesStatusUnits"_s)->setText(units);
+    view->findChild<QPushButton *>(u"seriesStatusRefresh"_s)->click();
+    const QAbstractItemModel *model = view->findChild<QTableView *>(u"seriesStatusView"_s)->model();
+    QCOMPARE(model->rowCount(), 1);
+    QStringList shown;
+    for (int column = 0; column < model->columnCount() - 2; ++column)
+        shown << model->index(0, column).data().toString();
+    QCOMPARE(shown, (QStringList{u"egysegek.csv"_s, u"3"_s, u"1"_s, u"1"_s, u"0"_s, u"2"_s}));
+    QVERIFY(
+        model->index(0, model->columnCount() - 1).data().toString().contains(u"kész sorok: 1"_s));
+    if (!qEnvironmentVariableIsEmpty("QV_SCREENSHOT"))
+        view->grab().save(qEnvironmentVariable("QV_SCREENSHOT"));
+    static_cast<QDialog *>(registerWindow)->reject();
+}
+
 #include "tst_registerwindow.moc"

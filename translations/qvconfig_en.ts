@@ -935,14 +935,6 @@ cannot be written), 5 differences.
         <translation>The %1 command cannot run without Qt Gui.</translation>
     </message>
     <message>
-        <source>ALAP.msw EGYSÉGEK.csv [--verify] [--model qv5|qv3|brk2] [--skip-invalid]
-[--read-first] [--results FÁJL] [--new-batch] [--port A --port B ...]
-[--claim-lease MP]</source>
-        <translation>BASE.msw UNITS.csv [--verify] [--model qv5|qv3|brk2] [--skip-invalid]
-[--read-first] [--results FILE] [--new-batch] [--port A --port B ...]
-[--claim-lease S]</translation>
-    </message>
-    <message>
         <source>EGYSÉGEK.csv</source>
         <translation>UNITS.csv</translation>
     </message>
@@ -998,6 +990,25 @@ bench&apos;s without being renewed (default: 60).</translation>
     <message>
         <source>(%1, %2 bit/s)</source>
         <translation>(%1, %2 bit/s)</translation>
+    </message>
+    <message>
+        <source>ALAP.msw EGYSÉGEK.csv [--verify] [--model qv5|qv3|brk2] [--skip-invalid]
+[--read-first] [--results FÁJL] [--new-batch] [--port A --port B ...]
+[--claim-lease MP] [--retry-any-lane]</source>
+        <translation>BASE.msw UNITS.csv [--verify] [--model qv5|qv3|brk2] [--skip-invalid]
+[--read-first] [--results FILE] [--new-batch] [--port A --port B ...]
+[--claim-lease S] [--retry-any-lane]</translation>
+    </message>
+    <message>
+        <source>--retry-any-lane</source>
+        <translation>--retry-any-lane</translation>
+    </message>
+    <message>
+        <source>series: a sikertelen egység sora bármelyik port következő
+moduljára kerül (nélküle ugyanannak a portnak a
+következő moduljára).</source>
+        <translation>series: a failed unit&apos;s row goes to the next module of any
+port (without it, to the next module of the same port).</translation>
     </message>
 </context>
 <context>
@@ -2463,10 +2474,6 @@ Download Software</translation>
         <translation>Summary: %1</translation>
     </message>
     <message>
-        <source>A --model, --skip-invalid, --read-first, --results, --new-batch és --claim-lease kapcsoló csak a series parancshoz tartozik.</source>
-        <translation>The options --model, --skip-invalid, --read-first, --results, --new-batch and --claim-lease belong to the series command only.</translation>
-    </message>
-    <message>
         <source>Hibás foglalási idő: %1 (2 és 86400 másodperc között lehet).</source>
         <translation>Wrong claim lease: %1 (it may be 2 to 86400 seconds).</translation>
     </message>
@@ -2493,16 +2500,12 @@ Download Software</translation>
         <translation>New batch: the table&apos;s batch %1 begins, every row from the start.</translation>
     </message>
     <message>
-        <source>A csapat nyilvántartása nem olvasható: %1</source>
-        <translation>The team register cannot be read: %1</translation>
-    </message>
-    <message>
-        <source>A nyilvántartás nem olvasható: %1</source>
-        <translation>The register cannot be read: %1</translation>
-    </message>
-    <message>
         <source>A(z) %1 táblázatnak nincs sorozata a nyilvántartásban.</source>
         <translation>The table %1 has no series in the register.</translation>
+    </message>
+    <message>
+        <source>A --model, --skip-invalid, --read-first, --results, --new-batch, --claim-lease és --retry-any-lane kapcsoló csak a series parancshoz tartozik.</source>
+        <translation>The --model, --skip-invalid, --read-first, --results, --new-batch, --claim-lease and --retry-any-lane options belong to the series command only.</translation>
     </message>
 </context>
 <context>
@@ -3078,6 +3081,14 @@ Connection: a libpq connection string (host=… dbname=… user=…) or a servic
         <source>A(z) %1 azonosítójú modul előzményei</source>
         <translation>History of the module with id %1</translation>
     </message>
+    <message>
+        <source>Sorozatok…</source>
+        <translation>Series…</translation>
+    </message>
+    <message>
+        <source>Egy táblázat sorozatai: kész, sikertelen, folyamatban lévő és hátralévő sorok, és melyik gép melyiket írta.</source>
+        <translation>A table&apos;s series: rows done, failed, in progress and left, and which bench wrote which.</translation>
+    </message>
 </context>
 <context>
     <name>qv::serial::gui::PortController</name>
@@ -3435,10 +3446,6 @@ The module&apos;s present configuration did not get into the register, so it get
         <translation>  %1 units per hour</translation>
     </message>
     <message>
-        <source>  %1: kész sorok: %2</source>
-        <translation>  %1: rows done: %2</translation>
-    </message>
-    <message>
         <source>; most: %1 (%2 óta)</source>
         <translation>; now: %1 (since %2)</translation>
     </message>
@@ -3456,6 +3463,58 @@ The module&apos;s present configuration did not get into the register, so it get
             <numerusform>%1, %n skipped</numerusform>
             <numerusform>%1, %n skipped</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>A sor a következő modullal újra sorra kerül.</source>
+        <translation>The row goes again to the next module.</translation>
+    </message>
+    <message>
+        <source>A sor ennek a portnak a következő moduljával újra sorra kerül.</source>
+        <translation>The row goes again to the next module on this port.</translation>
+    </message>
+    <message>
+        <source>A csapat nyilvántartása nem olvasható: %1</source>
+        <translation>The team register cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>A nyilvántartás nem olvasható: %1</source>
+        <translation>The register cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>%1: kész sorok: %2</source>
+        <translation>%1: rows done: %2</translation>
+    </message>
+    <message>
+        <source>Sorozat</source>
+        <translation>Series</translation>
+    </message>
+    <message>
+        <source>Sorok</source>
+        <translation>Rows</translation>
+    </message>
+    <message>
+        <source>Kész</source>
+        <translation>Done</translation>
+    </message>
+    <message>
+        <source>Sikertelen</source>
+        <translation>Failed</translation>
+    </message>
+    <message>
+        <source>Folyamatban</source>
+        <translation>In progress</translation>
+    </message>
+    <message>
+        <source>Hátra</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>Egység/óra</source>
+        <translation>Units/hour</translation>
+    </message>
+    <message>
+        <source>Gépek: melyik sorokat írták, mit írnak most</source>
+        <translation>Benches: the rows they wrote, what they write now</translation>
     </message>
 </context>
 <context>
@@ -3744,6 +3803,14 @@ Take the module off.</translation>
         <source>Napló: elutasított modulok és figyelmeztetések</source>
         <translation>Log: refused modules and warnings</translation>
     </message>
+    <message>
+        <source>Újra bármelyik porton</source>
+        <translation>Retry on any port</translation>
+    </message>
+    <message>
+        <source>A sikertelen egység sora bármelyik port következő moduljára kerül, nem csak ugyanannak a portnak a következőjére.</source>
+        <translation>A failed unit&apos;s row goes to the next module of any port, not only to the next one of the same port.</translation>
+    </message>
 </context>
 <context>
     <name>qv::series::gui::SeriesModel</name>
@@ -3762,6 +3829,53 @@ Take the module off.</translation>
     <message>
         <source>Idő</source>
         <translation>Time</translation>
+    </message>
+</context>
+<context>
+    <name>qv::series::gui::SeriesStatusDialog</name>
+    <message>
+        <source>Sorozatok</source>
+        <translation>Series</translation>
+    </message>
+    <message>
+        <source>A modulok táblázata (CSV), amelynek sorozatait látni akarja</source>
+        <translation>The table of modules (CSV) whose series you want to see</translation>
+    </message>
+    <message>
+        <source>Tallózás…</source>
+        <translation>Browse…</translation>
+    </message>
+    <message>
+        <source>Frissítés</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>Táblázat:</source>
+        <translation>Table:</translation>
+    </message>
+    <message>
+        <source>A modulok táblázata</source>
+        <translation>The table of modules</translation>
+    </message>
+    <message>
+        <source>CSV-táblázat (*.csv);;Minden fájl (*)</source>
+        <translation>CSV table (*.csv);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Válassza ki a modulok táblázatát (CSV).</source>
+        <translation>Choose the table of modules (CSV).</translation>
+    </message>
+    <message>
+        <source>A(z) %1 táblázatnak nincs sorozata a nyilvántartásban.</source>
+        <translation>The table %1 has no series in the register.</translation>
+    </message>
+    <message>
+        <source>Ennek a gépnek a nyilvántartása szerint.</source>
+        <translation>As this computer&apos;s register holds them.</translation>
+    </message>
+    <message>
+        <source>A csapat nyilvántartása szerint.</source>
+        <translation>As the team register holds them.</translation>
     </message>
 </context>
 <context>

@@ -879,12 +879,6 @@ sheet: a PDF nem írható; status --watch: hiányzó minta vagy a napló nem ír
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>ALAP.msw EGYSÉGEK.csv [--verify] [--model qv5|qv3|brk2] [--skip-invalid]
-[--read-first] [--results FÁJL] [--new-batch] [--port A --port B ...]
-[--claim-lease MP]</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>EGYSÉGEK.csv</source>
         <translation type="unfinished"></translation>
     </message>
@@ -935,6 +929,22 @@ foglalása e gépé megújítás nélkül (alapértelmezés: 60).</source>
     </message>
     <message>
         <source>(%1, %2 bit/s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ALAP.msw EGYSÉGEK.csv [--verify] [--model qv5|qv3|brk2] [--skip-invalid]
+[--read-first] [--results FÁJL] [--new-batch] [--port A --port B ...]
+[--claim-lease MP] [--retry-any-lane]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--retry-any-lane</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>series: a sikertelen egység sora bármelyik port következő
+moduljára kerül (nélküle ugyanannak a portnak a
+következő moduljára).</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2365,10 +2375,6 @@ Letöltő Szoftver</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>A --model, --skip-invalid, --read-first, --results, --new-batch és --claim-lease kapcsoló csak a series parancshoz tartozik.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Hibás foglalási idő: %1 (2 és 86400 másodperc között lehet).</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2394,15 +2400,11 @@ Letöltő Szoftver</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>A csapat nyilvántartása nem olvasható: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A nyilvántartás nem olvasható: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>A(z) %1 táblázatnak nincs sorozata a nyilvántartásban.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A --model, --skip-invalid, --read-first, --results, --new-batch, --claim-lease és --retry-any-lane kapcsoló csak a series parancshoz tartozik.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2968,6 +2970,14 @@ Kapcsolat: libpq kapcsolati szöveg (host=… dbname=… user=…) vagy szolgál
         <source>A(z) %1 azonosítójú modul előzményei</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Sorozatok…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Egy táblázat sorozatai: kész, sikertelen, folyamatban lévő és hátralévő sorok, és melyik gép melyiket írta.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>qv::serial::gui::PortController</name>
@@ -3318,10 +3328,6 @@ A modul mostani konfigurációja nem került a nyilvántartásba, ezért nem kap
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>  %1: kész sorok: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>; most: %1 (%2 óta)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3338,6 +3344,58 @@ A modul mostani konfigurációja nem került a nyilvántartásba, ezért nem kap
         <translation type="unfinished">
             <numerusform></numerusform>
         </translation>
+    </message>
+    <message>
+        <source>A sor a következő modullal újra sorra kerül.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A sor ennek a portnak a következő moduljával újra sorra kerül.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A csapat nyilvántartása nem olvasható: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A nyilvántartás nem olvasható: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: kész sorok: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sorozat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sorok</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kész</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sikertelen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folyamatban</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hátra</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Egység/óra</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gépek: melyik sorokat írták, mit írnak most</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3615,6 +3673,14 @@ Vegye le a modult.</source>
         <source>Napló: elutasított modulok és figyelmeztetések</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Újra bármelyik porton</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A sikertelen egység sora bármelyik port következő moduljára kerül, nem csak ugyanannak a portnak a következőjére.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>qv::series::gui::SeriesModel</name>
@@ -3632,6 +3698,53 @@ Vegye le a modult.</source>
     </message>
     <message>
         <source>Idő</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qv::series::gui::SeriesStatusDialog</name>
+    <message>
+        <source>Sorozatok</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A modulok táblázata (CSV), amelynek sorozatait látni akarja</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tallózás…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frissítés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Táblázat:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A modulok táblázata</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV-táblázat (*.csv);;Minden fájl (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Válassza ki a modulok táblázatát (CSV).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(z) %1 táblázatnak nincs sorozata a nyilvántartásban.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ennek a gépnek a nyilvántartása szerint.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A csapat nyilvántartása szerint.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

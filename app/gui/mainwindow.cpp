@@ -11,9 +11,11 @@
 #include "register/entry.h"
 #include "register/gui/registercontroller.h"
 #include "register/gui/registerwindow.h"
+#include "register/store.h"
 #include "serial/gui/portcontroller.h"
 #include "series/gui/seriescontroller.h"
 #include "series/gui/seriesdialog.h"
+#include "series/gui/seriesstatusdialog.h"
 #include "settings/branding.h"
 #include "settings/datafiles.h"
 #include "settings/gui/messages.h"
@@ -598,6 +600,12 @@ void MainWindow::showRegister()
             [this, window](const qv::reg::Entry &entry) { compareEntryWithForm(entry, window); });
     connect(window, &reg::gui::RegisterWindow::sheetRequested, this,
             [this, window](const qv::reg::Entry &entry) { m_sheet->sheetOfEntry(entry, window); });
+    connect(window, &reg::gui::RegisterWindow::seriesRequested, this, [this, window] {
+        auto *view = new series::gui::SeriesStatusDialog(m_register->teamConnection(),
+                                                         reg::Store::defaultSqlitePath(), window);
+        view->setAttribute(Qt::WA_DeleteOnClose);
+        view->show();
+    });
     connect(window, &reg::gui::RegisterWindow::compareWithModuleRequested, this,
             [this, window](const qv::reg::Entry &entry) {
                 const auto pause = m_watch->pauseFor(tr("az összehasonlítás"));

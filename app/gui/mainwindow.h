@@ -27,7 +27,9 @@
 //   the exchanges' ExchangeReport (signals) -> RegisterController (register/gui) -> Journal
 //     (register) -> the local SQLite register -> its sender thread -> the team's PostgreSQL
 //   Journal search -> RegisterModel -> RegisterWindow (register/gui, not modal); an entry ->
-//     the form, a *.msw file (fileValuesFromRecord, transfer) or CompareDialog
+//     the form, a *.msw file (fileValuesFromRecord, transfer) or CompareDialog; its
+//     "Sorozatok…" -> SeriesStatusDialog (series/gui) -> seriesOfTable, SeriesStatusModel
+//     (series), as "qvconfig series-status" shows them
 //   BASE.msw + UNITS.csv -> SeriesDialog, SeriesController (series/gui) -> SeriesRunner
 //     (series) on the controller's thread, module after module on the window's port, or a
 //     lane per port chosen (each on a thread, rows from one RowDispenser, with a team

@@ -174,6 +174,14 @@ RegisterWindow::RegisterWindow(RegisterController &controller, bool moduleConnec
         button("registerCompareEntries", QT_TR_NOOP("Két bejegyzés összehasonlítása"));
     m_compareModule = button("registerCompareModule", QT_TR_NOOP("Összehasonlítás a modullal"));
     m_sheet = button("registerSheet", QT_TR_NOOP("Ügyféllap…"));
+    // The series of a units table, as the series live beside the register (the main window
+    // opens their view).
+    auto *series = new QPushButton(tr("Sorozatok…"), this);
+    series->setObjectName(QStringLiteral("registerSeries"));
+    series->setAutoDefault(false);
+    series->setToolTip(tr("Egy táblázat sorozatai: kész, sikertelen, folyamatban lévő és "
+                          "hátralévő sorok, és melyik gép melyiket írta."));
+    connect(series, &QPushButton::clicked, this, &RegisterWindow::seriesRequested);
     if (!m_moduleConnected)
         m_compareModule->setToolTip(tr("Ehhez csatlakoztatott eszköz kell."));
     auto *close = new QDialogButtonBox(QDialogButtonBox::Close, this);
@@ -199,6 +207,7 @@ RegisterWindow::RegisterWindow(RegisterController &controller, bool moduleConnec
          {m_history, m_open, m_save, m_compareForm, m_compareEntries, m_compareModule, m_sheet})
         actions->addWidget(b);
     actions->addStretch(1);
+    actions->addWidget(series);
     actions->addWidget(close);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);

@@ -47,6 +47,8 @@ signals:
     void compareWithFormRequested(const qv::reg::Entry &entry);
     void compareWithModuleRequested(const qv::reg::Entry &entry);
     void sheetRequested(const qv::reg::Entry &entry);
+    // The view of a units table's series.
+    void seriesRequested();
 
 private:
     void search();

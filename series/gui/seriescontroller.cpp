@@ -165,6 +165,7 @@ bool SeriesController::start(const Request &request, QWidget *parent)
     asked.port = ports.constFirst();
     asked.ports = ports;
     asked.newBatch = request.newBatch;
+    asked.retryAnyLane = request.retryAnyLane;
     asked.baud = link.baud;
     asked.basePath = request.basePath;
     asked.unitsPath = request.unitsPath;

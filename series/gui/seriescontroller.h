@@ -65,9 +65,10 @@ public:
         int model =
             0; // qv::settings::DeviceModelCode; NoDevice: the register's or the first module's
         bool verify = true;
-        bool readFirst = false; // each module read out before it is written, as its backup
-        QStringList ports;      // a lane per port; empty: the window's port
-        bool newBatch = false;  // the table again from its first row, as a new batch
+        bool readFirst = false;    // each module read out before it is written, as its backup
+        QStringList ports;         // a lane per port; empty: the window's port
+        bool newBatch = false;     // the table again from its first row, as a new batch
+        bool retryAnyLane = false; // a failed unit's row to any lane, not its own
     };
 
     // The port, its speed and the model come from the window (`link`), `programVersion` is

@@ -90,13 +90,17 @@ SeriesDialog::SeriesDialog(SeriesController &controller, qv::transfer::LinkSourc
     m_newBatch->setObjectName(QStringLiteral("seriesNewBatch"));
     m_newBatch->setToolTip(tr("A táblázat újra, elölről, új modulokba: nem folytatja a korábbi "
                               "köteget, amelynek sorai a nyilvántartásban maradnak."));
+    m_anyLane = new QCheckBox(tr("Újra bármelyik porton"), this);
+    m_anyLane->setObjectName(QStringLiteral("seriesRetryAnyLane"));
+    m_anyLane->setToolTip(tr("A sikertelen egység sora bármelyik port következő moduljára "
+                             "kerül, nem csak ugyanannak a portnak a következőjére."));
     m_sound = new QCheckBox(tr("Hangjelzés a cserénél"), this);
     m_sound->setObjectName(QStringLiteral("seriesSound"));
     m_sound->setToolTip(tr("Hangjelzés, amikor a modult le kell venni."));
     m_sound->setChecked(QSettings().value(QStringLiteral("series/swapSound"), true).toBool());
     connect(m_sound, &QCheckBox::toggled, this,
             [](bool on) { QSettings().setValue(QStringLiteral("series/swapSound"), on); });
-    m_choices << m_model << m_verify << m_readFirst << m_newBatch;
+    m_choices << m_model << m_verify << m_readFirst << m_newBatch << m_anyLane;
     auto *options = new QHBoxLayout;
     options->addWidget(m_model);
     options->addSpacing(16);
@@ -105,6 +109,8 @@ SeriesDialog::SeriesDialog(SeriesController &controller, qv::transfer::LinkSourc
     options->addWidget(m_readFirst);
     options->addSpacing(16);
     options->addWidget(m_newBatch);
+    options->addSpacing(16);
+    options->addWidget(m_anyLane);
     options->addSpacing(16);
     options->addWidget(m_sound);
     options->addStretch(1);
@@ -424,6 +430,7 @@ void SeriesDialog::start()
     request.verify = m_verify->isChecked();
     request.readFirst = m_readFirst->isChecked();
     request.newBatch = m_newBatch->isChecked();
+    request.retryAnyLane = m_anyLane->isChecked();
     request.ports = chosenPorts();
     m_lanes->setRowCount(0);
     m_controller.start(request, this);

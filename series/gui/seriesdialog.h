@@ -71,7 +71,8 @@ private:
     QLineEdit *m_portAdd = nullptr;  // a port the system does not list (a link, a pty)
     QTableWidget *m_lanes = nullptr; // each lane's port, row and state while it runs
     QCheckBox *m_newBatch = nullptr;
-    QCheckBox *m_sound = nullptr; // the swap cue's sound
+    QCheckBox *m_anyLane = nullptr; // a failed unit's row to any lane
+    QCheckBox *m_sound = nullptr;   // the swap cue's sound
     QProgressBar *m_bar = nullptr;
     QPlainTextEdit *m_log = nullptr; // refused modules and problems, with their times
     QTableView *m_view = nullptr;

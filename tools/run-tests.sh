@@ -33,4 +33,4 @@ cmake --preset tsan
 cmake --build --preset tsan -j"$jobs"
 ctest --preset tsan
 
-./tools/fuzz.sh 15
+./tools/fuzz.sh 10

@@ -2,11 +2,13 @@
 // arrive and an input change becomes an event, a mark on the plot and the status panel's
 // lamp, the session lands in the register and its log opens again; a pulled adapter pauses
 // the watch until the port comes back; a read-out in the middle pauses it and a series
-// refuses the watched port.
+// refuses the watched port; a query waits for the port's turn, and a stop does not wait for
+// it.
 #include "formhelpers.h"
 #include "modalwatcher.h"
 #include "modulefixture.h"
 #include "register/store.h"
+#include "serial/exchangethread.h"
 #include "settings/gui/messages.h"
 #include "watch/gui/signalmeter.h"
 #include "watch/gui/watchcontroller.h"
@@ -64,6 +66,7 @@ private slots:
     void samplesAndEvents();
     void unplugAndReturn();
     void readOutInTheMiddle();
+    void queryTakesThePortsTurn();
 };
 
 void TestWatchWindow::samplesAndEvents()
@@ -182,6 +185,36 @@ void TestWatchWindow::readOutInTheMiddle()
     QCOMPARE(watcher.count(), 1);
     QVERIFY(watcher.last().text.contains(u"állapotfigyelés fut"));
     QVERIFY(s.controller->isRunning());
+}
+
+// Another exchange holds the port: the next query waits for its turn and asks nothing, a
+// stop meanwhile returns at once, and the query, cancelled, ends without a word on the line
+// once the turn is free.
+void TestWatchWindow::queryTakesThePortsTurn()
+{
+    Session s;
+    s.module = startModule();
+    ModalWatcher watcher;
+    open(s, s.module->slavePath(), watcher);
+    s.controller->setInterval(1500); // a pause between two queries
+    QTRY_VERIFY_WITH_TIMEOUT(samples(s) >= 2, WaitMs);
+    qsizetype asked = 0;
+    qsizetype kept = 0;
+    {
+        const qv::serial::PortTurn turn(s.module->slavePath());
+        // A query that ended before the turn was taken here is told of first.
+        QTRY_VERIFY_WITH_TIMEOUT(!s.controller->isQuerying(), WaitMs);
+        asked = s.module->received().count("~[");
+        kept = samples(s);
+        QTRY_VERIFY_WITH_TIMEOUT(s.controller->isQuerying(), WaitMs);
+        QTest::qWait(300); // time for a request, were the query not waiting
+        s.controller->stop();
+        QVERIFY(!s.controller->isRunning());
+        QVERIFY(s.controller->isQuerying()); // still waiting for the turn held here
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(!s.controller->isQuerying(), WaitMs);
+    QCOMPARE(s.module->received().count("~["), asked);
+    QCOMPARE(samples(s), kept);
 }
 
 QTEST_MAIN(TestWatchWindow)

@@ -4,7 +4,6 @@
 
 #include <QDateTime>
 #include <QThread>
-#include <QTimer>
 
 namespace qv::watch {
 
@@ -76,84 +75,6 @@ int WatchLoop::run(Observer &observer)
         }
     }
     return kept;
-}
-
-WatchWorker::WatchWorker(QObject *parent) : QObject(parent)
-{
-    m_timer = new QTimer(this);
-    m_timer->setSingleShot(true);
-    m_timer->setTimerType(Qt::PreciseTimer);
-    connect(m_timer, &QTimer::timeout, this, &WatchWorker::query);
-}
-
-WatchWorker::~WatchWorker() = default;
-
-void WatchWorker::start(const QString &port, int intervalMs, const QElapsedTimer &session)
-{
-    m_port = port;
-    m_session = session;
-    m_pacer.setInterval(intervalMs);
-    m_pacer.restart();
-    m_running = true;
-    m_held = false;
-    m_cancel = false;
-    schedule(m_session.elapsed());
-}
-
-void WatchWorker::setInterval(int intervalMs)
-{
-    m_pacer.setInterval(intervalMs);
-}
-
-void WatchWorker::hold()
-{
-    m_held = true;
-    m_timer->stop();
-    emit held();
-}
-
-void WatchWorker::release(const QString &port)
-{
-    m_held = false;
-    m_cancel = false;
-    m_port = port;
-    if (!m_running)
-        return;
-    m_pacer.restart();
-    schedule(m_session.elapsed());
-}
-
-void WatchWorker::stop()
-{
-    m_running = false;
-    m_timer->stop();
-    m_cancel = false;
-}
-
-void WatchWorker::schedule(qint64 at)
-{
-    m_timer->start(int(qBound<qint64>(0, at - m_session.elapsed(), qint64(MaximumIntervalMs))));
-}
-
-void WatchWorker::query()
-{
-    if (!m_running || m_held)
-        return;
-    const qint64 started = m_session.elapsed();
-    const bool wasGone = m_pacer.portGone();
-    std::optional<Sample> sample = takeSample(m_port, m_session, &m_cancel);
-    // A cancelled query is no sample: a hold or a stop is on its way.
-    if (!sample)
-        return;
-    const Pacer::Step step = m_pacer.after(sample->state, started, m_session.elapsed());
-    if (wasGone != m_pacer.portGone())
-        emit portGoneChanged(m_pacer.portGone());
-    if (step.keep) {
-        sample->resumed = step.resumed;
-        emit sampled(*sample);
-    }
-    if (m_running && !m_held)
-        schedule(step.nextAt);
 }
 
 } // namespace qv::watch

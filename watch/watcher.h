@@ -1,10 +1,10 @@
-// The status query repeated: its pace, one round of it, the blocking loop the command runs,
-// and the worker the window runs on a thread of its own. Qt Core only.
+// The status query repeated: its pace, one round of it, and the blocking loop the command
+// runs. Qt Core only.
 //
 //   port --queryModuleStatus (transfer/)--> outcome --sampleOf--> Sample (times added)
 //   Pacer: whether the sample is kept, and when the next query starts
-//   WatchLoop::run (the command, blocking) / WatchWorker (a QObject moved to a QThread;
-//   the window gets its samples as queued signals)
+//   WatchLoop::run (the command, blocking) / the window's WatchController (watch/gui: each
+//   query an exchange on a thread of its own, started by a timer of the GUI thread)
 // Each query opens and closes the port, as the status query always has, so the window's
 // other exchanges and other programs may use the port between two of them. A cancel is a
 // flag the query looks at after every byte and within every wait.
@@ -13,13 +13,10 @@
 #include "watch/sample.h"
 
 #include <QElapsedTimer>
-#include <QObject>
 #include <QString>
 
 #include <atomic>
 #include <optional>
-
-class QTimer;
 
 namespace qv::watch {
 
@@ -95,52 +92,6 @@ public:
 private:
     Options m_options;
     std::atomic<bool> m_stop{false};
-};
-
-// The window's watch on a thread of its own: created on the GUI thread, moved to the
-// watch's QThread, driven through queued calls of its slots; a QTimer of its own starts
-// each query. hold() and stop() run once the query under way has ended (after cancel(),
-// called from the caller's thread, as soon as the module's answer is over): then the port
-// is free, and hold() says so with held().
-class WatchWorker : public QObject
-{
-    Q_OBJECT
-
-public:
-    explicit WatchWorker(QObject *parent = nullptr);
-    ~WatchWorker() override;
-
-    // Thread-safe: the query being made ends within a byte or a short wait.
-    void cancel() { m_cancel = true; }
-
-public slots:
-    // Starts (or goes on with) the watch on `port`; `session` is the session's clock.
-    void start(const QString &port, int intervalMs, const QElapsedTimer &session);
-    void setInterval(int intervalMs);
-    // Pauses, the port free once it returns; release() goes on (on `port`, which may have
-    // changed meanwhile).
-    void hold();
-    void release(const QString &port);
-    void stop();
-
-signals:
-    void sampled(const qv::watch::Sample &sample);
-    // hold() has run: the port is free until release().
-    void held();
-    // The port went away (true) or came back (false).
-    void portGoneChanged(bool gone);
-
-private:
-    void query();
-    void schedule(qint64 at);
-
-    QTimer *m_timer = nullptr;
-    QString m_port;
-    QElapsedTimer m_session;
-    Pacer m_pacer;
-    std::atomic<bool> m_cancel{false};
-    bool m_running = false;
-    bool m_held = false;
 };
 
 } // namespace qv::watch

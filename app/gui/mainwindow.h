@@ -35,9 +35,9 @@
 //     lane per port chosen (each on a thread, rows from one RowDispenser, with a team
 //     register claimed on its server through ClaimBook, register); the window's port
 //     commands are locked while it runs
-//   module -> WatchController (watch/gui) -> WatchWorker (watch) on its thread repeats "~["
-//     -> WatchDialog (TrendPlot, SignalMeter), StatusPanel, the session into the register;
-//     the window's other exchanges pause it
+//   module -> WatchController (watch/gui): a timer starts each "~[" as an exchange
+//     (takeSample, Pacer: watch) -> WatchDialog (TrendPlot, SignalMeter), StatusPanel, the
+//     session into the register; the window's other exchanges pause it
 //   FormBinding or an entry -> SheetController (sheet/gui) -> makeSheet (sheet) -> print
 //     preview or PDF
 // The form is the only data model of a configuration: every subsystem reads and writes it
@@ -47,8 +47,9 @@
 // port chosen, the module identified, the file open, the record sent). Subsystems report
 // back by signals; none of them knows this class. Every exchange runs on a thread of its own
 // that holds the port's turn (serial::ExchangeThread; dlThread for the download): the window
-// waits for it in its event loop, so it repaints and answers Cancel meanwhile. The register's
-// sender and the status watch's queries have threads of their own too.
+// waits for it in its event loop, so it repaints and answers Cancel meanwhile (the status
+// watch does not wait: it is told when its query has ended). The register's sender has a
+// thread of its own.
 #pragma once
 
 #include "settings/devsettings.h"

@@ -3,17 +3,16 @@
 #include "form/gui/statuspanel.h"
 #include "register/gui/registercontroller.h"
 #include "register/journal.h"
+#include "serial/exchangethread.h"
 #include "settings/devsettings.h"
 #include "transfer/statusview.h"
 #include "watch/csvlog.h"
-#include "watch/watcher.h"
 
 #include <QDir>
-#include <QEventLoop>
 #include <QFile>
 #include <QSaveFile>
 #include <QTemporaryFile>
-#include <QThread>
+#include <QTimer>
 
 namespace qv::watch::gui {
 
@@ -25,25 +24,16 @@ WatchController::WatchController(qv::transfer::LinkSource link, const QString &p
     : QObject(parent), m_link(std::move(link)), m_version(programVersion), m_panel(panel),
       m_registry(registry)
 {
-    m_thread = new QThread(this);
-    m_thread->setObjectName(QStringLiteral("watch"));
-    m_worker = new WatchWorker;
-    m_worker->moveToThread(m_thread);
-    connect(m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
-    // The worker's signals come from its thread: queued.
-    connect(m_worker, &WatchWorker::sampled, this, &WatchController::take);
-    connect(m_worker, &WatchWorker::portGoneChanged, this, [this](bool gone) {
-        m_portGone = gone;
-        emit portGoneChanged(gone);
-    });
-    m_thread->start();
+    m_timer = new QTimer(this);
+    m_timer->setSingleShot(true);
+    m_timer->setTimerType(Qt::PreciseTimer);
+    connect(m_timer, &QTimer::timeout, this, &WatchController::queryNext);
 }
 
 WatchController::~WatchController()
 {
     stop();
-    m_thread->quit();
-    m_thread->wait();
+    m_query.reset(); // cancelled by stop(): ends with the module's answer
 }
 
 void WatchController::beginSession(int model)
@@ -79,34 +69,82 @@ void WatchController::start(int intervalMs)
     }
     m_session.start();
     m_portGone = false;
+    m_pacer = Pacer(intervalMs);
     m_running = true;
     emit sessionReset();
     emit runningChanged(true);
-    QMetaObject::invokeMethod(m_worker,
-                              [worker = m_worker, port = m_port, intervalMs, session = m_session] {
-                                  worker->start(port, intervalMs, session);
-                              });
+    schedule(m_session.elapsed());
 }
 
 void WatchController::setInterval(int intervalMs)
 {
     m_intervalMs = intervalMs;
-    QMetaObject::invokeMethod(m_worker,
-                              [worker = m_worker, intervalMs] { worker->setInterval(intervalMs); });
+    m_pacer.setInterval(intervalMs);
 }
 
 void WatchController::stop()
 {
     if (!m_running)
         return;
-    // The query being made ends at once; the call returns once the port is free.
-    m_worker->cancel();
-    QMetaObject::invokeMethod(m_worker, &WatchWorker::stop, Qt::BlockingQueuedConnection);
+    // A query under way ends with the module's answer, and is no sample; whatever takes the
+    // port next waits for its turn until then.
+    m_timer->stop();
+    if (m_query)
+        m_query->cancel();
     m_running = false;
     if (m_spool)
         m_spool->flush();
     record();
     emit runningChanged(false);
+}
+
+void WatchController::schedule(qint64 at)
+{
+    m_timer->start(int(qBound<qint64>(0, at - m_session.elapsed(), qint64(MaximumIntervalMs))));
+}
+
+void WatchController::queryNext()
+{
+    // A cancelled query still under way schedules the next one when it ends.
+    if (!m_running || m_holds > 0 || m_query)
+        return;
+    const qint64 started = m_session.elapsed();
+    auto result = std::make_shared<std::optional<Sample>>();
+    m_query = std::make_unique<qv::serial::ExchangeThread>(
+        m_port, [port = m_port, session = m_session, result](qv::serial::ExchangeThread &self) {
+            *result = takeSample(port, session, &self.cancelFlag());
+        });
+    m_query->setObjectName(QStringLiteral("watch"));
+    // Queued: the thread's end reaches this thread as an event.
+    connect(m_query.get(), &QThread::finished, this, [this, started, result] {
+        const bool cancelled = m_query->cancelled();
+        m_query->wait();
+        m_query.release()->deleteLater();
+        // A sample under way when the watch paused or stopped belongs to no session.
+        if (cancelled || !*result) {
+            if (m_running && m_holds == 0)
+                schedule(m_session.elapsed());
+            return;
+        }
+        queryEnded(**result, started);
+    });
+    m_query->start();
+}
+
+void WatchController::queryEnded(Sample sample, qint64 started)
+{
+    const bool wasGone = m_pacer.portGone();
+    const Pacer::Step step = m_pacer.after(sample.state, started, m_session.elapsed());
+    if (wasGone != m_pacer.portGone()) {
+        m_portGone = m_pacer.portGone();
+        emit portGoneChanged(m_portGone);
+    }
+    if (step.keep) {
+        sample.resumed = step.resumed;
+        take(sample);
+    }
+    if (m_running && m_holds == 0)
+        schedule(step.nextAt);
 }
 
 void WatchController::record()
@@ -173,13 +211,11 @@ void WatchController::hold(const QString &why)
 {
     if (m_holds++ > 0 || !m_running)
         return;
-    // The query under way ends with the module's answer; meanwhile the window repaints,
-    // but takes no input until the port is free.
-    m_worker->cancel();
-    QEventLoop wait;
-    connect(m_worker, &WatchWorker::held, &wait, &QEventLoop::quit);
-    QMetaObject::invokeMethod(m_worker, &WatchWorker::hold);
-    wait.exec(QEventLoop::ExcludeUserInputEvents);
+    // The query under way ends with the module's answer (no sample); the exchange that
+    // paused the watch waits for the port's turn until then, on its own thread.
+    m_timer->stop();
+    if (m_query)
+        m_query->cancel();
     emit pausedChanged(true, why);
 }
 
@@ -188,9 +224,9 @@ void WatchController::release()
     if (--m_holds > 0 || !m_running)
         return;
     // The port may have changed meanwhile (a port chosen in the dialog).
-    QMetaObject::invokeMethod(m_worker,
-                              [worker = m_worker, port = m_link().port] { worker->release(port); });
     m_port = m_link().port;
+    m_pacer.restart();
+    schedule(m_session.elapsed());
     emit pausedChanged(false, {});
 }
 

@@ -1,15 +1,18 @@
-// The live status watch in the window: runs the repeated status query on a worker of its
-// own thread (qv::watch::WatchWorker, moved to a QThread), takes its samples as queued
-// signals, keeps the session (the plot's history, the events, the summary, the CSV log
-// written as it goes), shows each status in the status panel too, and records the session
-// in the register when it ends. The window's other exchanges pause it (pauseFor) and a
-// series does not start while it runs (portRefusal).
+// The live status watch in the window: a timer of the GUI thread starts each status query
+// as an exchange of its own (serial::ExchangeThread, holding the port's turn like every
+// other exchange of the window), the Pacer decides which outcome is a sample and when the
+// next query starts; the controller keeps the session (the plot's history, the events, the summary,
+// the CSV log written as it goes), shows each status in the status panel too, and records the
+// session in the register when it ends. The window's other exchanges pause it (pauseFor): the query
+// under way is cancelled, and the exchange that paused it waits for the port's turn until
+// the module's answer is over. A series does not start while it runs (portRefusal).
 #pragma once
 
 #include "transfer/exchange.h"
 #include "watch/events.h"
 #include "watch/history.h"
 #include "watch/summary.h"
+#include "watch/watcher.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -18,16 +21,16 @@
 #include <memory>
 #include <optional>
 
-class QThread;
 class QTemporaryFile;
+class QTimer;
 namespace qv::reg::gui {
 class RegisterController;
 }
 namespace qv::form::gui {
 class StatusPanel;
 }
-namespace qv::watch {
-class WatchWorker;
+namespace qv::serial {
+class ExchangeThread;
 }
 
 namespace qv::watch::gui {
@@ -43,13 +46,16 @@ public:
     WatchController(qv::transfer::LinkSource link, const QString &programVersion,
                     form::gui::StatusPanel *panel, reg::gui::RegisterController *registry,
                     QObject *parent = nullptr);
-    // A running watch is stopped (and recorded) first.
+    // A running watch is stopped (and recorded) first; a query under way is waited for.
     ~WatchController() override;
 
     bool isRunning() const { return m_running; }
     bool isPaused() const { return m_holds > 0; }
     // The port went away during the session: the watch looks for it until it comes back.
     bool isWaitingForPort() const { return m_running && m_portGone; }
+    // A query is under way: its thread still runs, or waits for the port's turn (a query
+    // cancelled by a pause or a stop too, until it has ended).
+    bool isQuerying() const { return m_query != nullptr; }
     QString port() const { return m_port; }
     int model() const { return m_model; }
     int intervalMs() const { return m_intervalMs; }
@@ -110,6 +116,11 @@ signals:
     void problem(const QString &message);
 
 private:
+    // The timer: the next query, unless one is under way or the watch is paused.
+    void queryNext();
+    // A query that started at `started` (the session's clock) ended with `sample`.
+    void queryEnded(qv::watch::Sample sample, qint64 started);
+    void schedule(qint64 at);
     void take(const qv::watch::Sample &sample);
     QList<qv::watch::Event> addSample(const qv::watch::Sample &sample);
     void hold(const QString &why);
@@ -121,8 +132,9 @@ private:
     QString m_version;
     form::gui::StatusPanel *m_panel = nullptr;
     reg::gui::RegisterController *m_registry = nullptr;
-    QThread *m_thread = nullptr;
-    qv::watch::WatchWorker *m_worker = nullptr;
+    QTimer *m_timer = nullptr;
+    std::unique_ptr<qv::serial::ExchangeThread> m_query; // the query under way
+    qv::watch::Pacer m_pacer;
 
     bool m_running = false;
     bool m_portLocked = false;

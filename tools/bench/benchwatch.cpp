@@ -2,6 +2,8 @@
 //   rate     samples per minute at each interval against the paced emulator (a qvsim
 //            process), against what the exchange itself allows
 //   cpu      the processor time of this process while the watch window watches at 2 s
+//   stop     how long the window waits when it pauses or stops the watch in the middle of
+//            a query (--stop: this figure alone)
 //   memory   the heap an eight-hour session at 1 s adds (its log opened in the window)
 //   repaint  the trend plot's repaint with the eight hours shown
 // With --screenshot FILE [--lang hu|en] [--seconds N] it instead watches a wandering module
@@ -150,6 +152,41 @@ void cpu(const QString &link, int seconds)
                .arg(controller.summary().samples);
 }
 
+// Pauses and stops the watch (at 0.5 s, queries back to back) at moments spread over a
+// query, and times the calls: what the window waits for before it goes on.
+void stopAndPause(const QString &link)
+{
+    qv::settings::devSettings settings;
+    settings.Port = link;
+    settings.DeviceModel = qv::settings::ModelQV5;
+    qv::watch::gui::WatchController controller(
+        [&settings] { return qv::transfer::linkOf(settings); }, settings.Version, nullptr, nullptr);
+    QList<double> pauses, stops;
+    for (int i = 0; i < 16; ++i) {
+        controller.start(500);
+        wait(800 + 37 * i);
+        QElapsedTimer clock;
+        clock.start();
+        {
+            const auto pause = controller.pauseFor(QStringLiteral("bench"));
+            pauses << clock.nsecsElapsed() / 1e6;
+        }
+        wait(700 + 41 * i);
+        clock.restart();
+        controller.stop();
+        stops << clock.nsecsElapsed() / 1e6;
+    }
+    std::sort(pauses.begin(), pauses.end());
+    std::sort(stops.begin(), stops.end());
+    out << QStringLiteral("stop: in the middle of a query (16 times each): a pause returns in "
+                          "median %1 ms, at most %2 ms; a stop in median %3 ms, at most %4 ms\n")
+               .arg(pauses.at(pauses.size() / 2), 0, 'f', 2)
+               .arg(pauses.constLast(), 0, 'f', 2)
+               .arg(stops.at(stops.size() / 2), 0, 'f', 2)
+               .arg(stops.constLast(), 0, 'f', 2);
+    out.flush();
+}
+
 // An eight-hour log at one sample a second, from the emulator's wandering course.
 QString eightHourLog(const QString &dir, int samples)
 {
@@ -282,10 +319,17 @@ int main(int argc, char *argv[])
         out << "qvsim did not start\n";
         return 1;
     }
+    if (args.contains(QStringLiteral("--stop"))) {
+        stopAndPause(module.link);
+        module.process.terminate();
+        module.process.waitForFinished(3000);
+        return 0;
+    }
     const bool quick = args.contains(QStringLiteral("--quick"));
     if (!args.contains(QStringLiteral("--no-rate")))
         rate(module.link, quick ? 15 : 60);
     cpu(module.link, quick ? 20 : 120);
+    stopAndPause(module.link);
     module.process.terminate();
     module.process.waitForFinished(3000);
     memoryAndRepaint(dir.path());

@@ -8,6 +8,7 @@
 #include "register/exchangeentry.h"
 #include "register/journal.h"
 #include "register/store.h"
+#include "serial/exchangethread.h"
 #include "serial/identifymodule.h"
 #include "serial/serialline.h"
 #include "series/dispenser.h"
@@ -1142,23 +1143,26 @@ bool SeriesRunner::run(SeriesObserver &observer, QString *error)
         }));
         renewal->start();
     }
-    // QThreads, not bare threads: the serial port's notifiers need one.
-    std::vector<std::unique_ptr<QThread>> others;
+    // Each lane an exchange like any other (a QThread, which the serial port's notifiers
+    // need), holding its port's turn; the first port's turn is the caller's.
+    std::vector<std::unique_ptr<serial::ExchangeThread>> others;
     for (qsizetype i = 1; i < s.ports.size(); ++i) {
-        others.emplace_back(QThread::create([this, i, several, &observing, &observer, &ends] {
-            const SeriesSetup &setup = d->setup;
-            LaneObserver told(observer, observing, setup.ports.at(i), several);
-            reg::Journal own;
-            QObject::connect(&own, &reg::Journal::problem, &own,
-                             [&told](const QString &message) { told.problem(message); });
-            own.openDefault(setup.teamRegister);
-            if (!own.isAvailable()) {
-                ends[i] = {false, own.local() ? own.local()->message() : QString()};
-                return;
-            }
-            ends[i].ok = d->lane(setup.ports.at(i), own, told, &ends[i].error);
-            own.share(3000, setup.teamRegister);
-        }));
+        others.emplace_back(std::make_unique<serial::ExchangeThread>(
+            s.ports.at(i),
+            [this, i, several, &observing, &observer, &ends](serial::ExchangeThread &) {
+                const SeriesSetup &setup = d->setup;
+                LaneObserver told(observer, observing, setup.ports.at(i), several);
+                reg::Journal own;
+                QObject::connect(&own, &reg::Journal::problem, &own,
+                                 [&told](const QString &message) { told.problem(message); });
+                own.openDefault(setup.teamRegister);
+                if (!own.isAvailable()) {
+                    ends[i] = {false, own.local() ? own.local()->message() : QString()};
+                    return;
+                }
+                ends[i].ok = d->lane(setup.ports.at(i), own, told, &ends[i].error);
+                own.share(3000, setup.teamRegister);
+            }));
         others.back()->start();
     }
     ends[0].ok = d->lane(s.ports.constFirst(), journal, first, &ends[0].error);

@@ -55,6 +55,20 @@ QStringList column(const QTableView *view, const QString &title, int role = Qt::
     return cells;
 }
 
+// Picks `base` and `units` through the dialog's two browse buttons (the chooser tells them
+// apart by its caption, in either language).
+void chooseFiles(const QDialog *dialog, const QString &base, const QString &units)
+{
+    qv::settings::gui::setOpenFileChooser([=](QWidget *, const QString &caption, auto &&...) {
+        return caption.contains(QStringLiteral("táblázat")) ||
+                       caption.contains(QStringLiteral("Table"))
+                   ? units
+                   : base;
+    });
+    child<QPushButton>(dialog, "seriesBaseBrowse")->click();
+    child<QPushButton>(dialog, "seriesUnitsBrowse")->click();
+}
+
 } // namespace
 
 class TestSeriesWindow : public QObject
@@ -110,14 +124,7 @@ void TestSeriesWindow::seriesRunsRetriesAndUnlocks()
     auto *progress = child<QLabel>(dialog, "seriesProgressText");
     auto *bar = child<QProgressBar>(dialog, "seriesProgress");
 
-    qv::settings::gui::setOpenFileChooser([&](QWidget *, const QString &caption, auto &&...) {
-        return caption.contains(QStringLiteral("táblázat")) ||
-                       caption.contains(QStringLiteral("Table"))
-                   ? units
-                   : base;
-    });
-    child<QPushButton>(dialog, "seriesBaseBrowse")->click();
-    child<QPushButton>(dialog, "seriesUnitsBrowse")->click();
+    chooseFiles(dialog, base, units);
     QCOMPARE(column(view, QStringLiteral("m_id")), (QStringList{"0001", "12AB", "0003"}));
     // The field's label heads its column; the cell the checks refuse is marked at once.
     QVERIFY(view->model()->headerData(1, Qt::Horizontal).toString() != QStringLiteral("m_id"));
@@ -225,14 +232,7 @@ void TestSeriesWindow::fourLanes()
     widget<QAction>(window, "actionSeries")->trigger();
     auto *dialog = window.findChild<QDialog *>(QStringLiteral("seriesDialog"));
     QVERIFY(dialog);
-    qv::settings::gui::setOpenFileChooser([&](QWidget *, const QString &caption, auto &&...) {
-        return caption.contains(QStringLiteral("táblázat")) ||
-                       caption.contains(QStringLiteral("Table"))
-                   ? units
-                   : base;
-    });
-    child<QPushButton>(dialog, "seriesBaseBrowse")->click();
-    child<QPushButton>(dialog, "seriesUnitsBrowse")->click();
+    chooseFiles(dialog, base, units);
     auto *add = child<QLineEdit>(dialog, "seriesPortAdd");
     for (const QString &port : ports.mid(1)) {
         add->setText(port);
